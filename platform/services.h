@@ -1,0 +1,33 @@
+// Messages to the user, the trace hook, sound and the shell.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+class Window;
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+class Services {
+public:
+    virtual ~Services() = default;
+
+    // The one message box of the system: caption the program name, exclamation icon.
+    virtual MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons) = 0;
+
+    // The trace hook: diagnostics that no user sees. Most backends discard them.
+    virtual void Trace(const std::string& text) = 0;
+
+    // PlaySoundA(SND_FILENAME | SND_NOWAIT | SND_NODEFAULT | SND_ASYNC): returns at once,
+    // replaces a sound still playing; silence when the file cannot be played.
+    virtual void PlaySoundFile(const std::string& path) = 0;
+
+    // ShellExecuteA(window, verb, file, params, no directory, SW_SHOWNORMAL).
+    // verb and params may be null; the result is not examined by callers.
+    virtual void ShellExecuteFile(Window* window, const char* verb, const std::string& file,
+                                  const char* params) = 0;
+};
+
+}  // namespace platform

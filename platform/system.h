@@ -1,0 +1,32 @@
+// Files, paths and locale: what the settings code needs of the operating system.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+class System {
+public:
+    virtual ~System() = default;
+
+    // The folder separator that ProjectFolder ends in ('\\' on Windows, '/' elsewhere).
+    virtual char PathSeparator() const = 0;
+
+    // GetCurrentDirectoryA.
+    virtual bool GetCurrentDir(std::string* dir) = 0;
+
+    // GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_SENGLANGUAGE): "English", "German", ...
+    virtual bool GetSystemLanguageName(std::string* name) = 0;
+
+    // Turns a project folder plus a stored name ("res\\logo.bmp") into a real path.
+    // On POSIX: backslashes become slashes and, when the exact name does not exist,
+    // each component is matched without regard to case.
+    virtual std::string RealPath(const std::string& path) = 0;
+
+    virtual bool FileExists(const std::string& path) = 0;
+
+    // Atomically puts `from` in place of `to` (rename over an existing file).
+    virtual bool ReplaceFile(const std::string& from, const std::string& to) = 0;
+};
+
+}  // namespace platform

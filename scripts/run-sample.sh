@@ -1,0 +1,5 @@
+#!/bin/sh
+# Runs the Linux runtime on the sample project (needs a display).
+set -eu
+cd "$(dirname "$0")/../examples/sample"
+exec ../../build/launcher/wx/velomar
