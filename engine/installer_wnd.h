@@ -1,0 +1,84 @@
+// CInstallerWnd: the menu window. It owns one LaunchSettings record with its
+// project folder, the file operations on it, every bitmap and the font derived
+// from it, and the logo animation. The runtime makes it its main window; the
+// editor shows it as the preview.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "engine/launch_settings.h"
+#include "platform/graphics.h"
+#include "platform/window.h"
+
+class SettingsFile;    // the open AppSetup.dat being read (engine/settings_file.h)
+class SettingsOutput;  // the file being written (engine/settings_output.h)
+
+constexpr unsigned LOGO_TIMER_ID = 0x1234;
+constexpr unsigned ANNIMATION_FRAMES = 40;
+constexpr int ANNIMATION_GROW_PERCENT = 5;
+
+class CInstallerWnd : public platform::WindowListener {
+public:
+    explicit CInstallerWnd(const std::string& folder);
+    ~CInstallerWnd() override;
+    CInstallerWnd(const CInstallerWnd&) = delete;
+    CInstallerWnd& operator=(const CInstallerWnd&) = delete;
+
+    // The project file.
+    bool LoadSettings();
+    bool SaveSettings();
+    void ClearSettings();
+    void CreateDefaultSettings();
+
+    // The window.
+    bool Create(std::uint32_t exStyle, std::uint32_t style, platform::Window* parent);
+    void StartShow();
+    void SetAnnimationDone(int flag);
+
+    // Transparent drawing: pixels of src that equal mask leave dst unchanged.
+    static void DrawTransparent(int x, int y, int w, int h, platform::DC& src, platform::DC& dst,
+                                platform::ColorRef mask);
+
+    // Messages.
+    int OnCreate() override;
+    bool OnEraseBkgnd(platform::DC& dc) override;
+    void OnPaint() override;
+    void OnMouseMove(unsigned flags, platform::Point point) override;
+    void OnLButtonDown(unsigned flags, platform::Point point) override;
+    void OnRButtonDown(unsigned flags, platform::Point point) override;
+    void OnTimer(unsigned id) override;
+    void OnDestroy() override;
+
+    // Fields.
+    std::unique_ptr<LaunchSettings> Settings;  // never null
+    std::string ProjectFolder;                 // ends in the platform's separator
+    int SettingsLoaded = 0;
+    int AnnimationDone = 0;
+    int HotSpotCaptured = 0;
+    std::int32_t EncryptionType = 1;
+    std::unique_ptr<platform::Font> HotSpotFont;
+    int HoverHotSpot = 0;  // 1-based, 0 for none
+    std::int32_t SettingsVersion = 0;
+    std::unique_ptr<platform::Window> Wnd;  // the native window, null before Create
+
+private:
+    // Reader helpers.
+    bool FindSection(SettingsFile& file, const std::string& section);
+    bool FindKeyLine(SettingsFile& file, const std::string& section, const std::string& key,
+                     std::string* line);
+    bool ReadStringValue(SettingsFile& file, const std::string& section, const std::string& key,
+                         std::string* value);
+    bool ReadIntValue(SettingsFile& file, const std::string& section, const std::string& key,
+                      std::int32_t* value);
+    // Writer helper.
+    bool WriteSettingsLine(SettingsOutput& file, const std::string& text);
+
+    // Window helpers.
+    bool PrepareBackground();
+    bool InitAnnimateSequence(unsigned frames, int percent);
+    void DrawAnnimateFrame();
+    void ReleaseAnnimationSurfaces();
+    void DrawHotSpots(platform::DC& dc, int index);
+};
