@@ -10,3 +10,4 @@ void CInstallerWnd::OnLButtonDown(unsigned, platform::Point) {}
 void CInstallerWnd::OnRButtonDown(unsigned, platform::Point) {}
 void CInstallerWnd::OnTimer(unsigned) {}
 void CInstallerWnd::OnDestroy() {}
+void CInstallerWnd::ReleaseAnnimationSurfaces() {}
