@@ -2,4 +2,4 @@
 # Runs the Linux runtime on the sample project (needs a display).
 set -eu
 cd "$(dirname "$0")/../examples/sample"
-exec ../../build/launcher/wx/velomar
+exec ../../build/bin/velomar
