@@ -1,0 +1,73 @@
+// A device context of the portable raster. Two kinds:
+// - a memory DC (RasterDC()): draws into the RasterBitmap selected into it; a
+//   fresh one holds its own 1 x 1 monochrome stock bitmap, as GDI does;
+// - a window DC (RasterDC(target, origin, clip)): draws into a surface owned by
+//   a window host, DC point (0, 0) at `origin` of the target, clipped to `clip`
+//   (target coordinates). Selecting a bitmap into it fails.
+// A DC is monochrome when the surface it draws into is.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/graphics.h"
+#include "platform/raster/raster_bitmap.h"
+#include "platform/raster/surface.h"
+
+namespace platform::raster {
+
+class FontInstance;
+
+class RasterDC : public DC {
+  public:
+    RasterDC();
+    RasterDC(Surface* target, Point origin, Rect clip);
+    ~RasterDC() override;
+    RasterDC(const RasterDC&) = delete;
+    RasterDC& operator=(const RasterDC&) = delete;
+
+    Bitmap* SelectBitmap(Bitmap* bitmap) override;
+    Font* SelectFont(Font* font) override;
+
+    ColorRef SetTextColor(ColorRef color) override;
+    ColorRef SetBkColor(ColorRef color) override;
+    ColorRef GetTextColor() const override { return textColor_; }
+    ColorRef GetBkColor() const override { return bkColor_; }
+    BkMode SetBkMode(BkMode mode) override;
+
+    bool BitBlt(int x, int y, int w, int h, DC& src, int sx, int sy, Rop rop) override;
+    bool StretchBlt(int x, int y, int w, int h, DC& src, int sx, int sy, int sw, int sh,
+                    Rop rop) override;
+    bool GradientFill(const TriVertex& v0, const TriVertex& v1, GradientMode mode) override;
+    bool FillSolidRect(const Rect& rect, ColorRef color) override;
+    bool TextOutAt(int x, int y, const std::string& text) override;
+    bool MeasureText(const std::string& text, Size* size) override;
+
+    // The surface drawn into (for a memory DC, the selected bitmap's).
+    Surface* surface() { return target_; }
+    bool monochrome() const { return target_->monochrome; }
+    bool isMemoryDC() const { return stock_ != nullptr; }
+    // Where DC point (0, 0) lies on the surface, and the writable part of it.
+    Point origin() const { return origin_; }
+    Rect clip() const;
+
+  private:
+    friend class RasterBitmap;
+    void BitmapDestroyed(RasterBitmap* bitmap);
+    void Target(RasterBitmap* bitmap);
+
+    std::unique_ptr<RasterBitmap> stock_;  // memory DCs only
+    RasterBitmap* selected_ = nullptr;     // memory DCs only
+    Surface* target_ = nullptr;
+    Point origin_;
+    Rect clip_;  // target coordinates, before meeting the target's bounds
+
+    Font* font_ = nullptr;  // null: the stock font
+    std::shared_ptr<FontInstance> fontInstance_;
+
+    ColorRef textColor_ = 0x000000;
+    ColorRef bkColor_ = 0xFFFFFF;
+    BkMode bkMode_ = BkMode::Opaque;
+};
+
+}  // namespace platform::raster

@@ -1,0 +1,27 @@
+// The portable Graphics factory: RasterDC, RasterBitmap and RasterFont.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/graphics.h"
+
+namespace platform::raster {
+
+class RasterGraphics : public Graphics {
+  public:
+    // Largest bitmap made or loaded, in pixels (a 16384 x 16384 picture);
+    // anything bigger fails rather than exhausting memory.
+    static constexpr long long kMaxPixels = 16384LL * 16384LL;
+
+    std::unique_ptr<DC> CreateCompatibleDC(DC* ref) override;
+    // As GDI: monochrome when ref currently draws into a monochrome surface
+    // (a fresh memory DC does), colour otherwise. A zero width or height gives
+    // a 1 x 1 monochrome bitmap; a negative one fails.
+    std::unique_ptr<Bitmap> CreateCompatibleBitmap(DC* ref, int width, int height) override;
+    std::unique_ptr<Bitmap> CreateMonochromeBitmap(int width, int height) override;
+    std::unique_ptr<Font> CreateFontFor(const FontRequest& request) override;
+    std::unique_ptr<Bitmap> LoadBitmapFile(const std::string& path) override;
+};
+
+}  // namespace platform::raster
