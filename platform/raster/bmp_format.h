@@ -1,0 +1,56 @@
+// The parts of a .bmp file between the file header and the pixel data, read and
+// validated once so the pixel decoders can trust every field they get.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "platform/raster/surface.h"
+
+namespace platform::raster::bmp {
+
+// Limits that keep a hostile header from asking for an absurd surface.
+constexpr int kMaxDimension = 16384;
+constexpr std::uint64_t kMaxPixels = std::uint64_t(1) << 26;  // 256 MiB of 32-bit pixels
+
+enum class Compression { Rgb, Rle8, Rle4, BitFields };
+
+// One colour channel of a 16- or 32-bit pixel: a contiguous run of bits.
+struct Channel {
+    std::uint32_t mask = 0;
+    int shift = 0;
+    std::uint32_t max = 0;  // mask >> shift; 0 when the channel is absent
+};
+
+struct Layout {
+    int width = 0;
+    int height = 0;  // always positive
+    bool topDown = false;
+    int bitCount = 0;
+    Compression compression = Compression::Rgb;
+    Channel red, green, blue;     // 16 and 32 bits per pixel only
+    std::vector<Pixel> palette;   // 1, 4 and 8 bits per pixel; may be shorter than 2^bitCount
+    std::size_t pixelOffset = 0;  // where the pixel data begins in the file
+};
+
+// Bounds-checked little-endian reads; false when the bytes are not all there.
+bool ReadU16(const std::uint8_t* data, std::size_t size, std::size_t at, std::uint32_t* v);
+bool ReadU32(const std::uint8_t* data, std::size_t size, std::size_t at, std::uint32_t* v);
+
+// Reads the file and info headers, the bit field masks and the colour table.
+[[nodiscard]] bool ParseLayout(const std::uint8_t* data, std::size_t size, Layout* out);
+
+// Pixel decoders: `out` is already sized width x height and filled with the
+// colour of palette index 0 (black without a palette).
+[[nodiscard]] bool DecodeUncompressed(const Layout& layout, const std::uint8_t* data,
+                                      std::size_t size, Surface* out);
+[[nodiscard]] bool DecodeRle(const Layout& layout, const std::uint8_t* data, std::size_t size,
+                             Surface* out);
+
+// The colour of a palette index; black for an index beyond the table.
+inline Pixel PaletteColour(const Layout& layout, std::uint32_t index) {
+    return index < layout.palette.size() ? layout.palette[index] : 0;
+}
+
+}  // namespace platform::raster::bmp

@@ -1,0 +1,69 @@
+// Uncompressed .bmp pixel rows: palette indexes, bit fields and BGR bytes.
+#include "platform/raster/bmp_format.h"
+
+namespace platform::raster::bmp {
+namespace {
+
+std::uint32_t Scale(std::uint32_t value, const Channel& c) {
+    if (c.max == 0) return 0;
+    const std::uint32_t v = (value & c.mask) >> c.shift;
+    if (c.max == 255) return v;
+    // Round to the nearest 8-bit level so full scale stays full scale.
+    return std::uint32_t((std::uint64_t(v) * 255 + c.max / 2) / c.max);
+}
+
+Pixel FromFields(const Layout& l, std::uint32_t v) {
+    return (Scale(v, l.red) << 16) | (Scale(v, l.green) << 8) | Scale(v, l.blue);
+}
+
+void DecodeRow(const Layout& l, const std::uint8_t* src, Pixel* dst) {
+    switch (l.bitCount) {
+        case 1:
+        case 4:
+        case 8: {
+            const int perByte = 8 / l.bitCount;
+            const std::uint32_t mask = (1u << l.bitCount) - 1;
+            for (int x = 0; x < l.width; ++x) {
+                const int shift = 8 - l.bitCount * (x % perByte + 1);
+                dst[x] = PaletteColour(l, (src[x / perByte] >> shift) & mask);
+            }
+            break;
+        }
+        case 16:
+            for (int x = 0; x < l.width; ++x)
+                dst[x] =
+                    FromFields(l, std::uint32_t(src[2 * x]) | (std::uint32_t(src[2 * x + 1]) << 8));
+            break;
+        case 24:
+            for (int x = 0; x < l.width; ++x) {
+                const std::uint8_t* p = src + 3 * x;
+                dst[x] = (Pixel(p[2]) << 16) | (Pixel(p[1]) << 8) | Pixel(p[0]);
+            }
+            break;
+        case 32:
+            for (int x = 0; x < l.width; ++x) {
+                const std::uint8_t* p = src + 4 * x;
+                dst[x] =
+                    FromFields(l, std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) |
+                                      (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24));
+            }
+            break;
+    }
+}
+
+}  // namespace
+
+bool DecodeUncompressed(const Layout& l, const std::uint8_t* data, std::size_t size, Surface* out) {
+    const std::size_t rowBits = std::size_t(l.width) * std::size_t(l.bitCount);
+    const std::size_t stride = (rowBits + 31) / 32 * 4;
+    const std::size_t rowBytes = (rowBits + 7) / 8;
+    for (int row = 0; row < l.height; ++row) {
+        const std::size_t at = l.pixelOffset + std::size_t(row) * stride;
+        if (at > size || size - at < rowBytes) return false;  // ParseLayout has checked; stay safe
+        const int y = l.topDown ? row : l.height - 1 - row;
+        DecodeRow(l, data + at, &out->At(0, y));
+    }
+    return true;
+}
+
+}  // namespace platform::raster::bmp
