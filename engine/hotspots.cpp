@@ -1,0 +1,116 @@
+// Hotspots: drawing and measuring the link texts, hover tracking with mouse
+// capture, and the commands a click runs.
+#include <string>
+
+#include "engine/installer_wnd.h"
+#include "engine/window_helpers.h"
+#include "platform/platform.h"
+
+using namespace window_detail;
+
+void CInstallerWnd::DrawHotSpots(platform::DC& dc, int index) {
+    LaunchSettings& s = *Settings;
+    platform::Font* oldFont = HotSpotFont ? dc.SelectFont(HotSpotFont.get()) : nullptr;
+    dc.SetBkMode(platform::BkMode::Transparent);
+
+    const unsigned count = HotSpotCount(s);
+    if (index == 0) {
+        for (unsigned i = 0; i < count; ++i) {
+            platform::Rect& r = s.HotSpotRect[i];
+            const std::string& text = TextOf(s.HotSpotText[i]);
+            dc.TextOutAt(r.left, r.top, text);
+            // Measured once, at the first paint; until then nothing can be hit.
+            platform::Size extent;
+            if (r.right == 0 && dc.MeasureText(text, &extent)) {
+                r.right = r.left + extent.cx;
+                r.bottom = r.top + extent.cy;
+            }
+        }
+    } else if (index > 0 && unsigned(index) <= count) {
+        const platform::Rect& r = s.HotSpotRect[index - 1];
+        dc.TextOutAt(r.left, r.top, TextOf(s.HotSpotText[index - 1]));
+    }
+
+    if (oldFont) dc.SelectFont(oldFont);
+}
+
+void CInstallerWnd::OnMouseMove(unsigned, platform::Point point) {
+    if (!Wnd) return;
+    LaunchSettings& s = *Settings;
+    const int prev = HoverHotSpot;
+    int hit = 0;
+    for (unsigned i = 0; i < HotSpotCount(s); ++i) {
+        if (s.HotSpotRect[i].Contains(point)) {
+            hit = int(i) + 1;
+            break;
+        }
+    }
+
+    if (hit == 0) {
+        if (HotSpotCaptured) {
+            Wnd->ReleaseCapture();
+            HotSpotCaptured = 0;
+        }
+        if (prev != 0) {
+            platform::DC* dc = Wnd->GetDC();
+            if (!dc) return;
+            dc->SetTextColor(HotSpotTextColor(s));
+            DrawHotSpots(*dc, prev);
+            Wnd->ReleaseDC(dc);
+            HoverHotSpot = 0;
+        }
+        return;
+    }
+
+    HoverHotSpot = hit;
+    // The capture keeps moves coming when the pointer jumps out of the window,
+    // so the highlight is always taken back.
+    if (!HotSpotCaptured) {
+        Wnd->SetCapture();
+        HotSpotCaptured = 1;
+        platform::Current().windows->SetHandCursor();
+    }
+    platform::DC* dc = Wnd->GetDC();
+    if (!dc) {
+        Wnd->ReleaseCapture();
+        HotSpotCaptured = 0;
+        return;
+    }
+    if (prev != HoverHotSpot) {
+        PlayProjectSound(ProjectFolder, s.HotSpotWaveFile);
+        dc->SetTextColor(HotSpotTextColor(s));
+        DrawHotSpots(*dc, prev);
+        platform::ColorRef saved = dc->SetTextColor(HotSpotHiliteColor(s));
+        DrawHotSpots(*dc, HoverHotSpot);
+        dc->SetTextColor(saved);
+    }
+    Wnd->ReleaseDC(dc);
+}
+
+void CInstallerWnd::OnLButtonDown(unsigned, platform::Point) {
+    LaunchSettings& s = *Settings;
+    if (!HotSpotCaptured || HoverHotSpot < 1 || unsigned(HoverHotSpot) > HotSpotCount(s)) return;
+    const platform::Platform& host = platform::Current();
+    const int i = HoverHotSpot - 1;
+    const std::string& command = TextOf(s.HotSpotCommand[i]);
+    const std::string& dataA = TextOf(s.HotSpotCommandDataA[i]);
+    const std::string& dataB = TextOf(s.HotSpotCommandDataB[i]);
+    // No parameters at all, rather than an empty string, when none are given.
+    const char* params = dataB.empty() ? nullptr : dataB.c_str();
+
+    if (command == "RUN") {
+        host.services->ShellExecuteFile(Wnd.get(), nullptr, ProjectFile(ProjectFolder, dataA),
+                                        params);
+    } else if (command == "RUNABSOLUTE") {
+        host.services->ShellExecuteFile(Wnd.get(), nullptr, dataA, params);
+    } else if (command == "OPEN") {
+        host.services->ShellExecuteFile(Wnd.get(), "open", ProjectFile(ProjectFolder, dataA),
+                                        nullptr);
+    } else if (command == "OPENABSOLUTE") {
+        host.services->ShellExecuteFile(Wnd.get(), "open", dataA, nullptr);
+    } else if (command == "QUIT") {
+        host.windows->PostCloseToMainWindow();
+    } else {
+        host.services->ShowMessage("Invalid HotSpot Command!", platform::MessageButtons::Ok);
+    }
+}

@@ -1,0 +1,163 @@
+// Creating the menu window: the native window, the background, the logos and
+// the hotspot font.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "engine/installer_wnd.h"
+#include "engine/window_helpers.h"
+#include "platform/platform.h"
+
+using namespace window_detail;
+
+namespace {
+
+constexpr unsigned kFlagColor = 0x01;
+constexpr unsigned kFlagDitherHorizontal = 0x02;
+constexpr unsigned kFlagDitherVertical = 0x04;
+constexpr unsigned kFlagDitherToBlack = 0x10;
+
+// The generated background is one pixel short of the window each way; paint
+// stretches it over the client area anyway.
+constexpr int kBackgroundWidth = 639;
+constexpr int kBackgroundHeight = 439;
+
+// Reads a field of the colour code the way "%x" does; 0 when no digit is there.
+unsigned HexField(const std::string& code, std::size_t pos, std::size_t len) {
+    if (pos >= code.size()) return 0;
+    std::string field = code.substr(pos, len);
+    return static_cast<unsigned>(std::strtoul(field.c_str(), nullptr, 16));
+}
+
+int CentredOrigin(int area, int extent) { return area >= extent ? (area - extent) / 2 : 0; }
+
+// Paints the colour code's picture into the bitmap selected into dc.
+void PaintColourBackground(platform::DC& dc, unsigned flags, std::uint8_t r, std::uint8_t g,
+                           std::uint8_t b) {
+    if (flags & (kFlagDitherHorizontal | kFlagDitherVertical)) {
+        platform::TriVertex from;
+        from.red = std::uint16_t(r << 8);
+        from.green = std::uint16_t(g << 8);
+        from.blue = std::uint16_t(b << 8);
+        platform::TriVertex to;
+        to.x = kBackgroundWidth;
+        to.y = kBackgroundHeight;
+        // Light grey RGB(240, 240, 240), unless the dither ends in black.
+        std::uint16_t end = (flags & kFlagDitherToBlack) ? 0x0000 : 0xF000;
+        to.red = to.green = to.blue = end;
+        dc.GradientFill(from, to,
+                        (flags & kFlagDitherHorizontal) ? platform::GradientMode::RectH
+                                                        : platform::GradientMode::RectV);
+    } else {
+        dc.FillSolidRect({0, 0, kBackgroundWidth, kBackgroundHeight}, platform::Rgb(r, g, b));
+    }
+}
+
+}  // namespace
+
+bool CInstallerWnd::Create(std::uint32_t exStyle, std::uint32_t style, platform::Window* parent) {
+    if (!LoadSettings()) return false;
+    const platform::Platform& host = platform::Current();
+
+    platform::WindowSpec spec;
+    spec.exStyle = exStyle;
+    spec.style = style;
+    spec.windowClass.classStyle =
+        platform::cs::VRedraw | platform::cs::HRedraw | platform::cs::DblClks;
+    spec.title = "Installer Window";
+    platform::Size area;
+    if (parent) {
+        platform::Rect client = parent->GetClientRect();
+        area = {client.Width(), client.Height()};
+    } else {
+        area = host.windows->GetScreenSize();
+    }
+    spec.x = CentredOrigin(area.cx, kWindowWidth);
+    spec.y = CentredOrigin(area.cy, kWindowHeight);
+    spec.width = kWindowWidth;
+    spec.height = kWindowHeight;
+    spec.parent = parent;
+    Wnd = host.windows->CreateHostWindow(spec, this);
+    if (!Wnd) return false;
+
+    if (!PrepareBackground()) return false;
+
+    LaunchSettings& s = *Settings;
+    for (unsigned i = 0; i < LogoCount(s); ++i) {
+        s.LogoBitmap[i] =
+            host.graphics->LoadBitmapFile(ProjectFile(ProjectFolder, TextOf(s.LogoBitmapName[i])));
+        if (!s.LogoBitmap[i]) {
+            platform::Trace("Failed to load our LOGO bitmap %s!\n",
+                            TextOf(s.LogoBitmapName[i]).c_str());
+            return false;
+        }
+        platform::BitmapInfo info;
+        if (s.LogoBitmap[i]->GetInfo(&info)) {
+            s.LogoWidth[i] = info.width;
+            s.LogoHeight[i] = std::abs(info.height);
+        }
+    }
+
+    platform::FontRequest font;
+    font.height = s.HotSpotFontSize;
+    font.weight = 600;
+    font.italic = true;
+    font.underline = true;
+    font.strikeOut = false;
+    font.charSet = 0;            // ANSI_CHARSET
+    font.outPrecision = 2;       // OUT_CHARACTER_PRECIS
+    font.clipPrecision = 1;      // CLIP_CHARACTER_PRECIS
+    font.quality = 0;            // DEFAULT_QUALITY
+    font.pitchAndFamily = 0x20;  // DEFAULT_PITCH | FF_SWISS
+    font.faceName = nullptr;
+    HotSpotFont = host.graphics->CreateFontFor(font);
+    return HotSpotFont != nullptr;
+}
+
+bool CInstallerWnd::PrepareBackground() {
+    const platform::Platform& host = platform::Current();
+    LaunchSettings& s = *Settings;
+    const std::string& name = TextOf(s.BackGroundBitmapName);
+
+    if (name.compare(0, 2, "@@") == 0) {
+        unsigned flags = HexField(name, 2, 8);
+        if (flags & kFlagColor) {
+            auto r = std::uint8_t(HexField(name, 10, 2));
+            auto g = std::uint8_t(HexField(name, 12, 2));
+            auto b = std::uint8_t(HexField(name, 14, 2));
+            platform::DC* windowDC = Wnd->GetDC();
+            if (!windowDC) return false;
+            std::unique_ptr<platform::DC> memDC = host.graphics->CreateCompatibleDC(windowDC);
+            if (memDC) {
+                s.BackgroundBitmap = host.graphics->CreateCompatibleBitmap(
+                    windowDC, kBackgroundWidth, kBackgroundHeight);
+                if (s.BackgroundBitmap) {
+                    platform::Bitmap* old = memDC->SelectBitmap(s.BackgroundBitmap.get());
+                    PaintColourBackground(*memDC, flags, r, g, b);
+                    memDC->SelectBitmap(old);
+                }
+                memDC.reset();
+            }
+            Wnd->ReleaseDC(windowDC);
+        }
+    } else {
+        s.BackgroundBitmap = host.graphics->LoadBitmapFile(ProjectFile(ProjectFolder, name));
+    }
+
+    if (!s.BackgroundBitmap) {
+        host.services->ShowMessage("Failed to load our background bitmap!\n",
+                                   platform::MessageButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+int CInstallerWnd::OnCreate() { return 0; }
+
+// The native window is gone (closed, or destroyed with its parent): its timer
+// and capture went with it, and a moving logo's surfaces serve no one now.
+void CInstallerWnd::OnDestroy() {
+    ReleaseAnnimationSurfaces();
+    Settings->LogoAnnimation.TimerId = 0;
+    HotSpotCaptured = 0;
+}

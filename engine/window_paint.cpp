@@ -1,0 +1,121 @@
+// The paint cycle: background, logos, hotspot texts; transparent drawing; the
+// start of the show.
+#include <cstdlib>
+#include <memory>
+
+#include "engine/installer_wnd.h"
+#include "engine/window_helpers.h"
+#include "platform/platform.h"
+
+using namespace window_detail;
+
+void CInstallerWnd::DrawTransparent(int x, int y, int w, int h, platform::DC& src,
+                                    platform::DC& dst, platform::ColorRef mask) {
+    if (w <= 0 || h <= 0) return;
+    platform::Graphics& gfx = *platform::Current().graphics;
+    using platform::Rop;
+
+    // A working copy of the image, so the source itself is never changed.
+    std::unique_ptr<platform::DC> workDC = gfx.CreateCompatibleDC(&src);
+    std::unique_ptr<platform::Bitmap> workBitmap = gfx.CreateCompatibleBitmap(&src, w, h);
+    if (!workDC || !workBitmap) return;
+    platform::Bitmap* oldWork = workDC->SelectBitmap(workBitmap.get());
+    workDC->BitBlt(0, 0, w, h, src, 0, 0, Rop::SrcCopy);
+
+    platform::ColorRef srcBk = src.GetBkColor();
+    platform::ColorRef srcText = src.GetTextColor();
+
+    std::unique_ptr<platform::Bitmap> maskBitmap = gfx.CreateMonochromeBitmap(w, h);
+    std::unique_ptr<platform::DC> maskDC = gfx.CreateCompatibleDC(&dst);
+    if (maskBitmap && maskDC) {
+        platform::Bitmap* oldMask = maskDC->SelectBitmap(maskBitmap.get());
+
+        // Mask: 1 where the image has the mask colour.
+        workDC->SetBkColor(mask);
+        maskDC->BitBlt(0, 0, w, h, *workDC, 0, 0, Rop::SrcCopy);
+
+        // Transparent pixels of the copy become black, so they add nothing below.
+        workDC->SetBkColor(platform::Rgb(0, 0, 0));
+        workDC->SetTextColor(platform::Rgb(255, 255, 255));
+        workDC->BitBlt(0, 0, w, h, *maskDC, 0, 0, Rop::SrcAnd);
+
+        // Punch the opaque area black in the destination, then add the image.
+        platform::ColorRef dstBk = dst.SetBkColor(platform::Rgb(255, 255, 255));
+        platform::ColorRef dstText = dst.SetTextColor(platform::Rgb(0, 0, 0));
+        dst.BitBlt(x, y, w, h, *maskDC, 0, 0, Rop::SrcAnd);
+        dst.BitBlt(x, y, w, h, *workDC, 0, 0, Rop::SrcPaint);
+        dst.SetBkColor(dstBk);
+        dst.SetTextColor(dstText);
+
+        maskDC->SelectBitmap(oldMask);
+    }
+    maskDC.reset();
+    maskBitmap.reset();
+    workDC->SelectBitmap(oldWork);
+    workDC.reset();
+    workBitmap.reset();
+
+    src.SetBkColor(srcBk);
+    src.SetTextColor(srcText);
+}
+
+void CInstallerWnd::OnPaint() {
+    if (!Wnd) return;
+    platform::DC* dc = Wnd->BeginPaint();
+    LaunchSettings& s = *Settings;
+    if (!dc || !SettingsLoaded || !s.BackgroundBitmap) {
+        Wnd->EndPaint();
+        return;
+    }
+    platform::Graphics& gfx = *platform::Current().graphics;
+    platform::Rect client = Wnd->GetClientRect();
+
+    // Every background, made or loaded, is stretched over the client area.
+    if (std::unique_ptr<platform::DC> memDC = gfx.CreateCompatibleDC(dc)) {
+        platform::BitmapInfo info;
+        s.BackgroundBitmap->GetInfo(&info);
+        platform::Bitmap* old = memDC->SelectBitmap(s.BackgroundBitmap.get());
+        dc->StretchBlt(0, 0, client.Width(), client.Height(), *memDC, 0, 0, info.width,
+                       std::abs(info.height), platform::Rop::SrcCopy);
+        memDC->SelectBitmap(old);
+    }
+
+    // Index order: a later logo lies over an earlier one. Moving logos show only
+    // through the animation until it is done.
+    for (unsigned i = 0; i < LogoCount(s); ++i) {
+        if (!s.LogoBitmap[i] || (s.AnimateLogo[i] != 0 && !AnnimationDone)) continue;
+        std::unique_ptr<platform::DC> logoDC = gfx.CreateCompatibleDC(dc);
+        if (!logoDC) continue;
+        platform::Bitmap* old = logoDC->SelectBitmap(s.LogoBitmap[i].get());
+        DrawTransparent(s.LogoBitmapLocation[i].x, s.LogoBitmapLocation[i].y, s.LogoWidth[i],
+                        s.LogoHeight[i], *logoDC, *dc, LogoMaskColor(s, i));
+        logoDC->SelectBitmap(old);
+    }
+
+    dc->SetTextColor(HotSpotTextColor(s));
+    DrawHotSpots(*dc, 0);
+    Wnd->EndPaint();
+}
+
+// The paint covers the whole client area, so erasing would only flicker.
+bool CInstallerWnd::OnEraseBkgnd(platform::DC&) { return true; }
+
+void CInstallerWnd::OnRButtonDown(unsigned, platform::Point) {}
+
+void CInstallerWnd::SetAnnimationDone(int flag) { AnnimationDone = flag; }
+
+void CInstallerWnd::StartShow() {
+    if (!Wnd) return;
+    SetAnnimationDone(0);
+    Wnd->RedrawNow();
+
+    platform::Rect frame = Wnd->GetWindowRect();
+    platform::Current().windows->SetCursorPos({frame.left, frame.top});
+
+    LaunchSettings& s = *Settings;
+    PlayProjectSound(ProjectFolder, s.StartupWaveFile);
+
+    // A negative delay in a file would be a timer of weeks: run as fast as allowed.
+    unsigned delay = s.LogoAnnimationDelay > 0 ? unsigned(s.LogoAnnimationDelay) : 0;
+    s.LogoAnnimation.TimerId = Wnd->SetTimer(LOGO_TIMER_ID, delay);
+}
