@@ -1,0 +1,121 @@
+#include "platform/posix/posix_system.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+bool Exists(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+bool EqualIgnoringCase(const std::string& a, const char* b) {
+    std::size_t i = 0;
+    for (; i < a.size() && b[i]; ++i) {
+        unsigned char x = static_cast<unsigned char>(a[i]);
+        unsigned char y = static_cast<unsigned char>(b[i]);
+        if (x >= 'A' && x <= 'Z') x = x - 'A' + 'a';
+        if (y >= 'A' && y <= 'Z') y = y - 'A' + 'a';
+        if (x != y) return false;
+    }
+    return i == a.size() && b[i] == '\0';
+}
+
+// The entry of `dir` whose name equals `name` without regard to ASCII case; the
+// first in byte order when several do, so the choice does not depend on the
+// order the file system lists them in.
+bool FindIgnoringCase(const std::string& dir, const std::string& name, std::string* found) {
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return false;
+    std::vector<std::string> matches;
+    while (const dirent* e = ::readdir(d)) {
+        if (EqualIgnoringCase(name, e->d_name)) matches.emplace_back(e->d_name);
+    }
+    ::closedir(d);
+    if (matches.empty()) return false;
+    *found = *std::min_element(matches.begin(), matches.end());
+    return true;
+}
+
+bool SyncPath(const std::string& path, int flags) {
+    int fd = ::open(path.c_str(), flags);
+    if (fd < 0) return false;
+    bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+std::string FolderOf(const std::string& path) {
+    std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
+bool PosixSystem::GetCurrentDir(std::string* dir) {
+    std::vector<char> buffer(256);
+    for (;;) {
+        if (::getcwd(buffer.data(), buffer.size())) {
+            *dir = buffer.data();
+            return true;
+        }
+        if (errno != ERANGE || buffer.size() > (1u << 20)) return false;
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+std::string PosixSystem::RealPath(const std::string& path) {
+    std::string mapped = path;
+    std::replace(mapped.begin(), mapped.end(), '\\', '/');
+    if (mapped.empty() || Exists(mapped)) return mapped;
+
+    // Resolve component by component; once a folder is missing, the rest of the
+    // path is kept as given.
+    std::string result = mapped[0] == '/' ? "/" : "";
+    std::size_t start = mapped[0] == '/' ? 1 : 0;
+    bool resolving = true;
+    while (start <= mapped.size()) {
+        std::size_t end = mapped.find('/', start);
+        if (end == std::string::npos) end = mapped.size();
+        std::string component = mapped.substr(start, end - start);
+        if (resolving && !component.empty() && component != "." && component != ".." &&
+            !Exists(result + component)) {
+            std::string found;
+            if (FindIgnoringCase(result, component, &found)) {
+                component = found;
+            } else {
+                resolving = false;
+            }
+        }
+        result += component;
+        if (end < mapped.size()) result += '/';
+        start = end + 1;
+    }
+    return result;
+}
+
+bool PosixSystem::FileExists(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool PosixSystem::ReplaceFile(const std::string& from, const std::string& to) {
+    if (!SyncPath(from, O_RDONLY)) return false;
+    if (std::rename(from.c_str(), to.c_str()) != 0) return false;
+    SyncPath(FolderOf(to), O_RDONLY | O_DIRECTORY);  // best effort: the rename is done
+    return true;
+}
+
+}  // namespace platform

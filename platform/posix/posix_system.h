@@ -1,0 +1,29 @@
+// platform::System on POSIX: '/' separator, the language from the locale
+// environment, stored Windows names mapped to real paths.
+#pragma once
+
+#include <string>
+
+#include "platform/system.h"
+
+namespace platform {
+
+class PosixSystem : public System {
+  public:
+    char PathSeparator() const override { return '/'; }
+    bool GetCurrentDir(std::string* dir) override;
+    // Never fails: C, POSIX, an unset or an unknown locale give "English".
+    bool GetSystemLanguageName(std::string* name) override;
+    std::string RealPath(const std::string& path) override;
+    // True for anything but a directory (a folder named AppSetup.dat is no file).
+    bool FileExists(const std::string& path) override;
+    // Syncs `from`, renames it over `to` and syncs the folder, so that after a
+    // crash either the old or the new file is there, complete.
+    bool ReplaceFile(const std::string& from, const std::string& to) override;
+};
+
+// The English language name Windows reports for a locale name such as
+// "de_DE.UTF-8" ("German"); "English" for C, POSIX, empty or unknown codes.
+std::string LanguageNameForLocale(const std::string& locale);
+
+}  // namespace platform
