@@ -17,6 +17,8 @@
 namespace platform::raster {
 
 class FontInstance;
+class RasterFont;
+struct View;
 
 class RasterDC : public DC {
   public:
@@ -45,7 +47,7 @@ class RasterDC : public DC {
 
     // The surface drawn into (for a memory DC, the selected bitmap's).
     Surface* surface() { return target_; }
-    bool monochrome() const { return target_->monochrome; }
+    bool monochrome() const { return target_ && target_->monochrome; }
     bool isMemoryDC() const { return stock_ != nullptr; }
     // Where DC point (0, 0) lies on the surface, and the writable part of it.
     Point origin() const { return origin_; }
@@ -55,6 +57,8 @@ class RasterDC : public DC {
     friend class RasterBitmap;
     void BitmapDestroyed(RasterBitmap* bitmap);
     void Target(RasterBitmap* bitmap);
+    View view() const;
+    FontInstance* CurrentFont() const;
 
     std::unique_ptr<RasterBitmap> stock_;  // memory DCs only
     RasterBitmap* selected_ = nullptr;     // memory DCs only
@@ -62,7 +66,8 @@ class RasterDC : public DC {
     Point origin_;
     Rect clip_;  // target coordinates, before meeting the target's bounds
 
-    Font* font_ = nullptr;  // null: the stock font
+    std::unique_ptr<RasterFont> stockFont_;  // made when first handed out
+    Font* font_ = nullptr;                   // null: the stock font
     std::shared_ptr<FontInstance> fontInstance_;
 
     ColorRef textColor_ = 0x000000;

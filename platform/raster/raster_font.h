@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/graphics.h"
 
@@ -24,6 +25,7 @@ class RasterFont : public Font {
 
   private:
     FontRequest request_;
+    std::string faceName_;  // request_.faceName points here
     std::shared_ptr<FontInstance> instance_;
 };
 

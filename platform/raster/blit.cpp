@@ -1,0 +1,214 @@
+#include "platform/raster/blit.h"
+
+#include <cstring>
+#include <vector>
+
+#include "platform/raster/pixel_ops.h"
+
+namespace platform::raster {
+
+namespace {
+
+// Turns source pixels into the destination's format.
+struct Converter {
+    enum class Mode { Same, MonoToColor, ColorToMono } mode = Mode::Same;
+    Pixel one = kWhite;   // mono to colour: what a 1 bit becomes
+    Pixel zero = kBlack;  // mono to colour: what a 0 bit becomes
+    Pixel key = 0;        // colour to mono: the colour that becomes 1
+
+    Converter(const View& dst, const View& src) {
+        if (src.surface->monochrome && !dst.surface->monochrome) {
+            mode = Mode::MonoToColor;
+            one = PixelOf(dst.bkColor);
+            zero = PixelOf(dst.textColor);
+        } else if (!src.surface->monochrome && dst.surface->monochrome) {
+            mode = Mode::ColorToMono;
+            key = PixelOf(src.bkColor);
+        }
+    }
+
+    void Row(const Pixel* in, Pixel* out, int n) const {
+        switch (mode) {
+            case Mode::Same:
+                std::memcpy(out, in, std::size_t(n) * sizeof(Pixel));
+                break;
+            case Mode::MonoToColor:
+                for (int i = 0; i < n; ++i) out[i] = in[i] == kWhite ? one : zero;
+                break;
+            case Mode::ColorToMono:
+                for (int i = 0; i < n; ++i) out[i] = (in[i] & kWhite) == key ? kWhite : kBlack;
+                break;
+        }
+    }
+};
+
+// The switch stays outside the loops so each raster operation runs as a tight loop.
+void CombineRow(Rop rop, const Pixel* s, Pixel* d, int n) {
+    switch (rop) {
+        case Rop::SrcCopy:
+            std::memcpy(d, s, std::size_t(n) * sizeof(Pixel));
+            break;
+        case Rop::SrcPaint:
+            for (int i = 0; i < n; ++i) d[i] |= s[i];
+            break;
+        case Rop::SrcAnd:
+            for (int i = 0; i < n; ++i) d[i] &= s[i];
+            break;
+        default:
+            for (int i = 0; i < n; ++i) d[i] = ApplyRop(rop, s[i], d[i]);
+            break;
+    }
+}
+
+void FillBox(Surface& s, const Box& b, Pixel value) {
+    for (auto y = b.top; y < b.bottom; ++y) {
+        Pixel* row = &s.At(int(b.left), int(y));
+        std::fill(row, row + b.Width(), value);
+    }
+}
+
+// One axis of a stretch: for each destination pixel of the clipped run, the
+// source pixels [first, last) that feed it, already limited to what is readable.
+struct AxisMap {
+    std::vector<int> first;
+    std::vector<int> last;
+};
+
+AxisMap MapAxis(std::int64_t dstStart, std::int64_t dstLen, std::int64_t from, std::int64_t to,
+                std::int64_t srcStart, std::int64_t srcLen, bool mirror, std::int64_t readFrom,
+                std::int64_t readTo) {
+    AxisMap map;
+    map.first.reserve(std::size_t(to - from));
+    map.last.reserve(std::size_t(to - from));
+    for (auto p = from; p < to; ++p) {
+        std::int64_t i = p - dstStart;
+        std::int64_t j = mirror ? dstLen - 1 - i : i;
+        std::int64_t a = j * srcLen / dstLen;
+        std::int64_t b = std::max(a + 1, (j + 1) * srcLen / dstLen);
+        a = std::max(srcStart + a, readFrom);
+        b = std::min(srcStart + b, readTo);
+        map.first.push_back(int(a));
+        map.last.push_back(int(std::max(a, b)));
+    }
+    return map;
+}
+
+// A run given as (start, length) with a possibly negative length, as a
+// left-to-right [start, start + length) run and whether it was mirrored.
+void Normalise(std::int64_t start, std::int64_t len, std::int64_t* left, std::int64_t* size,
+               bool* mirrored) {
+    if (len < 0) {
+        *left = start + len + 1;
+        *size = -len;
+        *mirrored = true;
+    } else {
+        *left = start;
+        *size = len;
+        *mirrored = false;
+    }
+}
+
+}  // namespace
+
+bool BlitViews(const View& dst, int x, int y, int w, int h, const View* src, int sx, int sy,
+               Rop rop) {
+    if (!KnownRop(rop) || !dst.surface) return false;
+    if (RopUsesSource(rop) && (!src || !src->surface)) return false;
+    if (w <= 0 || h <= 0) return true;
+
+    Box d = Intersect(PlaceOnSurface(dst, x, y, w, h), BoxOf(dst.clip));
+    if (!RopUsesSource(rop)) {
+        if (!d.Empty()) FillBox(*dst.surface, d, SolidFor(*dst.surface, ApplyRop(rop, 0, 0)));
+        return true;
+    }
+
+    // A destination surface point plus (shiftX, shiftY) is the source surface point.
+    const std::int64_t shiftX = std::int64_t(src->origin.x) + sx - (std::int64_t(dst.origin.x) + x);
+    const std::int64_t shiftY = std::int64_t(src->origin.y) + sy - (std::int64_t(dst.origin.y) + y);
+    Box readable = BoxOf(src->clip);
+    d = Intersect(d, Box{readable.left - shiftX, readable.top - shiftY, readable.right - shiftX,
+                         readable.bottom - shiftY});
+    if (d.Empty()) return true;
+
+    const Converter convert(dst, *src);
+    const int n = int(d.Width());
+    const bool sameSurface = src->surface == dst.surface;
+    // Within one surface a source row above its destination must be read before it is overwritten.
+    const bool bottomUp = sameSurface && shiftY < 0;
+    std::vector<Pixel> row(static_cast<std::size_t>(n));
+    for (std::int64_t k = 0; k < d.Height(); ++k) {
+        const int dy = int(bottomUp ? d.bottom - 1 - k : d.top + k);
+        const Pixel* in = &src->surface->At(int(d.left + shiftX), int(dy + shiftY));
+        Pixel* out = &dst.surface->At(int(d.left), dy);
+        if (rop == Rop::SrcCopy && convert.mode == Converter::Mode::Same && !sameSurface) {
+            std::memcpy(out, in, std::size_t(n) * sizeof(Pixel));
+            continue;
+        }
+        convert.Row(in, row.data(), n);
+        CombineRow(rop, row.data(), out, n);
+    }
+    return true;
+}
+
+bool StretchViews(const View& dst, int x, int y, int w, int h, const View& src, int sx, int sy,
+                  int sw, int sh, Rop rop) {
+    if (!KnownRop(rop) || !dst.surface || !src.surface) return false;
+    if (w == 0 || h == 0 || sw == 0 || sh == 0) return true;
+    if (w == sw && h == sh && w > 0 && h > 0) return BlitViews(dst, x, y, w, h, &src, sx, sy, rop);
+
+    std::int64_t dl, dw, dt, dh, sl, swn, st, shn;
+    bool mx, my, smx, smy;
+    Normalise(std::int64_t(dst.origin.x) + x, w, &dl, &dw, &mx);
+    Normalise(std::int64_t(dst.origin.y) + y, h, &dt, &dh, &my);
+    Normalise(std::int64_t(src.origin.x) + sx, sw, &sl, &swn, &smx);
+    Normalise(std::int64_t(src.origin.y) + sy, sh, &st, &shn, &smy);
+
+    const Box d = Intersect(Box{dl, dt, dl + dw, dt + dh}, BoxOf(dst.clip));
+    if (d.Empty()) return true;
+    if (!RopUsesSource(rop)) {
+        FillBox(*dst.surface, d, SolidFor(*dst.surface, ApplyRop(rop, 0, 0)));
+        return true;
+    }
+
+    // Reading from the surface being written: work from a copy of it.
+    Surface copy;
+    const Surface* from = src.surface;
+    if (src.surface == dst.surface) {
+        copy = *src.surface;
+        from = &copy;
+    }
+    const Box readable = BoxOf(src.clip);
+    const AxisMap cols =
+        MapAxis(dl, dw, d.left, d.right, sl, swn, mx != smx, readable.left, readable.right);
+    const AxisMap rows =
+        MapAxis(dt, dh, d.top, d.bottom, st, shn, my != smy, readable.top, readable.bottom);
+
+    const Converter convert(dst, src);
+    const int n = int(d.Width());
+    std::vector<Pixel> acc(static_cast<std::size_t>(n));
+    std::vector<Pixel> converted(static_cast<std::size_t>(n));
+    for (int r = 0; r < int(d.Height()); ++r) {
+        const int r0 = rows.first[std::size_t(r)];
+        const int r1 = rows.last[std::size_t(r)];
+        if (r0 >= r1) continue;
+        std::fill(acc.begin(), acc.end(), kWhite);
+        for (int sy2 = r0; sy2 < r1; ++sy2) {
+            const Pixel* line = from->pixels.data() + std::size_t(sy2) * std::size_t(from->width);
+            for (int c = 0; c < n; ++c) {
+                Pixel v = kWhite;
+                for (int sx2 = cols.first[std::size_t(c)]; sx2 < cols.last[std::size_t(c)]; ++sx2)
+                    v &= line[sx2];
+                acc[std::size_t(c)] &= v;
+            }
+        }
+        convert.Row(acc.data(), converted.data(), n);
+        Pixel* out = &dst.surface->At(int(d.left), int(d.top) + r);
+        for (int c = 0; c < n; ++c) {
+            if (cols.first[std::size_t(c)] >= cols.last[std::size_t(c)]) continue;
+            out[c] = ApplyRop(rop, converted[std::size_t(c)], out[c]);
+        }
+    }
+    return true;
+}
+
+}  // namespace platform::raster

@@ -1,0 +1,134 @@
+#include "platform/raster/raster_dc.h"
+
+#include "platform/raster/blit.h"
+#include "platform/raster/fill.h"
+#include "platform/raster/font_instance.h"
+#include "platform/raster/raster_font.h"
+#include "platform/raster/text.h"
+#include "platform/raster/view.h"
+
+namespace platform::raster {
+
+RasterDC::RasterDC() : stock_(std::make_unique<RasterBitmap>(Surface(1, 1, true))) {
+    stock_->selectedIn_ = this;  // for good: no other DC may take it
+    Target(stock_.get());
+}
+
+RasterDC::RasterDC(Surface* target, Point origin, Rect clip)
+    : target_(target), origin_(origin), clip_(clip) {}
+
+RasterDC::~RasterDC() {
+    if (selected_) selected_->selectedIn_ = nullptr;
+    if (stock_) stock_->selectedIn_ = nullptr;
+}
+
+void RasterDC::Target(RasterBitmap* bitmap) {
+    selected_ = bitmap;
+    target_ = &bitmap->surface_;
+    origin_ = Point{};
+    clip_ = Rect{0, 0, target_->width, target_->height};
+}
+
+void RasterDC::BitmapDestroyed(RasterBitmap* bitmap) {
+    if (bitmap == selected_) Target(stock_.get());
+}
+
+Rect RasterDC::clip() const { return target_ ? ClipInside(clip_, *target_) : Rect{}; }
+
+View RasterDC::view() const {
+    View v;
+    v.surface = target_;
+    v.origin = origin_;
+    v.clip = clip();
+    v.textColor = textColor_;
+    v.bkColor = bkColor_;
+    return v;
+}
+
+FontInstance* RasterDC::CurrentFont() const {
+    if (fontInstance_) return fontInstance_.get();
+    static const std::shared_ptr<FontInstance> fallback = RasterFont::DefaultInstance();
+    return fallback.get();
+}
+
+Bitmap* RasterDC::SelectBitmap(Bitmap* bitmap) {
+    if (!stock_ || !bitmap) return nullptr;
+    auto* next = dynamic_cast<RasterBitmap*>(bitmap);
+    if (!next || (next->selectedIn_ && next->selectedIn_ != this)) return nullptr;
+    RasterBitmap* previous = selected_;
+    if (previous != stock_.get()) previous->selectedIn_ = nullptr;
+    next->selectedIn_ = this;
+    Target(next);
+    return previous;
+}
+
+Font* RasterDC::SelectFont(Font* font) {
+    auto* next = dynamic_cast<RasterFont*>(font);
+    if (!next) return nullptr;
+    if (!font_) {
+        if (!stockFont_) stockFont_ = std::make_unique<RasterFont>(FontRequest{}, nullptr);
+        font_ = stockFont_.get();
+    }
+    Font* previous = font_;
+    font_ = next;
+    fontInstance_ = next->instance();  // null for the stock font: the default face
+    return previous;
+}
+
+ColorRef RasterDC::SetTextColor(ColorRef color) {
+    ColorRef previous = textColor_;
+    textColor_ = color & 0xFFFFFF;
+    return previous;
+}
+
+ColorRef RasterDC::SetBkColor(ColorRef color) {
+    ColorRef previous = bkColor_;
+    bkColor_ = color & 0xFFFFFF;
+    return previous;
+}
+
+BkMode RasterDC::SetBkMode(BkMode mode) {
+    BkMode previous = bkMode_;
+    if (mode == BkMode::Transparent || mode == BkMode::Opaque) bkMode_ = mode;
+    return previous;
+}
+
+bool RasterDC::BitBlt(int x, int y, int w, int h, DC& src, int sx, int sy, Rop rop) {
+    auto* source = dynamic_cast<RasterDC*>(&src);
+    if (!source || !target_) return false;
+    const View s = source->view();
+    return BlitViews(view(), x, y, w, h, s.surface ? &s : nullptr, sx, sy, rop);
+}
+
+bool RasterDC::StretchBlt(int x, int y, int w, int h, DC& src, int sx, int sy, int sw, int sh,
+                          Rop rop) {
+    auto* source = dynamic_cast<RasterDC*>(&src);
+    if (!source || !target_ || !source->target_) return false;
+    return StretchViews(view(), x, y, w, h, source->view(), sx, sy, sw, sh, rop);
+}
+
+bool RasterDC::GradientFill(const TriVertex& v0, const TriVertex& v1, GradientMode mode) {
+    return target_ && FillGradient(view(), v0, v1, mode);
+}
+
+bool RasterDC::FillSolidRect(const Rect& rect, ColorRef color) {
+    if (!target_) return false;
+    FillSolid(view(), rect, color);
+    return true;
+}
+
+bool RasterDC::TextOutAt(int x, int y, const std::string& text) {
+    FontInstance* font = CurrentFont();
+    if (!target_ || !font) return false;
+    DrawTextRun(view(), *font, x, y, text, bkMode_);
+    return true;
+}
+
+bool RasterDC::MeasureText(const std::string& text, Size* size) {
+    FontInstance* font = CurrentFont();
+    if (!size || !font) return false;
+    *size = MeasureTextRun(*font, text);
+    return true;
+}
+
+}  // namespace platform::raster

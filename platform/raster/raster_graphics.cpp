@@ -1,0 +1,70 @@
+#include "platform/raster/raster_graphics.h"
+
+#include <fstream>
+#include <iterator>
+#include <new>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/raster/bmp_decoder.h"
+#include "platform/raster/raster_bitmap.h"
+#include "platform/raster/raster_dc.h"
+#include "platform/raster/raster_font.h"
+
+namespace platform::raster {
+
+namespace {
+
+std::unique_ptr<Bitmap> MakeBitmap(int width, int height, bool mono) {
+    if (width < 0 || height < 0) return nullptr;
+    if (width == 0 || height == 0) return MakeBitmap(1, 1, true);  // GDI's stock bitmap
+    if (static_cast<long long>(width) * height > RasterGraphics::kMaxPixels) return nullptr;
+    try {
+        return std::make_unique<RasterBitmap>(Surface(width, height, mono));
+    } catch (const std::bad_alloc&) {
+        Trace("raster: no memory for a %d x %d bitmap\n", width, height);
+        return nullptr;
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<DC> RasterGraphics::CreateCompatibleDC(DC* /*ref*/) {
+    return std::make_unique<RasterDC>();
+}
+
+std::unique_ptr<Bitmap> RasterGraphics::CreateCompatibleBitmap(DC* ref, int width, int height) {
+    auto* dc = dynamic_cast<RasterDC*>(ref);
+    return MakeBitmap(width, height, dc && dc->monochrome());
+}
+
+std::unique_ptr<Bitmap> RasterGraphics::CreateMonochromeBitmap(int width, int height) {
+    return MakeBitmap(width, height, true);
+}
+
+std::unique_ptr<Font> RasterGraphics::CreateFontFor(const FontRequest& request) {
+    return CreateRasterFont(request);
+}
+
+std::unique_ptr<Bitmap> RasterGraphics::LoadBitmapFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return nullptr;
+    in.seekg(0, std::ios::end);
+    const std::streamoff length = in.tellg();
+    // Room for the largest picture we accept at 32 bits, plus headers.
+    if (length <= 0 || length > kMaxPixels * 4 + (1 << 20)) return nullptr;
+    in.seekg(0, std::ios::beg);
+    try {
+        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
+        if (!in.read(reinterpret_cast<char*>(bytes.data()), length)) return nullptr;
+        Surface surface;
+        if (!DecodeBmp(bytes.data(), bytes.size(), &surface)) return nullptr;
+        if (static_cast<long long>(surface.width) * surface.height > kMaxPixels) return nullptr;
+        return std::make_unique<RasterBitmap>(std::move(surface));
+    } catch (const std::bad_alloc&) {
+        Trace("raster: no memory to load %s\n", path.c_str());
+        return nullptr;
+    }
+}
+
+}  // namespace platform::raster
