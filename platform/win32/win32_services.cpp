@@ -1,0 +1,47 @@
+#include "platform/win32/win32_services.h"
+
+#include "platform/win32/win32_api.h"
+#include "platform/win32/win32_window.h"
+
+namespace platform::win32 {
+
+namespace {
+
+// SND_FILENAME | SND_NOWAIT | SND_NODEFAULT | SND_ASYNC
+constexpr DWORD kSoundFlags = 0x00022003;
+
+}  // namespace
+
+std::string ProgramName() {
+    char path[MAX_PATH] = {};
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return "Velomar";
+    std::string name(path, n);
+    std::string::size_type slash = name.find_last_of("\\/");
+    if (slash != std::string::npos) name.erase(0, slash + 1);
+    std::string::size_type dot = name.rfind('.');
+    if (dot != std::string::npos && dot > 0) name.erase(dot);
+    return name;
+}
+
+MessageAnswer Win32Services::ShowMessage(const std::string& text, MessageButtons buttons) {
+    UINT type = MB_ICONEXCLAMATION | (buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK);
+    std::string caption = ProgramName();
+    int answer = MessageBoxA(windows_->MainWindowHandle(), text.c_str(), caption.c_str(), type);
+    if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+    return answer == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void Win32Services::Trace(const std::string&) {}
+
+void Win32Services::PlaySoundFile(const std::string& path) {
+    PlaySoundA(path.c_str(), nullptr, kSoundFlags);
+}
+
+void Win32Services::ShellExecuteFile(Window* window, const char* verb, const std::string& file,
+                                     const char* params) {
+    HWND hwnd = window ? static_cast<Win32Window*>(window)->hwnd() : nullptr;
+    ShellExecuteA(hwnd, verb, file.c_str(), params, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,40 @@
+#include "platform/win32/window_proc.h"
+
+namespace platform::win32 {
+
+namespace {
+
+Win32Window* WindowOf(HWND hwnd) {
+    return reinterpret_cast<Win32Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+}  // namespace
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) return OnNcCreateMessage(hwnd, wParam, lParam);
+    Win32Window* window = WindowOf(hwnd);
+    if (!window) return DefWindowProcA(hwnd, message, wParam, lParam);
+
+    switch (message) {
+        case WM_CREATE:
+            return OnCreateMessage(*window, hwnd, wParam, lParam);
+        case WM_DESTROY:
+            return OnDestroyMessage(*window, hwnd, wParam, lParam);
+        case WM_NCDESTROY:
+            return OnNcDestroyMessage(*window, hwnd, wParam, lParam);
+        case WM_PAINT:
+            return OnPaintMessage(*window, hwnd);
+        case WM_ERASEBKGND:
+            return OnEraseBkgndMessage(*window, hwnd, wParam, lParam);
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+            return OnMouseMessage(*window, hwnd, message, wParam, lParam);
+        case WM_TIMER:
+            return OnTimerMessage(*window, hwnd, wParam, lParam);
+        default:
+            return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,70 @@
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "platform/win32/win32_window.h"
+
+namespace platform::win32 {
+
+namespace {
+
+constexpr WORD kHandCursorId = 129;
+
+// One class per class style; the arrow cursor, no brush, no icon.
+const char* RegisteredClass(std::uint32_t classStyle) {
+    static std::map<std::uint32_t, std::string> names;
+    auto found = names.find(classStyle);
+    if (found != names.end()) return found->second.c_str();
+
+    char name[32];
+    std::snprintf(name, sizeof(name), "VelomarWnd:%x", unsigned(classStyle));
+    WNDCLASSA wc = {};
+    wc.style = classStyle;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = name;
+    if (!RegisterClassA(&wc)) return nullptr;
+    return names.emplace(classStyle, name).first->second.c_str();
+}
+
+}  // namespace
+
+std::unique_ptr<Window> Win32WindowSystem::CreateHostWindow(const WindowSpec& spec,
+                                                            WindowListener* listener) {
+    const char* className = RegisteredClass(spec.windowClass.classStyle);
+    if (!className) return nullptr;
+    auto window = std::make_unique<Win32Window>(this, listener);
+    HWND parent = spec.parent ? static_cast<Win32Window*>(spec.parent)->hwnd() : GetDesktopWindow();
+    HWND hwnd = CreateWindowExA(spec.exStyle, className, spec.title.c_str(), spec.style, spec.x,
+                                spec.y, spec.width, spec.height, parent, nullptr,
+                                GetModuleHandleA(nullptr), window.get());
+    if (!hwnd) return nullptr;
+    return window;
+}
+
+Size Win32WindowSystem::GetScreenSize() const {
+    return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+bool Win32WindowSystem::SetHandCursor() {
+    HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kHandCursorId));
+    if (!hand) return false;
+    SetCursor(hand);
+    return true;
+}
+
+void Win32WindowSystem::SetCursorPos(Point screen) { ::SetCursorPos(screen.x, screen.y); }
+
+void Win32WindowSystem::SetMainWindow(Window* window) { main_ = static_cast<Win32Window*>(window); }
+
+void Win32WindowSystem::PostCloseToMainWindow() {
+    HWND hwnd = MainWindowHandle();
+    if (hwnd) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+}
+
+HWND Win32WindowSystem::MainWindowHandle() const {
+    return main_ && main_->IsWindow() ? main_->hwnd() : nullptr;
+}
+
+}  // namespace platform::win32
