@@ -104,14 +104,16 @@ bool SetDimensions(const Fields& f, Layout* out) {
 // A mask must be one run of set bits inside the pixel; an empty mask gives a
 // channel that is always 0.
 bool MakeChannel(std::uint32_t mask, int bitCount, Channel* c) {
-    c->mask = mask;
-    c->shift = 0;
-    c->max = 0;
+    *c = Channel{mask, 0, 0};
     if (mask == 0) return true;
     if (bitCount < 32 && (mask >> bitCount) != 0) return false;
     while (((mask >> c->shift) & 1u) == 0) ++c->shift;
-    c->max = mask >> c->shift;
-    return (c->max & (c->max + 1)) == 0;
+    std::uint32_t run = mask >> c->shift;
+    while ((run & 1u) != 0) {
+        ++c->bits;
+        run >>= 1;
+    }
+    return run == 0;
 }
 
 bool SetMasks(const std::uint8_t* data, std::size_t size, const Fields& f, Layout* out) {

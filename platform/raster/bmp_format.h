@@ -20,7 +20,7 @@ enum class Compression { Rgb, Rle8, Rle4, BitFields };
 struct Channel {
     std::uint32_t mask = 0;
     int shift = 0;
-    std::uint32_t max = 0;  // mask >> shift; 0 when the channel is absent
+    int bits = 0;  // width of the mask; 0 when the channel is absent
 };
 
 struct Layout {

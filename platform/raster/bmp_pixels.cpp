@@ -4,12 +4,16 @@
 namespace platform::raster::bmp {
 namespace {
 
+// An n-bit channel becomes 8 bits by repeating its bits (5-bit 0x1F gives 0xFF,
+// 0x10 gives 0x84), as GDI widens 5-5-5 pixels; wider channels keep their top 8 bits.
 std::uint32_t Scale(std::uint32_t value, const Channel& c) {
-    if (c.max == 0) return 0;
+    if (c.bits == 0) return 0;
     const std::uint32_t v = (value & c.mask) >> c.shift;
-    if (c.max == 255) return v;
-    // Round to the nearest 8-bit level so full scale stays full scale.
-    return std::uint32_t((std::uint64_t(v) * 255 + c.max / 2) / c.max);
+    if (c.bits >= 8) return v >> (c.bits - 8);
+    std::uint32_t wide = 0;
+    int filled = 0;
+    for (; filled < 8; filled += c.bits) wide = (wide << c.bits) | v;
+    return wide >> (filled - 8);
 }
 
 Pixel FromFields(const Layout& l, std::uint32_t v) {

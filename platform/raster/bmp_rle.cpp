@@ -5,17 +5,17 @@
 namespace platform::raster::bmp {
 namespace {
 
+// Pixels past the end of a row are dropped: ImageMagick, among others, encodes
+// the row padding as pixels, and Windows shows such files. Pixels below the last
+// row mean the stream does not fit the header, and fail.
 class RleWriter {
   public:
     RleWriter(const Layout& l, Surface* out) : l_(l), out_(out) {}
 
-    // False when `count` more pixels do not fit in the current row of the image.
-    bool Fits(std::uint32_t count) const {
-        return y_ < l_.height && std::uint64_t(x_) + count <= std::uint64_t(l_.width);
-    }
+    bool InImage() const { return y_ < l_.height; }
     void Put(std::uint32_t index) {
-        out_->At(x_, l_.height - 1 - y_) = PaletteColour(l_, index);
-        ++x_;
+        if (x_ < l_.width) out_->At(x_, l_.height - 1 - y_) = PaletteColour(l_, index);
+        if (x_ <= l_.width) ++x_;  // one past the edge is enough to know a pixel was dropped
     }
     void EndOfLine() {
         x_ = 0;
@@ -44,7 +44,8 @@ std::uint32_t IndexAt(bool rle4, const std::uint8_t* bytes, std::uint32_t i) {
 }  // namespace
 
 // A stream that ends before its end-of-bitmap code keeps what it has drawn (old
-// writers omit the code); a run or delta that leaves the image is an error.
+// writers omit the code); a run below the last row or a delta out of the image
+// is an error.
 bool DecodeRle(const Layout& l, const std::uint8_t* data, std::size_t size, Surface* out) {
     const bool rle4 = l.compression == Compression::Rle4;
     RleWriter w(l, out);
@@ -54,7 +55,7 @@ bool DecodeRle(const Layout& l, const std::uint8_t* data, std::size_t size, Surf
         const std::uint8_t code = data[at + 1];
         at += 2;
         if (count > 0) {  // encoded run
-            if (!w.Fits(count)) return false;
+            if (!w.InImage()) return false;
             for (std::uint32_t i = 0; i < count; ++i)
                 w.Put(rle4 ? IndexAt(true, &code, i % 2) : code);
             continue;
@@ -71,7 +72,7 @@ bool DecodeRle(const Layout& l, const std::uint8_t* data, std::size_t size, Surf
         } else {  // absolute run of `code` pixels, padded to a whole 16-bit word
             const std::size_t bytes = rle4 ? (code + 1u) / 2 : code;
             const std::size_t padded = (bytes + 1) / 2 * 2;
-            if (size - at < bytes || !w.Fits(code)) return false;
+            if (size - at < bytes || !w.InImage()) return false;
             for (std::uint32_t i = 0; i < code; ++i) w.Put(IndexAt(rle4, data + at, i));
             at += padded < size - at ? padded : size - at;
         }
