@@ -1,0 +1,36 @@
+// CVelomarApp: the Linux runtime's start-up and shutdown. It takes the current
+// directory as the project folder, shows the menu window as its main window and
+// ends when that window is destroyed.
+#pragma once
+
+#include <wx/app.h>
+
+#include "platform/posix/posix_system.h"
+#include "platform/raster/raster_graphics.h"
+#include "platform/wx/wx_services.h"
+#include "platform/wx/wx_window_system.h"
+
+class CInstallerWnd;
+
+class CVelomarApp : public wxApp {
+  public:
+    CVelomarApp();
+    ~CVelomarApp() override;
+
+    // wx's start and end carry out InitInstance and ExitInstance.
+    bool OnInit() override;
+    int OnExit() override;
+
+    bool InitInstance();
+    void ExitInstance();
+
+    CInstallerWnd* LauncherWindow = nullptr;  // owned
+
+  private:
+    platform::raster::RasterGraphics graphics_;
+    platform::wx::WxWindowSystem windows_{true};
+    platform::wx::WxServices services_;
+    platform::PosixSystem system_;
+};
+
+wxDECLARE_APP(CVelomarApp);

@@ -1,0 +1,34 @@
+// The client area of a host window: the wx window that receives paint, mouse
+// and timer events and hands them to its WxWindow while it has one.
+#pragma once
+
+#include <wx/timer.h>
+#include <wx/window.h>
+
+namespace platform::wx {
+
+class WxWindow;
+
+class WxCanvas : public wxWindow {
+  public:
+    WxCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size, WxWindow* owner);
+    ~WxCanvas() override;
+
+    WxWindow* Owner() const { return owner_; }
+    // After this no event reaches the owner (it is going away).
+    void Detach() { owner_ = nullptr; }
+
+  private:
+    void OnPaintEvent(wxPaintEvent& event);
+    void OnEraseEvent(wxEraseEvent& event);
+    void OnMotion(wxMouseEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnRightDown(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnTimerEvent(wxTimerEvent& event);
+    void OnSizeEvent(wxSizeEvent& event);
+
+    WxWindow* owner_;
+};
+
+}  // namespace platform::wx

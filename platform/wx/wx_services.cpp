@@ -1,0 +1,52 @@
+#include "platform/wx/wx_services.h"
+
+#include <wx/msgdlg.h>
+#include <wx/string.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "platform/platform.h"
+#include "platform/wx/shell_launch.h"
+
+namespace platform::wx {
+
+namespace {
+// Texts from AppSetup.dat are single-byte; show them as UTF-8 when they are, else as Latin-1.
+wxString ToWx(const std::string& text) {
+    wxString s = wxString::FromUTF8(text.data(), text.size());
+    if (s.empty() && !text.empty()) s = wxString(text.data(), wxConvISO8859_1, text.size());
+    return s;
+}
+
+std::string RealPathOf(const std::string& path) {
+    System* system = Current().system;
+    return system ? system->RealPath(path) : path;
+}
+}  // namespace
+
+WxServices::WxServices(std::string caption) : caption_(std::move(caption)) {
+    if (const char* log = std::getenv("VELOMAR_MESSAGE_LOG")) messageLog_ = log;
+}
+
+MessageAnswer WxServices::ShowMessage(const std::string& text, MessageButtons buttons) {
+    if (!messageLog_.empty()) {
+        std::ofstream(messageLog_, std::ios::app | std::ios::binary) << text << '\0';
+    }
+    const bool question = buttons == MessageButtons::YesNo;
+    int style = wxICON_EXCLAMATION | (question ? wxYES_NO : wxOK);
+    int answer = wxMessageBox(ToWx(text), ToWx(caption_), style);
+    if (!question) return MessageAnswer::Ok;
+    return answer == wxYES ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void WxServices::Trace(const std::string&) {}
+
+void WxServices::PlaySoundFile(const std::string& path) { player_.Play(RealPathOf(path)); }
+
+void WxServices::ShellExecuteFile(Window*, const char* verb, const std::string& file,
+                                  const char* params) {
+    SpawnDetached(PlanShellExecute(verb, file, params, Current().system));
+}
+
+}  // namespace platform::wx

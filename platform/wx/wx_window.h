@@ -1,0 +1,96 @@
+// A host window in wx. The native side is an outer window (a caption-less
+// frame for a top-level window, a plain child window otherwise) whose
+// one-pixel black border surrounds a WxCanvas, the client area. The client's
+// pixels live in a backing surface: device contexts draw into it, paints and
+// released DCs show it on screen.
+#pragma once
+
+#include <wx/timer.h>
+#include <wx/window.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/raster/raster_dc.h"
+#include "platform/raster/surface.h"
+#include "platform/window.h"
+#include "platform/wx/wx_native_parent.h"
+
+class wxDC;
+
+namespace platform::wx {
+
+class WxCanvas;
+class WxWindowSystem;
+
+// WS_BORDER's frame colour (COLOR_WINDOWFRAME), and the client before its first paint.
+constexpr ColorRef kBorderColor = Rgb(0, 0, 0);
+constexpr ColorRef kUnpaintedColor = Rgb(255, 255, 255);
+
+class WxWindow : public Window, public WxNativeParent {
+  public:
+    // Makes the native windows; check IsWindow() afterwards.
+    WxWindow(WxWindowSystem* system, const WindowSpec& spec, WindowListener* listener,
+             wxWindow* parent);
+    ~WxWindow() override;
+    WxWindow(const WxWindow&) = delete;
+    WxWindow& operator=(const WxWindow&) = delete;
+
+    // Window.
+    bool IsWindow() const override { return canvas_ != nullptr; }
+    void Destroy() override;
+    Rect GetClientRect() const override;
+    Rect GetWindowRect() const override;
+    DC* GetDC() override;
+    void ReleaseDC(DC* dc) override;
+    DC* BeginPaint() override;
+    void EndPaint() override;
+    void RedrawNow() override;
+    unsigned SetTimer(unsigned id, unsigned milliseconds) override;
+    bool KillTimer(unsigned id) override;
+    void SetCapture() override;
+    void ReleaseCapture() override;
+
+    wxWindow* ClientWindow() const override;
+
+    // WM_CLOSE's default: destroy.
+    void Close() { Destroy(); }
+    bool IsTopLevel() const { return topLevel_; }
+    wxWindow* Outer() const { return outer_; }
+    WxCanvas* Canvas() const { return canvas_; }
+    const raster::Surface& Pixels() const { return surface_; }
+    void SetClientCursor(const wxCursor& cursor);
+
+    // From WxCanvas.
+    void HandlePaint(wxDC& dc);
+    void HandleMouseMove(unsigned flags, Point client);
+    void HandleLButtonDown(unsigned flags, Point client);
+    void HandleRButtonDown(unsigned flags, Point client);
+    void HandleCaptureLost();
+    void HandleTimer(unsigned id);
+    void HandleResize(int width, int height);
+    void CanvasGone();  // wx destroyed the native window under us
+    void DetachSystem() { system_ = nullptr; }
+
+  private:
+    void MakeNative(const WindowSpec& spec, wxWindow* parent);
+    std::unique_ptr<raster::RasterDC> MakeClientDC();
+    void PaintSurface();  // WM_ERASEBKGND and WM_PAINT into the surface
+    void Present();       // the surface to the screen, outside a paint
+    void Forget();        // the native side is gone: stop timers, tell the listener
+
+    WxWindowSystem* system_;
+    WindowListener* listener_;
+    bool topLevel_ = false;
+    wxWindow* outer_ = nullptr;
+    WxCanvas* canvas_ = nullptr;
+    raster::Surface surface_;
+    std::vector<std::unique_ptr<raster::RasterDC>> lentDCs_;
+    std::unique_ptr<raster::RasterDC> paintDC_;
+    bool inPaint_ = false;
+    // Stopped timers are kept, not deleted: KillTimer may run inside the timer's own event.
+    std::map<unsigned, std::unique_ptr<wxTimer>> timers_;
+};
+
+}  // namespace platform::wx
