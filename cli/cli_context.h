@@ -1,0 +1,43 @@
+// What every command shares: the installed platform and the exit status.
+// Commands that draw (render) add graphics and a window system with
+// UseGraphics before they make a window.
+#pragma once
+
+#include "cli/stderr_services.h"
+#include "platform/platform.h"
+#include "platform/posix/posix_system.h"
+
+namespace CLI {
+class App;
+}
+
+// Exit statuses of the CLI contract.
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;  // the system's message is on stderr
+constexpr int kExitUsage = 2;
+
+struct CliContext {
+    StderrServices services;
+    platform::PosixSystem system;
+    int status = kExitOk;
+
+    void Install() {
+        installed_.services = &services;
+        installed_.system = &system;
+        platform::Install(installed_);
+    }
+    void UseGraphics(platform::Graphics* graphics, platform::WindowSystem* windows) {
+        installed_.graphics = graphics;
+        installed_.windows = windows;
+        platform::Install(installed_);
+    }
+
+  private:
+    platform::Platform installed_;
+};
+
+// One per command file; main.cpp calls each once.
+void RegisterNewCommand(CLI::App& app, CliContext& context);
+void RegisterShowCommand(CLI::App& app, CliContext& context);
+void RegisterCodecCommands(CLI::App& app, CliContext& context);
+void RegisterResaveCommand(CLI::App& app, CliContext& context);

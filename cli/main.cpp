@@ -1,0 +1,26 @@
+// velomarforge-cli: make, inspect and convert Velomar projects without a GUI.
+#include <CLI/CLI.hpp>
+
+#include "cli/cli_context.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{
+        "Headless tool for Velomar disc-menu projects.\n"
+        "Exit status: 0 success, 1 failure (the message is on stderr), 2 usage error."};
+    app.require_subcommand(1);
+
+    CliContext context;
+    context.Install();
+    RegisterNewCommand(app, context);
+    RegisterShowCommand(app, context);
+    RegisterCodecCommands(app, context);
+    RegisterResaveCommand(app, context);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        // Help is a success; every other parse error is a usage error.
+        return app.exit(e) == 0 ? kExitOk : kExitUsage;
+    }
+    return context.status;
+}

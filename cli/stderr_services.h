@@ -1,0 +1,25 @@
+// The CLI's platform services: messages go to stderr, questions are answered
+// No unless the command line said Yes, and there is no sound, shell or trace.
+#pragma once
+
+#include <string>
+
+#include "platform/services.h"
+
+class StderrServices : public platform::Services {
+  public:
+    // Prints the text as the message box would show it (plus a line feed when it
+    // has none of its own). A question answered Yes by a flag is not printed.
+    platform::MessageAnswer ShowMessage(const std::string& text,
+                                        platform::MessageButtons buttons) override;
+    void Trace(const std::string&) override {}
+    void PlaySoundFile(const std::string&) override {}
+    void ShellExecuteFile(platform::Window*, const char*, const std::string&,
+                          const char*) override {}
+
+    // --force and the like: every Yes/No question is answered Yes.
+    void AnswerYes(bool yes) { answerYes_ = yes; }
+
+  private:
+    bool answerYes_ = false;
+};
