@@ -1,0 +1,34 @@
+// A System whose language name is fixed, so that tests and headless runs read
+// the same settings section whatever the machine's locale. Everything else is
+// passed to the wrapped System.
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "platform/system.h"
+
+namespace platform {
+
+class FixedLanguageSystem : public System {
+  public:
+    explicit FixedLanguageSystem(System* inner, std::string language = "English")
+        : inner_(inner), language_(std::move(language)) {}
+
+    void SetLanguage(std::string language) { language_ = std::move(language); }
+
+    char PathSeparator() const override { return inner_->PathSeparator(); }
+    bool GetCurrentDir(std::string* dir) override { return inner_->GetCurrentDir(dir); }
+    bool GetSystemLanguageName(std::string* name) override;
+    std::string RealPath(const std::string& path) override { return inner_->RealPath(path); }
+    bool FileExists(const std::string& path) override { return inner_->FileExists(path); }
+    bool ReplaceFile(const std::string& from, const std::string& to) override {
+        return inner_->ReplaceFile(from, to);
+    }
+
+  private:
+    System* inner_;
+    std::string language_;
+};
+
+}  // namespace platform
