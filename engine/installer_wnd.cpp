@@ -10,4 +10,17 @@ CInstallerWnd::CInstallerWnd(const std::string& folder)
     if (ProjectFolder.empty() || ProjectFolder.back() != separator) ProjectFolder += separator;
 }
 
-CInstallerWnd::~CInstallerWnd() { ClearSettings(); }
+CInstallerWnd::~CInstallerWnd() {
+    // The window half first: no timer may fire and no surface may hold a logo
+    // once the record's bitmaps go.
+    LogoAnnimationState& animation = Settings->LogoAnnimation;
+    if (Wnd && Wnd->IsWindow() && animation.TimerId != 0) Wnd->KillTimer(animation.TimerId);
+    animation.TimerId = 0;
+    ReleaseAnnimationSurfaces();
+    if (Wnd) {
+        if (Wnd->IsWindow()) Wnd->Destroy();
+        Wnd.reset();
+    }
+    ClearSettings();
+    HotSpotFont.reset();
+}
