@@ -57,28 +57,30 @@ void DrawTextRun(const View& dst, FontInstance& font, int x, int y, const std::s
     if (!dst.surface) return;
     const FontMetrics& m = font.metrics();
     const int width = font.Advance(text);
-    if (mode == BkMode::Opaque && width > 0) {
-        Box cell = PlaceOnSurface(dst, x, y, width, m.height);
-        cell = Intersect(cell, BoxOf(dst.clip));
-        if (!cell.Empty()) {
-            const Pixel bk = SolidFor(*dst.surface, dst.bkColor);
-            for (auto row = cell.top; row < cell.bottom; ++row)
-                std::fill(&dst.surface->At(int(cell.left), int(row)),
-                          &dst.surface->At(int(cell.left), int(row)) + cell.Width(), bk);
-        }
+    // Ink stays inside the cell that MeasureText reports, so a hotspot's hit
+    // rectangle covers all of its text: an italic's last overhang is cut.
+    const Box cell = Intersect(PlaceOnSurface(dst, x, y, width, m.height), BoxOf(dst.clip));
+    if (cell.Empty()) return;
+    View inCell = dst;
+    inCell.clip = Rect{int(cell.left), int(cell.top), int(cell.right), int(cell.bottom)};
+    if (mode == BkMode::Opaque) {
+        const Pixel bk = SolidFor(*dst.surface, dst.bkColor);
+        for (auto row = cell.top; row < cell.bottom; ++row)
+            std::fill(&dst.surface->At(int(cell.left), int(row)),
+                      &dst.surface->At(int(cell.left), int(row)) + cell.Width(), bk);
     }
 
     const std::int64_t baseline = std::int64_t(dst.origin.y) + y + m.ascent;
     std::int64_t pen = std::int64_t(dst.origin.x) + x;
     for (char c : text) {
         const Glyph& glyph = font.GlyphOf(static_cast<unsigned char>(c));
-        DrawGlyph(dst, glyph, pen, baseline);
+        DrawGlyph(inCell, glyph, pen, baseline);
         pen += glyph.advance;
     }
 
     const std::int64_t baselineY = std::int64_t(y) + m.ascent;
-    if (font.underline()) DrawLine(dst, x, baselineY + m.underlineTop, width, m.underlineSize);
-    if (font.strikeOut()) DrawLine(dst, x, baselineY - m.strikeoutTop, width, m.strikeoutSize);
+    if (font.underline()) DrawLine(inCell, x, baselineY + m.underlineTop, width, m.underlineSize);
+    if (font.strikeOut()) DrawLine(inCell, x, baselineY - m.strikeoutTop, width, m.strikeoutSize);
 }
 
 Size MeasureTextRun(FontInstance& font, const std::string& text) {
