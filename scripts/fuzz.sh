@@ -15,8 +15,18 @@ for bin in build-fuzz/tests/fuzz/fuzz_*; do
   corpus="tests/fuzz/corpus/${name#fuzz_}"
   scratch=$(mktemp -d)
   echo "fuzz: $name for ${seconds}s"
-  "$bin" -max_total_time="$seconds" -print_final_stats=0 "$scratch" "$corpus" 2>&1 | tail -n 2
-  rm -rf "$scratch"
+  # A pipe would hide the fuzzer's exit status: a finding must fail the run.
+  status=0
+  "$bin" -max_total_time="$seconds" -print_final_stats=0 "$scratch" "$corpus" \
+    >"$scratch.log" 2>&1 || status=$?
+  if [ "$status" -ne 0 ]; then
+    tail -n 40 "$scratch.log" >&2
+    rm -rf "$scratch" "$scratch.log"
+    echo "fuzz: $name found a fault (exit $status)" >&2
+    exit 1
+  fi
+  tail -n 2 "$scratch.log"
+  rm -rf "$scratch" "$scratch.log"
   found=$((found + 1))
 done
 echo "fuzz: $found targets ran without a finding"
