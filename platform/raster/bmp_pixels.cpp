@@ -5,7 +5,7 @@ namespace platform::raster::bmp {
 namespace {
 
 // An n-bit channel becomes 8 bits by repeating its bits (5-bit 0x1F gives 0xFF,
-// 0x10 gives 0x84), as GDI widens 5-5-5 pixels; wider channels keep their top 8 bits.
+// 0x10 gives 0x84), so full scale stays full scale; wider channels keep their top 8 bits.
 std::uint32_t Scale(std::uint32_t value, const Channel& c) {
     if (c.bits == 0) return 0;
     const std::uint32_t v = (value & c.mask) >> c.shift;
