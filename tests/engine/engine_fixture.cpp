@@ -112,17 +112,6 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
-EngineTest::EngineTest() {
-    platform::Platform p;
-    p.graphics = &graphics_;
-    p.windows = &windows_;
-    p.services = &services_;
-    p.system = &system_;
-    platform::Install(p);
-}
-
-EngineTest::~EngineTest() { platform::Install(platform::Platform{}); }
-
 std::unique_ptr<CInstallerWnd> EngineTest::MakeWindow(const TestProject& project) {
     project.Write(dir_.Path());
     return std::make_unique<CInstallerWnd>(dir_.Path());

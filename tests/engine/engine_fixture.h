@@ -10,12 +10,8 @@
 #include <vector>
 
 #include "engine/installer_wnd.h"
-#include "platform/headless/fixed_language_system.h"
-#include "platform/headless/headless_window_system.h"
-#include "platform/headless/recording_services.h"
+#include "platform/headless/headless_platform.h"
 #include "platform/platform.h"
-#include "platform/posix/posix_system.h"
-#include "platform/raster/raster_graphics.h"
 
 namespace enginetest {
 
@@ -77,9 +73,6 @@ class TempDir {
 // recording services and the POSIX system reading the "[English]" section.
 class EngineTest : public ::testing::Test {
   protected:
-    EngineTest();
-    ~EngineTest() override;
-
     // Writes the project into the temp folder, constructs the window object on it.
     std::unique_ptr<CInstallerWnd> MakeWindow(const TestProject& project);
     // MakeWindow and Create as the runtime does (a pop-up without parent).
@@ -93,11 +86,11 @@ class EngineTest : public ::testing::Test {
     void Steps(int n);
 
     TempDir dir_;
-    platform::raster::RasterGraphics graphics_;
-    platform::HeadlessWindowSystem windows_;
-    platform::RecordingServices services_;
-    platform::PosixSystem posix_;
-    platform::FixedLanguageSystem system_{&posix_};
+    platform::HeadlessPlatform host_;
+    platform::raster::RasterGraphics& graphics_ = host_.graphics;
+    platform::HeadlessWindowSystem& windows_ = host_.windows;
+    platform::RecordingServices& services_ = host_.services;
+    platform::System& system_ = host_.system;
 };
 
 // Rect of the client area whose pixels all have the colour.
