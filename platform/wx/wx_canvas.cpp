@@ -29,6 +29,8 @@ WxCanvas::WxCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size, WxW
     Bind(wxEVT_PAINT, &WxCanvas::OnPaintEvent, this);
     Bind(wxEVT_ERASE_BACKGROUND, &WxCanvas::OnEraseEvent, this);
     Bind(wxEVT_MOTION, &WxCanvas::OnMotion, this);
+    // X reports a pointer that jumps into a window only as an enter; Windows sends a move.
+    Bind(wxEVT_ENTER_WINDOW, &WxCanvas::OnMotion, this);
     Bind(wxEVT_LEFT_DOWN, &WxCanvas::OnLeftDown, this);
     Bind(wxEVT_RIGHT_DOWN, &WxCanvas::OnRightDown, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &WxCanvas::OnCaptureLost, this);

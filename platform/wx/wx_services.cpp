@@ -1,6 +1,7 @@
 #include "platform/wx/wx_services.h"
 
 #include <wx/msgdlg.h>
+#include <wx/strconv.h>
 #include <wx/string.h>
 
 #include <cstdlib>
@@ -12,10 +13,14 @@
 namespace platform::wx {
 
 namespace {
-// Texts from AppSetup.dat are single-byte; show them as UTF-8 when they are, else as Latin-1.
+// Texts from AppSetup.dat are Windows single-byte text; show them as UTF-8
+// when they are valid UTF-8, else as Windows-1252.
 wxString ToWx(const std::string& text) {
     wxString s = wxString::FromUTF8(text.data(), text.size());
-    if (s.empty() && !text.empty()) s = wxString(text.data(), wxConvISO8859_1, text.size());
+    if (s.empty() && !text.empty()) {
+        wxCSConv windows1252(wxFONTENCODING_CP1252);
+        s = wxString(text.data(), windows1252, text.size());
+    }
     return s;
 }
 
