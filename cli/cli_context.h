@@ -41,3 +41,4 @@ void RegisterNewCommand(CLI::App& app, CliContext& context);
 void RegisterShowCommand(CLI::App& app, CliContext& context);
 void RegisterCodecCommands(CLI::App& app, CliContext& context);
 void RegisterResaveCommand(CLI::App& app, CliContext& context);
+void RegisterRenderCommand(CLI::App& app, CliContext& context);

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     RegisterShowCommand(app, context);
     RegisterCodecCommands(app, context);
     RegisterResaveCommand(app, context);
+    RegisterRenderCommand(app, context);
 
     try {
         app.parse(argc, argv);
