@@ -5,12 +5,15 @@ ImageMagick (/usr/bin/convert) renders the shapes and text and reduces the
 colours; this script writes the 8-bit BMP files itself, so the logos' mask
 colour stays exact, and synthesises the two short WAV files.
 
-Run from anywhere: python3 examples/sample-src/make_sample.py
+Run from anywhere: python3 examples/sample-src/make_sample.py [velomarforge-cli]
+The project file is written plain and then stored scrambled, as the editor
+stores it, by the given velomarforge-cli (default: build/bin/velomarforge-cli).
 """
 import math
 import os
 import struct
 import subprocess
+import sys
 import wave
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -218,6 +221,12 @@ def main():
     os.makedirs(RES, exist_ok=True)
     project = os.path.join(HERE, "..", "sample")
     write_settings(os.path.join(project, "AppSetup.dat"), SETTINGS)
+    cli = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "..", "build", "bin",
+                                                                "velomarforge-cli")
+    if os.access(cli, os.X_OK):
+        subprocess.run([cli, "resave", project, "--scrambled"], check=True)
+    else:
+        print("note: %s not found; AppSetup.dat stays plain" % cli, file=sys.stderr)
     write_extras(project)
     make_background()
     title_bg = hex_rgb(TOP)
