@@ -79,3 +79,8 @@ FaceChoice FontLibrary::Choose(const std::string& family, int weight, bool itali
 }
 
 }  // namespace platform::raster
+
+// Fontconfig keeps its configuration until FcFini, which we must not call while
+// a toolkit in the same process may still use it: tell LeakSanitizer those
+// blocks are meant to live until exit. Ignored by builds without it.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
