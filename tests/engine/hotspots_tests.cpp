@@ -162,55 +162,44 @@ TEST_F(HotSpotTest, NoDeviceContextOnEnterGivesUpTheCapture) {
     EXPECT_TRUE(services_.sounds.empty());
 }
 
-TEST_F(HotSpotTest, RunStartsTheProgramInTheProjectFolder) {
-    auto wnd = ShowCommand("RUN", "setup\\Setup.exe", "/quiet /log");
-    Click(*wnd, Inside(*wnd, 0));
-    ASSERT_EQ(1u, services_.shellCalls.size());
-    const platform::ShellCall& call = services_.shellCalls[0];
-    EXPECT_FALSE(call.verb.has_value());
-    EXPECT_EQ(system_.RealPath(dir_.Path() + "setup\\Setup.exe"), call.file);
-    EXPECT_EQ(std::optional<std::string>("/quiet /log"), call.params);
-}
-
-TEST_F(HotSpotTest, EmptyParametersAreNoParametersAtAll) {
-    auto wnd = ShowCommand("RUN", "setup.exe", "");
-    Click(*wnd, Inside(*wnd, 0));
-    ASSERT_EQ(1u, services_.shellCalls.size());
-    EXPECT_FALSE(services_.shellCalls[0].params.has_value());
-}
-
-TEST_F(HotSpotTest, RunAbsoluteUsesTheTargetAsWritten) {
-    auto wnd = ShowCommand("RUNABSOLUTE", "notepad", "readme.txt");
-    Click(*wnd, Inside(*wnd, 0));
-    ASSERT_EQ(1u, services_.shellCalls.size());
-    EXPECT_FALSE(services_.shellCalls[0].verb.has_value());
-    EXPECT_EQ("notepad", services_.shellCalls[0].file);
-    EXPECT_EQ(std::optional<std::string>("readme.txt"), services_.shellCalls[0].params);
-}
-
-TEST_F(HotSpotTest, OpenUsesTheOpenVerbAndNoParameters) {
-    auto wnd = ShowCommand("OPEN", "docs", "ignored");
-    Click(*wnd, Inside(*wnd, 0));
-    ASSERT_EQ(1u, services_.shellCalls.size());
-    EXPECT_EQ(std::optional<std::string>("open"), services_.shellCalls[0].verb);
-    EXPECT_EQ(system_.RealPath(dir_.Path() + "docs"), services_.shellCalls[0].file);
-    EXPECT_FALSE(services_.shellCalls[0].params.has_value());
-}
-
-TEST_F(HotSpotTest, OpenWithoutTargetOpensTheProjectFolder) {
-    auto wnd = ShowCommand("OPEN", "");
-    Click(*wnd, Inside(*wnd, 0));
-    ASSERT_EQ(1u, services_.shellCalls.size());
-    EXPECT_EQ(system_.RealPath(dir_.Path()), services_.shellCalls[0].file);
-}
-
-TEST_F(HotSpotTest, OpenAbsoluteHandsAWebAddressOverUnchanged) {
-    auto wnd = ShowCommand("OPENABSOLUTE", "www.Example.com/a=b");
-    Click(*wnd, Inside(*wnd, 0));
-    ASSERT_EQ(1u, services_.shellCalls.size());
-    EXPECT_EQ(std::optional<std::string>("open"), services_.shellCalls[0].verb);
-    EXPECT_EQ("www.Example.com/a=b", services_.shellCalls[0].file);
-    EXPECT_TRUE(services_.messages.empty());
+TEST_F(HotSpotTest, EachCommandMakesItsShellCall) {
+    using Opt = std::optional<std::string>;
+    const std::string folder = dir_.Path();
+    struct Case {
+        const char* command;
+        const char* a;
+        const char* b;
+        Opt verb;
+        std::string file;
+        Opt params;
+    };
+    const Case cases[] = {
+        // Relative to the project folder; no verb, so the shell's default applies.
+        {"RUN",
+         "setup\\Setup.exe",
+         "/quiet /log",
+         {},
+         system_.RealPath(folder + "setup\\Setup.exe"),
+         "/quiet /log"},
+        // Empty parameters are no parameters at all, not an empty string.
+        {"RUN", "setup.exe", "", {}, system_.RealPath(folder + "setup.exe"), {}},
+        {"RUNABSOLUTE", "notepad", "readme.txt", {}, "notepad", "readme.txt"},
+        {"OPEN", "docs", "ignored", "open", system_.RealPath(folder + "docs"), {}},
+        {"OPEN", "", "", "open", system_.RealPath(folder), {}},
+        {"OPENABSOLUTE", "www.Example.com/a=b", "x", "open", "www.Example.com/a=b", {}},
+    };
+    for (const Case& c : cases) {
+        services_.shellCalls.clear();
+        auto wnd = ShowCommand(c.command, c.a, c.b);
+        Click(*wnd, Inside(*wnd, 0));
+        ASSERT_EQ(1u, services_.shellCalls.size()) << c.command << " " << c.a;
+        const platform::ShellCall& call = services_.shellCalls[0];
+        EXPECT_EQ(c.verb, call.verb) << c.command << " " << c.a;
+        EXPECT_EQ(c.file, call.file) << c.command << " " << c.a;
+        EXPECT_EQ(c.params, call.params) << c.command << " " << c.a;
+        EXPECT_TRUE(services_.messages.empty());
+        EXPECT_TRUE(wnd->Wnd->IsWindow());  // the menu stays open
+    }
 }
 
 TEST_F(HotSpotTest, QuitPostsACloseToTheMainWindow) {
@@ -240,6 +229,18 @@ TEST_F(HotSpotTest, ClickOutsideEveryHotSpotDoesNothing) {
     Click(*wnd, {400, 400});
     EXPECT_EQ(0, windows_.ClosesPosted());
     EXPECT_TRUE(services_.messages.empty());
+}
+
+TEST_F(HotSpotTest, CountsBeyondTheSlotsAreNeverFollowed) {
+    auto wnd = ShowCommand("QUIT", "");
+    wnd->Settings->NumberOfHotSpots = 1000;
+    Host(*wnd)->Invalidate();
+    windows_.Pump();
+    Click(*wnd, Inside(*wnd, 0));
+    EXPECT_EQ(1, windows_.ClosesPosted());
+    wnd->HoverHotSpot = 99;  // never a valid index: the click must not reach past the slots
+    windows_.LButtonDown(wnd->Wnd.get(), Inside(*wnd, 0));
+    EXPECT_EQ(1, windows_.ClosesPosted());
 }
 
 }  // namespace

@@ -287,5 +287,26 @@ TEST_F(AnimationTest, ObjectDestroyedMidMovementTakesItsWindowAlong) {
     EXPECT_EQ(0, windows_.StepTimers());
 }
 
+TEST_F(AnimationTest, ExtremeLocationsRunToTheEndSafely) {
+    // Locations are untrusted 32-bit values: frames far outside the window are
+    // clipped, and positions never overflow.
+    auto wnd = StartMoving({-2147483647 - 1, 2147483647}, {2147483647, -2147483647 - 1}, 1);
+    const LogoAnnimationState& a = wnd->Settings->LogoAnnimation;
+    ToFrame(39);
+    EXPECT_GT(a.CurPos.x, 2000000000);
+    EXPECT_LT(a.CurPos.y, -2000000000);
+    EXPECT_EQ(44, StepsUntilStopped() + stepsDone_);
+    EXPECT_TRUE(AreaIs(Client(*wnd), {0, 0, 638, 438}, kGreen));
+}
+
+TEST_F(AnimationTest, CountsBeyondTheSlotsAreNeverFollowed) {
+    auto wnd = StartMoving({0, 0}, {40, 40});
+    wnd->Settings->NumberOfLogosToDraw = -1;  // 4294967295 when compared unsigned
+    EXPECT_EQ(MAX_LOGOS - 1 + 42 + 2, StepsUntilStopped());
+    Host(*wnd)->Invalidate();
+    windows_.Pump();
+    EXPECT_TRUE(AreaIs(Client(*wnd), {40, 40, 60, 50}, kRed));
+}
+
 }  // namespace
 }  // namespace enginetest
