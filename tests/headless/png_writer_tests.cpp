@@ -103,16 +103,6 @@ TEST_F(PngWriter, FailureLeavesTheExistingFileAndNoLeftovers) {
     EXPECT_FALSE(fs::exists(Path("missing")));
 }
 
-TEST_F(PngWriter, OverwritesAnOlderPicture) {
-    ASSERT_TRUE(WritePng(Picture(3, 3), Rect{0, 0, 3, 3}, Path("p.png")));
-    const Surface second = Picture(6, 2);
-    ASSERT_TRUE(WritePng(second, Rect{0, 0, 6, 2}, Path("p.png")));
-    Surface back;
-    ASSERT_TRUE(ReadPng(Path("p.png"), &back));
-    EXPECT_EQ(back.pixels, second.pixels);
-    EXPECT_FALSE(fs::exists(Path("p.png.part")));
-}
-
 TEST_F(PngWriter, ReadingSomethingElseFailsWithAnEmptySurface) {
     std::ofstream(Path("not.png")) << "BM this is no PNG";
     Surface s = Picture(2, 2);

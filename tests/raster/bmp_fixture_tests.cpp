@@ -79,16 +79,4 @@ TEST(BmpFixtures, TopDownAndBottomUpGiveTheSameImage) {
     }
 }
 
-TEST(BmpFixtures, EveryStorageOfOnePictureDecodesAlike) {
-    // The same 24-bit picture stored under every header and depth that is lossless for it.
-    const Surface base = Decode("rgb24");
-    for (const char* name : {"rgb24_v5", "rgb32", "argb32_fields", "fields32_info", "core24",
-                             "pal8", "core8", "rle8"}) {
-        EXPECT_EQ(Decode(name).pixels, base.pixels) << name;
-    }
-    const Surface few = Decode("pal4");
-    for (const char* name : {"core4", "rle4", "rle4_delta", "rle8_runs", "rle8_delta"})
-        EXPECT_EQ(Decode(name).pixels, few.pixels) << name;
-}
-
 }  // namespace
