@@ -68,6 +68,12 @@ void CInstallerWnd::OnTimer(unsigned id) {
     LaunchSettings& s = *Settings;
     LogoAnnimationState& a = s.LogoAnnimation;
 
+    // The timer that fired is ours even when a cleared record forgot its id.
+    auto StopTimer = [this, &a] {
+        Wnd->KillTimer(a.TimerId != 0 ? a.TimerId : LOGO_TIMER_ID);
+        a.TimerId = 0;
+    };
+
     switch (a.State) {
         case kReset:
             a.LogoIndex = 0;
@@ -119,13 +125,11 @@ void CInstallerWnd::OnTimer(unsigned id) {
         case kFinished:
             AnnimationDone = 1;
             ReleaseAnnimationSurfaces();
-            Wnd->KillTimer(a.TimerId);
-            a.TimerId = 0;
+            StopTimer();
             break;
         default:
             platform::Trace("Invalid state!");
-            Wnd->KillTimer(a.TimerId);
-            a.TimerId = 0;
+            StopTimer();
             break;
     }
 }

@@ -267,6 +267,8 @@ TEST_F(AnimationTest, ClearingTheSettingsMidMovementReleasesTheSurfaces) {
     EXPECT_EQ(nullptr, wnd->Settings->LogoAnnimation.SnapshotDC);
     EXPECT_EQ(nullptr, wnd->Settings->LogoAnnimation.FrameBitmap);
     EXPECT_EQ(0, Host(*wnd)->OpenDCCount());
+    // The timer still runs with the record's id forgotten: it stops all the same.
+    EXPECT_EQ(2, StepsUntilStopped(10));
 }
 
 TEST_F(AnimationTest, WindowClosedMidMovementReleasesTheSurfaces) {
