@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/cli_context.h"
+#include "cli/folder_argument.h"
 #include "editor/project_lifecycle.h"
 #include "engine/installer_wnd.h"
 
@@ -13,7 +14,7 @@ void RegisterNewCommand(CLI::App& app, CliContext& context) {
         "new",
         "Create a project as New Project does: every missing folder, \"res\" and a default "
         "scrambled AppSetup.dat.");
-    cmd->add_option("DIR", *folder, "Project folder")->required();
+    cmd->add_option("DIR", *folder, "Project folder")->required()->check(NonEmptyFolder);
     cmd->add_flag("--force,--yes", *force,
                   "Replace an existing AppSetup.dat without asking (otherwise the overwrite "
                   "question is answered No)");

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/cli_context.h"
+#include "cli/folder_argument.h"
 #include "engine/installer_wnd.h"
 
 namespace {
@@ -29,7 +30,7 @@ void RegisterResaveCommand(CLI::App& app, CliContext& context) {
         app.add_subcommand("resave",
                            "Read AppSetup.dat and write it back in the canonical form, keeping its "
                            "stored form unless told otherwise.");
-    cmd->add_option("DIR", options->folder, "Project folder")->required();
+    cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
     CLI::Option* plain = cmd->add_flag("--plain", options->plain, "Store the key lines plain");
     CLI::Option* scrambled =
         cmd->add_flag("--scrambled", options->scrambled, "Store the key lines scrambled");

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/cli_context.h"
+#include "cli/folder_argument.h"
 #include "cli/json_text.h"
 #include "engine/installer_wnd.h"
 
@@ -86,6 +87,6 @@ void RegisterShowCommand(CLI::App& app, CliContext& context) {
         "Absent strings print as \"\". Text is written as UTF-8 where it is valid UTF-8; "
         "every other byte b (0x80-0xFF) is written as the escape \\udcXX, the code point "
         "U+DC00 + b (Python's surrogateescape), so no byte is lost.");
-    cmd->add_option("DIR", *folder, "Project folder")->required();
+    cmd->add_option("DIR", *folder, "Project folder")->required()->check(NonEmptyFolder);
     cmd->callback([&context, folder] { context.status = Show(*folder); });
 }

@@ -47,6 +47,11 @@ bool CreateFolderPath(const std::string& path) {
 }
 
 std::unique_ptr<CInstallerWnd> CreateNewProject(const std::string& requested) {
+    // An empty path must not become the root folder once a separator is added.
+    if (requested.empty()) {
+        Ask("Failed to create the project folder!", platform::MessageButtons::Ok);
+        return nullptr;
+    }
     // Stored and typed names match folders in any letter case, as the engine does.
     const std::string folder = WithSeparator(platform::Current().system->RealPath(requested));
     const std::string settingsPath = SettingsFilePath(folder);

@@ -101,6 +101,7 @@ TEST(CliNew, FolderThatCannotBeMade) {
     RunResult underFile = RunCli({"new", scratch.File("file/project")});
     EXPECT_EQ(underFile.status, 1);
     EXPECT_EQ(underFile.err, "Failed to create the project folder!\n");
+    EXPECT_EQ(RunCli({"new", ""}).status, 2);  // never the root folder
 
     // A file named "res" where the folder should go: the old project stays.
     WriteFile(scratch.File("res"), "not a folder");
@@ -157,6 +158,7 @@ TEST(CliShow, FailuresPrintTheReadersMessage) {
     EXPECT_EQ(tooMany.err, "Failed to read in 'NUM_LOGOS' value from INI file!\n");
 
     EXPECT_EQ(RunCli({"show"}).status, 2);
+    EXPECT_EQ(RunCli({"show", ""}).status, 2);
     EXPECT_EQ(RunCli({"show", "a", "b"}).status, 2);
 }
 
