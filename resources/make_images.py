@@ -2,13 +2,14 @@
 """Draws the runtime's hand cursor (hand.cur) and program icon (velomar.ico).
 
 Both are 32 x 32 in 16 colours (4 bits per pixel). The hand's hot spot is the
-tip of the raised index finger, at (12, 1). Run from anywhere; the files are
-written beside this script. The output is deterministic, so a rerun leaves the
+tip of the raised index finger, at (12, 1). The files are written beside this
+script, or into the folder given as the argument. The output is deterministic, so a rerun leaves the
 committed files unchanged.
 """
 import math
 import os
 import struct
+import sys
 
 HAND_HOTSPOT = (12, 1)
 
@@ -121,7 +122,7 @@ def icon_file(rows, kind, hotspot):
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
+    here = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     with open(os.path.join(here, "hand.cur"), "wb") as f:
         f.write(icon_file(hand_pixels(), 2, HAND_HOTSPOT))
     with open(os.path.join(here, "velomar.ico"), "wb") as f:

@@ -67,6 +67,11 @@ void FillBox(Surface& s, const Box& b, Pixel value) {
     }
 }
 
+// Division rounding down, for a numerator of any sign and a positive divisor.
+std::int64_t FloorDiv(std::int64_t n, std::int64_t d) {
+    return n >= 0 ? n / d : -((-n + d - 1) / d);
+}
+
 // One axis of a stretch: for each destination pixel of the clipped run, the
 // source pixels [first, last) that feed it, already limited to what is readable.
 struct AxisMap {
@@ -83,8 +88,18 @@ AxisMap MapAxis(std::int64_t dstStart, std::int64_t dstLen, std::int64_t from, s
     for (auto p = from; p < to; ++p) {
         std::int64_t i = p - dstStart;
         std::int64_t j = mirror ? dstLen - 1 - i : i;
-        std::int64_t a = j * srcLen / dstLen;
-        std::int64_t b = std::max(a + 1, (j + 1) * srcLen / dstLen);
+        // GDI's mapping, by pixel centres: growing takes the source pixel under
+        // the destination pixel's centre; shrinking merges the source pixels
+        // whose centres fall inside the destination pixel. A centre exactly on
+        // an edge belongs to the pixel before it.
+        std::int64_t a, b;
+        if (dstLen >= srcLen) {
+            a = ((2 * j + 1) * srcLen - 1) / (2 * dstLen);
+            b = a + 1;
+        } else {
+            a = FloorDiv(2 * j * srcLen - dstLen, 2 * dstLen) + 1;
+            b = FloorDiv(2 * (j + 1) * srcLen - dstLen, 2 * dstLen) + 1;
+        }
         a = std::max(srcStart + a, readFrom);
         b = std::min(srcStart + b, readTo);
         map.first.push_back(int(a));

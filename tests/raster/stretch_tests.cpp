@@ -18,11 +18,11 @@ TEST(StretchTest, GrowingRepeatsEachSourcePixel) {
     ASSERT_TRUE(dst.dc.StretchBlt(0, 0, 4, 2, src.dc, 0, 0, 2, 1, Rop::SrcCopy));
     EXPECT_TRUE(SurfaceIs(dst.surface(), Rows{{A, A, B, B}, {A, A, B, B}}));
 
-    // Three into five: the pixel under each destination pixel's left edge.
+    // Three into five: the pixel under each destination pixel's centre.
     Canvas src3(Rows{{A, B, C}});
     Canvas dst5(5, 1, K);
     ASSERT_TRUE(dst5.dc.StretchBlt(0, 0, 5, 1, src3.dc, 0, 0, 3, 1, Rop::SrcCopy));
-    EXPECT_TRUE(SurfaceIs(dst5.surface(), Rows{{A, A, B, B, C}}));
+    EXPECT_TRUE(SurfaceIs(dst5.surface(), Rows{{A, A, B, C, C}}));
 }
 
 TEST(StretchTest, ShrinkingAndsThePixelsThatMerge) {
@@ -34,6 +34,11 @@ TEST(StretchTest, ShrinkingAndsThePixelsThatMerge) {
     Canvas down(4, 1, K);
     ASSERT_TRUE(down.dc.StretchBlt(0, 0, 4, 1, src.dc, 0, 0, 4, 2, Rop::SrcCopy));
     EXPECT_TRUE(SurfaceIs(down.surface(), Rows{{0xFF00FF, 0x00FFFF, W, 0x000000}}));
+    // Three into two: the middle pixel's centre lies on the edge and goes to the first.
+    Canvas src3(Rows{{A, B, C}});
+    Canvas two(2, 1, K);
+    ASSERT_TRUE(two.dc.StretchBlt(0, 0, 2, 1, src3.dc, 0, 0, 3, 1, Rop::SrcCopy));
+    EXPECT_TRUE(SurfaceIs(two.surface(), Rows{{A & B, C}}));
 }
 
 TEST(StretchTest, ShrinkingAMonochromePictureKeepsItsBlackLines) {

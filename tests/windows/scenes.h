@@ -1,0 +1,44 @@
+// Drawing scenes written once against the platform interface. The conformance
+// test draws each through the Win32 backend (under Wine) and through the
+// portable raster and compares the pictures pixel by pixel.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/graphics.h"
+
+namespace scenes {
+
+struct Scene {
+    std::string name;
+    int width;
+    int height;
+    bool monochrome;  // the picture is a monochrome bitmap
+    void (*draw)(platform::Graphics& g, platform::DC& target);
+};
+
+const std::vector<Scene>& All();
+
+// For test output.
+inline void PrintTo(const Scene& scene, std::ostream* os) { *os << scene.name; }
+
+// Draws the scene into a fresh bitmap (colour: compatible with the screen) and
+// returns it deselected; null when the backend could not make it.
+std::unique_ptr<platform::Bitmap> Render(platform::Graphics& g, const Scene& scene);
+
+// A picture as 0x00RRGGBB pixels, top row first.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+};
+
+// Raw dump: "VPIC", width, height (32-bit little endian), then the pixels.
+bool WriteDump(const std::string& path, const Picture& picture);
+bool ReadDump(const std::string& path, Picture* picture);
+
+}  // namespace scenes
