@@ -43,9 +43,11 @@ void HeadlessWindow::Destroy() {
     // its children go with it.
     alive_ = false;
     timers_.clear();
-    if (system_) system_->WindowDestroyed(this);
+    // The listener may delete this object in OnDestroy: nothing of it is used after.
+    HeadlessWindowSystem* system = system_;
+    if (system) system->WindowDestroyed(this);
     if (listener_) listener_->OnDestroy();
-    if (system_) system_->DestroyChildren(this);
+    if (system) system->DestroyChildren(this);
 }
 
 void HeadlessWindow::Detach() {

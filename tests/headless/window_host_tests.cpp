@@ -343,6 +343,19 @@ TEST_F(WindowHostTest, PostedCloseDestroysMainWindowAfterTheMessage) {
     EXPECT_EQ(probe.log.size(), 5u) << "OnDestroy runs once";
 }
 
+TEST_F(WindowHostTest, ListenerMayDeleteItsWindowWhenDestroyed) {
+    ProbeListener parentProbe, childProbe;
+    auto parent = Make(parentProbe, kRuntimeStyle, 0, 0, 800, 600);
+    auto child = Make(childProbe, kPreviewStyle, 0, 0, 100, 100, parent.get());
+    host.SetMainWindow(parent.get());
+    parentProbe.onDestroy = [&] { parent.reset(); };
+    host.PostCloseToMainWindow();
+    host.Pump();
+    EXPECT_EQ(parent, nullptr);
+    EXPECT_FALSE(child->IsWindow());
+    EXPECT_EQ(host.Windows().size(), 0u);
+}
+
 TEST_F(WindowHostTest, CloseWithoutMainWindowIsOnlyRecorded) {
     ProbeListener probe;
     auto window = Make(probe);
