@@ -18,8 +18,9 @@ bool BlitViews(const View& dst, int x, int y, int w, int h, const View* src, int
 // The default stretch mode, BLACKONWHITE: growing repeats the pixel under the
 // destination pixel's centre; shrinking ANDs together all source pixels whose
 // centres fall in the destination pixel, which keeps black lines of a
-// monochrome picture. (Checked against GDI by tests/windows.) A negative width or height mirrors; the run
-// then covers x + w + 1 .. x, as in the StretchBlt(x + w - 1, ..., -w) idiom.
+// monochrome picture (checked against GDI by tests/windows). A negative width
+// or height mirrors; the run then covers x + w + 1 .. x, as in the
+// StretchBlt(x + w - 1, ..., -w) idiom.
 bool StretchViews(const View& dst, int x, int y, int w, int h, const View& src, int sx, int sy,
                   int sw, int sh, Rop rop);
 

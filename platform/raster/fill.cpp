@@ -29,13 +29,25 @@ Pixel GradientAt(const Surface& s, const TriVertex& a, const TriVertex& b, std::
     return SolidFor(s, c);
 }
 
+// An edge pair as GDI's PatBlt takes it: reversed edges cover (end, start].
+void Span(std::int64_t start, std::int64_t end, std::int64_t* from, std::int64_t* to) {
+    if (end < start) {
+        *from = end + 1;
+        *to = start + 1;
+    } else {
+        *from = start;
+        *to = end;
+    }
+}
+
 }  // namespace
 
 void FillSolid(const View& dst, const Rect& rect, ColorRef color) {
-    if (!dst.surface || rect.left >= rect.right || rect.top >= rect.bottom) return;
-    Box b = Intersect(PlaceOnSurface(dst, rect.left, rect.top, std::int64_t(rect.right) - rect.left,
-                                     std::int64_t(rect.bottom) - rect.top),
-                      BoxOf(dst.clip));
+    if (!dst.surface) return;
+    std::int64_t left, right, top, bottom;
+    Span(rect.left, rect.right, &left, &right);
+    Span(rect.top, rect.bottom, &top, &bottom);
+    Box b = Intersect(PlaceOnSurface(dst, left, top, right - left, bottom - top), BoxOf(dst.clip));
     if (!b.Empty()) FillBoxWith(*dst.surface, b, SolidFor(*dst.surface, color));
 }
 

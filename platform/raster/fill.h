@@ -5,8 +5,8 @@
 
 namespace platform::raster {
 
-// FillRect with a solid brush: right and bottom exclusive; an empty or
-// inverted rectangle fills nothing.
+// FillRect with a solid brush: right and bottom exclusive. As in GDI, an
+// inverted rectangle (right < left) fills the mirrored run (right, left].
 void FillSolid(const View& dst, const Rect& rect, ColorRef color);
 
 // GRADIENT_FILL_RECT_H / _V between two vertices (either may be the upper

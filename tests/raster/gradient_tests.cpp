@@ -108,8 +108,11 @@ TEST(FillTest, SolidRectangleIsExclusiveAtRightAndBottom) {
     ASSERT_TRUE(c.dc.FillSolidRect(Rect{1, 0, 3, 2}, Rgb(0x12, 0x34, 0x56)));
     const Pixel f = 0x123456;
     EXPECT_TRUE(SurfaceIs(c.surface(), Rows{{K, f, f}, {K, f, f}, {K, K, K}}));
-    ASSERT_TRUE(c.dc.FillSolidRect(Rect{3, 3, 0, 0}, Rgb(255, 255, 255)));  // inverted: nothing
+    ASSERT_TRUE(c.dc.FillSolidRect(Rect{2, 1, 2, 3}, Rgb(255, 255, 255)));  // empty: nothing
     EXPECT_TRUE(SurfaceIs(c.surface(), Rows{{K, f, f}, {K, f, f}, {K, K, K}}));
+    // Inverted edges fill (right, left] x (bottom, top], as GDI's PatBlt does.
+    ASSERT_TRUE(c.dc.FillSolidRect(Rect{1, 2, 0, 0}, Rgb(255, 255, 255)));
+    EXPECT_TRUE(SurfaceIs(c.surface(), Rows{{K, f, f}, {K, W, f}, {K, W, K}}));
 }
 
 TEST(FillTest, MonochromeSurfacesGetTheNearerOfBlackAndWhite) {
