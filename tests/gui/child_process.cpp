@@ -27,7 +27,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::stri
     if (pid_ == 0) {
         for (const std::string& entry : env) ::putenv(const_cast<char*>(entry.c_str()));
         if (::chdir(cwd.c_str()) != 0) ::_exit(126);
-        ::execv(args[0], args.data());
+        ::execvp(args[0], args.data());
         ::_exit(127);
     }
 }

@@ -1,4 +1,5 @@
-// A program started by a test: its own working folder and extra environment,
+// A program started by a test (found in PATH when the name has no slash): its
+// own working folder and extra environment,
 // stopped when the test lets go of it.
 #pragma once
 
