@@ -19,7 +19,7 @@ using Codec = bool (*)(const std::string&, bool, bool, std::string*);
 int Run(Codec codec, const CodecOptions& options, const char* failure) {
     std::string out;
     if (!codec(options.text, !options.noFraming, !options.noReversal, &out)) {
-        std::cerr << failure;
+        platform::Current().services->ShowMessage(failure, platform::MessageButtons::Ok);
         return kExitFailure;
     }
     std::cout << out << '\n';
