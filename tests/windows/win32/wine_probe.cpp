@@ -4,6 +4,9 @@
 //   window TITLE        print "STYLE RECT" of the top-level window with that
 //                       title, or exit 1 when there is none
 //   cursor FILE         print "hotspot X Y" of cursor 129 in that program file
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -81,6 +84,7 @@ int CursorCommand(const char* file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);  // "\n", not "\r\n"
     if (argc == 4 && std::strcmp(argv[1], "msgbox") == 0)
         return MessageBoxCommand(argv[2], DWORD(std::strtoul(argv[3], nullptr, 10)));
     if (argc == 3 && std::strcmp(argv[1], "window") == 0) return WindowCommand(argv[2]);
