@@ -334,4 +334,27 @@ TEST_F(RuntimeTest, FolderWithoutSettingsShowsTheReadersMessageAndNoMenu) {
     ::rmdir(folder.c_str());
 }
 
+// A current directory that was removed cannot be read: its own message, then the end.
+TEST_F(RuntimeTest, UnreadableCurrentDirectoryShowsItsMessageAndNoMenu) {
+    char tmpl[] = "/tmp/velomar-gone-XXXXXX";
+    ASSERT_NE(::mkdtemp(tmpl), nullptr);
+    const std::string parent = tmpl, log = parent + ".log";
+    const std::string script = "mkdir gone && cd gone && rmdir ../gone && exec \"$0\"";
+    std::vector<std::string> argv = Wrapper();
+    argv.insert(argv.end(), {"/bin/sh", "-c", script, kVelomar});
+    runtime =
+        std::make_unique<gui_test::ChildProcess>(argv, parent, Env({"VELOMAR_MESSAGE_LOG=" + log}));
+    ASSERT_TRUE(WaitForWindow("velomar"));
+    EXPECT_EQ(ReadFile(log), std::string("GetCurrentDirectory() Failed!") + '\0');
+    EXPECT_TRUE(x->FindWindows("Installer Window").empty());
+
+    const Rect box = x->WindowRect(x->FindWindows("velomar")[0]);
+    x->MovePointer((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    Sleep(200);
+    x->PressKey("Return");
+    EXPECT_TRUE(runtime->WaitExit(10000 * Slowdown()));
+    ::unlink(log.c_str());
+    ::rmdir(parent.c_str());
+}
+
 }  // namespace
