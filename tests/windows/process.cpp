@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -31,6 +32,8 @@ pid_t Start(const Launch& launch, int stdoutFd) {
     if (pid != 0) return pid;
     // The child: only async-signal-safe calls until exec.
     setpgid(0, 0);
+    // Ends with the test even when the test crashes (Xvfb above all).
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (!launch.cwd.empty() && chdir(launch.cwd.c_str()) != 0) _exit(127);
     for (const std::string& e : launch.environment) putenv(const_cast<char*>(e.c_str()));
     int null = open("/dev/null", O_RDWR);

@@ -72,6 +72,9 @@ bool WineSession::StartWine() {
     // a test and hold it open.
     std::filesystem::create_directories(VELOMAR_WINE_PREFIX);
     int status = 0;
+    // A server of this prefix left by a run that crashed holds old state.
+    pid_t stale = Start(Launch{{VELOMAR_WINESERVER, "-k"}, "", environment_});
+    if (!WaitExit(stale, 10000)) Kill(stale);
     pid_t server = Start(Launch{{VELOMAR_WINESERVER, "-p"}, "", environment_});
     if (!WaitExit(server, 10000, &status)) {
         Kill(server);
