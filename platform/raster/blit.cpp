@@ -198,30 +198,34 @@ bool StretchViews(const View& dst, int x, int y, int w, int h, const View& src, 
     const AxisMap rows =
         MapAxis(dt, dh, d.top, d.bottom, st, shn, my != smy, readable.top, readable.bottom);
 
-    const Converter convert(dst, src);
+    // The columns that read anything form one run: the readable area is one
+    // interval and the spans move monotonically along it.
     const int n = int(d.Width());
+    const int* first = cols.first.data();
+    const int* last = cols.last.data();
+    int c0 = 0, c1 = n;
+    while (c0 < c1 && first[c0] >= last[c0]) ++c0;
+    while (c1 > c0 && first[c1 - 1] >= last[c1 - 1]) --c1;
+    if (c0 >= c1) return true;
+
+    const Converter convert(dst, src);
     std::vector<Pixel> acc(static_cast<std::size_t>(n));
     std::vector<Pixel> converted(static_cast<std::size_t>(n));
     for (int r = 0; r < int(d.Height()); ++r) {
         const int r0 = rows.first[std::size_t(r)];
         const int r1 = rows.last[std::size_t(r)];
-        if (r0 >= r1) continue;
-        std::fill(acc.begin(), acc.end(), kWhite);
         for (int sy2 = r0; sy2 < r1; ++sy2) {
             const Pixel* line = from->pixels.data() + std::size_t(sy2) * std::size_t(from->width);
-            for (int c = 0; c < n; ++c) {
-                Pixel v = kWhite;
-                for (int sx2 = cols.first[std::size_t(c)]; sx2 < cols.last[std::size_t(c)]; ++sx2)
-                    v &= line[sx2];
-                acc[std::size_t(c)] &= v;
+            for (int c = c0; c < c1; ++c) {
+                Pixel v = line[first[c]];
+                for (int sx2 = first[c] + 1; sx2 < last[c]; ++sx2) v &= line[sx2];
+                acc[std::size_t(c)] = sy2 == r0 ? v : acc[std::size_t(c)] & v;
             }
         }
-        convert.Row(acc.data(), converted.data(), n);
+        if (r0 >= r1) continue;
+        convert.Row(acc.data() + c0, converted.data() + c0, c1 - c0);
         Pixel* out = &dst.surface->At(int(d.left), int(d.top) + r);
-        for (int c = 0; c < n; ++c) {
-            if (cols.first[std::size_t(c)] >= cols.last[std::size_t(c)]) continue;
-            out[c] = ApplyRop(rop, converted[std::size_t(c)], out[c]);
-        }
+        CombineRow(rop, converted.data() + c0, out + c0, c1 - c0);
     }
     return true;
 }
