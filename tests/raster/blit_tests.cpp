@@ -79,21 +79,6 @@ TEST(ConversionTest, MonoToColourTakesTheDestinationColours) {
     EXPECT_TRUE(SurfaceIs(under.surface(), Rows{{0xFF0FFF, 0x0FFF0F, 0xF0FFF0, 0xFFF0FF}}));
 }
 
-TEST(ConversionTest, SameKindCopiesIgnoreColours) {
-    Canvas monoSrc(Rows{{W, K}}, true);
-    Canvas monoDst(2, 1, K, true);
-    monoSrc.dc.SetBkColor(Rgb(0, 0, 0));
-    monoDst.dc.SetBkColor(Rgb(0, 0, 0));
-    ASSERT_TRUE(monoDst.dc.BitBlt(0, 0, 2, 1, monoSrc.dc, 0, 0, Rop::SrcCopy));
-    EXPECT_TRUE(SurfaceIs(monoDst.surface(), Rows{{W, K}}));
-
-    Canvas colSrc(Rows{{0x123456, 0xFFFFFF}});
-    Canvas colDst(2, 1, K);
-    colSrc.dc.SetBkColor(Rgb(0x12, 0x34, 0x56));
-    ASSERT_TRUE(colDst.dc.BitBlt(0, 0, 2, 1, colSrc.dc, 0, 0, Rop::SrcCopy));
-    EXPECT_TRUE(SurfaceIs(colDst.surface(), Rows{{0x123456, 0xFFFFFF}}));
-}
-
 TEST(ClipTest, EmptyAndNegativeSizesDrawNothing) {
     Canvas src(2, 2, 0xABCDEF);
     Canvas dst(2, 2, 0x111111);

@@ -10,7 +10,6 @@
 using namespace raster_test;
 using platform::BkMode;
 using platform::FontRequest;
-using platform::Point;
 using platform::Rect;
 using platform::Rgb;
 using platform::Size;
@@ -219,26 +218,6 @@ TEST(TextOnSurfacesTest, MonochromeTextIsBlackOrWhiteOnly) {
         white += p == W;
     }
     EXPECT_GT(white, 20);
-}
-
-TEST(TextOnSurfacesTest, WindowDCTextStaysInsideTheClip) {
-    platform::raster::RasterGraphics g;
-    auto font = g.CreateFontFor(HotSpotFont(-16));
-    Surface window(60, 30, false, kPaper);
-    platform::raster::RasterDC dc(&window, Point{5, 5}, Rect{5, 5, 30, 20});
-    dc.SelectFont(font.get());
-    dc.SetTextColor(Rgb(0xF0, 0xC0, 0x80));
-    ASSERT_TRUE(dc.TextOutAt(-8, -4, "Install everything now"));
-    int inside = 0;
-    for (int y = 0; y < window.height; ++y)
-        for (int x = 0; x < window.width; ++x) {
-            const bool clipped = x >= 5 && x < 30 && y >= 5 && y < 20;
-            if (!clipped) {
-                ASSERT_EQ(window.At(x, y), kPaper) << x << "," << y;
-            }
-            inside += clipped && window.At(x, y) != kPaper;
-        }
-    EXPECT_GT(inside, 0);
 }
 
 TEST(TextOnSurfacesTest, FontSelectionReturnsThePreviousFont) {
