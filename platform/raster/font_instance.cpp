@@ -51,8 +51,9 @@ int Round(double v) { return int(std::lround(v)); }
 
 std::shared_ptr<FontInstance> FontInstance::Create(const FontRequest& request) {
     FontLibrary& library = FontLibrary::Instance();
-    FaceChoice choice = library.Choose(FamilyFor(request),
-                                       request.weight <= 0 ? 400 : request.weight, request.italic);
+    // FW_DONTCARE (0) is regular; fontconfig takes OpenType weights 1 to 1000.
+    const int weight = request.weight <= 0 ? 400 : std::min(request.weight, 1000);
+    FaceChoice choice = library.Choose(FamilyFor(request), weight, request.italic);
     if (!choice.face || choice.face->units_per_EM == 0) return nullptr;
 
     std::lock_guard<std::mutex> lock(library.mutex());

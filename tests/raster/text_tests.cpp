@@ -1,6 +1,7 @@
 // Text through FreeType: the hotspot font (semi-bold, italic, underlined
 // sans-serif), drawn in the text colour, measured as GDI measures.
 #include <algorithm>
+#include <climits>
 
 #include "platform/raster/cp1252.h"
 #include "platform/raster/raster_font.h"
@@ -171,6 +172,21 @@ TEST_F(TextTest, HeightsFollowWindowsRules) {
     auto standard = g.CreateFontFor(HotSpotFont(0));
     canvas.dc.SelectFont(standard.get());
     EXPECT_GT(Measure("Ag").cy, 12);
+}
+
+TEST_F(TextTest, AbsurdRequestsGiveABoundedUsableFont) {
+    for (int height : {INT_MIN, INT_MAX}) {
+        FontRequest r = HotSpotFont(height);
+        r.weight = 99999;
+        auto f = g.CreateFontFor(r);
+        ASSERT_NE(f, nullptr) << height;
+        canvas.dc.SelectFont(f.get());
+        const Size s = Measure("W");
+        EXPECT_GT(s.cy, 100);
+        EXPECT_LE(s.cy, 3 * 2048);
+        EXPECT_TRUE(canvas.dc.TextOutAt(0, 0, "W"));
+        canvas.dc.SelectFont(font.get());
+    }
 }
 
 TEST_F(TextTest, WidthIsTheSumOfAdvancesWithoutKerning) {
