@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -62,6 +63,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     char pattern[] = "/tmp/fuzz_settings.XXXXXX";
     if (!mkdtemp(pattern)) std::abort();
     g_folder = std::string(pattern) + "/";
+    std::atexit([] {
+        std::error_code ec;
+        std::filesystem::remove_all(g_folder, ec);
+    });
     platform::Platform p;
     p.services = &g_services;
     p.system = &g_system;
