@@ -59,12 +59,12 @@ bool CInstallerWnd::Create(std::uint32_t exStyle, std::uint32_t style, platform:
     if (!LoadSettings()) return false;
     const platform::Platform& host = platform::Current();
 
-    platform::WindowSpec spec;
-    spec.exStyle = exStyle;
-    spec.style = style;
-    spec.windowClass.classStyle =
+    platform::WindowParams params;
+    params.exStyle = exStyle;
+    params.style = style;
+    params.windowClass.classStyle =
         platform::cs::VRedraw | platform::cs::HRedraw | platform::cs::DblClks;
-    spec.title = "Installer Window";
+    params.title = "Installer Window";
     platform::Size area;
     if (parent) {
         platform::Rect client = parent->GetClientRect();
@@ -72,12 +72,12 @@ bool CInstallerWnd::Create(std::uint32_t exStyle, std::uint32_t style, platform:
     } else {
         area = host.windows->GetScreenSize();
     }
-    spec.x = CentredOrigin(area.cx, kWindowWidth);
-    spec.y = CentredOrigin(area.cy, kWindowHeight);
-    spec.width = kWindowWidth;
-    spec.height = kWindowHeight;
-    spec.parent = parent;
-    Wnd = host.windows->CreateHostWindow(spec, this);
+    params.x = CentredOrigin(area.cx, kWindowWidth);
+    params.y = CentredOrigin(area.cy, kWindowHeight);
+    params.width = kWindowWidth;
+    params.height = kWindowHeight;
+    params.parent = parent;
+    Wnd = host.windows->CreateHostWindow(params, this);
     if (!Wnd) return false;
 
     if (!PrepareBackground()) return false;

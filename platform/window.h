@@ -13,7 +13,7 @@ namespace platform {
 // Receives the window's messages; the engine's window class implements it.
 // Every handler runs on the window's thread, one message at a time.
 class WindowListener {
-public:
+  public:
     virtual ~WindowListener() = default;
     // WM_CREATE: -1 makes the creation fail.
     virtual int OnCreate() { return 0; }
@@ -37,7 +37,7 @@ struct WindowClass {
     // The arrow cursor, no background brush, no icon: the only kind the engine registers.
 };
 
-struct WindowSpec {
+struct WindowParams {
     std::uint32_t exStyle = 0;
     std::uint32_t style = 0;  // ws:: bits
     WindowClass windowClass;
@@ -52,7 +52,7 @@ struct WindowSpec {
 // A native window. Destroying the object destroys the native window if it
 // still exists.
 class Window {
-public:
+  public:
     virtual ~Window() = default;
 
     virtual bool IsWindow() const = 0;
@@ -80,12 +80,12 @@ public:
 };
 
 class WindowSystem {
-public:
+  public:
     virtual ~WindowSystem() = default;
 
     // RegisterClass + CreateWindowEx. The listener gets OnCreate during the call.
     // Null on failure.
-    virtual std::unique_ptr<Window> CreateHostWindow(const WindowSpec& spec,
+    virtual std::unique_ptr<Window> CreateHostWindow(const WindowParams& params,
                                                      WindowListener* listener) = 0;
 
     // SM_CXSCREEN, SM_CYSCREEN.

@@ -8,14 +8,14 @@
 
 namespace platform {
 
-HeadlessWindow::HeadlessWindow(HeadlessWindowSystem* system, const WindowSpec& spec,
+HeadlessWindow::HeadlessWindow(HeadlessWindowSystem* system, const WindowParams& params,
                                WindowListener* listener, HeadlessWindow* parent)
     : system_(system),
-      spec_(spec),
+      params_(params),
       listener_(listener),
       parent_(parent),
       needsPaint_(true),
-      pixels_(spec.width, spec.height, false, raster::PixelOf(kHeadlessUnpaintedColor)) {
+      pixels_(params.width, params.height, false, raster::PixelOf(kHeadlessUnpaintedColor)) {
     DrawBorder();
 }
 
@@ -25,7 +25,7 @@ HeadlessWindow::~HeadlessWindow() {
 }
 
 void HeadlessWindow::DrawBorder() {
-    if (!(spec_.style & ws::Border)) return;
+    if (!(params_.style & ws::Border)) return;
     const raster::Pixel frame = raster::PixelOf(kHeadlessBorderColor);
     for (int x = 0; x < pixels_.width; ++x) {
         pixels_.At(x, 0) = frame;
@@ -57,24 +57,24 @@ void HeadlessWindow::Detach() {
 }
 
 bool HeadlessWindow::IsVisible() const {
-    if (!(spec_.style & ws::Visible)) return false;
+    if (!(params_.style & ws::Visible)) return false;
     return !parent_ || parent_->IsVisible();
 }
 
 Point HeadlessWindow::ClientOffset() const {
-    const bool border = (spec_.style & ws::Border) && spec_.width >= 2 && spec_.height >= 2;
+    const bool border = (params_.style & ws::Border) && params_.width >= 2 && params_.height >= 2;
     return border ? Point{1, 1} : Point{0, 0};
 }
 
 Rect HeadlessWindow::GetClientRect() const {
     const Point offset = ClientOffset();
-    return Rect{0, 0, spec_.width - 2 * offset.x, spec_.height - 2 * offset.y};
+    return Rect{0, 0, params_.width - 2 * offset.x, params_.height - 2 * offset.y};
 }
 
 Rect HeadlessWindow::GetWindowRect() const {
-    Point origin{spec_.x, spec_.y};
-    if (parent_ && (spec_.style & ws::Child)) origin = parent_->ClientToScreen(origin);
-    return Rect{origin.x, origin.y, origin.x + spec_.width, origin.y + spec_.height};
+    Point origin{params_.x, params_.y};
+    if (parent_ && (params_.style & ws::Child)) origin = parent_->ClientToScreen(origin);
+    return Rect{origin.x, origin.y, origin.x + params_.width, origin.y + params_.height};
 }
 
 Point HeadlessWindow::ClientToScreen(Point client) const {

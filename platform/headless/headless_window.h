@@ -22,8 +22,8 @@ constexpr ColorRef kHeadlessUnpaintedColor = Rgb(255, 255, 255);
 
 class HeadlessWindow : public Window {
   public:
-    HeadlessWindow(HeadlessWindowSystem* system, const WindowSpec& spec, WindowListener* listener,
-                   HeadlessWindow* parent);
+    HeadlessWindow(HeadlessWindowSystem* system, const WindowParams& params,
+                   WindowListener* listener, HeadlessWindow* parent);
     ~HeadlessWindow() override;
     HeadlessWindow(const HeadlessWindow&) = delete;
     HeadlessWindow& operator=(const HeadlessWindow&) = delete;
@@ -44,7 +44,7 @@ class HeadlessWindow : public Window {
     void ReleaseCapture() override;
 
     // Geometry.
-    const WindowSpec& Spec() const { return spec_; }
+    const WindowParams& Params() const { return params_; }
     HeadlessWindow* Parent() const { return parent_; }
     bool IsVisible() const;
     // Where the client area starts inside the window's own surface: (1, 1) with a border.
@@ -81,7 +81,7 @@ class HeadlessWindow : public Window {
     void DrawBorder();
 
     HeadlessWindowSystem* system_;
-    WindowSpec spec_;
+    WindowParams params_;
     WindowListener* listener_;
     HeadlessWindow* parent_;
     bool alive_ = true;

@@ -21,23 +21,23 @@ HeadlessWindowSystem::~HeadlessWindowSystem() {
     for (HeadlessWindow* window : windows_) window->Detach();
 }
 
-std::unique_ptr<Window> HeadlessWindowSystem::CreateHostWindow(const WindowSpec& spec,
+std::unique_ptr<Window> HeadlessWindowSystem::CreateHostWindow(const WindowParams& params,
                                                                WindowListener* listener) {
     if (std::exchange(failNextCreate_, false)) return nullptr;
-    if (spec.width < 0 || spec.height < 0 || spec.width > kMaxWindowSide ||
-        spec.height > kMaxWindowSide) {
-        Trace("CreateHostWindow: refused a window of %d x %d\n", spec.width, spec.height);
+    if (params.width < 0 || params.height < 0 || params.width > kMaxWindowSide ||
+        params.height > kMaxWindowSide) {
+        Trace("CreateHostWindow: refused a window of %d x %d\n", params.width, params.height);
         return nullptr;
     }
     HeadlessWindow* parent = nullptr;
-    if (spec.parent) {
-        parent = Find(spec.parent);
+    if (params.parent) {
+        parent = Find(params.parent);
         if (!parent || !parent->IsWindow()) return nullptr;
-    } else if (spec.style & ws::Child) {
+    } else if (params.style & ws::Child) {
         return nullptr;  // a child needs a parent
     }
 
-    auto window = std::make_unique<HeadlessWindow>(this, spec, listener, parent);
+    auto window = std::make_unique<HeadlessWindow>(this, params, listener, parent);
     windows_.push_back(window.get());
     if (listener && listener->OnCreate() == -1) {
         window->Destroy();

@@ -24,7 +24,7 @@ class HeadlessWindowSystem : public WindowSystem {
     HeadlessWindowSystem& operator=(const HeadlessWindowSystem&) = delete;
 
     // WindowSystem.
-    std::unique_ptr<Window> CreateHostWindow(const WindowSpec& spec,
+    std::unique_ptr<Window> CreateHostWindow(const WindowParams& params,
                                              WindowListener* listener) override;
     Size GetScreenSize() const override { return screen_; }
     bool SetHandCursor() override;

@@ -53,7 +53,7 @@ class Win32Window : public Window {
 
 class Win32WindowSystem : public WindowSystem {
   public:
-    std::unique_ptr<Window> CreateHostWindow(const WindowSpec& spec,
+    std::unique_ptr<Window> CreateHostWindow(const WindowParams& params,
                                              WindowListener* listener) override;
     Size GetScreenSize() const override;
     bool SetHandCursor() override;

@@ -30,14 +30,15 @@ const char* RegisteredClass(std::uint32_t classStyle) {
 
 }  // namespace
 
-std::unique_ptr<Window> Win32WindowSystem::CreateHostWindow(const WindowSpec& spec,
+std::unique_ptr<Window> Win32WindowSystem::CreateHostWindow(const WindowParams& params,
                                                             WindowListener* listener) {
-    const char* className = RegisteredClass(spec.windowClass.classStyle);
+    const char* className = RegisteredClass(params.windowClass.classStyle);
     if (!className) return nullptr;
     auto window = std::make_unique<Win32Window>(this, listener);
-    HWND parent = spec.parent ? static_cast<Win32Window*>(spec.parent)->hwnd() : GetDesktopWindow();
-    HWND hwnd = CreateWindowExA(spec.exStyle, className, spec.title.c_str(), spec.style, spec.x,
-                                spec.y, spec.width, spec.height, parent, nullptr,
+    HWND parent =
+        params.parent ? static_cast<Win32Window*>(params.parent)->hwnd() : GetDesktopWindow();
+    HWND hwnd = CreateWindowExA(params.exStyle, className, params.title.c_str(), params.style,
+                                params.x, params.y, params.width, params.height, parent, nullptr,
                                 GetModuleHandleA(nullptr), window.get());
     if (!hwnd) return nullptr;
     return window;

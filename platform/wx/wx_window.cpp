@@ -20,10 +20,10 @@ constexpr unsigned kMinTimerInterval = 10;
 wxColour WxColourOf(ColorRef c) { return wxColour(RedOf(c), GreenOf(c), BlueOf(c)); }
 }  // namespace
 
-WxWindow::WxWindow(WxWindowSystem* system, const WindowSpec& spec, WindowListener* listener,
+WxWindow::WxWindow(WxWindowSystem* system, const WindowParams& params, WindowListener* listener,
                    wxWindow* parent)
     : system_(system), listener_(listener) {
-    MakeNative(spec, parent);
+    MakeNative(params, parent);
 }
 
 WxWindow::~WxWindow() {
@@ -32,18 +32,18 @@ WxWindow::~WxWindow() {
     if (system_) system_->WindowDeleted(this);
 }
 
-void WxWindow::MakeNative(const WindowSpec& spec, wxWindow* parent) {
-    const int width = std::max(spec.width, 0);
-    const int height = std::max(spec.height, 0);
-    const int inset = (spec.style & ws::Border) && width >= 2 && height >= 2 ? 1 : 0;
-    const wxPoint pos(spec.x, spec.y);
+void WxWindow::MakeNative(const WindowParams& params, wxWindow* parent) {
+    const int width = std::max(params.width, 0);
+    const int height = std::max(params.height, 0);
+    const int inset = (params.style & ws::Border) && width >= 2 && height >= 2 ? 1 : 0;
+    const wxPoint pos(params.x, params.y);
     const wxSize size(width, height);
 
-    if ((spec.style & ws::Child) && parent) {
+    if ((params.style & ws::Child) && parent) {
         outer_ = new wxWindow(parent, wxID_ANY, pos, size, wxBORDER_NONE);
     } else {
         // No caption: an undecorated frame whose outer rectangle is exactly the requested one.
-        outer_ = new wxFrame(parent, wxID_ANY, wxString::FromUTF8(spec.title.c_str()), pos, size,
+        outer_ = new wxFrame(parent, wxID_ANY, wxString::FromUTF8(params.title.c_str()), pos, size,
                              wxBORDER_NONE);
         topLevel_ = true;
     }

@@ -31,7 +31,7 @@ constexpr ColorRef kUnpaintedColor = Rgb(255, 255, 255);
 class WxWindow : public Window, public WxNativeParent {
   public:
     // Makes the native windows; check IsWindow() afterwards.
-    WxWindow(WxWindowSystem* system, const WindowSpec& spec, WindowListener* listener,
+    WxWindow(WxWindowSystem* system, const WindowParams& params, WindowListener* listener,
              wxWindow* parent);
     ~WxWindow() override;
     WxWindow(const WxWindow&) = delete;
@@ -74,7 +74,7 @@ class WxWindow : public Window, public WxNativeParent {
     void DetachSystem() { system_ = nullptr; }
 
   private:
-    void MakeNative(const WindowSpec& spec, wxWindow* parent);
+    void MakeNative(const WindowParams& params, wxWindow* parent);
     std::unique_ptr<raster::RasterDC> MakeClientDC();
     void PaintSurface();  // WM_ERASEBKGND and WM_PAINT into the surface
     void Present();       // the surface to the screen, outside a paint

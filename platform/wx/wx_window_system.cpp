@@ -22,18 +22,19 @@ WxWindowSystem::~WxWindowSystem() {
     for (WxWindow* window : windows_) window->DetachSystem();
 }
 
-std::unique_ptr<Window> WxWindowSystem::CreateHostWindow(const WindowSpec& spec,
+std::unique_ptr<Window> WxWindowSystem::CreateHostWindow(const WindowParams& params,
                                                          WindowListener* listener) {
     wxWindow* parent = nullptr;
-    if (auto* native = dynamic_cast<WxNativeParent*>(spec.parent)) parent = native->ClientWindow();
-    if (spec.parent && !parent) return nullptr;  // a parent that is gone
+    if (auto* native = dynamic_cast<WxNativeParent*>(params.parent))
+        parent = native->ClientWindow();
+    if (params.parent && !parent) return nullptr;  // a parent that is gone
 
-    auto window = std::make_unique<WxWindow>(this, spec, listener, parent);
+    auto window = std::make_unique<WxWindow>(this, params, listener, parent);
     if (!window->IsWindow()) return nullptr;
     windows_.push_back(window.get());
     // WM_CREATE comes before the window is shown; -1 undoes the creation.
     if (listener && listener->OnCreate() == -1) return nullptr;
-    if (spec.style & ws::Visible) {
+    if (params.style & ws::Visible) {
         window->Outer()->Show();
         if (window->IsTopLevel()) window->Outer()->Raise();
     }

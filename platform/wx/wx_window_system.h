@@ -21,7 +21,7 @@ class WxWindowSystem : public WindowSystem {
     WxWindowSystem(const WxWindowSystem&) = delete;
     WxWindowSystem& operator=(const WxWindowSystem&) = delete;
 
-    std::unique_ptr<Window> CreateHostWindow(const WindowSpec& spec,
+    std::unique_ptr<Window> CreateHostWindow(const WindowParams& params,
                                              WindowListener* listener) override;
     Size GetScreenSize() const override;
     bool SetHandCursor() override;

@@ -142,24 +142,24 @@ class CreateTest : public EngineTest {};
 
 TEST_F(CreateTest, RuntimeWindowIsCentredOnTheScreen) {
     auto wnd = CreateRuntimeWindow(TestProject{});
-    const platform::WindowSpec& spec = Host(*wnd)->Spec();
-    EXPECT_EQ((1024 - 640) / 2, spec.x);
-    EXPECT_EQ((768 - 440) / 2, spec.y);
-    EXPECT_EQ(640, spec.width);
-    EXPECT_EQ(440, spec.height);
-    EXPECT_EQ("Installer Window", spec.title);
-    EXPECT_EQ(0x000Bu, spec.windowClass.classStyle);
-    EXPECT_EQ(nullptr, spec.parent);
-    EXPECT_EQ(0x90880000u, spec.style);
+    const platform::WindowParams& params = Host(*wnd)->Params();
+    EXPECT_EQ((1024 - 640) / 2, params.x);
+    EXPECT_EQ((768 - 440) / 2, params.y);
+    EXPECT_EQ(640, params.width);
+    EXPECT_EQ(440, params.height);
+    EXPECT_EQ("Installer Window", params.title);
+    EXPECT_EQ(0x000Bu, params.windowClass.classStyle);
+    EXPECT_EQ(nullptr, params.parent);
+    EXPECT_EQ(0x90880000u, params.style);
 }
 
 std::unique_ptr<platform::Window> MakeParent(platform::HeadlessWindowSystem& windows, int w,
                                              int h) {
-    platform::WindowSpec spec;
-    spec.style = platform::ws::Popup | platform::ws::Visible;
-    spec.width = w;
-    spec.height = h;
-    return windows.CreateHostWindow(spec, nullptr);
+    platform::WindowParams params;
+    params.style = platform::ws::Popup | platform::ws::Visible;
+    params.width = w;
+    params.height = h;
+    return windows.CreateHostWindow(params, nullptr);
 }
 
 TEST_F(CreateTest, ChildIsCentredInItsParentOrPutAtZero) {
@@ -167,15 +167,15 @@ TEST_F(CreateTest, ChildIsCentredInItsParentOrPutAtZero) {
     auto wide = MakeParent(windows_, 840, 300);
     auto wnd = MakeWindow(TestProject{});
     ASSERT_TRUE(wnd->Create(0, Child | Visible | Border, wide.get()));
-    EXPECT_EQ(100, Host(*wnd)->Spec().x);
-    EXPECT_EQ(0, Host(*wnd)->Spec().y);  // 300 < 440: never negative
-    EXPECT_EQ(wide.get(), Host(*wnd)->Spec().parent);
+    EXPECT_EQ(100, Host(*wnd)->Params().x);
+    EXPECT_EQ(0, Host(*wnd)->Params().y);  // 300 < 440: never negative
+    EXPECT_EQ(wide.get(), Host(*wnd)->Params().parent);
 
     auto tall = MakeParent(windows_, 500, 640);
     auto other = std::make_unique<CInstallerWnd>(dir_.Path());
     ASSERT_TRUE(other->Create(0, Child | Visible | Border, tall.get()));
-    EXPECT_EQ(0, Host(*other)->Spec().x);
-    EXPECT_EQ(100, Host(*other)->Spec().y);
+    EXPECT_EQ(0, Host(*other)->Params().x);
+    EXPECT_EQ(100, Host(*other)->Params().y);
 }
 
 TEST_F(CreateTest, LogoSizesArePositiveForBothRowOrders) {

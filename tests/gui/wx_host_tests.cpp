@@ -92,15 +92,15 @@ class HostTest : public ::testing::Test {
 
     platform::Window* Make(std::uint32_t style, int x0, int y0, int w = 640, int h = 440,
                            platform::Window* parent = nullptr) {
-        platform::WindowSpec spec;
-        spec.style = style;
-        spec.title = "Installer Window";
-        spec.x = x0;
-        spec.y = y0;
-        spec.width = w;
-        spec.height = h;
-        spec.parent = parent;
-        window = system.CreateHostWindow(spec, &listener);
+        platform::WindowParams params;
+        params.style = style;
+        params.title = "Installer Window";
+        params.x = x0;
+        params.y = y0;
+        params.width = w;
+        params.height = h;
+        params.parent = parent;
+        window = system.CreateHostWindow(params, &listener);
         listener.window = window.get();
         return window.get();
     }
@@ -291,14 +291,14 @@ TEST_F(HostTest, HandCursorWhileCapturedAndTheArrowAfterRelease) {
 
 TEST_F(HostTest, WithoutAHandCursorTheCursorStays) {
     platform::wx::WxWindowSystem editor(false);
-    platform::WindowSpec spec;
-    spec.style = kPopup;
-    spec.x = 100;
-    spec.y = 50;
-    spec.width = 640;
-    spec.height = 440;
+    platform::WindowParams params;
+    params.style = kPopup;
+    params.x = 100;
+    params.y = 50;
+    params.width = 640;
+    params.height = 440;
     Listener quiet;
-    std::unique_ptr<platform::Window> w = editor.CreateHostWindow(spec, &quiet);
+    std::unique_ptr<platform::Window> w = editor.CreateHostWindow(params, &quiet);
     quiet.window = w.get();
     ASSERT_TRUE(gui_test::PumpUntil([&] { return quiet.paints > 0; }));
     x.MovePointer(101 + 5, 51 + 5);

@@ -35,15 +35,15 @@ class WindowHostTest : public ::testing::Test {
                                            std::uint32_t style = kRuntimeStyle, int x = 192,
                                            int y = 164, int w = 640, int h = 440,
                                            platform::Window* parent = nullptr) {
-        platform::WindowSpec spec;
-        spec.style = style;
-        spec.title = "Installer Window";
-        spec.x = x;
-        spec.y = y;
-        spec.width = w;
-        spec.height = h;
-        spec.parent = parent;
-        auto window = host.CreateHostWindow(spec, &listener);
+        platform::WindowParams params;
+        params.style = style;
+        params.title = "Installer Window";
+        params.x = x;
+        params.y = y;
+        params.width = w;
+        params.height = h;
+        params.parent = parent;
+        auto window = host.CreateHostWindow(params, &listener);
         listener.window = window.get();
         return window;
     }
@@ -384,11 +384,11 @@ TEST(WindowHostLifetime, WindowOutlivingItsHostIsNoLongerAWindow) {
     std::unique_ptr<platform::Window> window;
     {
         platform::HeadlessWindowSystem host;
-        platform::WindowSpec spec;
-        spec.style = kRuntimeStyle;
-        spec.width = 640;
-        spec.height = 440;
-        window = host.CreateHostWindow(spec, &probe);
+        platform::WindowParams params;
+        params.style = kRuntimeStyle;
+        params.width = 640;
+        params.height = 440;
+        window = host.CreateHostWindow(params, &probe);
         window->SetCapture();
     }
     EXPECT_FALSE(window->IsWindow());
