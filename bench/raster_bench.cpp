@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/installer_wnd.h"
+#include "platform/platform.h"
 #include "platform/raster/raster_bitmap.h"
 #include "platform/raster/raster_dc.h"
 #include "platform/raster/raster_graphics.h"
@@ -53,43 +55,19 @@ void BM_MemcpyClient(benchmark::State& state) {
 }
 BENCHMARK(BM_MemcpyClient);
 
-// The menu window's transparent logo drawing, primitive for primitive.
-void DrawTransparent(Graphics& g, int x, int y, int w, int h, DC& src, DC& dst, ColorRef mask) {
-    auto copyDC = g.CreateCompatibleDC(&src);
-    auto copy = g.CreateCompatibleBitmap(&src, w, h);
-    Bitmap* oldCopy = copyDC->SelectBitmap(copy.get());
-    copyDC->BitBlt(0, 0, w, h, src, 0, 0, Rop::SrcCopy);
-    const ColorRef srcBk = src.GetBkColor(), srcText = src.GetTextColor();
-    auto maskDC = g.CreateCompatibleDC(&dst);
-    auto maskBitmap = g.CreateMonochromeBitmap(w, h);
-    Bitmap* oldMask = maskDC->SelectBitmap(maskBitmap.get());
-    copyDC->SetBkColor(mask);
-    maskDC->BitBlt(0, 0, w, h, *copyDC, 0, 0, Rop::SrcCopy);
-    copyDC->SetBkColor(Rgb(0, 0, 0));
-    copyDC->SetTextColor(Rgb(255, 255, 255));
-    copyDC->BitBlt(0, 0, w, h, *maskDC, 0, 0, Rop::SrcAnd);
-    const ColorRef dstBk = dst.SetBkColor(Rgb(255, 255, 255));
-    const ColorRef dstText = dst.SetTextColor(Rgb(0, 0, 0));
-    dst.BitBlt(x, y, w, h, *maskDC, 0, 0, Rop::SrcAnd);
-    dst.BitBlt(x, y, w, h, *copyDC, 0, 0, Rop::SrcPaint);
-    dst.SetBkColor(dstBk);
-    dst.SetTextColor(dstText);
-    maskDC->SelectBitmap(oldMask);
-    copyDC->SelectBitmap(oldCopy);
-    src.SetBkColor(srcBk);
-    src.SetTextColor(srcText);
-}
-
+// The menu window's transparent logo drawing, as the window does it.
 void BM_DrawTransparentLogo(benchmark::State& state) {
     RasterGraphics g;
+    platform::Install(Platform{&g});
     Held logo(200, 150, 0xFF00FF), client(638, 438, 0x3366CC);
     Surface& s = logo.bitmap->surface();
     for (int y = 20; y < 130; ++y)
         for (int x = 20; x < 180; ++x) s.At(x, y) = Pixel(0x102030 + x + y);
     for (auto _ : state) {
-        DrawTransparent(g, 100, 100, 200, 150, logo.dc, client.dc, Rgb(255, 0, 255));
+        CInstallerWnd::DrawTransparent(100, 100, 200, 150, logo.dc, client.dc, Rgb(255, 0, 255));
         benchmark::DoNotOptimize(client.bitmap->surface().pixels.data());
     }
+    platform::Install(Platform{});
 }
 BENCHMARK(BM_DrawTransparentLogo);
 
