@@ -3,21 +3,33 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/installer_wnd.h"
 #include "platform/headless/headless_platform.h"
-#include "platform/platform.h"
 
 namespace enginetest {
 
 using platform::ColorRef;
 using platform::Point;
+using platform::Rect;
 using platform::Rgb;
+using platform::raster::Surface;
+
+constexpr ColorRef kRed = Rgb(255, 0, 0);
+constexpr ColorRef kGreen = Rgb(0, 255, 0);
+constexpr ColorRef kBlue = Rgb(0, 0, 255);
+constexpr std::uint32_t kRuntimeStyle =
+    platform::ws::Popup | platform::ws::Visible | platform::ws::Border | platform::ws::SysMenu;
 
 struct TestLogo {
     std::string name;  // stored form, e.g. "res\\logo.bmp"
@@ -25,8 +37,8 @@ struct TestLogo {
     int animate = 0;
     Point start;
     int resize = 0;
-    ColorRef mask = Rgb(255, 0, 255);
 };
+constexpr ColorRef kMask = Rgb(255, 0, 255);  // every logo's mask colour
 
 struct TestHotSpot {
     std::string text;
@@ -38,63 +50,144 @@ struct TestHotSpot {
 };
 
 struct TestProject {
-    std::string background = "@@0000000100ff00";
+    std::string background = "@@0000000100ff00";  // solid green
     std::vector<TestLogo> logos;
-    int delay = 10;
     std::vector<TestHotSpot> hotspots;
-    ColorRef textColor = Rgb(255, 255, 255);
-    ColorRef hiliteColor = Rgb(255, 255, 0);
-    int fontSize = 20;
+    int delay = 10;
     std::string startupWave;
     std::string hoverWave;
 
     // Writes AppSetup.dat plain into dir (which ends in '/').
-    void Write(const std::string& dir) const;
+    void Write(const std::string& dir) const {
+        std::ostringstream f;
+        auto key = [&f](const std::string& name, const auto& value) {
+            f << name << "=" << value << "\r\n";
+        };
+        f << "[English]\r\nINIEncryptionType=0\r\nINIVersion=3\r\nWindowTitle=Test\r\n";
+        key("BackGroundBitmapName", background);
+        key("NumberOfLogosToDraw", logos.size());
+        for (size_t i = 0; i < logos.size(); ++i) {
+            const TestLogo& l = logos[i];
+            const std::string n = std::to_string(i + 1);
+            key("LogoBitmapName" + n, l.name);
+            key("LogoBitmapLocationX" + n, l.location.x);
+            key("LogoBitmapLocationY" + n, l.location.y);
+            key("AnimateLogo" + n, l.animate);
+            key("LogoBitmapAnimateLocationX" + n, l.start.x);
+            key("LogoBitmapAnimateLocationY" + n, l.start.y);
+            key("ResizeLogo" + n, l.resize);
+            f << "LogoBitmapMaskColorR" << n << "=255\r\nLogoBitmapMaskColorG" << n
+              << "=0\r\nLogoBitmapMaskColorB" << n << "=255\r\n";
+        }
+        key("LogoAnnimationDelay", delay);
+        key("NumberOfHotSpots", hotspots.size());
+        for (size_t i = 0; i < hotspots.size(); ++i) {
+            const TestHotSpot& h = hotspots[i];
+            const std::string n = std::to_string(i + 1);
+            key("HotSpotText" + n, h.text);
+            key("HotSpotTextLocationLeft" + n, h.left);
+            key("HotSpotTextLocationTop" + n, h.top);
+            key("HotSpotCommand" + n, h.command);
+            key("HotSpotCommandDataA" + n, h.dataA);
+            key("HotSpotCommandDataB" + n, h.dataB);
+        }
+        // White text, highlighted in yellow.
+        f << "HotSpotTextColorR=255\r\nHotSpotTextColorG=255\r\nHotSpotTextColorB=255\r\n"
+          << "HotSpotTextHiliteColorR=255\r\nHotSpotTextHiliteColorG=255\r\n"
+          << "HotSpotTextHiliteColorB=0\r\nHotSpotFontSize=20\r\n";
+        key("StartupWaveFile", startupWave);
+        key("HotSpotWaveFile", hoverWave);
+        std::ofstream(dir + "AppSetup.dat", std::ios::binary) << f.str();
+    }
 };
 
-// A 24-bit BI_RGB file, bottom-up unless topDown; pixel(x, y) gives the colour.
-void WriteBmp(const std::string& path, int width, int height,
-              const std::function<ColorRef(int, int)>& pixel, bool topDown = false);
-// A bitmap of one colour.
-void WriteSolidBmp(const std::string& path, int width, int height, ColorRef color);
+// A 24-bit BI_RGB file, bottom-up; pixel(x, y) gives the colour.
+inline void WriteBmp(const std::string& path, int width, int height,
+                     const std::function<ColorRef(int, int)>& pixel) {
+    const int stride = (width * 3 + 3) & ~3;
+    std::string out = "BM";
+    auto put = [&out](std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) out += char(v >> (8 * i));
+    };
+    // Size, reserved, pixel offset, info size, width, height, planes | bits << 16, zeros.
+    for (int v : {54 + stride * height, 0, 54, 40, width, height, 1 | 24 << 16, 0, 0, 0, 0, 0, 0})
+        put(v, 4);
+    for (int y = height - 1; y >= 0; --y) {
+        for (int x = 0; x < width; ++x) {
+            const ColorRef c = pixel(x, y);
+            put(platform::BlueOf(c) | platform::GreenOf(c) << 8 | platform::RedOf(c) << 16, 3);
+        }
+        out.append(size_t(stride - width * 3), '\0');
+    }
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << out;
+}
 
-// A fresh folder under the system's temporary folder, removed at the end.
-class TempDir {
-  public:
-    TempDir();
-    ~TempDir();
-    const std::string& Path() const { return path_; }  // ends in '/'
+inline void WriteSolidBmp(const std::string& path, int width, int height, ColorRef color) {
+    WriteBmp(path, width, height, [color](int, int) { return color; });
+}
 
-  private:
-    std::string path_;
-};
+// How many pixels of the area have the colour.
+inline int Count(const Surface& s, Rect r, ColorRef color) {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            n += platform::raster::ColorRefOf(s.At(x, y)) == color;
+    return n;
+}
 
-// Installs raster graphics, the headless window system on a 1024 x 768 screen,
-// recording services and the POSIX system reading the "[English]" section.
+// Whether every pixel of the area has the colour.
+inline ::testing::AssertionResult AreaIs(const Surface& s, Rect r, ColorRef color) {
+    const int wrong = r.Width() * r.Height() - Count(s, r, color);
+    if (wrong == 0) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << wrong << " pixels over " << r << " are not 0x" << std::hex << color;
+}
+
+// Installs the headless platform (a 1024 x 768 screen, the "[English]" section)
+// over a fresh project folder that is removed at the end.
 class EngineTest : public ::testing::Test {
   protected:
-    // Writes the project into the temp folder, constructs the window object on it.
-    std::unique_ptr<CInstallerWnd> MakeWindow(const TestProject& project);
-    // MakeWindow and Create as the runtime does (a pop-up without parent).
-    std::unique_ptr<CInstallerWnd> CreateRuntimeWindow(const TestProject& project);
+    ~EngineTest() override { std::filesystem::remove_all(dir_); }
 
-    platform::HeadlessWindow* Host(CInstallerWnd& wnd) const;
+    // Writes the project into the folder and constructs the window object on it.
+    std::unique_ptr<CInstallerWnd> MakeWindow(const TestProject& project) {
+        project.Write(dir_);
+        return std::make_unique<CInstallerWnd>(dir_);
+    }
+    // MakeWindow, Create as the runtime does (a pop-up without parent) and StartShow.
+    std::unique_ptr<CInstallerWnd> Show(const TestProject& project) {
+        auto wnd = MakeWindow(project);
+        EXPECT_TRUE(wnd->Create(0, kRuntimeStyle, nullptr));
+        wnd->StartShow();
+        return wnd;
+    }
+    platform::HeadlessWindow* Host(CInstallerWnd& wnd) const {
+        return static_cast<platform::HeadlessWindow*>(wnd.Wnd.get());
+    }
     // The client area's pixels as the screen shows them now.
-    platform::raster::Surface Client(CInstallerWnd& wnd) const;
-    ColorRef ClientPixel(CInstallerWnd& wnd, int x, int y) const;
-    // Delivers n timer steps.
-    void Steps(int n);
+    Surface Client(CInstallerWnd& wnd) const { return windows_.ClientSurface(wnd.Wnd.get()); }
+    void Repaint(CInstallerWnd& wnd) {
+        Host(wnd)->Invalidate();
+        windows_.Pump();
+    }
+    void Steps(int n) {
+        for (int i = 0; i < n; ++i) windows_.StepTimers();
+    }
+    // Timer steps until no timer is left.
+    int StepsUntilStopped(int limit = 2000) {
+        int steps = 0;
+        while (steps < limit && windows_.StepTimers() > 0) ++steps;
+        return steps;
+    }
 
-    TempDir dir_;
+    const std::string dir_ = [] {
+        std::string path = std::filesystem::temp_directory_path() / "velomar-engine-XXXXXX";
+        return std::string(mkdtemp(path.data())) + "/";
+    }();
     platform::HeadlessPlatform host_;
-    platform::raster::RasterGraphics& graphics_ = host_.graphics;
     platform::HeadlessWindowSystem& windows_ = host_.windows;
     platform::RecordingServices& services_ = host_.services;
-    platform::System& system_ = host_.system;
 };
-
-// Rect of the client area whose pixels all have the colour.
-::testing::AssertionResult AreaIs(const platform::raster::Surface& s, platform::Rect r,
-                                  ColorRef color);
 
 }  // namespace enginetest
