@@ -5,16 +5,17 @@
 #include <optional>
 #include <string>
 
+#include "../support/project_sandbox.h"
 #include "platform/posix/posix_system.h"
-#include "settings_support.h"
 
-namespace settings_test {
 namespace {
 
 namespace fs = std::filesystem;
+using sandbox::ReadBytes;
+using sandbox::WriteBytes;
 
 TEST(LanguageName, LocaleNamesMapToWindowsEnglishNames) {
-    struct {
+    const struct {
         const char* locale;
         const char* name;
     } cases[] = {
@@ -29,39 +30,21 @@ TEST(LanguageName, LocaleNamesMapToWindowsEnglishNames) {
     }
 }
 
-// Sets the locale variables for one test and puts them back afterwards.
-class LocaleEnvironment {
-  public:
-    LocaleEnvironment() {
-        for (int i = 0; i < 3; ++i) {
-            const char* value = getenv(kNames[i]);
-            if (value) saved_[i] = value;
-        }
-    }
-    ~LocaleEnvironment() {
-        for (int i = 0; i < 3; ++i) Set(kNames[i], saved_[i] ? saved_[i]->c_str() : nullptr);
-    }
-    static void Set(const char* name, const char* value) {
-        if (value) {
-            setenv(name, value, 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-
-  private:
-    static constexpr const char* kNames[3] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-    std::optional<std::string> saved_[3];
-};
-
 TEST(LanguageName, EnvironmentPrecedence) {
-    LocaleEnvironment environment;
+    const char* names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    auto set = [&](int i, const char* value) {
+        value ? setenv(names[i], value, 1) : unsetenv(names[i]);
+    };
+    std::optional<std::string> saved[3];
+    for (int i = 0; i < 3; ++i) {
+        if (const char* value = getenv(names[i])) saved[i] = value;
+    }
     platform::PosixSystem system;
-    std::string name;
     auto language = [&](const char* all, const char* messages, const char* lang) {
-        LocaleEnvironment::Set("LC_ALL", all);
-        LocaleEnvironment::Set("LC_MESSAGES", messages);
-        LocaleEnvironment::Set("LANG", lang);
+        set(0, all);
+        set(1, messages);
+        set(2, lang);
+        std::string name;
         EXPECT_TRUE(system.GetSystemLanguageName(&name));
         return name;
     };
@@ -70,18 +53,16 @@ TEST(LanguageName, EnvironmentPrecedence) {
     EXPECT_EQ(language(nullptr, nullptr, "de_DE.UTF-8"), "German");
     EXPECT_EQ(language(nullptr, nullptr, nullptr), "English");
     EXPECT_EQ(language("C", nullptr, "de_DE"), "English");
+    for (int i = 0; i < 3; ++i) set(i, saved[i] ? saved[i]->c_str() : nullptr);
 }
 
-class PosixPathsTest : public ::testing::Test {
-  protected:
-    void Touch(const std::string& name) { WriteBytes(folder.File(name), name); }
+TEST(PosixPaths, StoredNamesResolveWithoutRegardToCase) {
+    sandbox::TempFolder folder;
     platform::PosixSystem system;
-    TempFolder folder;
-};
-
-TEST_F(PosixPathsTest, StoredNamesResolveWithoutRegardToCase) {
     fs::create_directories(folder.File("Res/Sub"));
-    Touch("Res/Logo.BMP");
+    for (const char* name : {"Res/Logo.BMP", "a.txt", "A.txt", "B.TXT", "b.txt"}) {
+        WriteBytes(folder.File(name), name);
+    }
     const std::string base = folder.Path();
     EXPECT_EQ(system.RealPath(base + "Res\\Logo.BMP"), base + "Res/Logo.BMP");
     EXPECT_EQ(system.RealPath(base + "res\\logo.bmp"), base + "Res/Logo.BMP");
@@ -90,44 +71,28 @@ TEST_F(PosixPathsTest, StoredNamesResolveWithoutRegardToCase) {
     EXPECT_EQ(system.RealPath(base + "res\\New.bmp"), base + "Res/New.bmp");
     EXPECT_EQ(system.RealPath(base + "nothere\\res\\x"), base + "nothere/res/x");
     EXPECT_EQ(system.RealPath("relative\\name.txt"), "relative/name.txt");
+    // The exact name wins, then the first in byte order.
+    EXPECT_EQ(system.RealPath(base + "a.txt"), base + "a.txt");
+    EXPECT_EQ(system.RealPath(base + "A.txt"), base + "A.txt");
+    EXPECT_EQ(system.RealPath(base + "b.Txt"), base + "B.TXT");
 }
 
-TEST_F(PosixPathsTest, ExactNameWinsThenTheFirstInByteOrder) {
-    Touch("a.txt");
-    Touch("A.txt");
-    Touch("B.TXT");
-    Touch("b.txt");
-    EXPECT_EQ(system.RealPath(folder.File("a.txt")), folder.File("a.txt"));
-    EXPECT_EQ(system.RealPath(folder.File("A.txt")), folder.File("A.txt"));
-    EXPECT_EQ(system.RealPath(folder.File("b.Txt")), folder.File("B.TXT"));
-}
-
-TEST_F(PosixPathsTest, FilesAndFolders) {
-    Touch("file");
-    fs::create_directory(folder.File("dir"));
-    EXPECT_TRUE(system.FileExists(folder.File("file")));
-    EXPECT_FALSE(system.FileExists(folder.File("dir")));
-    EXPECT_FALSE(system.FileExists(folder.File("missing")));
-    EXPECT_EQ(system.PathSeparator(), '/');
-
-    std::string cwd;
-    ASSERT_TRUE(system.GetCurrentDir(&cwd));
-    EXPECT_EQ(cwd, fs::current_path().string());
-}
-
-TEST_F(PosixPathsTest, ReplaceFile) {
+TEST(PosixPaths, FilesAndReplaceFile) {
+    sandbox::TempFolder folder;
+    platform::PosixSystem system;
     WriteBytes(folder.File("new"), "new content");
     WriteBytes(folder.File("old"), "old content");
+    fs::create_directories(folder.File("dir/inside"));
+    EXPECT_TRUE(system.FileExists(folder.File("old")));
+    EXPECT_FALSE(system.FileExists(folder.File("dir")));
+    EXPECT_FALSE(system.FileExists(folder.File("missing")));
     ASSERT_TRUE(system.ReplaceFile(folder.File("new"), folder.File("old")));
     EXPECT_EQ(ReadBytes(folder.File("old")), "new content");
     EXPECT_FALSE(fs::exists(folder.File("new")));
-
     EXPECT_FALSE(system.ReplaceFile(folder.File("missing"), folder.File("old")));
-    fs::create_directories(folder.File("dir/inside"));
     WriteBytes(folder.File("new"), "x");
     EXPECT_FALSE(system.ReplaceFile(folder.File("new"), folder.File("dir")));
     EXPECT_EQ(ReadBytes(folder.File("old")), "new content");
 }
 
 }  // namespace
-}  // namespace settings_test

@@ -1,0 +1,333 @@
+// LoadSettings and SaveSettings on real folders. The fixtures come from
+// fixtures/make_fixtures.py, whose codec is written apart from the engine's.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "../support/project_sandbox.h"
+
+namespace {
+
+using sandbox::Fixture;
+using sandbox::ReadBytes;
+using sandbox::WriteBytes;
+
+class SettingsFileTest : public ::testing::Test, protected sandbox::ProjectSandbox {
+  protected:
+    // A project over the fixture, loaded.
+    std::unique_ptr<CInstallerWnd> Load(const std::string& fixture, bool loads = true) {
+        WriteBytes(SettingsPath(), Fixture(fixture));
+        auto project = NewProject();
+        EXPECT_EQ(project->LoadSettings(), loads)
+            << fixture << ::testing::PrintToString(services.messages);
+        return project;
+    }
+};
+
+std::string Unread(const char* key) {
+    return std::string("Failed to read in ") + key + " value from INI file!\n";
+}
+
+void ExpectEmptyRecord(const CInstallerWnd& project) {
+    const LaunchSettings& s = *project.Settings;
+    EXPECT_EQ(project.SettingsLoaded, 0);
+    EXPECT_FALSE(s.WindowTitle || s.LogoBitmapName[0] || s.HotSpotText[0] || s.HotSpotWaveFile ||
+                 s.NumberOfLogosToDraw || s.NumberOfHotSpots);
+}
+
+// The record of full_*.dat, built without the reader.
+void FillFullRecord(LaunchSettings& s) {
+    s.WindowTitle = "Velomar Demo Disc";
+    s.BackGroundBitmapName = "res\\back.bmp";
+    s.NumberOfLogosToDraw = 2;
+    s.LogoBitmapName[0] = "res\\logo1.bmp";
+    s.LogoBitmapLocation[0] = {10, 20};
+    s.AnimateLogo[0] = 1;
+    s.LogoBitmapAnimateLocation[0] = {-100, 20};
+    s.ResizeLogo[0] = 1;
+    s.LogoBitmapMaskColorR[0] = s.LogoBitmapMaskColorB[0] = 255;
+    s.LogoBitmapName[1] = "res\\Logo Two.bmp";
+    s.LogoBitmapLocation[1] = {300, 40};
+    s.LogoBitmapAnimateLocation[1] = {7, 7};  // not animated: never written
+    s.LogoAnnimationDelay = 25;
+    s.NumberOfHotSpots = 3;
+    const char* texts[] = {"Install now", "Read=me", "Exit"};
+    const char* commands[] = {"RUN", "OPEN", "QUIT"};
+    for (int i = 0; i < 3; ++i) {
+        s.HotSpotText[i] = texts[i];
+        s.HotSpotRect[i] = {50, 300 + 30 * i, 0, 0};
+        s.HotSpotCommand[i] = commands[i];
+    }
+    s.HotSpotCommandDataA[0] = "setup.exe";
+    s.HotSpotCommandDataB[0] = "/quiet";
+    s.HotSpotCommandDataA[1] = "docs\\readme.txt=x";  // B left absent: written empty
+    s.HotSpotTextColorR = s.HotSpotTextColorG = s.HotSpotTextColorB = 255;
+    s.HotSpotTextHiliteColorR = 255;
+    s.HotSpotTextHiliteColorG = 200;
+    s.HotSpotFontSize = -16;
+    s.StartupWaveFile = "res\\start.wav";
+    s.HotSpotWaveFile = "res\\hover.wav";
+}
+
+bool HasLine(const std::string& bytes, const std::string& line) {
+    return ("\r\n" + bytes).find("\r\n" + line + "\r\n") != std::string::npos;
+}
+
+// The writer's side is pinned by RecordIsWrittenInTheCanonicalLayout, so equal
+// bytes here mean every written field was read right.
+TEST_F(SettingsFileTest, EveryStoredFormReadsAndIsWrittenBackUnchanged) {
+    // scrambled_encryption_10001: decoded again, its plain encryption line begins with "[".
+    const std::pair<std::string, int> cases[] = {{"full_plain", 0},
+                                                 {"full_plain_lf", 0},
+                                                 {"full_scrambled", 1},
+                                                 {"full_scrambled_lf", 1},
+                                                 {"default_plain", 0},
+                                                 {"default_scrambled", 1},
+                                                 {"scrambled_encryption_10001", 10001}};
+    for (const auto& [fixture, encryption] : cases) {
+        SCOPED_TRACE(fixture);
+        auto project = Load(fixture + ".dat");
+        EXPECT_EQ(project->EncryptionType, encryption);
+        EXPECT_EQ(project->SettingsVersion, 3);
+        if (fixture.rfind("full", 0) == 0) {  // what the written bytes cannot show
+            const LaunchSettings& s = *project->Settings;
+            EXPECT_EQ(s.HotSpotFontSize, -16);
+            EXPECT_EQ(s.LogoBitmapAnimateLocation[1], (platform::Point{0, 0}));
+            EXPECT_FALSE(s.LogoBitmapName[2].has_value());
+            EXPECT_EQ(s.HotSpotCommandDataB[1], std::optional<std::string>(""));
+        }
+        ASSERT_TRUE(project->SaveSettings());
+        // LF line ends are written back as CR LF.
+        EXPECT_EQ(SettingsBytes(), Fixture(fixture.substr(0, fixture.find("_lf")) + ".dat"));
+    }
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(SettingsFileTest, EachMissingOrRefusedKeyHasItsOwnMessage) {
+    // The fixture and the key its message names (null: no language section).
+    const std::pair<const char*, const char*> cases[] = {
+        {"missing_encryption", "INI_ENCRYPTED"},
+        {"missing_encryption_scrambled", "INI_ENCRYPTED"},
+        {"missing_version", "INI_VERSION"},
+        {"missing_title", "'WINDOW_TITLE'"},
+        {"missing_background", "'BACKGROUND_BMP_NAME'"},
+        {"missing_logo_count", "'NUM_LOGOS'"},
+        {"missing_logo_name", "LOGO_BMP_NAME"},
+        {"missing_logo_x", "LOGO_BMP_LOCATIONX"},
+        {"missing_logo_y", "LOGO_BMP_LOCATIONY"},
+        {"missing_logo_animate", "LOGO_BMP_ANIMATE"},
+        {"missing_logo_animate_x", "LOGO_BMP_ANIMATE_LOCATIONX"},
+        {"missing_logo_animate_y", "LOGO_BMP_ANIMATE_LOCATIONY"},
+        {"missing_logo_resize", "LOGO_BMP_RESIZE"},
+        {"missing_logo_mask_r", "LOGO_BMP_MASK_R"},
+        {"missing_logo_mask_g", "LOGO_BMP_MASK_G"},
+        {"missing_logo_mask_b", "LOGO_BMP_MASK_B"},
+        {"missing_delay", "LOGO_ANNIMATION_DELAY"},
+        {"missing_hotspot_count", "'NUM_HOTSPOTS'"},
+        {"missing_hotspot_text", "HOTSPOT_TEXT"},
+        {"missing_hotspot_left", "HOTSPOT_TEXT_LOCATION_LEFT"},
+        {"missing_hotspot_top", "HOTSPOT_TEXT_LOCATION_TOP"},
+        {"missing_hotspot_command", "HOTSPOT_COMMAND"},
+        {"missing_hotspot_data_a", "HOTSPOT_COMMAND_DATA1"},
+        {"missing_hotspot_data_b", "HOTSPOT_COMMAND_DATA2"},
+        {"missing_text_r", "HOTSPOT_TEXT_COLOR_R"},
+        {"missing_text_g", "HOTSPOT_TEXT_COLOR_G"},
+        {"missing_text_b", "HOTSPOT_TEXT_COLOR_B"},
+        {"missing_hilite_r", "HOTSPOT_TEXT_HILITE_COLOR_R"},
+        {"missing_hilite_g", "HOTSPOT_TEXT_HILITE_COLOR_G"},
+        {"missing_hilite_b", "HOTSPOT_TEXT_HILITE_COLOR_B"},
+        {"missing_font_size", "HOTSPOT_FONT_SIZE"},
+        {"missing_startup_wave", "STARTUP_WAVE_FILE"},
+        {"missing_hotspot_wave", "HOTSPOT_WAVE_FILE"},
+        // Counts the record cannot hold, and an empty count.
+        {"logo_count_16", "'NUM_LOGOS'"},
+        {"logo_count_negative", "'NUM_LOGOS'"},
+        {"logo_count_huge", "'NUM_LOGOS'"},
+        {"logo_count_empty", "'NUM_LOGOS'"},
+        {"hotspot_count_16", "'NUM_HOTSPOTS'"},
+        {"hotspot_count_negative", "'NUM_HOTSPOTS'"},
+        {"hotspot_count_huge", "'NUM_HOTSPOTS'"},
+        // Headers match exactly; a later header ends the section.
+        {"header_case", nullptr},
+        {"header_trailing_blank", nullptr},
+        {"full_german_only", nullptr},
+        {"key_after_second_header", "HOTSPOT_WAVE_FILE"}};
+    const std::string noSection = "Could not find correct Language section!\n";
+    for (const auto& [fixture, key] : cases) {
+        SCOPED_TRACE(fixture);
+        services.messages.clear();
+        auto project = Load(fixture + std::string(".dat"), false);
+        EXPECT_EQ(services.messages, std::vector<std::string>{key ? Unread(key) : noSection});
+        ExpectEmptyRecord(*project);
+    }
+}
+
+TEST_F(SettingsFileTest, FileAndLanguage) {
+    // The system language's section, else "[English]".
+    EXPECT_EQ(TextOf(Load("two_sections.dat")->Settings->WindowTitle), "T");
+    system.SetLanguage("German");
+    EXPECT_EQ(TextOf(Load("two_sections.dat")->Settings->WindowTitle), "Deutsch");
+    EXPECT_EQ(TextOf(Load("full_german_only.dat")->Settings->WindowTitle), "Velomar Demo Disc");
+    auto project = Load("one_each.dat");
+    EXPECT_TRUE(services.messages.empty());
+
+    project = NewProject();
+    std::remove(SettingsPath().c_str());
+    EXPECT_FALSE(project->LoadSettings());
+    EXPECT_EQ(project->EncryptionType, 0);  // zeroed before the file is opened
+    WriteBytes(SettingsPath(), Fixture("one_each.dat") + std::string(5u << 20, '\n'));
+    EXPECT_FALSE(project->LoadSettings());  // too large to be a project
+    WriteBytes(SettingsPath(), Fixture("one_each.dat"));
+    system.SetLanguage("");  // the language name cannot be had
+    EXPECT_FALSE(project->LoadSettings());
+    ExpectEmptyRecord(*project);
+    const std::string noFile = "Failed to open the InstalledWnd.ini file!\n";
+    EXPECT_EQ(services.messages,
+              (std::vector<std::string>{noFile, noFile, "GetLocaleInfo() Failed!\n"}));
+}
+
+TEST_F(SettingsFileTest, ValuesAreReadLeniently) {
+    EXPECT_EQ(TextOf(Load("duplicate_keys.dat")->Settings->WindowTitle), "first");
+    EXPECT_EQ(Load("font_size_negative.dat")->Settings->HotSpotFontSize, -12);
+    Load("scrambled_short_lines.dat");  // lines of one or two characters read as empty
+
+    auto lenient = Load("lenient_values.dat");
+    const LaunchSettings& s = *lenient->Settings;
+    EXPECT_EQ(s.WindowTitle, std::optional<std::string>(""));
+    EXPECT_EQ(s.LogoBitmapMaskColorR[0], 44);   // 300
+    EXPECT_EQ(s.LogoBitmapMaskColorG[0], 255);  // -1
+    EXPECT_EQ(s.LogoBitmapMaskColorB[0], 7);    // "  +7px"
+    EXPECT_EQ(s.LogoBitmapLocation[0], (platform::Point{INT_MAX, INT_MIN}));
+    EXPECT_EQ(s.LogoAnnimationDelay, 40);  // "\t40ms"
+    EXPECT_EQ(s.HotSpotTextColorR, 0);     // 256
+    EXPECT_EQ(TextOf(s.HotSpotCommandDataA[0]), "a=b==c");
+    EXPECT_EQ(s.HotSpotFontSize, -17);
+
+    // No logos ("x1" reads as 0) need no logo keys and no delay.
+    for (const char* fixture : {"no_items.dat", "logo_count_letter.dat"}) {
+        auto project = Load(fixture);
+        EXPECT_EQ(project->Settings->NumberOfLogosToDraw, 0) << fixture;
+        EXPECT_EQ(project->Settings->LogoAnnimationDelay, 0) << fixture;
+    }
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(SettingsFileTest, RecordIsWrittenInTheCanonicalLayout) {
+    for (auto [encryption, fixture] : {std::pair{0, "full_plain.dat"}, {1, "full_scrambled.dat"}}) {
+        auto project = NewProject();
+        FillFullRecord(*project->Settings);
+        project->EncryptionType = encryption;
+        ASSERT_TRUE(project->SaveSettings());
+        EXPECT_EQ(project->SettingsVersion, 3);
+        EXPECT_EQ(SettingsBytes(), Fixture(fixture)) << fixture;
+    }
+    EXPECT_FALSE(std::filesystem::exists(SettingsPath() + ".tmp"));
+}
+
+TEST_F(SettingsFileTest, DefaultProjectOnlyWhereThereIsNone) {
+    auto project = NewProject();
+    project->CreateDefaultSettings();                              // a new window: EncryptionType 1
+    EXPECT_EQ(SettingsBytes(), Fixture("default_scrambled.dat"));  // its 27 lines
+    EXPECT_FALSE(project->Settings->WindowTitle.has_value());
+    std::remove(SettingsPath().c_str());
+    project->EncryptionType = 0;
+    project->CreateDefaultSettings();
+    EXPECT_EQ(SettingsBytes(), Fixture("default_plain.dat"));
+
+    auto existing = Load("full_plain.dat");
+    existing->CreateDefaultSettings();
+    EXPECT_EQ(SettingsBytes(), Fixture("full_plain.dat"));
+    EXPECT_EQ(TextOf(existing->Settings->WindowTitle), "Velomar Demo Disc");
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(SettingsFileTest, LogoLinesFontSizeAndCounts) {
+    auto project = NewProject();
+    project->EncryptionType = 0;
+    LaunchSettings& s = *project->Settings;
+    s.NumberOfLogosToDraw = 2;
+    s.AnimateLogo[1] = 1;
+    s.LogoBitmapMaskColorR[0] = 255;
+    s.HotSpotFontSize = INT_MIN;
+    ASSERT_TRUE(project->SaveSettings());
+    const std::string bytes = SettingsBytes();
+    auto count = [&](const std::string& part) {
+        int n = 0;
+        for (auto at = bytes.find(part); at != std::string::npos; at = bytes.find(part, at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(count("1="), 7);   // still
+    EXPECT_EQ(count("2="), 10);  // animated
+    EXPECT_TRUE(HasLine(bytes, "LogoBitmapMaskColorR1=255"));
+    // |INT_MIN| does not fit: the largest size that reads back is written.
+    EXPECT_TRUE(HasLine(bytes, "HotSpotFontSize=2147483647"));
+
+    // Counts beyond the slots are written as the slots that exist.
+    s.NumberOfLogosToDraw = 20;
+    s.NumberOfHotSpots = -3;
+    ASSERT_TRUE(project->SaveSettings());
+    EXPECT_TRUE(HasLine(SettingsBytes(), "NumberOfLogosToDraw=15"));
+    EXPECT_TRUE(HasLine(SettingsBytes(), "NumberOfHotSpots=0"));
+    EXPECT_TRUE(NewProject()->LoadSettings());
+}
+
+// Counts of 15 are accepted and the two-digit keys read back.
+TEST_F(SettingsFileTest, LargestProjectReadsBackAsWritten) {
+    auto written = NewProject();
+    sandbox::FillLargestRecord(*written->Settings);
+    ASSERT_TRUE(written->SaveSettings());
+    const std::string bytes = SettingsBytes();
+    auto read = NewProject();
+    ASSERT_TRUE(read->LoadSettings());
+    const LaunchSettings& s = *read->Settings;
+    EXPECT_EQ(TextOf(s.LogoBitmapName[14]), "res\\logo number 15.bmp");
+    EXPECT_EQ(s.LogoBitmapAnimateLocation[14], (platform::Point{-200, 260}));
+    EXPECT_EQ(TextOf(s.HotSpotCommandDataA[14]), "setup\\component15.exe");
+    ASSERT_TRUE(read->SaveSettings());
+    EXPECT_EQ(SettingsBytes(), bytes);
+}
+
+TEST_F(SettingsFileTest, FileNameInAnyCaseIsReadOnceAndReplacedInPlace) {
+    EXPECT_EQ(CInstallerWnd("/some/folder").ProjectFolder, "/some/folder/");
+    WriteBytes(folder.File("appsetup.DAT"), Fixture("one_each.dat"));
+    auto project = NewProject();
+    project->ProjectFolder.pop_back();  // the file's path still gets a separator
+    ASSERT_TRUE(project->LoadSettings());
+    project->EncryptionType = 1;
+    ASSERT_TRUE(project->SaveSettings());
+    EXPECT_EQ(ReadBytes(folder.File("appsetup.DAT")).substr(0, 32),
+              "[English]\r\nINIEncryptionType=1\r\n");
+    EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
+
+    std::remove(folder.File("appsetup.DAT").c_str());
+    EXPECT_TRUE(project->LoadSettings());  // not read again
+    EXPECT_EQ(TextOf(project->Settings->WindowTitle), "T");
+}
+
+TEST_F(SettingsFileTest, FailuresLeaveThePreviousFileWhole) {
+    auto project = Load("full_scrambled.dat");
+    system.SetLanguage("");
+    EXPECT_FALSE(project->SaveSettings());
+    system.SetLanguage("English");
+
+    // The file cannot be put in place: a folder of that name is in the way.
+    CInstallerWnd blocked(folder.File("blocked"));
+    std::filesystem::create_directories(folder.File("blocked/AppSetup.dat/x"));
+    EXPECT_FALSE(blocked.SaveSettings());
+    EXPECT_FALSE(std::filesystem::exists(folder.File("blocked/AppSetup.dat.tmp")));
+    EXPECT_FALSE(CInstallerWnd(folder.File("no/such/folder")).SaveSettings());
+
+    EXPECT_EQ(services.messages, (std::vector<std::string>{"GetLocaleInfo() Failed!\n",
+                                                           "Failed to create the INI file!\n",
+                                                           "Failed to create the INI file!\n"}));
+    EXPECT_EQ(SettingsBytes(), Fixture("full_scrambled.dat"));
+    EXPECT_EQ(project->SettingsLoaded, 1);
+}
+
+}  // namespace
