@@ -8,59 +8,52 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/platform.h"
 #include "platform/posix/posix_system.h"
-#include "platform/wx/canberra_player.h"
 #include "platform/wx/command_line.h"
 #include "platform/wx/shell_launch.h"
 #include "platform/wx/wx_services.h"
+#include "process.h"
 
 using platform::wx::PlanShellExecute;
-using platform::wx::SplitCommandLine;
 using Args = std::vector<std::string>;
 
 namespace {
 
-TEST(SplitCommandLineTest, WhitespaceSeparatesAndQuotesGroup) {
-    EXPECT_EQ(SplitCommandLine(""), Args{});
-    EXPECT_EQ(SplitCommandLine("  \t "), Args{});
-    EXPECT_EQ(SplitCommandLine("/S  /D=x"), (Args{"/S", "/D=x"}));
-    EXPECT_EQ(SplitCommandLine("-f \"My Documents\\a b.txt\" -q"),
-              (Args{"-f", "My Documents\\a b.txt", "-q"}));
-    EXPECT_EQ(SplitCommandLine("pre\"mid dle\"post"), (Args{"premid dlepost"}));
-    EXPECT_EQ(SplitCommandLine("\"\""), (Args{""}));
-    EXPECT_EQ(SplitCommandLine("\"unterminated arg"), (Args{"unterminated arg"}));
-}
-
-TEST(SplitCommandLineTest, BackslashesAreLiteralExceptBeforeAQuote) {
-    EXPECT_EQ(SplitCommandLine("C:\\dir\\file.txt"), (Args{"C:\\dir\\file.txt"}));
-    EXPECT_EQ(SplitCommandLine("a\\\"b"), (Args{"a\"b"}));           // \"  -> "
-    EXPECT_EQ(SplitCommandLine("\"a\\\\\" b"), (Args{"a\\", "b"}));  // \\" -> \ and close
-    EXPECT_EQ(SplitCommandLine("a\\\\\\\"b"), (Args{"a\\\"b"}));     // \\\" -> \"
-    EXPECT_EQ(SplitCommandLine("\"say \"\"hi\"\"\""), (Args{"say \"hi\""}));
-    EXPECT_EQ(SplitCommandLine("trail\\\\"), (Args{"trail\\\\"}));
+TEST(SplitCommandLineTest, WhitespaceSeparatesQuotesGroupAndBackslashesCountOnlyBeforeAQuote) {
+    const struct {
+        const char* line;
+        Args args;
+    } cases[] = {
+        {"", {}},
+        {"  \t ", {}},
+        {"/S  /D=x", {"/S", "/D=x"}},
+        {"-f \"My Documents\\a b.txt\" -q", {"-f", "My Documents\\a b.txt", "-q"}},
+        {"pre\"mid dle\"post", {"premid dlepost"}},
+        {"\"\"", {""}},
+        {"\"unterminated arg", {"unterminated arg"}},
+        {"C:\\dir\\file.txt", {"C:\\dir\\file.txt"}},
+        {"a\\\"b", {"a\"b"}},           // \"  -> "
+        {"\"a\\\\\" b", {"a\\", "b"}},  // \\" -> \ and close
+        {"a\\\\\\\"b", {"a\\\"b"}},     // \\\" -> \"
+        {"\"say \"\"hi\"\"\"", {"say \"hi\""}},
+        {"trail\\\\", {"trail\\\\"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(platform::wx::SplitCommandLine(c.line), c.args) << c.line;
 }
 
 TEST(WebAddressTest, WwwAndSchemesAreAddressesDrivesAndPathsAreNot) {
-    EXPECT_TRUE(platform::wx::IsWebAddress("www.example.com"));
-    EXPECT_TRUE(platform::wx::IsWebAddress("WWW.Example.com/x"));
-    EXPECT_TRUE(platform::wx::IsWebAddress("http://example.com"));
-    EXPECT_TRUE(platform::wx::IsWebAddress("mailto:someone@example.com"));
-    EXPECT_FALSE(platform::wx::IsWebAddress("C:\\setup.exe"));
-    EXPECT_FALSE(platform::wx::IsWebAddress("docs/readme.txt"));
-    EXPECT_FALSE(platform::wx::IsWebAddress("wwwroot/index.htm"));
-    EXPECT_FALSE(platform::wx::IsWebAddress(""));
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const char* address : {"www.example.com", "WWW.Example.com/x", "http://example.com",
+                                "mailto:someone@example.com"})
+        EXPECT_TRUE(platform::wx::IsWebAddress(address)) << address;
+    for (const char* path : {"C:\\setup.exe", "docs/readme.txt", "wwwroot/index.htm", ""})
+        EXPECT_FALSE(platform::wx::IsWebAddress(path)) << path;
 }
 
 void WriteFile(const std::string& path, const std::string& text, bool executable) {
@@ -69,7 +62,7 @@ void WriteFile(const std::string& path, const std::string& text, bool executable
 }
 
 // A project folder with a program, a document and a folder, and a PATH whose
-// only opener is a fake xdg-open that writes down what it was asked to open.
+// only opener is a stand-in xdg-open.
 class ShellTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -77,125 +70,86 @@ class ShellTest : public ::testing::Test {
         ASSERT_NE(::mkdtemp(tmpl), nullptr);
         root = tmpl;
         project = root + "/project/";
-        bin = root + "/fakebin";
-        ASSERT_EQ(::mkdir(project.c_str(), 0755), 0);
-        ASSERT_EQ(::mkdir((project + "bin").c_str(), 0755), 0);
-        ASSERT_EQ(::mkdir((project + "docs").c_str(), 0755), 0);
-        ASSERT_EQ(::mkdir(bin.c_str(), 0755), 0);
+        opener = root + "/bin/xdg-open";
+        std::filesystem::create_directories(project + "bin");
+        std::filesystem::create_directories(project + "docs");
+        std::filesystem::create_directories(root + "/bin");
         WriteFile(project + "bin/tool.sh", "#!/bin/sh\nexit 0\n", true);
         WriteFile(project + "readme.txt", "hello\n", false);
-        opened = root + "/opened";
-        WriteFile(bin + "/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" + opened + "'\n",
-                  true);
-        const char* path = std::getenv("PATH");
-        savedPath = path ? path : "";
-        ::setenv("PATH", (bin + ":/usr/bin:/bin").c_str(), 1);
+        WriteFile(opener, "#!/bin/sh\n", true);
+        savedPath = std::getenv("PATH");
+        ::setenv("PATH", (root + "/bin:/usr/bin:/bin").c_str(), 1);
     }
     void TearDown() override {
         ::setenv("PATH", savedPath.c_str(), 1);
-        std::system(("rm -rf '" + root + "'").c_str());
+        std::filesystem::remove_all(root);
     }
 
-    std::string root, project, bin, opened, savedPath;
+    std::string root, project, opener, savedPath;
     platform::PosixSystem system;
 };
 
-TEST_F(ShellTest, RunStartsAnExecutableWithItsParametersSplitAsOnWindows) {
-    EXPECT_EQ(PlanShellExecute(nullptr, project + "bin\\tool.sh", "-a \"b c\"", &system),
-              (Args{project + "bin/tool.sh", "-a", "b c"}));
-    EXPECT_EQ(PlanShellExecute(nullptr, project + "bin\\tool.sh", nullptr, &system),
-              (Args{project + "bin/tool.sh"}));
-}
+// Stored names match files in any case; a program runs with its parameters
+// split as on Windows; anything else, and every "open", goes to the opener.
+TEST_F(ShellTest, ProgramsRunAndEverythingElseOpensInItsApplication) {
+    const struct {
+        const char* verb;
+        std::string file;
+        const char* params;
+        Args plan;  // "@" stands for the project folder, "open" for the opener
+    } cases[] = {
+        {nullptr, "@bin\\tool.sh", "-a \"b c\"", {"@bin/tool.sh", "-a", "b c"}},
+        {nullptr, "@bin\\tool.sh", nullptr, {"@bin/tool.sh"}},
+        {nullptr, "@BIN\\Tool.SH", nullptr, {"@bin/tool.sh"}},
+        {nullptr, "@readme.txt", "-x", {"open", "@readme.txt"}},
+        {nullptr, "@docs", nullptr, {"open", "@docs"}},
+        {"open", "@", nullptr, {"open", "@"}},
+        {"open", "@README.TXT", nullptr, {"open", "@readme.txt"}},
+        {"open", "@bin\\tool.sh", nullptr, {"open", "@bin/tool.sh"}},
+        {"open", "www.example.com", nullptr, {"open", "http://www.example.com"}},
+        {nullptr, "https://example.com/a?b=c", "x", {"open", "https://example.com/a?b=c"}},
+    };
+    auto expand = [&](const std::string& s) {
+        return s == "open" ? opener : s[0] == '@' ? project + s.substr(1) : s;
+    };
+    for (const auto& c : cases) {
+        Args plan;
+        for (const std::string& word : c.plan) plan.push_back(expand(word));
+        EXPECT_EQ(PlanShellExecute(c.verb, expand(c.file), c.params, &system), plan) << c.file;
+    }
 
-TEST_F(ShellTest, StoredNamesMatchFilesInAnyCase) {
-    EXPECT_EQ(PlanShellExecute(nullptr, project + "BIN\\Tool.SH", nullptr, &system),
-              (Args{project + "bin/tool.sh"}));
-}
+    // A bare program name is searched in PATH.
+    const Args sh = PlanShellExecute(nullptr, "sh", "-c true", &system);
+    ASSERT_EQ(sh.size(), 3u);
+    EXPECT_TRUE(sh[0] == "/usr/bin/sh" || sh[0] == "/bin/sh") << sh[0];
 
-TEST_F(ShellTest, RunOnAnythingButAProgramOpensItInItsApplication) {
-    EXPECT_EQ(PlanShellExecute(nullptr, project + "readme.txt", "-x", &system),
-              (Args{bin + "/xdg-open", project + "readme.txt"}));
-    EXPECT_EQ(PlanShellExecute(nullptr, project + "docs", nullptr, &system),
-              (Args{bin + "/xdg-open", project + "docs"}));
-}
-
-TEST_F(ShellTest, RunAbsoluteWithABareNameSearchesThePath) {
-    const Args plan = PlanShellExecute(nullptr, "sh", "-c true", &system);
-    ASSERT_EQ(plan.size(), 3u);
-    EXPECT_TRUE(plan[0] == "/usr/bin/sh" || plan[0] == "/bin/sh") << plan[0];
-    EXPECT_EQ(plan[1], "-c");
-}
-
-TEST_F(ShellTest, OpenHandsFoldersDocumentsAndProgramsToTheOpener) {
-    EXPECT_EQ(PlanShellExecute("open", project, nullptr, &system),
-              (Args{bin + "/xdg-open", project}));
-    EXPECT_EQ(PlanShellExecute("open", project + "README.TXT", nullptr, &system),
-              (Args{bin + "/xdg-open", project + "readme.txt"}));
-    EXPECT_EQ(PlanShellExecute("open", project + "bin\\tool.sh", nullptr, &system),
-              (Args{bin + "/xdg-open", project + "bin/tool.sh"}));
-}
-
-TEST_F(ShellTest, WebAddressesOpenAsAddresses) {
-    EXPECT_EQ(PlanShellExecute("open", "www.example.com", nullptr, &system),
-              (Args{bin + "/xdg-open", "http://www.example.com"}));
-    EXPECT_EQ(PlanShellExecute(nullptr, "https://example.com/a?b=c", "x", &system),
-              (Args{bin + "/xdg-open", "https://example.com/a?b=c"}));
-}
-
-TEST_F(ShellTest, WithoutAnyOpenerNothingIsPlanned) {
-    ::setenv("PATH", bin.c_str(), 1);
-    ::unlink((bin + "/xdg-open").c_str());
+    // Without any opener nothing is planned, and nothing is started.
+    ::setenv("PATH", (root + "/bin").c_str(), 1);
+    ::unlink(opener.c_str());
     EXPECT_TRUE(PlanShellExecute("open", project + "readme.txt", nullptr, &system).empty());
     EXPECT_FALSE(platform::wx::SpawnDetached({}));
 }
 
-bool WaitForFile(const std::string& path) {
-    for (int i = 0; i < 500; ++i) {
-        if (::access(path.c_str(), F_OK) == 0) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return false;
-}
-
-TEST_F(ShellTest, SpawnedProgramsRunOnWithoutTheCallerWaitingOrReaping) {
+// Through the services as a RUN link goes: the program cannot finish before
+// the caller acts, so a caller that waited for it would never get here.
+TEST_F(ShellTest, ProgramsStartDetachedWithoutTheCallerWaitingOrReaping) {
     const std::string go = root + "/go", out = root + "/out";
-    // The program cannot finish before the caller acts, so a caller that
-    // waited for it would never get here.
     WriteFile(project + "bin/wait.sh",
               "#!/bin/sh\nwhile [ ! -e '" + go +
                   "' ]; do sleep 0.02; done\nprintf '%s|' \"$@\" > '" + out + ".tmp'\nmv '" + out +
                   ".tmp' '" + out + "'\n",
               true);
-    ASSERT_TRUE(platform::wx::SpawnDetached({project + "bin/wait.sh", "a b", "c"}));
-    WriteFile(go, "", false);
-    ASSERT_TRUE(WaitForFile(out));
-    EXPECT_EQ(ReadFile(out), "a b|c|");
-    // Nothing of ours is left to reap.
-    int status;
-    EXPECT_EQ(::waitpid(-1, &status, WNOHANG), -1);
-    EXPECT_EQ(errno, ECHILD);
-}
-
-TEST_F(ShellTest, ServicesOpenThroughTheDesktopOpener) {
     platform::wx::WxServices services("velomar");
     platform::Install(platform::Platform{nullptr, nullptr, &services, &system});
-    services.ShellExecuteFile(nullptr, "open", "www.example.com", nullptr);
-    services.ShellExecuteFile(nullptr, "open", project + "README.txt", nullptr);
+    services.ShellExecuteFile(nullptr, nullptr, project + "BIN\\wait.sh", "\"a b\" c");
     platform::Install(platform::Platform{});
-    ASSERT_TRUE(WaitForFile(opened));
-    for (int i = 0; i < 250 && ReadFile(opened).find("readme") == std::string::npos; ++i) {
+    WriteFile(go, "", false);
+    for (int i = 0; i < 500 && ::access(out.c_str(), F_OK) != 0; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    const std::string text = ReadFile(opened);
-    EXPECT_NE(text.find("http://www.example.com\n"), std::string::npos) << text;
-    EXPECT_NE(text.find(project + "readme.txt\n"), std::string::npos) << text;
-}
-
-TEST(CanberraPlayerTest, NothingThatIsNotAFilePlays) {
-    platform::wx::CanberraPlayer player;
-    EXPECT_FALSE(player.Play("/nonexistent/velomar/start.wav"));
-    EXPECT_FALSE(player.Play("/tmp"));
-    EXPECT_FALSE(player.Play(""));
+    EXPECT_EQ(xtest::ReadFile(out), "a b|c|");
+    int status;
+    EXPECT_EQ(::waitpid(-1, &status, WNOHANG), -1) << "nothing of ours is left to reap";
+    EXPECT_EQ(errno, ECHILD);
 }
 
 }  // namespace

@@ -1,103 +1,83 @@
-// The message box of the wx services: the program name as caption, the
-// exclamation icon, OK or Yes/No, the answer passed back, and the test log.
+// The message box of the wx services through wx/testing.h: the program name as
+// caption, the exclamation icon, OK or Yes/No, the answer passed back, texts
+// that are not UTF-8, and the log the runtime tests read.
 #include <gtest/gtest.h>
-#include <unistd.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <string>
 
 #include "platform/wx/wx_services.h"
+#include "process.h"
 #include "wx_test_main.h"
 
 namespace {
 
+using platform::MessageAnswer;
+using platform::MessageButtons;
+
+struct Seen {
+    wxString text, caption;
+    long style = 0;
+};
+
 // Answers a message box and keeps what it showed.
-class SeenMessage : public wxExpectDismissableModal<wxMessageDialog> {
+class Answer : public wxExpectDismissableModal<wxMessageDialog> {
   public:
-    SeenMessage(int id, wxString* text, wxString* caption, long* style)
-        : wxExpectDismissableModal<wxMessageDialog>(id),
-          text_(text),
-          caption_(caption),
-          style_(style) {}
+    Answer(int id, Seen* seen) : wxExpectDismissableModal<wxMessageDialog>(id), seen_(seen) {}
 
   protected:
     int OnInvoked(wxMessageDialog* dlg) const override {
-        *text_ = dlg->GetMessage();
-        *caption_ = dlg->GetCaption();
-        *style_ = dlg->GetMessageDialogStyle();
+        *seen_ = Seen{dlg->GetMessage(), dlg->GetCaption(), dlg->GetMessageDialogStyle()};
         return wxExpectDismissableModal<wxMessageDialog>::OnInvoked(dlg);
     }
 
   private:
-    wxString* text_;
-    wxString* caption_;
-    long* style_;
+    Seen* seen_;
 };
 
-TEST(WxServicesTest, OkMessageShowsTheTextUnderTheProgramNameWithTheExclamationIcon) {
-    platform::wx::WxServices services("velomar");
-    wxString text, caption;
-    long style = 0;
-    platform::MessageAnswer answer = platform::MessageAnswer::No;
-    wxTEST_DIALOG(answer = services.ShowMessage("Failed to load our background bitmap!\n",
-                                                platform::MessageButtons::Ok),
-                  SeenMessage(wxOK, &text, &caption, &style));
-    EXPECT_EQ(answer, platform::MessageAnswer::Ok);
-    EXPECT_EQ(text, "Failed to load our background bitmap!\n");
-    EXPECT_EQ(caption, "velomar");
-    EXPECT_TRUE(style & wxICON_EXCLAMATION);
-    EXPECT_TRUE(style & wxOK);
-    EXPECT_FALSE(style & wxYES_NO);
-}
-
-TEST(WxServicesTest, QuestionsAreYesNoAndReturnTheAnswer) {
-    platform::wx::WxServices services("velomarforge");
-    wxString text, caption;
-    long style = 0;
-    platform::MessageAnswer answer = platform::MessageAnswer::Ok;
-    wxTEST_DIALOG(answer = services.ShowMessage("Overwrite?", platform::MessageButtons::YesNo),
-                  SeenMessage(wxYES, &text, &caption, &style));
-    EXPECT_EQ(answer, platform::MessageAnswer::Yes);
-    EXPECT_EQ(caption, "velomarforge");
-    EXPECT_EQ(style & wxYES_NO, long(wxYES_NO));
-
-    wxTEST_DIALOG(answer = services.ShowMessage("Overwrite?", platform::MessageButtons::YesNo),
-                  SeenMessage(wxNO, &text, &caption, &style));
-    EXPECT_EQ(answer, platform::MessageAnswer::No);
-}
-
-TEST(WxServicesTest, TextsThatAreNotUtf8StillShow) {
-    platform::wx::WxServices services("velomar");
-    wxString text, caption;
-    long style = 0;
-    wxTEST_DIALOG(services.ShowMessage("Caf\xe9 \x80 5", platform::MessageButtons::Ok),
-                  SeenMessage(wxOK, &text, &caption, &style));
-    EXPECT_EQ(text, wxString::FromUTF8("Caf\xc3\xa9 \xe2\x82\xac 5"));
-}
-
-TEST(WxServicesTest, MessageLogKeepsEachTextExactly) {
+TEST(WxServicesTest, MessageBoxesShowTheTextUnderTheProgramNameAndPassTheAnswerBack) {
     char dir[] = "/tmp/velomar-msglog-XXXXXX";
     ASSERT_NE(::mkdtemp(dir), nullptr);
     const std::string log = std::string(dir) + "/messages";
     ::setenv("VELOMAR_MESSAGE_LOG", log.c_str(), 1);
-    platform::wx::WxServices services("velomar");
+    platform::wx::WxServices services("velomarforge");
     ::unsetenv("VELOMAR_MESSAGE_LOG");
-    wxString text, caption;
-    long style = 0;
-    wxTEST_DIALOG(services.ShowMessage("first\n", platform::MessageButtons::Ok),
-                  SeenMessage(wxOK, &text, &caption, &style));
-    wxTEST_DIALOG(services.ShowMessage("second", platform::MessageButtons::YesNo),
-                  SeenMessage(wxNO, &text, &caption, &style));
-    std::ifstream in(log, std::ios::binary);
-    const std::string content((std::istreambuf_iterator<char>(in)),
-                              std::istreambuf_iterator<char>());
-    EXPECT_EQ(content, std::string("first\n\0second\0", 14));
-    ::unlink(log.c_str());
-    ::rmdir(dir);
+
+    const struct {
+        std::string text;
+        MessageButtons buttons;
+        int press;
+        MessageAnswer answer;
+        wxString shown;
+    } cases[] = {
+        {"Failed to load our background bitmap!\n", MessageButtons::Ok, wxOK, MessageAnswer::Ok,
+         "Failed to load our background bitmap!\n"},
+        {"Overwrite?", MessageButtons::YesNo, wxYES, MessageAnswer::Yes, "Overwrite?"},
+        {"Overwrite?", MessageButtons::YesNo, wxNO, MessageAnswer::No, "Overwrite?"},
+        // Not UTF-8: shown as Windows-1252.
+        {"Caf\xe9 \x80 5", MessageButtons::Ok, wxOK, MessageAnswer::Ok,
+         wxString::FromUTF8("Caf\xc3\xa9 \xe2\x82\xac 5")},
+    };
+    std::string logged;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        Seen seen;
+        MessageAnswer answer = MessageAnswer(-1);
+        wxTEST_DIALOG(answer = services.ShowMessage(c.text, c.buttons), Answer(c.press, &seen));
+        EXPECT_EQ(answer, c.answer);
+        EXPECT_EQ(seen.text, c.shown);
+        EXPECT_EQ(seen.caption, "velomarforge");
+        EXPECT_TRUE(seen.style & wxICON_EXCLAMATION);
+        const bool question = c.buttons == MessageButtons::YesNo;
+        EXPECT_EQ(seen.style & wxYES_NO, question ? long(wxYES_NO) : 0L);
+        EXPECT_TRUE(question || (seen.style & wxOK));
+        logged += c.text + '\0';
+    }
+    EXPECT_EQ(xtest::ReadFile(log), logged) << "each text exactly, as given";
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

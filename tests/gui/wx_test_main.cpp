@@ -7,18 +7,15 @@
 #include <wx/init.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
-#include <memory>
-
-#include "xvfb.h"
 
 namespace gui_test {
 
-namespace {
-std::string g_display;
+xtest::XDisplay& Screen() {
+    static xtest::XDisplay screen;
+    return screen;
 }
-
-const std::string& TestDisplay() { return g_display; }
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -42,15 +39,12 @@ void PumpFor(int milliseconds) {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    gui_test::Xvfb server;
-    if (!server.ok()) {
+    if (!gui_test::Screen().ok()) {
         std::fprintf(stderr, "could not start Xvfb\n");
         return 1;
     }
-    gui_test::g_display = server.display();
-    ::setenv("DISPLAY", server.display().c_str(), 1);
+    ::setenv("DISPLAY", gui_test::Screen().name().c_str(), 1);
     ::setenv("NO_AT_BRIDGE", "1", 1);  // no accessibility bus on a bare X server
-
     wxApp::SetInstance(new wxApp);
     if (!wxEntryStart(argc, argv)) {
         std::fprintf(stderr, "could not start wx\n");

@@ -1,18 +1,18 @@
-// Running wx inside a test program: a private Xvfb, wx started on it, and an
-// event loop the tests pump while they wait for something to happen.
+// Running wx inside a test program: a private X server, wx started on it, and
+// an event loop the tests pump while they wait for something to happen.
 #pragma once
 
 #include <functional>
-#include <string>
+
+#include "x_display.h"
 
 namespace gui_test {
 
-// The display the test program's wx runs on (":N").
-const std::string& TestDisplay();
+// The X server the test program's wx runs on.
+xtest::XDisplay& Screen();
 
 // Handles wx events until done() holds; false when timeoutMs passed first.
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
-// Handles wx events for the given time.
 void PumpFor(int milliseconds);
 
 }  // namespace gui_test

@@ -1,0 +1,62 @@
+// A private X server (Xvfb, 1024 x 768, 24 bits) and what a user does on it:
+// look at the screen, move and click the pointer and press keys (XTest), find
+// windows by name, see the cursor (XFixes).
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/raster/surface.h"
+#include "platform/types.h"
+#include "process.h"
+
+struct _XDisplay;
+
+namespace xtest {
+
+class XDisplay {
+  public:
+    XDisplay();
+    ~XDisplay();
+    XDisplay(const XDisplay&) = delete;
+    XDisplay& operator=(const XDisplay&) = delete;
+
+    bool ok() const { return display_ != nullptr; }
+    const std::string& name() const { return name_; }  // ":N"
+
+    // The screen's pixels in the rectangle, as 0x00RRGGBB; empty on failure.
+    platform::raster::Surface Grab(const platform::Rect& area);
+
+    void MovePointer(int x, int y);
+    platform::Point PointerPosition();
+    void Click(unsigned button = 1);  // 1 left, 3 right
+    void PressKey(const char* keysymName);
+
+    // Screen rectangles of the mapped windows whose WM_NAME is exactly `name`.
+    std::vector<platform::Rect> FindWindows(const std::string& name);
+    bool WaitForWindow(const std::string& name, int timeoutMs);
+
+    // The current cursor: opaque pixels as 0x01RRGGBB, transparent ones 0.
+    bool CursorImage(platform::raster::Surface* pixels, platform::Point* hotspot);
+
+  private:
+    std::unique_ptr<Child> server_;
+    std::string name_;
+    ::_XDisplay* display_ = nullptr;
+};
+
+// Pixels of `colour` inside `area`, clipped to the picture.
+int CountColour(const platform::raster::Surface& s, const platform::Rect& area,
+                platform::raster::Pixel colour);
+
+// Two pictures of one size, pixel by pixel outside the `skip` rectangles.
+struct Comparison {
+    int compared = 0;
+    int differing = 0;  // pixels with a channel more than the tolerance apart
+    int worst = 0;      // the largest channel difference
+};
+Comparison Compare(const platform::raster::Surface& a, const platform::raster::Surface& b,
+                   int tolerance, const std::vector<platform::Rect>& skip = {});
+
+}  // namespace xtest
