@@ -27,9 +27,9 @@ struct Canvas {
     std::unique_ptr<DC> dc;
     std::unique_ptr<platform::Bitmap> bitmap;
     platform::Bitmap* old = nullptr;
-    Canvas(Graphics& g, int w, int h, bool mono) {
-        dc = g.CreateCompatibleDC(nullptr);
-        bitmap = mono ? g.CreateMonochromeBitmap(w, h) : g.CreateCompatibleBitmap(nullptr, w, h);
+    Canvas(Graphics& g, int w, int h, bool mono = false)
+        : dc(g.CreateCompatibleDC(nullptr)),
+          bitmap(mono ? g.CreateMonochromeBitmap(w, h) : g.CreateCompatibleBitmap(nullptr, w, h)) {
         if (dc && bitmap) old = dc->SelectBitmap(bitmap.get());
     }
     ~Canvas() {
@@ -42,6 +42,7 @@ void Stripes(DC& dc, int w, int h, int band, int offset) {
         dc.FillSolidRect(Rect{i * band, 0, (i + 1) * band, h}, kPalette[(i + offset) % kColours]);
 }
 
+// Square cells of `cell` pixels; cell 1 gives every pixel its own colour.
 void Blocks(DC& dc, int w, int h, int cell, int offset) {
     for (int y = 0; y * cell < h; ++y)
         for (int x = 0; x * cell < w; ++x)
@@ -54,14 +55,14 @@ void Blocks(DC& dc, int w, int h, int cell, int offset) {
 template <Rop rop>
 void DrawRop(Graphics& g, DC& target) {
     Stripes(target, 40, 30, 3, 0);
-    Canvas src(g, 40, 30, false);
+    Canvas src(g, 40, 30);
     Blocks(*src.dc, 40, 30, 4, 1);
     target.BitBlt(4, 3, 30, 22, *src.dc, 2, 1, rop);
 }
 
 // Colour to monochrome: pixels of the source's background colour become 1.
 void DrawMonoFromColour(Graphics& g, DC& target) {
-    Canvas src(g, 40, 30, false);
+    Canvas src(g, 40, 30);
     Blocks(*src.dc, 40, 30, 3, 2);
     src.dc->SetBkColor(kPalette[1]);
     target.BitBlt(0, 0, 40, 30, *src.dc, 0, 0, Rop::SrcCopy);
@@ -84,53 +85,24 @@ void DrawMonoToColour(Graphics& g, DC& target) {
 // The window's transparent drawing, twice: once inside, once over the right edge.
 void DrawTransparentLogo(Graphics& g, DC& target) {
     Stripes(target, 48, 36, 3, 2);
-    Canvas logo(g, 24, 18, false);
+    Canvas logo(g, 24, 18);
     Blocks(*logo.dc, 24, 18, 2, 0);
     logo.dc->FillSolidRect(Rect{0, 0, 5, 18}, kMask);
     CInstallerWnd::DrawTransparent(10, 7, 24, 18, *logo.dc, target, kMask);
     CInstallerWnd::DrawTransparent(36, 20, 24, 18, *logo.dc, target, kMask);
 }
 
-void OnePixelCells(DC& dc, int w, int h) {
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            dc.FillSolidRect(Rect{x, y, x + 1, y + 1}, kPalette[(x * 3 + y * 5) % kColours]);
-}
-
-void DrawStretchUp(Graphics& g, DC& target) {
-    Stripes(target, 40, 30, 4, 1);
-    Canvas src(g, 7, 5, false);
-    OnePixelCells(*src.dc, 7, 5);
-    target.StretchBlt(2, 3, 29, 23, *src.dc, 0, 0, 7, 5, Rop::SrcCopy);
-}
-
-void DrawStretchDown(Graphics& g, DC& target) {
-    Stripes(target, 20, 16, 4, 1);
-    Canvas src(g, 37, 29, false);
-    OnePixelCells(*src.dc, 37, 29);
-    target.StretchBlt(3, 2, 13, 11, *src.dc, 0, 0, 37, 29, Rop::SrcCopy);
-}
-
-// Three source pixels into two: every second source centre lies exactly on
-// a destination pixel's edge.
-void DrawStretchDownEven(Graphics& g, DC& target) {
-    Stripes(target, 20, 16, 4, 2);
-    Canvas src(g, 18, 12, false);
-    OnePixelCells(*src.dc, 18, 12);
-    target.StretchBlt(2, 1, 12, 8, *src.dc, 0, 0, 18, 12, Rop::SrcCopy);
-}
-
-// A resized logo's first animation frame: 2.95 times its size.
-void DrawStretchLogoGrow(Graphics& g, DC& target) {
-    Stripes(target, 64, 40, 5, 0);
-    Canvas src(g, 20, 12, false);
-    Blocks(*src.dc, 20, 12, 3, 4);
-    target.StretchBlt(1, 2, 59, 35, *src.dc, 0, 0, 20, 12, Rop::SrcCopy);
+// A source of w x h in cells of `cell` pixels, stretched to (x, y, dw, dh).
+void Stretch(Graphics& g, DC& target, int w, int h, int cell, int pattern, int x, int y, int dw,
+             int dh) {
+    Canvas src(g, w, h);
+    Blocks(*src.dc, w, h, cell, pattern);
+    target.StretchBlt(x, y, dw, dh, *src.dc, 0, 0, w, h, Rop::SrcCopy);
 }
 
 // The colour backgrounds: a 639 x 439 bitmap, vertex 1 at (639, 439).
-void DrawGradient(DC& target, std::uint16_t r, std::uint16_t g, std::uint16_t b, std::uint16_t end,
-                  platform::GradientMode mode) {
+void Gradient(DC& target, std::uint16_t r, std::uint16_t g, std::uint16_t b, std::uint16_t end,
+              platform::GradientMode mode) {
     platform::TriVertex v0, v1;
     v0.red = r;
     v0.green = g;
@@ -139,14 +111,6 @@ void DrawGradient(DC& target, std::uint16_t r, std::uint16_t g, std::uint16_t b,
     v1.y = 439;
     v1.red = v1.green = v1.blue = end;
     target.GradientFill(v0, v1, mode);
-}
-
-void DrawGradientH(Graphics&, DC& target) {
-    DrawGradient(target, 0x12 * 256, 0x80 * 256, 0xFF * 256, 0xF000, platform::GradientMode::RectH);
-}
-
-void DrawGradientV(Graphics&, DC& target) {
-    DrawGradient(target, 0x00, 0x00, 0xFF * 256, 0x0000, platform::GradientMode::RectV);
 }
 
 void DrawSolidFills(Graphics&, DC& target) {
@@ -172,52 +136,68 @@ const std::vector<Scene>& All() {
         {"mono_from_colour", 40, 30, true, DrawMonoFromColour},
         {"mono_to_colour", 40, 30, false, DrawMonoToColour},
         {"transparent", 48, 36, false, DrawTransparentLogo},
-        {"stretch_up", 40, 30, false, DrawStretchUp},
-        {"stretch_down", 20, 16, false, DrawStretchDown},
-        {"stretch_down_even", 20, 16, false, DrawStretchDownEven},
-        {"stretch_logo_grow", 64, 40, false, DrawStretchLogoGrow},
-        {"gradient_h", 639, 439, false, DrawGradientH},
-        {"gradient_v", 639, 439, false, DrawGradientV},
+        {"stretch_up", 40, 30, false,
+         [](Graphics& g, DC& t) {
+             Stripes(t, 40, 30, 4, 1);
+             Stretch(g, t, 7, 5, 1, 0, 2, 3, 29, 23);
+         }},
+        {"stretch_down", 20, 16, false,
+         [](Graphics& g, DC& t) {
+             Stripes(t, 20, 16, 4, 1);
+             Stretch(g, t, 37, 29, 1, 0, 3, 2, 13, 11);
+         }},
+        // Three source pixels into two: every second source centre lies
+        // exactly on a destination pixel's edge.
+        {"stretch_down_even", 20, 16, false,
+         [](Graphics& g, DC& t) {
+             Stripes(t, 20, 16, 4, 2);
+             Stretch(g, t, 18, 12, 1, 0, 2, 1, 12, 8);
+         }},
+        // A resized logo's first animation frame: 2.95 times its size.
+        {"stretch_logo_grow", 64, 40, false,
+         [](Graphics& g, DC& t) {
+             Stripes(t, 64, 40, 5, 0);
+             Stretch(g, t, 20, 12, 3, 4, 1, 2, 59, 35);
+         }},
+        {"gradient_h", 639, 439, false,
+         [](Graphics&, DC& t) {
+             Gradient(t, 0x12 * 256, 0x80 * 256, 0xFF * 256, 0xF000, platform::GradientMode::RectH);
+         }},
+        {"gradient_v", 639, 439, false,
+         [](Graphics&, DC& t) { Gradient(t, 0, 0, 0xFF * 256, 0, platform::GradientMode::RectV); }},
         {"solid_fills", 40, 30, false, DrawSolidFills},
     };
     return scenes;
 }
 
 std::unique_ptr<platform::Bitmap> Render(Graphics& g, const Scene& scene) {
-    auto dc = g.CreateCompatibleDC(nullptr);
-    auto bitmap = scene.monochrome ? g.CreateMonochromeBitmap(scene.width, scene.height)
-                                   : g.CreateCompatibleBitmap(nullptr, scene.width, scene.height);
-    if (!dc || !bitmap) return nullptr;
-    platform::Bitmap* old = dc->SelectBitmap(bitmap.get());
-    if (!old) return nullptr;
+    Canvas canvas(g, scene.width, scene.height, scene.monochrome);
+    if (!canvas.old) return nullptr;
     // A known start: the scenes that do not cover every pixel leave black.
-    dc->FillSolidRect(Rect{0, 0, scene.width, scene.height}, Rgb(0, 0, 0));
-    scene.draw(g, *dc);
-    dc->SelectBitmap(old);
-    return bitmap;
+    canvas.dc->FillSolidRect(Rect{0, 0, scene.width, scene.height}, Rgb(0, 0, 0));
+    scene.draw(g, *canvas.dc);
+    canvas.dc->SelectBitmap(canvas.old);
+    canvas.old = nullptr;
+    return std::move(canvas.bitmap);
 }
 
-bool WriteDump(const std::string& path, const Picture& picture) {
+bool WriteDump(const std::string& path, const platform::raster::Surface& picture) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
-    const std::uint32_t header[2] = {std::uint32_t(picture.width), std::uint32_t(picture.height)};
-    bool ok =
-        std::fwrite("VPIC", 1, 4, f) == 4 && std::fwrite(header, 4, 2, f) == 2 &&
+    const std::uint32_t size[2] = {std::uint32_t(picture.width), std::uint32_t(picture.height)};
+    const bool ok =
+        std::fwrite(size, 4, 2, f) == 2 &&
         std::fwrite(picture.pixels.data(), 4, picture.pixels.size(), f) == picture.pixels.size();
     return std::fclose(f) == 0 && ok;
 }
 
-bool ReadDump(const std::string& path, Picture* picture) {
+bool ReadDump(const std::string& path, platform::raster::Surface* picture) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return false;
-    char magic[4] = {};
-    std::uint32_t header[2] = {};
-    bool ok = std::fread(magic, 1, 4, f) == 4 && std::string(magic, 4) == "VPIC" &&
-              std::fread(header, 4, 2, f) == 2 && header[0] <= 4096 && header[1] <= 4096;
+    std::uint32_t size[2] = {};
+    bool ok = std::fread(size, 4, 2, f) == 2 && size[0] <= 4096 && size[1] <= 4096;
     if (ok) {
-        picture->width = int(header[0]);
-        picture->height = int(header[1]);
-        picture->pixels.assign(std::size_t(header[0]) * header[1], 0);
+        *picture = platform::raster::Surface(int(size[0]), int(size[1]));
         ok = std::fread(picture->pixels.data(), 4, picture->pixels.size(), f) ==
              picture->pixels.size();
     }

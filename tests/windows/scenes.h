@@ -3,13 +3,13 @@
 // portable raster and compares the pictures pixel by pixel.
 #pragma once
 
-#include <cstdint>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/graphics.h"
+#include "platform/raster/surface.h"
 
 namespace scenes {
 
@@ -23,22 +23,14 @@ struct Scene {
 
 const std::vector<Scene>& All();
 
-// For test output.
 inline void PrintTo(const Scene& scene, std::ostream* os) { *os << scene.name; }
 
 // Draws the scene into a fresh bitmap (colour: compatible with the screen) and
 // returns it deselected; null when the backend could not make it.
 std::unique_ptr<platform::Bitmap> Render(platform::Graphics& g, const Scene& scene);
 
-// A picture as 0x00RRGGBB pixels, top row first.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels;
-};
-
-// Raw dump: "VPIC", width, height (32-bit little endian), then the pixels.
-bool WriteDump(const std::string& path, const Picture& picture);
-bool ReadDump(const std::string& path, Picture* picture);
+// Raw dump: width and height (32-bit little endian), then the 0x00RRGGBB pixels.
+bool WriteDump(const std::string& path, const platform::raster::Surface& picture);
+bool ReadDump(const std::string& path, platform::raster::Surface* picture);
 
 }  // namespace scenes

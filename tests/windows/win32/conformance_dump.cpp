@@ -13,16 +13,14 @@ int main(int argc, char** argv) {
     }
     platform::win32::Backend backend;
     backend.Install();
-    platform::Graphics& graphics = *backend.Get().graphics;
     int failures = 0;
     for (const scenes::Scene& scene : scenes::All()) {
-        scenes::Picture picture;
-        auto bitmap = scenes::Render(graphics, scene);
-        std::string path = std::string(argv[1]) + "/" + scene.name + ".raw";
+        platform::raster::Surface picture;
+        auto bitmap = scenes::Render(*backend.Get().graphics, scene);
         if (!bitmap ||
             !platform::win32::ReadPixels(*bitmap, &picture.width, &picture.height,
                                          &picture.pixels) ||
-            !scenes::WriteDump(path, picture)) {
+            !scenes::WriteDump(std::string(argv[1]) + "/" + scene.name + ".raw", picture)) {
             std::fprintf(stderr, "%s: failed\n", scene.name.c_str());
             ++failures;
         }
