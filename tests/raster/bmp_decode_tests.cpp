@@ -1,0 +1,285 @@
+// BMP files: ImageMagick's pixel for pixel, broken ones refused, no damage
+// ever yielding an inconsistent surface, and hand-made files for the rules the
+// fixtures do not reach. Fixtures: fixtures/bmp/make_fixtures.sh.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "platform/raster/bmp_decoder.h"
+#include "platform/raster/raster_bitmap.h"
+#include "platform/raster/raster_graphics.h"
+
+namespace {
+
+using platform::raster::DecodeBmp;
+using platform::raster::Pixel;
+using platform::raster::Surface;
+using Bytes = std::vector<std::uint8_t>;
+using Pixels = std::vector<Pixel>;
+
+const std::string kDir = std::string(VELOMAR_SOURCE_DIR) + "/tests/raster/fixtures/bmp/";
+
+Bytes ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The .bmp files of a fixture folder by name, sorted.
+std::vector<std::string> BmpFiles(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        if (e.path().extension() == ".bmp") names.push_back(e.path().stem().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Decodes over a stale surface: success must leave a whole picture, failure an empty one.
+bool Decode(const Bytes& file, Surface* s) {
+    *s = Surface(2, 2, false, 0x123456);
+    const bool ok = DecodeBmp(file.data(), file.size(), s);
+    const std::size_t area =
+        std::size_t(std::max(s->width, 0)) * std::size_t(std::max(s->height, 0));
+    if (ok ? area == 0 || s->pixels.size() != area : s->width || s->height || !s->pixels.empty())
+        ADD_FAILURE() << "inconsistent surface after " << (ok ? "success" : "failure");
+    return ok;
+}
+
+// The decoded pixels, or none when the file is refused.
+Pixels PixelsOf(const Bytes& file) {
+    Surface s;
+    return Decode(file, &s) ? s.pixels : Pixels{};
+}
+
+constexpr int kWidth = 13, kHeight = 7;  // every ImageMagick fixture
+
+class BmpFixture : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(BmpFixture, MatchesImageMagickPixelForPixel) {
+    const std::string path = kDir + GetParam() + ".bmp";
+    Surface s;
+    ASSERT_TRUE(Decode(ReadFile(path), &s));
+    const Bytes rgb = ReadFile(kDir + GetParam() + ".rgb");
+    ASSERT_EQ(rgb.size(), std::size_t(kWidth * kHeight * 3)) << "reference missing";
+    ASSERT_EQ(s.width, kWidth);
+    ASSERT_EQ(s.height, kHeight);
+    EXPECT_FALSE(s.monochrome);
+    int wrong = 0;
+    for (int i = 0; i < kWidth * kHeight; ++i) {
+        Pixel want = (Pixel(rgb[3 * i]) << 16) | (Pixel(rgb[3 * i + 1]) << 8) | rgb[3 * i + 2];
+        // ImageMagick widens ARGB4444's channels by shifting (0xF gives 0xF0);
+        // we repeat the bits (0xF gives 0xFF), as Windows does.
+        if (GetParam() == "argb4444") want |= (want >> 4) & 0x0F0F0F;
+        if (s.pixels[i] != want && ++wrong <= 5)
+            ADD_FAILURE() << "pixel (" << i % kWidth << ", " << i / kWidth << "): got " << std::hex
+                          << s.pixels[i] << ", ImageMagick " << want;
+    }
+    EXPECT_EQ(wrong, 0);
+    // Loaded from the file, the same pixels make a colour bitmap.
+    auto bitmap = platform::raster::RasterGraphics().LoadBitmapFile(path);
+    platform::BitmapInfo info;
+    ASSERT_TRUE(bitmap && bitmap->GetInfo(&info));
+    EXPECT_EQ(info.bitsPixel, 32);
+    EXPECT_EQ(static_cast<platform::raster::RasterBitmap&>(*bitmap).surface().pixels, s.pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(ImageMagick, BmpFixture, ::testing::ValuesIn(BmpFiles(kDir)),
+                         [](const auto& info) { return info.param; });
+
+TEST(BmpFixtures, TopDownMatchesBottomUp) {
+    EXPECT_GE(BmpFiles(kDir).size(), 31u) << "fixtures lost";
+    for (const std::string name : {"rgb24", "pal8", "pal1", "rgb565"}) {
+        Surface up, down;
+        ASSERT_TRUE(Decode(ReadFile(kDir + name + ".bmp"), &up)) << name;
+        ASSERT_TRUE(Decode(ReadFile(kDir + "topdown_" + name + ".bmp"), &down)) << name;
+        EXPECT_EQ(down.height, kHeight) << name;  // never negative
+        EXPECT_EQ(up.pixels, down.pixels) << name;
+    }
+}
+
+class BmpMalformed : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(BmpMalformed, IsRefused) {
+    const std::string path = kDir + "malformed/" + GetParam() + ".bmp";
+    const Bytes file = ReadFile(path);
+    ASSERT_FALSE(file.empty());
+    Surface s;
+    EXPECT_FALSE(Decode(file, &s));
+    EXPECT_EQ(platform::raster::RasterGraphics().LoadBitmapFile(path), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, BmpMalformed, ::testing::ValuesIn(BmpFiles(kDir + "malformed/")),
+                         [](const auto& info) { return info.param; });
+
+TEST(BmpDamage, CutOrCorruptedFilesStayConsistent) {
+    Surface s;
+    for (const std::string& name : BmpFiles(kDir)) {
+        const Bytes full = ReadFile(kDir + name + ".bmp");
+        // An uncompressed file may lack only the last row's padding, at most 3
+        // bytes for 13 pixels; RLE cut anywhere just has to stay consistent.
+        const bool rle = name.rfind("rle", 0) == 0;
+        for (std::size_t n = 0; n < full.size(); ++n) {
+            if (Decode(Bytes(full.begin(), full.begin() + std::ptrdiff_t(n)), &s) && !rle) {
+                EXPECT_GE(n + 3, full.size()) << name << " decoded from " << n << " bytes";
+                EXPECT_EQ(s.width, kWidth) << name << " cut to " << n;
+            }
+        }
+    }
+    for (const char* name : {"rgb24", "pal4", "rgb565", "core8", "rle8_delta", "rle4",
+                             "argb32_fields", "os2v2_pal8"}) {
+        const Bytes good = ReadFile(kDir + name + ".bmp");
+        for (std::size_t at = 0; at < std::min<std::size_t>(good.size(), 140); ++at) {
+            for (std::uint8_t value : {0x00, 0x01, 0x7F, 0x80, 0xFF}) {
+                Bytes bad = good;
+                bad[at] = value;
+                Decode(bad, &s);  // checks the surface it leaves
+                if (HasFailure()) FAIL() << name << " byte " << at << " = " << int(value);
+            }
+        }
+    }
+    const Bytes file = ReadFile(kDir + "rgb24.bmp");
+    EXPECT_FALSE(DecodeBmp(nullptr, file.size(), &s));
+    EXPECT_FALSE(DecodeBmp(file.data(), file.size(), nullptr));
+    EXPECT_FALSE(DecodeBmp(file.data(), 0, &s));
+    platform::raster::RasterGraphics g;
+    for (const std::string& path : {kDir + "missing.bmp", kDir, kDir + "make_fixtures.sh"})
+        EXPECT_EQ(g.LoadBitmapFile(path), nullptr) << path;
+}
+
+// A file with a 40-byte info header. Palette entries are 0x00RRGGBB; `masks`
+// (three of them) follow the header; `pixels` is the raw pixel data as stored.
+struct BmpSpec {
+    std::int32_t width, height;
+    std::uint16_t bitCount;
+    std::uint32_t compression, colorsUsed;
+    std::vector<std::uint32_t> palette, masks;
+    Bytes pixels;
+};
+
+// Little-endian `v` over `size` bytes at `at`, growing the file as needed.
+void Put(Bytes* b, std::size_t at, std::uint32_t v, std::size_t size = 4) {
+    b->resize(std::max(b->size(), at + size));
+    for (std::size_t i = 0; i < size; ++i) (*b)[at + i] = std::uint8_t(v >> (8 * i));
+}
+Bytes Patched(Bytes b, std::size_t at, std::uint32_t v) {
+    Put(&b, at, v);
+    return b;
+}
+
+Bytes MakeBmp(const BmpSpec& s) {
+    Bytes b{'B', 'M'};
+    Put(&b, 14, 40);
+    Put(&b, 18, std::uint32_t(s.width));
+    Put(&b, 22, std::uint32_t(s.height));
+    Put(&b, 26, 1, 2);
+    Put(&b, 28, s.bitCount, 2);
+    Put(&b, 30, s.compression);
+    Put(&b, 34, std::uint32_t(s.pixels.size()));
+    Put(&b, 46, s.colorsUsed);
+    Put(&b, 50, 0);  // important colours; the header ends at 54
+    for (std::uint32_t v : s.masks) Put(&b, b.size(), v);
+    for (std::uint32_t v : s.palette) Put(&b, b.size(), v);
+    Put(&b, 10, std::uint32_t(b.size()));
+    b.insert(b.end(), s.pixels.begin(), s.pixels.end());
+    Put(&b, 2, std::uint32_t(b.size()));
+    return b;
+}
+
+constexpr Pixel K = 0, R = 0xFF0000, N = 0x00FF00, B = 0x0000FF, G = 0x777777;
+const std::vector<std::uint32_t> kPalette = {K, R, N, B};
+
+// Two rows of colour table indexes, the bottom one stored first.
+Bytes Indexed(int width, std::uint16_t bits, std::uint32_t colorsUsed, Bytes pixels) {
+    return MakeBmp({width, 2, bits, 0, colorsUsed, kPalette, {}, std::move(pixels)});
+}
+// One row of plain pixels, or of bit fields when masks are given.
+Bytes Direct(std::uint16_t bits, Bytes pixels, std::vector<std::uint32_t> masks = {}) {
+    const int width = int(pixels.size() * 8 / bits);
+    return MakeBmp({width, 1, bits, masks.empty() ? 0u : 3u, 0, {}, masks, std::move(pixels)});
+}
+// 5 x 3 RLE; palette index 0 is grey so pixels the stream never writes show.
+Bytes Rle(Bytes stream, std::uint16_t bits = 8, std::int32_t height = 3) {
+    return MakeBmp({5, height, bits, bits == 8 ? 1u : 2u, 4, {G, R, N, B}, {}, std::move(stream)});
+}
+
+TEST(BmpMade, DecodeAsWindowsDoes) {
+    const Bytes indexed = Indexed(4, 8, 4, {3, 2, 1, 0, 1, 1, 2, 2});
+    const Pixels indexedPixels{R, R, N, N, B, N, R, K};
+    const std::uint32_t end = std::uint32_t(indexed.size());
+    const struct {
+        const char* what;
+        Bytes file;
+        Pixels want;  // none: refused
+    } cases[] = {
+        {"indexed", indexed, indexedPixels},
+        {"index past the table",
+         Indexed(4, 8, 4, {4, 255, 1, 0, 0, 0, 0, 0}),
+         {K, K, K, K, K, K, R, K}},
+        // clrUsed 0 means 256 entries, but the pixels start after the fourth.
+        {"table cut short by the offset", Indexed(4, 8, 0, {3, 2, 1, 0, 1, 1, 2, 2}),
+         indexedPixels},
+        // 4 bits hold 16 entries at most; the offset then points past the 4 written ones.
+        {"colours used clamped", Indexed(2, 4, 1000, {0x31, 0, 0, 0, 2, 0, 0, 0}), {K, N, B, R}},
+        {"offset 0: after the table", Patched(indexed, 10, 0), indexedPixels},
+        {"offset at the info header", Patched(indexed, 10, 14), indexedPixels},
+        {"offset at its last byte", Patched(indexed, 10, 53), indexedPixels},
+        {"offset at the end", Patched(indexed, 10, end), {}},
+        {"file size 0 ignored", Patched(indexed, 2, 0), indexedPixels},
+        {"file size huge ignored", Patched(indexed, 2, 0xFFFFFFFF), indexedPixels},
+        {"last row's padding missing", Indexed(3, 8, 4, {1, 1, 1, 0, 2, 2, 2}), {N, N, N, R, R, R}},
+        {"a pixel missing", Indexed(3, 8, 4, {1, 1, 1, 0, 2, 2}), {}},
+        // 0x7FFF white, 0xFC00 red with bit 15 set, 0x0200 mid green (0x10 widens to 0x84), 1.
+        {"16 bits are 5-5-5",
+         Direct(16, {0xFF, 0x7F, 0, 0xFC, 0, 2, 1, 0}),
+         {0xFFFFFF, 0xFF0000, 0x008400, 0x000008}},
+        {"32 bits: high byte ignored",
+         Direct(32, {0x30, 0x20, 0x10, 0xFF, 1, 2, 3, 0x80}),
+         {0x102030, 0x030201}},
+        // 2-10-10-10, red high, alpha set: 10-bit channels keep their top 8 bits.
+        {"wide fields", Direct(32, {3, 0, 0xF8, 0xFF}, {0x3FF00000, 0xFFC00, 0x3FF}), {0xFF8000}},
+        // 1-3-12: a 1-bit channel is 0 or 255, 3-bit 0b101 repeats to 0xB6.
+        {"narrow fields", Direct(16, {0, 0xD0, 0, 0}, {0x8000, 0x7000, 0xFFF}), {0xFFB600, 0}},
+        {"empty mask", Direct(16, {0xFF, 0xFF}, {0xF800, 0x07E0, 0}), {0xFFFF00}},
+        {"mask with a gap", Direct(16, {0, 0}, {0x0F0F, 0x07E0, 0x1F}), {}},
+        {"mask past 16 bits", Direct(16, {0, 0}, {0x10000, 0x07E0, 0x1F}), {}},
+        {"mask split", Direct(16, {0, 0}, {0x80000001, 0x07E0, 0x1F}), {}},
+        // Masks announced, but the file ends 4 bytes after the header.
+        {"masks cut off", Patched(MakeBmp({1, 1, 16, 3, 0, {}, {}, {0, 0}}), 54, 0), {}},
+        // Bottom row: a run of 2, an absolute run of 3 (padded), end of line; a
+        // delta over two pixels and the middle row; 3 pixels from x = 2; end.
+        {"RLE8",
+         Rle({2, 1, 0, 3, 2, 3, 2, 0, 0, 0, 0, 2, 2, 1, 3, 3, 0, 1}),
+         {G, G, B, B, B, G, G, G, G, G, R, R, N, B, N}},
+        // ImageMagick encodes the row padding as pixels: 8 where the row holds 5.
+        {"RLE runs past the row clipped",
+         Rle({8, 1, 0, 0, 0, 6, 1, 2, 3, 1, 2, 3, 0, 1}),
+         {G, G, G, G, G, R, N, B, R, N, R, R, R, R, R}},
+        {"RLE without end of bitmap",
+         Rle({5, 2, 0, 0, 1, 3}),
+         {G, G, G, G, G, B, G, G, G, G, N, N, N, N, N}},
+        {"RLE4",
+         Rle({5, 0x12, 0, 0, 0, 5, 0x31, 0x23, 0x10, 0, 0, 1}, 4),
+         {G, G, G, G, G, B, R, N, B, R, R, N, R, N, R}},
+        {"RLE delta to the edge", Rle({0, 2, 5, 2, 0, 0, 0, 1}), Pixels(15, G)},
+        {"RLE delta past the right", Rle({0, 2, 6, 0, 0, 1}), {}},
+        {"RLE delta past the top", Rle({0, 2, 0, 4, 0, 1}), {}},
+        {"RLE fourth row", Rle({0, 0, 0, 0, 0, 0, 1, 1}), {}},
+        {"RLE top-down", Rle({0, 1}, 8, -3), {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PixelsOf(c.file), c.want) << c.what;
+}
+
+TEST(BmpMade, DimensionsUpToTheCapDecodeAndBeyondFail) {
+    Surface s;
+    EXPECT_TRUE(Decode(MakeBmp({16384, 1, 24, 0, 0, {}, {}, Bytes(16384 * 3, 0x40)}), &s));
+    EXPECT_EQ(s.width, 16384);
+    EXPECT_FALSE(Decode(MakeBmp({16385, 1, 24, 0, 0, {}, {}, Bytes(16385 * 3 + 1, 0x40)}), &s));
+    // RLE needs no bytes per pixel, so only the pixel cap (64 Mi) stops it.
+    EXPECT_TRUE(Decode(MakeBmp({16384, 4096, 8, 1, 4, kPalette, {}, {0, 1}}), &s));
+    EXPECT_EQ(s.height, 4096);
+    EXPECT_FALSE(Decode(MakeBmp({16384, 4097, 8, 1, 4, kPalette, {}, {0, 1}}), &s));
+}
+
+}  // namespace
