@@ -4,14 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <iomanip>
+#include <cstdio>
 #include <memory>
-#include <sstream>
+#include <string>
 #include <vector>
 
 #include "platform/raster/raster_bitmap.h"
 #include "platform/raster/raster_dc.h"
-#include "platform/raster/surface.h"
 
 namespace raster_test {
 
@@ -45,19 +44,19 @@ struct Canvas {
     Surface& surface() { return bitmap->surface(); }
 };
 
+// The pixels in hex, a row a line.
 inline std::string Picture(const Surface& s) {
-    std::ostringstream out;
-    for (int y = 0; y < s.height; ++y) {
+    std::string out;
+    char buf[8];
+    for (int y = 0; y < s.height; ++y, out += "\n")
         for (int x = 0; x < s.width; ++x)
-            out << (x ? " " : "  ") << std::hex << std::setw(6) << std::setfill('0') << s.At(x, y);
-        out << "\n";
-    }
-    return out.str();
+            out += (std::snprintf(buf, sizeof buf, " %06x", unsigned(s.At(x, y))), buf);
+    return out;
 }
 
 inline ::testing::AssertionResult SurfaceIs(const Surface& actual, const Rows& expected) {
-    Surface want = SurfaceOf(expected, actual.monochrome);
-    if (actual.width == want.width && actual.height == want.height && actual.pixels == want.pixels)
+    const Surface want = SurfaceOf(expected, actual.monochrome);
+    if (actual.width == want.width && actual.pixels == want.pixels)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "\nexpected:\n"
                                          << Picture(want) << "actual:\n"
