@@ -3,9 +3,13 @@
 #include <cstdio>
 #include <memory>
 
+#include "engine/text_codec.h"
+
 bool SettingsFile::Open(const std::string& path) {
     content_.clear();
-    pos_ = 0;
+    decodedState_.clear();
+    decoded_.clear();
+    Rewind();
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                          &std::fclose);
     if (!file) return false;
@@ -37,5 +41,20 @@ bool SettingsFile::ReadLine(std::string_view* line) {
     if (end < content_.size() && stop > pos_ && content_[stop - 1] == '\r') --stop;
     *line = std::string_view(content_).substr(pos_, stop - pos_);
     pos_ = next;
+    ++line_;
     return true;
+}
+
+bool SettingsFile::DecodeLastLine(std::string_view raw, std::string* out) {
+    const std::size_t i = line_ - 1;
+    if (i >= decodedState_.size()) {
+        decodedState_.resize(i + 1, Decoded::Unknown);
+        decoded_.resize(i + 1);
+    }
+    if (decodedState_[i] == Decoded::Unknown) {
+        bool ok = DecodeText(std::string(raw), true, true, &decoded_[i]);
+        decodedState_[i] = ok ? Decoded::Ok : Decoded::Failed;
+    }
+    *out = decoded_[i];
+    return decodedState_[i] == Decoded::Ok;
 }

@@ -7,7 +7,6 @@
 #include "engine/installer_wnd.h"
 #include "engine/settings_file.h"
 #include "engine/settings_values.h"
-#include "engine/text_codec.h"
 #include "platform/platform.h"
 
 namespace {
@@ -53,16 +52,14 @@ bool CInstallerWnd::FindKeyLine(SettingsFile& file, const std::string& section,
     // first such line is passed over (it is the one the plain lookup read).
     bool plainLineSkipped = false;
     std::string_view raw;
-    std::string scrambled;
     while (file.ReadLine(&raw)) {
         if (EncryptionType != 0) {
             if (!plainLineSkipped && StartsWith(raw, kEncryptionLinePrefix)) {
                 plainLineSkipped = true;
                 continue;
             }
-            scrambled.assign(raw);
             // A line too short to decode counts as an empty line.
-            if (!DecodeText(scrambled, true, true, line)) line->clear();
+            file.DecodeLastLine(raw, line);
         } else {
             line->assign(raw);
         }

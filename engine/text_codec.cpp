@@ -40,14 +40,19 @@ char At(std::int64_t index) {
 // Shift K of a text of length L. 64-bit so that no length can overflow it.
 std::int64_t ShiftFor(std::size_t length) { return kSize / 2 + std::int64_t(length); }
 
-char Shifted(char c, std::int64_t shift) {
+// shift is already wrapped into [0, 95): one compare instead of a division per
+// character, which is what the reader spends its time on.
+char Shifted(char c, int shift) {
     int p = Pos(c);
-    return p == kNone ? c : At(p + shift);
+    if (p == kNone) return c;
+    p += shift;
+    return kAlphabet[p >= kSize ? p - kSize : p];
 }
 
 // Appends text[first, last) shifted, in order or backwards.
 void AppendShifted(const std::string& text, std::size_t first, std::size_t last, bool reversal,
-                   std::int64_t shift, std::string* out) {
+                   std::int64_t anyShift, std::string* out) {
+    const int shift = int(((anyShift % kSize) + kSize) % kSize);
     if (reversal) {
         for (std::size_t i = last; i > first; --i) out->push_back(Shifted(text[i - 1], shift));
     } else {

@@ -35,7 +35,7 @@ struct TestLogo {
     std::string name;  // stored form, e.g. "res\\logo.bmp"
     Point location;
     int animate = 0;
-    Point start;
+    Point start = {};
     int resize = 0;
 };
 constexpr ColorRef kMask = Rgb(255, 0, 255);  // every logo's mask colour
@@ -45,8 +45,8 @@ struct TestHotSpot {
     int left = 0;
     int top = 0;
     std::string command = "QUIT";
-    std::string dataA;
-    std::string dataB;
+    std::string dataA = {};
+    std::string dataB = {};
 };
 
 struct TestProject {
