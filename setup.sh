@@ -27,9 +27,9 @@ fi
 if [ "$(id -u)" -eq 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update
-  apt-get install -y --no-install-recommends $missing
+  apt-get install -y $missing
 else
   echo "setup: missing packages; run as root:"
-  echo "  apt-get update && apt-get install -y --no-install-recommends$missing"
+  echo "  apt-get update && apt-get install -y$missing"
   exit 1
 fi
