@@ -1,30 +1,31 @@
 #include "platform/wx/surface_bitmap.h"
 
-#include <wx/image.h>
-
-#include <cstdlib>
+#include <wx/rawbmp.h>
 
 namespace platform::wx {
 
-wxBitmap BitmapOf(const raster::Surface& surface) {
-    if (surface.width <= 0 || surface.height <= 0) return wxBitmap();
-    const std::size_t count = std::size_t(surface.width) * std::size_t(surface.height);
-    // wxImage takes ownership of malloc'ed data.
-    auto* rgb = static_cast<unsigned char*>(std::malloc(count * 3));
-    if (!rgb) return wxBitmap();
-    for (std::size_t i = 0; i < count; ++i) {
-        const raster::Pixel p = surface.pixels[i];
-        rgb[3 * i] = static_cast<unsigned char>(p >> 16);
-        rgb[3 * i + 1] = static_cast<unsigned char>(p >> 8);
-        rgb[3 * i + 2] = static_cast<unsigned char>(p);
+void PresentSurface(wxDC& dc, const raster::Surface& surface, wxBitmap& buffer) {
+    if (surface.width <= 0 || surface.height <= 0) return;
+    if (!buffer.IsOk() || buffer.GetWidth() != surface.width ||
+        buffer.GetHeight() != surface.height) {
+        buffer.Create(surface.width, surface.height, 24);
     }
-    wxImage image(surface.width, surface.height, rgb);
-    return wxBitmap(image);
-}
-
-void PresentSurface(wxDC& dc, const raster::Surface& surface) {
-    wxBitmap bitmap = BitmapOf(surface);
-    if (bitmap.IsOk()) dc.DrawBitmap(bitmap, 0, 0, false);
+    {
+        // The pixel access must end before the bitmap is drawn.
+        wxNativePixelData data(buffer);
+        if (!data) return;
+        wxNativePixelData::Iterator row(data);
+        const raster::Pixel* in = surface.pixels.data();
+        for (int y = 0; y < surface.height; ++y, row.OffsetY(data, 1)) {
+            wxNativePixelData::Iterator out = row;
+            for (int x = 0; x < surface.width; ++x, ++out, ++in) {
+                out.Red() = static_cast<unsigned char>(*in >> 16);
+                out.Green() = static_cast<unsigned char>(*in >> 8);
+                out.Blue() = static_cast<unsigned char>(*in);
+            }
+        }
+    }
+    dc.DrawBitmap(buffer, 0, 0, false);
 }
 
 }  // namespace platform::wx

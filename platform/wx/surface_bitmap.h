@@ -8,10 +8,8 @@
 
 namespace platform::wx {
 
-// The surface's pixels as a wx bitmap (monochrome surfaces come out black and white).
-wxBitmap BitmapOf(const raster::Surface& surface);
-
-// Draws the whole surface at the DC's origin.
-void PresentSurface(wxDC& dc, const raster::Surface& surface);
+// Draws the whole surface at the DC's origin. buffer is kept by the caller
+// between calls, so a frame costs one pixel copy and no new bitmap.
+void PresentSurface(wxDC& dc, const raster::Surface& surface, wxBitmap& buffer);
 
 }  // namespace platform::wx

@@ -148,7 +148,7 @@ void WxWindow::PaintSurface() {
 
 void WxWindow::HandlePaint(wxDC& dc) {
     PaintSurface();
-    if (canvas_) PresentSurface(dc, surface_);
+    if (canvas_) PresentSurface(dc, surface_, shown_);
 }
 
 void WxWindow::RedrawNow() {
@@ -161,7 +161,7 @@ void WxWindow::RedrawNow() {
 void WxWindow::Present() {
     if (!canvas_ || !canvas_->IsShownOnScreen()) return;
     wxClientDC dc(canvas_);
-    PresentSurface(dc, surface_);
+    PresentSurface(dc, surface_, shown_);
 }
 
 unsigned WxWindow::SetTimer(unsigned id, unsigned milliseconds) {

@@ -5,6 +5,7 @@
 // released DCs show it on screen.
 #pragma once
 
+#include <wx/bitmap.h>
 #include <wx/timer.h>
 #include <wx/window.h>
 
@@ -86,6 +87,7 @@ class WxWindow : public Window, public WxNativeParent {
     wxWindow* outer_ = nullptr;
     WxCanvas* canvas_ = nullptr;
     raster::Surface surface_;
+    wxBitmap shown_;  // the surface as last presented, reused by every present
     std::vector<std::unique_ptr<raster::RasterDC>> lentDCs_;
     std::unique_ptr<raster::RasterDC> paintDC_;
     bool inPaint_ = false;
