@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/raster/fill.h"
 #include "platform/raster/pixel_ops.h"
 
 namespace platform::raster {
@@ -57,13 +58,6 @@ void CombineRow(Rop rop, const Pixel* s, Pixel* d, int n) {
         default:
             for (int i = 0; i < n; ++i) d[i] = ApplyRop(rop, s[i], d[i]);
             break;
-    }
-}
-
-void FillBox(Surface& s, const Box& b, Pixel value) {
-    for (auto y = b.top; y < b.bottom; ++y) {
-        Pixel* row = &s.At(int(b.left), int(y));
-        std::fill(row, row + b.Width(), value);
     }
 }
 

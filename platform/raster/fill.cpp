@@ -10,13 +10,6 @@ namespace platform::raster {
 
 namespace {
 
-void FillBoxWith(Surface& s, const Box& b, Pixel value) {
-    for (auto y = b.top; y < b.bottom; ++y) {
-        Pixel* row = &s.At(int(b.left), int(y));
-        std::fill(row, row + b.Width(), value);
-    }
-}
-
 std::uint8_t Channel(std::uint16_t c0, std::uint16_t c1, std::int64_t t, std::int64_t n) {
     return std::uint8_t(((std::int64_t(c0) * (n - t) + std::int64_t(c1) * t) / n) >> 8);
 }
@@ -42,13 +35,20 @@ void Span(std::int64_t start, std::int64_t end, std::int64_t* from, std::int64_t
 
 }  // namespace
 
+void FillBox(Surface& s, const Box& b, Pixel value) {
+    for (auto y = b.top; y < b.bottom; ++y) {
+        Pixel* row = &s.At(int(b.left), int(y));
+        std::fill(row, row + b.Width(), value);
+    }
+}
+
 void FillSolid(const View& dst, const Rect& rect, ColorRef color) {
     if (!dst.surface) return;
     std::int64_t left, right, top, bottom;
     Span(rect.left, rect.right, &left, &right);
     Span(rect.top, rect.bottom, &top, &bottom);
     Box b = Intersect(PlaceOnSurface(dst, left, top, right - left, bottom - top), BoxOf(dst.clip));
-    if (!b.Empty()) FillBoxWith(*dst.surface, b, SolidFor(*dst.surface, color));
+    if (!b.Empty()) FillBox(*dst.surface, b, SolidFor(*dst.surface, color));
 }
 
 bool FillGradient(const View& dst, const TriVertex& v0, const TriVertex& v1, GradientMode mode) {
@@ -78,8 +78,8 @@ bool FillGradient(const View& dst, const TriVertex& v0, const TriVertex& v1, Gra
     } else {
         const std::int64_t n = whole.Height();
         for (auto y = b.top; y < b.bottom; ++y)
-            FillBoxWith(s, Box{b.left, y, b.right, y + 1},
-                        GradientAt(s, *first, *second, y - whole.top, n));
+            FillBox(s, Box{b.left, y, b.right, y + 1},
+                    GradientAt(s, *first, *second, y - whole.top, n));
     }
     return true;
 }

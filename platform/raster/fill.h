@@ -5,6 +5,9 @@
 
 namespace platform::raster {
 
+// Sets every pixel of b, which lies inside the surface, to value.
+void FillBox(Surface& s, const Box& b, Pixel value);
+
 // FillRect with a solid brush: right and bottom exclusive. As in GDI, an
 // inverted rectangle (right < left) fills the mirrored run (right, left].
 void FillSolid(const View& dst, const Rect& rect, ColorRef color);

@@ -44,10 +44,7 @@ void DrawLine(const View& dst, std::int64_t x, std::int64_t top, int width, int 
     if (width <= 0) return;
     const Box b = Intersect(PlaceOnSurface(dst, x, top, width, size), BoxOf(dst.clip));
     if (b.Empty()) return;
-    const Pixel ink = SolidFor(*dst.surface, dst.textColor);
-    for (auto y = b.top; y < b.bottom; ++y)
-        std::fill(&dst.surface->At(int(b.left), int(y)),
-                  &dst.surface->At(int(b.left), int(y)) + b.Width(), ink);
+    FillBox(*dst.surface, b, SolidFor(*dst.surface, dst.textColor));
 }
 
 }  // namespace
@@ -63,12 +60,7 @@ void DrawTextRun(const View& dst, FontInstance& font, int x, int y, const std::s
     if (cell.Empty()) return;
     View inCell = dst;
     inCell.clip = Rect{int(cell.left), int(cell.top), int(cell.right), int(cell.bottom)};
-    if (mode == BkMode::Opaque) {
-        const Pixel bk = SolidFor(*dst.surface, dst.bkColor);
-        for (auto row = cell.top; row < cell.bottom; ++row)
-            std::fill(&dst.surface->At(int(cell.left), int(row)),
-                      &dst.surface->At(int(cell.left), int(row)) + cell.Width(), bk);
-    }
+    if (mode == BkMode::Opaque) FillBox(*dst.surface, cell, SolidFor(*dst.surface, dst.bkColor));
 
     const std::int64_t baseline = std::int64_t(dst.origin.y) + y + m.ascent;
     std::int64_t pen = std::int64_t(dst.origin.x) + x;
