@@ -101,8 +101,7 @@ bool CInstallerWnd::ReadIntValue(SettingsFile& file, const std::string& section,
 bool CInstallerWnd::LoadSettings() {
     if (SettingsLoaded) return true;
 
-    ReleaseAnnimationSurfaces();
-    *Settings = LaunchSettings{};
+    ClearSettings();
     EncryptionType = 0;
 
     SettingsFile file;
