@@ -1,6 +1,5 @@
 // What every command shares: the installed platform and the exit status.
-// Commands that draw (render) add graphics and a window system with
-// UseGraphics before they make a window.
+// Commands that draw (render) install their own platform around these pieces.
 #pragma once
 
 #include "cli/stderr_services.h"
@@ -21,19 +20,7 @@ struct CliContext {
     platform::PosixSystem system;
     int status = kExitOk;
 
-    void Install() {
-        installed_.services = &services;
-        installed_.system = &system;
-        platform::Install(installed_);
-    }
-    void UseGraphics(platform::Graphics* graphics, platform::WindowSystem* windows) {
-        installed_.graphics = graphics;
-        installed_.windows = windows;
-        platform::Install(installed_);
-    }
-
-  private:
-    platform::Platform installed_;
+    void Install() { platform::Install({nullptr, nullptr, &services, &system}); }
 };
 
 // One per command file; main.cpp calls each once.
