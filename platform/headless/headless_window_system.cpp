@@ -23,7 +23,6 @@ HeadlessWindowSystem::~HeadlessWindowSystem() {
 
 std::unique_ptr<Window> HeadlessWindowSystem::CreateHostWindow(const WindowParams& params,
                                                                WindowListener* listener) {
-    if (std::exchange(failNextCreate_, false)) return nullptr;
     if (params.width < 0 || params.height < 0 || params.width > kMaxWindowSide ||
         params.height > kMaxWindowSide) {
         Trace("CreateHostWindow: refused a window of %d x %d\n", params.width, params.height);

@@ -64,9 +64,6 @@ class HeadlessWindowSystem : public WindowSystem {
     // Live windows in creation order.
     std::vector<HeadlessWindow*> Windows() const;
 
-    // Fault injection: the next CreateHostWindow fails as CreateWindowEx can.
-    void FailNextCreate() { failNextCreate_ = true; }
-
   private:
     friend class HeadlessWindow;
     enum class MouseMessage { Move, LButtonDown, RButtonDown };
@@ -94,7 +91,6 @@ class HeadlessWindowSystem : public WindowSystem {
     Point cursorPos_;
     int closesPosted_ = 0;
     int pendingCloses_ = 0;
-    bool failNextCreate_ = false;
 };
 
 }  // namespace platform
