@@ -15,14 +15,6 @@ platform::MessageAnswer Ask(const char* text, platform::MessageButtons buttons) 
     return platform::Current().services->ShowMessage(text, buttons);
 }
 
-std::string WithSeparator(const std::string& folder) {
-    const char separator = platform::Current().system->PathSeparator();
-    if (!folder.empty() &&
-        (folder.back() == separator || folder.back() == '/' || folder.back() == '\\'))
-        return folder;
-    return folder + separator;
-}
-
 bool IsFolder(const std::string& path) {
     std::error_code ec;
     return fs::is_directory(fs::path(path), ec);
@@ -53,7 +45,7 @@ std::unique_ptr<CInstallerWnd> CreateNewProject(const std::string& requested) {
         return nullptr;
     }
     // Stored and typed names match folders in any letter case, as the engine does.
-    const std::string folder = WithSeparator(platform::Current().system->RealPath(requested));
+    const std::string folder = FolderWithSeparator(platform::Current().system->RealPath(requested));
     const std::string settingsPath = SettingsFilePath(folder);
 
     const bool replacing = platform::Current().system->FileExists(settingsPath);

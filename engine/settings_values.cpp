@@ -26,12 +26,12 @@ std::int32_t ParseLenientInt(std::string_view text) {
     return std::int32_t(value);
 }
 
+std::string FolderWithSeparator(const std::string& folder) {
+    if (!folder.empty() && (folder.back() == '/' || folder.back() == '\\')) return folder;
+    return folder + platform::Current().system->PathSeparator();
+}
+
 std::string SettingsFilePath(const std::string& projectFolder) {
-    platform::System& system = *platform::Current().system;
-    std::string path = projectFolder;
-    if (path.empty() ||
-        (path.back() != system.PathSeparator() && path.back() != '\\' && path.back() != '/')) {
-        path += system.PathSeparator();
-    }
-    return system.RealPath(path + "AppSetup.dat");
+    return platform::Current().system->RealPath(FolderWithSeparator(projectFolder) +
+                                                "AppSetup.dat");
 }

@@ -11,6 +11,10 @@
 // overflowing.
 std::int32_t ParseLenientInt(std::string_view text);
 
+// The folder with the platform's separator added, unless it already ends in
+// either slash.
+std::string FolderWithSeparator(const std::string& folder);
+
 // The path of AppSetup.dat in a project folder, through the platform's mapping
 // of stored names to real paths. Adds a separator when the folder lacks one.
 std::string SettingsFilePath(const std::string& projectFolder);
