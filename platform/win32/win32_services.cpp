@@ -5,13 +5,6 @@
 
 namespace platform::win32 {
 
-namespace {
-
-// SND_FILENAME | SND_NOWAIT | SND_NODEFAULT | SND_ASYNC
-constexpr DWORD kSoundFlags = 0x00022003;
-
-}  // namespace
-
 std::string ProgramName() {
     char path[MAX_PATH] = {};
     DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -35,7 +28,7 @@ MessageAnswer Win32Services::ShowMessage(const std::string& text, MessageButtons
 void Win32Services::Trace(const std::string&) {}
 
 void Win32Services::PlaySoundFile(const std::string& path) {
-    PlaySoundA(path.c_str(), nullptr, kSoundFlags);
+    PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_NOWAIT | SND_NODEFAULT | SND_ASYNC);
 }
 
 void Win32Services::ShellExecuteFile(Window* window, const char* verb, const std::string& file,

@@ -4,26 +4,18 @@
 
 namespace platform::win32 {
 
-namespace {
-
-constexpr DWORD kBufferChars = 260;
-constexpr LCID kSystemDefaultLocale = 0x800;
-constexpr LCTYPE kEnglishLanguageName = 0x1001;
-
-}  // namespace
-
 bool Win32System::GetCurrentDir(std::string* dir) {
-    char buffer[kBufferChars] = {};
-    DWORD n = GetCurrentDirectoryA(kBufferChars, buffer);
+    char buffer[MAX_PATH] = {};
+    DWORD n = GetCurrentDirectoryA(MAX_PATH, buffer);
     // A longer path does not fit: n is then the size it would need.
-    if (n == 0 || n >= kBufferChars) return false;
+    if (n == 0 || n >= MAX_PATH) return false;
     dir->assign(buffer, n);
     return true;
 }
 
 bool Win32System::GetSystemLanguageName(std::string* name) {
-    char buffer[kBufferChars] = {};
-    if (!GetLocaleInfoA(kSystemDefaultLocale, kEnglishLanguageName, buffer, int(kBufferChars)))
+    char buffer[MAX_PATH] = {};
+    if (!GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_SENGLISHLANGUAGENAME, buffer, int(MAX_PATH)))
         return false;
     name->assign(buffer);
     return true;
