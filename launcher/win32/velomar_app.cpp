@@ -13,8 +13,6 @@ constexpr std::uint32_t kLauncherStyle =
 
 }  // namespace
 
-CVelomarApp::~CVelomarApp() { launcherWnd_.reset(); }
-
 bool CVelomarApp::InitInstance() {
     // Control containment and 3-D dialog controls are part of every Win32
     // window here; there is nothing to switch on.

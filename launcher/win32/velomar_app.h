@@ -9,19 +9,16 @@
 class CVelomarApp {
   public:
     CVelomarApp() = default;
-    virtual ~CVelomarApp();
     CVelomarApp(const CVelomarApp&) = delete;
     CVelomarApp& operator=(const CVelomarApp&) = delete;
 
     // True: run the message loop. False: end the program now.
-    virtual bool InitInstance();
+    bool InitInstance();
     // Always called last, also after a failed InitInstance; returns the exit code.
-    virtual int ExitInstance();
+    int ExitInstance();
 
     // The message loop; keeps its exit code for ExitInstance.
     void Run();
-
-    CInstallerWnd* LauncherWnd() const { return launcherWnd_.get(); }
 
   private:
     std::unique_ptr<CInstallerWnd> launcherWnd_;
