@@ -2,13 +2,12 @@
 #include <map>
 #include <string>
 
+#include "platform/win32/resource_ids.h"
 #include "platform/win32/win32_window.h"
 
 namespace platform::win32 {
 
 namespace {
-
-constexpr WORD kHandCursorId = 129;
 
 // One class per class style; the arrow cursor, no brush, no icon.
 const char* RegisteredClass(std::uint32_t classStyle) {
@@ -49,7 +48,7 @@ Size Win32WindowSystem::GetScreenSize() const {
 }
 
 bool Win32WindowSystem::SetHandCursor() {
-    HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kHandCursorId));
+    HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(VELOMAR_IDC_HOTSPOT));
     if (!hand) return false;
     SetCursor(hand);
     return true;
