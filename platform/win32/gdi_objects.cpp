@@ -30,8 +30,7 @@ Bitmap* Win32DC::SelectBitmap(Bitmap* bitmap) {
     if (!old || old == HGDI_ERROR) return nullptr;
     Bitmap* previous = selectedBitmap_;
     if (!previous) {
-        stockBitmap_ = std::make_unique<Win32Bitmap>(static_cast<HBITMAP>(old), false);
-        previous = stockBitmap_.get();
+        previous = &stockBitmap_.emplace(static_cast<HBITMAP>(old), false);
     }
     selectedBitmap_ = bitmap;
     return previous;
@@ -43,8 +42,7 @@ Font* Win32DC::SelectFont(Font* font) {
     if (!old || old == HGDI_ERROR) return nullptr;
     Font* previous = selectedFont_;
     if (!previous) {
-        stockFont_ = std::make_unique<Win32Font>(static_cast<HFONT>(old), false);
-        previous = stockFont_.get();
+        previous = &stockFont_.emplace(static_cast<HFONT>(old), false);
     }
     selectedFont_ = font;
     return previous;

@@ -1,7 +1,7 @@
 // GDI handles wrapped as the platform's Bitmap, Font and DC.
 #pragma once
 
-#include <memory>
+#include <optional>
 
 #include "platform/graphics.h"
 #include "platform/win32/win32_api.h"
@@ -73,8 +73,9 @@ class Win32DC : public DC {
     Kind kind_;
     Bitmap* selectedBitmap_ = nullptr;
     Font* selectedFont_ = nullptr;
-    std::unique_ptr<Win32Bitmap> stockBitmap_;
-    std::unique_ptr<Win32Font> stockFont_;
+    // In place: memory DCs are made and selected into on every animation frame.
+    std::optional<Win32Bitmap> stockBitmap_;
+    std::optional<Win32Font> stockFont_;
 };
 
 inline HDC HandleOf(DC& dc) { return static_cast<Win32DC&>(dc).handle(); }
