@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "engine/installer_wnd.h"
+#include "launcher/launch_steps.h"
 
 class CVelomarApp {
   public:

@@ -5,12 +5,13 @@
 
 #include <wx/app.h>
 
+#include <memory>
+
+#include "engine/installer_wnd.h"
 #include "platform/posix/posix_system.h"
 #include "platform/raster/raster_graphics.h"
 #include "platform/wx/wx_services.h"
 #include "platform/wx/wx_window_system.h"
-
-class CInstallerWnd;
 
 class CVelomarApp : public wxApp {
   public:
@@ -24,7 +25,7 @@ class CVelomarApp : public wxApp {
     bool InitInstance();
     void ExitInstance();
 
-    CInstallerWnd* LauncherWindow = nullptr;  // owned
+    std::unique_ptr<CInstallerWnd> LauncherWindow;
 
   private:
     platform::raster::RasterGraphics graphics_;
