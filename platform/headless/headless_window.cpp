@@ -97,7 +97,7 @@ std::unique_ptr<DC> HeadlessWindow::MakeClientDC() {
 }
 
 DC* HeadlessWindow::GetDC() {
-    if (!alive_ || !dcAvailable_) return nullptr;
+    if (!alive_) return nullptr;
     lentDCs_.push_back(MakeClientDC());
     return lentDCs_.back().get();
 }

@@ -68,8 +68,6 @@ class HeadlessWindow : public Window {
     int StrayReleaseCount() const { return strayReleases_; }  // DCs released twice or not ours
     const std::map<unsigned, unsigned>& Timers() const { return timers_; }  // id -> ms
 
-    // Fault injection: GetDC returns null while false.
-    void SetDCAvailable(bool available) { dcAvailable_ = available; }
 
     WindowListener* Listener() const { return listener_; }
 
@@ -86,7 +84,6 @@ class HeadlessWindow : public Window {
     HeadlessWindow* parent_;
     bool alive_ = true;
     bool needsPaint_ = false;
-    bool dcAvailable_ = true;
     raster::Surface pixels_;
     std::vector<std::unique_ptr<DC>> lentDCs_;
     std::unique_ptr<DC> paintDC_;
