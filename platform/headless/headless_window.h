@@ -68,7 +68,6 @@ class HeadlessWindow : public Window {
     int StrayReleaseCount() const { return strayReleases_; }  // DCs released twice or not ours
     const std::map<unsigned, unsigned>& Timers() const { return timers_; }  // id -> ms
 
-
     WindowListener* Listener() const { return listener_; }
 
   private:
