@@ -1,7 +1,7 @@
 // velomar as a user meets it, on a private X server: the finished menu matches
 // the headless render, a link lights up under the pointer with the hand cursor,
-// "QUIT" ends the program, and a folder it cannot read gives the reader's
-// message and no menu.
+// "QUIT" ends the program, the keyboard alone does the same, and a folder it
+// cannot read gives the reader's message and no menu.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -142,6 +142,62 @@ TEST_F(RuntimeTest, QuitLinkEndsTheProgram) {
     ASSERT_TRUE(runtime->WaitExit(10000 * kSlowdown, &status));
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
     EXPECT_TRUE(x.FindWindows("Installer Window").empty());
+}
+
+// The keyboard alone: the first Tab lights the first link, Tab on to the "QUIT"
+// link and Enter end the program, and so does Escape, even while the logos move.
+TEST_F(RuntimeTest, KeysAloneLightTheLinksAndEndTheProgram) {
+    int quit = -1;
+    for (std::size_t i = 0; i < project["HotSpots"].size(); ++i)
+        if (project["HotSpots"][i]["HotSpotCommand"] == "QUIT") quit = int(i);
+    ASSERT_GT(quit, 0) << "the sample has a QUIT link after the first";
+    std::vector<std::string> toQuit(std::size_t(quit), "Tab");
+    toQuit.push_back("Return");
+    const struct {
+        const char* name;
+        bool settle;  // wait for the finished menu and look at the first Tab
+        std::vector<std::string> keys;
+    } cases[] = {
+        {"Tab to the QUIT link, Return", true, toQuit},
+        {"Escape while the logos move", false, {"Escape"}},
+    };
+    const int size = std::abs(project["HotSpotFontSize"].get<int>());
+    auto band = [&](int i) {
+        const nlohmann::json& spot = project["HotSpots"][std::size_t(i)];
+        const int left = spot["HotSpotTextLocationLeft"], top = spot["HotSpotTextLocationTop"];
+        return Rect{left, top, left + 400, top + size + size / 2};
+    };
+    const Pixel hilite = platform::raster::PixelOf(
+        platform::Rgb(project["HotSpotTextHiliteColorR"], project["HotSpotTextHiliteColorG"],
+                      project["HotSpotTextHiliteColorB"]));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start(Velomar(), kSample);
+        ASSERT_TRUE(x.WaitForWindow("Installer Window", 15000 * kSlowdown));
+        if (c.settle) {
+            ASSERT_EQ(xtest::CountColour(WaitForStillClient(), band(0), hilite), 0);
+            x.PressKey("Tab");
+            Surface lit;
+            for (int i = 0; i < 100 && xtest::CountColour(lit, band(0), hilite) <= 20; ++i) {
+                Sleep(50);
+                lit = x.Grab(kClient);
+            }
+            ASSERT_TRUE(platform::WritePng(lit, Rect{0, 0, lit.width, lit.height},
+                                           kOut + "/runtime_first_tab.png"));
+            EXPECT_GT(xtest::CountColour(lit, band(0), hilite), 20);
+            EXPECT_EQ(xtest::CountColour(lit, band(1), hilite), 0);
+        } else {
+            Sleep(300);
+        }
+        for (const std::string& key : c.keys) {
+            x.PressKey(key.c_str());
+            Sleep(100);
+        }
+        int status = -1;
+        ASSERT_TRUE(runtime->WaitExit(10000 * kSlowdown, &status));
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+        EXPECT_TRUE(x.FindWindows("Installer Window").empty());
+    }
 }
 
 // A folder without AppSetup.dat, and a current directory that was removed.
