@@ -67,6 +67,11 @@ WxCanvas::WxCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size, WxW
     Bind(wxEVT_RIGHT_DOWN, &WxCanvas::OnRightDown, this);
     Bind(wxEVT_KEY_DOWN, &WxCanvas::OnKeyDownEvent, this);
     Bind(wxEVT_KEY_UP, &WxCanvas::OnKeyUpEvent, this);
+    // The release of a key held as the focus left goes elsewhere.
+    Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
+        heldKey_ = 0;
+        event.Skip();
+    });
     Bind(wxEVT_MOUSE_CAPTURE_LOST, &WxCanvas::OnCaptureLost, this);
     Bind(wxEVT_TIMER, &WxCanvas::OnTimerEvent, this);
     Bind(wxEVT_SIZE, &WxCanvas::OnSizeEvent, this);
