@@ -1,5 +1,5 @@
 // Hotspots: drawing and measuring the link texts, hover tracking with mouse
-// capture, and the commands a click runs.
+// capture, and the commands a click (or a key, hotspot_keys.cpp) runs.
 #include <string>
 
 #include "engine/installer_wnd.h"
@@ -51,7 +51,8 @@ void CInstallerWnd::OnMouseMove(unsigned, platform::Point point) {
             Wnd->ReleaseCapture();
             HotSpotCaptured = 0;
         }
-        if (prev != 0) {
+        // A link lit by a key stays lit while the pointer wanders off the links.
+        if (prev != 0 && !HotSpotByKey) {
             platform::DC* dc = Wnd->GetDC();
             if (!dc) return;
             dc->SetTextColor(HotSpotTextColor(s));
@@ -63,6 +64,8 @@ void CInstallerWnd::OnMouseMove(unsigned, platform::Point point) {
     }
 
     HoverHotSpot = hit;
+    LastHotSpot = hit;
+    HotSpotByKey = 0;
     // The capture keeps moves coming when the pointer jumps out of the window,
     // so the highlight is always taken back.
     if (!HotSpotCaptured) {
@@ -76,22 +79,33 @@ void CInstallerWnd::OnMouseMove(unsigned, platform::Point point) {
         HotSpotCaptured = 0;
         return;
     }
-    if (prev != HoverHotSpot) {
-        PlayProjectSound(ProjectFolder, s.HotSpotWaveFile);
-        dc->SetTextColor(HotSpotTextColor(s));
-        DrawHotSpots(*dc, prev);
-        platform::ColorRef saved = dc->SetTextColor(HotSpotHiliteColor(s));
-        DrawHotSpots(*dc, HoverHotSpot);
-        dc->SetTextColor(saved);
-    }
+    MoveHighlight(*dc, prev, HoverHotSpot);
     Wnd->ReleaseDC(dc);
 }
 
-void CInstallerWnd::OnLButtonDown(unsigned, platform::Point) {
+// Redraws the link at from in the text colour and the one at to in the hilite
+// colour, with the hover sound; nothing when they are the same link.
+void CInstallerWnd::MoveHighlight(platform::DC& dc, int from, int to) {
+    if (from == to) return;
     LaunchSettings& s = *Settings;
-    if (!HotSpotCaptured || HoverHotSpot < 1 || unsigned(HoverHotSpot) > HotSpotCount(s)) return;
+    PlayProjectSound(ProjectFolder, s.HotSpotWaveFile);
+    dc.SetTextColor(HotSpotTextColor(s));
+    DrawHotSpots(dc, from);
+    platform::ColorRef saved = dc.SetTextColor(HotSpotHiliteColor(s));
+    DrawHotSpots(dc, to);
+    dc.SetTextColor(saved);
+}
+
+void CInstallerWnd::OnLButtonDown(unsigned, platform::Point) {
+    // Only the link under the pointer: a link lit by a key has no capture.
+    if (HotSpotCaptured) RunHotSpot(HoverHotSpot);
+}
+
+void CInstallerWnd::RunHotSpot(int index) {
+    LaunchSettings& s = *Settings;
+    if (index < 1 || unsigned(index) > HotSpotCount(s)) return;
     const platform::Platform& host = platform::Current();
-    const int i = HoverHotSpot - 1;
+    const int i = index - 1;
     const std::string& command = TextOf(s.HotSpotCommand[i]);
     const std::string& dataA = TextOf(s.HotSpotCommandDataA[i]);
     const std::string& dataB = TextOf(s.HotSpotCommandDataB[i]);

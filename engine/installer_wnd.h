@@ -20,7 +20,7 @@ constexpr unsigned ANNIMATION_FRAMES = 40;
 constexpr int ANNIMATION_GROW_PERCENT = 5;
 
 class CInstallerWnd : public platform::WindowListener {
-public:
+  public:
     explicit CInstallerWnd(const std::string& folder);
     ~CInstallerWnd() override;
     CInstallerWnd(const CInstallerWnd&) = delete;
@@ -48,6 +48,7 @@ public:
     void OnMouseMove(unsigned flags, platform::Point point) override;
     void OnLButtonDown(unsigned flags, platform::Point point) override;
     void OnRButtonDown(unsigned flags, platform::Point point) override;
+    void OnKeyDown(unsigned virtualKey, unsigned flags) override;
     void OnTimer(unsigned id) override;
     void OnDestroy() override;
 
@@ -59,11 +60,14 @@ public:
     int HotSpotCaptured = 0;
     std::int32_t EncryptionType = 1;
     std::unique_ptr<platform::Font> HotSpotFont;
-    int HoverHotSpot = 0;  // 1-based, 0 for none
+    int HoverHotSpot = 0;  // 1-based, 0 for none; the one highlight of mouse and keyboard
+    int LastHotSpot = 0;   // the link lit last, so keys move on from where the mouse was
+    int HotSpotByKey = 0;  // the highlight was set by a key, not by the pointer over it
+    int TopLevel = 0;      // not a child window: Escape closes it
     std::int32_t SettingsVersion = 0;
     std::unique_ptr<platform::Window> Wnd;  // the native window, null before Create
 
-private:
+  private:
     // Reader helpers.
     bool FindSection(SettingsFile& file, const std::string& section);
     bool FindKeyLine(SettingsFile& file, const std::string& section, const std::string& key,
@@ -81,4 +85,7 @@ private:
     void DrawAnnimateFrame();
     void ReleaseAnnimationSurfaces();
     void DrawHotSpots(platform::DC& dc, int index);
+    void MoveHighlight(platform::DC& dc, int from, int to);
+    void StepHighlight(int direction);
+    void RunHotSpot(int index);
 };

@@ -77,6 +77,7 @@ bool CInstallerWnd::Create(std::uint32_t exStyle, std::uint32_t style, platform:
     params.width = kWindowWidth;
     params.height = kWindowHeight;
     params.parent = parent;
+    TopLevel = (style & platform::ws::Child) ? 0 : 1;
     Wnd = host.windows->CreateHostWindow(params, this);
     if (!Wnd) return false;
 

@@ -94,6 +94,11 @@ void CInstallerWnd::OnPaint() {
 
     dc->SetTextColor(HotSpotTextColor(s));
     DrawHotSpots(*dc, 0);
+    // No pointer rests on a link lit by a key to light it again after an expose.
+    if (HotSpotByKey && HoverHotSpot != 0) {
+        dc->SetTextColor(HotSpotHiliteColor(s));
+        DrawHotSpots(*dc, HoverHotSpot);
+    }
     Wnd->EndPaint();
 }
 

@@ -40,7 +40,9 @@ struct Rect {
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     // PtInRect: the right and bottom edges are outside.
-    bool Contains(Point p) const { return left <= p.x && p.x < right && top <= p.y && p.y < bottom; }
+    bool Contains(Point p) const {
+        return left <= p.x && p.x < right && top <= p.y && p.y < bottom;
+    }
     bool operator==(const Rect& o) const {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }
@@ -120,6 +122,25 @@ namespace mk {
 constexpr unsigned LButton = 0x0001;
 constexpr unsigned RButton = 0x0002;
 }  // namespace mk
+
+// Virtual-key codes carried by key messages (VK_*).
+namespace vk {
+constexpr unsigned Tab = 0x09;
+constexpr unsigned Return = 0x0D;
+constexpr unsigned Escape = 0x1B;
+constexpr unsigned Space = 0x20;
+constexpr unsigned Left = 0x25;
+constexpr unsigned Up = 0x26;
+constexpr unsigned Right = 0x27;
+constexpr unsigned Down = 0x28;
+}  // namespace vk
+
+// Flags passed with a key message: MK_SHIFT's bit for a held Shift, and
+// WM_KEYDOWN's previous-state bit for a key held down (auto-repeat).
+namespace keyflag {
+constexpr unsigned Shift = 0x0004;
+constexpr unsigned Repeat = 0x40000000;
+}  // namespace keyflag
 
 inline std::ostream& operator<<(std::ostream& os, const Point& p) {
     return os << "(" << p.x << "," << p.y << ")";

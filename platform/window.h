@@ -24,6 +24,8 @@ class WindowListener {
     virtual void OnMouseMove(unsigned /*flags*/, Point /*client*/) {}
     virtual void OnLButtonDown(unsigned /*flags*/, Point /*client*/) {}
     virtual void OnRButtonDown(unsigned /*flags*/, Point /*client*/) {}
+    // WM_KEYDOWN while the window has the keyboard focus: a vk:: code and keyflag:: bits.
+    virtual void OnKeyDown(unsigned /*virtualKey*/, unsigned /*flags*/) {}
     virtual void OnTimer(unsigned /*id*/) {}
     // The native window is gone (WM_DESTROY); the listener must not use it again
     // except to ask IsWindow().

@@ -120,6 +120,16 @@ bool HeadlessWindowSystem::MouseMoveOnScreen(Point screen, unsigned flags) {
     return DeliverAtScreen(MouseMessage::Move, nullptr, screen, flags);
 }
 
+bool HeadlessWindowSystem::KeyDown(Window* window, unsigned virtualKey, unsigned flags) {
+    HeadlessWindow* target = Find(window);
+    if (!target) return false;
+    Pump();
+    const bool delivered = target->IsWindow() && target->IsVisible();
+    if (delivered && target->Listener()) target->Listener()->OnKeyDown(virtualKey, flags);
+    HandlePostedCloses();
+    return delivered;
+}
+
 bool HeadlessWindowSystem::DeliverAtScreen(MouseMessage message, HeadlessWindow* from, Point screen,
                                            unsigned flags) {
     Pump();

@@ -1,7 +1,7 @@
 // The window host without a display: a virtual screen on which windows are
-// surfaces. Nothing happens by itself: the caller delivers timers, mouse moves
-// and clicks one at a time, so every run is the same. Capture, cursor, pointer
-// position and close requests are recorded for tests to read.
+// surfaces. Nothing happens by itself: the caller delivers timers, mouse moves,
+// clicks and keys one at a time, so every run is the same. Capture, cursor,
+// pointer position and close requests are recorded for tests to read.
 #pragma once
 
 #include <memory>
@@ -50,6 +50,9 @@ class HeadlessWindowSystem : public WindowSystem {
     bool RButtonDown(Window* window, Point client, unsigned flags = mk::RButton);
     // The same at a screen point: without capture, the topmost window under it.
     bool MouseMoveOnScreen(Point screen, unsigned flags = 0);
+    // A WM_KEYDOWN (vk:: code, keyflag:: bits) to the window, as if it had the
+    // keyboard focus; a hidden or destroyed window gets nothing.
+    bool KeyDown(Window* window, unsigned virtualKey, unsigned flags = 0);
 
     // A copy of the window's client area (empty for a window not made here).
     raster::Surface ClientSurface(const Window* window) const;

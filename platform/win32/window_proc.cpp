@@ -30,6 +30,11 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
             return OnMouseMessage(*window, hwnd, message, wParam, lParam);
+        case WM_KEYDOWN:
+            return OnKeyDownMessage(*window, hwnd, wParam, lParam);
+        // Inside a dialog (the editor), Tab, the arrows, Enter and Escape still come here.
+        case WM_GETDLGCODE:
+            return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
         case WM_TIMER:
             return OnTimerMessage(*window, hwnd, wParam, lParam);
         default:

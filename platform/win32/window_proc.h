@@ -14,6 +14,7 @@ LRESULT OnPaintMessage(Win32Window& window, HWND hwnd);
 LRESULT OnEraseBkgndMessage(Win32Window& window, HWND hwnd, WPARAM wParam, LPARAM lParam);
 
 LRESULT OnMouseMessage(Win32Window& window, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT OnKeyDownMessage(Win32Window& window, HWND hwnd, WPARAM wParam, LPARAM lParam);
 LRESULT OnTimerMessage(Win32Window& window, HWND hwnd, WPARAM wParam, LPARAM lParam);
 
 }  // namespace platform::win32

@@ -14,6 +14,8 @@ Point ClientPoint(LPARAM lParam) {
 LRESULT OnMouseMessage(Win32Window& window, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     WindowListener* listener = window.listener();
     unsigned flags = unsigned(wParam);
+    // A child window (the editor's preview) takes the keys once clicked.
+    if (message == WM_LBUTTONDOWN && GetFocus() != hwnd) SetFocus(hwnd);
     if (listener) {
         if (message == WM_MOUSEMOVE) listener->OnMouseMove(flags, ClientPoint(lParam));
         if (message == WM_LBUTTONDOWN) listener->OnLButtonDown(flags, ClientPoint(lParam));
@@ -21,6 +23,21 @@ LRESULT OnMouseMessage(Win32Window& window, HWND hwnd, UINT message, WPARAM wPar
     }
     // The window may be gone now (a command closed it); DefWindowProc copes.
     return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// Key codes are already the vk:: values. WM_CHAR, which TranslateMessage makes
+// of the same keys, goes to DefWindowProc, so each press acts once.
+LRESULT OnKeyDownMessage(Win32Window& window, HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    WindowListener* listener = window.listener();
+    // Ctrl shortcuts belong to whoever else wants them (Alt ones come as WM_SYSKEYDOWN).
+    if (listener && GetKeyState(VK_CONTROL) >= 0) {
+        unsigned flags = 0;
+        if (GetKeyState(VK_SHIFT) < 0) flags |= keyflag::Shift;
+        if (lParam & (LPARAM(1) << 30)) flags |= keyflag::Repeat;
+        listener->OnKeyDown(unsigned(wParam), flags);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, WM_KEYDOWN, wParam, lParam);
 }
 
 LRESULT OnTimerMessage(Win32Window& window, HWND hwnd, WPARAM wParam, LPARAM lParam) {

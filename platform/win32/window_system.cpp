@@ -40,6 +40,11 @@ std::unique_ptr<Window> Win32WindowSystem::CreateHostWindow(const WindowParams& 
                                 params.x, params.y, params.width, params.height, parent, nullptr,
                                 GetModuleHandleA(nullptr), window.get());
     if (!hwnd) return nullptr;
+    // The menu takes the keys as it appears.
+    if (!(params.style & ws::Child) && (params.style & ws::Visible)) {
+        SetForegroundWindow(hwnd);
+        SetFocus(hwnd);
+    }
     return window;
 }
 

@@ -1,5 +1,5 @@
-// The client area of a host window: the wx window that receives paint, mouse
-// and timer events and hands them to its WxWindow while it has one.
+// The client area of a host window: the wx window that receives paint, mouse,
+// key and timer events and hands them to its WxWindow while it has one.
 #pragma once
 
 #include <wx/timer.h>
@@ -8,6 +8,9 @@
 namespace platform::wx {
 
 class WxWindow;
+
+// The vk:: code of a wx key code, 0 for keys the menu does not use.
+unsigned VirtualKeyOf(int wxKeyCode);
 
 class WxCanvas : public wxWindow {
   public:
@@ -24,11 +27,14 @@ class WxCanvas : public wxWindow {
     void OnMotion(wxMouseEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnRightDown(wxMouseEvent& event);
+    void OnKeyDownEvent(wxKeyEvent& event);
+    void OnKeyUpEvent(wxKeyEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void OnTimerEvent(wxTimerEvent& event);
     void OnSizeEvent(wxSizeEvent& event);
 
     WxWindow* owner_;
+    unsigned heldKey_ = 0;  // the vk:: code down and not yet released
 };
 
 }  // namespace platform::wx

@@ -208,12 +208,18 @@ void WxWindow::HandleMouseMove(unsigned flags, Point client) {
 
 void WxWindow::HandleLButtonDown(unsigned flags, Point client) {
     if (system_) system_->NoteMouseWindow(this);
+    // A child window (the editor's preview) takes the keys once clicked.
+    if (canvas_ && !canvas_->HasFocus()) canvas_->SetFocus();
     if (listener_) listener_->OnLButtonDown(flags, client);
 }
 
 void WxWindow::HandleRButtonDown(unsigned flags, Point client) {
     if (system_) system_->NoteMouseWindow(this);
     if (listener_) listener_->OnRButtonDown(flags, client);
+}
+
+void WxWindow::HandleKeyDown(unsigned virtualKey, unsigned flags) {
+    if (listener_) listener_->OnKeyDown(virtualKey, flags);
 }
 
 void WxWindow::HandleResize(int width, int height) {

@@ -68,6 +68,7 @@ class WxWindow : public Window, public WxNativeParent {
     void HandleMouseMove(unsigned flags, Point client);
     void HandleLButtonDown(unsigned flags, Point client);
     void HandleRButtonDown(unsigned flags, Point client);
+    void HandleKeyDown(unsigned virtualKey, unsigned flags);
     void HandleCaptureLost();
     void HandleTimer(unsigned id);
     void HandleResize(int width, int height);

@@ -36,7 +36,11 @@ std::unique_ptr<Window> WxWindowSystem::CreateHostWindow(const WindowParams& par
     if (listener && listener->OnCreate() == -1) return nullptr;
     if (params.style & ws::Visible) {
         window->Outer()->Show();
-        if (window->IsTopLevel()) window->Outer()->Raise();
+        if (window->IsTopLevel()) {
+            window->Outer()->Raise();
+            // The menu takes the keys as it appears.
+            window->Canvas()->SetFocus();
+        }
     }
     return window;
 }

@@ -1,37 +1,9 @@
 // Hotspots: measuring at the first paint, hit edges, hover tracking with sound,
-// capture and hand cursor, and the commands a click runs.
-#include "engine_fixture.h"
+// capture and hand cursor, and the commands a click (or Enter, Space) runs.
+#include "hotspot_fixture.h"
 
 namespace enginetest {
 namespace {
-
-constexpr ColorRef kNormal = Rgb(255, 255, 255);
-constexpr ColorRef kHilite = Rgb(255, 255, 0);
-
-class EngineHotSpot : public EngineTest {
-  protected:
-    std::unique_ptr<CInstallerWnd> ShowSpots(std::vector<TestHotSpot> hotspots) {
-        TestProject p;
-        p.hoverWave = "res\\hover.wav";
-        p.hotspots = std::move(hotspots);
-        return Show(p);
-    }
-    Rect RectOf(CInstallerWnd& wnd, int i) { return wnd.Settings->HotSpotRect[i]; }
-    Point Inside(CInstallerWnd& wnd, int i) {
-        return {RectOf(wnd, i).left + 2, RectOf(wnd, i).top + 2};
-    }
-    // The one text colour the area shows, or black when it shows both or neither.
-    ColorRef TextIn(CInstallerWnd& wnd, Rect r) {
-        const int normal = Count(Client(wnd), r, kNormal);
-        const int hilite = Count(Client(wnd), r, kHilite);
-        return normal && !hilite ? kNormal : hilite && !normal ? kHilite : Rgb(0, 0, 0);
-    }
-    void Move(CInstallerWnd& wnd, Point p) { windows_.MouseMove(wnd.Wnd.get(), p); }
-    void Click(CInstallerWnd& wnd, Point p) {
-        Move(wnd, p);
-        windows_.LButtonDown(wnd.Wnd.get(), p);
-    }
-};
 
 TEST_F(EngineHotSpot, MeasuredOnceAtTheFirstPaintAndDeadBeforeIt) {
     TestProject p;
@@ -147,22 +119,33 @@ TEST_F(EngineHotSpot, EachCommandDoesItsOneThing) {
         {"OPEN ", "x", "", "message Invalid HotSpot Command!"},
         {"", "x", "", "message Invalid HotSpot Command!"},
     };
+    // Enter and Space on the link lit by Tab run it exactly as a click does.
+    const unsigned ways[] = {0, platform::vk::Return, platform::vk::Space};
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << '"' << c.command << "\" " << c.a);
-        services_.shellCalls.clear();
-        services_.messages.clear();
-        const int closes = windows_.ClosesPosted();
-        auto wnd = ShowSpots({{"Link", 50, 50, c.command, c.a, c.b}});
-        Click(*wnd, {400, 400});  // outside: nothing
-        Click(*wnd, Inside(*wnd, 0));
-        std::string outcome;
-        for (const platform::ShellCall& call : services_.shellCalls)
-            outcome += "shell " + call.verb.value_or("-") + " " + call.file + " " +
-                       call.params.value_or("-");
-        for (const std::string& message : services_.messages) outcome += "message " + message;
-        if (windows_.ClosesPosted() != closes) outcome += "close";
-        EXPECT_EQ(c.outcome, outcome);
-        EXPECT_TRUE(wnd->Wnd->IsWindow());  // the menu stays open
+        for (const unsigned key : ways) {
+            SCOPED_TRACE(::testing::Message()
+                         << '"' << c.command << "\" " << c.a << " key " << key);
+            services_.shellCalls.clear();
+            services_.messages.clear();
+            const int closes = windows_.ClosesPosted();
+            auto wnd = ShowSpots({{"Link", 50, 50, c.command, c.a, c.b}});
+            if (key == 0) {
+                Click(*wnd, {400, 400});  // outside: nothing
+                Click(*wnd, Inside(*wnd, 0));
+            } else {
+                windows_.KeyDown(wnd->Wnd.get(), key);  // nothing lit yet: nothing
+                windows_.KeyDown(wnd->Wnd.get(), platform::vk::Tab);
+                windows_.KeyDown(wnd->Wnd.get(), key);
+            }
+            std::string outcome;
+            for (const platform::ShellCall& call : services_.shellCalls)
+                outcome += "shell " + call.verb.value_or("-") + " " + call.file + " " +
+                           call.params.value_or("-");
+            for (const std::string& message : services_.messages) outcome += "message " + message;
+            if (windows_.ClosesPosted() != closes) outcome += "close";
+            EXPECT_EQ(c.outcome, outcome);
+            EXPECT_TRUE(wnd->Wnd->IsWindow());  // the menu stays open
+        }
     }
 }
 

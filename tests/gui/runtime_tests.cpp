@@ -1,7 +1,7 @@
 // velomar as a user meets it, on a private X server: the finished menu matches
 // the headless render, a link lights up under the pointer with the hand cursor,
-// "QUIT" ends the program, and a folder it cannot read gives the reader's
-// message and no menu.
+// "QUIT" ends the program, the keyboard alone does the same, and a folder it
+// cannot read gives the reader's message and no menu.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -81,6 +81,40 @@ class RuntimeTest : public ::testing::Test {
         return last;
     }
 
+    // The sample's "QUIT" link: its place among the links, -1 without one.
+    int QuitIndex() const {
+        for (std::size_t i = 0; i < project["HotSpots"].size(); ++i)
+            if (project["HotSpots"][i]["HotSpotCommand"] == "QUIT") return int(i);
+        return -1;
+    }
+    int FontSize() const { return std::abs(project["HotSpotFontSize"].get<int>()); }
+    // Client area under link i's text, with room for the font.
+    Rect TextBand(int i) const {
+        const nlohmann::json& spot = project["HotSpots"][std::size_t(i)];
+        const int left = spot["HotSpotTextLocationLeft"], top = spot["HotSpotTextLocationTop"];
+        return Rect{left, top, left + 400, top + FontSize() + FontSize() / 2};
+    }
+    Pixel Hilite() const {
+        return platform::raster::PixelOf(platform::Rgb(project["HotSpotTextHiliteColorR"],
+                                                       project["HotSpotTextHiliteColorG"],
+                                                       project["HotSpotTextHiliteColorB"]));
+    }
+    // The client area once the band shows the hilite colour, or after five seconds.
+    Surface GrabUntilLit(const Rect& band) {
+        Surface lit;
+        for (int i = 0; i < 100 && xtest::CountColour(lit, band, Hilite()) <= 20; ++i) {
+            Sleep(50);
+            lit = x.Grab(kClient);
+        }
+        return lit;
+    }
+    void ExpectEndedWithItsWindow() {
+        int status = -1;
+        ASSERT_TRUE(runtime->WaitExit(10000 * kSlowdown, &status));
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+        EXPECT_TRUE(x.FindWindows("Installer Window").empty());
+    }
+
     xtest::XDisplay x;
     nlohmann::json project;
     std::unique_ptr<xtest::Child> runtime;
@@ -88,10 +122,8 @@ class RuntimeTest : public ::testing::Test {
 
 // The whole way from start through the animation to "QUIT"; the leak check runs this one.
 TEST_F(RuntimeTest, QuitLinkEndsTheProgram) {
-    nlohmann::json quit;
-    for (const auto& spot : project["HotSpots"])
-        if (spot["HotSpotCommand"] == "QUIT") quit = spot;
-    ASSERT_FALSE(quit.is_null()) << "the sample has a QUIT link";
+    const int quit = QuitIndex();
+    ASSERT_GE(quit, 0) << "the sample has a QUIT link";
     Start(Velomar(), kSample);
     ASSERT_TRUE(x.WaitForWindow("Installer Window", 15000 * kSlowdown));
     EXPECT_EQ(x.FindWindows("Installer Window"), std::vector<Rect>{kWindow});
@@ -117,20 +149,11 @@ TEST_F(RuntimeTest, QuitLinkEndsTheProgram) {
     EXPECT_EQ(frame.At(639, 439), 0u);
 
     // On the link's text: the hilite colour and the hand.
-    const int left = quit["HotSpotTextLocationLeft"], top = quit["HotSpotTextLocationTop"];
-    const int size = std::abs(project["HotSpotFontSize"].get<int>());
-    const Rect band{left, top, left + 400, top + size + size / 2};
-    const Pixel hilite = platform::raster::PixelOf(
-        platform::Rgb(project["HotSpotTextHiliteColorR"], project["HotSpotTextHiliteColorG"],
-                      project["HotSpotTextHiliteColorB"]));
-    ASSERT_EQ(xtest::CountColour(shot, band, hilite), 0) << "hilite colour before hovering";
-    x.MovePointer(kClient.left + left + size / 2, kClient.top + top + size / 2);
-    Surface lit;
-    for (int i = 0; i < 100 && xtest::CountColour(lit, band, hilite) <= 20; ++i) {
-        Sleep(50);
-        lit = x.Grab(kClient);
-    }
-    EXPECT_GT(xtest::CountColour(lit, band, hilite), 20);
+    const Rect band = TextBand(quit);
+    ASSERT_EQ(xtest::CountColour(shot, band, Hilite()), 0) << "hilite colour before hovering";
+    x.MovePointer(kClient.left + band.left + FontSize() / 2,
+                  kClient.top + band.top + FontSize() / 2);
+    EXPECT_GT(xtest::CountColour(GrabUntilLit(band), band, Hilite()), 20);
     Surface cursor;
     Point hot;
     ASSERT_TRUE(x.CursorImage(&cursor, &hot));
@@ -138,10 +161,45 @@ TEST_F(RuntimeTest, QuitLinkEndsTheProgram) {
     EXPECT_EQ(cursor.width, 32);
 
     x.Click(1);
-    int status = -1;
-    ASSERT_TRUE(runtime->WaitExit(10000 * kSlowdown, &status));
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-    EXPECT_TRUE(x.FindWindows("Installer Window").empty());
+    ExpectEndedWithItsWindow();
+}
+
+// The keyboard alone: the first Tab lights the first link, Tab on to the "QUIT"
+// link and Enter end the program, and so does Escape, even while the logos move.
+TEST_F(RuntimeTest, KeysAloneLightTheLinksAndEndTheProgram) {
+    const int quit = QuitIndex();
+    ASSERT_GT(quit, 0) << "the sample has a QUIT link after the first";
+    std::vector<std::string> toQuit(std::size_t(quit), "Tab");  // the first Tab is pressed before
+    toQuit.push_back("Return");
+    const struct {
+        const char* name;
+        bool settle;  // wait for the finished menu and look at the first Tab
+        std::vector<std::string> keys;
+    } cases[] = {
+        {"Tab to the QUIT link, Return", true, toQuit},
+        {"Escape while the logos move", false, {"Escape"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start(Velomar(), kSample);
+        ASSERT_TRUE(x.WaitForWindow("Installer Window", 15000 * kSlowdown));
+        if (c.settle) {
+            ASSERT_EQ(xtest::CountColour(WaitForStillClient(), TextBand(0), Hilite()), 0);
+            x.PressKey("Tab");
+            const Surface lit = GrabUntilLit(TextBand(0));
+            ASSERT_TRUE(platform::WritePng(lit, Rect{0, 0, lit.width, lit.height},
+                                           kOut + "/runtime_first_tab.png"));
+            EXPECT_GT(xtest::CountColour(lit, TextBand(0), Hilite()), 20);
+            EXPECT_EQ(xtest::CountColour(lit, TextBand(1), Hilite()), 0);
+        } else {
+            Sleep(300);
+        }
+        for (const std::string& key : c.keys) {
+            x.PressKey(key.c_str());
+            Sleep(100);
+        }
+        ExpectEndedWithItsWindow();
+    }
 }
 
 // A folder without AppSetup.dat, and a current directory that was removed.

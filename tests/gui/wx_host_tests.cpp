@@ -1,5 +1,5 @@
 // The wx window host on a real X server: geometry and border, paint order,
-// window DCs, timers, mouse and capture, and the main window's end. A small
+// window DCs, timers, mouse and capture, keys and focus, and the main window's end. A small
 // listener stands in for the engine.
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -40,6 +40,7 @@ class Listener : public platform::WindowListener {
     std::string order;  // 'E' erase, 'P' paint
     std::vector<Point> moves, lefts, rights;
     std::vector<unsigned> leftFlags, ticks;
+    std::string keys;  // "<vk>" per key, "s" after it for Shift, "r" for a repeat
     std::function<void(unsigned)> onTimer;
 
     bool OnEraseBkgnd(platform::DC&) override { return order += 'E', true; }
@@ -56,6 +57,12 @@ class Listener : public platform::WindowListener {
         leftFlags.push_back(flags);
     }
     void OnRButtonDown(unsigned, Point p) override { rights.push_back(p); }
+    void OnKeyDown(unsigned key, unsigned flags) override {
+        keys += std::to_string(key);
+        if (flags & platform::keyflag::Shift) keys += 's';
+        if (flags & platform::keyflag::Repeat) keys += 'r';
+        keys += ' ';
+    }
     void OnTimer(unsigned id) override {
         ticks.push_back(id);
         if (onTimer) onTimer(id);
@@ -78,18 +85,21 @@ class HostTest : public ::testing::Test {
         platform::Install(platform::Platform{});
     }
 
-    platform::Window* Make() {
+    platform::Window* Make() { return Make(&listener, nullptr, window); }
+    platform::Window* Make(Listener* to, platform::Window* parent,
+                           std::unique_ptr<platform::Window>& made) {
         platform::WindowParams params;
-        params.style = kPopup;
+        params.style = parent ? platform::ws::Child | platform::ws::Visible : kPopup;
+        params.parent = parent;
         params.title = "Installer Window";
         params.x = 100;
         params.y = 50;
         params.width = 640;
         params.height = 440;
-        window = system.CreateHostWindow(params, &listener);
-        listener.window = window.get();
-        EXPECT_TRUE(window && PumpUntil([&] { return listener.paints > 0; }));
-        return window.get();
+        made = system.CreateHostWindow(params, to);
+        to->window = made.get();
+        EXPECT_TRUE(made && PumpUntil([&] { return to->paints > 0; }));
+        return made.get();
     }
     Pixel ScreenAt(int sx, int sy) { return x.Grab(Rect{sx, sy, sx + 1, sy + 1}).At(0, 0); }
     bool ScreenShows(int sx, int sy, ColorRef c) {
@@ -207,6 +217,70 @@ TEST_F(HostTest, MouseMessagesComeInClientCoordinatesAndCaptureKeepsThemComingFr
     x.MovePointer(950, 720);
     PumpFor(150);
     EXPECT_EQ(listener.moves.size(), moves);
+}
+
+// Keys in Win32 terms, Tab included, to the menu that took the focus as it
+// appeared (the pointer is away from it); Ctrl shortcuts and other keys pass by.
+TEST_F(HostTest, KeysComeAsVirtualKeysToTheWindowThatAppeared) {
+    ASSERT_NE(Make(), nullptr);
+    const struct {
+        std::vector<std::pair<const char*, bool>> events;  // keysym, down
+        std::string keys;
+    } cases[] = {
+        {{{"Tab", true}, {"Tab", false}}, "9 "},
+        {{{"Shift_L", true}, {"Tab", true}, {"Tab", false}, {"Shift_L", false}}, "9s "},
+        {{{"Return", true}, {"Return", false}, {"KP_Enter", true}, {"KP_Enter", false}}, "13 13 "},
+        {{{"Escape", true}, {"Escape", false}, {"space", true}, {"space", false}}, "27 32 "},
+        {{{"Left", true}, {"Left", false}, {"Up", true}, {"Up", false}}, "37 38 "},
+        {{{"Right", true}, {"Right", false}, {"KP_Down", true}, {"KP_Down", false}}, "39 40 "},
+        // Held until the server repeats it (any number of times): repeats until released.
+        {{{"Return", true}, {"hold", true}, {"Return", false}, {"Return", true}, {"Return", false}},
+         "13 13r 13 "},
+        {{{"a", true},
+          {"a", false},
+          {"Control_L", true},
+          {"Tab", true},
+          {"Tab", false},
+          {"Control_L", false},
+          {"Escape", true},
+          {"Escape", false}},
+         "27 "},
+    };
+    for (const auto& c : cases) {
+        listener.keys.clear();
+        for (const auto& [key, down] : c.events) {
+            if (std::string(key) == "hold") {
+                PumpFor(1500);
+            } else {
+                x.KeyEvent(key, down);
+            }
+        }
+        PumpUntil([&] { return listener.keys.size() >= c.keys.size(); }, 2000);
+        PumpFor(50);
+        std::string keys = listener.keys;
+        for (std::size_t at; (at = keys.find("13r 13r ")) != std::string::npos;) keys.erase(at, 4);
+        EXPECT_EQ(keys, c.keys) << listener.keys;
+    }
+}
+
+// The editor's preview is a child window: it takes the keys once clicked.
+TEST_F(HostTest, AChildWindowTakesTheKeysWhenClicked) {
+    ASSERT_NE(Make(), nullptr);
+    Listener childListener;
+    std::unique_ptr<platform::Window> child;
+    ASSERT_NE(Make(&childListener, window.get(), child), nullptr);
+    x.PressKey("Tab");
+    ASSERT_TRUE(PumpUntil([&] { return !listener.keys.empty(); }));
+    EXPECT_EQ(childListener.keys, "");
+
+    x.MovePointer(101 + 100 + 5, 51 + 50 + 5);  // inside the child, at (100, 50) in the parent
+    x.Click(1);
+    ASSERT_TRUE(PumpUntil([&] { return !childListener.lefts.empty(); }));
+    listener.keys.clear();
+    x.PressKey("Down");
+    EXPECT_TRUE(PumpUntil([&] { return childListener.keys == "40 "; }));
+    EXPECT_EQ(listener.keys, "");
+    child.reset();
 }
 
 // The window manager's close button, or a posted close: either way the window

@@ -70,9 +70,13 @@ void XDisplay::Click(unsigned button) {
 }
 
 void XDisplay::PressKey(const char* keysymName) {
+    KeyEvent(keysymName, true);
+    KeyEvent(keysymName, false);
+}
+
+void XDisplay::KeyEvent(const char* keysymName, bool down) {
     const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysymName));
-    XTestFakeKeyEvent(display_, code, True, CurrentTime);
-    XTestFakeKeyEvent(display_, code, False, CurrentTime);
+    XTestFakeKeyEvent(display_, code, down ? True : False, CurrentTime);
     XSync(display_, False);
 }
 

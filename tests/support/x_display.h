@@ -32,6 +32,8 @@ class XDisplay {
     platform::Point PointerPosition();
     void Click(unsigned button = 1);  // 1 left, 3 right
     void PressKey(const char* keysymName);
+    // One half of a press, so a test can hold Shift or let a key repeat.
+    void KeyEvent(const char* keysymName, bool down);
 
     // Screen rectangles of the mapped windows whose WM_NAME is exactly `name`.
     std::vector<platform::Rect> FindWindows(const std::string& name);

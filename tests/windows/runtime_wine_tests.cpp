@@ -114,6 +114,59 @@ TEST_F(WineRuntime, SampleLooksAsTheHeadlessRenderDrawsItAndQuitEndsIt) {
     EXPECT_TRUE(screen.FindWindows("Installer Window").empty());
 }
 
+// The keyboard alone: the first Tab lights the first link, Tab on to the "QUIT"
+// link and Enter end the program, and so does Escape.
+TEST_F(WineRuntime, KeysAloneLightTheLinksAndEndTheProgram) {
+    std::string json;
+    ASSERT_EQ(xtest::Run({{VELOMAR_CLI, "show", kSample}}, 60000, &json), 0);
+    const nlohmann::json project = nlohmann::json::parse(json);
+    int quit = -1;
+    for (std::size_t i = 0; i < project["HotSpots"].size(); ++i)
+        if (project["HotSpots"][i]["HotSpotCommand"] == "QUIT") quit = int(i);
+    ASSERT_GT(quit, 0) << "the sample has a QUIT link after the first";
+    std::vector<std::string> toQuit(std::size_t(quit), "Tab");
+    toQuit.push_back("Return");
+    const int size = std::abs(project["HotSpotFontSize"].get<int>());
+    auto band = [&](int i) {
+        const nlohmann::json& spot = project["HotSpots"][std::size_t(i)];
+        const int left = spot["HotSpotTextLocationLeft"], top = spot["HotSpotTextLocationTop"];
+        return Rect{left - 4, top - 4, 638, top + 2 * size + 4};
+    };
+    const platform::raster::Pixel hilite = platform::raster::PixelOf(
+        platform::Rgb(project["HotSpotTextHiliteColorR"], project["HotSpotTextHiliteColorG"],
+                      project["HotSpotTextHiliteColorB"]));
+    const struct {
+        const char* name;
+        bool lookAtFirstTab;
+        std::vector<std::string> keys;
+    } cases[] = {
+        {"Tab to the QUIT link, Return", true, toQuit},
+        {"Escape", false, {"Escape"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start(kSample);
+        ASSERT_TRUE(screen.WaitForWindow("Installer Window", 30000));
+        const Surface shown = GrabSettled(kClient);
+        ASSERT_FALSE(shown.pixels.empty()) << "the animation does not end";
+        if (c.lookAtFirstTab) {
+            EXPECT_EQ(xtest::CountColour(shown, band(0), hilite), 0);
+            screen.PressKey("Tab");
+            const Surface lit = GrabSettled(kClient);
+            ASSERT_TRUE(platform::WritePng(lit, Rect{0, 0, lit.width, lit.height},
+                                           wintest::ScratchDir("keys") + "/first_tab.png"));
+            EXPECT_GT(xtest::CountColour(lit, band(0), hilite), 20);
+            EXPECT_EQ(xtest::CountColour(lit, band(1), hilite), 0);
+        }
+        for (const std::string& key : c.keys) {
+            screen.PressKey(key.c_str());
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+        EXPECT_TRUE(runtime->WaitExit(15000)) << "still running after the keys";
+        EXPECT_TRUE(screen.FindWindows("Installer Window").empty());
+    }
+}
+
 TEST_F(WineRuntime, FolderWithoutSettingsShowsTheReadersMessageAndEndsWithoutAWindow) {
     Start(wintest::ScratchDir("no_settings"));
     ASSERT_TRUE(screen.WaitForWindow("Velomar", 30000)) << "no message box";
