@@ -12,18 +12,35 @@
 namespace {
 
 using namespace sandbox;
-using Messages = std::vector<std::string>;
+using Strings = std::vector<std::string>;
 using platform::MessageAnswer;
 
 class TemplateEdit : public ::testing::Test {
   protected:
     LaunchSettings& S() { return *project->Settings; }
+    // Every stored field of a slot on one line ("-" for an absent text).
+    std::string Link(int i) {
+        auto t = [](const OwnedString& s) { return s ? *s : "-"; };
+        const platform::Rect& r = S().HotSpotRect[i];
+        return t(S().HotSpotText[i]) + " " + t(S().HotSpotCommand[i]) + " [" +
+               t(S().HotSpotCommandDataA[i]) + "|" + t(S().HotSpotCommandDataB[i]) + "] " +
+               std::to_string(r.left) + "," + std::to_string(r.top);
+    }
+    std::string Logo(int i) {
+        auto n = [](int v) { return std::to_string(v); };
+        return (S().LogoBitmapName[i] ? "[" + *S().LogoBitmapName[i] + "]" : "-") + " at " +
+               n(S().LogoBitmapLocation[i].x) + " from " + n(S().LogoBitmapAnimateLocation[i].x) +
+               " a" + n(S().AnimateLogo[i]) + " r" + n(S().ResizeLogo[i]) + " mask " +
+               n(S().LogoBitmapMaskColorR[i]) + "," + n(S().LogoBitmapMaskColorG[i]) + "," +
+               n(S().LogoBitmapMaskColorB[i]);
+    }
     void AddLinks(int n) {
         for (int i = 0; i < n; ++i) {
-            S().HotSpotText[i] = "Link " + std::to_string(i);
+            const std::string k = std::to_string(i);
+            S().HotSpotText[i] = "Link " + k;
             S().HotSpotCommand[i] = "RUN";
-            S().HotSpotCommandDataA[i] = "setup" + std::to_string(i) + ".exe";
-            S().HotSpotCommandDataB[i] = "/q" + std::to_string(i);
+            S().HotSpotCommandDataA[i] = "setup" + k + ".exe";
+            S().HotSpotCommandDataB[i] = "/q" + k;
             S().HotSpotRect[i] = {i, 10 * i, 0, 0};
         }
         S().NumberOfHotSpots = n;
@@ -32,9 +49,8 @@ class TemplateEdit : public ::testing::Test {
         for (int i = 0; i < n; ++i) {
             S().LogoBitmapName[i] = "res\\logo" + std::to_string(i) + ".bmp";
             S().LogoBitmapLocation[i] = {i, i};
-            S().AnimateLogo[i] = i % 2;
+            S().AnimateLogo[i] = S().ResizeLogo[i] = i % 2;
             S().LogoBitmapAnimateLocation[i] = {-i, -i};
-            S().ResizeLogo[i] = i % 2;
             S().LogoBitmapMaskColorR[i] = std::uint8_t(10 * i);
             S().LogoBitmapMaskColorG[i] = std::uint8_t(20 * i);
             S().LogoBitmapMaskColorB[i] = std::uint8_t(30 * i);
@@ -50,26 +66,24 @@ TEST_F(TemplateEdit, MenusAndDialogsGoByKindNotText) {
     using K = NodeKind;
     const struct {
         K kind;
-        ItemMenu menu;
+        const char* menu;  // shown, then insert, delete, properties
         ItemDialog dialog;
     } cases[] = {
-        {K::Root, {false, false, false, false}, ItemDialog::None},
-        {K::Background, {true, false, false, true}, ItemDialog::Background},
-        {K::Audio, {true, false, false, true}, ItemDialog::Audio},
-        {K::HyperlinkCategory, {true, true, false, false}, ItemDialog::None},
-        {K::Hyperlink, {true, false, true, true}, ItemDialog::Hyperlink},
-        {K::LogoCategory, {true, true, false, false}, ItemDialog::None},
-        {K::Logo, {true, false, true, true}, ItemDialog::Logo},
+        {K::Root, "----", ItemDialog::None},
+        {K::Background, "m--p", ItemDialog::Background},
+        {K::Audio, "m--p", ItemDialog::Audio},
+        {K::HyperlinkCategory, "mi--", ItemDialog::None},
+        {K::Hyperlink, "m-dp", ItemDialog::Hyperlink},
+        {K::LogoCategory, "mi--", ItemDialog::None},
+        {K::Logo, "m-dp", ItemDialog::Logo},
     };
-    // A link whose text is a category's name is still a link.
     AddLinks(1);
-    S().HotSpotText[0] = "Background Image";
+    S().HotSpotText[0] = "Background Image";  // still a link
     for (const auto& c : cases) {
-        const ItemMenu menu = MenuFor(project.get(), {c.kind, 0});
-        EXPECT_EQ(menu.show, c.menu.show) << int(c.kind);
-        EXPECT_EQ(menu.insert, c.menu.insert) << int(c.kind);
-        EXPECT_EQ(menu.remove, c.menu.remove) << int(c.kind);
-        EXPECT_EQ(menu.properties, c.menu.properties) << int(c.kind);
+        const ItemMenu m = MenuFor(project.get(), {c.kind, 0});
+        const std::string menu = {m.show ? 'm' : '-', m.insert ? 'i' : '-', m.remove ? 'd' : '-',
+                                  m.properties ? 'p' : '-'};
+        EXPECT_EQ(menu, c.menu) << int(c.kind);
         EXPECT_FALSE(MenuFor(nullptr, {c.kind, 0}).show) << int(c.kind);
         EXPECT_EQ(DialogFor({c.kind, 0}), c.dialog) << int(c.kind);
     }
@@ -78,65 +92,37 @@ TEST_F(TemplateEdit, MenusAndDialogsGoByKindNotText) {
 TEST_F(TemplateEdit, InsertFillsTheNextSlotAndCountsItOnlyOnOk) {
     AddLinks(2);
     AddLogos(1);
-    std::vector<std::string> seen;
-    bool answer = false;
-    auto dialog = [&](ItemDialog d, int index) {
-        const LaunchSettings& s = *project->Settings;
-        if (d == ItemDialog::Hyperlink)
-            seen.push_back("link " + std::to_string(index) + " " + TextOf(s.HotSpotText[index]) +
-                           " " + TextOf(s.HotSpotCommand[index]) + " [" +
-                           TextOf(s.HotSpotCommandDataA[index]) + "]");
-        if (d == ItemDialog::Logo)
-            seen.push_back("logo " + std::to_string(index) + " [" +
-                           TextOf(s.LogoBitmapName[index]) + "] mask " +
-                           std::to_string(s.LogoBitmapMaskColorR[index]) + "," +
-                           std::to_string(s.LogoBitmapMaskColorG[index]));
-        return answer;
+    S().HotSpotText[2] = "stale";  // whatever the slot held comes back after Cancel
+    Strings seen;
+    bool ok = false;
+    // Records what the dialog is given, then edits the slot as a user would.
+    auto dialog = [&](ItemDialog d, int i) {
+        seen.push_back(d == ItemDialog::Hyperlink ? Link(i) : Logo(i));
+        S().HotSpotText[i] = "typed";
+        S().LogoBitmapLocation[i] = {9, 9};
+        return ok;
     };
-
-    // Cancel: counts unchanged and the slot as it was (empty).
+    const std::string emptyLink = Link(2), emptyLogo = Logo(1);
     EXPECT_FALSE(InsertNewItem(project.get(), {NodeKind::HyperlinkCategory, 0}, dialog));
     EXPECT_FALSE(InsertNewItem(project.get(), {NodeKind::LogoCategory, 0}, dialog));
-    EXPECT_EQ(S().NumberOfHotSpots, 2);
-    EXPECT_EQ(S().NumberOfLogosToDraw, 1);
-    EXPECT_FALSE(S().HotSpotText[2] || S().HotSpotCommand[2] || S().HotSpotCommandDataA[2]);
-    EXPECT_FALSE(S().LogoBitmapName[1]);
-    EXPECT_EQ(S().LogoBitmapMaskColorR[1], 0);
+    EXPECT_EQ(S().NumberOfHotSpots * 100 + S().NumberOfLogosToDraw, 201);
+    EXPECT_EQ(Link(2), emptyLink);
+    EXPECT_EQ(Logo(1), emptyLogo);
 
     // OK, from a category and from one of its items alike.
-    answer = true;
+    ok = true;
     EXPECT_TRUE(InsertNewItem(project.get(), {NodeKind::Hyperlink, 0}, dialog));
     EXPECT_TRUE(InsertNewItem(project.get(), {NodeKind::Logo, 0}, dialog));
-    EXPECT_EQ(S().NumberOfHotSpots, 3);
-    EXPECT_EQ(S().NumberOfLogosToDraw, 2);
-    EXPECT_EQ(seen,
-              (std::vector<std::string>{"link 2 New Command OPEN []", "logo 1 [] mask 255,0",
-                                        "link 2 New Command OPEN []", "logo 1 [] mask 255,0"}));
-    EXPECT_EQ(TextOf(S().HotSpotCommandDataB[2]), "");
-    EXPECT_TRUE(S().HotSpotCommandDataB[2].has_value());
+    EXPECT_EQ(S().NumberOfHotSpots * 100 + S().NumberOfLogosToDraw, 302);
+    EXPECT_EQ(TextOf(S().HotSpotText[2]), "typed");
+    const std::string link = "New Command OPEN [|] 0,0", logo = "[] at 0 from 0 a0 r0 mask 255,0,0";
+    EXPECT_EQ(seen, (Strings{link, logo, link, logo}));
 
-    // Nodes that take no insert, and no project.
     for (NodeKind k : {NodeKind::Root, NodeKind::Background, NodeKind::Audio})
         EXPECT_FALSE(InsertNewItem(project.get(), {k, 0}, dialog));
     EXPECT_FALSE(InsertNewItem(nullptr, {NodeKind::HyperlinkCategory, 0}, dialog));
     EXPECT_EQ(seen.size(), 4u);
     EXPECT_TRUE(box.services.messages.empty());
-}
-
-TEST_F(TemplateEdit, CancelPutsBackWhatTheDialogChanged) {
-    AddLinks(1);
-    S().HotSpotText[1] = "stale";  // whatever the slot held comes back
-    auto editsThenCancels = [&](ItemDialog, int index) {
-        project->Settings->HotSpotText[index] = "typed";
-        project->Settings->LogoBitmapLocation[index] = {9, 9};
-        return false;
-    };
-    EXPECT_FALSE(InsertNewItem(project.get(), {NodeKind::HyperlinkCategory, 0}, editsThenCancels));
-    EXPECT_FALSE(InsertNewItem(project.get(), {NodeKind::LogoCategory, 0}, editsThenCancels));
-    EXPECT_EQ(TextOf(S().HotSpotText[1]), "stale");
-    EXPECT_FALSE(S().HotSpotCommand[1]);
-    EXPECT_EQ(S().LogoBitmapLocation[0], (platform::Point{0, 0}));
-    EXPECT_FALSE(S().LogoBitmapName[0]);
 }
 
 TEST_F(TemplateEdit, TheSixteenthItemIsRefused) {
@@ -149,8 +135,8 @@ TEST_F(TemplateEdit, TheSixteenthItemIsRefused) {
     EXPECT_FALSE(InsertNewItem(project.get(), {NodeKind::Logo, 3}, ok));
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(box.services.messages,
-              (Messages{"Already reached the maximum number of allowed hyperlinks.",
-                        "Already reached the maximum number of allowed Bitmaps / Logos."}));
+              (Strings{"Already reached the maximum number of allowed hyperlinks.",
+                       "Already reached the maximum number of allowed Bitmaps / Logos."}));
     EXPECT_EQ(S().NumberOfHotSpots, MAX_HOTSPOTS);
     EXPECT_EQ(S().NumberOfLogosToDraw, MAX_LOGOS);
 }
@@ -158,40 +144,23 @@ TEST_F(TemplateEdit, TheSixteenthItemIsRefused) {
 TEST_F(TemplateEdit, DeleteMovesTheLaterSlotsUpWithAllTheyHold) {
     AddLinks(3);
     AddLogos(3);
+    const Strings links = {Link(0), Link(2)}, logos = {Logo(1), Logo(2)};
+    const std::string emptyLink = Link(5), emptyLogo = Logo(5);
     box.services.ScriptAnswers({MessageAnswer::No, MessageAnswer::Yes, MessageAnswer::Yes});
     EXPECT_FALSE(DeleteTemplateItem(project.get(), {NodeKind::Logo, 0}));  // answered No
     EXPECT_EQ(S().NumberOfLogosToDraw, 3);
     EXPECT_TRUE(DeleteTemplateItem(project.get(), {NodeKind::Logo, 0}));
     EXPECT_TRUE(DeleteTemplateItem(project.get(), {NodeKind::Hyperlink, 1}));
+    const std::string askLogo =
+        "Are you sure you want to permanently delete the Bitmap / Logo file:\n\nres\\logo0.bmp ?";
     EXPECT_EQ(box.services.messages,
-              (Messages{"Are you sure you want to permanently delete the Bitmap / Logo file:\n\n"
-                        "res\\logo0.bmp ?",
-                        "Are you sure you want to permanently delete the Bitmap / Logo file:\n\n"
-                        "res\\logo0.bmp ?",
-                        "Are you sure you want to permanently delete the hyperlink:\n\nLink 1 ?"}));
-
-    ASSERT_EQ(S().NumberOfLogosToDraw, 2);
-    for (int i = 0; i < 2; ++i) {
-        const int was = i + 1;
-        EXPECT_EQ(TextOf(S().LogoBitmapName[i]), "res\\logo" + std::to_string(was) + ".bmp");
-        EXPECT_EQ(S().LogoBitmapLocation[i], (platform::Point{was, was}));
-        EXPECT_EQ(S().AnimateLogo[i], was % 2);
-        EXPECT_EQ(S().LogoBitmapAnimateLocation[i], (platform::Point{-was, -was}));
-        EXPECT_EQ(S().ResizeLogo[i], was % 2);
-        EXPECT_EQ(S().LogoBitmapMaskColorR[i], 10 * was);
-        EXPECT_EQ(S().LogoBitmapMaskColorG[i], 20 * was);
-        EXPECT_EQ(S().LogoBitmapMaskColorB[i], 30 * was);
-    }
-    EXPECT_FALSE(S().LogoBitmapName[2]);
-    EXPECT_EQ(S().LogoBitmapMaskColorB[2], 0);
-
-    ASSERT_EQ(S().NumberOfHotSpots, 2);
-    EXPECT_EQ(TextOf(S().HotSpotText[0]), "Link 0");
-    EXPECT_EQ(TextOf(S().HotSpotText[1]), "Link 2");
-    EXPECT_EQ(TextOf(S().HotSpotCommandDataA[1]), "setup2.exe");
-    EXPECT_EQ(TextOf(S().HotSpotCommandDataB[1]), "/q2");
-    EXPECT_EQ(S().HotSpotRect[1], (platform::Rect{2, 20, 0, 0}));
-    EXPECT_FALSE(S().HotSpotText[2] || S().HotSpotCommand[2]);
+              (Strings{askLogo, askLogo,
+                       "Are you sure you want to permanently delete the hyperlink:\n\nLink 1 ?"}));
+    EXPECT_EQ(S().NumberOfLogosToDraw * 100 + S().NumberOfHotSpots, 202);
+    EXPECT_EQ((Strings{Logo(0), Logo(1)}), logos);  // each with its own mask colour
+    EXPECT_EQ((Strings{Link(0), Link(1)}), links);
+    EXPECT_EQ(Logo(2), emptyLogo);
+    EXPECT_EQ(Link(2), emptyLink);
 
     // Nodes that are no item, slots out of range, no project: nothing asked.
     box.services.messages.clear();
