@@ -29,3 +29,4 @@ void RegisterShowCommand(CLI::App& app, CliContext& context);
 void RegisterCodecCommands(CLI::App& app, CliContext& context);
 void RegisterResaveCommand(CLI::App& app, CliContext& context);
 void RegisterRenderCommand(CLI::App& app, CliContext& context);
+void RegisterBuildCommand(CLI::App& app, CliContext& context);

@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     RegisterCodecCommands(app, context);
     RegisterResaveCommand(app, context);
     RegisterRenderCommand(app, context);
+    RegisterBuildCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -1,0 +1,54 @@
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <system_error>
+
+#include "cli/cli_context.h"
+#include "cli/folder_argument.h"
+#include "editor/project_build.h"
+#include "engine/installer_wnd.h"
+
+namespace {
+
+struct BuildOptions {
+    std::string folder;
+    std::string runtime;
+};
+
+// Velomar.exe beside this program, as the editor takes it from its own folder.
+std::string DefaultRuntime() {
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return (ec ? std::filesystem::path("Velomar.exe") : self.parent_path() / "Velomar.exe")
+        .string();
+}
+
+int Build(const BuildOptions& options) {
+    CInstallerWnd project(options.folder);
+    if (!project.LoadSettings()) return kExitFailure;
+    const std::string runtime = options.runtime.empty() ? DefaultRuntime() : options.runtime;
+    // The final question (open the folder?) belongs to the editor; here it is No.
+    return BuildProject(&project, runtime) == BuildResult::Built ? kExitOk : kExitFailure;
+}
+
+}  // namespace
+
+void RegisterBuildCommand(CLI::App& app, CliContext& context) {
+    auto options = std::make_shared<BuildOptions>();
+    CLI::App* cmd = app.add_subcommand(
+        "build",
+        "Build the project as Build Current Project does: write autorun.inf, copy the runtime "
+        "in as Velomar.exe and delete the files in res that nothing names (neither the "
+        "settings nor a link's relative RUN or OPEN command). AppSetup.dat is read, not "
+        "rewritten.");
+    cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
+    cmd->add_option("--runtime", options->runtime,
+                    "The Windows runtime to copy (default: Velomar.exe beside this program)")
+        ->check(CLI::Validator(
+            [](std::string& file) {
+                return file.empty() ? std::string("--runtime is empty") : std::string();
+            },
+            "FILE", "non-empty file name"));
+    cmd->callback([&context, options] { context.status = Build(*options); });
+}

@@ -1,0 +1,192 @@
+#include "editor/template_edit.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "engine/installer_wnd.h"
+#include "platform/platform.h"
+
+namespace {
+
+platform::MessageAnswer Ask(const std::string& text, platform::MessageButtons buttons) {
+    return platform::Current().services->ShowMessage(text, buttons);
+}
+
+bool IsLinkSide(NodeKind kind) {
+    return kind == NodeKind::HyperlinkCategory || kind == NodeKind::Hyperlink;
+}
+bool IsLogoSide(NodeKind kind) { return kind == NodeKind::LogoCategory || kind == NodeKind::Logo; }
+
+struct LinkSlot {
+    OwnedString text, command, dataA, dataB;
+    platform::Rect rect;
+};
+
+LinkSlot TakeLink(LaunchSettings& s, int i) {
+    return {std::exchange(s.HotSpotText[i], std::nullopt),
+            std::exchange(s.HotSpotCommand[i], std::nullopt),
+            std::exchange(s.HotSpotCommandDataA[i], std::nullopt),
+            std::exchange(s.HotSpotCommandDataB[i], std::nullopt),
+            std::exchange(s.HotSpotRect[i], {})};
+}
+
+void PutLink(LaunchSettings& s, int i, LinkSlot slot) {
+    s.HotSpotText[i] = std::move(slot.text);
+    s.HotSpotCommand[i] = std::move(slot.command);
+    s.HotSpotCommandDataA[i] = std::move(slot.dataA);
+    s.HotSpotCommandDataB[i] = std::move(slot.dataB);
+    s.HotSpotRect[i] = slot.rect;
+}
+
+// What the file keeps of a logo. The loaded bitmaps stay where they are: the
+// animation may hold one, and the refresh that follows every change reloads
+// them all.
+struct LogoSlot {
+    OwnedString name;
+    platform::Point location, animateFrom;
+    std::int32_t animate = 0, resize = 0;
+    std::uint8_t maskR = 0, maskG = 0, maskB = 0;
+};
+
+LogoSlot TakeLogo(LaunchSettings& s, int i) {
+    LogoSlot slot;
+    slot.name = std::exchange(s.LogoBitmapName[i], std::nullopt);
+    slot.location = std::exchange(s.LogoBitmapLocation[i], {});
+    slot.animateFrom = std::exchange(s.LogoBitmapAnimateLocation[i], {});
+    slot.animate = std::exchange(s.AnimateLogo[i], 0);
+    slot.resize = std::exchange(s.ResizeLogo[i], 0);
+    slot.maskR = std::exchange(s.LogoBitmapMaskColorR[i], 0);
+    slot.maskG = std::exchange(s.LogoBitmapMaskColorG[i], 0);
+    slot.maskB = std::exchange(s.LogoBitmapMaskColorB[i], 0);
+    return slot;
+}
+
+void PutLogo(LaunchSettings& s, int i, LogoSlot slot) {
+    s.LogoBitmapName[i] = std::move(slot.name);
+    s.LogoBitmapLocation[i] = slot.location;
+    s.LogoBitmapAnimateLocation[i] = slot.animateFrom;
+    s.AnimateLogo[i] = slot.animate;
+    s.ResizeLogo[i] = slot.resize;
+    s.LogoBitmapMaskColorR[i] = slot.maskR;
+    s.LogoBitmapMaskColorG[i] = slot.maskG;
+    s.LogoBitmapMaskColorB[i] = slot.maskB;
+}
+
+// The counts come from the file; a record outside the slots is no place to add.
+bool NextSlot(std::int32_t count, int max, const char* limitMessage, int* slot) {
+    if (count >= max) {
+        Ask(limitMessage, platform::MessageButtons::Ok);
+        return false;
+    }
+    if (count < 0) return false;
+    *slot = count;
+    return true;
+}
+
+bool InsertLink(LaunchSettings& s, const ShowItemDialog& showDialog) {
+    int n = 0;
+    if (!NextSlot(s.NumberOfHotSpots, MAX_HOTSPOTS,
+                  "Already reached the maximum number of allowed hyperlinks.", &n))
+        return false;
+    LinkSlot before = TakeLink(s, n);
+    PutLink(s, n, {"New Command", "OPEN", "", "", {}});  // the shared colours and size apply
+    if (!showDialog(ItemDialog::Hyperlink, n)) {
+        PutLink(s, n, std::move(before));
+        return false;
+    }
+    s.NumberOfHotSpots = n + 1;
+    return true;
+}
+
+bool InsertLogo(LaunchSettings& s, const ShowItemDialog& showDialog) {
+    int n = 0;
+    if (!NextSlot(s.NumberOfLogosToDraw, MAX_LOGOS,
+                  "Already reached the maximum number of allowed Bitmaps / Logos.", &n))
+        return false;
+    LogoSlot before = TakeLogo(s, n);
+    LogoSlot fresh;
+    fresh.name = "";
+    fresh.maskR = 255;
+    PutLogo(s, n, std::move(fresh));
+    if (!showDialog(ItemDialog::Logo, n)) {
+        PutLogo(s, n, std::move(before));
+        return false;
+    }
+    s.NumberOfLogosToDraw = n + 1;
+    return true;
+}
+
+bool Confirm(const char* question, const std::string& name) {
+    return Ask(question + name + " ?", platform::MessageButtons::YesNo) ==
+           platform::MessageAnswer::Yes;
+}
+
+}  // namespace
+
+ItemMenu MenuFor(const CInstallerWnd* project, TemplateNode node) {
+    if (!project) return {};
+    switch (node.kind) {
+        case NodeKind::HyperlinkCategory:
+        case NodeKind::LogoCategory:
+            return {true, true, false, false};
+        case NodeKind::Hyperlink:
+        case NodeKind::Logo:
+            return {true, false, true, true};
+        case NodeKind::Audio:
+        case NodeKind::Background:
+            return {true, false, false, true};
+        case NodeKind::Root:
+            break;
+    }
+    return {};
+}
+
+ItemDialog DialogFor(TemplateNode node) {
+    switch (node.kind) {
+        case NodeKind::Background:
+            return ItemDialog::Background;
+        case NodeKind::Audio:
+            return ItemDialog::Audio;
+        case NodeKind::Hyperlink:
+            return ItemDialog::Hyperlink;
+        case NodeKind::Logo:
+            return ItemDialog::Logo;
+        default:
+            return ItemDialog::None;
+    }
+}
+
+bool InsertNewItem(CInstallerWnd* project, TemplateNode node, const ShowItemDialog& showDialog) {
+    if (!project) return false;
+    if (IsLinkSide(node.kind)) return InsertLink(*project->Settings, showDialog);
+    if (IsLogoSide(node.kind)) return InsertLogo(*project->Settings, showDialog);
+    return false;
+}
+
+bool DeleteTemplateItem(CInstallerWnd* project, TemplateNode node) {
+    if (!project) return false;
+    LaunchSettings& s = *project->Settings;
+    const int i = node.index;
+    if (node.kind == NodeKind::Hyperlink) {
+        if (i < 0 || i >= s.NumberOfHotSpots || s.NumberOfHotSpots > MAX_HOTSPOTS) return false;
+        if (!Confirm("Are you sure you want to permanently delete the hyperlink:\n\n",
+                     TextOf(s.HotSpotText[i])))
+            return false;
+        const int last = --s.NumberOfHotSpots;
+        for (int k = i; k < last; ++k) PutLink(s, k, TakeLink(s, k + 1));
+        TakeLink(s, last);
+        return true;
+    }
+    if (node.kind == NodeKind::Logo) {
+        if (i < 0 || i >= s.NumberOfLogosToDraw || s.NumberOfLogosToDraw > MAX_LOGOS) return false;
+        if (!Confirm("Are you sure you want to permanently delete the Bitmap / Logo file:\n\n",
+                     TextOf(s.LogoBitmapName[i])))
+            return false;
+        const int last = --s.NumberOfLogosToDraw;
+        for (int k = i; k < last; ++k) PutLogo(s, k, TakeLogo(s, k + 1));
+        TakeLogo(s, last);
+        return true;
+    }
+    return false;
+}

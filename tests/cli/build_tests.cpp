@@ -1,0 +1,110 @@
+// velomarforge-cli build on a copy of the sample project: the disc folder it
+// leaves, the files it keeps and removes, and its failures.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "../support/project_sandbox.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace sandbox;
+
+const std::string kAutorun = "[autorun]\r\nopen=Velomar.exe\r\nicon=Velomar.exe\r\n";
+
+std::vector<std::string> FilesUnder(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::recursive_directory_iterator(folder))
+        names.push_back(fs::relative(e.path(), folder).string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The sample, with a manual in res\ that only a link opens, an orphan, and a
+// sub-folder.
+class CliBuild : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::copy(VELOMAR_SOURCE_DIR "/examples/sample", box.folder.Path(),
+                 fs::copy_options::recursive);
+        WriteBytes(box.folder.File("res/Manual.PDF"), "manual");
+        WriteBytes(box.folder.File("res/orphan.bmp"), "no longer used");
+        fs::create_directory(box.folder.File("res/extra"));
+        WriteBytes(box.folder.File("res/extra/notes.txt"), "kept");
+        auto project = box.NewProject();
+        ASSERT_TRUE(project->LoadSettings());
+        project->Settings->HotSpotCommandDataA[1] = "res\\manual.pdf";  // an OPEN link
+        ASSERT_EQ(TextOf(project->Settings->HotSpotCommand[1]), "OPEN");
+        ASSERT_TRUE(project->SaveSettings());
+        settings = box.SettingsBytes();
+        WriteBytes(runtime.File("Velomar.exe"), "MZ runtime");
+    }
+
+    ProjectSandbox box;
+    TempFolder runtime;
+    std::string settings;
+};
+
+TEST_F(CliBuild, LeavesAFolderReadyForTheDisc) {
+    EXPECT_EQ(RunCli({"build", box.folder.Path(), "--runtime", runtime.File("Velomar.exe")}),
+              (CliRun{0, "", ""}));
+    EXPECT_EQ(ReadBytes(box.folder.File("autorun.inf")), kAutorun);
+    EXPECT_EQ(ReadBytes(box.folder.File("Velomar.exe")), "MZ runtime");
+    EXPECT_EQ(box.SettingsBytes(), settings);  // read, not rewritten
+    EXPECT_EQ(FilesUnder(box.folder.File("res")),
+              (std::vector<std::string>{"Manual.PDF", "background.bmp", "disc.bmp", "extra",
+                                        "extra/notes.txt", "hover.wav", "startup.wav",
+                                        "tagline.bmp", "title.bmp"}));
+    EXPECT_TRUE(fs::is_regular_file(box.folder.File("docs/readme.txt")));
+}
+
+TEST_F(CliBuild, Failures) {
+    const std::string missing = runtime.File("none/Velomar.exe");
+    EXPECT_EQ(RunCli({"build", box.folder.Path(), "--runtime", missing}),
+              (CliRun{1, "",
+                      "Failed to open the specified file:\n" + missing +
+                          "\nFailed to copy the runtime to the project directory!\n"}));
+    EXPECT_EQ(ReadBytes(box.folder.File("autorun.inf")), kAutorun);  // written before the copy
+    EXPECT_FALSE(fs::exists(box.folder.File("Velomar.exe")));
+    EXPECT_TRUE(fs::exists(box.folder.File("res/orphan.bmp")));  // nothing cleaned
+
+    fs::remove_all(box.folder.File("res"));
+    EXPECT_EQ(RunCli({"build", box.folder.Path(), "--runtime", runtime.File("Velomar.exe")}),
+              (CliRun{1, "", "Unexpected error! Can't locate the RES folder!\n"}));
+
+    EXPECT_EQ(
+        RunCli({"build", runtime.File("no project"), "--runtime", runtime.File("Velomar.exe")}),
+        (CliRun{1, "", "Failed to open the InstalledWnd.ini file!\n"}));
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"build"},
+                                                 {"build", ""},
+                                                 {"build", box.folder.Path(), "--runtime", ""},
+                                                 {"build", box.folder.Path(), "--runtime"}})
+        EXPECT_EQ(RunCli(args).status, 2) << ::testing::PrintToString(args);
+}
+
+// Without --runtime the program takes Velomar.exe from its own folder.
+TEST_F(CliBuild, RuntimeBesideTheProgramByDefault) {
+    TempFolder install;
+    const std::string program = install.File("velomarforge-cli");
+    fs::copy_file(VELOMAR_BINARY_DIR "/bin/velomarforge-cli", program);
+    auto run = [&] {
+        const std::string command =
+            "'" + program + "' build '" + box.folder.Path() + "' 2>'" + install.File("err") + "'";
+        const int raw = std::system(command.c_str());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    };
+    EXPECT_EQ(run(), 1);
+    EXPECT_EQ(ReadBytes(install.File("err")), "Failed to open the specified file:\n" +
+                                                  install.File("Velomar.exe") +
+                                                  "\nFailed to copy the runtime to the project "
+                                                  "directory!\n");
+    WriteBytes(install.File("Velomar.exe"), "MZ beside");
+    EXPECT_EQ(run(), 0) << ReadBytes(install.File("err"));
+    EXPECT_EQ(ReadBytes(box.folder.File("Velomar.exe")), "MZ beside");
+}
+
+}  // namespace

@@ -1,0 +1,401 @@
+// The property dialogs' logic without widgets: what each form shows for a
+// record (load), what OK writes back (store), and the messages that keep the
+// dialog open with nothing stored.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "../support/project_sandbox.h"
+#include "editor/dialogs/audio_form.h"
+#include "editor/dialogs/background_form.h"
+#include "editor/dialogs/hyperlink_form.h"
+#include "editor/dialogs/logo_form.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace sandbox;
+using Messages = std::vector<std::string>;
+
+const std::string kInteger = "Please enter an integer.";
+const std::string kCorrupt = "Corrupted project file!";
+
+std::string OnOff(bool on, const char* name) { return on ? std::string(" ") + name : ""; }
+
+// One line per form, so a table row states everything a dialog would show.
+std::string Shown(const BackgroundForm& f) {
+    if (!f.colourMode) return "bitmap [" + f.bitmapPath + "]";
+    return "colour [" + f.colourText + "]" + OnOff(f.dithered, "dithered") +
+           (f.direction == BackgroundForm::DitherHoriz ? " horiz" : " vert") +
+           (f.endColour == BackgroundForm::DitherToWhite ? " white" : " black") +
+           OnOff(f.DitherChoicesEnabled(), "radios");
+}
+std::string Shown(const LogoForm& f) {
+    return "[" + f.bitmapPath + "] " + f.x + "," + f.y + " " + f.maskColour +
+           OnOff(f.animate, "animate") + " from " + f.startX + "," + f.startY + " delay " +
+           f.delay + OnOff(f.scale, "scale");
+}
+const char* ActionName(LinkAction a) {
+    const char* names[] = {"none", "cd", "folder", "web", "run", "quit"};
+    return names[int(a)];
+}
+std::string Shown(const HyperlinkForm& f) {
+    return std::string(ActionName(f.action)) + (f.absolute ? " abs" : " rel") +
+           OnOff(f.pathKindEnabled, "kinds") + OnOff(f.browseEnabled, "browse") + " A" +
+           (f.dataAEnabled ? "" : "-") + "[" + f.dataA + "] B" + (f.dataBEnabled ? "" : "-") + "[" +
+           f.dataB + "]";
+}
+
+class Forms : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directory(box.folder.File("res"));
+        WriteBytes(box.folder.File("res/logo.bmp"), "in project");
+        WriteBytes(outside.File("new.bmp"), "from outside");
+        WriteBytes(outside.File("intro.wav"), "sound");
+    }
+    LaunchSettings& S() { return *project->Settings; }
+    const Messages& Said() const { return box.services.messages; }
+
+    ProjectSandbox box;
+    TempFolder outside;
+    std::unique_ptr<CInstallerWnd> project = box.NewProject();
+};
+
+TEST_F(Forms, BackgroundLoad) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"@@0000000d0000ff", "colour [0x0000ff] dithered vert white radios"},
+        {"@@000000130000ff", "colour [0x0000ff] dithered horiz black radios"},
+        {"@@00000001abCDef", "colour [0xabCDef] vert black"},
+        {"@@00000000123456", "colour [] vert black"},  // no colour bit: no colour text
+        {"@@0000000b12", "colour [0x12] dithered horiz white radios"},
+        {"@@", "colour [] vert black"},
+        {"res\\logo.bmp", "bitmap [" + box.folder.File("res/logo.bmp") + "]"},
+        {"", "bitmap []"},
+    };
+    for (const auto& [stored, shown] : cases) {
+        S().BackGroundBitmapName = stored;
+        BackgroundForm form;
+        form.Load(*project);
+        EXPECT_EQ(Shown(form), shown) << stored;
+    }
+}
+
+TEST_F(Forms, BackgroundStore) {
+    const std::string badColour = "Color must be in the format: 0xRRGGBB";
+    auto colour = [](std::string text, bool dithered, int direction, int end) {
+        BackgroundForm f;
+        f.colourMode = true;
+        f.colourText = std::move(text);
+        f.dithered = dithered;
+        f.direction = direction;
+        f.endColour = end;
+        return f;
+    };
+    auto bitmap = [](std::string path) {
+        BackgroundForm f;
+        f.bitmapPath = std::move(path);
+        return f;
+    };
+    const struct {
+        BackgroundForm form;
+        std::string stored;  // "": refused, the old value stays
+        Messages messages;
+    } cases[] = {
+        {colour("0x0000ff", true, 1, 0), "@@0000000d0000ff", {}},
+        {colour("0x0000ff", true, 0, 0), "@@0000000b0000ff", {}},
+        {colour("0x0000ff", true, 1, 1), "@@000000150000ff", {}},
+        {colour("0xzz0000", true, 0, 1), "@@00000013zz0000", {}},
+        {colour("0xFF0000", false, 0, 0), "@@00000001FF0000", {}},
+        {colour("0X00FF00", false, 0, 0), "", {badColour}},
+        {colour("", false, 0, 0), "", {badColour}},
+        {bitmap(box.folder.File("res/logo.bmp")), "res\\logo.bmp", {}},
+        {bitmap(outside.File("new.bmp")), "res\\new.bmp", {}},
+        {bitmap(""),
+         "",
+         {"Failed to open the specified file:\n",
+          "Failed to access the specified bitmap file.\nPlease select another."}},
+    };
+    for (const auto& c : cases) {
+        S().BackGroundBitmapName = "old";
+        box.services.messages.clear();
+        EXPECT_EQ(c.form.Store(*project), !c.stored.empty()) << c.stored;
+        EXPECT_EQ(TextOf(S().BackGroundBitmapName), c.stored.empty() ? "old" : c.stored);
+        EXPECT_EQ(Said(), c.messages) << c.stored;
+    }
+    EXPECT_EQ(ReadBytes(box.folder.File("res/new.bmp")), "from outside");
+}
+
+TEST_F(Forms, AudioStoresBothOrNothing) {
+    S().StartupWaveFile = "res\\old.wav";
+    S().HotSpotWaveFile = "res\\hover.wav";
+    AudioForm form;
+    form.Load(*project);
+    EXPECT_EQ(form.introWave + " " + form.hoverWave, "res\\old.wav res\\hover.wav");
+
+    form.introWave = outside.File("intro.wav");
+    form.hoverWave = "/no/such/hover.wav";
+    EXPECT_FALSE(form.Store(*project));
+    form.hoverWave = "";
+    form.introWave = "C:/music/intro.wav";
+    EXPECT_FALSE(form.Store(*project));
+    EXPECT_EQ(
+        Said(),
+        (Messages{"Failed to open the specified file:\n/no/such/hover.wav",
+                  "Failed to access the specified Hyperlink wav file.\nPlease select another.",
+                  "Failed to open the specified file:\nC:/music/intro.wav",
+                  "Failed to access the specified Intro wav file.\nPlease select another."}));
+    EXPECT_EQ(TextOf(S().StartupWaveFile), "res\\old.wav");
+
+    form.introWave = outside.File("intro.wav");
+    EXPECT_TRUE(form.Store(*project));
+    EXPECT_EQ(TextOf(S().StartupWaveFile), "res\\intro.wav");
+    EXPECT_EQ(TextOf(S().HotSpotWaveFile), "");  // a cleared field removes the sound
+    EXPECT_EQ(ReadBytes(box.folder.File("res/intro.wav")), "sound");
+}
+
+TEST_F(Forms, LogoLoad) {
+    S().LogoBitmapName[0] = "res\\logo.bmp";
+    S().LogoBitmapLocation[0] = {10, 20};
+    S().LogoBitmapMaskColorG[0] = 255;
+    S().AnimateLogo[0] = 1;
+    S().LogoBitmapAnimateLocation[0] = {-100, 300};
+    S().ResizeLogo[0] = 1;
+    S().LogoBitmapName[1] = "";  // a new logo
+    S().LogoBitmapMaskColorR[1] = 255;
+    S().LogoBitmapAnimateLocation[1] = {7, 7};
+    S().ResizeLogo[1] = 1;
+    S().LogoAnnimationDelay = 25;
+
+    LogoForm animated, still, corrupt;
+    ASSERT_TRUE(animated.Load(*project, 0));
+    ASSERT_TRUE(still.Load(*project, 1));
+    EXPECT_EQ(Shown(animated), "[" + box.folder.File("res/logo.bmp") +
+                                   "] 10,20 0x00ff00 animate from -100,300 delay 25 scale");
+    EXPECT_EQ(Shown(still), "[] 0,0 0xff0000 from 0,0 delay 25");  // the shared delay shows
+    EXPECT_FALSE(corrupt.Load(*project, 2));                       // no name entry at all
+    EXPECT_FALSE(corrupt.Load(*project, MAX_LOGOS));
+    EXPECT_EQ(Said(), (Messages{kCorrupt, kCorrupt}));
+
+    // The hidden "Scale Bitmap / Logo" passes ResizeLogo through unchanged.
+    ASSERT_TRUE(animated.Store(*project, 0));
+    EXPECT_EQ(S().ResizeLogo[0], 1);
+    EXPECT_EQ(TextOf(S().LogoBitmapName[0]), "res\\logo.bmp");
+}
+
+TEST_F(Forms, LogoStore) {
+    const std::string cannotOpen =
+        "Failed to open the specified Bitmap / Logo  file.\n\nPlease verify the file exists and is "
+        "not in use by another application.";
+    LogoForm base;
+    base.bitmapPath = box.folder.File("res/logo.bmp");
+    base.x = "12";
+    base.y = " -3 ";
+    base.maskColour = "0x00ff00";
+    base.startX = "640";
+    base.startY = "26";
+    base.delay = "40";
+    auto with = [&](auto change) {
+        LogoForm f = base;
+        change(f);
+        return f;
+    };
+    const struct {
+        LogoForm form;
+        std::string name;  // "": refused, nothing stored
+        Messages messages;
+        int delayAfter;
+    } cases[] = {
+        {base, "res\\logo.bmp", {}, 15},  // a still logo leaves the shared delay alone
+        {with([](LogoForm& f) { f.animate = true; }), "res\\logo.bmp", {}, 40},
+        {with([](LogoForm& f) { f.bitmapPath = "RES\\LOGO.BMP"; }), "res\\LOGO.BMP", {}, 15},
+        {with([&](LogoForm& f) { f.bitmapPath = outside.File("new.bmp"); }),
+         "res\\new.bmp",
+         {},
+         15},
+        {with([](LogoForm& f) { f.x = "12px"; }), "", {kInteger}, 15},
+        {with([](LogoForm& f) { f.delay = "", f.animate = true; }), "", {kInteger}, 15},
+        {with([](LogoForm& f) { f.startY = "99999999999"; }), "", {kInteger}, 15},
+        {with([](LogoForm& f) { f.bitmapPath = ""; }), "", {cannotOpen}, 15},
+        {with([&](LogoForm& f) { f.bitmapPath = box.folder.Path(); }), "", {cannotOpen}, 15},
+    };
+    for (const auto& c : cases) {
+        S().LogoBitmapName[3] = "res\\before.bmp";
+        S().LogoBitmapLocation[3] = {1, 1};
+        S().LogoAnnimationDelay = 15;
+        box.services.messages.clear();
+        const bool ok = !c.name.empty();
+        EXPECT_EQ(c.form.Store(*project, 3), ok) << c.form.bitmapPath << " " << c.form.x;
+        EXPECT_EQ(Said(), c.messages) << c.form.bitmapPath;
+        EXPECT_EQ(S().LogoAnnimationDelay, c.delayAfter) << c.form.bitmapPath;
+        EXPECT_EQ(TextOf(S().LogoBitmapName[3]), ok ? c.name : "res\\before.bmp");
+        LogoForm stored;
+        ASSERT_TRUE(stored.Load(*project, 3));
+        if (ok) {
+            EXPECT_EQ(stored.x + "," + stored.y + " " + stored.maskColour, "12,-3 0x00ff00");
+            EXPECT_EQ(S().LogoBitmapAnimateLocation[3], (platform::Point{640, 26}));
+        } else {
+            EXPECT_EQ(stored.x + "," + stored.y, "1,1");
+        }
+    }
+    EXPECT_EQ(ReadBytes(box.folder.File("res/new.bmp")), "from outside");
+}
+
+TEST_F(Forms, WebAddresses) {
+    const std::pair<const char*, bool> cases[] = {
+        {"http://x", true},   {"HTTP:\\\\x", true}, {"ftp://x", true},  {"Ftp:\\\\x", true},
+        {"WwW.x", true},      {"https://x", false}, {"http:/x", false}, {"www", false},
+        {"C:\\Setup", false}, {"", false},          {" www.x", false}};
+    for (const auto& [text, web] : cases) EXPECT_EQ(IsWebAddress(text), web) << text;
+}
+
+TEST_F(Forms, LinkActionsAndPathKinds) {
+    const std::string web = DEFAULT_WEB_ADDRESS;
+    const std::pair<LinkAction, std::string> cases[] = {
+        {LinkAction::BrowseCd, "cd rel A-[] B-[]"},
+        {LinkAction::OpenFolder, "folder rel kinds A[] B-[]"},
+        {LinkAction::WebSite, "web abs A[" + web + "] B-[]"},
+        {LinkAction::RunProgram, "run rel kinds A[] B[]"},
+        {LinkAction::Quit, "quit rel A-[] B-[]"},
+    };
+    for (const auto& [action, shown] : cases) {
+        HyperlinkForm form;
+        form.dataA = "typed before";
+        form.dataB = "params";
+        form.ClickAction(action);
+        EXPECT_EQ(Shown(form), shown);
+    }
+    HyperlinkForm form;
+    form.ClickAction(LinkAction::RunProgram);
+    EXPECT_EQ(form.dataACaption + "|" + form.dataBCaption,
+              "Executable name / path|Optional cmd line params");
+    form.ClickPathKind(true);
+    EXPECT_EQ(Shown(form), "run abs kinds browse A[] B[]");
+    EXPECT_EQ(form.Browse(), LinkBrowse::File);
+    form.ClickPathKind(false);
+    EXPECT_EQ(Shown(form), "run rel kinds A[] B[]");
+    form.ClickAction(LinkAction::OpenFolder);
+    EXPECT_EQ(form.dataACaption, "Name / Path to the folder:");
+    EXPECT_EQ(form.Browse(), LinkBrowse::Folder);
+}
+
+TEST_F(Forms, LinkLoad) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"RUN setup.exe", "run rel kinds A[setup.exe] B[/q]"},
+        {"RUNABSOLUTE C:\\x.exe", "run abs kinds browse A[C:\\x.exe] B[/q]"},
+        {"OPEN ", "cd rel A-[] B-[/q]"},
+        {"OPEN docs", "folder rel kinds A[docs] B-[/q]"},
+        {"OPENABSOLUTE wWw.example.org", "web abs A[wWw.example.org] B-[/q]"},
+        {"OPENABSOLUTE C:\\Setup", "folder abs kinds browse A[C:\\Setup] B-[/q]"},
+        {"QUIT left over", "quit rel A-[] B-[]"},
+    };
+    S().HotSpotTextColorR = 255;
+    S().HotSpotTextHiliteColorB = 0x10;
+    S().HotSpotText[2] = "Install";
+    S().HotSpotRect[2] = {5, 6, 0, 0};
+    S().HotSpotCommandDataB[2] = "/q";
+    for (const auto& [stored, shown] : cases) {
+        const std::size_t space = stored.find(' ');
+        S().HotSpotCommand[2] = stored.substr(0, space);
+        S().HotSpotCommandDataA[2] = stored.substr(space + 1);
+        HyperlinkForm form;
+        ASSERT_TRUE(form.Load(*project, 2)) << stored;
+        EXPECT_EQ(Shown(form), shown);
+        EXPECT_EQ(form.label + " " + form.x + "," + form.y + " " + form.textColour + " " +
+                      form.hiliteColour,
+                  "Install 5,6 0xff0000 0x000010");
+    }
+
+    const std::pair<std::int32_t, std::string> sizes[] = {
+        {0, "20"}, {-24, "24"}, {24, "24"}, {INT32_MIN, "2147483648"}};
+    for (const auto& [stored, shown] : sizes) {
+        S().HotSpotFontSize = stored;
+        HyperlinkForm form;
+        ASSERT_TRUE(form.Load(*project, 2));
+        EXPECT_EQ(form.fontSize, shown) << stored;
+    }
+
+    S().HotSpotCommand[1] = "run";  // keywords are exact
+    HyperlinkForm form;
+    EXPECT_FALSE(form.Load(*project, 1));
+    EXPECT_FALSE(form.Load(*project, 3));  // no command entry
+    EXPECT_EQ(Said(), (Messages{kCorrupt, kCorrupt}));
+}
+
+TEST_F(Forms, LinkStore) {
+    HyperlinkForm base;
+    base.ClickAction(LinkAction::RunProgram);
+    base.dataA = "setup.exe";
+    base.dataB = "/quiet";
+    base.label = "Install";
+    base.x = "40";
+    base.y = "100";
+    base.textColour = "0xffffff";
+    base.hiliteColour = "zz00ff00";  // read from position 2 without a check
+    base.fontSize = "16";
+    auto with = [&](auto change) {
+        HyperlinkForm f = base;
+        change(f);
+        return f;
+    };
+    const std::string runEmpty =
+        "Please enter a program to run or file to open in the 'Executable name / path' edit cell.";
+    const std::string oneLine =
+        "A hyperlink's label, path and parameters must each be one line of text.";
+    using A = LinkAction;
+    const struct {
+        HyperlinkForm form;
+        std::string stored;  // "": refused, nothing stored
+        Messages messages;
+    } cases[] = {
+        {base, "RUN setup.exe /quiet -16", {}},
+        {with([](auto& f) { f.ClickPathKind(true); }), "RUNABSOLUTE setup.exe /quiet -16", {}},
+        {with([](auto& f) { f.ClickAction(A::Quit), f.dataA = "x"; }), "QUIT   -16", {}},
+        {with([](auto& f) { f.ClickAction(A::OpenFolder); }), "OPEN   -16", {}},
+        {with([](auto& f) { f.ClickAction(A::OpenFolder), f.ClickPathKind(true); }),
+         "OPENABSOLUTE   -16",
+         {}},
+        {with([](auto& f) { f.ClickAction(A::BrowseCd); }), "OPEN   -16", {}},
+        {with([](auto& f) { f.ClickAction(A::WebSite); }),
+         "OPENABSOLUTE " + std::string(DEFAULT_WEB_ADDRESS) + "  -16",
+         {}},
+        {with([](auto& f) { f.action = A::None; }), "QUIT   -16", {}},
+        {with([](auto& f) { f.fontSize = "-24"; }), "RUN setup.exe /quiet -24", {}},
+        {with([](auto& f) { f.fontSize = "0"; }), "RUN setup.exe /quiet 0", {}},
+        {with([](auto& f) { f.dataA = ""; }), "", {runEmpty}},
+        {with([](auto& f) { f.ClickPathKind(true), f.dataA = ""; }), "", {runEmpty}},
+        {with([](auto& f) { f.fontSize = "big"; }), "", {kInteger}},
+        {with([](auto& f) { f.y = "1.5"; }), "", {kInteger}},
+        {with([](auto& f) { f.label = "two\nlines"; }), "", {oneLine}},
+        {with([](auto& f) { f.dataA = "a.exe\r"; }), "", {oneLine}},
+        {with([](auto& f) { f.dataB = "/a\n/b"; }), "", {oneLine}},
+    };
+    auto record = [&] {
+        const LaunchSettings& s = *project->Settings;
+        return TextOf(s.HotSpotCommand[4]) + " " + TextOf(s.HotSpotCommandDataA[4]) + " " +
+               TextOf(s.HotSpotCommandDataB[4]) + " " + std::to_string(s.HotSpotFontSize);
+    };
+    for (const auto& c : cases) {
+        S().HotSpotCommand[4] = "OPEN";
+        S().HotSpotCommandDataA[4] = S().HotSpotCommandDataB[4] = S().HotSpotText[4] = "old";
+        S().HotSpotTextColorR = 1;
+        S().HotSpotFontSize = -9;
+        box.services.messages.clear();
+        const bool ok = !c.stored.empty();
+        EXPECT_EQ(c.form.Store(*project, 4), ok) << c.stored << c.messages.size();
+        EXPECT_EQ(Said(), c.messages) << c.stored;
+        EXPECT_EQ(record(), ok ? c.stored : "OPEN old old -9");
+        EXPECT_EQ(TextOf(S().HotSpotText[4]), ok ? "Install" : "old");
+        EXPECT_EQ(S().HotSpotTextColorR, ok ? 255 : 1);
+        if (ok) {
+            EXPECT_EQ(S().HotSpotRect[4], (platform::Rect{40, 100, 0, 0}));
+            EXPECT_EQ(platform::Rgb(S().HotSpotTextHiliteColorR, S().HotSpotTextHiliteColorG,
+                                    S().HotSpotTextHiliteColorB),
+                      platform::Rgb(0, 255, 0));
+        }
+    }
+}
+
+}  // namespace
