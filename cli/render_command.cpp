@@ -52,6 +52,7 @@ class TraceKeepingServices : public platform::Services {
         return inner_->ShowMessage(text, buttons);
     }
     void Trace(const std::string& text) override { lastTrace = text; }
+    bool WantsTrace() const override { return true; }
     void PlaySoundFile(const std::string& path) override { inner_->PlaySoundFile(path); }
     void ShellExecuteFile(platform::Window* window, const char* verb, const std::string& file,
                           const char* params) override {
