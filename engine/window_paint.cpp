@@ -1,5 +1,7 @@
 // The paint cycle: background, logos, hotspot texts; transparent drawing; the
 // start of the show.
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 
@@ -84,11 +86,18 @@ void CInstallerWnd::OnPaint() {
     // through the animation until it is done.
     for (unsigned i = 0; i < LogoCount(s); ++i) {
         if (!s.LogoBitmap[i] || (s.AnimateLogo[i] != 0 && !AnnimationDone)) continue;
+        // What lies right of or below the client area is not drawn, so it is
+        // not copied either: a large logo costs no more than the window.
+        const platform::Point at = s.LogoBitmapLocation[i];
+        const std::int64_t w =
+            std::min<std::int64_t>(s.LogoWidth[i], std::int64_t(client.Width()) - at.x);
+        const std::int64_t h =
+            std::min<std::int64_t>(s.LogoHeight[i], std::int64_t(client.Height()) - at.y);
+        if (w <= 0 || h <= 0) continue;
         std::unique_ptr<platform::DC> logoDC = gfx.CreateCompatibleDC(dc);
         if (!logoDC) continue;
         platform::Bitmap* old = logoDC->SelectBitmap(s.LogoBitmap[i].get());
-        DrawTransparent(s.LogoBitmapLocation[i].x, s.LogoBitmapLocation[i].y, s.LogoWidth[i],
-                        s.LogoHeight[i], *logoDC, *dc, LogoMaskColor(s, i));
+        DrawTransparent(at.x, at.y, int(w), int(h), *logoDC, *dc, LogoMaskColor(s, i));
         logoDC->SelectBitmap(old);
     }
 
