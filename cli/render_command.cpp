@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/cli_context.h"
+#include "cli/folder_argument.h"
 #include "engine/installer_wnd.h"
 #include "platform/headless/headless_window_system.h"
 #include "platform/headless/png_writer.h"
@@ -119,7 +120,7 @@ void RegisterRenderCommand(CLI::App& app, CliContext& context) {
         "render",
         "Run the menu window on a headless 1024 x 768 screen and write its client area "
         "(638 x 438) as PNG: Create, StartShow, then the timer steps and the mouse move.");
-    cmd->add_option("DIR", options->folder, "Project folder")->required();
+    cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
     cmd->add_option("OUT", options->output, "PNG file to write")->required();
     cmd->add_flag("--still", options->still,
                   "Logos in place before Create and no StartShow: the editor's still picture");
