@@ -334,6 +334,41 @@ TEST_F(SettingsFileTest, FailuresLeaveThePreviousFileWhole) {
     EXPECT_EQ(project->SettingsLoaded, 1);
 }
 
+// Each lookup reads the section from its header: one trace per line without a
+// '=' passed over, and the section ends at the next header.
+TEST_F(SettingsFileTest, LookupsTraceEveryLinePassedOverUpToTheSectionEnd) {
+    WriteBytes(SettingsPath(),
+               "junk0\n[English]\njunk1\nINIEncryptionType=0\n\njunk2\nINIVersion=3\n"
+               "[Other]\nWindowTitle=T\n");
+    EXPECT_FALSE(NewProject()->LoadSettings());
+    const std::string noEquals = "Failed to locate a '=' in the INI file!\n";
+    EXPECT_EQ(services.traces,
+              (std::vector<std::string>{noEquals, noEquals, noEquals, noEquals, noEquals,
+                                        "Failed to locate our entry name in the INI file!\n"}));
+    EXPECT_EQ(services.messages, (std::vector<std::string>{Unread("'WINDOW_TITLE'")}));
+}
+
+// A million junk lines around a real project read as the project alone.
+TEST_F(SettingsFileTest, MillionJunkLinesReadAsTheProjectAlone) {
+    auto written = NewProject();
+    sandbox::FillLargestRecord(*written->Settings);
+    ASSERT_TRUE(written->SaveSettings());
+    const std::string clean = SettingsBytes();
+    std::string junk;
+    for (int i = 0; i < 1000000; ++i) junk += "jk\r\n";
+    const std::size_t body = clean.find("\r\n") + 2;
+    for (const std::string& bytes :
+         {junk + clean, clean.substr(0, body) + junk + clean.substr(body)}) {
+        WriteBytes(SettingsPath(), bytes);
+        ASSERT_LE(bytes.size(), 4u << 20);
+        services.traces.clear();
+        auto read = NewProject();
+        ASSERT_TRUE(read->LoadSettings());
+        ASSERT_TRUE(read->SaveSettings());
+        EXPECT_EQ(SettingsBytes(), clean);
+    }
+}
+
 std::vector<std::string> Entries(const std::string& dir) {
     std::vector<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(dir))
