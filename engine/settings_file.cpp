@@ -10,15 +10,22 @@ namespace {
 
 constexpr std::string_view kEncryptionLinePrefix = "INIEncryptionType=";
 
+std::uint32_t Hash(std::string_view key) {
+    std::uint32_t h = 2166136261u;  // FNV-1a
+    for (char c : key) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    return h;
+}
+
 }  // namespace
 
 bool SettingsFile::Open(const std::string& path) {
     content_.clear();
     lines_.clear();
-    found_.clear();
+    foundText_.clear();
+    foundAt_ = kNoLine;
     decoded_.clear();
-    isDecoded_.clear();
-    bodies_.clear();
+    decodedAt_.clear();
+    body_ = Body();
     // A pipe or device as AppSetup.dat would block the open or never end.
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
         platform::Current().system->OpenRegularFile(path), &std::fclose);
@@ -53,28 +60,38 @@ bool SettingsFile::Open(const std::string& path) {
 }
 
 std::size_t SettingsFile::FindLine(const std::string& text) {
-    auto known = found_.find(text);
-    if (known != found_.end()) return known->second;
-    std::size_t at = kNoLine;
+    if (foundAt_ != kNoLine && foundText_ == text) return foundAt_;
+    foundText_ = text;
+    foundAt_ = kNoLine;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         if (Raw(i) == text) {
-            at = i;
+            foundAt_ = i;
             break;
         }
     }
-    found_.emplace(text, at);
-    return at;
+    return foundAt_;
 }
 
-const SettingsFile::Body& SettingsFile::Index(std::size_t header, bool scrambled) {
-    for (const Body& body : bodies_) {
-        if (body.header == header && body.scrambled == scrambled) return body;
+std::string_view SettingsFile::Decoded(std::size_t i) {
+    if (decodedAt_.empty()) {
+        decodedAt_.assign(lines_.size(), Span(kNoLine, 0));
+        decoded_.reserve(content_.size());  // so views into it stay put
     }
-    if (scrambled && decoded_.empty()) {
-        decoded_.resize(lines_.size());
-        isDecoded_.resize(lines_.size());
+    if (decodedAt_[i].first == kNoLine) {
+        // A line too short to decode reads as empty.
+        if (!DecodeText(Raw(i), true, true, &scratch_)) scratch_.clear();
+        decodedAt_[i] = Span(decoded_.size(), scratch_.size());
+        decoded_ += scratch_;
     }
-    Body body{header, scrambled, {}, 0};
+    return Line(i, true);
+}
+
+void SettingsFile::Index(std::size_t header, bool scrambled) {
+    if (body_.header == header && body_.scrambled == scrambled) return;
+    body_.header = header;
+    body_.scrambled = scrambled;
+    body_.hits.clear();
+    body_.linesWithoutEquals = 0;
     bool plainLineSkipped = false;
     for (std::size_t i = header + 1; i < lines_.size(); ++i) {
         std::string_view line = Raw(i);
@@ -86,36 +103,56 @@ const SettingsFile::Body& SettingsFile::Index(std::size_t header, bool scrambled
                 plainLineSkipped = true;
                 continue;
             }
-            if (!isDecoded_[i]) {
-                if (!DecodeText(line, true, true, &decoded_[i])) decoded_[i].clear();
-                isDecoded_[i] = true;
-            }
-            line = decoded_[i];
+            line = Decoded(i);
         }
         if (!line.empty() && line[0] == '[') break;
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos) {
-            if (!line.empty()) ++body.linesWithoutEquals;
+            if (!line.empty()) ++body_.linesWithoutEquals;
             continue;
         }
-        body.keys.emplace(line.substr(0, equals), Hit{i, body.linesWithoutEquals});
+        body_.hits.push_back(Hit{i, equals, body_.linesWithoutEquals});
     }
-    bodies_.push_back(std::move(body));
-    return bodies_.back();
+    // Twice as many slots as keys keeps probe runs short; later duplicates of a
+    // key find its first line in place and are dropped.
+    std::size_t slots = 16;
+    while (slots < 2 * body_.hits.size()) slots *= 2;
+    body_.table.assign(slots, 0);
+    std::size_t kept = 0;
+    for (std::size_t h = 0; h < body_.hits.size(); ++h) {
+        const Hit hit = body_.hits[h];
+        body_.hits[kept] = hit;
+        if (!Probe(Line(hit.line, scrambled).substr(0, hit.keyLength), kept + 1)) ++kept;
+    }
+    body_.hits.resize(kept);
+}
+
+const SettingsFile::Hit* SettingsFile::Probe(std::string_view key, std::size_t add) {
+    Body& body = body_;
+    const std::size_t mask = body.table.size() - 1;
+    for (std::size_t slot = Hash(key) & mask;; slot = (slot + 1) & mask) {
+        const std::uint32_t entry = body.table[slot];
+        if (entry == 0) {
+            if (add) body.table[slot] = std::uint32_t(add);
+            return nullptr;
+        }
+        const Hit& hit = body.hits[entry - 1];
+        if (Line(hit.line, body.scrambled).substr(0, hit.keyLength) == key) return &hit;
+    }
 }
 
 SettingsFile::KeyLine SettingsFile::FindKey(std::size_t header, std::string_view key,
                                             bool scrambled) {
     KeyLine result;
     if (header >= lines_.size()) return result;
-    const Body& body = Index(header, scrambled);
-    auto hit = body.keys.find(key);
-    if (hit == body.keys.end()) {
-        result.linesWithoutEquals = body.linesWithoutEquals;
+    Index(header, scrambled);
+    const Hit* hit = Probe(key);
+    if (!hit) {
+        result.linesWithoutEquals = body_.linesWithoutEquals;
         return result;
     }
     result.found = true;
-    result.line = scrambled ? std::string_view(decoded_[hit->second.line]) : Raw(hit->second.line);
-    result.linesWithoutEquals = hit->second.linesWithoutEquals;
+    result.line = Line(hit->line, scrambled);
+    result.linesWithoutEquals = hit->linesWithoutEquals;
     return result;
 }

@@ -10,9 +10,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 class SettingsFile {
@@ -43,30 +44,47 @@ class SettingsFile {
     // '=' is key wins; a line starting with '[' ends the section. Scrambled
     // bodies are unscrambled line by line (a line too short to decode reads as
     // empty), and the first line stored plain as "INIEncryptionType=..." is passed
-    // over. The view stays valid while the file is open.
+    // over. The view stays valid until the next call.
     KeyLine FindKey(std::size_t header, std::string_view key, bool scrambled);
 
   private:
     struct Hit {
         std::size_t line;
+        std::size_t keyLength;
         std::size_t linesWithoutEquals;
     };
+    // The first line of each key in a section body, found through an open
+    // addressing table (kept small: the Windows runtime links this too).
     struct Body {
-        std::size_t header;
-        bool scrambled;
-        std::unordered_map<std::string_view, Hit> keys;
-        std::size_t linesWithoutEquals;  // in the whole body
+        std::size_t header = kNoLine;
+        bool scrambled = false;
+        std::vector<Hit> hits;
+        std::vector<std::uint32_t> table;    // index into hits + 1; 0 for an empty slot
+        std::size_t linesWithoutEquals = 0;  // in the whole body
     };
+    using Span = std::pair<std::size_t, std::size_t>;  // start and length
 
     std::string_view Raw(std::size_t i) const {
         return std::string_view(content_).substr(lines_[i].first, lines_[i].second);
     }
-    const Body& Index(std::size_t header, bool scrambled);
+    std::string_view Line(std::size_t i, bool scrambled) const {
+        return scrambled
+                   ? std::string_view(decoded_).substr(decodedAt_[i].first, decodedAt_[i].second)
+                   : Raw(i);
+    }
+    std::string_view Decoded(std::size_t i);
+    // Makes body_ the index of that body. A load reads one section, first plain
+    // (the encryption type) and then, for a scrambled file, unscrambled.
+    void Index(std::size_t header, bool scrambled);
+    // The hit for key, or null; with `add`, a missing key's slot is taken by hits[add - 1].
+    const Hit* Probe(std::string_view key, std::size_t add = 0);
 
     std::string content_;
-    std::vector<std::pair<std::size_t, std::size_t>> lines_;  // start and length of each line
-    std::unordered_map<std::string, std::size_t> found_;      // FindLine's answers
-    std::vector<std::string> decoded_;  // per line; sized once, so views into it stay valid
-    std::vector<bool> isDecoded_;
-    std::vector<Body> bodies_;  // at most a few: a section in plain and scrambled reading
+    std::vector<Span> lines_;
+    std::string foundText_;  // FindLine's last question and answer
+    std::size_t foundAt_ = kNoLine;
+    std::string decoded_;          // unscrambled lines, each once; never longer than content_
+    std::vector<Span> decodedAt_;  // start kNoLine: not decoded yet
+    std::string scratch_;
+    Body body_;
 };
