@@ -199,7 +199,9 @@ TEST_F(RenderTest, HostileFilesFailAtOnceWithTheUsualMessage) {
 // Names from the file reach a terminal with their control characters escaped;
 // a pipe still gets the bytes as they are.
 TEST_F(RenderTest, ControlCharactersInNamesAreEscapedOnATerminal) {
-    const std::string name = "res\\\x1b]0;owned\x07\x9b" "2J.bmp";
+    const std::string name =
+        "res\\\x1b]0;owned\x07\x9b"
+        "2J.bmp";
     WriteProject("@@0000000140a060", name);
     const std::string out = scratch.File("x.png"), log = scratch.File("terminal.log");
     EXPECT_EQ(RunCli({"render", project, out}),
