@@ -53,7 +53,7 @@ class TraceKeepingServices : public platform::Services {
         return inner_->ShowMessage(text, buttons);
     }
     void Trace(const std::string& text) override { lastTrace = text; }
-    bool WantsTrace() const override { return true; }
+    bool WantsTrace() const override { return keepTraces; }
     void PlaySoundFile(const std::string& path) override { inner_->PlaySoundFile(path); }
     void ShellExecuteFile(platform::Window* window, const char* verb, const std::string& file,
                           const char* params) override {
@@ -62,6 +62,7 @@ class TraceKeepingServices : public platform::Services {
 
     int messages = 0;
     std::string lastTrace;
+    bool keepTraces = true;
 
   private:
     platform::Services* inner_;
@@ -74,6 +75,13 @@ int RenderInstalled(const RenderOptions& options, CliContext& context) {
     platform::Install({&graphics, &windows, &services, &context.system});
 
     auto window = std::make_unique<CInstallerWnd>(options.folder);
+    // The reader traces every line it passes over, millions of times in a
+    // junk-filled file; its failures all come with a message, so its traces
+    // are not needed.
+    services.keepTraces = false;
+    const bool loaded = window->LoadSettings();
+    services.keepTraces = true;
+    if (!loaded) return kExitFailure;
     if (options.still) window->SetAnnimationDone(1);
     if (!window->Create(0, kRuntimeStyle, nullptr)) {
         if (services.messages == 0) {
