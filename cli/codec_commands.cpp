@@ -14,7 +14,7 @@ struct CodecOptions {
     bool noReversal = false;
 };
 
-using Codec = bool (*)(const std::string&, bool, bool, std::string*);
+using Codec = bool (*)(std::string_view, bool, bool, std::string*);
 
 int Run(Codec codec, const CodecOptions& options, const char* failure) {
     std::string out;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/cli_context.h"
+#include "cli/folder_argument.h"
 #include "engine/installer_wnd.h"
 #include "platform/headless/headless_window_system.h"
 #include "platform/headless/png_writer.h"
@@ -52,6 +53,7 @@ class TraceKeepingServices : public platform::Services {
         return inner_->ShowMessage(text, buttons);
     }
     void Trace(const std::string& text) override { lastTrace = text; }
+    bool WantsTrace() const override { return keepTraces; }
     void PlaySoundFile(const std::string& path) override { inner_->PlaySoundFile(path); }
     void ShellExecuteFile(platform::Window* window, const char* verb, const std::string& file,
                           const char* params) override {
@@ -60,6 +62,7 @@ class TraceKeepingServices : public platform::Services {
 
     int messages = 0;
     std::string lastTrace;
+    bool keepTraces = true;
 
   private:
     platform::Services* inner_;
@@ -72,6 +75,13 @@ int RenderInstalled(const RenderOptions& options, CliContext& context) {
     platform::Install({&graphics, &windows, &services, &context.system});
 
     auto window = std::make_unique<CInstallerWnd>(options.folder);
+    // The reader traces every line it passes over, millions of times in a
+    // junk-filled file; its failures all come with a message, so its traces
+    // are not needed.
+    services.keepTraces = false;
+    const bool loaded = window->LoadSettings();
+    services.keepTraces = true;
+    if (!loaded) return kExitFailure;
     if (options.still) window->SetAnnimationDone(1);
     if (!window->Create(0, kRuntimeStyle, nullptr)) {
         if (services.messages == 0) {
@@ -118,7 +128,7 @@ void RegisterRenderCommand(CLI::App& app, CliContext& context) {
         "render",
         "Run the menu window on a headless 1024 x 768 screen and write its client area "
         "(638 x 438) as PNG: Create, StartShow, then the timer steps and the mouse move.");
-    cmd->add_option("DIR", options->folder, "Project folder")->required();
+    cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
     cmd->add_option("OUT", options->output, "PNG file to write")->required();
     cmd->add_flag("--still", options->still,
                   "Logos in place before Create and no StartShow: the editor's still picture");

@@ -1,13 +1,19 @@
 #include "cli/stderr_services.h"
 
+#include <unistd.h>
+
 #include <cstdio>
+
+#include "cli/terminal_text.h"
 
 platform::MessageAnswer StderrServices::ShowMessage(const std::string& text,
                                                     platform::MessageButtons buttons) {
     if (buttons == platform::MessageButtons::YesNo && answerYes_)
         return platform::MessageAnswer::Yes;
-    std::fwrite(text.data(), 1, text.size(), stderr);
-    if (text.empty() || text.back() != '\n') std::fputc('\n', stderr);
+    // Names from a project file may hold terminal escapes; a pipe gets the bytes.
+    const std::string shown = ::isatty(STDERR_FILENO) ? EscapeForTerminal(text) : text;
+    std::fwrite(shown.data(), 1, shown.size(), stderr);
+    if (shown.empty() || shown.back() != '\n') std::fputc('\n', stderr);
     std::fflush(stderr);
     return buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok
                                                    : platform::MessageAnswer::No;

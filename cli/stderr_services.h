@@ -13,6 +13,7 @@ class StderrServices : public platform::Services {
     platform::MessageAnswer ShowMessage(const std::string& text,
                                         platform::MessageButtons buttons) override;
     void Trace(const std::string&) override {}
+    bool WantsTrace() const override { return false; }
     void PlaySoundFile(const std::string&) override {}
     void ShellExecuteFile(platform::Window*, const char*, const std::string&,
                           const char*) override {}

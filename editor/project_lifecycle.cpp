@@ -57,16 +57,14 @@ std::unique_ptr<CInstallerWnd> CreateNewProject(const std::string& requested) {
         Ask("Failed to create the project folder!", platform::MessageButtons::Ok);
         return nullptr;
     }
-    // The old file goes only once the folders are in place, so a failure above
-    // leaves the existing project as it was.
-    std::error_code ec;
-    if (replacing && !fs::remove(fs::path(settingsPath), ec)) {
-        Ask("Failed to create the INI file!\n", platform::MessageButtons::Ok);
-        return nullptr;
-    }
-
+    // The default file is renamed over the old one: at every moment one complete
+    // AppSetup.dat is there, and a failed save leaves the old project as it was.
     auto project = std::make_unique<CInstallerWnd>(folder);
-    project->CreateDefaultSettings();
+    if (replacing) {
+        if (!project->SaveDefaultSettings()) return nullptr;
+    } else {
+        project->CreateDefaultSettings();
+    }
     if (!project->LoadSettings()) return nullptr;
     return project;
 }

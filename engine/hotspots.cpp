@@ -1,5 +1,6 @@
 // Hotspots: drawing and measuring the link texts, hover tracking with mouse
 // capture, and the commands a click (or a key, hotspot_keys.cpp) runs.
+#include <cstdint>
 #include <string>
 
 #include "engine/installer_wnd.h"
@@ -7,6 +8,16 @@
 #include "platform/platform.h"
 
 using namespace window_detail;
+
+namespace {
+
+// A link placed at the edge of the coordinate range keeps a defined extent.
+std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b) {
+    const std::int64_t sum = std::int64_t(a) + b;
+    return sum > INT32_MAX ? INT32_MAX : sum < INT32_MIN ? INT32_MIN : std::int32_t(sum);
+}
+
+}  // namespace
 
 void CInstallerWnd::DrawHotSpots(platform::DC& dc, int index) {
     LaunchSettings& s = *Settings;
@@ -22,8 +33,8 @@ void CInstallerWnd::DrawHotSpots(platform::DC& dc, int index) {
             // Measured once, at the first paint; until then nothing can be hit.
             platform::Size extent;
             if (r.right == 0 && dc.MeasureText(text, &extent)) {
-                r.right = r.left + extent.cx;
-                r.bottom = r.top + extent.cy;
+                r.right = SaturatingAdd(r.left, extent.cx);
+                r.bottom = SaturatingAdd(r.top, extent.cy);
             }
         }
     } else if (index > 0 && unsigned(index) <= count) {

@@ -31,6 +31,8 @@ class CInstallerWnd : public platform::WindowListener {
     bool SaveSettings();
     void ClearSettings();
     void CreateDefaultSettings();
+    // Writes the default project in place of any AppSetup.dat, in one rename.
+    bool SaveDefaultSettings();
 
     // The window.
     bool Create(std::uint32_t exStyle, std::uint32_t style, platform::Window* parent);

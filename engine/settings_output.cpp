@@ -7,9 +7,11 @@ SettingsOutput::~SettingsOutput() { Discard(); }
 bool SettingsOutput::Create(const std::string& target) {
     Discard();
     target_ = target;
-    temp_ = target + ".tmp";
     failed_ = false;
-    file_ = std::fopen(temp_.c_str(), "wb");
+    // temp_ is set only for a file made here, so a failure never removes an entry
+    // that was there before.
+    file_ = platform::Current().system->CreateReplacement(target, &temp_);
+    if (!file_) temp_.clear();
     return file_ != nullptr;
 }
 

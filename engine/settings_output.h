@@ -1,4 +1,4 @@
-// The file SaveSettings writes: a temporary file beside AppSetup.dat that is
+// The file SaveSettings writes: a fresh temporary file beside AppSetup.dat that is
 // renamed over it only when every byte has been written, so a failure at any
 // point leaves the previous file as it was.
 #pragma once
@@ -13,7 +13,8 @@ class SettingsOutput {
     SettingsOutput(const SettingsOutput&) = delete;
     SettingsOutput& operator=(const SettingsOutput&) = delete;
 
-    // Creates (or truncates) `target` + ".tmp". False when it cannot be created.
+    // Creates a new temporary file beside `target` (see System::CreateReplacement).
+    // False when it cannot be created or the target may not be modified.
     bool Create(const std::string& target);
 
     // Writes text with every line feed stored as CR LF, whatever the platform:

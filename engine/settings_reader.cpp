@@ -1,6 +1,6 @@
-// LoadSettings and its lookup helpers. Every lookup rescans the section from its
-// header, so the order of lines in the file does not matter and the first
-// occurrence of a key wins.
+// LoadSettings and its lookup helpers. Every lookup reads the section as a scan
+// from its header would, so the order of lines in the file does not matter and
+// the first occurrence of a key wins.
 #include <string>
 #include <string_view>
 
@@ -12,14 +12,9 @@
 namespace {
 
 constexpr std::string_view kEncryptionKey = "INIEncryptionType";
-constexpr std::string_view kEncryptionLinePrefix = "INIEncryptionType=";
 
 void Show(const char* text) {
     platform::Current().services->ShowMessage(text, platform::MessageButtons::Ok);
-}
-
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
 }
 
 std::string Indexed(const char* key, int n) { return key + std::to_string(n); }
@@ -32,47 +27,28 @@ bool CountInRange(std::int32_t count, int max) { return count >= 0 && count <= m
 }  // namespace
 
 bool CInstallerWnd::FindSection(SettingsFile& file, const std::string& section) {
-    file.Rewind();
-    std::string_view line;
-    while (file.ReadLine(&line)) {
-        if (line == section) return true;
-    }
-    return false;
+    return file.FindLine(section) != SettingsFile::kNoLine;
 }
 
 bool CInstallerWnd::FindKeyLine(SettingsFile& file, const std::string& section,
                                 const std::string& key, std::string* line) {
     line->clear();
-    if (!FindSection(file, section)) {
+    const std::size_t header = file.FindLine(section);
+    if (header == SettingsFile::kNoLine) {
         platform::Trace("ERROR: Could not locate the desired section name in the INI File!");
         return false;
     }
-    // In a scrambled file the encryption-type line is stored plain; decoding it
-    // yields noise that could even look like a section end or a key line, so the
-    // first such line is passed over (it is the one the plain lookup read).
-    bool plainLineSkipped = false;
-    std::string_view raw;
-    while (file.ReadLine(&raw)) {
-        if (EncryptionType != 0) {
-            if (!plainLineSkipped && StartsWith(raw, kEncryptionLinePrefix)) {
-                plainLineSkipped = true;
-                continue;
-            }
-            // A line too short to decode counts as an empty line.
-            file.DecodeLastLine(raw, line);
-        } else {
-            line->assign(raw);
-        }
-        if (!line->empty() && (*line)[0] == '[') break;
-        std::size_t equals = line->find('=');
-        if (equals == std::string::npos) {
-            if (!line->empty()) platform::Trace("Failed to locate a '=' in the INI file!\n");
-            continue;
-        }
-        if (std::string_view(*line).substr(0, equals) == key) return true;
+    const SettingsFile::KeyLine found = file.FindKey(header, key, EncryptionType != 0);
+    // One trace per line passed over, as a line-by-line scan gives; only when read.
+    if (platform::TraceWanted()) {
+        for (std::size_t i = 0; i < found.linesWithoutEquals; ++i)
+            platform::Trace("Failed to locate a '=' in the INI file!\n");
+    }
+    if (found.found) {
+        line->assign(found.line);
+        return true;
     }
     platform::Trace("Failed to locate our entry name in the INI file!\n");
-    line->clear();
     return false;
 }
 

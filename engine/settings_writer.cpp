@@ -132,7 +132,10 @@ bool CInstallerWnd::SaveSettings() {
 
 void CInstallerWnd::CreateDefaultSettings() {
     if (platform::Current().system->FileExists(SettingsFilePath(ProjectFolder))) return;
+    SaveDefaultSettings();  // a failure has already been shown
+}
 
+bool CInstallerWnd::SaveDefaultSettings() {
     ClearSettings();
     LaunchSettings& s = *Settings;
     s.WindowTitle = "My Application";
@@ -141,6 +144,7 @@ void CInstallerWnd::CreateDefaultSettings() {
     s.NumberOfHotSpots = 0;
     s.StartupWaveFile = "";
     s.HotSpotWaveFile = "";
-    SaveSettings();  // a failure has already been shown
+    const bool saved = SaveSettings();
     ClearSettings();
+    return saved;
 }

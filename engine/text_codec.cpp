@@ -50,7 +50,7 @@ char Shifted(char c, int shift) {
 }
 
 // Appends text[first, last) shifted, in order or backwards.
-void AppendShifted(const std::string& text, std::size_t first, std::size_t last, bool reversal,
+void AppendShifted(std::string_view text, std::size_t first, std::size_t last, bool reversal,
                    std::int64_t anyShift, std::string* out) {
     const int shift = int(((anyShift % kSize) + kSize) % kSize);
     if (reversal) {
@@ -62,7 +62,7 @@ void AppendShifted(const std::string& text, std::size_t first, std::size_t last,
 
 }  // namespace
 
-bool EncodeText(const std::string& text, bool framing, bool reversal, std::string* out) {
+bool EncodeText(std::string_view text, bool framing, bool reversal, std::string* out) {
     out->clear();
     if (text.empty()) return false;
     const std::int64_t length = std::int64_t(text.size());
@@ -81,7 +81,7 @@ bool EncodeText(const std::string& text, bool framing, bool reversal, std::strin
     return true;
 }
 
-bool DecodeText(const std::string& text, bool framing, bool reversal, std::string* out) {
+bool DecodeText(std::string_view text, bool framing, bool reversal, std::string* out) {
     out->clear();
     if (text.empty()) return false;
     if (framing && text.size() < 3) return false;

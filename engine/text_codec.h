@@ -4,11 +4,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Fails, with an empty output, when the text is empty. With framing the output
 // is three characters longer than the text.
-bool EncodeText(const std::string& text, bool framing, bool reversal, std::string* out);
+bool EncodeText(std::string_view text, bool framing, bool reversal, std::string* out);
 
 // Fails, with an empty output, when the input is empty or, with framing, shorter
 // than 3 characters. The framing characters are skipped, not checked.
-bool DecodeText(const std::string& text, bool framing, bool reversal, std::string* out);
+bool DecodeText(std::string_view text, bool framing, bool reversal, std::string* out);

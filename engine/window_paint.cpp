@@ -1,5 +1,7 @@
 // The paint cycle: background, logos, hotspot texts; transparent drawing; the
 // start of the show.
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 
@@ -8,6 +10,40 @@
 #include "platform/platform.h"
 
 using namespace window_detail;
+
+namespace {
+
+// Draws the part of a logo that falls in the client area, copying only that
+// part: a large logo, or one hanging off an edge, costs no more than the window.
+void DrawVisibleLogo(platform::DC& dc, const platform::Rect& client, platform::Point at, int width,
+                     int height, platform::Bitmap& logo, platform::ColorRef mask) {
+    const std::int64_t left = std::max<std::int64_t>(at.x, client.left);
+    const std::int64_t top = std::max<std::int64_t>(at.y, client.top);
+    const std::int64_t right = std::min<std::int64_t>(std::int64_t(at.x) + width, client.right);
+    const std::int64_t bottom = std::min<std::int64_t>(std::int64_t(at.y) + height, client.bottom);
+    if (right <= left || bottom <= top) return;
+    const int w = int(right - left), h = int(bottom - top);
+
+    platform::Graphics& gfx = *platform::Current().graphics;
+    std::unique_ptr<platform::DC> logoDC = gfx.CreateCompatibleDC(&dc);
+    if (!logoDC) return;
+    platform::Bitmap* old = logoDC->SelectBitmap(&logo);
+    if (left == at.x && top == at.y) {
+        CInstallerWnd::DrawTransparent(at.x, at.y, w, h, *logoDC, dc, mask);
+    } else if (std::unique_ptr<platform::DC> partDC = gfx.CreateCompatibleDC(&dc)) {
+        // DrawTransparent reads its source from the origin.
+        if (std::unique_ptr<platform::Bitmap> part = gfx.CreateCompatibleBitmap(&dc, w, h)) {
+            platform::Bitmap* oldPart = partDC->SelectBitmap(part.get());
+            partDC->BitBlt(0, 0, w, h, *logoDC, int(left - at.x), int(top - at.y),
+                           platform::Rop::SrcCopy);
+            CInstallerWnd::DrawTransparent(int(left), int(top), w, h, *partDC, dc, mask);
+            partDC->SelectBitmap(oldPart);
+        }
+    }
+    logoDC->SelectBitmap(old);
+}
+
+}  // namespace
 
 void CInstallerWnd::DrawTransparent(int x, int y, int w, int h, platform::DC& src,
                                     platform::DC& dst, platform::ColorRef mask) {
@@ -84,12 +120,8 @@ void CInstallerWnd::OnPaint() {
     // through the animation until it is done.
     for (unsigned i = 0; i < LogoCount(s); ++i) {
         if (!s.LogoBitmap[i] || (s.AnimateLogo[i] != 0 && !AnnimationDone)) continue;
-        std::unique_ptr<platform::DC> logoDC = gfx.CreateCompatibleDC(dc);
-        if (!logoDC) continue;
-        platform::Bitmap* old = logoDC->SelectBitmap(s.LogoBitmap[i].get());
-        DrawTransparent(s.LogoBitmapLocation[i].x, s.LogoBitmapLocation[i].y, s.LogoWidth[i],
-                        s.LogoHeight[i], *logoDC, *dc, LogoMaskColor(s, i));
-        logoDC->SelectBitmap(old);
+        DrawVisibleLogo(*dc, client, s.LogoBitmapLocation[i], s.LogoWidth[i], s.LogoHeight[i],
+                        *s.LogoBitmap[i], LogoMaskColor(s, i));
     }
 
     dc->SetTextColor(HotSpotTextColor(s));

@@ -14,8 +14,10 @@ const Platform& Current() { return g_current; }
 
 void Install(const Platform& platform) { g_current = platform; }
 
+bool TraceWanted() { return g_current.services && g_current.services->WantsTrace(); }
+
 void Trace(const char* format, ...) {
-    if (!g_current.services) return;
+    if (!TraceWanted()) return;
     va_list args;
     va_start(args, format);
     va_list copy;

@@ -21,7 +21,10 @@ struct Platform {
 const Platform& Current();
 void Install(const Platform& platform);
 
-// The trace hook, printf-style.
+// Whether the installed services read traces; cheap enough to ask per line.
+bool TraceWanted();
+
+// The trace hook, printf-style. Formats nothing when no one reads traces.
 void Trace(const char* format, ...)
 #if defined(__GNUC__)
     __attribute__((format(printf, 1, 2)))

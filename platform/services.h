@@ -11,7 +11,7 @@ enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 class Services {
-public:
+  public:
     virtual ~Services() = default;
 
     // The one message box of the system: caption the program name, exclamation icon.
@@ -19,6 +19,10 @@ public:
 
     // The trace hook: diagnostics that no user sees. Most backends discard them.
     virtual void Trace(const std::string& text) = 0;
+
+    // Whether Trace texts are read at all. When false, platform::Trace neither
+    // formats nor passes them on: the reader traces on every line it skips.
+    virtual bool WantsTrace() const = 0;
 
     // PlaySoundA(SND_FILENAME | SND_NOWAIT | SND_NODEFAULT | SND_ASYNC): returns at once,
     // replaces a sound still playing; silence when the file cannot be played.

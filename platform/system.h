@@ -1,12 +1,13 @@
 // Files, paths and locale: what the settings code needs of the operating system.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 namespace platform {
 
 class System {
-public:
+  public:
     virtual ~System() = default;
 
     // The folder separator that ProjectFolder ends in ('\\' on Windows, '/' elsewhere).
@@ -27,6 +28,16 @@ public:
 
     // Atomically puts `from` in place of `to` (rename over an existing file).
     virtual bool ReplaceFile(const std::string& from, const std::string& to) = 0;
+
+    // Opens a regular file for binary reading; null for anything else (a pipe, a
+    // device, a folder), without blocking on it.
+    virtual std::FILE* OpenRegularFile(const std::string& path) = 0;
+
+    // A new file beside `target` that ReplaceFile will put in its place: created
+    // exclusively under a fresh name (never an entry that is already there), with
+    // the target's permission bits. Null, with nothing created, when the target
+    // exists and the user may not modify it, or no file can be made.
+    virtual std::FILE* CreateReplacement(const std::string& target, std::string* path) = 0;
 };
 
 }  // namespace platform

@@ -25,6 +25,12 @@ class FixedLanguageSystem : public System {
     bool ReplaceFile(const std::string& from, const std::string& to) override {
         return inner_->ReplaceFile(from, to);
     }
+    std::FILE* OpenRegularFile(const std::string& path) override {
+        return inner_->OpenRegularFile(path);
+    }
+    std::FILE* CreateReplacement(const std::string& target, std::string* path) override {
+        return inner_->CreateReplacement(target, path);
+    }
 
   private:
     System* inner_;

@@ -1,12 +1,21 @@
 #include "platform/headless/headless_window.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/headless/headless_window_system.h"
 #include "platform/platform.h"
 #include "platform/raster/raster_dc.h"
 
 namespace platform {
+
+namespace {
+
+// Screen and client positions saturate at the ends of the range, so a point
+// far outside any window stays far outside instead of wrapping into one.
+int Clamped(std::int64_t v) { return int(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX)); }
+
+}  // namespace
 
 HeadlessWindow::HeadlessWindow(HeadlessWindowSystem* system, const WindowParams& params,
                                WindowListener* listener, HeadlessWindow* parent)
@@ -74,18 +83,21 @@ Rect HeadlessWindow::GetClientRect() const {
 Rect HeadlessWindow::GetWindowRect() const {
     Point origin{params_.x, params_.y};
     if (parent_ && (params_.style & ws::Child)) origin = parent_->ClientToScreen(origin);
-    return Rect{origin.x, origin.y, origin.x + params_.width, origin.y + params_.height};
+    return Rect{origin.x, origin.y, Clamped(std::int64_t(origin.x) + params_.width),
+                Clamped(std::int64_t(origin.y) + params_.height)};
 }
 
 Point HeadlessWindow::ClientToScreen(Point client) const {
     const Rect frame = GetWindowRect();
     const Point offset = ClientOffset();
-    return Point{frame.left + offset.x + client.x, frame.top + offset.y + client.y};
+    return Point{Clamped(std::int64_t(frame.left) + offset.x + client.x),
+                 Clamped(std::int64_t(frame.top) + offset.y + client.y)};
 }
 
 Point HeadlessWindow::ScreenToClient(Point screen) const {
     const Point origin = ClientToScreen(Point{0, 0});
-    return Point{screen.x - origin.x, screen.y - origin.y};
+    return Point{Clamped(std::int64_t(screen.x) - origin.x),
+                 Clamped(std::int64_t(screen.y) - origin.y)};
 }
 
 std::unique_ptr<DC> HeadlessWindow::MakeClientDC() {

@@ -20,6 +20,7 @@ class RecordingServices : public Services {
 public:
     MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons) override;
     void Trace(const std::string& text) override;
+    bool WantsTrace() const override { return true; }
     void PlaySoundFile(const std::string& path) override;
     void ShellExecuteFile(Window* window, const char* verb, const std::string& file,
                           const char* params) override;

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/posix/regular_file.h"
+
 namespace platform {
 
 namespace {
@@ -116,6 +118,14 @@ bool PosixSystem::ReplaceFile(const std::string& from, const std::string& to) {
     if (std::rename(from.c_str(), to.c_str()) != 0) return false;
     SyncPath(FolderOf(to), O_RDONLY | O_DIRECTORY);  // best effort: the rename is done
     return true;
+}
+
+std::FILE* PosixSystem::OpenRegularFile(const std::string& path) {
+    return posix::OpenRegularFile(path);
+}
+
+std::FILE* PosixSystem::CreateReplacement(const std::string& target, std::string* path) {
+    return posix::CreateReplacementFile(target, path);
 }
 
 }  // namespace platform

@@ -20,6 +20,8 @@ class PosixSystem : public System {
     // Syncs `from`, renames it over `to` and syncs the folder, so that after a
     // crash either the old or the new file is there, complete.
     bool ReplaceFile(const std::string& from, const std::string& to) override;
+    std::FILE* OpenRegularFile(const std::string& path) override;
+    std::FILE* CreateReplacement(const std::string& target, std::string* path) override;
 };
 
 // The English language name Windows reports for a locale name such as

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 
 #include "platform/raster/surface.h"
 
@@ -14,5 +15,9 @@ namespace platform::raster {
 // Decodes a whole .bmp file held in memory into a colour surface (top row first).
 // Returns false, leaving *out empty, on any failure.
 [[nodiscard]] bool DecodeBmp(const std::uint8_t* data, std::size_t size, Surface* out);
+
+// The same for a file of `size` bytes open at its start: uncompressed rows are
+// read one at a time straight into the surface, so no copy of the file is held.
+[[nodiscard]] bool DecodeBmpFile(std::FILE* file, std::size_t size, Surface* out);
 
 }  // namespace platform::raster

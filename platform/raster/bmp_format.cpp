@@ -139,9 +139,10 @@ bool SetMasks(const std::uint8_t* data, std::size_t size, const Fields& f, Layou
 // The colour table, and where the pixels begin. A zero bfOffBits, or one that
 // points into the headers, means "right after the colour table" (old writers);
 // one that cuts the table short leaves the missing entries black.
-bool SetPaletteAndOffset(const std::uint8_t* data, std::size_t size, const Fields& f, Layout* out) {
+bool SetPaletteAndOffset(const std::uint8_t* data, std::size_t available, std::size_t size,
+                         const Fields& f, Layout* out) {
     std::uint32_t offBits = 0;
-    if (!ReadU32(data, size, 10, &offBits)) return false;
+    if (!ReadU32(data, available, 10, &offBits)) return false;
     std::uint64_t tableStart = kFileHeaderSize + f.headerSize;
     if (f.headerSize == kInfoHeaderSize && out->compression == Compression::BitFields)
         tableStart += 12;
@@ -158,7 +159,9 @@ bool SetPaletteAndOffset(const std::uint8_t* data, std::size_t size, const Field
     out->pixelOffset = std::size_t(pixelOffset);
     if (f.bitCount > 8) return true;
 
-    const std::uint64_t room = (pixelOffset - tableStart) / f.paletteEntrySize;
+    const std::uint64_t tableLimit = pixelOffset < available ? pixelOffset : available;
+    if (tableLimit < tableStart) return false;
+    const std::uint64_t room = (tableLimit - tableStart) / f.paletteEntrySize;
     if (room < entries) entries = room;
     out->palette.resize(std::size_t(entries));
     for (std::size_t i = 0; i < out->palette.size(); ++i) {
@@ -171,8 +174,11 @@ bool SetPaletteAndOffset(const std::uint8_t* data, std::size_t size, const Field
 // Uncompressed pixels must all be in the file before anything is allocated.
 // Only the padding of the last row may be missing.
 bool HoldsPixelData(const Layout& layout, std::size_t size) {
-    if (layout.compression == Compression::Rle8 || layout.compression == Compression::Rle4)
-        return true;
+    if (layout.compression == Compression::Rle8 || layout.compression == Compression::Rle4) {
+        const std::uint64_t pixels = std::uint64_t(layout.width) * std::uint64_t(layout.height);
+        return pixels <= kRleFreePixels ||
+               pixels / kRlePixelsPerByte <= std::uint64_t(size - layout.pixelOffset);
+    }
     const std::uint64_t rowBits = std::uint64_t(layout.width) * std::uint64_t(layout.bitCount);
     const std::uint64_t stride = (rowBits + 31) / 32 * 4;
     const std::uint64_t needed = stride * std::uint64_t(layout.height - 1) + (rowBits + 7) / 8;
@@ -194,19 +200,20 @@ bool ReadU32(const std::uint8_t* data, std::size_t size, std::size_t at, std::ui
     return true;
 }
 
-bool ParseLayout(const std::uint8_t* data, std::size_t size, Layout* out) {
+bool ParseLayout(const std::uint8_t* data, std::size_t available, std::size_t size, Layout* out) {
+    if (available > size) available = size;
     // bfSize is ignored: writers get it wrong and Windows does not check it.
-    if (size < kFileHeaderSize || data[0] != 'B' || data[1] != 'M') return false;
+    if (available < kFileHeaderSize || data[0] != 'B' || data[1] != 'M') return false;
     Fields f;
-    if (!ReadFields(data, size, &f)) return false;
+    if (!ReadFields(data, available, &f)) return false;
     if (f.planes != 1) return false;
     out->bitCount = int(f.bitCount);
     if (!SetCompression(f, out)) return false;
     if (f.headerSize == kCoreHeaderSize && out->bitCount != 1 && out->bitCount != 4 &&
         out->bitCount != 8 && out->bitCount != 24)
         return false;
-    return SetDimensions(f, out) && SetMasks(data, size, f, out) &&
-           SetPaletteAndOffset(data, size, f, out) && HoldsPixelData(*out, size);
+    return SetDimensions(f, out) && SetMasks(data, available, f, out) &&
+           SetPaletteAndOffset(data, available, size, f, out) && HoldsPixelData(*out, size);
 }
 
 }  // namespace platform::raster::bmp

@@ -14,6 +14,14 @@ namespace platform::raster::bmp {
 constexpr int kMaxDimension = 16384;
 constexpr std::uint64_t kMaxPixels = std::uint64_t(1) << 26;  // 256 MiB of 32-bit pixels
 
+// An RLE stream may leave pixels unwritten, so a few bytes could claim any size.
+// Encoders spend at least 2 bytes per 255 pixels and 2 per row: any stream may
+// have a picture of kRleFreePixels (four times an 800 x 600 background), and
+// kRlePixelsPerByte per byte of stream beyond that. Only streams that could
+// not have drawn their picture are refused.
+constexpr std::uint64_t kRleFreePixels = std::uint64_t(1) << 21;
+constexpr std::uint64_t kRlePixelsPerByte = 512;
+
 enum class Compression { Rgb, Rle8, Rle4, BitFields };
 
 // One colour channel of a 16- or 32-bit pixel: a contiguous run of bits.
@@ -38,8 +46,20 @@ struct Layout {
 bool ReadU16(const std::uint8_t* data, std::size_t size, std::size_t at, std::uint32_t* v);
 bool ReadU32(const std::uint8_t* data, std::size_t size, std::size_t at, std::uint32_t* v);
 
-// Reads the file and info headers, the bit field masks and the colour table.
-[[nodiscard]] bool ParseLayout(const std::uint8_t* data, std::size_t size, Layout* out);
+// Reads the file and info headers, the bit field masks and the colour table
+// from the first `available` bytes of a file of `size` bytes.
+[[nodiscard]] bool ParseLayout(const std::uint8_t* data, std::size_t available, std::size_t size,
+                               Layout* out);
+
+// Everything ParseLayout reads lies in the file's first kHeadBytes.
+constexpr std::size_t kHeadBytes = 2048;
+
+// Bytes of one stored row, with and without its padding to 32 bits.
+std::size_t RowStride(const Layout& layout);
+std::size_t RowBytes(const Layout& layout);
+
+// One uncompressed row as stored into the surface row `dst`.
+void DecodeRow(const Layout& layout, const std::uint8_t* src, Pixel* dst);
 
 // Pixel decoders: `out` is already sized width x height and filled with the
 // colour of palette index 0 (black without a palette).

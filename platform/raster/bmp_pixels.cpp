@@ -20,6 +20,8 @@ Pixel FromFields(const Layout& l, std::uint32_t v) {
     return (Scale(v, l.red) << 16) | (Scale(v, l.green) << 8) | Scale(v, l.blue);
 }
 
+}  // namespace
+
 void DecodeRow(const Layout& l, const std::uint8_t* src, Pixel* dst) {
     switch (l.bitCount) {
         case 1:
@@ -55,12 +57,17 @@ void DecodeRow(const Layout& l, const std::uint8_t* src, Pixel* dst) {
     }
 }
 
-}  // namespace
+std::size_t RowStride(const Layout& l) {
+    return (std::size_t(l.width) * std::size_t(l.bitCount) + 31) / 32 * 4;
+}
+
+std::size_t RowBytes(const Layout& l) {
+    return (std::size_t(l.width) * std::size_t(l.bitCount) + 7) / 8;
+}
 
 bool DecodeUncompressed(const Layout& l, const std::uint8_t* data, std::size_t size, Surface* out) {
-    const std::size_t rowBits = std::size_t(l.width) * std::size_t(l.bitCount);
-    const std::size_t stride = (rowBits + 31) / 32 * 4;
-    const std::size_t rowBytes = (rowBits + 7) / 8;
+    const std::size_t stride = RowStride(l);
+    const std::size_t rowBytes = RowBytes(l);
     for (int row = 0; row < l.height; ++row) {
         const std::size_t at = l.pixelOffset + std::size_t(row) * stride;
         if (at > size || size - at < rowBytes) return false;  // ParseLayout has checked; stay safe

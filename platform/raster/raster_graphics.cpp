@@ -1,11 +1,10 @@
 #include "platform/raster/raster_graphics.h"
 
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 #include <new>
-#include <vector>
 
 #include "platform/platform.h"
+#include "platform/posix/regular_file.h"
 #include "platform/raster/bmp_decoder.h"
 #include "platform/raster/raster_bitmap.h"
 #include "platform/raster/raster_dc.h"
@@ -47,18 +46,17 @@ std::unique_ptr<Font> RasterGraphics::CreateFontFor(const FontRequest& request) 
 }
 
 std::unique_ptr<Bitmap> RasterGraphics::LoadBitmapFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return nullptr;
-    in.seekg(0, std::ios::end);
-    const std::streamoff length = in.tellg();
+    // A pipe or a device as a picture would block the open or never end.
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(posix::OpenRegularFile(path),
+                                                         &std::fclose);
+    if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return nullptr;
+    const long length = std::ftell(file.get());
     // Room for the largest picture we accept at 32 bits, plus headers.
     if (length <= 0 || length > kMaxPixels * 4 + (1 << 20)) return nullptr;
-    in.seekg(0, std::ios::beg);
+    std::rewind(file.get());
     try {
-        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
-        if (!in.read(reinterpret_cast<char*>(bytes.data()), length)) return nullptr;
         Surface surface;
-        if (!DecodeBmp(bytes.data(), bytes.size(), &surface)) return nullptr;
+        if (!DecodeBmpFile(file.get(), std::size_t(length), &surface)) return nullptr;
         if (static_cast<long long>(surface.width) * surface.height > kMaxPixels) return nullptr;
         return std::make_unique<RasterBitmap>(std::move(surface));
     } catch (const std::bad_alloc&) {

@@ -13,6 +13,7 @@ class Win32Services : public Services {
 
     MessageAnswer ShowMessage(const std::string& text, MessageButtons buttons) override;
     void Trace(const std::string& text) override;
+    bool WantsTrace() const override { return false; }
     void PlaySoundFile(const std::string& path) override;
     void ShellExecuteFile(Window* window, const char* verb, const std::string& file,
                           const char* params) override;

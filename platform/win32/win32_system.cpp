@@ -1,5 +1,8 @@
 #include "platform/win32/win32_system.h"
 
+#include <fcntl.h>
+#include <io.h>
+
 #include "platform/win32/win32_api.h"
 
 namespace platform::win32 {
@@ -27,6 +30,59 @@ bool Win32System::FileExists(const std::string& path) {
 
 bool Win32System::ReplaceFile(const std::string& from, const std::string& to) {
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+}
+
+namespace {
+
+std::FILE* Adopt(HANDLE handle, int flags, const char* mode) {
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), flags | _O_BINARY);
+    if (fd < 0) {
+        CloseHandle(handle);
+        return nullptr;
+    }
+    std::FILE* file = _fdopen(fd, mode);
+    if (!file) _close(fd);
+    return file;
+}
+
+}  // namespace
+
+std::FILE* Win32System::OpenRegularFile(const std::string& path) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return nullptr;
+    if (GetFileType(h) != FILE_TYPE_DISK) {  // a pipe or a device
+        CloseHandle(h);
+        return nullptr;
+    }
+    return Adopt(h, _O_RDONLY, "rb");
+}
+
+std::FILE* Win32System::CreateReplacement(const std::string& target, std::string* path) {
+    path->clear();
+    const DWORD attributes = GetFileAttributesA(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return nullptr;
+    DWORD seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        seed = seed * 1664525u + 1013904223u;
+        std::string candidate = target + ".tmp.";
+        for (int i = 0; i < 8; ++i) candidate += "0123456789abcdef"[(seed >> (4 * i)) & 15];
+        HANDLE h = CreateFileA(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) {
+            if (GetLastError() == ERROR_FILE_EXISTS) continue;
+            return nullptr;
+        }
+        std::FILE* file = Adopt(h, _O_WRONLY, "wb");
+        if (!file) {
+            DeleteFileA(candidate.c_str());
+            return nullptr;
+        }
+        *path = candidate;
+        return file;
+    }
+    return nullptr;
 }
 
 }  // namespace platform::win32

@@ -13,6 +13,8 @@ class Win32System : public System {
     std::string RealPath(const std::string& path) override { return path; }
     bool FileExists(const std::string& path) override;
     bool ReplaceFile(const std::string& from, const std::string& to) override;
+    std::FILE* OpenRegularFile(const std::string& path) override;
+    std::FILE* CreateReplacement(const std::string& target, std::string* path) override;
 };
 
 }  // namespace platform::win32

@@ -1,5 +1,6 @@
 #include "platform/wx/shell_launch.h"
 
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -40,7 +41,9 @@ bool IsDirectory(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-std::vector<std::string> OpenerFor(const std::string& target) {
+std::vector<std::string> OpenerFor(const std::string& name) {
+    // "./" keeps a name that starts with "-" from being read as an option.
+    const std::string target = name.empty() || name[0] != '-' ? name : "./" + name;
     std::string opener = FindInPath("xdg-open");
     if (!opener.empty()) return {opener, target};
     opener = FindInPath("gio");
@@ -111,12 +114,21 @@ bool SpawnDetached(const std::vector<std::string>& argv) {
     std::vector<char*> args;
     for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
+    // The program gets default signal handling and no blocked signals, not
+    // what this process set up (SIGPIPE ignored, the toolkit's mask).
+    struct sigaction defaults {};
+    defaults.sa_handler = SIG_DFL;
+    sigemptyset(&defaults.sa_mask);
+    sigset_t none;
+    sigemptyset(&none);
 
     pid_t child = ::fork();
     if (child < 0) return false;
     if (child == 0) {
         pid_t grandchild = ::fork();
         if (grandchild == 0) {
+            for (int sig = 1; sig < NSIG; ++sig) ::sigaction(sig, &defaults, nullptr);
+            ::sigprocmask(SIG_SETMASK, &none, nullptr);
             ::setsid();
             ::execv(args[0], args.data());
             ::_exit(127);

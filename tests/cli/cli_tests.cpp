@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
 
 namespace {
@@ -59,6 +60,38 @@ TEST(Cli, NewMakesTheDefaultProjectAndOverwritesOnlyWhenForced) {
     EXPECT_EQ(ReadBytes(project + "/res/keep.bmp"), "picture");
 }
 
+// Replacing a project as an ordinary user: the new file is renamed over the
+// old one, so a replace that cannot be made leaves the old project whole.
+TEST(Cli, NewForceReplacesInOneStepOrNotAtAll) {
+    const struct {
+        const char* name;
+        mode_t mode;
+        bool blockTemporaryName;
+        CliRun run;
+    } cases[] = {
+        {"writable", 0644, false, {0, "", ""}},
+        {"a folder at the old temporary name", 0644, true, {0, "", ""}},
+        {"write-protected", 0444, false, {1, "", "Failed to create the INI file!\n"}},
+    };
+    for (const auto& c : cases) {
+        TempFolder scratch;
+        OpenToOrdinaryUser(scratch.Path());
+        const std::string settings = scratch.File("AppSetup.dat");
+        const std::string result = AsOrdinaryUser([&] {
+            fs::create_directory(scratch.File("res"));
+            WriteBytes(settings, Fixture("full_plain.dat"));
+            ::chmod(settings.c_str(), c.mode);
+            if (c.blockTemporaryName) fs::create_directory(settings + ".tmp");
+            return ::testing::PrintToString(RunCli({"new", "--force", scratch.Path()}));
+        });
+        EXPECT_EQ(result, ::testing::PrintToString(c.run)) << c.name;
+        EXPECT_EQ(ReadBytes(settings),
+                  Fixture(c.run.status == 0 ? "default_scrambled.dat" : "full_plain.dat"))
+            << c.name;
+        EXPECT_EQ(fs::status(settings).permissions(), fs::perms(c.mode)) << c.name;
+    }
+}
+
 TEST(Cli, FailuresExitWith1AndTheMessage) {
     TempFolder scratch;
     WriteBytes(scratch.File("file"), "x");
@@ -94,7 +127,8 @@ TEST(Cli, UsageErrorsExitWith2) {
                                               {"encode", "--bogus", "x"},
                                               {"resave", "--plain", "--scrambled", dir},
                                               {"render"},
-                                              {"render", dir}};
+                                              {"render", dir},
+                                              {"render", "", out}};
     for (const auto& args : cases) {
         EXPECT_EQ(RunCli(args).status, 2) << ::testing::PrintToString(args);
     }

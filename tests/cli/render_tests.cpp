@@ -1,7 +1,9 @@
 // velomarforge-cli render as a user runs it: exit statuses, the messages on
 // stderr, and the pixels of the PNG it writes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -148,6 +150,73 @@ TEST_F(RenderTest, MouseOverLinkLightsItUp) {
         << "a move beside every link draws nothing";
     // The same over a running show.
     EXPECT_GT(CountIn(Picture({"--mouse", "110,210"}), kHilite, 100, 200, 400, 240), 20);
+}
+
+// A 1,080-byte RLE file that claims 8192 x 8192 pixels: one end-of-bitmap code.
+std::string BombBmp() {
+    std::string out = "BM";
+    auto put = [&out](std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) out += char(v >> (8 * i));
+    };
+    for (std::uint32_t v :
+         {1080u, 0u, 1078u, 40u, 8192u, 8192u, 1u | 8u << 16, 1u, 2u, 0u, 0u, 256u, 0u})
+        put(v, 4);
+    out.append(256 * 4, '\0');
+    return out + std::string("\0\1", 2);
+}
+
+// Pipes where files belong, and a picture that claims more than it holds, fail
+// at once with the usual message instead of blocking or eating memory.
+TEST_F(RenderTest, HostileFilesFailAtOnceWithTheUsualMessage) {
+    ASSERT_EQ(BombBmp().size(), 1080u);
+    WriteBytes(project + "res/bomb.bmp", BombBmp());
+    ASSERT_EQ(::mkfifo((project + "res/pipe.bmp").c_str(), 0600), 0);
+    const std::string out = scratch.File("x.png");
+    const struct {
+        const char* background;
+        const char* logo;
+        std::string message;
+    } cases[] = {
+        {"res\\pipe.bmp", "res\\logo.bmp", "Failed to load our background bitmap!\n"},
+        {"@@0000000140a060", "res\\pipe.bmp", "Failed to load our LOGO bitmap res\\pipe.bmp!\n"},
+        {"@@0000000140a060", "res\\bomb.bmp", "Failed to load our LOGO bitmap res\\bomb.bmp!\n"},
+    };
+    for (const auto& c : cases) {
+        WriteProject(c.background, c.logo);
+        EXPECT_EQ(RunCli({"render", project, out}), (CliRun{1, "", c.message})) << c.logo;
+    }
+    std::filesystem::remove(project + "AppSetup.dat");
+    ASSERT_EQ(::mkfifo((project + "AppSetup.dat").c_str(), 0600), 0);
+    for (const char* command : {"show", "render"}) {
+        std::vector<std::string> args = {command, project};
+        if (args[0] == "render") args.push_back(out);
+        EXPECT_EQ(RunCli(args), (CliRun{1, "", "Failed to open the InstalledWnd.ini file!\n"}))
+            << command;
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+// Names from the file reach a terminal with their control characters escaped;
+// a pipe still gets the bytes as they are.
+TEST_F(RenderTest, ControlCharactersInNamesAreEscapedOnATerminal) {
+    const std::string name =
+        "res\\\x1b]0;owned\x07\x9b"
+        "2J.bmp";
+    WriteProject("@@0000000140a060", name);
+    const std::string out = scratch.File("x.png"), log = scratch.File("terminal.log");
+    EXPECT_EQ(RunCli({"render", project, out}),
+              (CliRun{1, "", "Failed to load our LOGO bitmap " + name + "!\n"}));
+
+    // script gives the program a terminal and copies what it prints.
+    const std::string command = "script -qec \"LC_ALL=C '" VELOMAR_BINARY_DIR
+                                "/bin/velomarforge-cli' render '" +
+                                project + "' '" + out + "'\" /dev/null > '" + log + "' 2>&1";
+    std::system(command.c_str());
+    const std::string shown = ReadBytes(log);
+    EXPECT_NE(shown.find("Failed to load our LOGO bitmap res\\\\x1b]0;owned\\x07\\x9b2J.bmp!"),
+              std::string::npos)
+        << shown;
+    EXPECT_EQ(shown.find_first_of("\x1b\x07\x9b"), std::string::npos) << shown;
 }
 
 }  // namespace

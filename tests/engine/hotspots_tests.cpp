@@ -30,6 +30,21 @@ TEST_F(EngineHotSpot, MeasuredOnceAtTheFirstPaintAndDeadBeforeIt) {
     EXPECT_EQ(first, RectOf(*wnd, 0));
 }
 
+// Links at the ends of the coordinate range: the measured extent stops at the
+// range's edge instead of wrapping, so the part inside the range still reacts.
+TEST_F(EngineHotSpot, ExtentsAtTheEdgeOfTheRangeStayDefined) {
+    constexpr std::int32_t kMax = INT32_MAX, kMin = INT32_MIN;
+    TestProject p;
+    p.hotspots = {{"Far", kMax - 2, kMax - 1}, {"Near", kMin, kMin}};
+    auto wnd = Show(p);
+    EXPECT_EQ((Rect{kMax - 2, kMax - 1, kMax, kMax}), RectOf(*wnd, 0));
+    EXPECT_GT(RectOf(*wnd, 1).right, kMin);
+    wnd->OnMouseMove(0, {kMax - 1, kMax - 1});
+    EXPECT_EQ(1, wnd->HoverHotSpot);
+    wnd->OnMouseMove(0, {kMin, kMin});
+    EXPECT_EQ(2, wnd->HoverHotSpot);
+}
+
 TEST_F(EngineHotSpot, RightAndBottomEdgesAreOutsideAndTheLowerIndexWins) {
     auto wnd = ShowSpots({{"First", 100, 100}, {"Second", 102, 102}});
     const Rect a = RectOf(*wnd, 0);

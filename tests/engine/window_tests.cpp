@@ -1,6 +1,7 @@
 // The menu window: backgrounds of every kind, centring, logo loading, logos
 // with their mask colour and stacking order, and what the show starts with.
 #include "engine_fixture.h"
+#include "platform/platform.h"
 
 namespace enginetest {
 namespace {
@@ -116,6 +117,41 @@ TEST_F(EngineWindow, CentredOnTheScreenOrInItsParentButNeverNegative) {
         EXPECT_EQ(c.y, Host(*child)->Params().y) << c.w;
         EXPECT_EQ(parent.get(), Host(*child)->Params().parent);
     }
+}
+
+// Remembers the largest bitmap the window has made since the last Reset.
+class LargestBitmapGraphics : public platform::raster::RasterGraphics {
+  public:
+    std::unique_ptr<platform::Bitmap> CreateCompatibleBitmap(platform::DC* ref, int w,
+                                                             int h) override {
+        Note(w, h);
+        return RasterGraphics::CreateCompatibleBitmap(ref, w, h);
+    }
+    std::unique_ptr<platform::Bitmap> CreateMonochromeBitmap(int w, int h) override {
+        Note(w, h);
+        return RasterGraphics::CreateMonochromeBitmap(w, h);
+    }
+    long long largest = 0;
+
+  private:
+    void Note(int w, int h) { largest = std::max(largest, (long long)w * h); }
+};
+
+// A repaint copies no more of a logo than the client area shows, however
+// large the picture; what it shows is drawn all the same.
+TEST_F(EngineWindow, RepaintsCopyOnlyTheVisiblePartOfALogo) {
+    LargestBitmapGraphics graphics;
+    platform::Install({&graphics, &windows_, &services_, &host_.system});
+    WriteSolidBmp(dir_ + "res/big.bmp", 1500, 1200, kRed);
+    TestProject p;
+    p.logos = {{"res\\big.bmp", {100, 50}}, {"res\\big.bmp", {-1400, -1100}}};
+    auto wnd = Show(p);
+    graphics.largest = 0;
+    Repaint(*wnd);
+    EXPECT_LE(graphics.largest, (long long)kClientW * kClientH);
+    const Surface s = Client(*wnd);
+    EXPECT_TRUE(AreaIs(s, {100, 50, kClientW, kClientH}, kRed));
+    EXPECT_TRUE(AreaIs(s, {0, 0, 100, 100}, kRed));
 }
 
 TEST_F(EngineWindow, MissingLogoFailsWithATraceButNoMessage) {

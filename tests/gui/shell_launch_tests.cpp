@@ -2,6 +2,7 @@
 // target turns into, and processes that start without the caller waiting.
 #include <errno.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -108,6 +109,9 @@ TEST_F(ShellTest, ProgramsRunAndEverythingElseOpensInItsApplication) {
         {"open", "@bin\\tool.sh", nullptr, {"open", "@bin/tool.sh"}},
         {"open", "www.example.com", nullptr, {"open", "http://www.example.com"}},
         {nullptr, "https://example.com/a?b=c", "x", {"open", "https://example.com/a?b=c"}},
+        // A name that starts with "-" must reach the opener as a file, not an option.
+        {"open", "-notes.txt", nullptr, {"open", "./-notes.txt"}},
+        {nullptr, "--help", nullptr, {"open", "./--help"}},
     };
     auto expand = [&](const std::string& s) {
         return s == "open" ? opener : s[0] == '@' ? project + s.substr(1) : s;
@@ -150,6 +154,34 @@ TEST_F(ShellTest, ProgramsStartDetachedWithoutTheCallerWaitingOrReaping) {
     int status;
     EXPECT_EQ(::waitpid(-1, &status, WNOHANG), -1) << "nothing of ours is left to reap";
     EXPECT_EQ(errno, ECHILD);
+}
+
+// A program a link starts has default signal handling and nothing blocked,
+// whatever the runtime set up for itself.
+TEST_F(ShellTest, ProgramsStartWithDefaultSignalsAndAnEmptyMask) {
+    // cp copies its own status; a shell would clear its mask itself.
+    const std::string out = root + "/status";
+    struct sigaction ignore {
+    }, savedPipe{};
+    ignore.sa_handler = SIG_IGN;
+    ASSERT_EQ(::sigaction(SIGPIPE, &ignore, &savedPipe), 0);
+    sigset_t usr1, savedMask;
+    sigemptyset(&usr1);
+    sigaddset(&usr1, SIGUSR1);
+    ASSERT_EQ(::sigprocmask(SIG_BLOCK, &usr1, &savedMask), 0);
+    const std::string cp = platform::wx::FindInPath("cp");
+    const bool spawned = platform::wx::SpawnDetached({cp, "/proc/self/status", out});
+    ::sigprocmask(SIG_SETMASK, &savedMask, nullptr);
+    ::sigaction(SIGPIPE, &savedPipe, nullptr);
+    ASSERT_TRUE(spawned);
+    std::string status;
+    for (int i = 0; i < 500 && status.find("SigCgt") == std::string::npos; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        status = xtest::ReadFile(out);
+    }
+    EXPECT_NE(status.find("SigBlk:\t0000000000000000\nSigIgn:\t0000000000000000\n"),
+              std::string::npos)
+        << status;
 }
 
 }  // namespace

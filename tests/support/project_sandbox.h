@@ -78,7 +78,9 @@ inline CliRun RunCli(const std::vector<std::string>& args) {
         return out + "'";
     };
     TempFolder capture;
-    std::string command = "LC_ALL=C " + quoted(VELOMAR_BINARY_DIR "/bin/velomarforge-cli");
+    // A program that hangs (on a pipe, say) fails the test instead of stopping it.
+    std::string command =
+        "LC_ALL=C timeout 60 " + quoted(VELOMAR_BINARY_DIR "/bin/velomarforge-cli");
     for (const std::string& arg : args) command += " " + quoted(arg);
     command += " >" + quoted(capture.File("out")) + " 2>" + quoted(capture.File("err"));
     CliRun run;

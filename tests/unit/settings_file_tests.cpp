@@ -1,14 +1,18 @@
 // LoadSettings and SaveSettings on real folders. The fixtures come from
 // fixtures/make_fixtures.py, whose codec is written apart from the engine's.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
 
 namespace {
@@ -320,7 +324,7 @@ TEST_F(SettingsFileTest, FailuresLeaveThePreviousFileWhole) {
     CInstallerWnd blocked(folder.File("blocked"));
     std::filesystem::create_directories(folder.File("blocked/AppSetup.dat/x"));
     EXPECT_FALSE(blocked.SaveSettings());
-    EXPECT_FALSE(std::filesystem::exists(folder.File("blocked/AppSetup.dat.tmp")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.File("blocked")), {}), 1);
     EXPECT_FALSE(CInstallerWnd(folder.File("no/such/folder")).SaveSettings());
 
     EXPECT_EQ(services.messages, (std::vector<std::string>{"GetLocaleInfo() Failed!\n",
@@ -328,6 +332,146 @@ TEST_F(SettingsFileTest, FailuresLeaveThePreviousFileWhole) {
                                                            "Failed to create the INI file!\n"}));
     EXPECT_EQ(SettingsBytes(), Fixture("full_scrambled.dat"));
     EXPECT_EQ(project->SettingsLoaded, 1);
+}
+
+// Each lookup reads the section from its header: one trace per line without a
+// '=' passed over, and the section ends at the next header.
+TEST_F(SettingsFileTest, LookupsTraceEveryLinePassedOverUpToTheSectionEnd) {
+    WriteBytes(SettingsPath(),
+               "junk0\n[English]\njunk1\nINIEncryptionType=0\n\njunk2\nINIVersion=3\n"
+               "[Other]\nWindowTitle=T\n");
+    EXPECT_FALSE(NewProject()->LoadSettings());
+    const std::string noEquals = "Failed to locate a '=' in the INI file!\n";
+    EXPECT_EQ(services.traces,
+              (std::vector<std::string>{noEquals, noEquals, noEquals, noEquals, noEquals,
+                                        "Failed to locate our entry name in the INI file!\n"}));
+    EXPECT_EQ(services.messages, (std::vector<std::string>{Unread("'WINDOW_TITLE'")}));
+}
+
+// A million junk lines around a real project read as the project alone.
+TEST_F(SettingsFileTest, MillionJunkLinesReadAsTheProjectAlone) {
+    auto written = NewProject();
+    sandbox::FillLargestRecord(*written->Settings);
+    ASSERT_TRUE(written->SaveSettings());
+    const std::string clean = SettingsBytes();
+    std::string junk;
+    for (int i = 0; i < 1000000; ++i) junk += "jk\r\n";
+    const std::size_t body = clean.find("\r\n") + 2;
+    for (const std::string& bytes :
+         {junk + clean, clean.substr(0, body) + junk + clean.substr(body)}) {
+        WriteBytes(SettingsPath(), bytes);
+        ASSERT_LE(bytes.size(), 4u << 20);
+        services.traces.clear();
+        auto read = NewProject();
+        ASSERT_TRUE(read->LoadSettings());
+        ASSERT_TRUE(read->SaveSettings());
+        EXPECT_EQ(SettingsBytes(), clean);
+    }
+}
+
+std::vector<std::string> Entries(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+mode_t ModeOf(const std::string& path) {
+    struct stat st {};
+    ::lstat(path.c_str(), &st);
+    return st.st_mode;
+}
+
+// What a user, or someone who planted entries in the project folder, left there
+// before a save; the save runs as an ordinary user.
+struct PlantedSave {
+    const char* name;
+    std::function<void(const std::string& dir, const std::string& outside)> plant;
+    bool saves;
+    std::function<void(const std::string& dir, const std::string& outside)> check;
+};
+
+TEST_F(SettingsFileTest, SavesNeverFollowRemoveOrOverrideWhatIsThere) {
+    namespace fs = std::filesystem;
+    const std::string kOld = Fixture("full_scrambled.dat");
+    const auto oldFile = [&](const std::string& dir, mode_t mode) {
+        WriteBytes(dir + "AppSetup.dat", kOld);
+        ::chmod((dir + "AppSetup.dat").c_str(), mode);
+    };
+    const auto newFileWithMode = [&](mode_t mode) {
+        return [=](const std::string& dir, const std::string&) {
+            EXPECT_EQ(ModeOf(dir + "AppSetup.dat"), S_IFREG | mode);
+            EXPECT_NE(ReadBytes(dir + "AppSetup.dat"), kOld);
+        };
+    };
+    const std::vector<PlantedSave> cases = {
+        {"a link at the old temporary name",
+         [&](const std::string& dir, const std::string& outside) {
+             oldFile(dir, 0644);
+             WriteBytes(outside + "victim", "victim");
+             fs::create_symlink(outside + "victim", dir + "AppSetup.dat.tmp");
+         },
+         true,
+         [&](const std::string& dir, const std::string& outside) {
+             EXPECT_EQ(ReadBytes(outside + "victim"), "victim");
+             EXPECT_TRUE(fs::is_symlink(dir + "AppSetup.dat.tmp"));
+             newFileWithMode(0644)(dir, outside);
+         }},
+        {"a write-protected file",
+         [&](const std::string& dir, const std::string&) { oldFile(dir, 0444); }, false,
+         [&](const std::string& dir, const std::string&) {
+             EXPECT_EQ(ReadBytes(dir + "AppSetup.dat"), kOld);
+             EXPECT_EQ(ModeOf(dir + "AppSetup.dat"), S_IFREG | 0444);
+         }},
+        {"private permission bits",
+         [&](const std::string& dir, const std::string&) { oldFile(dir, 0600); }, true,
+         newFileWithMode(0600)},
+        {"unusual permission bits",
+         [&](const std::string& dir, const std::string&) { oldFile(dir, 0604); }, true,
+         newFileWithMode(0604)},
+        {"a folder at the old temporary name",
+         [&](const std::string& dir, const std::string&) {
+             oldFile(dir, 0644);
+             fs::create_directories(dir + "AppSetup.dat.tmp");
+         },
+         true,
+         [&](const std::string& dir, const std::string& outside) {
+             EXPECT_TRUE(fs::is_directory(dir + "AppSetup.dat.tmp"));
+             newFileWithMode(0644)(dir, outside);
+         }},
+        {"a folder in place of the file",
+         [&](const std::string& dir, const std::string&) {
+             fs::create_directories(dir + "AppSetup.dat/inside");
+             fs::create_directories(dir + "AppSetup.dat.tmp");
+         },
+         false,
+         [&](const std::string& dir, const std::string&) {
+             EXPECT_EQ(Entries(dir),
+                       (std::vector<std::string>{"AppSetup.dat", "AppSetup.dat.tmp"}));
+             EXPECT_TRUE(fs::is_directory(dir + "AppSetup.dat/inside"));
+         }},
+    };
+    for (const PlantedSave& c : cases) {
+        SCOPED_TRACE(c.name);
+        sandbox::TempFolder project, outside;
+        sandbox::OpenToOrdinaryUser(project.Path());
+        sandbox::OpenToOrdinaryUser(outside.Path());
+        const std::string result = sandbox::AsOrdinaryUser([&] {
+            c.plant(project.Path(), outside.Path());
+            CInstallerWnd saver(project.Path());
+            const bool saved = saver.SaveSettings();
+            std::string messages;
+            for (const std::string& m : services.messages) messages += m;
+            return std::string(saved ? "saved" : "refused") + ":" + messages;
+        });
+        ::chmod(project.Path().c_str(), 0777);  // the cleanup may need to enter it
+        EXPECT_EQ(result, c.saves ? "saved:" : "refused:Failed to create the INI file!\n");
+        c.check(project.Path(), outside.Path());
+        // Nothing of the save is left beside the file, whatever the outcome.
+        for (const std::string& name : Entries(project.Path()))
+            EXPECT_TRUE(name == "AppSetup.dat" || name == "AppSetup.dat.tmp") << name;
+    }
 }
 
 }  // namespace

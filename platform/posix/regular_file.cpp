@@ -1,0 +1,72 @@
+#include "platform/posix/regular_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace platform::posix {
+
+namespace {
+
+std::FILE* Adopt(int fd, const char* mode) {
+    std::FILE* file = ::fdopen(fd, mode);
+    if (!file) ::close(fd);
+    return file;
+}
+
+}  // namespace
+
+std::FILE* OpenRegularFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return nullptr;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return Adopt(fd, "rb");
+}
+
+std::FILE* CreateReplacementFile(const std::string& target, std::string* path) {
+    path->clear();
+    struct stat st;
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    // root passes this check for any file; an ordinary user is stopped here
+    // rather than by the rename, which only needs the folder to be writable.
+    if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return nullptr;
+    const mode_t mode = exists ? (st.st_mode & 0777) : 0666;
+
+    static unsigned counter = 0;
+    struct timespec now {};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    unsigned long seed = (unsigned long)now.tv_nsec ^ ((unsigned long)::getpid() << 16);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        seed = seed * 6364136223846793005ul + 1442695040888963407ul + ++counter;
+        std::string candidate = target + ".tmp.";
+        for (int i = 0; i < 8; ++i) candidate += "0123456789abcdef"[(seed >> (4 * i + 20)) & 15];
+        const int fd =
+            ::open(candidate.c_str(),
+                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, mode);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            return nullptr;
+        }
+        // The umask applies at creation; the target's own bits are what it keeps.
+        if (exists) ::fchmod(fd, mode);
+        std::FILE* file = Adopt(fd, "wb");
+        if (!file) {
+            ::unlink(candidate.c_str());
+            return nullptr;
+        }
+        *path = candidate;
+        return file;
+    }
+    return nullptr;
+}
+
+}  // namespace platform::posix
