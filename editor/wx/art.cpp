@@ -1,7 +1,11 @@
 #include "editor/wx/art.h"
 
+#include <algorithm>
+
 #include <wx/artprov.h>
+#include <wx/dcgraph.h>
 #include <wx/dcmemory.h>
+#include <wx/graphics.h>
 #include <wx/imagbmp.h>
 #include <wx/image.h>
 #include <wx/log.h>
@@ -13,20 +17,16 @@ namespace forge_art {
 
 namespace {
 
-const wxColour kMask(255, 0, 255);
-
-// Draws on a 16 x 16 picture whose magenta pixels are transparent.
+// Draws on a transparent picture, antialiased against nothing.
 template <typename Draw>
 wxBitmap Drawn(int w, int h, Draw draw) {
-    wxBitmap bitmap(w, h, 24);
+    wxImage image(w, h);
+    image.InitAlpha();
+    std::fill_n(image.GetAlpha(), w * h, static_cast<unsigned char>(0));
     {
-        wxMemoryDC dc(bitmap);
-        dc.SetBackground(wxBrush(kMask));
-        dc.Clear();
+        wxGCDC dc(wxGraphicsContext::Create(image));
         draw(dc);
-    }
-    wxImage image = bitmap.ConvertToImage();
-    image.SetMaskColour(kMask.Red(), kMask.Green(), kMask.Blue());
+    }  // the context writes the picture back here
     return wxBitmap(image);
 }
 
@@ -36,7 +36,7 @@ void Disc(wxDC& dc, int x, int y, int r) {
     dc.DrawCircle(x, y, r);
     dc.SetBrush(wxBrush(wxColour(150, 170, 220)));
     dc.DrawCircle(x, y, r / 2);
-    dc.SetBrush(wxBrush(kMask));
+    dc.SetBrush(wxBrush(wxColour(255, 255, 255)));
     dc.DrawCircle(x, y, 1);
 }
 

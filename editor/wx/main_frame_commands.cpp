@@ -1,6 +1,7 @@
 // The frame's command handlers: thin calls into the preview pane's project
 // session, then the title.
 #include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/utils.h>
 
 #include "editor/companion_files.h"
@@ -25,8 +26,11 @@ void CMainFrame::OnOpenProject(wxCommandEvent&) {
     wxFileDialog dialog(this, "Open", wxEmptyString, "AppSetup.dat", "Project Files|AppSetup.dat",
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK) return;
-    const std::string path = dialog.GetPath().utf8_string();
-    OpenFolder(path.substr(0, path.rfind('/') + 1));
+    // GTK fills the path only once the chooser was on screen; the folder is always there.
+    const wxFileName chosen = dialog.GetPath().empty()
+                                  ? wxFileName(dialog.GetDirectory(), dialog.GetFilename())
+                                  : wxFileName(dialog.GetPath());
+    OpenFolder(chosen.GetPathWithSep().utf8_string());
 }
 
 void CMainFrame::OpenFolder(const std::string& folder) {

@@ -31,6 +31,7 @@ CProjectWizardDlg::CProjectWizardDlg(wxWindow* parent)
     all->Add(right, 1, wxEXPAND | wxALL, 10);
     SetSizerAndFit(all);
     CentreOnParent();
+    TransferDataToWindow();
 }
 
 bool CProjectWizardDlg::TransferDataToWindow() {
