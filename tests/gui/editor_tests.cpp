@@ -16,6 +16,9 @@
 #include <wx/toolbar.h>
 #include <wx/weakref.h>
 
+#include <X11/Xlib.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -83,6 +86,25 @@ void FailOnAssert(const wxString& file, int line, const wxString& func, const wx
         << func.utf8_string() << ": " << cond.utf8_string() << " " << msg.utf8_string();
 }
 
+// Xvfb has no window manager to carry out a minimise: unmapping the frame's
+// window from outside is what GTK takes for one.
+void UnmapAsTheWindowManagerWould(const std::string& title) {
+    Display* display = XOpenDisplay(gui_test::Screen().name().c_str());
+    if (!display) return;
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
+        for (unsigned i = 0; i < count; ++i) {
+            char* name = nullptr;
+            if (XFetchName(display, children[i], &name) && name && title == name)
+                XUnmapWindow(display, children[i]);
+            if (name) XFree(name);
+        }
+        XFree(children);
+    }
+    XCloseDisplay(display);
+}
+
 class EditorTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -138,6 +160,11 @@ protected:
         std::uint32_t value = 0xDEAD;
         Store().ReadInt(section, name, &value);
         return value;
+    }
+    int StartupSounds() const {
+        return int(std::count_if(services.sounds.begin(), services.sounds.end(), [](const std::string& s) {
+            return s.find("startup.wav") != std::string::npos;
+        }));
     }
     void OpenSample() {
         wxTEST_DIALOG(Command(ID_OPEN_PROJECT),
@@ -334,17 +361,15 @@ TEST_F(EditorTest, TestProjectReplaysTheStart) {
     NoWizard();
     Start();
     OpenSample();
-    EXPECT_TRUE(services.sounds.empty());  // an ordinary open is silent
+    EXPECT_EQ(StartupSounds(), 0);  // an ordinary open is silent
     EXPECT_EQ(frame->DemoWnd->GetInstallerWnd()->AnnimationDone, 1);
     for (int run = 0; run < 2; ++run) {
         Command(ID_TEST_PROJECT);
         ASSERT_NE(frame->DemoWnd->GetInstallerWnd(), nullptr);
-        EXPECT_EQ(services.sounds.size(), std::size_t(run + 1));
+        EXPECT_EQ(StartupSounds(), run + 1);
         EXPECT_EQ(frame->DemoWnd->GetInstallerWnd()->AnnimationDone, 0);
         EXPECT_TRUE(PumpUntil([&] { return frame->DemoWnd->GetInstallerWnd()->AnnimationDone == 1; }));
     }
-    ASSERT_FALSE(services.sounds.empty());
-    EXPECT_NE(services.sounds[0].find("startup.wav"), std::string::npos);
     EXPECT_EQ(Title(), "VelomarForge - " + temp.File("sample/"));
 }
 
@@ -395,6 +420,7 @@ TEST_F(EditorTest, LayoutIsKeptAndNotOverwrittenWhenMinimised) {
     EXPECT_EQ(frame->GetSize(), wxSize(900, 560));
     frame->SetSize(0, 0, 700, 500);
     frame->Iconize();
+    UnmapAsTheWindowManagerWould(frame->GetTitle().utf8_string());
     ASSERT_TRUE(PumpUntil([&] { return frame->IsIconized(); }));
     Close();
     EXPECT_EQ(Stored("Frame Layout", "SizeX"), 900u);
