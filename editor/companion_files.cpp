@@ -24,7 +24,8 @@ std::string UrlPath(const std::string& path) {
     std::string out;
     for (unsigned char c : path) {
         const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-                           (c >= '0' && c <= '9') || std::string("/-._~&").find(char(c)) != std::string::npos;
+                           (c >= '0' && c <= '9') ||
+                           std::string("/-._~&").find(char(c)) != std::string::npos;
         if (plain) {
             out += char(c);
         } else {

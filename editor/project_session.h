@@ -11,7 +11,7 @@
 
 // What the session needs of the editor's windows.
 class ProjectView {
-public:
+  public:
     virtual ~ProjectView() = default;
     // The window the menu window is made a child of (null: a top-level one).
     virtual platform::Window* PreviewParent() = 0;
@@ -24,7 +24,7 @@ public:
 };
 
 class ProjectSession {
-public:
+  public:
     explicit ProjectSession(ProjectView* view) : view_(view) {}
     ~ProjectSession();
     ProjectSession(const ProjectSession&) = delete;
@@ -48,7 +48,7 @@ public:
     std::unique_ptr<CInstallerWnd> InstallerWnd;
     bool Modified = false;
 
-private:
+  private:
     bool CreateWindow();
     void RebuildTree();
 

@@ -192,8 +192,7 @@ bool CRegSettings::Save(const Store& store) const {
     return true;
 }
 
-bool CRegSettings::Read(const std::string& section, const std::string& name,
-                        Value* value) const {
+bool CRegSettings::Read(const std::string& section, const std::string& name, Value* value) const {
     if (!Valid) return false;
     const Store store = Load();
     const auto s = store.find(section);
@@ -291,8 +290,8 @@ bool CRegSettings::ReadString(const std::string& section, const std::string& nam
     return true;
 }
 
-bool CRegSettings::ReadBlock(const std::string& section, const std::string& name,
-                             std::size_t size, std::vector<std::uint8_t>* bytes) {
+bool CRegSettings::ReadBlock(const std::string& section, const std::string& name, std::size_t size,
+                             std::vector<std::uint8_t>* bytes) {
     Value value;
     if (!Read(section, name, &value) || value.data.size() != size) return false;
     bytes->assign(value.data.begin(), value.data.end());
@@ -312,8 +311,7 @@ bool CRegSettings::UpdateString(const std::string& section, const std::string& n
 
 bool CRegSettings::UpdateBlock(const std::string& section, const std::string& name,
                                const std::vector<std::uint8_t>& bytes) {
-    return Put(section, name, Value{Type::Binary, std::string(bytes.begin(), bytes.end())},
-               false);
+    return Put(section, name, Value{Type::Binary, std::string(bytes.begin(), bytes.end())}, false);
 }
 
 bool CRegSettings::KeyExists(const std::string& section) {
@@ -358,6 +356,7 @@ std::string RegSettingsFile(const std::string& configDir, const std::string& bas
 
 std::string UserConfigFolder() {
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') return xdg;
-    if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.config";
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return std::string(home) + "/.config";
     return ".config";
 }

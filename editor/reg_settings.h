@@ -10,7 +10,7 @@
 #include <vector>
 
 class CRegSettings {
-public:
+  public:
     // storeFile: the file that holds every key below baseKey. With neither a
     // base key nor a file the object is inert: readers return their default,
     // everything else fails.
@@ -40,8 +40,7 @@ public:
 
     // Store only into a section that exists.
     bool UpdateInt(const std::string& section, const std::string& name, std::uint32_t value);
-    bool UpdateString(const std::string& section, const std::string& name,
-                      const std::string& text);
+    bool UpdateString(const std::string& section, const std::string& name, const std::string& text);
     bool UpdateBlock(const std::string& section, const std::string& name,
                      const std::vector<std::uint8_t>& bytes);
 
@@ -58,7 +57,7 @@ public:
     // Texts are kept up to 259 characters, as a registry text buffer holds.
     static constexpr std::size_t MAX_TEXT = 259;
 
-private:
+  private:
     enum class Type { Dword, Text, Binary };
     struct Value {
         Type type = Type::Dword;
@@ -70,8 +69,7 @@ private:
     Store Load() const;
     bool Save(const Store& store) const;
     bool Read(const std::string& section, const std::string& name, Value* value) const;
-    bool Put(const std::string& section, const std::string& name, const Value& value,
-             bool create);
+    bool Put(const std::string& section, const std::string& name, const Value& value, bool create);
     bool GetOrStore(const std::string& section, const std::string& name, Value* value,
                     const Value& defaultValue, bool (*fits)(const Value&));
 };

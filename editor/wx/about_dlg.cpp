@@ -20,13 +20,15 @@ CAboutDlg::CAboutDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, "About Velom
                                wxST_NO_AUTORESIZE);
     Version->SetMinSize(wxSize(220, -1));
     text->Add(Version, 0, wxBOTTOM, 10);
-    text->Add(new wxStaticText(this, wxID_ANY, "VelomarForge makes autorun menus for CD and DVD discs."));
+    text->Add(
+        new wxStaticText(this, wxID_ANY, "VelomarForge makes autorun menus for CD and DVD discs."));
 
     auto* all = new wxBoxSizer(wxHORIZONTAL);
     if (!icons.IsEmpty())
-        all->Add(new wxStaticBitmap(this, wxID_ANY, wxBitmap(icons.GetIconOfExactSize(32).IsOk()
-                                                                 ? icons.GetIconOfExactSize(32)
-                                                                 : icons.GetIconByIndex(0))),
+        all->Add(new wxStaticBitmap(
+                     this, wxID_ANY,
+                     wxBitmap(icons.GetIconOfExactSize(32).IsOk() ? icons.GetIconOfExactSize(32)
+                                                                  : icons.GetIconByIndex(0))),
                  0, wxALL, 12);
     all->Add(text, 1, wxALL | wxALIGN_CENTRE_VERTICAL, 12);
     auto* ok = new wxButton(this, wxID_OK, "OK");

@@ -6,7 +6,7 @@
 class wxStaticText;
 
 class CAboutDlg : public wxDialog {
-public:
+  public:
     explicit CAboutDlg(wxWindow* parent);
 
     wxStaticText* Version;

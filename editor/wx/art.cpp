@@ -1,7 +1,5 @@
 #include "editor/wx/art.h"
 
-#include <algorithm>
-
 #include <wx/artprov.h>
 #include <wx/dcgraph.h>
 #include <wx/dcmemory.h>
@@ -10,6 +8,8 @@
 #include <wx/image.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
+
+#include <algorithm>
 
 #include "editor/wx/program_icon.h"
 
@@ -83,7 +83,7 @@ wxBitmap ToolBitmap(Tool tool) {
         case Tool::Save:
             return Themed("document-save", wxART_FILE_SAVE);
         case Tool::Test:
-            return Themed("media-playback-start", wxART_GO_FORWARD);
+            return Themed("system-run", wxART_EXECUTABLE_FILE);
         case Tool::Build:
             return BuildBitmap();
         case Tool::Copy:
@@ -133,7 +133,8 @@ wxBitmap WizardPicture() {
     dc.SetFont(wxFontInfo(9).Italic().Underlined().Family(wxFONTFAMILY_SWISS));
     dc.SetTextForeground(wxColour(255, 230, 120));
     const char* links[] = {"Install", "Read me", "Quit"};
-    for (int i = 0; i < 3; ++i) dc.DrawLabel(links[i], wxRect(0, 78 + 22 * i, kWidth, 18), wxALIGN_CENTRE);
+    for (int i = 0; i < 3; ++i)
+        dc.DrawLabel(links[i], wxRect(0, 78 + 22 * i, kWidth, 18), wxALIGN_CENTRE);
     dc.SelectObject(wxNullBitmap);
     return bitmap;
 }

@@ -12,7 +12,7 @@
 class CMainFrame;
 
 class CDemoWnd : public wxWindow, public ProjectView {
-public:
+  public:
     CDemoWnd(wxWindow* parent, CMainFrame* frame);
     ~CDemoWnd() override;
 
@@ -39,7 +39,7 @@ public:
     void SetTitle(const std::string& title) override;
     void ProjectChanged() override;
 
-private:
+  private:
     void OnSize(wxSizeEvent& event);
 
     CMainFrame* frame_;

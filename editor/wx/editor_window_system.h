@@ -5,7 +5,7 @@
 #include "platform/wx/wx_window_system.h"
 
 class EditorWindowSystem : public platform::wx::WxWindowSystem {
-public:
+  public:
     EditorWindowSystem() : WxWindowSystem(false) {}
     void PostCloseToMainWindow() override;
 };

@@ -8,14 +8,14 @@
 #include "editor/companion_files.h"
 #include "editor/project_session.h"
 #include "editor/reg_settings.h"
-#include "engine/settings_values.h"
 #include "editor/wx/main_frame.h"
+#include "engine/settings_values.h"
 #include "platform/platform.h"
 
 CVelomarForgeApp::CVelomarForgeApp() : services_(PROGRAM_TITLE) {}
 
 bool CVelomarForgeApp::OnInit() {
-    if (argc > 2) {
+    if (argc > 2 || (argc == 2 && argv[1].StartsWith("-"))) {
         std::fputs("usage: velomarforge [PROJECT-FOLDER]\n", stderr);
         return false;
     }
@@ -30,7 +30,9 @@ bool CVelomarForgeApp::OnInit() {
     options.SettingsFile = RegSettingsFile(UserConfigFolder(), CMainFrame::BASE_KEY);
     options.DocumentsFolder = wxStandardPaths::Get().GetDocumentsDir().utf8_string();
     if (argc == 2) {
-        wxFileName folder = wxFileName::DirName(argv[1]);
+        // A folder, or its AppSetup.dat as a file manager hands it over.
+        wxFileName folder =
+            wxFileName::FileExists(argv[1]) ? wxFileName(argv[1]) : wxFileName::DirName(argv[1]);
         folder.MakeAbsolute();
         options.OpenAtStart = FolderWithSeparator(folder.GetPath().utf8_string());
     }

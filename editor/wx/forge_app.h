@@ -13,13 +13,13 @@
 #include "platform/wx/wx_services.h"
 
 class CVelomarForgeApp : public wxApp {
-public:
+  public:
     CVelomarForgeApp();
     bool OnInit() override;
 
     std::string StartFolder;
 
-private:
+  private:
     platform::raster::RasterGraphics graphics_;
     EditorWindowSystem windows_;
     platform::wx::WxServices services_;

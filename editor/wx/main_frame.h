@@ -18,14 +18,14 @@ class wxUpdateUIEvent;
 
 // What the frame is started with.
 struct ForgeOptions {
-    std::string StartFolder;   // the companion files (Velomar.exe, the guide); ends in '/'
-    std::string SettingsFile;  // the CRegSettings store
-    std::string OpenAtStart;   // a project folder to open instead of the wizard; may be empty
+    std::string StartFolder;      // the companion files (Velomar.exe, the guide); ends in '/'
+    std::string SettingsFile;     // the CRegSettings store
+    std::string OpenAtStart;      // a project folder to open instead of the wizard; may be empty
     std::string DocumentsFolder;  // where new projects go by default
 };
 
 class CMainFrame : public wxFrame {
-public:
+  public:
     // Creates the panes and, unless a project is to be opened, runs the
     // start-up wizard.
     explicit CMainFrame(const ForgeOptions& options);
@@ -47,7 +47,7 @@ public:
     static constexpr const char* TREE_LAYOUT = "TreeView Layout";
     static constexpr const char* GENERAL = "General";
 
-private:
+  private:
     // Creation (main_frame_create.cpp).
     void CreateMenu();
     void CreateTools();

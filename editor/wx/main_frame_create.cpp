@@ -38,8 +38,7 @@ const Command kHelp{ID_HELP_CONTENTS, "&Contents", "Open the Help Documentation"
                     "Open the Help Documentation"};
 const Command kAbout{wxID_ABOUT, "&About VelomarForge...",
                      "Display program information, version number and copyright", "About"};
-const Command kExit{wxID_EXIT, "E&xit", "Quit the application; prompts to save documents",
-                    "Exit"};
+const Command kExit{wxID_EXIT, "E&xit", "Quit the application; prompts to save documents", "Exit"};
 
 void Append(wxMenu* menu, const Command& c, wxItemKind kind = wxITEM_NORMAL) {
     menu->Append(c.id, c.label, c.prompt, kind);

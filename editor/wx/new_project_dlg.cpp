@@ -25,8 +25,8 @@ CNewProjectDlg::CNewProjectDlg(wxWindow* parent, const std::string& defaultParen
     path_.Separator = '/';
     path_.Open(defaultParent);
 
-    auto* box = new wxStaticBoxSizer(wxVERTICAL, this,
-                                     "Select the name and location of your new project:");
+    auto* box =
+        new wxStaticBoxSizer(wxVERTICAL, this, "Select the name and location of your new project:");
     wxWindow* in = box->GetStaticBox();
     auto* grid = new wxFlexGridSizer(3, 8, 8);
     grid->AddGrowableCol(1);

@@ -13,7 +13,7 @@ class wxStaticText;
 class wxTextCtrl;
 
 class CNewProjectDlg : public wxDialog {
-public:
+  public:
     // defaultParent: where projects go unless the user says otherwise.
     // help: opens the guide at a topic.
     CNewProjectDlg(wxWindow* parent, const std::string& defaultParent,
@@ -29,7 +29,7 @@ public:
     wxTextCtrl* LocationEdit;
     wxStaticText* Result;
 
-private:
+  private:
     void OnNameChanged(wxCommandEvent&);
     void OnLocationChanged(wxCommandEvent&);
     void OnBrowse(wxCommandEvent&);

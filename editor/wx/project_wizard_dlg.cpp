@@ -22,8 +22,8 @@ CProjectWizardDlg::CProjectWizardDlg(wxWindow* parent)
 
     auto* right = new wxBoxSizer(wxVERTICAL);
     right->Add(choices, 0, wxEXPAND);
+    right->Add(ShowAtStartupBox, 0, wxTOP, 12);
     right->AddStretchSpacer();
-    right->Add(ShowAtStartupBox, 0, wxTOP | wxBOTTOM, 8);
     right->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND);
 
     auto* all = new wxBoxSizer(wxHORIZONTAL);

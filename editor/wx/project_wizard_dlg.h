@@ -7,7 +7,7 @@ class wxCheckBox;
 class wxRadioButton;
 
 class CProjectWizardDlg : public wxDialog {
-public:
+  public:
     explicit CProjectWizardDlg(wxWindow* parent);
 
     bool TransferDataToWindow() override;

@@ -14,7 +14,7 @@ enum Image { kRoot, kAudio, kBackground, kLogos, kHyperlinks, kItem };
 
 // The slot a link or logo node stands for.
 class SlotData : public wxTreeItemData {
-public:
+  public:
     explicit SlotData(int index) : Index(index) {}
     int Index;
 };
@@ -23,7 +23,8 @@ public:
 wxString NodeText(const OwnedString& text) {
     const std::string& s = ::TextOf(text);
     wxString out = wxString::FromUTF8(s.data(), s.size());
-    if (out.empty() && !s.empty()) out = wxString(s.data(), wxCSConv(wxFONTENCODING_CP1252), s.size());
+    if (out.empty() && !s.empty())
+        out = wxString(s.data(), wxCSConv(wxFONTENCODING_CP1252), s.size());
     return out;
 }
 

@@ -8,7 +8,7 @@ class CInstallerWnd;
 class wxTreeCtrl;
 
 class CVelomarTreeView : public wxPanel {
-public:
+  public:
     CVelomarTreeView(wxWindow* parent, const wxSize& size);
 
     // Rebuilds every node; without a project only the root and the categories.
@@ -23,6 +23,6 @@ public:
     static constexpr const char* HYPERLINKS = "Hyper-Links";
     static constexpr const char* LOGOS = "Bitmaps & Logos";
 
-private:
+  private:
     wxTreeCtrl* tree_;
 };

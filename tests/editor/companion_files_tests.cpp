@@ -3,9 +3,9 @@
 
 #include <filesystem>
 
+#include "../support/project_sandbox.h"
 #include "editor/companion_files.h"
 #include "platform/headless/headless_platform.h"
-#include "../support/project_sandbox.h"
 
 namespace {
 

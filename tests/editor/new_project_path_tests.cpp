@@ -30,9 +30,14 @@ TEST(NewProjectPathTest, Rules) {
          {{'l', "D:\\CD"}, {'n', "Demo"}},
          "D:\\CD",
          "D:\\CD\\Demo"},
-        {"typed location with separator", {{'l', "D:\\CD\\"}, {'n', "Demo"}}, "D:\\CD\\", "D:\\CD\\Demo"},
+        {"typed location with separator",
+         {{'l', "D:\\CD\\"}, {'n', "Demo"}},
+         "D:\\CD\\",
+         "D:\\CD\\Demo"},
         {"browse to a root", {{'n', "Demo"}, {'l', "X:\\"}, {'b', "E:\\"}}, "E:\\Demo", "E:\\Demo"},
-        {"browse returns to following", {{'b', "E:\\Menus"}, {'n', "Summer"}}, "E:\\Menus\\Summer",
+        {"browse returns to following",
+         {{'b', "E:\\Menus"}, {'n', "Summer"}},
+         "E:\\Menus\\Summer",
          "E:\\Menus\\Summer"},
         // After the name was cleared, the parent stays: only the name changes.
         {"cleared then retyped",
@@ -65,8 +70,10 @@ TEST(NewProjectPathTest, FollowingModeWithoutSeparatorKeepsLocation) {
 }
 
 TEST(NewProjectPathTest, DefaultFolderInDocuments) {
-    EXPECT_EQ(DefaultProjectsFolder("/home/u/Documents", '/'), "/home/u/Documents/Velomar Projects");
-    EXPECT_EQ(DefaultProjectsFolder("/home/u/Documents/", '/'), "/home/u/Documents/Velomar Projects");
+    EXPECT_EQ(DefaultProjectsFolder("/home/u/Documents", '/'),
+              "/home/u/Documents/Velomar Projects");
+    EXPECT_EQ(DefaultProjectsFolder("/home/u/Documents/", '/'),
+              "/home/u/Documents/Velomar Projects");
     NewProjectPath path;
     path.Open(DefaultProjectsFolder("/d", '/'));
     EXPECT_EQ(path.ProjectFolder(), "/d/Velomar Projects/Project1");

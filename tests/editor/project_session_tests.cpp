@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "../support/project_sandbox.h"
 #include "editor/project_session.h"
 #include "platform/headless/headless_platform.h"
-#include "../support/project_sandbox.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ using Messages = std::vector<std::string>;
 
 // The frame and panes, as far as the session sees them.
 class FakeView : public ProjectView {
-public:
+  public:
     explicit FakeView(platform::Window* parent) : parent_(parent) {}
     platform::Window* PreviewParent() override { return parent_; }
     void RebuildTree() override { ++rebuilds; }
@@ -30,12 +30,12 @@ public:
     std::string title = "VelomarForge - /p";
     int rebuilds = 0, changes = 0;
 
-private:
+  private:
     platform::Window* parent_;
 };
 
 class ProjectSessionTest : public ::testing::Test {
-protected:
+  protected:
     // The preview pane: 800 x 500.
     std::unique_ptr<platform::Window> MakePane() {
         platform::WindowParams params;
@@ -146,8 +146,8 @@ TEST_F(ProjectSessionTest, SaveQuestionBeforeNewOpenAndClose) {
             host.services.ScriptAnswers({answer});
             next[i](session);
             ASSERT_FALSE(messages().empty());
-            EXPECT_EQ(messages()[0], "Would you like to save the current project:\n\n" +
-                                         Folder("p") + "/ ?");
+            EXPECT_EQ(messages()[0],
+                      "Would you like to save the current project:\n\n" + Folder("p") + "/ ?");
             EXPECT_EQ(StoredTitle("p") == "changed", answer == MessageAnswer::Yes);
         }
     }

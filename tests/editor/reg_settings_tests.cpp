@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "editor/reg_settings.h"
 #include "../support/project_sandbox.h"
+#include "editor/reg_settings.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ using Bytes = std::vector<std::uint8_t>;
 const std::string kBase = "Software\\Harlune\\VelomarForge\\";
 
 class RegSettingsTest : public ::testing::Test {
-protected:
+  protected:
     sandbox::TempFolder dir;
     std::string file = dir.File("store/VelomarForge.conf");
     CRegSettings reg{kBase, file};
@@ -133,7 +133,8 @@ TEST(RegSettingsInertTest, WithoutBaseOrFileEverythingFails) {
 }
 
 TEST(RegSettingsFileTest, StoreFileFollowsTheBaseKey) {
-    EXPECT_EQ(RegSettingsFile("/home/u/.config", kBase), "/home/u/.config/Harlune/VelomarForge.conf");
+    EXPECT_EQ(RegSettingsFile("/home/u/.config", kBase),
+              "/home/u/.config/Harlune/VelomarForge.conf");
     EXPECT_EQ(RegSettingsFile("/cfg/", "Other\\Key"), "/cfg/Other/Key.conf");
 }
 

@@ -3,20 +3,19 @@
 // Test Project, a QUIT link in the preview, and the layout kept between runs.
 // Every test has its own settings store and project folders; messages go to a
 // recorder that scripts the answers.
+#include <X11/Xlib.h>
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/checkbox.h>
-#include <wx/radiobut.h>
-#include <wx/textctrl.h>
-#include <wx/treectrl.h>
 #include <wx/filedlg.h>
 #include <wx/menu.h>
+#include <wx/radiobut.h>
 #include <wx/splitter.h>
 #include <wx/testing.h>
+#include <wx/textctrl.h>
 #include <wx/toolbar.h>
+#include <wx/treectrl.h>
 #include <wx/weakref.h>
-
-#include <X11/Xlib.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -50,13 +49,13 @@ namespace {
 // A dialog expectation that acts on the dialog, then returns its answer.
 template <class T>
 class Act : public wxExpectModalBase<T, Act<T>> {
-public:
+  public:
     explicit Act(std::function<int(T*)> act) : act_(std::move(act)) {}
 
-protected:
+  protected:
     int OnInvoked(T* dialog) const override { return act_(dialog); }
 
-private:
+  private:
     std::function<int(T*)> act_;
 };
 
@@ -106,7 +105,7 @@ void UnmapAsTheWindowManagerWould(const std::string& title) {
 }
 
 class EditorTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         wxSetAssertHandler(FailOnAssert);
         platform::Install(platform::Platform{&graphics, &windows, &services, &system});
@@ -162,13 +161,14 @@ protected:
         return value;
     }
     int StartupSounds() const {
-        return int(std::count_if(services.sounds.begin(), services.sounds.end(), [](const std::string& s) {
-            return s.find("startup.wav") != std::string::npos;
-        }));
+        return int(std::count_if(
+            services.sounds.begin(), services.sounds.end(),
+            [](const std::string& s) { return s.find("startup.wav") != std::string::npos; }));
     }
     void OpenSample() {
-        wxTEST_DIALOG(Command(ID_OPEN_PROJECT),
-                      wxExpectModal<wxFileDialog>(wxString::FromUTF8(temp.File("sample/AppSetup.dat"))));
+        wxTEST_DIALOG(
+            Command(ID_OPEN_PROJECT),
+            wxExpectModal<wxFileDialog>(wxString::FromUTF8(temp.File("sample/AppSetup.dat"))));
         ASSERT_NE(frame->DemoWnd->GetInstallerWnd(), nullptr);
     }
 
@@ -340,7 +340,8 @@ TEST_F(EditorTest, SaveQuestionOnNewOpenAndClose) {
             SCOPED_TRACE(std::to_string(i) + (answer == MessageAnswer::Yes ? " yes" : " no"));
             if (!frame) Start();
             OpenSample();
-            frame->DemoWnd->GetInstallerWnd()->Settings->WindowTitle = "Edited " + std::to_string(i);
+            frame->DemoWnd->GetInstallerWnd()->Settings->WindowTitle =
+                "Edited " + std::to_string(i);
             frame->DemoWnd->SetModified(true);
             services.messages.clear();
             services.ScriptAnswers({answer});
@@ -368,7 +369,8 @@ TEST_F(EditorTest, TestProjectReplaysTheStart) {
         ASSERT_NE(frame->DemoWnd->GetInstallerWnd(), nullptr);
         EXPECT_EQ(StartupSounds(), run + 1);
         EXPECT_EQ(frame->DemoWnd->GetInstallerWnd()->AnnimationDone, 0);
-        EXPECT_TRUE(PumpUntil([&] { return frame->DemoWnd->GetInstallerWnd()->AnnimationDone == 1; }));
+        EXPECT_TRUE(
+            PumpUntil([&] { return frame->DemoWnd->GetInstallerWnd()->AnnimationDone == 1; }));
     }
     EXPECT_EQ(Title(), "VelomarForge - " + temp.File("sample/"));
 }
@@ -392,13 +394,14 @@ TEST_F(EditorTest, QuitLinkInThePreviewClosesTheEditor) {
     services.ScriptAnswers({MessageAnswer::No});
 
     wxWeakRef<wxFrame> gone(frame);
-    gui_test::Screen().MovePointer(origin.x + (r.left + r.right) / 2, origin.y + (r.top + r.bottom) / 2);
+    gui_test::Screen().MovePointer(origin.x + (r.left + r.right) / 2,
+                                   origin.y + (r.top + r.bottom) / 2);
     PumpFor(100);
     gui_test::Screen().Click();
     ASSERT_TRUE(PumpUntil([&] { return !gone; }));
     frame = nullptr;
-    EXPECT_EQ(services.messages,
-              Messages{"Would you like to save the current project:\n\n" + temp.File("sample/") + " ?"});
+    EXPECT_EQ(services.messages, Messages{"Would you like to save the current project:\n\n" +
+                                          temp.File("sample/") + " ?"});
 }
 
 // Closing writes the frame's place and size and the tree's width, unless minimised.
@@ -433,6 +436,27 @@ TEST_F(EditorTest, CommandLineFolderOpensWithoutWizard) {
     EXPECT_EQ(Title(), "VelomarForge - " + temp.File("sample/"));
     wxTreeCtrl* tree = frame->TreeView->Tree();
     EXPECT_EQ(tree->GetCount(), 5u + 4u + 3u);  // root, categories, links, logos
+}
+
+// The status bar's lock panes follow the keyboard's real lock state.
+TEST_F(EditorTest, LockKeysShowInTheStatusBar) {
+    NoWizard();
+    Start();
+    const struct {
+        const char* key;
+        int field;
+        const char* text;
+    } locks[] = {{"Caps_Lock", 1, "CAP"}, {"Num_Lock", 2, "NUM"}};
+    for (const auto& lock : locks) {
+        SCOPED_TRACE(lock.key);
+        auto shown = [&] { return frame->GetStatusBar()->GetStatusText(lock.field).utf8_string(); };
+        const bool wasOn = shown() == lock.text;
+        for (bool on : {!wasOn, wasOn}) {
+            gui_test::Screen().PressKey(lock.key);
+            EXPECT_TRUE(PumpUntil([&] { return shown() == (on ? lock.text : ""); }, 2000))
+                << "shows \"" << shown() << '"';
+        }
+    }
 }
 
 TEST_F(EditorTest, F6MovesBetweenThePanes) {
