@@ -3,7 +3,6 @@
 // Test Project, a QUIT link in the preview, and the layout kept between runs.
 // Every test has its own settings store and project folders; messages go to a
 // recorder that scripts the answers.
-#include <X11/Xlib.h>
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/checkbox.h>
@@ -37,6 +36,9 @@
 #include "platform/raster/raster_graphics.h"
 #include "platform/wx/wx_window.h"
 #include "wx_test_main.h"
+
+// Last: Xlib's macros (None, Window, Status) would break the headers above.
+#include <X11/Xlib.h>
 
 using gui_test::PumpFor;
 using gui_test::PumpUntil;
