@@ -76,10 +76,13 @@ class CMainFrame : public wxFrame {
     void OnUpdateCopy(wxUpdateUIEvent& event);
     void OnUpdateWizardToggle(wxUpdateUIEvent& event);
 
-    // Layout and status (main_frame_layout.cpp).
+    // Closing, layout and status (main_frame_layout.cpp).
+    void OnClose(wxCloseEvent& event);
+    void ShutDown();
     void SaveLayout();
     void ShowLockKeys();
 
     wxSplitterWindow* splitter_ = nullptr;
+    bool shutDown_ = false;
     wxTimer lockKeys_;
 };

@@ -61,6 +61,7 @@ CMainFrame::CMainFrame(const ForgeOptions& options)
     CreateTools();
     CreateStatus();
 
+    Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
     Bind(wxEVT_MENU, &CMainFrame::OnNewProject, this, ID_NEW_PROJECT);
     Bind(wxEVT_MENU, &CMainFrame::OnOpenProject, this, ID_OPEN_PROJECT);
     Bind(wxEVT_MENU, &CMainFrame::OnSaveProject, this, ID_SAVE_PROJECT);

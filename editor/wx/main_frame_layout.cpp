@@ -5,11 +5,21 @@
 #include "editor/wx/main_frame.h"
 #include "editor/wx/tree_view.h"
 
-CMainFrame::~CMainFrame() {
+CMainFrame::~CMainFrame() { ShutDown(); }
+
+// Closing cannot be cancelled: the default handling destroys the frame after us.
+void CMainFrame::OnClose(wxCloseEvent& event) {
+    ShutDown();
+    event.Skip();
+}
+
+// On close, or on destruction without one: the layout first, then the pane's
+// save question while every window is still whole.
+void CMainFrame::ShutDown() {
+    if (shutDown_) return;
+    shutDown_ = true;
     lockKeys_.Stop();
     SaveLayout();
-    // The frame goes first; then the pane asks about unsaved changes while
-    // its windows still exist.
     if (DemoWnd) DemoWnd->FrameClosing();
 }
 
