@@ -44,6 +44,13 @@ void Append(wxMenu* menu, const Command& c, wxItemKind kind = wxITEM_NORMAL) {
     menu->Append(c.id, c.label, c.prompt, kind);
 }
 
+// A menu item with the picture of its toolbar button.
+void Append(wxMenu* menu, const Command& c, forge_art::Tool tool) {
+    auto* item = new wxMenuItem(menu, c.id, c.label, c.prompt);
+    item->SetBitmap(forge_art::ToolBitmap(tool));
+    menu->Append(item);
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(const ForgeOptions& options)
@@ -101,23 +108,24 @@ void CMainFrame::CreatePanes() {
 }
 
 void CMainFrame::CreateMenu() {
+    using forge_art::Tool;
     auto* file = new wxMenu;
-    Append(file, kNew);
-    Append(file, kOpen);
-    Append(file, kSave);
+    Append(file, kNew, Tool::New);
+    Append(file, kOpen, Tool::Open);
+    Append(file, kSave, Tool::Save);
     file->AppendSeparator();
     Append(file, kExit);
     auto* project = new wxMenu;
-    Append(project, kBuild);
-    Append(project, kCopy);
+    Append(project, kBuild, Tool::Build);
+    Append(project, kCopy, Tool::Copy);
     project->AppendSeparator();
-    Append(project, kTest);
+    Append(project, kTest, Tool::Test);
     project->AppendSeparator();
     Append(project, kWizard, wxITEM_CHECK);
     auto* help = new wxMenu;
-    Append(help, kHelp);
+    Append(help, kHelp, Tool::Help);
     help->AppendSeparator();
-    Append(help, kAbout);
+    Append(help, kAbout, Tool::About);
     auto* bar = new wxMenuBar;
     bar->Append(file, "&File");
     bar->Append(project, "&Project");

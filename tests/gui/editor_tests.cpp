@@ -10,6 +10,7 @@
 #include <wx/menu.h>
 #include <wx/radiobut.h>
 #include <wx/splitter.h>
+#include <wx/stattext.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
@@ -438,6 +439,43 @@ TEST_F(EditorTest, CommandLineFolderOpensWithoutWizard) {
     EXPECT_EQ(Title(), "VelomarForge - " + temp.File("sample/"));
     wxTreeCtrl* tree = frame->TreeView->Tree();
     EXPECT_EQ(tree->GetCount(), 5u + 4u + 3u);  // root, categories, links, logos
+}
+
+// The dialog's fields: the location follows the name until the user types a
+// location; the dialog's own writes do not count as typing.
+TEST_F(EditorTest, NewProjectDialogFollowsTheName) {
+    std::vector<std::string> topics;
+    CNewProjectDlg dialog(nullptr, "/d/Velomar Projects",
+                          [&](const std::string& topic) { topics.push_back(topic); });
+    auto location = [&] { return dialog.LocationEdit->GetValue().utf8_string(); };
+    auto result = [&] { return dialog.Result->GetLabel().utf8_string(); };
+    EXPECT_EQ(dialog.NameEdit->GetValue(), "Project1");
+    EXPECT_EQ(result(), "/d/Velomar Projects/Project1");
+
+    const struct {
+        char field;  // 'n' name, 'l' location
+        const char* typed;
+        const char* location;
+        const char* result;
+        bool edited;
+    } steps[] = {
+        {'n', "Demo", "/d/Velomar Projects/Demo", "/d/Velomar Projects/Demo", false},
+        {'n', "", "/d/Velomar Projects/", "/d/Velomar Projects/", false},
+        {'n', "Summer", "/d/Velomar Projects/Summer", "/d/Velomar Projects/Summer", false},
+        {'l', "/discs", "/discs", "/discs/Summer", true},
+        {'n', "Winter", "/discs", "/discs/Winter", true},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.typed);
+        (s.field == 'n' ? dialog.NameEdit : dialog.LocationEdit)->SetValue(s.typed);
+        EXPECT_EQ(location(), s.location);
+        EXPECT_EQ(result(), s.result);
+        EXPECT_EQ(dialog.LocationEdited(), s.edited);
+    }
+    EXPECT_EQ(dialog.ProjectFolder(), "/discs/Winter");
+    wxCommandEvent help(wxEVT_BUTTON, 1045);
+    dialog.ProcessWindowEvent(help);
+    EXPECT_EQ(topics, std::vector<std::string>{"_Creating_a_New"});
 }
 
 // The status bar's lock panes follow the keyboard's real lock state.
