@@ -1,6 +1,7 @@
 // The project lifecycle on the headless host with real folders: New (nested
-// paths, the overwrite question), Open (missing, damaged), the save question
-// before New, Open and closing, the title's "*", and the preview's reload.
+// paths, the overwrite question), Open (missing, damaged), the title's "*" and
+// the preview's reload. The save question is tested with the editor's window
+// (tests/gui/editor_tests.cpp).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -125,40 +126,6 @@ TEST_F(ProjectSessionTest, OpenFailuresLeaveNothingOpen) {
     }
 }
 
-// The question comes before New and Open, and when the editor closes; Yes
-// writes the change, No loses it.
-TEST_F(ProjectSessionTest, SaveQuestionBeforeNewOpenAndClose) {
-    const std::vector<std::function<void(ProjectSession&)>> next = {
-        [this](ProjectSession& s) { s.NewProject(Folder("other")); },
-        [this](ProjectSession& s) { s.OpenProject(Folder("p") + "/", false); },
-        [](ProjectSession& s) {
-            s.PromptSave();  // what the closing pane does
-            s.CloseProject();
-        },
-    };
-    for (std::size_t i = 0; i < next.size(); ++i) {
-        for (MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::No}) {
-            SCOPED_TRACE(i * 2 + (answer == MessageAnswer::No));
-            fs::remove_all(Folder("p"));
-            fs::remove_all(Folder("other"));
-            OpenModified("p");
-            host.services.messages.clear();
-            host.services.ScriptAnswers({answer});
-            next[i](session);
-            ASSERT_FALSE(messages().empty());
-            EXPECT_EQ(messages()[0],
-                      "Would you like to save the current project:\n\n" + Folder("p") + "/ ?");
-            EXPECT_EQ(StoredTitle("p") == "changed", answer == MessageAnswer::Yes);
-        }
-    }
-    // Unmodified: no question.
-    session.CloseProject();
-    ASSERT_TRUE(session.NewProject(Folder("q")));
-    host.services.messages.clear();
-    session.PromptSave();
-    EXPECT_TRUE(messages().empty());
-}
-
 TEST_F(ProjectSessionTest, ModifiedFlagDrivesTheStar) {
     struct Step {
         bool flag;
@@ -199,10 +166,6 @@ TEST_F(ProjectSessionTest, ReloadSavesAndReopens) {
     session.CloseProject();
     session.ReloadProject(true);  // nothing open: nothing happens
     EXPECT_EQ(session.GetInstallerWnd(), nullptr);
-}
-
-TEST(ProjectTitleTest, NamesTheFolder) {
-    EXPECT_EQ(ProjectTitle("/menus/summer/"), "VelomarForge - /menus/summer/");
 }
 
 }  // namespace

@@ -358,6 +358,12 @@ TEST_F(EditorTest, SaveQuestionOnNewOpenAndClose) {
             fs::remove_all(temp.File("docs/N"));
         }
     }
+    // Nothing changed: no question.
+    Start();
+    OpenSample();
+    services.messages.clear();
+    Close();
+    EXPECT_TRUE(services.messages.empty());
 }
 
 // Test Project saves, reopens and starts like the runtime: startup sound, animation.
