@@ -151,6 +151,7 @@ CRegSettings::Store CRegSettings::Load() const {
 }
 
 bool CRegSettings::Save(const Store& store) const {
+    if (StoreFile.empty()) return false;
     std::ostringstream out;
     out << "# VelomarForge settings (" << Escape(BaseKey) << ")\n";
     for (const auto& [section, values] : store) {

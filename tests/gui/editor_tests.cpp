@@ -439,6 +439,26 @@ TEST_F(EditorTest, LayoutIsKeptAndNotOverwrittenWhenMinimised) {
     EXPECT_EQ(Stored("Frame Layout", "SizeY"), 560u);
 }
 
+// The menu window stays centred in the pane, or at the edge when the pane is smaller.
+TEST_F(EditorTest, PreviewIsCentredInThePane) {
+    NoWizard();
+    Start();
+    OpenSample();
+    auto* menu =
+        dynamic_cast<platform::wx::WxWindow*>(frame->DemoWnd->GetInstallerWnd()->Wnd.get());
+    ASSERT_NE(menu, nullptr);
+    for (wxSize frameSize : {wxSize(1000, 700), wxSize(600, 400), wxSize(950, 600)}) {
+        frame->SetSize(frameSize);
+        ASSERT_TRUE(PumpUntil([&] { return frame->GetSize() == frameSize; }));
+        PumpFor(50);
+        const wxSize pane = frame->DemoWnd->GetClientSize();
+        const wxPoint expected(pane.x >= 640 ? (pane.x - 640) / 2 : 0,
+                               pane.y >= 440 ? (pane.y - 440) / 2 : 0);
+        EXPECT_EQ(menu->Outer()->GetPosition(), expected) << pane.x << "x" << pane.y;
+        EXPECT_EQ(menu->Outer()->GetSize(), wxSize(640, 440));
+    }
+}
+
 TEST_F(EditorTest, CommandLineFolderOpensWithoutWizard) {
     Start(temp.File("sample/"));  // the wizard is on: it must not show
     EXPECT_NE(frame->DemoWnd->GetInstallerWnd(), nullptr);
