@@ -1,0 +1,88 @@
+// One preview refresh of the editor on the largest project, on a private X
+// server: save AppSetup.dat, reload it, recreate the menu window in the pane,
+// rebuild the tree, and handle the events that follows (its first paint).
+// Target: under 16 ms, one display frame.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/init.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "bench/bench_project.h"
+#include "editor/wx/demo_wnd.h"
+#include "editor/wx/editor_window_system.h"
+#include "editor/wx/main_frame.h"
+#include "platform/headless/fixed_language_system.h"
+#include "platform/headless/recording_services.h"
+#include "platform/platform.h"
+#include "platform/posix/posix_system.h"
+#include "platform/raster/raster_graphics.h"
+#include "x_display.h"
+
+namespace {
+
+void DispatchPending() {
+    wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+    while (loop && loop->Pending()) loop->Dispatch();
+    wxTheApp->ProcessPendingEvents();
+}
+
+void BM_RefreshLargestProject(benchmark::State& state) {
+    platform::raster::RasterGraphics graphics;
+    EditorWindowSystem windows;
+    platform::RecordingServices services;
+    platform::PosixSystem posix;
+    platform::FixedLanguageSystem system{&posix, "English"};
+    platform::Install(platform::Platform{&graphics, &windows, &services, &system});
+
+    bench::Project project(MAX_LOGOS, true, false);
+    ForgeOptions options;
+    options.SettingsFile = project.Dir() + "store.conf";
+    CRegSettings(CMainFrame::BASE_KEY, options.SettingsFile)
+        .SetInt(CMainFrame::GENERAL, "ShowIntroWizard", 0);
+    options.OpenAtStart = project.Dir();
+    auto* frame = new CMainFrame(options);
+    frame->Show();
+    DispatchPending();
+    if (!frame->DemoWnd->GetInstallerWnd()) state.SkipWithError("the project did not open");
+
+    const bool paint = state.range(0) != 0;
+    for (auto _ : state) {
+        frame->DemoWnd->SetModified(true);
+        frame->DemoWnd->ReloadProject(false);
+        if (paint) DispatchPending();
+    }
+    state.SetLabel(paint ? "with its first paint" : "reload only");
+    if (!services.messages.empty()) state.SkipWithError(services.messages[0].c_str());
+    frame->DemoWnd->CloseProject();
+    delete frame;
+    platform::Install(platform::Platform{});
+}
+BENCHMARK(BM_RefreshLargestProject)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    xtest::XDisplay screen;
+    if (!screen.ok()) {
+        std::fputs("could not start Xvfb\n", stderr);
+        return 1;
+    }
+    ::setenv("DISPLAY", screen.name().c_str(), 1);
+    ::setenv("NO_AT_BRIDGE", "1", 1);
+    wxApp::SetInstance(new wxApp);
+    if (!wxEntryStart(argc, argv)) return 1;
+    int result = 0;
+    {
+        wxGUIEventLoop loop;
+        wxEventLoopActivator active(&loop);
+        benchmark::Initialize(&argc, argv);
+        benchmark::RunSpecifiedBenchmarks();
+        benchmark::Shutdown();
+    }
+    wxEntryCleanup();
+    return result;
+}

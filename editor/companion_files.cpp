@@ -1,0 +1,66 @@
+#include "editor/companion_files.h"
+
+#include <filesystem>
+
+#include "platform/platform.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string WithSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+bool HasCompanions(const std::string& folder) {
+    std::error_code ec;
+    return fs::exists(folder + RUNTIME_NAME, ec) || fs::exists(folder + USER_GUIDE_NAME, ec);
+}
+
+// Percent-encodes what a file: URL path cannot hold as it is.
+std::string UrlPath(const std::string& path) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : path) {
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                           (c >= '0' && c <= '9') ||
+                           std::string("/-._~&").find(char(c)) != std::string::npos;
+        if (plain) {
+            out += char(c);
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string FindStartFolder(const std::string& programFolder) {
+    const std::string own = WithSlash(programFolder);
+    if (HasCompanions(own)) return own;
+    std::error_code ec;
+    const fs::path shared = fs::weakly_canonical(fs::path(own) / ".." / "share" / "velomar", ec);
+    if (!ec && HasCompanions(WithSlash(shared.string()))) return WithSlash(shared.string());
+    return own;
+}
+
+std::string UserGuidePath(const std::string& startFolder) {
+    return WithSlash(startFolder) + USER_GUIDE_NAME;
+}
+
+std::string UserGuideUrl(const std::string& startFolder, const std::string& topic) {
+    std::string url = "file://" + UrlPath(UserGuidePath(startFolder));
+    if (!topic.empty()) url += "#" + UrlPath(topic);
+    return url;
+}
+
+void ShowHelp(const std::string& startFolder, const std::string& topic,
+              const std::function<bool(const std::string& url)>& openUrl) {
+    if (openUrl && openUrl(UserGuideUrl(startFolder, topic))) return;
+    platform::Current().services->ShellExecuteFile(nullptr, "open", UserGuidePath(startFolder),
+                                                   nullptr);
+}

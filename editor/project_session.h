@@ -1,0 +1,60 @@
+// The open project of the editor and its unsaved-changes flag, with New, Open,
+// Save, the save question, Close and the preview's reload. Plain C++: the
+// preview pane supplies the windows through ProjectView, so tests run it
+// headless.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "engine/installer_wnd.h"
+
+// What the session needs of the editor's windows.
+class ProjectView {
+  public:
+    virtual ~ProjectView() = default;
+    // The window the menu window is made a child of (null: a top-level one).
+    virtual platform::Window* PreviewParent() = 0;
+    virtual void RebuildTree() = 0;
+    // The main frame's title.
+    virtual std::string GetTitle() const = 0;
+    virtual void SetTitle(const std::string& title) = 0;
+    // The project changed: a finished build no longer matches it.
+    virtual void ProjectChanged() = 0;
+};
+
+class ProjectSession {
+  public:
+    explicit ProjectSession(ProjectView* view) : view_(view) {}
+    ~ProjectSession();
+    ProjectSession(const ProjectSession&) = delete;
+    ProjectSession& operator=(const ProjectSession&) = delete;
+
+    // Each closes the open project first (after the save question).
+    bool NewProject(const std::string& folder);
+    bool OpenProject(const std::string& folder, bool testMode);
+    void SaveProject();
+    void PromptSave();
+    void CloseProject();
+
+    // Save, then open again: a still picture, or (test mode) started as the runtime starts.
+    void ReloadProject(bool testMode);
+    void SetModified(bool flag);
+
+    CInstallerWnd* GetInstallerWnd() const { return InstallerWnd.get(); }
+    // The view goes away: nothing may be asked of it any more.
+    void DetachView() { view_ = nullptr; }
+
+    std::unique_ptr<CInstallerWnd> InstallerWnd;
+    bool Modified = false;
+
+  private:
+    bool CreateWindow();
+    void RebuildTree();
+
+    ProjectView* view_;
+};
+
+// The frame's title with a project folder open.
+std::string ProjectTitle(const std::string& folder);
+constexpr const char* PROGRAM_TITLE = "VelomarForge";

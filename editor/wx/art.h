@@ -1,0 +1,25 @@
+// The editor's pictures: toolbar and menu icons, the tree's images, the
+// wizard's picture and the program icon.
+#pragma once
+
+#include <wx/bitmap.h>
+#include <wx/iconbndl.h>
+#include <wx/imaglist.h>
+
+namespace forge_art {
+
+enum class Tool { New, Open, Save, Test, Build, Copy, Help, About };
+
+// 16 x 16: the desktop theme's icon where one fits, our own drawing for build and copy.
+wxBitmap ToolBitmap(Tool tool);
+
+// The tree's six images: root, audio, background, bitmaps and logos, hyper-links, item.
+wxImageList* TreeImages();
+
+// The Project Wizard's picture, 145 x 343.
+wxBitmap WizardPicture();
+
+// The runtime's icon.
+wxIconBundle ProgramIcons();
+
+}  // namespace forge_art

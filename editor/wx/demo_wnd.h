@@ -1,0 +1,48 @@
+// CDemoWnd: the preview pane. It holds the open project and shows it as the
+// disc will, by hosting the real menu window as its child.
+#pragma once
+
+#include <wx/window.h>
+
+#include <string>
+
+#include "editor/project_session.h"
+#include "platform/wx/wx_parent_window.h"
+
+class CMainFrame;
+
+class CDemoWnd : public wxWindow, public ProjectView {
+  public:
+    CDemoWnd(wxWindow* parent, CMainFrame* frame);
+    ~CDemoWnd() override;
+
+    bool NewProject(const std::string& folder) { return session_.NewProject(folder); }
+    bool OpenProject(const std::string& folder, bool testMode) {
+        return session_.OpenProject(folder, testMode);
+    }
+    void SaveProject() { session_.SaveProject(); }
+    void PromptSave() { session_.PromptSave(); }
+    void CloseProject() { session_.CloseProject(); }
+    void ReloadProject(bool testMode) { session_.ReloadProject(testMode); }
+    void SetModified(bool flag) { session_.SetModified(flag); }
+    bool Modified() const { return session_.Modified; }
+    CInstallerWnd* GetInstallerWnd() const { return session_.GetInstallerWnd(); }
+
+    // The frame is being destroyed: the save question, then the project goes
+    // while its windows still exist.
+    void FrameClosing();
+
+    // ProjectView.
+    platform::Window* PreviewParent() override { return &parent_; }
+    void RebuildTree() override;
+    std::string GetTitle() const override;
+    void SetTitle(const std::string& title) override;
+    void ProjectChanged() override;
+
+  private:
+    void OnSize(wxSizeEvent& event);
+
+    CMainFrame* frame_;
+    platform::wx::WxParentWindow parent_{this};
+    ProjectSession session_{this};
+};

@@ -1,0 +1,43 @@
+#include "editor/wx/forge_app.h"
+
+#include <wx/filename.h>
+#include <wx/stdpaths.h>
+
+#include <cstdio>
+
+#include "editor/companion_files.h"
+#include "editor/project_session.h"
+#include "editor/reg_settings.h"
+#include "editor/wx/main_frame.h"
+#include "engine/settings_values.h"
+#include "platform/platform.h"
+
+CVelomarForgeApp::CVelomarForgeApp() : services_(PROGRAM_TITLE) {}
+
+bool CVelomarForgeApp::OnInit() {
+    if (argc > 2 || (argc == 2 && argv[1].StartsWith("-"))) {
+        std::fputs("usage: velomarforge [PROJECT-FOLDER]\n", stderr);
+        return false;
+    }
+    platform::Install(platform::Platform{&graphics_, &windows_, &services_, &system_});
+    SetAppDisplayName(PROGRAM_TITLE);
+
+    const wxFileName program(wxStandardPaths::Get().GetExecutablePath());
+    StartFolder = FindStartFolder(program.GetPath().utf8_string());
+
+    ForgeOptions options;
+    options.StartFolder = StartFolder;
+    options.SettingsFile = RegSettingsFile(UserConfigFolder(), CMainFrame::BASE_KEY);
+    options.DocumentsFolder = wxStandardPaths::Get().GetDocumentsDir().utf8_string();
+    if (argc == 2) {
+        // A folder, or its AppSetup.dat as a file manager hands it over.
+        wxFileName folder =
+            wxFileName::FileExists(argv[1]) ? wxFileName(argv[1]) : wxFileName::DirName(argv[1]);
+        folder.MakeAbsolute();
+        options.OpenAtStart = FolderWithSeparator(folder.GetPath().utf8_string());
+    }
+    auto* frame = new CMainFrame(options);
+    SetTopWindow(frame);
+    frame->Show();
+    return true;
+}

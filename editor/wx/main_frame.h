@@ -1,0 +1,88 @@
+// CMainFrame: the editor's window. Menu, toolbar, status bar, and a splitter
+// with the template tree on the left and the live preview on the right. It
+// holds no project itself: the preview pane does.
+#pragma once
+
+#include <wx/frame.h>
+#include <wx/timer.h>
+
+#include <memory>
+#include <string>
+
+#include "editor/reg_settings.h"
+
+class CDemoWnd;
+class CVelomarTreeView;
+class wxSplitterWindow;
+class wxUpdateUIEvent;
+
+// What the frame is started with.
+struct ForgeOptions {
+    std::string StartFolder;      // the companion files (Velomar.exe, the guide); ends in '/'
+    std::string SettingsFile;     // the CRegSettings store
+    std::string OpenAtStart;      // a project folder to open instead of the wizard; may be empty
+    std::string DocumentsFolder;  // where new projects go by default
+};
+
+class CMainFrame : public wxFrame {
+  public:
+    // Creates the panes and, unless a project is to be opened, runs the
+    // start-up wizard.
+    explicit CMainFrame(const ForgeOptions& options);
+    ~CMainFrame() override;
+
+    // Opens the user guide, at a topic when one is given.
+    void ShowHelp(const std::string& topic = std::string());
+
+    std::unique_ptr<CRegSettings> Settings;
+    CVelomarTreeView* TreeView = nullptr;
+    CDemoWnd* DemoWnd = nullptr;
+    bool ProjectBuilt = false;
+    bool WizardAtStartup = true;
+    const ForgeOptions Options;
+
+    // Registry names.
+    static constexpr const char* BASE_KEY = "Software\\Harlune\\VelomarForge\\";
+    static constexpr const char* FRAME_LAYOUT = "Frame Layout";
+    static constexpr const char* TREE_LAYOUT = "TreeView Layout";
+    static constexpr const char* GENERAL = "General";
+
+  private:
+    // Creation (main_frame_create.cpp).
+    void CreateMenu();
+    void CreateTools();
+    void CreateStatus();
+    void CreatePanes();
+    void RunStartupWizard();
+
+    // Commands (main_frame_commands.cpp).
+    void OnNewProject(wxCommandEvent&);
+    void OnOpenProject(wxCommandEvent&);
+    void OnSaveProject(wxCommandEvent&);
+    void OnTestProject(wxCommandEvent&);
+    void OnCopyProject(wxCommandEvent&);
+    void OnWizardToggle(wxCommandEvent&);
+    void OnHelpContents(wxCommandEvent&);
+    void OnAbout(wxCommandEvent&);
+    void OnExit(wxCommandEvent&);
+    void OnNextPane(wxCommandEvent&);
+    void OnWizardChoice(int choice);
+    void OpenFolder(const std::string& folder);
+    void ShowProjectTitle(bool open, const std::string& folder);
+
+    // Enable rules (main_frame_update_ui.cpp).
+    void OnUpdateSave(wxUpdateUIEvent& event);
+    void OnUpdateNeedsProject(wxUpdateUIEvent& event);
+    void OnUpdateCopy(wxUpdateUIEvent& event);
+    void OnUpdateWizardToggle(wxUpdateUIEvent& event);
+
+    // Closing, layout and status (main_frame_layout.cpp).
+    void OnClose(wxCloseEvent& event);
+    void ShutDown();
+    void SaveLayout();
+    void ShowLockKeys();
+
+    wxSplitterWindow* splitter_ = nullptr;
+    bool shutDown_ = false;
+    wxTimer lockKeys_;
+};

@@ -1,0 +1,180 @@
+// The frame's creation: layout from the settings store, menu, toolbar, status
+// bar, the two panes and the start-up wizard.
+#include <wx/accel.h>
+#include <wx/menu.h>
+#include <wx/splitter.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+
+#include "editor/project_session.h"
+#include "editor/wx/art.h"
+#include "editor/wx/command_ids.h"
+#include "editor/wx/demo_wnd.h"
+#include "editor/wx/main_frame.h"
+#include "editor/wx/project_wizard_dlg.h"
+#include "editor/wx/tree_view.h"
+
+namespace {
+
+struct Command {
+    int id;
+    const char* label;   // menu text
+    const char* prompt;  // status bar
+    const char* tip;     // tooltip
+};
+
+const Command kNew{ID_NEW_PROJECT, "&New Project...", "New Project", "NewProject"};
+const Command kOpen{ID_OPEN_PROJECT, "&Open Existing Project...", "Open Existing Project",
+                    "Open Existing Project"};
+const Command kSave{ID_SAVE_PROJECT, "&Save Project", "Save Project", "Save Project"};
+const Command kBuild{ID_BUILD_PROJECT, "&Build Current Project", "Build the project",
+                     "Build the project"};
+const Command kCopy{ID_COPY_PROJECT, "&Copy Finished Project Files", "Copy Finished Project Files",
+                    "Copy Finished Project Files"};
+const Command kTest{ID_TEST_PROJECT, "&Test Project", "Test!", "Test!"};
+const Command kWizard{ID_WIZARD_AT_STARTUP, "Show Project &Wizard at Startup",
+                      "Show Project Wizard at Startup", "Show Project Wizard at Startup"};
+const Command kHelp{ID_HELP_CONTENTS, "&Contents", "Open the Help Documentation",
+                    "Open the Help Documentation"};
+const Command kAbout{wxID_ABOUT, "&About VelomarForge...",
+                     "Display program information, version number and copyright", "About"};
+const Command kExit{wxID_EXIT, "E&xit", "Quit the application; prompts to save documents", "Exit"};
+
+void Append(wxMenu* menu, const Command& c, wxItemKind kind = wxITEM_NORMAL) {
+    menu->Append(c.id, c.label, c.prompt, kind);
+}
+
+// A menu item with the picture of its toolbar button.
+void Append(wxMenu* menu, const Command& c, forge_art::Tool tool) {
+    auto* item = new wxMenuItem(menu, c.id, c.label, c.prompt);
+    item->SetBitmap(forge_art::ToolBitmap(tool));
+    menu->Append(item);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(const ForgeOptions& options)
+    : Settings(std::make_unique<CRegSettings>(BASE_KEY, options.SettingsFile)), Options(options) {
+    // The stored layout is used as it is, even when it is off screen.
+    const int x = int(Settings->GetInt(FRAME_LAYOUT, "TopLeftX", 0));
+    const int y = int(Settings->GetInt(FRAME_LAYOUT, "TopLeftY", 10));
+    const int w = int(Settings->GetInt(FRAME_LAYOUT, "SizeX", 950));
+    const int h = int(Settings->GetInt(FRAME_LAYOUT, "SizeY", 600));
+    Create(nullptr, wxID_ANY, PROGRAM_TITLE, wxPoint(x, y), wxSize(w, h));
+    SetIcons(forge_art::ProgramIcons());
+
+    CreatePanes();
+    CreateMenu();
+    CreateTools();
+    CreateStatus();
+
+    Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
+    Bind(wxEVT_MENU, &CMainFrame::OnNewProject, this, ID_NEW_PROJECT);
+    Bind(wxEVT_MENU, &CMainFrame::OnOpenProject, this, ID_OPEN_PROJECT);
+    Bind(wxEVT_MENU, &CMainFrame::OnSaveProject, this, ID_SAVE_PROJECT);
+    Bind(wxEVT_MENU, &CMainFrame::OnTestProject, this, ID_TEST_PROJECT);
+    Bind(wxEVT_MENU, &CMainFrame::OnCopyProject, this, ID_COPY_PROJECT);
+    Bind(wxEVT_MENU, &CMainFrame::OnWizardToggle, this, ID_WIZARD_AT_STARTUP);
+    Bind(wxEVT_MENU, &CMainFrame::OnHelpContents, this, ID_HELP_CONTENTS);
+    Bind(wxEVT_MENU, &CMainFrame::OnAbout, this, wxID_ABOUT);
+    Bind(wxEVT_MENU, &CMainFrame::OnExit, this, wxID_EXIT);
+    Bind(wxEVT_MENU, &CMainFrame::OnNextPane, this, ID_NEXT_PANE);
+    Bind(wxEVT_MENU, &CMainFrame::OnNextPane, this, ID_PREV_PANE);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateSave, this, ID_SAVE_PROJECT);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNeedsProject, this, ID_BUILD_PROJECT);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNeedsProject, this, ID_TEST_PROJECT);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateCopy, this, ID_COPY_PROJECT);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateWizardToggle, this, ID_WIZARD_AT_STARTUP);
+
+    WizardAtStartup = Settings->GetInt(GENERAL, "ShowIntroWizard", 1) != 0;
+    if (!Options.OpenAtStart.empty()) {
+        const std::string folder = Options.OpenAtStart;
+        CallAfter([this, folder] { OpenFolder(folder); });
+    } else {
+        RunStartupWizard();
+    }
+}
+
+void CMainFrame::CreatePanes() {
+    // Not unsplittable: a minimum pane size and no wxSP_PERMIT_UNSPLIT.
+    splitter_ = new wxSplitterWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                     wxSP_3D | wxSP_LIVE_UPDATE);
+    splitter_->SetMinimumPaneSize(1);
+    splitter_->Bind(wxEVT_SPLITTER_DOUBLECLICKED, [](wxSplitterEvent& e) { e.Veto(); });
+    const int treeWidth = int(Settings->GetInt(TREE_LAYOUT, "SizeX", 250));
+    TreeView = new CVelomarTreeView(splitter_, wxSize(treeWidth, 100));
+    DemoWnd = new CDemoWnd(splitter_, this);
+    splitter_->SplitVertically(TreeView, DemoWnd, treeWidth);
+}
+
+void CMainFrame::CreateMenu() {
+    using forge_art::Tool;
+    auto* file = new wxMenu;
+    Append(file, kNew, Tool::New);
+    Append(file, kOpen, Tool::Open);
+    Append(file, kSave, Tool::Save);
+    file->AppendSeparator();
+    Append(file, kExit);
+    auto* project = new wxMenu;
+    Append(project, kBuild, Tool::Build);
+    Append(project, kCopy, Tool::Copy);
+    project->AppendSeparator();
+    Append(project, kTest, Tool::Test);
+    project->AppendSeparator();
+    Append(project, kWizard, wxITEM_CHECK);
+    auto* help = new wxMenu;
+    Append(help, kHelp, Tool::Help);
+    help->AppendSeparator();
+    Append(help, kAbout, Tool::About);
+    auto* bar = new wxMenuBar;
+    bar->Append(file, "&File");
+    bar->Append(project, "&Project");
+    bar->Append(help, "&Help");
+    SetMenuBar(bar);
+
+    wxAcceleratorEntry keys[] = {{wxACCEL_NORMAL, WXK_F6, ID_NEXT_PANE},
+                                 {wxACCEL_SHIFT, WXK_F6, ID_PREV_PANE}};
+    SetAcceleratorTable(wxAcceleratorTable(2, keys));
+}
+
+void CMainFrame::CreateTools() {
+    wxToolBar* bar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT);
+    bar->SetToolBitmapSize(wxSize(16, 16));
+    using forge_art::Tool;
+    auto add = [bar](const Command& c, Tool tool) {
+        bar->AddTool(c.id, wxString(c.label).AfterFirst('&'), forge_art::ToolBitmap(tool), c.tip);
+        bar->SetToolLongHelp(c.id, c.prompt);
+    };
+    add(kNew, Tool::New);
+    add(kOpen, Tool::Open);
+    add(kSave, Tool::Save);
+    bar->AddSeparator();
+    add(kTest, Tool::Test);
+    add(kBuild, Tool::Build);
+    add(kCopy, Tool::Copy);
+    bar->AddSeparator();
+    add(kHelp, Tool::Help);
+    add(kAbout, Tool::About);
+    bar->Realize();
+}
+
+void CMainFrame::CreateStatus() {
+    CreateStatusBar(4);
+    const int widths[] = {-1, 48, 48, 48};
+    GetStatusBar()->SetStatusWidths(4, widths);
+    SetStatusText("Ready", 0);
+    ShowLockKeys();
+    lockKeys_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { ShowLockKeys(); });
+    lockKeys_.Start(250);
+}
+
+void CMainFrame::RunStartupWizard() {
+    if (!WizardAtStartup) return;
+    CProjectWizardDlg wizard(this);
+    if (wizard.ShowModal() != wxID_OK) return;
+    Settings->SetInt(GENERAL, "ShowIntroWizard", wizard.ShowAtStartup ? 1 : 0);
+    WizardAtStartup = wizard.ShowAtStartup;
+    // The chosen command runs once the frame is shown and the loop runs.
+    const int choice = wizard.Choice;
+    CallAfter([this, choice] { OnWizardChoice(choice); });
+}

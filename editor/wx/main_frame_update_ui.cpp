@@ -1,0 +1,16 @@
+// One enable rule per command.
+#include <wx/event.h>
+
+#include "editor/wx/demo_wnd.h"
+#include "editor/wx/main_frame.h"
+
+void CMainFrame::OnUpdateSave(wxUpdateUIEvent& e) { e.Enable(DemoWnd->Modified()); }
+
+// Build and Test.
+void CMainFrame::OnUpdateNeedsProject(wxUpdateUIEvent& e) {
+    e.Enable(DemoWnd->GetInstallerWnd() != nullptr);
+}
+
+void CMainFrame::OnUpdateCopy(wxUpdateUIEvent& e) { e.Enable(ProjectBuilt); }
+
+void CMainFrame::OnUpdateWizardToggle(wxUpdateUIEvent& e) { e.Check(WizardAtStartup); }

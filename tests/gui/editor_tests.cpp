@@ -1,0 +1,541 @@
+// The editor on a real X server, driven as a user would: the start-up wizard,
+// New and Open with their dialogs and questions, the title, the enable rules,
+// Test Project, a QUIT link in the preview, and the layout kept between runs.
+// Every test has its own settings store and project folders; messages go to a
+// recorder that scripts the answers.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/checkbox.h>
+#include <wx/filedlg.h>
+#include <wx/menu.h>
+#include <wx/radiobut.h>
+#include <wx/splitter.h>
+#include <wx/stattext.h>
+#include <wx/testing.h>
+#include <wx/textctrl.h>
+#include <wx/toolbar.h>
+#include <wx/treectrl.h>
+#include <wx/weakref.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "../support/project_sandbox.h"
+#include "editor/wx/command_ids.h"
+#include "editor/wx/demo_wnd.h"
+#include "editor/wx/editor_window_system.h"
+#include "editor/wx/main_frame.h"
+#include "editor/wx/new_project_dlg.h"
+#include "editor/wx/project_wizard_dlg.h"
+#include "editor/wx/tree_view.h"
+#include "platform/headless/fixed_language_system.h"
+#include "platform/headless/recording_services.h"
+#include "platform/posix/posix_system.h"
+#include "platform/raster/raster_graphics.h"
+#include "platform/wx/wx_window.h"
+#include "wx_test_main.h"
+
+// Last: Xlib's macros (None, Window, Status) would break the headers above.
+#include <X11/Xlib.h>
+
+using gui_test::PumpFor;
+using gui_test::PumpUntil;
+using platform::MessageAnswer;
+using Messages = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A dialog expectation that acts on the dialog, then returns its answer.
+template <class T>
+class Act : public wxExpectModalBase<T, Act<T>> {
+  public:
+    explicit Act(std::function<int(T*)> act) : act_(std::move(act)) {}
+
+  protected:
+    int OnInvoked(T* dialog) const override { return act_(dialog); }
+
+  private:
+    std::function<int(T*)> act_;
+};
+
+Act<CProjectWizardDlg> Wizard(int choice, bool showAtStartup, int answer) {
+    return Act<CProjectWizardDlg>([=](CProjectWizardDlg* d) {
+        (choice ? d->OpenChoice : d->NewChoice)->SetValue(true);
+        d->ShowAtStartupBox->SetValue(showAtStartup);
+        d->TransferDataFromWindow();
+        return answer;
+    });
+}
+
+// Types a parent location and a name, as the user does, and presses Create Project.
+Act<CNewProjectDlg> NewProjectAt(const std::string& parent, const std::string& name) {
+    return Act<CNewProjectDlg>([=](CNewProjectDlg* d) {
+        d->LocationEdit->SetValue(wxString::FromUTF8(parent));
+        d->NameEdit->SetValue(wxString::FromUTF8(name));
+        d->TransferDataFromWindow();
+        return wxID_OK;
+    });
+}
+
+// A failed wx check fails the test instead of opening a dialog nobody answers.
+void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
+                  const wxString& msg) {
+    ADD_FAILURE_AT(file.utf8_string().c_str(), line)
+        << func.utf8_string() << ": " << cond.utf8_string() << " " << msg.utf8_string();
+}
+
+// Xvfb has no window manager to carry out a minimise: unmapping the frame's
+// window from outside is what GTK takes for one.
+void UnmapAsTheWindowManagerWould(const std::string& title) {
+    Display* display = XOpenDisplay(gui_test::Screen().name().c_str());
+    if (!display) return;
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
+        for (unsigned i = 0; i < count; ++i) {
+            char* name = nullptr;
+            if (XFetchName(display, children[i], &name) && name && title == name)
+                XUnmapWindow(display, children[i]);
+            if (name) XFree(name);
+        }
+        XFree(children);
+    }
+    XCloseDisplay(display);
+}
+
+class EditorTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        wxSetAssertHandler(FailOnAssert);
+        platform::Install(platform::Platform{&graphics, &windows, &services, &system});
+        wxTheApp->SetExitOnFrameDelete(false);
+        fs::create_directories(temp.File("bin"));
+        fs::copy(VELOMAR_SOURCE_DIR "/examples/sample", temp.File("sample"),
+                 fs::copy_options::recursive);
+    }
+    void TearDown() override {
+        Close();
+        platform::Install(platform::Platform{});
+    }
+
+    ForgeOptions Options() const {
+        ForgeOptions o;
+        o.StartFolder = temp.File("bin/");
+        o.SettingsFile = storeFile;
+        o.DocumentsFolder = temp.File("docs");
+        return o;
+    }
+    CRegSettings Store() const { return CRegSettings(CMainFrame::BASE_KEY, storeFile); }
+    void NoWizard() { Store().SetInt(CMainFrame::GENERAL, "ShowIntroWizard", 0); }
+
+    // settle: let the loop run (a command the wizard chose would run then).
+    void Start(const std::string& openAtStart = "", bool settle = true) {
+        ForgeOptions o = Options();
+        o.OpenAtStart = openAtStart;
+        frame = new CMainFrame(o);
+        wxTheApp->SetTopWindow(frame);
+        frame->Show();
+        if (settle) PumpFor(150);
+    }
+    // Closes the editor as Exit does and waits until the frame is gone.
+    void Close() {
+        if (!frame) return;
+        wxWeakRef<wxFrame> gone(frame);
+        frame->Close();
+        ASSERT_TRUE(PumpUntil([&] { return !gone; }));
+        frame = nullptr;
+    }
+    void Command(int id) {
+        wxCommandEvent event(wxEVT_MENU, id);
+        frame->ProcessWindowEvent(event);
+    }
+    std::string Title() const { return frame->GetTitle().utf8_string(); }
+    bool Enabled(int id) {
+        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        return frame->GetToolBar()->GetToolEnabled(id);
+    }
+    std::uint32_t Stored(const char* section, const char* name) {
+        std::uint32_t value = 0xDEAD;
+        Store().ReadInt(section, name, &value);
+        return value;
+    }
+    int StartupSounds() const {
+        return int(std::count_if(
+            services.sounds.begin(), services.sounds.end(),
+            [](const std::string& s) { return s.find("startup.wav") != std::string::npos; }));
+    }
+    void OpenSample() {
+        wxTEST_DIALOG(
+            Command(ID_OPEN_PROJECT),
+            wxExpectModal<wxFileDialog>(wxString::FromUTF8(temp.File("sample/AppSetup.dat"))));
+        ASSERT_NE(frame->DemoWnd->GetInstallerWnd(), nullptr);
+    }
+
+    sandbox::TempFolder temp;
+    std::string storeFile = temp.File("config/Harlune/VelomarForge.conf");
+    platform::raster::RasterGraphics graphics;
+    EditorWindowSystem windows;
+    platform::RecordingServices services;
+    platform::PosixSystem posix;
+    platform::FixedLanguageSystem system{&posix, "English"};
+    CMainFrame* frame = nullptr;
+};
+
+TEST_F(EditorTest, FirstStartWritesTheDefaultLayoutAndShowsTheWizard) {
+    wxTEST_DIALOG(Start(), wxExpectDismissableModal<CProjectWizardDlg>(wxID_CANCEL));
+    const struct {
+        const char* section;
+        const char* name;
+        std::uint32_t value;
+    } defaults[] = {{"Frame Layout", "TopLeftX", 0},   {"Frame Layout", "TopLeftY", 10},
+                    {"Frame Layout", "SizeX", 950},    {"Frame Layout", "SizeY", 600},
+                    {"TreeView Layout", "SizeX", 250}, {"General", "ShowIntroWizard", 1}};
+    for (const auto& d : defaults) EXPECT_EQ(Stored(d.section, d.name), d.value) << d.name;
+    EXPECT_EQ(frame->GetSize(), wxSize(950, 600));
+    EXPECT_EQ(frame->TreeView->GetSize().x, 250);
+    EXPECT_EQ(Title(), "VelomarForge");
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0), "Ready");
+    // Cancel started nothing (another dialog would have failed the expectation).
+    EXPECT_EQ(frame->DemoWnd->GetInstallerWnd(), nullptr);
+}
+
+TEST_F(EditorTest, WizardChoices) {
+    struct Case {
+        const char* what;
+        int choice;
+        bool show;
+        int answer;
+        std::uint32_t stored;
+        bool newDialog, openDialog;
+    };
+    const Case cases[] = {
+        {"new, keep showing", 0, true, wxID_OK, 1, true, false},
+        {"open, stop showing", 1, false, wxID_OK, 0, false, true},
+        {"cancel", 1, false, wxID_CANCEL, 1, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(storeFile);
+        wxTEST_DIALOG(Start("", false), Wizard(c.choice, c.show, c.answer));
+        EXPECT_EQ(Stored("General", "ShowIntroWizard"), c.stored);
+        EXPECT_EQ(frame->WizardAtStartup, c.stored == 1);
+        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        EXPECT_EQ(frame->GetMenuBar()->IsChecked(ID_WIZARD_AT_STARTUP), c.stored == 1);
+        // The chosen command runs once the loop runs, with the frame shown.
+        if (c.newDialog) {
+            wxTEST_DIALOG(PumpFor(100), wxExpectDismissableModal<CNewProjectDlg>(wxID_CANCEL));
+        } else if (c.openDialog) {
+            wxTEST_DIALOG(PumpFor(100), wxExpectModal<wxFileDialog>(wxString(), wxID_CANCEL));
+        } else {
+            PumpFor(100);
+        }
+        Close();
+    }
+    // The menu toggle writes at once; the next start shows no wizard.
+    wxTEST_DIALOG(Start("", false), wxExpectDismissableModal<CProjectWizardDlg>(wxID_CANCEL));
+    Command(ID_WIZARD_AT_STARTUP);
+    EXPECT_EQ(Stored("General", "ShowIntroWizard"), 0u);
+    Close();
+    Start();  // no wizard: an unexpected dialog would fail here
+    EXPECT_FALSE(frame->WizardAtStartup);
+}
+
+TEST_F(EditorTest, NewProjectIntoANestedPathAndTheOverwriteQuestion) {
+    NoWizard();
+    Start();
+    const std::string parent = temp.File("docs/a/b");
+    const std::string folder = parent + "/Demo";
+    wxTEST_DIALOG(Command(ID_NEW_PROJECT), NewProjectAt(parent, "Demo"));
+    EXPECT_TRUE(fs::is_regular_file(folder + "/AppSetup.dat"));
+    EXPECT_TRUE(fs::is_directory(folder + "/res"));
+    EXPECT_EQ(Title(), "VelomarForge - " + folder);
+    EXPECT_TRUE(services.messages.empty());
+
+    const std::string question = "Project already exists.\nDo you wish to overwrite?";
+    for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        services.messages.clear();
+        services.ScriptAnswers({answer});
+        wxTEST_DIALOG(Command(ID_NEW_PROJECT), NewProjectAt(parent, "Demo"));
+        EXPECT_EQ(services.messages, Messages{question});
+        const bool open = answer == MessageAnswer::Yes;
+        EXPECT_EQ(frame->DemoWnd->GetInstallerWnd() != nullptr, open);
+        EXPECT_EQ(Title(), open ? "VelomarForge - " + folder : "VelomarForge");
+        EXPECT_EQ(Enabled(ID_BUILD_PROJECT), open);
+    }
+}
+
+TEST_F(EditorTest, OpenExistingProject) {
+    struct Case {
+        const char* what;
+        const char* content;  // null: no AppSetup.dat
+        Messages shown;
+    };
+    const Case cases[] = {
+        {"no settings", nullptr, {"Failed to open the specified project!"}},
+        {"damaged", "[Nothing]\r\n", {"Could not find correct Language section!\n"}},
+    };
+    NoWizard();
+    Start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        OpenSample();
+        EXPECT_EQ(Title(), "VelomarForge - " + temp.File("sample/"));
+        services.messages.clear();
+        const std::string folder = temp.File(c.what) + "/";
+        fs::create_directories(folder);
+        if (c.content) sandbox::WriteBytes(folder + "AppSetup.dat", c.content);
+        wxTEST_DIALOG(Command(ID_OPEN_PROJECT),
+                      wxExpectModal<wxFileDialog>(wxString::FromUTF8(folder + "AppSetup.dat")));
+        EXPECT_EQ(services.messages, c.shown);
+        EXPECT_EQ(frame->DemoWnd->GetInstallerWnd(), nullptr);
+        EXPECT_EQ(Title(), "VelomarForge");
+        EXPECT_FALSE(Enabled(ID_TEST_PROJECT));
+    }
+}
+
+// Save, Build, Copy and Test follow the project's state; the title carries "*".
+TEST_F(EditorTest, EnableRulesAndTitle) {
+    NoWizard();
+    Start();
+    struct State {
+        const char* what;
+        std::function<void()> enter;
+        bool save, build, copy, test;
+        const char* titleEnd;
+    };
+    const std::string folder = temp.File("sample/");
+    const State states[] = {
+        {"nothing open", [] {}, false, false, false, false, "VelomarForge"},
+        {"opened", [&] { OpenSample(); }, false, true, false, true, "sample/"},
+        {"built", [&] { frame->ProjectBuilt = true; }, false, true, true, true, "sample/"},
+        {"changed", [&] { frame->DemoWnd->SetModified(true); }, true, true, false, true,
+         "sample/*"},
+        {"saved", [&] { Command(ID_SAVE_PROJECT); }, false, true, false, true, "sample/"},
+    };
+    for (const State& s : states) {
+        SCOPED_TRACE(s.what);
+        s.enter();
+        EXPECT_EQ(Enabled(ID_SAVE_PROJECT), s.save);
+        EXPECT_EQ(Enabled(ID_BUILD_PROJECT), s.build);
+        EXPECT_EQ(Enabled(ID_COPY_PROJECT), s.copy);
+        EXPECT_EQ(Enabled(ID_TEST_PROJECT), s.test);
+        const std::string title = Title(), end = s.titleEnd;
+        EXPECT_EQ(title.substr(title.size() - std::min(title.size(), end.size())), end);
+    }
+}
+
+// Before New, Open and closing, a changed project brings the question; Yes writes it.
+TEST_F(EditorTest, SaveQuestionOnNewOpenAndClose) {
+    const std::string question =
+        "Would you like to save the current project:\n\n" + temp.File("sample/") + " ?";
+    const std::vector<std::function<void()>> next = {
+        [&] { wxTEST_DIALOG(Command(ID_NEW_PROJECT), NewProjectAt(temp.File("docs"), "N")); },
+        [&] { OpenSample(); },
+        [&] { Close(); },
+    };
+    NoWizard();
+    for (std::size_t i = 0; i < next.size(); ++i) {
+        for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+            SCOPED_TRACE(std::to_string(i) + (answer == MessageAnswer::Yes ? " yes" : " no"));
+            if (!frame) Start();
+            OpenSample();
+            frame->DemoWnd->GetInstallerWnd()->Settings->WindowTitle =
+                "Edited " + std::to_string(i);
+            frame->DemoWnd->SetModified(true);
+            services.messages.clear();
+            services.ScriptAnswers({answer});
+            next[i]();
+            ASSERT_FALSE(services.messages.empty());
+            EXPECT_EQ(services.messages[0], question);
+            CInstallerWnd stored(temp.File("sample/"));
+            ASSERT_TRUE(stored.LoadSettings());
+            EXPECT_EQ(TextOf(stored.Settings->WindowTitle) == "Edited " + std::to_string(i),
+                      answer == MessageAnswer::Yes);
+            fs::remove_all(temp.File("docs/N"));
+        }
+    }
+    // Nothing changed: no question.
+    Start();
+    OpenSample();
+    services.messages.clear();
+    Close();
+    EXPECT_TRUE(services.messages.empty());
+}
+
+// Test Project saves, reopens and starts like the runtime: startup sound, animation.
+TEST_F(EditorTest, TestProjectReplaysTheStart) {
+    NoWizard();
+    Start();
+    OpenSample();
+    EXPECT_EQ(StartupSounds(), 0);  // an ordinary open is silent
+    EXPECT_EQ(frame->DemoWnd->GetInstallerWnd()->AnnimationDone, 1);
+    for (int run = 0; run < 2; ++run) {
+        Command(ID_TEST_PROJECT);
+        ASSERT_NE(frame->DemoWnd->GetInstallerWnd(), nullptr);
+        EXPECT_EQ(StartupSounds(), run + 1);
+        EXPECT_EQ(frame->DemoWnd->GetInstallerWnd()->AnnimationDone, 0);
+        EXPECT_TRUE(
+            PumpUntil([&] { return frame->DemoWnd->GetInstallerWnd()->AnnimationDone == 1; }));
+    }
+    EXPECT_EQ(Title(), "VelomarForge - " + temp.File("sample/"));
+}
+
+// A click on the QUIT link closes the editor, after the save question.
+TEST_F(EditorTest, QuitLinkInThePreviewClosesTheEditor) {
+    NoWizard();
+    Start();
+    OpenSample();
+    CInstallerWnd* project = frame->DemoWnd->GetInstallerWnd();
+    int quit = -1;
+    for (int i = 0; i < project->Settings->NumberOfHotSpots; ++i)
+        if (TextOf(project->Settings->HotSpotCommand[i]) == "QUIT") quit = i;
+    ASSERT_GE(quit, 0);
+    ASSERT_TRUE(PumpUntil([&] { return project->Settings->HotSpotRect[quit].right != 0; }));
+    const platform::Rect r = project->Settings->HotSpotRect[quit];
+    auto* menu = dynamic_cast<platform::wx::WxWindow*>(project->Wnd.get());
+    ASSERT_NE(menu, nullptr);
+    const wxPoint origin = menu->ClientWindow()->GetScreenPosition();
+    frame->DemoWnd->SetModified(true);
+    services.ScriptAnswers({MessageAnswer::No});
+
+    wxWeakRef<wxFrame> gone(frame);
+    gui_test::Screen().MovePointer(origin.x + (r.left + r.right) / 2,
+                                   origin.y + (r.top + r.bottom) / 2);
+    PumpFor(100);
+    gui_test::Screen().Click();
+    ASSERT_TRUE(PumpUntil([&] { return !gone; }));
+    frame = nullptr;
+    EXPECT_EQ(services.messages, Messages{"Would you like to save the current project:\n\n" +
+                                          temp.File("sample/") + " ?"});
+}
+
+// Closing writes the frame's place and size and the tree's width, unless minimised.
+TEST_F(EditorTest, LayoutIsKeptAndNotOverwrittenWhenMinimised) {
+    NoWizard();
+    Start();
+    frame->SetSize(30, 40, 900, 560);
+    PumpFor(100);
+    const wxPoint at = frame->GetPosition();
+    const int tree = frame->TreeView->GetSize().x;
+    Close();
+    EXPECT_EQ(Stored("Frame Layout", "TopLeftX"), std::uint32_t(at.x));
+    EXPECT_EQ(Stored("Frame Layout", "TopLeftY"), std::uint32_t(at.y));
+    EXPECT_EQ(Stored("Frame Layout", "SizeX"), 900u);
+    EXPECT_EQ(Stored("Frame Layout", "SizeY"), 560u);
+    EXPECT_EQ(Stored("TreeView Layout", "SizeX"), std::uint32_t(tree));
+
+    Start();
+    EXPECT_EQ(frame->GetSize(), wxSize(900, 560));
+    frame->SetSize(0, 0, 700, 500);
+    frame->Iconize();
+    UnmapAsTheWindowManagerWould(frame->GetTitle().utf8_string());
+    ASSERT_TRUE(PumpUntil([&] { return frame->IsIconized(); }));
+    Close();
+    EXPECT_EQ(Stored("Frame Layout", "SizeX"), 900u);
+    EXPECT_EQ(Stored("Frame Layout", "SizeY"), 560u);
+}
+
+// The menu window stays centred in the pane, or at the edge when the pane is smaller.
+TEST_F(EditorTest, PreviewIsCentredInThePane) {
+    NoWizard();
+    Start();
+    OpenSample();
+    auto* menu =
+        dynamic_cast<platform::wx::WxWindow*>(frame->DemoWnd->GetInstallerWnd()->Wnd.get());
+    ASSERT_NE(menu, nullptr);
+    for (wxSize frameSize : {wxSize(1000, 700), wxSize(600, 400), wxSize(950, 600)}) {
+        frame->SetSize(frameSize);
+        ASSERT_TRUE(PumpUntil([&] { return frame->GetSize() == frameSize; }));
+        PumpFor(50);
+        const wxSize pane = frame->DemoWnd->GetClientSize();
+        const wxPoint expected(pane.x >= 640 ? (pane.x - 640) / 2 : 0,
+                               pane.y >= 440 ? (pane.y - 440) / 2 : 0);
+        EXPECT_EQ(menu->Outer()->GetPosition(), expected) << pane.x << "x" << pane.y;
+        EXPECT_EQ(menu->Outer()->GetSize(), wxSize(640, 440));
+    }
+}
+
+TEST_F(EditorTest, CommandLineFolderOpensWithoutWizard) {
+    Start(temp.File("sample/"));  // the wizard is on: it must not show
+    EXPECT_NE(frame->DemoWnd->GetInstallerWnd(), nullptr);
+    EXPECT_EQ(Title(), "VelomarForge - " + temp.File("sample/"));
+    wxTreeCtrl* tree = frame->TreeView->Tree();
+    EXPECT_EQ(tree->GetCount(), 5u + 4u + 3u);  // root, categories, links, logos
+}
+
+// The dialog's fields: the location follows the name until the user types a
+// location; the dialog's own writes do not count as typing.
+TEST_F(EditorTest, NewProjectDialogFollowsTheName) {
+    std::vector<std::string> topics;
+    CNewProjectDlg dialog(nullptr, "/d/Velomar Projects",
+                          [&](const std::string& topic) { topics.push_back(topic); });
+    auto location = [&] { return dialog.LocationEdit->GetValue().utf8_string(); };
+    auto result = [&] { return dialog.Result->GetLabel().utf8_string(); };
+    EXPECT_EQ(dialog.NameEdit->GetValue(), "Project1");
+    EXPECT_EQ(result(), "/d/Velomar Projects/Project1");
+
+    const struct {
+        char field;  // 'n' name, 'l' location
+        const char* typed;
+        const char* location;
+        const char* result;
+        bool edited;
+    } steps[] = {
+        {'n', "Demo", "/d/Velomar Projects/Demo", "/d/Velomar Projects/Demo", false},
+        {'n', "", "/d/Velomar Projects/", "/d/Velomar Projects/", false},
+        {'n', "Summer", "/d/Velomar Projects/Summer", "/d/Velomar Projects/Summer", false},
+        {'l', "/discs", "/discs", "/discs/Summer", true},
+        {'n', "Winter", "/discs", "/discs/Winter", true},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.typed);
+        (s.field == 'n' ? dialog.NameEdit : dialog.LocationEdit)->SetValue(s.typed);
+        EXPECT_EQ(location(), s.location);
+        EXPECT_EQ(result(), s.result);
+        EXPECT_EQ(dialog.LocationEdited(), s.edited);
+    }
+    EXPECT_EQ(dialog.ProjectFolder(), "/discs/Winter");
+    wxCommandEvent help(wxEVT_BUTTON, 1045);
+    dialog.ProcessWindowEvent(help);
+    EXPECT_EQ(topics, std::vector<std::string>{"_Creating_a_New"});
+}
+
+// The status bar's lock panes follow the keyboard's real lock state.
+TEST_F(EditorTest, LockKeysShowInTheStatusBar) {
+    NoWizard();
+    Start();
+    const struct {
+        const char* key;
+        int field;
+        const char* text;
+    } locks[] = {{"Caps_Lock", 1, "CAP"}, {"Num_Lock", 2, "NUM"}};
+    for (const auto& lock : locks) {
+        SCOPED_TRACE(lock.key);
+        auto shown = [&] { return frame->GetStatusBar()->GetStatusText(lock.field).utf8_string(); };
+        const bool wasOn = shown() == lock.text;
+        for (bool on : {!wasOn, wasOn}) {
+            gui_test::Screen().PressKey(lock.key);
+            EXPECT_TRUE(PumpUntil([&] { return shown() == (on ? lock.text : ""); }, 2000))
+                << "shows \"" << shown() << '"';
+        }
+    }
+}
+
+TEST_F(EditorTest, F6MovesBetweenThePanes) {
+    NoWizard();
+    Start();
+    frame->TreeView->Tree()->SetFocus();
+    PumpFor(50);
+    for (bool inDemo : {true, false}) {
+        Command(ID_NEXT_PANE);
+        PumpFor(50);
+        wxWindow* focus = wxWindow::FindFocus();
+        EXPECT_EQ(focus == frame->DemoWnd || frame->DemoWnd->IsDescendant(focus), inDemo);
+    }
+}
+
+}  // namespace
