@@ -20,7 +20,7 @@ constexpr unsigned ANNIMATION_FRAMES = 40;
 constexpr int ANNIMATION_GROW_PERCENT = 5;
 
 class CInstallerWnd : public platform::WindowListener {
-public:
+  public:
     explicit CInstallerWnd(const std::string& folder);
     ~CInstallerWnd() override;
     CInstallerWnd(const CInstallerWnd&) = delete;
@@ -38,8 +38,10 @@ public:
     void SetAnnimationDone(int flag);
 
     // Transparent drawing: pixels of src that equal mask leave dst unchanged.
+    // Scratch: src's (0, 0, w, h) may be changed, which saves a working copy.
+    enum class Source { Keep, Scratch };
     static void DrawTransparent(int x, int y, int w, int h, platform::DC& src, platform::DC& dst,
-                                platform::ColorRef mask);
+                                platform::ColorRef mask, Source use = Source::Keep);
 
     // Messages.
     int OnCreate() override;
@@ -63,7 +65,7 @@ public:
     std::int32_t SettingsVersion = 0;
     std::unique_ptr<platform::Window> Wnd;  // the native window, null before Create
 
-private:
+  private:
     // Reader helpers.
     bool FindSection(SettingsFile& file, const std::string& section);
     bool FindKeyLine(SettingsFile& file, const std::string& section, const std::string& key,
