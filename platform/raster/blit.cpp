@@ -116,6 +116,12 @@ AxisMap MapAxis(std::int64_t dstStart, std::int64_t dstLen, std::int64_t from, s
     return map;
 }
 
+// out[c] = line[index[c]]; kept apart so the compiler knows the three never overlap.
+void GatherRow(const Pixel* __restrict line, const int* __restrict index, Pixel* __restrict out,
+               int from, int to) {
+    for (int c = from; c < to; ++c) out[c] = line[index[c]];
+}
+
 // A run given as (start, length) with a possibly negative length, as a
 // left-to-right [start, start + length) run and whether it was mirrored.
 void Normalise(std::int64_t start, std::int64_t len, std::int64_t* left, std::int64_t* size,
@@ -245,7 +251,7 @@ bool StretchViews(const View& dst, int x, int y, int w, int h, const View& src, 
                 const Pixel* line =
                     from->pixels.data() + std::size_t(sy2) * std::size_t(from->width);
                 if (oneColumnEach && sy2 == r0) {
-                    for (int c = c0; c < c1; ++c) row[c] = line[first[c]];
+                    GatherRow(line, first, row, c0, c1);
                     continue;
                 }
                 for (int c = c0; c < c1; ++c) {
