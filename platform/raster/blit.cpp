@@ -28,7 +28,7 @@ struct Converter {
         }
     }
 
-    void Row(const Pixel* in, Pixel* out, int n) const {
+    void Row(const Pixel* __restrict in, Pixel* __restrict out, int n) const {
         switch (mode) {
             case Mode::Same:
                 std::memcpy(out, in, std::size_t(n) * sizeof(Pixel));
@@ -44,7 +44,7 @@ struct Converter {
 
     // The transparent drawing's steps in one pass each: making the mask, and
     // ANDing it into a colour picture. False for any other combination.
-    bool RowInto(Rop rop, const Pixel* in, Pixel* out, int n) const {
+    bool RowInto(Rop rop, const Pixel* __restrict in, Pixel* __restrict out, int n) const {
         if (mode == Mode::ColorToMono && rop == Rop::SrcCopy) {
             for (int i = 0; i < n; ++i) out[i] = (in[i] & kWhite) == key ? kWhite : kBlack;
             return true;
@@ -57,8 +57,10 @@ struct Converter {
     }
 };
 
-// The switch stays outside the loops so each raster operation runs as a tight loop.
-void CombineRow(Rop rop, const Pixel* s, Pixel* d, int n) {
+// The switch stays outside the loops so each raster operation runs as a tight
+// loop. Source and destination never overlap: callers combine from a row copy
+// when they would.
+void CombineRow(Rop rop, const Pixel* __restrict s, Pixel* __restrict d, int n) {
     switch (rop) {
         case Rop::SrcCopy:
             std::memcpy(d, s, std::size_t(n) * sizeof(Pixel));
