@@ -50,7 +50,8 @@ struct Converter {
             return true;
         }
         if (mode == Mode::MonoToColor && rop == Rop::SrcAnd) {
-            for (int i = 0; i < n; ++i) out[i] &= in[i] == kWhite ? one : zero;
+            // A monochrome pixel is all ones or all zeros, so it selects by masking.
+            for (int i = 0; i < n; ++i) out[i] &= (in[i] & one) | (~in[i] & zero);
             return true;
         }
         return false;
