@@ -40,8 +40,10 @@ class CInstallerWnd : public platform::WindowListener {
     void SetAnnimationDone(int flag);
 
     // Transparent drawing: pixels of src that equal mask leave dst unchanged.
+    // Scratch: src's (0, 0, w, h) may be changed, which saves a working copy.
+    enum class Source { Keep, Scratch };
     static void DrawTransparent(int x, int y, int w, int h, platform::DC& src, platform::DC& dst,
-                                platform::ColorRef mask);
+                                platform::ColorRef mask, Source use = Source::Keep);
 
     // Messages.
     int OnCreate() override;

@@ -219,7 +219,7 @@ void CInstallerWnd::DrawAnnimateFrame() {
             scaleDC->StretchBlt(0, 0, a.DrawSize.cx, a.DrawSize.cy, *logoDC, 0, 0, w, h,
                                 Rop::SrcCopy);
             DrawTransparent(a.CurPos.x, a.CurPos.y, a.DrawSize.cx, a.DrawSize.cy, *scaleDC,
-                            *a.FrameDC, a.MaskColor);
+                            *a.FrameDC, a.MaskColor, Source::Scratch);
             platform::Trace("%d %d\n", a.CurPos.x, a.CurPos.y);
             scaleDC->SelectBitmap(oldScale);
         }

@@ -46,20 +46,27 @@ void DrawVisibleLogo(platform::DC& dc, const platform::Rect& client, platform::P
 }  // namespace
 
 void CInstallerWnd::DrawTransparent(int x, int y, int w, int h, platform::DC& src,
-                                    platform::DC& dst, platform::ColorRef mask) {
+                                    platform::DC& dst, platform::ColorRef mask, Source use) {
     if (w <= 0 || h <= 0) return;
     platform::Graphics& gfx = *platform::Current().graphics;
     using platform::Rop;
 
-    // A working copy of the image, so the source itself is never changed.
-    std::unique_ptr<platform::DC> workDC = gfx.CreateCompatibleDC(&src);
-    std::unique_ptr<platform::Bitmap> workBitmap = gfx.CreateCompatibleBitmap(&src, w, h);
-    if (!workDC || !workBitmap) return;
-    platform::Bitmap* oldWork = workDC->SelectBitmap(workBitmap.get());
-    workDC->BitBlt(0, 0, w, h, src, 0, 0, Rop::SrcCopy);
-
     platform::ColorRef srcBk = src.GetBkColor();
     platform::ColorRef srcText = src.GetTextColor();
+
+    // A working copy of the image, so the source itself is never changed.
+    platform::DC* work = &src;
+    std::unique_ptr<platform::DC> workDC;
+    std::unique_ptr<platform::Bitmap> workBitmap;
+    platform::Bitmap* oldWork = nullptr;
+    if (use == Source::Keep) {
+        workDC = gfx.CreateCompatibleDC(&src);
+        workBitmap = gfx.CreateCompatibleBitmap(&src, w, h);
+        if (!workDC || !workBitmap) return;
+        oldWork = workDC->SelectBitmap(workBitmap.get());
+        workDC->BitBlt(0, 0, w, h, src, 0, 0, Rop::SrcCopy);
+        work = workDC.get();
+    }
 
     std::unique_ptr<platform::Bitmap> maskBitmap = gfx.CreateMonochromeBitmap(w, h);
     std::unique_ptr<platform::DC> maskDC = gfx.CreateCompatibleDC(&dst);
@@ -67,19 +74,19 @@ void CInstallerWnd::DrawTransparent(int x, int y, int w, int h, platform::DC& sr
         platform::Bitmap* oldMask = maskDC->SelectBitmap(maskBitmap.get());
 
         // Mask: 1 where the image has the mask colour.
-        workDC->SetBkColor(mask);
-        maskDC->BitBlt(0, 0, w, h, *workDC, 0, 0, Rop::SrcCopy);
+        work->SetBkColor(mask);
+        maskDC->BitBlt(0, 0, w, h, *work, 0, 0, Rop::SrcCopy);
 
         // Transparent pixels of the copy become black, so they add nothing below.
-        workDC->SetBkColor(platform::Rgb(0, 0, 0));
-        workDC->SetTextColor(platform::Rgb(255, 255, 255));
-        workDC->BitBlt(0, 0, w, h, *maskDC, 0, 0, Rop::SrcAnd);
+        work->SetBkColor(platform::Rgb(0, 0, 0));
+        work->SetTextColor(platform::Rgb(255, 255, 255));
+        work->BitBlt(0, 0, w, h, *maskDC, 0, 0, Rop::SrcAnd);
 
         // Punch the opaque area black in the destination, then add the image.
         platform::ColorRef dstBk = dst.SetBkColor(platform::Rgb(255, 255, 255));
         platform::ColorRef dstText = dst.SetTextColor(platform::Rgb(0, 0, 0));
         dst.BitBlt(x, y, w, h, *maskDC, 0, 0, Rop::SrcAnd);
-        dst.BitBlt(x, y, w, h, *workDC, 0, 0, Rop::SrcPaint);
+        dst.BitBlt(x, y, w, h, *work, 0, 0, Rop::SrcPaint);
         dst.SetBkColor(dstBk);
         dst.SetTextColor(dstText);
 
@@ -87,7 +94,7 @@ void CInstallerWnd::DrawTransparent(int x, int y, int w, int h, platform::DC& sr
     }
     maskDC.reset();
     maskBitmap.reset();
-    workDC->SelectBitmap(oldWork);
+    if (workDC) workDC->SelectBitmap(oldWork);
     workDC.reset();
     workBitmap.reset();
 

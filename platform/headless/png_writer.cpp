@@ -50,6 +50,9 @@ bool WritePng(const raster::Surface& surface, const Rect& area, const std::strin
     image.width = png_uint_32(area.Width());
     image.height = png_uint_32(area.Height());
     image.format = PNG_FORMAT_RGB;
+    // Speed over size: encoding took a fifth of a render at the default
+    // compression, a twentieth at this, for a file about a third larger.
+    image.flags = PNG_IMAGE_FLAG_FAST;
 
     const std::string part = path + ".part";
     if (!png_image_write_to_file(&image, part.c_str(), 0, rgb.data(), 0, nullptr)) {
@@ -81,7 +84,7 @@ bool ReadPng(const std::string& path, raster::Surface* out) {
         png_image_free(&image);
         return false;
     }
-    raster::Surface s(int(image.width), int(image.height));
+    raster::Surface s = raster::Surface::Unfilled(int(image.width), int(image.height), false);
     for (std::size_t i = 0; i < s.pixels.size(); ++i)
         s.pixels[i] = (raster::Pixel(rgb[3 * i]) << 16) | (raster::Pixel(rgb[3 * i + 1]) << 8) |
                       raster::Pixel(rgb[3 * i + 2]);

@@ -28,7 +28,7 @@ struct Converter {
         }
     }
 
-    void Row(const Pixel* in, Pixel* out, int n) const {
+    void Row(const Pixel* __restrict in, Pixel* __restrict out, int n) const {
         switch (mode) {
             case Mode::Same:
                 std::memcpy(out, in, std::size_t(n) * sizeof(Pixel));
@@ -41,10 +41,27 @@ struct Converter {
                 break;
         }
     }
+
+    // The transparent drawing's steps in one pass each: making the mask, and
+    // ANDing it into a colour picture. False for any other combination.
+    bool RowInto(Rop rop, const Pixel* __restrict in, Pixel* __restrict out, int n) const {
+        if (mode == Mode::ColorToMono && rop == Rop::SrcCopy) {
+            for (int i = 0; i < n; ++i) out[i] = (in[i] & kWhite) == key ? kWhite : kBlack;
+            return true;
+        }
+        if (mode == Mode::MonoToColor && rop == Rop::SrcAnd) {
+            // A monochrome pixel is all ones or all zeros, so it selects by masking.
+            for (int i = 0; i < n; ++i) out[i] &= (in[i] & one) | (~in[i] & zero);
+            return true;
+        }
+        return false;
+    }
 };
 
-// The switch stays outside the loops so each raster operation runs as a tight loop.
-void CombineRow(Rop rop, const Pixel* s, Pixel* d, int n) {
+// The switch stays outside the loops so each raster operation runs as a tight
+// loop. Source and destination never overlap: callers combine from a row copy
+// when they would.
+void CombineRow(Rop rop, const Pixel* __restrict s, Pixel* __restrict d, int n) {
     switch (rop) {
         case Rop::SrcCopy:
             std::memcpy(d, s, std::size_t(n) * sizeof(Pixel));
@@ -102,6 +119,12 @@ AxisMap MapAxis(std::int64_t dstStart, std::int64_t dstLen, std::int64_t from, s
     return map;
 }
 
+// out[c] = line[index[c]]; kept apart so the compiler knows the three never overlap.
+void GatherRow(const Pixel* __restrict line, const int* __restrict index, Pixel* __restrict out,
+               int from, int to) {
+    for (int c = from; c < to; ++c) out[c] = line[index[c]];
+}
+
 // A run given as (start, length) with a possibly negative length, as a
 // left-to-right [start, start + length) run and whether it was mirrored.
 void Normalise(std::int64_t start, std::int64_t len, std::int64_t* left, std::int64_t* size,
@@ -144,17 +167,19 @@ bool BlitViews(const View& dst, int x, int y, int w, int h, const View* src, int
     const bool sameSurface = src->surface == dst.surface;
     // Within one surface a source row above its destination must be read before it is overwritten.
     const bool bottomUp = sameSurface && shiftY < 0;
-    std::vector<Pixel> row(static_cast<std::size_t>(n));
+    std::vector<Pixel> row;  // made only for the rows that need it
     for (std::int64_t k = 0; k < d.Height(); ++k) {
         const int dy = int(bottomUp ? d.bottom - 1 - k : d.top + k);
         const Pixel* in = &src->surface->At(int(d.left + shiftX), int(dy + shiftY));
         Pixel* out = &dst.surface->At(int(d.left), dy);
-        if (rop == Rop::SrcCopy && convert.mode == Converter::Mode::Same && !sameSurface) {
-            std::memcpy(out, in, std::size_t(n) * sizeof(Pixel));
-            continue;
+        if (convert.mode == Converter::Mode::Same && !sameSurface) {
+            CombineRow(rop, in, out, n);
+        } else if (!convert.RowInto(rop, in, out, n)) {
+            // Within one surface a row may overlap itself: combine from a copy.
+            row.resize(static_cast<std::size_t>(n));
+            convert.Row(in, row.data(), n);
+            CombineRow(rop, row.data(), out, n);
         }
-        convert.Row(in, row.data(), n);
-        CombineRow(rop, row.data(), out, n);
     }
     return true;
 }
@@ -202,23 +227,46 @@ bool StretchViews(const View& dst, int x, int y, int w, int h, const View& src, 
     while (c1 > c0 && first[c1 - 1] >= last[c1 - 1]) --c1;
     if (c0 >= c1) return true;
 
+    // A plain copy builds each row in the destination itself; anything else
+    // builds it aside, then converts and combines it.
     const Converter convert(dst, src);
-    std::vector<Pixel> acc(static_cast<std::size_t>(n));
-    std::vector<Pixel> converted(static_cast<std::size_t>(n));
+    const bool direct = rop == Rop::SrcCopy && convert.mode == Converter::Mode::Same;
+    bool oneColumnEach = true;  // growing across: each column reads one source pixel
+    for (int c = c0; c < c1 && oneColumnEach; ++c) oneColumnEach = last[c] - first[c] == 1;
+    std::vector<Pixel> acc(direct ? 0 : static_cast<std::size_t>(n));
+    std::vector<Pixel> converted(direct ? 0 : static_cast<std::size_t>(n));
+    const Pixel* previous = nullptr;  // the last row built, while the next reads the same rows
     for (int r = 0; r < int(d.Height()); ++r) {
         const int r0 = rows.first[std::size_t(r)];
         const int r1 = rows.last[std::size_t(r)];
-        for (int sy2 = r0; sy2 < r1; ++sy2) {
-            const Pixel* line = from->pixels.data() + std::size_t(sy2) * std::size_t(from->width);
-            for (int c = c0; c < c1; ++c) {
-                Pixel v = line[first[c]];
-                for (int sx2 = first[c] + 1; sx2 < last[c]; ++sx2) v &= line[sx2];
-                acc[std::size_t(c)] = sy2 == r0 ? v : acc[std::size_t(c)] & v;
+        if (r0 >= r1) {
+            previous = nullptr;
+            continue;
+        }
+        Pixel* out = &dst.surface->At(int(d.left), int(d.top) + r);
+        Pixel* row = direct ? out : acc.data();
+        const bool sameRows = previous && r > 0 && rows.first[std::size_t(r - 1)] == r0 &&
+                              rows.last[std::size_t(r - 1)] == r1;
+        if (sameRows && direct) {
+            std::memcpy(out + c0, previous + c0, std::size_t(c1 - c0) * sizeof(Pixel));
+        } else if (!sameRows) {
+            for (int sy2 = r0; sy2 < r1; ++sy2) {
+                const Pixel* line =
+                    from->pixels.data() + std::size_t(sy2) * std::size_t(from->width);
+                if (oneColumnEach && sy2 == r0) {
+                    GatherRow(line, first, row, c0, c1);
+                    continue;
+                }
+                for (int c = c0; c < c1; ++c) {
+                    Pixel v = line[first[c]];
+                    for (int sx2 = first[c] + 1; sx2 < last[c]; ++sx2) v &= line[sx2];
+                    row[c] = sy2 == r0 ? v : row[c] & v;
+                }
             }
         }
-        if (r0 >= r1) continue;
+        previous = row;
+        if (direct) continue;
         convert.Row(acc.data() + c0, converted.data() + c0, c1 - c0);
-        Pixel* out = &dst.surface->At(int(d.left), int(d.top) + r);
         CombineRow(rop, converted.data() + c0, out + c0, c1 - c0);
     }
     return true;

@@ -35,7 +35,13 @@ void RasterDC::BitmapDestroyed(RasterBitmap* bitmap) {
 
 Rect RasterDC::clip() const { return target_ ? ClipInside(clip_, *target_) : Rect{}; }
 
+Surface* RasterDC::surface() {
+    if (selected_) selected_->Fill();
+    return target_;
+}
+
 View RasterDC::view() const {
+    if (selected_) selected_->Fill();
     View v;
     v.surface = target_;
     v.origin = origin_;
@@ -93,10 +99,30 @@ BkMode RasterDC::SetBkMode(BkMode mode) {
     return previous;
 }
 
+bool RasterDC::CopyCoversBitmap(int x, int y, int w, int h, const View& source, int sx, int sy,
+                                int sw, int sh, Rop rop) const {
+    if (rop != Rop::SrcCopy || !selected_ || !source.surface || source.surface == target_)
+        return false;
+    // Growing or equal extents only: a shrink may leave a pixel nothing to read.
+    if (sw <= 0 || sh <= 0 || w < sw || h < sh) return false;
+    const Box writes = Intersect(
+        BoxOf(clip()), Box{std::int64_t(origin_.x) + x, std::int64_t(origin_.y) + y,
+                           std::int64_t(origin_.x) + x + w, std::int64_t(origin_.y) + y + h});
+    const Box reads = PlaceOnSurface(source, sx, sy, sw, sh);
+    const Box readable = BoxOf(source.clip);
+    return writes.left <= 0 && writes.top <= 0 && writes.right >= target_->width &&
+           writes.bottom >= target_->height && reads.left >= readable.left &&
+           reads.top >= readable.top && reads.right <= readable.right &&
+           reads.bottom <= readable.bottom;
+}
+
 bool RasterDC::BitBlt(int x, int y, int w, int h, DC& src, int sx, int sy, Rop rop) {
     auto* source = dynamic_cast<RasterDC*>(&src);
     if (!source || !target_) return false;
     const View s = source->view();
+    if (selected_ && selected_->blank_ && s.surface &&
+        CopyCoversBitmap(x, y, w, h, s, sx, sy, w, h, rop))
+        selected_->blank_ = false;  // every pixel is written below
     return BlitViews(view(), x, y, w, h, s.surface ? &s : nullptr, sx, sy, rop);
 }
 
@@ -104,7 +130,10 @@ bool RasterDC::StretchBlt(int x, int y, int w, int h, DC& src, int sx, int sy, i
                           Rop rop) {
     auto* source = dynamic_cast<RasterDC*>(&src);
     if (!source || !target_ || !source->target_) return false;
-    return StretchViews(view(), x, y, w, h, source->view(), sx, sy, sw, sh, rop);
+    const View s = source->view();
+    if (selected_ && selected_->blank_ && CopyCoversBitmap(x, y, w, h, s, sx, sy, sw, sh, rop))
+        selected_->blank_ = false;  // every pixel is written below
+    return StretchViews(view(), x, y, w, h, s, sx, sy, sw, sh, rop);
 }
 
 bool RasterDC::GradientFill(const TriVertex& v0, const TriVertex& v1, GradientMode mode) {

@@ -46,7 +46,7 @@ class RasterDC : public DC {
     bool MeasureText(const std::string& text, Size* size) override;
 
     // The surface drawn into (for a memory DC, the selected bitmap's).
-    Surface* surface() { return target_; }
+    Surface* surface();
     bool monochrome() const { return target_ && target_->monochrome; }
     bool isMemoryDC() const { return stock_ != nullptr; }
     // Where DC point (0, 0) lies on the surface, and the writable part of it.
@@ -58,6 +58,11 @@ class RasterDC : public DC {
     void BitmapDestroyed(RasterBitmap* bitmap);
     void Target(RasterBitmap* bitmap);
     View view() const;
+    // Whether a SrcCopy from `source` writes every pixel of the selected
+    // bitmap: (x, y, w, h) covers it and reads only from (sx, sy, sw, sh),
+    // which the source can be read from everywhere, with no pixel shrunk away.
+    bool CopyCoversBitmap(int x, int y, int w, int h, const View& source, int sx, int sy, int sw,
+                          int sh, Rop rop) const;
     FontInstance* CurrentFont() const;
 
     std::unique_ptr<RasterBitmap> stock_;  // memory DCs only

@@ -19,7 +19,7 @@ std::unique_ptr<Bitmap> MakeBitmap(int width, int height, bool mono) {
     if (width == 0 || height == 0) return MakeBitmap(1, 1, true);  // GDI's stock bitmap
     if (static_cast<long long>(width) * height > RasterGraphics::kMaxPixels) return nullptr;
     try {
-        return std::make_unique<RasterBitmap>(Surface(width, height, mono));
+        return RasterBitmap::Blank(width, height, mono);
     } catch (const std::bad_alloc&) {
         Trace("raster: no memory for a %d x %d bitmap\n", width, height);
         return nullptr;

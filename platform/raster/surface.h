@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/types.h"
@@ -20,15 +22,46 @@ constexpr ColorRef ColorRefOf(Pixel p) {
     return Rgb(std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p));
 }
 
+// Leaves the elements a resize adds unwritten: writing a picture's worth of
+// pixels that are overwritten at once costs as much as the copy itself.
+template <class T>
+struct UnfilledAllocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = UnfilledAllocator<U>;
+    };
+    UnfilledAllocator() = default;
+    template <class U>
+    UnfilledAllocator(const UnfilledAllocator<U>&) noexcept {}
+    template <class U>
+    void construct(U* p) noexcept {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
 struct Surface {
     int width = 0;
     int height = 0;
     bool monochrome = false;
-    std::vector<Pixel> pixels;  // row-major, top row first
+    std::vector<Pixel, UnfilledAllocator<Pixel>> pixels;  // row-major, top row first
 
     Surface() = default;
     Surface(int w, int h, bool mono = false, Pixel fill = 0)
         : width(w), height(h), monochrome(mono), pixels(std::size_t(w) * std::size_t(h), fill) {}
+
+    // Pixels with no value yet: every one must be written before it is read.
+    static Surface Unfilled(int w, int h, bool mono) {
+        Surface s;
+        s.width = w;
+        s.height = h;
+        s.monochrome = mono;
+        s.pixels.resize(std::size_t(w) * std::size_t(h));
+        return s;
+    }
 
     Pixel& At(int x, int y) { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
     Pixel At(int x, int y) const {

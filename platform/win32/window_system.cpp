@@ -1,4 +1,3 @@
-#include <cstdio>
 #include <map>
 #include <string>
 
@@ -9,20 +8,29 @@ namespace platform::win32 {
 
 namespace {
 
+// "VelomarWnd:" and the style in lower-case hex, without the printf family
+// (it would be the only user of MinGW's printf in the exe).
+std::string ClassNameFor(std::uint32_t classStyle) {
+    std::string name = "VelomarWnd:";
+    int shift = 28;
+    while (shift > 0 && ((classStyle >> shift) & 0xF) == 0) shift -= 4;
+    for (; shift >= 0; shift -= 4) name += "0123456789abcdef"[(classStyle >> shift) & 0xF];
+    return name;
+}
+
 // One class per class style; the arrow cursor, no brush, no icon.
 const char* RegisteredClass(std::uint32_t classStyle) {
     static std::map<std::uint32_t, std::string> names;
     auto found = names.find(classStyle);
     if (found != names.end()) return found->second.c_str();
 
-    char name[32];
-    std::snprintf(name, sizeof(name), "VelomarWnd:%x", unsigned(classStyle));
+    const std::string name = ClassNameFor(classStyle);
     WNDCLASSA wc = {};
     wc.style = classStyle;
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = name;
+    wc.lpszClassName = name.c_str();
     if (!RegisterClassA(&wc)) return nullptr;
     return names.emplace(classStyle, name).first->second.c_str();
 }

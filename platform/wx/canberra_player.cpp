@@ -1,5 +1,6 @@
 #include "platform/wx/canberra_player.h"
 
+#include <alsa/asoundlib.h>
 #include <canberra.h>
 #include <sys/stat.h>
 
@@ -8,6 +9,10 @@ namespace platform::wx {
 namespace {
 // One id for every sound of ours, so cancelling it stops whatever still plays.
 constexpr uint32_t kSoundId = 1;
+
+// ALSA's default handler prints every error on stderr: with no sound device,
+// eight lines for each sound. A menu with no sound device plays silence.
+void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 bool IsRegularFile(const std::string& path) {
     struct stat st;
@@ -22,6 +27,7 @@ CanberraPlayer::~CanberraPlayer() {
 bool CanberraPlayer::Play(const std::string& path) {
     if (!IsRegularFile(path) || unavailable_) return false;
     if (!context_) {
+        snd_lib_error_set_handler(QuietAlsa);
         if (ca_context_create(&context_) != CA_SUCCESS) {
             context_ = nullptr;
             unavailable_ = true;

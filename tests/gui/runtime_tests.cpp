@@ -9,11 +9,13 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "platform/headless/png_writer.h"
 #include "x_display.h"
@@ -199,6 +201,77 @@ TEST_F(RuntimeTest, KeysAloneLightTheLinksAndEndTheProgram) {
             Sleep(100);
         }
         ExpectEndedWithItsWindow();
+    }
+}
+
+// GTK would load the GL driver at start although nothing draws GL, and ALSA
+// prints its complaints on stderr for every sound when there is no sound
+// device (as on a test machine); neither may happen. The GL setting that keeps
+// GTK off it must not reach the programs the links start.
+TEST_F(RuntimeTest, StartsWithoutGlOrSoundNoiseAndLinksKeepTheUsersEnvironment) {
+    const struct {
+        const char* what;
+        std::vector<std::string> env;
+        std::string childSees;  // the link's program's GDK_GL line, "" for none
+    } cases[] = {
+        {"GDK_GL unset", {}, ""},
+        {"GDK_GL given", {"GDK_GL=gles"}, "GDK_GL=gles"},
+    };
+    nlohmann::json link = project["HotSpots"][0];
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        // The sample, its first link turned into a program that records its environment.
+        char tmpl[] = "/tmp/velomar-env-XXXXXX";
+        ASSERT_NE(::mkdtemp(tmpl), nullptr);
+        const std::string folder = tmpl;
+        std::filesystem::copy(kSample, folder, std::filesystem::copy_options::recursive);
+        ASSERT_EQ(xtest::Run({{kCli, "resave", folder, "--plain"}}, 60000), 0);
+        std::string settings = xtest::ReadFile(folder + "/AppSetup.dat");
+        for (const auto& [from, to] :
+             {std::pair<std::string, std::string>{
+                  "HotSpotCommand1=" + link["HotSpotCommand"].get<std::string>(),
+                  "HotSpotCommand1=RUN"},
+              {"HotSpotCommandDataA1=" + link["HotSpotCommandDataA"].get<std::string>(),
+               "HotSpotCommandDataA1=env.sh"}}) {
+            const auto at = settings.find(from);
+            ASSERT_NE(at, std::string::npos) << from;
+            settings.replace(at, from.size(), to);
+        }
+        std::ofstream(folder + "/AppSetup.dat", std::ios::binary | std::ios::trunc) << settings;
+        const std::string recorded = folder + "/child.env";
+        std::ofstream(folder + "/env.sh") << "#!/bin/sh\nenv > '" << recorded << ".part' && mv '"
+                                          << recorded << ".part' '" << recorded << "'\n";
+        std::filesystem::permissions(folder + "/env.sh", std::filesystem::perms::owner_all);
+
+        const std::string errors = folder + ".stderr";
+        Start({"/bin/sh", "-c", "exec \"$0\" 2>\"$1\"", kVelomar, errors}, folder, c.env);
+        ASSERT_TRUE(x.WaitForWindow("Installer Window", 15000));
+        WaitForStillClient();  // the start-up sound has been tried by now
+        const std::string maps =
+            xtest::ReadFile("/proc/" + std::to_string(runtime->pid()) + "/maps");
+        ASSERT_NE(maps.find("libwx_gtk3"), std::string::npos) << "the maps of velomar itself";
+        for (const char* gl : {"libGL", "libEGL", "_dri.so"})
+            EXPECT_EQ(maps.find(gl), std::string::npos) << gl << " is loaded";
+
+        const int size = std::abs(project["HotSpotFontSize"].get<int>());
+        x.MovePointer(kClient.left + link["HotSpotTextLocationLeft"].get<int>() + size / 2,
+                      kClient.top + link["HotSpotTextLocationTop"].get<int>() + size / 2);
+        Sleep(300);
+        x.Click(1);
+        for (int i = 0; i < 100 && !std::filesystem::exists(recorded); ++i) Sleep(100);
+        std::istringstream env(xtest::ReadFile(recorded));
+        ASSERT_FALSE(env.str().empty()) << "the link's program did not run";
+        std::string line, seen;
+        while (std::getline(env, line))
+            if (line.rfind("GDK_GL=", 0) == 0) seen = line;
+        EXPECT_EQ(seen, c.childSees);
+        // Sounds were played (start-up, hover): not a word of ALSA's on stderr.
+        EXPECT_EQ(xtest::ReadFile(errors).find("ALSA"), std::string::npos)
+            << xtest::ReadFile(errors);
+
+        runtime.reset();
+        std::filesystem::remove_all(folder);
+        std::filesystem::remove(errors);
     }
 }
 

@@ -52,7 +52,8 @@ bool Decode(const Bytes& file, Surface* s) {
 // The decoded pixels, or none when the file is refused.
 Pixels PixelsOf(const Bytes& file) {
     Surface s;
-    return Decode(file, &s) ? s.pixels : Pixels{};
+    if (!Decode(file, &s)) return {};
+    return Pixels(s.pixels.begin(), s.pixels.end());
 }
 
 constexpr int kWidth = 13, kHeight = 7;  // every ImageMagick fixture

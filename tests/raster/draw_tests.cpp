@@ -4,6 +4,8 @@
 // transparent drawing built on them.
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
+#include <functional>
 #include <random>
 
 #include "engine/installer_wnd.h"
@@ -161,6 +163,64 @@ TEST(BlitTest, StretchingSamplesPixelCentresAndAndsWhatMerges) {
     }
 }
 
+// A stretch with a raster operation or a depth change must give what a plain
+// stretch followed by a BitBlt gives: the rows a stretch repeats are built
+// once, and a plain copy is built in place, so each path is compared.
+TEST(BlitTest, StretchCombiningOrConvertingEqualsStretchThenBlit) {
+    Surface mono = Pattern(5, 4);
+    mono.monochrome = true;
+    for (Pixel& p : mono.pixels) p = (p >> 8) & 1 ? W : K;
+    const struct {
+        const char* what;
+        int to[4], from[4];
+    } shapes[] = {
+        {"grown", {1, 0, 9, 7}, {0, 0, 5, 4}},
+        {"shrunk", {0, 1, 3, 2}, {0, 0, 5, 4}},
+        {"grown across, shrunk down", {0, 0, 8, 3}, {1, 0, 4, 4}},
+        {"mirrored and grown", {8, 6, -7, -5}, {0, 0, 5, 4}},
+    };
+    for (const auto& shape : shapes) {
+        for (bool srcMono : {false, true}) {
+            for (bool dstMono : {false, true}) {
+                for (Rop rop : {Rop::SrcCopy, Rop::SrcPaint, Rop::SrcAnd, Rop::SrcInvert}) {
+                    SCOPED_TRACE(std::string(shape.what) + (srcMono ? " mono" : " colour") +
+                                 (dstMono ? " to mono, rop " : " to colour, rop ") +
+                                 std::to_string(int(rop)));
+                    Canvas src(srcMono ? mono : Pattern(5, 4));
+                    src.dc.SetBkColor(Rgb(0x00, 0x02, 0x21));  // a pixel of the pattern
+                    Surface under = Pattern(10, 8);
+                    if (dstMono) {
+                        under.monochrome = true;
+                        for (Pixel& p : under.pixels) p = p & 0x10 ? W : K;
+                    }
+                    Canvas direct{Surface(under)}, twoSteps{Surface(under)};
+                    for (Canvas* c : {&direct, &twoSteps}) {
+                        c->dc.SetBkColor(Rgb(0x12, 0x34, 0x56));
+                        c->dc.SetTextColor(Rgb(0xAB, 0xCD, 0xEF));
+                    }
+                    const auto& t = shape.to;
+                    const auto& f = shape.from;
+                    ASSERT_TRUE(direct.dc.StretchBlt(t[0], t[1], t[2], t[3], src.dc, f[0], f[1],
+                                                     f[2], f[3], rop));
+                    Canvas stretched(10, 8, K, srcMono);
+                    stretched.dc.SetBkColor(src.dc.GetBkColor());
+                    ASSERT_TRUE(stretched.dc.StretchBlt(t[0], t[1], t[2], t[3], src.dc, f[0], f[1],
+                                                        f[2], f[3], Rop::SrcCopy));
+                    // Only the stretch's own area takes part in the second step.
+                    const int x = std::min(t[0], t[0] + t[2] + 1),
+                              y = std::min(t[1], t[1] + t[3] + 1);
+                    ASSERT_TRUE(twoSteps.dc.BitBlt(x, y, std::abs(t[2]), std::abs(t[3]),
+                                                   stretched.dc, x, y, rop));
+                    EXPECT_EQ(direct.surface().pixels, twoSteps.surface().pixels)
+                        << "direct:\n"
+                        << Picture(direct.surface()) << "two steps:\n"
+                        << Picture(twoSteps.surface());
+                }
+            }
+        }
+    }
+}
+
 TEST(BlitTest, WindowDCDrawsAtItsOriginInsideItsClip) {
     // A 5 x 4 window surface whose client area starts at (1, 1) and is 3 x 2.
     Surface window(5, 4, false, 0x111111);
@@ -283,6 +343,80 @@ TEST(SelectTest, CompatibleBitmapsFollowTheReferenceDCsDepth) {
     EXPECT_EQ(g.CreateCompatibleBitmap(nullptr, -1, 10), nullptr);
     EXPECT_EQ(g.CreateMonochromeBitmap(100000, 100000), nullptr);
     EXPECT_EQ(g.CreateCompatibleBitmap(nullptr, INT_MAX, INT_MAX), nullptr);
+}
+
+// A new bitmap is black. Its black is written only when a copy does not
+// overwrite all of it, so each way of first touching one is compared with a
+// bitmap made black up front.
+TEST(SelectTest, NewBitmapsAreBlackHoweverTheyAreFirstUsed) {
+    platform::raster::RasterGraphics g;
+    Canvas src(Pattern(4, 3));
+    Canvas small(Pattern(2, 2));
+    Surface windowPixels = Pattern(6, 5);
+    RasterDC window(&windowPixels, Point{1, 1}, Rect{1, 1, 4, 3});  // a 3 x 2 client
+    const struct {
+        const char* what;
+        bool mono;
+        std::function<void(RasterDC&)> use;
+    } cases[] = {
+        {"whole copy", false,
+         [&](RasterDC& dc) { dc.BitBlt(0, 0, 4, 3, src.dc, 0, 0, Rop::SrcCopy); }},
+        {"copy from outside", false,
+         [&](RasterDC& dc) { dc.BitBlt(-1, -1, 6, 5, src.dc, -1, -1, Rop::SrcCopy); }},
+        {"part copy", false,
+         [&](RasterDC& dc) { dc.BitBlt(1, 1, 4, 3, src.dc, 0, 0, Rop::SrcCopy); }},
+        {"smaller source", false,
+         [&](RasterDC& dc) { dc.BitBlt(0, 0, 4, 3, small.dc, 0, 0, Rop::SrcCopy); }},
+        {"source offset past its edge", false,
+         [&](RasterDC& dc) { dc.BitBlt(0, 0, 4, 3, src.dc, 1, 0, Rop::SrcCopy); }},
+        {"clipped window source", false,
+         [&](RasterDC& dc) { dc.BitBlt(0, 0, 4, 3, window, 0, 0, Rop::SrcCopy); }},
+        {"whole OR", false,
+         [&](RasterDC& dc) { dc.BitBlt(0, 0, 4, 3, src.dc, 0, 0, Rop::SrcPaint); }},
+        {"whole invert", false,
+         [&](RasterDC& dc) { dc.BitBlt(0, 0, 4, 3, src.dc, 0, 0, Rop::SrcInvert); }},
+        {"onto itself", false,
+         [&](RasterDC& dc) { dc.BitBlt(0, 0, 4, 3, dc, 1, 0, Rop::SrcCopy); }},
+        {"grown", false,
+         [&](RasterDC& dc) { dc.StretchBlt(0, 0, 4, 3, small.dc, 0, 0, 2, 2, Rop::SrcCopy); }},
+        {"grown from past the source", false,
+         [&](RasterDC& dc) { dc.StretchBlt(0, 0, 4, 3, small.dc, 1, 0, 2, 2, Rop::SrcCopy); }},
+        {"shrunk", false,
+         [&](RasterDC& dc) { dc.StretchBlt(0, 0, 3, 2, src.dc, 0, 0, 4, 3, Rop::SrcCopy); }},
+        {"mirrored", false,
+         [&](RasterDC& dc) { dc.StretchBlt(3, 0, -4, 3, src.dc, 0, 0, 4, 3, Rop::SrcCopy); }},
+        {"filled in part", false,
+         [](RasterDC& dc) {
+             dc.FillSolidRect(Rect{1, 0, 3, 2}, 0x00FF00);
+         }},
+        {"text", false, [](RasterDC& dc) { dc.TextOutAt(0, 0, "."); }},
+        {"mask of the whole", true,
+         [&](RasterDC& dc) { dc.BitBlt(0, 0, 4, 3, src.dc, 0, 0, Rop::SrcCopy); }},
+        {"mask of a part", true,
+         [&](RasterDC& dc) { dc.BitBlt(2, 0, 4, 3, src.dc, 0, 0, Rop::SrcCopy); }},
+    };
+    src.dc.SetBkColor(Rgb(0x00, 0x02, 0x21));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Canvas black(4, 3, K, c.mono);
+        c.use(black.dc);
+        auto fresh =
+            c.mono ? g.CreateMonochromeBitmap(4, 3) : g.CreateCompatibleBitmap(nullptr, 4, 3);
+        RasterDC dc;
+        ASSERT_NE(dc.SelectBitmap(fresh.get()), nullptr);
+        c.use(dc);
+        // Read back through another DC, as a source, not through the surface.
+        Canvas back(4, 3, 0x777777, c.mono);
+        ASSERT_TRUE(back.dc.BitBlt(0, 0, 4, 3, dc, 0, 0, Rop::SrcCopy));
+        EXPECT_EQ(back.surface().pixels, black.surface().pixels)
+            << "new:\n"
+            << Picture(back.surface()) << "black:\n"
+            << Picture(black.surface());
+    }
+    // Never drawn on, it reads black too, through its surface as well.
+    auto untouched = g.CreateCompatibleBitmap(nullptr, 3, 2);
+    const Surface& pixels = static_cast<RasterBitmap*>(untouched.get())->surface();
+    EXPECT_EQ(std::count(pixels.pixels.begin(), pixels.pixels.end(), K), 6);
 }
 
 // The window's own transparent drawing, on the primitives above.

@@ -29,6 +29,7 @@ class Child {
     Child& operator=(const Child&) = delete;
 
     bool started() const { return pid_ > 0; }
+    pid_t pid() const { return pid_; }
     bool Running();
     // True once it ended within the time; *status is waitpid's.
     bool WaitExit(int timeoutMs, int* status = nullptr);

@@ -2,6 +2,7 @@
 // dump per scene into the folder given as the first argument.
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "../scenes.h"
 #include "platform/win32/backend.h"
@@ -16,10 +17,12 @@ int main(int argc, char** argv) {
     int failures = 0;
     for (const scenes::Scene& scene : scenes::All()) {
         platform::raster::Surface picture;
+        std::vector<std::uint32_t> pixels;
         auto bitmap = scenes::Render(*backend.Get().graphics, scene);
-        if (!bitmap ||
-            !platform::win32::ReadPixels(*bitmap, &picture.width, &picture.height,
-                                         &picture.pixels) ||
+        const bool read = bitmap && platform::win32::ReadPixels(*bitmap, &picture.width,
+                                                                &picture.height, &pixels);
+        picture.pixels.assign(pixels.begin(), pixels.end());
+        if (!read ||
             !scenes::WriteDump(std::string(argv[1]) + "/" + scene.name + ".raw", picture)) {
             std::fprintf(stderr, "%s: failed\n", scene.name.c_str());
             ++failures;

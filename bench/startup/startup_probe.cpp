@@ -1,0 +1,128 @@
+// Starts a program on an X display and reports, on stdout, the milliseconds
+// from exec to the first frame showing a given picture at a given place, and
+// the program's peak memory a second later:
+//   velomar_startup_probe PICTURE.png LEFT TOP [NAME=VALUE...] -- PROGRAM [ARGS...]
+// Run by bench/startup.sh; the program's folder is the probe's.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/headless/png_writer.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Sample {
+    int x, y;
+    unsigned long colour;
+};
+
+bool Near(unsigned long a, unsigned long b) {
+    for (int shift = 0; shift < 24; shift += 8) {
+        const int d = int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF);
+        if (d < -8 || d > 8) return false;
+    }
+    return true;
+}
+
+// A grid over the picture; its black points say nothing on a black screen.
+std::vector<Sample> SamplesOf(const platform::raster::Surface& picture, int left, int top) {
+    std::vector<Sample> samples;
+    for (int gy = 1; gy < 8; ++gy)
+        for (int gx = 1; gx < 8; ++gx) {
+            const int x = picture.width * gx / 8, y = picture.height * gy / 8;
+            const unsigned long colour = picture.At(x, y) & 0xFFFFFF;
+            if (colour > 0x181818) samples.push_back({left + x, top + y, colour});
+        }
+    return samples;
+}
+
+bool Shows(Display* display, const std::vector<Sample>& samples) {
+    for (const Sample& s : samples) {
+        XImage* image =
+            XGetImage(display, DefaultRootWindow(display), s.x, s.y, 1, 1, AllPlanes, ZPixmap);
+        if (!image) return false;
+        const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFF;
+        XDestroyImage(image);
+        if (!Near(pixel, s.colour)) return false;
+    }
+    return true;
+}
+
+long PeakKib(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+    return -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int dashes = 1;
+    while (dashes < argc && std::strcmp(argv[dashes], "--") != 0) ++dashes;
+    if (dashes < 4 || dashes + 1 >= argc) {
+        std::fprintf(stderr,
+                     "usage: %s PICTURE.png LEFT TOP [NAME=VALUE...] -- PROGRAM [ARGS...]\n",
+                     argv[0]);
+        return 2;
+    }
+    platform::raster::Surface picture;
+    if (!platform::ReadPng(argv[1], &picture)) {
+        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 1;
+    }
+    const std::vector<Sample> samples = SamplesOf(picture, std::atoi(argv[2]), std::atoi(argv[3]));
+    Display* display = XOpenDisplay(nullptr);
+    if (!display || samples.empty()) {
+        std::fprintf(stderr, "no display, or a picture with nothing to look for\n");
+        return 1;
+    }
+    if (Shows(display, samples)) {
+        std::fprintf(stderr, "the screen already shows the picture\n");
+        return 1;
+    }
+
+    const Clock::time_point start = Clock::now();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // What the program prints (an older velomar's ALSA noise) would only
+        // scramble the table.
+        if (std::FILE* null = std::freopen("/dev/null", "w", stderr)) (void)null;
+        for (int i = 4; i < dashes; ++i) ::putenv(argv[i]);
+        ::execvp(argv[dashes + 1], argv + dashes + 1);
+        ::_exit(127);
+    }
+    double ms = -1;
+    while (Clock::now() - start < std::chrono::seconds(20)) {
+        if (Shows(display, samples)) {
+            ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            break;
+        }
+        if (::waitpid(child, nullptr, WNOHANG) == child) break;
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    }
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    const long peak = PeakKib(child);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    XCloseDisplay(display);
+    if (ms < 0) {
+        std::fprintf(stderr, "%s never showed the picture\n", argv[dashes + 1]);
+        return 1;
+    }
+    std::printf("%.1f %ld\n", ms, peak);
+    return 0;
+}
