@@ -280,22 +280,6 @@ TEST_F(SettingsFileTest, LogoLinesFontSizeAndCounts) {
     EXPECT_TRUE(NewProject()->LoadSettings());
 }
 
-// Counts of 15 are accepted and the two-digit keys read back.
-TEST_F(SettingsFileTest, LargestProjectReadsBackAsWritten) {
-    auto written = NewProject();
-    sandbox::FillLargestRecord(*written->Settings);
-    ASSERT_TRUE(written->SaveSettings());
-    const std::string bytes = SettingsBytes();
-    auto read = NewProject();
-    ASSERT_TRUE(read->LoadSettings());
-    const LaunchSettings& s = *read->Settings;
-    EXPECT_EQ(TextOf(s.LogoBitmapName[14]), "res\\logo number 15.bmp");
-    EXPECT_EQ(s.LogoBitmapAnimateLocation[14], (platform::Point{-200, 260}));
-    EXPECT_EQ(TextOf(s.HotSpotCommandDataA[14]), "setup\\component15.exe");
-    ASSERT_TRUE(read->SaveSettings());
-    EXPECT_EQ(SettingsBytes(), bytes);
-}
-
 TEST_F(SettingsFileTest, FileNameInAnyCaseIsReadOnceAndReplacedInPlace) {
     EXPECT_EQ(CInstallerWnd("/some/folder").ProjectFolder, "/some/folder/");
     WriteBytes(folder.File("appsetup.DAT"), Fixture("one_each.dat"));
@@ -347,8 +331,9 @@ TEST_F(SettingsFileTest, LookupsTraceEveryLinePassedOverUpToTheSectionEnd) {
     EXPECT_EQ(services.messages, (std::vector<std::string>{Unread("'WINDOW_TITLE'")}));
 }
 
-// A million junk lines around a real project read as the project alone.
-TEST_F(SettingsFileTest, MillionJunkLinesReadAsTheProjectAlone) {
+// Counts of 15 are accepted and the two-digit keys read back, alone and with a
+// million junk lines around the section or inside it.
+TEST_F(SettingsFileTest, LargestProjectReadsBackAsWrittenEvenAmidJunk) {
     auto written = NewProject();
     sandbox::FillLargestRecord(*written->Settings);
     ASSERT_TRUE(written->SaveSettings());
@@ -357,12 +342,16 @@ TEST_F(SettingsFileTest, MillionJunkLinesReadAsTheProjectAlone) {
     for (int i = 0; i < 1000000; ++i) junk += "jk\r\n";
     const std::size_t body = clean.find("\r\n") + 2;
     for (const std::string& bytes :
-         {junk + clean, clean.substr(0, body) + junk + clean.substr(body)}) {
+         {clean, junk + clean, clean.substr(0, body) + junk + clean.substr(body)}) {
         WriteBytes(SettingsPath(), bytes);
         ASSERT_LE(bytes.size(), 4u << 20);
         services.traces.clear();
         auto read = NewProject();
         ASSERT_TRUE(read->LoadSettings());
+        const LaunchSettings& s = *read->Settings;
+        EXPECT_EQ(TextOf(s.LogoBitmapName[14]), "res\\logo number 15.bmp");
+        EXPECT_EQ(s.LogoBitmapAnimateLocation[14], (platform::Point{-200, 260}));
+        EXPECT_EQ(TextOf(s.HotSpotCommandDataA[14]), "setup\\component15.exe");
         ASSERT_TRUE(read->SaveSettings());
         EXPECT_EQ(SettingsBytes(), clean);
     }
