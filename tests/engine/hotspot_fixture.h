@@ -30,6 +30,13 @@ class EngineHotSpot : public EngineTest {
         const int hilite = Count(Client(wnd), r, kHilite);
         return normal && !hilite ? kNormal : hilite && !normal ? kHilite : Rgb(0, 0, 0);
     }
+    // Exactly link `lit` (1-based, 0 for none) is hovered and shows the hilite colour.
+    void ExpectLit(CInstallerWnd& wnd, int lit, int links = 3) {
+        EXPECT_EQ(lit, wnd.HoverHotSpot);
+        for (int i = 0; i < links; ++i)
+            EXPECT_EQ(i + 1 == lit ? kHilite : kNormal, TextIn(wnd, RectOf(wnd, i)))
+                << "link " << i + 1;
+    }
     void Move(CInstallerWnd& wnd, Point p) { windows_.MouseMove(wnd.Wnd.get(), p); }
     void Click(CInstallerWnd& wnd, Point p) {
         Move(wnd, p);

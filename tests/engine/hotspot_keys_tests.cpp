@@ -2,6 +2,7 @@
 // highlight they share with the pointer, Escape, keys while the logos move, and
 // a menu without links. Enter and Space on each command kind are in
 // hotspots_tests.cpp, next to the click they must equal.
+#include <map>
 #include <sstream>
 
 #include "hotspot_fixture.h"
@@ -30,14 +31,11 @@ class EngineKeys : public EngineHotSpot {
         std::istringstream actions(script);
         std::string a;
         Point pointer = {400, 400};
+        const std::map<std::string, unsigned> keys = {{"T", Tab},   {"t", Tab},  {"U", Up},
+                                                      {"D", Down},  {"L", Left}, {"R", Right},
+                                                      {"E", Return}};
         while (actions >> a) {
-            if (a == "T") Key(wnd, Tab);
-            if (a == "t") Key(wnd, Tab, Shift);
-            if (a == "U") Key(wnd, Up);
-            if (a == "D") Key(wnd, Down);
-            if (a == "L") Key(wnd, Left);
-            if (a == "R") Key(wnd, Right);
-            if (a == "E") Key(wnd, Return);
+            if (keys.count(a)) Key(wnd, keys.at(a), a == "t" ? Shift : 0);
             if (a == "c") windows_.LButtonDown(wnd.Wnd.get(), pointer);
             if (a[0] == 'm') {
                 const int n = std::stoi(a.substr(1));
@@ -52,13 +50,6 @@ class EngineKeys : public EngineHotSpot {
         for (const platform::ShellCall& call : services_.shellCalls)
             ran += (ran.empty() ? "" : " ") + call.file;
         return ran;
-    }
-    // Exactly link `lit` (1-based, 0 for none) shows the hilite colour.
-    void ExpectLit(CInstallerWnd& wnd, int lit, int links = 3) {
-        EXPECT_EQ(lit, wnd.HoverHotSpot);
-        for (int i = 0; i < links; ++i)
-            EXPECT_EQ(i + 1 == lit ? kHilite : kNormal, TextIn(wnd, RectOf(wnd, i)))
-                << "link " << i + 1;
     }
 };
 

@@ -61,42 +61,35 @@ TEST_F(EngineHotSpot, RightAndBottomEdgesAreOutsideAndTheLowerIndexWins) {
     }
 }
 
+// Entering a link captures the pointer, shows the hand, plays the sound and
+// lights it; moving within it does nothing new; leaving the window straight
+// from a link still arrives through the capture and lets it go.
 TEST_F(EngineHotSpot, EnterSwitchAndLeave) {
     auto wnd = ShowSpots({{"One", 50, 50}, {"Two", 50, 150}});
-    const std::string hover = dir_ + "res/hover.wav";
     const Rect one = RectOf(*wnd, 0);
-    const Rect two = RectOf(*wnd, 1);
-    EXPECT_EQ(kNormal, TextIn(*wnd, one));
-
-    // Enter: capture, hand cursor, sound, highlight.
-    Move(*wnd, Inside(*wnd, 0));
-    EXPECT_EQ(1, wnd->HoverHotSpot);
-    EXPECT_EQ(1, wnd->HotSpotCaptured);
-    EXPECT_EQ(Host(*wnd), windows_.CaptureHolder());
-    EXPECT_EQ(platform::CursorShape::Hand, windows_.Cursor());
-    EXPECT_EQ(std::vector<std::string>{hover}, services_.sounds);
-    EXPECT_EQ(kHilite, TextIn(*wnd, one));
-    EXPECT_EQ(kNormal, TextIn(*wnd, two));
-
-    // Within the same hotspot: nothing new.
-    Move(*wnd, {one.left + 5, one.top + 3});
-    EXPECT_EQ(1u, services_.sounds.size());
-
-    // Switch: sound again, colours swap, capture stays.
-    Move(*wnd, Inside(*wnd, 1));
-    EXPECT_EQ(2, wnd->HoverHotSpot);
-    EXPECT_EQ(2u, services_.sounds.size());
-    EXPECT_EQ(Host(*wnd), windows_.CaptureHolder());
-    EXPECT_EQ(kNormal, TextIn(*wnd, one));
-    EXPECT_EQ(kHilite, TextIn(*wnd, two));
-
-    // Leave straight out of the window: the capture still delivers the move.
-    Move(*wnd, {-20, -20});
-    EXPECT_EQ(0, wnd->HoverHotSpot);
-    EXPECT_EQ(0, wnd->HotSpotCaptured);
-    EXPECT_EQ(nullptr, windows_.CaptureHolder());
-    EXPECT_EQ(kNormal, TextIn(*wnd, two));
-    EXPECT_EQ(2u, services_.sounds.size());
+    ExpectLit(*wnd, 0, 2);
+    const struct {
+        const char* what;
+        Point to;
+        int lit;
+        std::size_t sounds;  // played so far
+    } steps[] = {
+        {"enter", Inside(*wnd, 0), 1, 1},
+        {"within the same", {one.left + 5, one.top + 3}, 1, 1},
+        {"switch", Inside(*wnd, 1), 2, 2},
+        {"leave", {-20, -20}, 0, 2},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        Move(*wnd, step.to);
+        ExpectLit(*wnd, step.lit, 2);
+        EXPECT_EQ(step.lit != 0, wnd->HotSpotCaptured != 0);
+        EXPECT_EQ(step.lit ? Host(*wnd) : nullptr, windows_.CaptureHolder());
+        if (step.lit) {
+            EXPECT_EQ(platform::CursorShape::Hand, windows_.Cursor());
+        }
+        EXPECT_EQ(std::vector<std::string>(step.sounds, dir_ + "res/hover.wav"), services_.sounds);
+    }
     EXPECT_EQ(0, Host(*wnd)->OpenDCCount());
 }
 

@@ -354,46 +354,41 @@ TEST(SelectTest, NewBitmapsAreBlackHoweverTheyAreFirstUsed) {
     Canvas small(Pattern(2, 2));
     Surface windowPixels = Pattern(6, 5);
     RasterDC window(&windowPixels, Point{1, 1}, Rect{1, 1, 4, 3});  // a 3 x 2 client
+    using Use = std::function<void(RasterDC&)>;
+    // A copy of the 4 x 3 area at (x, y), or a stretch of it, from `from` (null: the DC itself).
+    auto blit = [](int x, int y, RasterDC* from, int sx, int sy, Rop rop = Rop::SrcCopy) -> Use {
+        return [=](RasterDC& dc) { dc.BitBlt(x, y, 4, 3, from ? *from : dc, sx, sy, rop); };
+    };
+    auto stretch = [](int x, int w, int h, RasterDC* from, int sx, int sw, int sh) -> Use {
+        return [=](RasterDC& dc) { dc.StretchBlt(x, 0, w, h, *from, sx, 0, sw, sh, Rop::SrcCopy); };
+    };
+    RasterDC* const s = &src.dc;
     const struct {
         const char* what;
         bool mono;
-        std::function<void(RasterDC&)> use;
+        Use use;
     } cases[] = {
-        {"whole copy", false,
-         [&](RasterDC& dc) { dc.BitBlt(0, 0, 4, 3, src.dc, 0, 0, Rop::SrcCopy); }},
+        {"whole copy", false, blit(0, 0, s, 0, 0)},
         {"copy from outside", false,
          [&](RasterDC& dc) { dc.BitBlt(-1, -1, 6, 5, src.dc, -1, -1, Rop::SrcCopy); }},
-        {"part copy", false,
-         [&](RasterDC& dc) { dc.BitBlt(1, 1, 4, 3, src.dc, 0, 0, Rop::SrcCopy); }},
-        {"smaller source", false,
-         [&](RasterDC& dc) { dc.BitBlt(0, 0, 4, 3, small.dc, 0, 0, Rop::SrcCopy); }},
-        {"source offset past its edge", false,
-         [&](RasterDC& dc) { dc.BitBlt(0, 0, 4, 3, src.dc, 1, 0, Rop::SrcCopy); }},
-        {"clipped window source", false,
-         [&](RasterDC& dc) { dc.BitBlt(0, 0, 4, 3, window, 0, 0, Rop::SrcCopy); }},
-        {"whole OR", false,
-         [&](RasterDC& dc) { dc.BitBlt(0, 0, 4, 3, src.dc, 0, 0, Rop::SrcPaint); }},
-        {"whole invert", false,
-         [&](RasterDC& dc) { dc.BitBlt(0, 0, 4, 3, src.dc, 0, 0, Rop::SrcInvert); }},
-        {"onto itself", false,
-         [&](RasterDC& dc) { dc.BitBlt(0, 0, 4, 3, dc, 1, 0, Rop::SrcCopy); }},
-        {"grown", false,
-         [&](RasterDC& dc) { dc.StretchBlt(0, 0, 4, 3, small.dc, 0, 0, 2, 2, Rop::SrcCopy); }},
-        {"grown from past the source", false,
-         [&](RasterDC& dc) { dc.StretchBlt(0, 0, 4, 3, small.dc, 1, 0, 2, 2, Rop::SrcCopy); }},
-        {"shrunk", false,
-         [&](RasterDC& dc) { dc.StretchBlt(0, 0, 3, 2, src.dc, 0, 0, 4, 3, Rop::SrcCopy); }},
-        {"mirrored", false,
-         [&](RasterDC& dc) { dc.StretchBlt(3, 0, -4, 3, src.dc, 0, 0, 4, 3, Rop::SrcCopy); }},
+        {"part copy", false, blit(1, 1, s, 0, 0)},
+        {"smaller source", false, blit(0, 0, &small.dc, 0, 0)},
+        {"source offset past its edge", false, blit(0, 0, s, 1, 0)},
+        {"clipped window source", false, blit(0, 0, &window, 0, 0)},
+        {"whole OR", false, blit(0, 0, s, 0, 0, Rop::SrcPaint)},
+        {"whole invert", false, blit(0, 0, s, 0, 0, Rop::SrcInvert)},
+        {"onto itself", false, blit(0, 0, nullptr, 1, 0)},
+        {"grown", false, stretch(0, 4, 3, &small.dc, 0, 2, 2)},
+        {"grown from past the source", false, stretch(0, 4, 3, &small.dc, 1, 2, 2)},
+        {"shrunk", false, stretch(0, 3, 2, s, 0, 4, 3)},
+        {"mirrored", false, stretch(3, -4, 3, s, 0, 4, 3)},
         {"filled in part", false,
          [](RasterDC& dc) {
              dc.FillSolidRect(Rect{1, 0, 3, 2}, 0x00FF00);
          }},
         {"text", false, [](RasterDC& dc) { dc.TextOutAt(0, 0, "."); }},
-        {"mask of the whole", true,
-         [&](RasterDC& dc) { dc.BitBlt(0, 0, 4, 3, src.dc, 0, 0, Rop::SrcCopy); }},
-        {"mask of a part", true,
-         [&](RasterDC& dc) { dc.BitBlt(2, 0, 4, 3, src.dc, 0, 0, Rop::SrcCopy); }},
+        {"mask of the whole", true, blit(0, 0, s, 0, 0)},
+        {"mask of a part", true, blit(2, 0, s, 0, 0)},
     };
     src.dc.SetBkColor(Rgb(0x00, 0x02, 0x21));
     for (const auto& c : cases) {

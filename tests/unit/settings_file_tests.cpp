@@ -7,7 +7,6 @@
 #include <climits>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -281,22 +280,6 @@ TEST_F(SettingsFileTest, LogoLinesFontSizeAndCounts) {
     EXPECT_TRUE(NewProject()->LoadSettings());
 }
 
-// Counts of 15 are accepted and the two-digit keys read back.
-TEST_F(SettingsFileTest, LargestProjectReadsBackAsWritten) {
-    auto written = NewProject();
-    sandbox::FillLargestRecord(*written->Settings);
-    ASSERT_TRUE(written->SaveSettings());
-    const std::string bytes = SettingsBytes();
-    auto read = NewProject();
-    ASSERT_TRUE(read->LoadSettings());
-    const LaunchSettings& s = *read->Settings;
-    EXPECT_EQ(TextOf(s.LogoBitmapName[14]), "res\\logo number 15.bmp");
-    EXPECT_EQ(s.LogoBitmapAnimateLocation[14], (platform::Point{-200, 260}));
-    EXPECT_EQ(TextOf(s.HotSpotCommandDataA[14]), "setup\\component15.exe");
-    ASSERT_TRUE(read->SaveSettings());
-    EXPECT_EQ(SettingsBytes(), bytes);
-}
-
 TEST_F(SettingsFileTest, FileNameInAnyCaseIsReadOnceAndReplacedInPlace) {
     EXPECT_EQ(CInstallerWnd("/some/folder").ProjectFolder, "/some/folder/");
     WriteBytes(folder.File("appsetup.DAT"), Fixture("one_each.dat"));
@@ -348,8 +331,9 @@ TEST_F(SettingsFileTest, LookupsTraceEveryLinePassedOverUpToTheSectionEnd) {
     EXPECT_EQ(services.messages, (std::vector<std::string>{Unread("'WINDOW_TITLE'")}));
 }
 
-// A million junk lines around a real project read as the project alone.
-TEST_F(SettingsFileTest, MillionJunkLinesReadAsTheProjectAlone) {
+// Counts of 15 are accepted and the two-digit keys read back, alone and with a
+// million junk lines around the section or inside it.
+TEST_F(SettingsFileTest, LargestProjectReadsBackAsWrittenEvenAmidJunk) {
     auto written = NewProject();
     sandbox::FillLargestRecord(*written->Settings);
     ASSERT_TRUE(written->SaveSettings());
@@ -358,12 +342,16 @@ TEST_F(SettingsFileTest, MillionJunkLinesReadAsTheProjectAlone) {
     for (int i = 0; i < 1000000; ++i) junk += "jk\r\n";
     const std::size_t body = clean.find("\r\n") + 2;
     for (const std::string& bytes :
-         {junk + clean, clean.substr(0, body) + junk + clean.substr(body)}) {
+         {clean, junk + clean, clean.substr(0, body) + junk + clean.substr(body)}) {
         WriteBytes(SettingsPath(), bytes);
         ASSERT_LE(bytes.size(), 4u << 20);
         services.traces.clear();
         auto read = NewProject();
         ASSERT_TRUE(read->LoadSettings());
+        const LaunchSettings& s = *read->Settings;
+        EXPECT_EQ(TextOf(s.LogoBitmapName[14]), "res\\logo number 15.bmp");
+        EXPECT_EQ(s.LogoBitmapAnimateLocation[14], (platform::Point{-200, 260}));
+        EXPECT_EQ(TextOf(s.HotSpotCommandDataA[14]), "setup\\component15.exe");
         ASSERT_TRUE(read->SaveSettings());
         EXPECT_EQ(SettingsBytes(), clean);
     }
@@ -384,81 +372,45 @@ mode_t ModeOf(const std::string& path) {
 }
 
 // What a user, or someone who planted entries in the project folder, left there
-// before a save; the save runs as an ordinary user.
-struct PlantedSave {
-    const char* name;
-    std::function<void(const std::string& dir, const std::string& outside)> plant;
-    bool saves;
-    std::function<void(const std::string& dir, const std::string& outside)> check;
-};
-
+// before a save, which runs as an ordinary user. A save puts a new file in place
+// with the old one's permission bits; a refused one leaves everything as it was.
 TEST_F(SettingsFileTest, SavesNeverFollowRemoveOrOverrideWhatIsThere) {
     namespace fs = std::filesystem;
+    enum Tmp { None, Link, Folder };  // what stands at the old temporary name
+    const struct {
+        const char* name;
+        mode_t old;  // the old file's permission bits; 0: a folder in its place
+        Tmp tmp;
+        bool saves;
+    } cases[] = {
+        {"a link at the old temporary name", 0644, Link, true},
+        {"a write-protected file", 0444, None, false},
+        {"private permission bits", 0600, None, true},
+        {"unusual permission bits", 0604, None, true},
+        {"bits the umask would clear", 0666, None, true},
+        {"a folder at the old temporary name", 0644, Folder, true},
+        {"a folder in place of the file", 0, Folder, false},
+    };
     const std::string kOld = Fixture("full_scrambled.dat");
-    const auto oldFile = [&](const std::string& dir, mode_t mode) {
-        WriteBytes(dir + "AppSetup.dat", kOld);
-        ::chmod((dir + "AppSetup.dat").c_str(), mode);
-    };
-    const auto newFileWithMode = [&](mode_t mode) {
-        return [=](const std::string& dir, const std::string&) {
-            EXPECT_EQ(ModeOf(dir + "AppSetup.dat"), S_IFREG | mode);
-            EXPECT_NE(ReadBytes(dir + "AppSetup.dat"), kOld);
-        };
-    };
-    const std::vector<PlantedSave> cases = {
-        {"a link at the old temporary name",
-         [&](const std::string& dir, const std::string& outside) {
-             oldFile(dir, 0644);
-             WriteBytes(outside + "victim", "victim");
-             fs::create_symlink(outside + "victim", dir + "AppSetup.dat.tmp");
-         },
-         true,
-         [&](const std::string& dir, const std::string& outside) {
-             EXPECT_EQ(ReadBytes(outside + "victim"), "victim");
-             EXPECT_TRUE(fs::is_symlink(dir + "AppSetup.dat.tmp"));
-             newFileWithMode(0644)(dir, outside);
-         }},
-        {"a write-protected file",
-         [&](const std::string& dir, const std::string&) { oldFile(dir, 0444); }, false,
-         [&](const std::string& dir, const std::string&) {
-             EXPECT_EQ(ReadBytes(dir + "AppSetup.dat"), kOld);
-             EXPECT_EQ(ModeOf(dir + "AppSetup.dat"), S_IFREG | 0444);
-         }},
-        {"private permission bits",
-         [&](const std::string& dir, const std::string&) { oldFile(dir, 0600); }, true,
-         newFileWithMode(0600)},
-        {"unusual permission bits",
-         [&](const std::string& dir, const std::string&) { oldFile(dir, 0604); }, true,
-         newFileWithMode(0604)},
-        {"a folder at the old temporary name",
-         [&](const std::string& dir, const std::string&) {
-             oldFile(dir, 0644);
-             fs::create_directories(dir + "AppSetup.dat.tmp");
-         },
-         true,
-         [&](const std::string& dir, const std::string& outside) {
-             EXPECT_TRUE(fs::is_directory(dir + "AppSetup.dat.tmp"));
-             newFileWithMode(0644)(dir, outside);
-         }},
-        {"a folder in place of the file",
-         [&](const std::string& dir, const std::string&) {
-             fs::create_directories(dir + "AppSetup.dat/inside");
-             fs::create_directories(dir + "AppSetup.dat.tmp");
-         },
-         false,
-         [&](const std::string& dir, const std::string&) {
-             EXPECT_EQ(Entries(dir),
-                       (std::vector<std::string>{"AppSetup.dat", "AppSetup.dat.tmp"}));
-             EXPECT_TRUE(fs::is_directory(dir + "AppSetup.dat/inside"));
-         }},
-    };
-    for (const PlantedSave& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         sandbox::TempFolder project, outside;
         sandbox::OpenToOrdinaryUser(project.Path());
         sandbox::OpenToOrdinaryUser(outside.Path());
+        const std::string file = project.File("AppSetup.dat"), tmp = file + ".tmp";
+        const std::string victim = outside.File("victim");
         const std::string result = sandbox::AsOrdinaryUser([&] {
-            c.plant(project.Path(), outside.Path());
+            if (c.old) {
+                WriteBytes(file, kOld);
+                ::chmod(file.c_str(), c.old);
+            } else {
+                fs::create_directories(file + "/inside");
+            }
+            if (c.tmp == Link) {
+                WriteBytes(victim, "victim");
+                fs::create_symlink(victim, tmp);
+            }
+            if (c.tmp == Folder) fs::create_directories(tmp);
             CInstallerWnd saver(project.Path());
             const bool saved = saver.SaveSettings();
             std::string messages;
@@ -467,7 +419,19 @@ TEST_F(SettingsFileTest, SavesNeverFollowRemoveOrOverrideWhatIsThere) {
         });
         ::chmod(project.Path().c_str(), 0777);  // the cleanup may need to enter it
         EXPECT_EQ(result, c.saves ? "saved:" : "refused:Failed to create the INI file!\n");
-        c.check(project.Path(), outside.Path());
+        if (c.old) {
+            EXPECT_EQ(ModeOf(file), S_IFREG | c.old);
+            EXPECT_EQ(ReadBytes(file) == kOld, !c.saves);
+        } else {
+            EXPECT_TRUE(fs::is_directory(file + "/inside"));
+        }
+        if (c.tmp == Link) {
+            EXPECT_EQ(ReadBytes(victim), "victim");
+            EXPECT_TRUE(fs::is_symlink(tmp));
+        }
+        if (c.tmp == Folder) {
+            EXPECT_TRUE(fs::is_directory(tmp));
+        }
         // Nothing of the save is left beside the file, whatever the outcome.
         for (const std::string& name : Entries(project.Path()))
             EXPECT_TRUE(name == "AppSetup.dat" || name == "AppSetup.dat.tmp") << name;

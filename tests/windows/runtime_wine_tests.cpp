@@ -52,6 +52,30 @@ class WineRuntime : public ::testing::Test {
         return {};
     }
 
+    // The sample as the CLI shows it: its links, their text height and hilite colour.
+    void ReadSample() {
+        std::string json;
+        ASSERT_EQ(xtest::Run({{VELOMAR_CLI, "show", kSample}}, 60000, &json), 0);
+        project = nlohmann::json::parse(json);
+        size = std::abs(project["HotSpotFontSize"].get<int>());
+        hilite = platform::raster::PixelOf(platform::Rgb(project["HotSpotTextHiliteColorR"],
+                                                         project["HotSpotTextHiliteColorG"],
+                                                         project["HotSpotTextHiliteColorB"]));
+        for (std::size_t i = 0; i < project["HotSpots"].size(); ++i)
+            if (project["HotSpots"][i]["HotSpotCommand"] == "QUIT") quit = int(i);
+        ASSERT_GT(quit, 0) << "the sample has a QUIT link after the first";
+    }
+    const nlohmann::json& Link(int i) const { return project["HotSpots"][std::size_t(i)]; }
+    // Around link i's text, to the client's right edge.
+    Rect Band(int i) const {
+        const int left = Link(i)["HotSpotTextLocationLeft"],
+                  top = Link(i)["HotSpotTextLocationTop"];
+        return Rect{left - 4, top - 4, 638, top + 2 * size + 4};
+    }
+
+    nlohmann::json project;
+    int size = 0, quit = -1;
+    platform::raster::Pixel hilite = 0;
     wintest::WineSession& wine = wintest::WineSession::Get();
     xtest::XDisplay& screen = wine.screen();
     std::unique_ptr<xtest::Child> runtime;
@@ -60,9 +84,7 @@ class WineRuntime : public ::testing::Test {
 // Away from text the two drawing stacks agree to the pixel today; one level
 // per channel, on at most one pixel in a thousand, leaves room for rounding.
 TEST_F(WineRuntime, SampleLooksAsTheHeadlessRenderDrawsItAndQuitEndsIt) {
-    std::string json;
-    ASSERT_EQ(xtest::Run({{VELOMAR_CLI, "show", kSample}}, 60000, &json), 0);
-    const nlohmann::json project = nlohmann::json::parse(json);
+    ASSERT_NO_FATAL_FAILURE(ReadSample());
     Start(kSample);
     ASSERT_TRUE(screen.WaitForWindow("Installer Window", 30000));
     EXPECT_EQ(screen.FindWindows("Installer Window"), std::vector<Rect>{kWindow});
@@ -84,31 +106,19 @@ TEST_F(WineRuntime, SampleLooksAsTheHeadlessRenderDrawsItAndQuitEndsIt) {
     ASSERT_EQ(rendered.height, shown.height);
 
     // Fonts differ between Wine and the portable raster: the link texts are not compared.
-    const int size = std::abs(project["HotSpotFontSize"].get<int>());
-    auto textOf = [&](const nlohmann::json& spot) {
-        const int left = spot["HotSpotTextLocationLeft"], top = spot["HotSpotTextLocationTop"];
-        return Rect{left - 4, top - 4, 638, top + 2 * size + 4};
-    };
     std::vector<Rect> texts;
-    for (const auto& spot : project["HotSpots"]) texts.push_back(textOf(spot));
+    for (int i = 0; i < int(project["HotSpots"].size()); ++i) texts.push_back(Band(i));
     const xtest::Comparison diff = xtest::Compare(shown, rendered, 1, texts);
     EXPECT_GT(diff.compared, shown.width * shown.height / 2);
     EXPECT_LE(diff.differing, diff.compared / 1000) << "largest difference " << diff.worst;
 
     // Over the "QUIT" text it lights up; a click ends the program.
-    nlohmann::json quit;
-    for (const auto& spot : project["HotSpots"])
-        if (spot["HotSpotCommand"] == "QUIT") quit = spot;
-    ASSERT_FALSE(quit.is_null()) << "the sample has a QUIT link";
-    const platform::raster::Pixel hilite = platform::raster::PixelOf(
-        platform::Rgb(project["HotSpotTextHiliteColorR"], project["HotSpotTextHiliteColorG"],
-                      project["HotSpotTextHiliteColorB"]));
-    EXPECT_EQ(xtest::CountColour(shown, textOf(quit), hilite), 0);
-    const int x = kClient.left + quit["HotSpotTextLocationLeft"].get<int>() + size / 2;
-    const int y = kClient.top + quit["HotSpotTextLocationTop"].get<int>() + size / 2;
+    EXPECT_EQ(xtest::CountColour(shown, Band(quit), hilite), 0);
+    const int x = kClient.left + Link(quit)["HotSpotTextLocationLeft"].get<int>() + size / 2;
+    const int y = kClient.top + Link(quit)["HotSpotTextLocationTop"].get<int>() + size / 2;
     screen.MovePointer(x - 3, y - 3);
     screen.MovePointer(x, y);
-    EXPECT_GT(xtest::CountColour(GrabSettled(kClient), textOf(quit), hilite), 20);
+    EXPECT_GT(xtest::CountColour(GrabSettled(kClient), Band(quit), hilite), 20);
     screen.Click();
     EXPECT_TRUE(runtime->WaitExit(15000)) << "still running after QUIT";
     EXPECT_TRUE(screen.FindWindows("Installer Window").empty());
@@ -117,24 +127,9 @@ TEST_F(WineRuntime, SampleLooksAsTheHeadlessRenderDrawsItAndQuitEndsIt) {
 // The keyboard alone: the first Tab lights the first link, Tab on to the "QUIT"
 // link and Enter end the program, and so does Escape.
 TEST_F(WineRuntime, KeysAloneLightTheLinksAndEndTheProgram) {
-    std::string json;
-    ASSERT_EQ(xtest::Run({{VELOMAR_CLI, "show", kSample}}, 60000, &json), 0);
-    const nlohmann::json project = nlohmann::json::parse(json);
-    int quit = -1;
-    for (std::size_t i = 0; i < project["HotSpots"].size(); ++i)
-        if (project["HotSpots"][i]["HotSpotCommand"] == "QUIT") quit = int(i);
-    ASSERT_GT(quit, 0) << "the sample has a QUIT link after the first";
+    ASSERT_NO_FATAL_FAILURE(ReadSample());
     std::vector<std::string> toQuit(std::size_t(quit), "Tab");
     toQuit.push_back("Return");
-    const int size = std::abs(project["HotSpotFontSize"].get<int>());
-    auto band = [&](int i) {
-        const nlohmann::json& spot = project["HotSpots"][std::size_t(i)];
-        const int left = spot["HotSpotTextLocationLeft"], top = spot["HotSpotTextLocationTop"];
-        return Rect{left - 4, top - 4, 638, top + 2 * size + 4};
-    };
-    const platform::raster::Pixel hilite = platform::raster::PixelOf(
-        platform::Rgb(project["HotSpotTextHiliteColorR"], project["HotSpotTextHiliteColorG"],
-                      project["HotSpotTextHiliteColorB"]));
     const struct {
         const char* name;
         bool lookAtFirstTab;
@@ -150,13 +145,13 @@ TEST_F(WineRuntime, KeysAloneLightTheLinksAndEndTheProgram) {
         const Surface shown = GrabSettled(kClient);
         ASSERT_FALSE(shown.pixels.empty()) << "the animation does not end";
         if (c.lookAtFirstTab) {
-            EXPECT_EQ(xtest::CountColour(shown, band(0), hilite), 0);
+            EXPECT_EQ(xtest::CountColour(shown, Band(0), hilite), 0);
             screen.PressKey("Tab");
             const Surface lit = GrabSettled(kClient);
             ASSERT_TRUE(platform::WritePng(lit, Rect{0, 0, lit.width, lit.height},
                                            wintest::ScratchDir("keys") + "/first_tab.png"));
-            EXPECT_GT(xtest::CountColour(lit, band(0), hilite), 20);
-            EXPECT_EQ(xtest::CountColour(lit, band(1), hilite), 0);
+            EXPECT_GT(xtest::CountColour(lit, Band(0), hilite), 20);
+            EXPECT_EQ(xtest::CountColour(lit, Band(1), hilite), 0);
         }
         for (const std::string& key : c.keys) {
             screen.PressKey(key.c_str());
