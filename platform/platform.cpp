@@ -1,8 +1,8 @@
 #include "platform/platform.h"
 
 #include <cstdarg>
-#include <cstdio>
-#include <vector>
+
+#include "platform/trace_text.h"
 
 namespace platform {
 
@@ -20,16 +20,7 @@ void Trace(const char* format, ...) {
     if (!TraceWanted()) return;
     va_list args;
     va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    int n = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    std::string text;
-    if (n > 0) {
-        std::vector<char> buffer(size_t(n) + 1);
-        std::vsnprintf(buffer.data(), buffer.size(), format, args);
-        text.assign(buffer.data(), size_t(n));
-    }
+    std::string text = FormatTrace(format, args);
     va_end(args);
     g_current.services->Trace(text);
 }
