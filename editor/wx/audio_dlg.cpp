@@ -19,7 +19,8 @@ CAudioPropertiesDlg::CAudioPropertiesDlg(wxWindow* parent, CInstallerWnd& projec
         auto* box = new wxStaticBoxSizer(wxHORIZONTAL, this, caption);
         wxWindow* in = box->GetStaticBox();
         auto* edit = new wxTextCtrl(in, editId, wxEmptyString, wxDefaultPosition, wxSize(340, -1));
-        auto* browse = new wxButton(in, browseId, "...", wxDefaultPosition, wxSize(32, -1));
+        auto* browse =
+            new wxButton(in, browseId, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
         box->Add(edit, 1, wxALIGN_CENTRE_VERTICAL | wxALL, 4);
         box->Add(browse, 0, wxALL, 4);
         all->Add(box, 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 10);

@@ -37,24 +37,26 @@ CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerW
     : wxDialog(parent, wxID_ANY, "Main Window Background Properties"),
       project_(project),
       help_(std::move(help)) {
-    // The two mode radios sit in different boxes, so they are kept exclusive by hand.
+    // The two mode radios sit in different boxes but are one group: they are
+    // the dialog's own children, made one after the other and after the boxes
+    // (so they are drawn over them).
     auto* image = new wxStaticBoxSizer(wxVERTICAL, this, "Select an Image for your background");
+    auto* colour =
+        new wxStaticBoxSizer(wxVERTICAL, this, "Select a custom Color for your background");
+    BitmapRadio = new wxRadioButton(this, 1000, "Bitmap / Image", wxDefaultPosition, wxDefaultSize,
+                                    wxRB_GROUP);
+    ColourRadio = new wxRadioButton(this, 1001, "Specified Color");
+
     wxWindow* in = image->GetStaticBox();
-    BitmapRadio = new wxRadioButton(in, 1000, "Bitmap / Image", wxDefaultPosition, wxDefaultSize,
-                                    wxRB_SINGLE);
     BitmapEdit = new wxTextCtrl(in, 1002, wxEmptyString, wxDefaultPosition, wxSize(320, -1));
-    auto* browse = new wxButton(in, 1003, "...", wxDefaultPosition, wxSize(32, -1));
+    auto* browse = new wxButton(in, 1003, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     auto* bitmapRow = new wxBoxSizer(wxHORIZONTAL);
     bitmapRow->Add(BitmapEdit, 1, wxALIGN_CENTRE_VERTICAL);
     bitmapRow->Add(browse, 0, wxLEFT, 4);
     image->Add(BitmapRadio, 0, wxALL, 4);
     image->Add(bitmapRow, 0, wxEXPAND | wxALL, 4);
 
-    auto* colour =
-        new wxStaticBoxSizer(wxVERTICAL, this, "Select a custom Color for your background");
     in = colour->GetStaticBox();
-    ColourRadio = new wxRadioButton(in, 1001, "Specified Color", wxDefaultPosition, wxDefaultSize,
-                                    wxRB_SINGLE);
     ColourEdit = new wxTextCtrl(in, 1004);
     auto* choose = new wxButton(in, 1010, "Choose...");
     auto* colourRow = new wxBoxSizer(wxHORIZONTAL);

@@ -59,7 +59,7 @@ CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd
     DataACaption = new wxStaticText(in, 1016, wxEmptyString, wxDefaultPosition, wxSize(190, -1),
                                     wxALIGN_RIGHT | wxST_NO_AUTORESIZE);
     DataAEdit = new wxTextCtrl(in, 1017, wxEmptyString, wxDefaultPosition, wxSize(260, -1));
-    Browse = new wxButton(in, 1018, "...", wxDefaultPosition, wxSize(32, -1));
+    Browse = new wxButton(in, 1018, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     DataBCaption = new wxStaticText(in, 1019, wxEmptyString, wxDefaultPosition, wxSize(190, -1),
                                     wxALIGN_RIGHT | wxST_NO_AUTORESIZE);
     DataBEdit = new wxTextCtrl(in, 1020);
@@ -87,7 +87,7 @@ CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd
         return edit;
     };
     auto colourButton = [&](int id, wxTextCtrl* edit) {
-        auto* button = new wxButton(in, id, "...", wxDefaultPosition, wxSize(32, -1));
+        auto* button = new wxButton(in, id, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
         grid->Add(button);
         button->Bind(wxEVT_BUTTON,
                      [this, edit](wxCommandEvent&) { dialog_parts::ChooseColour(this, edit); });

@@ -54,11 +54,11 @@ CLogoPropertiesDlg::CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
         return new wxTextCtrl(at, id, wxEmptyString, wxDefaultPosition, wxSize(80, -1));
     };
     BitmapEdit = new wxTextCtrl(in, 1034, wxEmptyString, wxDefaultPosition, wxSize(300, -1));
-    auto* browse = new wxButton(in, 1035, "...", wxDefaultPosition, wxSize(32, -1));
+    auto* browse = new wxButton(in, 1035, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     XEdit = number(in, 1021);
     YEdit = number(in, 1022);
     MaskEdit = number(in, 1036);
-    auto* mask = new wxButton(in, 1037, "...", wxDefaultPosition, wxSize(32, -1));
+    auto* mask = new wxButton(in, 1037, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     label(in, "Bitmap / Logo To Draw:");
     grid->Add(BitmapEdit, 1, wxEXPAND);
     grid->Add(browse);
