@@ -9,6 +9,7 @@
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/statbox.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include "editor/dialogs/colour_text.h"
@@ -37,36 +38,41 @@ CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerW
     : wxDialog(parent, wxID_ANY, "Main Window Background Properties"),
       project_(project),
       help_(std::move(help)) {
-    // The two mode radios sit in different boxes but are one group: they are
-    // the dialog's own children, made one after the other and after the boxes
-    // (so they are drawn over them).
-    auto* image = new wxStaticBoxSizer(wxVERTICAL, this, "Select an Image for your background");
-    auto* colour =
-        new wxStaticBoxSizer(wxVERTICAL, this, "Select a custom Color for your background");
+    // The two mode radios are one group, so they share a parent: each heads
+    // its part of the dialog instead of sitting in a box of its own.
+    auto heading = [this](const char* text) {
+        auto* label = new wxStaticText(this, wxID_ANY, text);
+        label->SetFont(label->GetFont().Bold());
+        return label;
+    };
+    auto* imageHeading = heading("Select an Image for your background");
     BitmapRadio = new wxRadioButton(this, 1000, "Bitmap / Image", wxDefaultPosition, wxDefaultSize,
                                     wxRB_GROUP);
+    BitmapEdit = new wxTextCtrl(this, 1002, wxEmptyString, wxDefaultPosition, wxSize(320, -1));
+    auto* browse = new wxButton(this, 1003, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+    auto* colourHeading = heading("Select a custom Color for your background");
     ColourRadio = new wxRadioButton(this, 1001, "Specified Color");
+    ColourEdit = new wxTextCtrl(this, 1004);
+    auto* choose = new wxButton(this, 1010, "Choose...");
 
-    wxWindow* in = image->GetStaticBox();
-    BitmapEdit = new wxTextCtrl(in, 1002, wxEmptyString, wxDefaultPosition, wxSize(320, -1));
-    auto* browse = new wxButton(in, 1003, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+    auto* image = new wxBoxSizer(wxVERTICAL);
     auto* bitmapRow = new wxBoxSizer(wxHORIZONTAL);
     bitmapRow->Add(BitmapEdit, 1, wxALIGN_CENTRE_VERTICAL);
     bitmapRow->Add(browse, 0, wxLEFT, 4);
-    image->Add(BitmapRadio, 0, wxALL, 4);
-    image->Add(bitmapRow, 0, wxEXPAND | wxALL, 4);
+    image->Add(imageHeading, 0, wxBOTTOM, 4);
+    image->Add(BitmapRadio, 0, wxLEFT | wxBOTTOM, 8);
+    image->Add(bitmapRow, 0, wxEXPAND | wxLEFT, 28);
 
-    in = colour->GetStaticBox();
-    ColourEdit = new wxTextCtrl(in, 1004);
-    auto* choose = new wxButton(in, 1010, "Choose...");
+    auto* colour = new wxBoxSizer(wxVERTICAL);
     auto* colourRow = new wxBoxSizer(wxHORIZONTAL);
     colourRow->Add(ColourEdit, 1, wxALIGN_CENTRE_VERTICAL);
     colourRow->Add(choose, 0, wxLEFT, 4);
-    colour->Add(ColourRadio, 0, wxALL, 4);
-    colour->Add(colourRow, 0, wxEXPAND | wxALL, 4);
+    colour->Add(colourHeading, 0, wxBOTTOM, 4);
+    colour->Add(ColourRadio, 0, wxLEFT | wxBOTTOM, 8);
+    colour->Add(colourRow, 0, wxEXPAND | wxLEFT, 28);
 
     auto* dither = new wxStaticBoxSizer(wxVERTICAL, this, "Dither the color...");
-    in = dither->GetStaticBox();
+    wxWindow* in = dither->GetStaticBox();
     DitheredBox = new wxCheckBox(in, 1005, "Dithered");
     ToWhite = new wxRadioButton(in, 1006, "Dither To White", wxDefaultPosition, wxDefaultSize,
                                 wxRB_GROUP);

@@ -79,31 +79,31 @@ CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd
 
     auto* attributes = new wxStaticBoxSizer(wxVERTICAL, this, "Attributes:");
     in = attributes->GetStaticBox();
-    auto* grid = new wxFlexGridSizer(6, 6, 6);
-    auto add = [&](const char* text, int id, int width) {
+    auto* grid = new wxFlexGridSizer(4, 6, 6);
+    grid->AddGrowableCol(1);
+    grid->AddGrowableCol(3);
+    // A label and its field, with a colour chooser's "..." beside a colour.
+    auto add = [&](const char* text, int id, int width, int chooser = 0) {
         grid->Add(new wxStaticText(in, wxID_ANY, text), 0, wxALIGN_CENTRE_VERTICAL);
         auto* edit = new wxTextCtrl(in, id, wxEmptyString, wxDefaultPosition, wxSize(width, -1));
-        grid->Add(edit);
+        auto* cell = new wxBoxSizer(wxHORIZONTAL);
+        cell->Add(edit);
+        if (chooser) {
+            auto* button =
+                new wxButton(in, chooser, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+            cell->Add(button, 0, wxLEFT, 4);
+            button->Bind(wxEVT_BUTTON,
+                         [this, edit](wxCommandEvent&) { dialog_parts::ChooseColour(this, edit); });
+        }
+        grid->Add(cell);
         return edit;
     };
-    auto colourButton = [&](int id, wxTextCtrl* edit) {
-        auto* button = new wxButton(in, id, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
-        grid->Add(button);
-        button->Bind(wxEVT_BUTTON,
-                     [this, edit](wxCommandEvent&) { dialog_parts::ChooseColour(this, edit); });
-    };
     LabelEdit = add("Label:", 1033, 200);
-    grid->AddSpacer(0);
     FontEdit = add("Font Size:", 1029, 60);
-    grid->AddSpacer(0);
     XEdit = add("X - Location:", 1021, 60);
-    grid->AddSpacer(0);
     YEdit = add("Y - Location:", 1022, 60);
-    grid->AddSpacer(0);
-    TextColourEdit = add("Text Color:", 1023, 90);
-    colourButton(1025, TextColourEdit);
-    HiliteEdit = add("Mouse - Over Color:", 1024, 90);
-    colourButton(1026, HiliteEdit);
+    TextColourEdit = add("Text Color:", 1023, 90, 1025);
+    HiliteEdit = add("Mouse - Over Color:", 1024, 90, 1026);
     attributes->Add(grid, 0, wxALL, 4);
 
     auto* all = new wxBoxSizer(wxVERTICAL);

@@ -69,8 +69,11 @@ CLogoPropertiesDlg::CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
     grid->Add(YEdit);
     grid->AddSpacer(0);
     label(in, "Pixel Mask (transparent) Color:");
-    grid->Add(MaskEdit);
-    grid->Add(mask);
+    auto* maskRow = new wxBoxSizer(wxHORIZONTAL);
+    maskRow->Add(MaskEdit);
+    maskRow->Add(mask, 0, wxLEFT, 4);
+    grid->Add(maskRow);
+    grid->AddSpacer(0);
     draw->Add(grid, 0, wxEXPAND | wxALL, 4);
 
     auto* animation = new wxStaticBoxSizer(wxVERTICAL, this, "Bitmap / Logo Animation Parameters");
