@@ -7,6 +7,7 @@
 #include <wx/app.h>
 #include <wx/filedlg.h>
 #include <wx/testing.h>
+#include <wx/textctrl.h>
 #include <wx/timer.h>
 #include <wx/toolbar.h>
 #include <wx/weakref.h>
@@ -22,6 +23,7 @@
 #include "editor/wx/demo_wnd.h"
 #include "editor/wx/editor_window_system.h"
 #include "editor/wx/main_frame.h"
+#include "editor/wx/new_project_dlg.h"
 #include "platform/headless/fixed_language_system.h"
 #include "platform/headless/recording_services.h"
 #include "platform/posix/posix_system.h"
@@ -47,6 +49,16 @@ class Act : public wxExpectModalBase<T, Act<T>> {
   private:
     std::function<int(T*)> act_;
 };
+
+// Types a parent location and a name, as the user does, and presses Create Project.
+inline Act<CNewProjectDlg> NewProjectAt(const std::string& parent, const std::string& name) {
+    return Act<CNewProjectDlg>([=](CNewProjectDlg* d) {
+        d->LocationEdit->SetValue(wxString::FromUTF8(parent));
+        d->NameEdit->SetValue(wxString::FromUTF8(name));
+        d->TransferDataFromWindow();
+        return wxID_OK;
+    });
+}
 
 // A real modal run: once a modal dialog of type T shows, `act` gets it (and
 // must end it). For code that opens the dialog itself, from a key or a command.

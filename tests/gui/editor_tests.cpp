@@ -34,16 +34,6 @@ Act<CProjectWizardDlg> Wizard(int choice, bool showAtStartup, int answer) {
     });
 }
 
-// Types a parent location and a name, as the user does, and presses Create Project.
-Act<CNewProjectDlg> NewProjectAt(const std::string& parent, const std::string& name) {
-    return Act<CNewProjectDlg>([=](CNewProjectDlg* d) {
-        d->LocationEdit->SetValue(wxString::FromUTF8(parent));
-        d->NameEdit->SetValue(wxString::FromUTF8(name));
-        d->TransferDataFromWindow();
-        return wxID_OK;
-    });
-}
-
 // Xvfb has no window manager to carry out a minimise: unmapping the frame's
 // window from outside is what GTK takes for one.
 void UnmapAsTheWindowManagerWould(const std::string& title) {
