@@ -548,6 +548,8 @@ TEST_F(DialogTest, BrowseColourAndHelpButtons) {
          1026, 1024, "_Hyper-Links"},
     };
     s->BackGroundBitmapName = "@@000000010a0b0c";
+    const std::string guide =
+        sandbox::ReadBytes(VELOMAR_SOURCE_DIR "/resources/VelomarForge User Guide.htm");
     const std::string chosen = temp.File("art/pic.bmp");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -579,6 +581,11 @@ TEST_F(DialogTest, BrowseColourAndHelpButtons) {
         }
         Press(dialog.get(), 1045);
         EXPECT_EQ(topics, std::vector<std::string>{c.topic});
+        // The guide has the place the button opens.
+        std::string anchor = std::string("name=\"") + c.topic + "\"";
+        for (auto at = anchor.find('&'); at != std::string::npos; at = anchor.find('&', at + 1))
+            anchor.replace(at, 1, "&amp;");
+        EXPECT_NE(guide.find(anchor), std::string::npos) << anchor;
     }
     // The link's own browse: no note, nothing copied, the path as chosen.
     services.messages.clear();
