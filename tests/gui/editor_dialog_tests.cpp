@@ -157,17 +157,6 @@ TEST_F(DialogTest, BackgroundShowsAndStoresTheChoice) {
          false,
          "@@000000010000ff",
          {"Color must be in the format: 0xRRGGBB"}},
-        {"no colour bit: empty text, refused",
-         "@@00000000",
-         true,
-         "",
-         false,
-         false,
-         false,
-         nullptr,
-         false,
-         "@@00000000",
-         {"Color must be in the format: 0xRRGGBB"}},
         {"bitmap of the project, unchanged",
          "res\\background.bmp",
          false,
@@ -467,14 +456,6 @@ TEST_F(DialogTest, HyperlinkShowsTheActionAndStoresTheCommand) {
          "--from-menu",
          {"Please enter a program to run or file to open in the 'Executable name / path' edit "
           "cell."}},
-        {"a label of two lines",
-         0,
-         [](D* d) { d->LabelEdit->SetValue("a\nb"); },
-         false,
-         "OPENABSOLUTE",
-         "http://www.example.com/",
-         "",
-         {"A hyperlink's label, path and parameters must each be one line of text."}},
     };
     for (const auto& c : stores) {
         SCOPED_TRACE(c.what);

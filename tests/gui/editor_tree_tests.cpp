@@ -136,6 +136,40 @@ TEST_F(TreeTest, ContextMenuFollowsTheNodesKind) {
     frame->TreeView->RunItemCommand(Child(kLinks, 1), CVelomarTreeView::ID_PROPERTIES_ITEM);
     EXPECT_EQ(link.Runs(), 1);
 
+    // The real popup: a right click on the category, the first entry by the keys.
+    OnModal<CHyperlinkPropertiesDlg> inserted([](CHyperlinkPropertiesDlg* d) {
+        EXPECT_EQ(d->LabelEdit->GetValue(), "New Command");
+        Press(d, wxID_CANCEL);
+    });
+    wxRect r;
+    ASSERT_TRUE(Tree()->GetBoundingRect(Category(kLinks), r, true));
+    const wxPoint at = Tree()->ClientToScreen(r.GetPosition() + wxPoint(r.width / 2, r.height / 2));
+    // From outside the tree onto the node, so GTK sees the pointer enter it.
+    gui_test::Screen().MovePointer(at.x + 400, at.y);
+    PumpFor(100);
+    gui_test::Screen().MovePointer(at.x, at.y);
+    PumpFor(300);
+    // The popup runs its own loop: the keys come from a timer inside it, once
+    // the menu is open.
+    wxTimer keys;
+    keys.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+        gui_test::Screen().PressKey("Down");
+        gui_test::Screen().PressKey("Return");
+    });
+    bool opened = false;
+    frame->TreeView->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& e) {
+        opened = true;
+        keys.StartOnce(300);
+        e.Skip();
+    });
+    wxTimer stuck;  // a popup that took no keys must not hang the test
+    stuck.Bind(wxEVT_TIMER, [](wxTimerEvent&) { gui_test::Screen().PressKey("Escape"); });
+    stuck.StartOnce(4000);
+    gui_test::Screen().Click(3);
+    EXPECT_TRUE(PumpUntil([&] { return inserted.Runs() == 1; }, 5000)) << "menu opened " << opened;
+    stuck.Stop();
+    EXPECT_EQ(S().NumberOfHotSpots, 4);
+
     // Without a project: the categories only, no menu, no key does anything.
     frame->DemoWnd->CloseProject();
     frame->TreeView->RebuildTree(nullptr);
