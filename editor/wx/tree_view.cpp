@@ -4,6 +4,8 @@
 #include <wx/sizer.h>
 #include <wx/treectrl.h>
 
+#include <memory>
+
 #include "editor/wx/art.h"
 #include "editor/wx/audio_dlg.h"
 #include "editor/wx/background_dlg.h"
@@ -124,11 +126,13 @@ void CVelomarTreeView::RunItemCommand(const wxTreeItemId& item, int command) {
 
 void CVelomarTreeView::OnRightClick(wxTreeEvent& event) {
     const wxTreeItemId item = event.GetItem();
-    wxMenu* menu = ItemMenu(item);
+    std::unique_ptr<wxMenu> menu(refreshQueued_ ? nullptr : ItemMenu(item));
     if (!menu) return;
-    // The nodes may be rebuilt by the command: it runs once the menu is gone.
-    const int chosen = GetPopupMenuSelectionFromUser(*menu, ScreenToClient(wxGetMousePosition()));
-    delete menu;
+    int chosen = wxID_NONE;
+    {
+        Modal modal(this);  // no refresh may rebuild `item` while the menu is up
+        chosen = GetPopupMenuSelectionFromUser(*menu, ScreenToClient(wxGetMousePosition()));
+    }
     if (chosen != wxID_NONE) RunItemCommand(item, chosen);
 }
 
@@ -149,7 +153,7 @@ void CVelomarTreeView::OnActivated(wxTreeEvent& event) {
 
 bool CVelomarTreeView::InsertNewItem(const wxTreeItemId& item) {
     CInstallerWnd* project = Project();
-    if (!item.IsOk() || !project) return false;
+    if (!item.IsOk() || !project || refreshQueued_) return false;
     const bool changed = ::InsertNewItem(
         project, NodeOf(item), [this](ItemDialog d, int index) { return RunDialog(d, index); });
     if (changed) Changed(true);
@@ -158,14 +162,14 @@ bool CVelomarTreeView::InsertNewItem(const wxTreeItemId& item) {
 
 bool CVelomarTreeView::DeleteTemplateItem(const wxTreeItemId& item) {
     CInstallerWnd* project = Project();
-    if (!item.IsOk() || !project) return false;
+    if (!item.IsOk() || !project || refreshQueued_) return false;
     const bool changed = ::DeleteTemplateItem(project, NodeOf(item));
     if (changed) Changed(true);
     return changed;
 }
 
 bool CVelomarTreeView::ShowItemProperties(const wxTreeItemId& item) {
-    if (!item.IsOk() || !Project()) return true;
+    if (!item.IsOk() || !Project() || refreshQueued_) return true;
     const TemplateNode node = NodeOf(item);
     const ItemDialog dialog = DialogFor(node);
     if (dialog != ItemDialog::None && RunDialog(dialog, node.index))
@@ -180,6 +184,7 @@ bool CVelomarTreeView::RunDialog(ItemDialog dialog, int index) {
         if (frame_) frame_->ShowHelp(topic);
     };
     wxWindow* owner = frame_ ? static_cast<wxWindow*>(frame_) : this;
+    Modal modal(this);
     switch (dialog) {
         case ItemDialog::Background:
             return CBackgroundPropertiesDlg(owner, *project, help).ShowModal() == wxID_OK;
@@ -202,9 +207,26 @@ void CVelomarTreeView::Changed(bool refresh) {
     if (refresh) PostTemplateChanged();
 }
 
+// Until the refresh ran, the nodes no longer match the project (a slot moved
+// up, a new one has no node), so the editing calls refuse to act on them.
 void CVelomarTreeView::PostTemplateChanged() {
-    CallAfter([this] {
-        if (frame_ && frame_->DemoWnd && frame_->DemoWnd->GetInstallerWnd())
-            frame_->DemoWnd->ReloadProject(false);
-    });
+    if (refreshQueued_) return;
+    refreshQueued_ = true;
+    CallAfter(&CVelomarTreeView::RunRefresh);
+}
+
+// A dialog or menu still up holds the project or a node: the refresh waits
+// for it to end (a held Insert key can open a second dialog before it runs).
+void CVelomarTreeView::RunRefresh() {
+    if (!refreshQueued_ || modal_ > 0) return;
+    refreshQueued_ = false;
+    if (frame_ && frame_->DemoWnd && frame_->DemoWnd->GetInstallerWnd())
+        frame_->DemoWnd->ReloadProject(false);
+}
+
+CVelomarTreeView::Modal::Modal(CVelomarTreeView* view) : view_(view) { ++view_->modal_; }
+
+CVelomarTreeView::Modal::~Modal() {
+    if (--view_->modal_ == 0 && view_->refreshQueued_)
+        view_->CallAfter(&CVelomarTreeView::RunRefresh);
 }

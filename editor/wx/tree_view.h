@@ -51,10 +51,23 @@ class CVelomarTreeView : public wxPanel {
     bool RunDialog(ItemDialog dialog, int index);
     void Changed(bool refresh);
     void PostTemplateChanged();
+    void RunRefresh();
     void OnRightClick(wxTreeEvent& event);
     void OnKeyDown(wxTreeEvent& event);
     void OnActivated(wxTreeEvent& event);
 
+    // While a dialog or the context menu is up.
+    class Modal {
+      public:
+        explicit Modal(CVelomarTreeView* view);
+        ~Modal();
+
+      private:
+        CVelomarTreeView* view_;
+    };
+
     wxTreeCtrl* tree_;
     CMainFrame* frame_;
+    bool refreshQueued_ = false;
+    int modal_ = 0;
 };

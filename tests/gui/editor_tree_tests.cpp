@@ -292,6 +292,33 @@ TEST_F(TreeTest, DeleteFirstOfThreeLogosKeepsTheOthersMasks) {
     }
 }
 
+// Until the queued refresh ran, the old nodes stand for other slots: a second
+// Delete (a held key) must not remove the logo that moved up into slot 0.
+TEST_F(TreeTest, NothingActsOnNodesBeforeTheRefresh) {
+    services.ScriptAnswers({MessageAnswer::Yes, MessageAnswer::Yes});
+    const wxTreeItemId first = Child(kLogos, 0);
+    frame->TreeView->RunItemCommand(first, CVelomarTreeView::ID_DELETE_ITEM);
+    frame->TreeView->RunItemCommand(first, CVelomarTreeView::ID_DELETE_ITEM);
+    EXPECT_FALSE(frame->TreeView->InsertNewItem(Category(kLinks)));
+    EXPECT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(PumpUntil([&] { return Children(kLogos).size() == 2; }));
+    EXPECT_EQ(Children(kLogos), (std::vector<std::string>{"res\\disc.bmp", "res\\tagline.bmp"}));
+    EXPECT_EQ(StoredCount(false), 2);
+
+    // A refresh queued while a dialog is up waits until it ends: the dialog
+    // keeps the project it was opened on.
+    services.ScriptAnswers({MessageAnswer::Yes});
+    OnModal<CLogoPropertiesDlg> open([&](CLogoPropertiesDlg* d) {
+        frame->TreeView->RunItemCommand(Child(kLogos, 1), CVelomarTreeView::ID_DELETE_ITEM);
+        PumpFor(200);
+        EXPECT_EQ(Children(kLogos).size(), 2u) << "rebuilt under the dialog";
+        Press(d, wxID_CANCEL);
+    });
+    frame->TreeView->ShowItemProperties(Child(kLogos, 0));
+    EXPECT_EQ(open.Runs(), 1);
+    EXPECT_TRUE(PumpUntil([&] { return Children(kLogos).size() == 1; }));
+}
+
 // Double-click opens the dialog of the node's kind, whatever a link is called.
 TEST_F(TreeTest, DoubleClickOpensTheNodesDialog) {
     S().HotSpotText[1] = std::string("Background Image");
