@@ -102,7 +102,8 @@ class DiscTest : public EditorTest {
         return bands;
     }
     static void Save(const Surface& s, const std::string& name) {
-        platform::WritePng(s, Rect{0, 0, s.width, s.height}, kOut + "/" + name);
+        EXPECT_TRUE(platform::WritePng(s, Rect{0, 0, s.width, s.height}, kOut + "/" + name))
+            << name;
     }
 };
 
