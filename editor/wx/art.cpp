@@ -98,17 +98,52 @@ wxBitmap ToolBitmap(Tool tool) {
 
 wxImageList* TreeImages() {
     auto* list = new wxImageList(16, 16, true, 6);
-    auto add = [list](const char* name, const wxArtID& fallback) {
-        wxBitmap b = wxArtProvider::GetBitmap(wxASCII_STR(name), wxART_OTHER, wxSize(16, 16));
-        if (!b.IsOk()) b = wxArtProvider::GetBitmap(fallback, wxART_OTHER, wxSize(16, 16));
-        list->Add(b);
-    };
+    // The root: the disc the menu is for.
     list->Add(Drawn(16, 16, [](wxDC& dc) { Disc(dc, 8, 8, 7); }));
-    add("audio-x-generic", wxART_NORMAL_FILE);
-    add("image-x-generic", wxART_NORMAL_FILE);
-    add("folder-pictures", wxART_FOLDER);
-    add("folder-remote", wxART_FOLDER);
-    add("text-x-generic", wxART_NORMAL_FILE);
+    // Audio: a speaker with one sound wave.
+    list->Add(Drawn(16, 16, [](wxDC& dc) {
+        dc.SetPen(wxPen(wxColour(60, 60, 70)));
+        dc.SetBrush(wxBrush(wxColour(90, 100, 120)));
+        const wxPoint cone[] = {{1, 6}, {4, 6}, {8, 2}, {8, 14}, {4, 10}, {1, 10}};
+        dc.DrawPolygon(6, cone);
+        dc.SetPen(wxPen(wxColour(40, 120, 200), 2));
+        dc.SetBrush(*wxTRANSPARENT_BRUSH);
+        dc.DrawEllipticArc(6, 4, 8, 8, -60, 60);
+    }));
+    // Background image: a framed landscape, sky over a green hill.
+    list->Add(Drawn(16, 16, [](wxDC& dc) {
+        dc.SetPen(wxPen(wxColour(70, 70, 80)));
+        dc.SetBrush(wxBrush(wxColour(150, 200, 245)));
+        dc.DrawRectangle(0, 2, 16, 12);
+        dc.SetPen(*wxTRANSPARENT_PEN);
+        dc.SetBrush(wxBrush(wxColour(70, 160, 70)));
+        dc.DrawEllipse(-2, 8, 14, 10);
+        dc.SetBrush(wxBrush(wxColour(250, 210, 60)));
+        dc.DrawCircle(12, 6, 2);
+    }));
+    // Bitmaps and logos: two overlapping coloured tiles.
+    list->Add(Drawn(16, 16, [](wxDC& dc) {
+        dc.SetPen(wxPen(wxColour(70, 70, 80)));
+        dc.SetBrush(wxBrush(wxColour(230, 120, 60)));
+        dc.DrawRectangle(1, 1, 9, 9);
+        dc.SetBrush(wxBrush(wxColour(80, 130, 220)));
+        dc.DrawRectangle(6, 6, 9, 9);
+    }));
+    // Hyper-links: two chain links.
+    list->Add(Drawn(16, 16, [](wxDC& dc) {
+        dc.SetBrush(*wxTRANSPARENT_BRUSH);
+        dc.SetPen(wxPen(wxColour(30, 80, 190), 2));
+        dc.DrawRoundedRectangle(1, 5, 8, 6, 3);
+        dc.DrawRoundedRectangle(7, 5, 8, 6, 3);
+    }));
+    // One link or logo: a small page.
+    list->Add(Drawn(16, 16, [](wxDC& dc) {
+        dc.SetPen(wxPen(wxColour(90, 90, 100)));
+        dc.SetBrush(*wxWHITE_BRUSH);
+        dc.DrawRectangle(3, 1, 10, 14);
+        dc.SetPen(wxPen(wxColour(150, 160, 190)));
+        for (int y = 4; y < 13; y += 3) dc.DrawLine(5, y, 11, y);
+    }));
     return list;
 }
 

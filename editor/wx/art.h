@@ -13,7 +13,8 @@ enum class Tool { New, Open, Save, Test, Build, Copy, Help, About };
 // 16 x 16: the desktop theme's icon where one fits, our own drawing for build and copy.
 wxBitmap ToolBitmap(Tool tool);
 
-// The tree's six images: root, audio, background, bitmaps and logos, hyper-links, item.
+// The tree's six images, drawn here: root, audio, background, bitmaps and logos,
+// hyper-links, item.
 wxImageList* TreeImages();
 
 // The Project Wizard's picture, 145 x 343.

@@ -60,7 +60,6 @@ class CMainFrame : public wxFrame {
     void OnOpenProject(wxCommandEvent&);
     void OnSaveProject(wxCommandEvent&);
     void OnTestProject(wxCommandEvent&);
-    void OnCopyProject(wxCommandEvent&);
     void OnWizardToggle(wxCommandEvent&);
     void OnHelpContents(wxCommandEvent&);
     void OnAbout(wxCommandEvent&);
@@ -69,6 +68,10 @@ class CMainFrame : public wxFrame {
     void OnWizardChoice(int choice);
     void OpenFolder(const std::string& folder);
     void ShowProjectTitle(bool open, const std::string& folder);
+
+    // Build and the finished folder (main_frame_build.cpp).
+    void OnBuildProject(wxCommandEvent&);
+    void OpenProjectFolder();
 
     // Enable rules (main_frame_update_ui.cpp).
     void OnUpdateSave(wxUpdateUIEvent& event);

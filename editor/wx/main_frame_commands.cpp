@@ -46,14 +46,6 @@ void CMainFrame::OnSaveProject(wxCommandEvent&) { DemoWnd->SaveProject(); }
 
 void CMainFrame::OnTestProject(wxCommandEvent&) { DemoWnd->ReloadProject(true); }
 
-// Shows the finished folder in the file manager, to copy it onto a disc.
-void CMainFrame::OnCopyProject(wxCommandEvent&) {
-    const CInstallerWnd* project = DemoWnd->GetInstallerWnd();
-    if (!ProjectBuilt || !project) return;
-    platform::Current().services->ShellExecuteFile(nullptr, "open", project->ProjectFolder,
-                                                   nullptr);
-}
-
 void CMainFrame::OnWizardToggle(wxCommandEvent&) {
     WizardAtStartup = !WizardAtStartup;
     Settings->SetInt(GENERAL, "ShowIntroWizard", WizardAtStartup ? 1 : 0);

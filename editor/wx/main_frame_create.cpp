@@ -73,7 +73,9 @@ CMainFrame::CMainFrame(const ForgeOptions& options)
     Bind(wxEVT_MENU, &CMainFrame::OnOpenProject, this, ID_OPEN_PROJECT);
     Bind(wxEVT_MENU, &CMainFrame::OnSaveProject, this, ID_SAVE_PROJECT);
     Bind(wxEVT_MENU, &CMainFrame::OnTestProject, this, ID_TEST_PROJECT);
-    Bind(wxEVT_MENU, &CMainFrame::OnCopyProject, this, ID_COPY_PROJECT);
+    Bind(wxEVT_MENU, &CMainFrame::OnBuildProject, this, ID_BUILD_PROJECT);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { OpenProjectFolder(); }, ID_COPY_PROJECT);
     Bind(wxEVT_MENU, &CMainFrame::OnWizardToggle, this, ID_WIZARD_AT_STARTUP);
     Bind(wxEVT_MENU, &CMainFrame::OnHelpContents, this, ID_HELP_CONTENTS);
     Bind(wxEVT_MENU, &CMainFrame::OnAbout, this, wxID_ABOUT);
@@ -102,7 +104,7 @@ void CMainFrame::CreatePanes() {
     splitter_->SetMinimumPaneSize(1);
     splitter_->Bind(wxEVT_SPLITTER_DOUBLECLICKED, [](wxSplitterEvent& e) { e.Veto(); });
     const int treeWidth = int(Settings->GetInt(TREE_LAYOUT, "SizeX", 250));
-    TreeView = new CVelomarTreeView(splitter_, wxSize(treeWidth, 100));
+    TreeView = new CVelomarTreeView(splitter_, wxSize(treeWidth, 100), this);
     DemoWnd = new CDemoWnd(splitter_, this);
     splitter_->SplitVertically(TreeView, DemoWnd, treeWidth);
 }

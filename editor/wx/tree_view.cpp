@@ -1,11 +1,20 @@
 #include "editor/wx/tree_view.h"
 
+#include <wx/menu.h>
 #include <wx/sizer.h>
-#include <wx/strconv.h>
 #include <wx/treectrl.h>
 
+#include <memory>
+
 #include "editor/wx/art.h"
+#include "editor/wx/audio_dlg.h"
+#include "editor/wx/background_dlg.h"
 #include "editor/wx/command_ids.h"
+#include "editor/wx/demo_wnd.h"
+#include "editor/wx/dialog_parts.h"
+#include "editor/wx/hyperlink_dlg.h"
+#include "editor/wx/logo_dlg.h"
+#include "editor/wx/main_frame.h"
 #include "engine/installer_wnd.h"
 
 namespace {
@@ -19,19 +28,10 @@ class SlotData : public wxTreeItemData {
     int Index;
 };
 
-// Project texts are Windows single-byte text unless they are valid UTF-8.
-wxString NodeText(const OwnedString& text) {
-    const std::string& s = ::TextOf(text);
-    wxString out = wxString::FromUTF8(s.data(), s.size());
-    if (out.empty() && !s.empty())
-        out = wxString(s.data(), wxCSConv(wxFONTENCODING_CP1252), s.size());
-    return out;
-}
-
 }  // namespace
 
-CVelomarTreeView::CVelomarTreeView(wxWindow* parent, const wxSize& size)
-    : wxPanel(parent, wxID_ANY, wxDefaultPosition, size) {
+CVelomarTreeView::CVelomarTreeView(wxWindow* parent, const wxSize& size, CMainFrame* frame)
+    : wxPanel(parent, wxID_ANY, wxDefaultPosition, size), frame_(frame) {
     tree_ = new wxTreeCtrl(this, ID_TREE_CTRL, wxDefaultPosition, wxDefaultSize,
                            wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxBORDER_SIMPLE);
     tree_->AssignImageList(forge_art::TreeImages());
@@ -39,6 +39,9 @@ CVelomarTreeView::CVelomarTreeView(wxWindow* parent, const wxSize& size)
     sizer->Add(tree_, 1, wxEXPAND);
     SetSizer(sizer);
     RebuildTree(nullptr);
+    tree_->Bind(wxEVT_TREE_ITEM_RIGHT_CLICK, &CVelomarTreeView::OnRightClick, this);
+    tree_->Bind(wxEVT_TREE_KEY_DOWN, &CVelomarTreeView::OnKeyDown, this);
+    tree_->Bind(wxEVT_TREE_ITEM_ACTIVATED, &CVelomarTreeView::OnActivated, this);
 }
 
 void CVelomarTreeView::RebuildTree(const CInstallerWnd* project) {
@@ -51,11 +54,179 @@ void CVelomarTreeView::RebuildTree(const CInstallerWnd* project) {
     if (project) {
         const LaunchSettings& s = *project->Settings;
         for (int i = 0; i < s.NumberOfHotSpots && i < MAX_HOTSPOTS; ++i)
-            tree_->AppendItem(links, NodeText(s.HotSpotText[i]), kItem, kItem, new SlotData(i));
+            tree_->AppendItem(links, dialog_parts::ToWx(TextOf(s.HotSpotText[i])), kItem, kItem,
+                              new SlotData(i));
         for (int i = 0; i < s.NumberOfLogosToDraw && i < MAX_LOGOS; ++i)
-            tree_->AppendItem(logos, NodeText(s.LogoBitmapName[i]), kItem, kItem, new SlotData(i));
+            tree_->AppendItem(logos, dialog_parts::ToWx(TextOf(s.LogoBitmapName[i])), kItem, kItem,
+                              new SlotData(i));
     }
     tree_->Expand(root);
     tree_->Expand(links);
     tree_->Expand(logos);
+}
+
+TemplateNode CVelomarTreeView::NodeOf(const wxTreeItemId& item) const {
+    const wxTreeItemId root = tree_->GetRootItem();
+    if (!item.IsOk() || item == root) return {NodeKind::Root, 0};
+    const wxTreeItemId parent = tree_->GetItemParent(item);
+    if (parent == root) {
+        // The categories in the order RebuildTree makes them.
+        static const NodeKind kinds[] = {NodeKind::Background, NodeKind::Audio,
+                                         NodeKind::HyperlinkCategory, NodeKind::LogoCategory};
+        wxTreeItemIdValue cookie;
+        int place = 0;
+        for (wxTreeItemId c = tree_->GetFirstChild(root, cookie); c.IsOk() && place < 4;
+             c = tree_->GetNextChild(root, cookie), ++place)
+            if (c == item) return {kinds[place], 0};
+        return {NodeKind::Root, 0};
+    }
+    const auto* slot = dynamic_cast<const SlotData*>(tree_->GetItemData(item));
+    const TemplateNode category = NodeOf(parent);
+    const int index = slot ? slot->Index : 0;
+    if (category.kind == NodeKind::HyperlinkCategory) return {NodeKind::Hyperlink, index};
+    if (category.kind == NodeKind::LogoCategory) return {NodeKind::Logo, index};
+    return {NodeKind::Root, 0};
+}
+
+CInstallerWnd* CVelomarTreeView::Project() const {
+    return frame_ && frame_->DemoWnd ? frame_->DemoWnd->GetInstallerWnd() : nullptr;
+}
+
+wxMenu* CVelomarTreeView::ItemMenu(const wxTreeItemId& item) const {
+    if (!item.IsOk()) return nullptr;
+    const ::ItemMenu entries = MenuFor(Project(), NodeOf(item));
+    if (!entries.show) return nullptr;
+    auto* menu = new wxMenu;
+    menu->Append(ID_INSERT_ITEM, "Insert new item");
+    menu->Append(ID_DELETE_ITEM, "Delete item");
+    menu->Append(ID_PROPERTIES_ITEM, "Properties...");
+    menu->AppendSeparator();
+    menu->Append(ID_CANCEL_ITEM, "Cancel");
+    menu->Enable(ID_INSERT_ITEM, entries.insert);
+    menu->Enable(ID_DELETE_ITEM, entries.remove);
+    menu->Enable(ID_PROPERTIES_ITEM, entries.properties);
+    return menu;
+}
+
+void CVelomarTreeView::RunItemCommand(const wxTreeItemId& item, int command) {
+    switch (command) {
+        case ID_INSERT_ITEM:
+            InsertNewItem(item);
+            break;
+        case ID_DELETE_ITEM:
+            DeleteTemplateItem(item);
+            break;
+        case ID_PROPERTIES_ITEM:
+            ShowItemProperties(item);
+            break;
+        default:
+            break;
+    }
+}
+
+void CVelomarTreeView::OnRightClick(wxTreeEvent& event) {
+    const wxTreeItemId item = event.GetItem();
+    std::unique_ptr<wxMenu> menu(refreshQueued_ ? nullptr : ItemMenu(item));
+    if (!menu) return;
+    int chosen = wxID_NONE;
+    {
+        Modal modal(this);  // no refresh may rebuild `item` while the menu is up
+        chosen = GetPopupMenuSelectionFromUser(*menu, ScreenToClient(wxGetMousePosition()));
+    }
+    if (chosen != wxID_NONE) RunItemCommand(item, chosen);
+}
+
+void CVelomarTreeView::OnKeyDown(wxTreeEvent& event) {
+    const int key = event.GetKeyCode();
+    if (key == WXK_INSERT || key == WXK_NUMPAD_INSERT)
+        InsertNewItem(tree_->GetSelection());
+    else if (key == WXK_DELETE || key == WXK_NUMPAD_DELETE)
+        DeleteTemplateItem(tree_->GetSelection());
+    else
+        event.Skip();
+}
+
+void CVelomarTreeView::OnActivated(wxTreeEvent& event) {
+    ShowItemProperties(event.GetItem());
+    event.Skip();  // the control still expands or collapses
+}
+
+bool CVelomarTreeView::InsertNewItem(const wxTreeItemId& item) {
+    CInstallerWnd* project = Project();
+    if (!item.IsOk() || !project || refreshQueued_) return false;
+    const bool changed = ::InsertNewItem(
+        project, NodeOf(item), [this](ItemDialog d, int index) { return RunDialog(d, index); });
+    if (changed) Changed(true);
+    return changed;
+}
+
+bool CVelomarTreeView::DeleteTemplateItem(const wxTreeItemId& item) {
+    CInstallerWnd* project = Project();
+    if (!item.IsOk() || !project || refreshQueued_) return false;
+    const bool changed = ::DeleteTemplateItem(project, NodeOf(item));
+    if (changed) Changed(true);
+    return changed;
+}
+
+bool CVelomarTreeView::ShowItemProperties(const wxTreeItemId& item) {
+    if (!item.IsOk() || !Project() || refreshQueued_) return true;
+    const TemplateNode node = NodeOf(item);
+    const ItemDialog dialog = DialogFor(node);
+    if (dialog != ItemDialog::None && RunDialog(dialog, node.index))
+        Changed(dialog != ItemDialog::Audio);  // sounds do not show in the still preview
+    return true;
+}
+
+bool CVelomarTreeView::RunDialog(ItemDialog dialog, int index) {
+    CInstallerWnd* project = Project();
+    if (!project) return false;
+    const HelpFunction help = [this](const std::string& topic) {
+        if (frame_) frame_->ShowHelp(topic);
+    };
+    wxWindow* owner = frame_ ? static_cast<wxWindow*>(frame_) : this;
+    Modal modal(this);
+    switch (dialog) {
+        case ItemDialog::Background:
+            return CBackgroundPropertiesDlg(owner, *project, help).ShowModal() == wxID_OK;
+        case ItemDialog::Audio:
+            return CAudioPropertiesDlg(owner, *project, help).ShowModal() == wxID_OK;
+        case ItemDialog::Hyperlink:
+            return CHyperlinkPropertiesDlg(owner, *project, index, help).ShowModal() == wxID_OK;
+        case ItemDialog::Logo:
+            return CLogoPropertiesDlg(owner, *project, index, help).ShowModal() == wxID_OK;
+        case ItemDialog::None:
+            break;
+    }
+    return false;
+}
+
+// The refresh is queued: it saves, reopens and rebuilds these nodes, which must
+// not happen inside the tree's own event. Marking first lets it save.
+void CVelomarTreeView::Changed(bool refresh) {
+    if (frame_ && frame_->DemoWnd) frame_->DemoWnd->SetModified(true);
+    if (refresh) PostTemplateChanged();
+}
+
+// Until the refresh ran, the nodes no longer match the project (a slot moved
+// up, a new one has no node), so the editing calls refuse to act on them.
+void CVelomarTreeView::PostTemplateChanged() {
+    if (refreshQueued_) return;
+    refreshQueued_ = true;
+    CallAfter(&CVelomarTreeView::RunRefresh);
+}
+
+// A dialog or menu still up holds the project or a node: the refresh waits
+// for it to end (a held Insert key can open a second dialog before it runs).
+void CVelomarTreeView::RunRefresh() {
+    if (!refreshQueued_ || modal_ > 0) return;
+    refreshQueued_ = false;
+    if (frame_ && frame_->DemoWnd && frame_->DemoWnd->GetInstallerWnd())
+        frame_->DemoWnd->ReloadProject(false);
+}
+
+CVelomarTreeView::Modal::Modal(CVelomarTreeView* view) : view_(view) { ++view_->modal_; }
+
+CVelomarTreeView::Modal::~Modal() {
+    if (--view_->modal_ == 0 && view_->refreshQueued_)
+        view_->CallAfter(&CVelomarTreeView::RunRefresh);
 }

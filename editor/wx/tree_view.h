@@ -1,20 +1,43 @@
 // CVelomarTreeView: the template tree of the open project (the four
-// categories, one node per link and per logo).
+// categories, one node per link and per logo), and the way to edit it: the
+// context menu, the Insert and Delete keys and a double-click.
 #pragma once
 
 #include <wx/panel.h>
+#include <wx/treebase.h>
+
+#include "editor/template_edit.h"
 
 class CInstallerWnd;
+class CMainFrame;
+class wxMenu;
 class wxTreeCtrl;
+class wxTreeEvent;
 
 class CVelomarTreeView : public wxPanel {
   public:
-    CVelomarTreeView(wxWindow* parent, const wxSize& size);
+    CVelomarTreeView(wxWindow* parent, const wxSize& size, CMainFrame* frame = nullptr);
 
     // Rebuilds every node; without a project only the root and the categories.
     void RebuildTree(const CInstallerWnd* project);
 
     wxTreeCtrl* Tree() const { return tree_; }
+
+    // A node by its place in the tree, never by its text.
+    TemplateNode NodeOf(const wxTreeItemId& item) const;
+
+    // The context menu for a node, greyed as the node allows; null where no
+    // menu opens (the root, or no project).
+    wxMenu* ItemMenu(const wxTreeItemId& item) const;
+    // A context menu command (ID_INSERT_ITEM ... ID_CANCEL_ITEM) on a node.
+    void RunItemCommand(const wxTreeItemId& item, int command);
+
+    bool InsertNewItem(const wxTreeItemId& item);
+    bool DeleteTemplateItem(const wxTreeItemId& item);
+    bool ShowItemProperties(const wxTreeItemId& item);
+
+    // Context menu commands.
+    enum { ID_INSERT_ITEM = 1001, ID_DELETE_ITEM, ID_PROPERTIES_ITEM, ID_CANCEL_ITEM };
 
     // Node texts.
     static constexpr const char* ROOT = "Velomar Template";
@@ -24,5 +47,27 @@ class CVelomarTreeView : public wxPanel {
     static constexpr const char* LOGOS = "Bitmaps & Logos";
 
   private:
+    CInstallerWnd* Project() const;
+    bool RunDialog(ItemDialog dialog, int index);
+    void Changed(bool refresh);
+    void PostTemplateChanged();
+    void RunRefresh();
+    void OnRightClick(wxTreeEvent& event);
+    void OnKeyDown(wxTreeEvent& event);
+    void OnActivated(wxTreeEvent& event);
+
+    // While a dialog or the context menu is up.
+    class Modal {
+      public:
+        explicit Modal(CVelomarTreeView* view);
+        ~Modal();
+
+      private:
+        CVelomarTreeView* view_;
+    };
+
     wxTreeCtrl* tree_;
+    CMainFrame* frame_;
+    bool refreshQueued_ = false;
+    int modal_ = 0;
 };

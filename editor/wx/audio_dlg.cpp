@@ -1,0 +1,55 @@
+#include "editor/wx/audio_dlg.h"
+
+#include <wx/button.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/textctrl.h>
+
+#include "editor/dialogs/resource_import.h"
+
+using dialog_parts::FromWx;
+using dialog_parts::ToWx;
+
+CAudioPropertiesDlg::CAudioPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
+                                         HelpFunction help)
+    : wxDialog(parent, wxID_ANY, "Audio Properties"), project_(project), help_(std::move(help)) {
+    auto* all = new wxBoxSizer(wxVERTICAL);
+    // One box per sound: its field and its "...".
+    auto field = [this, all](const char* caption, int editId, int browseId) {
+        auto* box = new wxStaticBoxSizer(wxHORIZONTAL, this, caption);
+        wxWindow* in = box->GetStaticBox();
+        auto* edit = new wxTextCtrl(in, editId, wxEmptyString, wxDefaultPosition, wxSize(340, -1));
+        auto* browse =
+            new wxButton(in, browseId, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+        box->Add(edit, 1, wxALIGN_CENTRE_VERTICAL | wxALL, 4);
+        box->Add(browse, 0, wxALL, 4);
+        all->Add(box, 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 10);
+        browse->Bind(wxEVT_BUTTON, [this, edit](wxCommandEvent&) {
+            dialog_parts::BrowseResource(this, WAVE_FILE_FILTER, edit);
+        });
+        return edit;
+    };
+    IntroEdit = field("Intro Wave file", 1011, 1012);
+    HoverEdit = field("Hyperlink Mouse-Over Wave file", 1013, 1014);
+    all->Add(dialog_parts::Buttons(this), 0, wxEXPAND | wxALL, 10);
+    SetSizerAndFit(all);
+    CentreOnParent();
+
+    form_.Load(project_);
+    IntroEdit->ChangeValue(ToWx(form_.introWave));
+    HoverEdit->ChangeValue(ToWx(form_.hoverWave));
+
+    Bind(wxEVT_BUTTON, &CAudioPropertiesDlg::OnOk, this, wxID_OK);
+    Bind(
+        wxEVT_BUTTON,
+        [this](wxCommandEvent&) {
+            if (help_) help_("_Audio");
+        },
+        dialog_parts::ID_HELP_BUTTON);
+}
+
+void CAudioPropertiesDlg::OnOk(wxCommandEvent&) {
+    form_.introWave = FromWx(IntroEdit->GetValue(), form_.introWave);
+    form_.hoverWave = FromWx(HoverEdit->GetValue(), form_.hoverWave);
+    if (form_.Store(project_)) EndModal(wxID_OK);
+}

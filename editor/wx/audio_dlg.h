@@ -1,0 +1,26 @@
+// CAudioPropertiesDlg: "Audio Properties", the startup sound and the sound of
+// a link under the mouse.
+#pragma once
+
+#include <wx/dialog.h>
+
+#include "editor/dialogs/audio_form.h"
+#include "editor/wx/dialog_parts.h"
+
+class CInstallerWnd;
+class wxTextCtrl;
+
+class CAudioPropertiesDlg : public wxDialog {
+  public:
+    CAudioPropertiesDlg(wxWindow* parent, CInstallerWnd& project, HelpFunction help = {});
+
+    wxTextCtrl* IntroEdit;  // 1011
+    wxTextCtrl* HoverEdit;  // 1013
+
+  private:
+    void OnOk(wxCommandEvent&);
+
+    CInstallerWnd& project_;
+    AudioForm form_;
+    HelpFunction help_;
+};

@@ -1,0 +1,211 @@
+#include "editor/wx/background_dlg.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/dcmemory.h>
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/radiobut.h>
+#include <wx/sizer.h>
+#include <wx/statbmp.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "editor/dialogs/colour_text.h"
+#include "editor/dialogs/resource_import.h"
+#include "engine/installer_wnd.h"
+
+using dialog_parts::FromWx;
+using dialog_parts::ToWx;
+
+namespace {
+
+constexpr int kPreviewWidth = 128, kPreviewHeight = 88;  // the menu at a fifth
+
+wxBitmap Blank() {
+    wxBitmap b(kPreviewWidth, kPreviewHeight, 24);
+    wxMemoryDC dc(b);
+    dc.SetBackground(*wxLIGHT_GREY_BRUSH);
+    dc.Clear();
+    return b;
+}
+
+}  // namespace
+
+CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
+                                                   HelpFunction help)
+    : wxDialog(parent, wxID_ANY, "Main Window Background Properties"),
+      project_(project),
+      help_(std::move(help)) {
+    // The two mode radios are one group, so they share a parent: each heads
+    // its part of the dialog instead of sitting in a box of its own.
+    auto heading = [this](const char* text) {
+        auto* label = new wxStaticText(this, wxID_ANY, text);
+        label->SetFont(label->GetFont().Bold());
+        return label;
+    };
+    auto* imageHeading = heading("Select an Image for your background");
+    BitmapRadio = new wxRadioButton(this, 1000, "Bitmap / Image", wxDefaultPosition, wxDefaultSize,
+                                    wxRB_GROUP);
+    BitmapEdit = new wxTextCtrl(this, 1002, wxEmptyString, wxDefaultPosition, wxSize(320, -1));
+    auto* browse = new wxButton(this, 1003, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+    auto* colourHeading = heading("Select a custom Color for your background");
+    ColourRadio = new wxRadioButton(this, 1001, "Specified Color");
+    ColourEdit = new wxTextCtrl(this, 1004);
+    auto* choose = new wxButton(this, 1010, "Choose...");
+
+    auto* image = new wxBoxSizer(wxVERTICAL);
+    auto* bitmapRow = new wxBoxSizer(wxHORIZONTAL);
+    bitmapRow->Add(BitmapEdit, 1, wxALIGN_CENTRE_VERTICAL);
+    bitmapRow->Add(browse, 0, wxLEFT, 4);
+    image->Add(imageHeading, 0, wxBOTTOM, 4);
+    image->Add(BitmapRadio, 0, wxLEFT | wxBOTTOM, 8);
+    image->Add(bitmapRow, 0, wxEXPAND | wxLEFT, 28);
+
+    auto* colour = new wxBoxSizer(wxVERTICAL);
+    auto* colourRow = new wxBoxSizer(wxHORIZONTAL);
+    colourRow->Add(ColourEdit, 1, wxALIGN_CENTRE_VERTICAL);
+    colourRow->Add(choose, 0, wxLEFT, 4);
+    colour->Add(colourHeading, 0, wxBOTTOM, 4);
+    colour->Add(ColourRadio, 0, wxLEFT | wxBOTTOM, 8);
+    colour->Add(colourRow, 0, wxEXPAND | wxLEFT, 28);
+
+    auto* dither = new wxStaticBoxSizer(wxVERTICAL, this, "Dither the color...");
+    wxWindow* in = dither->GetStaticBox();
+    DitheredBox = new wxCheckBox(in, 1005, "Dithered");
+    ToWhite = new wxRadioButton(in, 1006, "Dither To White", wxDefaultPosition, wxDefaultSize,
+                                wxRB_GROUP);
+    ToBlack = new wxRadioButton(in, 1007, "Dither To Black");
+    Horiz =
+        new wxRadioButton(in, 1008, "Dither Horiz", wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+    Vert = new wxRadioButton(in, 1009, "Dither Vert");
+    auto* choices = new wxFlexGridSizer(2, 4, 16);
+    for (wxWindow* w : {static_cast<wxWindow*>(ToWhite), static_cast<wxWindow*>(Horiz),
+                        static_cast<wxWindow*>(ToBlack), static_cast<wxWindow*>(Vert)})
+        choices->Add(w);
+    dither->Add(DitheredBox, 0, wxALL, 4);
+    dither->Add(choices, 0, wxALL, 4);
+
+    Preview = new wxStaticBitmap(this, wxID_ANY, Blank());
+    auto* lower = new wxBoxSizer(wxHORIZONTAL);
+    lower->Add(dither, 1, wxEXPAND);
+    lower->Add(Preview, 0, wxLEFT | wxALIGN_CENTRE_VERTICAL, 10);
+
+    auto* all = new wxBoxSizer(wxVERTICAL);
+    all->Add(image, 0, wxEXPAND | wxALL, 10);
+    all->Add(colour, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
+    all->Add(lower, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
+    all->Add(dialog_parts::Buttons(this), 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
+    SetSizerAndFit(all);
+    CentreOnParent();
+
+    form_.Load(project_);
+    ToControls();
+
+    BitmapRadio->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { OnMode(false); });
+    ColourRadio->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { OnMode(true); });
+    DitheredBox->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) {
+        FromControls();
+        Enable();
+        ShowPreview();
+    });
+    for (wxRadioButton* r : {ToWhite, ToBlack, Horiz, Vert})
+        r->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) {
+            FromControls();
+            ShowPreview();
+        });
+    for (wxTextCtrl* t : {BitmapEdit, ColourEdit})
+        t->Bind(wxEVT_TEXT, [this](wxCommandEvent&) {
+            FromControls();
+            ShowPreview();
+        });
+    browse->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        FromControls();
+        dialog_parts::BrowseResource(this, BITMAP_FILE_FILTER, BitmapEdit);
+    });
+    choose->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        FromControls();
+        dialog_parts::ChooseColour(this, ColourEdit, false);
+    });
+    Bind(wxEVT_BUTTON, &CBackgroundPropertiesDlg::OnOk, this, wxID_OK);
+    Bind(
+        wxEVT_BUTTON,
+        [this](wxCommandEvent&) {
+            if (help_) help_("_Background_Image");
+        },
+        dialog_parts::ID_HELP_BUTTON);
+}
+
+void CBackgroundPropertiesDlg::ToControls() {
+    BitmapRadio->SetValue(!form_.colourMode);
+    ColourRadio->SetValue(form_.colourMode);
+    BitmapEdit->ChangeValue(ToWx(form_.bitmapPath));
+    ColourEdit->ChangeValue(ToWx(form_.colourText));
+    DitheredBox->SetValue(form_.dithered);
+    (form_.endColour == BackgroundForm::DitherToWhite ? ToWhite : ToBlack)->SetValue(true);
+    (form_.direction == BackgroundForm::DitherHoriz ? Horiz : Vert)->SetValue(true);
+    Enable();
+    ShowPreview();
+}
+
+void CBackgroundPropertiesDlg::FromControls() {
+    form_.colourMode = ColourRadio->GetValue();
+    form_.bitmapPath = FromWx(BitmapEdit->GetValue(), form_.bitmapPath);
+    form_.colourText = FromWx(ColourEdit->GetValue(), form_.colourText);
+    form_.dithered = DitheredBox->GetValue();
+    form_.endColour =
+        ToWhite->GetValue() ? BackgroundForm::DitherToWhite : BackgroundForm::DitherToBlack;
+    form_.direction = Horiz->GetValue() ? BackgroundForm::DitherHoriz : BackgroundForm::DitherVert;
+}
+
+void CBackgroundPropertiesDlg::Enable() {
+    BitmapEdit->Enable(form_.BitmapEnabled());
+    FindWindow(1003)->Enable(form_.BitmapEnabled());
+    ColourEdit->Enable(form_.ColourEnabled());
+    FindWindow(1010)->Enable(form_.ColourEnabled());
+    DitheredBox->Enable(form_.ColourEnabled());
+    for (wxRadioButton* r : {ToWhite, ToBlack, Horiz, Vert})
+        r->Enable(form_.DitherChoicesEnabled());
+}
+
+// The picture or the colour, roughly as the menu will show it.
+void CBackgroundPropertiesDlg::ShowPreview() {
+    wxBitmap shown = Blank();
+    if (!form_.colourMode) {
+        wxImage image;
+        const std::string file = FieldFilePath(project_.ProjectFolder, form_.bitmapPath);
+        wxLogNull quiet;  // a half-typed path is no error
+        if (!form_.bitmapPath.empty() &&
+            image.LoadFile(wxString::FromUTF8(file), wxBITMAP_TYPE_BMP))
+            shown = wxBitmap(image.Scale(kPreviewWidth, kPreviewHeight, wxIMAGE_QUALITY_HIGH));
+    } else if (IsColourTextFormat(form_.colourText)) {
+        const ColourBytes c = ReadColourText(form_.colourText);
+        const wxColour from(c.r, c.g, c.b);
+        wxMemoryDC dc(shown);
+        if (form_.dithered) {
+            const wxColour to =
+                form_.endColour == BackgroundForm::DitherToWhite ? *wxWHITE : *wxBLACK;
+            const wxDirection way =
+                form_.direction == BackgroundForm::DitherHoriz ? wxEAST : wxSOUTH;
+            dc.GradientFillLinear(wxRect(0, 0, kPreviewWidth, kPreviewHeight), from, to, way);
+        } else {
+            dc.SetBackground(wxBrush(from));
+            dc.Clear();
+        }
+    }
+    Preview->SetBitmap(shown);
+}
+
+void CBackgroundPropertiesDlg::OnMode(bool colour) {
+    BitmapRadio->SetValue(!colour);
+    ColourRadio->SetValue(colour);
+    FromControls();
+    Enable();
+    ShowPreview();
+}
+
+void CBackgroundPropertiesDlg::OnOk(wxCommandEvent&) {
+    FromControls();
+    if (form_.Store(project_)) EndModal(wxID_OK);
+}

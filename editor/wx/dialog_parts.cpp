@@ -1,0 +1,69 @@
+#include "editor/wx/dialog_parts.h"
+
+#include <wx/button.h>
+#include <wx/colordlg.h>
+#include <wx/filedlg.h>
+#include <wx/sizer.h>
+#include <wx/strconv.h>
+#include <wx/textctrl.h>
+
+#include "editor/dialogs/colour_text.h"
+#include "editor/dialogs/resource_import.h"
+#include "platform/platform.h"
+
+namespace dialog_parts {
+
+wxString ToWx(const std::string& bytes) {
+    wxString out = wxString::FromUTF8(bytes.data(), bytes.size());
+    if (out.empty() && !bytes.empty())
+        out = wxString(bytes.data(), wxCSConv(wxFONTENCODING_CP1252), bytes.size());
+    return out;
+}
+
+std::string FromWx(const wxString& value, const std::string& shown) {
+    if (value == ToWx(shown)) return shown;
+    return value.utf8_string();
+}
+
+bool BrowseResource(wxWindow* parent, const char* filter, wxTextCtrl* field) {
+    platform::Current().services->ShowMessage(RESOURCE_BROWSE_NOTE, platform::MessageButtons::Ok);
+    wxFileDialog chooser(parent, wxFileSelectorPromptStr, wxEmptyString, wxEmptyString, filter,
+                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (chooser.ShowModal() != wxID_OK) return false;
+    // GTK fills the path only once the chooser was on screen.
+    wxString path = chooser.GetPath();
+    if (path.empty() && !chooser.GetFilename().empty())
+        path = chooser.GetDirectory() + "/" + chooser.GetFilename();
+    if (path.empty()) return false;
+    field->SetValue(path);
+    return true;
+}
+
+bool ChooseColour(wxWindow* parent, wxTextCtrl* field, bool preselectEmpty) {
+    wxColourData data;
+    data.SetChooseFull(true);
+    const std::string text = field->GetValue().utf8_string();
+    if (!text.empty() || preselectEmpty) {
+        const ColourBytes c = ReadColourText(text);
+        data.SetColour(wxColour(c.r, c.g, c.b));
+    }
+    wxColourDialog chooser(parent, &data);
+    if (chooser.ShowModal() != wxID_OK) return false;
+    const wxColour chosen = chooser.GetColourData().GetColour();
+    if (!chosen.IsOk()) return false;
+    field->SetValue(ColourText({chosen.Red(), chosen.Green(), chosen.Blue()}));
+    return true;
+}
+
+wxSizer* Buttons(wxWindow* dialog) {
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    auto* ok = new wxButton(dialog, wxID_OK, "OK");
+    ok->SetDefault();
+    row->AddStretchSpacer();
+    row->Add(ok);
+    row->Add(new wxButton(dialog, wxID_CANCEL, "Cancel"), 0, wxLEFT, 8);
+    row->Add(new wxButton(dialog, ID_HELP_BUTTON, "Help"), 0, wxLEFT, 8);
+    return row;
+}
+
+}  // namespace dialog_parts

@@ -1,0 +1,39 @@
+// What the four property dialogs share: text between the record's bytes and
+// the controls, the resource browse, the colour chooser and the row layout.
+#pragma once
+
+#include <wx/string.h>
+
+#include <functional>
+#include <string>
+
+class wxSizer;
+class wxTextCtrl;
+class wxWindow;
+
+// Opens the user guide at a topic.
+using HelpFunction = std::function<void(const std::string& topic)>;
+
+namespace dialog_parts {
+
+constexpr int ID_HELP_BUTTON = 1045;
+
+// Project texts are Windows single-byte text unless they are valid UTF-8.
+wxString ToWx(const std::string& bytes);
+
+// The bytes for a control's value: the shown bytes when the user left it as
+// shown (a CP1252 label stays CP1252), else UTF-8.
+std::string FromWx(const wxString& value, const std::string& shown);
+
+// The note that the file will be copied into res\, then the file chooser. True
+// (with the chosen path in `field`) when the user picked a file.
+bool BrowseResource(wxWindow* parent, const char* filter, wxTextCtrl* field);
+
+// The full colour dialog on the colour text in `field`; an empty text opens it
+// without a colour when `preselectEmpty` is false. True when a colour was chosen.
+bool ChooseColour(wxWindow* parent, wxTextCtrl* field, bool preselectEmpty = true);
+
+// OK, Cancel and Help in a row.
+wxSizer* Buttons(wxWindow* dialog);
+
+}  // namespace dialog_parts

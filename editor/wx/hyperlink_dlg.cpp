@@ -1,0 +1,210 @@
+#include "editor/wx/hyperlink_dlg.h"
+
+#include <wx/button.h>
+#include <wx/dirdlg.h>
+#include <wx/filedlg.h>
+#include <wx/radiobut.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+using dialog_parts::FromWx;
+using dialog_parts::ToWx;
+
+namespace {
+
+struct ActionRadio {
+    LinkAction action;
+    int id;
+    const char* caption;
+};
+// In the dialog's order; Action[] keeps LinkAction's.
+const ActionRadio kActions[] = {
+    {LinkAction::BrowseCd, 1013, "Browse this CD"},
+    {LinkAction::OpenFolder, 1027, "Open a specified Folder"},
+    {LinkAction::WebSite, 1028, "Goto WEB Site"},
+    {LinkAction::RunProgram, 1014, "Run specified program / Open a file"},
+    {LinkAction::Quit, 1015, "Quit / Close this application"},
+};
+
+int Slot(LinkAction a) { return int(a) - int(LinkAction::BrowseCd); }
+
+}  // namespace
+
+CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
+                                                 int index, HelpFunction help)
+    : wxDialog(parent, wxID_ANY, "Hyperlink Properties"),
+      project_(project),
+      index_(index),
+      help_(std::move(help)) {
+    auto* actions = new wxStaticBoxSizer(wxVERTICAL, this, "Action to Execute:");
+    wxWindow* in = actions->GetStaticBox();
+    bool first = true;
+    for (const ActionRadio& a : kActions) {
+        auto* radio = new wxRadioButton(in, a.id, a.caption, wxDefaultPosition, wxDefaultSize,
+                                        first ? wxRB_GROUP : 0);
+        first = false;
+        Action[Slot(a.action)] = radio;
+        actions->Add(radio, 0, wxALL, 3);
+        const LinkAction action = a.action;
+        radio->Bind(wxEVT_RADIOBUTTON, [this, action](wxCommandEvent&) { ClickAction(action); });
+    }
+
+    auto* params = new wxStaticBoxSizer(wxVERTICAL, this, "Parameters:");
+    in = params->GetStaticBox();
+    Relative = new wxRadioButton(in, 1030, "Path is Relative (to this CD)", wxDefaultPosition,
+                                 wxDefaultSize, wxRB_GROUP);
+    Absolute = new wxRadioButton(in, 1031, "Path is Absolute");
+    DataACaption = new wxStaticText(in, 1016, wxEmptyString, wxDefaultPosition, wxSize(190, -1),
+                                    wxALIGN_RIGHT | wxST_NO_AUTORESIZE);
+    DataAEdit = new wxTextCtrl(in, 1017, wxEmptyString, wxDefaultPosition, wxSize(260, -1));
+    Browse = new wxButton(in, 1018, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+    DataBCaption = new wxStaticText(in, 1019, wxEmptyString, wxDefaultPosition, wxSize(190, -1),
+                                    wxALIGN_RIGHT | wxST_NO_AUTORESIZE);
+    DataBEdit = new wxTextCtrl(in, 1020);
+    auto* kinds = new wxBoxSizer(wxHORIZONTAL);
+    kinds->Add(Relative);
+    kinds->Add(Absolute, 0, wxLEFT, 16);
+    auto* data = new wxFlexGridSizer(3, 6, 6);
+    data->AddGrowableCol(1);
+    data->Add(DataACaption, 0, wxALIGN_CENTRE_VERTICAL);
+    data->Add(DataAEdit, 1, wxEXPAND);
+    data->Add(Browse);
+    data->Add(DataBCaption, 0, wxALIGN_CENTRE_VERTICAL);
+    data->Add(DataBEdit, 1, wxEXPAND);
+    data->AddSpacer(0);
+    params->Add(kinds, 0, wxALL, 4);
+    params->Add(data, 0, wxEXPAND | wxALL, 4);
+
+    auto* attributes = new wxStaticBoxSizer(wxVERTICAL, this, "Attributes:");
+    in = attributes->GetStaticBox();
+    auto* grid = new wxFlexGridSizer(4, 6, 6);
+    grid->AddGrowableCol(1);
+    grid->AddGrowableCol(3);
+    // A label and its field, with a colour chooser's "..." beside a colour.
+    auto add = [&](const char* text, int id, int width, int chooser = 0) {
+        grid->Add(new wxStaticText(in, wxID_ANY, text), 0, wxALIGN_CENTRE_VERTICAL);
+        auto* edit = new wxTextCtrl(in, id, wxEmptyString, wxDefaultPosition, wxSize(width, -1));
+        auto* cell = new wxBoxSizer(wxHORIZONTAL);
+        cell->Add(edit);
+        if (chooser) {
+            auto* button =
+                new wxButton(in, chooser, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+            cell->Add(button, 0, wxLEFT, 4);
+            button->Bind(wxEVT_BUTTON,
+                         [this, edit](wxCommandEvent&) { dialog_parts::ChooseColour(this, edit); });
+        }
+        grid->Add(cell);
+        return edit;
+    };
+    LabelEdit = add("Label:", 1033, 200);
+    FontEdit = add("Font Size:", 1029, 60);
+    XEdit = add("X - Location:", 1021, 60);
+    YEdit = add("Y - Location:", 1022, 60);
+    TextColourEdit = add("Text Color:", 1023, 90, 1025);
+    HiliteEdit = add("Mouse - Over Color:", 1024, 90, 1026);
+    attributes->Add(grid, 0, wxALL, 4);
+
+    auto* all = new wxBoxSizer(wxVERTICAL);
+    auto* top = new wxBoxSizer(wxHORIZONTAL);
+    top->Add(actions, 0, wxEXPAND);
+    top->Add(params, 1, wxEXPAND | wxLEFT, 10);
+    all->Add(top, 0, wxEXPAND | wxALL, 10);
+    all->Add(attributes, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
+    all->Add(dialog_parts::Buttons(this), 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
+    SetSizerAndFit(all);
+    CentreOnParent();
+
+    loaded_ = form_.Load(project_, index_);
+    ToControls();
+
+    Relative->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) {
+        FromControls();
+        form_.ClickPathKind(false);
+        ToControls();
+    });
+    Absolute->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) {
+        FromControls();
+        form_.ClickPathKind(true);
+        ToControls();
+    });
+    Browse->Bind(wxEVT_BUTTON, &CHyperlinkPropertiesDlg::OnBrowse, this);
+    Bind(wxEVT_BUTTON, &CHyperlinkPropertiesDlg::OnOk, this, wxID_OK);
+    Bind(
+        wxEVT_BUTTON,
+        [this](wxCommandEvent&) {
+            if (help_) help_("_Hyper-Links");
+        },
+        dialog_parts::ID_HELP_BUTTON);
+}
+
+int CHyperlinkPropertiesDlg::ShowModal() { return loaded_ ? wxDialog::ShowModal() : wxID_CANCEL; }
+
+void CHyperlinkPropertiesDlg::ClickAction(LinkAction action) {
+    FromControls();
+    form_.ClickAction(action);
+    ToControls();
+}
+
+void CHyperlinkPropertiesDlg::ToControls() {
+    for (const ActionRadio& a : kActions)
+        if (a.action == form_.action) Action[Slot(a.action)]->SetValue(true);
+    (form_.absolute ? Absolute : Relative)->SetValue(true);
+    Relative->Enable(form_.pathKindEnabled);
+    Absolute->Enable(form_.pathKindEnabled);
+    DataACaption->SetLabel(form_.dataACaption);
+    DataBCaption->SetLabel(form_.dataBCaption);
+    DataAEdit->ChangeValue(ToWx(form_.dataA));
+    DataBEdit->ChangeValue(ToWx(form_.dataB));
+    DataAEdit->Enable(form_.dataAEnabled);
+    DataBEdit->Enable(form_.dataBEnabled);
+    Browse->Enable(form_.browseEnabled);
+    LabelEdit->ChangeValue(ToWx(form_.label));
+    FontEdit->ChangeValue(form_.fontSize);
+    XEdit->ChangeValue(form_.x);
+    YEdit->ChangeValue(form_.y);
+    TextColourEdit->ChangeValue(form_.textColour);
+    HiliteEdit->ChangeValue(form_.hiliteColour);
+}
+
+// The action comes from the radios, as the user left them.
+void CHyperlinkPropertiesDlg::FromControls() {
+    for (const ActionRadio& a : kActions)
+        if (Action[Slot(a.action)]->GetValue()) form_.action = a.action;
+    form_.absolute = Absolute->GetValue();
+    form_.dataA = FromWx(DataAEdit->GetValue(), form_.dataA);
+    form_.dataB = FromWx(DataBEdit->GetValue(), form_.dataB);
+    form_.label = FromWx(LabelEdit->GetValue(), form_.label);
+    form_.fontSize = FontEdit->GetValue().utf8_string();
+    form_.x = XEdit->GetValue().utf8_string();
+    form_.y = YEdit->GetValue().utf8_string();
+    form_.textColour = TextColourEdit->GetValue().utf8_string();
+    form_.hiliteColour = HiliteEdit->GetValue().utf8_string();
+}
+
+// Only absolute paths are browsed for, and stored as chosen (nothing is copied).
+void CHyperlinkPropertiesDlg::OnBrowse(wxCommandEvent&) {
+    FromControls();
+    wxString chosen;
+    if (form_.Browse() == LinkBrowse::File) {
+        wxFileDialog files(this, wxFileSelectorPromptStr, wxEmptyString, wxEmptyString,
+                           EXECUTABLE_FILE_FILTER, wxFD_OPEN);
+        if (files.ShowModal() != wxID_OK) return;
+        chosen = files.GetPath();
+        if (chosen.empty() && !files.GetFilename().empty())
+            chosen = files.GetDirectory() + "/" + files.GetFilename();
+    } else if (form_.Browse() == LinkBrowse::Folder) {
+        wxDirDialog folders(this, FOLDER_BROWSE_TITLE, wxEmptyString,
+                            wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
+        if (folders.ShowModal() != wxID_OK) return;
+        chosen = folders.GetPath();
+    }
+    if (chosen.empty()) return;
+    DataAEdit->SetValue(chosen);
+}
+
+void CHyperlinkPropertiesDlg::OnOk(wxCommandEvent&) {
+    FromControls();
+    if (form_.Store(project_, index_)) EndModal(wxID_OK);
+}

@@ -1,0 +1,55 @@
+// CHyperlinkPropertiesDlg: "Hyperlink Properties", what one link does, its
+// label and place, and the colours and font size all links share.
+#pragma once
+
+#include <wx/dialog.h>
+
+#include "editor/dialogs/hyperlink_form.h"
+#include "editor/wx/dialog_parts.h"
+
+class CInstallerWnd;
+class wxButton;
+class wxRadioButton;
+class wxStaticText;
+class wxTextCtrl;
+
+class CHyperlinkPropertiesDlg : public wxDialog {
+  public:
+    CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd& project, int index,
+                            HelpFunction help = {});
+
+    // A link without a command, or with one that is no keyword, ends at once
+    // with wxID_CANCEL, after its message, without showing.
+    int ShowModal() override;
+
+    // The action radios, in the order of LinkAction from BrowseCd to Quit.
+    wxRadioButton* Action[5];
+    wxRadioButton* Relative;  // 1030
+    wxRadioButton* Absolute;  // 1031
+    wxStaticText* DataACaption;
+    wxTextCtrl* DataAEdit;  // 1017
+    wxButton* Browse;       // 1018
+    wxStaticText* DataBCaption;
+    wxTextCtrl* DataBEdit;       // 1020
+    wxTextCtrl* LabelEdit;       // 1033
+    wxTextCtrl* FontEdit;        // 1029
+    wxTextCtrl* XEdit;           // 1021
+    wxTextCtrl* YEdit;           // 1022
+    wxTextCtrl* TextColourEdit;  // 1023
+    wxTextCtrl* HiliteEdit;      // 1024
+
+    // Simulates a click on an action radio (tests and the radios' handler).
+    void ClickAction(LinkAction action);
+
+  private:
+    void ToControls();
+    void FromControls();
+    void OnBrowse(wxCommandEvent&);
+    void OnOk(wxCommandEvent&);
+
+    CInstallerWnd& project_;
+    const int index_;
+    HyperlinkForm form_;
+    bool loaded_ = false;
+    HelpFunction help_;
+};

@@ -1,0 +1,45 @@
+// CLogoPropertiesDlg: "Bitmaps & Logos", one logo's bitmap, place, mask colour
+// and slide-in animation, with a preview of the bitmap and its transparency.
+#pragma once
+
+#include <wx/dialog.h>
+
+#include "editor/dialogs/logo_form.h"
+#include "editor/wx/dialog_parts.h"
+
+class CInstallerWnd;
+class wxCheckBox;
+class wxStaticBitmap;
+class wxTextCtrl;
+
+class CLogoPropertiesDlg : public wxDialog {
+  public:
+    CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project, int index, HelpFunction help = {});
+
+    // A slot without a file name entry ends at once with wxID_CANCEL, after
+    // its message, without showing.
+    int ShowModal() override;
+
+    wxTextCtrl* BitmapEdit;  // 1034
+    wxTextCtrl* XEdit;       // 1021
+    wxTextCtrl* YEdit;       // 1022
+    wxTextCtrl* MaskEdit;    // 1036
+    wxCheckBox* AnimateBox;  // 1038
+    wxTextCtrl* StartXEdit;  // 1023
+    wxTextCtrl* StartYEdit;  // 1039
+    wxTextCtrl* DelayEdit;   // 1040
+    wxCheckBox* ScaleBox;    // 1041, never shown
+    wxStaticBitmap* Preview;
+
+  private:
+    void FromControls();
+    void EnableAnimation();
+    void ShowPreview();
+    void OnOk(wxCommandEvent&);
+
+    CInstallerWnd& project_;
+    const int index_;
+    LogoForm form_;
+    bool loaded_ = false;
+    HelpFunction help_;
+};

@@ -1,0 +1,26 @@
+// Build Current Project and Copy Finished Project Files: the frame saves, the
+// core builds, the user is asked whether to see the folder.
+#include "editor/project_build.h"
+#include "editor/wx/demo_wnd.h"
+#include "editor/wx/main_frame.h"
+#include "platform/platform.h"
+
+void CMainFrame::OnBuildProject(wxCommandEvent&) {
+    ProjectBuilt = false;
+    DemoWnd->SaveProject();
+    const CInstallerWnd* project = DemoWnd->GetInstallerWnd();
+    if (!project) return;
+    if (BuildProject(project, Options.StartFolder + "Velomar.exe") != BuildResult::Built) return;
+    ProjectBuilt = true;
+    if (platform::Current().services->ShowMessage(
+            BUILD_DONE_QUESTION, platform::MessageButtons::YesNo) == platform::MessageAnswer::Yes)
+        OpenProjectFolder();
+}
+
+// The desktop's file manager shows the folder, for copying onto a disc.
+void CMainFrame::OpenProjectFolder() {
+    const CInstallerWnd* project = DemoWnd->GetInstallerWnd();
+    if (!ProjectBuilt || !project) return;
+    platform::Current().services->ShellExecuteFile(nullptr, "open", project->ProjectFolder,
+                                                   nullptr);
+}

@@ -1,0 +1,421 @@
+// The template tree as the user edits with it: the context menu by the node's
+// kind, the Insert and Delete keys with their limits and questions, the
+// double-click, the refresh that saves and rebuilds; and Build with Copy.
+#include <wx/menu.h>
+#include <wx/radiobut.h>
+#include <wx/textctrl.h>
+#include <wx/treectrl.h>
+
+#include "editor/project_build.h"
+#include "editor/wx/audio_dlg.h"
+#include "editor/wx/background_dlg.h"
+#include "editor/wx/hyperlink_dlg.h"
+#include "editor/wx/logo_dlg.h"
+#include "editor/wx/tree_view.h"
+#include "editor_fixture.h"
+
+using namespace editor_test;
+using platform::MessageAnswer;
+
+namespace {
+
+enum Place { kBackground, kAudio, kLinks, kLogos };
+
+class TreeTest : public EditorTest {
+  protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        NoWizard();
+        Start();
+        OpenSample();
+        services.messages.clear();
+    }
+    // A fresh copy of the sample, opened.
+    void Reopen() {
+        frame->DemoWnd->CloseProject();
+        fs::remove_all(temp.File("sample"));
+        fs::copy(VELOMAR_SOURCE_DIR "/examples/sample", temp.File("sample"),
+                 fs::copy_options::recursive);
+        OpenSample();
+        services.messages.clear();
+    }
+    CInstallerWnd* Project() { return frame->DemoWnd->GetInstallerWnd(); }
+    LaunchSettings& S() { return *Project()->Settings; }
+    wxTreeCtrl* Tree() { return frame->TreeView->Tree(); }
+
+    wxTreeItemId Category(Place place) {
+        wxTreeItemIdValue cookie;
+        wxTreeItemId c = Tree()->GetFirstChild(Tree()->GetRootItem(), cookie);
+        for (int i = 0; i < int(place); ++i)
+            c = Tree()->GetNextChild(Tree()->GetRootItem(), cookie);
+        return c;
+    }
+    wxTreeItemId Child(Place category, int index) {
+        wxTreeItemIdValue cookie;
+        wxTreeItemId c = Tree()->GetFirstChild(Category(category), cookie);
+        for (int i = 0; i < index && c.IsOk(); ++i)
+            c = Tree()->GetNextChild(Category(category), cookie);
+        return c;
+    }
+    std::vector<std::string> Children(Place category) {
+        std::vector<std::string> texts;
+        wxTreeItemIdValue cookie;
+        for (wxTreeItemId c = Tree()->GetFirstChild(Category(category), cookie); c.IsOk();
+             c = Tree()->GetNextChild(Category(category), cookie))
+            texts.push_back(Tree()->GetItemText(c).utf8_string());
+        return texts;
+    }
+    // The pointer over the tree (keys go where it is on a bare X server), the
+    // node selected, then the key as the keyboard sends it.
+    void PressOn(const wxTreeItemId& item, const char* key) {
+        Tree()->SelectItem(item);
+        Tree()->SetFocus();
+        const wxPoint at = Tree()->GetScreenPosition();
+        gui_test::Screen().MovePointer(at.x + 60, at.y + Tree()->GetSize().y - 10);
+        PumpFor(100);
+        gui_test::Screen().PressKey(key);
+        PumpFor(200);
+    }
+    // Slots copied from the last one until there are `links` links and `logos` logos.
+    void Fill(int links, int logos) {
+        LaunchSettings& s = S();
+        for (int i = s.NumberOfHotSpots; i < links; ++i) {
+            s.HotSpotText[i] = "Link " + std::to_string(i);
+            s.HotSpotCommand[i] = std::string("QUIT");
+            s.HotSpotCommandDataA[i] = std::string();
+            s.HotSpotCommandDataB[i] = std::string();
+        }
+        for (int i = s.NumberOfLogosToDraw; i < logos; ++i) s.LogoBitmapName[i] = "res\\disc.bmp";
+        s.NumberOfHotSpots = std::max(s.NumberOfHotSpots, links);
+        s.NumberOfLogosToDraw = std::max(s.NumberOfLogosToDraw, logos);
+        frame->TreeView->RebuildTree(Project());
+    }
+    int StoredCount(bool links) {
+        CInstallerWnd stored(temp.File("sample/"));
+        if (!stored.LoadSettings()) return -1;
+        return links ? stored.Settings->NumberOfHotSpots : stored.Settings->NumberOfLogosToDraw;
+    }
+};
+
+TEST_F(TreeTest, ContextMenuFollowsTheNodesKind) {
+    // A link named as a category is still a link.
+    S().HotSpotText[0] = std::string("Hyper-Links");
+    S().HotSpotText[1] = std::string("Audio");
+    frame->TreeView->RebuildTree(Project());
+    const struct {
+        const char* what;
+        std::function<wxTreeItemId()> node;
+        bool menu, insert, remove, properties;
+    } cases[] = {
+        {"root", [&] { return Tree()->GetRootItem(); }, false, false, false, false},
+        {"background", [&] { return Category(kBackground); }, true, false, false, true},
+        {"audio", [&] { return Category(kAudio); }, true, false, false, true},
+        {"links", [&] { return Category(kLinks); }, true, true, false, false},
+        {"link named Hyper-Links", [&] { return Child(kLinks, 0); }, true, false, true, true},
+        {"link named Audio", [&] { return Child(kLinks, 1); }, true, false, true, true},
+        {"logos", [&] { return Category(kLogos); }, true, true, false, false},
+        {"a logo", [&] { return Child(kLogos, 2); }, true, false, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::unique_ptr<wxMenu> menu(frame->TreeView->ItemMenu(c.node()));
+        ASSERT_EQ(menu != nullptr, c.menu);
+        if (!menu) continue;
+        ASSERT_EQ(menu->GetMenuItemCount(), 5u);
+        EXPECT_EQ(menu->GetLabelText(CVelomarTreeView::ID_INSERT_ITEM), "Insert new item");
+        EXPECT_EQ(menu->GetLabelText(CVelomarTreeView::ID_CANCEL_ITEM), "Cancel");
+        EXPECT_EQ(menu->IsEnabled(CVelomarTreeView::ID_INSERT_ITEM), c.insert);
+        EXPECT_EQ(menu->IsEnabled(CVelomarTreeView::ID_DELETE_ITEM), c.remove);
+        EXPECT_EQ(menu->IsEnabled(CVelomarTreeView::ID_PROPERTIES_ITEM), c.properties);
+    }
+    // "Properties..." on the link named "Audio" opens that link's dialog.
+    OnModal<CHyperlinkPropertiesDlg> link([](CHyperlinkPropertiesDlg* d) {
+        EXPECT_EQ(d->LabelEdit->GetValue(), "Audio");
+        Press(d, wxID_CANCEL);
+    });
+    frame->TreeView->RunItemCommand(Child(kLinks, 1), CVelomarTreeView::ID_PROPERTIES_ITEM);
+    EXPECT_EQ(link.Runs(), 1);
+
+    // The real popup: a right click on the category, the first entry by the keys.
+    OnModal<CHyperlinkPropertiesDlg> inserted([](CHyperlinkPropertiesDlg* d) {
+        EXPECT_EQ(d->LabelEdit->GetValue(), "New Command");
+        Press(d, wxID_CANCEL);
+    });
+    wxRect r;
+    ASSERT_TRUE(Tree()->GetBoundingRect(Category(kLinks), r, true));
+    const wxPoint at = Tree()->ClientToScreen(r.GetPosition() + wxPoint(r.width / 2, r.height / 2));
+    // From outside the tree onto the node, so GTK sees the pointer enter it.
+    gui_test::Screen().MovePointer(at.x + 400, at.y);
+    PumpFor(100);
+    gui_test::Screen().MovePointer(at.x, at.y);
+    PumpFor(300);
+    // The popup runs its own loop: the keys come from a timer inside it, once
+    // the menu is open.
+    wxTimer keys;
+    keys.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+        gui_test::Screen().PressKey("Down");
+        gui_test::Screen().PressKey("Return");
+    });
+    bool opened = false;
+    frame->TreeView->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& e) {
+        opened = true;
+        keys.StartOnce(300);
+        e.Skip();
+    });
+    wxTimer stuck;  // a popup that took no keys must not hang the test
+    stuck.Bind(wxEVT_TIMER, [](wxTimerEvent&) { gui_test::Screen().PressKey("Escape"); });
+    stuck.StartOnce(4000);
+    gui_test::Screen().Click(3);
+    EXPECT_TRUE(PumpUntil([&] { return inserted.Runs() == 1; }, 5000)) << "menu opened " << opened;
+    stuck.Stop();
+    EXPECT_EQ(S().NumberOfHotSpots, 4);
+
+    // Without a project: the categories only, no menu, no key does anything.
+    frame->DemoWnd->CloseProject();
+    frame->TreeView->RebuildTree(nullptr);
+    EXPECT_EQ(Tree()->GetCount(), 5u);
+    for (Place p : {kBackground, kAudio, kLinks, kLogos})
+        EXPECT_EQ(frame->TreeView->ItemMenu(Category(p)), nullptr);
+    EXPECT_FALSE(frame->TreeView->InsertNewItem(Category(kLinks)));
+}
+
+TEST_F(TreeTest, InsertKeyLimitsAndCancel) {
+    const char kLinksFull[] = "Already reached the maximum number of allowed hyperlinks.";
+    const char kLogosFull[] = "Already reached the maximum number of allowed Bitmaps / Logos.";
+    const struct {
+        const char* what;
+        int links, logos;  // filled to before the key
+        std::function<wxTreeItemId()> node;
+        bool dialog;
+        Messages shown;
+    } cases[] = {
+        {"a new link, cancelled", 0, 0, [&] { return Category(kLinks); }, true, {}},
+        {"on a link, as on its category", 0, 0, [&] { return Child(kLinks, 2); }, true, {}},
+        {"a new logo, cancelled", 0, 0, [&] { return Category(kLogos); }, true, {}},
+        {"the 16th link", 15, 0, [&] { return Category(kLinks); }, false, {kLinksFull}},
+        {"a logo beside 15 links", 15, 0, [&] { return Category(kLogos); }, true, {}},
+        {"the 16th logo", 0, 15, [&] { return Child(kLogos, 0); }, false, {kLogosFull}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Reopen();
+        Fill(c.links, c.logos);
+        const int links = S().NumberOfHotSpots, logos = S().NumberOfLogosToDraw;
+        const std::vector<std::string> linkNodes = Children(kLinks), logoNodes = Children(kLogos);
+        const std::string file = sandbox::ReadBytes(temp.File("sample/AppSetup.dat"));
+        // A new item's dialog opens on its defaults; Cancel drops it.
+        OnModal<CHyperlinkPropertiesDlg> link([](CHyperlinkPropertiesDlg* d) {
+            EXPECT_EQ(d->LabelEdit->GetValue(), "New Command");
+            EXPECT_TRUE(d->Action[0]->GetValue()) << "Browse this CD";
+            EXPECT_FALSE(d->DataAEdit->IsEnabled());
+            Press(d, wxID_CANCEL);
+        });
+        OnModal<CLogoPropertiesDlg> logo([](CLogoPropertiesDlg* d) {
+            EXPECT_EQ(d->BitmapEdit->GetValue(), "");
+            EXPECT_EQ(d->MaskEdit->GetValue(), "0xff0000");
+            EXPECT_FALSE(d->StartXEdit->IsEnabled());
+            Press(d, wxID_CANCEL);
+        });
+        PressOn(c.node(), "Insert");
+        EXPECT_EQ(link.Runs() + logo.Runs(), c.dialog ? 1 : 0);
+        EXPECT_EQ(services.messages, c.shown);
+        EXPECT_EQ(S().NumberOfHotSpots, links);
+        EXPECT_EQ(S().NumberOfLogosToDraw, logos);
+        EXPECT_FALSE(S().HotSpotText[links].has_value());
+        EXPECT_FALSE(S().LogoBitmapName[logos].has_value());
+        EXPECT_EQ(Children(kLinks), linkNodes);
+        EXPECT_EQ(Children(kLogos), logoNodes);
+        EXPECT_FALSE(frame->DemoWnd->Modified());
+        EXPECT_EQ(sandbox::ReadBytes(temp.File("sample/AppSetup.dat")), file);
+    }
+}
+
+// OK counts the item; the queued refresh saves and rebuilds the tree.
+TEST_F(TreeTest, InsertWithOkSavesAndRebuilds) {
+    OnModal<CHyperlinkPropertiesDlg> link([](CHyperlinkPropertiesDlg* d) {
+        d->LabelEdit->SetValue("Read me");
+        EXPECT_TRUE(PressOk(d));
+    });
+    PressOn(Category(kLinks), "Insert");
+    ASSERT_EQ(link.Runs(), 1);
+    EXPECT_TRUE(PumpUntil([&] { return Children(kLinks).size() == 5; }));
+    EXPECT_EQ(Children(kLinks).back(), "Read me");
+    EXPECT_FALSE(frame->DemoWnd->Modified());
+    EXPECT_EQ(Title(), "VelomarForge - " + temp.File("sample/"));
+    EXPECT_EQ(StoredCount(true), 5);
+
+    // A logo's OK without a file stays open; with one it counts.
+    OnModal<CLogoPropertiesDlg> withFile([&](CLogoPropertiesDlg* d) {
+        EXPECT_FALSE(PressOk(d));  // refused, then cancelled by PressOk
+    });
+    PressOn(Category(kLogos), "Insert");
+    EXPECT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(S().NumberOfLogosToDraw, 3);
+    OnModal<CLogoPropertiesDlg> chosen([&](CLogoPropertiesDlg* d) {
+        d->BitmapEdit->SetValue(wxString::FromUTF8(temp.File("sample/res/title.bmp")));
+        EXPECT_TRUE(PressOk(d));
+    });
+    PressOn(Category(kLogos), "Insert");
+    EXPECT_TRUE(PumpUntil([&] { return Children(kLogos).size() == 4; }));
+    EXPECT_EQ(Children(kLogos).back(), "res\\title.bmp");
+    EXPECT_EQ(StoredCount(false), 4);
+}
+
+TEST_F(TreeTest, DeleteFirstOfThreeLogosKeepsTheOthersMasks) {
+    for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        SCOPED_TRACE(answer == MessageAnswer::Yes ? "yes" : "no");
+        Reopen();
+        for (int i = 0; i < 3; ++i) {
+            S().LogoBitmapMaskColorR[i] = std::uint8_t(10 * i + 1);
+            S().LogoBitmapMaskColorG[i] = std::uint8_t(10 * i + 2);
+            S().LogoBitmapMaskColorB[i] = std::uint8_t(10 * i + 3);
+        }
+        frame->DemoWnd->SaveProject();
+        services.ScriptAnswers({answer});
+        PressOn(Child(kLogos, 0), "Delete");
+        EXPECT_EQ(services.messages,
+                  Messages{"Are you sure you want to permanently delete the Bitmap / Logo "
+                           "file:\n\nres\\title.bmp ?"});
+        const bool yes = answer == MessageAnswer::Yes;
+        EXPECT_TRUE(PumpUntil([&] { return int(Children(kLogos).size()) == (yes ? 2 : 3); }));
+        PumpFor(100);
+        // What the refresh saved and reopened.
+        const LaunchSettings& s = S();
+        const int first = yes ? 1 : 0;
+        for (int i = 0; i < s.NumberOfLogosToDraw; ++i) {
+            EXPECT_EQ(s.LogoBitmapMaskColorR[i], 10 * (i + first) + 1) << i;
+            EXPECT_EQ(s.LogoBitmapMaskColorB[i], 10 * (i + first) + 3) << i;
+        }
+        EXPECT_EQ(TextOf(s.LogoBitmapName[0]), yes ? "res\\disc.bmp" : "res\\title.bmp");
+        EXPECT_EQ(StoredCount(false), yes ? 2 : 3);
+        EXPECT_FALSE(frame->DemoWnd->Modified());
+    }
+}
+
+// Until the queued refresh ran, the old nodes stand for other slots: a second
+// Delete (a held key) must not remove the logo that moved up into slot 0.
+TEST_F(TreeTest, NothingActsOnNodesBeforeTheRefresh) {
+    services.ScriptAnswers({MessageAnswer::Yes, MessageAnswer::Yes});
+    const wxTreeItemId first = Child(kLogos, 0);
+    frame->TreeView->RunItemCommand(first, CVelomarTreeView::ID_DELETE_ITEM);
+    frame->TreeView->RunItemCommand(first, CVelomarTreeView::ID_DELETE_ITEM);
+    EXPECT_FALSE(frame->TreeView->InsertNewItem(Category(kLinks)));
+    EXPECT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(PumpUntil([&] { return Children(kLogos).size() == 2; }));
+    EXPECT_EQ(Children(kLogos), (std::vector<std::string>{"res\\disc.bmp", "res\\tagline.bmp"}));
+    EXPECT_EQ(StoredCount(false), 2);
+
+    // A refresh queued while a dialog is up waits until it ends: the dialog
+    // keeps the project it was opened on.
+    services.ScriptAnswers({MessageAnswer::Yes});
+    OnModal<CLogoPropertiesDlg> open([&](CLogoPropertiesDlg* d) {
+        frame->TreeView->RunItemCommand(Child(kLogos, 1), CVelomarTreeView::ID_DELETE_ITEM);
+        PumpFor(200);
+        EXPECT_EQ(Children(kLogos).size(), 2u) << "rebuilt under the dialog";
+        Press(d, wxID_CANCEL);
+    });
+    frame->TreeView->ShowItemProperties(Child(kLogos, 0));
+    EXPECT_EQ(open.Runs(), 1);
+    EXPECT_TRUE(PumpUntil([&] { return Children(kLogos).size() == 1; }));
+}
+
+// Double-click opens the dialog of the node's kind, whatever a link is called.
+TEST_F(TreeTest, DoubleClickOpensTheNodesDialog) {
+    S().HotSpotText[1] = std::string("Background Image");
+    frame->TreeView->RebuildTree(Project());
+    const struct {
+        const char* what;
+        std::function<wxTreeItemId()> node;
+        std::function<bool(wxDialog*)> expected;
+    } cases[] = {
+        {"link named Background Image", [&] { return Child(kLinks, 1); },
+         [](wxDialog* d) { return dynamic_cast<CHyperlinkPropertiesDlg*>(d) != nullptr; }},
+        {"background", [&] { return Category(kBackground); },
+         [](wxDialog* d) { return dynamic_cast<CBackgroundPropertiesDlg*>(d) != nullptr; }},
+        {"audio", [&] { return Category(kAudio); },
+         [](wxDialog* d) { return dynamic_cast<CAudioPropertiesDlg*>(d) != nullptr; }},
+        {"a logo", [&] { return Child(kLogos, 1); },
+         [](wxDialog* d) { return dynamic_cast<CLogoPropertiesDlg*>(d) != nullptr; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        bool right = false;
+        OnModal<wxDialog> shown([&](wxDialog* d) {
+            right = c.expected(d);
+            Press(d, wxID_CANCEL);
+        });
+        wxRect r;
+        ASSERT_TRUE(Tree()->GetBoundingRect(c.node(), r, true));
+        const wxPoint at =
+            Tree()->ClientToScreen(r.GetPosition() + wxPoint(r.width / 2, r.height / 2));
+        gui_test::Screen().MovePointer(at.x, at.y);
+        PumpFor(100);
+        gui_test::Screen().Click();
+        gui_test::Screen().Click();
+        EXPECT_TRUE(PumpUntil([&] { return shown.Runs() == 1; }, 3000));
+        EXPECT_TRUE(right);
+        PumpFor(300);  // past the double-click time
+    }
+    EXPECT_FALSE(frame->DemoWnd->Modified());
+}
+
+TEST_F(TreeTest, BuildEnablesCopyAndOffersTheFolder) {
+    const std::string runtime = temp.File("bin/Velomar.exe");
+    const std::string folder = temp.File("sample/");
+    const std::string question = BUILD_DONE_QUESTION;
+    const struct {
+        const char* what;
+        bool runtimePresent;
+        MessageAnswer answer;
+        bool built;
+        Messages shown;
+        std::size_t folderOpened;
+    } cases[] = {
+        {"built, not opened", true, MessageAnswer::No, true, {question}, 0},
+        {"built and opened", true, MessageAnswer::Yes, true, {question}, 1},
+        {"no runtime beside the editor",
+         false,
+         MessageAnswer::Yes,
+         false,
+         {"Failed to open the specified file:\n" + runtime,
+          "Failed to copy the runtime to the project directory!"},
+         0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(runtime);
+        if (c.runtimePresent) sandbox::WriteBytes(runtime, "MZ the runtime");
+        sandbox::WriteBytes(folder + "res/orphan.bmp", "BM");
+        S().WindowTitle = std::string(c.what);  // unsaved: the build saves first
+        frame->DemoWnd->SetModified(true);
+        services.messages.clear();
+        services.shellCalls.clear();
+        services.ScriptAnswers({c.answer});
+        Command(ID_BUILD_PROJECT);
+        EXPECT_EQ(services.messages, c.shown);
+        EXPECT_EQ(Enabled(ID_COPY_PROJECT), c.built);
+        EXPECT_EQ(frame->ProjectBuilt, c.built);
+        EXPECT_FALSE(frame->DemoWnd->Modified());
+        EXPECT_EQ(sandbox::ReadBytes(folder + "autorun.inf"), AUTORUN_INF_TEXT);
+        EXPECT_EQ(fs::exists(folder + "res/orphan.bmp"), !c.built);
+        EXPECT_TRUE(fs::exists(folder + "res/disc.bmp"));
+        if (c.built) EXPECT_EQ(sandbox::ReadBytes(folder + "Velomar.exe"), "MZ the runtime");
+        ASSERT_EQ(services.shellCalls.size(), c.folderOpened);
+        if (c.folderOpened) {
+            EXPECT_EQ(services.shellCalls[0].verb, "open");
+            EXPECT_EQ(services.shellCalls[0].file, folder);
+        }
+        // Copy Finished Project Files opens the folder when it is enabled.
+        services.shellCalls.clear();
+        Command(ID_COPY_PROJECT);
+        EXPECT_EQ(services.shellCalls.size(), c.built ? 1u : 0u);
+        CInstallerWnd stored(folder);
+        ASSERT_TRUE(stored.LoadSettings());
+        EXPECT_EQ(TextOf(stored.Settings->WindowTitle), c.what);
+    }
+    // A change after the build disables Copy again.
+    frame->DemoWnd->SetModified(true);
+    EXPECT_FALSE(Enabled(ID_COPY_PROJECT));
+}
+
+}  // namespace
