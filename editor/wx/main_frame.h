@@ -70,6 +70,11 @@ class CMainFrame : public wxFrame {
     void OpenFolder(const std::string& folder);
     void ShowProjectTitle(bool open, const std::string& folder);
 
+    // Make Disc Image (main_frame_image.cpp).
+    void OnMakeDiscImage(wxCommandEvent&);
+    bool BuildForImage();
+    std::string AskImagePath(const std::string& projectFolder, const std::string& label);
+
     // Enable rules (main_frame_update_ui.cpp).
     void OnUpdateSave(wxUpdateUIEvent& event);
     void OnUpdateNeedsProject(wxUpdateUIEvent& event);
