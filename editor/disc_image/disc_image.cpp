@@ -100,7 +100,7 @@ std::string FindXorriso() {
 
 bool IsTemporaryName(const std::string& name) {
     return name.rfind("AppSetup.dat.tmp", 0) == 0 ||
-           EndsWithSuffix(name, ".tmp.", 6, 8, ::isalnum) ||
+           EndsWithSuffix(name, ".tmp.", 8, 8, ::isxdigit) ||
            EndsWithSuffix(name, ".tmp", 1, 2, ::isdigit);
 }
 

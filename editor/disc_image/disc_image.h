@@ -16,7 +16,8 @@ constexpr const char* XORRISO_MISSING =
 std::string FindXorriso();
 
 // True for the names our own safe writes use for files not yet in place
-// (NAME.tmp.XXXXXXXX, NAME.tmpN, AppSetup.dat.tmp...): never part of a disc.
+// (NAME.tmp. and 8 hex digits, NAME.tmpN, AppSetup.dat.tmp...): never part of
+// a disc.
 bool IsTemporaryName(const std::string& leafName);
 
 // Everything under `folder` that must not go on the disc: our temporary files,
