@@ -35,6 +35,9 @@ class ChildProcess {
     // SIGKILL, then waits.
     void Kill();
 
+    // The process id while it runs; -1 before Start and after Wait.
+    pid_t Id() const { return pid_; }
+
   private:
     pid_t pid_ = -1;
     int errFd_ = -1;

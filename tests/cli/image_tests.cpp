@@ -2,17 +2,21 @@
 // files under their Joliet and Rock Ridge names, the volume names, the bytes of
 // the build, and the runs that must leave no image behind.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <stdio.h>
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
 #include "editor/disc_image/disc_image.h"
+#include "platform/posix/child_process.h"
 
 namespace {
 
@@ -211,6 +215,44 @@ TEST_F(CliImage, FailuresLeaveNoImage) {
           {"image", box.folder.Path(), image, "--label"}})
         EXPECT_EQ(RunCli(args).status, 2) << ::testing::PrintToString(args);
     EXPECT_TRUE(OutFolder().empty());
+}
+
+// SIGTERM (as Ctrl+C) while xorriso writes: it is stopped and no image is left.
+TEST_F(CliImage, InterruptLeavesNoImage) {
+    WriteBytes(scratch.File("Velomar.exe"), "MZ runtime");
+    fs::create_directory(scratch.File("bin"));
+    const std::string standIn = scratch.File("bin/xorriso");
+    WriteBytes(standIn,
+               "#!/bin/sh\n"
+               "for a; do case \"$a\" in stdio:*) out=\"${a#stdio:}\";; esac; done\n"
+               "echo partial > \"$out\"\n"
+               "echo $$ > '" +
+                   scratch.File("pid") +
+                   "'\n"
+                   "exec sleep 60\n");
+    fs::permissions(standIn, fs::perms::owner_all);
+    const std::string oldPath = std::getenv("PATH");
+    ::setenv("PATH", (scratch.File("bin") + ":" + oldPath).c_str(), 1);
+    platform::posix::ChildProcess cli;
+    const bool started = cli.Start(kCli, {"image", box.folder.Path(), out.File("disc.iso"),
+                                          "--runtime", scratch.File("Velomar.exe")});
+    ::setenv("PATH", oldPath.c_str(), 1);
+    ASSERT_TRUE(started);
+    // The stand-in is running once it wrote its pid.
+    for (int i = 0; i < 1000 && ReadBytes(scratch.File("pid")).empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const pid_t xorriso = std::atoi(ReadBytes(scratch.File("pid")).c_str());
+    ASSERT_GT(xorriso, 0);
+    ASSERT_FALSE(OutFolder().empty());  // the temporary image is there now
+
+    ASSERT_EQ(::kill(cli.Id(), SIGTERM), 0);
+    std::string err;
+    while (cli.ReadError(&err, 10000)) {
+    }
+    EXPECT_EQ(cli.Wait(), 1);
+    EXPECT_EQ(err, "Interrupted: no disc image was written.\n");
+    EXPECT_TRUE(OutFolder().empty());
+    EXPECT_NE(::kill(xorriso, 0), 0);  // stopped and reaped
 }
 
 }  // namespace
