@@ -1,3 +1,5 @@
+#include "cli/build_command.h"
+
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <memory>
@@ -16,7 +18,10 @@ struct BuildOptions {
     std::string runtime;
 };
 
-// Velomar.exe beside this program, as the editor takes it from its own folder.
+int Build(const BuildOptions& options) { return BuildFolder(options.folder, options.runtime); }
+
+}  // namespace
+
 std::string DefaultRuntime() {
     std::error_code ec;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -24,15 +29,16 @@ std::string DefaultRuntime() {
         .string();
 }
 
-int Build(const BuildOptions& options) {
-    CInstallerWnd project(options.folder);
+int BuildFolder(const std::string& folder, const std::string& runtime, std::string* title) {
+    CInstallerWnd project(folder);
     if (!project.LoadSettings()) return kExitFailure;
-    const std::string runtime = options.runtime.empty() ? DefaultRuntime() : options.runtime;
+    if (title) *title = TextOf(project.Settings->WindowTitle);
     // The final question (open the folder?) belongs to the editor; here it is No.
-    return BuildProject(&project, runtime) == BuildResult::Built ? kExitOk : kExitFailure;
+    return BuildProject(&project, runtime.empty() ? DefaultRuntime() : runtime) ==
+                   BuildResult::Built
+               ? kExitOk
+               : kExitFailure;
 }
-
-}  // namespace
 
 void RegisterBuildCommand(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<BuildOptions>();
@@ -43,12 +49,17 @@ void RegisterBuildCommand(CLI::App& app, CliContext& context) {
         "settings nor a link's relative RUN or OPEN command). AppSetup.dat is read, not "
         "rewritten.");
     cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
-    cmd->add_option("--runtime", options->runtime,
-                    "The Windows runtime to copy (default: Velomar.exe beside this program)")
+    AddRuntimeOption(cmd, options->runtime);
+    cmd->callback([&context, options] { context.status = Build(*options); });
+}
+
+void AddRuntimeOption(CLI::App* command, std::string& runtime) {
+    command
+        ->add_option("--runtime", runtime,
+                     "The Windows runtime to copy (default: Velomar.exe beside this program)")
         ->check(CLI::Validator(
             [](std::string& file) {
                 return file.empty() ? std::string("--runtime is empty") : std::string();
             },
             "FILE", "non-empty file name"));
-    cmd->callback([&context, options] { context.status = Build(*options); });
 }

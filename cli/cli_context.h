@@ -30,3 +30,4 @@ void RegisterCodecCommands(CLI::App& app, CliContext& context);
 void RegisterResaveCommand(CLI::App& app, CliContext& context);
 void RegisterRenderCommand(CLI::App& app, CliContext& context);
 void RegisterBuildCommand(CLI::App& app, CliContext& context);
+void RegisterImageCommand(CLI::App& app, CliContext& context);

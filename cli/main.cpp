@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     RegisterResaveCommand(app, context);
     RegisterRenderCommand(app, context);
     RegisterBuildCommand(app, context);
+    RegisterImageCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -65,6 +65,18 @@ wxBitmap CopyBitmap() {
     });
 }
 
+// A disc in front of its image file: write the disc image.
+wxBitmap ImageBitmap() {
+    return Drawn(16, 16, [](wxDC& dc) {
+        dc.SetPen(wxPen(wxColour(90, 90, 110)));
+        dc.SetBrush(wxBrush(wxColour(250, 250, 250)));
+        dc.DrawRectangle(1, 0, 10, 13);
+        dc.SetPen(wxPen(wxColour(160, 160, 170)));
+        for (int y = 3; y <= 9; y += 3) dc.DrawLine(3, y, 9, y);
+        Disc(dc, 10, 10, 5);
+    });
+}
+
 wxBitmap Themed(const char* iconName, const wxArtID& fallback) {
     const wxSize size(16, 16);
     wxBitmap bitmap = wxArtProvider::GetBitmap(wxASCII_STR(iconName), wxART_TOOLBAR, size);
@@ -88,6 +100,8 @@ wxBitmap ToolBitmap(Tool tool) {
             return BuildBitmap();
         case Tool::Copy:
             return CopyBitmap();
+        case Tool::Image:
+            return ImageBitmap();
         case Tool::Help:
             return Themed("help-contents", wxART_HELP);
         case Tool::About:

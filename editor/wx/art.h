@@ -8,9 +8,10 @@
 
 namespace forge_art {
 
-enum class Tool { New, Open, Save, Test, Build, Copy, Help, About };
+enum class Tool { New, Open, Save, Test, Build, Copy, Image, Help, About };
 
-// 16 x 16: the desktop theme's icon where one fits, our own drawing for build and copy.
+// 16 x 16: the desktop theme's icon where one fits, our own drawing for build,
+// copy and the disc image.
 wxBitmap ToolBitmap(Tool tool);
 
 // The tree's six images, drawn here: root, audio, background, bitmaps and logos,

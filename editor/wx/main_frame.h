@@ -71,7 +71,13 @@ class CMainFrame : public wxFrame {
 
     // Build and the finished folder (main_frame_build.cpp).
     void OnBuildProject(wxCommandEvent&);
+    // Saves and builds, with the closing question; true when the build ran through.
+    bool RunBuild();
     void OpenProjectFolder();
+
+    // Make Disc Image (main_frame_image.cpp).
+    void OnMakeDiscImage(wxCommandEvent&);
+    std::string AskImagePath(const std::string& projectFolder, const std::string& label);
 
     // Enable rules (main_frame_update_ui.cpp).
     void OnUpdateSave(wxUpdateUIEvent& event);

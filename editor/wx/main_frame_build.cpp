@@ -5,16 +5,20 @@
 #include "editor/wx/main_frame.h"
 #include "platform/platform.h"
 
-void CMainFrame::OnBuildProject(wxCommandEvent&) {
+void CMainFrame::OnBuildProject(wxCommandEvent&) { RunBuild(); }
+
+bool CMainFrame::RunBuild() {
     ProjectBuilt = false;
     DemoWnd->SaveProject();
     const CInstallerWnd* project = DemoWnd->GetInstallerWnd();
-    if (!project) return;
-    if (BuildProject(project, Options.StartFolder + "Velomar.exe") != BuildResult::Built) return;
+    if (!project) return false;
+    if (BuildProject(project, Options.StartFolder + "Velomar.exe") != BuildResult::Built)
+        return false;
     ProjectBuilt = true;
     if (platform::Current().services->ShowMessage(
             BUILD_DONE_QUESTION, platform::MessageButtons::YesNo) == platform::MessageAnswer::Yes)
         OpenProjectFolder();
+    return true;
 }
 
 // The desktop's file manager shows the folder, for copying onto a disc.

@@ -31,6 +31,8 @@ const Command kBuild{ID_BUILD_PROJECT, "&Build Current Project", "Build the proj
                      "Build the project"};
 const Command kCopy{ID_COPY_PROJECT, "&Copy Finished Project Files", "Copy Finished Project Files",
                     "Copy Finished Project Files"};
+const Command kImage{ID_MAKE_DISC_IMAGE, "Make Disc &Image...",
+                     "Build the project and write it as a disc image (.iso)", "Make Disc Image"};
 const Command kTest{ID_TEST_PROJECT, "&Test Project", "Test!", "Test!"};
 const Command kWizard{ID_WIZARD_AT_STARTUP, "Show Project &Wizard at Startup",
                       "Show Project Wizard at Startup", "Show Project Wizard at Startup"};
@@ -76,6 +78,7 @@ CMainFrame::CMainFrame(const ForgeOptions& options)
     Bind(wxEVT_MENU, &CMainFrame::OnBuildProject, this, ID_BUILD_PROJECT);
     Bind(
         wxEVT_MENU, [this](wxCommandEvent&) { OpenProjectFolder(); }, ID_COPY_PROJECT);
+    Bind(wxEVT_MENU, &CMainFrame::OnMakeDiscImage, this, ID_MAKE_DISC_IMAGE);
     Bind(wxEVT_MENU, &CMainFrame::OnWizardToggle, this, ID_WIZARD_AT_STARTUP);
     Bind(wxEVT_MENU, &CMainFrame::OnHelpContents, this, ID_HELP_CONTENTS);
     Bind(wxEVT_MENU, &CMainFrame::OnAbout, this, wxID_ABOUT);
@@ -85,6 +88,7 @@ CMainFrame::CMainFrame(const ForgeOptions& options)
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateSave, this, ID_SAVE_PROJECT);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNeedsProject, this, ID_BUILD_PROJECT);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNeedsProject, this, ID_TEST_PROJECT);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNeedsProject, this, ID_MAKE_DISC_IMAGE);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateCopy, this, ID_COPY_PROJECT);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateWizardToggle, this, ID_WIZARD_AT_STARTUP);
 
@@ -120,6 +124,7 @@ void CMainFrame::CreateMenu() {
     auto* project = new wxMenu;
     Append(project, kBuild, Tool::Build);
     Append(project, kCopy, Tool::Copy);
+    Append(project, kImage, Tool::Image);
     project->AppendSeparator();
     Append(project, kTest, Tool::Test);
     project->AppendSeparator();
@@ -154,6 +159,7 @@ void CMainFrame::CreateTools() {
     add(kTest, Tool::Test);
     add(kBuild, Tool::Build);
     add(kCopy, Tool::Copy);
+    add(kImage, Tool::Image);
     bar->AddSeparator();
     add(kHelp, Tool::Help);
     add(kAbout, Tool::About);

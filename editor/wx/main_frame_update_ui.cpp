@@ -6,7 +6,7 @@
 
 void CMainFrame::OnUpdateSave(wxUpdateUIEvent& e) { e.Enable(DemoWnd->Modified()); }
 
-// Build and Test.
+// Build, Test and Make Disc Image.
 void CMainFrame::OnUpdateNeedsProject(wxUpdateUIEvent& e) {
     e.Enable(DemoWnd->GetInstallerWnd() != nullptr);
 }

@@ -11,6 +11,19 @@
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "../support/project_sandbox.h"
+#include "editor/disc_image/image_report.h"
+#include "editor/project_build.h"
+#include "editor/wx/command_ids.h"
+#include "editor/wx/demo_wnd.h"
+#include "editor/wx/editor_window_system.h"
+#include "editor/wx/main_frame.h"
 #include "editor/wx/new_project_dlg.h"
 #include "editor/wx/project_wizard_dlg.h"
 #include "editor/wx/tree_view.h"
@@ -403,6 +416,49 @@ TEST_F(EditorTest, F6MovesBetweenThePanes) {
         PumpFor(50);
         wxWindow* focus = wxWindow::FindFocus();
         EXPECT_EQ(focus == frame->DemoWnd || frame->DemoWnd->IsDescendant(focus), inDemo);
+    }
+}
+
+// Make Disc Image: the build and its question, the save dialog offering the
+// label beside the project, the image, and the offer to show its folder.
+TEST_F(EditorTest, MakeDiscImage) {
+    NoWizard();
+    Start();
+    EXPECT_FALSE(Enabled(ID_MAKE_DISC_IMAGE));
+    OpenSample();
+    EXPECT_TRUE(Enabled(ID_MAKE_DISC_IMAGE));
+    sandbox::WriteBytes(temp.File("bin/Velomar.exe"), "MZ runtime");
+    fs::create_directory(temp.File("images"));
+    const std::string image = temp.File("images/sample disc.iso");
+
+    for (bool save : {false, true}) {
+        services.messages.clear();
+        services.shellCalls.clear();
+        if (save)
+            services.ScriptAnswers({MessageAnswer::No, MessageAnswer::Yes});
+        else
+            services.ScriptAnswers({MessageAnswer::No});
+        wxString folder, name;
+        wxTEST_DIALOG(Command(ID_MAKE_DISC_IMAGE), Act<wxFileDialog>([&](wxFileDialog* d) {
+                          folder = d->GetDirectory();
+                          name = d->GetFilename();
+                          d->SetPath(wxString::FromUTF8(image));
+                          return save ? wxID_OK : wxID_CANCEL;
+                      }));
+        EXPECT_EQ(folder.utf8_string() + "/", temp.Path());
+        EXPECT_EQ(name, "VELOMAR_SAMPLE.iso");
+        EXPECT_TRUE(frame->ProjectBuilt);
+        EXPECT_EQ(sandbox::ReadBytes(temp.File("sample/Velomar.exe")), "MZ runtime");
+        ASSERT_EQ(fs::exists(image), save);
+        if (!save) {
+            EXPECT_EQ(services.messages, Messages{BUILD_DONE_QUESTION});
+            continue;
+        }
+        EXPECT_EQ(
+            services.messages,
+            (Messages{BUILD_DONE_QUESTION, DiscImageWrittenQuestion(image, fs::file_size(image))}));
+        ASSERT_EQ(services.shellCalls.size(), 1u);
+        EXPECT_EQ(services.shellCalls[0].file, temp.File("images"));
     }
 }
 

@@ -1,0 +1,98 @@
+#include <CLI/CLI.hpp>
+#include <csignal>
+#include <memory>
+#include <string>
+
+#include "cli/build_command.h"
+#include "cli/cli_context.h"
+#include "cli/folder_argument.h"
+#include "editor/disc_image/disc_image.h"
+#include "platform/platform.h"
+
+namespace {
+
+struct ImageOptions {
+    std::string folder;
+    std::string output;
+    std::string label;
+    std::string runtime;
+};
+
+volatile std::sig_atomic_t interrupted = 0;
+
+void OnInterrupt(int) { interrupted = 1; }
+
+// Ctrl+C or a kill stops xorriso through the cancel path, so no partial image
+// is left behind; the old handlers come back afterwards.
+class InterruptGuard {
+  public:
+    InterruptGuard() {
+        interrupted = 0;
+        struct sigaction action {};
+        action.sa_handler = OnInterrupt;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &oldInt_);
+        sigaction(SIGTERM, &action, &oldTerm_);
+        sigaction(SIGHUP, &action, &oldHup_);
+    }
+    ~InterruptGuard() {
+        sigaction(SIGINT, &oldInt_, nullptr);
+        sigaction(SIGTERM, &oldTerm_, nullptr);
+        sigaction(SIGHUP, &oldHup_, nullptr);
+    }
+
+  private:
+    struct sigaction oldInt_ {
+    }, oldTerm_{}, oldHup_{};
+};
+
+int Image(const ImageOptions& options) {
+    // Checked first: without xorriso the project is not touched either.
+    const std::string xorriso = FindXorriso();
+    if (xorriso.empty()) {
+        platform::Current().services->ShowMessage(XORRISO_MISSING, platform::MessageButtons::Ok);
+        return kExitFailure;
+    }
+    std::string title;
+    const int built = BuildFolder(options.folder, options.runtime, &title);
+    if (built != kExitOk) return built;
+
+    InterruptGuard guard;
+    const DiscImageJob job{options.folder, options.output,
+                           options.label.empty() ? title : options.label, xorriso};
+    switch (WriteDiscImage(job, [](int) { return interrupted == 0; })) {
+        case ImageResult::Written:
+            return kExitOk;
+        case ImageResult::Cancelled:
+            platform::Current().services->ShowMessage("Interrupted: no disc image was written.",
+                                                      platform::MessageButtons::Ok);
+            return kExitFailure;
+        case ImageResult::Failed:
+            break;
+    }
+    return kExitFailure;
+}
+
+}  // namespace
+
+void RegisterImageCommand(CLI::App& app, CliContext& context) {
+    auto options = std::make_shared<ImageOptions>();
+    CLI::App* cmd = app.add_subcommand(
+        "image",
+        "Build the project as `build` does, then write an ISO 9660 image of the project folder "
+        "with Joliet and Rock Ridge names, by running xorriso (found on PATH). Temporary files "
+        "and links leading out of the folder are left out.");
+    cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
+    cmd->add_option("OUT", options->output, "The image file to write (replaced when it exists)")
+        ->required()
+        ->check(CLI::Validator(
+            [](std::string& file) {
+                return file.empty() ? std::string("OUT is empty") : std::string();
+            },
+            "OUT.iso", "non-empty file name"));
+    cmd->add_option("--label", options->label,
+                    "Volume name (default: the project's WindowTitle); the ISO 9660 label keeps "
+                    "A-Z, 0-9 and _ (at most 32), the Joliet name the text itself (16 characters)");
+    AddRuntimeOption(cmd, options->runtime);
+    cmd->callback([&context, options] { context.status = Image(*options); });
+}

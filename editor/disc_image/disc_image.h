@@ -1,0 +1,55 @@
+// Writes an ISO 9660 image of a built project folder, with Joliet and Rock
+// Ridge names, by running xorriso. The image is written beside its final name
+// and renamed into place, so a failure or a cancel leaves no image at all.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+constexpr const char* XORRISO_MISSING =
+    "Cannot make a disc image: the program xorriso was not found. Please install the package "
+    "\"xorriso\".";
+
+// xorriso on $PATH; "" when there is none.
+std::string FindXorriso();
+
+// True for the names our own safe writes use for files not yet in place
+// (NAME.tmp. and 8 hex digits, NAME.tmpN, AppSetup.dat.tmp...): never part of
+// a disc.
+bool IsTemporaryName(const std::string& leafName);
+
+// Everything under `folder` that must not go on the disc: our temporary files,
+// links that lead out of the folder or nowhere, and entries that are neither
+// file, folder nor link (pipes, sockets, devices). Full paths.
+std::vector<std::string> ExcludedPaths(const std::string& folder);
+
+// xorriso's arguments (after the program name) to write `folder` as the
+// image's root into `imagePath`, without the `excluded` paths.
+std::vector<std::string> XorrisoArguments(const std::string& folder, const std::string& imagePath,
+                                          const std::string& volumeLabel,
+                                          const std::vector<std::string>& excluded);
+
+// The percentage in one line of xorriso's error output ("xorriso : UPDATE :
+// Writing: ... 45.2% ..."), or -1 when the line tells none.
+int ProgressPercent(const std::string& line);
+
+struct DiscImageJob {
+    std::string folder;   // the project folder
+    std::string output;   // the .iso to write; replaced when it exists
+    std::string title;    // the text the volume names are made from
+    std::string xorriso;  // the program's path
+};
+
+enum class ImageResult { Written, Failed, Cancelled };
+
+// Called while xorriso runs, about ten times a second: `percent` is 0 to 100,
+// or -1 until xorriso tells. Returning false stops it.
+using ImageProgress = std::function<bool(int percent)>;
+
+// Runs the job. Failed comes after one message (our line, then what xorriso
+// said); Cancelled shows none. Only Written leaves a file at `output`, and
+// `*size` (when given) is then its size in bytes.
+ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progress,
+                           std::uintmax_t* size = nullptr);
