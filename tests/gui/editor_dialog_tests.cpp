@@ -274,8 +274,6 @@ TEST_F(DialogTest, HyperlinkShowsTheActionAndStoresTheCommand) {
     } loads[] = {
         {0, LinkAction::WebSite, true, true, false, false, "http://www.example.com/", "",
          "WEB Address:", ""},
-        {1, LinkAction::OpenFolder, false, true, false, false, "docs", "",
-         "Name / Path to the folder:", ""},
         {2, LinkAction::RunProgram, false, true, true, false, "tools\\welcome.sh", "--from-menu",
          "Executable name / path", "Optional cmd line params"},
         {3, LinkAction::Quit, false, false, false, false, "", "", "", ""},
