@@ -128,7 +128,17 @@ TEST(Cli, UsageErrorsExitWith2) {
                                               {"resave", "--plain", "--scrambled", dir},
                                               {"render"},
                                               {"render", dir},
-                                              {"render", "", out}};
+                                              {"render", "", out},
+                                              {"build"},
+                                              {"build", ""},
+                                              {"build", dir, "--runtime", ""},
+                                              {"build", dir, "--runtime"},
+                                              {"image"},
+                                              {"image", dir},
+                                              {"image", dir, ""},
+                                              {"image", "", out},
+                                              {"image", dir, out, "--runtime", ""},
+                                              {"image", dir, out, "--label"}};
     for (const auto& args : cases) {
         EXPECT_EQ(RunCli(args).status, 2) << ::testing::PrintToString(args);
     }

@@ -48,6 +48,14 @@ std::string Shown(const HyperlinkForm& f) {
            f.dataB + "]";
 }
 
+// A copy of a table's base form with one change.
+template <class Form, class Change>
+Form Changed(const Form& base, Change change) {
+    Form f = base;
+    change(f);
+    return f;
+}
+
 class Forms : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -197,11 +205,7 @@ TEST_F(Forms, LogoStore) {
     base.startX = "640";
     base.startY = "26";
     base.delay = "40";
-    auto with = [&](auto change) {
-        LogoForm f = base;
-        change(f);
-        return f;
-    };
+    auto with = [&](auto change) { return Changed(base, change); };
     const struct {
         LogoForm form;
         std::string name;  // "": refused, nothing stored
@@ -335,11 +339,7 @@ TEST_F(Forms, LinkStore) {
     base.textColour = "0xffffff";
     base.hiliteColour = "zz00ff00";  // read from position 2 without a check
     base.fontSize = "16";
-    auto with = [&](auto change) {
-        HyperlinkForm f = base;
-        change(f);
-        return f;
-    };
+    auto with = [&](auto change) { return Changed(base, change); };
     const std::string runEmpty =
         "Please enter a program to run or file to open in the 'Executable name / path' edit cell.";
     const std::string oneLine =

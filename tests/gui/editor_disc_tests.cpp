@@ -105,6 +105,17 @@ class DiscTest : public EditorTest {
         EXPECT_TRUE(platform::WritePng(s, Rect{0, 0, s.width, s.height}, kOut + "/" + name))
             << name;
     }
+    // A runtime's settled window against the preview (text bands aside), then Escape.
+    void ExpectAsPreview(xtest::XDisplay& x, const Surface& preview, int tolerance,
+                         const std::string& png) {
+        const Surface shown = Settled(x, kClient, 30);
+        ASSERT_EQ(shown.width, 638);
+        Save(shown, png);
+        const xtest::Comparison diff = xtest::Compare(shown, preview, tolerance, TextBands());
+        EXPECT_GT(diff.compared, shown.width * shown.height / 2);
+        EXPECT_LE(diff.differing, diff.compared / 1000) << "worst " << diff.worst;
+        x.PressKey("Escape");
+    }
 };
 
 TEST_F(DiscTest, MadeInTheEditorRunsAlikeOnBothRuntimes) {
@@ -201,13 +212,7 @@ TEST_F(DiscTest, MadeInTheEditorRunsAlikeOnBothRuntimes) {
         xtest::Child runtime(
             xtest::Command{{kVelomar}, folder, {"DISPLAY=" + x.name(), "NO_AT_BRIDGE=1"}});
         ASSERT_TRUE(x.WaitForWindow("Installer Window", 15000));
-        const Surface shown = Settled(x, kClient, 30);
-        ASSERT_EQ(shown.width, 638);
-        Save(shown, "disc_velomar.png");
-        const xtest::Comparison diff = xtest::Compare(shown, preview, 8, TextBands());
-        EXPECT_GT(diff.compared, shown.width * shown.height / 2);
-        EXPECT_LE(diff.differing, diff.compared / 1000) << "worst " << diff.worst;
-        x.PressKey("Escape");
+        ExpectAsPreview(x, preview, 8, "disc_velomar.png");
         EXPECT_TRUE(runtime.WaitExit(10000));
     }
     {
@@ -218,13 +223,7 @@ TEST_F(DiscTest, MadeInTheEditorRunsAlikeOnBothRuntimes) {
         xtest::Child runtime(wine.Program(folder + "Velomar.exe", {}, folder));
         ASSERT_TRUE(screen.WaitForWindow("Installer Window", 30000));
         EXPECT_EQ(screen.FindWindows("Installer Window"), std::vector<Rect>{kWindow});
-        const Surface shown = Settled(screen, kClient, 30);
-        ASSERT_EQ(shown.width, 638);
-        Save(shown, "disc_wine.png");
-        const xtest::Comparison diff = xtest::Compare(shown, preview, 1, TextBands());
-        EXPECT_GT(diff.compared, shown.width * shown.height / 2);
-        EXPECT_LE(diff.differing, diff.compared / 1000) << "worst " << diff.worst;
-        screen.PressKey("Escape");
+        ExpectAsPreview(screen, preview, 1, "disc_wine.png");
         EXPECT_TRUE(runtime.WaitExit(15000));
     }
 }
