@@ -10,6 +10,7 @@
 #include <string>
 
 #include "../tests/support/project_sandbox.h"
+#include "../tests/support/rle_bomb.h"
 #include "platform/headless/headless_window_system.h"
 #include "platform/raster/raster_graphics.h"
 
@@ -51,24 +52,12 @@ void BM_LoadJunkFile(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadJunkFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-std::string BombBmp() {
-    std::string out = "BM";
-    auto put = [&out](std::uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i) out += char(v >> (8 * i));
-    };
-    for (std::uint32_t v :
-         {1080u, 0u, 1078u, 40u, 8192u, 8192u, 1u | 8u << 16, 1u, 2u, 0u, 0u, 256u, 0u})
-        put(v, 4);
-    out.append(256 * 4, '\0');
-    return out + std::string("\0\1", 2);
-}
-
 // Load and create of a menu with the bomb in every logo slot (refused now:
 // the window fails with the logo's message).
 void BM_CreateWithBombLogos(benchmark::State& state) {
     sandbox::ProjectSandbox sandbox;
     std::filesystem::create_directories(sandbox.folder.File("res"));
-    sandbox::WriteBytes(sandbox.folder.File("res/bomb.bmp"), BombBmp());
+    sandbox::WriteBytes(sandbox.folder.File("res/bomb.bmp"), sandbox::RleBombBmp());
     auto project = sandbox.NewProject();
     sandbox::FillLargestRecord(*project->Settings);
     project->Settings->BackGroundBitmapName = "@@0000000140a060";

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "../support/project_sandbox.h"
+#include "../support/rle_bomb.h"
 #include "platform/headless/png_writer.h"
 #include "platform/raster/surface.h"
 
@@ -152,24 +153,11 @@ TEST_F(RenderTest, MouseOverLinkLightsItUp) {
     EXPECT_GT(CountIn(Picture({"--mouse", "110,210"}), kHilite, 100, 200, 400, 240), 20);
 }
 
-// A 1,080-byte RLE file that claims 8192 x 8192 pixels: one end-of-bitmap code.
-std::string BombBmp() {
-    std::string out = "BM";
-    auto put = [&out](std::uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i) out += char(v >> (8 * i));
-    };
-    for (std::uint32_t v :
-         {1080u, 0u, 1078u, 40u, 8192u, 8192u, 1u | 8u << 16, 1u, 2u, 0u, 0u, 256u, 0u})
-        put(v, 4);
-    out.append(256 * 4, '\0');
-    return out + std::string("\0\1", 2);
-}
-
 // Pipes where files belong, and a picture that claims more than it holds, fail
 // at once with the usual message instead of blocking or eating memory.
 TEST_F(RenderTest, HostileFilesFailAtOnceWithTheUsualMessage) {
-    ASSERT_EQ(BombBmp().size(), 1080u);
-    WriteBytes(project + "res/bomb.bmp", BombBmp());
+    ASSERT_EQ(sandbox::RleBombBmp().size(), 1080u);
+    WriteBytes(project + "res/bomb.bmp", sandbox::RleBombBmp());
     ASSERT_EQ(::mkfifo((project + "res/pipe.bmp").c_str(), 0600), 0);
     const std::string out = scratch.File("x.png");
     const struct {
