@@ -8,6 +8,7 @@
 
 #include "cli/cli_context.h"
 #include "cli/folder_argument.h"
+#include "editor/companion_files.h"
 #include "editor/project_build.h"
 #include "engine/installer_wnd.h"
 
@@ -25,8 +26,8 @@ int Build(const BuildOptions& options) { return BuildFolder(options.folder, opti
 std::string DefaultRuntime() {
     std::error_code ec;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return (ec ? std::filesystem::path("Velomar.exe") : self.parent_path() / "Velomar.exe")
-        .string();
+    if (ec) return RUNTIME_NAME;
+    return FindStartFolder(self.parent_path().string()) + RUNTIME_NAME;
 }
 
 int BuildFolder(const std::string& folder, const std::string& runtime, std::string* title) {
@@ -56,7 +57,8 @@ void RegisterBuildCommand(CLI::App& app, CliContext& context) {
 void AddRuntimeOption(CLI::App* command, std::string& runtime) {
     command
         ->add_option("--runtime", runtime,
-                     "The Windows runtime to copy (default: Velomar.exe beside this program)")
+                     "The Windows runtime to copy (default: Velomar.exe beside this program, or in "
+                     "../share/velomar once installed)")
         ->check(CLI::Validator(
             [](std::string& file) {
                 return file.empty() ? std::string("--runtime is empty") : std::string();

@@ -7,7 +7,8 @@ namespace CLI {
 class App;
 }
 
-// Velomar.exe beside this program, as the editor takes it from its own folder.
+// Velomar.exe where the editor takes it from: beside this program, or
+// ../share/velomar once installed.
 std::string DefaultRuntime();
 
 // Reads the project in `folder` and builds it with `runtime` (DefaultRuntime

@@ -77,7 +77,8 @@ TEST_F(CliBuild, Failures) {
         (CliRun{1, "", "Failed to open the InstalledWnd.ini file!\n"}));
 }
 
-// Without --runtime the program takes Velomar.exe from its own folder.
+// Without --runtime the program takes Velomar.exe from its own folder, or from
+// share/velomar beside its bin folder once installed.
 TEST_F(CliBuild, RuntimeBesideTheProgramByDefault) {
     TempFolder install;
     const std::string program = install.File("velomarforge-cli");
@@ -96,6 +97,16 @@ TEST_F(CliBuild, RuntimeBesideTheProgramByDefault) {
     WriteBytes(install.File("Velomar.exe"), "MZ beside");
     EXPECT_EQ(run(), 0) << ReadBytes(install.File("err"));
     EXPECT_EQ(ReadBytes(box.folder.File("Velomar.exe")), "MZ beside");
+
+    TempFolder prefix;
+    fs::create_directories(prefix.File("bin"));
+    fs::create_directories(prefix.File("share/velomar"));
+    fs::copy_file(program, prefix.File("bin/velomarforge-cli"));
+    WriteBytes(prefix.File("share/velomar/Velomar.exe"), "MZ installed");
+    const std::string installed =
+        "'" + prefix.File("bin/velomarforge-cli") + "' build '" + box.folder.Path() + "'";
+    EXPECT_EQ(std::system(installed.c_str()), 0);
+    EXPECT_EQ(ReadBytes(box.folder.File("Velomar.exe")), "MZ installed");
 }
 
 }  // namespace
