@@ -14,6 +14,15 @@
 constexpr int MAX_LOGOS = 15;
 constexpr int MAX_HOTSPOTS = 15;
 
+// Bits of the flag word in a "@@" background value (a colour instead of a bitmap).
+namespace background_flag {
+constexpr std::uint32_t Colour = 0x01;
+constexpr std::uint32_t Horizontal = 0x02;
+constexpr std::uint32_t Vertical = 0x04;
+constexpr std::uint32_t ToWhite = 0x08;
+constexpr std::uint32_t ToBlack = 0x10;
+}  // namespace background_flag
+
 // An owned string that may be absent (never filled); users treat absent as "".
 using OwnedString = std::optional<std::string>;
 

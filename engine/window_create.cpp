@@ -12,11 +12,6 @@ using namespace window_detail;
 
 namespace {
 
-constexpr unsigned kFlagColor = 0x01;
-constexpr unsigned kFlagDitherHorizontal = 0x02;
-constexpr unsigned kFlagDitherVertical = 0x04;
-constexpr unsigned kFlagDitherToBlack = 0x10;
-
 // The generated background is one pixel short of the window each way; paint
 // stretches it over the client area anyway.
 constexpr int kBackgroundWidth = 639;
@@ -34,7 +29,7 @@ int CentredOrigin(int area, int extent) { return area >= extent ? (area - extent
 // Paints the colour code's picture into the bitmap selected into dc.
 void PaintColourBackground(platform::DC& dc, unsigned flags, std::uint8_t r, std::uint8_t g,
                            std::uint8_t b) {
-    if (flags & (kFlagDitherHorizontal | kFlagDitherVertical)) {
+    if (flags & (background_flag::Horizontal | background_flag::Vertical)) {
         platform::TriVertex from;
         from.red = std::uint16_t(r << 8);
         from.green = std::uint16_t(g << 8);
@@ -43,11 +38,11 @@ void PaintColourBackground(platform::DC& dc, unsigned flags, std::uint8_t r, std
         to.x = kBackgroundWidth;
         to.y = kBackgroundHeight;
         // Light grey RGB(240, 240, 240), unless the dither ends in black.
-        std::uint16_t end = (flags & kFlagDitherToBlack) ? 0x0000 : 0xF000;
+        std::uint16_t end = (flags & background_flag::ToBlack) ? 0x0000 : 0xF000;
         to.red = to.green = to.blue = end;
         dc.GradientFill(from, to,
-                        (flags & kFlagDitherHorizontal) ? platform::GradientMode::RectH
-                                                        : platform::GradientMode::RectV);
+                        (flags & background_flag::Horizontal) ? platform::GradientMode::RectH
+                                                              : platform::GradientMode::RectV);
     } else {
         dc.FillSolidRect({0, 0, kBackgroundWidth, kBackgroundHeight}, platform::Rgb(r, g, b));
     }
@@ -122,7 +117,7 @@ bool CInstallerWnd::PrepareBackground() {
 
     if (name.compare(0, 2, "@@") == 0) {
         unsigned flags = HexField(name, 2, 8);
-        if (flags & kFlagColor) {
+        if (flags & background_flag::Colour) {
             auto r = std::uint8_t(HexField(name, 10, 2));
             auto g = std::uint8_t(HexField(name, 12, 2));
             auto b = std::uint8_t(HexField(name, 14, 2));

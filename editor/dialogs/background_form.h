@@ -6,16 +6,9 @@
 #include <cstdint>
 #include <string>
 
-class CInstallerWnd;
+#include "engine/launch_settings.h"
 
-// Bits of the flag word in a "@@" background value.
-namespace background_flag {
-constexpr std::uint32_t Colour = 0x01;
-constexpr std::uint32_t Horizontal = 0x02;
-constexpr std::uint32_t Vertical = 0x04;
-constexpr std::uint32_t ToWhite = 0x08;
-constexpr std::uint32_t ToBlack = 0x10;
-}  // namespace background_flag
+class CInstallerWnd;
 
 struct BackgroundForm {
     enum Direction { DitherHoriz = 0, DitherVert = 1 };
