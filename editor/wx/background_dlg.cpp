@@ -55,21 +55,19 @@ CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerW
     ColourEdit = new wxTextCtrl(this, 1004);
     auto* choose = new wxButton(this, 1010, "Choose...");
 
-    auto* image = new wxBoxSizer(wxVERTICAL);
-    auto* bitmapRow = new wxBoxSizer(wxHORIZONTAL);
-    bitmapRow->Add(BitmapEdit, 1, wxALIGN_CENTRE_VERTICAL);
-    bitmapRow->Add(browse, 0, wxLEFT, 4);
-    image->Add(imageHeading, 0, wxBOTTOM, 4);
-    image->Add(BitmapRadio, 0, wxLEFT | wxBOTTOM, 8);
-    image->Add(bitmapRow, 0, wxEXPAND | wxLEFT, 28);
-
-    auto* colour = new wxBoxSizer(wxVERTICAL);
-    auto* colourRow = new wxBoxSizer(wxHORIZONTAL);
-    colourRow->Add(ColourEdit, 1, wxALIGN_CENTRE_VERTICAL);
-    colourRow->Add(choose, 0, wxLEFT, 4);
-    colour->Add(colourHeading, 0, wxBOTTOM, 4);
-    colour->Add(ColourRadio, 0, wxLEFT | wxBOTTOM, 8);
-    colour->Add(colourRow, 0, wxEXPAND | wxLEFT, 28);
+    // A part of the dialog: its heading, its mode radio, and a field with its button.
+    auto part = [](wxWindow* heading, wxWindow* radio, wxWindow* field, wxWindow* button) {
+        auto* row = new wxBoxSizer(wxHORIZONTAL);
+        row->Add(field, 1, wxALIGN_CENTRE_VERTICAL);
+        row->Add(button, 0, wxLEFT, 4);
+        auto* sizer = new wxBoxSizer(wxVERTICAL);
+        sizer->Add(heading, 0, wxBOTTOM, 4);
+        sizer->Add(radio, 0, wxLEFT | wxBOTTOM, 8);
+        sizer->Add(row, 0, wxEXPAND | wxLEFT, 28);
+        return sizer;
+    };
+    wxSizer* image = part(imageHeading, BitmapRadio, BitmapEdit, browse);
+    wxSizer* colour = part(colourHeading, ColourRadio, ColourEdit, choose);
 
     auto* dither = new wxStaticBoxSizer(wxVERTICAL, this, "Dither the color...");
     wxWindow* in = dither->GetStaticBox();
