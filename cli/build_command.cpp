@@ -59,9 +59,5 @@ void AddRuntimeOption(CLI::App* command, std::string& runtime) {
         ->add_option("--runtime", runtime,
                      "The Windows runtime to copy (default: Velomar.exe beside this program, or in "
                      "../share/velomar once installed)")
-        ->check(CLI::Validator(
-            [](std::string& file) {
-                return file.empty() ? std::string("--runtime is empty") : std::string();
-            },
-            "FILE", "non-empty file name"));
+        ->check(NonEmpty("--runtime", "FILE", "non-empty file name"));
 }

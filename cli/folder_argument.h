@@ -1,12 +1,18 @@
-// DIR arguments: an empty folder name is a usage error, never the current or
-// the root folder.
+// Folder and file arguments: an empty name is a usage error, never the current
+// or the root folder.
 #pragma once
 
 #include <CLI/CLI.hpp>
 #include <string>
 
-inline const CLI::Validator NonEmptyFolder(
-    [](std::string& folder) {
-        return folder.empty() ? std::string("DIR is empty") : std::string();
-    },
-    "NONEMPTY", "non-empty folder");
+// A check that says "<argument> is empty" for an empty value.
+inline CLI::Validator NonEmpty(const std::string& argument, const std::string& shape,
+                               const std::string& description) {
+    return CLI::Validator(
+        [argument](std::string& value) {
+            return value.empty() ? argument + " is empty" : std::string();
+        },
+        shape, description);
+}
+
+inline const CLI::Validator NonEmptyFolder = NonEmpty("DIR", "NONEMPTY", "non-empty folder");

@@ -85,11 +85,7 @@ void RegisterImageCommand(CLI::App& app, CliContext& context) {
     cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
     cmd->add_option("OUT", options->output, "The image file to write (replaced when it exists)")
         ->required()
-        ->check(CLI::Validator(
-            [](std::string& file) {
-                return file.empty() ? std::string("OUT is empty") : std::string();
-            },
-            "OUT.iso", "non-empty file name"));
+        ->check(NonEmpty("OUT", "OUT.iso", "non-empty file name"));
     cmd->add_option("--label", options->label,
                     "Volume name (default: the project's WindowTitle); the ISO 9660 label keeps "
                     "A-Z, 0-9 and _ (at most 32), the Joliet name the text itself (16 characters)");
