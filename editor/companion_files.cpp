@@ -8,8 +8,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A Windows StartFolder ends in a backslash already (a drive root too).
 std::string WithSlash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') folder += '/';
+    if (folder.empty() || (folder.back() != '/' && folder.back() != '\\')) folder += '/';
     return folder;
 }
 
@@ -56,6 +57,13 @@ std::string UserGuideUrl(const std::string& startFolder, const std::string& topi
     std::string url = "file://" + UrlPath(UserGuidePath(startFolder));
     if (!topic.empty()) url += "#" + UrlPath(topic);
     return url;
+}
+
+std::string QuotedProgram(const std::string& command) {
+    if (command.empty() || command[0] != '"') return std::string();
+    const std::size_t last = command.rfind('"');
+    if (last == 0) return std::string();
+    return command.substr(1, last - 1);
 }
 
 void ShowHelp(const std::string& startFolder, const std::string& topic,

@@ -13,11 +13,16 @@ constexpr const char* RUNTIME_NAME = "Velomar.exe";
 // the program's folder. Ends in '/'.
 std::string FindStartFolder(const std::string& programFolder);
 
-// StartFolder + the guide's name.
+// StartFolder + the guide's name (a separator added when StartFolder has none).
 std::string UserGuidePath(const std::string& startFolder);
 
 // The guide as a file: URL, with "#topic" when a topic is given.
 std::string UserGuideUrl(const std::string& startFolder, const std::string& topic);
+
+// The program of an association's open command: the text between its first
+// character, which must be a double quote, and its last double quote; empty
+// for a command that does not begin with one or has no second one.
+std::string QuotedProgram(const std::string& command);
 
 // Opens the guide at the topic in the default browser (openUrl: true when it
 // started one); when that fails, asks the shell to open the document itself.

@@ -49,6 +49,16 @@ bool ReadPixels(Bitmap& bitmap, int* width, int* height, std::vector<std::uint32
     return true;
 }
 
+std::unique_ptr<Window> BorrowWindow(void* hwnd) {
+    auto window = std::make_unique<Win32Window>(nullptr, nullptr);
+    window->Borrow(static_cast<HWND>(hwnd));
+    return window;
+}
+
+void* HandleOf(const Window* window) {
+    return window && window->IsWindow() ? static_cast<const Win32Window*>(window)->hwnd() : nullptr;
+}
+
 int RunMessageLoop() {
     MSG msg = {};
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

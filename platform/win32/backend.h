@@ -37,6 +37,12 @@ class Backend {
 // (GetDIBits at 32 bits per pixel). The bitmap must not be selected into a DC.
 bool ReadPixels(Bitmap& bitmap, int* width, int* height, std::vector<std::uint32_t>* pixels);
 
+// A platform window for a native window made elsewhere (an HWND), so that
+// the engine's windows can be its children; the object never destroys it.
+std::unique_ptr<Window> BorrowWindow(void* hwnd);
+// The HWND of a window of this backend, or null once it is gone.
+void* HandleOf(const Window* window);
+
 // Runs the message loop until WM_QUIT; returns its exit code.
 int RunMessageLoop();
 

@@ -7,6 +7,7 @@ namespace platform::win32 {
 Win32Window::~Win32Window() {
     // The listener is being torn down with us: it hears nothing more.
     listener_ = nullptr;
+    if (!owned_) return;
     if (IsWindow()) DestroyWindow(hwnd_);
     if (hwnd_) SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
 }

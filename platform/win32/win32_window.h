@@ -39,6 +39,12 @@ class Win32Window : public Window {
     Win32WindowSystem* system() const { return system_; }
     bool paintBegun() const { return paintDC_ != nullptr; }
     void Attach(HWND hwnd) { hwnd_ = hwnd; }
+    // A window of someone else's (the editor's panes): never destroyed or
+    // changed by this object.
+    void Borrow(HWND hwnd) {
+        hwnd_ = hwnd;
+        owned_ = false;
+    }
     // WM_NCDESTROY: the handle is dead and no message follows.
     void Detach();
 
@@ -46,6 +52,7 @@ class Win32Window : public Window {
     Win32WindowSystem* system_;
     WindowListener* listener_;
     HWND hwnd_ = nullptr;
+    bool owned_ = true;
     std::vector<std::unique_ptr<Win32DC>> lentDCs_;
     std::unique_ptr<Win32DC> paintDC_;
     PAINTSTRUCT paint_ = {};

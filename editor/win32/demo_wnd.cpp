@@ -1,0 +1,66 @@
+#include "editor/win32/demo_wnd.h"
+
+#include "editor/win32/main_frame.h"
+#include "editor/win32/tree_view.h"
+#include "engine/installer_wnd.h"
+#include "platform/win32/backend.h"
+
+namespace {
+
+constexpr int kMenuWidth = 640;
+constexpr int kMenuHeight = 440;
+
+// Centred while the pane is large enough, else at the edge and clipped.
+int CentredOrigin(int area, int extent) { return area >= extent ? (area - extent) / 2 : 0; }
+
+}  // namespace
+
+CDemoWnd::~CDemoWnd() {
+    if (frame_) FrameClosing();
+}
+
+bool CDemoWnd::Create(HWND parent, int id) {
+    if (!CNativeWindow::Create("VelomarForgePreview", 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                               "", 0, 0, 100, 100, parent,
+                               reinterpret_cast<HMENU>(INT_PTR(id)), LoadCursor(nullptr, IDC_ARROW),
+                               reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1)))
+        return false;
+    parent_ = platform::win32::BorrowWindow(hwnd());
+    return true;
+}
+
+void CDemoWnd::FrameClosing() {
+    session_.PromptSave();
+    session_.CloseProject();
+    session_.DetachView();
+    frame_ = nullptr;
+}
+
+void CDemoWnd::RebuildTree() {
+    if (frame_ && frame_->TreeView) frame_->TreeView->RebuildTree(session_.GetInstallerWnd());
+}
+
+std::string CDemoWnd::GetTitle() const { return frame_ ? frame_->GetTitle() : std::string(); }
+
+void CDemoWnd::SetTitle(const std::string& title) {
+    if (frame_) frame_->SetTitle(title);
+}
+
+void CDemoWnd::ProjectChanged() {
+    if (frame_) frame_->ProjectBuilt = false;
+}
+
+void CDemoWnd::CentreMenu() {
+    CInstallerWnd* project = session_.GetInstallerWnd();
+    HWND menu = project ? static_cast<HWND>(platform::win32::HandleOf(project->Wnd.get())) : nullptr;
+    if (!menu) return;
+    RECT area = {};
+    GetClientRect(hwnd(), &area);
+    MoveWindow(menu, CentredOrigin(area.right, kMenuWidth), CentredOrigin(area.bottom, kMenuHeight),
+               kMenuWidth, kMenuHeight, TRUE);
+}
+
+LRESULT CDemoWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SIZE) CentreMenu();
+    return CNativeWindow::WindowProc(message, wParam, lParam);
+}

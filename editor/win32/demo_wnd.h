@@ -1,0 +1,52 @@
+// CDemoWnd: the preview pane. It holds the open project and shows it as the
+// disc will, by hosting the real menu window (CInstallerWnd on the Win32
+// platform layer) as its child.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "editor/project_session.h"
+#include "editor/win32/native_window.h"
+
+class CMainFrame;
+
+class CDemoWnd : public CNativeWindow, public ProjectView {
+  public:
+    explicit CDemoWnd(CMainFrame* frame) : frame_(frame) {}
+    ~CDemoWnd() override;
+
+    bool Create(HWND parent, int id);
+
+    bool NewProject(const std::string& folder) { return session_.NewProject(folder); }
+    bool OpenProject(const std::string& folder, bool testMode) {
+        return session_.OpenProject(folder, testMode);
+    }
+    void SaveProject() { session_.SaveProject(); }
+    void PromptSave() { session_.PromptSave(); }
+    void ReloadProject(bool testMode) { session_.ReloadProject(testMode); }
+    void SetModified(bool flag) { session_.SetModified(flag); }
+    bool Modified() const { return session_.Modified; }
+    CInstallerWnd* GetInstallerWnd() const { return session_.GetInstallerWnd(); }
+
+    // The frame is being destroyed: the save question, then the project goes
+    // while its windows still exist.
+    void FrameClosing();
+
+    // ProjectView.
+    platform::Window* PreviewParent() override { return parent_.get(); }
+    void RebuildTree() override;
+    std::string GetTitle() const override;
+    void SetTitle(const std::string& title) override;
+    void ProjectChanged() override;
+
+  protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    void CentreMenu();
+
+    CMainFrame* frame_;
+    std::unique_ptr<platform::Window> parent_;
+    ProjectSession session_{this};
+};

@@ -1,0 +1,56 @@
+// CDialog: a modal dialog from a resource template, and the data exchange
+// between its controls and the members of its form.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+
+#include "editor/win32/windows_api.h"
+
+class CDialog {
+  public:
+    explicit CDialog(int templateId) : templateId_(templateId) {}
+    virtual ~CDialog() = default;
+    CDialog(const CDialog&) = delete;
+    CDialog& operator=(const CDialog&) = delete;
+
+    // IDOK, IDCANCEL, or -1 when the dialog could not be made.
+    INT_PTR DoModal(HWND owner);
+    HWND hwnd() const { return hwnd_; }
+
+  protected:
+    // Put the members into the controls.
+    virtual void OnInitDialog() {}
+    // A button or an edit's notification; true when handled.
+    virtual bool OnCommand(int /*id*/, int /*code*/) { return false; }
+    // Take the controls into the members; false keeps the dialog open.
+    virtual bool OnOK() { return true; }
+    virtual void OnPaint() {}
+
+    void EndDialog(INT_PTR result) { ::EndDialog(hwnd_, result); }
+
+    // Data exchange.
+    std::string GetText(int id) const;
+    void SetText(int id, const std::string& text);
+    bool IsChecked(int id) const;
+    void SetChecked(int id, bool checked);
+    void Enable(int id, bool enabled);
+    // The position of the checked radio in the group starting at `first`, or -1.
+    int CheckedRadio(int first, int count) const;
+    void CheckRadio(int first, int count, int position);
+
+    // Number fields: every text parsed, or the prompt "Please enter an
+    // integer." with the first bad field focused and nothing stored.
+    struct IntegerControl {
+        int id;
+        std::int32_t* target;
+    };
+    bool GetIntegers(std::initializer_list<IntegerControl> controls);
+    void SetInteger(int id, std::int32_t value);
+
+  private:
+    static INT_PTR CALLBACK Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    int templateId_;
+    HWND hwnd_ = nullptr;
+};

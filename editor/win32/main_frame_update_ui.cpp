@@ -1,0 +1,46 @@
+// One enable rule per command, applied to the menu as it opens and to the
+// toolbar while the program is idle.
+#include "editor/win32/demo_wnd.h"
+#include "editor/win32/main_frame.h"
+#include "editor/win32/resource.h"
+
+CMainFrame::CommandState CMainFrame::StateOf(int id) const {
+    switch (id) {
+        case ID_SAVE_PROJECT:
+            return {DemoWnd->Modified()};
+        case ID_BUILD_PROJECT:
+        case ID_TEST_PROJECT:
+            return {DemoWnd->GetInstallerWnd() != nullptr};
+        case ID_COPY_PROJECT:
+            return {ProjectBuilt};
+        case ID_WIZARD_AT_STARTUP:
+            return {true, WizardAtStartup};
+        default:
+            return {};
+    }
+}
+
+void CMainFrame::UpdateMenu(HMENU menu) {
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        const UINT id = GetMenuItemID(menu, i);
+        if (id == 0 || id == UINT(-1)) continue;  // separators and submenus
+        const CommandState state = StateOf(int(id));
+        EnableMenuItem(menu, id, MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED));
+        CheckMenuItem(menu, id, MF_BYCOMMAND | (state.checked ? MF_CHECKED : MF_UNCHECKED));
+    }
+}
+
+void CMainFrame::UpdateCommandState() {
+    if (!toolbar_) return;
+    const int count = int(SendMessageA(toolbar_, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON button = {};
+        SendMessageA(toolbar_, TB_GETBUTTON, WPARAM(i), LPARAM(&button));
+        if (button.fsStyle & BTNS_SEP) continue;
+        const bool enabled = StateOf(button.idCommand).enabled;
+        if (bool(SendMessageA(toolbar_, TB_ISBUTTONENABLED, button.idCommand, 0)) != enabled)
+            SendMessageA(toolbar_, TB_ENABLEBUTTON, button.idCommand, MAKELPARAM(enabled, 0));
+    }
+    ShowLockKeys();
+}

@@ -1,0 +1,47 @@
+#include "editor/win32/native_window.h"
+
+CNativeWindow::~CNativeWindow() {
+    if (hwnd_) {
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+bool CNativeWindow::Create(const char* className, DWORD exStyle, DWORD style, const char* title,
+                           int x, int y, int width, int height, HWND parent, HMENU menuOrId,
+                           HCURSOR cursor, HBRUSH background) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA known = {};
+    if (!GetClassInfoA(instance, className, &known)) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = Route;
+        wc.hInstance = instance;
+        wc.hCursor = cursor;
+        wc.hbrBackground = background;
+        wc.lpszClassName = className;
+        wc.style = CS_DBLCLKS;
+        if (!RegisterClassA(&wc)) return false;
+    }
+    return CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
+                           instance, this) != nullptr;
+}
+
+LRESULT CNativeWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return Default(message, wParam, lParam);
+}
+
+LRESULT CALLBACK CNativeWindow::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<CNativeWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<CNativeWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    const LRESULT result = self->WindowProc(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+    }
+    return result;
+}

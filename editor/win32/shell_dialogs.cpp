@@ -1,0 +1,50 @@
+#include "editor/win32/shell_dialogs.h"
+
+#include "editor/win32/win32_text.h"
+#include "platform/platform.h"
+
+bool AcceptName(const std::wstring& wide, std::string* ansi) {
+    if (win32_text::ToAnsi(wide, ansi)) return true;
+    platform::Current().services->ShowMessage(
+        "This name cannot be used:\n\n" + win32_text::Ansi(wide) +
+            "\n\nIt holds characters that the system's code page cannot store in the project. "
+            "Please rename it, or choose another.",
+        platform::MessageButtons::Ok);
+    return false;
+}
+
+bool BrowseForFolder(HWND owner, const char* title, std::string* folder) {
+    const std::wstring wideTitle = win32_text::Wide(title);
+    BROWSEINFOW info = {};
+    info.hwndOwner = owner;
+    info.lpszTitle = wideTitle.c_str();
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS | BIF_NEWDIALOGSTYLE;
+    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
+    if (!chosen) return false;
+    wchar_t path[MAX_PATH] = {};
+    const bool got = SHGetPathFromIDListW(chosen, path);
+    CoTaskMemFree(chosen);
+    return got && AcceptName(path, folder);
+}
+
+bool OpenFileDialog(HWND owner, const char* filterName, const char* filterPattern,
+                    const std::string& initialName, std::string* path) {
+    // "name\0pattern\0\0"
+    std::wstring filter = win32_text::Wide(filterName);
+    filter += L'\0';
+    filter += win32_text::Wide(filterPattern);
+    filter += L'\0';
+    wchar_t file[32768] = {};
+    const std::wstring initial = win32_text::Wide(initialName).substr(0, 260);
+    initial.copy(file, initial.size());
+    OPENFILENAMEW ofn = {};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = DWORD(sizeof(file) / sizeof(file[0]));
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST |
+                OFN_ENABLESIZING;
+    if (!GetOpenFileNameW(&ofn)) return false;
+    return AcceptName(file, path);
+}

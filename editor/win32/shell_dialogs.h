@@ -1,0 +1,20 @@
+// The system's dialogs where the editor needs them: the folder browser and
+// file open. Chosen names come back in the ANSI code page, the form in which
+// AppSetup.dat and the runtime keep them; a name that code page cannot hold is
+// refused with a message rather than stored wrong.
+#pragma once
+
+#include <string>
+
+#include "editor/win32/windows_api.h"
+
+// The folder browser (file-system folders only); false when cancelled or refused.
+bool BrowseForFolder(HWND owner, const char* title, std::string* folder);
+
+// File open with one filter ("Project Files|AppSetup.dat" is
+// {"Project Files", "AppSetup.dat"}); false when cancelled or refused.
+bool OpenFileDialog(HWND owner, const char* filterName, const char* filterPattern,
+                    const std::string& initialName, std::string* path);
+
+// True when `wide` fits the ANSI code page; else the user is told and false.
+bool AcceptName(const std::wstring& wide, std::string* ansi);
