@@ -5,6 +5,9 @@
 
 #include <string>
 
+// The user guide's topic of the dialog's Help button.
+constexpr const char* NEW_PROJECT_HELP_TOPIC = "_Creating_a_New";
+
 struct NewProjectPath {
     std::string Name;
     std::string Location;

@@ -6,6 +6,9 @@
 
 class CInstallerWnd;
 
+// The user guide's topic of the dialog's Help button.
+constexpr const char* AUDIO_HELP_TOPIC = "_Audio";
+
 struct AudioForm {
     std::string introWave;  // edit 1011
     std::string hoverWave;  // edit 1013

@@ -10,6 +10,9 @@
 
 class CInstallerWnd;
 
+// The user guide's topic of the dialog's Help button.
+constexpr const char* BACKGROUND_HELP_TOPIC = "_Background_Image";
+
 struct BackgroundForm {
     enum Direction { DitherHoriz = 0, DitherVert = 1 };
     enum EndColour { DitherToWhite = 0, DitherToBlack = 1 };

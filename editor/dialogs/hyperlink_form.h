@@ -16,6 +16,8 @@ enum class LinkBrowse { None, File, Folder };
 // Filled into the data A field when "Goto WEB Site" is clicked.
 constexpr const char* DEFAULT_WEB_ADDRESS = "http://www.example.com/";
 constexpr const char* EXECUTABLE_FILE_FILTER = "Executable Files|*.*";
+// The user guide's topic of the dialog's Help button.
+constexpr const char* HYPERLINK_HELP_TOPIC = "_Hyper-Links";
 constexpr const char* FOLDER_BROWSE_TITLE = "Select a Folder";
 
 struct HyperlinkForm {

@@ -28,18 +28,15 @@ bool ParseIntegerField(const std::string& text, std::int32_t* value) {
     return true;
 }
 
-bool ReadIntegerField(const std::string& text, std::int32_t* value) {
-    if (ParseIntegerField(text, value)) return true;
-    platform::Current().services->ShowMessage("Please enter an integer.",
-                                              platform::MessageButtons::Ok);
-    return false;
-}
-
 bool ReadIntegerFields(std::initializer_list<IntegerField> fields) {
     std::vector<std::int32_t> values;
     for (const IntegerField& field : fields) {
         std::int32_t value = 0;
-        if (!ReadIntegerField(field.text, &value)) return false;
+        if (!ParseIntegerField(field.text, &value)) {
+            platform::Current().services->ShowMessage("Please enter an integer.",
+                                                      platform::MessageButtons::Ok);
+            return false;
+        }
         values.push_back(value);
     }
     std::size_t n = 0;

@@ -9,10 +9,6 @@
 // Anything else (empty, "12px", "1e3", "99999999999") is no integer.
 bool ParseIntegerField(const std::string& text, std::int32_t* value);
 
-// One field: parsed, or the prompt "Please enter an integer." shown and
-// `value` left alone.
-bool ReadIntegerField(const std::string& text, std::int32_t* value);
-
 // Parses every field in order into its target; when one fails, shows the
 // prompt "Please enter an integer." and leaves all targets alone.
 struct IntegerField {

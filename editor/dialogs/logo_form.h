@@ -6,6 +6,9 @@
 
 class CInstallerWnd;
 
+// The user guide's topic of the dialog's Help button.
+constexpr const char* LOGO_HELP_TOPIC = "_Bitmaps_&_Logos";
+
 struct LogoForm {
     std::string bitmapPath;      // edit 1034: the full path of the file
     std::string x, y;            // edits 1021, 1022

@@ -1,23 +1,23 @@
 #include "editor/win32/dialog.h"
 
-#include <vector>
+#include "editor/win32/shell_dialogs.h"
+#include "editor/win32/win32_text.h"
 
-#include "editor/dialogs/integer_field.h"
 
 INT_PTR CDialog::DoModal(HWND owner) {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner, Route,
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner, Route,
                            reinterpret_cast<LPARAM>(this));
 }
 
 INT_PTR CALLBACK CDialog::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<CDialog*>(lParam);
-        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
         self->hwnd_ = hwnd;
         self->OnInitDialog();
         return TRUE;
     }
-    auto* self = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    auto* self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!self) return FALSE;
     switch (message) {
         case WM_COMMAND: {
@@ -39,15 +39,30 @@ INT_PTR CALLBACK CDialog::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     }
 }
 
-std::string CDialog::GetText(int id) const {
-    HWND control = GetDlgItem(hwnd_, id);
-    const int length = GetWindowTextLengthA(control);
-    std::string text(std::size_t(length) + 1, '\0');
-    text.resize(std::size_t(GetWindowTextA(control, text.data(), length + 1)));
+namespace {
+
+std::wstring WideText(HWND control) {
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(control, text.data(), length + 1)));
     return text;
 }
 
-void CDialog::SetText(int id, const std::string& text) { SetDlgItemTextA(hwnd_, id, text.c_str()); }
+}  // namespace
+
+std::string CDialog::GetText(int id) const {
+    return win32_text::Ansi(WideText(GetDlgItem(hwnd_, id)));
+}
+
+bool CDialog::ReadText(int id, std::string* text) const {
+    if (AcceptName(WideText(GetDlgItem(hwnd_, id)), text)) return true;
+    SetFocus(GetDlgItem(hwnd_, id));
+    return false;
+}
+
+void CDialog::SetText(int id, const std::string& text) {
+    SetDlgItemTextW(hwnd_, id, win32_text::Wide(text).c_str());
+}
 
 bool CDialog::IsChecked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
 
@@ -66,23 +81,3 @@ int CDialog::CheckedRadio(int first, int count) const {
 void CDialog::CheckRadio(int first, int count, int position) {
     CheckRadioButton(hwnd_, first, first + count - 1, first + position);
 }
-
-// All or nothing, as the core's forms expect: the first bad field gets the
-// focus and nothing is stored.
-bool CDialog::GetIntegers(std::initializer_list<IntegerControl> controls) {
-    std::vector<std::int32_t> values;
-    for (const IntegerControl& c : controls) {
-        std::int32_t value = 0;
-        if (!ReadIntegerField(GetText(c.id), &value)) {
-            SetFocus(GetDlgItem(hwnd_, c.id));
-            SendDlgItemMessageA(hwnd_, c.id, EM_SETSEL, 0, -1);
-            return false;
-        }
-        values.push_back(value);
-    }
-    std::size_t n = 0;
-    for (const IntegerControl& c : controls) *c.target = values[n++];
-    return true;
-}
-
-void CDialog::SetInteger(int id, std::int32_t value) { SetText(id, std::to_string(value)); }

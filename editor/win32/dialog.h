@@ -1,9 +1,8 @@
 // CDialog: a modal dialog from a resource template, and the data exchange
-// between its controls and the members of its form.
+// between its controls and the members of its form. Number fields stay text
+// here: the core's forms parse them ("Please enter an integer.").
 #pragma once
 
-#include <cstdint>
-#include <initializer_list>
 #include <string>
 
 #include "editor/win32/windows_api.h"
@@ -30,8 +29,10 @@ class CDialog {
 
     void EndDialog(INT_PTR result) { ::EndDialog(hwnd_, result); }
 
-    // Data exchange.
+    // Data exchange. Texts are in the ANSI code page; ReadText refuses, with a
+    // message, a text that code page cannot hold.
     std::string GetText(int id) const;
+    bool ReadText(int id, std::string* text) const;
     void SetText(int id, const std::string& text);
     bool IsChecked(int id) const;
     void SetChecked(int id, bool checked);
@@ -40,14 +41,6 @@ class CDialog {
     int CheckedRadio(int first, int count) const;
     void CheckRadio(int first, int count, int position);
 
-    // Number fields: every text parsed, or the prompt "Please enter an
-    // integer." with the first bad field focused and nothing stored.
-    struct IntegerControl {
-        int id;
-        std::int32_t* target;
-    };
-    bool GetIntegers(std::initializer_list<IntegerControl> controls);
-    void SetInteger(int id, std::int32_t value);
 
   private:
     static INT_PTR CALLBACK Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

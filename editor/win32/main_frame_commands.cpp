@@ -65,7 +65,7 @@ void CMainFrame::OnNewProject() {
 
 void CMainFrame::OnOpenProject() {
     std::string path;
-    if (!OpenFileDialog(hwnd(), "Project Files", "AppSetup.dat", "AppSetup.dat", &path)) return;
+    if (!OpenFileDialog(hwnd(), "Project Files|AppSetup.dat", "AppSetup.dat", &path)) return;
     OpenFolder(path.substr(0, path.find_last_of("\\/") + 1));
 }
 

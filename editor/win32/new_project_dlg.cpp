@@ -45,7 +45,7 @@ bool CNewProjectDlg::OnCommand(int id, int code) {
         return true;
     }
     if (id == IDC_HELP_BUTTON) {
-        if (help_) help_("_Creating_a_New");
+        if (help_) help_(NEW_PROJECT_HELP_TOPIC);
         return true;
     }
     return false;

@@ -6,9 +6,9 @@
 bool AcceptName(const std::wstring& wide, std::string* ansi) {
     if (win32_text::ToAnsi(wide, ansi)) return true;
     platform::Current().services->ShowMessage(
-        "This name cannot be used:\n\n" + win32_text::Ansi(wide) +
-            "\n\nIt holds characters that the system's code page cannot store in the project. "
-            "Please rename it, or choose another.",
+        "This text cannot be stored in the project:\n\n" + win32_text::Ansi(wide) +
+            "\n\nIt holds characters that the system's code page cannot hold, and Velomar keeps "
+            "names and texts in that code page. Please use other characters.",
         platform::MessageButtons::Ok);
     return false;
 }
@@ -27,12 +27,12 @@ bool BrowseForFolder(HWND owner, const char* title, std::string* folder) {
     return got && AcceptName(path, folder);
 }
 
-bool OpenFileDialog(HWND owner, const char* filterName, const char* filterPattern,
-                    const std::string& initialName, std::string* path) {
-    // "name\0pattern\0\0"
-    std::wstring filter = win32_text::Wide(filterName);
-    filter += L'\0';
-    filter += win32_text::Wide(filterPattern);
+bool OpenFileDialog(HWND owner, const std::string& filterText, const std::string& initialName,
+                    std::string* path) {
+    // "name|pattern" becomes "name\0pattern\0\0".
+    std::wstring filter = win32_text::Wide(filterText);
+    for (wchar_t& c : filter)
+        if (c == L'|') c = L'\0';
     filter += L'\0';
     wchar_t file[32768] = {};
     const std::wstring initial = win32_text::Wide(initialName).substr(0, 260);
@@ -47,4 +47,17 @@ bool OpenFileDialog(HWND owner, const char* filterName, const char* filterPatter
                 OFN_ENABLESIZING;
     if (!GetOpenFileNameW(&ofn)) return false;
     return AcceptName(file, path);
+}
+
+bool ChooseColour(HWND owner, const COLORREF* initial, COLORREF* chosen) {
+    static COLORREF custom[16] = {};  // kept for the run, as the system dialog expects
+    CHOOSECOLORW cc = {};
+    cc.lStructSize = sizeof(cc);
+    cc.hwndOwner = owner;
+    cc.lpCustColors = custom;
+    cc.Flags = CC_FULLOPEN | (initial ? CC_RGBINIT : 0);
+    cc.rgbResult = initial ? *initial : 0;
+    if (!ChooseColorW(&cc)) return false;
+    *chosen = cc.rgbResult;
+    return true;
 }

@@ -11,10 +11,14 @@
 // The folder browser (file-system folders only); false when cancelled or refused.
 bool BrowseForFolder(HWND owner, const char* title, std::string* folder);
 
-// File open with one filter ("Project Files|AppSetup.dat" is
-// {"Project Files", "AppSetup.dat"}); false when cancelled or refused.
-bool OpenFileDialog(HWND owner, const char* filterName, const char* filterPattern,
-                    const std::string& initialName, std::string* path);
+// File open with one filter, given as "name|pattern" ("Project Files|AppSetup.dat");
+// false when cancelled or refused.
+bool OpenFileDialog(HWND owner, const std::string& filter, const std::string& initialName,
+                    std::string* path);
+
+// The full colour chooser; `initial` preselects a colour when given. True when
+// one was chosen.
+bool ChooseColour(HWND owner, const COLORREF* initial, COLORREF* chosen);
 
 // True when `wide` fits the ANSI code page; else the user is told and false.
 bool AcceptName(const std::wstring& wide, std::string* ansi);

@@ -43,7 +43,7 @@ CAudioPropertiesDlg::CAudioPropertiesDlg(wxWindow* parent, CInstallerWnd& projec
     Bind(
         wxEVT_BUTTON,
         [this](wxCommandEvent&) {
-            if (help_) help_("_Audio");
+            if (help_) help_(AUDIO_HELP_TOPIC);
         },
         dialog_parts::ID_HELP_BUTTON);
 }

@@ -130,7 +130,7 @@ CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerW
     Bind(
         wxEVT_BUTTON,
         [this](wxCommandEvent&) {
-            if (help_) help_("_Background_Image");
+            if (help_) help_(BACKGROUND_HELP_TOPIC);
         },
         dialog_parts::ID_HELP_BUTTON);
 }

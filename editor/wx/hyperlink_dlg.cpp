@@ -134,7 +134,7 @@ CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd
     Bind(
         wxEVT_BUTTON,
         [this](wxCommandEvent&) {
-            if (help_) help_("_Hyper-Links");
+            if (help_) help_(HYPERLINK_HELP_TOPIC);
         },
         dialog_parts::ID_HELP_BUTTON);
 }

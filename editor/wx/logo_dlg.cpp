@@ -138,7 +138,7 @@ CLogoPropertiesDlg::CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
     Bind(
         wxEVT_BUTTON,
         [this](wxCommandEvent&) {
-            if (help_) help_("_Bitmaps_&_Logos");
+            if (help_) help_(LOGO_HELP_TOPIC);
         },
         dialog_parts::ID_HELP_BUTTON);
 }

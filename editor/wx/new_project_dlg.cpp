@@ -88,7 +88,7 @@ void CNewProjectDlg::OnBrowse(wxCommandEvent&) {
 }
 
 void CNewProjectDlg::OnHelp(wxCommandEvent&) {
-    if (help_) help_("_Creating_a_New");
+    if (help_) help_(NEW_PROJECT_HELP_TOPIC);
 }
 
 void CNewProjectDlg::ShowResult() { Result->SetLabel(wxString::FromUTF8(path_.ProjectFolder())); }

@@ -1,0 +1,23 @@
+// CBackgroundPropertiesDlg: the menu's background, a bitmap or a colour,
+// moved between the controls and the core's BackgroundForm.
+#pragma once
+
+#include "editor/dialogs/background_form.h"
+#include "editor/win32/dialog_parts.h"
+
+class CBackgroundPropertiesDlg : public CPropertyDlg {
+  public:
+    CBackgroundPropertiesDlg(CInstallerWnd& project, HelpFunction help);
+
+  protected:
+    void OnInitDialog() override;
+    bool OnCommand(int id, int code) override;
+    bool OnOK() override;
+
+  private:
+    void ToControls();
+    bool FromControls();
+    void EnableControls();
+
+    BackgroundForm form_;
+};

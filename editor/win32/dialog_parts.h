@@ -1,0 +1,35 @@
+// What the four property dialogs share: the resource browse with its note,
+// the colour chooser on a colour text field, and Help.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "editor/win32/dialog.h"
+
+class CInstallerWnd;
+
+using HelpFunction = std::function<void(const std::string& topic)>;
+
+class CPropertyDlg : public CDialog {
+  public:
+    CPropertyDlg(int templateId, CInstallerWnd& project, HelpFunction help, const char* helpTopic)
+        : CDialog(templateId), project_(project), help_(std::move(help)), helpTopic_(helpTopic) {}
+
+  protected:
+    // Help; subclasses pass on what they do not handle.
+    bool OnCommand(int id, int code) override;
+
+    // The note that the file will be copied into res\, then the file chooser
+    // ("name|pattern"); the chosen path goes into the field.
+    void BrowseResource(const char* filter, int field);
+    // The full colour chooser on the colour text in the field; an empty text
+    // opens it without a colour unless `preselectEmpty`.
+    void ChooseColourFor(int field, bool preselectEmpty = true);
+
+    CInstallerWnd& project_;
+
+  private:
+    HelpFunction help_;
+    const char* helpTopic_;
+};

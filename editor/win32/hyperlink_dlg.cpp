@@ -1,0 +1,105 @@
+#include "editor/win32/hyperlink_dlg.h"
+
+#include "editor/win32/resource.h"
+#include "editor/win32/shell_dialogs.h"
+
+namespace {
+
+const struct {
+    LinkAction action;
+    int id;
+} kActions[] = {{LinkAction::BrowseCd, IDC_LINK_BROWSE_CD},
+                {LinkAction::OpenFolder, IDC_LINK_OPEN_FOLDER},
+                {LinkAction::WebSite, IDC_LINK_WEB_SITE},
+                {LinkAction::RunProgram, IDC_LINK_RUN},
+                {LinkAction::Quit, IDC_LINK_QUIT}};
+
+}  // namespace
+
+CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(CInstallerWnd& project, int index,
+                                                 HelpFunction help)
+    : CPropertyDlg(IDD_HYPERLINK, project, std::move(help), HYPERLINK_HELP_TOPIC),
+      index_(index) {}
+
+void CHyperlinkPropertiesDlg::OnInitDialog() {
+    // A link without a known command: the form has said so, the dialog ends.
+    if (!form_.Load(project_, index_)) {
+        EndDialog(IDCANCEL);
+        return;
+    }
+    ToControls();
+}
+
+void CHyperlinkPropertiesDlg::ToControls() {
+    for (const auto& a : kActions) SetChecked(a.id, a.action == form_.action);
+    CheckRadio(IDC_LINK_RELATIVE, 2, form_.absolute ? 1 : 0);
+    Enable(IDC_LINK_RELATIVE, form_.pathKindEnabled);
+    Enable(IDC_LINK_ABSOLUTE, form_.pathKindEnabled);
+    SetText(IDC_LINK_DATA_A_CAPTION, form_.dataACaption);
+    SetText(IDC_LINK_DATA_B_CAPTION, form_.dataBCaption);
+    SetText(IDC_LINK_DATA_A, form_.dataA);
+    SetText(IDC_LINK_DATA_B, form_.dataB);
+    Enable(IDC_LINK_DATA_A, form_.dataAEnabled);
+    Enable(IDC_LINK_DATA_B, form_.dataBEnabled);
+    Enable(IDC_LINK_BROWSE, form_.browseEnabled);
+    SetText(IDC_LINK_LABEL, form_.label);
+    SetText(IDC_LINK_FONT_SIZE, form_.fontSize);
+    SetText(IDC_LINK_X, form_.x);
+    SetText(IDC_LINK_Y, form_.y);
+    SetText(IDC_LINK_TEXT_COLOUR, form_.textColour);
+    SetText(IDC_LINK_HILITE_COLOUR, form_.hiliteColour);
+}
+
+// The action comes from the radios, as the user left them.
+bool CHyperlinkPropertiesDlg::FromControls() {
+    for (const auto& a : kActions)
+        if (IsChecked(a.id)) form_.action = a.action;
+    form_.absolute = IsChecked(IDC_LINK_ABSOLUTE);
+    form_.fontSize = GetText(IDC_LINK_FONT_SIZE);
+    form_.x = GetText(IDC_LINK_X);
+    form_.y = GetText(IDC_LINK_Y);
+    form_.textColour = GetText(IDC_LINK_TEXT_COLOUR);
+    form_.hiliteColour = GetText(IDC_LINK_HILITE_COLOUR);
+    return ReadText(IDC_LINK_DATA_A, &form_.dataA) && ReadText(IDC_LINK_DATA_B, &form_.dataB) &&
+           ReadText(IDC_LINK_LABEL, &form_.label);
+}
+
+bool CHyperlinkPropertiesDlg::OnCommand(int id, int code) {
+    for (const auto& a : kActions) {
+        if (id != a.id || code != BN_CLICKED) continue;
+        if (!FromControls()) return true;
+        form_.ClickAction(a.action);
+        ToControls();
+        return true;
+    }
+    if ((id == IDC_LINK_RELATIVE || id == IDC_LINK_ABSOLUTE) && code == BN_CLICKED) {
+        if (!FromControls()) return true;
+        form_.ClickPathKind(id == IDC_LINK_ABSOLUTE);
+        ToControls();
+        return true;
+    }
+    if (id == IDC_LINK_BROWSE) {
+        Browse();
+        return true;
+    }
+    if (id == IDC_LINK_TEXT_CHOOSE || id == IDC_LINK_HILITE_CHOOSE) {
+        ChooseColourFor(id == IDC_LINK_TEXT_CHOOSE ? IDC_LINK_TEXT_COLOUR : IDC_LINK_HILITE_COLOUR);
+        return true;
+    }
+    return CPropertyDlg::OnCommand(id, code);
+}
+
+// Only absolute paths are browsed for, and stored as chosen (nothing is copied).
+void CHyperlinkPropertiesDlg::Browse() {
+    if (!FromControls()) return;
+    std::string chosen;
+    if (form_.Browse() == LinkBrowse::File &&
+        !OpenFileDialog(hwnd(), EXECUTABLE_FILE_FILTER, std::string(), &chosen))
+        return;
+    if (form_.Browse() == LinkBrowse::Folder &&
+        !BrowseForFolder(hwnd(), FOLDER_BROWSE_TITLE, &chosen))
+        return;
+    if (!chosen.empty()) SetText(IDC_LINK_DATA_A, chosen);
+}
+
+bool CHyperlinkPropertiesDlg::OnOK() { return FromControls() && form_.Store(project_, index_); }

@@ -1,0 +1,25 @@
+// CHyperlinkPropertiesDlg: one link's action, paths, label and place, and the
+// colours and size all links share, moved between the controls and the
+// core's HyperlinkForm.
+#pragma once
+
+#include "editor/dialogs/hyperlink_form.h"
+#include "editor/win32/dialog_parts.h"
+
+class CHyperlinkPropertiesDlg : public CPropertyDlg {
+  public:
+    CHyperlinkPropertiesDlg(CInstallerWnd& project, int index, HelpFunction help);
+
+  protected:
+    void OnInitDialog() override;
+    bool OnCommand(int id, int code) override;
+    bool OnOK() override;
+
+  private:
+    void ToControls();
+    bool FromControls();
+    void Browse();
+
+    int index_;
+    HyperlinkForm form_;
+};
