@@ -61,9 +61,9 @@ std::string UserGuideUrl(const std::string& startFolder, const std::string& topi
 
 std::string QuotedProgram(const std::string& command) {
     if (command.empty() || command[0] != '"') return std::string();
-    const std::size_t last = command.rfind('"');
-    if (last == 0) return std::string();
-    return command.substr(1, last - 1);
+    const std::size_t close = command.find('"', 1);
+    if (close == std::string::npos) return std::string();
+    return command.substr(1, close - 1);
 }
 
 void ShowHelp(const std::string& startFolder, const std::string& topic,

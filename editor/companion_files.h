@@ -20,8 +20,9 @@ std::string UserGuidePath(const std::string& startFolder);
 std::string UserGuideUrl(const std::string& startFolder, const std::string& topic);
 
 // The program of an association's open command: the text between its first
-// character, which must be a double quote, and its last double quote; empty
-// for a command that does not begin with one or has no second one.
+// character, which must be a double quote, and the double quote that closes
+// it (a quoted "%1" later in the line is an argument, not part of the path);
+// empty for a command that does not begin with one or has no second one.
 std::string QuotedProgram(const std::string& command);
 
 // Opens the guide at the topic in the default browser (openUrl: true when it

@@ -59,7 +59,10 @@ void CNewProjectDlg::Browse() {
 }
 
 bool CNewProjectDlg::OnOK() {
-    path_.Name = GetText(IDC_PROJECT_NAME);
-    if (path_.LocationEdited) path_.Location = GetText(IDC_PROJECT_LOCATION);
+    std::string name, location;
+    if (!ReadText(IDC_PROJECT_NAME, &name) || !ReadText(IDC_PROJECT_LOCATION, &location))
+        return false;
+    path_.Name = name;
+    if (path_.LocationEdited) path_.Location = location;
     return true;
 }

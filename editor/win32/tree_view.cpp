@@ -205,11 +205,10 @@ LRESULT CVelomarTreeView::OnNotify(NMHDR* header) {
             HTREEITEM selected = TreeView_GetSelection(tree_);
             if (key == VK_INSERT) InsertNewItem(selected);
             if (key == VK_DELETE) DeleteTemplateItem(selected);
+            // Enter opens the node's dialog, as a double-click does.
+            if (key == VK_RETURN) ShowItemProperties(selected);
             return 0;
         }
-        case NM_RETURN:  // Enter opens the node's dialog, as a double-click does
-            ShowItemProperties(TreeView_GetSelection(tree_));
-            return 1;
         default:
             return 0;
     }

@@ -1,0 +1,78 @@
+// The Windows editor's tests drive its real windows in-process: dialogs are
+// caught by a CBT hook and answered by scripted steps, messages to the user
+// go to a recorder that scripts the answers. Failures print to stdout, which
+// the Linux test reads.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "editor/win32/windows_api.h"
+#include "platform/services.h"
+
+namespace forge_test {
+
+extern int failures;
+
+template <typename A, typename B>
+void CheckEqual(const A& a, const B& b, const char* as, const char* bs, const char* file,
+                int line) {
+    if (a == b) return;
+    std::ostringstream out;
+    out << file << ":" << line << ": " << as << " == " << bs << "\n  got:      " << a
+        << "\n  expected: " << b << "\n";
+    std::fputs(out.str().c_str(), stdout);
+    ++failures;
+}
+
+#define CHECK(cond)                                                                     \
+    do {                                                                                \
+        if (!(cond)) {                                                                  \
+            std::printf("%s:%d: CHECK(%s) failed\n", __FILE__, __LINE__, #cond);      \
+            ++forge_test::failures;                                                     \
+        }                                                                               \
+    } while (0)
+#define CHECK_EQ(a, b) forge_test::CheckEqual((a), (b), #a, #b, __FILE__, __LINE__)
+
+// Messages to the user, recorded; answers are taken in order (No when none is left).
+class Recorder : public platform::Services {
+  public:
+    platform::MessageAnswer ShowMessage(const std::string& text,
+                                        platform::MessageButtons buttons) override;
+    void Trace(const std::string&) override {}
+    bool WantsTrace() const override { return false; }
+    void PlaySoundFile(const std::string&) override {}
+    void ShellExecuteFile(platform::Window*, const char* verb, const std::string& file,
+                          const char*) override {
+        shell.push_back(std::string(verb ? verb : "") + " " + file);
+    }
+
+    std::vector<std::string> messages;
+    std::deque<platform::MessageAnswer> answers;
+    std::vector<std::string> shell;
+};
+
+// A step run on the next dialog with this caption, once it shows.
+using DialogStep = std::function<void(HWND dialog)>;
+void ExpectDialog(const std::string& caption, DialogStep step);
+// True when every expected dialog came and no other did.
+bool DialogsDone();
+void InstallDialogHook();
+
+// Dispatches what is queued (posted refreshes, the wizard's choice).
+void Pump();
+
+// Controls of a dialog.
+std::string Text(HWND dialog, int id);
+void Type(HWND dialog, int id, const std::string& text);
+void Click(HWND dialog, int id);
+bool Checked(HWND dialog, int id);
+bool Enabled(HWND dialog, int id);
+
+// Writes the dialog or window as a BMP into %VELOMAR_FORGE_SHOTS%, when set.
+void Shot(HWND window, const std::string& name);
+
+}  // namespace forge_test
