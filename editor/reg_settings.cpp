@@ -11,6 +11,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "platform/replacement_file.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -88,16 +90,6 @@ std::uint32_t DwordOf(const std::string& b) {
     return v;
 }
 
-bool WriteAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n <= 0) return false;
-        done += std::size_t(n);
-    }
-    return true;
-}
-
 }  // namespace
 
 CRegSettings::CRegSettings(const std::string& baseKey, const std::string& storeFile)
@@ -170,27 +162,11 @@ bool CRegSettings::Save(const Store& store) const {
             }
         }
     }
-    // A temporary file beside the store, synced and renamed over it: after a
-    // crash the old or the new store is there, never half of one.
+    // The safe write: after a crash the old or the new store is there, never half of one.
     const fs::path target(StoreFile);
     std::error_code ec;
     if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-    std::string temp = StoreFile + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    const bool written = WriteAll(fd, out.str()) && ::fsync(fd) == 0;
-    ::close(fd);
-    if (!written || std::rename(temp.c_str(), StoreFile.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
+    return platform::WriteWholeFile(StoreFile, out.str());
 }
 
 bool CRegSettings::Read(const std::string& section, const std::string& name, Value* value) const {

@@ -15,6 +15,7 @@ const std::string kBase = "Software\\Harlune\\VelomarForge\\";
 
 class RegSettingsTest : public ::testing::Test {
   protected:
+    sandbox::ProjectSandbox platform;  // the store is written through the platform layer
     sandbox::TempFolder dir;
     std::string file = dir.File("store/VelomarForge.conf");
     CRegSettings reg{kBase, file};
