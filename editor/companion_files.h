@@ -2,7 +2,6 @@
 // and opening the guide at a topic.
 #pragma once
 
-#include <functional>
 #include <string>
 
 constexpr const char* USER_GUIDE_NAME = "VelomarForge User Guide.htm";
@@ -19,7 +18,9 @@ std::string UserGuidePath(const std::string& startFolder);
 // The guide as a file: URL, with "#topic" when a topic is given.
 std::string UserGuideUrl(const std::string& startFolder, const std::string& topic);
 
-// Opens the guide at the topic in the default browser (openUrl: true when it
-// started one); when that fails, asks the shell to open the document itself.
-void ShowHelp(const std::string& startFolder, const std::string& topic,
-              const std::function<bool(const std::string& url)>& openUrl);
+// Opens the guide's address (at the topic) through the shell; when that fails,
+// the document itself; when that fails too, says what to install.
+void ShowHelp(const std::string& startFolder, const std::string& topic);
+
+// The message when nothing could open the guide at `path`.
+std::string HelpNotOpenedMessage(const std::string& path);

@@ -36,6 +36,9 @@ class CInstallerWnd : public platform::WindowListener {
 
     // The window.
     bool Create(std::uint32_t exStyle, std::uint32_t style, platform::Window* parent);
+    // The window half goes (timer, animation, native window, highlight); the
+    // record stays, so Create can show it again.
+    void DestroyWindow();
     void StartShow();
     void SetAnnimationDone(int flag);
 
