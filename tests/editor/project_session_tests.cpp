@@ -76,8 +76,8 @@ TEST_F(ProjectSessionTest, NewProjectMakesNestedFoldersAndShowsThePreviewCentred
     EXPECT_EQ(view.rebuilds, 1);
     EXPECT_FALSE(session.Modified);
     const platform::Rect r = wnd->Wnd->GetWindowRect();
-    EXPECT_EQ(r.left, (800 - 640) / 2);
-    EXPECT_EQ(r.top, (500 - 440) / 2);
+    EXPECT_EQ(r.left, 80);
+    EXPECT_EQ(r.top, 30);
     EXPECT_TRUE(messages().empty());
 }
 
