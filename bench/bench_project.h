@@ -1,5 +1,6 @@
-// The largest project on disk for the benchmarks: 15 logos of 200 x 150, an
-// 800 x 600 bitmap background and 15 hotspots, in a temporary folder.
+// The largest project on disk for the benchmarks: 15 logos (200 x 150 unless
+// asked otherwise), an 800 x 600 bitmap background and 15 hotspots, in a
+// temporary folder.
 #pragma once
 
 #include <stdlib.h>
@@ -43,7 +44,7 @@ inline void WriteBmp(const std::string& path, int w, int h, std::uint32_t seed) 
 // A project folder in the temp folder, written through the engine's own writer.
 class Project {
   public:
-    Project(int logos, bool moving, bool resize) {
+    Project(int logos, bool moving, bool resize, int logoWidth = 200, int logoHeight = 150) {
         std::string pattern = (std::filesystem::temp_directory_path() / "velomar-bench-XXXXXX");
         if (!mkdtemp(pattern.data())) std::abort();
         dir_ = pattern + "/";
@@ -58,7 +59,8 @@ class Project {
         s.LogoAnnimationDelay = 15;
         for (int i = 0; i < logos; ++i) {
             std::string name = "res\\logo" + std::to_string(i) + ".bmp";
-            WriteBmp(dir_ + "res/logo" + std::to_string(i) + ".bmp", 200, 150, std::uint32_t(i));
+            WriteBmp(dir_ + "res/logo" + std::to_string(i) + ".bmp", logoWidth, logoHeight,
+                     std::uint32_t(i));
             s.LogoBitmapName[i] = name;
             s.LogoBitmapLocation[i] = {20 * i, 15 * i};
             s.AnimateLogo[i] = moving;

@@ -46,9 +46,10 @@ void RegisterBuildCommand(CLI::App& app, CliContext& context) {
     CLI::App* cmd = app.add_subcommand(
         "build",
         "Build the project as Build Current Project does: write autorun.inf, copy the runtime "
-        "in as Velomar.exe and delete the files in res that nothing names (neither the "
-        "settings nor a link's relative RUN or OPEN command). AppSetup.dat is read, not "
-        "rewritten.");
+        "in as Velomar.exe and delete the regular files in res that nothing names (neither the "
+        "settings nor a link's relative RUN or OPEN command, in any spelling either runtime "
+        "reads). A res that is a link is not cleaned; used files that cannot go onto the disc "
+        "are named on stderr. AppSetup.dat is read, not rewritten.");
     cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
     AddRuntimeOption(cmd, options->runtime);
     cmd->callback([&context, options] { context.status = Build(*options); });

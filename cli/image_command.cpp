@@ -53,6 +53,12 @@ int Image(const ImageOptions& options) {
         platform::Current().services->ShowMessage(XORRISO_MISSING, platform::MessageButtons::Ok);
         return kExitFailure;
     }
+    // Refused before the build, so that a refused call changes nothing.
+    const std::string refusal = ImageOutputRefusal(options.folder, options.output);
+    if (!refusal.empty()) {
+        platform::Current().services->ShowMessage(refusal, platform::MessageButtons::Ok);
+        return kExitFailure;
+    }
     std::string title;
     const int built = BuildFolder(options.folder, options.runtime, &title);
     if (built != kExitOk) return built;
@@ -83,7 +89,9 @@ void RegisterImageCommand(CLI::App& app, CliContext& context) {
         "with Joliet and Rock Ridge names, by running xorriso (found on PATH). Temporary files "
         "and links leading out of the folder are left out.");
     cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
-    cmd->add_option("OUT", options->output, "The image file to write (replaced when it exists)")
+    cmd->add_option("OUT", options->output,
+                    "The image file to write (replaced when it exists; inside the project "
+                    "folder only a new file or an earlier image)")
         ->required()
         ->check(NonEmpty("OUT", "OUT.iso", "non-empty file name"));
     cmd->add_option("--label", options->label,

@@ -55,9 +55,9 @@ class TraceKeepingServices : public platform::Services {
     void Trace(const std::string& text) override { lastTrace = text; }
     bool WantsTrace() const override { return keepTraces; }
     void PlaySoundFile(const std::string& path) override { inner_->PlaySoundFile(path); }
-    void ShellExecuteFile(platform::Window* window, const char* verb, const std::string& file,
+    bool ShellExecuteFile(platform::Window* window, const char* verb, const std::string& file,
                           const char* params) override {
-        inner_->ShellExecuteFile(window, verb, file, params);
+        return inner_->ShellExecuteFile(window, verb, file, params);
     }
 
     int messages = 0;

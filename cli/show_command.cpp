@@ -8,65 +8,56 @@
 #include "cli/folder_argument.h"
 #include "cli/json_text.h"
 #include "engine/installer_wnd.h"
+#include "engine/settings_keys.h"
 
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json LogoJson(const LaunchSettings& s, int i) {
-    Json logo;
-    logo["LogoBitmapName"] = TextOf(s.LogoBitmapName[i]);
-    logo["LogoBitmapLocationX"] = s.LogoBitmapLocation[i].x;
-    logo["LogoBitmapLocationY"] = s.LogoBitmapLocation[i].y;
-    logo["AnimateLogo"] = s.AnimateLogo[i];
-    logo["LogoBitmapAnimateLocationX"] = s.LogoBitmapAnimateLocation[i].x;
-    logo["LogoBitmapAnimateLocationY"] = s.LogoBitmapAnimateLocation[i].y;
-    logo["ResizeLogo"] = s.ResizeLogo[i];
-    logo["LogoBitmapMaskColorR"] = s.LogoBitmapMaskColorR[i];
-    logo["LogoBitmapMaskColorG"] = s.LogoBitmapMaskColorG[i];
-    logo["LogoBitmapMaskColorB"] = s.LogoBitmapMaskColorB[i];
-    return logo;
+Json ValueJson(const SettingsField& field) {
+    if (auto* text = std::get_if<OwnedString*>(&field)) return TextOf(**text);
+    if (auto* number = std::get_if<std::int32_t*>(&field)) return **number;
+    return *std::get<std::uint8_t*>(field);
 }
 
-Json HotSpotJson(const LaunchSettings& s, int i) {
-    Json hotSpot;
-    hotSpot["HotSpotText"] = TextOf(s.HotSpotText[i]);
-    hotSpot["HotSpotTextLocationLeft"] = s.HotSpotRect[i].left;
-    hotSpot["HotSpotTextLocationTop"] = s.HotSpotRect[i].top;
-    hotSpot["HotSpotCommand"] = TextOf(s.HotSpotCommand[i]);
-    hotSpot["HotSpotCommandDataA"] = TextOf(s.HotSpotCommandDataA[i]);
-    hotSpot["HotSpotCommandDataB"] = TextOf(s.HotSpotCommandDataB[i]);
-    return hotSpot;
+// Each key's field under the key's name; a slot's keys go without its number.
+template <std::size_t N>
+void AddFields(Json* j, LaunchSettings& s, const SettingsKey (&keys)[N], int slot = 0) {
+    for (const SettingsKey& key : keys) (*j)[key.name] = ValueJson(key.field(s, slot));
+}
+
+void AddField(Json* j, LaunchSettings& s, const SettingsKey& key) {
+    (*j)[key.name] = ValueJson(key.field(s, 0));
+}
+
+// The count as read, then one object per slot the record holds.
+template <std::size_t N>
+void AddSlots(Json* j, const char* name, LaunchSettings& s, const SettingsKey& count, int max,
+              const SettingsKey (&slotKeys)[N]) {
+    AddField(j, s, count);
+    const std::int32_t n = *std::get<std::int32_t*>(count.field(s, 0));
+    Json slots = Json::array();
+    for (int i = 0; i < n && i < max; ++i) {
+        Json slot;
+        AddFields(&slot, s, slotKeys, i);
+        slots.push_back(slot);
+    }
+    (*j)[name] = slots;
 }
 
 Json ProjectJson(const CInstallerWnd& project) {
-    const LaunchSettings& s = *project.Settings;
+    using namespace settings_keys;
+    LaunchSettings& s = *project.Settings;
     Json j;
     j["ProjectFolder"] = project.ProjectFolder;
     j["EncryptionType"] = project.EncryptionType;
     j["SettingsVersion"] = project.SettingsVersion;
-    j["WindowTitle"] = TextOf(s.WindowTitle);
-    j["BackGroundBitmapName"] = TextOf(s.BackGroundBitmapName);
-    j["NumberOfLogosToDraw"] = s.NumberOfLogosToDraw;
-    j["Logos"] = Json::array();
-    for (int i = 0; i < s.NumberOfLogosToDraw && i < MAX_LOGOS; ++i) {
-        j["Logos"].push_back(LogoJson(s, i));
-    }
-    j["LogoAnnimationDelay"] = s.LogoAnnimationDelay;
-    j["NumberOfHotSpots"] = s.NumberOfHotSpots;
-    j["HotSpots"] = Json::array();
-    for (int i = 0; i < s.NumberOfHotSpots && i < MAX_HOTSPOTS; ++i) {
-        j["HotSpots"].push_back(HotSpotJson(s, i));
-    }
-    j["HotSpotTextColorR"] = s.HotSpotTextColorR;
-    j["HotSpotTextColorG"] = s.HotSpotTextColorG;
-    j["HotSpotTextColorB"] = s.HotSpotTextColorB;
-    j["HotSpotTextHiliteColorR"] = s.HotSpotTextHiliteColorR;
-    j["HotSpotTextHiliteColorG"] = s.HotSpotTextHiliteColorG;
-    j["HotSpotTextHiliteColorB"] = s.HotSpotTextHiliteColorB;
-    j["HotSpotFontSize"] = s.HotSpotFontSize;
-    j["StartupWaveFile"] = TextOf(s.StartupWaveFile);
-    j["HotSpotWaveFile"] = TextOf(s.HotSpotWaveFile);
+    AddFields(&j, s, Head);
+    AddSlots(&j, "Logos", s, LogoCount, MAX_LOGOS, LogoSlot);
+    AddField(&j, s, LogoDelay);
+    AddSlots(&j, "HotSpots", s, LinkCount, MAX_HOTSPOTS, LinkSlot);
+    AddFields(&j, s, LinkStyle);  // the font size as the record holds it
+    AddFields(&j, s, Sounds);
     return j;
 }
 

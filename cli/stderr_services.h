@@ -15,8 +15,10 @@ class StderrServices : public platform::Services {
     void Trace(const std::string&) override {}
     bool WantsTrace() const override { return false; }
     void PlaySoundFile(const std::string&) override {}
-    void ShellExecuteFile(platform::Window*, const char*, const std::string&,
-                          const char*) override {}
+    bool ShellExecuteFile(platform::Window*, const char*, const std::string&,
+                          const char*) override {
+        return false;
+    }
 
     // --force and the like: every Yes/No question is answered Yes.
     void AnswerYes(bool yes) { answerYes_ = yes; }

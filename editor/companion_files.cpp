@@ -66,9 +66,23 @@ std::string QuotedProgram(const std::string& command) {
     return command.substr(1, close - 1);
 }
 
-void ShowHelp(const std::string& startFolder, const std::string& topic,
-              const std::function<bool(const std::string& url)>& openUrl) {
-    if (openUrl && openUrl(UserGuideUrl(startFolder, topic))) return;
-    platform::Current().services->ShellExecuteFile(nullptr, "open", UserGuidePath(startFolder),
-                                                   nullptr);
+void ShowHelp(const std::string& startFolder, const std::string& topic) {
+    if (platform::Current().services->ShellExecuteFile(nullptr, "open",
+                                                       UserGuideUrl(startFolder, topic), nullptr))
+        return;
+    OpenGuideDocument(startFolder);
+}
+
+void OpenGuideDocument(const std::string& startFolder) {
+    platform::Services& shell = *platform::Current().services;
+    const std::string path = UserGuidePath(startFolder);
+    if (shell.ShellExecuteFile(nullptr, "open", path, nullptr)) return;
+    shell.ShowMessage(HelpNotOpenedMessage(path), platform::MessageButtons::Ok);
+}
+
+std::string HelpNotOpenedMessage(const std::string& path) {
+    return "The user guide could not be opened: no web browser or program to open it was "
+           "found.\n\nInstall a web browser (on Linux also the package xdg-utils, which "
+           "provides xdg-open), or open the guide yourself:\n\n" +
+           path;
 }

@@ -2,7 +2,6 @@
 // and opening the guide at a topic.
 #pragma once
 
-#include <functional>
 #include <string>
 
 constexpr const char* USER_GUIDE_NAME = "VelomarForge User Guide.htm";
@@ -25,7 +24,13 @@ std::string UserGuideUrl(const std::string& startFolder, const std::string& topi
 // empty for a command that does not begin with one or has no second one.
 std::string QuotedProgram(const std::string& command);
 
-// Opens the guide at the topic in the default browser (openUrl: true when it
-// started one); when that fails, asks the shell to open the document itself.
-void ShowHelp(const std::string& startFolder, const std::string& topic,
-              const std::function<bool(const std::string& url)>& openUrl);
+// Opens the guide's address (at the topic) through the shell; when that fails,
+// OpenGuideDocument.
+void ShowHelp(const std::string& startFolder, const std::string& topic);
+
+// The guide document itself, without a topic; when nothing opens it, says
+// what to install.
+void OpenGuideDocument(const std::string& startFolder);
+
+// The message when nothing could open the guide at `path`.
+std::string HelpNotOpenedMessage(const std::string& path);

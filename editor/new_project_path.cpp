@@ -1,5 +1,7 @@
 #include "editor/new_project_path.h"
 
+#include "platform/platform.h"
+
 namespace {
 
 std::string WithSeparator(const std::string& folder, char separator) {
@@ -16,14 +18,18 @@ void NewProjectPath::Open(const std::string& defaultParent) {
 }
 
 void NewProjectPath::NameChanged(const std::string& name) {
+    const std::string old = Name;
     Name = name;
     if (LocationEdited) return;
-    // The last separator, even a final one: after the name was cleared the
-    // location is "parent/", and the next name must go below that parent
-    // rather than replace it.
-    const std::size_t cut = Location.rfind(Separator);
-    if (cut == std::string::npos) return;
-    Location = Location.substr(0, cut + 1) + Name;
+    // The parent is what precedes the old name; a name holding a separator
+    // ("a/") must not make its own first part the parent of the next one.
+    std::string parent = Location;
+    if (parent.size() >= old.size() && parent.compare(parent.size() - old.size(), old.size(), old) == 0)
+        parent.erase(parent.size() - old.size());
+    else if (const std::size_t cut = parent.rfind(Separator); cut != std::string::npos)
+        parent.erase(cut + 1);
+    if (parent.empty() || parent.back() != Separator) return;
+    Location = parent + Name;
 }
 
 void NewProjectPath::LocationTyped(const std::string& location) {
@@ -39,6 +45,12 @@ void NewProjectPath::Browsed(const std::string& folder) {
 std::string NewProjectPath::ProjectFolder() const {
     if (!LocationEdited) return Location;
     return WithSeparator(Location, Separator) + Name;
+}
+
+bool NewProjectPath::CheckName() const {
+    if (Name.find_first_of("/\\") == std::string::npos) return true;
+    platform::Current().services->ShowMessage(NAME_HAS_SEPARATOR, platform::MessageButtons::Ok);
+    return false;
 }
 
 std::string DefaultProjectsFolder(const std::string& documentsFolder, char separator) {

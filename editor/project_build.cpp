@@ -1,108 +1,221 @@
 #include "editor/project_build.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <string>
 #include <vector>
 
+#include "editor/companion_files.h"
 #include "editor/dialogs/resource_import.h"
+#include "editor/disc_image/disc_contents.h"
 #include "engine/installer_wnd.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
-
-namespace fs = std::filesystem;
+#include "platform/replacement_file.h"
 
 namespace {
 
-void Show(const char* text) {
-    platform::Current().services->ShowMessage(text, platform::MessageButtons::Ok);
-}
+constexpr const char* kAutorunName = "autorun.inf";
 
-std::string RealPath(const std::string& path) { return platform::Current().system->RealPath(path); }
+platform::System& System() { return *platform::Current().system; }
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
-// A stored relative name in one comparable form: backslashes, no leading ".\"
-// or "\", no doubled separators, lower case. "./RES//Logo.bmp" and
-// "res\logo.bmp" name the same file on the disc.
-std::string Canonical(const std::string& name) {
-    std::string out;
-    for (char c : name) {
-        c = c == '/' ? '\\' : Lower(c);
-        if (c == '\\' && (out.empty() || out.back() == '\\')) continue;
-        out += c;
-        if (out == ".\\") out.clear();
-    }
-    return out;
-}
-
 bool Names(const std::string& stored, const std::string& fileName) {
-    return Canonical(stored) == Canonical("res\\" + fileName);
+    return WindowsNormalName(stored) == WindowsNormalName("res\\" + fileName);
 }
 
-bool WriteAutorunInf(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    const std::string text = AUTORUN_INF_TEXT;
-    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    return std::fclose(f) == 0 && written;
-}
-
-}  // namespace
-
-bool IsResourceInUse(const LaunchSettings& s, const std::string& fileName) {
-    if (Names(TextOf(s.BackGroundBitmapName), fileName)) return true;
-    const int logos = std::clamp<std::int32_t>(s.NumberOfLogosToDraw, 0, MAX_LOGOS);
-    for (int i = 0; i < logos; ++i) {
-        if (Names(TextOf(s.LogoBitmapName[i]), fileName)) return true;
-    }
-    return Names(TextOf(s.StartupWaveFile), fileName) || Names(TextOf(s.HotSpotWaveFile), fileName);
-}
-
-bool IsNamedByLink(const LaunchSettings& s, const std::string& fileName) {
+void AddLinkNames(const LaunchSettings& s, std::vector<std::string>* names) {
     const int links = std::clamp<std::int32_t>(s.NumberOfHotSpots, 0, MAX_HOTSPOTS);
     for (int i = 0; i < links; ++i) {
         const std::string& command = TextOf(s.HotSpotCommand[i]);
-        if ((command == "RUN" || command == "OPEN") &&
-            Names(TextOf(s.HotSpotCommandDataA[i]), fileName))
+        if (command == "RUN" || command == "OPEN") names->push_back(TextOf(s.HotSpotCommandDataA[i]));
+    }
+}
+
+std::vector<std::string> ResourceNames(const LaunchSettings& s) {
+    std::vector<std::string> names{TextOf(s.BackGroundBitmapName)};
+    const int logos = std::clamp<std::int32_t>(s.NumberOfLogosToDraw, 0, MAX_LOGOS);
+    for (int i = 0; i < logos; ++i) names.push_back(TextOf(s.LogoBitmapName[i]));
+    names.push_back(TextOf(s.StartupWaveFile));
+    names.push_back(TextOf(s.HotSpotWaveFile));
+    return names;
+}
+
+// A killed build or save leaves its temporary file beside the target; only
+// regular files of our own names for our own targets go.
+void RemoveOurLeftovers(const std::string& folder) {
+    std::vector<std::string> names;
+    if (!System().ListFolder(folder, &names)) return;
+    for (const std::string& name : names) {
+        for (const char* target : {kAutorunName, RUNTIME_NAME, "AppSetup.dat"}) {
+            if (platform::IsTemporaryNameOf(name, target) &&
+                System().KindOf(folder + name) == platform::EntryKind::File)
+                System().RemoveFile(folder + name);
+        }
+    }
+}
+
+// Either runtime opens a file in res for some used name: Windows by the name's
+// normal form, POSIX through the real path the name resolves to.
+bool KeepsResource(const std::string& fileName, const std::string& path,
+                   const std::vector<std::string>& usedNames,
+                   const std::vector<std::string>& usedPaths) {
+    for (const std::string& name : usedNames)
+        if (Names(name, fileName)) return true;
+    for (const std::string& used : usedPaths)
+        if (System().SameFile(used, path)) return true;
+    return false;
+}
+
+void CleanRes(const std::string& res, const LaunchSettings& settings, const std::string& folder) {
+    std::vector<std::string> names;
+    if (!System().ListFolder(res, &names)) return;
+    const std::vector<std::string> used = UsedNames(settings);
+    std::vector<std::string> usedPaths;
+    for (const std::string& name : used)
+        if (!name.empty()) usedPaths.push_back(System().RealPath(folder, name));
+    for (const std::string& name : names) {
+        const std::string path = res + "/" + name;
+        if (System().KindOf(path) != platform::EntryKind::File) continue;
+        if (!KeepsResource(name, path, used, usedPaths))
+            System().RemoveFile(path);  // one that will not go stays
+    }
+}
+
+// True when some component of `path` below `folder` is a link.
+bool ThroughLink(const std::string& folder, const std::string& path) {
+    for (std::size_t at = folder.size(); at <= path.size(); ++at) {
+        if (at < path.size() && path[at] != '/') continue;
+        if (at > folder.size() && System().KindOf(path.substr(0, at)) == platform::EntryKind::Link)
             return true;
     }
     return false;
 }
 
+// "res\logo.bmp: it leads out of the project folder or nowhere" for each used
+// name whose file exists but would be left off the disc, or reached through a
+// link there (Windows reads no links on a disc).
+std::string OffDiscLines(const LaunchSettings& settings, const std::string& folder) {
+    const std::string root = System().ResolvedPath(folder);
+    std::vector<std::string> lines;
+    for (const std::string& name : UsedNames(settings)) {
+        if (name.empty()) continue;
+        const std::string path = System().RealPath(folder, name);
+        if (System().KindOf(path) == platform::EntryKind::Missing) continue;
+        const std::string resolved = System().ResolvedPath(path);
+        std::string why;
+        if (!IsInsideFolder(resolved, root)) {
+            why = "it leads out of the project folder or nowhere";
+        } else {
+            switch (ClassifyDiscEntry(root, path)) {
+                case DiscEntry::Kept:
+                    if (ThroughLink(folder, path))
+                        why = "reached through a link, which Windows does not see on a disc";
+                    break;
+                case DiscEntry::Temporary:
+                    why = "a temporary file's name";
+                    break;
+                case DiscEntry::LinkOutside:
+                    why = "a link that leads out of the project folder or nowhere";
+                    break;
+                case DiscEntry::NotAFile:
+                    why = "not a regular file";
+                    break;
+            }
+        }
+        const std::string line = name + ": " + why;
+        if (!why.empty() && std::find(lines.begin(), lines.end(), line) == lines.end())
+            lines.push_back(line);
+    }
+    std::string text;
+    for (const std::string& line : lines) text += "\n" + line;
+    return text;
+}
+
+void Show(const std::string& text) {
+    platform::Current().services->ShowMessage(text, platform::MessageButtons::Ok);
+}
+
+}  // namespace
+
+std::string WindowsNormalName(const std::string& name) {
+    std::vector<std::string> parts;
+    std::string part;
+    auto endPart = [&] {
+        while (!part.empty() && part != "." && part != ".." &&
+               (part.back() == '.' || part.back() == ' '))
+            part.pop_back();
+        if (part == "..") {
+            if (!parts.empty()) parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        part.clear();
+    };
+    for (char c : name) {
+        if (c == '\\' || c == '/') {
+            endPart();
+        } else {
+            part += Lower(c);
+        }
+    }
+    endPart();
+    std::string out;
+    for (const std::string& p : parts) out += (out.empty() ? "" : "\\") + p;
+    return out;
+}
+
+bool IsResourceInUse(const LaunchSettings& s, const std::string& fileName) {
+    for (const std::string& name : ResourceNames(s))
+        if (Names(name, fileName)) return true;
+    return false;
+}
+
+bool IsNamedByLink(const LaunchSettings& s, const std::string& fileName) {
+    std::vector<std::string> names;
+    AddLinkNames(s, &names);
+    for (const std::string& name : names)
+        if (Names(name, fileName)) return true;
+    return false;
+}
+
+std::vector<std::string> UsedNames(const LaunchSettings& s) {
+    std::vector<std::string> names = ResourceNames(s);
+    AddLinkNames(s, &names);
+    return names;
+}
+
 BuildResult BuildProject(const CInstallerWnd* project, const std::string& runtimePath) {
     if (!project) return BuildResult::NoProject;
     const std::string folder = FolderWithSeparator(project->ProjectFolder);
+    RemoveOurLeftovers(folder);
 
     // An AUTORUN.INF or VELOMAR.EXE from a Windows-made project is replaced,
-    // not joined by a second file that differs only in case.
-    if (!WriteAutorunInf(RealPath(folder + "autorun.inf"))) {
+    // not joined by a second file that differs only in case; a link there is
+    // replaced too, never written through.
+    if (!platform::WriteWholeFile(System().RealPath(folder, kAutorunName), AUTORUN_INF_TEXT)) {
         Show("Failed to create the Autorun.inf file!");
         return BuildResult::Failed;
     }
-    if (!CopyFileToPath(runtimePath, RealPath(folder + "Velomar.exe"))) {
+    if (!CopyFileToPath(runtimePath, System().RealPath(folder, RUNTIME_NAME))) {
         Show("Failed to copy the runtime to the project directory!");
         return BuildResult::Failed;
     }
 
-    // The names are gathered first: removing entries while the folder is being
-    // read may make the listing skip others.
-    std::vector<fs::path> unused;
-    std::error_code ec;
-    fs::directory_iterator it(fs::path(RealPath(folder + "res")), ec);
-    if (ec) {
+    const std::string res = System().RealPath(folder, "res");
+    const platform::EntryKind resKind = System().KindOf(res);
+    const bool resIsLink = resKind == platform::EntryKind::Link &&
+                           System().KindOf(res + "/") == platform::EntryKind::Folder;
+    if (resKind != platform::EntryKind::Folder && !resIsLink) {
         Show("Unexpected error! Can't locate the RES folder!");
         return BuildResult::Failed;
     }
     const LaunchSettings& settings = *project->Settings;
-    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        std::error_code typeEc;
-        if (it->is_directory(typeEc)) continue;
-        const std::string name = it->path().filename().string();
-        if (!IsResourceInUse(settings, name) && !IsNamedByLink(settings, name))
-            unused.push_back(it->path());
-    }
-    for (const fs::path& path : unused) fs::remove(path, ec);  // one that will not go stays
+    if (!resIsLink) CleanRes(res, settings, folder);
+
+    std::string notes = resIsLink ? RES_LINK_NOTE : "";
+    const std::string offDisc = OffDiscLines(settings, folder);
+    if (!offDisc.empty()) notes += (notes.empty() ? "" : "\n\n") + std::string(OFF_DISC_NOTE) + offDisc;
+    if (!notes.empty()) Show(notes);
     return BuildResult::Built;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class CInstallerWnd;
 struct LaunchSettings;
@@ -15,15 +16,24 @@ constexpr const char* BUILD_DONE_QUESTION =
     "Project successfully built.\n\nWould you like to open the folder containing the project "
     "files?\n\n(so you can copy the project files to the root of your CD-ROM)";
 
+constexpr const char* RES_LINK_NOTE =
+    "The RES folder is a link to another folder: its unused files were not deleted.";
+
+constexpr const char* OFF_DISC_NOTE = "These files the menu uses cannot go onto the disc:";
+
 enum class BuildResult {
     NoProject,  // nothing happened, nothing shown
     Failed,     // stopped after its message; what was written stays
     Built,      // the frame may now ask BUILD_DONE_QUESTION
 };
 
-// Writes autorun.inf, copies `runtimePath` into the project folder as
-// Velomar.exe and deletes every file in res\ that IsResourceInUse and
-// IsNamedByLink both refuse. Sub-folders of res\ are never entered or deleted.
+// Removes our own temporary files a killed build or save left in the folder,
+// writes autorun.inf, copies `runtimePath` into the project folder as a real
+// Velomar.exe and deletes every regular file in res\ that no used name reaches
+// (see KeepsResource). Sub-folders and links in res\ are never entered or
+// deleted, and a res that is itself a link is not cleaned (RES_LINK_NOTE).
+// Used files that cannot go onto the disc are named (OFF_DISC_NOTE); both
+// notes come in one message before Built.
 BuildResult BuildProject(const CInstallerWnd* project, const std::string& runtimePath);
 
 // True when "res\" + `fileName` is, ignoring case, the background, a logo of the
@@ -34,3 +44,13 @@ bool IsResourceInUse(const LaunchSettings& settings, const std::string& fileName
 // is relative to the project folder): a manual or a setup program the menu
 // opens must stay on the disc.
 bool IsNamedByLink(const LaunchSettings& settings, const std::string& fileName);
+
+// The stored names the menu opens relative to the project folder: the
+// background, the logos in use, the sounds and the RUN and OPEN links' data A.
+std::vector<std::string> UsedNames(const LaunchSettings& settings);
+
+// A stored name as Windows reads it, in one comparable form: lower case, '\'
+// only, no empty, "." or ".." components (".." above the top stays at the top,
+// as at a disc's root), trailing dots and spaces of a component dropped.
+// "./RES//x/../Logo.bmp." and "res\logo.bmp" are the same file.
+std::string WindowsNormalName(const std::string& name);

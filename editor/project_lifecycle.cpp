@@ -23,7 +23,7 @@ bool IsFolder(const std::string& path) {
 // An existing "res" folder (in any letter case) stays as it is.
 bool CreateResFolder(const std::string& folder) {
     platform::System& system = *platform::Current().system;
-    if (IsFolder(system.RealPath(folder + "res"))) return true;
+    if (IsFolder(system.RealPath(folder, "res"))) return true;
     std::error_code ec;
     fs::create_directory(fs::path(folder + "res"), ec);
     return IsFolder(folder + "res");

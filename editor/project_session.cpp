@@ -14,19 +14,25 @@ constexpr std::uint32_t kPreviewStyle =
 ProjectSession::~ProjectSession() { CloseProject(); }
 
 bool ProjectSession::NewProject(const std::string& folder) {
-    PromptSave();
+    if (!PromptSave()) return false;
     CloseProject();
     Modified = false;
     InstallerWnd = CreateNewProject(folder);
-    if (!InstallerWnd) return false;
-    const bool created = CreateWindow();
-    RebuildTree();
+    const bool created = InstallerWnd && CreateWindow();
+    if (InstallerWnd) RebuildTree();
+    ShowTitle(created, folder);
     return created;
 }
 
 bool ProjectSession::OpenProject(const std::string& folder, bool testMode) {
-    PromptSave();
+    if (!PromptSave()) return false;
     CloseProject();
+    const bool opened = Open(folder, testMode);
+    ShowTitle(opened, folder);
+    return opened;
+}
+
+bool ProjectSession::Open(const std::string& folder, bool testMode) {
     Modified = false;
     if (!platform::Current().system->FileExists(SettingsFilePath(folder))) {
         platform::Current().services->ShowMessage("Failed to open the specified project!",
@@ -38,7 +44,11 @@ bool ProjectSession::OpenProject(const std::string& folder, bool testMode) {
         CloseProject();
         return false;
     }
-    // An edit shows the finished picture, silently; a test starts as the disc does.
+    return Show(testMode);
+}
+
+// An edit shows the finished picture, silently; a test starts as the disc does.
+bool ProjectSession::Show(bool testMode) {
     if (!testMode) InstallerWnd->SetAnnimationDone(1);
     const bool created = CreateWindow();
     if (testMode && created) InstallerWnd->StartShow();
@@ -46,19 +56,24 @@ bool ProjectSession::OpenProject(const std::string& folder, bool testMode) {
     return created;
 }
 
-void ProjectSession::SaveProject() {
+bool ProjectSession::SaveProject() {
+    if (!InstallerWnd) return true;
     // A write failure has been shown by the writer itself.
-    if (InstallerWnd) InstallerWnd->SaveSettings();
+    if (!InstallerWnd->SaveSettings()) return false;
     SetModified(false);
+    return true;
 }
 
-void ProjectSession::PromptSave() {
-    if (!InstallerWnd || !Modified) return;
+bool ProjectSession::PromptSave() {
+    if (!InstallerWnd || !Modified) return true;
     const std::string question =
         "Would you like to save the current project:\n\n" + InstallerWnd->ProjectFolder + " ?";
     if (platform::Current().services->ShowMessage(question, platform::MessageButtons::YesNo) ==
         platform::MessageAnswer::Yes)
-        SaveProject();
+        return SaveProject();
+    // Not saved on purpose: the project closes next, and must not ask again.
+    Modified = false;
+    return true;
 }
 
 void ProjectSession::CloseProject() { InstallerWnd.reset(); }
@@ -66,10 +81,15 @@ void ProjectSession::CloseProject() { InstallerWnd.reset(); }
 void ProjectSession::ReloadProject(bool testMode) {
     if (!InstallerWnd) return;
     const std::string folder = InstallerWnd->ProjectFolder;
-    SaveProject();
-    if (InstallerWnd->Wnd && InstallerWnd->Wnd->IsWindow()) InstallerWnd->Wnd->Destroy();
+    const bool saved = SaveProject();
+    InstallerWnd->DestroyWindow();
+    // The file on disk is older than the edit: the record in memory is shown.
+    if (!saved) {
+        Show(testMode);
+        return;
+    }
     CloseProject();
-    OpenProject(folder, testMode);
+    Open(folder, testMode);
 }
 
 void ProjectSession::SetModified(bool flag) {
@@ -93,6 +113,13 @@ bool ProjectSession::CreateWindow() {
 
 void ProjectSession::RebuildTree() {
     if (view_) view_->RebuildTree();
+}
+
+// A project opened or closed: a finished build belongs to the one before.
+void ProjectSession::ShowTitle(bool open, const std::string& folder) {
+    if (!view_) return;
+    view_->SetTitle(open ? ProjectTitle(folder) : std::string(PROGRAM_TITLE));
+    view_->ProjectChanged();
 }
 
 std::string ProjectTitle(const std::string& folder) {

@@ -1,7 +1,8 @@
 // The open project of the editor and its unsaved-changes flag, with New, Open,
 // Save, the save question, Close and the preview's reload. Plain C++: the
 // preview pane supplies the windows through ProjectView, so tests run it
-// headless.
+// headless. A save that fails loses nothing: the edit stays in memory, marked
+// as modified, and the preview keeps showing it.
 #pragma once
 
 #include <memory>
@@ -30,14 +31,20 @@ class ProjectSession {
     ProjectSession(const ProjectSession&) = delete;
     ProjectSession& operator=(const ProjectSession&) = delete;
 
-    // Each closes the open project first (after the save question).
+    // Each closes the open project first, after the save question; when that
+    // save fails, the open project stays as it is and they return false. The
+    // title follows: the project's, or the program's when none is open.
     bool NewProject(const std::string& folder);
     bool OpenProject(const std::string& folder, bool testMode);
-    void SaveProject();
-    void PromptSave();
+    // False when the project could not be written (the writer said why).
+    bool SaveProject();
+    // The save question before the project closes: true when it may close
+    // (saved, nothing to save, or the user chose not to save).
+    bool PromptSave();
     void CloseProject();
 
-    // Save, then open again: a still picture, or (test mode) started as the runtime starts.
+    // Save, then open again: a still picture, or (test mode) started as the
+    // runtime starts. When the save fails, the record in memory is shown anew.
     void ReloadProject(bool testMode);
     void SetModified(bool flag);
 
@@ -49,8 +56,11 @@ class ProjectSession {
     bool Modified = false;
 
   private:
+    bool Open(const std::string& folder, bool testMode);
+    bool Show(bool testMode);
     bool CreateWindow();
     void RebuildTree();
+    void ShowTitle(bool open, const std::string& folder);
 
     ProjectView* view_;
 };

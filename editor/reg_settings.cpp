@@ -4,12 +4,16 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
+#include <memory>
 #include <sstream>
+
+#include "platform/posix/regular_file.h"
+#include "platform/replacement_file.h"
 
 namespace fs = std::filesystem;
 
@@ -88,14 +92,29 @@ std::uint32_t DwordOf(const std::string& b) {
     return v;
 }
 
-bool WriteAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n <= 0) return false;
-        done += std::size_t(n);
+enum class StoreText { Read, Missing, TooLarge };
+
+// Only a regular file is read, opened without blocking (a FIFO or a device in
+// its place is no store), and only up to the limit.
+StoreText ReadStoreText(const std::string& path, std::string* text) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(platform::posix::OpenRegularFile(path),
+                                                          std::fclose);
+    if (!file) return StoreText::Missing;
+    text->resize(CRegSettings::MAX_STORE_BYTES + 1);
+    const std::size_t got = std::fread(text->data(), 1, text->size(), file.get());
+    text->resize(got);
+    return got > CRegSettings::MAX_STORE_BYTES ? StoreText::TooLarge : StoreText::Read;
+}
+
+// A store we cannot use is renamed out of the way, never over another one, so
+// that the defaults written next do not destroy what the user had.
+void KeepAside(const std::string& path) {
+    for (int n = 1; n <= 100; ++n) {
+        const std::string aside = path + ".damaged" + (n == 1 ? "" : "." + std::to_string(n));
+        if (::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0 ||
+            errno != EEXIST)
+            return;
     }
-    return true;
 }
 
 }  // namespace
@@ -104,50 +123,62 @@ CRegSettings::CRegSettings(const std::string& baseKey, const std::string& storeF
     : Valid(!baseKey.empty() || !storeFile.empty()), BaseKey(baseKey), StoreFile(storeFile) {}
 
 CRegSettings::Store CRegSettings::Load() const {
+    std::string text;
+    const StoreText read = ReadStoreText(StoreFile, &text);
+    if (read == StoreText::Missing) return {};
     Store store;
-    std::ifstream in(StoreFile, std::ios::binary);
-    if (!in) return store;
+    if (read == StoreText::TooLarge || !Parse(text, &store)) {
+        KeepAside(StoreFile);
+        return {};
+    }
+    return store;
+}
+
+// False at the first line that is not the store's syntax.
+bool CRegSettings::Parse(const std::string& content, Store* result) {
+    Store& store = *result;
+    std::istringstream in(content);
     std::string line;
     Section* current = nullptr;
     while (std::getline(in, line)) {
         if (line.empty() || line[0] == '#') continue;
         std::string name, text;
         if (line.front() == '[' && line.back() == ']') {
-            if (!Unescape(line.substr(1, line.size() - 2), &name)) return {};
+            if (!Unescape(line.substr(1, line.size() - 2), &name)) return false;
             current = &store[name];
             continue;
         }
         const std::size_t eq = line.find('=');
         if (!current || line.size() < 3 || line[1] != ' ' || eq == std::string::npos ||
             !Unescape(line.substr(2, eq - 2), &name))
-            return {};  // a damaged store is an empty one
+            return false;
         const std::string rest = line.substr(eq + 1);
         Value value;
         switch (line[0]) {
             case 'd': {
                 char* end = nullptr;
                 const unsigned long long n = std::strtoull(rest.c_str(), &end, 10);
-                if (rest.empty() || *end || n > 0xFFFFFFFFull) return {};
+                if (rest.empty() || *end || n > 0xFFFFFFFFull) return false;
                 value.type = Type::Dword;
                 value.data = DwordBytes(std::uint32_t(n));
                 break;
             }
             case 's':
-                if (!Unescape(rest, &text)) return {};
+                if (!Unescape(rest, &text)) return false;
                 value.type = Type::Text;
                 value.data = text;
                 break;
             case 'b':
-                if (!FromHex(rest, &text)) return {};
+                if (!FromHex(rest, &text)) return false;
                 value.type = Type::Binary;
                 value.data = text;
                 break;
             default:
-                return {};
+                return false;
         }
         (*current)[name] = value;
     }
-    return store;
+    return true;
 }
 
 bool CRegSettings::Save(const Store& store) const {
@@ -170,27 +201,11 @@ bool CRegSettings::Save(const Store& store) const {
             }
         }
     }
-    // A temporary file beside the store, synced and renamed over it: after a
-    // crash the old or the new store is there, never half of one.
+    // The safe write: after a crash the old or the new store is there, never half of one.
     const fs::path target(StoreFile);
     std::error_code ec;
     if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-    std::string temp = StoreFile + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    const bool written = WriteAll(fd, out.str()) && ::fsync(fd) == 0;
-    ::close(fd);
-    if (!written || std::rename(temp.c_str(), StoreFile.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
+    return platform::WriteWholeFile(StoreFile, out.str());
 }
 
 bool CRegSettings::Read(const std::string& section, const std::string& name, Value* value) const {

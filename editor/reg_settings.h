@@ -1,7 +1,8 @@
 // CRegSettings: named values below one base key, kept the way the registry
 // keeps them (sections, 32-bit numbers, texts, byte blocks). On Linux the store
 // is one per-user file; every write is on disk, atomically, when the call
-// returns, and a store that cannot be read or parsed counts as empty.
+// returns, and a store that cannot be read or parsed counts as empty (a damaged
+// one is kept aside first, see Load).
 #pragma once
 
 #include <cstdint>
@@ -56,6 +57,8 @@ class CRegSettings {
 
     // Texts are kept up to 259 characters, as a registry text buffer holds.
     static constexpr std::size_t MAX_TEXT = 259;
+    // The editor's store is a few hundred bytes; one far larger is not ours.
+    static constexpr std::size_t MAX_STORE_BYTES = 256 * 1024;
 
   private:
     enum class Type { Dword, Text, Binary };
@@ -66,7 +69,11 @@ class CRegSettings {
     using Section = std::map<std::string, Value>;
     using Store = std::map<std::string, Section>;
 
+    // A store that is too large or cannot be parsed is renamed to
+    // StoreFile + ".damaged" (".damaged.2", ... when that exists) and counts as
+    // empty; anything but a regular file counts as empty unread.
     Store Load() const;
+    static bool Parse(const std::string& content, Store* store);
     bool Save(const Store& store) const;
     bool Read(const std::string& section, const std::string& name, Value* value) const;
     bool Put(const std::string& section, const std::string& name, const Value& value, bool create);

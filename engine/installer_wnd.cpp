@@ -13,6 +13,12 @@ CInstallerWnd::CInstallerWnd(const std::string& folder)
 CInstallerWnd::~CInstallerWnd() {
     // The window half first: no timer may fire and no surface may hold a logo
     // once the record's bitmaps go.
+    DestroyWindow();
+    ClearSettings();
+    HotSpotFont.reset();
+}
+
+void CInstallerWnd::DestroyWindow() {
     LogoAnnimationState& animation = Settings->LogoAnnimation;
     if (Wnd && Wnd->IsWindow() && animation.TimerId != 0) Wnd->KillTimer(animation.TimerId);
     animation.TimerId = 0;
@@ -21,6 +27,5 @@ CInstallerWnd::~CInstallerWnd() {
         if (Wnd->IsWindow()) Wnd->Destroy();
         Wnd.reset();
     }
-    ClearSettings();
-    HotSpotFont.reset();
+    HoverHotSpot = LastHotSpot = HotSpotByKey = HotSpotCaptured = 0;
 }

@@ -36,6 +36,9 @@ class CInstallerWnd : public platform::WindowListener {
 
     // The window.
     bool Create(std::uint32_t exStyle, std::uint32_t style, platform::Window* parent);
+    // The window half goes (timer, animation, native window, highlight); the
+    // record stays, so Create can show it again.
+    void DestroyWindow();
     void StartShow();
     void SetAnnimationDone(int flag);
 
@@ -44,6 +47,10 @@ class CInstallerWnd : public platform::WindowListener {
     enum class Source { Keep, Scratch };
     static void DrawTransparent(int x, int y, int w, int h, platform::DC& src, platform::DC& dst,
                                 platform::ColorRef mask, Source use = Source::Keep);
+    // The same for src's (0, 0, sw, sh) stretched to (x, y, w, h): a resized
+    // logo. False when its scratch bitmap could not be made.
+    static bool DrawTransparentStretched(int x, int y, int w, int h, platform::DC& src, int sw,
+                                         int sh, platform::DC& dst, platform::ColorRef mask);
 
     // Messages.
     int OnCreate() override;

@@ -211,18 +211,9 @@ void CInstallerWnd::DrawAnnimateFrame() {
         // The logo keeps its top-left corner and shrinks towards it.
         a.DrawSize = {ResizedExtent(w, a.FrameTotal, n, a.GrowPercent),
                       ResizedExtent(h, a.FrameTotal, n, a.GrowPercent)};
-        std::unique_ptr<platform::DC> scaleDC = gfx.CreateCompatibleDC(dc);
-        std::unique_ptr<platform::Bitmap> scaleBitmap =
-            gfx.CreateCompatibleBitmap(dc, a.DrawSize.cx, a.DrawSize.cy);
-        if (scaleDC && scaleBitmap) {
-            platform::Bitmap* oldScale = scaleDC->SelectBitmap(scaleBitmap.get());
-            scaleDC->StretchBlt(0, 0, a.DrawSize.cx, a.DrawSize.cy, *logoDC, 0, 0, w, h,
-                                Rop::SrcCopy);
-            DrawTransparent(a.CurPos.x, a.CurPos.y, a.DrawSize.cx, a.DrawSize.cy, *scaleDC,
-                            *a.FrameDC, a.MaskColor, Source::Scratch);
+        if (DrawTransparentStretched(a.CurPos.x, a.CurPos.y, a.DrawSize.cx, a.DrawSize.cy,
+                                     *logoDC, w, h, *a.FrameDC, a.MaskColor))
             platform::Trace("%d %d\n", a.CurPos.x, a.CurPos.y);
-            scaleDC->SelectBitmap(oldScale);
-        }
     }
     dc->BitBlt(0, 0, client.Width(), client.Height(), *a.FrameDC, 0, 0, Rop::SrcCopy);
 

@@ -3,12 +3,17 @@
 #include <cstdio>
 #include <memory>
 
+#include "engine/settings_keys.h"
 #include "engine/text_codec.h"
 #include "platform/platform.h"
 
 namespace {
 
-constexpr std::string_view kEncryptionLinePrefix = "INIEncryptionType=";
+// The encryption line, stored plain even in a scrambled file.
+bool IsEncryptionLine(std::string_view line) {
+    const std::string_view key = settings_keys::Encryption.name;
+    return line.size() > key.size() && line.substr(0, key.size()) == key && line[key.size()] == '=';
+}
 
 std::uint32_t Hash(std::string_view key) {
     std::uint32_t h = 2166136261u;  // FNV-1a
@@ -98,8 +103,7 @@ void SettingsFile::Index(std::size_t header, bool scrambled) {
         if (scrambled) {
             // The encryption-type line is stored plain; decoding it yields noise
             // that could even look like a section end or a key line.
-            if (!plainLineSkipped &&
-                line.substr(0, kEncryptionLinePrefix.size()) == kEncryptionLinePrefix) {
+            if (!plainLineSkipped && IsEncryptionLine(line)) {
                 plainLineSkipped = true;
                 continue;
             }

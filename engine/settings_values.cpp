@@ -27,11 +27,12 @@ std::int32_t ParseLenientInt(std::string_view text) {
 }
 
 std::string FolderWithSeparator(const std::string& folder) {
-    if (!folder.empty() && (folder.back() == '/' || folder.back() == '\\')) return folder;
-    return folder + platform::Current().system->PathSeparator();
+    // Only a real separator: on POSIX a folder's own name may end in '\\'.
+    const char separator = platform::Current().system->PathSeparator();
+    if (!folder.empty() && (folder.back() == '/' || folder.back() == separator)) return folder;
+    return folder + separator;
 }
 
 std::string SettingsFilePath(const std::string& projectFolder) {
-    return platform::Current().system->RealPath(FolderWithSeparator(projectFolder) +
-                                                "AppSetup.dat");
+    return platform::Current().system->RealPath(FolderWithSeparator(projectFolder), "AppSetup.dat");
 }

@@ -12,7 +12,7 @@
 std::int32_t ParseLenientInt(std::string_view text);
 
 // The folder with the platform's separator added, unless it already ends in
-// either slash.
+// '/' or that separator.
 std::string FolderWithSeparator(const std::string& folder);
 
 // The path of AppSetup.dat in a project folder, through the platform's mapping

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/installer_wnd.h"
+#include "engine/settings_keys.h"
 #include "engine/settings_output.h"
 #include "engine/settings_values.h"
 #include "engine/text_codec.h"
@@ -19,11 +20,12 @@ void Show(const char* text) {
     platform::Current().services->ShowMessage(text, platform::MessageButtons::Ok);
 }
 
-std::string Entry(const std::string& key, const std::string& value) { return key + "=" + value; }
-std::string Entry(const std::string& key, std::int64_t value) {
-    return key + "=" + std::to_string(value);
+// A field's value as the file holds it: text as it is, numbers in decimal.
+std::string ValueText(const SettingsField& field) {
+    if (auto* text = std::get_if<OwnedString*>(&field)) return TextOf(**text);
+    if (auto* number = std::get_if<std::int32_t*>(&field)) return std::to_string(**number);
+    return std::to_string(*std::get<std::uint8_t*>(field));
 }
-std::string Indexed(const char* key, int n) { return key + std::to_string(n); }
 
 // The file holds the positive size. |INT32_MIN| saturates so that the value
 // written always reads back.
@@ -69,57 +71,44 @@ bool CInstallerWnd::SaveSettings() {
         return false;
     }
 
-    const LaunchSettings& s = *Settings;
+    LaunchSettings& s = *Settings;
     auto line = [&](const std::string& text) { WriteSettingsLine(file, text); };
+    auto write = [&](const SettingsKey& key, const std::string& value, int slot = 0) {
+        line(std::string(key.Has(kBlankBefore) ? "\n" : "") + key.NameFor(slot) + "=" + value +
+             (key.Has(kBlankAfter) ? "\n\n" : "\n"));
+    };
+    auto writeField = [&](const SettingsKey& key, int slot = 0) {
+        write(key, ValueText(key.field(s, slot)), slot);
+    };
+    using namespace settings_keys;
 
     file.Write("[" + language + "]\n");
-    file.Write(Entry("INIEncryptionType", EncryptionType) + "\n");
+    file.Write(std::string(Encryption.name) + "=" + std::to_string(EncryptionType) + "\n");
     SettingsVersion = 3;
-    line(Entry("INIVersion", SettingsVersion) + "\n");
-    line(Entry("WindowTitle", TextOf(s.WindowTitle)) + "\n");
-    line(Entry("BackGroundBitmapName", TextOf(s.BackGroundBitmapName)) + "\n\n");
+    write(Version, std::to_string(SettingsVersion));
+    for (const SettingsKey& key : Head) writeField(key);
 
     const int logos = SlotsToWrite(s.NumberOfLogosToDraw, MAX_LOGOS);
-    line("\n" + Entry("NumberOfLogosToDraw", logos) + "\n\n");
+    write(LogoCount, std::to_string(logos));
     for (int i = 0; i < logos; ++i) {
-        const int n = i + 1;
-        line(Entry(Indexed("LogoBitmapName", n), TextOf(s.LogoBitmapName[i])) + "\n");
-        line(Entry(Indexed("LogoBitmapLocationX", n), s.LogoBitmapLocation[i].x) + "\n");
-        line(Entry(Indexed("LogoBitmapLocationY", n), s.LogoBitmapLocation[i].y) + "\n");
-        line(Entry(Indexed("AnimateLogo", n), s.AnimateLogo[i]) + "\n");
-        if (s.AnimateLogo[i] != 0) {
-            line(Entry(Indexed("LogoBitmapAnimateLocationX", n), s.LogoBitmapAnimateLocation[i].x) +
-                 "\n");
-            line(Entry(Indexed("LogoBitmapAnimateLocationY", n), s.LogoBitmapAnimateLocation[i].y) +
-                 "\n");
-            line(Entry(Indexed("ResizeLogo", n), s.ResizeLogo[i]) + "\n");
+        for (const SettingsKey& key : LogoSlot) {
+            if (!key.Has(kAnimatedOnly) || s.AnimateLogo[i] != 0) writeField(key, i);
         }
-        line(Entry(Indexed("LogoBitmapMaskColorR", n), s.LogoBitmapMaskColorR[i]) + "\n");
-        line(Entry(Indexed("LogoBitmapMaskColorG", n), s.LogoBitmapMaskColorG[i]) + "\n");
-        line(Entry(Indexed("LogoBitmapMaskColorB", n), s.LogoBitmapMaskColorB[i]) + "\n");
     }
-    line(Entry("LogoAnnimationDelay", s.LogoAnnimationDelay) + "\n\n");
+    writeField(LogoDelay);
 
-    const int hotSpots = SlotsToWrite(s.NumberOfHotSpots, MAX_HOTSPOTS);
-    line("\n" + Entry("NumberOfHotSpots", hotSpots) + "\n\n");
-    for (int i = 0; i < hotSpots; ++i) {
-        const int n = i + 1;
-        line(Entry(Indexed("HotSpotText", n), TextOf(s.HotSpotText[i])) + "\n");
-        line(Entry(Indexed("HotSpotTextLocationLeft", n), s.HotSpotRect[i].left) + "\n");
-        line(Entry(Indexed("HotSpotTextLocationTop", n), s.HotSpotRect[i].top) + "\n");
-        line(Entry(Indexed("HotSpotCommand", n), TextOf(s.HotSpotCommand[i])) + "\n");
-        line(Entry(Indexed("HotSpotCommandDataA", n), TextOf(s.HotSpotCommandDataA[i])) + "\n");
-        line(Entry(Indexed("HotSpotCommandDataB", n), TextOf(s.HotSpotCommandDataB[i])) + "\n");
+    const int links = SlotsToWrite(s.NumberOfHotSpots, MAX_HOTSPOTS);
+    write(LinkCount, std::to_string(links));
+    for (int i = 0; i < links; ++i) {
+        for (const SettingsKey& key : LinkSlot) writeField(key, i);
     }
-    line("\n" + Entry("HotSpotTextColorR", s.HotSpotTextColorR) + "\n");
-    line(Entry("HotSpotTextColorG", s.HotSpotTextColorG) + "\n");
-    line(Entry("HotSpotTextColorB", s.HotSpotTextColorB) + "\n");
-    line("\n" + Entry("HotSpotTextHiliteColorR", s.HotSpotTextHiliteColorR) + "\n");
-    line(Entry("HotSpotTextHiliteColorG", s.HotSpotTextHiliteColorG) + "\n");
-    line(Entry("HotSpotTextHiliteColorB", s.HotSpotTextHiliteColorB) + "\n");
-    line("\n" + Entry("HotSpotFontSize", FontSizeForFile(s.HotSpotFontSize)) + "\n");
-    line("\n" + Entry("StartupWaveFile", TextOf(s.StartupWaveFile)) + "\n");
-    line(Entry("HotSpotWaveFile", TextOf(s.HotSpotWaveFile)) + "\n");
+    for (const SettingsKey& key : LinkStyle) {
+        if (&key == &FontSize)
+            write(key, std::to_string(FontSizeForFile(s.HotSpotFontSize)));
+        else
+            writeField(key);
+    }
+    for (const SettingsKey& key : Sounds) writeField(key);
 
     // A failed write (a full disk) is reported like a file that cannot be made;
     // the previous AppSetup.dat stays in place either way.

@@ -23,7 +23,7 @@ inline unsigned HotSpotCount(const LaunchSettings& s) {
 
 // A stored name ("res\\logo.bmp") relative to the project folder, as a real path.
 inline std::string ProjectFile(const std::string& folder, const std::string& name) {
-    return platform::Current().system->RealPath(folder + name);
+    return platform::Current().system->RealPath(folder, name);
 }
 
 inline platform::ColorRef LogoMaskColor(const LaunchSettings& s, unsigned i) {

@@ -30,6 +30,9 @@ void DrawVisibleLogo(platform::DC& dc, const platform::Rect& client, platform::P
     platform::Bitmap* old = logoDC->SelectBitmap(&logo);
     if (left == at.x && top == at.y) {
         CInstallerWnd::DrawTransparent(at.x, at.y, w, h, *logoDC, dc, mask);
+    } else if (dc.TransparentBlt(int(left), int(top), w, h, *logoDC, int(left - at.x),
+                                 int(top - at.y), w, h, mask)) {
+        // Drawn from the visible part in place, in one pass.
     } else if (std::unique_ptr<platform::DC> partDC = gfx.CreateCompatibleDC(&dc)) {
         // DrawTransparent reads its source from the origin.
         if (std::unique_ptr<platform::Bitmap> part = gfx.CreateCompatibleBitmap(&dc, w, h)) {
@@ -48,6 +51,8 @@ void DrawVisibleLogo(platform::DC& dc, const platform::Rect& client, platform::P
 void CInstallerWnd::DrawTransparent(int x, int y, int w, int h, platform::DC& src,
                                     platform::DC& dst, platform::ColorRef mask, Source use) {
     if (w <= 0 || h <= 0) return;
+    // A backend that draws the same pixels in one pass saves the sequence below.
+    if (dst.TransparentBlt(x, y, w, h, src, 0, 0, w, h, mask)) return;
     platform::Graphics& gfx = *platform::Current().graphics;
     using platform::Rop;
 
@@ -100,6 +105,21 @@ void CInstallerWnd::DrawTransparent(int x, int y, int w, int h, platform::DC& sr
 
     src.SetBkColor(srcBk);
     src.SetTextColor(srcText);
+}
+
+bool CInstallerWnd::DrawTransparentStretched(int x, int y, int w, int h, platform::DC& src,
+                                             int sw, int sh, platform::DC& dst,
+                                             platform::ColorRef mask) {
+    if (dst.TransparentBlt(x, y, w, h, src, 0, 0, sw, sh, mask)) return true;
+    platform::Graphics& gfx = *platform::Current().graphics;
+    std::unique_ptr<platform::DC> scaleDC = gfx.CreateCompatibleDC(&dst);
+    std::unique_ptr<platform::Bitmap> scaleBitmap = gfx.CreateCompatibleBitmap(&dst, w, h);
+    if (!scaleDC || !scaleBitmap) return false;
+    platform::Bitmap* oldScale = scaleDC->SelectBitmap(scaleBitmap.get());
+    scaleDC->StretchBlt(0, 0, w, h, src, 0, 0, sw, sh, platform::Rop::SrcCopy);
+    DrawTransparent(x, y, w, h, *scaleDC, dst, mask, Source::Scratch);
+    scaleDC->SelectBitmap(oldScale);
+    return true;
 }
 
 void CInstallerWnd::OnPaint() {

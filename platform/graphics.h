@@ -53,6 +53,17 @@ public:
     virtual bool StretchBlt(int x, int y, int w, int h, DC& src, int sx, int sy, int sw, int sh,
                             Rop rop) = 0;
 
+    // The window's transparent drawing of src's (sx, sy, sw, sh), stretched to
+    // (x, y, w, h) as StretchBlt does, in one pass: the pixels the mask sequence
+    // (a copy, a mask of the key colour, SRCAND, SRCPAINT) gives. False, having
+    // drawn nothing, where the backend has no such pass or the case is not a
+    // plain one; the caller then runs the sequence.
+    virtual bool TransparentBlt(int /*x*/, int /*y*/, int /*w*/, int /*h*/, DC& /*src*/,
+                                int /*sx*/, int /*sy*/, int /*sw*/, int /*sh*/,
+                                ColorRef /*key*/) {
+        return false;
+    }
+
     // GradientFill with two vertices and one GRADIENT_RECT (upper left v0, lower right v1).
     virtual bool GradientFill(const TriVertex& v0, const TriVertex& v1, GradientMode mode) = 0;
 

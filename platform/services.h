@@ -29,8 +29,9 @@ class Services {
     virtual void PlaySoundFile(const std::string& path) = 0;
 
     // ShellExecuteA(window, verb, file, params, no directory, SW_SHOWNORMAL).
-    // verb and params may be null; the result is not examined by callers.
-    virtual void ShellExecuteFile(Window* window, const char* verb, const std::string& file,
+    // verb and params may be null. False when nothing could open or run it (the
+    // runtime ignores that, as it always has; the editor tells the user).
+    virtual bool ShellExecuteFile(Window* window, const char* verb, const std::string& file,
                                   const char* params) = 0;
 };
 

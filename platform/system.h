@@ -1,10 +1,15 @@
-// Files, paths and locale: what the settings code needs of the operating system.
+// Files, paths and locale: what the settings code and the editor need of the
+// operating system. Nothing here follows a link when it writes or deletes.
 #pragma once
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace platform {
+
+// What an entry is, the entry itself (a link is a link, wherever it leads).
+enum class EntryKind { Missing, File, Folder, Link, Other };
 
 class System {
   public:
@@ -19,24 +24,47 @@ class System {
     // GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_SENGLANGUAGE): "English", "German", ...
     virtual bool GetSystemLanguageName(std::string* name) = 0;
 
-    // Turns a project folder plus a stored name ("res\\logo.bmp") into a real path.
-    // On POSIX: backslashes become slashes and, when the exact name does not exist,
-    // each component is matched without regard to case.
-    virtual std::string RealPath(const std::string& path) = 0;
+    // Turns a folder (a real path, taken as it is) plus a stored name
+    // ("res\\logo.bmp") into a real path. On POSIX the name's backslashes become
+    // slashes and, when the exact name does not exist, each of its components is
+    // matched without regard to case. An empty folder: the name is a whole path,
+    // taken as it is when it exists.
+    virtual std::string RealPath(const std::string& folder, const std::string& name) = 0;
+    std::string RealPath(const std::string& path) { return RealPath(std::string(), path); }
 
     virtual bool FileExists(const std::string& path) = 0;
 
-    // Atomically puts `from` in place of `to` (rename over an existing file).
+    // The entry at `path` itself, a final link not followed.
+    virtual EntryKind KindOf(const std::string& path) = 0;
+
+    // The names in `folder` (without "." and ".."). False when it is no folder
+    // or a link to one: a listing never goes through a link.
+    virtual bool ListFolder(const std::string& folder, std::vector<std::string>* names) = 0;
+
+    // Removes a file or a link itself (never what a link leads to, never a folder).
+    virtual bool RemoveFile(const std::string& path) = 0;
+
+    // True when both paths reach the same existing file (links followed).
+    virtual bool SameFile(const std::string& a, const std::string& b) = 0;
+
+    // The absolute path with every link, "." and ".." resolved; "" when some
+    // part of it does not exist.
+    virtual std::string ResolvedPath(const std::string& path) = 0;
+
+    // Atomically puts `from` in place of `to` (rename over an existing file, or
+    // over a link, which is replaced and never written through). Durable: after
+    // a crash either the old or the new file is there, complete.
     virtual bool ReplaceFile(const std::string& from, const std::string& to) = 0;
 
     // Opens a regular file for binary reading; null for anything else (a pipe, a
     // device, a folder), without blocking on it.
     virtual std::FILE* OpenRegularFile(const std::string& path) = 0;
 
-    // A new file beside `target` that ReplaceFile will put in its place: created
-    // exclusively under a fresh name (never an entry that is already there), with
-    // the target's permission bits. Null, with nothing created, when the target
-    // exists and the user may not modify it, or no file can be made.
+    // A new file beside `target` that ReplaceFile will put in its place, named by
+    // TemporaryNameFor (platform/replacement_file.h): created exclusively (never
+    // an entry that is already there), with the target's permission bits. Null,
+    // with nothing created, when the target exists and the user may not modify
+    // it, or no file can be made.
     virtual std::FILE* CreateReplacement(const std::string& target, std::string* path) = 0;
 };
 

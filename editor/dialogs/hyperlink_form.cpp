@@ -34,7 +34,8 @@ bool HasLineBreak(const std::string& text) {
 }  // namespace
 
 bool IsWebAddress(const std::string& text) {
-    for (const char* prefix : {"http://", "http:\\\\", "ftp://", "ftp:\\\\", "www."}) {
+    for (const char* prefix : {"http://", "http:\\\\", "https://", "https:\\\\", "ftp://", "ftp:\\\\",
+                               "www."}) {
         if (StartsWithIgnoringCase(text, prefix)) return true;
     }
     return false;

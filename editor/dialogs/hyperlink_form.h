@@ -58,5 +58,6 @@ struct HyperlinkForm {
 // "OPENABSOLUTE" or "QUIT" (no action selected quits too).
 const char* LinkCommand(LinkAction action, bool absolute);
 
-// Begins, ignoring case, with "http://", "http:\\", "ftp://", "ftp:\\" or "www.".
+// Begins, ignoring case, with "http://", "https://", "ftp://" (each also with
+// ":\\" for "://") or "www.".
 bool IsWebAddress(const std::string& text);

@@ -1,84 +1,51 @@
 #include "editor/dialogs/resource_import.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
-#include <system_error>
 
 #include "engine/settings_values.h"
 #include "platform/platform.h"
-
-namespace fs = std::filesystem;
+#include "platform/replacement_file.h"
 
 namespace {
-
-constexpr std::size_t kBufferBytes = 1024;
-constexpr int kTemporaryNameTries = 100;
 
 void Show(const std::string& text) {
     platform::Current().services->ShowMessage(text, platform::MessageButtons::Ok);
 }
+
+platform::System& System() { return *platform::Current().system; }
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-bool IsFolder(const std::string& path) {
-    std::error_code ec;
-    return fs::is_directory(fs::path(path), ec);
-}
-
-// A folder opens for reading on POSIX too; it is no file to copy.
+// A regular file only: a folder, a pipe or a device is no file to copy.
 File OpenSource(const std::string& source) {
-    if (source.empty() || IsFolder(source)) return nullptr;
-    return File(std::fopen(source.c_str(), "rb"));
+    if (source.empty()) return nullptr;
+    return File(System().OpenRegularFile(source));
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    return a == b || fs::equivalent(fs::path(a), fs::path(b), ec);
-}
-
-// A new file beside `destination`, made exclusively so that nothing else's file
-// is ever truncated.
-File CreateTemporary(const std::string& destination, std::string* name) {
-    for (int n = 0; n < kTemporaryNameTries; ++n) {
-        *name = destination + ".tmp" + std::to_string(n);
-        if (std::FILE* f = std::fopen(name->c_str(), "wbx")) return File(f);
-    }
-    return nullptr;
-}
-
+// Copying a file onto itself is no work; a link in the destination's place is
+// replaced by a real copy, whatever it leads to.
 bool CopyOpened(std::FILE* in, const std::string& source, const std::string& destination) {
-    if (SameFile(source, destination)) return true;
+    if (System().KindOf(destination) != platform::EntryKind::Link &&
+        (source == destination || System().SameFile(source, destination)))
+        return true;
+    bool readFailed = false;
+    if (platform::CopyToFile(in, destination, &readFailed)) return true;
+    Show(readFailed ? "Failed to open the specified file:\n" + source
+                    : "Failed to create the file in the project directory!");
+    return false;
+}
 
-    std::string temporary;
-    File out = CreateTemporary(destination, &temporary);
-    if (!out) {
-        Show("Failed to create the file in the project directory!");
-        return false;
-    }
-    auto fail = [&](const std::string& message) {
-        out.reset();
-        std::remove(temporary.c_str());
-        Show(message);
-        return false;
-    };
-
-    char buffer[kBufferBytes];
-    for (;;) {
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, in);
-        if (got == 0) break;
-        if (std::fwrite(buffer, 1, got, out.get()) != got)
-            return fail("Failed to create the file in the project directory!");
-    }
-    if (std::ferror(in)) return fail("Failed to open the specified file:\n" + source);
-    if (std::fclose(out.release()) != 0)
-        return fail("Failed to create the file in the project directory!");
-    if (!platform::Current().system->ReplaceFile(temporary, destination))
-        return fail("Failed to create the file in the project directory!");
-    return true;
+bool IsReservedOnWindows(const std::string& name) {
+    std::string stem = name.substr(0, name.find('.'));
+    for (char& c : stem) c = char(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    for (const char* device : {"CON", "PRN", "AUX", "NUL"})
+        if (stem == device) return true;
+    return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
+           stem[3] >= '1' && stem[3] <= '9';
 }
 
 // What follows the last '\' or '/': the name a path gives whichever system wrote it.
@@ -98,7 +65,22 @@ bool CopyFileToPath(const std::string& source, const std::string& destination) {
     return CopyOpened(in.get(), source, destination);
 }
 
-bool CopyFileToFolder(const std::string& source, const std::string& folder) {
+std::string PortableFileName(const std::string& name) {
+    std::string out = name;
+    for (char& c : out) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F || std::string("\\/:*?\"<>|").find(c) != std::string::npos)
+            c = '_';
+    }
+    // Windows drops trailing dots and spaces, and names a device by these stems.
+    for (std::size_t i = out.size(); i > 0 && (out[i - 1] == '.' || out[i - 1] == ' '); --i)
+        out[i - 1] = '_';
+    if (IsReservedOnWindows(out)) out = "_" + out;
+    return out;
+}
+
+bool CopyFileToFolder(const std::string& source, const std::string& folder,
+                      std::string* copiedName) {
     File in = OpenSource(source);
     if (!in) {
         Show("Failed to open the specified file:\n" + source);
@@ -110,10 +92,16 @@ bool CopyFileToFolder(const std::string& source, const std::string& folder) {
         Show("Failed to obtain file name!");
         return false;
     }
+    const std::string name = PortableFileName(source.substr(cut + 1));
+    if (name.empty()) {
+        Show("Failed to obtain file name!");
+        return false;
+    }
     std::string destination = folder;
     if (destination.empty() || destination.back() != separator) destination += separator;
-    destination += source.substr(cut + 1);
-    return CopyOpened(in.get(), source, destination);
+    if (!CopyOpened(in.get(), source, destination + name)) return false;
+    if (copiedName) *copiedName = name;
+    return true;
 }
 
 bool IsResourceName(const std::string& text) {
@@ -126,19 +114,20 @@ bool IsResourceName(const std::string& text) {
 
 bool ImportResource(const std::string& pathText, const std::string& projectFolder,
                     std::string* resourceName) {
+    // Only the name itself: no sub-folders are ever made inside res. A copy is
+    // stored under the name it was given.
+    std::string name = LastComponent(pathText);
     if (!IsResourceName(pathText)) {
-        const std::string res = FolderWithSeparator(projectFolder) + "res";
-        if (!CopyFileToFolder(pathText, platform::Current().system->RealPath(res))) return false;
+        const std::string res = System().RealPath(FolderWithSeparator(projectFolder), "res");
+        if (!CopyFileToFolder(pathText, res, &name)) return false;
     }
-    // Only the name itself: no sub-folders are ever made inside res.
-    const std::string name = LastComponent(pathText);
     if (name.empty() || name.find_first_of("\r\n") != std::string::npos) return false;
     *resourceName = "res\\" + name;
     return true;
 }
 
 std::string ProjectFilePath(const std::string& projectFolder, const std::string& storedName) {
-    return platform::Current().system->RealPath(FolderWithSeparator(projectFolder) + storedName);
+    return platform::Current().system->RealPath(FolderWithSeparator(projectFolder), storedName);
 }
 
 std::string FieldFilePath(const std::string& projectFolder, const std::string& pathText) {

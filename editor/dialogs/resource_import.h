@@ -5,12 +5,19 @@
 
 #include <string>
 
-// Copies `source` into `folder` under its own file name (the part after the
-// last native separator). A file of that name is replaced; the copy is written
-// beside it first and renamed into place, so a failure leaves the old file whole
-// and no partial one. Copying a file onto itself succeeds without work. Each
-// failure has been shown to the user when it returns false.
-bool CopyFileToFolder(const std::string& source, const std::string& folder);
+// Copies `source` into `folder` under PortableFileName of its own file name
+// (the part after the last native separator), which *copiedName receives. A
+// file of that name is replaced the safe way (platform::CopyToFile), so a
+// failure leaves the old file whole and no partial one. Copying a file onto
+// itself succeeds without work. Each failure has been shown to the user when it
+// returns false.
+bool CopyFileToFolder(const std::string& source, const std::string& folder,
+                      std::string* copiedName = nullptr);
+
+// A file name that means the same file on Windows and POSIX: each of
+// \ / : * ? " < > | and control characters becomes '_', as do trailing dots and
+// spaces, and a Windows device name (CON, NUL, COM1...) gets a leading '_'.
+std::string PortableFileName(const std::string& name);
 
 // The same copy to a given destination path (the build names the runtime
 // Velomar.exe whatever the source is called).

@@ -1,44 +1,43 @@
 #include "editor/disc_image/disc_image.h"
 
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <cstdlib>
+#include <memory>
 
+#include "editor/disc_image/disc_contents.h"
 #include "editor/disc_image/volume_label.h"
 #include "platform/platform.h"
 #include "platform/posix/child_process.h"
-
-namespace fs = std::filesystem;
+#include "platform/replacement_file.h"
 
 namespace {
 
 constexpr std::size_t kSector = 2048;
 constexpr int kPollMs = 100;
 constexpr std::size_t kComplaintLines = 8;
+// What the exclusions may add to xorriso's command line: Linux takes about
+// 2 MiB of arguments and environment together.
+constexpr std::size_t kMaxExcludedBytes = 1u << 20;
+
+std::string TooManyExcluded(std::size_t count) {
+    return "The project folder holds " + std::to_string(count) +
+           " entries that must stay off the disc (links that lead out of the folder or nowhere, "
+           "temporary files, pipes or devices): too many to leave out. Remove them from the "
+           "project folder and try again.";
+}
+
+// An ISO 9660 image: its first volume descriptor's "CD001" at 32769.
+bool IsDiscImage(const std::string& path) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(
+        platform::Current().system->OpenRegularFile(path), &std::fclose);
+    char id[5];
+    return f && std::fseek(f.get(), 16 * long(kSector) + 1, SEEK_SET) == 0 &&
+           std::fread(id, 1, 5, f.get()) == 5 && std::string(id, 5) == "CD001";
+}
 
 void Show(const std::string& text) {
     platform::Current().services->ShowMessage(text, platform::MessageButtons::Ok);
-}
-
-bool EndsWithSuffix(const std::string& name, const std::string& marker, std::size_t minLength,
-                    std::size_t maxLength, int (*isValid)(int)) {
-    const std::size_t at = name.rfind(marker);
-    if (at == std::string::npos || at == 0) return false;
-    const std::string rest = name.substr(at + marker.size());
-    if (rest.size() < minLength || rest.size() > maxLength) return false;
-    for (char c : rest)
-        if (!isValid(static_cast<unsigned char>(c))) return false;
-    return true;
-}
-
-bool Inside(const fs::path& path, const fs::path& folder) {
-    const std::string p = path.string(), f = folder.string();
-    return p.size() > f.size() && p.compare(0, f.size(), f) == 0 && p[f.size()] == '/';
 }
 
 // The Joliet volume descriptor's name field, rewritten with the whole title:
@@ -98,37 +97,6 @@ std::string FindXorriso() {
     return platform::posix::FindOnPath("xorriso", path ? path : "/usr/bin:/bin");
 }
 
-bool IsTemporaryName(const std::string& name) {
-    return name.rfind("AppSetup.dat.tmp", 0) == 0 ||
-           EndsWithSuffix(name, ".tmp.", 8, 8, ::isxdigit) ||
-           EndsWithSuffix(name, ".tmp", 1, 2, ::isdigit);
-}
-
-std::vector<std::string> ExcludedPaths(const std::string& folder) {
-    std::vector<std::string> excluded;
-    std::error_code ec;
-    const fs::path root = fs::canonical(fs::path(folder), ec);
-    if (ec) return excluded;
-    fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, ec);
-    for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
-        std::error_code typeEc;
-        const fs::file_status status = it->symlink_status(typeEc);
-        const fs::path& path = it->path();
-        bool keep;
-        if (fs::is_symlink(status)) {
-            std::error_code linkEc;
-            const fs::path target = fs::canonical(path, linkEc);
-            keep = !linkEc && Inside(target, root);
-        } else if (fs::is_regular_file(status)) {
-            keep = !IsTemporaryName(path.filename().string());
-        } else {
-            keep = fs::is_directory(status);
-        }
-        if (!keep) excluded.push_back(path.string());
-    }
-    return excluded;
-}
-
 std::vector<std::string> XorrisoArguments(const std::string& folder, const std::string& imagePath,
                                           const std::string& volumeLabel,
                                           const std::vector<std::string>& excluded) {
@@ -163,35 +131,53 @@ int ProgressPercent(const std::string& line) {
     return value < 0 ? 0 : value > 100 ? 100 : int(value);
 }
 
+std::string ImageOutputRefusal(const std::string& folder, const std::string& output) {
+    platform::System& system = *platform::Current().system;
+    const std::string root = system.ResolvedPath(folder);
+    const std::size_t slash = output.find_last_of('/');
+    const std::string parent = slash == std::string::npos ? "." : output.substr(0, slash + 1);
+    if (root.empty() || !IsInsideFolder(system.ResolvedPath(parent), root)) return "";
+    const platform::EntryKind kind = system.KindOf(output);
+    if (kind == platform::EntryKind::Missing || IsDiscImage(output)) return "";
+    return "The disc image cannot replace a file of the project:\n" + output +
+           "\n\nPlease choose another name.";
+}
+
 ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progress,
                            std::uintmax_t* size) {
     const std::string failed = "Failed to write the disc image: " + job.output;
-    std::string temporary = job.output + ".tmp.XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
+    const std::string refusal = ImageOutputRefusal(job.folder, job.output);
+    if (!refusal.empty()) {
+        Show(refusal);
+        return ImageResult::Failed;
+    }
+    platform::ReplacementFile image(job.output);
+    if (!image.Create() || !image.Close()) {
         Show("Failed to create the disc image file: " + job.output);
         return ImageResult::Failed;
     }
-    // mkstemp makes it private; an image is an ordinary file of the user's.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    ::close(fd);
+    const std::string& temporary = image.TemporaryPath();
 
     // Real paths on both sides: xorriso compares the exclusions with the paths
-    // it walks from the root it is given.
-    std::error_code ec;
-    const std::string root = fs::canonical(fs::path(job.folder), ec).string();
+    // it walks from the root it is given. An image saved inside the project
+    // folder is not put into itself (its temporary name is left out anyway).
+    platform::System& system = *platform::Current().system;
+    const std::string root = system.ResolvedPath(job.folder);
     std::vector<std::string> excluded = ExcludedPaths(root);
-    // An image saved inside the project folder is not put into itself.
-    excluded.push_back(fs::weakly_canonical(temporary, ec).string());
-    excluded.push_back(fs::weakly_canonical(job.output, ec).string());
+    excluded.push_back(system.ResolvedPath(temporary));
+    if (system.KindOf(job.output) != platform::EntryKind::Missing)
+        excluded.push_back(system.ResolvedPath(job.output));
+    std::size_t excludedBytes = 0;
+    for (const std::string& path : excluded) excludedBytes += path.size() + 1;
+    if (excludedBytes > kMaxExcludedBytes) {
+        Show(failed + "\n" + TooManyExcluded(excluded.size()));
+        return ImageResult::Failed;
+    }
 
     platform::posix::ChildProcess xorriso;
     if (root.empty() ||
         !xorriso.Start(job.xorriso,
                        XorrisoArguments(root, temporary, IsoVolumeLabel(job.title), excluded))) {
-        ::unlink(temporary.c_str());
         Show(failed);
         return ImageResult::Failed;
     }
@@ -209,19 +195,23 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
         }
         if (progress && !progress(percent)) {
             xorriso.Kill();
-            ::unlink(temporary.c_str());
             return ImageResult::Cancelled;
         }
     }
     const int status = xorriso.Wait();
 
-    if (status != 0 || !WriteJolietName(temporary, job.title) ||
-        (fs::rename(temporary, job.output, ec), ec)) {
-        ::unlink(temporary.c_str());
+    if (status != 0 || !WriteJolietName(temporary, job.title) || !image.Commit()) {
+        image.Discard();
         const std::string said = status != 0 ? Complaint(errors) : std::string();
         Show(said.empty() ? failed : failed + "\n" + said);
         return ImageResult::Failed;
     }
-    if (size) *size = fs::file_size(job.output, ec);
+    if (size) {
+        std::unique_ptr<std::FILE, int (*)(std::FILE*)> written(system.OpenRegularFile(job.output),
+                                                               &std::fclose);
+        *size = 0;
+        if (written && std::fseek(written.get(), 0, SEEK_END) == 0)
+            *size = std::uintmax_t(std::ftell(written.get()));
+    }
     return ImageResult::Written;
 }

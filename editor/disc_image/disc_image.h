@@ -1,6 +1,6 @@
 // Writes an ISO 9660 image of a built project folder, with Joliet and Rock
-// Ridge names, by running xorriso. The image is written beside its final name
-// and renamed into place, so a failure or a cancel leaves no image at all.
+// Ridge names, by running xorriso. The image is a platform::ReplacementFile, so
+// a failure or a cancel leaves no image at all.
 #pragma once
 
 #include <cstdint>
@@ -14,16 +14,6 @@ constexpr const char* XORRISO_MISSING =
 
 // xorriso on $PATH; "" when there is none.
 std::string FindXorriso();
-
-// True for the names our own safe writes use for files not yet in place
-// (NAME.tmp. and 8 hex digits, NAME.tmpN, AppSetup.dat.tmp...): never part of
-// a disc.
-bool IsTemporaryName(const std::string& leafName);
-
-// Everything under `folder` that must not go on the disc: our temporary files,
-// links that lead out of the folder or nowhere, and entries that are neither
-// file, folder nor link (pipes, sockets, devices). Full paths.
-std::vector<std::string> ExcludedPaths(const std::string& folder);
 
 // xorriso's arguments (after the program name) to write `folder` as the
 // image's root into `imagePath`, without the `excluded` paths.
@@ -48,7 +38,12 @@ enum class ImageResult { Written, Failed, Cancelled };
 // or -1 until xorriso tells. Returning false stops it.
 using ImageProgress = std::function<bool(int percent)>;
 
-// Runs the job. Failed comes after one message (our line, then what xorriso
+// Why `output` may not be written for the project in `folder`, or "": it may
+// name no existing entry inside the project folder other than an earlier disc
+// image.
+std::string ImageOutputRefusal(const std::string& folder, const std::string& output);
+
+// Runs the job (refused first as ImageOutputRefusal says). Failed comes after one message (our line, then what xorriso
 // said); Cancelled shows none. Only Written leaves a file at `output`, and
 // `*size` (when given) is then its size in bytes.
 ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progress,

@@ -22,15 +22,15 @@ class CDemoWnd : public CNativeWindow, public ProjectView {
     bool OpenProject(const std::string& folder, bool testMode) {
         return session_.OpenProject(folder, testMode);
     }
-    void SaveProject() { session_.SaveProject(); }
-    void PromptSave() { session_.PromptSave(); }
+    bool SaveProject() { return session_.SaveProject(); }
+    bool PromptSave() { return session_.PromptSave(); }
     void ReloadProject(bool testMode) { session_.ReloadProject(testMode); }
     void SetModified(bool flag) { session_.SetModified(flag); }
     bool Modified() const { return session_.Modified; }
     CInstallerWnd* GetInstallerWnd() const { return session_.GetInstallerWnd(); }
 
-    // The frame is being destroyed: the save question, then the project goes
-    // while its windows still exist.
+    // The frame is being destroyed: the save question (unless it was asked
+    // already), then the project goes while its windows still exist.
     void FrameClosing();
 
     // ProjectView.

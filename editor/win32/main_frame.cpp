@@ -56,6 +56,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 OnOpenProject();
             return 0;
         case WM_CLOSE:
+            // A save at the question that fails keeps the editor open, with the edit.
+            if (DemoWnd && !DemoWnd->PromptSave()) return 0;
             DestroyWindow(hwnd());
             return 0;
         case WM_DESTROY:

@@ -76,10 +76,11 @@ class CMainFrame : public CNativeWindow {
     void OnWizardToggle();
     void OnAbout();
     void OnNextPane();
-    void ShowProjectTitle(bool open, const std::string& folder);
 
     // Build and the finished folder (main_frame_build.cpp).
     void OnBuildProject();
+    // Saves and builds, without a question; true when the build ran through.
+    bool SaveAndBuild();
     void OpenProjectFolder();
 
     // Enable rules (main_frame_update_ui.cpp).

@@ -2,25 +2,34 @@
 // core builds, the user is asked whether to see the folder in Explorer.
 #include "editor/companion_files.h"
 #include "editor/project_build.h"
+#include "editor/show_folder.h"
 #include "editor/win32/demo_wnd.h"
 #include "editor/win32/main_frame.h"
 #include "engine/installer_wnd.h"
 #include "platform/platform.h"
 
 void CMainFrame::OnBuildProject() {
-    ProjectBuilt = false;
-    DemoWnd->SaveProject();
-    const CInstallerWnd* project = DemoWnd->GetInstallerWnd();
-    if (!project) return;
-    if (BuildProject(project, Options.StartFolder + RUNTIME_NAME) != BuildResult::Built) return;
-    ProjectBuilt = true;
+    if (!SaveAndBuild()) return;
     if (platform::Current().services->ShowMessage(
             BUILD_DONE_QUESTION, platform::MessageButtons::YesNo) == platform::MessageAnswer::Yes)
         OpenProjectFolder();
 }
 
+// A project that could not be saved is not built: the disc would miss the edit.
+bool CMainFrame::SaveAndBuild() {
+    ProjectBuilt = false;
+    if (!DemoWnd->SaveProject()) return false;
+    const CInstallerWnd* project = DemoWnd->GetInstallerWnd();
+    if (!project) return false;
+    if (BuildProject(project, Options.StartFolder + RUNTIME_NAME) != BuildResult::Built)
+        return false;
+    ProjectBuilt = true;
+    return true;
+}
+
+// Explorer shows the folder, for copying onto a disc.
 void CMainFrame::OpenProjectFolder() {
     const CInstallerWnd* project = DemoWnd->GetInstallerWnd();
     if (!ProjectBuilt || !project) return;
-    ShellExecuteA(hwnd(), "open", project->ProjectFolder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShowFolder(project->ProjectFolder);
 }

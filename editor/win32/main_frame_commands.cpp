@@ -59,8 +59,7 @@ void CMainFrame::OnNewProject() {
     CNewProjectDlg dialog(DefaultProjectsFolder(Options.DocumentsFolder, '\\'),
                           [this](const std::string& topic) { ShowHelp(topic); });
     if (dialog.DoModal(hwnd()) != IDOK) return;
-    const std::string folder = dialog.ProjectFolder();
-    ShowProjectTitle(DemoWnd->NewProject(folder), folder);
+    DemoWnd->NewProject(dialog.ProjectFolder());
 }
 
 void CMainFrame::OnOpenProject() {
@@ -69,14 +68,7 @@ void CMainFrame::OnOpenProject() {
     OpenFolder(path.substr(0, path.find_last_of("\\/") + 1));
 }
 
-void CMainFrame::OpenFolder(const std::string& folder) {
-    ShowProjectTitle(DemoWnd->OpenProject(folder, false), folder);
-}
-
-void CMainFrame::ShowProjectTitle(bool open, const std::string& folder) {
-    SetTitle(open ? ProjectTitle(folder) : std::string(PROGRAM_TITLE));
-    ProjectBuilt = false;
-}
+void CMainFrame::OpenFolder(const std::string& folder) { DemoWnd->OpenProject(folder, false); }
 
 void CMainFrame::OnWizardToggle() {
     WizardAtStartup = !WizardAtStartup;

@@ -64,5 +64,5 @@ bool CNewProjectDlg::OnOK() {
         return false;
     path_.Name = name;
     if (path_.LocationEdited) path_.Location = location;
-    return true;
+    return path_.CheckName();
 }

@@ -29,15 +29,16 @@ std::string HtmOpenCommand() {
     return command;
 }
 
+// The guide path with "#topic", unquoted, as the program's whole parameter
+// string; when no program starts, the document itself without a topic.
 void ShowHelpAt(HWND owner, const std::string& startFolder, const std::string& topic) {
-    // The core opens the document itself when this launch does not happen.
-    ShowHelp(startFolder, topic, [&](const std::string&) {
-        const std::string program = QuotedProgram(HtmOpenCommand());
-        if (program.empty()) return false;
+    const std::string program = QuotedProgram(HtmOpenCommand());
+    if (!program.empty()) {
         std::string guide = UserGuidePath(startFolder);
         if (!topic.empty()) guide += "#" + topic;
-        const INT_PTR result = INT_PTR(ShellExecuteA(owner, "open", program.c_str(), guide.c_str(),
-                                                     nullptr, SW_SHOWNORMAL));
-        return result > 31;
-    });
+        if (INT_PTR(ShellExecuteA(owner, "open", program.c_str(), guide.c_str(), nullptr,
+                                  SW_SHOWNORMAL)) > 31)
+            return;
+    }
+    OpenGuideDocument(startFolder);
 }

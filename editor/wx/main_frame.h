@@ -67,12 +67,11 @@ class CMainFrame : public wxFrame {
     void OnNextPane(wxCommandEvent&);
     void OnWizardChoice(int choice);
     void OpenFolder(const std::string& folder);
-    void ShowProjectTitle(bool open, const std::string& folder);
 
     // Build and the finished folder (main_frame_build.cpp).
     void OnBuildProject(wxCommandEvent&);
-    // Saves and builds, with the closing question; true when the build ran through.
-    bool RunBuild();
+    // Saves and builds, without a question; true when the build ran through.
+    bool SaveAndBuild();
     void OpenProjectFolder();
 
     // Make Disc Image (main_frame_image.cpp).

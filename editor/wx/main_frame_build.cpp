@@ -1,23 +1,27 @@
 // Build Current Project and Copy Finished Project Files: the frame saves, the
 // core builds, the user is asked whether to see the folder.
 #include "editor/project_build.h"
+#include "editor/show_folder.h"
 #include "editor/wx/demo_wnd.h"
 #include "editor/wx/main_frame.h"
 #include "platform/platform.h"
 
-void CMainFrame::OnBuildProject(wxCommandEvent&) { RunBuild(); }
+void CMainFrame::OnBuildProject(wxCommandEvent&) {
+    if (!SaveAndBuild()) return;
+    if (platform::Current().services->ShowMessage(
+            BUILD_DONE_QUESTION, platform::MessageButtons::YesNo) == platform::MessageAnswer::Yes)
+        OpenProjectFolder();
+}
 
-bool CMainFrame::RunBuild() {
+// A project that could not be saved is not built: the disc would miss the edit.
+bool CMainFrame::SaveAndBuild() {
     ProjectBuilt = false;
-    DemoWnd->SaveProject();
+    if (!DemoWnd->SaveProject()) return false;
     const CInstallerWnd* project = DemoWnd->GetInstallerWnd();
     if (!project) return false;
     if (BuildProject(project, Options.StartFolder + "Velomar.exe") != BuildResult::Built)
         return false;
     ProjectBuilt = true;
-    if (platform::Current().services->ShowMessage(
-            BUILD_DONE_QUESTION, platform::MessageButtons::YesNo) == platform::MessageAnswer::Yes)
-        OpenProjectFolder();
     return true;
 }
 
@@ -25,6 +29,5 @@ bool CMainFrame::RunBuild() {
 void CMainFrame::OpenProjectFolder() {
     const CInstallerWnd* project = DemoWnd->GetInstallerWnd();
     if (!ProjectBuilt || !project) return;
-    platform::Current().services->ShellExecuteFile(nullptr, "open", project->ProjectFolder,
-                                                   nullptr);
+    ShowFolder(project->ProjectFolder);
 }

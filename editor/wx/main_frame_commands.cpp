@@ -18,8 +18,7 @@ void CMainFrame::OnNewProject(wxCommandEvent&) {
     CNewProjectDlg dialog(this, DefaultProjectsFolder(Options.DocumentsFolder, '/'),
                           [this](const std::string& topic) { ShowHelp(topic); });
     if (dialog.ShowModal() != wxID_OK) return;
-    const std::string folder = dialog.ProjectFolder();
-    ShowProjectTitle(DemoWnd->NewProject(folder), folder);
+    DemoWnd->NewProject(dialog.ProjectFolder());
 }
 
 void CMainFrame::OnOpenProject(wxCommandEvent&) {
@@ -33,14 +32,7 @@ void CMainFrame::OnOpenProject(wxCommandEvent&) {
     OpenFolder(chosen.GetPathWithSep().utf8_string());
 }
 
-void CMainFrame::OpenFolder(const std::string& folder) {
-    ShowProjectTitle(DemoWnd->OpenProject(folder, false), folder);
-}
-
-void CMainFrame::ShowProjectTitle(bool open, const std::string& folder) {
-    SetTitle(wxString::FromUTF8(open ? ProjectTitle(folder) : std::string(PROGRAM_TITLE)));
-    ProjectBuilt = false;
-}
+void CMainFrame::OpenFolder(const std::string& folder) { DemoWnd->OpenProject(folder, false); }
 
 void CMainFrame::OnSaveProject(wxCommandEvent&) { DemoWnd->SaveProject(); }
 
@@ -61,11 +53,7 @@ void CMainFrame::OnWizardChoice(int choice) {
 
 void CMainFrame::OnHelpContents(wxCommandEvent&) { ShowHelp(); }
 
-void CMainFrame::ShowHelp(const std::string& topic) {
-    ::ShowHelp(Options.StartFolder, topic, [](const std::string& url) {
-        return wxLaunchDefaultBrowser(wxString::FromUTF8(url));
-    });
-}
+void CMainFrame::ShowHelp(const std::string& topic) { ::ShowHelp(Options.StartFolder, topic); }
 
 void CMainFrame::OnAbout(wxCommandEvent&) {
     CAboutDlg dialog(this);

@@ -1,5 +1,6 @@
-// Make Disc Image: the build, a file to save the image as, xorriso under a
-// progress dialog that can stop it, and the offer to show the result.
+// Make Disc Image: the build (without Build's question: the image is what the
+// user asked for), a file to save the image as, xorriso under a progress dialog
+// that can stop it, and the one offer to show the result.
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/progdlg.h>
@@ -9,6 +10,7 @@
 #include "editor/disc_image/disc_image.h"
 #include "editor/disc_image/image_report.h"
 #include "editor/disc_image/volume_label.h"
+#include "editor/show_folder.h"
 #include "editor/wx/demo_wnd.h"
 #include "editor/wx/main_frame.h"
 #include "engine/installer_wnd.h"
@@ -46,7 +48,7 @@ void CMainFrame::OnMakeDiscImage(wxCommandEvent&) {
         Ask(XORRISO_MISSING, platform::MessageButtons::Ok);
         return;
     }
-    if (!RunBuild()) return;
+    if (!SaveAndBuild()) return;
     const CInstallerWnd* project = DemoWnd->GetInstallerWnd();
     const std::string title = TextOf(project->Settings->WindowTitle);
     const std::string path = AskImagePath(project->ProjectFolder, IsoVolumeLabel(title));
@@ -68,6 +70,5 @@ void CMainFrame::OnMakeDiscImage(wxCommandEvent&) {
     if (result != ImageResult::Written) return;
     if (Ask(DiscImageWrittenQuestion(path, size), platform::MessageButtons::YesNo) ==
         platform::MessageAnswer::Yes)
-        platform::Current().services->ShellExecuteFile(
-            nullptr, "open", fs::path(path).parent_path().string(), nullptr);
+        ShowFolder(fs::path(path).parent_path().string());
 }

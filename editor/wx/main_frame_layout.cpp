@@ -7,8 +7,13 @@
 
 CMainFrame::~CMainFrame() { ShutDown(); }
 
-// Closing cannot be cancelled: the default handling destroys the frame after us.
+// A save at the question that fails keeps the editor open, with the edit, when
+// the close may be refused; otherwise the default handling destroys the frame.
 void CMainFrame::OnClose(wxCloseEvent& event) {
+    if (event.CanVeto() && !DemoWnd->PromptSave()) {
+        event.Veto();
+        return;
+    }
     ShutDown();
     event.Skip();
 }

@@ -96,5 +96,5 @@ void CNewProjectDlg::ShowResult() { Result->SetLabel(wxString::FromUTF8(path_.Pr
 bool CNewProjectDlg::TransferDataFromWindow() {
     path_.Name = Utf8(NameEdit->GetValue());
     ShowResult();
-    return true;
+    return path_.CheckName();
 }

@@ -20,8 +20,22 @@ class FixedLanguageSystem : public System {
     char PathSeparator() const override { return inner_->PathSeparator(); }
     bool GetCurrentDir(std::string* dir) override { return inner_->GetCurrentDir(dir); }
     bool GetSystemLanguageName(std::string* name) override;
-    std::string RealPath(const std::string& path) override { return inner_->RealPath(path); }
+    using System::RealPath;
+    std::string RealPath(const std::string& folder, const std::string& name) override {
+        return inner_->RealPath(folder, name);
+    }
     bool FileExists(const std::string& path) override { return inner_->FileExists(path); }
+    EntryKind KindOf(const std::string& path) override { return inner_->KindOf(path); }
+    bool ListFolder(const std::string& folder, std::vector<std::string>* names) override {
+        return inner_->ListFolder(folder, names);
+    }
+    bool RemoveFile(const std::string& path) override { return inner_->RemoveFile(path); }
+    bool SameFile(const std::string& a, const std::string& b) override {
+        return inner_->SameFile(a, b);
+    }
+    std::string ResolvedPath(const std::string& path) override {
+        return inner_->ResolvedPath(path);
+    }
     bool ReplaceFile(const std::string& from, const std::string& to) override {
         return inner_->ReplaceFile(from, to);
     }

@@ -15,13 +15,16 @@ void RecordingServices::Trace(const std::string& text) { traces.push_back(text);
 
 void RecordingServices::PlaySoundFile(const std::string& path) { sounds.push_back(path); }
 
-void RecordingServices::ShellExecuteFile(Window*, const char* verb, const std::string& file,
+bool RecordingServices::ShellExecuteFile(Window*, const char* verb, const std::string& file,
                                          const char* params) {
     ShellCall call;
     if (verb) call.verb = verb;
     call.file = file;
     if (params) call.params = params;
     shellCalls.push_back(call);
+    if (shellFailures == 0) return true;
+    --shellFailures;
+    return false;
 }
 
 void RecordingServices::ScriptAnswers(std::initializer_list<MessageAnswer> answers) {

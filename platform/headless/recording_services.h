@@ -22,7 +22,8 @@ public:
     void Trace(const std::string& text) override;
     bool WantsTrace() const override { return true; }
     void PlaySoundFile(const std::string& path) override;
-    void ShellExecuteFile(Window* window, const char* verb, const std::string& file,
+    // Recorded; the next `shellFailures` calls fail, the others succeed.
+    bool ShellExecuteFile(Window* window, const char* verb, const std::string& file,
                           const char* params) override;
 
     // Answers given to Yes/No questions, in order; when none are left the answer is No.
@@ -32,6 +33,7 @@ public:
     std::vector<std::string> traces;
     std::vector<std::string> sounds;
     std::vector<ShellCall> shellCalls;
+    int shellFailures = 0;
 
 private:
     std::deque<MessageAnswer> answers_;

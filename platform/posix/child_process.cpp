@@ -3,11 +3,13 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace platform::posix {
 
@@ -43,6 +45,7 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
 
+    const pid_t parent = ::getpid();
     const pid_t pid = ::fork();
     if (pid < 0) {
         ::close(pipeFds[0]);
@@ -50,7 +53,10 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
         return false;
     }
     if (pid == 0) {
-        // Only async-signal-safe calls from here to exec.
+        // Only async-signal-safe calls from here to exec. The child ends with
+        // its parent, also when the parent died before the wish was made.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent) ::_exit(127);
         const int null = ::open("/dev/null", O_RDWR);
         if (null >= 0) {
             ::dup2(null, STDIN_FILENO);
@@ -58,6 +64,15 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
         }
         ::dup2(pipeFds[1], STDERR_FILENO);
         ::execv(program.c_str(), argv.data());
+        // Said on the error output, which the caller shows.
+        const char* why = errno == E2BIG    ? "its argument list is too long"
+                          : errno == ENOENT ? "it was not found"
+                          : errno == EACCES ? "it may not be run"
+                                            : "the system refused it";
+        const char prefix[] = "cannot start the program: ";
+        (void)!::write(STDERR_FILENO, prefix, sizeof prefix - 1);
+        (void)!::write(STDERR_FILENO, why, ::strlen(why));
+        (void)!::write(STDERR_FILENO, "\n", 1);
         ::_exit(127);
     }
     ::close(pipeFds[1]);

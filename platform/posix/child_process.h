@@ -16,7 +16,8 @@ std::string FindOnPath(const std::string& name, const std::string& searchPath);
 class ChildProcess {
   public:
     ChildProcess() = default;
-    // A child still running is killed and reaped: none outlives its owner.
+    // A child still running is killed and reaped: none outlives its owner, and
+    // none outlives our process either (it is killed when we die).
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -78,15 +79,20 @@ bool PosixSystem::GetCurrentDir(std::string* dir) {
     }
 }
 
-std::string PosixSystem::RealPath(const std::string& path) {
-    std::string mapped = path;
+std::string PosixSystem::RealPath(const std::string& folder, const std::string& name) {
+    if (folder.empty() && Exists(name)) return name;
+    std::string mapped = name;
     std::replace(mapped.begin(), mapped.end(), '\\', '/');
-    if (mapped.empty() || Exists(mapped)) return mapped;
+    if (mapped.empty() || Exists(folder + mapped)) return folder + mapped;
 
-    // Resolve component by component; once a folder is missing, the rest of the
-    // path is kept as given.
-    std::string result = mapped[0] == '/' ? "/" : "";
-    std::size_t start = mapped[0] == '/' ? 1 : 0;
+    // Resolve the name component by component; once a folder is missing, the
+    // rest is kept as given. The folder itself is never reinterpreted.
+    std::string result = folder;
+    std::size_t start = 0;
+    if (folder.empty() && mapped[0] == '/') {
+        result = "/";
+        start = 1;
+    }
     bool resolving = true;
     while (start <= mapped.size()) {
         std::size_t end = mapped.find('/', start);
@@ -111,6 +117,48 @@ std::string PosixSystem::RealPath(const std::string& path) {
 bool PosixSystem::FileExists(const std::string& path) {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+EntryKind PosixSystem::KindOf(const std::string& path) {
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0) return EntryKind::Missing;
+    if (S_ISLNK(st.st_mode)) return EntryKind::Link;
+    if (S_ISREG(st.st_mode)) return EntryKind::File;
+    return S_ISDIR(st.st_mode) ? EntryKind::Folder : EntryKind::Other;
+}
+
+bool PosixSystem::ListFolder(const std::string& folder, std::vector<std::string>* names) {
+    names->clear();
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(),
+                          O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return false;
+    DIR* d = ::fdopendir(fd);
+    if (!d) {
+        ::close(fd);
+        return false;
+    }
+    while (const dirent* e = ::readdir(d)) {
+        const std::string name = e->d_name;
+        if (name != "." && name != "..") names->push_back(name);
+    }
+    ::closedir(d);
+    return true;
+}
+
+bool PosixSystem::RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+bool PosixSystem::SameFile(const std::string& a, const std::string& b) {
+    struct stat x, y;
+    return ::stat(a.c_str(), &x) == 0 && ::stat(b.c_str(), &y) == 0 && x.st_dev == y.st_dev &&
+           x.st_ino == y.st_ino;
+}
+
+std::string PosixSystem::ResolvedPath(const std::string& path) {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved) return "";
+    std::string result = resolved;
+    std::free(resolved);
+    return result;
 }
 
 bool PosixSystem::ReplaceFile(const std::string& from, const std::string& to) {

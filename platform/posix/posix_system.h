@@ -14,9 +14,15 @@ class PosixSystem : public System {
     bool GetCurrentDir(std::string* dir) override;
     // Never fails: C, POSIX, an unset or an unknown locale give "English".
     bool GetSystemLanguageName(std::string* name) override;
-    std::string RealPath(const std::string& path) override;
+    using System::RealPath;
+    std::string RealPath(const std::string& folder, const std::string& name) override;
     // True for anything but a directory (a folder named AppSetup.dat is no file).
     bool FileExists(const std::string& path) override;
+    EntryKind KindOf(const std::string& path) override;
+    bool ListFolder(const std::string& folder, std::vector<std::string>* names) override;
+    bool RemoveFile(const std::string& path) override;
+    bool SameFile(const std::string& a, const std::string& b) override;
+    std::string ResolvedPath(const std::string& path) override;
     // Syncs `from`, renames it over `to` and syncs the folder, so that after a
     // crash either the old or the new file is there, complete.
     bool ReplaceFile(const std::string& from, const std::string& to) override;

@@ -7,6 +7,8 @@
 
 #include <cerrno>
 
+#include "platform/replacement_file.h"
+
 namespace platform::posix {
 
 namespace {
@@ -47,8 +49,7 @@ std::FILE* CreateReplacementFile(const std::string& target, std::string* path) {
     unsigned long seed = (unsigned long)now.tv_nsec ^ ((unsigned long)::getpid() << 16);
     for (int attempt = 0; attempt < 100; ++attempt) {
         seed = seed * 6364136223846793005ul + 1442695040888963407ul + ++counter;
-        std::string candidate = target + ".tmp.";
-        for (int i = 0; i < 8; ++i) candidate += "0123456789abcdef"[(seed >> (4 * i + 20)) & 15];
+        const std::string candidate = TemporaryNameFor(target, std::uint32_t(seed >> 24));
         const int fd =
             ::open(candidate.c_str(),
                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, mode);

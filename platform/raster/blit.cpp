@@ -5,6 +5,7 @@
 
 #include "platform/raster/fill.h"
 #include "platform/raster/pixel_ops.h"
+#include "platform/raster/stretch_map.h"
 
 namespace platform::raster {
 
@@ -76,47 +77,6 @@ void CombineRow(Rop rop, const Pixel* __restrict s, Pixel* __restrict d, int n) 
             for (int i = 0; i < n; ++i) d[i] = ApplyRop(rop, s[i], d[i]);
             break;
     }
-}
-
-// Division rounding down, for a numerator of any sign and a positive divisor.
-std::int64_t FloorDiv(std::int64_t n, std::int64_t d) {
-    return n >= 0 ? n / d : -((-n + d - 1) / d);
-}
-
-// One axis of a stretch: for each destination pixel of the clipped run, the
-// source pixels [first, last) that feed it, already limited to what is readable.
-struct AxisMap {
-    std::vector<int> first;
-    std::vector<int> last;
-};
-
-AxisMap MapAxis(std::int64_t dstStart, std::int64_t dstLen, std::int64_t from, std::int64_t to,
-                std::int64_t srcStart, std::int64_t srcLen, bool mirror, std::int64_t readFrom,
-                std::int64_t readTo) {
-    AxisMap map;
-    map.first.reserve(std::size_t(to - from));
-    map.last.reserve(std::size_t(to - from));
-    for (auto p = from; p < to; ++p) {
-        std::int64_t i = p - dstStart;
-        std::int64_t j = mirror ? dstLen - 1 - i : i;
-        // GDI's mapping, by pixel centres: growing takes the source pixel under
-        // the destination pixel's centre; shrinking merges the source pixels
-        // whose centres fall inside the destination pixel. A centre exactly on
-        // an edge belongs to the pixel before it.
-        std::int64_t a, b;
-        if (dstLen >= srcLen) {
-            a = ((2 * j + 1) * srcLen - 1) / (2 * dstLen);
-            b = a + 1;
-        } else {
-            a = FloorDiv(2 * j * srcLen - dstLen, 2 * dstLen) + 1;
-            b = FloorDiv(2 * (j + 1) * srcLen - dstLen, 2 * dstLen) + 1;
-        }
-        a = std::max(srcStart + a, readFrom);
-        b = std::min(srcStart + b, readTo);
-        map.first.push_back(int(a));
-        map.last.push_back(int(std::max(a, b)));
-    }
-    return map;
 }
 
 // out[c] = line[index[c]]; kept apart so the compiler knows the three never overlap.
@@ -212,10 +172,9 @@ bool StretchViews(const View& dst, int x, int y, int w, int h, const View& src, 
         from = &copy;
     }
     const Box readable = BoxOf(src.clip);
-    const AxisMap cols =
-        MapAxis(dl, dw, d.left, d.right, sl, swn, mx != smx, readable.left, readable.right);
-    const AxisMap rows =
-        MapAxis(dt, dh, d.top, d.bottom, st, shn, my != smy, readable.top, readable.bottom);
+    AxisMap cols, rows;
+    MapAxis(&cols, dl, dw, d.left, d.right, sl, swn, mx != smx, readable.left, readable.right);
+    MapAxis(&rows, dt, dh, d.top, d.bottom, st, shn, my != smy, readable.top, readable.bottom);
 
     // The columns that read anything form one run: the readable area is one
     // interval and the spans move monotonically along it.

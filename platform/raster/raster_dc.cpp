@@ -4,7 +4,9 @@
 #include "platform/raster/fill.h"
 #include "platform/raster/font_instance.h"
 #include "platform/raster/raster_font.h"
+#include "platform/raster/raster_graphics.h"
 #include "platform/raster/text.h"
+#include "platform/raster/transparent.h"
 #include "platform/raster/view.h"
 
 namespace platform::raster {
@@ -134,6 +136,16 @@ bool RasterDC::StretchBlt(int x, int y, int w, int h, DC& src, int sx, int sy, i
     if (selected_ && selected_->blank_ && CopyCoversBitmap(x, y, w, h, s, sx, sy, sw, sh, rop))
         selected_->blank_ = false;  // every pixel is written below
     return StretchViews(view(), x, y, w, h, s, sx, sy, sw, sh, rop);
+}
+
+bool RasterDC::TransparentBlt(int x, int y, int w, int h, DC& src, int sx, int sy, int sw, int sh,
+                              ColorRef key) {
+    auto* source = dynamic_cast<RasterDC*>(&src);
+    if (!source || !target_ || !source->target_) return false;
+    // Beyond the largest bitmap the sequence cannot make its scratch bitmaps
+    // and draws nothing: that case is left to it.
+    if (static_cast<long long>(w) * h > RasterGraphics::kMaxPixels) return false;
+    return TransparentViews(view(), x, y, w, h, source->view(), sx, sy, sw, sh, key);
 }
 
 bool RasterDC::GradientFill(const TriVertex& v0, const TriVertex& v1, GradientMode mode) {

@@ -31,10 +31,12 @@ void Win32Services::PlaySoundFile(const std::string& path) {
     PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_NOWAIT | SND_NODEFAULT | SND_ASYNC);
 }
 
-void Win32Services::ShellExecuteFile(Window* window, const char* verb, const std::string& file,
+bool Win32Services::ShellExecuteFile(Window* window, const char* verb, const std::string& file,
                                      const char* params) {
     HWND hwnd = window ? static_cast<Win32Window*>(window)->hwnd() : nullptr;
-    ShellExecuteA(hwnd, verb, file.c_str(), params, nullptr, SW_SHOWNORMAL);
+    // Above 32 is success, as documented.
+    return reinterpret_cast<INT_PTR>(
+               ShellExecuteA(hwnd, verb, file.c_str(), params, nullptr, SW_SHOWNORMAL)) > 32;
 }
 
 }  // namespace platform::win32

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include "platform/replacement_file.h"
 #include "platform/win32/win32_api.h"
 
 namespace platform::win32 {
@@ -26,6 +27,58 @@ bool Win32System::GetSystemLanguageName(std::string* name) {
 
 bool Win32System::FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+EntryKind Win32System::KindOf(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return EntryKind::Missing;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return EntryKind::Link;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? EntryKind::Folder : EntryKind::File;
+}
+
+bool Win32System::ListFolder(const std::string& folder, std::vector<std::string>* names) {
+    names->clear();
+    if (KindOf(folder) != EntryKind::Folder) return false;
+    std::string pattern = folder;
+    if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/') pattern += '\\';
+    WIN32_FIND_DATAA found;
+    HANDLE h = FindFirstFileA((pattern + "*").c_str(), &found);
+    if (h == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..") names->push_back(name);
+    } while (FindNextFileA(h, &found));
+    FindClose(h);
+    return true;
+}
+
+bool Win32System::RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
+
+namespace {
+
+bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION* info) {
+    HANDLE h = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    const bool ok = GetFileInformationByHandle(h, info) != FALSE;
+    CloseHandle(h);
+    return ok;
+}
+
+}  // namespace
+
+bool Win32System::SameFile(const std::string& a, const std::string& b) {
+    BY_HANDLE_FILE_INFORMATION x, y;
+    return FileIdentity(a, &x) && FileIdentity(b, &y) &&
+           x.dwVolumeSerialNumber == y.dwVolumeSerialNumber &&
+           x.nFileIndexHigh == y.nFileIndexHigh && x.nFileIndexLow == y.nFileIndexLow;
+}
+
+std::string Win32System::ResolvedPath(const std::string& path) {
+    if (KindOf(path) == EntryKind::Missing) return "";
+    char buffer[MAX_PATH] = {};
+    const DWORD n = GetFullPathNameA(path.c_str(), MAX_PATH, buffer, nullptr);
+    return n == 0 || n >= MAX_PATH ? std::string() : std::string(buffer, n);
 }
 
 // The new file's data is on disk before it takes the old one's place, and the
@@ -75,8 +128,7 @@ std::FILE* Win32System::CreateReplacement(const std::string& target, std::string
     DWORD seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
     for (int attempt = 0; attempt < 100; ++attempt) {
         seed = seed * 1664525u + 1013904223u;
-        std::string candidate = target + ".tmp.";
-        for (int i = 0; i < 8; ++i) candidate += "0123456789abcdef"[(seed >> (4 * i)) & 15];
+        const std::string candidate = TemporaryNameFor(target, seed);
         HANDLE h = CreateFileA(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE) {

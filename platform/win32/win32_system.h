@@ -10,8 +10,16 @@ class Win32System : public System {
     char PathSeparator() const override { return '\\'; }
     bool GetCurrentDir(std::string* dir) override;
     bool GetSystemLanguageName(std::string* name) override;
-    std::string RealPath(const std::string& path) override { return path; }
+    using System::RealPath;
+    std::string RealPath(const std::string& folder, const std::string& name) override {
+        return folder + name;
+    }
     bool FileExists(const std::string& path) override;
+    EntryKind KindOf(const std::string& path) override;
+    bool ListFolder(const std::string& folder, std::vector<std::string>* names) override;
+    bool RemoveFile(const std::string& path) override;
+    bool SameFile(const std::string& a, const std::string& b) override;
+    std::string ResolvedPath(const std::string& path) override;
     bool ReplaceFile(const std::string& from, const std::string& to) override;
     std::FILE* OpenRegularFile(const std::string& path) override;
     std::FILE* CreateReplacement(const std::string& target, std::string* path) override;

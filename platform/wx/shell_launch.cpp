@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <time.h>
+
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -107,7 +109,13 @@ std::vector<std::string> PlanShellExecute(const char* verb, const std::string& f
     return OpenerFor(real);
 }
 
-bool SpawnDetached(const std::vector<std::string>& argv) {
+bool IsDesktopOpener(const std::string& program) {
+    const std::size_t slash = program.rfind('/');
+    const std::string name = slash == std::string::npos ? program : program.substr(slash + 1);
+    return name == "xdg-open" || name == "gio";
+}
+
+bool SpawnDetached(const std::vector<std::string>& argv, int watchMs) {
     if (argv.empty()) return false;
     // Everything the children touch is prepared before fork: after it only
     // async-signal-safe calls are made.
@@ -133,7 +141,16 @@ bool SpawnDetached(const std::vector<std::string>& argv) {
             ::execv(args[0], args.data());
             ::_exit(127);
         }
-        ::_exit(grandchild < 0 ? 1 : 0);
+        if (grandchild < 0) ::_exit(1);
+        // The middle child watches; if it leaves first, init reaps the program.
+        const struct timespec tick = {0, 10 * 1000 * 1000};
+        for (int waited = 0; waited < watchMs; waited += 10) {
+            int status = 0;
+            if (::waitpid(grandchild, &status, WNOHANG) == grandchild)
+                ::_exit(WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1);
+            ::nanosleep(&tick, nullptr);
+        }
+        ::_exit(0);
     }
     int status = 0;
     // The middle child exits right after its fork, so this wait is short.

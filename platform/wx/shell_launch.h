@@ -30,8 +30,18 @@ bool IsExecutableFile(const std::string& path);
 std::string FindInPath(const std::string& name);
 
 // Starts argv[0] with argv, detached (a grandchild of ours, so nothing is left
-// to reap and the caller never waits for the program). False when no process
-// could be made or argv is empty.
-bool SpawnDetached(const std::vector<std::string>& argv);
+// to reap). False when no process could be made or argv is empty. With
+// `watchMs`, the program is watched that long: an end with a non-zero status
+// (or a failed start) within it is false too, and one still running then
+// counts as started. Without, the caller never waits for the program.
+bool SpawnDetached(const std::vector<std::string>& argv, int watchMs = 0);
+
+// xdg-open or gio: a desktop opener, whose exit status says whether anything
+// could open the target.
+bool IsDesktopOpener(const std::string& program);
+
+// How long an opener is watched: a desktop's returns at once; the generic
+// xdg-open waits for the browser it starts, which then counts as opened.
+constexpr int OPENER_WATCH_MS = 2000;
 
 }  // namespace platform::wx

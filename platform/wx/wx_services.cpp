@@ -49,9 +49,12 @@ void WxServices::Trace(const std::string&) {}
 
 void WxServices::PlaySoundFile(const std::string& path) { player_.Play(RealPathOf(path)); }
 
-void WxServices::ShellExecuteFile(Window*, const char* verb, const std::string& file,
+bool WxServices::ShellExecuteFile(Window*, const char* verb, const std::string& file,
                                   const char* params) {
-    SpawnDetached(PlanShellExecute(verb, file, params, Current().system));
+    const std::vector<std::string> plan = PlanShellExecute(verb, file, params, Current().system);
+    // An opener that finds nothing to open the target says so by its status.
+    const bool opener = !plan.empty() && IsDesktopOpener(plan[0]);
+    return SpawnDetached(plan, opener ? OPENER_WATCH_MS : 0);
 }
 
 }  // namespace platform::wx

@@ -18,7 +18,7 @@ class WxServices : public Services {
     void Trace(const std::string& text) override;
     bool WantsTrace() const override { return false; }
     void PlaySoundFile(const std::string& path) override;
-    void ShellExecuteFile(Window* window, const char* verb, const std::string& file,
+    bool ShellExecuteFile(Window* window, const char* verb, const std::string& file,
                           const char* params) override;
 
   private:

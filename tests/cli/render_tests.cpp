@@ -1,7 +1,6 @@
 // velomarforge-cli render as a user runs it: exit statuses, the messages on
 // stderr, and the pixels of the PNG it writes.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -9,7 +8,6 @@
 #include <vector>
 
 #include "../support/project_sandbox.h"
-#include "../support/rle_bomb.h"
 #include "platform/headless/png_writer.h"
 #include "platform/raster/surface.h"
 
@@ -151,37 +149,6 @@ TEST_F(RenderTest, MouseOverLinkLightsItUp) {
         << "a move beside every link draws nothing";
     // The same over a running show.
     EXPECT_GT(CountIn(Picture({"--mouse", "110,210"}), kHilite, 100, 200, 400, 240), 20);
-}
-
-// Pipes where files belong, and a picture that claims more than it holds, fail
-// at once with the usual message instead of blocking or eating memory.
-TEST_F(RenderTest, HostileFilesFailAtOnceWithTheUsualMessage) {
-    ASSERT_EQ(sandbox::RleBombBmp().size(), 1080u);
-    WriteBytes(project + "res/bomb.bmp", sandbox::RleBombBmp());
-    ASSERT_EQ(::mkfifo((project + "res/pipe.bmp").c_str(), 0600), 0);
-    const std::string out = scratch.File("x.png");
-    const struct {
-        const char* background;
-        const char* logo;
-        std::string message;
-    } cases[] = {
-        {"res\\pipe.bmp", "res\\logo.bmp", "Failed to load our background bitmap!\n"},
-        {"@@0000000140a060", "res\\pipe.bmp", "Failed to load our LOGO bitmap res\\pipe.bmp!\n"},
-        {"@@0000000140a060", "res\\bomb.bmp", "Failed to load our LOGO bitmap res\\bomb.bmp!\n"},
-    };
-    for (const auto& c : cases) {
-        WriteProject(c.background, c.logo);
-        EXPECT_EQ(RunCli({"render", project, out}), (CliRun{1, "", c.message})) << c.logo;
-    }
-    std::filesystem::remove(project + "AppSetup.dat");
-    ASSERT_EQ(::mkfifo((project + "AppSetup.dat").c_str(), 0600), 0);
-    for (const char* command : {"show", "render"}) {
-        std::vector<std::string> args = {command, project};
-        if (args[0] == "render") args.push_back(out);
-        EXPECT_EQ(RunCli(args), (CliRun{1, "", "Failed to open the InstalledWnd.ini file!\n"}))
-            << command;
-    }
-    EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 // Names from the file reach a terminal with their control characters escaped;

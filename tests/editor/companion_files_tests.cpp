@@ -40,21 +40,34 @@ TEST(CompanionFilesTest, GuideAddressCarriesTheTopic) {
     for (const auto& c : cases) EXPECT_EQ(UserGuideUrl(c.folder, c.topic), c.url);
 }
 
-// The browser first; when none starts, the document itself, without topic.
-TEST(CompanionFilesTest, ShowHelpFallsBackToTheDocument) {
-    platform::HeadlessPlatform host;
-    std::vector<std::string> urls;
-    for (bool browserStarts : {true, false}) {
-        host.services.shellCalls.clear();
-        ShowHelp("/opt/vf/", "_Audio", [&](const std::string& url) {
-            urls.push_back(url);
-            return browserStarts;
-        });
-        ASSERT_EQ(host.services.shellCalls.size(), browserStarts ? 0u : 1u);
+// The address at its topic first; when the shell fails on it, the document
+// itself; when that fails too, one message that says what to install.
+TEST(CompanionFilesTest, ShowHelpFallsBackToTheDocumentThenSaysWhatToInstall) {
+    const std::string url = "file:///opt/vf/VelomarForge%20User%20Guide.htm#_Audio";
+    const std::string path = "/opt/vf/VelomarForge User Guide.htm";
+    const struct {
+        int failures;
+        std::vector<std::string> opened;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {0, {url}, {}},
+        {1, {url, path}, {}},
+        {2, {url, path}, {HelpNotOpenedMessage(path)}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.failures);
+        platform::HeadlessPlatform host;
+        host.services.shellFailures = c.failures;
+        ShowHelp("/opt/vf/", "_Audio");
+        std::vector<std::string> opened;
+        for (const auto& call : host.services.shellCalls) {
+            EXPECT_EQ(call.verb, "open");
+            opened.push_back(call.file);
+        }
+        EXPECT_EQ(opened, c.opened);
+        EXPECT_EQ(host.services.messages, c.messages);
     }
-    EXPECT_EQ(urls.size(), 2u);
-    EXPECT_EQ(host.services.shellCalls[0].verb, "open");
-    EXPECT_EQ(host.services.shellCalls[0].file, "/opt/vf/VelomarForge User Guide.htm");
+    EXPECT_NE(HelpNotOpenedMessage(path).find("xdg-utils"), std::string::npos);
 }
 
 }  // namespace

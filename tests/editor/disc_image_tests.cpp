@@ -14,6 +14,8 @@
 #include "editor/disc_image/disc_image.h"
 #include "editor/disc_image/image_report.h"
 #include "editor/disc_image/volume_label.h"
+#include "editor/disc_image/disc_contents.h"
+#include "platform/replacement_file.h"
 
 namespace {
 
@@ -95,7 +97,7 @@ TEST(DiscImageNames, TemporaryNames) {
         {"data.tmp.readme", false},
         {"logo.tmp1.bmp", false},
     };
-    for (const auto& c : cases) EXPECT_EQ(IsTemporaryName(c.name), c.ours) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(platform::IsTemporaryName(c.name), c.ours) << c.name;
 }
 
 TEST(DiscImageNames, ProgressAndSize) {
@@ -142,7 +144,8 @@ TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
     fs::create_symlink("../AppSetup.dat", project.File("res/inside"));
     ASSERT_EQ(::mkfifo(project.File("res/pipe").c_str(), 0600), 0);
 
-    std::vector<std::string> excluded = ExcludedPaths(project.Path());
+    ProjectSandbox box;
+    std::vector<std::string> excluded = ExcludedPaths(root);
     std::sort(excluded.begin(), excluded.end());
     std::vector<std::string> expected;
     for (const char* name : {"AppSetup.dat.tmp.0011aabb", "res/logo.bmp.tmp0", "res/out",
@@ -213,7 +216,8 @@ TEST_F(StandIn, FailuresKeepTheOldImageAndSayWhy) {
              "\nxorriso : FAILURE : Cannot write: No space left on device"},
         {Program("other", "echo 'only this' >&2\nexit 1\n"),
          "Failed to write the disc image: " + image + "\nonly this"},
-        {bin.File("missing/xorriso"), "Failed to write the disc image: " + image},
+        {bin.File("missing/xorriso"),
+         "Failed to write the disc image: " + image + "\ncannot start the program: it was not found"},
     };
     for (const auto& c : cases) {
         WriteBytes(image, "old image");

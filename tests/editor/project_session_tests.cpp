@@ -76,8 +76,8 @@ TEST_F(ProjectSessionTest, NewProjectMakesNestedFoldersAndShowsThePreviewCentred
     EXPECT_EQ(view.rebuilds, 1);
     EXPECT_FALSE(session.Modified);
     const platform::Rect r = wnd->Wnd->GetWindowRect();
-    EXPECT_EQ(r.left, (800 - 640) / 2);
-    EXPECT_EQ(r.top, (500 - 440) / 2);
+    EXPECT_EQ(r.left, 80);
+    EXPECT_EQ(r.top, 30);
     EXPECT_TRUE(messages().empty());
 }
 
@@ -158,7 +158,7 @@ TEST_F(ProjectSessionTest, ReloadSavesAndReopens) {
         EXPECT_EQ(session.GetInstallerWnd()->HoverHotSpot, 0);
         EXPECT_EQ(StoredTitle("p"), "changed");
         EXPECT_FALSE(session.Modified);
-        EXPECT_EQ(view.title, "VelomarForge - /p");
+        EXPECT_EQ(view.title, ProjectTitle(Folder("p")));  // the star gone, the title kept
         EXPECT_EQ(host.services.sounds.size(), test ? 1u : 0u);
         EXPECT_EQ(session.GetInstallerWnd()->AnnimationDone, test ? 0 : 1);
     }

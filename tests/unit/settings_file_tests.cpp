@@ -185,13 +185,17 @@ TEST_F(SettingsFileTest, FileAndLanguage) {
     EXPECT_EQ(project->EncryptionType, 0);  // zeroed before the file is opened
     WriteBytes(SettingsPath(), Fixture("one_each.dat") + std::string(5u << 20, '\n'));
     EXPECT_FALSE(project->LoadSettings());  // too large to be a project
+    std::remove(SettingsPath().c_str());
+    ASSERT_EQ(::mkfifo(SettingsPath().c_str(), 0600), 0);
+    EXPECT_FALSE(project->LoadSettings());  // refused at once, not waiting for a writer
+    std::remove(SettingsPath().c_str());
     WriteBytes(SettingsPath(), Fixture("one_each.dat"));
     system.SetLanguage("");  // the language name cannot be had
     EXPECT_FALSE(project->LoadSettings());
     ExpectEmptyRecord(*project);
     const std::string noFile = "Failed to open the InstalledWnd.ini file!\n";
     EXPECT_EQ(services.messages,
-              (std::vector<std::string>{noFile, noFile, "GetLocaleInfo() Failed!\n"}));
+              (std::vector<std::string>{noFile, noFile, noFile, "GetLocaleInfo() Failed!\n"}));
 }
 
 TEST_F(SettingsFileTest, ValuesAreReadLeniently) {

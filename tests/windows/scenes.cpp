@@ -92,6 +92,24 @@ void DrawTransparentLogo(Graphics& g, DC& target) {
     CInstallerWnd::DrawTransparent(36, 20, 24, 18, *logo.dc, target, kMask);
 }
 
+// A logo as large as a menu's, every pixel its own, hanging over two edges.
+void DrawLargeTransparentLogo(Graphics& g, DC& target) {
+    Stripes(target, 240, 180, 7, 1);
+    Canvas logo(g, 200, 150);
+    Blocks(*logo.dc, 200, 150, 1, 0);
+    CInstallerWnd::DrawTransparent(-30, 50, 200, 150, *logo.dc, target, kMask);
+}
+
+// A resized logo as the animation draws it: grown 1.95 times, once inside and
+// once over the bottom right corner.
+void DrawResizedTransparentLogo(Graphics& g, DC& target) {
+    Stripes(target, 64, 48, 3, 4);
+    Canvas logo(g, 20, 14);
+    Blocks(*logo.dc, 20, 14, 1, 3);
+    CInstallerWnd::DrawTransparentStretched(2, 3, 39, 27, *logo.dc, 20, 14, target, kMask);
+    CInstallerWnd::DrawTransparentStretched(37, 30, 39, 27, *logo.dc, 20, 14, target, kMask);
+}
+
 // A source of w x h in cells of `cell` pixels, stretched to (x, y, dw, dh).
 void Stretch(Graphics& g, DC& target, int w, int h, int cell, int pattern, int x, int y, int dw,
              int dh) {
@@ -136,6 +154,8 @@ const std::vector<Scene>& All() {
         {"mono_from_colour", 40, 30, true, DrawMonoFromColour},
         {"mono_to_colour", 40, 30, false, DrawMonoToColour},
         {"transparent", 48, 36, false, DrawTransparentLogo},
+        {"transparent_large", 240, 180, false, DrawLargeTransparentLogo},
+        {"transparent_resized", 64, 48, false, DrawResizedTransparentLogo},
         {"stretch_up", 40, 30, false,
          [](Graphics& g, DC& t) {
              Stripes(t, 40, 30, 4, 1);

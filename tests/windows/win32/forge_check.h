@@ -45,9 +45,10 @@ class Recorder : public platform::Services {
     void Trace(const std::string&) override {}
     bool WantsTrace() const override { return false; }
     void PlaySoundFile(const std::string&) override {}
-    void ShellExecuteFile(platform::Window*, const char* verb, const std::string& file,
+    bool ShellExecuteFile(platform::Window*, const char* verb, const std::string& file,
                           const char*) override {
         shell.push_back(std::string(verb ? verb : "") + " " + file);
+        return true;
     }
 
     std::vector<std::string> messages;

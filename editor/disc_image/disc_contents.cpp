@@ -1,0 +1,56 @@
+#include "editor/disc_image/disc_contents.h"
+
+#include "platform/platform.h"
+#include "platform/replacement_file.h"
+
+namespace {
+
+std::string LeafOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+bool IsInsideFolder(const std::string& path, const std::string& root) {
+    if (path.empty() || root.empty()) return false;
+    if (path == root) return true;
+    const std::string prefix = root.back() == '/' ? root : root + '/';
+    return path.compare(0, prefix.size(), prefix) == 0;
+}
+
+DiscEntry ClassifyDiscEntry(const std::string& root, const std::string& path) {
+    platform::System& system = *platform::Current().system;
+    switch (system.KindOf(path)) {
+        case platform::EntryKind::Link:
+            return IsInsideFolder(system.ResolvedPath(path), root) ? DiscEntry::Kept
+                                                                   : DiscEntry::LinkOutside;
+        case platform::EntryKind::File:
+            return platform::IsTemporaryName(LeafOf(path)) ? DiscEntry::Temporary : DiscEntry::Kept;
+        case platform::EntryKind::Folder:
+        case platform::EntryKind::Missing:  // gone while we looked: nothing to leave out
+            return DiscEntry::Kept;
+        case platform::EntryKind::Other:
+            break;
+    }
+    return DiscEntry::NotAFile;
+}
+
+std::vector<std::string> ExcludedPaths(const std::string& root) {
+    platform::System& system = *platform::Current().system;
+    std::vector<std::string> excluded, folders{root}, names;
+    while (!folders.empty()) {
+        const std::string folder = folders.back();
+        folders.pop_back();
+        if (!system.ListFolder(folder, &names)) continue;
+        for (const std::string& name : names) {
+            const std::string path = folder + (folder.back() == '/' ? "" : "/") + name;
+            if (ClassifyDiscEntry(root, path) != DiscEntry::Kept) {
+                excluded.push_back(path);
+            } else if (system.KindOf(path) == platform::EntryKind::Folder) {
+                folders.push_back(path);
+            }
+        }
+    }
+    return excluded;
+}

@@ -1,0 +1,25 @@
+// What of a project folder goes onto a disc: the one rule that the disc image
+// applies to every entry and the build applies to the files the menu uses.
+#pragma once
+
+#include <string>
+#include <vector>
+
+enum class DiscEntry {
+    Kept,         // a file, a folder, or a link that stays inside the folder
+    Temporary,    // one of our temporary files (platform::IsTemporaryName)
+    LinkOutside,  // a link that leads out of the folder or nowhere
+    NotAFile,     // a pipe, a socket or a device
+};
+
+// What becomes of the entry at `path` (under `root`, the folder's resolved
+// path; the entry's own link is not followed, the folders above it are).
+DiscEntry ClassifyDiscEntry(const std::string& root, const std::string& path);
+
+// True when `path` (resolved) is `root` or lies below it.
+bool IsInsideFolder(const std::string& path, const std::string& root);
+
+// Every entry under `root` (a resolved path) that must not go on the disc:
+// temporary files, links that lead out of the folder or nowhere, and entries
+// that are neither file, folder nor link. Full paths; links are not entered.
+std::vector<std::string> ExcludedPaths(const std::string& root);
