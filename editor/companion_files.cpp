@@ -1,10 +1,6 @@
 #include "editor/companion_files.h"
 
-#include <filesystem>
-
 #include "platform/platform.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -12,11 +8,6 @@ namespace {
 std::string WithSlash(std::string folder) {
     if (folder.empty() || (folder.back() != '/' && folder.back() != '\\')) folder += '/';
     return folder;
-}
-
-bool HasCompanions(const std::string& folder) {
-    std::error_code ec;
-    return fs::exists(folder + RUNTIME_NAME, ec) || fs::exists(folder + USER_GUIDE_NAME, ec);
 }
 
 // Percent-encodes what a file: URL path cannot hold as it is.
@@ -39,15 +30,6 @@ std::string UrlPath(const std::string& path) {
 }
 
 }  // namespace
-
-std::string FindStartFolder(const std::string& programFolder) {
-    const std::string own = WithSlash(programFolder);
-    if (HasCompanions(own)) return own;
-    std::error_code ec;
-    const fs::path shared = fs::weakly_canonical(fs::path(own) / ".." / "share" / "velomar", ec);
-    if (!ec && HasCompanions(WithSlash(shared.string()))) return WithSlash(shared.string());
-    return own;
-}
 
 std::string UserGuidePath(const std::string& startFolder) {
     return WithSlash(startFolder) + USER_GUIDE_NAME;

@@ -7,7 +7,7 @@
 constexpr const char* USER_GUIDE_NAME = "VelomarForge User Guide.htm";
 constexpr const char* RUNTIME_NAME = "Velomar.exe";
 
-// The folder of the running program when the companion files are beside it
+// Linux: the folder of the running program when the companion files are beside it
 // (a build), else ../share/velomar when that has them (an installation), else
 // the program's folder. Ends in '/'.
 std::string FindStartFolder(const std::string& programFolder);

@@ -1,13 +1,8 @@
 #include "editor/project_lifecycle.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "engine/installer_wnd.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -15,26 +10,44 @@ platform::MessageAnswer Ask(const char* text, platform::MessageButtons buttons) 
     return platform::Current().services->ShowMessage(text, buttons);
 }
 
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+// A folder, or a link to one.
 bool IsFolder(const std::string& path) {
-    std::error_code ec;
-    return fs::is_directory(fs::path(path), ec);
+    platform::System& system = *platform::Current().system;
+    const platform::EntryKind kind = system.KindOf(path);
+    if (kind == platform::EntryKind::Link) {
+        const std::string target = system.ResolvedPath(path);
+        return !target.empty() && system.KindOf(target) == platform::EntryKind::Folder;
+    }
+    return kind == platform::EntryKind::Folder;
 }
 
 // An existing "res" folder (in any letter case) stays as it is.
 bool CreateResFolder(const std::string& folder) {
     platform::System& system = *platform::Current().system;
-    if (IsFolder(system.RealPath(folder, "res"))) return true;
-    std::error_code ec;
-    fs::create_directory(fs::path(folder + "res"), ec);
-    return IsFolder(folder + "res");
+    return IsFolder(system.RealPath(folder, "res")) || system.CreateFolder(folder + "res");
 }
 
 }  // namespace
 
+// Each folder along the path in turn. A drive ("C:") and a network share
+// (\\server\share) are there or not; they are never made.
 bool CreateFolderPath(const std::string& path) {
     if (path.empty()) return false;
-    std::error_code ec;
-    fs::create_directories(fs::path(path), ec);
+    std::size_t start = 0;
+    if (path.size() > 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+        start = path.find_first_of("\\/", 2);
+        if (start != std::string::npos) start = path.find_first_of("\\/", start + 1);
+        if (start == std::string::npos) start = path.size();
+    } else if (path.size() >= 2 && path[1] == ':') {
+        start = 2;
+    }
+    for (std::size_t at = start + 1; at <= path.size(); ++at) {
+        if (at < path.size() && !IsSeparator(path[at])) continue;
+        if (IsSeparator(path[at - 1])) continue;  // the root, or a doubled separator
+        if (!platform::Current().system->CreateFolder(path.substr(0, at))) return false;
+    }
     return IsFolder(path);
 }
 

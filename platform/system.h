@@ -34,6 +34,10 @@ class System {
 
     virtual bool FileExists(const std::string& path) = 0;
 
+    // Makes one folder; true when it was made or a folder (or a link to one) is
+    // already there.
+    virtual bool CreateFolder(const std::string& path) = 0;
+
     // The entry at `path` itself, a final link not followed.
     virtual EntryKind KindOf(const std::string& path) = 0;
 

@@ -1,9 +1,7 @@
 #include "editor/dialogs/logo_form.h"
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <cstdio>
 
 #include "editor/dialogs/colour_text.h"
 #include "editor/dialogs/integer_field.h"
@@ -19,11 +17,13 @@ void Show(const char* text) {
 
 bool IsValidSlot(int index) { return index >= 0 && index < MAX_LOGOS; }
 
-// A folder opens for reading on POSIX too; it is no bitmap.
+// Only a regular file can be a bitmap (a folder opens for reading on POSIX).
 bool CanOpen(const std::string& path) {
-    std::error_code ec;
-    if (path.empty() || std::filesystem::is_directory(path, ec)) return false;
-    return std::ifstream(path, std::ios::binary).is_open();
+    if (path.empty()) return false;
+    std::FILE* file = platform::Current().system->OpenRegularFile(path);
+    if (!file) return false;
+    std::fclose(file);
+    return true;
 }
 
 }  // namespace

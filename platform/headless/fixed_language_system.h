@@ -25,6 +25,7 @@ class FixedLanguageSystem : public System {
         return inner_->RealPath(folder, name);
     }
     bool FileExists(const std::string& path) override { return inner_->FileExists(path); }
+    bool CreateFolder(const std::string& path) override { return inner_->CreateFolder(path); }
     EntryKind KindOf(const std::string& path) override { return inner_->KindOf(path); }
     bool ListFolder(const std::string& folder, std::vector<std::string>* names) override {
         return inner_->ListFolder(folder, names);

@@ -119,6 +119,12 @@ bool PosixSystem::FileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
+bool PosixSystem::CreateFolder(const std::string& path) {
+    if (::mkdir(path.c_str(), 0777) == 0) return true;
+    struct stat st;
+    return errno == EEXIST && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 EntryKind PosixSystem::KindOf(const std::string& path) {
     struct stat st;
     if (::lstat(path.c_str(), &st) != 0) return EntryKind::Missing;

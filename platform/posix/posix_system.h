@@ -18,6 +18,7 @@ class PosixSystem : public System {
     std::string RealPath(const std::string& folder, const std::string& name) override;
     // True for anything but a directory (a folder named AppSetup.dat is no file).
     bool FileExists(const std::string& path) override;
+    bool CreateFolder(const std::string& path) override;
     EntryKind KindOf(const std::string& path) override;
     bool ListFolder(const std::string& folder, std::vector<std::string>* names) override;
     bool RemoveFile(const std::string& path) override;

@@ -15,6 +15,7 @@ class Win32System : public System {
         return folder + name;
     }
     bool FileExists(const std::string& path) override;
+    bool CreateFolder(const std::string& path) override;
     EntryKind KindOf(const std::string& path) override;
     bool ListFolder(const std::string& folder, std::vector<std::string>* names) override;
     bool RemoveFile(const std::string& path) override;
