@@ -56,7 +56,10 @@ bool DecodeBmpFile(std::FILE* file, std::size_t size, Surface* out) {
     if (!ReadExactly(file, head, available) || !bmp::ParseLayout(head, available, size, &layout))
         return false;
 
-    Surface image(layout.width, layout.height, false, bmp::PaletteColour(layout, 0));
+    // Uncompressed rows write every pixel; RLE may skip some, which keep colour 0.
+    Surface image = IsRle(layout)
+                        ? Surface(layout.width, layout.height, false, bmp::PaletteColour(layout, 0))
+                        : Surface::Unfilled(layout.width, layout.height, false);
     if (std::fseek(file, long(layout.pixelOffset), SEEK_SET) != 0) return false;
     if (IsRle(layout)) {
         // A stream is as large as the file allows; its pixels are bounded by it.
