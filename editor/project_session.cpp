@@ -27,6 +27,10 @@ bool ProjectSession::NewProject(const std::string& folder) {
 bool ProjectSession::OpenProject(const std::string& folder, bool testMode) {
     PromptSave();
     CloseProject();
+    return OpenFolder(folder, testMode);
+}
+
+bool ProjectSession::OpenFolder(const std::string& folder, bool testMode) {
     Modified = false;
     if (!platform::Current().system->FileExists(SettingsFilePath(folder))) {
         platform::Current().services->ShowMessage("Failed to open the specified project!",
@@ -61,15 +65,19 @@ void ProjectSession::PromptSave() {
         SaveProject();
 }
 
-void ProjectSession::CloseProject() { InstallerWnd.reset(); }
+void ProjectSession::CloseProject() {
+    InstallerWnd.reset();
+    pictures_.Clear();
+}
 
 void ProjectSession::ReloadProject(bool testMode) {
     if (!InstallerWnd) return;
     const std::string folder = InstallerWnd->ProjectFolder;
     SaveProject();
     if (InstallerWnd->Wnd && InstallerWnd->Wnd->IsWindow()) InstallerWnd->Wnd->Destroy();
-    CloseProject();
-    OpenProject(folder, testMode);
+    // The pictures stay: the new window takes those that did not change.
+    InstallerWnd.reset();
+    OpenFolder(folder, testMode);
 }
 
 void ProjectSession::SetModified(bool flag) {
@@ -88,6 +96,7 @@ void ProjectSession::SetModified(bool flag) {
 
 bool ProjectSession::CreateWindow() {
     platform::Window* parent = view_ ? view_->PreviewParent() : nullptr;
+    InstallerWnd->Pictures = &pictures_;
     return InstallerWnd->Create(0, kPreviewStyle, parent);
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "editor/picture_cache.h"
 #include "engine/installer_wnd.h"
 
 // What the session needs of the editor's windows.
@@ -35,6 +36,7 @@ class ProjectSession {
     bool OpenProject(const std::string& folder, bool testMode);
     void SaveProject();
     void PromptSave();
+    // Closes the window and lets go of the project's pictures.
     void CloseProject();
 
     // Save, then open again: a still picture, or (test mode) started as the runtime starts.
@@ -48,11 +50,16 @@ class ProjectSession {
     std::unique_ptr<CInstallerWnd> InstallerWnd;
     bool Modified = false;
 
+    // The decoded pictures kept across refreshes.
+    const PictureCache& Pictures() const { return pictures_; }
+
   private:
+    bool OpenFolder(const std::string& folder, bool testMode);
     bool CreateWindow();
     void RebuildTree();
 
     ProjectView* view_;
+    PictureCache pictures_;
 };
 
 // The frame's title with a project folder open.

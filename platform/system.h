@@ -1,10 +1,18 @@
 // Files, paths and locale: what the settings code needs of the operating system.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
 namespace platform {
+
+// What tells a changed file from the one read before.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;  // nanoseconds of the last write
+    bool operator==(const FileStamp& o) const { return size == o.size && modified == o.modified; }
+};
 
 class System {
   public:
@@ -25,6 +33,10 @@ class System {
     virtual std::string RealPath(const std::string& path) = 0;
 
     virtual bool FileExists(const std::string& path) = 0;
+
+    // The size and last write of a regular file. False when unknown, and by
+    // default: a caller then reads the file again rather than trust a copy.
+    virtual bool GetFileStamp(const std::string& /*path*/, FileStamp* /*stamp*/) { return false; }
 
     // Atomically puts `from` in place of `to` (rename over an existing file).
     virtual bool ReplaceFile(const std::string& from, const std::string& to) = 0;

@@ -22,6 +22,9 @@ class FixedLanguageSystem : public System {
     bool GetSystemLanguageName(std::string* name) override;
     std::string RealPath(const std::string& path) override { return inner_->RealPath(path); }
     bool FileExists(const std::string& path) override { return inner_->FileExists(path); }
+    bool GetFileStamp(const std::string& path, FileStamp* stamp) override {
+        return inner_->GetFileStamp(path, stamp);
+    }
     bool ReplaceFile(const std::string& from, const std::string& to) override {
         return inner_->ReplaceFile(from, to);
     }

@@ -17,6 +17,7 @@ class PosixSystem : public System {
     std::string RealPath(const std::string& path) override;
     // True for anything but a directory (a folder named AppSetup.dat is no file).
     bool FileExists(const std::string& path) override;
+    bool GetFileStamp(const std::string& path, FileStamp* stamp) override;
     // Syncs `from`, renames it over `to` and syncs the folder, so that after a
     // crash either the old or the new file is there, complete.
     bool ReplaceFile(const std::string& from, const std::string& to) override;
