@@ -29,6 +29,7 @@ namespace {
 
 const std::string kVelomar = std::string(VELOMAR_BIN_DIR) + "/velomar";
 const std::string kCli = std::string(VELOMAR_BIN_DIR) + "/velomarforge-cli";
+const std::string kForge = std::string(VELOMAR_BIN_DIR) + "/velomarforge";
 const std::string kSample = std::string(VELOMAR_SOURCE_DIR) + "/examples/sample";
 const std::string kOut = VELOMAR_GUI_OUT;
 
@@ -213,8 +214,9 @@ TEST_F(RuntimeTest, KeysAloneLightTheLinksAndEndTheProgram) {
 
 // GTK would load the GL driver at start although nothing draws GL, and ALSA
 // prints its complaints on stderr for every sound when there is no sound
-// device (as on a test machine); neither may happen. The GL setting that keeps
-// GTK off it must not reach the programs the links start.
+// device (as on a test machine); neither may happen, in the runtime or the
+// editor. The GL setting that keeps GTK off it must not reach the programs the
+// links start.
 TEST_F(RuntimeTest, StartsWithoutGlOrSoundNoiseAndLinksKeepTheUsersEnvironment) {
     const struct {
         const char* what;
@@ -254,11 +256,14 @@ TEST_F(RuntimeTest, StartsWithoutGlOrSoundNoiseAndLinksKeepTheUsersEnvironment) 
         Start({"/bin/sh", "-c", "exec \"$0\" 2>\"$1\"", kVelomar, errors}, folder, c.env);
         ASSERT_TRUE(x.WaitForWindow("Installer Window", 15000));
         WaitForStillClient();  // the start-up sound has been tried by now
-        const std::string maps =
-            xtest::ReadFile("/proc/" + std::to_string(runtime->pid()) + "/maps");
-        ASSERT_NE(maps.find("libwx_gtk3"), std::string::npos) << "the maps of velomar itself";
-        for (const char* gl : {"libGL", "libEGL", "_dri.so"})
-            EXPECT_EQ(maps.find(gl), std::string::npos) << gl << " is loaded";
+        auto expectNoGl = [this](const char* program) {
+            const std::string maps =
+                xtest::ReadFile("/proc/" + std::to_string(runtime->pid()) + "/maps");
+            ASSERT_NE(maps.find("libwx_gtk3"), std::string::npos) << "the maps of " << program;
+            for (const char* gl : {"libGL", "libEGL", "_dri.so"})
+                EXPECT_EQ(maps.find(gl), std::string::npos) << gl << " is loaded in " << program;
+        };
+        expectNoGl("velomar");
 
         const int size = std::abs(project["HotSpotFontSize"].get<int>());
         x.MovePointer(kClient.left + link["HotSpotTextLocationLeft"].get<int>() + size / 2,
@@ -276,6 +281,12 @@ TEST_F(RuntimeTest, StartsWithoutGlOrSoundNoiseAndLinksKeepTheUsersEnvironment) 
         EXPECT_EQ(xtest::ReadFile(errors).find("ALSA"), std::string::npos)
             << xtest::ReadFile(errors);
 
+        runtime.reset();
+
+        Start({kForge, folder}, folder, c.env);
+        ASSERT_TRUE(x.WaitForWindow("VelomarForge - " + folder + "/", 15000));
+        Sleep(500);  // its preview made and painted
+        expectNoGl("velomarforge");
         runtime.reset();
         std::filesystem::remove_all(folder);
         std::filesystem::remove(errors);
