@@ -1,4 +1,11 @@
 // velomarforge: the editor of Velomar disc menus.
 #include "editor/wx/forge_app.h"
+#include "velomar_version.h"
 
-wxIMPLEMENT_APP(CVelomarForgeApp);
+wxIMPLEMENT_WX_THEME_SUPPORT;
+wxIMPLEMENT_APP_NO_MAIN(CVelomarForgeApp);
+
+int main(int argc, char** argv) {
+    if (PrintVersionIfAsked("velomarforge", argc, argv)) return 0;
+    return wxEntry(argc, argv);
+}
