@@ -35,6 +35,7 @@ class FixedLanguageSystem : public System {
     }
     std::string ResolvedPath(const std::string& path) override {
         return inner_->ResolvedPath(path);
+    }
     bool GetFileStamp(const std::string& path, FileStamp* stamp) override {
         return inner_->GetFileStamp(path, stamp);
     }
