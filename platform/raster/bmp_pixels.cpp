@@ -29,12 +29,14 @@ void DecodeRow24(const std::uint8_t* __restrict src, Pixel* __restrict dst, int 
     int x = 0;
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
     for (; x + 4 <= width; x += 4) {
-        std::uint32_t w[3];
-        std::memcpy(w, src + 3 * x, sizeof w);
-        dst[x] = w[0] & 0xFFFFFF;
-        dst[x + 1] = (w[0] >> 24) | ((w[1] & 0xFFFF) << 8);
-        dst[x + 2] = (w[1] >> 16) | ((w[2] & 0xFF) << 16);
-        dst[x + 3] = w[2] >> 8;
+        std::uint32_t w0, w1, w2;
+        std::memcpy(&w0, src + 3 * x, 4);
+        std::memcpy(&w1, src + 3 * x + 4, 4);
+        std::memcpy(&w2, src + 3 * x + 8, 4);
+        dst[x] = w0 & 0xFFFFFF;
+        dst[x + 1] = (w0 >> 24) | ((w1 & 0xFFFF) << 8);
+        dst[x + 2] = (w1 >> 16) | ((w2 & 0xFF) << 16);
+        dst[x + 3] = w2 >> 8;
     }
 #endif
     for (; x < width; ++x) {
