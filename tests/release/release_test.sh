@@ -6,7 +6,7 @@
 #   release_test.sh BUILD WINE64 WINESERVER
 set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)
-build=$1 wine64=$2 wineserver=$3
+build=$(cd "$1" && pwd) wine64=$2 wineserver=$3
 scratch=$build/tests/release/scratch
 rm -rf "$scratch" && mkdir -p "$scratch"
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -28,8 +28,9 @@ cp "$bin/Velomar.exe" "$bin/$guide" "$expect/"
 cp -R "$root/examples/sample" "$expect/sample"
 
 # --- MSI tables ---------------------------------------------------------------
-# The rows of an MSI table, without its three header lines and CRs.
-table() { msiinfo export "$1" "$2" | tr -d '\r' | tail -n +4; }
+# The rows of an MSI table, without its three header lines and CRs (run in the
+# scratch folder: msiinfo writes a table's binary streams into files there).
+table() { (cd "$scratch" && msiinfo export "$1" "$2") | tr -d '\r' | tail -n +4; }
 prop() { table "$1" Property | awk -F'\t' -v k="$2" '$1 == k { print $2 }'; }
 same "$(prop "$msi" UpgradeCode)" "{FC6796B6-5866-489A-B447-A73824B42AB3}" "UpgradeCode"
 same "$(prop "$msi" ProductVersion)" "$version" "ProductVersion"
