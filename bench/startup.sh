@@ -1,8 +1,9 @@
 #!/bin/sh
 # velomar's start-up side by side with a minimal wx window that shows the same
 # picture: milliseconds from exec to the first painted frame, and peak memory,
-# on a private Xvfb. Rounds alternate the programs so that a busy machine
-# slows them alike; the medians and their ratios are printed.
+# on a private Xvfb. The minimal window runs with GTK's GL renderer off, as
+# velomar does. Rounds alternate the programs so that a busy machine slows
+# them alike; the medians and their ratios are printed.
 #   bench/startup.sh [BUILD_DIR] [ROUNDS]
 # VELOMAR_OTHER=/path/to/velomar adds a row for another velomar build.
 set -eu
@@ -49,12 +50,11 @@ measure() {  # label, then NAME=VALUE... -- program args
   fi
 }
 
-rows="velomar minimal minimal_gl_off"
+rows="velomar minimal"
 [ -n "${VELOMAR_OTHER:-}" ] && rows="$rows other_velomar"
 for _ in $(seq "$rounds"); do
   measure velomar -- "$build/bin/velomar"
-  measure minimal -- "$minimal" "$work/first.png"
-  measure minimal_gl_off GDK_GL=disable -- "$minimal" "$work/first.png"
+  measure minimal GDK_GL=disable -- "$minimal" "$work/first.png"
   [ -n "${VELOMAR_OTHER:-}" ] && measure other_velomar -- "$VELOMAR_OTHER"
 done
 
@@ -72,7 +72,6 @@ for row in $rows; do
 done
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
 echo "velomar / minimal:        time $(ratio "$ms_velomar" "$ms_minimal"), memory $(ratio "$kib_velomar" "$kib_minimal")"
-echo "velomar / minimal GL off: time $(ratio "$ms_velomar" "$ms_minimal_gl_off"), memory $(ratio "$kib_velomar" "$kib_minimal_gl_off")"
 if [ -n "${VELOMAR_OTHER:-}" ] && [ -n "${ms_other_velomar:-}" ]; then
   echo "velomar / other velomar:  time $(ratio "$ms_velomar" "$ms_other_velomar"), memory $(ratio "$kib_velomar" "$kib_other_velomar")"
 fi

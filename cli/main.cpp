@@ -2,12 +2,15 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_context.h"
+#include "velomar_version.h"
 
 int main(int argc, char** argv) {
     CLI::App app{
         "Headless tool for Velomar disc-menu projects.\n"
         "Exit status: 0 success, 1 failure (the message is on stderr), 2 usage error."};
     app.require_subcommand(1);
+    app.set_version_flag("--version", "velomarforge-cli " VELOMAR_VERSION,
+                         "Print the version and exit");
 
     CliContext context;
     context.Install();

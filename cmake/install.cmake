@@ -14,7 +14,8 @@ install(FILES "${PROJECT_SOURCE_DIR}/resources/VelomarForge User Guide.htm"
   DESTINATION ${VELOMAR_SHARE_DIR})
 # Built only where MinGW-w64 is present; the editor's build needs it.
 install(FILES ${VELOMAR_BIN_DIR}/Velomar.exe DESTINATION ${VELOMAR_SHARE_DIR} OPTIONAL)
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/sample DESTINATION ${VELOMAR_SHARE_DIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/sample DESTINATION ${VELOMAR_SHARE_DIR}
+  USE_SOURCE_PERMISSIONS)  # the sample's tool stays executable
 
 if(TARGET velomarforge)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/velomarforge.desktop

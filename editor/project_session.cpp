@@ -76,7 +76,10 @@ bool ProjectSession::PromptSave() {
     return true;
 }
 
-void ProjectSession::CloseProject() { InstallerWnd.reset(); }
+void ProjectSession::CloseProject() {
+    InstallerWnd.reset();
+    pictures_.Clear();
+}
 
 void ProjectSession::ReloadProject(bool testMode) {
     if (!InstallerWnd) return;
@@ -88,7 +91,8 @@ void ProjectSession::ReloadProject(bool testMode) {
         Show(testMode);
         return;
     }
-    CloseProject();
+    // The pictures stay: the new window takes those that did not change.
+    InstallerWnd.reset();
     Open(folder, testMode);
 }
 
@@ -108,6 +112,7 @@ void ProjectSession::SetModified(bool flag) {
 
 bool ProjectSession::CreateWindow() {
     platform::Window* parent = view_ ? view_->PreviewParent() : nullptr;
+    InstallerWnd->Pictures = &pictures_;
     return InstallerWnd->Create(0, kPreviewStyle, parent);
 }
 

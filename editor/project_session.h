@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "editor/picture_cache.h"
 #include "engine/installer_wnd.h"
 
 // What the session needs of the editor's windows.
@@ -41,6 +42,7 @@ class ProjectSession {
     // The save question before the project closes: true when it may close
     // (saved, nothing to save, or the user chose not to save).
     bool PromptSave();
+    // Closes the window and lets go of the project's pictures.
     void CloseProject();
 
     // Save, then open again: a still picture, or (test mode) started as the
@@ -55,6 +57,9 @@ class ProjectSession {
     std::unique_ptr<CInstallerWnd> InstallerWnd;
     bool Modified = false;
 
+    // The decoded pictures kept across refreshes.
+    const PictureCache& Pictures() const { return pictures_; }
+
   private:
     bool Open(const std::string& folder, bool testMode);
     bool Show(bool testMode);
@@ -63,6 +68,7 @@ class ProjectSession {
     void ShowTitle(bool open, const std::string& folder);
 
     ProjectView* view_;
+    PictureCache pictures_;
 };
 
 // The frame's title with a project folder open.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/launch_settings.h"
+#include "engine/picture_loader.h"
 #include "platform/graphics.h"
 #include "platform/window.h"
 
@@ -77,6 +78,7 @@ class CInstallerWnd : public platform::WindowListener {
     int TopLevel = 0;      // not a child window: Escape closes it
     std::int32_t SettingsVersion = 0;
     std::unique_ptr<platform::Window> Wnd;  // the native window, null before Create
+    PictureLoader* Pictures = nullptr;      // not owned; null: Create loads them afresh
 
   private:
     // Reader helpers.
@@ -91,7 +93,8 @@ class CInstallerWnd : public platform::WindowListener {
     bool WriteSettingsLine(SettingsOutput& file, const std::string& text);
 
     // Window helpers.
-    bool PrepareBackground();
+    bool PrepareBackground(PictureLoader& pictures);
+    bool LoadLogos(PictureLoader& pictures);
     bool InitAnnimateSequence(unsigned frames, int percent);
     void DrawAnnimateFrame();
     void ReleaseAnnimationSurfaces();

@@ -61,11 +61,11 @@ struct LogoAnnimationState {
 struct LaunchSettings {
     OwnedString WindowTitle;
     OwnedString BackGroundBitmapName;
-    std::unique_ptr<platform::Bitmap> BackgroundBitmap;
+    std::shared_ptr<platform::Bitmap> BackgroundBitmap;
 
     std::int32_t NumberOfLogosToDraw = 0;  // compared unsigned
     OwnedString LogoBitmapName[MAX_LOGOS];
-    std::unique_ptr<platform::Bitmap> LogoBitmap[MAX_LOGOS];
+    std::shared_ptr<platform::Bitmap> LogoBitmap[MAX_LOGOS];
     platform::Point LogoBitmapLocation[MAX_LOGOS];
     std::int32_t LogoWidth[MAX_LOGOS] = {};
     std::int32_t LogoHeight[MAX_LOGOS] = {};

@@ -76,24 +76,14 @@ bool CInstallerWnd::Create(std::uint32_t exStyle, std::uint32_t style, platform:
     Wnd = host.windows->CreateHostWindow(params, this);
     if (!Wnd) return false;
 
-    if (!PrepareBackground()) return false;
+    PictureLoader ownPictures;
+    PictureLoader& pictures = Pictures ? *Pictures : ownPictures;
+    pictures.BeginWindow();
+    const bool loaded = PrepareBackground(pictures) && LoadLogos(pictures);
+    pictures.EndWindow();
+    if (!loaded) return false;
 
     LaunchSettings& s = *Settings;
-    for (unsigned i = 0; i < LogoCount(s); ++i) {
-        s.LogoBitmap[i] =
-            host.graphics->LoadBitmapFile(ProjectFile(ProjectFolder, TextOf(s.LogoBitmapName[i])));
-        if (!s.LogoBitmap[i]) {
-            platform::Trace("Failed to load our LOGO bitmap %s!\n",
-                            TextOf(s.LogoBitmapName[i]).c_str());
-            return false;
-        }
-        platform::BitmapInfo info;
-        if (s.LogoBitmap[i]->GetInfo(&info)) {
-            s.LogoWidth[i] = info.width;
-            s.LogoHeight[i] = std::abs(info.height);
-        }
-    }
-
     platform::FontRequest font;
     font.height = s.HotSpotFontSize;
     font.weight = 600;
@@ -110,7 +100,25 @@ bool CInstallerWnd::Create(std::uint32_t exStyle, std::uint32_t style, platform:
     return HotSpotFont != nullptr;
 }
 
-bool CInstallerWnd::PrepareBackground() {
+bool CInstallerWnd::LoadLogos(PictureLoader& pictures) {
+    LaunchSettings& s = *Settings;
+    for (unsigned i = 0; i < LogoCount(s); ++i) {
+        s.LogoBitmap[i] = pictures.Load(ProjectFile(ProjectFolder, TextOf(s.LogoBitmapName[i])));
+        if (!s.LogoBitmap[i]) {
+            platform::Trace("Failed to load our LOGO bitmap %s!\n",
+                            TextOf(s.LogoBitmapName[i]).c_str());
+            return false;
+        }
+        platform::BitmapInfo info;
+        if (s.LogoBitmap[i]->GetInfo(&info)) {
+            s.LogoWidth[i] = info.width;
+            s.LogoHeight[i] = std::abs(info.height);
+        }
+    }
+    return true;
+}
+
+bool CInstallerWnd::PrepareBackground(PictureLoader& pictures) {
     const platform::Platform& host = platform::Current();
     LaunchSettings& s = *Settings;
     const std::string& name = TextOf(s.BackGroundBitmapName);
@@ -137,7 +145,7 @@ bool CInstallerWnd::PrepareBackground() {
             Wnd->ReleaseDC(windowDC);
         }
     } else {
-        s.BackgroundBitmap = host.graphics->LoadBitmapFile(ProjectFile(ProjectFolder, name));
+        s.BackgroundBitmap = pictures.Load(ProjectFile(ProjectFolder, name));
     }
 
     if (!s.BackgroundBitmap) {

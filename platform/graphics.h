@@ -89,8 +89,11 @@ public:
     virtual std::unique_ptr<Bitmap> CreateMonochromeBitmap(int width, int height) = 0;
     // CreateFontA.
     virtual std::unique_ptr<Font> CreateFontFor(const FontRequest& request) = 0;
-    // LoadImageA(IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE): null on any failure.
-    virtual std::unique_ptr<Bitmap> LoadBitmapFile(const std::string& path) = 0;
+    // LoadImageA(IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE): null on any failure. A
+    // picture of more than maxPixels fails too, before its pixels are allocated
+    // where the backend can tell; callers check the result's size as well.
+    virtual std::unique_ptr<Bitmap> LoadBitmapFile(const std::string& path,
+                                                   long long maxPixels) = 0;
 };
 
 }  // namespace platform

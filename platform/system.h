@@ -2,6 +2,7 @@
 // operating system. Nothing here follows a link when it writes or deletes.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,6 +11,13 @@ namespace platform {
 
 // What an entry is, the entry itself (a link is a link, wherever it leads).
 enum class EntryKind { Missing, File, Folder, Link, Other };
+
+// What tells a changed file from the one read before.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;  // nanoseconds of the last write
+    bool operator==(const FileStamp& o) const { return size == o.size && modified == o.modified; }
+};
 
 class System {
   public:
@@ -54,6 +62,10 @@ class System {
     // The absolute path with every link, "." and ".." resolved; "" when some
     // part of it does not exist.
     virtual std::string ResolvedPath(const std::string& path) = 0;
+
+    // The size and last write of a regular file. False when unknown, and by
+    // default: a caller then reads the file again rather than trust a copy.
+    virtual bool GetFileStamp(const std::string& /*path*/, FileStamp* /*stamp*/) { return false; }
 
     // Atomically puts `from` in place of `to` (rename over an existing file, or
     // over a link, which is replaced and never written through). Durable: after

@@ -45,11 +45,15 @@ for t in json.load(sys.stdin).get("tests",[]):
     if n and n not in seen: seen.add(n); print(n)'
 }
 
-# The first build makes every program a regex may name.
+# The first build makes every program a regex may name; so does a later one
+# when a program is missing (an interrupted run).
 all_regexes=$(grep -v '^#' "$root/scripts/mutants.txt" | grep -v '^\s*$' | awk -F ' [|] ' '{print $5}' | sort -u)
-if [ ! -f "$work/built" ]; then
+build_all() {
   targets=$(cd "$root/tests" && ls */*_tests.cpp | grep -vE '^(gui|windows)/' | xargs -n1 basename | sed 's/\.cpp$//')
-  cmake --build "$build" -j2 --target $targets >"$work/build.log" 2>&1
+  cmake --build "$build" -j2 --target $targets >"$work/build.log" 2>&1 </dev/null
+}
+if [ ! -f "$work/built" ]; then
+  build_all
   touch "$work/built"
 fi
 
@@ -80,6 +84,15 @@ while IFS= read -r line; do
     continue
   fi
   progs=$(programs "$regex")
+  if [ -z "$progs" ]; then
+    build_all || true
+    progs=$(programs "$regex")
+  fi
+  if [ -z "$progs" ]; then
+    echo "$id noprograms $regex" | tee -a "$results"
+    cp -p "$work/original" "$src/$file" && touch "$src/$file"
+    continue
+  fi
   if ! cmake --build "$build" -j2 --target $progs >"$work/last-build.log" 2>&1 </dev/null; then
     verdict="nocompile -"
   else

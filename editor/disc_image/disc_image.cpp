@@ -164,13 +164,14 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
     platform::System& system = *platform::Current().system;
     const std::string root = system.ResolvedPath(job.folder);
     std::vector<std::string> excluded = ExcludedPaths(root);
+    const std::size_t projectEntries = excluded.size();
     excluded.push_back(system.ResolvedPath(temporary));
     if (system.KindOf(job.output) != platform::EntryKind::Missing)
         excluded.push_back(system.ResolvedPath(job.output));
     std::size_t excludedBytes = 0;
     for (const std::string& path : excluded) excludedBytes += path.size() + 1;
     if (excludedBytes > kMaxExcludedBytes) {
-        Show(failed + "\n" + TooManyExcluded(excluded.size()));
+        Show(failed + "\n" + TooManyExcluded(projectEntries));
         return ImageResult::Failed;
     }
 

@@ -6,10 +6,7 @@
 #include <wx/stattext.h>
 
 #include "editor/wx/art.h"
-
-#ifndef VELOMAR_VERSION
-#define VELOMAR_VERSION "Unknown"
-#endif
+#include "velomar_version.h"
 
 wxString VersionText() { return "Software Version - " VELOMAR_VERSION; }
 

@@ -11,10 +11,14 @@
 #include "editor/wx/main_frame.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
+#include "platform/wx/toolkit_gl.h"
 
 CVelomarForgeApp::CVelomarForgeApp() : services_(PROGRAM_TITLE) {}
 
 bool CVelomarForgeApp::OnInit() {
+    // The toolkit has read its GL setting: the programs the editor starts
+    // (a link under test, the file manager, Help) get the user's environment.
+    platform::wx::RestoreToolkitGl();
     if (argc > 2 || (argc == 2 && argv[1].StartsWith("-"))) {
         std::fputs("usage: velomarforge [PROJECT-FOLDER]\n", stderr);
         return false;

@@ -1,4 +1,13 @@
 // velomarforge: the editor of Velomar disc menus.
 #include "editor/wx/forge_app.h"
+#include "platform/wx/toolkit_gl.h"
+#include "velomar_version.h"
 
-wxIMPLEMENT_APP(CVelomarForgeApp);
+wxIMPLEMENT_WX_THEME_SUPPORT;
+wxIMPLEMENT_APP_NO_MAIN(CVelomarForgeApp);
+
+int main(int argc, char** argv) {
+    if (PrintVersionIfAsked("velomarforge", argc, argv)) return 0;
+    platform::wx::DisableToolkitGl();  // CVelomarForgeApp::OnInit puts it back
+    return wxEntry(argc, argv);
+}

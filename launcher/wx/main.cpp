@@ -1,11 +1,13 @@
 // velomar: the disc menu runtime for Linux desktops.
-#include "launcher/wx/toolkit_gl.h"
 #include "launcher/wx/velomar_app.h"
+#include "platform/wx/toolkit_gl.h"
+#include "velomar_version.h"
 
 wxIMPLEMENT_WX_THEME_SUPPORT;
 wxIMPLEMENT_APP_NO_MAIN(CVelomarApp);
 
 int main(int argc, char** argv) {
-    DisableToolkitGl();  // CVelomarApp::OnInit puts it back
+    if (PrintVersionIfAsked("velomar", argc, argv)) return 0;
+    platform::wx::DisableToolkitGl();  // CVelomarApp::OnInit puts it back
     return wxEntry(argc, argv);
 }

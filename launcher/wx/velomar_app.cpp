@@ -1,7 +1,7 @@
 #include "launcher/wx/velomar_app.h"
 
 #include "launcher/launch_steps.h"
-#include "launcher/wx/toolkit_gl.h"
+#include "platform/wx/toolkit_gl.h"
 #include "platform/platform.h"
 
 // The caption of every message box: the program name.
@@ -12,7 +12,7 @@ CVelomarApp::~CVelomarApp() { ExitInstance(); }
 bool CVelomarApp::OnInit() {
     // The toolkit is up and has read its GL setting: links start programs
     // with the environment the user gave the runtime.
-    RestoreToolkitGl();
+    platform::wx::RestoreToolkitGl();
     // No wxApp::OnInit: the runtime has no command line to parse.
     if (InitInstance()) return true;
     // wx skips OnExit when OnInit fails; the object must still be freed.

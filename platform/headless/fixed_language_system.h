@@ -37,6 +37,9 @@ class FixedLanguageSystem : public System {
     std::string ResolvedPath(const std::string& path) override {
         return inner_->ResolvedPath(path);
     }
+    bool GetFileStamp(const std::string& path, FileStamp* stamp) override {
+        return inner_->GetFileStamp(path, stamp);
+    }
     bool ReplaceFile(const std::string& from, const std::string& to) override {
         return inner_->ReplaceFile(from, to);
     }

@@ -167,6 +167,14 @@ std::string PosixSystem::ResolvedPath(const std::string& path) {
     return result;
 }
 
+bool PosixSystem::GetFileStamp(const std::string& path, FileStamp* stamp) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    stamp->size = std::uint64_t(st.st_size);
+    stamp->modified = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return true;
+}
+
 bool PosixSystem::ReplaceFile(const std::string& from, const std::string& to) {
     if (!SyncPath(from, O_RDONLY)) return false;
     if (std::rename(from.c_str(), to.c_str()) != 0) return false;

@@ -24,6 +24,7 @@ class PosixSystem : public System {
     bool RemoveFile(const std::string& path) override;
     bool SameFile(const std::string& a, const std::string& b) override;
     std::string ResolvedPath(const std::string& path) override;
+    bool GetFileStamp(const std::string& path, FileStamp* stamp) override;
     // Syncs `from`, renames it over `to` and syncs the folder, so that after a
     // crash either the old or the new file is there, complete.
     bool ReplaceFile(const std::string& from, const std::string& to) override;

@@ -36,8 +36,10 @@ std::FILE* OpenRegularFile(const std::string& path) {
 
 std::FILE* CreateReplacementFile(const std::string& target, std::string* path) {
     path->clear();
+    // A link in the target's place is replaced, not written: what it leads to
+    // lends neither its permission nor its bits.
     struct stat st;
-    const bool exists = ::stat(target.c_str(), &st) == 0;
+    const bool exists = ::lstat(target.c_str(), &st) == 0 && !S_ISLNK(st.st_mode);
     // root passes this check for any file; an ordinary user is stopped here
     // rather than by the rename, which only needs the folder to be writable.
     if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return nullptr;

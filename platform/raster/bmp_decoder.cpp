@@ -46,7 +46,7 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, Surface* out) {
     return true;
 }
 
-bool DecodeBmpFile(std::FILE* file, std::size_t size, Surface* out) {
+bool DecodeBmpFile(std::FILE* file, std::size_t size, Surface* out, std::uint64_t maxPixels) {
     if (out == nullptr) return false;
     *out = Surface();
     if (file == nullptr) return false;
@@ -55,8 +55,12 @@ bool DecodeBmpFile(std::FILE* file, std::size_t size, Surface* out) {
     bmp::Layout layout;
     if (!ReadExactly(file, head, available) || !bmp::ParseLayout(head, available, size, &layout))
         return false;
+    if (std::uint64_t(layout.width) * std::uint64_t(layout.height) > maxPixels) return false;
 
-    Surface image(layout.width, layout.height, false, bmp::PaletteColour(layout, 0));
+    // Uncompressed rows write every pixel; RLE may skip some, which keep colour 0.
+    Surface image = IsRle(layout)
+                        ? Surface(layout.width, layout.height, false, bmp::PaletteColour(layout, 0))
+                        : Surface::Unfilled(layout.width, layout.height, false);
     if (std::fseek(file, long(layout.pixelOffset), SEEK_SET) != 0) return false;
     if (IsRle(layout)) {
         // A stream is as large as the file allows; its pixels are bounded by it.

@@ -18,6 +18,8 @@ namespace platform::raster {
 
 // The same for a file of `size` bytes open at its start: uncompressed rows are
 // read one at a time straight into the surface, so no copy of the file is held.
-[[nodiscard]] bool DecodeBmpFile(std::FILE* file, std::size_t size, Surface* out);
+// A picture of more than maxPixels fails before anything is allocated.
+[[nodiscard]] bool DecodeBmpFile(std::FILE* file, std::size_t size, Surface* out,
+                                 std::uint64_t maxPixels);
 
 }  // namespace platform::raster

@@ -1,6 +1,8 @@
 // Uncompressed .bmp pixel rows: palette indexes, bit fields and BGR bytes.
 #include "platform/raster/bmp_format.h"
 
+#include <cstring>
+
 namespace platform::raster::bmp {
 namespace {
 
@@ -18,6 +20,29 @@ std::uint32_t Scale(std::uint32_t value, const Channel& c) {
 
 Pixel FromFields(const Layout& l, std::uint32_t v) {
     return (Scale(v, l.red) << 16) | (Scale(v, l.green) << 8) | Scale(v, l.blue);
+}
+
+// B, G, R bytes. On a little-endian host four pixels are three 32-bit words
+// (BGRB GRBG RBGR), split by shifts; the pixels left over are read bytewise,
+// so nothing past the row is read.
+void DecodeRow24(const std::uint8_t* __restrict src, Pixel* __restrict dst, int width) {
+    int x = 0;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    for (; x + 4 <= width; x += 4) {
+        std::uint32_t w0, w1, w2;
+        std::memcpy(&w0, src + 3 * x, 4);
+        std::memcpy(&w1, src + 3 * x + 4, 4);
+        std::memcpy(&w2, src + 3 * x + 8, 4);
+        dst[x] = w0 & 0xFFFFFF;
+        dst[x + 1] = (w0 >> 24) | ((w1 & 0xFFFF) << 8);
+        dst[x + 2] = (w1 >> 16) | ((w2 & 0xFF) << 16);
+        dst[x + 3] = w2 >> 8;
+    }
+#endif
+    for (; x < width; ++x) {
+        const std::uint8_t* p = src + 3 * x;
+        dst[x] = (Pixel(p[2]) << 16) | (Pixel(p[1]) << 8) | Pixel(p[0]);
+    }
 }
 
 }  // namespace
@@ -41,10 +66,7 @@ void DecodeRow(const Layout& l, const std::uint8_t* src, Pixel* dst) {
                     FromFields(l, std::uint32_t(src[2 * x]) | (std::uint32_t(src[2 * x + 1]) << 8));
             break;
         case 24:
-            for (int x = 0; x < l.width; ++x) {
-                const std::uint8_t* p = src + 3 * x;
-                dst[x] = (Pixel(p[2]) << 16) | (Pixel(p[1]) << 8) | Pixel(p[0]);
-            }
+            DecodeRow24(src, dst, l.width);
             break;
         case 32:
             for (int x = 0; x < l.width; ++x) {

@@ -45,7 +45,10 @@ std::unique_ptr<Font> RasterGraphics::CreateFontFor(const FontRequest& request) 
     return CreateRasterFont(request);
 }
 
-std::unique_ptr<Bitmap> RasterGraphics::LoadBitmapFile(const std::string& path) {
+std::unique_ptr<Bitmap> RasterGraphics::LoadBitmapFile(const std::string& path,
+                                                       long long maxPixels) {
+    if (maxPixels > kMaxPixels) maxPixels = kMaxPixels;
+    if (maxPixels <= 0) return nullptr;
     // A pipe or a device as a picture would block the open or never end.
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(posix::OpenRegularFile(path),
                                                          &std::fclose);
@@ -56,8 +59,9 @@ std::unique_ptr<Bitmap> RasterGraphics::LoadBitmapFile(const std::string& path) 
     std::rewind(file.get());
     try {
         Surface surface;
-        if (!DecodeBmpFile(file.get(), std::size_t(length), &surface)) return nullptr;
-        if (static_cast<long long>(surface.width) * surface.height > kMaxPixels) return nullptr;
+        if (!DecodeBmpFile(file.get(), std::size_t(length), &surface,
+                           static_cast<std::uint64_t>(maxPixels)))
+            return nullptr;
         return std::make_unique<RasterBitmap>(std::move(surface));
     } catch (const std::bad_alloc&) {
         Trace("raster: no memory to load %s\n", path.c_str());

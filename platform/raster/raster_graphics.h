@@ -21,7 +21,8 @@ class RasterGraphics : public Graphics {
     std::unique_ptr<Bitmap> CreateCompatibleBitmap(DC* ref, int width, int height) override;
     std::unique_ptr<Bitmap> CreateMonochromeBitmap(int width, int height) override;
     std::unique_ptr<Font> CreateFontFor(const FontRequest& request) override;
-    std::unique_ptr<Bitmap> LoadBitmapFile(const std::string& path) override;
+    std::unique_ptr<Bitmap> LoadBitmapFile(const std::string& path,
+                                           long long maxPixels = kMaxPixels) override;
 };
 
 }  // namespace platform::raster

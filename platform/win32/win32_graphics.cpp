@@ -42,7 +42,8 @@ std::unique_ptr<Font> Win32Graphics::CreateFontFor(const FontRequest& r) {
     return std::make_unique<Win32Font>(handle, true);
 }
 
-std::unique_ptr<Bitmap> Win32Graphics::LoadBitmapFile(const std::string& path) {
+// LoadImageA cannot be asked for the size first: callers check the result's.
+std::unique_ptr<Bitmap> Win32Graphics::LoadBitmapFile(const std::string& path, long long) {
     HANDLE handle = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
     return Wrap(static_cast<HBITMAP>(handle));
 }

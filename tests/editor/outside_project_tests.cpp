@@ -70,9 +70,11 @@ TEST_F(OutsideProject, ALinkedResIsNeitherCleanedNorFollowed) {
 }
 
 TEST_F(OutsideProject, LinksAtTheBuildsTargetsAreReplacedNeverWrittenThrough) {
+    // The linked file is one the user may not write: only the link is replaced.
+    WriteBytes(outside.File("victim.inf"), "outside");
+    fs::permissions(outside.File("victim.inf"), fs::perms(0644));
     const std::string result = Build(
         [&] {
-            WriteBytes(outside.File("victim.inf"), "outside");
             fs::create_symlink(outside.File("victim.inf"), P("autorun.inf"));
             // A link to the runtime itself is no runtime on a disc.
             fs::create_symlink(outside.File("Velomar.exe"), P("Velomar.exe"));

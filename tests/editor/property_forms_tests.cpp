@@ -250,7 +250,7 @@ TEST_F(Forms, LogoStore) {
 TEST_F(Forms, WebAddresses) {
     const std::pair<const char*, bool> cases[] = {
         {"http://x", true},   {"HTTP:\\\\x", true}, {"ftp://x", true},  {"Ftp:\\\\x", true},
-        {"WwW.x", true},      {"https://x", false}, {"http:/x", false}, {"www", false},
+        {"WwW.x", true},      {"https://x", true},  {"http:/x", false}, {"www", false},
         {"C:\\Setup", false}, {"", false},          {" www.x", false}};
     for (const auto& [text, web] : cases) EXPECT_EQ(IsWebAddress(text), web) << text;
 }

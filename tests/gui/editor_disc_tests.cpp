@@ -178,24 +178,7 @@ TEST_F(DiscTest, MadeInTheEditorRunsAlikeOnBothRuntimes) {
     services.ScriptAnswers({platform::MessageAnswer::No});
     Command(ID_BUILD_PROJECT);
     ASSERT_EQ(services.messages, Messages{BUILD_DONE_QUESTION});
-    ASSERT_TRUE(Enabled(ID_COPY_PROJECT));
-    for (const char* file : {"background.bmp", "title.bmp", "disc.bmp", "startup.wav", "hover.wav"})
-        EXPECT_TRUE(fs::is_regular_file(folder + "res/" + file)) << file;
-    EXPECT_EQ(sandbox::ReadBytes(folder + "autorun.inf"), AUTORUN_INF_TEXT);
-    {
-        CInstallerWnd stored(folder);
-        ASSERT_TRUE(stored.LoadSettings());
-        const LaunchSettings& s = *stored.Settings;
-        EXPECT_EQ(TextOf(s.BackGroundBitmapName), "res\\background.bmp");
-        EXPECT_EQ(s.NumberOfLogosToDraw, 2);
-        EXPECT_EQ(s.AnimateLogo[1], 1);
-        EXPECT_EQ(s.NumberOfHotSpots, 3);
-        EXPECT_EQ(TextOf(s.HotSpotCommand[0]), "OPENABSOLUTE");
-        EXPECT_EQ(TextOf(s.HotSpotCommand[1]), "OPEN");
-        EXPECT_EQ(TextOf(s.HotSpotCommand[2]), "QUIT");
-        EXPECT_EQ(TextOf(s.StartupWaveFile), "res\\startup.wav");
-        EXPECT_EQ(TextOf(s.HotSpotWaveFile), "res\\hover.wav");
-    }
+    // What the forms stored and the build kept is the core's; here the picture counts.
 
     // The preview, with the pointer off every link.
     gui_test::Screen().MovePointer(1020, 760);

@@ -1,9 +1,8 @@
-// The frame when the disc or the desktop says no: a project that cannot be
-// saved keeps its edit (tree, "*", Save, the question at close, which then
-// keeps the editor open), and a folder that no file manager opens is named.
+// The frame when the disc says no: a project that cannot be saved keeps its
+// edit (tree, "*", Save, the question at close, which then keeps the editor
+// open). The session's part is in tests/editor/unsaved_edit_tests.cpp.
 #include <wx/treectrl.h>
 
-#include "editor/show_folder.h"
 #include "editor/wx/hyperlink_dlg.h"
 #include "editor/wx/tree_view.h"
 #include "editor_fixture.h"
@@ -52,11 +51,6 @@ TEST_F(FailureTest, FailedSaveKeepsTheEditAndTheQuestion) {
     EXPECT_TRUE(Enabled(ID_SAVE_PROJECT));
     EXPECT_TRUE(frame->DemoWnd->GetInstallerWnd()->Wnd->IsWindow());
 
-    services.messages.clear();
-    Command(ID_SAVE_PROJECT);
-    EXPECT_EQ(services.messages, Messages{failed});
-    EXPECT_EQ(Title().back(), '*');
-
     // Yes at the question saves, which fails: the editor stays with the edit.
     services.messages.clear();
     services.ScriptAnswers({MessageAnswer::Yes});
@@ -71,20 +65,6 @@ TEST_F(FailureTest, FailedSaveKeepsTheEditAndTheQuestion) {
     services.messages.clear();
     Close();
     EXPECT_EQ(services.messages.size(), 1u);
-}
-
-TEST_F(FailureTest, FolderThatNoFileManagerOpensIsNamed) {
-    sandbox::WriteBytes(temp.File("bin/Velomar.exe"), "MZ runtime");
-    services.shellFailures = 1;
-    services.ScriptAnswers({MessageAnswer::Yes});
-    Command(ID_BUILD_PROJECT);
-    ASSERT_EQ(services.messages.size(), 2u);
-    EXPECT_EQ(services.messages[1], FolderNotOpenedMessage(temp.File("sample/")));
-
-    services.messages.clear();
-    services.shellFailures = 1;
-    Command(ID_COPY_PROJECT);
-    EXPECT_EQ(services.messages, Messages{FolderNotOpenedMessage(temp.File("sample/"))});
 }
 
 }  // namespace

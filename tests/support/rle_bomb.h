@@ -1,5 +1,5 @@
-// A 1,080-byte RLE8 file that claims 8192 x 8192 pixels and holds one
-// end-of-bitmap code: a picture that would cost 256 MiB if taken at its word.
+// RLE8 files that claim side x side pixels and draw none: a picture that would
+// cost side * side * 4 bytes if taken at its word.
 #pragma once
 
 #include <cstdint>
@@ -7,16 +7,29 @@
 
 namespace sandbox {
 
-inline std::string RleBombBmp() {
+// Header, a 256-colour table and `stream` bytes of end-of-line codes before the
+// end-of-bitmap code.
+inline std::string RleBombBmp(std::uint32_t side, std::uint32_t stream) {
+    const std::uint32_t size = 1078 + stream + 2;
     std::string out = "BM";
     auto put = [&out](std::uint32_t v) {
         for (int i = 0; i < 4; ++i) out += char(v >> (8 * i));
     };
     for (std::uint32_t v :
-         {1080u, 0u, 1078u, 40u, 8192u, 8192u, 1u | 8u << 16, 1u, 2u, 0u, 0u, 256u, 0u})
+         {size, 0u, 1078u, 40u, side, side, 1u | 8u << 16, 1u, stream + 2, 0u, 0u, 256u, 0u})
         put(v);
-    out.append(256 * 4, '\0');
+    out.append(256 * 4 + stream, '\0');
     return out + std::string("\0\1", 2);
+}
+
+// 1,080 bytes for 8192 x 8192: refused by the decoder as a stream too short
+// for its picture.
+inline std::string RleBombBmp() { return RleBombBmp(8192, 0); }
+
+// As long as an encoder could need (a 132 KB file for 8192 x 8192), so every
+// file passes on its own and only the pictures together can be refused.
+inline std::string PlausibleRleBomb(std::uint32_t side) {
+    return RleBombBmp(side, side / 512 * side);
 }
 
 }  // namespace sandbox

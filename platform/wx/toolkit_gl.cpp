@@ -1,9 +1,10 @@
-#include "launcher/wx/toolkit_gl.h"
+#include "platform/wx/toolkit_gl.h"
 
 #include <cstdlib>
 #include <optional>
 #include <string>
 
+namespace platform::wx {
 namespace {
 
 constexpr const char* kVariable = "GDK_GL";
@@ -28,3 +29,5 @@ void RestoreToolkitGl() {
         ::unsetenv(kVariable);
     g_disabled = false;
 }
+
+}  // namespace platform::wx
