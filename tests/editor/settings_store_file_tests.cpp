@@ -28,6 +28,7 @@ std::string StoreText(std::size_t bytes) {
 TEST(SettingsStoreFileTest, OnlyABoundedRegularFileIsRead) {
     // A FIFO or a device must end in a failure, not a hang: past this, the test dies.
     ::alarm(30);
+    sandbox::ProjectSandbox platform;  // the store is written through the platform layer
     sandbox::TempFolder temp;
     const std::string store = temp.File("VelomarForge.conf");
     const std::string damaged = StoreText(200) + "x broken line\n";
@@ -69,6 +70,7 @@ TEST(SettingsStoreFileTest, OnlyABoundedRegularFileIsRead) {
 // A damaged store costs only itself: the defaults that follow start a new one,
 // and the values written after it are all there.
 TEST(SettingsStoreFileTest, DefaultsAfterADamagedStoreAreKept) {
+    sandbox::ProjectSandbox platform;
     sandbox::TempFolder temp;
     const std::string store = temp.File("VelomarForge.conf");
     sandbox::WriteBytes(store, "[General]\nd ShowIntroWizard=zero\n");
