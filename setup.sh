@@ -7,7 +7,7 @@ set -eu
 PACKAGES="
 cmake g++ make pkg-config clang libclang-rt-14-dev
 libfreetype-dev libfontconfig-dev fonts-dejavu-core libpng-dev
-libwxgtk3.2-dev libcanberra-dev libasound2-dev
+libwxgtk3.2-dev libcanberra-dev libasound2-dev libcairo2-dev
 nlohmann-json3-dev libcli11-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64

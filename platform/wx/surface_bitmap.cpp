@@ -1,11 +1,46 @@
 #include "platform/wx/surface_bitmap.h"
 
+#include <cairo.h>
+#include <wx/graphics.h>
 #include <wx/rawbmp.h>
 
 namespace platform::wx {
 
+namespace {
+
+// A surface pixel is 0x00RRGGBB in a 32-bit word, which is cairo's RGB24:
+// cairo reads the surface in place, with no copy and no conversion (wxBitmap
+// would convert its pixbuf to a new cairo image at every draw).
+bool PaintWithCairo(wxDC& dc, const raster::Surface& surface) {
+    wxGraphicsContext* gc = dc.GetGraphicsContext();
+    if (!gc || gc->GetRenderer() != wxGraphicsRenderer::GetCairoRenderer()) return false;
+    auto* cr = static_cast<cairo_t*>(gc->GetNativeContext());
+    const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, surface.width);
+    if (!cr || stride != surface.width * int(sizeof(raster::Pixel))) return false;
+    // The data is only read: cairo's interface just lacks a const.
+    auto* data = reinterpret_cast<unsigned char*>(const_cast<raster::Pixel*>(surface.pixels.data()));
+    cairo_surface_t* image = cairo_image_surface_create_for_data(
+        data, CAIRO_FORMAT_RGB24, surface.width, surface.height, stride);
+    const bool ok = cairo_surface_status(image) == CAIRO_STATUS_SUCCESS;
+    if (ok) {
+        cairo_save(cr);
+        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+        cairo_set_source_surface(cr, image, 0, 0);
+        cairo_rectangle(cr, 0, 0, surface.width, surface.height);
+        cairo_fill(cr);
+        cairo_restore(cr);
+    }
+    // The target holds no reference once the source is dropped: the pixels may change next.
+    cairo_surface_finish(image);
+    cairo_surface_destroy(image);
+    return ok;
+}
+
+}  // namespace
+
 void PresentSurface(wxDC& dc, const raster::Surface& surface, wxBitmap& buffer) {
     if (surface.width <= 0 || surface.height <= 0) return;
+    if (PaintWithCairo(dc, surface)) return;
     if (!buffer.IsOk() || buffer.GetWidth() != surface.width ||
         buffer.GetHeight() != surface.height) {
         buffer.Create(surface.width, surface.height, 24);
