@@ -1,4 +1,4 @@
-// The shipped Velomar.exe: a small 32-bit GUI program that needs nothing on
+// The shipped Windows programs: small 32-bit GUI programs that need nothing on
 // the user's machine beyond Windows itself.
 #include <gtest/gtest.h>
 
@@ -11,9 +11,10 @@
 
 namespace {
 
-TEST(ShippedRuntime, IsASmall32BitGuiProgramImportingOnlyWindowsSystemDlls) {
+// The DLLs `exe` imports, in lower case, after checking it is a 32-bit GUI program.
+std::set<std::string> ImportedDlls(const std::string& exe) {
     std::string headers;
-    ASSERT_EQ(xtest::Run({{VELOMAR_OBJDUMP_I686, "-p", VELOMAR_EXE_I686}}, 60000, &headers), 0);
+    EXPECT_EQ(xtest::Run({{VELOMAR_OBJDUMP_I686, "-p", exe}}, 60000, &headers), 0);
     EXPECT_NE(headers.find("file format pei-i386"), std::string::npos) << headers.substr(0, 300);
     EXPECT_NE(headers.find("(Windows GUI)"), std::string::npos);
 
@@ -26,6 +27,11 @@ TEST(ShippedRuntime, IsASmall32BitGuiProgramImportingOnlyWindowsSystemDlls) {
         for (char& c : name) c = char(std::tolower(static_cast<unsigned char>(c)));
         dlls.insert(name.substr(0, name.find_last_not_of(" \t\r") + 1));
     }
+    return dlls;
+}
+
+TEST(ShippedRuntime, IsASmall32BitGuiProgramImportingOnlyWindowsSystemDlls) {
+    const std::set<std::string> dlls = ImportedDlls(VELOMAR_EXE_I686);
     // The drawing, window, sound and shell DLLs must all be found; the C runtime may be.
     const std::set<std::string> needed = {"kernel32.dll", "user32.dll", "gdi32.dll",
                                           "msimg32.dll",  "winmm.dll",  "shell32.dll"};
@@ -37,6 +43,18 @@ TEST(ShippedRuntime, IsASmall32BitGuiProgramImportingOnlyWindowsSystemDlls) {
     // stripping or dropping unused code, or a library piece that crept back in
     // (the C++ exception runtime alone is some 30 KiB).
     EXPECT_LE(std::filesystem::file_size(VELOMAR_EXE_I686), 100u * 1024);
+}
+
+TEST(ShippedEditor, IsA32BitGuiProgramImportingOnlyWindowsSystemDlls) {
+    const std::set<std::string> dlls = ImportedDlls(VELOMAR_FORGE_EXE_I686);
+    const std::set<std::string> system = {
+        "kernel32.dll", "user32.dll", "gdi32.dll",  "msimg32.dll", "winmm.dll",   "shell32.dll",
+        "comctl32.dll", "comdlg32.dll", "advapi32.dll", "ole32.dll", "version.dll", "msvcrt.dll"};
+    for (const std::string& dll : dlls) EXPECT_TRUE(system.count(dll)) << "imports " << dll;
+    EXPECT_TRUE(dlls.count("comctl32.dll") && dlls.count("advapi32.dll"));
+
+    // The budget: the C++ locale and stream machinery alone would pass it.
+    EXPECT_LE(std::filesystem::file_size(VELOMAR_FORGE_EXE_I686), 512u * 1024);
 }
 
 }  // namespace
