@@ -1,22 +1,13 @@
-// <windows.h> and the common controls and dialogs for the Windows editor's
-// front end; only files of this folder include it.
+// <windows.h> (through the platform's one include of it) and the common controls
+// and dialogs for the Windows editor's front end; only files of this folder include it.
 #pragma once
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "platform/win32/win32_api.h"
 // clang-format off: commctrl.h needs windows.h first.
 #include <commctrl.h>
 #include <commdlg.h>
-#include <shellapi.h>
 #include <shlobj.h>
 // clang-format on
 
-// Names the core uses for its own functions (the platform interface's
-// ReplaceFile, the session's CreateWindow); the code here calls the A and Ex forms.
-#undef ReplaceFile
+// The session's own CreateWindow; the code here calls the A and Ex forms.
 #undef CreateWindow
