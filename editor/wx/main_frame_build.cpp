@@ -1,5 +1,6 @@
 // Build Current Project and Copy Finished Project Files: the frame saves, the
 // core builds, the user is asked whether to see the folder.
+#include "editor/companion_files.h"
 #include "editor/project_build.h"
 #include "editor/show_folder.h"
 #include "editor/wx/demo_wnd.h"
@@ -19,7 +20,7 @@ bool CMainFrame::SaveAndBuild() {
     if (!DemoWnd->SaveProject()) return false;
     const CInstallerWnd* project = DemoWnd->GetInstallerWnd();
     if (!project) return false;
-    if (BuildProject(project, Options.StartFolder + "Velomar.exe") != BuildResult::Built)
+    if (BuildProject(project, Options.StartFolder + RUNTIME_NAME) != BuildResult::Built)
         return false;
     ProjectBuilt = true;
     return true;
