@@ -96,6 +96,8 @@ void ProjectSession::ReloadProject(bool testMode) {
     Open(folder, testMode);
 }
 
+void ProjectSession::BeginChange(const std::string& stepName) { (void)stepName; }
+
 void ProjectSession::SetModified(bool flag) {
     Modified = flag;
     if (!view_) return;

@@ -49,6 +49,9 @@ class ProjectSession {
     // runtime starts. When the save fails, the record in memory is shown anew.
     void ReloadProject(bool testMode);
     void SetModified(bool flag);
+    // Called before a change to the record is made ("Move", "Insert Link"):
+    // the undo history keeps the record as it was under that step's name.
+    void BeginChange(const std::string& stepName);
 
     CInstallerWnd* GetInstallerWnd() const { return InstallerWnd.get(); }
     // The view goes away: nothing may be asked of it any more.

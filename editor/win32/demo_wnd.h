@@ -26,6 +26,7 @@ class CDemoWnd : public CNativeWindow, public ProjectView {
     bool PromptSave() { return session_.PromptSave(); }
     void ReloadProject(bool testMode) { session_.ReloadProject(testMode); }
     void SetModified(bool flag) { session_.SetModified(flag); }
+    void BeginChange(const std::string& stepName) { session_.BeginChange(stepName); }
     bool Modified() const { return session_.Modified; }
     CInstallerWnd* GetInstallerWnd() const { return session_.GetInstallerWnd(); }
 

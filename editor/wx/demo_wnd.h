@@ -25,6 +25,7 @@ class CDemoWnd : public wxWindow, public ProjectView {
     void CloseProject() { session_.CloseProject(); }
     void ReloadProject(bool testMode) { session_.ReloadProject(testMode); }
     void SetModified(bool flag) { session_.SetModified(flag); }
+    void BeginChange(const std::string& stepName) { session_.BeginChange(stepName); }
     bool Modified() const { return session_.Modified; }
     CInstallerWnd* GetInstallerWnd() const { return session_.GetInstallerWnd(); }
 
