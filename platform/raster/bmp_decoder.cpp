@@ -1,5 +1,6 @@
 #include "platform/raster/bmp_decoder.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -18,15 +19,25 @@ bool ReadExactly(std::FILE* file, std::uint8_t* to, std::size_t n) {
     return std::fread(to, 1, n, file) == n;
 }
 
-// Uncompressed rows in file order; the last one may lack its padding.
+// Uncompressed rows in file order, read many at a time (one read call per row
+// is thousands of calls for a large picture); the last row may lack its padding.
 bool ReadRows(std::FILE* file, const bmp::Layout& layout, Surface* image) {
+    constexpr std::size_t kChunkBytes = std::size_t(64) << 10;
     const std::size_t stride = bmp::RowStride(layout);
-    std::vector<std::uint8_t> row(stride);
-    for (int r = 0; r < layout.height; ++r) {
-        const std::size_t n = r + 1 < layout.height ? stride : bmp::RowBytes(layout);
-        if (!ReadExactly(file, row.data(), n)) return false;
-        const int y = layout.topDown ? r : layout.height - 1 - r;
-        bmp::DecodeRow(layout, row.data(), &image->At(0, y));
+    const int perChunk = int(std::min<std::size_t>(
+        std::max<std::size_t>(1, kChunkBytes / stride), std::size_t(layout.height)));
+    std::vector<std::uint8_t> chunk(stride * std::size_t(perChunk));
+    for (int first = 0; first < layout.height; first += perChunk) {
+        const int rows = std::min(perChunk, layout.height - first);
+        const bool last = first + rows == layout.height;
+        const std::size_t n =
+            std::size_t(rows - 1) * stride + (last ? bmp::RowBytes(layout) : stride);
+        if (!ReadExactly(file, chunk.data(), n)) return false;
+        for (int i = 0; i < rows; ++i) {
+            const int r = first + i;
+            const int y = layout.topDown ? r : layout.height - 1 - r;
+            bmp::DecodeRow(layout, chunk.data() + std::size_t(i) * stride, &image->At(0, y));
+        }
     }
     return true;
 }

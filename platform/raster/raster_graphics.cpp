@@ -1,11 +1,14 @@
 #include "platform/raster/raster_graphics.h"
 
+#include <atomic>
 #include <cstdio>
 #include <new>
+#include <system_error>
 
 #include "platform/platform.h"
 #include "platform/posix/regular_file.h"
 #include "platform/raster/bmp_decoder.h"
+#include "platform/raster/font_library.h"
 #include "platform/raster/raster_bitmap.h"
 #include "platform/raster/raster_dc.h"
 #include "platform/raster/raster_font.h"
@@ -27,6 +30,21 @@ std::unique_ptr<Bitmap> MakeBitmap(int width, int height, bool mono) {
 }
 
 }  // namespace
+
+// The first one starts the font library; without a thread it starts with the
+// first font, as before.
+RasterGraphics::RasterGraphics() {
+    static std::atomic<bool> started{false};
+    if (started.exchange(true)) return;
+    try {
+        fontStart_ = std::thread([] { FontLibrary::Instance(); });
+    } catch (const std::system_error&) {
+    }
+}
+
+RasterGraphics::~RasterGraphics() {
+    if (fontStart_.joinable()) fontStart_.join();
+}
 
 std::unique_ptr<DC> RasterGraphics::CreateCompatibleDC(DC* /*ref*/) {
     return std::make_unique<RasterDC>();

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "platform/graphics.h"
 
@@ -14,6 +15,11 @@ class RasterGraphics : public Graphics {
     // anything bigger fails rather than exhausting memory.
     static constexpr long long kMaxPixels = 16384LL * 16384LL;
 
+    RasterGraphics();
+    ~RasterGraphics() override;
+    RasterGraphics(const RasterGraphics&) = delete;
+    RasterGraphics& operator=(const RasterGraphics&) = delete;
+
     std::unique_ptr<DC> CreateCompatibleDC(DC* ref) override;
     // As GDI: monochrome when ref currently draws into a monochrome surface
     // (a fresh memory DC does), colour otherwise. A zero width or height gives
@@ -23,6 +29,11 @@ class RasterGraphics : public Graphics {
     std::unique_ptr<Font> CreateFontFor(const FontRequest& request) override;
     std::unique_ptr<Bitmap> LoadBitmapFile(const std::string& path,
                                            long long maxPixels = kMaxPixels) override;
+
+  private:
+    // The font library's start (fontconfig reads its whole configuration)
+    // runs beside the picture loading that comes first in a window's creation.
+    std::thread fontStart_;
 };
 
 }  // namespace platform::raster

@@ -4,9 +4,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <utility>
 #include <vector>
 
+#include "platform/raster/pixel_memory.h"
 #include "platform/types.h"
 
 namespace platform::raster {
@@ -23,7 +25,8 @@ constexpr ColorRef ColorRefOf(Pixel p) {
 }
 
 // Leaves the elements a resize adds unwritten: writing a picture's worth of
-// pixels that are overwritten at once costs as much as the copy itself.
+// pixels that are overwritten at once costs as much as the copy itself. Large
+// blocks come from the kernel whole (pixel_memory.h).
 template <class T>
 struct UnfilledAllocator : std::allocator<T> {
     template <class U>
@@ -33,6 +36,11 @@ struct UnfilledAllocator : std::allocator<T> {
     UnfilledAllocator() = default;
     template <class U>
     UnfilledAllocator(const UnfilledAllocator<U>&) noexcept {}
+    T* allocate(std::size_t n) {
+        if (n > std::size_t(-1) / sizeof(T)) throw std::bad_alloc();
+        return static_cast<T*>(AllocatePixels(n * sizeof(T)));
+    }
+    void deallocate(T* p, std::size_t n) noexcept { FreePixels(p, n * sizeof(T)); }
     template <class U>
     void construct(U* p) noexcept {
         ::new (static_cast<void*>(p)) U;

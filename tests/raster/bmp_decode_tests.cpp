@@ -228,6 +228,32 @@ Bytes Rle(Bytes stream, std::uint16_t bits = 8, std::int32_t height = 3) {
     return MakeBmp({5, height, bits, bits == 8 ? 1u : 2u, 4, {G, R, N, B}, {}, std::move(stream)});
 }
 
+// The file reader takes many rows per read: across those reads it must agree
+// with the decoder that holds the whole file, with or without the last padding.
+TEST(BmpDamage, FileReaderAgreesOnLargePictures) {
+    const std::string path = std::filesystem::temp_directory_path() /
+                             ("velomar_bmp_large_" + std::to_string(::getpid()) + ".bmp");
+    for (const int height : {1500, -1500}) {
+        Bytes stored(std::size_t(116 * 1500));  // 38 pixels a row, 2 bytes of padding
+        std::uint32_t seed = 12345;
+        for (auto& byte : stored) byte = std::uint8_t((seed = seed * 1103515245 + 12345) >> 16);
+        const Bytes full = MakeBmp({38, height, 24, 0, 0, {}, {}, stored});
+        for (const std::ptrdiff_t cut : {0, 2, 3}) {
+            const Bytes file(full.begin(), full.end() - cut);
+            std::ofstream(path, std::ios::binary | std::ios::trunc)
+                .write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+            Surface s;
+            const bool decoded = DecodeBmp(file.data(), file.size(), &s);
+            auto bitmap = platform::raster::RasterGraphics().LoadBitmapFile(path);
+            ASSERT_EQ(bitmap != nullptr, decoded && cut < 3) << height << " cut by " << cut;
+            if (!bitmap) continue;
+            const auto* raster = dynamic_cast<const platform::raster::RasterBitmap*>(bitmap.get());
+            EXPECT_EQ(raster->surface().pixels, s.pixels) << height << " cut by " << cut;
+        }
+    }
+    std::filesystem::remove(path);
+}
+
 TEST(BmpMade, DecodeAsWindowsDoes) {
     const Bytes indexed = Indexed(4, 8, 4, {3, 2, 1, 0, 1, 1, 2, 2});
     const Pixels indexedPixels{R, R, N, N, B, N, R, K};
