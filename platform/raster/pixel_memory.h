@@ -1,6 +1,6 @@
-// Memory for pixels. A picture's pixels are written once, all of them, right
-// after they are allocated; taking the pages from the kernel in one call
-// instead of one fault per page saves a third of a first paint.
+// Memory for pixels. A picture's pixels are all written right after they are
+// allocated; asking for the missing pages in one call instead of one fault per
+// page saves about a third of a first paint.
 #pragma once
 
 #include <cstddef>
