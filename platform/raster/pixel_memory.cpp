@@ -1,36 +1,148 @@
 #include "platform/raster/pixel_memory.h"
 
 #include <sys/mman.h>
-#include <unistd.h>
 
 #include <cstdint>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <new>
-
-#ifndef MADV_POPULATE_WRITE
-#define MADV_POPULATE_WRITE 23
-#endif
+#include <vector>
 
 namespace platform::raster {
 
 namespace {
-// Below this, the heap serves the request from pages it already has.
-constexpr std::size_t kPagesAtOnce = std::size_t(256) << 10;
-}  // namespace
 
-// From the heap, so memory given back is reused without new pages; only pages
-// that are not there yet are asked for, in one call. An older kernel refuses
-// the request and the pages come one fault at a time, as before.
-void* AllocatePixels(std::size_t bytes) {
-    void* memory = ::operator new(bytes);
-    if (bytes >= kPagesAtOnce) {
-        const std::uintptr_t page = std::uintptr_t(sysconf(_SC_PAGESIZE));
-        const std::uintptr_t from = (std::uintptr_t(memory) + page - 1) & ~(page - 1);
-        const std::uintptr_t to = (std::uintptr_t(memory) + bytes) & ~(page - 1);
-        if (to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_POPULATE_WRITE);
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+constexpr std::size_t kLarge = std::size_t(256) << 10;  // a 256 x 256 picture
+constexpr std::size_t kHugePage = std::size_t(2) << 20;
+constexpr std::size_t kChunk = std::size_t(32) << 20;
+constexpr std::size_t kGrain = 64;
+
+std::size_t RoundUp(std::size_t n, std::size_t to) { return (n + to - 1) / to * to; }
+
+// One mapping, handed out first fit; free ranges are kept merged.
+struct Chunk {
+    char* base = nullptr;
+    std::size_t size = 0;
+    std::size_t used = 0;
+    std::map<std::size_t, std::size_t> free;  // offset -> length
+
+    ~Chunk() { munmap(base, size); }
+
+    void* Take(std::size_t n) {
+        for (auto it = free.begin(); it != free.end(); ++it) {
+            if (it->second < n) continue;
+            const std::size_t at = it->first, left = it->second - n;
+            free.erase(it);
+            if (left) free.emplace(at + n, left);
+            used += n;
+            return base + at;
+        }
+        return nullptr;
     }
-    return memory;
+
+    void Give(std::size_t at, std::size_t n) {
+        used -= n;
+        auto next = free.lower_bound(at);
+        if (next != free.end() && at + n == next->first) {
+            n += next->second;
+            next = free.erase(next);
+        }
+        if (next != free.begin()) {
+            auto prev = std::prev(next);
+            if (prev->first + prev->second == at) {
+                prev->second += n;
+                return;
+            }
+        }
+        free.emplace(at, n);
+    }
+};
+
+// A mapping aligned to a huge page, so the kernel can back it with them.
+std::unique_ptr<Chunk> MapChunk(std::size_t size) {
+    void* raw = mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE,
+                     MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw == MAP_FAILED) return nullptr;
+    const auto start = reinterpret_cast<std::uintptr_t>(raw);
+    const std::uintptr_t aligned = RoundUp(start, kHugePage);
+    if (aligned > start) munmap(raw, aligned - start);
+    const std::uintptr_t end = start + size + kHugePage;
+    if (end > aligned + size) munmap(reinterpret_cast<void*>(aligned + size), end - aligned - size);
+    auto chunk = std::make_unique<Chunk>();
+    chunk->base = reinterpret_cast<char*>(aligned);
+    chunk->size = size;
+    chunk->free.emplace(0, size);
+    madvise(chunk->base, size, MADV_HUGEPAGE);  // refused where huge pages are off: fine
+    return chunk;
 }
 
-void FreePixels(void* memory, std::size_t) { ::operator delete(memory); }
+class PixelArena {
+  public:
+    void* Allocate(std::size_t bytes) {
+        const std::size_t n = RoundUp(bytes, kGrain);
+        std::lock_guard<std::mutex> hold(mutex_);
+        for (auto& chunk : chunks_)
+            if (void* p = chunk->Take(n)) return p;
+        auto chunk = MapChunk(n > kChunk ? RoundUp(n, kHugePage) : kChunk);
+        if (!chunk) return nullptr;
+        void* p = chunk->Take(n);
+        chunks_.push_back(std::move(chunk));
+        return p;
+    }
+
+    // An empty chunk goes back, except the last one, which the next window reuses.
+    void Free(void* memory, std::size_t bytes) {
+        const std::size_t n = RoundUp(bytes, kGrain);
+        char* p = static_cast<char*>(memory);
+        std::lock_guard<std::mutex> hold(mutex_);
+        for (auto it = chunks_.begin(); it != chunks_.end(); ++it) {
+            Chunk& chunk = **it;
+            if (p < chunk.base || p >= chunk.base + chunk.size) continue;
+            chunk.Give(std::size_t(p - chunk.base), n);
+            if (chunk.used == 0 && chunks_.size() > 1) chunks_.erase(it);
+            return;
+        }
+    }
+
+  private:
+    std::mutex mutex_;
+    std::vector<std::unique_ptr<Chunk>> chunks_;
+};
+
+// Never destroyed: pixels may still be freed while the program ends.
+PixelArena& Arena() {
+    static PixelArena* arena = new PixelArena;
+    return *arena;
+}
+
+}  // namespace
+
+void* AllocatePixels(std::size_t bytes) {
+    if (kSanitized || bytes < kLarge) return ::operator new(bytes);
+    if (void* p = Arena().Allocate(bytes)) return p;
+    throw std::bad_alloc();
+}
+
+void FreePixels(void* memory, std::size_t bytes) {
+    if (!memory) return;
+    if (kSanitized || bytes < kLarge) {
+        ::operator delete(memory);
+        return;
+    }
+    Arena().Free(memory, bytes);
+}
 
 }  // namespace platform::raster
