@@ -25,7 +25,7 @@ constexpr bool kSanitized = false;
 constexpr bool kSanitized = false;
 #endif
 
-constexpr std::size_t kLarge = std::size_t(256) << 10;  // a 256 x 256 picture
+constexpr std::size_t kLarge = std::size_t(64) << 10;  // a 128 x 128 picture
 constexpr std::size_t kHugePage = std::size_t(2) << 20;
 constexpr std::size_t kChunk = std::size_t(32) << 20;
 constexpr std::size_t kGrain = 64;
