@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/replacement_file.h"
 
 namespace platform {
 namespace {
@@ -54,15 +55,21 @@ bool WritePng(const raster::Surface& surface, const Rect& area, const std::strin
     // compression, a twentieth at this, for a file about a third larger.
     image.flags = PNG_IMAGE_FLAG_FAST;
 
-    const std::string part = path + ".part";
-    if (!png_image_write_to_file(&image, part.c_str(), 0, rgb.data(), 0, nullptr)) {
-        Trace("WritePng(): %s: %s\n", part.c_str(), image.message);
-        std::remove(part.c_str());
+    // Into memory first, then through the one safe writer: a link at the path
+    // is replaced, never written through, and no half file is ever seen.
+    png_alloc_size_t size = 0;
+    if (!png_image_write_get_memory_size(image, size, 0, rgb.data(), 0, nullptr)) {
+        Trace("WritePng(): %s: %s\n", path.c_str(), image.message);
         return false;
     }
-    if (std::rename(part.c_str(), path.c_str()) != 0) {
-        Trace("WritePng(): cannot replace %s\n", path.c_str());
-        std::remove(part.c_str());
+    std::string bytes(size, '\0');
+    if (!png_image_write_to_memory(&image, bytes.data(), &size, 0, rgb.data(), 0, nullptr)) {
+        Trace("WritePng(): %s: %s\n", path.c_str(), image.message);
+        return false;
+    }
+    bytes.resize(size);
+    if (!WriteWholeFile(path, bytes)) {
+        Trace("WritePng(): cannot write %s\n", path.c_str());
         return false;
     }
     return true;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/headless_platform.h"
 #include "platform/headless/png_writer.h"
 
 namespace {
@@ -26,6 +27,7 @@ class PngWriter : public ::testing::Test {
     void TearDown() override { fs::remove_all(dir_); }
     std::string Path(const std::string& name) const { return (dir_ / name).string(); }
 
+    platform::HeadlessPlatform host_;  // the file writes go through its System
     const fs::path dir_ = fs::temp_directory_path() /
                           ("velomar_png_" + std::to_string(::getpid()) + "_" +
                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -79,9 +81,12 @@ TEST_F(PngWriter, FailuresLeaveNoFileAndExistingFilesAsTheyWere) {
 
     ASSERT_TRUE(WritePng(Picture(3, 3), Rect{0, 0, 3, 3}, Path("keep.png")));
     const auto before = Bytes(Path("keep.png"));
-    fs::create_directory(Path("keep.png.part"));  // the writer cannot create its temporary file
-    EXPECT_FALSE(WritePng(Picture(5, 5), Rect{0, 0, 5, 5}, Path("keep.png")));
+    fs::create_symlink(Path("keep.png"), Path("link.png"));  // replaced, never written through
+    ASSERT_TRUE(WritePng(Picture(5, 5), Rect{0, 0, 5, 5}, Path("link.png")));
+    EXPECT_FALSE(fs::is_symlink(Path("link.png")));
     EXPECT_EQ(Bytes(Path("keep.png")), before);
+    for (const auto& entry : fs::directory_iterator(dir_))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp."), std::string::npos) << entry.path();
     EXPECT_FALSE(WritePng(Picture(2, 2), Rect{0, 0, 2, 2}, Path("missing/dir/x.png")));
     EXPECT_FALSE(fs::exists(Path("missing")));
 
