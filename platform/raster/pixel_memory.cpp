@@ -1,16 +1,20 @@
 #include "platform/raster/pixel_memory.h"
 
+#include <new>
+
+#if defined(__linux__)
 #include <sys/mman.h>
 
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <mutex>
-#include <new>
 #include <vector>
+#endif
 
 namespace platform::raster {
 
+#if defined(__linux__)
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -144,5 +148,11 @@ void FreePixels(void* memory, std::size_t bytes) {
     }
     Arena().Free(memory, bytes);
 }
+
+#else
+// Elsewhere (the Windows test tools that share the surface type): the heap.
+void* AllocatePixels(std::size_t bytes) { return ::operator new(bytes); }
+void FreePixels(void* memory, std::size_t) { ::operator delete(memory); }
+#endif
 
 }  // namespace platform::raster

@@ -36,8 +36,7 @@ struct UnfilledAllocator : std::allocator<T> {
     UnfilledAllocator() = default;
     template <class U>
     UnfilledAllocator(const UnfilledAllocator<U>&) noexcept {}
-    T* allocate(std::size_t n) {
-        if (n > std::size_t(-1) / sizeof(T)) throw std::bad_alloc();
+    T* allocate(std::size_t n) {  // the vector has checked n against max_size()
         return static_cast<T*>(AllocatePixels(n * sizeof(T)));
     }
     void deallocate(T* p, std::size_t n) noexcept { FreePixels(p, n * sizeof(T)); }
