@@ -4,8 +4,11 @@
 // any project). The project goes to SCRATCH\docs\Disc and is built; the
 // settled preview's pixels go to preview.dump and the tree's texts, one node a
 // line indented by depth, to tree.txt, for the Linux side to compare with the
-// runtimes and the Linux editor. Exit 0 when every check held.
+// runtimes and the Linux editor. Then the file stamps the preview's picture
+// cache trusts. Exit 0 when every check held.
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <memory>
 
 #include "editor/dialogs/resource_import.h"
@@ -171,6 +174,25 @@ void WriteTree(HWND tree, HTREEITEM item, int depth, FILE* f) {
     }
 }
 
+// The stamps the preview's picture cache trusts: the size, a change seen, the
+// time near now; nothing for a folder or a missing file.
+void StampChecks() {
+    platform::System& system = *platform::Current().system;
+    const std::string picture = Scratch("art\\title.bmp");
+    platform::FileStamp before, after, none;
+    CHECK(system.GetFileStamp(picture, &before));
+    if (FILE* f = std::fopen(picture.c_str(), "ab")) {
+        std::fputc(0, f);
+        std::fclose(f);
+    }
+    CHECK(system.GetFileStamp(picture, &after));
+    CHECK_EQ(after.size, before.size + 1);
+    CHECK(before.size > 0);
+    CHECK(std::llabs(after.modified / 1000000000 - std::int64_t(std::time(nullptr))) < 86400);
+    CHECK(!system.GetFileStamp(Scratch("art"), &none));
+    CHECK(!system.GetFileStamp(Scratch("art\\missing.bmp"), &none));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -224,6 +246,7 @@ int main(int argc, char** argv) {
     DestroyWindow(frame->hwnd());
     Pump();
     frame.reset();
+    StampChecks();
     std::printf("disc: %d failure(s)\n", failures);
     std::fflush(stdout);
     return failures == 0 ? 0 : 1;
