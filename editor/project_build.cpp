@@ -85,7 +85,7 @@ void CleanRes(const std::string& res, const LaunchSettings& settings, const std:
 // True when some component of `path` below `folder` is a link.
 bool ThroughLink(const std::string& folder, const std::string& path) {
     for (std::size_t at = folder.size(); at <= path.size(); ++at) {
-        if (at < path.size() && path[at] != '/') continue;
+        if (at < path.size() && !IsFolderSeparator(path[at])) continue;
         if (at > folder.size() && System().KindOf(path.substr(0, at)) == platform::EntryKind::Link)
             return true;
     }

@@ -18,12 +18,16 @@ struct Point {
     int x, y;
 };
 
-// Points of the picture spread over it; exact matches only.
+// Points of the picture spread over it; exact matches only. Pure black
+// points are left out: a caller blacks out what another stack draws its own
+// way (text).
 std::vector<Point> SpreadOver(const platform::raster::Surface& picture) {
     std::vector<Point> points;
     for (int gy = 1; gy < 16; ++gy)
-        for (int gx = 1; gx < 16; ++gx)
-            points.push_back({picture.width * gx / 16, picture.height * gy / 16});
+        for (int gx = 1; gx < 16; ++gx) {
+            const Point p{picture.width * gx / 16, picture.height * gy / 16};
+            if ((picture.At(p.x, p.y) & 0xFFFFFF) != 0) points.push_back(p);
+        }
     return points;
 }
 

@@ -6,17 +6,22 @@
 namespace {
 
 std::string LeafOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    std::size_t start = path.size();
+    while (start > 0 && !IsFolderSeparator(path[start - 1])) --start;
+    return path.substr(start);
 }
 
 }  // namespace
 
+bool IsFolderSeparator(char c) {
+    return c == '/' || c == platform::Current().system->PathSeparator();
+}
+
 bool IsInsideFolder(const std::string& path, const std::string& root) {
     if (path.empty() || root.empty()) return false;
     if (path == root) return true;
-    const std::string prefix = root.back() == '/' ? root : root + '/';
-    return path.compare(0, prefix.size(), prefix) == 0;
+    return path.size() > root.size() && path.compare(0, root.size(), root) == 0 &&
+           (IsFolderSeparator(root.back()) || IsFolderSeparator(path[root.size()]));
 }
 
 DiscEntry ClassifyDiscEntry(const std::string& root, const std::string& path) {

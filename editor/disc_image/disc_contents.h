@@ -19,6 +19,9 @@ DiscEntry ClassifyDiscEntry(const std::string& root, const std::string& path);
 // True when `path` (resolved) is `root` or lies below it.
 bool IsInsideFolder(const std::string& path, const std::string& root);
 
+// '/' or the platform's own separator: Windows paths mix the two.
+bool IsFolderSeparator(char c);
+
 // Every entry under `root` (a resolved path) that must not go on the disc:
 // temporary files, links that lead out of the folder or nowhere, and entries
 // that are neither file, folder nor link. Full paths; links are not entered.

@@ -21,6 +21,7 @@ class Win32System : public System {
     bool RemoveFile(const std::string& path) override;
     bool SameFile(const std::string& a, const std::string& b) override;
     std::string ResolvedPath(const std::string& path) override;
+    bool GetFileStamp(const std::string& path, FileStamp* stamp) override;
     bool ReplaceFile(const std::string& from, const std::string& to) override;
     std::FILE* OpenRegularFile(const std::string& path) override;
     std::FILE* CreateReplacement(const std::string& target, std::string* path) override;

@@ -2,6 +2,9 @@
 
 #include <cstdio>
 
+#include "editor/win32/main_frame.h"
+#include "editor/win32/tree_view.h"
+
 namespace forge_test {
 
 int failures = 0;
@@ -107,6 +110,35 @@ void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK,
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
+std::string NodeText(HWND tree, HTREEITEM item) {
+    char text[1024] = {};
+    TVITEMA data = {};
+    data.mask = TVIF_TEXT;
+    data.hItem = item;
+    data.pszText = text;
+    data.cchTextMax = sizeof(text);
+    SendMessageA(tree, TVM_GETITEMA, 0, LPARAM(&data));
+    return text;
+}
+
+HTREEITEM FindNode(CMainFrame& frame, std::initializer_list<const char*> path) {
+    HWND tree = frame.TreeView->Tree();
+    HTREEITEM item = TreeView_GetRoot(tree);
+    for (const char* text : path) {
+        HTREEITEM child = TreeView_GetChild(tree, item);
+        while (child && NodeText(tree, child) != text) child = TreeView_GetNextSibling(tree, child);
+        if (!child) return nullptr;
+        item = child;
+    }
+    return item;
+}
+
+void PressOn(CMainFrame& frame, HTREEITEM item, WPARAM key) {
+    HWND tree = frame.TreeView->Tree();
+    TreeView_SelectItem(tree, item);
+    SendMessageA(tree, WM_KEYDOWN, key, 0);
+}
 
 void Shot(HWND window, const std::string& name) {
     char folder[MAX_PATH] = {};

@@ -6,12 +6,15 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "editor/win32/windows_api.h"
 #include "platform/services.h"
+
+class CMainFrame;
 
 namespace forge_test {
 
@@ -72,6 +75,12 @@ void Type(HWND dialog, int id, const std::string& text);
 void Click(HWND dialog, int id);
 bool Checked(HWND dialog, int id);
 bool Enabled(HWND dialog, int id);
+
+// The frame's template tree: a node's text, a node by its path of texts below
+// the root ("Hyper-Links", "Quit"), and a key pressed on a node.
+std::string NodeText(HWND tree, HTREEITEM item);
+HTREEITEM FindNode(CMainFrame& frame, std::initializer_list<const char*> path);
+void PressOn(CMainFrame& frame, HTREEITEM item, WPARAM key);
 
 // Writes the dialog or window as a BMP into %VELOMAR_FORGE_SHOTS%, when set.
 void Shot(HWND window, const std::string& name);

@@ -94,36 +94,6 @@ UINT MenuState(CMainFrame& frame, int id) {
 }
 bool MenuEnabled(CMainFrame& frame, int id) { return !(MenuState(frame, id) & MF_GRAYED); }
 
-std::string NodeText(HWND tree, HTREEITEM item) {
-    char text[1024] = {};
-    TVITEMA data = {};
-    data.mask = TVIF_TEXT;
-    data.hItem = item;
-    data.pszText = text;
-    data.cchTextMax = sizeof(text);
-    SendMessageA(tree, TVM_GETITEMA, 0, LPARAM(&data));
-    return text;
-}
-
-// A node by its path of texts below the root ("Hyper-Links", "Quit").
-HTREEITEM FindNode(CMainFrame& frame, std::initializer_list<const char*> path) {
-    HWND tree = frame.TreeView->Tree();
-    HTREEITEM item = TreeView_GetRoot(tree);
-    for (const char* text : path) {
-        HTREEITEM child = TreeView_GetChild(tree, item);
-        while (child && NodeText(tree, child) != text) child = TreeView_GetNextSibling(tree, child);
-        if (!child) return nullptr;
-        item = child;
-    }
-    return item;
-}
-
-void PressOn(CMainFrame& frame, HTREEITEM item, WPARAM key) {
-    HWND tree = frame.TreeView->Tree();
-    TreeView_SelectItem(tree, item);
-    SendMessageA(tree, WM_KEYDOWN, key, 0);
-}
-
 LaunchSettings& Settings(CMainFrame& frame) { return *frame.DemoWnd->GetInstallerWnd()->Settings; }
 
 // First start with an empty registry; the wizard's choices.

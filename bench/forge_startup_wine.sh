@@ -1,0 +1,121 @@
+#!/bin/sh
+# VelomarForge.exe's start with the sample open against Velomar.exe's start,
+# both under wine64 on a private Xvfb (the x86_64 builds: this machine runs no
+# 32-bit code): milliseconds from exec to the editor's preview showing the
+# finished menu, and to the runtime's first painted frame, and peak memory.
+# One Wine server runs through the whole bench, as Windows itself would, so no
+# run pays for starting it. Rounds alternate the programs; medians are printed.
+#   bench/forge_startup_wine.sh [BUILD_DIR] [ROUNDS]
+set -eu
+
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-$here/../build}" && pwd)
+rounds=${2:-9}
+wine=${VELOMAR_WINE64:-/usr/lib/wine/wine64}
+wineserver=${VELOMAR_WINESERVER:-/usr/lib/wine/wineserver}
+probe="$build/bench/velomar_startup_probe"
+locate="$build/bench/velomar_locate_picture"
+windows="$build/windows/x86_64"
+forge="$windows/editor/win32/VelomarForge.exe"
+runtime="$windows/launcher/win32/Velomar.exe"
+for f in "$wine" "$wineserver" "$build/bin/velomarforge-cli" "$probe" "$locate" "$forge" "$runtime"; do
+  [ -x "$f" ] || { echo "forge_startup_wine.sh: $f is missing; build first" >&2; exit 1; }
+done
+
+work=$(mktemp -d /tmp/velomar-forge-startup.XXXXXX)
+server=""
+cleanup() {
+  "$wineserver" -k 2>/dev/null || true
+  [ -n "$server" ] && kill "$server" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT INT TERM
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp 3>"$work/display" 2>/dev/null &
+server=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+DISPLAY=:$(cat "$work/display")
+WINEPREFIX="$work/prefix"
+WINEDEBUG=-all
+# No Mono or Gecko prompts; no sound device here.
+WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
+export DISPLAY WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
+mkdir -p "$WINEPREFIX"
+"$wineserver" -p
+"$wine" wineboot >/dev/null 2>&1
+
+# A copy of the sample: the editor may write into the project it opens.
+cp -r "$here/../examples/sample" "$work/sample"
+sample_windows="Z:$(echo "$work/sample" | tr / '\\')"
+# The editor's preview: the finished picture. The runtime's first frame:
+# background, resting logos and links, before any animation.
+"$build/bin/velomarforge-cli" render "$work/sample" "$work/still.png" --still >/dev/null
+"$build/bin/velomarforge-cli" render "$work/sample" "$work/first.png" --steps 0 >/dev/null
+# Wine draws text its own way: the link texts are blacked out, and the probe and
+# the locator pass over black points.
+bands=$("$build/bin/velomarforge-cli" show "$work/sample" | python3 -c '
+import json, sys
+d = json.load(sys.stdin)
+size = abs(d["HotSpotFontSize"])
+for h in d["HotSpots"]:
+    x, y = h["HotSpotTextLocationLeft"], h["HotSpotTextLocationTop"]
+    print("-draw\nrectangle %d,%d 637,%d" % (x - 4, y - 4, y + 2 * size + 4))')
+for picture in still first; do
+  # shellcheck disable=SC2086 # one -draw and its argument a line
+  (IFS='
+'; convert "$work/$picture.png" -fill black $bands "png24:$work/$picture.png")
+done
+# The pointer out of the way, in a corner no window covers: a lit link is another picture.
+"$locate" - >/dev/null 2>&1 || true
+
+# The editor puts its preview where its layout says: found once, then timed there.
+"$wine" "$forge" "$sample_windows" >/dev/null 2>&1 &
+pid=$!
+forge_at=""
+for _ in $(seq 150); do
+  sleep 0.2
+  forge_at=$("$locate" "$work/still.png") && break
+done
+kill "$pid" 2>/dev/null
+wait "$pid" 2>/dev/null || true
+[ -n "$forge_at" ] || { echo "forge_startup_wine.sh: the editor never showed the preview" >&2; exit 1; }
+# The 640 x 440 menu is centred on the screen; its client area is inside a one-pixel frame.
+runtime_at="193 165"
+
+measure() {  # label, picture, place, then program args; run in the sample folder
+  label=$1
+  picture=$2
+  at=$3
+  shift 3
+  sleep 1  # the last run's windows gone
+  # shellcheck disable=SC2086 # the place is two words
+  if out=$(cd "$work/sample" && "$probe" "$picture" $at -- "$@"); then
+    echo "$out" >>"$work/$label"
+  else
+    echo "forge_startup_wine.sh: $label failed" >&2
+  fi
+}
+
+for _ in $(seq "$rounds"); do
+  measure VelomarForge.exe "$work/still.png" "$forge_at" "$wine" "$forge" "$sample_windows"
+  measure Velomar.exe "$work/first.png" "$runtime_at" "$wine" "$runtime"
+done
+
+median() {  # column of a file
+  sort -n -k"$2" "$1" | awk -v c="$2" '{v[NR]=$c} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'
+}
+range() {  # column of a file: lowest-highest
+  sort -n -k"$2" "$1" | awk -v c="$2" 'NR == 1 {lo=$c} {hi=$c} END {printf "%.0f-%.0f", lo, hi}'
+}
+
+printf '%-18s %10s %12s %14s %6s\n' program shown_ms peak_MiB ms_range runs
+for row in VelomarForge.exe Velomar.exe; do
+  [ -s "$work/$row" ] || continue
+  printf '%-18s %10.1f %12.1f %14s %6d\n' "$row" "$(median "$work/$row" 1)" \
+    "$(awk -v k="$(median "$work/$row" 2)" 'BEGIN {print k / 1024}')" \
+    "$(range "$work/$row" 1)" "$(wc -l <"$work/$row")"
+done
+if [ -s "$work/VelomarForge.exe" ] && [ -s "$work/Velomar.exe" ]; then
+  awk -v a="$(median "$work/VelomarForge.exe" 1)" -v b="$(median "$work/Velomar.exe" 1)" \
+    'BEGIN {printf "VelomarForge.exe / Velomar.exe: time %.2f\n", a / b}'
+fi

@@ -1,0 +1,253 @@
+// A disc made through VelomarForge.exe's dialogs, in-process under wine64:
+//   velomar_forge_disc SCRATCH
+// SCRATCH holds start\Velomar.exe and art\ (pictures and sounds lying outside
+// any project). The project goes to SCRATCH\docs\Disc and is built; the
+// settled preview's pixels go to preview.dump and the tree's texts, one node a
+// line indented by depth, to tree.txt, for the Linux side to compare with the
+// runtimes and the Linux editor. Then the file stamps the preview's picture
+// cache trusts. Exit 0 when every check held.
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+
+#include "editor/dialogs/resource_import.h"
+#include "editor/project_build.h"
+#include "editor/win32/demo_wnd.h"
+#include "editor/win32/main_frame.h"
+#include "editor/win32/resource.h"
+#include "editor/win32/tree_view.h"
+#include "engine/installer_wnd.h"
+#include "forge_check.h"
+#include "platform/platform.h"
+#include "platform/win32/backend.h"
+
+using namespace forge_test;
+
+namespace {
+
+std::string g_scratch;  // ends in '\\'
+Recorder g_recorder;
+
+std::string Scratch(const std::string& name) { return g_scratch + name; }
+
+struct Link {
+    int action;  // the radio button
+    const char* dataA;
+    const char* label;
+    const char* x;
+    const char* y;
+};
+const Link kLinks[] = {
+    {IDC_LINK_WEB_SITE, "www.example.com", "Visit our web site", "70", "200"},
+    {IDC_LINK_OPEN_FOLDER, "extras", "Open the extras", "70", "250"},
+    {IDC_LINK_QUIT, nullptr, "Quit", "70", "320"},
+};
+
+// A key on a node, then the refresh it queued.
+void Edit(CMainFrame& frame, std::initializer_list<const char*> path, WPARAM key,
+          const std::string& caption, DialogStep step) {
+    ExpectDialog(caption, std::move(step));
+    PressOn(frame, FindNode(frame, path), key);
+    CHECK(DialogsDone());
+    Pump();
+}
+
+void MakeProject(CMainFrame& frame) {
+    ExpectDialog("Create a New Project", [](HWND d) {
+        Type(d, IDC_PROJECT_LOCATION, Scratch("docs"));
+        Type(d, IDC_PROJECT_NAME, "Disc");
+        Click(d, IDOK);
+    });
+    SendMessageA(frame.hwnd(), WM_COMMAND, ID_NEW_PROJECT, 0);
+    Pump();
+    CHECK(DialogsDone());
+
+    // The background through the system's file dialog, after the note.
+    Edit(frame, {"Background Image"}, VK_RETURN, "Main Window Background Properties",
+         [](HWND d) {
+             Click(d, IDC_BG_BITMAP_MODE);
+             ExpectDialog("Open", [](HWND open) {
+                 Type(open, 1148, Scratch("art\\background.bmp"));  // the file name field
+                 Click(open, IDOK);
+             });
+             Click(d, IDC_BG_BROWSE);
+             CHECK_EQ(Text(d, IDC_BG_BITMAP), Scratch("art\\background.bmp"));
+             Click(d, IDOK);
+         });
+    // A still logo, then one that slides in from the right.
+    Edit(frame, {"Bitmaps & Logos"}, VK_INSERT, "Bitmaps & Logos", [](HWND d) {
+        Type(d, IDC_LOGO_BITMAP, Scratch("art\\title.bmp"));
+        Type(d, IDC_LOGO_X, "40");
+        Type(d, IDC_LOGO_Y, "38");
+        Type(d, IDC_LOGO_MASK, "0xff00ff");
+        Click(d, IDOK);
+    });
+    Edit(frame, {"Bitmaps & Logos"}, VK_INSERT, "Bitmaps & Logos", [](HWND d) {
+        Type(d, IDC_LOGO_BITMAP, Scratch("art\\disc.bmp"));
+        Type(d, IDC_LOGO_X, "484");
+        Type(d, IDC_LOGO_Y, "26");
+        Type(d, IDC_LOGO_MASK, "0xff00ff");
+        Click(d, IDC_LOGO_ANIMATE);
+        Type(d, IDC_LOGO_START_X, "640");
+        Type(d, IDC_LOGO_START_Y, "26");
+        Type(d, IDC_LOGO_DELAY, "15");
+        Click(d, IDOK);
+    });
+    for (const Link& link : kLinks)
+        Edit(frame, {"Hyper-Links"}, VK_INSERT, "Hyperlink Properties", [&link](HWND d) {
+            Click(d, link.action);
+            if (link.dataA) Type(d, IDC_LINK_DATA_A, link.dataA);
+            Type(d, IDC_LINK_LABEL, link.label);
+            Type(d, IDC_LINK_X, link.x);
+            Type(d, IDC_LINK_Y, link.y);
+            Type(d, IDC_LINK_FONT_SIZE, "22");
+            Type(d, IDC_LINK_TEXT_COLOUR, "0xe2ecf0");
+            Type(d, IDC_LINK_HILITE_COLOUR, "0xf3c45c");
+            Click(d, IDOK);
+        });
+    Edit(frame, {"Audio"}, VK_RETURN, "Audio Properties", [](HWND d) {
+        Type(d, IDC_AUDIO_INTRO, Scratch("art\\startup.wav"));
+        Type(d, IDC_AUDIO_HOVER, Scratch("art\\hover.wav"));
+        Click(d, IDOK);
+    });
+    CHECK_EQ(g_recorder.messages.size(), 1u);  // the note before the browse
+    CHECK_EQ(g_recorder.messages.empty() ? "" : g_recorder.messages[0],
+             std::string(RESOURCE_BROWSE_NOTE));
+}
+
+// The menu window's client area as the screen shows it.
+std::vector<DWORD> Grab(HWND menu, int* width, int* height) {
+    RECT client = {};
+    GetClientRect(menu, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(menu, &origin);
+    *width = client.right;
+    *height = client.bottom;
+    std::vector<DWORD> pixels(std::size_t(*width) * std::size_t(*height));
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO bi = {};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), *width, -*height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, *width, *height, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const DWORD* source = static_cast<const DWORD*>(bits);
+    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = source[i] & 0xFFFFFF;
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// Two grabs half a second apart that are equal: the animation is over.
+bool WriteSettledPreview(CMainFrame& frame, const std::string& file) {
+    HWND menu = static_cast<HWND>(
+        platform::win32::HandleOf(frame.DemoWnd->GetInstallerWnd()->Wnd.get()));
+    std::vector<DWORD> last;
+    int w = 0, h = 0;
+    for (int i = 0; i < 60; ++i) {
+        for (int j = 0; j < 25; ++j) Pump();  // the animation runs on this thread's timers
+        std::vector<DWORD> now = Grab(menu, &w, &h);
+        if (now != last) {
+            last = std::move(now);
+            continue;
+        }
+        FILE* f = std::fopen(file.c_str(), "wb");
+        if (!f) return false;
+        const std::uint32_t size[2] = {std::uint32_t(w), std::uint32_t(h)};
+        const bool ok = std::fwrite(size, 4, 2, f) == 2 &&
+                        std::fwrite(last.data(), 4, last.size(), f) == last.size();
+        return std::fclose(f) == 0 && ok;
+    }
+    return false;
+}
+
+void WriteTree(HWND tree, HTREEITEM item, int depth, FILE* f) {
+    for (; item; item = TreeView_GetNextSibling(tree, item)) {
+        std::fprintf(f, "%s%s\n", std::string(std::size_t(depth) * 2, ' ').c_str(),
+                     NodeText(tree, item).c_str());
+        WriteTree(tree, TreeView_GetChild(tree, item), depth + 1, f);
+    }
+}
+
+// The stamps the preview's picture cache trusts: the size, a change seen, the
+// time near now; nothing for a folder or a missing file.
+void StampChecks() {
+    platform::System& system = *platform::Current().system;
+    const std::string picture = Scratch("art\\title.bmp");
+    platform::FileStamp before, after, none;
+    CHECK(system.GetFileStamp(picture, &before));
+    if (FILE* f = std::fopen(picture.c_str(), "ab")) {
+        std::fputc(0, f);
+        std::fclose(f);
+    }
+    CHECK(system.GetFileStamp(picture, &after));
+    CHECK_EQ(after.size, before.size + 1);
+    CHECK(before.size > 0);
+    CHECK(std::llabs(after.modified / 1000000000 - std::int64_t(std::time(nullptr))) < 86400);
+    CHECK(!system.GetFileStamp(Scratch("art"), &none));
+    CHECK(!system.GetFileStamp(Scratch("art\\missing.bmp"), &none));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::puts("usage: velomar_forge_disc SCRATCH");
+        return 2;
+    }
+    g_scratch = argv[1];
+    if (g_scratch.back() != '\\') g_scratch += '\\';
+
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES};
+    InitCommonControlsEx(&controls);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    platform::win32::Backend backend;
+    platform::Platform p = backend.Get();
+    p.services = &g_recorder;
+    platform::Install(p);
+    InstallDialogHook();
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Harlune\\VelomarForge");
+    DWORD no = 0;
+    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Harlune\\VelomarForge\\General",
+                    "ShowIntroWizard", REG_DWORD, &no, sizeof(no));
+
+    ForgeOptions options;
+    options.StartFolder = Scratch("start\\");
+    options.DocumentsFolder = Scratch("docs");
+    auto frame = std::make_unique<CMainFrame>(options);
+    CHECK(frame->Create());
+    MoveWindow(frame->hwnd(), 0, 0, 1020, 760, TRUE);
+    ShowWindow(frame->hwnd(), SW_SHOWNORMAL);
+    Pump();
+
+    MakeProject(*frame);
+    g_recorder.messages.clear();
+    g_recorder.answers = {platform::MessageAnswer::No};
+    SendMessageA(frame->hwnd(), WM_COMMAND, ID_BUILD_PROJECT, 0);
+    Pump();
+    CHECK_EQ(g_recorder.messages.size(), 1u);
+    CHECK_EQ(g_recorder.messages.empty() ? "" : g_recorder.messages[0],
+             std::string(BUILD_DONE_QUESTION));
+    CHECK(!frame->DemoWnd->Modified());
+
+    // The pointer off every link, as the Linux side leaves it for the runtimes.
+    SetCursorPos(1020, 760);
+    CHECK(WriteSettledPreview(*frame, Scratch("preview.dump")));
+    if (FILE* f = std::fopen(Scratch("tree.txt").c_str(), "wb")) {
+        HWND tree = frame->TreeView->Tree();
+        WriteTree(tree, TreeView_GetRoot(tree), 0, f);
+        std::fclose(f);
+    }
+    DestroyWindow(frame->hwnd());
+    Pump();
+    frame.reset();
+    StampChecks();
+    std::printf("disc: %d failure(s)\n", failures);
+    std::fflush(stdout);
+    return failures == 0 ? 0 : 1;
+}
