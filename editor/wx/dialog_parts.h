@@ -40,6 +40,8 @@ bool ChooseColour(wxWindow* parent, wxTextCtrl* field, bool preselectEmpty = tru
 class ColourSwatch : public wxWindow {
   public:
     ColourSwatch(wxWindow* parent, wxTextCtrl* field);
+    // Only a picture: Tab passes it by.
+    bool AcceptsFocus() const override { return false; }
     // The colour of the field's text, which a paint shows, when it names one.
     bool ShownColour(wxColour* colour) const;
 
