@@ -28,3 +28,14 @@ bool IsColourTextFormat(const std::string& text) {
     return text.size() == 8 && text.compare(0, 2, "0x") == 0 &&
            text.find_first_of("\r\n") == std::string::npos;
 }
+
+bool SwatchColour(const std::string& text, ColourBytes* colour) {
+    if (!IsColourTextFormat(text)) return false;
+    for (std::size_t i = 2; i < text.size(); ++i) {
+        const char c = text[i];
+        const char lower = char(c | 0x20);
+        if (!(c >= '0' && c <= '9') && !(lower >= 'a' && lower <= 'f')) return false;
+    }
+    *colour = ReadColourText(text);
+    return true;
+}

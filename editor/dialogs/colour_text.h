@@ -28,3 +28,7 @@ ColourBytes ReadColourText(const std::string& text);
 // The background dialog's check: exactly "0x" (lower-case x) and 8 characters.
 // A line break is refused too, as the value is stored on one line of the file.
 bool IsColourTextFormat(const std::string& text);
+
+// The colour a swatch shows: only for a text of the checked format whose six
+// digits are real hexadecimal digits (either case). False shows no swatch.
+bool SwatchColour(const std::string& text, ColourBytes* colour);

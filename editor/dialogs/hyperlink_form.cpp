@@ -65,6 +65,7 @@ void HyperlinkForm::ClickAction(LinkAction clicked) {
     dataAEnabled = pathKindEnabled || clicked == LinkAction::WebSite;
     dataBEnabled = clicked == LinkAction::RunProgram;
     browseEnabled = false;
+    addToDiscEnabled = clicked == LinkAction::RunProgram;
     dataACaption = clicked == LinkAction::OpenFolder   ? "Name / Path to the folder:"
                    : clicked == LinkAction::WebSite    ? "WEB Address:"
                    : clicked == LinkAction::RunProgram ? "Executable name / path"
@@ -77,6 +78,7 @@ void HyperlinkForm::ClickAction(LinkAction clicked) {
 void HyperlinkForm::ClickPathKind(bool makeAbsolute) {
     absolute = makeAbsolute;
     browseEnabled = makeAbsolute;
+    addToDiscEnabled = action == LinkAction::RunProgram && !makeAbsolute;
 }
 
 LinkBrowse HyperlinkForm::Browse() const {

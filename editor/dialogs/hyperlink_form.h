@@ -29,6 +29,8 @@ struct HyperlinkForm {
     bool dataAEnabled = false;
     bool dataBEnabled = false;
     bool browseEnabled = false;
+    // "Add to Disc...": a program or file relative to the disc can be copied onto it.
+    bool addToDiscEnabled = false;
     std::string dataACaption;  // label 1016
     std::string dataBCaption;  // label 1019
 

@@ -4,7 +4,9 @@
 #include "editor/win32/resource.h"
 
 CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(CInstallerWnd& project, HelpFunction help)
-    : CPropertyDlg(IDD_BACKGROUND, project, std::move(help), BACKGROUND_HELP_TOPIC) {}
+    : CPropertyDlg(IDD_BACKGROUND, project, std::move(help), BACKGROUND_HELP_TOPIC) {
+    FollowColour(IDC_BG_COLOUR, IDC_BG_COLOUR_SWATCH);
+}
 
 void CBackgroundPropertiesDlg::OnInitDialog() {
     form_.Load(project_);

@@ -23,11 +23,15 @@ INT_PTR CALLBACK CDialog::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             const int code = HIWORD(wParam);
+            if (code == EN_CHANGE) self->OnEditChange(id);
             if (self->OnCommand(id, code)) return TRUE;
             if (id == IDOK && self->OnOK()) self->EndDialog(IDOK);
             if (id == IDCANCEL) self->EndDialog(IDCANCEL);
             return TRUE;
         }
+        case WM_DRAWITEM:
+            return self->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE
+                                                                                      : FALSE;
         case WM_PAINT:
             self->OnPaint();
             return FALSE;  // the dialog manager still paints the controls

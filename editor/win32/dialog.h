@@ -26,6 +26,10 @@ class CDialog {
     // Take the controls into the members; false keeps the dialog open.
     virtual bool OnOK() { return true; }
     virtual void OnPaint() {}
+    // An edit's text changed (before OnCommand sees EN_CHANGE).
+    virtual void OnEditChange(int /*id*/) {}
+    // An owner-drawn control; true when drawn.
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
 
     void EndDialog(INT_PTR result) { ::EndDialog(hwnd_, result); }
 

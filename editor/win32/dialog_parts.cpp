@@ -27,3 +27,25 @@ void CPropertyDlg::ChooseColourFor(int field, bool preselectEmpty) {
         return;
     SetText(field, ColourText({GetRValue(chosen), GetGValue(chosen), GetBValue(chosen)}));
 }
+
+void CPropertyDlg::OnEditChange(int id) {
+    for (const Swatch& s : swatches_)
+        if (s.field == id) InvalidateRect(GetDlgItem(hwnd(), s.swatch), nullptr, TRUE);
+}
+
+bool CPropertyDlg::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    for (const Swatch& s : swatches_) {
+        if (int(item.CtlID) != s.swatch) continue;
+        ColourBytes c;
+        if (SwatchColour(GetText(s.field), &c)) {
+            HBRUSH brush = CreateSolidBrush(RGB(c.r, c.g, c.b));
+            FillRect(item.hDC, &item.rcItem, brush);
+            DeleteObject(brush);
+            FrameRect(item.hDC, &item.rcItem, HBRUSH(GetStockObject(BLACK_BRUSH)));
+        } else {
+            FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+        }
+        return true;
+    }
+    return false;
+}

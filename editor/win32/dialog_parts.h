@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "editor/win32/dialog.h"
 
@@ -26,10 +27,20 @@ class CPropertyDlg : public CDialog {
     // The full colour chooser on the colour text in the field; an empty text
     // opens it without a colour unless `preselectEmpty`.
     void ChooseColourFor(int field, bool preselectEmpty = true);
+    // The owner-drawn `swatch` shows the colour of the text in `field`, as it
+    // changes; a text that names no colour shows none.
+    void FollowColour(int field, int swatch) { swatches_.push_back({field, swatch}); }
+
+    void OnEditChange(int id) override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
     CInstallerWnd& project_;
 
   private:
     HelpFunction help_;
     const char* helpTopic_;
+    struct Swatch {
+        int field, swatch;
+    };
+    std::vector<Swatch> swatches_;
 };

@@ -1,5 +1,8 @@
 #include "editor/win32/hyperlink_dlg.h"
 
+#include "editor/dialogs/add_to_disc.h"
+#include "engine/installer_wnd.h"
+
 #include "editor/win32/resource.h"
 #include "editor/win32/shell_dialogs.h"
 
@@ -19,7 +22,10 @@ const struct {
 CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(CInstallerWnd& project, int index,
                                                  HelpFunction help)
     : CPropertyDlg(IDD_HYPERLINK, project, std::move(help), HYPERLINK_HELP_TOPIC),
-      index_(index) {}
+      index_(index) {
+    FollowColour(IDC_LINK_TEXT_COLOUR, IDC_LINK_TEXT_SWATCH);
+    FollowColour(IDC_LINK_HILITE_COLOUR, IDC_LINK_HILITE_SWATCH);
+}
 
 void CHyperlinkPropertiesDlg::OnInitDialog() {
     // A link without a known command: the form has said so, the dialog ends.
@@ -42,6 +48,7 @@ void CHyperlinkPropertiesDlg::ToControls() {
     Enable(IDC_LINK_DATA_A, form_.dataAEnabled);
     Enable(IDC_LINK_DATA_B, form_.dataBEnabled);
     Enable(IDC_LINK_BROWSE, form_.browseEnabled);
+    Enable(IDC_LINK_ADD_TO_DISC, form_.addToDiscEnabled);
     SetText(IDC_LINK_LABEL, form_.label);
     SetText(IDC_LINK_FONT_SIZE, form_.fontSize);
     SetText(IDC_LINK_X, form_.x);
@@ -82,6 +89,10 @@ bool CHyperlinkPropertiesDlg::OnCommand(int id, int code) {
         Browse();
         return true;
     }
+    if (id == IDC_LINK_ADD_TO_DISC) {
+        AddToDisc();
+        return true;
+    }
     if (id == IDC_LINK_TEXT_CHOOSE || id == IDC_LINK_HILITE_CHOOSE) {
         ChooseColourFor(id == IDC_LINK_TEXT_CHOOSE ? IDC_LINK_TEXT_COLOUR : IDC_LINK_HILITE_COLOUR);
         return true;
@@ -100,6 +111,18 @@ void CHyperlinkPropertiesDlg::Browse() {
         !BrowseForFolder(hwnd(), FOLDER_BROWSE_TITLE, &chosen))
         return;
     if (!chosen.empty()) SetText(IDC_LINK_DATA_A, chosen);
+}
+
+// A file, then its folder on the disc (the project folder is shown first).
+void CHyperlinkPropertiesDlg::AddToDisc() {
+    if (!FromControls()) return;
+    std::string source, chosen, folder, stored;
+    if (!OpenFileDialog(hwnd(), ANY_FILE_FILTER, std::string(), &source) ||
+        !BrowseForFolder(hwnd(), DISC_FOLDER_TITLE, &chosen, project_.ProjectFolder))
+        return;
+    if (DiscFolderName(project_.ProjectFolder, chosen, &folder) &&
+        ::AddToDisc(source, project_.ProjectFolder, folder, &stored))
+        SetText(IDC_LINK_DATA_A, stored);
 }
 
 bool CHyperlinkPropertiesDlg::OnOK() { return FromControls() && form_.Store(project_, index_); }

@@ -19,6 +19,7 @@ class CHyperlinkPropertiesDlg : public CPropertyDlg {
     void ToControls();
     bool FromControls();
     void Browse();
+    void AddToDisc();
 
     int index_;
     HyperlinkForm form_;

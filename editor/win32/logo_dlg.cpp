@@ -4,7 +4,9 @@
 #include "editor/win32/resource.h"
 
 CLogoPropertiesDlg::CLogoPropertiesDlg(CInstallerWnd& project, int index, HelpFunction help)
-    : CPropertyDlg(IDD_LOGO, project, std::move(help), LOGO_HELP_TOPIC), index_(index) {}
+    : CPropertyDlg(IDD_LOGO, project, std::move(help), LOGO_HELP_TOPIC), index_(index) {
+    FollowColour(IDC_LOGO_MASK, IDC_LOGO_MASK_SWATCH);
+}
 
 void CLogoPropertiesDlg::OnInitDialog() {
     // A slot without a file name entry: the form has said so, the dialog ends.

@@ -6,7 +6,9 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "editor/recent_projects.h"
 #include "editor/reg_settings.h"
 #include "editor/win32/native_window.h"
 #include "editor/win32/splitter.h"
@@ -77,6 +79,12 @@ class CMainFrame : public CNativeWindow {
     void OnAbout();
     void OnNextPane();
 
+    // Recent projects in the File menu (main_frame_recent.cpp).
+    void ShowRecentProjects();
+    void OnRecentProject(int id);
+    // The open project goes to the top of the list.
+    void RememberProject();
+
     // Build and the finished folder (main_frame_build.cpp).
     void OnBuildProject();
     // Saves and builds, without a question; true when the build ran through.
@@ -107,6 +115,8 @@ class CMainFrame : public CNativeWindow {
     std::unique_ptr<CVelomarTreeView> treeView_;
     std::unique_ptr<CDemoWnd> demoWnd_;
     std::string tipText_;
+    RecentProjects recent_{*Settings};
+    std::vector<std::string> recentShown_;  // the menu's entries, in order
 };
 
 // Loads a string resource: the prompt before the newline, the tooltip after.

@@ -50,6 +50,7 @@ void CMainFrame::OnCommand(int id) {
             OnNextPane();
             break;
         default:
+            if (id >= ID_RECENT_FIRST && id <= ID_RECENT_LAST) OnRecentProject(id);
             break;  // the clipboard keys: nothing in the editor handles them
     }
     UpdateCommandState();
@@ -59,7 +60,7 @@ void CMainFrame::OnNewProject() {
     CNewProjectDlg dialog(DefaultProjectsFolder(Options.DocumentsFolder, '\\'),
                           [this](const std::string& topic) { ShowHelp(topic); });
     if (dialog.DoModal(hwnd()) != IDOK) return;
-    DemoWnd->NewProject(dialog.ProjectFolder());
+    if (DemoWnd->NewProject(dialog.ProjectFolder())) RememberProject();
 }
 
 void CMainFrame::OnOpenProject() {
@@ -68,7 +69,9 @@ void CMainFrame::OnOpenProject() {
     OpenFolder(path.substr(0, path.find_last_of("\\/") + 1));
 }
 
-void CMainFrame::OpenFolder(const std::string& folder) { DemoWnd->OpenProject(folder, false); }
+void CMainFrame::OpenFolder(const std::string& folder) {
+    if (DemoWnd->OpenProject(folder, false)) RememberProject();
+}
 
 void CMainFrame::OnWizardToggle() {
     WizardAtStartup = !WizardAtStartup;

@@ -48,6 +48,7 @@ int CMainFrame::OnCreate() {
     platformFrame_ = platform::win32::BorrowWindow(hwnd());
     platform::Current().windows->SetMainWindow(platformFrame_.get());
     if (!CreatePanes() || !CreateBars()) return -1;
+    ShowRecentProjects();
     WizardAtStartup = Settings->GetInt(GENERAL, "ShowIntroWizard", 1) != 0;
     // A project named on the command line is opened instead, once the frame shows.
     if (Options.OpenAtStart.empty()) RunStartupWizard();

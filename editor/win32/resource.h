@@ -29,6 +29,9 @@
 #define ID_APP_EXIT 0xE141
 #define ID_NEXT_PANE 0xE150
 #define ID_PREV_PANE 0xE151
+// The recent projects of the File menu, one id per entry.
+#define ID_RECENT_FIRST 0xE110
+#define ID_RECENT_LAST 0xE117
 // The standard clipboard keys of the accelerator table; nothing handles them.
 #define ID_EDIT_COPY 0xE122
 #define ID_EDIT_CUT 0xE123
@@ -118,3 +121,10 @@
 #define IDC_LINK_RELATIVE 1030
 #define IDC_LINK_ABSOLUTE 1031
 #define IDC_LINK_LABEL 1033
+#define IDC_LINK_ADD_TO_DISC 1070
+
+// Colour swatches beside the colour fields.
+#define IDC_BG_COLOUR_SWATCH 1071
+#define IDC_LOGO_MASK_SWATCH 1072
+#define IDC_LINK_TEXT_SWATCH 1073
+#define IDC_LINK_HILITE_SWATCH 1074

@@ -13,12 +13,25 @@ bool AcceptName(const std::wstring& wide, std::string* ansi) {
     return false;
 }
 
-bool BrowseForFolder(HWND owner, const char* title, std::string* folder) {
+namespace {
+
+int CALLBACK SelectStart(HWND browser, UINT message, LPARAM, LPARAM start) {
+    if (message == BFFM_INITIALIZED && start) SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, start);
+    return 0;
+}
+
+}  // namespace
+
+bool BrowseForFolder(HWND owner, const char* title, std::string* folder,
+                     const std::string& start) {
     const std::wstring wideTitle = win32_text::Wide(title);
+    const std::wstring wideStart = win32_text::Wide(start);
     BROWSEINFOW info = {};
     info.hwndOwner = owner;
     info.lpszTitle = wideTitle.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS | BIF_NEWDIALOGSTYLE;
+    info.lpfn = SelectStart;
+    info.lParam = start.empty() ? 0 : LPARAM(wideStart.c_str());
     PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
     if (!chosen) return false;
     wchar_t path[MAX_PATH] = {};

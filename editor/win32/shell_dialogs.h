@@ -8,8 +8,10 @@
 
 #include "editor/win32/windows_api.h"
 
-// The folder browser (file-system folders only); false when cancelled or refused.
-bool BrowseForFolder(HWND owner, const char* title, std::string* folder);
+// The folder browser (file-system folders only), showing `start` first when
+// given; false when cancelled or refused.
+bool BrowseForFolder(HWND owner, const char* title, std::string* folder,
+                     const std::string& start = std::string());
 
 // File open with one filter, given as "name|pattern" ("Project Files|AppSetup.dat");
 // false when cancelled or refused.

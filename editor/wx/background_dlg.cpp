@@ -56,10 +56,12 @@ CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerW
     auto* choose = new wxButton(this, 1010, "Choose...");
 
     // A part of the dialog: its heading, its mode radio, and a field with its button.
-    auto part = [](wxWindow* heading, wxWindow* radio, wxWindow* field, wxWindow* button) {
+    auto part = [](wxWindow* heading, wxWindow* radio, wxWindow* field, wxWindow* button,
+                   wxWindow* swatch = nullptr) {
         auto* row = new wxBoxSizer(wxHORIZONTAL);
         row->Add(field, 1, wxALIGN_CENTRE_VERTICAL);
         row->Add(button, 0, wxLEFT, 4);
+        if (swatch) row->Add(swatch, 0, wxALIGN_CENTRE_VERTICAL | wxLEFT, 4);
         auto* sizer = new wxBoxSizer(wxVERTICAL);
         sizer->Add(heading, 0, wxBOTTOM, 4);
         sizer->Add(radio, 0, wxLEFT | wxBOTTOM, 8);
@@ -67,7 +69,8 @@ CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerW
         return sizer;
     };
     wxSizer* image = part(imageHeading, BitmapRadio, BitmapEdit, browse);
-    wxSizer* colour = part(colourHeading, ColourRadio, ColourEdit, choose);
+    wxSizer* colour = part(colourHeading, ColourRadio, ColourEdit, choose,
+                           new dialog_parts::ColourSwatch(this, ColourEdit));
 
     auto* dither = new wxStaticBoxSizer(wxVERTICAL, this, "Dither the color...");
     wxWindow* in = dither->GetStaticBox();

@@ -2,6 +2,7 @@
 
 #include <wx/button.h>
 #include <wx/colordlg.h>
+#include <wx/dcclient.h>
 #include <wx/filedlg.h>
 #include <wx/sizer.h>
 #include <wx/strconv.h>
@@ -53,6 +54,42 @@ bool ChooseColour(wxWindow* parent, wxTextCtrl* field, bool preselectEmpty) {
     if (!chosen.IsOk()) return false;
     field->SetValue(ColourText({chosen.Red(), chosen.Green(), chosen.Blue()}));
     return true;
+}
+
+ColourSwatch::ColourSwatch(wxWindow* parent, wxTextCtrl* field)
+    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxSize(22, 22), wxBORDER_NONE),
+      field_(field) {
+    Bind(wxEVT_PAINT, &ColourSwatch::OnPaint, this);
+    field->Bind(wxEVT_TEXT, [this](wxCommandEvent& e) {
+        Follow();
+        e.Skip();
+    });
+    // The dialogs fill their fields without a text event: the idle update catches up.
+    Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent&) { Follow(); });
+    Follow();
+}
+
+bool ColourSwatch::ShownColour(wxColour* colour) const {
+    ColourBytes c;
+    if (!SwatchColour(field_->GetValue().utf8_string(), &c)) return false;
+    *colour = wxColour(c.r, c.g, c.b);
+    return true;
+}
+
+void ColourSwatch::Follow() {
+    const wxString text = field_->GetValue();
+    if (text == text_) return;
+    text_ = text;
+    Refresh();
+}
+
+void ColourSwatch::OnPaint(wxPaintEvent&) {
+    wxPaintDC dc(this);
+    wxColour colour;
+    if (!ShownColour(&colour)) return;
+    dc.SetPen(*wxBLACK_PEN);
+    dc.SetBrush(wxBrush(colour));
+    dc.DrawRectangle(GetClientRect());
 }
 
 wxSizer* Buttons(wxWindow* dialog) {

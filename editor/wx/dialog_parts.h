@@ -3,6 +3,7 @@
 #pragma once
 
 #include <wx/string.h>
+#include <wx/window.h>
 
 #include <functional>
 #include <string>
@@ -32,6 +33,25 @@ bool BrowseResource(wxWindow* parent, const char* filter, wxTextCtrl* field);
 // The full colour dialog on the colour text in `field`; an empty text opens it
 // without a colour when `preselectEmpty` is false. True when a colour was chosen.
 bool ChooseColour(wxWindow* parent, wxTextCtrl* field, bool preselectEmpty = true);
+
+// A patch of the colour that a colour field's text names, beside the field. It
+// follows the text as the user types (and as the dialog sets it); a text that
+// names no colour shows no patch.
+class ColourSwatch : public wxWindow {
+  public:
+    ColourSwatch(wxWindow* parent, wxTextCtrl* field);
+    // Only a picture: Tab passes it by.
+    bool AcceptsFocus() const override { return false; }
+    // The colour of the field's text, which a paint shows, when it names one.
+    bool ShownColour(wxColour* colour) const;
+
+  private:
+    void Follow();
+    void OnPaint(wxPaintEvent&);
+
+    wxTextCtrl* field_;
+    wxString text_;  // the text last painted
+};
 
 // OK, Cancel and Help in a row.
 wxSizer* Buttons(wxWindow* dialog);

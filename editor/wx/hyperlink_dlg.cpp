@@ -9,6 +9,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "editor/dialogs/add_to_disc.h"
+#include "engine/installer_wnd.h"
+
 using dialog_parts::FromWx;
 using dialog_parts::ToWx;
 
@@ -27,6 +30,8 @@ const ActionRadio kActions[] = {
     {LinkAction::RunProgram, 1014, "Run specified program / Open a file"},
     {LinkAction::Quit, 1015, "Quit / Close this application"},
 };
+
+constexpr int ID_ADD_TO_DISC = 1070;
 
 int Slot(LinkAction a) { return int(a) - int(LinkAction::BrowseCd); }
 
@@ -60,6 +65,8 @@ CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd
                                     wxALIGN_RIGHT | wxST_NO_AUTORESIZE);
     DataAEdit = new wxTextCtrl(in, 1017, wxEmptyString, wxDefaultPosition, wxSize(260, -1));
     Browse = new wxButton(in, 1018, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+    AddToDisc = new wxButton(in, ID_ADD_TO_DISC, "Add to Disc...", wxDefaultPosition, wxDefaultSize,
+                             wxBU_EXACTFIT);
     DataBCaption = new wxStaticText(in, 1019, wxEmptyString, wxDefaultPosition, wxSize(190, -1),
                                     wxALIGN_RIGHT | wxST_NO_AUTORESIZE);
     DataBEdit = new wxTextCtrl(in, 1020);
@@ -70,7 +77,10 @@ CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd
     data->AddGrowableCol(1);
     data->Add(DataACaption, 0, wxALIGN_CENTRE_VERTICAL);
     data->Add(DataAEdit, 1, wxEXPAND);
-    data->Add(Browse);
+    auto* fileButtons = new wxBoxSizer(wxHORIZONTAL);
+    fileButtons->Add(Browse);
+    fileButtons->Add(AddToDisc, 0, wxLEFT, 4);
+    data->Add(fileButtons);
     data->Add(DataBCaption, 0, wxALIGN_CENTRE_VERTICAL);
     data->Add(DataBEdit, 1, wxEXPAND);
     data->AddSpacer(0);
@@ -92,6 +102,7 @@ CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd
             auto* button =
                 new wxButton(in, chooser, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
             cell->Add(button, 0, wxLEFT, 4);
+            cell->Add(new dialog_parts::ColourSwatch(in, edit), 0, wxALIGN_CENTRE_VERTICAL | wxLEFT, 4);
             button->Bind(wxEVT_BUTTON,
                          [this, edit](wxCommandEvent&) { dialog_parts::ChooseColour(this, edit); });
         }
@@ -130,6 +141,7 @@ CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd
         ToControls();
     });
     Browse->Bind(wxEVT_BUTTON, &CHyperlinkPropertiesDlg::OnBrowse, this);
+    AddToDisc->Bind(wxEVT_BUTTON, &CHyperlinkPropertiesDlg::OnAddToDisc, this);
     Bind(wxEVT_BUTTON, &CHyperlinkPropertiesDlg::OnOk, this, wxID_OK);
     Bind(
         wxEVT_BUTTON,
@@ -160,6 +172,7 @@ void CHyperlinkPropertiesDlg::ToControls() {
     DataAEdit->Enable(form_.dataAEnabled);
     DataBEdit->Enable(form_.dataBEnabled);
     Browse->Enable(form_.browseEnabled);
+    AddToDisc->Enable(form_.addToDiscEnabled);
     LabelEdit->ChangeValue(ToWx(form_.label));
     FontEdit->ChangeValue(form_.fontSize);
     XEdit->ChangeValue(form_.x);
@@ -202,6 +215,32 @@ void CHyperlinkPropertiesDlg::OnBrowse(wxCommandEvent&) {
     }
     if (chosen.empty()) return;
     DataAEdit->SetValue(chosen);
+}
+
+// A file, then its folder on the disc (the project folder is offered first).
+void CHyperlinkPropertiesDlg::OnAddToDisc(wxCommandEvent&) {
+    FromControls();
+    wxFileDialog files(this, "Add to Disc", wxEmptyString, wxEmptyString, ANY_FILE_FILTER,
+                       wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (files.ShowModal() != wxID_OK) return;
+    wxString source = files.GetPath();
+    if (source.empty() && !files.GetFilename().empty())
+        source = files.GetDirectory() + "/" + files.GetFilename();
+    if (source.empty()) return;
+    wxDirDialog folders(this, DISC_FOLDER_TITLE, wxString::FromUTF8(project_.ProjectFolder),
+                        wxDD_DEFAULT_STYLE);
+    if (folders.ShowModal() != wxID_OK) return;
+    AddFileToDisc(source.utf8_string(), folders.GetPath().utf8_string());
+}
+
+bool CHyperlinkPropertiesDlg::AddFileToDisc(const std::string& source,
+                                            const std::string& chosenFolder) {
+    std::string folder, stored;
+    if (!DiscFolderName(project_.ProjectFolder, chosenFolder, &folder) ||
+        !::AddToDisc(source, project_.ProjectFolder, folder, &stored))
+        return false;
+    DataAEdit->SetValue(ToWx(stored));
+    return true;
 }
 
 void CHyperlinkPropertiesDlg::OnOk(wxCommandEvent&) {

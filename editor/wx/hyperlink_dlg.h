@@ -29,6 +29,7 @@ class CHyperlinkPropertiesDlg : public wxDialog {
     wxStaticText* DataACaption;
     wxTextCtrl* DataAEdit;  // 1017
     wxButton* Browse;       // 1018
+    wxButton* AddToDisc;    // "Add to Disc..."
     wxStaticText* DataBCaption;
     wxTextCtrl* DataBEdit;       // 1020
     wxTextCtrl* LabelEdit;       // 1033
@@ -41,10 +42,15 @@ class CHyperlinkPropertiesDlg : public wxDialog {
     // Simulates a click on an action radio (tests and the radios' handler).
     void ClickAction(LinkAction action);
 
+    // What "Add to Disc..." does once the file and the folder are chosen: the
+    // copy, then the field shows the stored name. False after a refusal.
+    bool AddFileToDisc(const std::string& source, const std::string& chosenFolder);
+
   private:
     void ToControls();
     void FromControls();
     void OnBrowse(wxCommandEvent&);
+    void OnAddToDisc(wxCommandEvent&);
     void OnOk(wxCommandEvent&);
 
     CInstallerWnd& project_;

@@ -72,6 +72,7 @@ CLogoPropertiesDlg::CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
     auto* maskRow = new wxBoxSizer(wxHORIZONTAL);
     maskRow->Add(MaskEdit);
     maskRow->Add(mask, 0, wxLEFT, 4);
+    maskRow->Add(new dialog_parts::ColourSwatch(in, MaskEdit), 0, wxALIGN_CENTRE_VERTICAL | wxLEFT, 4);
     grid->Add(maskRow);
     grid->AddSpacer(0);
     draw->Add(grid, 0, wxEXPAND | wxALL, 4);

@@ -8,7 +8,9 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "editor/recent_projects.h"
 #include "editor/reg_settings.h"
 
 class CDemoWnd;
@@ -68,6 +70,12 @@ class CMainFrame : public wxFrame {
     void OnWizardChoice(int choice);
     void OpenFolder(const std::string& folder);
 
+    // Recent projects in the File menu (main_frame_recent.cpp).
+    void ShowRecentProjects();
+    void OnRecentProject(wxCommandEvent& event);
+    // The open project goes to the top of the list.
+    void RememberProject();
+
     // Build and the finished folder (main_frame_build.cpp).
     void OnBuildProject(wxCommandEvent&);
     // Saves and builds, without a question; true when the build ran through.
@@ -90,6 +98,8 @@ class CMainFrame : public wxFrame {
     void SaveLayout();
     void ShowLockKeys();
 
+    RecentProjects recent_{*Settings};
+    std::vector<std::string> recentShown_;  // the menu's entries, in order
     wxSplitterWindow* splitter_ = nullptr;
     bool shutDown_ = false;
     wxTimer lockKeys_;

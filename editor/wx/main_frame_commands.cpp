@@ -18,7 +18,7 @@ void CMainFrame::OnNewProject(wxCommandEvent&) {
     CNewProjectDlg dialog(this, DefaultProjectsFolder(Options.DocumentsFolder, '/'),
                           [this](const std::string& topic) { ShowHelp(topic); });
     if (dialog.ShowModal() != wxID_OK) return;
-    DemoWnd->NewProject(dialog.ProjectFolder());
+    if (DemoWnd->NewProject(dialog.ProjectFolder())) RememberProject();
 }
 
 void CMainFrame::OnOpenProject(wxCommandEvent&) {
@@ -32,7 +32,9 @@ void CMainFrame::OnOpenProject(wxCommandEvent&) {
     OpenFolder(chosen.GetPathWithSep().utf8_string());
 }
 
-void CMainFrame::OpenFolder(const std::string& folder) { DemoWnd->OpenProject(folder, false); }
+void CMainFrame::OpenFolder(const std::string& folder) {
+    if (DemoWnd->OpenProject(folder, false)) RememberProject();
+}
 
 void CMainFrame::OnSaveProject(wxCommandEvent&) { DemoWnd->SaveProject(); }
 

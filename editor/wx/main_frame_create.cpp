@@ -67,6 +67,7 @@ CMainFrame::CMainFrame(const ForgeOptions& options)
 
     CreatePanes();
     CreateMenu();
+    ShowRecentProjects();
     CreateTools();
     CreateStatus();
 
@@ -85,6 +86,7 @@ CMainFrame::CMainFrame(const ForgeOptions& options)
     Bind(wxEVT_MENU, &CMainFrame::OnExit, this, wxID_EXIT);
     Bind(wxEVT_MENU, &CMainFrame::OnNextPane, this, ID_NEXT_PANE);
     Bind(wxEVT_MENU, &CMainFrame::OnNextPane, this, ID_PREV_PANE);
+    Bind(wxEVT_MENU, &CMainFrame::OnRecentProject, this, ID_RECENT_FIRST, ID_RECENT_LAST);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateSave, this, ID_SAVE_PROJECT);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNeedsProject, this, ID_BUILD_PROJECT);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNeedsProject, this, ID_TEST_PROJECT);

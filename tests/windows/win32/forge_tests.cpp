@@ -411,12 +411,14 @@ int RecordHelp() {
 
 }  // namespace
 
+void HabitsGroup(const std::string& scratch, Recorder& recorder);  // forge_habits.cpp
+
 int main(int argc, char** argv) {
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     if (std::strstr(self, "helprecorder.exe")) return RecordHelp();
     if (argc != 3) {
-        std::puts("usage: velomar_forge_tests start|project|tree|dialogs|build|help SCRATCH");
+        std::puts("usage: velomar_forge_tests start|project|tree|dialogs|build|help|habits SCRATCH");
         return 2;
     }
     g_scratch = argv[2];
@@ -435,7 +437,8 @@ int main(int argc, char** argv) {
         const char* name;
         void (*run)();
     } groups[] = {{"start", StartGroup}, {"project", ProjectGroup}, {"tree", TreeGroup},
-                  {"dialogs", DialogsGroup}, {"build", BuildGroup}, {"help", HelpGroup}};
+                  {"dialogs", DialogsGroup}, {"build", BuildGroup}, {"help", HelpGroup},
+                  {"habits", [] { HabitsGroup(g_scratch, g_recorder); }}};
     bool found = false;
     for (const auto& g : groups)
         if (std::strcmp(g.name, argv[1]) == 0) {

@@ -1,0 +1,139 @@
+#include "editor/dialogs/add_to_disc.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "editor/dialogs/resource_import.h"
+#include "engine/settings_values.h"
+#include "platform/platform.h"
+
+namespace {
+
+platform::System& System() { return *platform::Current().system; }
+
+void Show(const std::string& text) {
+    platform::Current().services->ShowMessage(text, platform::MessageButtons::Ok);
+}
+
+std::string WithoutTrailingSeparators(std::string path) {
+    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
+    return path;
+}
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+// Where folders are written with '\', letter case does not tell them apart.
+bool SamePathText(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    const bool ignoreCase = System().PathSeparator() == '\\';
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (ignoreCase ? Lower(a[i]) != Lower(b[i]) : a[i] != b[i]) return false;
+    return true;
+}
+
+std::vector<std::string> Components(const std::string& relative, const char* separators) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start <= relative.size()) {
+        const std::size_t cut = relative.find_first_of(separators, start);
+        const std::size_t end = cut == std::string::npos ? relative.size() : cut;
+        if (end > start) parts.push_back(relative.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
+
+// The project folder joined with each part, every step a real folder: a link
+// in the project may lead anywhere, so it is never gone through.
+bool RealFolderPath(const std::string& projectFolder, const std::vector<std::string>& parts,
+                    std::string* folder) {
+    const char separator = System().PathSeparator();
+    std::string path = FolderWithSeparator(projectFolder);
+    for (const std::string& part : parts) {
+        if (part == "." || part == ".." || part != PortableFileName(part)) {
+            Show("The folder name \"" + part + "\" cannot be used on a disc.");
+            return false;
+        }
+        path += part;
+        if (System().KindOf(path) != platform::EntryKind::Folder) {
+            Show("The folder is not a real folder of the project:\n" + path);
+            return false;
+        }
+        path += separator;
+    }
+    *folder = path;
+    return true;
+}
+
+std::string JoinStored(const std::vector<std::string>& parts) {
+    std::string out;
+    for (const std::string& part : parts) out += (out.empty() ? "" : "\\") + part;
+    return out;
+}
+
+}  // namespace
+
+bool DiscFolderName(const std::string& projectFolder, const std::string& chosenFolder,
+                    std::string* relativeFolder) {
+    const std::string root = WithoutTrailingSeparators(System().ResolvedPath(projectFolder));
+    const std::string chosen = WithoutTrailingSeparators(System().ResolvedPath(chosenFolder));
+    const std::string prefix = root + System().PathSeparator();
+    const bool inside = !root.empty() && !chosen.empty() &&
+                        (SamePathText(chosen, root) ||
+                         (chosen.size() > prefix.size() &&
+                          SamePathText(chosen.substr(0, prefix.size()), prefix)));
+    if (!inside) {
+        Show("Please choose the project folder or a folder inside it:\n" + projectFolder);
+        return false;
+    }
+    const std::string rest = chosen.size() > root.size() ? chosen.substr(prefix.size()) : "";
+    const std::string separator(1, System().PathSeparator());
+    const std::vector<std::string> parts = Components(rest, separator.c_str());
+    std::string folder;
+    if (!RealFolderPath(projectFolder, parts, &folder)) return false;
+    *relativeFolder = JoinStored(parts);
+    return true;
+}
+
+bool AddToDisc(const std::string& source, const std::string& projectFolder,
+               const std::string& relativeFolder, std::string* storedName) {
+    const std::vector<std::string> parts = Components(relativeFolder, "\\");
+    std::string folder;
+    if (!RealFolderPath(projectFolder, parts, &folder)) return false;
+    const std::size_t cut = source.rfind(System().PathSeparator());
+    const std::string name =
+        cut == std::string::npos ? std::string() : PortableFileName(source.substr(cut + 1));
+    if (name.empty()) {
+        Show("Failed to obtain file name!");
+        return false;
+    }
+
+    std::FILE* readable = System().OpenRegularFile(source);
+    if (!readable) {
+        Show("Failed to open the specified file:\n" + source);
+        return false;
+    }
+    std::fclose(readable);
+
+    const std::string destination = folder + name;
+    const platform::EntryKind there = System().KindOf(destination);
+    const bool itself = there == platform::EntryKind::File && System().SameFile(source, destination);
+    if (there == platform::EntryKind::Folder || there == platform::EntryKind::Other) {
+        Show("\"" + name + "\" is already there, and it is not a file:\n" + destination +
+             "\n\nRename the file or choose another folder.");
+        return false;
+    }
+    if (there != platform::EntryKind::Missing && !itself) {
+        const auto answer = platform::Current().services->ShowMessage(
+            "A file named \"" + name + "\" is already on the disc:\n" + destination +
+                "\n\nReplace it?",
+            platform::MessageButtons::YesNo);
+        if (answer != platform::MessageAnswer::Yes) return false;
+    }
+    if (!itself && !CopyFileToPath(source, destination)) return false;
+
+    std::vector<std::string> stored = parts;
+    stored.push_back(name);
+    *storedName = JoinStored(stored);
+    return true;
+}
