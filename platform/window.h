@@ -23,6 +23,9 @@ class WindowListener {
     virtual void OnPaint() {}
     virtual void OnMouseMove(unsigned /*flags*/, Point /*client*/) {}
     virtual void OnLButtonDown(unsigned /*flags*/, Point /*client*/) {}
+    virtual void OnLButtonUp(unsigned /*flags*/, Point /*client*/) {}
+    // WM_LBUTTONDBLCLK: the second press of a double-click, in place of its down.
+    virtual void OnLButtonDblClk(unsigned /*flags*/, Point /*client*/) {}
     virtual void OnRButtonDown(unsigned /*flags*/, Point /*client*/) {}
     // WM_KEYDOWN while the window has the keyboard focus: a vk:: code and keyflag:: bits.
     virtual void OnKeyDown(unsigned /*virtualKey*/, unsigned /*flags*/) {}

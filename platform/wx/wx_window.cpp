@@ -213,6 +213,15 @@ void WxWindow::HandleLButtonDown(unsigned flags, Point client) {
     if (listener_) listener_->OnLButtonDown(flags, client);
 }
 
+void WxWindow::HandleLButtonUp(unsigned flags, Point client) {
+    if (listener_) listener_->OnLButtonUp(flags, client);
+}
+
+void WxWindow::HandleLButtonDblClk(unsigned flags, Point client) {
+    if (system_) system_->NoteMouseWindow(this);
+    if (listener_) listener_->OnLButtonDblClk(flags, client);
+}
+
 void WxWindow::HandleRButtonDown(unsigned flags, Point client) {
     if (system_) system_->NoteMouseWindow(this);
     if (listener_) listener_->OnRButtonDown(flags, client);

@@ -67,6 +67,8 @@ class WxWindow : public Window, public WxNativeParent {
     void HandlePaint(wxDC& dc);
     void HandleMouseMove(unsigned flags, Point client);
     void HandleLButtonDown(unsigned flags, Point client);
+    void HandleLButtonUp(unsigned flags, Point client);
+    void HandleLButtonDblClk(unsigned flags, Point client);
     void HandleRButtonDown(unsigned flags, Point client);
     void HandleKeyDown(unsigned virtualKey, unsigned flags);
     void HandleCaptureLost();
