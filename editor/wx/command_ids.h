@@ -16,5 +16,6 @@ enum : int {
     ID_WIZARD_AT_STARTUP,
     ID_NEXT_PANE,
     ID_PREV_PANE,
+    ID_ARRANGE_ITEMS,
     ID_TREE_CTRL = 0x1234,
 };
