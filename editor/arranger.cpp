@@ -1,5 +1,6 @@
 #include "editor/arranger.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "editor/item_layout.h"
@@ -10,6 +11,8 @@ namespace {
 // A press that wanders less than this is a click, not a drag.
 constexpr int kDragStart = 3;
 constexpr int kShiftStep = 10;
+// Around an item's box: its outline, and what an italic text draws past its measure.
+constexpr int kRedrawMargin = 16;
 
 bool IsItem(TemplateNode n) { return n.kind == NodeKind::Hyperlink || n.kind == NodeKind::Logo; }
 
@@ -93,6 +96,18 @@ void Arranger::OnLButtonDown(unsigned, platform::Point point) {
     project->Wnd->SetCapture();
 }
 
+// The dragged item's old and new place, with its outline and a link's italic overhang.
+void Arranger::RedrawAround(const platform::Rect& before) {
+    CInstallerWnd* project = Project();
+    if (!project || !project->Wnd) return;
+    const platform::Rect after = ItemBox(*project, selection_);
+    const platform::Rect both{std::min(before.left, after.left), std::min(before.top, after.top),
+                              std::max(before.right, after.right),
+                              std::max(before.bottom, after.bottom)};
+    project->Wnd->RedrawArea({both.left - kRedrawMargin, both.top - kRedrawMargin,
+                              both.right + kRedrawMargin, both.bottom + kRedrawMargin});
+}
+
 void Arranger::OnMouseMove(unsigned flags, platform::Point point) {
     if (!drag_.pressed) return;
     // The release went elsewhere: the drag ends where it was last seen.
@@ -103,8 +118,10 @@ void Arranger::OnMouseMove(unsigned flags, platform::Point point) {
     const int dx = point.x - drag_.from.x, dy = point.y - drag_.from.y;
     if (!drag_.moving && std::abs(dx) < kDragStart && std::abs(dy) < kDragStart) return;
     drag_.moving = true;
+    CInstallerWnd* project = Project();
+    const platform::Rect before = project ? ItemBox(*project, selection_) : platform::Rect{};
     DragTo(dx, dy);
-    Redraw();
+    RedrawAround(before);
 }
 
 void Arranger::OnLButtonUp(unsigned, platform::Point point) {

@@ -84,9 +84,9 @@ constexpr platform::Size kNewLogoSize{64, 64};
 bool PictureSize(const CInstallerWnd& project, int i, platform::Size* size) {
     const std::string& name = TextOf(project.Settings->LogoBitmapName[i]);
     if (name.empty()) return false;
-    PictureLoader loader;
-    std::shared_ptr<platform::Bitmap> picture =
-        loader.Load(platform::Current().system->RealPath(project.ProjectFolder, name));
+    const platform::Platform& host = platform::Current();
+    std::unique_ptr<platform::Bitmap> picture = host.graphics->LoadBitmapFile(
+        host.system->RealPath(project.ProjectFolder, name), PictureLoader::kBudgetPixels);
     platform::BitmapInfo info;
     if (!picture || !picture->GetInfo(&info)) return false;
     *size = {info.width, std::abs(info.height)};

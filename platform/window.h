@@ -75,6 +75,9 @@ class Window {
 
     // RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW): OnPaint runs before it returns.
     virtual void RedrawNow() = 0;
+    // The same when only `area` (client coordinates) changed: a backend may
+    // show just that part (a dragged item costs its box, not the window).
+    virtual void RedrawArea(const Rect& /*area*/) { RedrawNow(); }
 
     // SetTimer / KillTimer by id; SetTimer returns the id, or 0 on failure.
     virtual unsigned SetTimer(unsigned id, unsigned milliseconds) = 0;

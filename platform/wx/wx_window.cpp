@@ -158,9 +158,16 @@ void WxWindow::RedrawNow() {
     Present();
 }
 
-void WxWindow::Present() {
+void WxWindow::RedrawArea(const Rect& area) {
+    if (!canvas_) return;
+    PaintSurface();
+    Present(&area);
+}
+
+void WxWindow::Present(const Rect* area) {
     if (!canvas_ || !canvas_->IsShownOnScreen()) return;
     wxClientDC dc(canvas_);
+    if (area) dc.SetClippingRegion(area->left, area->top, area->Width(), area->Height());
     PresentSurface(dc, surface_, shown_);
 }
 
