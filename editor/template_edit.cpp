@@ -1,9 +1,12 @@
 #include "editor/template_edit.h"
 
+#include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 
+#include "editor/item_layout.h"
 #include "engine/installer_wnd.h"
 #include "platform/platform.h"
 
@@ -73,6 +76,23 @@ void PutLogo(LaunchSettings& s, int i, LogoSlot slot) {
     s.LogoBitmapMaskColorB[i] = slot.maskB;
 }
 
+// A new item goes where it can be seen; a logo's picture is chosen in its
+// dialog, so until then it is taken as this large.
+const char* const kNewLinkText = "New Command";
+constexpr platform::Size kNewLogoSize{64, 64};
+
+bool PictureSize(const CInstallerWnd& project, int i, platform::Size* size) {
+    const std::string& name = TextOf(project.Settings->LogoBitmapName[i]);
+    if (name.empty()) return false;
+    const platform::Platform& host = platform::Current();
+    std::unique_ptr<platform::Bitmap> picture = host.graphics->LoadBitmapFile(
+        host.system->RealPath(project.ProjectFolder, name), PictureLoader::kBudgetPixels);
+    platform::BitmapInfo info;
+    if (!picture || !picture->GetInfo(&info)) return false;
+    *size = {info.width, std::abs(info.height)};
+    return true;
+}
+
 // The counts come from the file; a record outside the slots is no place to add.
 bool NextSlot(std::int32_t count, int max, const char* limitMessage, int* slot) {
     if (count >= max) {
@@ -84,13 +104,16 @@ bool NextSlot(std::int32_t count, int max, const char* limitMessage, int* slot) 
     return true;
 }
 
-bool InsertLink(LaunchSettings& s, const ShowItemDialog& showDialog) {
+bool InsertLink(CInstallerWnd& project, const ShowItemDialog& showDialog) {
+    LaunchSettings& s = *project.Settings;
     int n = 0;
     if (!NextSlot(s.NumberOfHotSpots, MAX_HOTSPOTS,
                   "Already reached the maximum number of allowed hyperlinks.", &n))
         return false;
+    const platform::Point at = NewLinkPlace(project, kNewLinkText);
     LinkSlot before = TakeLink(s, n);
-    PutLink(s, n, {"New Command", "OPEN", "", "", {}});  // the shared colours and size apply
+    // The shared colours and size apply.
+    PutLink(s, n, {kNewLinkText, "OPEN", "", "", {at.x, at.y, 0, 0}});
     if (!showDialog(ItemDialog::Hyperlink, n)) {
         PutLink(s, n, std::move(before));
         return false;
@@ -99,20 +122,27 @@ bool InsertLink(LaunchSettings& s, const ShowItemDialog& showDialog) {
     return true;
 }
 
-bool InsertLogo(LaunchSettings& s, const ShowItemDialog& showDialog) {
+bool InsertLogo(CInstallerWnd& project, const ShowItemDialog& showDialog) {
+    LaunchSettings& s = *project.Settings;
     int n = 0;
     if (!NextSlot(s.NumberOfLogosToDraw, MAX_LOGOS,
                   "Already reached the maximum number of allowed Bitmaps / Logos.", &n))
         return false;
+    const platform::Point proposed = FreePlace(project, kNewLogoSize);
     LogoSlot before = TakeLogo(s, n);
     LogoSlot fresh;
     fresh.name = "";
+    fresh.location = proposed;
     fresh.maskR = 255;
     PutLogo(s, n, std::move(fresh));
     if (!showDialog(ItemDialog::Logo, n)) {
         PutLogo(s, n, std::move(before));
         return false;
     }
+    // Placed for its real size, unless the user chose the place.
+    platform::Size size;
+    if (s.LogoBitmapLocation[n] == proposed && PictureSize(project, n, &size))
+        s.LogoBitmapLocation[n] = FreePlace(project, size);
     s.NumberOfLogosToDraw = n + 1;
     return true;
 }
@@ -159,8 +189,8 @@ ItemDialog DialogFor(TemplateNode node) {
 
 bool InsertNewItem(CInstallerWnd* project, TemplateNode node, const ShowItemDialog& showDialog) {
     if (!project) return false;
-    if (IsLinkSide(node.kind)) return InsertLink(*project->Settings, showDialog);
-    if (IsLogoSide(node.kind)) return InsertLogo(*project->Settings, showDialog);
+    if (IsLinkSide(node.kind)) return InsertLink(*project, showDialog);
+    if (IsLogoSide(node.kind)) return InsertLogo(*project, showDialog);
     return false;
 }
 

@@ -9,6 +9,10 @@ using namespace window_detail;
 
 void CInstallerWnd::OnKeyDown(unsigned virtualKey, unsigned flags) {
     if (!Wnd) return;
+    if (Arranger) {
+        Arranger->OnKeyDown(virtualKey, flags);
+        return;
+    }
     const bool repeat = (flags & platform::keyflag::Repeat) != 0;
     switch (virtualKey) {
         case platform::vk::Tab:

@@ -45,8 +45,12 @@ void CInstallerWnd::DrawHotSpots(platform::DC& dc, int index) {
     if (oldFont) dc.SelectFont(oldFont);
 }
 
-void CInstallerWnd::OnMouseMove(unsigned, platform::Point point) {
+void CInstallerWnd::OnMouseMove(unsigned flags, platform::Point point) {
     if (!Wnd) return;
+    if (Arranger) {
+        Arranger->OnMouseMove(flags, point);
+        return;
+    }
     LaunchSettings& s = *Settings;
     const int prev = HoverHotSpot;
     int hit = 0;
@@ -107,7 +111,11 @@ void CInstallerWnd::MoveHighlight(platform::DC& dc, int from, int to) {
     dc.SetTextColor(saved);
 }
 
-void CInstallerWnd::OnLButtonDown(unsigned, platform::Point) {
+void CInstallerWnd::OnLButtonDown(unsigned flags, platform::Point point) {
+    if (Arranger) {
+        Arranger->OnLButtonDown(flags, point);
+        return;
+    }
     // Only the link under the pointer: a link lit by a key has no capture.
     if (HotSpotCaptured) RunHotSpot(HoverHotSpot);
 }

@@ -17,6 +17,20 @@ class SettingsFile;    // the open AppSetup.dat being read (engine/settings_file
 class SettingsOutput;  // the file being written (engine/settings_output.h)
 
 constexpr unsigned LOGO_TIMER_ID = 0x1234;
+
+// The editor's arranging of the items. While a window has one, the pointer and
+// the keys go to it instead of the links, and it draws over every paint; the
+// runtime never has one.
+class ItemArranger {
+  public:
+    virtual ~ItemArranger() = default;
+    virtual void OnMouseMove(unsigned flags, platform::Point point) = 0;
+    virtual void OnLButtonDown(unsigned flags, platform::Point point) = 0;
+    virtual void OnLButtonUp(unsigned flags, platform::Point point) = 0;
+    virtual void OnLButtonDblClk(unsigned flags, platform::Point point) = 0;
+    virtual void OnKeyDown(unsigned virtualKey, unsigned flags) = 0;
+    virtual void DrawOver(platform::DC& dc) = 0;
+};
 constexpr unsigned ANNIMATION_FRAMES = 40;
 constexpr int ANNIMATION_GROW_PERCENT = 5;
 
@@ -42,6 +56,15 @@ class CInstallerWnd : public platform::WindowListener {
     void DestroyWindow();
     void StartShow();
     void SetAnnimationDone(int flag);
+    // Every logo at its end place at once: no timer, no moving logo, no lit link.
+    void EndShow();
+
+    // The items' boxes in client coordinates. A link not painted yet is
+    // measured with the window's font; empty when that cannot be done.
+    platform::Rect LinkBox(int index);
+    platform::Rect LogoBox(int index) const;
+    // The extent of a text in the links' font; false without a window or font.
+    bool MeasureLinkText(const std::string& text, platform::Size* extent);
 
     // Transparent drawing: pixels of src that equal mask leave dst unchanged.
     // Scratch: src's (0, 0, w, h) may be changed, which saves a working copy.
@@ -59,6 +82,8 @@ class CInstallerWnd : public platform::WindowListener {
     void OnPaint() override;
     void OnMouseMove(unsigned flags, platform::Point point) override;
     void OnLButtonDown(unsigned flags, platform::Point point) override;
+    void OnLButtonUp(unsigned flags, platform::Point point) override;
+    void OnLButtonDblClk(unsigned flags, platform::Point point) override;
     void OnRButtonDown(unsigned flags, platform::Point point) override;
     void OnKeyDown(unsigned virtualKey, unsigned flags) override;
     void OnTimer(unsigned id) override;
@@ -79,6 +104,7 @@ class CInstallerWnd : public platform::WindowListener {
     std::int32_t SettingsVersion = 0;
     std::unique_ptr<platform::Window> Wnd;  // the native window, null before Create
     PictureLoader* Pictures = nullptr;      // not owned; null: Create loads them afresh
+    ItemArranger* Arranger = nullptr;       // not owned; the editor's, while arranging
 
   private:
     // Reader helpers.

@@ -158,6 +158,7 @@ void CInstallerWnd::OnPaint() {
         dc->SetTextColor(HotSpotHiliteColor(s));
         DrawHotSpots(*dc, HoverHotSpot);
     }
+    if (Arranger) Arranger->DrawOver(*dc);
     Wnd->EndPaint();
 }
 

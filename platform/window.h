@@ -23,6 +23,9 @@ class WindowListener {
     virtual void OnPaint() {}
     virtual void OnMouseMove(unsigned /*flags*/, Point /*client*/) {}
     virtual void OnLButtonDown(unsigned /*flags*/, Point /*client*/) {}
+    virtual void OnLButtonUp(unsigned /*flags*/, Point /*client*/) {}
+    // WM_LBUTTONDBLCLK: the second press of a double-click, in place of its down.
+    virtual void OnLButtonDblClk(unsigned /*flags*/, Point /*client*/) {}
     virtual void OnRButtonDown(unsigned /*flags*/, Point /*client*/) {}
     // WM_KEYDOWN while the window has the keyboard focus: a vk:: code and keyflag:: bits.
     virtual void OnKeyDown(unsigned /*virtualKey*/, unsigned /*flags*/) {}
@@ -72,6 +75,9 @@ class Window {
 
     // RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW): OnPaint runs before it returns.
     virtual void RedrawNow() = 0;
+    // The same when only `area` (client coordinates) changed: a backend may
+    // show just that part (a dragged item costs its box, not the window).
+    virtual void RedrawArea(const Rect& /*area*/) { RedrawNow(); }
 
     // SetTimer / KillTimer by id; SetTimer returns the id, or 0 on failure.
     virtual unsigned SetTimer(unsigned id, unsigned milliseconds) = 0;

@@ -21,8 +21,8 @@ CDemoWnd::~CDemoWnd() {
 
 bool CDemoWnd::Create(HWND parent, int id) {
     if (!CNativeWindow::Create("VelomarForgePreview", 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                               "", 0, 0, 100, 100, parent,
-                               reinterpret_cast<HMENU>(INT_PTR(id)), LoadCursor(nullptr, IDC_ARROW),
+                               "", 0, 0, 100, 100, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
+                               LoadCursor(nullptr, IDC_ARROW),
                                reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1)))
         return false;
     parent_ = platform::win32::BorrowWindow(hwnd());
@@ -37,7 +37,40 @@ void CDemoWnd::FrameClosing() {
 }
 
 void CDemoWnd::RebuildTree() {
-    if (frame_ && frame_->TreeView) frame_->TreeView->RebuildTree(session_.GetInstallerWnd());
+    arranger_.WindowShown();
+    if (!frame_ || !frame_->TreeView) return;
+    frame_->TreeView->RebuildTree(session_.GetInstallerWnd());
+    frame_->TreeView->SelectNode(arranger_.Selection());
+}
+
+HWND CDemoWnd::Preview() const {
+    CInstallerWnd* project = session_.GetInstallerWnd();
+    return project ? static_cast<HWND>(platform::win32::HandleOf(project->Wnd.get())) : nullptr;
+}
+
+void CDemoWnd::ReloadProject(bool testMode) {
+    HWND before = Preview();
+    const bool inPreview = before && GetFocus() == before;
+    session_.ReloadProject(testMode);
+    if (inPreview) FocusPreview();
+}
+
+void CDemoWnd::FocusPreview() {
+    if (HWND menu = Preview()) SetFocus(menu);
+}
+
+void CDemoWnd::ItemSelected(TemplateNode item) {
+    if (frame_ && frame_->TreeView) frame_->TreeView->SelectNode(item);
+}
+
+// After the click that asked for it: the dialog's refresh remakes the menu window.
+void CDemoWnd::ShowProperties(TemplateNode item) {
+    propertiesOf_ = item;
+    PostMessageA(hwnd(), WM_SHOW_PROPERTIES, 0, 0);
+}
+
+void CDemoWnd::ItemMoved() {
+    if (frame_ && frame_->TreeView) frame_->TreeView->ProjectEdited();
 }
 
 std::string CDemoWnd::GetTitle() const { return frame_ ? frame_->GetTitle() : std::string(); }
@@ -52,7 +85,8 @@ void CDemoWnd::ProjectChanged() {
 
 void CDemoWnd::CentreMenu() {
     CInstallerWnd* project = session_.GetInstallerWnd();
-    HWND menu = project ? static_cast<HWND>(platform::win32::HandleOf(project->Wnd.get())) : nullptr;
+    HWND menu =
+        project ? static_cast<HWND>(platform::win32::HandleOf(project->Wnd.get())) : nullptr;
     if (!menu) return;
     RECT area = {};
     GetClientRect(hwnd(), &area);
@@ -62,5 +96,9 @@ void CDemoWnd::CentreMenu() {
 
 LRESULT CDemoWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SIZE) CentreMenu();
+    if (message == WM_SHOW_PROPERTIES) {
+        if (frame_ && frame_->TreeView) frame_->TreeView->ShowNodeProperties(propertiesOf_);
+        return 0;
+    }
     return CNativeWindow::WindowProc(message, wParam, lParam);
 }

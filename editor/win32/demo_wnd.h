@@ -6,12 +6,13 @@
 #include <memory>
 #include <string>
 
+#include "editor/arranger.h"
 #include "editor/project_session.h"
 #include "editor/win32/native_window.h"
 
 class CMainFrame;
 
-class CDemoWnd : public CNativeWindow, public ProjectView {
+class CDemoWnd : public CNativeWindow, public ProjectView, public ArrangeView {
   public:
     explicit CDemoWnd(CMainFrame* frame) : frame_(frame) {}
     ~CDemoWnd() override;
@@ -24,11 +25,15 @@ class CDemoWnd : public CNativeWindow, public ProjectView {
     }
     bool SaveProject() { return session_.SaveProject(); }
     bool PromptSave() { return session_.PromptSave(); }
-    void ReloadProject(bool testMode) { session_.ReloadProject(testMode); }
+    // The preview keeps the keyboard across the reload that makes it anew.
+    void ReloadProject(bool testMode);
     void SetModified(bool flag) { session_.SetModified(flag); }
     void BeginChange(const std::string& stepName) { session_.BeginChange(stepName); }
     bool Modified() const { return session_.Modified; }
     CInstallerWnd* GetInstallerWnd() const { return session_.GetInstallerWnd(); }
+
+    Arranger& Arrange() { return arranger_; }
+    void FocusPreview();
 
     // The frame is being destroyed: the save question (unless it was asked
     // already), then the project goes while its windows still exist.
@@ -41,13 +46,24 @@ class CDemoWnd : public CNativeWindow, public ProjectView {
     void SetTitle(const std::string& title) override;
     void ProjectChanged() override;
 
+    // ArrangeView.
+    void ItemSelected(TemplateNode item) override;
+    void ShowProperties(TemplateNode item) override;
+    void ItemMoved() override;
+
   protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
     void CentreMenu();
+    HWND Preview() const;
+
+    // Posted to the pane: open the properties asked for on the preview.
+    static constexpr UINT WM_SHOW_PROPERTIES = WM_APP + 0x20;
 
     CMainFrame* frame_;
     std::unique_ptr<platform::Window> parent_;
     ProjectSession session_{this};
+    Arranger arranger_{session_, *this};
+    TemplateNode propertiesOf_;  // asked for by a double-click, opened once it is over
 };

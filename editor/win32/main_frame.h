@@ -76,6 +76,7 @@ class CMainFrame : public CNativeWindow {
     void OnNewProject();
     void OnOpenProject();
     void OnWizardToggle();
+    void OnArrangeItems();
     void OnAbout();
     void OnNextPane();
 
@@ -87,7 +88,8 @@ class CMainFrame : public CNativeWindow {
 
     // Build and the finished folder (main_frame_build.cpp).
     void OnBuildProject();
-    // Saves and builds, without a question; true when the build ran through.
+    // Saves and builds (asking only about items outside the window); true when
+    // the build ran through.
     bool SaveAndBuild();
     void OpenProjectFolder();
 

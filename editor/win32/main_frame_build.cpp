@@ -1,6 +1,7 @@
 // Build Current Project and Copy Finished Project Files: the frame saves, the
 // core builds, the user is asked whether to see the folder in Explorer.
 #include "editor/companion_files.h"
+#include "editor/item_layout.h"
 #include "editor/project_build.h"
 #include "editor/show_folder.h"
 #include "editor/win32/demo_wnd.h"
@@ -19,8 +20,8 @@ void CMainFrame::OnBuildProject() {
 bool CMainFrame::SaveAndBuild() {
     ProjectBuilt = false;
     if (!DemoWnd->SaveProject()) return false;
-    const CInstallerWnd* project = DemoWnd->GetInstallerWnd();
-    if (!project) return false;
+    CInstallerWnd* project = DemoWnd->GetInstallerWnd();
+    if (!project || !ConfirmItemsOutside(*project)) return false;
     if (BuildProject(project, Options.StartFolder + RUNTIME_NAME) != BuildResult::Built)
         return false;
     ProjectBuilt = true;

@@ -25,7 +25,12 @@ void CMainFrame::OnCommand(int id) {
             DemoWnd->SaveProject();
             break;
         case ID_TEST_PROJECT:
+            // The test runs the menu as the disc does: links run, logos move.
+            DemoWnd->Arrange().SetOn(false);
             DemoWnd->ReloadProject(true);
+            break;
+        case ID_ARRANGE_ITEMS:
+            OnArrangeItems();
             break;
         case ID_BUILD_PROJECT:
             OnBuildProject();
@@ -71,6 +76,15 @@ void CMainFrame::OnOpenProject() {
 
 void CMainFrame::OpenFolder(const std::string& folder) {
     if (DemoWnd->OpenProject(folder, false)) RememberProject();
+}
+
+void CMainFrame::OnArrangeItems() {
+    Arranger& arrange = DemoWnd->Arrange();
+    arrange.SetOn(!arrange.IsOn());
+    if (!arrange.IsOn()) return;
+    // The link or logo picked in the tree stays picked; the arrow keys go to the preview.
+    arrange.Select(TreeView->NodeOf(TreeView_GetSelection(TreeView->Tree())));
+    DemoWnd->FocusPreview();
 }
 
 void CMainFrame::OnWizardToggle() {

@@ -16,6 +16,42 @@ const int kToolbarButtons[] = {ID_NEW_PROJECT,   ID_OPEN_PROJECT,  ID_SAVE_PROJE
                                ID_TEST_PROJECT,  ID_BUILD_PROJECT, ID_COPY_PROJECT, 0,
                                ID_HELP_CONTENTS, ID_APP_ABOUT};
 
+// Arrange Items: a dashed selection around a tile, with the pointer that drags
+// it, drawn here so the toolbar's bitmap stays as it is. Before Help.
+void AddArrangeButton(HWND toolbar) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateCompatibleBitmap(screen, 16, 15);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ oldBitmap = SelectObject(dc, picture);
+    RECT all = {0, 0, 16, 15};
+    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+    HBRUSH tile = CreateSolidBrush(RGB(150, 200, 245));
+    HPEN dash = CreatePen(PS_DOT, 1, RGB(40, 40, 40));
+    HGDIOBJ oldPen = SelectObject(dc, dash);
+    HGDIOBJ oldBrush = SelectObject(dc, tile);
+    Rectangle(dc, 0, 0, 11, 9);
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    const POINT arrow[] = {{7, 5}, {7, 14}, {9, 12}, {11, 15}, {13, 14}, {11, 11}, {14, 11}};
+    Polygon(dc, arrow, 7);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(dash);
+    DeleteObject(tile);
+    DeleteDC(dc);
+    TBADDBITMAP bitmap = {nullptr, UINT_PTR(picture)};
+    const int image = int(SendMessageA(toolbar, TB_ADDBITMAP, 1, LPARAM(&bitmap)));
+    TBBUTTON button = {};
+    button.iBitmap = image;
+    button.idCommand = ID_ARRANGE_ITEMS;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = BTNS_CHECK;
+    const int help = int(SendMessageA(toolbar, TB_COMMANDTOINDEX, ID_HELP_CONTENTS, 0));
+    SendMessageA(toolbar, TB_INSERTBUTTONA, WPARAM(help - 1), LPARAM(&button));
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(const ForgeOptions& options)
@@ -92,6 +128,7 @@ bool CMainFrame::CreateBars() {
         button.fsStyle = id ? BTNS_BUTTON : BTNS_SEP;
         SendMessageA(toolbar_, TB_ADDBUTTONSA, 1, LPARAM(&button));
     }
+    AddArrangeButton(toolbar_);
     SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0);
 
     rebar_ = CreateWindowExA(WS_EX_TOOLWINDOW, REBARCLASSNAMEA, "",
@@ -115,8 +152,8 @@ bool CMainFrame::CreateBars() {
     band.cxIdeal = ideal.cx;
     if (!SendMessageA(rebar_, RB_INSERTBANDA, WPARAM(-1), LPARAM(&band))) return false;
 
-    status_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0,
-                              0, 0, 0, hwnd(), reinterpret_cast<HMENU>(INT_PTR(IDW_STATUS_BAR)),
+    status_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
+                              0, 0, hwnd(), reinterpret_cast<HMENU>(INT_PTR(IDW_STATUS_BAR)),
                               instance, nullptr);
     if (!status_) return false;
     ShowPrompt(0);

@@ -15,6 +15,8 @@ CMainFrame::CommandState CMainFrame::StateOf(int id) const {
             return {ProjectBuilt};
         case ID_WIZARD_AT_STARTUP:
             return {true, WizardAtStartup};
+        case ID_ARRANGE_ITEMS:
+            return {DemoWnd->GetInstallerWnd() != nullptr, DemoWnd->Arrange().IsOn()};
         default:
             return {};
     }
@@ -38,9 +40,12 @@ void CMainFrame::UpdateCommandState() {
         TBBUTTON button = {};
         SendMessageA(toolbar_, TB_GETBUTTON, WPARAM(i), LPARAM(&button));
         if (button.fsStyle & BTNS_SEP) continue;
-        const bool enabled = StateOf(button.idCommand).enabled;
-        if (bool(SendMessageA(toolbar_, TB_ISBUTTONENABLED, button.idCommand, 0)) != enabled)
-            SendMessageA(toolbar_, TB_ENABLEBUTTON, button.idCommand, MAKELPARAM(enabled, 0));
+        const CommandState state = StateOf(button.idCommand);
+        if (bool(SendMessageA(toolbar_, TB_ISBUTTONENABLED, button.idCommand, 0)) != state.enabled)
+            SendMessageA(toolbar_, TB_ENABLEBUTTON, button.idCommand, MAKELPARAM(state.enabled, 0));
+        if ((button.fsStyle & BTNS_CHECK) &&
+            bool(SendMessageA(toolbar_, TB_ISBUTTONCHECKED, button.idCommand, 0)) != state.checked)
+            SendMessageA(toolbar_, TB_CHECKBUTTON, button.idCommand, MAKELPARAM(state.checked, 0));
     }
     ShowLockKeys();
 }

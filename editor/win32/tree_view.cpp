@@ -1,5 +1,9 @@
 #include "editor/win32/tree_view.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "editor/item_layout.h"
 #include "editor/win32/demo_wnd.h"
 #include "editor/win32/main_frame.h"
 #include "editor/win32/property_dialogs.h"
@@ -51,8 +55,9 @@ HTREEITEM CVelomarTreeView::Insert(HTREEITEM parent, const char* text, int image
     return HTREEITEM(SendMessageA(tree_, TVM_INSERTITEMA, 0, LPARAM(&insert)));
 }
 
-void CVelomarTreeView::RebuildTree(const CInstallerWnd* project) {
+void CVelomarTreeView::RebuildTree(CInstallerWnd* project) {
     if (!tree_) return;
+    selecting_ = true;
     TreeView_DeleteAllItems(tree_);
     HTREEITEM root = Insert(nullptr, ROOT, kRoot, 0);
     Insert(root, BACKGROUND, kBackground, 0);
@@ -60,15 +65,49 @@ void CVelomarTreeView::RebuildTree(const CInstallerWnd* project) {
     HTREEITEM links = Insert(root, HYPERLINKS, kHyperlinks, 0);
     HTREEITEM logos = Insert(root, LOGOS, kLogos, 0);
     if (project) {
+        const std::vector<TemplateNode> outside = ItemsOutside(*project);
         const LaunchSettings& s = *project->Settings;
-        for (int i = 0; i < s.NumberOfHotSpots && i < MAX_HOTSPOTS; ++i)
-            Insert(links, TextOf(s.HotSpotText[i]).c_str(), kItem, i);
-        for (int i = 0; i < s.NumberOfLogosToDraw && i < MAX_LOGOS; ++i)
-            Insert(logos, TextOf(s.LogoBitmapName[i]).c_str(), kItem, i);
+        for (NodeKind kind : {NodeKind::Hyperlink, NodeKind::Logo}) {
+            const bool link = kind == NodeKind::Hyperlink;
+            const int count = link ? s.NumberOfHotSpots : s.NumberOfLogosToDraw;
+            for (int i = 0; i < count && i < (link ? MAX_HOTSPOTS : MAX_LOGOS); ++i) {
+                const bool out = std::any_of(outside.begin(), outside.end(), [&](TemplateNode n) {
+                    return n.kind == kind && n.index == i;
+                });
+                Insert(link ? links : logos, ItemLabel(ItemName(s, {kind, i}), out).c_str(), kItem,
+                       i);
+            }
+        }
     }
     TreeView_Expand(tree_, root, TVE_EXPAND);
     TreeView_Expand(tree_, links, TVE_EXPAND);
     TreeView_Expand(tree_, logos, TVE_EXPAND);
+    selecting_ = false;
+}
+
+HTREEITEM CVelomarTreeView::ItemOf(TemplateNode node) const {
+    if (node.kind != NodeKind::Hyperlink && node.kind != NodeKind::Logo) return nullptr;
+    HTREEITEM root = TreeView_GetRoot(tree_);
+    for (HTREEITEM c = root ? TreeView_GetChild(tree_, root) : nullptr; c;
+         c = TreeView_GetNextSibling(tree_, c)) {
+        for (HTREEITEM i = TreeView_GetChild(tree_, c); i; i = TreeView_GetNextSibling(tree_, i)) {
+            const TemplateNode n = NodeOf(i);
+            if (n.kind == node.kind && n.index == node.index) return i;
+        }
+    }
+    return nullptr;
+}
+
+void CVelomarTreeView::SelectNode(TemplateNode node) {
+    if (!tree_) return;
+    selecting_ = true;
+    TreeView_SelectItem(tree_, ItemOf(node));
+    selecting_ = false;
+}
+
+bool CVelomarTreeView::ShowNodeProperties(TemplateNode node) {
+    HTREEITEM item = ItemOf(node);
+    return item && ShowItemProperties(item);
 }
 
 TemplateNode CVelomarTreeView::NodeOf(HTREEITEM item) const {
@@ -124,8 +163,8 @@ void CVelomarTreeView::TrackItemMenu(HTREEITEM item) {
     int chosen = 0;
     {
         Modal modal(this);  // no refresh may rebuild `item` while the menu is up
-        chosen = TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y,
-                                0, hwnd(), nullptr);
+        chosen = TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0,
+                                hwnd(), nullptr);
     }
     DestroyMenu(menu);
     if (chosen == ID_INSERT_ITEM) InsertNewItem(item);
@@ -200,6 +239,13 @@ LRESULT CVelomarTreeView::OnNotify(NMHDR* header) {
         case NM_RCLICK:
             TrackItemMenu(ItemAtCursor());
             return 1;
+        case TVN_SELCHANGEDA:
+        case TVN_SELCHANGEDW:
+            // A node picked in the tree is picked on the arranged preview too.
+            if (!selecting_ && frame_ && frame_->DemoWnd)
+                frame_->DemoWnd->Arrange().Select(
+                    NodeOf(reinterpret_cast<NMTREEVIEWA*>(header)->itemNew.hItem));
+            return 0;
         case TVN_KEYDOWN: {
             const WORD key = reinterpret_cast<NMTVKEYDOWN*>(header)->wVKey;
             HTREEITEM selected = TreeView_GetSelection(tree_);

@@ -18,11 +18,19 @@ class CVelomarTreeView : public CNativeWindow {
     bool Create(HWND parent, int id, int width);
 
     // Rebuilds every node; without a project only the root and the categories.
-    void RebuildTree(const CInstallerWnd* project);
+    // Items reaching outside the menu window are marked.
+    void RebuildTree(CInstallerWnd* project);
 
     HWND Tree() const { return tree_; }
     // A node by its place in the tree, never by its text.
     TemplateNode NodeOf(HTREEITEM item) const;
+
+    // The node of a link or logo (of the arranged preview's selection); none is
+    // selected for any other node.
+    void SelectNode(TemplateNode node);
+    bool ShowNodeProperties(TemplateNode node);
+    // A change made elsewhere (a move on the preview): marked and refreshed as the tree's own.
+    void ProjectEdited() { Changed(true); }
 
     bool InsertNewItem(HTREEITEM item);
     bool DeleteTemplateItem(HTREEITEM item);
@@ -45,6 +53,7 @@ class CVelomarTreeView : public CNativeWindow {
     CInstallerWnd* Project() const;
     HTREEITEM Insert(HTREEITEM parent, const char* text, int image, LPARAM data);
     HTREEITEM ItemAtCursor() const;
+    HTREEITEM ItemOf(TemplateNode node) const;
     void TrackItemMenu(HTREEITEM item);
     bool RunDialog(ItemDialog dialog, int index);
     void Changed(bool refresh);
@@ -65,5 +74,6 @@ class CVelomarTreeView : public CNativeWindow {
     HWND tree_ = nullptr;
     HIMAGELIST images_ = nullptr;
     bool refreshQueued_ = false;
+    bool selecting_ = false;  // the selection is being set from here, not by the user
     int modal_ = 0;
 };

@@ -77,6 +77,19 @@ wxBitmap ImageBitmap() {
     });
 }
 
+// A dashed selection around a tile, with the pointer that drags it: arrange.
+wxBitmap ArrangeBitmap() {
+    return Drawn(16, 16, [](wxDC& dc) {
+        dc.SetPen(wxPen(wxColour(40, 40, 40), 1, wxPENSTYLE_SHORT_DASH));
+        dc.SetBrush(wxBrush(wxColour(150, 200, 245)));
+        dc.DrawRectangle(0, 0, 11, 9);
+        dc.SetPen(wxPen(wxColour(20, 20, 20)));
+        dc.SetBrush(wxBrush(wxColour(255, 255, 255)));
+        const wxPoint arrow[] = {{7, 5}, {7, 15}, {9, 13}, {11, 16}, {13, 15}, {11, 12}, {14, 12}};
+        dc.DrawPolygon(7, arrow);
+    });
+}
+
 wxBitmap Themed(const char* iconName, const wxArtID& fallback) {
     const wxSize size(16, 16);
     wxBitmap bitmap = wxArtProvider::GetBitmap(wxASCII_STR(iconName), wxART_TOOLBAR, size);
@@ -106,6 +119,8 @@ wxBitmap ToolBitmap(Tool tool) {
             return Themed("help-contents", wxART_HELP);
         case Tool::About:
             return Themed("help-about", wxART_INFORMATION);
+        case Tool::Arrange:
+            return ArrangeBitmap();
     }
     return wxBitmap();
 }

@@ -8,7 +8,7 @@
 
 namespace forge_art {
 
-enum class Tool { New, Open, Save, Test, Build, Copy, Image, Help, About };
+enum class Tool { New, Open, Save, Test, Build, Copy, Image, Help, About, Arrange };
 
 // 16 x 16: the desktop theme's icon where one fits, our own drawing for build,
 // copy and the disc image.

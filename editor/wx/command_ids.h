@@ -16,6 +16,7 @@ enum : int {
     ID_WIZARD_AT_STARTUP,
     ID_NEXT_PANE,
     ID_PREV_PANE,
+    ID_ARRANGE_ITEMS,
     ID_RECENT_FIRST,  // one id per entry of the recent projects list
     ID_RECENT_LAST = ID_RECENT_FIRST + 7,
     ID_TREE_CTRL = 0x1234,

@@ -31,7 +31,38 @@ void CDemoWnd::FrameClosing() {
 }
 
 void CDemoWnd::RebuildTree() {
-    if (frame_ && frame_->TreeView) frame_->TreeView->RebuildTree(session_.GetInstallerWnd());
+    arranger_.WindowShown();
+    if (!frame_ || !frame_->TreeView) return;
+    frame_->TreeView->RebuildTree(session_.GetInstallerWnd());
+    frame_->TreeView->SelectNode(arranger_.Selection());
+}
+
+void CDemoWnd::ReloadProject(bool testMode) {
+    const wxWindow* focus = FindFocus();
+    const bool inPreview = focus && IsDescendant(const_cast<wxWindow*>(focus));
+    session_.ReloadProject(testMode);
+    if (inPreview) FocusPreview();
+}
+
+void CDemoWnd::FocusPreview() {
+    CInstallerWnd* project = session_.GetInstallerWnd();
+    auto* menu = project ? dynamic_cast<platform::wx::WxWindow*>(project->Wnd.get()) : nullptr;
+    if (menu && menu->IsWindow()) menu->ClientWindow()->SetFocus();
+}
+
+void CDemoWnd::ItemSelected(TemplateNode item) {
+    if (frame_ && frame_->TreeView) frame_->TreeView->SelectNode(item);
+}
+
+// After the click that asked for it: the dialog's refresh remakes this window.
+void CDemoWnd::ShowProperties(TemplateNode item) {
+    CallAfter([this, item] {
+        if (frame_ && frame_->TreeView) frame_->TreeView->ShowNodeProperties(item);
+    });
+}
+
+void CDemoWnd::ItemMoved() {
+    if (frame_ && frame_->TreeView) frame_->TreeView->ProjectEdited();
 }
 
 std::string CDemoWnd::GetTitle() const {

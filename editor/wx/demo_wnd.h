@@ -6,12 +6,13 @@
 
 #include <string>
 
+#include "editor/arranger.h"
 #include "editor/project_session.h"
 #include "platform/wx/wx_parent_window.h"
 
 class CMainFrame;
 
-class CDemoWnd : public wxWindow, public ProjectView {
+class CDemoWnd : public wxWindow, public ProjectView, public ArrangeView {
   public:
     CDemoWnd(wxWindow* parent, CMainFrame* frame);
     ~CDemoWnd() override;
@@ -23,11 +24,15 @@ class CDemoWnd : public wxWindow, public ProjectView {
     bool SaveProject() { return session_.SaveProject(); }
     bool PromptSave() { return session_.PromptSave(); }
     void CloseProject() { session_.CloseProject(); }
-    void ReloadProject(bool testMode) { session_.ReloadProject(testMode); }
+    // The preview keeps the keyboard across the reload that makes it anew.
+    void ReloadProject(bool testMode);
     void SetModified(bool flag) { session_.SetModified(flag); }
     void BeginChange(const std::string& stepName) { session_.BeginChange(stepName); }
     bool Modified() const { return session_.Modified; }
     CInstallerWnd* GetInstallerWnd() const { return session_.GetInstallerWnd(); }
+
+    Arranger& Arrange() { return arranger_; }
+    void FocusPreview();
 
     // The frame is being destroyed: the save question (unless it was asked
     // already), then the project goes while its windows still exist.
@@ -40,10 +45,16 @@ class CDemoWnd : public wxWindow, public ProjectView {
     void SetTitle(const std::string& title) override;
     void ProjectChanged() override;
 
+    // ArrangeView.
+    void ItemSelected(TemplateNode item) override;
+    void ShowProperties(TemplateNode item) override;
+    void ItemMoved() override;
+
   private:
     void OnSize(wxSizeEvent& event);
 
     CMainFrame* frame_;
     platform::wx::WxParentWindow parent_{this};
     ProjectSession session_{this};
+    Arranger arranger_{session_, *this};
 };

@@ -62,6 +62,7 @@ class CMainFrame : public wxFrame {
     void OnOpenProject(wxCommandEvent&);
     void OnSaveProject(wxCommandEvent&);
     void OnTestProject(wxCommandEvent&);
+    void OnArrangeItems(wxCommandEvent&);
     void OnWizardToggle(wxCommandEvent&);
     void OnHelpContents(wxCommandEvent&);
     void OnAbout(wxCommandEvent&);
@@ -78,7 +79,8 @@ class CMainFrame : public wxFrame {
 
     // Build and the finished folder (main_frame_build.cpp).
     void OnBuildProject(wxCommandEvent&);
-    // Saves and builds, without a question; true when the build ran through.
+    // Saves and builds (asking only about items outside the window); true when
+    // the build ran through.
     bool SaveAndBuild();
     void OpenProjectFolder();
 
@@ -91,6 +93,7 @@ class CMainFrame : public wxFrame {
     void OnUpdateNeedsProject(wxUpdateUIEvent& event);
     void OnUpdateCopy(wxUpdateUIEvent& event);
     void OnUpdateWizardToggle(wxUpdateUIEvent& event);
+    void OnUpdateArrange(wxUpdateUIEvent& event);
 
     // Closing, layout and status (main_frame_layout.cpp).
     void OnClose(wxCloseEvent& event);

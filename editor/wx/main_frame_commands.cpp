@@ -2,6 +2,7 @@
 // session, then the title.
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/treectrl.h>
 #include <wx/utils.h>
 
 #include "editor/companion_files.h"
@@ -38,7 +39,21 @@ void CMainFrame::OpenFolder(const std::string& folder) {
 
 void CMainFrame::OnSaveProject(wxCommandEvent&) { DemoWnd->SaveProject(); }
 
-void CMainFrame::OnTestProject(wxCommandEvent&) { DemoWnd->ReloadProject(true); }
+// The test runs the menu as the disc does: links run, logos move.
+void CMainFrame::OnTestProject(wxCommandEvent&) {
+    DemoWnd->Arrange().SetOn(false);
+    DemoWnd->ReloadProject(true);
+}
+
+void CMainFrame::OnArrangeItems(wxCommandEvent&) {
+    Arranger& arrange = DemoWnd->Arrange();
+    arrange.SetOn(!arrange.IsOn());
+    if (!arrange.IsOn()) return;
+    // The link or logo picked in the tree stays picked; the arrow keys go to the preview.
+    const wxTreeItemId picked = TreeView->Tree()->GetSelection();
+    if (picked.IsOk()) arrange.Select(TreeView->NodeOf(picked));
+    DemoWnd->FocusPreview();
+}
 
 void CMainFrame::OnWizardToggle(wxCommandEvent&) {
     WizardAtStartup = !WizardAtStartup;

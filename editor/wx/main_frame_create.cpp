@@ -34,6 +34,9 @@ const Command kCopy{ID_COPY_PROJECT, "&Copy Finished Project Files", "Copy Finis
 const Command kImage{ID_MAKE_DISC_IMAGE, "Make Disc &Image...",
                      "Build the project and write it as a disc image (.iso)", "Make Disc Image"};
 const Command kTest{ID_TEST_PROJECT, "&Test Project", "Test!", "Test!"};
+const Command kArrange{ID_ARRANGE_ITEMS, "&Arrange Items\tF8",
+                       "Move the links and logos on the preview with the mouse or the arrow keys",
+                       "Arrange Items"};
 const Command kWizard{ID_WIZARD_AT_STARTUP, "Show Project &Wizard at Startup",
                       "Show Project Wizard at Startup", "Show Project Wizard at Startup"};
 const Command kHelp{ID_HELP_CONTENTS, "&Contents", "Open the Help Documentation",
@@ -93,6 +96,8 @@ CMainFrame::CMainFrame(const ForgeOptions& options)
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNeedsProject, this, ID_MAKE_DISC_IMAGE);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateCopy, this, ID_COPY_PROJECT);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateWizardToggle, this, ID_WIZARD_AT_STARTUP);
+    Bind(wxEVT_MENU, &CMainFrame::OnArrangeItems, this, ID_ARRANGE_ITEMS);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateArrange, this, ID_ARRANGE_ITEMS);
 
     WizardAtStartup = Settings->GetInt(GENERAL, "ShowIntroWizard", 1) != 0;
     if (!Options.OpenAtStart.empty()) {
@@ -129,6 +134,7 @@ void CMainFrame::CreateMenu() {
     Append(project, kImage, Tool::Image);
     project->AppendSeparator();
     Append(project, kTest, Tool::Test);
+    Append(project, kArrange, wxITEM_CHECK);
     project->AppendSeparator();
     Append(project, kWizard, wxITEM_CHECK);
     auto* help = new wxMenu;
@@ -162,6 +168,8 @@ void CMainFrame::CreateTools() {
     add(kBuild, Tool::Build);
     add(kCopy, Tool::Copy);
     add(kImage, Tool::Image);
+    bar->AddCheckTool(kArrange.id, "Arrange Items", forge_art::ToolBitmap(Tool::Arrange),
+                      wxNullBitmap, kArrange.tip, kArrange.prompt);
     bar->AddSeparator();
     add(kHelp, Tool::Help);
     add(kAbout, Tool::About);

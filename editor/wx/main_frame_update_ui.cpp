@@ -14,3 +14,8 @@ void CMainFrame::OnUpdateNeedsProject(wxUpdateUIEvent& e) {
 void CMainFrame::OnUpdateCopy(wxUpdateUIEvent& e) { e.Enable(ProjectBuilt); }
 
 void CMainFrame::OnUpdateWizardToggle(wxUpdateUIEvent& e) { e.Check(WizardAtStartup); }
+
+void CMainFrame::OnUpdateArrange(wxUpdateUIEvent& e) {
+    e.Enable(DemoWnd->GetInstallerWnd() != nullptr);
+    e.Check(DemoWnd->Arrange().IsOn());
+}

@@ -4,8 +4,11 @@
 #include <wx/sizer.h>
 #include <wx/treectrl.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
+#include "editor/item_layout.h"
 #include "editor/wx/art.h"
 #include "editor/wx/audio_dlg.h"
 #include "editor/wx/background_dlg.h"
@@ -42,9 +45,11 @@ CVelomarTreeView::CVelomarTreeView(wxWindow* parent, const wxSize& size, CMainFr
     tree_->Bind(wxEVT_TREE_ITEM_RIGHT_CLICK, &CVelomarTreeView::OnRightClick, this);
     tree_->Bind(wxEVT_TREE_KEY_DOWN, &CVelomarTreeView::OnKeyDown, this);
     tree_->Bind(wxEVT_TREE_ITEM_ACTIVATED, &CVelomarTreeView::OnActivated, this);
+    tree_->Bind(wxEVT_TREE_SEL_CHANGED, &CVelomarTreeView::OnSelected, this);
 }
 
-void CVelomarTreeView::RebuildTree(const CInstallerWnd* project) {
+void CVelomarTreeView::RebuildTree(CInstallerWnd* project) {
+    selecting_ = true;
     tree_->DeleteAllItems();
     const wxTreeItemId root = tree_->AddRoot(ROOT, kRoot, kRoot);
     tree_->AppendItem(root, BACKGROUND, kBackground, kBackground);
@@ -52,17 +57,67 @@ void CVelomarTreeView::RebuildTree(const CInstallerWnd* project) {
     const wxTreeItemId links = tree_->AppendItem(root, HYPERLINKS, kHyperlinks, kHyperlinks);
     const wxTreeItemId logos = tree_->AppendItem(root, LOGOS, kLogos, kLogos);
     if (project) {
+        const std::vector<TemplateNode> outside = ItemsOutside(*project);
         const LaunchSettings& s = *project->Settings;
-        for (int i = 0; i < s.NumberOfHotSpots && i < MAX_HOTSPOTS; ++i)
-            tree_->AppendItem(links, dialog_parts::ToWx(TextOf(s.HotSpotText[i])), kItem, kItem,
-                              new SlotData(i));
-        for (int i = 0; i < s.NumberOfLogosToDraw && i < MAX_LOGOS; ++i)
-            tree_->AppendItem(logos, dialog_parts::ToWx(TextOf(s.LogoBitmapName[i])), kItem, kItem,
-                              new SlotData(i));
+        for (NodeKind kind : {NodeKind::Hyperlink, NodeKind::Logo}) {
+            const int count =
+                kind == NodeKind::Hyperlink ? s.NumberOfHotSpots : s.NumberOfLogosToDraw;
+            const int slots = kind == NodeKind::Hyperlink ? MAX_HOTSPOTS : MAX_LOGOS;
+            for (int i = 0; i < count && i < slots; ++i) {
+                const bool out = std::any_of(outside.begin(), outside.end(), [&](TemplateNode n) {
+                    return n.kind == kind && n.index == i;
+                });
+                const wxTreeItemId node =
+                    tree_->AppendItem(kind == NodeKind::Hyperlink ? links : logos,
+                                      dialog_parts::ToWx(ItemLabel(ItemName(s, {kind, i}), out)),
+                                      kItem, kItem, new SlotData(i));
+                if (out) tree_->SetItemTextColour(node, *wxRED);
+            }
+        }
     }
     tree_->Expand(root);
     tree_->Expand(links);
     tree_->Expand(logos);
+    selecting_ = false;
+}
+
+wxTreeItemId CVelomarTreeView::ItemOf(TemplateNode node) const {
+    const wxTreeItemId root = tree_->GetRootItem();
+    if (!root.IsOk() || (node.kind != NodeKind::Hyperlink && node.kind != NodeKind::Logo))
+        return {};
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId c = tree_->GetFirstChild(root, cookie); c.IsOk();
+         c = tree_->GetNextChild(root, cookie)) {
+        wxTreeItemIdValue inner;
+        for (wxTreeItemId i = tree_->GetFirstChild(c, inner); i.IsOk();
+             i = tree_->GetNextChild(c, inner)) {
+            const TemplateNode n = NodeOf(i);
+            if (n.kind == node.kind && n.index == node.index) return i;
+        }
+    }
+    return {};
+}
+
+void CVelomarTreeView::SelectNode(TemplateNode node) {
+    const wxTreeItemId item = ItemOf(node);
+    selecting_ = true;
+    if (item.IsOk())
+        tree_->SelectItem(item);
+    else
+        tree_->UnselectAll();
+    selecting_ = false;
+}
+
+bool CVelomarTreeView::ShowNodeProperties(TemplateNode node) {
+    const wxTreeItemId item = ItemOf(node);
+    return item.IsOk() && ShowItemProperties(item);
+}
+
+// A node picked in the tree is picked on the arranged preview too.
+void CVelomarTreeView::OnSelected(wxTreeEvent& event) {
+    event.Skip();
+    if (selecting_ || !frame_ || !frame_->DemoWnd) return;
+    frame_->DemoWnd->Arrange().Select(NodeOf(event.GetItem()));
 }
 
 TemplateNode CVelomarTreeView::NodeOf(const wxTreeItemId& item) const {

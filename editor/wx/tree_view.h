@@ -19,7 +19,8 @@ class CVelomarTreeView : public wxPanel {
     CVelomarTreeView(wxWindow* parent, const wxSize& size, CMainFrame* frame = nullptr);
 
     // Rebuilds every node; without a project only the root and the categories.
-    void RebuildTree(const CInstallerWnd* project);
+    // Items reaching outside the menu window are marked.
+    void RebuildTree(CInstallerWnd* project);
 
     wxTreeCtrl* Tree() const { return tree_; }
 
@@ -31,6 +32,13 @@ class CVelomarTreeView : public wxPanel {
     wxMenu* ItemMenu(const wxTreeItemId& item) const;
     // A context menu command (ID_INSERT_ITEM ... ID_CANCEL_ITEM) on a node.
     void RunItemCommand(const wxTreeItemId& item, int command);
+
+    // The node of a link or logo (of the arranged preview's selection); none is selected
+    // for any other node.
+    void SelectNode(TemplateNode node);
+    bool ShowNodeProperties(TemplateNode node);
+    // A change made elsewhere (a move on the preview): marked and refreshed as the tree's own.
+    void ProjectEdited() { Changed(true); }
 
     bool InsertNewItem(const wxTreeItemId& item);
     bool DeleteTemplateItem(const wxTreeItemId& item);
@@ -55,6 +63,8 @@ class CVelomarTreeView : public wxPanel {
     void OnRightClick(wxTreeEvent& event);
     void OnKeyDown(wxTreeEvent& event);
     void OnActivated(wxTreeEvent& event);
+    void OnSelected(wxTreeEvent& event);
+    wxTreeItemId ItemOf(TemplateNode node) const;
 
     // While a dialog or the context menu is up.
     class Modal {
@@ -69,5 +79,6 @@ class CVelomarTreeView : public wxPanel {
     wxTreeCtrl* tree_;
     CMainFrame* frame_;
     bool refreshQueued_ = false;
+    bool selecting_ = false;  // the selection is being set from here, not by the user
     int modal_ = 0;
 };

@@ -70,6 +70,11 @@ void Win32Window::RedrawNow() {
     if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
+void Win32Window::RedrawArea(const Rect& area) {
+    const RECT r = {area.left, area.top, area.right, area.bottom};
+    if (hwnd_) RedrawWindow(hwnd_, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
 unsigned Win32Window::SetTimer(unsigned id, unsigned milliseconds) {
     if (!hwnd_) return 0;
     return unsigned(::SetTimer(hwnd_, id, milliseconds, nullptr));

@@ -29,6 +29,7 @@ class Win32Window : public Window {
     DC* BeginPaint() override;
     void EndPaint() override;
     void RedrawNow() override;
+    void RedrawArea(const Rect& area) override;
     unsigned SetTimer(unsigned id, unsigned milliseconds) override;
     bool KillTimer(unsigned id) override;
     void SetCapture() override;

@@ -28,6 +28,8 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             return OnEraseBkgndMessage(*window, hwnd, wParam, lParam);
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDOWN:
             return OnMouseMessage(*window, hwnd, message, wParam, lParam);
         case WM_KEYDOWN:

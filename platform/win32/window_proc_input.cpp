@@ -15,10 +15,13 @@ LRESULT OnMouseMessage(Win32Window& window, HWND hwnd, UINT message, WPARAM wPar
     WindowListener* listener = window.listener();
     unsigned flags = unsigned(wParam);
     // A child window (the editor's preview) takes the keys once clicked.
-    if (message == WM_LBUTTONDOWN && GetFocus() != hwnd) SetFocus(hwnd);
+    if ((message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) && GetFocus() != hwnd)
+        SetFocus(hwnd);
     if (listener) {
         if (message == WM_MOUSEMOVE) listener->OnMouseMove(flags, ClientPoint(lParam));
         if (message == WM_LBUTTONDOWN) listener->OnLButtonDown(flags, ClientPoint(lParam));
+        if (message == WM_LBUTTONUP) listener->OnLButtonUp(flags, ClientPoint(lParam));
+        if (message == WM_LBUTTONDBLCLK) listener->OnLButtonDblClk(flags, ClientPoint(lParam));
         if (message == WM_RBUTTONDOWN) listener->OnRButtonDown(flags, ClientPoint(lParam));
     }
     // The window may be gone now (a command closed it); DefWindowProc copes.

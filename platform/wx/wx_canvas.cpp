@@ -64,6 +64,8 @@ WxCanvas::WxCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size, WxW
     // X reports a pointer that jumps into a window only as an enter; Windows sends a move.
     Bind(wxEVT_ENTER_WINDOW, &WxCanvas::OnMotion, this);
     Bind(wxEVT_LEFT_DOWN, &WxCanvas::OnLeftDown, this);
+    Bind(wxEVT_LEFT_UP, &WxCanvas::OnLeftUp, this);
+    Bind(wxEVT_LEFT_DCLICK, &WxCanvas::OnLeftDoubleClick, this);
     Bind(wxEVT_RIGHT_DOWN, &WxCanvas::OnRightDown, this);
     Bind(wxEVT_KEY_DOWN, &WxCanvas::OnKeyDownEvent, this);
     Bind(wxEVT_KEY_UP, &WxCanvas::OnKeyUpEvent, this);
@@ -95,6 +97,16 @@ void WxCanvas::OnMotion(wxMouseEvent& event) {
 
 void WxCanvas::OnLeftDown(wxMouseEvent& event) {
     if (owner_) owner_->HandleLButtonDown(KeyFlags(event) | mk::LButton, ClientPoint(event));
+    event.Skip();
+}
+
+void WxCanvas::OnLeftUp(wxMouseEvent& event) {
+    if (owner_) owner_->HandleLButtonUp(KeyFlags(event) & ~mk::LButton, ClientPoint(event));
+    event.Skip();
+}
+
+void WxCanvas::OnLeftDoubleClick(wxMouseEvent& event) {
+    if (owner_) owner_->HandleLButtonDblClk(KeyFlags(event) | mk::LButton, ClientPoint(event));
     event.Skip();
 }
 

@@ -26,6 +26,8 @@ class WxCanvas : public wxWindow {
     void OnEraseEvent(wxEraseEvent& event);
     void OnMotion(wxMouseEvent& event);
     void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnLeftDoubleClick(wxMouseEvent& event);
     void OnRightDown(wxMouseEvent& event);
     void OnKeyDownEvent(wxKeyEvent& event);
     void OnKeyUpEvent(wxKeyEvent& event);

@@ -158,9 +158,16 @@ void WxWindow::RedrawNow() {
     Present();
 }
 
-void WxWindow::Present() {
+void WxWindow::RedrawArea(const Rect& area) {
+    if (!canvas_) return;
+    PaintSurface();
+    Present(&area);
+}
+
+void WxWindow::Present(const Rect* area) {
     if (!canvas_ || !canvas_->IsShownOnScreen()) return;
     wxClientDC dc(canvas_);
+    if (area) dc.SetClippingRegion(area->left, area->top, area->Width(), area->Height());
     PresentSurface(dc, surface_, shown_);
 }
 
@@ -211,6 +218,15 @@ void WxWindow::HandleLButtonDown(unsigned flags, Point client) {
     // A child window (the editor's preview) takes the keys once clicked.
     if (canvas_ && !canvas_->HasFocus()) canvas_->SetFocus();
     if (listener_) listener_->OnLButtonDown(flags, client);
+}
+
+void WxWindow::HandleLButtonUp(unsigned flags, Point client) {
+    if (listener_) listener_->OnLButtonUp(flags, client);
+}
+
+void WxWindow::HandleLButtonDblClk(unsigned flags, Point client) {
+    if (system_) system_->NoteMouseWindow(this);
+    if (listener_) listener_->OnLButtonDblClk(flags, client);
 }
 
 void WxWindow::HandleRButtonDown(unsigned flags, Point client) {

@@ -48,6 +48,7 @@ class WxWindow : public Window, public WxNativeParent {
     DC* BeginPaint() override;
     void EndPaint() override;
     void RedrawNow() override;
+    void RedrawArea(const Rect& area) override;
     unsigned SetTimer(unsigned id, unsigned milliseconds) override;
     bool KillTimer(unsigned id) override;
     void SetCapture() override;
@@ -67,6 +68,8 @@ class WxWindow : public Window, public WxNativeParent {
     void HandlePaint(wxDC& dc);
     void HandleMouseMove(unsigned flags, Point client);
     void HandleLButtonDown(unsigned flags, Point client);
+    void HandleLButtonUp(unsigned flags, Point client);
+    void HandleLButtonDblClk(unsigned flags, Point client);
     void HandleRButtonDown(unsigned flags, Point client);
     void HandleKeyDown(unsigned virtualKey, unsigned flags);
     void HandleCaptureLost();
@@ -79,7 +82,7 @@ class WxWindow : public Window, public WxNativeParent {
     void MakeNative(const WindowParams& params, wxWindow* parent);
     std::unique_ptr<raster::RasterDC> MakeClientDC();
     void PaintSurface();  // WM_ERASEBKGND and WM_PAINT into the surface
-    void Present();       // the surface to the screen, outside a paint
+    void Present(const Rect* area = nullptr);  // the surface to the screen, outside a paint
     void Forget();        // the native side is gone: stop timers, tell the listener
 
     WxWindowSystem* system_;

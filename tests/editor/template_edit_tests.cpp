@@ -115,7 +115,9 @@ TEST_F(TemplateEdit, InsertFillsTheNextSlotAndCountsItOnlyOnOk) {
     EXPECT_TRUE(InsertNewItem(project.get(), {NodeKind::Logo, 0}, dialog));
     EXPECT_EQ(S().NumberOfHotSpots * 100 + S().NumberOfLogosToDraw, 302);
     EXPECT_EQ(TextOf(S().HotSpotText[2]), "typed");
-    const std::string link = "New Command OPEN [|] 0,0", logo = "[] at 0 from 0 a0 r0 mask 255,0,0";
+    // Without a window to measure in, both go to the first free place.
+    const std::string link = "New Command OPEN [|] 10,10",
+                      logo = "[] at 10 from 0 a0 r0 mask 255,0,0";
     EXPECT_EQ(seen, (Strings{link, logo, link, logo}));
 
     for (NodeKind k : {NodeKind::Root, NodeKind::Background, NodeKind::Audio})

@@ -69,6 +69,11 @@ void XDisplay::Click(unsigned button) {
     XSync(display_, False);
 }
 
+void XDisplay::Button(unsigned button, bool down) {
+    XTestFakeButtonEvent(display_, button, down ? True : False, CurrentTime);
+    XSync(display_, False);
+}
+
 void XDisplay::PressKey(const char* keysymName) {
     KeyEvent(keysymName, true);
     KeyEvent(keysymName, false);

@@ -31,6 +31,8 @@ class XDisplay {
     void MovePointer(int x, int y);
     platform::Point PointerPosition();
     void Click(unsigned button = 1);  // 1 left, 3 right
+    // One half of a click, so a test can drag.
+    void Button(unsigned button, bool down);
     void PressKey(const char* keysymName);
     // One half of a press, so a test can hold Shift or let a key repeat.
     void KeyEvent(const char* keysymName, bool down);

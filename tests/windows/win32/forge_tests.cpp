@@ -31,7 +31,9 @@ Recorder g_recorder;
 
 std::string Scratch(const std::string& name) { return g_scratch + name; }
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 std::string ReadAll(const std::string& path) {
     std::string bytes;
@@ -181,8 +183,10 @@ void ProjectGroup() {
     CHECK(DialogsDone());
     CHECK_EQ(g_recorder.messages.size(), 2u);
     if (g_recorder.messages.size() == 2) {
-        CHECK_EQ(g_recorder.messages[0].rfind("Would you like to save the current project:", 0), 0u);
-        CHECK_EQ(g_recorder.messages[1], std::string("Project already exists.\nDo you wish to overwrite?"));
+        CHECK_EQ(g_recorder.messages[0].rfind("Would you like to save the current project:", 0),
+                 0u);
+        CHECK_EQ(g_recorder.messages[1],
+                 std::string("Project already exists.\nDo you wish to overwrite?"));
     }
     CHECK_EQ(frame->GetTitle(), "VelomarForge - " + folder);
 
@@ -379,7 +383,8 @@ void HelpGroup() {
     g_recorder.shell.clear();
     frame->ShowHelp("_Audio");
     std::string recorded;
-    for (int i = 0; i < 200 && recorded.empty(); ++i, Sleep(50)) recorded = ReadAll(Scratch("help.txt"));
+    for (int i = 0; i < 200 && recorded.empty(); ++i, Sleep(50))
+        recorded = ReadAll(Scratch("help.txt"));
     CHECK_EQ(recorded, Scratch("start\\") + USER_GUIDE_NAME + "#_Audio");
     CHECK(g_recorder.shell.empty());
 
@@ -389,6 +394,78 @@ void HelpGroup() {
     CHECK_EQ(g_recorder.shell.size(), 1u);
     CHECK_EQ(g_recorder.shell.empty() ? "" : g_recorder.shell[0],
              "open " + Scratch("start\\") + USER_GUIDE_NAME);
+    Close(frame);
+}
+
+// Arrange Items: a drag and an arrow key saved to AppSetup.dat, the tree
+// following the preview, links running again once it is off, and Build's
+// question about an item outside the window.
+void ArrangeGroup() {
+    SetRegistryInt("General", "ShowIntroWizard", 0);
+    auto frame = MakeFrame(Scratch("sample\\"));
+    CInstallerWnd* project = frame->DemoWnd->GetInstallerWnd();
+    CHECK(project != nullptr);
+    if (!project) return;
+    int link = -1;
+    for (int i = 0; i < Settings(*frame).NumberOfHotSpots && link < 0; ++i)
+        if (TextOf(Settings(*frame).HotSpotCommand[i]) != "QUIT") link = i;
+    CHECK(link >= 0);
+    if (link < 0) return;
+    const platform::Rect box = project->LinkBox(link);
+    const LPARAM middle = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    auto preview = [&] {
+        return static_cast<HWND>(
+            platform::win32::HandleOf(frame->DemoWnd->GetInstallerWnd()->Wnd.get()));
+    };
+    auto stored = [&] {
+        CInstallerWnd disk(Scratch("sample\\"));
+        CHECK(disk.LoadSettings());
+        return disk.Settings->HotSpotRect[link];
+    };
+
+    Command(*frame, ID_ARRANGE_ITEMS);
+    CHECK(MenuState(*frame, ID_ARRANGE_ITEMS) & MF_CHECKED);
+    SendMessageA(preview(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    SendMessageA(preview(), WM_MOUSEMOVE, MK_LBUTTON,
+                 MAKELPARAM((box.left + box.right) / 2 + 30, (box.top + box.bottom) / 2 + 20));
+    SendMessageA(preview(), WM_LBUTTONUP, 0,
+                 MAKELPARAM((box.left + box.right) / 2 + 30, (box.top + box.bottom) / 2 + 20));
+    Pump();
+    CHECK_EQ(stored().left, box.left + 30);
+    CHECK_EQ(stored().top, box.top + 20);
+    CHECK(g_recorder.shell.empty());
+    HWND tree = frame->TreeView->Tree();
+    const TemplateNode picked = frame->TreeView->NodeOf(TreeView_GetSelection(tree));
+    CHECK(picked.kind == NodeKind::Hyperlink && picked.index == link);
+    Shot(frame->hwnd(), "frame_arranging");
+
+    SetFocus(preview());
+    SendMessageA(preview(), WM_KEYDOWN, VK_LEFT, 0);
+    Pump();
+    CHECK_EQ(stored().left, box.left + 29);
+
+    Command(*frame, ID_ARRANGE_ITEMS);
+    CHECK(!(MenuState(*frame, ID_ARRANGE_ITEMS) & MF_CHECKED));
+    const platform::Rect moved = frame->DemoWnd->GetInstallerWnd()->LinkBox(link);
+    const LPARAM on = MAKELPARAM(moved.left + 2, moved.top + 2);
+    SendMessageA(preview(), WM_MOUSEMOVE, 0, on);
+    SendMessageA(preview(), WM_LBUTTONDOWN, MK_LBUTTON, on);
+    Pump();
+    CHECK_EQ(g_recorder.shell.size(), std::size_t(1));
+
+    Settings(*frame).LogoBitmapLocation[0] = {600, 400};
+    frame->DemoWnd->SetModified(true);
+    frame->DemoWnd->ReloadProject(false);
+    const std::string name = TextOf(Settings(*frame).LogoBitmapName[0]);
+    HTREEITEM logo = TreeView_GetChild(tree, FindNode(*frame, {"Bitmaps & Logos"}));
+    CHECK_EQ(NodeText(tree, logo), name + "  (outside the window)");
+    g_recorder.messages.clear();
+    g_recorder.answers = {platform::MessageAnswer::No};
+    Command(*frame, ID_BUILD_PROJECT);
+    CHECK_EQ(g_recorder.messages.size(), std::size_t(1));
+    CHECK(!g_recorder.messages.empty() &&
+          g_recorder.messages[0].find("\n" + name + "\n") != std::string::npos);
+    CHECK(!Exists(Scratch("sample\\autorun.inf")));
     Close(frame);
 }
 
@@ -418,7 +495,9 @@ int main(int argc, char** argv) {
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     if (std::strstr(self, "helprecorder.exe")) return RecordHelp();
     if (argc != 3) {
-        std::puts("usage: velomar_forge_tests start|project|tree|dialogs|build|help|habits SCRATCH");
+        std::puts(
+            "usage: velomar_forge_tests start|project|tree|dialogs|build|help|habits|arrange "
+            "SCRATCH");
         return 2;
     }
     g_scratch = argv[2];
@@ -436,9 +515,10 @@ int main(int argc, char** argv) {
     const struct {
         const char* name;
         void (*run)();
-    } groups[] = {{"start", StartGroup}, {"project", ProjectGroup}, {"tree", TreeGroup},
-                  {"dialogs", DialogsGroup}, {"build", BuildGroup}, {"help", HelpGroup},
-                  {"habits", [] { HabitsGroup(g_scratch, g_recorder); }}};
+    } groups[] = {{"start", StartGroup},     {"project", ProjectGroup}, {"tree", TreeGroup},
+                  {"dialogs", DialogsGroup}, {"build", BuildGroup},     {"help", HelpGroup},
+                  {"habits", [] { HabitsGroup(g_scratch, g_recorder); }},
+                  {"arrange", ArrangeGroup}};
     bool found = false;
     for (const auto& g : groups)
         if (std::strcmp(g.name, argv[1]) == 0) {
