@@ -16,5 +16,9 @@ enum : int {
     ID_WIZARD_AT_STARTUP,
     ID_NEXT_PANE,
     ID_PREV_PANE,
+    ID_UNDO,
+    ID_REDO,
+    ID_MOVE_UP,
+    ID_MOVE_DOWN,
     ID_TREE_CTRL = 0x1234,
 };

@@ -65,6 +65,8 @@ class CMainFrame : public wxFrame {
     void OnAbout(wxCommandEvent&);
     void OnExit(wxCommandEvent&);
     void OnNextPane(wxCommandEvent&);
+    void OnUndo(wxCommandEvent& event);  // Undo and Redo
+    void OnMoveItem(wxCommandEvent& event);
     void OnWizardChoice(int choice);
     void OpenFolder(const std::string& folder);
 
@@ -83,6 +85,8 @@ class CMainFrame : public wxFrame {
     void OnUpdateNeedsProject(wxUpdateUIEvent& event);
     void OnUpdateCopy(wxUpdateUIEvent& event);
     void OnUpdateWizardToggle(wxUpdateUIEvent& event);
+    void OnUpdateUndo(wxUpdateUIEvent& event);
+    void OnUpdateMoveItem(wxUpdateUIEvent& event);
 
     // Closing, layout and status (main_frame_layout.cpp).
     void OnClose(wxCloseEvent& event);

@@ -5,6 +5,7 @@
 #include <wx/treectrl.h>
 
 #include <memory>
+#include <utility>
 
 #include "editor/wx/art.h"
 #include "editor/wx/audio_dlg.h"
@@ -51,18 +52,24 @@ void CVelomarTreeView::RebuildTree(const CInstallerWnd* project) {
     tree_->AppendItem(root, AUDIO, kAudio, kAudio);
     const wxTreeItemId links = tree_->AppendItem(root, HYPERLINKS, kHyperlinks, kHyperlinks);
     const wxTreeItemId logos = tree_->AppendItem(root, LOGOS, kLogos, kLogos);
+    const TemplateNode select = std::exchange(selectAfterRebuild_, TemplateNode{});
+    wxTreeItemId selected;
+    auto add = [&](const wxTreeItemId& category, const std::string& text, NodeKind kind, int i) {
+        const wxTreeItemId id =
+            tree_->AppendItem(category, dialog_parts::ToWx(text), kItem, kItem, new SlotData(i));
+        if (select.kind == kind && select.index == i) selected = id;
+    };
     if (project) {
         const LaunchSettings& s = *project->Settings;
         for (int i = 0; i < s.NumberOfHotSpots && i < MAX_HOTSPOTS; ++i)
-            tree_->AppendItem(links, dialog_parts::ToWx(TextOf(s.HotSpotText[i])), kItem, kItem,
-                              new SlotData(i));
+            add(links, TextOf(s.HotSpotText[i]), NodeKind::Hyperlink, i);
         for (int i = 0; i < s.NumberOfLogosToDraw && i < MAX_LOGOS; ++i)
-            tree_->AppendItem(logos, dialog_parts::ToWx(TextOf(s.LogoBitmapName[i])), kItem, kItem,
-                              new SlotData(i));
+            add(logos, TextOf(s.LogoBitmapName[i]), NodeKind::Logo, i);
     }
     tree_->Expand(root);
     tree_->Expand(links);
     tree_->Expand(logos);
+    if (selected.IsOk()) tree_->SelectItem(selected);
 }
 
 TemplateNode CVelomarTreeView::NodeOf(const wxTreeItemId& item) const {
@@ -90,6 +97,10 @@ TemplateNode CVelomarTreeView::NodeOf(const wxTreeItemId& item) const {
 
 CInstallerWnd* CVelomarTreeView::Project() const {
     return frame_ && frame_->DemoWnd ? frame_->DemoWnd->GetInstallerWnd() : nullptr;
+}
+
+void CVelomarTreeView::BeginChange(ItemChange change, NodeKind kind) {
+    if (frame_ && frame_->DemoWnd) frame_->DemoWnd->BeginChange(StepName(change, kind));
 }
 
 wxMenu* CVelomarTreeView::ItemMenu(const wxTreeItemId& item) const {
@@ -138,7 +149,11 @@ void CVelomarTreeView::OnRightClick(wxTreeEvent& event) {
 
 void CVelomarTreeView::OnKeyDown(wxTreeEvent& event) {
     const int key = event.GetKeyCode();
-    if (key == WXK_INSERT || key == WXK_NUMPAD_INSERT)
+    // The tree sees Alt+Up and Alt+Down before the menu's shortcut would.
+    const bool alt = event.GetKeyEvent().GetModifiers() == wxMOD_ALT;
+    if (alt && (key == WXK_UP || key == WXK_DOWN))
+        MoveItem(tree_->GetSelection(), key == WXK_UP ? -1 : 1);
+    else if (key == WXK_INSERT || key == WXK_NUMPAD_INSERT)
         InsertNewItem(tree_->GetSelection());
     else if (key == WXK_DELETE || key == WXK_NUMPAD_DELETE)
         DeleteTemplateItem(tree_->GetSelection());
@@ -154,8 +169,10 @@ void CVelomarTreeView::OnActivated(wxTreeEvent& event) {
 bool CVelomarTreeView::InsertNewItem(const wxTreeItemId& item) {
     CInstallerWnd* project = Project();
     if (!item.IsOk() || !project || refreshQueued_) return false;
+    const TemplateNode node = NodeOf(item);
+    BeginChange(ItemChange::Insert, node.kind);
     const bool changed = ::InsertNewItem(
-        project, NodeOf(item), [this](ItemDialog d, int index) { return RunDialog(d, index); });
+        project, node, [this](ItemDialog d, int index) { return RunDialog(d, index); });
     if (changed) Changed(true);
     return changed;
 }
@@ -163,17 +180,38 @@ bool CVelomarTreeView::InsertNewItem(const wxTreeItemId& item) {
 bool CVelomarTreeView::DeleteTemplateItem(const wxTreeItemId& item) {
     CInstallerWnd* project = Project();
     if (!item.IsOk() || !project || refreshQueued_) return false;
-    const bool changed = ::DeleteTemplateItem(project, NodeOf(item));
+    const TemplateNode node = NodeOf(item);
+    BeginChange(ItemChange::Delete, node.kind);
+    const bool changed = ::DeleteTemplateItem(project, node);
     if (changed) Changed(true);
     return changed;
+}
+
+bool CVelomarTreeView::CanMoveItem(int step) const {
+    return !refreshQueued_ && ::CanMoveItem(Project(), NodeOf(tree_->GetSelection()), step);
+}
+
+bool CVelomarTreeView::MoveItem(const wxTreeItemId& item, int step) {
+    CInstallerWnd* project = Project();
+    if (!item.IsOk() || !project || refreshQueued_) return false;
+    const TemplateNode node = NodeOf(item);
+    if (!::CanMoveItem(project, node, step)) return false;
+    BeginChange(step < 0 ? ItemChange::MoveUp : ItemChange::MoveDown, node.kind);
+    ::MoveTemplateItem(project, node, step);
+    selectAfterRebuild_ = {node.kind, node.index + step};
+    Changed(true);
+    return true;
 }
 
 bool CVelomarTreeView::ShowItemProperties(const wxTreeItemId& item) {
     if (!item.IsOk() || !Project() || refreshQueued_) return true;
     const TemplateNode node = NodeOf(item);
     const ItemDialog dialog = DialogFor(node);
-    if (dialog != ItemDialog::None && RunDialog(dialog, node.index))
-        Changed(dialog != ItemDialog::Audio);  // sounds do not show in the still preview
+    if (dialog == ItemDialog::None) return true;
+    BeginChange(ItemChange::Edit, node.kind);
+    if (!RunDialog(dialog, node.index)) return true;
+    selectAfterRebuild_ = node;
+    Changed(dialog != ItemDialog::Audio);  // sounds do not show in the still preview
     return true;
 }
 
