@@ -13,6 +13,7 @@
 
 class CDemoWnd;
 class CVelomarTreeView;
+class wxMenu;
 class wxSplitterWindow;
 class wxUpdateUIEvent;
 
@@ -50,6 +51,8 @@ class CMainFrame : public wxFrame {
   private:
     // Creation (main_frame_create.cpp).
     void CreateMenu();
+    wxMenu* NewEditMenu() const;
+    void ShowUndoSteps();
     void CreateTools();
     void CreateStatus();
     void CreatePanes();
@@ -96,5 +99,8 @@ class CMainFrame : public wxFrame {
 
     wxSplitterWindow* splitter_ = nullptr;
     bool shutDown_ = false;
+    // The steps the Edit menu names; it is made anew when they change.
+    std::string undoShown_, redoShown_;
+    bool menuQueued_ = false;
     wxTimer lockKeys_;
 };

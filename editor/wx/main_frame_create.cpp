@@ -8,6 +8,7 @@
 
 #include <iterator>
 
+#include "editor/edit_history.h"
 #include "editor/project_session.h"
 #include "editor/wx/art.h"
 #include "editor/wx/command_ids.h"
@@ -45,13 +46,14 @@ const Command kAbout{wxID_ABOUT, "&About VelomarForge...",
                      "Display program information, version number and copyright", "About"};
 const Command kExit{wxID_EXIT, "E&xit", "Quit the application; prompts to save documents", "Exit",
                     "Ctrl+Q"};
-// The labels of Undo and Redo name the step; see OnUpdateUndo.
 const Command kUndo{ID_UNDO, "&Undo", "Undo the last change", "Undo", "Ctrl+Z"};
 const Command kRedo{ID_REDO, "&Redo", "Redo the change undone last", "Redo", "Ctrl+Y"};
 const Command kMoveUp{ID_MOVE_UP, "Move &Up", "Move the link or logo one place up", "Move Up",
                       "Alt+Up"};
 const Command kMoveDown{ID_MOVE_DOWN, "Move &Down", "Move the link or logo one place down",
                         "Move Down", "Alt+Down"};
+
+constexpr const char* kEditTitle = "&Edit";
 
 wxString MenuText(const Command& c) {
     return c.keys ? wxString(c.label) + "\t" + c.keys : wxString(c.label);
@@ -144,12 +146,7 @@ void CMainFrame::CreateMenu() {
     Append(file, kSave, Tool::Save);
     file->AppendSeparator();
     Append(file, kExit);
-    auto* edit = new wxMenu;
-    Append(edit, kUndo);
-    Append(edit, kRedo);
-    edit->AppendSeparator();
-    Append(edit, kMoveUp);
-    Append(edit, kMoveDown);
+    wxMenu* edit = NewEditMenu();
     auto* project = new wxMenu;
     Append(project, kBuild, Tool::Build);
     Append(project, kCopy, Tool::Copy);
@@ -164,7 +161,7 @@ void CMainFrame::CreateMenu() {
     Append(help, kAbout, Tool::About);
     auto* bar = new wxMenuBar;
     bar->Append(file, "&File");
-    bar->Append(edit, "&Edit");
+    bar->Append(edit, kEditTitle);
     bar->Append(project, "&Project");
     bar->Append(help, "&Help");
     SetMenuBar(bar);
@@ -174,6 +171,29 @@ void CMainFrame::CreateMenu() {
                                  {wxACCEL_SHIFT, WXK_F6, ID_PREV_PANE},
                                  {wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', ID_REDO}};
     SetAcceleratorTable(wxAcceleratorTable(int(std::size(keys)), keys));
+}
+
+// Undo and Redo name their steps.
+wxMenu* CMainFrame::NewEditMenu() const {
+    auto* edit = new wxMenu;
+    const std::string undo = UndoLabel(kUndo.label, undoShown_);
+    const std::string redo = UndoLabel(kRedo.label, redoShown_);
+    Append(edit, {kUndo.id, undo.c_str(), kUndo.prompt, kUndo.tip, kUndo.keys});
+    Append(edit, {kRedo.id, redo.c_str(), kRedo.prompt, kRedo.tip, kRedo.keys});
+    edit->AppendSeparator();
+    Append(edit, kMoveUp);
+    Append(edit, kMoveDown);
+    return edit;
+}
+
+// A new menu rather than new labels: GTK keeps a menu as wide as it was made
+// and then hides a shortcut that no longer fits.
+void CMainFrame::ShowUndoSteps() {
+    menuQueued_ = false;
+    undoShown_ = DemoWnd->UndoName();
+    redoShown_ = DemoWnd->RedoName();
+    const int at = GetMenuBar()->FindMenu(kEditTitle);
+    if (at != wxNOT_FOUND) delete GetMenuBar()->Replace(at, NewEditMenu(), kEditTitle);
 }
 
 void CMainFrame::CreateTools() {

@@ -1,8 +1,6 @@
 // One enable rule per command.
 #include <wx/event.h>
-#include <wx/menu.h>
 
-#include "editor/edit_history.h"
 #include "editor/wx/command_ids.h"
 #include "editor/wx/demo_wnd.h"
 #include "editor/wx/main_frame.h"
@@ -19,17 +17,16 @@ void CMainFrame::OnUpdateCopy(wxUpdateUIEvent& e) { e.Enable(ProjectBuilt); }
 
 void CMainFrame::OnUpdateWizardToggle(wxUpdateUIEvent& e) { e.Check(WizardAtStartup); }
 
-// The item names the step it takes ("Undo Insert Link") and keeps its shortcut.
+// Undo and Redo, and the steps they name.
 void CMainFrame::OnUpdateUndo(wxUpdateUIEvent& e) {
     const bool undo = e.GetId() == ID_UNDO;
     const std::string step = undo ? DemoWnd->UndoName() : DemoWnd->RedoName();
     e.Enable(!step.empty());
-    wxMenuItem* item = GetMenuBar() ? GetMenuBar()->FindItem(e.GetId()) : nullptr;
-    if (!item) return;
-    const wxString keys = item->GetItemLabel().AfterFirst('\t');
-    const wxString label = wxString::FromUTF8(UndoLabel(undo ? "&Undo" : "&Redo", step)) +
-                           (keys.empty() ? wxString() : "\t" + keys);
-    if (label != item->GetItemLabel()) e.SetText(label);
+    // After the update: the menu bar may be walking its items now.
+    if (step != (undo ? undoShown_ : redoShown_) && !menuQueued_) {
+        menuQueued_ = true;
+        CallAfter(&CMainFrame::ShowUndoSteps);
+    }
 }
 
 void CMainFrame::OnUpdateMoveItem(wxUpdateUIEvent& e) {

@@ -52,6 +52,8 @@ class HistoryTest : public EditorTest {
     }
     std::string MenuText(int id) {
         frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        PumpFor(50);  // the Edit menu is made anew after the update
+        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
         wxMenuItem* item = frame->GetMenuBar()->FindItem(id);
         return item && item->IsEnabled() ? item->GetItemLabelText().utf8_string() : "(greyed)";
     }
