@@ -27,6 +27,10 @@ class CDemoWnd : public CNativeWindow, public ProjectView {
     void ReloadProject(bool testMode) { session_.ReloadProject(testMode); }
     void SetModified(bool flag) { session_.SetModified(flag); }
     void BeginChange(const std::string& stepName) { session_.BeginChange(stepName); }
+    bool Undo() { return session_.Undo(); }
+    bool Redo() { return session_.Redo(); }
+    std::string UndoName() const { return session_.UndoName(); }
+    std::string RedoName() const { return session_.RedoName(); }
     bool Modified() const { return session_.Modified; }
     CInstallerWnd* GetInstallerWnd() const { return session_.GetInstallerWnd(); }
 

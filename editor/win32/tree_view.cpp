@@ -1,5 +1,8 @@
 #include "editor/win32/tree_view.h"
 
+#include <string>
+#include <utility>
+
 #include "editor/win32/demo_wnd.h"
 #include "editor/win32/main_frame.h"
 #include "editor/win32/property_dialogs.h"
@@ -59,16 +62,23 @@ void CVelomarTreeView::RebuildTree(const CInstallerWnd* project) {
     Insert(root, AUDIO, kAudio, 0);
     HTREEITEM links = Insert(root, HYPERLINKS, kHyperlinks, 0);
     HTREEITEM logos = Insert(root, LOGOS, kLogos, 0);
+    const TemplateNode select = std::exchange(selectAfterRebuild_, TemplateNode{});
+    HTREEITEM selected = nullptr;
+    auto add = [&](HTREEITEM category, const std::string& text, NodeKind kind, int i) {
+        HTREEITEM item = Insert(category, text.c_str(), kItem, i);
+        if (select.kind == kind && select.index == i) selected = item;
+    };
     if (project) {
         const LaunchSettings& s = *project->Settings;
         for (int i = 0; i < s.NumberOfHotSpots && i < MAX_HOTSPOTS; ++i)
-            Insert(links, TextOf(s.HotSpotText[i]).c_str(), kItem, i);
+            add(links, TextOf(s.HotSpotText[i]), NodeKind::Hyperlink, i);
         for (int i = 0; i < s.NumberOfLogosToDraw && i < MAX_LOGOS; ++i)
-            Insert(logos, TextOf(s.LogoBitmapName[i]).c_str(), kItem, i);
+            add(logos, TextOf(s.LogoBitmapName[i]), NodeKind::Logo, i);
     }
     TreeView_Expand(tree_, root, TVE_EXPAND);
     TreeView_Expand(tree_, links, TVE_EXPAND);
     TreeView_Expand(tree_, logos, TVE_EXPAND);
+    if (selected) TreeView_SelectItem(tree_, selected);
 }
 
 TemplateNode CVelomarTreeView::NodeOf(HTREEITEM item) const {
@@ -97,6 +107,10 @@ TemplateNode CVelomarTreeView::NodeOf(HTREEITEM item) const {
 
 CInstallerWnd* CVelomarTreeView::Project() const {
     return frame_ && frame_->DemoWnd ? frame_->DemoWnd->GetInstallerWnd() : nullptr;
+}
+
+void CVelomarTreeView::BeginChange(ItemChange change, NodeKind kind) {
+    if (frame_ && frame_->DemoWnd) frame_->DemoWnd->BeginChange(StepName(change, kind));
 }
 
 HTREEITEM CVelomarTreeView::ItemAtCursor() const {
@@ -136,8 +150,10 @@ void CVelomarTreeView::TrackItemMenu(HTREEITEM item) {
 bool CVelomarTreeView::InsertNewItem(HTREEITEM item) {
     CInstallerWnd* project = Project();
     if (!item || !project || refreshQueued_) return false;
+    const TemplateNode node = NodeOf(item);
+    BeginChange(ItemChange::Insert, node.kind);
     const bool changed = ::InsertNewItem(
-        project, NodeOf(item), [this](ItemDialog d, int index) { return RunDialog(d, index); });
+        project, node, [this](ItemDialog d, int index) { return RunDialog(d, index); });
     if (changed) Changed(true);
     return changed;
 }
@@ -145,17 +161,37 @@ bool CVelomarTreeView::InsertNewItem(HTREEITEM item) {
 bool CVelomarTreeView::DeleteTemplateItem(HTREEITEM item) {
     CInstallerWnd* project = Project();
     if (!item || !project || refreshQueued_) return false;
-    const bool changed = ::DeleteTemplateItem(project, NodeOf(item));
+    const TemplateNode node = NodeOf(item);
+    BeginChange(ItemChange::Delete, node.kind);
+    const bool changed = ::DeleteTemplateItem(project, node);
     if (changed) Changed(true);
     return changed;
+}
+
+bool CVelomarTreeView::CanMoveItem(int step) const {
+    return tree_ && !refreshQueued_ &&
+           ::CanMoveItem(Project(), NodeOf(TreeView_GetSelection(tree_)), step);
+}
+
+bool CVelomarTreeView::MoveItem(int step) {
+    if (!CanMoveItem(step)) return false;
+    const TemplateNode node = NodeOf(TreeView_GetSelection(tree_));
+    BeginChange(step < 0 ? ItemChange::MoveUp : ItemChange::MoveDown, node.kind);
+    ::MoveTemplateItem(Project(), node, step);
+    selectAfterRebuild_ = {node.kind, node.index + step};
+    Changed(true);
+    return true;
 }
 
 bool CVelomarTreeView::ShowItemProperties(HTREEITEM item) {
     if (!item || !Project() || refreshQueued_) return true;
     const TemplateNode node = NodeOf(item);
     const ItemDialog dialog = DialogFor(node);
-    if (dialog != ItemDialog::None && RunDialog(dialog, node.index))
-        Changed(dialog != ItemDialog::Audio);  // sounds do not show in the still preview
+    if (dialog == ItemDialog::None) return true;
+    BeginChange(ItemChange::Edit, node.kind);
+    if (!RunDialog(dialog, node.index)) return true;
+    selectAfterRebuild_ = node;
+    Changed(dialog != ItemDialog::Audio);  // sounds do not show in the still preview
     return true;
 }
 

@@ -439,6 +439,54 @@ int RecordHelp() {
     return 0;
 }
 
+// Move Down through the frame's accelerators, the Edit menu naming the step,
+// Undo and Redo; AppSetup.dat follows each.
+void HistoryGroup() {
+    SetRegistryInt("General", "ShowIntroWizard", 0);
+    auto frame = MakeFrame(Scratch("sample\\"));
+    HWND tree = frame->TreeView->Tree();
+    auto stored = [] {
+        CInstallerWnd file(Scratch("sample\\"));
+        std::string texts;
+        if (file.LoadSettings())
+            for (int i = 0; i < file.Settings->NumberOfHotSpots; ++i)
+                texts += TextOf(file.Settings->HotSpotText[i]) + "|";
+        return texts;
+    };
+    auto menuText = [&](int id) {
+        MenuState(*frame, id);  // the menus as they open
+        char text[256] = {};
+        GetMenuStringA(GetMenu(frame->hwnd()), UINT(id), text, sizeof text, MF_BYCOMMAND);
+        return std::string(text);
+    };
+    const std::string start = stored();
+    CHECK(!MenuEnabled(*frame, ID_EDIT_UNDO) && !MenuEnabled(*frame, ID_MOVE_DOWN));
+
+    const char* first = "Visit the Velomar web site";
+    TreeView_SelectItem(tree, FindNode(*frame, {"Hyper-Links", first}));
+    CHECK(!MenuEnabled(*frame, ID_MOVE_UP) && MenuEnabled(*frame, ID_MOVE_DOWN));
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_MENU] = 0x80;
+    SetKeyboardState(keys);
+    MSG alt = {tree, WM_SYSKEYDOWN, VK_DOWN, LPARAM(1 | (1 << 29))};
+    CHECK(frame->PreTranslateMessage(&alt));
+    keys[VK_MENU] = 0;
+    SetKeyboardState(keys);
+    Pump();
+    CHECK_EQ(stored().rfind(std::string("Browse the documentation|") + first + "|", 0), 0u);
+    CHECK_EQ(NodeText(tree, TreeView_GetSelection(tree)), std::string(first));
+    CHECK_EQ(menuText(ID_EDIT_UNDO), std::string("&Undo Move Link Down\tCtrl+Z"));
+
+    Command(*frame, ID_EDIT_UNDO);
+    CHECK_EQ(stored(), start);
+    CHECK_EQ(menuText(ID_EDIT_UNDO), std::string("&Undo\tCtrl+Z"));
+    CHECK_EQ(menuText(ID_EDIT_REDO), std::string("&Redo Move Link Down\tCtrl+Y"));
+    Command(*frame, ID_EDIT_REDO);
+    CHECK(stored() != start);
+    Close(frame);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -446,7 +494,8 @@ int main(int argc, char** argv) {
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     if (std::strstr(self, "helprecorder.exe")) return RecordHelp();
     if (argc != 3) {
-        std::puts("usage: velomar_forge_tests start|project|tree|dialogs|build|help SCRATCH");
+        std::puts(
+            "usage: velomar_forge_tests start|project|tree|dialogs|build|help|history SCRATCH");
         return 2;
     }
     g_scratch = argv[2];
@@ -465,7 +514,8 @@ int main(int argc, char** argv) {
         const char* name;
         void (*run)();
     } groups[] = {{"start", StartGroup}, {"project", ProjectGroup}, {"tree", TreeGroup},
-                  {"dialogs", DialogsGroup}, {"build", BuildGroup}, {"help", HelpGroup}};
+                  {"dialogs", DialogsGroup}, {"build", BuildGroup}, {"help", HelpGroup},
+                  {"history", HistoryGroup}};
     bool found = false;
     for (const auto& g : groups)
         if (std::strcmp(g.name, argv[1]) == 0) {
