@@ -112,6 +112,15 @@ bool ProjectSession::Restore(bool (EditHistory::*take)(LaunchSettings&)) {
     return true;
 }
 
+void ProjectSession::ShowRecord() {
+    if (!InstallerWnd) return;
+    InstallerWnd->DestroyWindow();
+    // Measured anew, as after a load: the text, place or font may have changed.
+    for (platform::Rect& r : InstallerWnd->Settings->HotSpotRect) r.right = r.bottom = 0;
+    InstallerWnd->SetAnnimationDone(1);
+    CreateWindow();
+}
+
 void ProjectSession::SetModified(bool flag) {
     Modified = flag;
     // A change is marked once it is made: its step now shows in the Edit menu.

@@ -50,6 +50,9 @@ class ProjectSession {
     // runtime starts. When the save fails, the record in memory is shown anew.
     void ReloadProject(bool testMode);
     void SetModified(bool flag);
+    // The preview shows the record in memory, neither saved nor reloaded: the
+    // fields of an open property dialog.
+    void ShowRecord();
     // Called before a change to the record is made ("Move", "Insert Link"):
     // the undo history keeps the record as it was under that step's name.
     void BeginChange(const std::string& stepName);

@@ -25,6 +25,7 @@ class CDemoWnd : public wxWindow, public ProjectView {
     void CloseProject() { session_.CloseProject(); }
     void ReloadProject(bool testMode) { session_.ReloadProject(testMode); }
     void SetModified(bool flag) { session_.SetModified(flag); }
+    void ShowRecord() { session_.ShowRecord(); }
     void BeginChange(const std::string& stepName) { session_.BeginChange(stepName); }
     bool Undo() { return session_.Undo(); }
     bool Redo() { return session_.Redo(); }

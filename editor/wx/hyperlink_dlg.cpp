@@ -9,6 +9,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "editor/dialogs/live_preview.h"
+
 using dialog_parts::FromWx;
 using dialog_parts::ToWx;
 
@@ -207,4 +209,9 @@ void CHyperlinkPropertiesDlg::OnBrowse(wxCommandEvent&) {
 void CHyperlinkPropertiesDlg::OnOk(wxCommandEvent&) {
     FromControls();
     if (form_.Store(project_, index_)) EndModal(wxID_OK);
+}
+
+void CHyperlinkPropertiesDlg::PreviewFields() {
+    FromControls();
+    PreviewLink(form_, project_, index_);
 }

@@ -41,6 +41,10 @@ class CHyperlinkPropertiesDlg : public wxDialog {
     // Simulates a click on an action radio (tests and the radios' handler).
     void ClickAction(LinkAction action);
 
+    // The fields as they stand, into the record for the preview (no messages,
+    // nothing copied); Cancel's caller puts the record back.
+    void PreviewFields();
+
   private:
     void ToControls();
     void FromControls();

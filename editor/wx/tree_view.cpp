@@ -7,6 +7,7 @@
 #include <memory>
 #include <utility>
 
+#include "editor/edit_history.h"
 #include "editor/wx/art.h"
 #include "editor/wx/audio_dlg.h"
 #include "editor/wx/background_dlg.h"
@@ -224,16 +225,49 @@ bool CVelomarTreeView::RunDialog(ItemDialog dialog, int index) {
     wxWindow* owner = frame_ ? static_cast<wxWindow*>(frame_) : this;
     Modal modal(this);
     switch (dialog) {
-        case ItemDialog::Background:
-            return CBackgroundPropertiesDlg(owner, *project, help).ShowModal() == wxID_OK;
+        case ItemDialog::Background: {
+            CBackgroundPropertiesDlg d(owner, *project, help);
+            return RunLive(d);
+        }
         case ItemDialog::Audio:
             return CAudioPropertiesDlg(owner, *project, help).ShowModal() == wxID_OK;
-        case ItemDialog::Hyperlink:
-            return CHyperlinkPropertiesDlg(owner, *project, index, help).ShowModal() == wxID_OK;
-        case ItemDialog::Logo:
-            return CLogoPropertiesDlg(owner, *project, index, help).ShowModal() == wxID_OK;
+        case ItemDialog::Hyperlink: {
+            CHyperlinkPropertiesDlg d(owner, *project, index, help);
+            return RunLive(d);
+        }
+        case ItemDialog::Logo: {
+            CLogoPropertiesDlg d(owner, *project, index, help);
+            return RunLive(d);
+        }
         case ItemDialog::None:
             break;
+    }
+    return false;
+}
+
+// While the dialog is open, its fields show in the preview as they change
+// (looked at whenever the dialog is idle, so the colour chooser and the
+// browse buttons count too); any end but OK puts the record and the preview
+// back as they were.
+template <class Dialog>
+bool CVelomarTreeView::RunLive(Dialog& dialog) {
+    CInstallerWnd* project = Project();
+    LaunchSettings& record = *project->Settings;
+    const RecordSnapshot before = RecordSnapshot::Of(record);
+    RecordSnapshot shown = before;
+    dialog.Bind(wxEVT_IDLE, [&](wxIdleEvent& e) {
+        e.Skip();
+        if (!dialog.IsModal()) return;
+        dialog.PreviewFields();
+        RecordSnapshot now = RecordSnapshot::Of(record);
+        if (now == shown) return;
+        shown = std::move(now);
+        frame_->DemoWnd->ShowRecord();
+    });
+    if (dialog.ShowModal() == wxID_OK) return true;
+    if (shown != before) {
+        before.RestoreTo(record);
+        frame_->DemoWnd->ShowRecord();
     }
     return false;
 }

@@ -53,6 +53,8 @@ class CVelomarTreeView : public wxPanel {
     CInstallerWnd* Project() const;
     void BeginChange(ItemChange change, NodeKind kind);
     bool RunDialog(ItemDialog dialog, int index);
+    template <class Dialog>
+    bool RunLive(Dialog& dialog);
     void Changed(bool refresh);
     void PostTemplateChanged();
     void RunRefresh();

@@ -115,4 +115,29 @@ TEST_F(HistoryTest, DialogsAndDeleteAreSteps) {
     EXPECT_FALSE(frame->DemoWnd->Modified());
 }
 
+// A property dialog's fields show in the preview while it is open; Cancel
+// puts the record back, and nothing is saved before OK.
+TEST_F(HistoryTest, LiveDialogCancelPutsThePreviewBack) {
+    LaunchSettings& s = *frame->DemoWnd->GetInstallerWnd()->Settings;
+    const int left = s.HotSpotRect[1].left;
+    const std::string start = StoredLinks();
+    OnModal<CHyperlinkPropertiesDlg> live([&](CHyperlinkPropertiesDlg* d) {
+        d->XEdit->SetValue("300");
+        d->LabelEdit->SetValue("Live");
+        PumpFor(200);
+        EXPECT_EQ(frame->DemoWnd->GetInstallerWnd()->Settings->HotSpotRect[1].left, 300);
+        EXPECT_EQ(TextOf(frame->DemoWnd->GetInstallerWnd()->Settings->HotSpotText[1]), "Live");
+        EXPECT_EQ(StoredLinks(), start);
+        Press(d, wxID_CANCEL);
+    });
+    frame->TreeView->ShowItemProperties(Link(1));
+    ASSERT_EQ(live.Runs(), 1);
+    CInstallerWnd* shown = frame->DemoWnd->GetInstallerWnd();
+    EXPECT_EQ(shown->Settings->HotSpotRect[1].left, left);
+    EXPECT_NE(TextOf(shown->Settings->HotSpotText[1]), "Live");
+    EXPECT_TRUE(shown->Wnd && shown->Wnd->IsWindow());
+    EXPECT_FALSE(frame->DemoWnd->Modified());
+    EXPECT_EQ(MenuText(ID_UNDO), "(greyed)");
+}
+
 }  // namespace
