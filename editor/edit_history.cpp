@@ -59,7 +59,7 @@ void EditHistory::Settle(LaunchSettings& record) {
     pending_.reset();
     if (step.before == RecordSnapshot::Of(record)) return;
     undo_.push_back(std::move(step));
-    if (undo_.size() > kMaxSteps) undo_.pop_front();
+    if (undo_.size() > kMaxSteps) undo_.erase(undo_.begin());
     redo_.clear();
 }
 
@@ -67,7 +67,7 @@ bool EditHistory::Undo(LaunchSettings& record) { return Swap(undo_, redo_, recor
 
 bool EditHistory::Redo(LaunchSettings& record) { return Swap(redo_, undo_, record); }
 
-bool EditHistory::Swap(std::deque<Step>& from, std::deque<Step>& to, LaunchSettings& record) {
+bool EditHistory::Swap(std::vector<Step>& from, std::vector<Step>& to, LaunchSettings& record) {
     Settle(record);
     if (from.empty()) return false;
     Step step = std::move(from.back());

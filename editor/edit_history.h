@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <string>
 #include <variant>
@@ -23,8 +22,10 @@ class RecordSnapshot {
     bool operator==(const RecordSnapshot& other) const { return values_ == other.values_; }
     bool operator!=(const RecordSnapshot& other) const { return !(*this == other); }
 
-  private:
     using Value = std::variant<OwnedString, std::int32_t, std::uint8_t>;
+    std::vector<Value>& Values() { return values_; }
+
+  private:
     std::vector<Value> values_;
 };
 
@@ -58,9 +59,9 @@ class EditHistory {
         std::string name;
         RecordSnapshot before;  // the record the step takes back to
     };
-    bool Swap(std::deque<Step>& from, std::deque<Step>& to, LaunchSettings& record);
+    bool Swap(std::vector<Step>& from, std::vector<Step>& to, LaunchSettings& record);
 
-    std::deque<Step> undo_, redo_;
+    std::vector<Step> undo_, redo_;
     std::optional<Step> pending_;
 };
 

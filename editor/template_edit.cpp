@@ -224,11 +224,7 @@ bool MoveTemplateItem(CInstallerWnd* project, TemplateNode node, int step) {
     LogoSlot first = TakeLogo(s, a);
     PutLogo(s, a, TakeLogo(s, b));
     PutLogo(s, b, std::move(first));
-    // The pictures go with their slots, so the preview stays right until the refresh.
-    std::swap(s.LogoBitmap[a], s.LogoBitmap[b]);
-    std::swap(s.LogoWidth[a], s.LogoWidth[b]);
-    std::swap(s.LogoHeight[a], s.LogoHeight[b]);
-    return true;
+    return true;  // the refresh that follows loads the pictures for their new slots
 }
 
 std::string StepName(ItemChange change, NodeKind kind) {

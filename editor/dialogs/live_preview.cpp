@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "editor/dialogs/background_form.h"
 #include "editor/dialogs/colour_text.h"
@@ -36,8 +37,7 @@ void PreviewLink(const HyperlinkForm& form, CInstallerWnd& project, int index) {
     SetIfInteger(form.x, &s.HotSpotRect[index].left);
     SetIfInteger(form.y, &s.HotSpotRect[index].top);
     std::int32_t size = 0;
-    if (ParseIntegerField(form.fontSize, &size))
-        s.HotSpotFontSize = size > 0 ? -size : size;
+    if (ParseIntegerField(form.fontSize, &size)) s.HotSpotFontSize = size > 0 ? -size : size;
     const ColourBytes text = ReadColourText(form.textColour);
     const ColourBytes hilite = ReadColourText(form.hiliteColour);
     s.HotSpotTextColorR = text.r;
@@ -68,4 +68,38 @@ void PreviewBackground(const BackgroundForm& form, CInstallerWnd& project) {
             BackgroundFlagWord(form.dithered, form.direction, form.endColour), form.colourText);
     else if (!form.colourMode && IsProjectPicture(project.ProjectFolder, form.bitmapPath))
         value = form.bitmapPath;
+}
+
+void LiveEdit::Preview(const std::function<void()>& write) {
+    RecordSnapshot before = RecordSnapshot::Of(record_);
+    write();
+    RecordSnapshot after = RecordSnapshot::Of(record_);
+    if (after == before) return;
+    if (written_.empty()) {
+        written_.assign(after.Values().size(), false);
+        original_ = before;
+        last_ = after;
+    }
+    for (std::size_t i = 0; i < written_.size(); ++i) {
+        if (before.Values()[i] == after.Values()[i]) continue;
+        if (!written_[i]) original_.Values()[i] = before.Values()[i];
+        written_[i] = true;
+        last_.Values()[i] = after.Values()[i];
+    }
+    show_();
+}
+
+bool LiveEdit::End(bool ok) {
+    if (ok || written_.empty()) return ok;
+    RecordSnapshot now = RecordSnapshot::Of(record_);
+    bool changed = false;
+    for (std::size_t i = 0; i < written_.size(); ++i) {
+        if (!written_[i] || now.Values()[i] != last_.Values()[i]) continue;
+        now.Values()[i] = original_.Values()[i];
+        changed = true;
+    }
+    if (!changed) return ok;
+    now.RestoreTo(record_);
+    show_();
+    return ok;
 }

@@ -6,6 +6,11 @@
 // shown, at OK.
 #pragma once
 
+#include <functional>
+#include <vector>
+
+#include "editor/edit_history.h"
+
 class CInstallerWnd;
 struct BackgroundForm;
 struct HyperlinkForm;
@@ -14,3 +19,24 @@ struct LogoForm;
 void PreviewLink(const HyperlinkForm& form, CInstallerWnd& project, int index);
 void PreviewLogo(const LogoForm& form, CInstallerWnd& project, int index);
 void PreviewBackground(const BackgroundForm& form, CInstallerWnd& project);
+
+// One open dialog's life in the preview. Preview(write) lets the dialog put
+// its fields into the record and redraws the preview when that changed it.
+// End() with anything but OK takes back what the previews wrote, and only
+// that: a change made meanwhile by other means stays.
+class LiveEdit {
+  public:
+    LiveEdit(LaunchSettings& record, std::function<void()> show)
+        : record_(record), show_(std::move(show)) {}
+    void Preview(const std::function<void()>& write);
+    // Returns `ok`.
+    bool End(bool ok);
+
+  private:
+    LaunchSettings& record_;
+    std::function<void()> show_;
+    // Per value of the record: whether a preview wrote it, what it held
+    // before the first such write, and what the last one wrote.
+    std::vector<bool> written_;
+    RecordSnapshot original_, last_;
+};

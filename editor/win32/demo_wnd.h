@@ -26,6 +26,7 @@ class CDemoWnd : public CNativeWindow, public ProjectView {
     bool PromptSave() { return session_.PromptSave(); }
     void ReloadProject(bool testMode) { session_.ReloadProject(testMode); }
     void SetModified(bool flag) { session_.SetModified(flag); }
+    void ShowRecord() { session_.ShowRecord(); }
     void BeginChange(const std::string& stepName) { session_.BeginChange(stepName); }
     bool Undo() { return session_.Undo(); }
     bool Redo() { return session_.Redo(); }

@@ -26,6 +26,8 @@ class CDialog {
     // Take the controls into the members; false keeps the dialog open.
     virtual bool OnOK() { return true; }
     virtual void OnPaint() {}
+    // A field changed (an edit's text, a button or radio clicked).
+    virtual void OnFieldChanged() {}
 
     void EndDialog(INT_PTR result) { ::EndDialog(hwnd_, result); }
 

@@ -1,5 +1,6 @@
 #include "editor/win32/hyperlink_dlg.h"
 
+#include "editor/dialogs/live_preview.h"
 #include "editor/win32/resource.h"
 #include "editor/win32/shell_dialogs.h"
 
@@ -103,3 +104,15 @@ void CHyperlinkPropertiesDlg::Browse() {
 }
 
 bool CHyperlinkPropertiesDlg::OnOK() { return FromControls() && form_.Store(project_, index_); }
+
+// GetText, not ReadText: a preview says nothing; OK asks about what it cannot store.
+void CHyperlinkPropertiesDlg::PreviewFields() {
+    HyperlinkForm shown = form_;
+    shown.label = GetText(IDC_LINK_LABEL);
+    shown.fontSize = GetText(IDC_LINK_FONT_SIZE);
+    shown.x = GetText(IDC_LINK_X);
+    shown.y = GetText(IDC_LINK_Y);
+    shown.textColour = GetText(IDC_LINK_TEXT_COLOUR);
+    shown.hiliteColour = GetText(IDC_LINK_HILITE_COLOUR);
+    PreviewLink(shown, project_, index_);
+}

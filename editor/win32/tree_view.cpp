@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "editor/dialogs/live_preview.h"
 #include "editor/win32/demo_wnd.h"
 #include "editor/win32/main_frame.h"
 #include "editor/win32/property_dialogs.h"
@@ -199,7 +200,10 @@ bool CVelomarTreeView::RunDialog(ItemDialog dialog, int index) {
     CInstallerWnd* project = Project();
     if (!project || !frame_) return false;
     Modal modal(this);
-    return ShowPropertyDialog(frame_, *project, dialog, index);
+    // The fields show in the preview while the dialog is open.
+    LiveEdit live(*project->Settings, [this] { frame_->DemoWnd->ShowRecord(); });
+    const LiveHook hook = [&live](const std::function<void()>& write) { live.Preview(write); };
+    return live.End(ShowPropertyDialog(frame_, *project, dialog, index, hook));
 }
 
 // The refresh is posted: it saves, reopens and rebuilds these nodes, which must

@@ -7,7 +7,7 @@
 #include <memory>
 #include <utility>
 
-#include "editor/edit_history.h"
+#include "editor/dialogs/live_preview.h"
 #include "editor/wx/art.h"
 #include "editor/wx/audio_dlg.h"
 #include "editor/wx/background_dlg.h"
@@ -251,25 +251,13 @@ bool CVelomarTreeView::RunDialog(ItemDialog dialog, int index) {
 // back as they were.
 template <class Dialog>
 bool CVelomarTreeView::RunLive(Dialog& dialog) {
-    CInstallerWnd* project = Project();
-    LaunchSettings& record = *project->Settings;
-    const RecordSnapshot before = RecordSnapshot::Of(record);
-    RecordSnapshot shown = before;
+    LiveEdit live(*Project()->Settings, [this] { frame_->DemoWnd->ShowRecord(); });
     dialog.Bind(wxEVT_IDLE, [&](wxIdleEvent& e) {
         e.Skip();
         if (!dialog.IsModal()) return;
-        dialog.PreviewFields();
-        RecordSnapshot now = RecordSnapshot::Of(record);
-        if (now == shown) return;
-        shown = std::move(now);
-        frame_->DemoWnd->ShowRecord();
+        live.Preview([&dialog] { dialog.PreviewFields(); });
     });
-    if (dialog.ShowModal() == wxID_OK) return true;
-    if (shown != before) {
-        before.RestoreTo(record);
-        frame_->DemoWnd->ShowRecord();
-    }
-    return false;
+    return live.End(dialog.ShowModal() == wxID_OK);
 }
 
 // The refresh is queued: it saves, reopens and rebuilds these nodes, which must

@@ -92,4 +92,23 @@ TEST_F(LivePreview, PicturesShowOnlyFromTheProject) {
     EXPECT_TRUE(box.services.messages.empty());
 }
 
+// Cancel takes back what the previews wrote, and only that.
+TEST_F(LivePreview, CancelUndoesOnlyThePreviews) {
+    int shows = 0;
+    for (bool ok : {false, true}) {
+        FillLargestRecord(S());
+        LiveEdit live(S(), [&] { ++shows; });
+        live.Preview([&] { S().HotSpotRect[0].left = 5; });
+        live.Preview([&] { S().HotSpotRect[0].left = 6; });
+        live.Preview([] {});          // nothing new: no redraw
+        S().NumberOfLogosToDraw = 3;  // a change by other means meanwhile
+        live.Preview([&] { S().HotSpotTextColorR = 1; });
+        EXPECT_EQ(live.End(ok), ok);
+        EXPECT_EQ(S().HotSpotRect[0].left, ok ? 6 : 40);
+        EXPECT_EQ(S().HotSpotTextColorR, ok ? 1 : 255);
+        EXPECT_EQ(S().NumberOfLogosToDraw, 3);
+    }
+    EXPECT_EQ(shows, 3 + 1 + 3);  // the cancel redraws once
+}
+
 }  // namespace
