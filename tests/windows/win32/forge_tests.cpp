@@ -439,8 +439,8 @@ int RecordHelp() {
     return 0;
 }
 
-// Move Down through the frame's accelerators, the Edit menu naming the step,
-// Undo and Redo; AppSetup.dat follows each.
+// Move Down, the Edit menu naming the step, Undo and Redo; AppSetup.dat
+// follows each.
 void HistoryGroup() {
     SetRegistryInt("General", "ShowIntroWizard", 0);
     auto frame = MakeFrame(Scratch("sample\\"));
@@ -465,15 +465,7 @@ void HistoryGroup() {
     const char* first = "Visit the Velomar web site";
     TreeView_SelectItem(tree, FindNode(*frame, {"Hyper-Links", first}));
     CHECK(!MenuEnabled(*frame, ID_MOVE_UP) && MenuEnabled(*frame, ID_MOVE_DOWN));
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_MENU] = 0x80;
-    SetKeyboardState(keys);
-    MSG alt = {tree, WM_SYSKEYDOWN, VK_DOWN, LPARAM(1 | (1 << 29))};
-    CHECK(frame->PreTranslateMessage(&alt));
-    keys[VK_MENU] = 0;
-    SetKeyboardState(keys);
-    Pump();
+    Command(*frame, ID_MOVE_DOWN);
     CHECK_EQ(stored().rfind(std::string("Browse the documentation|") + first + "|", 0), 0u);
     CHECK_EQ(NodeText(tree, TreeView_GetSelection(tree)), std::string(first));
     CHECK_EQ(menuText(ID_EDIT_UNDO), std::string("&Undo Move Link Down\tCtrl+Z"));
