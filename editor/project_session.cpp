@@ -78,6 +78,7 @@ bool ProjectSession::PromptSave() {
 
 void ProjectSession::CloseProject() {
     InstallerWnd.reset();
+    history_.Clear();
     pictures_.Clear();
 }
 
@@ -96,10 +97,34 @@ void ProjectSession::ReloadProject(bool testMode) {
     Open(folder, testMode);
 }
 
-void ProjectSession::BeginChange(const std::string& stepName) { (void)stepName; }
+void ProjectSession::BeginChange(const std::string& stepName) {
+    if (InstallerWnd) history_.Begin(stepName, *InstallerWnd->Settings);
+}
+
+bool ProjectSession::Undo() { return Restore(&EditHistory::Undo); }
+
+bool ProjectSession::Redo() { return Restore(&EditHistory::Redo); }
+
+bool ProjectSession::Restore(bool (EditHistory::*take)(LaunchSettings&)) {
+    if (!InstallerWnd || !(history_.*take)(*InstallerWnd->Settings)) return false;
+    SetModified(true);
+    ReloadProject(false);
+    return true;
+}
+
+void ProjectSession::ShowRecord() {
+    if (!InstallerWnd) return;
+    InstallerWnd->DestroyWindow();
+    // Measured anew, as after a load: the text, place or font may have changed.
+    for (platform::Rect& r : InstallerWnd->Settings->HotSpotRect) r.right = r.bottom = 0;
+    InstallerWnd->SetAnnimationDone(1);
+    CreateWindow();
+}
 
 void ProjectSession::SetModified(bool flag) {
     Modified = flag;
+    // A change is marked once it is made: its step now shows in the Edit menu.
+    if (flag && InstallerWnd) history_.Settle(*InstallerWnd->Settings);
     if (!view_) return;
     std::string title = view_->GetTitle();
     const bool starred = !title.empty() && title.back() == '*';

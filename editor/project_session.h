@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "editor/edit_history.h"
 #include "editor/picture_cache.h"
 #include "engine/installer_wnd.h"
 
@@ -49,9 +50,20 @@ class ProjectSession {
     // runtime starts. When the save fails, the record in memory is shown anew.
     void ReloadProject(bool testMode);
     void SetModified(bool flag);
+    // The preview shows the record in memory, neither saved nor reloaded: the
+    // fields of an open property dialog.
+    void ShowRecord();
     // Called before a change to the record is made ("Move", "Insert Link"):
     // the undo history keeps the record as it was under that step's name.
     void BeginChange(const std::string& stepName);
+    // Puts the record back as it was before the last step (as it was after
+    // it), then marks and refreshes as any change does. False when there is
+    // no step to take.
+    bool Undo();
+    bool Redo();
+    // The step Undo (Redo) would take; empty when none.
+    std::string UndoName() const { return history_.UndoName(); }
+    std::string RedoName() const { return history_.RedoName(); }
 
     CInstallerWnd* GetInstallerWnd() const { return InstallerWnd.get(); }
     // The view goes away: nothing may be asked of it any more.
@@ -69,9 +81,11 @@ class ProjectSession {
     bool CreateWindow();
     void RebuildTree();
     void ShowTitle(bool open, const std::string& folder);
+    bool Restore(bool (EditHistory::*take)(LaunchSettings&));
 
     ProjectView* view_;
     PictureCache pictures_;
+    EditHistory history_;
 };
 
 // The frame's title with a project folder open.

@@ -1,5 +1,6 @@
 #include "editor/template_edit.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -147,6 +148,20 @@ bool InsertLogo(CInstallerWnd& project, const ShowItemDialog& showDialog) {
     return true;
 }
 
+// The slots a move swaps, or false when it has nowhere to go.
+bool MovePlaces(const LaunchSettings& s, TemplateNode node, int step, int* from, int* to) {
+    std::int32_t count = 0;
+    if (node.kind == NodeKind::Hyperlink)
+        count = std::min<std::int32_t>(s.NumberOfHotSpots, MAX_HOTSPOTS);
+    else if (node.kind == NodeKind::Logo)
+        count = std::min<std::int32_t>(s.NumberOfLogosToDraw, MAX_LOGOS);
+    else
+        return false;
+    *from = node.index;
+    *to = node.index + step;
+    return (step == -1 || step == 1) && *from >= 0 && *from < count && *to >= 0 && *to < count;
+}
+
 bool Confirm(const char* question, const std::string& name) {
     return Ask(question + name + " ?", platform::MessageButtons::YesNo) ==
            platform::MessageAnswer::Yes;
@@ -219,4 +234,50 @@ bool DeleteTemplateItem(CInstallerWnd* project, TemplateNode node) {
         return true;
     }
     return false;
+}
+
+bool CanMoveItem(const CInstallerWnd* project, TemplateNode node, int step) {
+    int from = 0, to = 0;
+    return project && MovePlaces(*project->Settings, node, step, &from, &to);
+}
+
+bool MoveTemplateItem(CInstallerWnd* project, TemplateNode node, int step) {
+    int a = 0, b = 0;
+    if (!project || !MovePlaces(*project->Settings, node, step, &a, &b)) return false;
+    LaunchSettings& s = *project->Settings;
+    if (node.kind == NodeKind::Hyperlink) {
+        LinkSlot first = TakeLink(s, a);
+        PutLink(s, a, TakeLink(s, b));
+        PutLink(s, b, std::move(first));
+        return true;
+    }
+    LogoSlot first = TakeLogo(s, a);
+    PutLogo(s, a, TakeLogo(s, b));
+    PutLogo(s, b, std::move(first));
+    return true;  // the refresh that follows loads the pictures for their new slots
+}
+
+std::string StepName(ItemChange change, NodeKind kind) {
+    const char* item = "";
+    if (IsLinkSide(kind))
+        item = "Link";
+    else if (IsLogoSide(kind))
+        item = "Logo";
+    else if (kind == NodeKind::Background)
+        item = "Background";
+    else if (kind == NodeKind::Audio)
+        item = "Audio";
+    switch (change) {
+        case ItemChange::Insert:
+            return std::string("Insert ") + item;
+        case ItemChange::Delete:
+            return std::string("Delete ") + item;
+        case ItemChange::MoveUp:
+            return std::string("Move ") + item + " Up";
+        case ItemChange::MoveDown:
+            return std::string("Move ") + item + " Down";
+        case ItemChange::Edit:
+            break;
+    }
+    return std::string("Edit ") + item;
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 class CInstallerWnd;
 
@@ -47,3 +48,16 @@ bool InsertNewItem(CInstallerWnd* project, TemplateNode node, const ShowItemDial
 // included). True when the project changed. The file stays in res\ until the
 // next build finds nothing naming it.
 bool DeleteTemplateItem(CInstallerWnd* project, TemplateNode node);
+
+// Move Up (step -1) and Move Down (step +1) on a link or logo: the slot swaps
+// places with its neighbour, everything both hold included. Links are reached
+// by the keyboard in slot order and later logos are drawn over earlier ones,
+// so this is how the user changes either. False at either end, on anything but
+// a link or logo, or for a slot outside the counted ones.
+bool CanMoveItem(const CInstallerWnd* project, TemplateNode node, int step);
+bool MoveTemplateItem(CInstallerWnd* project, TemplateNode node, int step);
+
+// What a change did, for the name of its undo step.
+enum class ItemChange { Insert, Delete, MoveUp, MoveDown, Edit };
+// "Insert Link", "Delete Logo", "Move Link Up", "Edit Background", ...
+std::string StepName(ItemChange change, NodeKind kind);

@@ -1,5 +1,6 @@
 #include "editor/win32/background_dlg.h"
 
+#include "editor/dialogs/live_preview.h"
 #include "editor/dialogs/resource_import.h"
 #include "editor/win32/resource.h"
 
@@ -68,3 +69,16 @@ bool CBackgroundPropertiesDlg::OnCommand(int id, int code) {
 }
 
 bool CBackgroundPropertiesDlg::OnOK() { return FromControls() && form_.Store(project_); }
+
+void CBackgroundPropertiesDlg::PreviewFields() {
+    BackgroundForm shown = form_;
+    shown.colourMode = IsChecked(IDC_BG_COLOUR_MODE);
+    shown.dithered = IsChecked(IDC_BG_DITHERED);
+    shown.endColour =
+        IsChecked(IDC_BG_TO_WHITE) ? BackgroundForm::DitherToWhite : BackgroundForm::DitherToBlack;
+    shown.direction =
+        IsChecked(IDC_BG_HORIZ) ? BackgroundForm::DitherHoriz : BackgroundForm::DitherVert;
+    shown.bitmapPath = GetText(IDC_BG_BITMAP);
+    shown.colourText = GetText(IDC_BG_COLOUR);
+    PreviewBackground(shown, project_);
+}

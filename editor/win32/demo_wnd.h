@@ -28,7 +28,12 @@ class CDemoWnd : public CNativeWindow, public ProjectView, public ArrangeView {
     // The preview keeps the keyboard across the reload that makes it anew.
     void ReloadProject(bool testMode);
     void SetModified(bool flag) { session_.SetModified(flag); }
+    void ShowRecord() { session_.ShowRecord(); }
     void BeginChange(const std::string& stepName) { session_.BeginChange(stepName); }
+    bool Undo() { return session_.Undo(); }
+    bool Redo() { return session_.Redo(); }
+    std::string UndoName() const { return session_.UndoName(); }
+    std::string RedoName() const { return session_.RedoName(); }
     bool Modified() const { return session_.Modified; }
     CInstallerWnd* GetInstallerWnd() const { return session_.GetInstallerWnd(); }
 

@@ -24,7 +24,10 @@ INT_PTR CALLBACK CDialog::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
             const int id = LOWORD(wParam);
             const int code = HIWORD(wParam);
             if (code == EN_CHANGE) self->OnEditChange(id);
-            if (self->OnCommand(id, code)) return TRUE;
+            const bool handled = self->OnCommand(id, code);
+            if ((code == EN_CHANGE || code == BN_CLICKED) && id != IDOK && id != IDCANCEL)
+                self->OnFieldChanged();
+            if (handled) return TRUE;
             if (id == IDOK && self->OnOK()) self->EndDialog(IDOK);
             if (id == IDCANCEL) self->EndDialog(IDCANCEL);
             return TRUE;

@@ -30,6 +30,8 @@ class CDialog {
     virtual void OnEditChange(int /*id*/) {}
     // An owner-drawn control; true when drawn.
     virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+    // A field changed (an edit's text, a button or radio clicked).
+    virtual void OnFieldChanged() {}
 
     void EndDialog(INT_PTR result) { ::EndDialog(hwnd_, result); }
 

@@ -17,7 +17,18 @@ class CPropertyDlg : public CDialog {
     CPropertyDlg(int templateId, CInstallerWnd& project, HelpFunction help, const char* helpTopic)
         : CDialog(templateId), project_(project), help_(std::move(help)), helpTopic_(helpTopic) {}
 
+    // Called after each change of a field with the call that puts the fields
+    // into the record.
+    std::function<void(const std::function<void()>& write)> OnLiveChange;
+
   protected:
+    // The fields as they stand, into the record for the preview (no messages,
+    // nothing copied); the caller puts the record back after Cancel.
+    virtual void PreviewFields() {}
+    void OnFieldChanged() override {
+        if (OnLiveChange) OnLiveChange([this] { PreviewFields(); });
+    }
+
     // Help; subclasses pass on what they do not handle.
     bool OnCommand(int id, int code) override;
 

@@ -1,6 +1,7 @@
 #include "editor/win32/hyperlink_dlg.h"
 
 #include "editor/dialogs/add_to_disc.h"
+#include "editor/dialogs/live_preview.h"
 #include "engine/installer_wnd.h"
 
 #include "editor/win32/resource.h"
@@ -126,3 +127,15 @@ void CHyperlinkPropertiesDlg::AddToDisc() {
 }
 
 bool CHyperlinkPropertiesDlg::OnOK() { return FromControls() && form_.Store(project_, index_); }
+
+// GetText, not ReadText: a preview says nothing; OK asks about what it cannot store.
+void CHyperlinkPropertiesDlg::PreviewFields() {
+    HyperlinkForm shown = form_;
+    shown.label = GetText(IDC_LINK_LABEL);
+    shown.fontSize = GetText(IDC_LINK_FONT_SIZE);
+    shown.x = GetText(IDC_LINK_X);
+    shown.y = GetText(IDC_LINK_Y);
+    shown.textColour = GetText(IDC_LINK_TEXT_COLOUR);
+    shown.hiliteColour = GetText(IDC_LINK_HILITE_COLOUR);
+    PreviewLink(shown, project_, index_);
+}

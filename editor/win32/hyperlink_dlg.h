@@ -14,6 +14,7 @@ class CHyperlinkPropertiesDlg : public CPropertyDlg {
     void OnInitDialog() override;
     bool OnCommand(int id, int code) override;
     bool OnOK() override;
+    void PreviewFields() override;
 
   private:
     void ToControls();

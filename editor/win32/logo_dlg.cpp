@@ -1,5 +1,6 @@
 #include "editor/win32/logo_dlg.h"
 
+#include "editor/dialogs/live_preview.h"
 #include "editor/dialogs/resource_import.h"
 #include "editor/win32/resource.h"
 
@@ -58,4 +59,13 @@ bool CLogoPropertiesDlg::OnOK() {
     form_.delay = GetText(IDC_LOGO_DELAY);
     form_.scale = IsChecked(IDC_LOGO_SCALE);
     return ReadText(IDC_LOGO_BITMAP, &form_.bitmapPath) && form_.Store(project_, index_);
+}
+
+void CLogoPropertiesDlg::PreviewFields() {
+    LogoForm shown = form_;
+    shown.bitmapPath = GetText(IDC_LOGO_BITMAP);
+    shown.x = GetText(IDC_LOGO_X);
+    shown.y = GetText(IDC_LOGO_Y);
+    shown.maskColour = GetText(IDC_LOGO_MASK);
+    PreviewLogo(shown, project_, index_);
 }

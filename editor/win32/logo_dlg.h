@@ -13,6 +13,7 @@ class CLogoPropertiesDlg : public CPropertyDlg {
     void OnInitDialog() override;
     bool OnCommand(int id, int code) override;
     bool OnOK() override;
+    void PreviewFields() override;
 
   private:
     void EnableAnimation();

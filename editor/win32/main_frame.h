@@ -100,6 +100,7 @@ class CMainFrame : public CNativeWindow {
     };
     CommandState StateOf(int id) const;
     void UpdateMenu(HMENU menu);
+    void NameStep(HMENU menu, UINT id, const std::string& step);
 
     // Status bar and layout (main_frame_status.cpp).
     void ShowPrompt(int id);

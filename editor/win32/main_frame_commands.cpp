@@ -50,6 +50,16 @@ void CMainFrame::OnCommand(int id) {
         case ID_APP_EXIT:
             PostMessageA(hwnd(), WM_CLOSE, 0, 0);
             break;
+        case ID_EDIT_UNDO:
+            DemoWnd->Undo();
+            break;
+        case ID_EDIT_REDO:
+            DemoWnd->Redo();
+            break;
+        case ID_MOVE_UP:
+        case ID_MOVE_DOWN:
+            TreeView->MoveItem(id == ID_MOVE_UP ? -1 : 1);
+            break;
         case ID_NEXT_PANE:
         case ID_PREV_PANE:
             OnNextPane();

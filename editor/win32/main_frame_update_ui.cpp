@@ -1,8 +1,13 @@
 // One enable rule per command, applied to the menu as it opens and to the
 // toolbar while the program is idle.
+#include <algorithm>
+#include <string>
+
+#include "editor/edit_history.h"
 #include "editor/win32/demo_wnd.h"
 #include "editor/win32/main_frame.h"
 #include "editor/win32/resource.h"
+#include "editor/win32/tree_view.h"
 
 CMainFrame::CommandState CMainFrame::StateOf(int id) const {
     switch (id) {
@@ -17,6 +22,13 @@ CMainFrame::CommandState CMainFrame::StateOf(int id) const {
             return {true, WizardAtStartup};
         case ID_ARRANGE_ITEMS:
             return {DemoWnd->GetInstallerWnd() != nullptr, DemoWnd->Arrange().IsOn()};
+        case ID_EDIT_UNDO:
+            return {!DemoWnd->UndoName().empty()};
+        case ID_EDIT_REDO:
+            return {!DemoWnd->RedoName().empty()};
+        case ID_MOVE_UP:
+        case ID_MOVE_DOWN:
+            return {TreeView->CanMoveItem(id == ID_MOVE_UP ? -1 : 1)};
         default:
             return {};
     }
@@ -30,7 +42,22 @@ void CMainFrame::UpdateMenu(HMENU menu) {
         const CommandState state = StateOf(int(id));
         EnableMenuItem(menu, id, MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED));
         CheckMenuItem(menu, id, MF_BYCOMMAND | (state.checked ? MF_CHECKED : MF_UNCHECKED));
+        if (id == ID_EDIT_UNDO) NameStep(menu, id, DemoWnd->UndoName());
+        if (id == ID_EDIT_REDO) NameStep(menu, id, DemoWnd->RedoName());
     }
+}
+
+// "&Undo\tCtrl+Z" becomes "&Undo Insert Link\tCtrl+Z": the verb and the keys
+// stay as the menu resource has them.
+void CMainFrame::NameStep(HMENU menu, UINT id, const std::string& step) {
+    char text[256] = {};
+    GetMenuStringA(menu, id, text, sizeof text, MF_BYCOMMAND);
+    const std::string old = text;
+    const std::size_t tab = old.find('\t');
+    const std::string verb = old.substr(0, std::min(old.find(' '), tab));
+    const std::string keys = tab == std::string::npos ? std::string() : old.substr(tab);
+    const std::string now = UndoLabel(verb.c_str(), step) + keys;
+    if (now != old) ModifyMenuA(menu, id, MF_BYCOMMAND | MF_STRING, id, now.c_str());
 }
 
 void CMainFrame::UpdateCommandState() {

@@ -6,18 +6,28 @@
 #include "editor/win32/logo_dlg.h"
 #include "editor/win32/main_frame.h"
 
-bool ShowPropertyDialog(CMainFrame* frame, CInstallerWnd& project, ItemDialog dialog, int index) {
+namespace {
+
+bool Run(CPropertyDlg&& dialog, HWND owner, const LiveHook& live) {
+    dialog.OnLiveChange = live;
+    return dialog.DoModal(owner) == IDOK;
+}
+
+}  // namespace
+
+bool ShowPropertyDialog(CMainFrame* frame, CInstallerWnd& project, ItemDialog dialog, int index,
+                        const LiveHook& live) {
     const HelpFunction help = [frame](const std::string& topic) { frame->ShowHelp(topic); };
     HWND owner = frame->hwnd();
     switch (dialog) {
         case ItemDialog::Background:
-            return CBackgroundPropertiesDlg(project, help).DoModal(owner) == IDOK;
+            return Run(CBackgroundPropertiesDlg(project, help), owner, live);
         case ItemDialog::Audio:
             return CAudioPropertiesDlg(project, help).DoModal(owner) == IDOK;
         case ItemDialog::Hyperlink:
-            return CHyperlinkPropertiesDlg(project, index, help).DoModal(owner) == IDOK;
+            return Run(CHyperlinkPropertiesDlg(project, index, help), owner, live);
         case ItemDialog::Logo:
-            return CLogoPropertiesDlg(project, index, help).DoModal(owner) == IDOK;
+            return Run(CLogoPropertiesDlg(project, index, help), owner, live);
         case ItemDialog::None:
             break;
     }

@@ -37,7 +37,11 @@
 #define ID_EDIT_COPY 0xE122
 #define ID_EDIT_CUT 0xE123
 #define ID_EDIT_PASTE 0xE125
+// The Edit menu.
 #define ID_EDIT_UNDO 0xE12B
+#define ID_EDIT_REDO 0xE12C
+#define ID_MOVE_UP 32810
+#define ID_MOVE_DOWN 32811
 
 // Strings of the status bar.
 #define IDS_IDLE_MESSAGE 0xE001

@@ -1,8 +1,11 @@
 #include "editor/win32/tree_view.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
 #include <vector>
 
+#include "editor/dialogs/live_preview.h"
 #include "editor/item_layout.h"
 #include "editor/win32/demo_wnd.h"
 #include "editor/win32/main_frame.h"
@@ -64,6 +67,12 @@ void CVelomarTreeView::RebuildTree(CInstallerWnd* project) {
     Insert(root, AUDIO, kAudio, 0);
     HTREEITEM links = Insert(root, HYPERLINKS, kHyperlinks, 0);
     HTREEITEM logos = Insert(root, LOGOS, kLogos, 0);
+    const TemplateNode select = std::exchange(selectAfterRebuild_, TemplateNode{});
+    HTREEITEM selected = nullptr;
+    auto add = [&](HTREEITEM category, const std::string& text, NodeKind kind, int i) {
+        HTREEITEM item = Insert(category, text.c_str(), kItem, i);
+        if (select.kind == kind && select.index == i) selected = item;
+    };
     if (project) {
         const std::vector<TemplateNode> outside = ItemsOutside(*project);
         const LaunchSettings& s = *project->Settings;
@@ -74,8 +83,7 @@ void CVelomarTreeView::RebuildTree(CInstallerWnd* project) {
                 const bool out = std::any_of(outside.begin(), outside.end(), [&](TemplateNode n) {
                     return n.kind == kind && n.index == i;
                 });
-                Insert(link ? links : logos, ItemLabel(ItemName(s, {kind, i}), out).c_str(), kItem,
-                       i);
+                add(link ? links : logos, ItemLabel(ItemName(s, {kind, i}), out), kind, i);
             }
         }
     }
@@ -83,6 +91,8 @@ void CVelomarTreeView::RebuildTree(CInstallerWnd* project) {
     TreeView_Expand(tree_, links, TVE_EXPAND);
     TreeView_Expand(tree_, logos, TVE_EXPAND);
     selecting_ = false;
+    // A moved item stays picked, on the arranged preview too.
+    if (selected) TreeView_SelectItem(tree_, selected);
 }
 
 HTREEITEM CVelomarTreeView::ItemOf(TemplateNode node) const {
@@ -138,6 +148,10 @@ CInstallerWnd* CVelomarTreeView::Project() const {
     return frame_ && frame_->DemoWnd ? frame_->DemoWnd->GetInstallerWnd() : nullptr;
 }
 
+void CVelomarTreeView::BeginChange(ItemChange change, NodeKind kind) {
+    if (frame_ && frame_->DemoWnd) frame_->DemoWnd->BeginChange(StepName(change, kind));
+}
+
 HTREEITEM CVelomarTreeView::ItemAtCursor() const {
     TVHITTESTINFO hit = {};
     GetCursorPos(&hit.pt);
@@ -175,8 +189,10 @@ void CVelomarTreeView::TrackItemMenu(HTREEITEM item) {
 bool CVelomarTreeView::InsertNewItem(HTREEITEM item) {
     CInstallerWnd* project = Project();
     if (!item || !project || refreshQueued_) return false;
+    const TemplateNode node = NodeOf(item);
+    BeginChange(ItemChange::Insert, node.kind);
     const bool changed = ::InsertNewItem(
-        project, NodeOf(item), [this](ItemDialog d, int index) { return RunDialog(d, index); });
+        project, node, [this](ItemDialog d, int index) { return RunDialog(d, index); });
     if (changed) Changed(true);
     return changed;
 }
@@ -184,17 +200,37 @@ bool CVelomarTreeView::InsertNewItem(HTREEITEM item) {
 bool CVelomarTreeView::DeleteTemplateItem(HTREEITEM item) {
     CInstallerWnd* project = Project();
     if (!item || !project || refreshQueued_) return false;
-    const bool changed = ::DeleteTemplateItem(project, NodeOf(item));
+    const TemplateNode node = NodeOf(item);
+    BeginChange(ItemChange::Delete, node.kind);
+    const bool changed = ::DeleteTemplateItem(project, node);
     if (changed) Changed(true);
     return changed;
+}
+
+bool CVelomarTreeView::CanMoveItem(int step) const {
+    return tree_ && !refreshQueued_ &&
+           ::CanMoveItem(Project(), NodeOf(TreeView_GetSelection(tree_)), step);
+}
+
+bool CVelomarTreeView::MoveItem(int step) {
+    if (!CanMoveItem(step)) return false;
+    const TemplateNode node = NodeOf(TreeView_GetSelection(tree_));
+    BeginChange(step < 0 ? ItemChange::MoveUp : ItemChange::MoveDown, node.kind);
+    ::MoveTemplateItem(Project(), node, step);
+    selectAfterRebuild_ = {node.kind, node.index + step};
+    Changed(true);
+    return true;
 }
 
 bool CVelomarTreeView::ShowItemProperties(HTREEITEM item) {
     if (!item || !Project() || refreshQueued_) return true;
     const TemplateNode node = NodeOf(item);
     const ItemDialog dialog = DialogFor(node);
-    if (dialog != ItemDialog::None && RunDialog(dialog, node.index))
-        Changed(dialog != ItemDialog::Audio);  // sounds do not show in the still preview
+    if (dialog == ItemDialog::None) return true;
+    BeginChange(ItemChange::Edit, node.kind);
+    if (!RunDialog(dialog, node.index)) return true;
+    selectAfterRebuild_ = node;
+    Changed(dialog != ItemDialog::Audio);  // sounds do not show in the still preview
     return true;
 }
 
@@ -202,7 +238,10 @@ bool CVelomarTreeView::RunDialog(ItemDialog dialog, int index) {
     CInstallerWnd* project = Project();
     if (!project || !frame_) return false;
     Modal modal(this);
-    return ShowPropertyDialog(frame_, *project, dialog, index);
+    // The fields show in the preview while the dialog is open.
+    LiveEdit live(*project->Settings, [this] { frame_->DemoWnd->ShowRecord(); });
+    const LiveHook hook = [&live](const std::function<void()>& write) { live.Preview(write); };
+    return live.End(ShowPropertyDialog(frame_, *project, dialog, index, hook));
 }
 
 // The refresh is posted: it saves, reopens and rebuilds these nodes, which must

@@ -35,6 +35,9 @@ class CVelomarTreeView : public CNativeWindow {
     bool InsertNewItem(HTREEITEM item);
     bool DeleteTemplateItem(HTREEITEM item);
     bool ShowItemProperties(HTREEITEM item);
+    // Move Up (-1) and Move Down (+1) on the selected node; it stays selected.
+    bool CanMoveItem(int step) const;
+    bool MoveItem(int step);
 
     // Posted to the view after a change; its handler reloads the preview.
     static constexpr UINT WM_TEMPLATE_CHANGED = 0x0900;
@@ -51,6 +54,7 @@ class CVelomarTreeView : public CNativeWindow {
 
   private:
     CInstallerWnd* Project() const;
+    void BeginChange(ItemChange change, NodeKind kind);
     HTREEITEM Insert(HTREEITEM parent, const char* text, int image, LPARAM data);
     HTREEITEM ItemAtCursor() const;
     HTREEITEM ItemOf(TemplateNode node) const;
@@ -75,5 +79,6 @@ class CVelomarTreeView : public CNativeWindow {
     HIMAGELIST images_ = nullptr;
     bool refreshQueued_ = false;
     bool selecting_ = false;  // the selection is being set from here, not by the user
+    TemplateNode selectAfterRebuild_;  // the root: nothing to select
     int modal_ = 0;
 };

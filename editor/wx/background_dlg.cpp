@@ -13,6 +13,7 @@
 #include <wx/textctrl.h>
 
 #include "editor/dialogs/colour_text.h"
+#include "editor/dialogs/live_preview.h"
 #include "editor/dialogs/resource_import.h"
 #include "engine/installer_wnd.h"
 
@@ -209,4 +210,9 @@ void CBackgroundPropertiesDlg::OnMode(bool colour) {
 void CBackgroundPropertiesDlg::OnOk(wxCommandEvent&) {
     FromControls();
     if (form_.Store(project_)) EndModal(wxID_OK);
+}
+
+void CBackgroundPropertiesDlg::PreviewFields() {
+    FromControls();
+    PreviewBackground(form_, project_);
 }

@@ -28,6 +28,10 @@ class CBackgroundPropertiesDlg : public wxDialog {
     wxRadioButton* Vert;         // 1009
     wxStaticBitmap* Preview;
 
+    // The fields as they stand, into the record for the preview (no messages,
+    // nothing copied); Cancel's caller puts the record back.
+    void PreviewFields();
+
   private:
     void ToControls();
     void FromControls();

@@ -19,5 +19,9 @@ enum : int {
     ID_ARRANGE_ITEMS,
     ID_RECENT_FIRST,  // one id per entry of the recent projects list
     ID_RECENT_LAST = ID_RECENT_FIRST + 7,
+    ID_UNDO,
+    ID_REDO,
+    ID_MOVE_UP,
+    ID_MOVE_DOWN,
     ID_TREE_CTRL = 0x1234,
 };

@@ -10,6 +10,7 @@
 #include <wx/textctrl.h>
 
 #include "editor/dialogs/add_to_disc.h"
+#include "editor/dialogs/live_preview.h"
 #include "engine/installer_wnd.h"
 
 using dialog_parts::FromWx;
@@ -246,4 +247,9 @@ bool CHyperlinkPropertiesDlg::AddFileToDisc(const std::string& source,
 void CHyperlinkPropertiesDlg::OnOk(wxCommandEvent&) {
     FromControls();
     if (form_.Store(project_, index_)) EndModal(wxID_OK);
+}
+
+void CHyperlinkPropertiesDlg::PreviewFields() {
+    FromControls();
+    PreviewLink(form_, project_, index_);
 }

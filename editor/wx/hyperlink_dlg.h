@@ -45,6 +45,9 @@ class CHyperlinkPropertiesDlg : public wxDialog {
     // What "Add to Disc..." does once the file and the folder are chosen: the
     // copy, then the field shows the stored name. False after a refusal.
     bool AddFileToDisc(const std::string& source, const std::string& chosenFolder);
+    // The fields as they stand, into the record for the preview (no messages,
+    // nothing copied); Cancel's caller puts the record back.
+    void PreviewFields();
 
   private:
     void ToControls();

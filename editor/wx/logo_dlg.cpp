@@ -12,6 +12,7 @@
 #include <wx/textctrl.h>
 
 #include "editor/dialogs/colour_text.h"
+#include "editor/dialogs/live_preview.h"
 #include "editor/dialogs/resource_import.h"
 #include "engine/installer_wnd.h"
 
@@ -188,4 +189,9 @@ void CLogoPropertiesDlg::ShowPreview() {
 void CLogoPropertiesDlg::OnOk(wxCommandEvent&) {
     FromControls();
     if (form_.Store(project_, index_)) EndModal(wxID_OK);
+}
+
+void CLogoPropertiesDlg::PreviewFields() {
+    FromControls();
+    PreviewLogo(form_, project_, index_);
 }

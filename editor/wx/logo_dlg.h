@@ -31,6 +31,10 @@ class CLogoPropertiesDlg : public wxDialog {
     wxCheckBox* ScaleBox;    // 1041, never shown
     wxStaticBitmap* Preview;
 
+    // The fields as they stand, into the record for the preview (no messages,
+    // nothing copied); Cancel's caller puts the record back.
+    void PreviewFields();
+
   private:
     void FromControls();
     void EnableAnimation();

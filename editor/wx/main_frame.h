@@ -15,6 +15,7 @@
 
 class CDemoWnd;
 class CVelomarTreeView;
+class wxMenu;
 class wxSplitterWindow;
 class wxUpdateUIEvent;
 
@@ -52,6 +53,8 @@ class CMainFrame : public wxFrame {
   private:
     // Creation (main_frame_create.cpp).
     void CreateMenu();
+    wxMenu* NewEditMenu() const;
+    void ShowUndoSteps();
     void CreateTools();
     void CreateStatus();
     void CreatePanes();
@@ -68,6 +71,8 @@ class CMainFrame : public wxFrame {
     void OnAbout(wxCommandEvent&);
     void OnExit(wxCommandEvent&);
     void OnNextPane(wxCommandEvent&);
+    void OnUndo(wxCommandEvent& event);  // Undo and Redo
+    void OnMoveItem(wxCommandEvent& event);
     void OnWizardChoice(int choice);
     void OpenFolder(const std::string& folder);
 
@@ -94,6 +99,8 @@ class CMainFrame : public wxFrame {
     void OnUpdateCopy(wxUpdateUIEvent& event);
     void OnUpdateWizardToggle(wxUpdateUIEvent& event);
     void OnUpdateArrange(wxUpdateUIEvent& event);
+    void OnUpdateUndo(wxUpdateUIEvent& event);
+    void OnUpdateMoveItem(wxUpdateUIEvent& event);
 
     // Closing, layout and status (main_frame_layout.cpp).
     void OnClose(wxCloseEvent& event);
@@ -105,5 +112,8 @@ class CMainFrame : public wxFrame {
     std::vector<std::string> recentShown_;  // the menu's entries, in order
     wxSplitterWindow* splitter_ = nullptr;
     bool shutDown_ = false;
+    // The steps the Edit menu names; it is made anew when they change.
+    std::string undoShown_, redoShown_;
+    bool menuQueued_ = false;
     wxTimer lockKeys_;
 };

@@ -9,6 +9,7 @@
 #include "editor/new_project_path.h"
 #include "editor/project_session.h"
 #include "editor/wx/about_dlg.h"
+#include "editor/wx/command_ids.h"
 #include "editor/wx/demo_wnd.h"
 #include "editor/wx/main_frame.h"
 #include "editor/wx/new_project_dlg.h"
@@ -87,4 +88,15 @@ void CMainFrame::OnNextPane(wxCommandEvent&) {
         DemoWnd->SetFocus();
     else
         TreeView->SetFocus();
+}
+
+void CMainFrame::OnUndo(wxCommandEvent& event) {
+    if (event.GetId() == ID_UNDO)
+        DemoWnd->Undo();
+    else
+        DemoWnd->Redo();
+}
+
+void CMainFrame::OnMoveItem(wxCommandEvent& event) {
+    TreeView->MoveItem(TreeView->Tree()->GetSelection(), event.GetId() == ID_MOVE_UP ? -1 : 1);
 }

@@ -6,6 +6,9 @@
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
 
+#include <iterator>
+
+#include "editor/edit_history.h"
 #include "editor/project_session.h"
 #include "editor/wx/art.h"
 #include "editor/wx/command_ids.h"
@@ -18,40 +21,54 @@ namespace {
 
 struct Command {
     int id;
-    const char* label;   // menu text
-    const char* prompt;  // status bar
-    const char* tip;     // tooltip
+    const char* label;           // menu text
+    const char* prompt;          // status bar
+    const char* tip;             // tooltip
+    const char* keys = nullptr;  // the shortcut shown in the menu
 };
 
-const Command kNew{ID_NEW_PROJECT, "&New Project...", "New Project", "NewProject"};
+const Command kNew{ID_NEW_PROJECT, "&New Project...", "New Project", "New Project", "Ctrl+N"};
 const Command kOpen{ID_OPEN_PROJECT, "&Open Existing Project...", "Open Existing Project",
-                    "Open Existing Project"};
-const Command kSave{ID_SAVE_PROJECT, "&Save Project", "Save Project", "Save Project"};
+                    "Open Existing Project", "Ctrl+O"};
+const Command kSave{ID_SAVE_PROJECT, "&Save Project", "Save Project", "Save Project", "Ctrl+S"};
 const Command kBuild{ID_BUILD_PROJECT, "&Build Current Project", "Build the project",
-                     "Build the project"};
+                     "Build the project", "F7"};
 const Command kCopy{ID_COPY_PROJECT, "&Copy Finished Project Files", "Copy Finished Project Files",
                     "Copy Finished Project Files"};
 const Command kImage{ID_MAKE_DISC_IMAGE, "Make Disc &Image...",
                      "Build the project and write it as a disc image (.iso)", "Make Disc Image"};
-const Command kTest{ID_TEST_PROJECT, "&Test Project", "Test!", "Test!"};
-const Command kArrange{ID_ARRANGE_ITEMS, "&Arrange Items\tF8",
+const Command kTest{ID_TEST_PROJECT, "&Test Project", "Test!", "Test Project", "F5"};
+const Command kArrange{ID_ARRANGE_ITEMS, "&Arrange Items",
                        "Move the links and logos on the preview with the mouse or the arrow keys",
-                       "Arrange Items"};
+                       "Arrange Items", "F8"};
 const Command kWizard{ID_WIZARD_AT_STARTUP, "Show Project &Wizard at Startup",
                       "Show Project Wizard at Startup", "Show Project Wizard at Startup"};
-const Command kHelp{ID_HELP_CONTENTS, "&Contents", "Open the Help Documentation",
-                    "Open the Help Documentation"};
+const Command kHelp{ID_HELP_CONTENTS, "&Contents", "Open the Help Documentation", "Help Contents",
+                    "F1"};
 const Command kAbout{wxID_ABOUT, "&About VelomarForge...",
                      "Display program information, version number and copyright", "About"};
-const Command kExit{wxID_EXIT, "E&xit", "Quit the application; prompts to save documents", "Exit"};
+const Command kExit{wxID_EXIT, "E&xit", "Quit the application; prompts to save documents", "Exit",
+                    "Ctrl+Q"};
+const Command kUndo{ID_UNDO, "&Undo", "Undo the last change", "Undo", "Ctrl+Z"};
+const Command kRedo{ID_REDO, "&Redo", "Redo the change undone last", "Redo", "Ctrl+Y"};
+const Command kMoveUp{ID_MOVE_UP, "Move &Up", "Move the link or logo one place up", "Move Up",
+                      "Alt+Up"};
+const Command kMoveDown{ID_MOVE_DOWN, "Move &Down", "Move the link or logo one place down",
+                        "Move Down", "Alt+Down"};
+
+constexpr const char* kEditTitle = "&Edit";
+
+wxString MenuText(const Command& c) {
+    return c.keys ? wxString(c.label) + "\t" + c.keys : wxString(c.label);
+}
 
 void Append(wxMenu* menu, const Command& c, wxItemKind kind = wxITEM_NORMAL) {
-    menu->Append(c.id, c.label, c.prompt, kind);
+    menu->Append(c.id, MenuText(c), c.prompt, kind);
 }
 
 // A menu item with the picture of its toolbar button.
 void Append(wxMenu* menu, const Command& c, forge_art::Tool tool) {
-    auto* item = new wxMenuItem(menu, c.id, c.label, c.prompt);
+    auto* item = new wxMenuItem(menu, c.id, MenuText(c), c.prompt);
     item->SetBitmap(forge_art::ToolBitmap(tool));
     menu->Append(item);
 }
@@ -90,6 +107,14 @@ CMainFrame::CMainFrame(const ForgeOptions& options)
     Bind(wxEVT_MENU, &CMainFrame::OnNextPane, this, ID_NEXT_PANE);
     Bind(wxEVT_MENU, &CMainFrame::OnNextPane, this, ID_PREV_PANE);
     Bind(wxEVT_MENU, &CMainFrame::OnRecentProject, this, ID_RECENT_FIRST, ID_RECENT_LAST);
+    Bind(wxEVT_MENU, &CMainFrame::OnUndo, this, ID_UNDO);
+    Bind(wxEVT_MENU, &CMainFrame::OnUndo, this, ID_REDO);
+    Bind(wxEVT_MENU, &CMainFrame::OnMoveItem, this, ID_MOVE_UP);
+    Bind(wxEVT_MENU, &CMainFrame::OnMoveItem, this, ID_MOVE_DOWN);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateUndo, this, ID_UNDO);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateUndo, this, ID_REDO);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateMoveItem, this, ID_MOVE_UP);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateMoveItem, this, ID_MOVE_DOWN);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateSave, this, ID_SAVE_PROJECT);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNeedsProject, this, ID_BUILD_PROJECT);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateNeedsProject, this, ID_TEST_PROJECT);
@@ -128,6 +153,7 @@ void CMainFrame::CreateMenu() {
     Append(file, kSave, Tool::Save);
     file->AppendSeparator();
     Append(file, kExit);
+    wxMenu* edit = NewEditMenu();
     auto* project = new wxMenu;
     Append(project, kBuild, Tool::Build);
     Append(project, kCopy, Tool::Copy);
@@ -143,13 +169,39 @@ void CMainFrame::CreateMenu() {
     Append(help, kAbout, Tool::About);
     auto* bar = new wxMenuBar;
     bar->Append(file, "&File");
+    bar->Append(edit, kEditTitle);
     bar->Append(project, "&Project");
     bar->Append(help, "&Help");
     SetMenuBar(bar);
 
+    // Keys beyond the one each menu item shows.
     wxAcceleratorEntry keys[] = {{wxACCEL_NORMAL, WXK_F6, ID_NEXT_PANE},
-                                 {wxACCEL_SHIFT, WXK_F6, ID_PREV_PANE}};
-    SetAcceleratorTable(wxAcceleratorTable(2, keys));
+                                 {wxACCEL_SHIFT, WXK_F6, ID_PREV_PANE},
+                                 {wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', ID_REDO}};
+    SetAcceleratorTable(wxAcceleratorTable(int(std::size(keys)), keys));
+}
+
+// Undo and Redo name their steps.
+wxMenu* CMainFrame::NewEditMenu() const {
+    auto* edit = new wxMenu;
+    const std::string undo = UndoLabel(kUndo.label, undoShown_);
+    const std::string redo = UndoLabel(kRedo.label, redoShown_);
+    Append(edit, {kUndo.id, undo.c_str(), kUndo.prompt, kUndo.tip, kUndo.keys});
+    Append(edit, {kRedo.id, redo.c_str(), kRedo.prompt, kRedo.tip, kRedo.keys});
+    edit->AppendSeparator();
+    Append(edit, kMoveUp);
+    Append(edit, kMoveDown);
+    return edit;
+}
+
+// A new menu rather than new labels: GTK keeps a menu as wide as it was made
+// and then hides a shortcut that no longer fits.
+void CMainFrame::ShowUndoSteps() {
+    menuQueued_ = false;
+    undoShown_ = DemoWnd->UndoName();
+    redoShown_ = DemoWnd->RedoName();
+    const int at = GetMenuBar()->FindMenu(kEditTitle);
+    if (at != wxNOT_FOUND) delete GetMenuBar()->Replace(at, NewEditMenu(), kEditTitle);
 }
 
 void CMainFrame::CreateTools() {

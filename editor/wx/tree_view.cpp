@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 #include <vector>
 
+#include "editor/dialogs/live_preview.h"
 #include "editor/item_layout.h"
 #include "editor/wx/art.h"
 #include "editor/wx/audio_dlg.h"
@@ -56,6 +58,8 @@ void CVelomarTreeView::RebuildTree(CInstallerWnd* project) {
     tree_->AppendItem(root, AUDIO, kAudio, kAudio);
     const wxTreeItemId links = tree_->AppendItem(root, HYPERLINKS, kHyperlinks, kHyperlinks);
     const wxTreeItemId logos = tree_->AppendItem(root, LOGOS, kLogos, kLogos);
+    const TemplateNode select = std::exchange(selectAfterRebuild_, TemplateNode{});
+    wxTreeItemId selected;
     if (project) {
         const std::vector<TemplateNode> outside = ItemsOutside(*project);
         const LaunchSettings& s = *project->Settings;
@@ -72,6 +76,7 @@ void CVelomarTreeView::RebuildTree(CInstallerWnd* project) {
                                       dialog_parts::ToWx(ItemLabel(ItemName(s, {kind, i}), out)),
                                       kItem, kItem, new SlotData(i));
                 if (out) tree_->SetItemTextColour(node, *wxRED);
+                if (select.kind == kind && select.index == i) selected = node;
             }
         }
     }
@@ -79,6 +84,8 @@ void CVelomarTreeView::RebuildTree(CInstallerWnd* project) {
     tree_->Expand(links);
     tree_->Expand(logos);
     selecting_ = false;
+    // A moved item stays picked, on the arranged preview too.
+    if (selected.IsOk()) tree_->SelectItem(selected);
 }
 
 wxTreeItemId CVelomarTreeView::ItemOf(TemplateNode node) const {
@@ -147,6 +154,10 @@ CInstallerWnd* CVelomarTreeView::Project() const {
     return frame_ && frame_->DemoWnd ? frame_->DemoWnd->GetInstallerWnd() : nullptr;
 }
 
+void CVelomarTreeView::BeginChange(ItemChange change, NodeKind kind) {
+    if (frame_ && frame_->DemoWnd) frame_->DemoWnd->BeginChange(StepName(change, kind));
+}
+
 wxMenu* CVelomarTreeView::ItemMenu(const wxTreeItemId& item) const {
     if (!item.IsOk()) return nullptr;
     const ::ItemMenu entries = MenuFor(Project(), NodeOf(item));
@@ -193,7 +204,11 @@ void CVelomarTreeView::OnRightClick(wxTreeEvent& event) {
 
 void CVelomarTreeView::OnKeyDown(wxTreeEvent& event) {
     const int key = event.GetKeyCode();
-    if (key == WXK_INSERT || key == WXK_NUMPAD_INSERT)
+    // The tree sees Alt+Up and Alt+Down before the menu's shortcut would.
+    const bool alt = event.GetKeyEvent().GetModifiers() == wxMOD_ALT;
+    if (alt && (key == WXK_UP || key == WXK_DOWN))
+        MoveItem(tree_->GetSelection(), key == WXK_UP ? -1 : 1);
+    else if (key == WXK_INSERT || key == WXK_NUMPAD_INSERT)
         InsertNewItem(tree_->GetSelection());
     else if (key == WXK_DELETE || key == WXK_NUMPAD_DELETE)
         DeleteTemplateItem(tree_->GetSelection());
@@ -209,8 +224,10 @@ void CVelomarTreeView::OnActivated(wxTreeEvent& event) {
 bool CVelomarTreeView::InsertNewItem(const wxTreeItemId& item) {
     CInstallerWnd* project = Project();
     if (!item.IsOk() || !project || refreshQueued_) return false;
+    const TemplateNode node = NodeOf(item);
+    BeginChange(ItemChange::Insert, node.kind);
     const bool changed = ::InsertNewItem(
-        project, NodeOf(item), [this](ItemDialog d, int index) { return RunDialog(d, index); });
+        project, node, [this](ItemDialog d, int index) { return RunDialog(d, index); });
     if (changed) Changed(true);
     return changed;
 }
@@ -218,17 +235,38 @@ bool CVelomarTreeView::InsertNewItem(const wxTreeItemId& item) {
 bool CVelomarTreeView::DeleteTemplateItem(const wxTreeItemId& item) {
     CInstallerWnd* project = Project();
     if (!item.IsOk() || !project || refreshQueued_) return false;
-    const bool changed = ::DeleteTemplateItem(project, NodeOf(item));
+    const TemplateNode node = NodeOf(item);
+    BeginChange(ItemChange::Delete, node.kind);
+    const bool changed = ::DeleteTemplateItem(project, node);
     if (changed) Changed(true);
     return changed;
+}
+
+bool CVelomarTreeView::CanMoveItem(int step) const {
+    return !refreshQueued_ && ::CanMoveItem(Project(), NodeOf(tree_->GetSelection()), step);
+}
+
+bool CVelomarTreeView::MoveItem(const wxTreeItemId& item, int step) {
+    CInstallerWnd* project = Project();
+    if (!item.IsOk() || !project || refreshQueued_) return false;
+    const TemplateNode node = NodeOf(item);
+    if (!::CanMoveItem(project, node, step)) return false;
+    BeginChange(step < 0 ? ItemChange::MoveUp : ItemChange::MoveDown, node.kind);
+    ::MoveTemplateItem(project, node, step);
+    selectAfterRebuild_ = {node.kind, node.index + step};
+    Changed(true);
+    return true;
 }
 
 bool CVelomarTreeView::ShowItemProperties(const wxTreeItemId& item) {
     if (!item.IsOk() || !Project() || refreshQueued_) return true;
     const TemplateNode node = NodeOf(item);
     const ItemDialog dialog = DialogFor(node);
-    if (dialog != ItemDialog::None && RunDialog(dialog, node.index))
-        Changed(dialog != ItemDialog::Audio);  // sounds do not show in the still preview
+    if (dialog == ItemDialog::None) return true;
+    BeginChange(ItemChange::Edit, node.kind);
+    if (!RunDialog(dialog, node.index)) return true;
+    selectAfterRebuild_ = node;
+    Changed(dialog != ItemDialog::Audio);  // sounds do not show in the still preview
     return true;
 }
 
@@ -241,18 +279,39 @@ bool CVelomarTreeView::RunDialog(ItemDialog dialog, int index) {
     wxWindow* owner = frame_ ? static_cast<wxWindow*>(frame_) : this;
     Modal modal(this);
     switch (dialog) {
-        case ItemDialog::Background:
-            return CBackgroundPropertiesDlg(owner, *project, help).ShowModal() == wxID_OK;
+        case ItemDialog::Background: {
+            CBackgroundPropertiesDlg d(owner, *project, help);
+            return RunLive(d);
+        }
         case ItemDialog::Audio:
             return CAudioPropertiesDlg(owner, *project, help).ShowModal() == wxID_OK;
-        case ItemDialog::Hyperlink:
-            return CHyperlinkPropertiesDlg(owner, *project, index, help).ShowModal() == wxID_OK;
-        case ItemDialog::Logo:
-            return CLogoPropertiesDlg(owner, *project, index, help).ShowModal() == wxID_OK;
+        case ItemDialog::Hyperlink: {
+            CHyperlinkPropertiesDlg d(owner, *project, index, help);
+            return RunLive(d);
+        }
+        case ItemDialog::Logo: {
+            CLogoPropertiesDlg d(owner, *project, index, help);
+            return RunLive(d);
+        }
         case ItemDialog::None:
             break;
     }
     return false;
+}
+
+// While the dialog is open, its fields show in the preview as they change
+// (looked at whenever the dialog is idle, so the colour chooser and the
+// browse buttons count too); any end but OK puts the record and the preview
+// back as they were.
+template <class Dialog>
+bool CVelomarTreeView::RunLive(Dialog& dialog) {
+    LiveEdit live(*Project()->Settings, [this] { frame_->DemoWnd->ShowRecord(); });
+    dialog.Bind(wxEVT_IDLE, [&](wxIdleEvent& e) {
+        e.Skip();
+        if (!dialog.IsModal()) return;
+        live.Preview([&dialog] { dialog.PreviewFields(); });
+    });
+    return live.End(dialog.ShowModal() == wxID_OK);
 }
 
 // The refresh is queued: it saves, reopens and rebuilds these nodes, which must

@@ -43,6 +43,9 @@ class CVelomarTreeView : public wxPanel {
     bool InsertNewItem(const wxTreeItemId& item);
     bool DeleteTemplateItem(const wxTreeItemId& item);
     bool ShowItemProperties(const wxTreeItemId& item);
+    // Move Up (-1) and Move Down (+1); the moved node stays selected.
+    bool CanMoveItem(int step) const;
+    bool MoveItem(const wxTreeItemId& item, int step);
 
     // Context menu commands.
     enum { ID_INSERT_ITEM = 1001, ID_DELETE_ITEM, ID_PROPERTIES_ITEM, ID_CANCEL_ITEM };
@@ -56,7 +59,10 @@ class CVelomarTreeView : public wxPanel {
 
   private:
     CInstallerWnd* Project() const;
+    void BeginChange(ItemChange change, NodeKind kind);
     bool RunDialog(ItemDialog dialog, int index);
+    template <class Dialog>
+    bool RunLive(Dialog& dialog);
     void Changed(bool refresh);
     void PostTemplateChanged();
     void RunRefresh();
@@ -80,5 +86,6 @@ class CVelomarTreeView : public wxPanel {
     CMainFrame* frame_;
     bool refreshQueued_ = false;
     bool selecting_ = false;  // the selection is being set from here, not by the user
+    TemplateNode selectAfterRebuild_;  // the root: nothing to select
     int modal_ = 0;
 };

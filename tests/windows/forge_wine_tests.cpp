@@ -39,6 +39,6 @@ TEST_P(ForgeWine, Group) {
 
 INSTANTIATE_TEST_SUITE_P(Editor, ForgeWine,
                          ::testing::Values("start", "project", "tree", "dialogs", "build",
-                                           "help", "habits", "arrange"));
+                                           "help", "habits", "arrange", "history"));
 
 }  // namespace

@@ -486,6 +486,46 @@ int RecordHelp() {
     return 0;
 }
 
+// Move Down, the Edit menu naming the step, Undo and Redo; AppSetup.dat
+// follows each.
+void HistoryGroup() {
+    SetRegistryInt("General", "ShowIntroWizard", 0);
+    auto frame = MakeFrame(Scratch("sample\\"));
+    HWND tree = frame->TreeView->Tree();
+    auto stored = [] {
+        CInstallerWnd file(Scratch("sample\\"));
+        std::string texts;
+        if (file.LoadSettings())
+            for (int i = 0; i < file.Settings->NumberOfHotSpots; ++i)
+                texts += TextOf(file.Settings->HotSpotText[i]) + "|";
+        return texts;
+    };
+    auto menuText = [&](int id) {
+        MenuState(*frame, id);  // the menus as they open
+        char text[256] = {};
+        GetMenuStringA(GetMenu(frame->hwnd()), UINT(id), text, sizeof text, MF_BYCOMMAND);
+        return std::string(text);
+    };
+    const std::string start = stored();
+    CHECK(!MenuEnabled(*frame, ID_EDIT_UNDO) && !MenuEnabled(*frame, ID_MOVE_DOWN));
+
+    const char* first = "Visit the Velomar web site";
+    TreeView_SelectItem(tree, FindNode(*frame, {"Hyper-Links", first}));
+    CHECK(!MenuEnabled(*frame, ID_MOVE_UP) && MenuEnabled(*frame, ID_MOVE_DOWN));
+    Command(*frame, ID_MOVE_DOWN);
+    CHECK_EQ(stored().rfind(std::string("Browse the documentation|") + first + "|", 0), 0u);
+    CHECK_EQ(NodeText(tree, TreeView_GetSelection(tree)), std::string(first));
+    CHECK_EQ(menuText(ID_EDIT_UNDO), std::string("&Undo Move Link Down\tCtrl+Z"));
+
+    Command(*frame, ID_EDIT_UNDO);
+    CHECK_EQ(stored(), start);
+    CHECK_EQ(menuText(ID_EDIT_UNDO), std::string("&Undo\tCtrl+Z"));
+    CHECK_EQ(menuText(ID_EDIT_REDO), std::string("&Redo Move Link Down\tCtrl+Y"));
+    Command(*frame, ID_EDIT_REDO);
+    CHECK(stored() != start);
+    Close(frame);
+}
+
 }  // namespace
 
 void HabitsGroup(const std::string& scratch, Recorder& recorder);  // forge_habits.cpp
@@ -496,8 +536,8 @@ int main(int argc, char** argv) {
     if (std::strstr(self, "helprecorder.exe")) return RecordHelp();
     if (argc != 3) {
         std::puts(
-            "usage: velomar_forge_tests start|project|tree|dialogs|build|help|habits|arrange "
-            "SCRATCH");
+            "usage: velomar_forge_tests "
+            "start|project|tree|dialogs|build|help|habits|arrange|history SCRATCH");
         return 2;
     }
     g_scratch = argv[2];
@@ -518,7 +558,7 @@ int main(int argc, char** argv) {
     } groups[] = {{"start", StartGroup},     {"project", ProjectGroup}, {"tree", TreeGroup},
                   {"dialogs", DialogsGroup}, {"build", BuildGroup},     {"help", HelpGroup},
                   {"habits", [] { HabitsGroup(g_scratch, g_recorder); }},
-                  {"arrange", ArrangeGroup}};
+                  {"arrange", ArrangeGroup}, {"history", HistoryGroup}};
     bool found = false;
     for (const auto& g : groups)
         if (std::strcmp(g.name, argv[1]) == 0) {
