@@ -165,20 +165,6 @@ std::string WindowsNormalName(const std::string& name) {
     return out;
 }
 
-bool IsResourceInUse(const LaunchSettings& s, const std::string& fileName) {
-    for (const std::string& name : ResourceNames(s))
-        if (Names(name, fileName)) return true;
-    return false;
-}
-
-bool IsNamedByLink(const LaunchSettings& s, const std::string& fileName) {
-    std::vector<std::string> names;
-    AddLinkNames(s, &names);
-    for (const std::string& name : names)
-        if (Names(name, fileName)) return true;
-    return false;
-}
-
 std::vector<std::string> UsedNames(const LaunchSettings& s) {
     std::vector<std::string> names = ResourceNames(s);
     AddLinkNames(s, &names);

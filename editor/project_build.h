@@ -36,17 +36,9 @@ enum class BuildResult {
 // notes come in one message before Built.
 BuildResult BuildProject(const CInstallerWnd* project, const std::string& runtimePath);
 
-// True when "res\" + `fileName` is, ignoring case, the background, a logo of the
-// logos in use, or one of the two sounds.
-bool IsResourceInUse(const LaunchSettings& settings, const std::string& fileName);
-
-// True when a link's RUN or OPEN command names "res\" + `fileName` (its data A
-// is relative to the project folder): a manual or a setup program the menu
-// opens must stay on the disc.
-bool IsNamedByLink(const LaunchSettings& settings, const std::string& fileName);
-
 // The stored names the menu opens relative to the project folder: the
-// background, the logos in use, the sounds and the RUN and OPEN links' data A.
+// background, the logos in use, the sounds and the RUN and OPEN links' data A
+// (a manual or a setup program the menu opens must stay on the disc).
 std::vector<std::string> UsedNames(const LaunchSettings& settings);
 
 // A stored name as Windows reads it, in one comparable form: lower case, '\'

@@ -19,7 +19,8 @@ results=$work/results.txt
 mkdir -p "$src"
 
 # Refresh the copy; files whose bytes are unchanged keep their time stamps so
-# the build stays incremental.
+# the build stays incremental, and changed ones get a new one so they are
+# rebuilt (an edit older than the last build would otherwise be missed).
 stage=$work/stage
 rm -rf "$stage" && mkdir -p "$stage"
 if [ -n "$rev" ]; then
@@ -28,7 +29,7 @@ else
   (cd "$root" && git ls-files -z | tar --null -T - -cf -) | tar -x -C "$stage"
 fi
 (cd "$stage" && find . -type f) | while read -r f; do
-  cmp -s "$stage/$f" "$src/$f" 2>/dev/null || { mkdir -p "$(dirname "$src/$f")"; cp -p "$stage/$f" "$src/$f"; }
+  cmp -s "$stage/$f" "$src/$f" 2>/dev/null || { mkdir -p "$(dirname "$src/$f")"; cp "$stage/$f" "$src/$f"; }
 done
 rm -rf "$stage"
 

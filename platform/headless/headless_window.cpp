@@ -118,7 +118,6 @@ void HeadlessWindow::ReleaseDC(DC* dc) {
     auto it = std::find_if(lentDCs_.begin(), lentDCs_.end(),
                            [dc](const std::unique_ptr<DC>& lent) { return lent.get() == dc; });
     if (it == lentDCs_.end()) {
-        ++strayReleases_;
         Trace("ReleaseDC: a device context this window did not lend\n");
         return;
     }
@@ -149,10 +148,7 @@ void HeadlessWindow::Paint() {
     inPaint_ = true;
     if (listener_ && alive_) listener_->OnPaint();
     inPaint_ = false;
-    if (paintDC_) {
-        ++unendedPaints_;
-        paintDC_.reset();
-    }
+    paintDC_.reset();  // a forgotten EndPaint
     // A paint that never began still leaves the window valid, as DefWindowProc does.
     needsPaint_ = false;
 }

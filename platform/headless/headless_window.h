@@ -64,8 +64,6 @@ class HeadlessWindow : public Window {
 
     // Bookkeeping that tests read to catch leaks and misuse.
     int OpenDCCount() const;  // GetDC without ReleaseDC, plus an open paint
-    int UnendedPaintCount() const { return unendedPaints_; }  // OnPaint returned without EndPaint
-    int StrayReleaseCount() const { return strayReleases_; }  // DCs released twice or not ours
     const std::map<unsigned, unsigned>& Timers() const { return timers_; }  // id -> ms
 
     WindowListener* Listener() const { return listener_; }
@@ -87,8 +85,6 @@ class HeadlessWindow : public Window {
     std::vector<std::unique_ptr<DC>> lentDCs_;
     std::unique_ptr<DC> paintDC_;
     bool inPaint_ = false;
-    int unendedPaints_ = 0;
-    int strayReleases_ = 0;
     std::map<unsigned, unsigned> timers_;
 };
 

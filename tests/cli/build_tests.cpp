@@ -31,15 +31,6 @@ class CliBuild : public ::testing::Test {
     std::string settings;
 };
 
-TEST_F(CliBuild, LeavesAFolderReadyForTheDisc) {
-    EXPECT_EQ(RunCli({"build", box.folder.Path(), "--runtime", runtime.File("Velomar.exe")}),
-              (CliRun{0, "", ""}));
-    EXPECT_EQ(ReadBytes(box.folder.File("autorun.inf")), kAutorun);
-    EXPECT_EQ(ReadBytes(box.folder.File("Velomar.exe")), "MZ runtime");
-    EXPECT_EQ(box.SettingsBytes(), settings);  // read, not rewritten
-    EXPECT_FALSE(fs::exists(box.folder.File("res/orphan.bmp")));
-}
-
 TEST_F(CliBuild, Failures) {
     const std::string missing = runtime.File("none/Velomar.exe");
     EXPECT_EQ(RunCli({"build", box.folder.Path(), "--runtime", missing}),

@@ -1,4 +1,5 @@
-// Where the companion files are found, and the guide's address with a topic.
+// Where the companion files are found, the guide's address with a topic, and
+// the program of a ".htm" association's open command (the Windows editor's Help).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -68,6 +69,21 @@ TEST(CompanionFilesTest, ShowHelpFallsBackToTheDocumentThenSaysWhatToInstall) {
         EXPECT_EQ(host.services.messages, c.messages);
     }
     EXPECT_NE(HelpNotOpenedMessage(path).find("xdg-utils"), std::string::npos);
+}
+
+TEST(HelpAssociationTest, ProgramIsTheQuotedPathAtTheStart) {
+    const struct {
+        const char* command;
+        const char* program;
+    } cases[] = {
+        {R"("C:\Program Files\Web\browser.exe" %1)", R"(C:\Program Files\Web\browser.exe)"},
+        {R"("C:\Web\browser.exe" -osint -url "%1")", R"(C:\Web\browser.exe)"},
+        {R"("C:\Web\browser.exe")", R"(C:\Web\browser.exe)"},
+        {R"(C:\Web\browser.exe "%1")", ""},  // not quoted at the start
+        {R"("C:\Web\browser.exe %1)", ""},   // never closed
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(QuotedProgram(c.command), c.program) << c.command;
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
-// The New Project dialog's path rules: following mode, parent mode, Browse.
+// The New Project dialog's path rules: following mode, parent mode, Browse,
+// and the name that must stay one folder.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "../support/project_sandbox.h"
 #include "editor/new_project_path.h"
 
 namespace {
@@ -77,6 +79,36 @@ TEST(NewProjectPathTest, DefaultFolderInDocuments) {
     NewProjectPath path;
     path.Open(DefaultProjectsFolder("/d", '/'));
     EXPECT_EQ(path.ProjectFolder(), "/d/Velomar Projects/Project1");
+}
+
+// Typed one key at a time, as the dialog sees it: the result is always the
+// location's parent plus the name, and OK refuses a name with a separator.
+TEST(TypedInputTest, NewProjectNameIsOneFolderBelowTheLocation) {
+    sandbox::ProjectSandbox box;
+    const std::string accidental = "/home/u/Documents/Velomar Projects/x/y/z";
+    const struct {
+        const char* what;
+        std::string name;
+        std::string folder;
+        bool accepted;
+    } cases[] = {
+        {"plain", "Demo", "/d/Demo", true},
+        {"a/b", "a/b", "/d/a/b", false},
+        {"a path by accident", accidental, "/d/" + accidental, false},
+        {"backslash", "a\\b", "/d/a\\b", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        box.services.messages.clear();
+        NewProjectPath path;
+        path.Open("/d");
+        path.NameChanged("");
+        for (std::size_t n = 1; n <= c.name.size(); ++n) path.NameChanged(c.name.substr(0, n));
+        EXPECT_EQ(path.ProjectFolder(), c.folder);
+        EXPECT_EQ(path.CheckName(), c.accepted);
+        EXPECT_EQ(box.services.messages, c.accepted ? std::vector<std::string>{}
+                                                    : std::vector<std::string>{NAME_HAS_SEPARATOR});
+    }
 }
 
 }  // namespace

@@ -17,46 +17,6 @@ namespace fs = std::filesystem;
 using namespace sandbox;
 using Messages = std::vector<std::string>;
 
-TEST(ProjectBuildRules, WhatTheBuildKeeps) {
-    LaunchSettings s;
-    s.BackGroundBitmapName = "res\\Back.bmp";
-    s.NumberOfLogosToDraw = 2;
-    s.LogoBitmapName[0] = "RES\\LOGO.BMP";
-    s.LogoBitmapName[1] = "res/second.bmp";
-    s.LogoBitmapName[2] = "res\\beyond-count.bmp";
-    s.StartupWaveFile = "res\\intro.wav";
-    s.HotSpotWaveFile = ".\\res\\hover.wav";
-    s.NumberOfHotSpots = 5;
-    const char* links[][2] = {{"RUN", "res\\Setup.exe"},
-                              {"OPEN", "./res//manual.pdf"},
-                              {"RUNABSOLUTE", "res\\absolute.exe"},
-                              {"OPENABSOLUTE", "res\\abs.pdf"},
-                              {"QUIT", "res\\quit.txt"}};
-    for (int i = 0; i < 5; ++i) {
-        s.HotSpotCommand[i] = links[i][0];
-        s.HotSpotCommandDataA[i] = links[i][1];
-    }
-    s.HotSpotCommand[5] = "RUN";
-    s.HotSpotCommandDataA[5] = "res\\beyond-count.exe";
-
-    const struct {
-        const char* file;
-        bool inUse, namedByLink;
-    } cases[] = {
-        {"back.bmp", true, false},      {"logo.bmp", true, false},
-        {"second.bmp", true, false},    {"beyond-count.bmp", false, false},
-        {"intro.wav", true, false},     {"hover.wav", true, false},
-        {"setup.exe", false, true},     {"MANUAL.PDF", false, true},
-        {"absolute.exe", false, false}, {"abs.pdf", false, false},
-        {"quit.txt", false, false},     {"beyond-count.exe", false, false},
-        {"orphan.bmp", false, false},   {"Back.bmp.bak", false, false},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(IsResourceInUse(s, c.file), c.inUse) << c.file;
-        EXPECT_EQ(IsNamedByLink(s, c.file), c.namedByLink) << c.file;
-    }
-}
-
 class ProjectBuild : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -108,6 +68,40 @@ TEST_F(ProjectBuild, WritesTheDiscFolder) {
     EXPECT_FALSE(fs::exists(box.folder.File("Velomar.exe")));
     EXPECT_TRUE(fs::exists(box.folder.File("AUTORUN.INF")));
     EXPECT_FALSE(fs::exists(box.folder.File("autorun.inf")));
+}
+
+// Kept in res\: what a used name reaches in any case and spelling, the logos
+// only up to their count, a link's file only for RUN and OPEN.
+TEST_F(ProjectBuild, KeepsWhatTheMenuUses) {
+    fs::remove_all(box.folder.File("res"));
+    fs::create_directory(box.folder.File("res"));
+    for (const char* name : {"back.bmp", "logo.bmp", "second.bmp", "beyond-count.bmp", "intro.wav",
+                             "hover.wav", "setup.exe", "MANUAL.PDF", "absolute.exe", "abs.pdf",
+                             "quit.txt", "beyond-count.exe", "Back.bmp.bak"})
+        WriteBytes(box.folder.File(std::string("res/") + name), name);
+    LaunchSettings& s = *project->Settings;
+    s.BackGroundBitmapName = "res\\Back.bmp";
+    s.NumberOfLogosToDraw = 2;
+    s.LogoBitmapName[0] = "RES\\LOGO.BMP";
+    s.LogoBitmapName[1] = "res/second.bmp.";  // only Windows finds it: no final dot
+    s.LogoBitmapName[2] = "res\\beyond-count.bmp";
+    s.StartupWaveFile = "res\\intro.wav";
+    s.HotSpotWaveFile = ".\\res\\hover.wav";
+    s.NumberOfHotSpots = 5;
+    const char* links[][2] = {{"RUN", "res\\Setup.exe"},
+                              {"OPEN", "./res//manual.pdf"},
+                              {"RUNABSOLUTE", "res\\absolute.exe"},
+                              {"OPENABSOLUTE", "res\\abs.pdf"},
+                              {"QUIT", "res\\quit.txt"},
+                              {"RUN", "res\\beyond-count.exe"}};
+    for (int i = 0; i < 6; ++i) {
+        s.HotSpotCommand[i] = links[i][0];
+        s.HotSpotCommandDataA[i] = links[i][1];
+    }
+    ASSERT_EQ(BuildProject(project.get(), runtime.File("Velomar.exe")), BuildResult::Built);
+    EXPECT_EQ(ResFiles(),
+              (std::vector<std::string>{"MANUAL.PDF", "back.bmp", "hover.wav", "intro.wav",
+                                        "logo.bmp", "second.bmp", "setup.exe"}));
 }
 
 TEST_F(ProjectBuild, StopsWithItsMessage) {

@@ -1,14 +1,18 @@
 // The project lifecycle on the headless host with real folders: New (nested
-// paths, the overwrite question), Open (missing, damaged), the title's "*" and
-// the preview's reload. The save question is tested with the editor's window
-// (tests/gui/editor_tests.cpp).
+// paths, the overwrite question), Open (missing, damaged), the title's "*",
+// the preview's reload with its picture cache, and a save that fails. The save
+// question is tested with the editor's window (tests/gui/editor_tests.cpp).
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
+#include "bench/bench_project.h"
+#include "editor/project_lifecycle.h"
 #include "editor/project_session.h"
 #include "platform/headless/headless_platform.h"
 
@@ -166,6 +170,102 @@ TEST_F(ProjectSessionTest, ReloadSavesAndReopens) {
     session.CloseProject();
     session.ReloadProject(true);  // nothing open: nothing happens
     EXPECT_EQ(session.GetInstallerWnd(), nullptr);
+}
+
+// The refresh reuses the pictures whose files did not change, and reads again
+// those that did; closing the project lets them all go.
+TEST_F(ProjectSessionTest, RefreshDecodesOnlyChangedPicturesAndCloseReleasesThem) {
+    bench::Project project(3, false, false);  // background and logos 0 to 2
+    const std::string res = project.Dir() + "res/";
+    ASSERT_TRUE(session.OpenProject(project.Dir(), false));
+    LaunchSettings* s = session.GetInstallerWnd()->Settings.get();
+    // Held here, so that a picture decoded again cannot reuse the address.
+    const std::shared_ptr<platform::Bitmap> background = s->BackgroundBitmap;
+    const std::shared_ptr<platform::Bitmap> logos[] = {s->LogoBitmap[0], s->LogoBitmap[1],
+                                                       s->LogoBitmap[2]};
+    EXPECT_EQ(session.Pictures().Size(), 4u);
+
+    // Logo 1 rewritten at its size with a later time, logo 2 at another size.
+    bench::WriteBmp(res + "logo1.bmp", 200, 150, 77);
+    fs::last_write_time(res + "logo1.bmp",
+                        fs::last_write_time(res + "logo1.bmp") + std::chrono::seconds(5));
+    bench::WriteBmp(res + "logo2.bmp", 100, 150, 2);
+    session.ReloadProject(false);
+    s = session.GetInstallerWnd()->Settings.get();
+    EXPECT_EQ(s->BackgroundBitmap, background);
+    EXPECT_EQ(s->LogoBitmap[0], logos[0]);
+    EXPECT_NE(s->LogoBitmap[1], logos[1]);
+    EXPECT_NE(s->LogoBitmap[2], logos[2]);
+    EXPECT_EQ(s->LogoWidth[2], 100);
+    EXPECT_EQ(session.Pictures().Size(), 4u) << "the replaced pictures are let go";
+    EXPECT_TRUE(host.services.messages.empty());
+
+    session.CloseProject();
+    EXPECT_EQ(session.Pictures().Size(), 0u);
+}
+
+// A save that fails keeps the edit: in a read-only project (as an ordinary
+// user, since root may write anywhere) the refresh after an edit, Test
+// Project, Save and the save question all leave the edit in memory, marked,
+// and the preview shows it rather than the old file.
+TEST_F(ProjectSessionTest, FailedSaveKeepsTheEditMarkedAndShown) {
+    const std::string folder = temp.File("p/");
+    ASSERT_NE(CreateNewProject(folder), nullptr);
+    const std::string stored = sandbox::ReadBytes(folder + "AppSetup.dat");
+    sandbox::OpenToOrdinaryUser(temp.Path());
+    ::chmod(folder.c_str(), 0555);
+
+    const std::string report = sandbox::AsOrdinaryUser([&] {
+        auto parent = MakePane();
+        FakeView titled(parent.get());
+        ProjectSession own(&titled);
+        std::string out;
+        auto state = [&](const char* step) {
+            const CInstallerWnd* p = own.GetInstallerWnd();
+            out += std::string(step) + ": modified " + std::to_string(own.Modified) + ", star " +
+                   std::to_string(!titled.title.empty() && titled.title.back() == '*') +
+                   ", links " + (p ? std::to_string(p->Settings->NumberOfHotSpots) : "-") +
+                   ", shown " + std::to_string(p && p->Wnd && p->Wnd->IsWindow()) + ", started " +
+                   std::to_string(p && !p->AnnimationDone) + ", messages " +
+                   std::to_string(host.services.messages.size()) + "\n";
+            host.services.messages.clear();
+        };
+        if (!own.OpenProject(folder, false)) return std::string("not opened");
+        // The tree's Insert: one more link, marked, then the queued refresh.
+        LaunchSettings& s = *own.GetInstallerWnd()->Settings;
+        s.HotSpotText[0] = "Read me";
+        s.HotSpotCommand[0] = "QUIT";
+        s.NumberOfHotSpots = 1;
+        own.SetModified(true);
+        own.ReloadProject(false);
+        state("refresh");
+        own.ReloadProject(true);
+        state("test project");
+        const bool saved = own.SaveProject();
+        out += "save " + std::to_string(saved) + ", said " +
+               (host.services.messages.empty() ? "nothing\n" : host.services.messages.back());
+        state("save");
+        host.services.ScriptAnswers({MessageAnswer::Yes});
+        out += "question yes " + std::to_string(own.PromptSave()) + "\n";
+        state("question");
+        host.services.ScriptAnswers({MessageAnswer::Yes});
+        out += "open another " + std::to_string(own.OpenProject(folder, false)) + "\n";
+        host.services.ScriptAnswers({MessageAnswer::No});
+        out += "question no " + std::to_string(own.PromptSave()) + "\n";
+        return out;
+    });
+    EXPECT_EQ(report,
+              "refresh: modified 1, star 1, links 1, shown 1, started 0, messages 1\n"
+              "test project: modified 1, star 1, links 1, shown 1, started 1, messages 1\n"
+              "save 0, said Failed to create the INI file!\n"
+              "save: modified 1, star 1, links 1, shown 1, started 1, messages 1\n"
+              "question yes 0\n"
+              "question: modified 1, star 1, links 1, shown 1, started 1, messages 2\n"
+              // The question is asked and its save fails again: the project stays.
+              "open another 0\n"
+              "question no 1\n");
+    EXPECT_EQ(sandbox::ReadBytes(folder + "AppSetup.dat"), stored);
+    ::chmod(folder.c_str(), 0755);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// What stands where the settings store should be: only a regular file of
-// bounded size is read, without blocking; a store that is damaged or far too
-// large is kept aside, byte for byte, before the defaults replace it.
+// The editor's settings store on a temporary file: defaults written back and
+// seen by the next reader; only a regular file of bounded size is read, without
+// blocking; a store that is damaged or far too large is kept aside, byte for
+// byte, and reads as empty.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -67,22 +68,35 @@ TEST(SettingsStoreFileTest, OnlyABoundedRegularFileIsRead) {
     ::alarm(0);
 }
 
-// A damaged store costs only itself: the defaults that follow start a new one,
-// and the values written after it are all there.
-TEST(SettingsStoreFileTest, DefaultsAfterADamagedStoreAreKept) {
+TEST(SettingsStoreFileTest, GetIntStoresTheFirstDefaultAndKeepsIt) {
     sandbox::ProjectSandbox platform;
-    sandbox::TempFolder temp;
-    const std::string store = temp.File("VelomarForge.conf");
-    sandbox::WriteBytes(store, "[General]\nd ShowIntroWizard=zero\n");
-    CRegSettings settings(kBase, store);
-    EXPECT_EQ(settings.GetInt("General", "ShowIntroWizard", 1), 1u);
-    EXPECT_TRUE(settings.SetInt("Frame Layout", "SizeX", 800));
-    std::uint32_t value = 0;
-    EXPECT_TRUE(settings.ReadInt("General", "ShowIntroWizard", &value));
-    EXPECT_EQ(value, 1u);
-    EXPECT_TRUE(settings.ReadInt("Frame Layout", "SizeX", &value));
-    EXPECT_EQ(value, 800u);
-    EXPECT_EQ(sandbox::ReadBytes(store + ".damaged"), "[General]\nd ShowIntroWizard=zero\n");
+    sandbox::TempFolder dir;
+    const std::string file = dir.File("store/VelomarForge.conf");
+    CRegSettings reg{kBase, file};
+    EXPECT_EQ(reg.GetInt("Frame Layout", "SizeX", 950), 950u);
+    EXPECT_EQ(reg.GetInt("Frame Layout", "SizeX", 1), 950u);
+    // A second object on the same file sees it: the value is on disk.
+    CRegSettings other(kBase, file);
+    EXPECT_EQ(other.GetInt("Frame Layout", "SizeX", 2), 950u);
+    ASSERT_TRUE(reg.SetInt("Frame Layout", "SizeX", 0xFFFFFFFFu));
+    EXPECT_EQ(other.GetInt("Frame Layout", "SizeX", 2), 0xFFFFFFFFu);
+
+    // Whatever is in the file, reading never fails hard: the default comes back.
+    const char* damaged[] = {
+        "d SizeX=12\n",                      // value before any section
+        "[General]\nd SizeX=99999999999\n",  // beyond 32 bits
+        "[General]\ns Name=%4\n",            // cut escape
+        "[General]\nb Block=abc\n",          // odd hex
+        "\xFF\xFE\x00garbage",
+    };
+    for (const char* bytes : damaged) {
+        SCOPED_TRACE(bytes);
+        sandbox::WriteBytes(file, bytes);
+        EXPECT_EQ(reg.GetInt("General", "SizeX", 42), 42u);
+        EXPECT_EQ(reg.GetInt("General", "SizeX", 43), 42u);
+    }
+    EXPECT_EQ(RegSettingsFile("/home/u/.config", kBase),
+              "/home/u/.config/Harlune/VelomarForge.conf");
 }
 
 }  // namespace

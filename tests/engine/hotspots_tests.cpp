@@ -93,18 +93,6 @@ TEST_F(EngineHotSpot, EnterSwitchAndLeave) {
     EXPECT_EQ(0, Host(*wnd)->OpenDCCount());
 }
 
-TEST_F(EngineHotSpot, EditorHoversWithoutAHandCursor) {
-    platform::HeadlessOptions options;
-    options.hasHandCursor = false;
-    platform::HeadlessPlatform editor(options);  // installed over the fixture's
-    auto wnd = ShowSpots({{"One", 50, 50}});
-    editor.windows.MouseMove(wnd->Wnd.get(), Inside(*wnd, 0));
-    EXPECT_EQ(1, wnd->HoverHotSpot);
-    EXPECT_EQ(Host(*wnd), editor.windows.CaptureHolder());
-    EXPECT_EQ(platform::CursorShape::Arrow, editor.windows.Cursor());
-    EXPECT_EQ(1u, editor.services.sounds.size());
-}
-
 TEST_F(EngineHotSpot, EachCommandDoesItsOneThing) {
     auto real = [this](const std::string& path) { return host_.system.RealPath(dir_ + path); };
     struct Case {
@@ -123,9 +111,7 @@ TEST_F(EngineHotSpot, EachCommandDoesItsOneThing) {
         {"OPENABSOLUTE", "www.Example.com/a=b", "x", "shell open www.Example.com/a=b -"},
         {"QUIT", "", "", "close"},
         {"run", "x", "", "message Invalid HotSpot Command!"},
-        {"Quit", "x", "", "message Invalid HotSpot Command!"},
         {"OPEN ", "x", "", "message Invalid HotSpot Command!"},
-        {"", "x", "", "message Invalid HotSpot Command!"},
     };
     // Enter and Space on the link lit by Tab run it exactly as a click does.
     const unsigned ways[] = {0, platform::vk::Return, platform::vk::Space};

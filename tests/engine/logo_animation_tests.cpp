@@ -35,15 +35,12 @@ TEST_F(EngineAnimation, FramesStandAtStartPlusTruncatedFloatSteps) {
     const Case cases[] = {
         {{100, 50}, {500, 250}, 0, {100, 50}},
         {{100, 50}, {500, 250}, 1, {110, 55}},
-        {{100, 50}, {500, 250}, 39, {490, 245}},
         // Up and left.
-        {{500, 250}, {100, 50}, 0, {500, 250}},
         {{500, 250}, {100, 50}, 7, {430, 215}},
         {{500, 250}, {100, 50}, 39, {110, 55}},
         // 28 / 40 = 0.7 is held as 0.699999988 in a float: 10 steps make 6, not 7.
         {{0, 0}, {28, 12}, 10, {6, 3}},
         {{0, 0}, {28, 12}, 39, {27, 11}},
-        {{60, 60}, {60, 60}, 20, {60, 60}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.start << " -> " << c.location << " #" << c.frame);

@@ -63,26 +63,6 @@ TEST_F(EngineWindow, ColourAndGradientBackgrounds) {
     }
 }
 
-TEST_F(EngineWindow, BitmapBackgroundIsStretchedToTheClientArea) {
-    for (Point size : {Point{800, 600}, Point{320, 240}}) {
-        SCOPED_TRACE(size.x);
-        // Four quadrants, so scaling shows at the corners and the middle.
-        WriteBmp(dir_ + "res/back.bmp", size.x, size.y, [size](int x, int y) {
-            if (y < size.y / 2) return x < size.x / 2 ? kRed : kGreen;
-            return x < size.x / 2 ? kBlue : Rgb(255, 255, 255);
-        });
-        TestProject p;
-        p.background = "res\\back.bmp";
-        const Surface s = Client(*Show(p));
-        const int mx = kClientW / 2;
-        const int my = kClientH / 2;
-        EXPECT_TRUE(AreaIs(s, {0, 0, mx - 1, my - 1}, kRed));
-        EXPECT_TRUE(AreaIs(s, {mx + 1, 0, kClientW, my - 1}, kGreen));
-        EXPECT_TRUE(AreaIs(s, {0, my + 1, mx - 1, kClientH}, kBlue));
-        EXPECT_TRUE(AreaIs(s, {mx + 1, my + 1, kClientW, kClientH}, Rgb(255, 255, 255)));
-    }
-}
-
 TEST_F(EngineWindow, BackgroundThatCannotBeMadeFailsWithAMessage) {
     // A colour code without the colour flag, a single '@' (a file name), a missing file.
     for (const char* background : {"@@00000002ff0000", "@00000001ff0000", "res\\missing.bmp"}) {

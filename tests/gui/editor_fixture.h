@@ -165,16 +165,18 @@ class EditorTest : public ::testing::Test {
         Store().ReadInt(section, name, &value);
         return value;
     }
-    int StartupSounds() const {
-        return int(std::count_if(
-            services.sounds.begin(), services.sounds.end(),
-            [](const std::string& s) { return s.find("startup.wav") != std::string::npos; }));
-    }
     void OpenSample() {
         wxTEST_DIALOG(
             Command(ID_OPEN_PROJECT),
             wxExpectModal<wxFileDialog>(wxString::FromUTF8(temp.File("sample/AppSetup.dat"))));
         ASSERT_NE(frame->DemoWnd->GetInstallerWnd(), nullptr);
+    }
+    // The editor without its wizard, on the sample, nothing said yet.
+    void StartOnSample() {
+        NoWizard();
+        Start();
+        OpenSample();
+        services.messages.clear();
     }
 
     sandbox::TempFolder temp;

@@ -1,14 +1,10 @@
-// The editor on a real X server, driven as a user would: the start-up wizard,
-// New and Open with their dialogs and questions, the title, the enable rules,
-// Test Project, a QUIT link in the preview, and the layout kept between runs.
-// Every test has its own settings store and project folders; messages go to a
-// recorder that scripts the answers.
+// The editor's frame on a real X server, driven as a user would: the start-up
+// wizard, the save question, the title and enable rules, a QUIT link in the
+// preview, the layout kept between runs. The session's rules are
+// tests/editor/project_session_tests.cpp.
 #include <wx/checkbox.h>
 #include <wx/menu.h>
 #include <wx/radiobut.h>
-#include <wx/splitter.h>
-#include <wx/stattext.h>
-#include <wx/textctrl.h>
 #include <wx/treectrl.h>
 
 #include <algorithm>
@@ -19,7 +15,6 @@
 
 #include "../support/project_sandbox.h"
 #include "editor/disc_image/image_report.h"
-#include "editor/project_build.h"
 #include "editor/wx/command_ids.h"
 #include "editor/wx/demo_wnd.h"
 #include "editor/wx/editor_window_system.h"
@@ -125,17 +120,6 @@ TEST_F(EditorTest, WizardChoices) {
     EXPECT_FALSE(frame->WizardAtStartup);
 }
 
-TEST_F(EditorTest, NewProjectIntoANestedPath) {
-    NoWizard();
-    Start();
-    const std::string parent = temp.File("docs/a/b");
-    const std::string folder = parent + "/Demo";
-    wxTEST_DIALOG(Command(ID_NEW_PROJECT), NewProjectAt(parent, "Demo"));
-    EXPECT_TRUE(fs::is_regular_file(folder + "/AppSetup.dat"));
-    EXPECT_EQ(Title(), "VelomarForge - " + folder);
-    EXPECT_TRUE(services.messages.empty());
-}
-
 // Save, Build, Copy and Test follow the project's state; the title carries "*".
 TEST_F(EditorTest, EnableRulesAndTitle) {
     NoWizard();
@@ -205,29 +189,9 @@ TEST_F(EditorTest, SaveQuestionOnNewOpenAndClose) {
     EXPECT_TRUE(services.messages.empty());
 }
 
-// Test Project saves, reopens and starts like the runtime: startup sound, animation.
-TEST_F(EditorTest, TestProjectReplaysTheStart) {
-    NoWizard();
-    Start();
-    OpenSample();
-    EXPECT_EQ(StartupSounds(), 0);  // an ordinary open is silent
-    EXPECT_EQ(frame->DemoWnd->GetInstallerWnd()->AnnimationDone, 1);
-    for (int run = 0; run < 2; ++run) {
-        Command(ID_TEST_PROJECT);
-        ASSERT_NE(frame->DemoWnd->GetInstallerWnd(), nullptr);
-        EXPECT_EQ(StartupSounds(), run + 1);
-        EXPECT_EQ(frame->DemoWnd->GetInstallerWnd()->AnnimationDone, 0);
-        EXPECT_TRUE(
-            PumpUntil([&] { return frame->DemoWnd->GetInstallerWnd()->AnnimationDone == 1; }));
-    }
-    EXPECT_EQ(Title(), "VelomarForge - " + temp.File("sample/"));
-}
-
 // A click on the QUIT link closes the editor, after the save question.
 TEST_F(EditorTest, QuitLinkInThePreviewClosesTheEditor) {
-    NoWizard();
-    Start();
-    OpenSample();
+    StartOnSample();
     CInstallerWnd* project = frame->DemoWnd->GetInstallerWnd();
     int quit = -1;
     for (int i = 0; i < project->Settings->NumberOfHotSpots; ++i)
@@ -278,94 +242,12 @@ TEST_F(EditorTest, LayoutIsKeptAndNotOverwrittenWhenMinimised) {
     EXPECT_EQ(Stored("Frame Layout", "SizeY"), 560u);
 }
 
-// The menu window stays centred in the pane, or at the edge when the pane is smaller.
-TEST_F(EditorTest, PreviewIsCentredInThePane) {
-    NoWizard();
-    Start();
-    OpenSample();
-    auto* menu =
-        dynamic_cast<platform::wx::WxWindow*>(frame->DemoWnd->GetInstallerWnd()->Wnd.get());
-    ASSERT_NE(menu, nullptr);
-    for (wxSize frameSize : {wxSize(1000, 700), wxSize(600, 400), wxSize(950, 600)}) {
-        frame->SetSize(frameSize);
-        ASSERT_TRUE(PumpUntil([&] { return frame->GetSize() == frameSize; }));
-        PumpFor(50);
-        // Equal margins on both sides, or none where the pane is smaller.
-        const wxSize pane = frame->DemoWnd->GetClientSize();
-        const wxRect r = menu->Outer()->GetRect();
-        EXPECT_EQ(r.GetSize(), wxSize(640, 440));
-        auto margins = [](int pane, int at, int size) {
-            return pane > size ? std::abs(pane - (at + size) - at) <= 1 : at == 0;
-        };
-        EXPECT_TRUE(margins(pane.x, r.x, 640)) << pane.x << " " << r.x;
-        EXPECT_TRUE(margins(pane.y, r.y, 440)) << pane.y << " " << r.y;
-    }
-}
-
 TEST_F(EditorTest, CommandLineFolderOpensWithoutWizard) {
     Start(temp.File("sample/"));  // the wizard is on: it must not show
     EXPECT_NE(frame->DemoWnd->GetInstallerWnd(), nullptr);
     EXPECT_EQ(Title(), "VelomarForge - " + temp.File("sample/"));
     wxTreeCtrl* tree = frame->TreeView->Tree();
     EXPECT_EQ(tree->GetCount(), 5u + 4u + 3u);  // root, categories, links, logos
-}
-
-// The dialog's fields: the location follows the name until the user types a
-// location; the dialog's own writes do not count as typing.
-TEST_F(EditorTest, NewProjectDialogFollowsTheName) {
-    std::vector<std::string> topics;
-    CNewProjectDlg dialog(nullptr, "/d/Velomar Projects",
-                          [&](const std::string& topic) { topics.push_back(topic); });
-    auto location = [&] { return dialog.LocationEdit->GetValue().utf8_string(); };
-    auto result = [&] { return dialog.Result->GetLabel().utf8_string(); };
-    EXPECT_EQ(dialog.NameEdit->GetValue(), "Project1");
-    EXPECT_EQ(result(), "/d/Velomar Projects/Project1");
-
-    // Typing goes through the core's rules: the name follows until a location is typed.
-    dialog.NameEdit->SetValue("Demo");
-    EXPECT_EQ(location(), "/d/Velomar Projects/Demo");
-    dialog.LocationEdit->SetValue("/discs");
-    dialog.NameEdit->SetValue("Winter");
-    EXPECT_EQ(result(), "/discs/Winter");
-    EXPECT_TRUE(dialog.LocationEdited());
-    EXPECT_EQ(dialog.ProjectFolder(), "/discs/Winter");    EXPECT_EQ(dialog.ProjectFolder(), "/discs/Winter");
-    wxCommandEvent help(wxEVT_BUTTON, 1045);
-    dialog.ProcessWindowEvent(help);
-    EXPECT_EQ(topics, std::vector<std::string>{"_Creating_a_New"});
-}
-
-// The status bar's lock panes follow the keyboard's real lock state.
-TEST_F(EditorTest, LockKeysShowInTheStatusBar) {
-    NoWizard();
-    Start();
-    const struct {
-        const char* key;
-        int field;
-        const char* text;
-    } locks[] = {{"Caps_Lock", 1, "CAP"}, {"Num_Lock", 2, "NUM"}};
-    for (const auto& lock : locks) {
-        SCOPED_TRACE(lock.key);
-        auto shown = [&] { return frame->GetStatusBar()->GetStatusText(lock.field).utf8_string(); };
-        const bool wasOn = shown() == lock.text;
-        for (bool on : {!wasOn, wasOn}) {
-            gui_test::Screen().PressKey(lock.key);
-            EXPECT_TRUE(PumpUntil([&] { return shown() == (on ? lock.text : ""); }, 2000))
-                << "shows \"" << shown() << '"';
-        }
-    }
-}
-
-TEST_F(EditorTest, F6MovesBetweenThePanes) {
-    NoWizard();
-    Start();
-    frame->TreeView->Tree()->SetFocus();
-    PumpFor(50);
-    for (bool inDemo : {true, false}) {
-        Command(ID_NEXT_PANE);
-        PumpFor(50);
-        wxWindow* focus = wxWindow::FindFocus();
-        EXPECT_EQ(focus == frame->DemoWnd || frame->DemoWnd->IsDescendant(focus), inDemo);
-    }
 }
 
 // Make Disc Image: the build without Build's question, the save dialog offering

@@ -1,6 +1,6 @@
-// The template tree as the user edits with it: the context menu by the node's
-// kind, the Insert and Delete keys with their limits and questions, the
-// double-click, the refresh that saves and rebuilds; and Build with Copy.
+// The template tree as the user edits with it: the context menu, the Insert
+// and Delete keys, the double-click, the refresh that saves and rebuilds; and
+// Build with Copy. Which node allows what is the core's (template_edit_tests).
 #include <wx/menu.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
@@ -25,10 +25,7 @@ class TreeTest : public EditorTest {
   protected:
     void SetUp() override {
         EditorTest::SetUp();
-        NoWizard();
-        Start();
-        OpenSample();
-        services.messages.clear();
+        StartOnSample();
     }
     // A fresh copy of the sample, opened.
     void Reopen() {
@@ -76,20 +73,6 @@ class TreeTest : public EditorTest {
         gui_test::Screen().PressKey(key);
         PumpFor(200);
     }
-    // Slots copied from the last one until there are `links` links and `logos` logos.
-    void Fill(int links, int logos) {
-        LaunchSettings& s = S();
-        for (int i = s.NumberOfHotSpots; i < links; ++i) {
-            s.HotSpotText[i] = "Link " + std::to_string(i);
-            s.HotSpotCommand[i] = std::string("QUIT");
-            s.HotSpotCommandDataA[i] = std::string();
-            s.HotSpotCommandDataB[i] = std::string();
-        }
-        for (int i = s.NumberOfLogosToDraw; i < logos; ++i) s.LogoBitmapName[i] = "res\\disc.bmp";
-        s.NumberOfHotSpots = std::max(s.NumberOfHotSpots, links);
-        s.NumberOfLogosToDraw = std::max(s.NumberOfLogosToDraw, logos);
-        frame->TreeView->RebuildTree(Project());
-    }
     int StoredCount(bool links) {
         CInstallerWnd stored(temp.File("sample/"));
         if (!stored.LoadSettings()) return -1;
@@ -101,28 +84,12 @@ TEST_F(TreeTest, ContextMenuFollowsTheNodesKind) {
     // A link named as a category is still a link.
     S().HotSpotText[1] = std::string("Audio");
     frame->TreeView->RebuildTree(Project());
-    const struct {
-        const char* what;
-        std::function<wxTreeItemId()> node;
-        bool menu, insert, remove, properties;
-    } cases[] = {
-        // Which entry is enabled for which kind is the core's; here the menu carries it.
-        {"root", [&] { return Tree()->GetRootItem(); }, false, false, false, false},
-        {"links", [&] { return Category(kLinks); }, true, true, false, false},
-        {"link named Audio", [&] { return Child(kLinks, 1); }, true, false, true, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::unique_ptr<wxMenu> menu(frame->TreeView->ItemMenu(c.node()));
-        ASSERT_EQ(menu != nullptr, c.menu);
-        if (!menu) continue;
-        ASSERT_EQ(menu->GetMenuItemCount(), 5u);
-        EXPECT_EQ(menu->GetLabelText(CVelomarTreeView::ID_INSERT_ITEM), "Insert new item");
-        EXPECT_EQ(menu->GetLabelText(CVelomarTreeView::ID_CANCEL_ITEM), "Cancel");
-        EXPECT_EQ(menu->IsEnabled(CVelomarTreeView::ID_INSERT_ITEM), c.insert);
-        EXPECT_EQ(menu->IsEnabled(CVelomarTreeView::ID_DELETE_ITEM), c.remove);
-        EXPECT_EQ(menu->IsEnabled(CVelomarTreeView::ID_PROPERTIES_ITEM), c.properties);
-    }
+    // Which entry is enabled for which kind is the core's; here the menu carries it.
+    std::unique_ptr<wxMenu> menu(frame->TreeView->ItemMenu(Child(kLinks, 1)));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->GetLabelText(CVelomarTreeView::ID_INSERT_ITEM), "Insert new item");
+    EXPECT_FALSE(menu->IsEnabled(CVelomarTreeView::ID_INSERT_ITEM));
+    EXPECT_TRUE(menu->IsEnabled(CVelomarTreeView::ID_DELETE_ITEM));
     // "Properties..." on the link named "Audio" opens that link's dialog.
     OnModal<CHyperlinkPropertiesDlg> link([](CHyperlinkPropertiesDlg* d) {
         EXPECT_EQ(d->LabelEdit->GetValue(), "Audio");
@@ -172,51 +139,6 @@ TEST_F(TreeTest, ContextMenuFollowsTheNodesKind) {
     for (Place p : {kBackground, kAudio, kLinks, kLogos})
         EXPECT_EQ(frame->TreeView->ItemMenu(Category(p)), nullptr);
     EXPECT_FALSE(frame->TreeView->InsertNewItem(Category(kLinks)));
-}
-
-TEST_F(TreeTest, InsertKeyLimitsAndCancel) {
-    const struct {
-        const char* what;
-        int links, logos;  // filled to before the key
-        std::function<wxTreeItemId()> node;
-        bool dialog;
-        Messages shown;
-    } cases[] = {
-        {"a new link, cancelled", 0, 0, [&] { return Category(kLinks); }, true, {}},
-        {"a new logo, cancelled", 0, 0, [&] { return Category(kLogos); }, true, {}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        Reopen();
-        Fill(c.links, c.logos);
-        const int links = S().NumberOfHotSpots, logos = S().NumberOfLogosToDraw;
-        const std::vector<std::string> linkNodes = Children(kLinks), logoNodes = Children(kLogos);
-        const std::string file = sandbox::ReadBytes(temp.File("sample/AppSetup.dat"));
-        // A new item's dialog opens on its defaults; Cancel drops it.
-        OnModal<CHyperlinkPropertiesDlg> link([](CHyperlinkPropertiesDlg* d) {
-            EXPECT_EQ(d->LabelEdit->GetValue(), "New Command");
-            EXPECT_TRUE(d->Action[0]->GetValue()) << "Browse this CD";
-            EXPECT_FALSE(d->DataAEdit->IsEnabled());
-            Press(d, wxID_CANCEL);
-        });
-        OnModal<CLogoPropertiesDlg> logo([](CLogoPropertiesDlg* d) {
-            EXPECT_EQ(d->BitmapEdit->GetValue(), "");
-            EXPECT_EQ(d->MaskEdit->GetValue(), "0xff0000");
-            EXPECT_FALSE(d->StartXEdit->IsEnabled());
-            Press(d, wxID_CANCEL);
-        });
-        PressOn(c.node(), "Insert");
-        EXPECT_EQ(link.Runs() + logo.Runs(), c.dialog ? 1 : 0);
-        EXPECT_EQ(services.messages, c.shown);
-        EXPECT_EQ(S().NumberOfHotSpots, links);
-        EXPECT_EQ(S().NumberOfLogosToDraw, logos);
-        EXPECT_FALSE(S().HotSpotText[links].has_value());
-        EXPECT_FALSE(S().LogoBitmapName[logos].has_value());
-        EXPECT_EQ(Children(kLinks), linkNodes);
-        EXPECT_EQ(Children(kLogos), logoNodes);
-        EXPECT_FALSE(frame->DemoWnd->Modified());
-        EXPECT_EQ(sandbox::ReadBytes(temp.File("sample/AppSetup.dat")), file);
-    }
 }
 
 // OK counts the item; the queued refresh saves and rebuilds the tree.
@@ -294,42 +216,6 @@ TEST_F(TreeTest, NothingActsOnNodesBeforeTheRefresh) {
     frame->TreeView->ShowItemProperties(Child(kLogos, 0));
     EXPECT_EQ(open.Runs(), 1);
     EXPECT_TRUE(PumpUntil([&] { return Children(kLogos).size() == 1; }));
-}
-
-// Double-click opens the dialog of the node's kind, whatever a link is called.
-TEST_F(TreeTest, DoubleClickOpensTheNodesDialog) {
-    S().HotSpotText[1] = std::string("Background Image");
-    frame->TreeView->RebuildTree(Project());
-    const struct {
-        const char* what;
-        std::function<wxTreeItemId()> node;
-        std::function<bool(wxDialog*)> expected;
-    } cases[] = {
-        {"link named Background Image", [&] { return Child(kLinks, 1); },
-         [](wxDialog* d) { return dynamic_cast<CHyperlinkPropertiesDlg*>(d) != nullptr; }},
-        {"background", [&] { return Category(kBackground); },
-         [](wxDialog* d) { return dynamic_cast<CBackgroundPropertiesDlg*>(d) != nullptr; }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        bool right = false;
-        OnModal<wxDialog> shown([&](wxDialog* d) {
-            right = c.expected(d);
-            Press(d, wxID_CANCEL);
-        });
-        wxRect r;
-        ASSERT_TRUE(Tree()->GetBoundingRect(c.node(), r, true));
-        const wxPoint at =
-            Tree()->ClientToScreen(r.GetPosition() + wxPoint(r.width / 2, r.height / 2));
-        gui_test::Screen().MovePointer(at.x, at.y);
-        PumpFor(100);
-        gui_test::Screen().Click();
-        gui_test::Screen().Click();
-        EXPECT_TRUE(PumpUntil([&] { return shown.Runs() == 1; }, 3000));
-        EXPECT_TRUE(right);
-        PumpFor(300);  // past the double-click time
-    }
-    EXPECT_FALSE(frame->DemoWnd->Modified());
 }
 
 // What the build writes and keeps is the core's; here the frame saves first,

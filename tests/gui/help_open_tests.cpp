@@ -95,18 +95,6 @@ TEST_F(HelpOpenTest, GuideOpensAtItsTopic) {
     EXPECT_TRUE(shell.messages.empty());
 }
 
-// A browser that fails makes xdg-open fail: the document itself is tried, and
-// then the user is told what to install.
-TEST_F(HelpOpenTest, FailedOpenerFallsBackThenSaysWhatToInstall) {
-    Browser(1);
-    ShowHelp(Guide(), "_Audio");
-    const Lines opened = ReadLines(Record());
-    ASSERT_FALSE(opened.empty());
-    EXPECT_EQ(opened.front().rfind("file://", 0), 0u);
-    EXPECT_EQ(opened.back(), Guide() + USER_GUIDE_NAME);
-    EXPECT_EQ(shell.messages, Lines{HelpNotOpenedMessage(Guide() + USER_GUIDE_NAME)});
-}
-
 TEST_F(HelpOpenTest, NoOpenerAtAllIsOneClearMessage) {
     ::setenv("PATH", (root_ + "guide dir/bin").c_str(), 1);
     ShowHelp(Guide(), "_Audio");

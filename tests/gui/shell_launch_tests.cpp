@@ -33,13 +33,11 @@ TEST(SplitCommandLineTest, WhitespaceSeparatesQuotesGroupAndBackslashesCountOnly
         Args args;
     } cases[] = {
         {"", {}},
-        {"  \t ", {}},
         {"/S  /D=x", {"/S", "/D=x"}},
         {"-f \"My Documents\\a b.txt\" -q", {"-f", "My Documents\\a b.txt", "-q"}},
         {"pre\"mid dle\"post", {"premid dlepost"}},
         {"\"\"", {""}},
         {"\"unterminated arg", {"unterminated arg"}},
-        {"C:\\dir\\file.txt", {"C:\\dir\\file.txt"}},
         {"a\\\"b", {"a\"b"}},           // \"  -> "
         {"\"a\\\\\" b", {"a\\", "b"}},  // \\" -> \ and close
         {"a\\\\\\\"b", {"a\\\"b"}},     // \\\" -> \"
@@ -100,12 +98,10 @@ TEST_F(ShellTest, ProgramsRunAndEverythingElseOpensInItsApplication) {
         Args plan;  // "@" stands for the project folder, "open" for the opener
     } cases[] = {
         {nullptr, "@bin\\tool.sh", "-a \"b c\"", {"@bin/tool.sh", "-a", "b c"}},
-        {nullptr, "@bin\\tool.sh", nullptr, {"@bin/tool.sh"}},
         {nullptr, "@BIN\\Tool.SH", nullptr, {"@bin/tool.sh"}},
         {nullptr, "@readme.txt", "-x", {"open", "@readme.txt"}},
         {nullptr, "@docs", nullptr, {"open", "@docs"}},
         {"open", "@", nullptr, {"open", "@"}},
-        {"open", "@README.TXT", nullptr, {"open", "@readme.txt"}},
         {"open", "@bin\\tool.sh", nullptr, {"open", "@bin/tool.sh"}},
         {"open", "www.example.com", nullptr, {"open", "http://www.example.com"}},
         {nullptr, "https://example.com/a?b=c", "x", {"open", "https://example.com/a?b=c"}},

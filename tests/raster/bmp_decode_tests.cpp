@@ -273,11 +273,9 @@ TEST(BmpMade, DecodeAsWindowsDoes) {
         // 4 bits hold 16 entries at most; the offset then points past the 4 written ones.
         {"colours used clamped", Indexed(2, 4, 1000, {0x31, 0, 0, 0, 2, 0, 0, 0}), {K, N, B, R}},
         {"offset 0: after the table", Patched(indexed, 10, 0), indexedPixels},
-        {"offset at the info header", Patched(indexed, 10, 14), indexedPixels},
         {"offset at its last byte", Patched(indexed, 10, 53), indexedPixels},
         {"offset at the end", Patched(indexed, 10, end), {}},
         {"file size 0 ignored", Patched(indexed, 2, 0), indexedPixels},
-        {"file size huge ignored", Patched(indexed, 2, 0xFFFFFFFF), indexedPixels},
         {"last row's padding missing", Indexed(3, 8, 4, {1, 1, 1, 0, 2, 2, 2}), {N, N, N, R, R, R}},
         {"a pixel missing", Indexed(3, 8, 4, {1, 1, 1, 0, 2, 2}), {}},
         // 0x7FFF white, 0xFC00 red with bit 15 set, 0x0200 mid green (0x10 widens to 0x84), 1.
@@ -293,7 +291,6 @@ TEST(BmpMade, DecodeAsWindowsDoes) {
         {"narrow fields", Direct(16, {0, 0xD0, 0, 0}, {0x8000, 0x7000, 0xFFF}), {0xFFB600, 0}},
         {"empty mask", Direct(16, {0xFF, 0xFF}, {0xF800, 0x07E0, 0}), {0xFFFF00}},
         {"mask with a gap", Direct(16, {0, 0}, {0x0F0F, 0x07E0, 0x1F}), {}},
-        {"mask past 16 bits", Direct(16, {0, 0}, {0x10000, 0x07E0, 0x1F}), {}},
         {"mask split", Direct(16, {0, 0}, {0x80000001, 0x07E0, 0x1F}), {}},
         // Masks announced, but the file ends 4 bytes after the header.
         {"masks cut off", Patched(MakeBmp({1, 1, 16, 3, 0, {}, {}, {0, 0}}), 54, 0), {}},
@@ -314,7 +311,6 @@ TEST(BmpMade, DecodeAsWindowsDoes) {
          {G, G, G, G, G, B, R, N, B, R, R, N, R, N, R}},
         {"RLE delta to the edge", Rle({0, 2, 5, 2, 0, 0, 0, 1}), Pixels(15, G)},
         {"RLE delta past the right", Rle({0, 2, 6, 0, 0, 1}), {}},
-        {"RLE delta past the top", Rle({0, 2, 0, 4, 0, 1}), {}},
         {"RLE fourth row", Rle({0, 0, 0, 0, 0, 0, 1, 1}), {}},
         {"RLE top-down", Rle({0, 1}, 8, -3), {}},
     };
@@ -333,8 +329,9 @@ TEST(BmpMade, DimensionsUpToTheCapDecodeAndBeyondFail) {
         int width, height;
         std::size_t streamBytes;
         bool decodes;
-    } rle[] = {{2048, 1024, 2, true},     {2048, 1025, 2, false},     {8192, 8192, 2, false},
-               {4096, 4096, 32768, true}, {4096, 4096, 32766, false}, {16384, 4096, 2, false}};
+    } rle[] = {{2048, 1024, 2, true},      {2048, 1025, 2, false},     {8192, 8192, 2, false},
+               {4096, 4096, 32768, true},  {4096, 4096, 32766, false}, {16384, 4096, 2, false},
+               {8192, 8193, 132000, false}};  // stream enough, but past 64 Mi pixels
     for (const auto& c : rle) {
         Bytes stream(c.streamBytes, 0);  // end-of-line codes, then end of bitmap
         stream[c.streamBytes - 1] = 1;

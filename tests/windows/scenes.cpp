@@ -50,38 +50,6 @@ void Blocks(DC& dc, int w, int h, int cell, int offset) {
                              kPalette[(x * 3 + y * 5 + offset) % kColours]);
 }
 
-// Raster operations, colour to colour, with a source offset and a destination
-// rectangle inside the picture.
-template <Rop rop>
-void DrawRop(Graphics& g, DC& target) {
-    Stripes(target, 40, 30, 3, 0);
-    Canvas src(g, 40, 30);
-    Blocks(*src.dc, 40, 30, 4, 1);
-    target.BitBlt(4, 3, 30, 22, *src.dc, 2, 1, rop);
-}
-
-// Colour to monochrome: pixels of the source's background colour become 1.
-void DrawMonoFromColour(Graphics& g, DC& target) {
-    Canvas src(g, 40, 30);
-    Blocks(*src.dc, 40, 30, 3, 2);
-    src.dc->SetBkColor(kPalette[1]);
-    target.BitBlt(0, 0, 40, 30, *src.dc, 0, 0, Rop::SrcCopy);
-}
-
-// Monochrome to colour: 1 bits take the destination's background colour, 0
-// bits its text colour; also through SRCAND and SRCPAINT.
-void DrawMonoToColour(Graphics& g, DC& target) {
-    Stripes(target, 40, 30, 2, 3);
-    Canvas mono(g, 40, 30, true);
-    mono.dc->FillSolidRect(Rect{0, 0, 40, 30}, Rgb(255, 255, 255));
-    for (int i = 0; i < 40; i += 5) mono.dc->FillSolidRect(Rect{i, i / 2, i + 3, 30}, Rgb(0, 0, 0));
-    target.SetTextColor(Rgb(200, 30, 40));
-    target.SetBkColor(Rgb(20, 90, 180));
-    target.BitBlt(2, 2, 36, 12, *mono.dc, 1, 0, Rop::SrcCopy);
-    target.BitBlt(2, 15, 18, 13, *mono.dc, 0, 10, Rop::SrcAnd);
-    target.BitBlt(20, 15, 18, 13, *mono.dc, 0, 10, Rop::SrcPaint);
-}
-
 // The window's transparent drawing, twice: once inside, once over the right edge.
 void DrawTransparentLogo(Graphics& g, DC& target) {
     Stripes(target, 48, 36, 3, 2);
@@ -118,41 +86,10 @@ void Stretch(Graphics& g, DC& target, int w, int h, int cell, int pattern, int x
     target.StretchBlt(x, y, dw, dh, *src.dc, 0, 0, w, h, Rop::SrcCopy);
 }
 
-// The colour backgrounds: a 639 x 439 bitmap, vertex 1 at (639, 439).
-void Gradient(DC& target, std::uint16_t r, std::uint16_t g, std::uint16_t b, std::uint16_t end,
-              platform::GradientMode mode) {
-    platform::TriVertex v0, v1;
-    v0.red = r;
-    v0.green = g;
-    v0.blue = b;
-    v1.x = 639;
-    v1.y = 439;
-    v1.red = v1.green = v1.blue = end;
-    target.GradientFill(v0, v1, mode);
-}
-
-void DrawSolidFills(Graphics&, DC& target) {
-    target.FillSolidRect(Rect{0, 0, 30, 20}, Rgb(1, 2, 3));
-    target.FillSolidRect(Rect{-5, -5, 10, 8}, kPalette[6]);
-    target.FillSolidRect(Rect{25, 15, 45, 40}, kPalette[4]);
-    target.FillSolidRect(Rect{12, 12, 12, 18}, kPalette[1]);  // empty
-    target.FillSolidRect(Rect{20, 10, 14, 4}, kPalette[1]);   // inverted
-}
-
 }  // namespace
 
 const std::vector<Scene>& All() {
     static const std::vector<Scene> scenes = {
-        {"rop_srccopy", 40, 30, false, DrawRop<Rop::SrcCopy>},
-        {"rop_srcpaint", 40, 30, false, DrawRop<Rop::SrcPaint>},
-        {"rop_srcand", 40, 30, false, DrawRop<Rop::SrcAnd>},
-        {"rop_srcinvert", 40, 30, false, DrawRop<Rop::SrcInvert>},
-        {"rop_srcerase", 40, 30, false, DrawRop<Rop::SrcErase>},
-        {"rop_notsrccopy", 40, 30, false, DrawRop<Rop::NotSrcCopy>},
-        {"rop_blackness", 40, 30, false, DrawRop<Rop::Blackness>},
-        {"rop_whiteness", 40, 30, false, DrawRop<Rop::Whiteness>},
-        {"mono_from_colour", 40, 30, true, DrawMonoFromColour},
-        {"mono_to_colour", 40, 30, false, DrawMonoToColour},
         {"transparent", 48, 36, false, DrawTransparentLogo},
         {"transparent_large", 240, 180, false, DrawLargeTransparentLogo},
         {"transparent_resized", 64, 48, false, DrawResizedTransparentLogo},
@@ -179,13 +116,6 @@ const std::vector<Scene>& All() {
              Stripes(t, 64, 40, 5, 0);
              Stretch(g, t, 20, 12, 3, 4, 1, 2, 59, 35);
          }},
-        {"gradient_h", 639, 439, false,
-         [](Graphics&, DC& t) {
-             Gradient(t, 0x12 * 256, 0x80 * 256, 0xFF * 256, 0xF000, platform::GradientMode::RectH);
-         }},
-        {"gradient_v", 639, 439, false,
-         [](Graphics&, DC& t) { Gradient(t, 0, 0, 0xFF * 256, 0, platform::GradientMode::RectV); }},
-        {"solid_fills", 40, 30, false, DrawSolidFills},
     };
     return scenes;
 }

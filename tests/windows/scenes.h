@@ -1,6 +1,8 @@
 // Drawing scenes written once against the platform interface. The conformance
 // test draws each through the Win32 backend (under Wine) and through the
-// portable raster and compares the pictures pixel by pixel.
+// portable raster and compares the pictures pixel by pixel. What the raster's
+// own pixel tables hold (raster operations, depth changes, fills, gradients)
+// is not drawn again here: these are the stretches and the transparent logos.
 #pragma once
 
 #include <memory>
