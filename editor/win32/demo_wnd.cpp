@@ -40,7 +40,8 @@ void CDemoWnd::RebuildTree() {
     arranger_.WindowShown();
     if (!frame_ || !frame_->TreeView) return;
     frame_->TreeView->RebuildTree(session_.GetInstallerWnd());
-    frame_->TreeView->SelectNode(arranger_.Selection());
+    // Arranging, the preview's pick leads; otherwise the tree keeps its own.
+    if (arranger_.IsOn()) frame_->TreeView->SelectNode(arranger_.Selection());
 }
 
 HWND CDemoWnd::Preview() const {

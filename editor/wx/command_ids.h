@@ -19,6 +19,7 @@ enum : int {
     ID_ARRANGE_ITEMS,
     ID_RECENT_FIRST,  // one id per entry of the recent projects list
     ID_RECENT_LAST = ID_RECENT_FIRST + 7,
+    ID_RECENT_SEPARATOR,  // the line under the list
     ID_UNDO,
     ID_REDO,
     ID_MOVE_UP,

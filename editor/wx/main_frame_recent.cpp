@@ -11,7 +11,7 @@
 namespace {
 
 // The separator below the entries carries this id, so it can be found again.
-constexpr int kRecentSeparator = ID_RECENT_LAST + 1;
+constexpr int kRecentSeparator = ID_RECENT_SEPARATOR;
 
 }  // namespace
 

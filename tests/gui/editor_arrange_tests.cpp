@@ -87,6 +87,18 @@ TEST_F(ArrangeTest, DragALinkThenLinksRunAgainWhenItIsOff) {
     EXPECT_EQ(frame->TreeView->NodeOf(picked).kind, NodeKind::Hyperlink);
     EXPECT_EQ(frame->TreeView->NodeOf(picked).index, link);
 
+    // The drag is one step: undone and redone whole.
+    EXPECT_TRUE(PumpUntil([&] {
+        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        return frame->GetMenuBar()->FindItem(ID_UNDO)->GetItemLabelText() == "Undo Move";
+    }));
+    Command(ID_UNDO);
+    ASSERT_TRUE(PumpUntil([&] { return Stored(link).left == before.left; }));
+    EXPECT_EQ(Stored(link).top, before.top);
+    Command(ID_REDO);
+    ASSERT_TRUE(PumpUntil([&] { return Stored(link).left == before.left + 40; }));
+    EXPECT_EQ(Stored(link).top, before.top + 24);
+
     Command(ID_ARRANGE_ITEMS);
     EXPECT_FALSE(Arranging());
     const wxPoint at = OnScreen(Middle(S().HotSpotRect[link]));
