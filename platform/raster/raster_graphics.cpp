@@ -1,7 +1,11 @@
 #include "platform/raster/raster_graphics.h"
 
+#include <pthread.h>
+
 #include <atomic>
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
 #include <new>
 #include <system_error>
 
@@ -31,14 +35,46 @@ std::unique_ptr<Bitmap> MakeBitmap(int width, int height, bool mono) {
 
 }  // namespace
 
+namespace {
+
+// A fork while the font library is half made would leave the child waiting
+// for it forever, so a fork waits for its start first.
+std::mutex fontStartMutex;
+std::condition_variable fontStartDone;
+bool fontStarting = false;
+
+void WaitForFontStart() {
+    std::unique_lock<std::mutex> hold(fontStartMutex);
+    fontStartDone.wait(hold, [] { return !fontStarting; });
+}
+
+void FontStartEnded() {
+    {
+        std::lock_guard<std::mutex> hold(fontStartMutex);
+        fontStarting = false;
+    }
+    fontStartDone.notify_all();
+}
+
+}  // namespace
+
 // The first one starts the font library; without a thread it starts with the
 // first font, as before.
 RasterGraphics::RasterGraphics() {
     static std::atomic<bool> started{false};
     if (started.exchange(true)) return;
+    {
+        std::lock_guard<std::mutex> hold(fontStartMutex);
+        fontStarting = true;
+    }
+    pthread_atfork(WaitForFontStart, nullptr, nullptr);
     try {
-        fontStart_ = std::thread([] { FontLibrary::Instance(); });
+        fontStart_ = std::thread([] {
+            FontLibrary::Instance();
+            FontStartEnded();
+        });
     } catch (const std::system_error&) {
+        FontStartEnded();
     }
 }
 
