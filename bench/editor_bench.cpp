@@ -32,23 +32,49 @@ void DispatchPending() {
     wxTheApp->ProcessPendingEvents();
 }
 
-void BM_RefreshLargestProject(benchmark::State& state) {
+// The editor on its own platform, opened on the largest project at start.
+class EditorOnLargestProject {
+  public:
+    EditorOnLargestProject() {
+        ForgeOptions options;
+        options.SettingsFile = project.Dir() + "store.conf";
+        CRegSettings(CMainFrame::BASE_KEY, options.SettingsFile)
+            .SetInt(CMainFrame::GENERAL, "ShowIntroWizard", 0);
+        options.OpenAtStart = project.Dir();
+        frame = new CMainFrame(options);
+        frame->Show();
+        DispatchPending();
+    }
+    ~EditorOnLargestProject() {
+        frame->DemoWnd->CloseProject();
+        delete frame;
+        platform::Install(platform::Platform{});
+    }
+    // The first message the editor showed, or null.
+    const char* Message() const {
+        return services.messages.empty() ? nullptr : services.messages[0].c_str();
+    }
+
+    platform::RecordingServices services;
+
+  private:
     platform::raster::RasterGraphics graphics;
     EditorWindowSystem windows;
-    platform::RecordingServices services;
     platform::PosixSystem posix;
     platform::FixedLanguageSystem system{&posix, "English"};
-    platform::Install(platform::Platform{&graphics, &windows, &services, &system});
+    bool installed = [this] {  // before the project is written through the engine
+        platform::Install(platform::Platform{&graphics, &windows, &services, &system});
+        return true;
+    }();
 
-    bench::Project project(MAX_LOGOS, true, false);
-    ForgeOptions options;
-    options.SettingsFile = project.Dir() + "store.conf";
-    CRegSettings(CMainFrame::BASE_KEY, options.SettingsFile)
-        .SetInt(CMainFrame::GENERAL, "ShowIntroWizard", 0);
-    options.OpenAtStart = project.Dir();
-    auto* frame = new CMainFrame(options);
-    frame->Show();
-    DispatchPending();
+  public:
+    bench::Project project{MAX_LOGOS, true, false};
+    CMainFrame* frame = nullptr;
+};
+
+void BM_RefreshLargestProject(benchmark::State& state) {
+    EditorOnLargestProject editor;
+    CMainFrame* frame = editor.frame;
     if (!frame->DemoWnd->GetInstallerWnd()) state.SkipWithError("the project did not open");
 
     const bool paint = state.range(0) != 0;
@@ -58,32 +84,18 @@ void BM_RefreshLargestProject(benchmark::State& state) {
         if (paint) DispatchPending();
     }
     state.SetLabel(paint ? "with its first paint" : "reload only");
-    if (!services.messages.empty()) state.SkipWithError(services.messages[0].c_str());
-    frame->DemoWnd->CloseProject();
-    delete frame;
-    platform::Install(platform::Platform{});
+    if (editor.Message()) state.SkipWithError(editor.Message());
 }
 BENCHMARK(BM_RefreshLargestProject)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_DragRepaintLargestProject(benchmark::State& state) {
-    platform::raster::RasterGraphics graphics;
-    EditorWindowSystem windows;
-    platform::RecordingServices services;
-    platform::PosixSystem posix;
-    platform::FixedLanguageSystem system{&posix, "English"};
-    platform::Install(platform::Platform{&graphics, &windows, &services, &system});
-
-    bench::Project project(MAX_LOGOS, true, false);
-    ForgeOptions options;
-    options.SettingsFile = project.Dir() + "store.conf";
-    CRegSettings(CMainFrame::BASE_KEY, options.SettingsFile)
-        .SetInt(CMainFrame::GENERAL, "ShowIntroWizard", 0);
-    options.OpenAtStart = project.Dir();
-    auto* frame = new CMainFrame(options);
-    frame->Show();
-    DispatchPending();
+    EditorOnLargestProject editor;
+    CMainFrame* frame = editor.frame;
     CInstallerWnd* wnd = frame->DemoWnd->GetInstallerWnd();
-    if (!wnd) state.SkipWithError("the project did not open");
+    if (!wnd) {
+        state.SkipWithError("the project did not open");
+        return;
+    }
     frame->DemoWnd->Arrange().SetOn(true);
     DispatchPending();
 
@@ -99,10 +111,7 @@ void BM_DragRepaintLargestProject(benchmark::State& state) {
     }
     wnd->OnLButtonUp(0, press);
     state.SetLabel("one pointer move, repainted and shown");
-    if (!services.messages.empty()) state.SkipWithError(services.messages[0].c_str());
-    frame->DemoWnd->CloseProject();
-    delete frame;
-    platform::Install(platform::Platform{});
+    if (editor.Message()) state.SkipWithError(editor.Message());
 }
 BENCHMARK(BM_DragRepaintLargestProject)->Unit(benchmark::kMillisecond);
 
