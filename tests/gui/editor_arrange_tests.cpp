@@ -19,10 +19,7 @@ class ArrangeTest : public EditorTest {
   protected:
     void SetUp() override {
         EditorTest::SetUp();
-        NoWizard();
-        Start();
-        OpenSample();
-        services.messages.clear();
+        StartOnSample();
     }
     CInstallerWnd* Project() { return frame->DemoWnd->GetInstallerWnd(); }
     LaunchSettings& S() { return *Project()->Settings; }

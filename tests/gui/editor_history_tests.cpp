@@ -15,10 +15,7 @@ class HistoryTest : public EditorTest {
   protected:
     void SetUp() override {
         EditorTest::SetUp();
-        NoWizard();
-        Start();
-        OpenSample();
-        services.messages.clear();
+        StartOnSample();
     }
     wxTreeCtrl* Tree() { return frame->TreeView->Tree(); }
     wxTreeItemId Link(int index) {
