@@ -25,10 +25,8 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp 3>"$work/display" 2>/dev/null &
-server=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-DISPLAY=:$(cat "$work/display")
+. "$here/private_xvfb.sh"
+start_private_xvfb
 # The editor's layout and wizard setting live in a store of its own.
 XDG_CONFIG_HOME="$work/config"
 export DISPLAY NO_AT_BRIDGE=1 XDG_CONFIG_HOME

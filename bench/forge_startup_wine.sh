@@ -31,10 +31,8 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp 3>"$work/display" 2>/dev/null &
-server=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-DISPLAY=:$(cat "$work/display")
+. "$here/private_xvfb.sh"
+start_private_xvfb
 WINEPREFIX="$work/prefix"
 WINEDEBUG=-all
 # No Mono or Gecko prompts; no sound device here.

@@ -27,10 +27,8 @@ cleanup() {
 trap cleanup EXIT INT TERM
 
 # The screen the tests use; a black root, so nothing looks painted before it is.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp 3>"$work/display" 2>/dev/null &
-server=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-DISPLAY=:$(cat "$work/display")
+. "$here/private_xvfb.sh"
+start_private_xvfb
 export DISPLAY NO_AT_BRIDGE=1
 
 # The first frame: background, resting logos and links, before any animation.
