@@ -1,18 +1,17 @@
 // The editor in-process on the test program's X server: a frame with its own
 // settings store and project folders, messages through a recorder that
-// scripts the answers, and ways to act on the dialogs it opens.
+// scripts the answers, and ways to act on its dialogs, tree and preview.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/filedlg.h>
-#include <wx/testing.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 #include <wx/toolbar.h>
+#include <wx/treectrl.h>
 #include <wx/weakref.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -24,31 +23,21 @@
 #include "editor/wx/editor_window_system.h"
 #include "editor/wx/main_frame.h"
 #include "editor/wx/new_project_dlg.h"
+#include "editor/wx/tree_view.h"
 #include "platform/headless/fixed_language_system.h"
 #include "platform/headless/recording_services.h"
 #include "platform/posix/posix_system.h"
 #include "platform/raster/raster_graphics.h"
+#include "platform/wx/wx_window.h"
 #include "wx_test_main.h"
 
 namespace editor_test {
 
+using gui_test::Act;
 using gui_test::PumpFor;
 using gui_test::PumpUntil;
 using Messages = std::vector<std::string>;
 namespace fs = std::filesystem;
-
-// A dialog expectation that acts on the dialog, then returns its answer.
-template <class T>
-class Act : public wxExpectModalBase<T, Act<T>> {
-  public:
-    explicit Act(std::function<int(T*)> act) : act_(std::move(act)) {}
-
-  protected:
-    int OnInvoked(T* dialog) const override { return act_(dialog); }
-
-  private:
-    std::function<int(T*)> act_;
-};
 
 // Types a parent location and a name, as the user does, and presses Create Project.
 inline Act<CNewProjectDlg> NewProjectAt(const std::string& parent, const std::string& name) {
@@ -109,6 +98,8 @@ inline void FailOnAssert(const wxString& file, int line, const wxString& func, c
         << func.utf8_string() << ": " << cond.utf8_string() << " " << msg.utf8_string();
 }
 
+enum Place { kBackground, kAudio, kLinks, kLogos };
+
 class EditorTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -124,19 +115,15 @@ class EditorTest : public ::testing::Test {
         platform::Install(platform::Platform{});
     }
 
-    ForgeOptions Options() const {
-        ForgeOptions o;
-        o.StartFolder = temp.File("bin/");
-        o.SettingsFile = storeFile;
-        o.DocumentsFolder = temp.File("docs");
-        return o;
-    }
     CRegSettings Store() const { return CRegSettings(CMainFrame::BASE_KEY, storeFile); }
     void NoWizard() { Store().SetInt(CMainFrame::GENERAL, "ShowIntroWizard", 0); }
 
     // settle: let the loop run (a command the wizard chose would run then).
     void Start(const std::string& openAtStart = "", bool settle = true) {
-        ForgeOptions o = Options();
+        ForgeOptions o;
+        o.StartFolder = temp.File("bin/");
+        o.SettingsFile = storeFile;
+        o.DocumentsFolder = temp.File("docs");
         o.OpenAtStart = openAtStart;
         frame = new CMainFrame(o);
         wxTheApp->SetTopWindow(frame);
@@ -160,16 +147,17 @@ class EditorTest : public ::testing::Test {
         frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
         return frame->GetToolBar()->GetToolEnabled(id);
     }
-    std::uint32_t Stored(const char* section, const char* name) {
-        std::uint32_t value = 0xDEAD;
-        Store().ReadInt(section, name, &value);
-        return value;
+    // The project as AppSetup.dat holds it now.
+    std::unique_ptr<CInstallerWnd> OnDisk() {
+        auto stored = std::make_unique<CInstallerWnd>(temp.File("sample/"));
+        EXPECT_TRUE(stored->LoadSettings());
+        return stored;
     }
     void OpenSample() {
         wxTEST_DIALOG(
             Command(ID_OPEN_PROJECT),
             wxExpectModal<wxFileDialog>(wxString::FromUTF8(temp.File("sample/AppSetup.dat"))));
-        ASSERT_NE(frame->DemoWnd->GetInstallerWnd(), nullptr);
+        ASSERT_NE(Project(), nullptr);
     }
     // The editor without its wizard, on the sample, nothing said yet.
     void StartOnSample() {
@@ -177,6 +165,45 @@ class EditorTest : public ::testing::Test {
         Start();
         OpenSample();
         services.messages.clear();
+    }
+    CInstallerWnd* Project() const { return frame->DemoWnd->GetInstallerWnd(); }
+    LaunchSettings& S() const { return *Project()->Settings; }
+
+    wxTreeCtrl* Tree() const { return frame->TreeView->Tree(); }
+    wxTreeItemId Category(Place place) const {
+        wxTreeItemIdValue cookie;
+        wxTreeItemId c = Tree()->GetFirstChild(Tree()->GetRootItem(), cookie);
+        for (int i = 0; i < int(place); ++i) c = Tree()->GetNextSibling(c);
+        return c;
+    }
+    wxTreeItemId Child(Place category, int index) const {
+        wxTreeItemIdValue cookie;
+        wxTreeItemId c = Tree()->GetFirstChild(Category(category), cookie);
+        for (int i = 0; i < index && c.IsOk(); ++i) c = Tree()->GetNextSibling(c);
+        return c;
+    }
+    std::vector<std::string> Children(Place category) const {
+        std::vector<std::string> texts;
+        for (wxTreeItemId c = Child(category, 0); c.IsOk(); c = Tree()->GetNextSibling(c))
+            texts.push_back(Tree()->GetItemText(c).utf8_string());
+        return texts;
+    }
+    // Keys go where the pointer is on a bare X server: over the tree, then
+    // the key with the modifiers held, as the keyboard sends them.
+    void KeysOnTree(std::initializer_list<const char*> held, const char* key) {
+        Tree()->SetFocus();
+        const wxPoint at = Tree()->GetScreenPosition();
+        gui_test::Screen().MovePointer(at.x + 60, at.y + Tree()->GetSize().y - 10);
+        PumpFor(100);
+        for (const char* k : held) gui_test::Screen().KeyEvent(k, true);
+        gui_test::Screen().PressKey(key);
+        for (const char* k : held) gui_test::Screen().KeyEvent(k, false);
+        PumpFor(300);
+    }
+    // A client point of the preview, on the screen.
+    wxPoint OnScreen(platform::Point client) const {
+        auto* menu = dynamic_cast<platform::wx::WxWindow*>(Project()->Wnd.get());
+        return menu->ClientWindow()->ClientToScreen(wxPoint(client.x, client.y));
     }
 
     sandbox::TempFolder temp;
@@ -187,6 +214,15 @@ class EditorTest : public ::testing::Test {
     platform::PosixSystem posix;
     platform::FixedLanguageSystem system{&posix, "English"};
     CMainFrame* frame = nullptr;
+};
+
+// The editor open on the sample for every test.
+class OnSample : public EditorTest {
+  protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        StartOnSample();
+    }
 };
 
 }  // namespace editor_test

@@ -1,137 +1,63 @@
-// The editor's frame on a real X server, driven as a user would: the start-up
-// wizard, the save question, the title and enable rules, a QUIT link in the
-// preview, the layout kept between runs. The session's rules are
-// tests/editor/project_session_tests.cpp.
+// The editor's frame on a real X server, driven as a user would: the wizard,
+// menus and toolbar following the project, the save question, Build and Copy,
+// a QUIT link clicked in the preview, the dialogs' own buttons, and the
+// message box. The rules behind them are the core's (tests/editor).
 #include <wx/checkbox.h>
+#include <wx/colordlg.h>
 #include <wx/menu.h>
+#include <wx/msgdlg.h>
 #include <wx/radiobut.h>
-#include <wx/treectrl.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <functional>
-#include <string>
-#include <vector>
-
-#include "../support/project_sandbox.h"
-#include "editor/disc_image/image_report.h"
-#include "editor/wx/command_ids.h"
-#include "editor/wx/demo_wnd.h"
-#include "editor/wx/editor_window_system.h"
-#include "editor/wx/main_frame.h"
-#include "editor/wx/new_project_dlg.h"
+#include "editor/dialogs/resource_import.h"
+#include "editor/project_build.h"
+#include "editor/wx/audio_dlg.h"
+#include "editor/wx/background_dlg.h"
+#include "editor/wx/hyperlink_dlg.h"
+#include "editor/wx/logo_dlg.h"
 #include "editor/wx/project_wizard_dlg.h"
-#include "editor/wx/tree_view.h"
 #include "editor_fixture.h"
-#include "platform/wx/wx_window.h"
-
-// Last: Xlib's macros (None, Window, Status) would break the headers above.
-#include <X11/Xlib.h>
+#include "platform/wx/wx_services.h"
 
 using namespace editor_test;
 using platform::MessageAnswer;
 
 namespace {
 
-Act<CProjectWizardDlg> Wizard(int choice, bool showAtStartup, int answer) {
-    return Act<CProjectWizardDlg>([=](CProjectWizardDlg* d) {
-        (choice ? d->OpenChoice : d->NewChoice)->SetValue(true);
-        d->ShowAtStartupBox->SetValue(showAtStartup);
-        d->TransferDataFromWindow();
-        return answer;
-    });
+std::string Text(wxWindow* edit) {
+    return dynamic_cast<wxTextCtrl*>(edit)->GetValue().utf8_string();
 }
 
-// Xvfb has no window manager to carry out a minimise: unmapping the frame's
-// window from outside is what GTK takes for one.
-void UnmapAsTheWindowManagerWould(const std::string& title) {
-    Display* display = XOpenDisplay(gui_test::Screen().name().c_str());
-    if (!display) return;
-    Window root = 0, parent = 0, *children = nullptr;
-    unsigned count = 0;
-    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
-        for (unsigned i = 0; i < count; ++i) {
-            char* name = nullptr;
-            if (XFetchName(display, children[i], &name) && name && title == name)
-                XUnmapWindow(display, children[i]);
-            if (name) XFree(name);
-        }
-        XFree(children);
-    }
-    XCloseDisplay(display);
-}
-
-TEST_F(EditorTest, FirstStartWritesTheDefaultLayoutAndShowsTheWizard) {
-    wxTEST_DIALOG(Start(), wxExpectDismissableModal<CProjectWizardDlg>(wxID_CANCEL));
-    const struct {
-        const char* section;
-        const char* name;
-        std::uint32_t value;
-    } defaults[] = {{"Frame Layout", "TopLeftX", 0},   {"Frame Layout", "TopLeftY", 10},
-                    {"Frame Layout", "SizeX", 950},    {"Frame Layout", "SizeY", 600},
-                    {"TreeView Layout", "SizeX", 250}, {"General", "ShowIntroWizard", 1}};
-    for (const auto& d : defaults) EXPECT_EQ(Stored(d.section, d.name), d.value) << d.name;
-    EXPECT_EQ(frame->GetSize(), wxSize(950, 600));
-    EXPECT_EQ(frame->TreeView->GetSize().x, 250);
-    EXPECT_EQ(Title(), "VelomarForge");
-    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0), "Ready");
-    // Cancel started nothing (another dialog would have failed the expectation).
-    EXPECT_EQ(frame->DemoWnd->GetInstallerWnd(), nullptr);
-}
-
-TEST_F(EditorTest, WizardChoices) {
-    struct Case {
-        const char* what;
-        int choice;
-        bool show;
-        int answer;
-        std::uint32_t stored;
-        bool newDialog, openDialog;
-    };
-    const Case cases[] = {
-        {"new, keep showing", 0, true, wxID_OK, 1, true, false},
-        {"open, stop showing", 1, false, wxID_OK, 0, false, true},
-        {"cancel", 1, false, wxID_CANCEL, 1, false, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        fs::remove(storeFile);
-        wxTEST_DIALOG(Start("", false), Wizard(c.choice, c.show, c.answer));
-        EXPECT_EQ(Stored("General", "ShowIntroWizard"), c.stored);
-        EXPECT_EQ(frame->WizardAtStartup, c.stored == 1);
-        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
-        EXPECT_EQ(frame->GetMenuBar()->IsChecked(ID_WIZARD_AT_STARTUP), c.stored == 1);
-        // The chosen command runs once the loop runs, with the frame shown.
-        if (c.newDialog) {
-            wxTEST_DIALOG(PumpFor(100), wxExpectDismissableModal<CNewProjectDlg>(wxID_CANCEL));
-        } else if (c.openDialog) {
-            wxTEST_DIALOG(PumpFor(100), wxExpectModal<wxFileDialog>(wxString(), wxID_CANCEL));
-        } else {
-            PumpFor(100);
-        }
-        Close();
-    }
-    // The menu toggle writes at once; the next start shows no wizard.
-    wxTEST_DIALOG(Start("", false), wxExpectDismissableModal<CProjectWizardDlg>(wxID_CANCEL));
+// The wizard's "New" runs New Project once the frame shows; the menu's toggle
+// writes at once, and the next start shows no wizard.
+TEST_F(EditorTest, WizardAtFirstStartAndItsToggle) {
+    wxTEST_DIALOG(Start("", false), Act<CProjectWizardDlg>([](CProjectWizardDlg* d) {
+                      d->NewChoice->SetValue(true);
+                      d->ShowAtStartupBox->SetValue(true);
+                      d->TransferDataFromWindow();
+                      return wxID_OK;
+                  }));
+    wxTEST_DIALOG(PumpFor(100), wxExpectDismissableModal<CNewProjectDlg>(wxID_CANCEL));
+    frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_WIZARD_AT_STARTUP));
     Command(ID_WIZARD_AT_STARTUP);
-    EXPECT_EQ(Stored("General", "ShowIntroWizard"), 0u);
+    std::uint32_t stored = 1;
+    EXPECT_TRUE(Store().ReadInt(CMainFrame::GENERAL, "ShowIntroWizard", &stored) && stored == 0);
     Close();
-    Start();  // no wizard: an unexpected dialog would fail here
-    EXPECT_FALSE(frame->WizardAtStartup);
+    Start();  // an unexpected wizard would fail here
+    frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+    EXPECT_FALSE(frame->GetMenuBar()->IsChecked(ID_WIZARD_AT_STARTUP));
 }
 
 // Save, Build, Copy and Test follow the project's state; the title carries "*".
 TEST_F(EditorTest, EnableRulesAndTitle) {
     NoWizard();
     Start();
-    struct State {
+    const struct {
         const char* what;
         std::function<void()> enter;
         bool save, build, copy, test;
         const char* titleEnd;
-    };
-    const std::string folder = temp.File("sample/");
-    const State states[] = {
+    } states[] = {
         {"nothing open", [] {}, false, false, false, false, "VelomarForge"},
         {"opened", [&] { OpenSample(); }, false, true, false, true, "sample/"},
         {"built", [&] { frame->ProjectBuilt = true; }, false, true, true, true, "sample/"},
@@ -139,7 +65,7 @@ TEST_F(EditorTest, EnableRulesAndTitle) {
          "sample/*"},
         {"saved", [&] { Command(ID_SAVE_PROJECT); }, false, true, false, true, "sample/"},
     };
-    for (const State& s : states) {
+    for (const auto& s : states) {
         SCOPED_TRACE(s.what);
         s.enter();
         EXPECT_EQ(Enabled(ID_SAVE_PROJECT), s.save);
@@ -151,63 +77,31 @@ TEST_F(EditorTest, EnableRulesAndTitle) {
     }
 }
 
-// Before New, Open and closing, a changed project brings the question; Yes writes it.
-TEST_F(EditorTest, SaveQuestionOnNewOpenAndClose) {
-    const std::string question =
-        "Would you like to save the current project:\n\n" + temp.File("sample/") + " ?";
-    const std::vector<std::function<void()>> next = {
-        [&] { wxTEST_DIALOG(Command(ID_NEW_PROJECT), NewProjectAt(temp.File("docs"), "N")); },
-        [&] { OpenSample(); },
-        [&] { Close(); },
-    };
-    NoWizard();
-    for (std::size_t i = 0; i < next.size(); ++i) {
-        for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
-            SCOPED_TRACE(std::to_string(i) + (answer == MessageAnswer::Yes ? " yes" : " no"));
-            if (!frame) Start();
-            OpenSample();
-            frame->DemoWnd->GetInstallerWnd()->Settings->WindowTitle =
-                "Edited " + std::to_string(i);
-            frame->DemoWnd->SetModified(true);
-            services.messages.clear();
-            services.ScriptAnswers({answer});
-            next[i]();
-            ASSERT_FALSE(services.messages.empty());
-            EXPECT_EQ(services.messages[0], question);
-            CInstallerWnd stored(temp.File("sample/"));
-            ASSERT_TRUE(stored.LoadSettings());
-            EXPECT_EQ(TextOf(stored.Settings->WindowTitle) == "Edited " + std::to_string(i),
-                      answer == MessageAnswer::Yes);
-            fs::remove_all(temp.File("docs/N"));
-        }
-    }
-    // Nothing changed: no question.
-    Start();
+// Before Open a changed project brings the question; Yes writes it.
+TEST_F(OnSample, SaveQuestionBeforeOpen) {
+    S().WindowTitle = std::string("Edited");
+    frame->DemoWnd->SetModified(true);
+    services.ScriptAnswers({MessageAnswer::Yes});
     OpenSample();
-    services.messages.clear();
-    Close();
-    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(services.messages, Messages{"Would you like to save the current project:\n\n" +
+                                          temp.File("sample/") + " ?"});
+    EXPECT_EQ(TextOf(OnDisk()->Settings->WindowTitle), "Edited");
 }
 
 // A click on the QUIT link closes the editor, after the save question.
-TEST_F(EditorTest, QuitLinkInThePreviewClosesTheEditor) {
-    StartOnSample();
-    CInstallerWnd* project = frame->DemoWnd->GetInstallerWnd();
+TEST_F(OnSample, QuitLinkInThePreviewClosesTheEditor) {
     int quit = -1;
-    for (int i = 0; i < project->Settings->NumberOfHotSpots; ++i)
-        if (TextOf(project->Settings->HotSpotCommand[i]) == "QUIT") quit = i;
+    for (int i = 0; i < S().NumberOfHotSpots; ++i)
+        if (TextOf(S().HotSpotCommand[i]) == "QUIT") quit = i;
     ASSERT_GE(quit, 0);
-    ASSERT_TRUE(PumpUntil([&] { return project->Settings->HotSpotRect[quit].right != 0; }));
-    const platform::Rect r = project->Settings->HotSpotRect[quit];
-    auto* menu = dynamic_cast<platform::wx::WxWindow*>(project->Wnd.get());
-    ASSERT_NE(menu, nullptr);
-    const wxPoint origin = menu->ClientWindow()->GetScreenPosition();
+    ASSERT_TRUE(PumpUntil([&] { return S().HotSpotRect[quit].right != 0; }));
+    const platform::Rect r = S().HotSpotRect[quit];
     frame->DemoWnd->SetModified(true);
     services.ScriptAnswers({MessageAnswer::No});
 
     wxWeakRef<wxFrame> gone(frame);
-    gui_test::Screen().MovePointer(origin.x + (r.left + r.right) / 2,
-                                   origin.y + (r.top + r.bottom) / 2);
+    const wxPoint at = OnScreen({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    gui_test::Screen().MovePointer(at.x, at.y);
     PumpFor(100);
     gui_test::Screen().Click();
     ASSERT_TRUE(PumpUntil([&] { return !gone; }));
@@ -216,76 +110,136 @@ TEST_F(EditorTest, QuitLinkInThePreviewClosesTheEditor) {
                                           temp.File("sample/") + " ?"});
 }
 
-// Closing writes the frame's place and size and the tree's width, unless minimised.
-TEST_F(EditorTest, LayoutIsKeptAndNotOverwrittenWhenMinimised) {
-    NoWizard();
-    Start();
-    frame->SetSize(30, 40, 900, 560);
-    PumpFor(100);
-    const wxPoint at = frame->GetPosition();
-    const int tree = frame->TreeView->GetSize().x;
-    Close();
-    EXPECT_EQ(Stored("Frame Layout", "TopLeftX"), std::uint32_t(at.x));
-    EXPECT_EQ(Stored("Frame Layout", "TopLeftY"), std::uint32_t(at.y));
-    EXPECT_EQ(Stored("Frame Layout", "SizeX"), 900u);
-    EXPECT_EQ(Stored("Frame Layout", "SizeY"), 560u);
-    EXPECT_EQ(Stored("TreeView Layout", "SizeX"), std::uint32_t(tree));
-
-    Start();
-    EXPECT_EQ(frame->GetSize(), wxSize(900, 560));
-    frame->SetSize(0, 0, 700, 500);
-    frame->Iconize();
-    UnmapAsTheWindowManagerWould(frame->GetTitle().utf8_string());
-    ASSERT_TRUE(PumpUntil([&] { return frame->IsIconized(); }));
-    Close();
-    EXPECT_EQ(Stored("Frame Layout", "SizeX"), 900u);
-    EXPECT_EQ(Stored("Frame Layout", "SizeY"), 560u);
+// Build saves first, asks, opens the folder on Yes and enables Copy, which
+// opens it too; a change disables Copy again.
+TEST_F(OnSample, BuildThenCopy) {
+    const std::string folder = temp.File("sample/");
+    sandbox::WriteBytes(temp.File("bin/Velomar.exe"), "MZ the runtime");
+    S().WindowTitle = std::string("unsaved");
+    frame->DemoWnd->SetModified(true);
+    services.ScriptAnswers({MessageAnswer::Yes});
+    Command(ID_BUILD_PROJECT);
+    EXPECT_EQ(services.messages, Messages{BUILD_DONE_QUESTION});
+    EXPECT_EQ(sandbox::ReadBytes(folder + "Velomar.exe"), "MZ the runtime");
+    EXPECT_EQ(TextOf(OnDisk()->Settings->WindowTitle), "unsaved");
+    EXPECT_TRUE(Enabled(ID_COPY_PROJECT));
+    ASSERT_EQ(services.shellCalls.size(), 1u);
+    EXPECT_EQ(services.shellCalls[0].file, folder);
+    Command(ID_COPY_PROJECT);
+    EXPECT_EQ(services.shellCalls.size(), 2u);
+    frame->DemoWnd->SetModified(true);
+    EXPECT_FALSE(Enabled(ID_COPY_PROJECT));
 }
 
-TEST_F(EditorTest, CommandLineFolderOpensWithoutWizard) {
-    Start(temp.File("sample/"));  // the wizard is on: it must not show
-    EXPECT_NE(frame->DemoWnd->GetInstallerWnd(), nullptr);
-    EXPECT_EQ(Title(), "VelomarForge - " + temp.File("sample/"));
-    wxTreeCtrl* tree = frame->TreeView->Tree();
-    EXPECT_EQ(tree->GetCount(), 5u + 4u + 3u);  // root, categories, links, logos
+// A slot the file left without its entry ends the dialog before it shows.
+TEST_F(OnSample, CorruptSlotsEndAtOnce) {
+    S().LogoBitmapName[0] = std::nullopt;
+    S().HotSpotCommand[1] = std::string("JUMP");
+    OnModal<wxDialog> none([](wxDialog* d) {
+        ADD_FAILURE() << "a dialog showed";
+        d->EndModal(wxID_CANCEL);
+    });
+    EXPECT_EQ(CLogoPropertiesDlg(frame, *Project(), 0).ShowModal(), wxID_CANCEL);
+    EXPECT_EQ(CHyperlinkPropertiesDlg(frame, *Project(), 1).ShowModal(), wxID_CANCEL);
+    EXPECT_EQ(services.messages, (Messages{"Corrupted project file!", "Corrupted project file!"}));
 }
 
-// Make Disc Image: the build without Build's question, the save dialog offering
-// the label beside the project, the image, and the one offer to show its folder.
-TEST_F(EditorTest, MakeDiscImage) {
-    NoWizard();
-    Start();
-    EXPECT_FALSE(Enabled(ID_MAKE_DISC_IMAGE));
-    OpenSample();
-    EXPECT_TRUE(Enabled(ID_MAKE_DISC_IMAGE));
-    sandbox::WriteBytes(temp.File("bin/Velomar.exe"), "MZ runtime");
-    fs::create_directory(temp.File("images"));
-    const std::string image = temp.File("images/sample disc.iso");
-
-    for (bool save : {false, true}) {
+// Each dialog's "..." beside a file (the note, then the chooser), beside a
+// colour (the full chooser on the field's colour) and its Help.
+TEST_F(OnSample, BrowseColourAndHelpButtons) {
+    std::vector<std::string> topics;
+    const HelpFunction help = [&](const std::string& t) { topics.push_back(t); };
+    CInstallerWnd& p = *Project();
+    const struct {
+        const char* what;
+        std::function<wxDialog*()> make;
+        int browse, file;  // 0: none
+        int colour, colourText;
+        const char* topic;
+    } cases[] = {
+        {"background", [&] { return new CBackgroundPropertiesDlg(frame, p, help); }, 1003, 1002,
+         1010, 1004, "_Background_Image"},
+        {"audio", [&] { return new CAudioPropertiesDlg(frame, p, help); }, 1012, 1011, 0, 0,
+         "_Audio"},
+        {"logo", [&] { return new CLogoPropertiesDlg(frame, p, 0, help); }, 1035, 1034, 1037, 1036,
+         "_Bitmaps_&_Logos"},
+        {"link", [&] { return new CHyperlinkPropertiesDlg(frame, p, 0, help); }, 0, 0, 1025, 1023,
+         "_Hyper-Links"},
+    };
+    S().BackGroundBitmapName = "@@000000010a0b0c";
+    const std::string chosen = temp.File("sample/res/disc.bmp");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         services.messages.clear();
-        services.shellCalls.clear();
-        if (save) services.ScriptAnswers({MessageAnswer::Yes});
-        wxString folder, name;
-        wxTEST_DIALOG(Command(ID_MAKE_DISC_IMAGE), Act<wxFileDialog>([&](wxFileDialog* d) {
-                          folder = d->GetDirectory();
-                          name = d->GetFilename();
-                          d->SetPath(wxString::FromUTF8(image));
-                          return save ? wxID_OK : wxID_CANCEL;
-                      }));
-        EXPECT_EQ(folder.utf8_string() + "/", temp.Path());
-        EXPECT_EQ(name, "VELOMAR_SAMPLE.iso");
-        EXPECT_TRUE(frame->ProjectBuilt);
-        EXPECT_EQ(sandbox::ReadBytes(temp.File("sample/Velomar.exe")), "MZ runtime");
-        ASSERT_EQ(fs::exists(image), save);
-        if (!save) {
-            EXPECT_EQ(services.messages, Messages{});
-            continue;
+        topics.clear();
+        std::unique_ptr<wxDialog> dialog(c.make());
+        if (c.browse) {
+            wxTEST_DIALOG(Press(dialog.get(), c.browse),
+                          wxExpectModal<wxFileDialog>(wxString::FromUTF8(chosen)));
+            EXPECT_EQ(Text(dialog->FindWindow(c.file)), chosen);
+            EXPECT_EQ(services.messages, Messages{RESOURCE_BROWSE_NOTE});
         }
-        EXPECT_EQ(services.messages, Messages{DiscImageWrittenQuestion(image, fs::file_size(image))});
-        ASSERT_EQ(services.shellCalls.size(), 1u);
-        EXPECT_EQ(services.shellCalls[0].file, temp.File("images"));
+        if (c.colour) {
+            auto* text = dynamic_cast<wxTextCtrl*>(dialog->FindWindow(c.colourText));
+            text->SetValue("0x0a0b0c");
+            wxTEST_DIALOG(Press(dialog.get(), c.colour), Act<wxColourDialog>([](wxColourDialog* d) {
+                              EXPECT_TRUE(d->GetColourData().GetChooseFull());
+                              EXPECT_EQ(d->GetColourData().GetColour(), wxColour(10, 11, 12));
+                              return wxID_CANCEL;
+                          }));
+            EXPECT_EQ(Text(text), "0x0a0b0c");
+        }
+        Press(dialog.get(), 1045);
+        EXPECT_EQ(topics, std::vector<std::string>{c.topic});
     }
+}
+
+// The message box: the program name as caption, the exclamation icon, OK or
+// Yes/No, the answer passed back, texts that are not UTF-8, and the log the
+// runtime tests read.
+TEST(WxServicesTest, MessageBoxesShowTheTextUnderTheProgramName) {
+    using platform::MessageAnswer;
+    using platform::MessageButtons;
+    const std::string log = std::filesystem::temp_directory_path() / "velomar-message-log";
+    std::filesystem::remove(log);
+    ::setenv("VELOMAR_MESSAGE_LOG", log.c_str(), 1);
+    platform::wx::WxServices services("velomarforge");
+    ::unsetenv("VELOMAR_MESSAGE_LOG");
+    const struct {
+        std::string text;
+        MessageButtons buttons;
+        int press;
+        MessageAnswer answer;
+        wxString shown;
+    } cases[] = {
+        {"Overwrite?", MessageButtons::YesNo, wxID_YES, MessageAnswer::Yes, "Overwrite?"},
+        {"Overwrite?", MessageButtons::YesNo, wxID_NO, MessageAnswer::No, "Overwrite?"},
+        // Not UTF-8: shown as Windows-1252.
+        {"Caf\xe9 \x80 5", MessageButtons::Ok, wxID_OK, MessageAnswer::Ok,
+         wxString::FromUTF8("Caf\xc3\xa9 \xe2\x82\xac 5")},
+    };
+    std::string logged;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        wxString text, caption;
+        long style = 0;
+        MessageAnswer answer = MessageAnswer(-1);
+        wxTEST_DIALOG(answer = services.ShowMessage(c.text, c.buttons),
+                      Act<wxMessageDialog>([&](wxMessageDialog* d) {
+                          text = d->GetMessage();
+                          caption = d->GetCaption();
+                          style = d->GetMessageDialogStyle();
+                          return c.press;
+                      }));
+        EXPECT_EQ(answer, c.answer);
+        EXPECT_EQ(text, c.shown);
+        EXPECT_EQ(caption, "velomarforge");
+        EXPECT_TRUE(style & wxICON_EXCLAMATION);
+        EXPECT_EQ(style & (wxYES_NO | wxOK), c.buttons == MessageButtons::YesNo ? wxYES_NO : wxOK);
+        logged += c.text + '\0';
+    }
+    EXPECT_EQ(xtest::ReadFile(log), logged) << "each text exactly, as given";
+    std::filesystem::remove(log);
 }
 
 }  // namespace

@@ -1,21 +1,21 @@
-// A disc made through VelomarForge.exe's dialogs under wine64 (the Windows
-// side is tests/windows/win32/forge_disc.cpp), then: the Linux editor opens it
-// with the same tree and saves the same bytes, and Velomar.exe under wine64
-// and velomar show what the Windows editor's preview showed, outside the link
-// texts (each stack antialiases text its own way).
-#include <wx/treectrl.h>
+// A disc made as a user makes it through the Linux editor's dialogs: velomar
+// and Velomar.exe under wine64 show what the editor's preview showed, outside
+// the link texts (each stack antialiases text its own way). And one made
+// through VelomarForge.exe's under wine64 (tests/windows/win32/forge_disc.cpp),
+// which the Linux editor opens with the same tree and saves unchanged.
+#include <wx/checkbox.h>
+#include <wx/radiobut.h>
 
+#include <algorithm>
 #include <chrono>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
-#include "../windows/scenes.h"
 #include "../windows/wine_session.h"
-#include "editor/wx/tree_view.h"
+#include "editor/project_build.h"
+#include "editor/wx/background_dlg.h"
+#include "editor/wx/hyperlink_dlg.h"
+#include "editor/wx/logo_dlg.h"
 #include "editor_fixture.h"
-#include "engine/installer_wnd.h"
 #include "platform/headless/png_writer.h"
 
 using namespace editor_test;
@@ -26,28 +26,23 @@ namespace {
 
 // The runtimes centre the 640 x 440 window on their 1024 x 768 screen.
 const Rect kClient{193, 165, 831, 603};
-const std::string kOut = VELOMAR_GUI_OUT;
+const std::string kWindowsBin = VELOMAR_WINDOWS_X86_64_DIR;
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+struct Link {
+    const char* label;
+    LinkAction action;
+    const char* dataA;
+    int x, y;
+};
+const Link kLinks[] = {
+    {"Visit our web site", LinkAction::WebSite, "www.example.com", 70, 200},
+    {"Open the extras", LinkAction::OpenFolder, "extras", 70, 250},
+    {"Quit", LinkAction::Quit, "", 70, 320},
+};
+constexpr int kFontSize = 22;
 
-std::string WindowsPath(std::string path) {
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return "Z:" + path;
-}
-
-// One node a line, indented by depth, as the Windows side writes them.
-void TreeTexts(wxTreeCtrl* tree, wxTreeItemId item, int depth, std::string* out) {
-    *out += std::string(std::size_t(depth) * 2, ' ') + tree->GetItemText(item).utf8_string() + "\n";
-    wxTreeItemIdValue cookie;
-    for (wxTreeItemId c = tree->GetFirstChild(item, cookie); c.IsOk();
-         c = tree->GetNextChild(item, cookie))
-        TreeTexts(tree, c, depth + 1, out);
+void Save(const Surface& s, const std::string& name) {
+    EXPECT_TRUE(platform::WritePng(s, Rect{0, 0, s.width, s.height}, VELOMAR_GUI_OUT "/" + name));
 }
 
 // Two grabs half a second apart that are equal: the animation is over.
@@ -62,91 +57,154 @@ Surface Settled(xtest::XDisplay& screen) {
     return {};
 }
 
-class ForgeDiscTest : public EditorTest {
-  protected:
-    // A runtime's settled window against the preview, text bands aside, then Escape.
-    void ExpectAsPreview(xtest::XDisplay& x, int tolerance, const std::string& png) {
-        const Surface shown = Settled(x);
-        ASSERT_EQ(shown.width, preview.width);
-        ASSERT_EQ(shown.height, preview.height);
-        EXPECT_TRUE(platform::WritePng(shown, Rect{0, 0, shown.width, shown.height}, kOut + "/" + png));
-        const xtest::Comparison diff = xtest::Compare(shown, preview, tolerance, bands);
-        EXPECT_GT(diff.compared, shown.width * shown.height / 2);
-        EXPECT_LE(diff.differing, diff.compared / 1000) << "worst " << diff.worst;
-        x.PressKey("Escape");
-    }
+// One node a line, indented by depth, as the Windows side writes them.
+void TreeTexts(wxTreeCtrl* tree, wxTreeItemId item, int depth, std::string* out) {
+    *out += std::string(std::size_t(depth) * 2, ' ') + tree->GetItemText(item).utf8_string() + "\n";
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId c = tree->GetFirstChild(item, cookie); c.IsOk();
+         c = tree->GetNextChild(item, cookie))
+        TreeTexts(tree, c, depth + 1, out);
+}
 
-    Surface preview;
-    std::vector<Rect> bands;
+class DiscTest : public EditorTest {
+  protected:
+    // A menu command on a node, then the refresh it queued.
+    template <class D>
+    void Edit(Place place, int command, std::function<void(D*)> fill) {
+        OnModal<D> dialog([&](D* d) {
+            fill(d);
+            EXPECT_TRUE(PressOk(d)) << ::testing::PrintToString(services.messages);
+        });
+        frame->TreeView->RunItemCommand(Category(place), command);
+        EXPECT_EQ(dialog.Runs(), 1);
+        PumpFor(200);
+    }
+    // "..." beside a file field: the note, then the chooser picks `path`.
+    static void Browse(wxDialog* d, int button, const std::string& path) {
+        wxTEST_DIALOG(Press(d, button), wxExpectModal<wxFileDialog>(wxString::FromUTF8(path)));
+    }
 };
 
-TEST_F(ForgeDiscTest, MadeInTheWindowsEditorOpensAndRunsAlikeEverywhere) {
+TEST_F(DiscTest, MadeInTheLinuxEditorRunsAlikeOnBothRuntimes) {
+    // What the user has lying around, outside any project.
+    const std::string art = temp.File("art/");
+    fs::create_directories(art);
+    for (const char* file : {"background.bmp", "title.bmp", "disc.bmp"})
+        fs::copy_file(temp.File("sample/res/") + file, art + file);
+    fs::copy_file(kWindowsBin + "/launcher/win32/Velomar.exe", temp.File("bin/Velomar.exe"));
+
+    NoWizard();
+    Start();
+    frame->SetSize(0, 0, 1000, 700);
+    wxTEST_DIALOG(Command(ID_NEW_PROJECT), NewProjectAt(temp.File("docs"), "Disc"));
+    ASSERT_NE(Project(), nullptr);
+    using Tree = CVelomarTreeView;
+    std::vector<Rect> bands;  // the link texts
+    Edit<CBackgroundPropertiesDlg>(kBackground, Tree::ID_PROPERTIES_ITEM, [&](auto* d) {
+        d->BitmapRadio->SetValue(true);
+        wxCommandEvent click(wxEVT_RADIOBUTTON, 1000);
+        d->BitmapRadio->GetEventHandler()->ProcessEvent(click);
+        Browse(d, 1003, art + "background.bmp");
+    });
+    for (bool moving : {false, true})
+        Edit<CLogoPropertiesDlg>(kLogos, Tree::ID_INSERT_ITEM, [&](auto* d) {
+            Browse(d, 1035, art + (moving ? "disc.bmp" : "title.bmp"));
+            d->XEdit->SetValue(moving ? "484" : "40");
+            d->YEdit->SetValue(moving ? "26" : "38");
+            d->MaskEdit->SetValue("0xff00ff");
+            if (!moving) return;
+            d->AnimateBox->SetValue(true);
+            d->StartXEdit->SetValue("640");
+            d->StartYEdit->SetValue("26");
+            d->DelayEdit->SetValue("15");
+        });
+    for (const Link& link : kLinks) {
+        Edit<CHyperlinkPropertiesDlg>(kLinks, Tree::ID_INSERT_ITEM, [&](auto* d) {
+            d->ClickAction(link.action);
+            if (*link.dataA) d->DataAEdit->SetValue(link.dataA);
+            d->LabelEdit->SetValue(link.label);
+            d->XEdit->SetValue(std::to_string(link.x));
+            d->YEdit->SetValue(std::to_string(link.y));
+            d->FontEdit->SetValue(std::to_string(kFontSize));
+            d->TextColourEdit->SetValue("0xe2ecf0");
+            d->HiliteEdit->SetValue("0xf3c45c");
+        });
+        bands.push_back(Rect{link.x - 4, link.y - 4, 638, link.y + 2 * kFontSize + 4});
+    }
+    EXPECT_EQ(Tree()->GetCount(), 5u + 2u + 3u);
+    services.messages.clear();
+    services.ScriptAnswers({platform::MessageAnswer::No});
+    Command(ID_BUILD_PROJECT);
+    ASSERT_EQ(services.messages, Messages{BUILD_DONE_QUESTION});
+
+    // The preview, with the pointer off every link.
+    gui_test::Screen().MovePointer(1020, 760);
+    frame->Raise();
+    PumpFor(500);
+    const wxPoint at = OnScreen({0, 0});
+    const Surface preview = gui_test::Screen().Grab(Rect{at.x, at.y, at.x + 638, at.y + 438});
+    Save(preview, "disc_preview.png");
+
+    // Each runtime, settled, against the preview; then Escape ends it.
+    auto runsAsPreview = [&](xtest::XDisplay& x, xtest::Command program, int tolerance,
+                             const std::string& png) {
+        x.MovePointer(1020, 760);
+        xtest::Child runtime(program);
+        ASSERT_TRUE(x.WaitForWindow("Installer Window", 30000));
+        const Surface shown = Settled(x);
+        ASSERT_EQ(shown.width, preview.width);
+        Save(shown, png);
+        const xtest::Comparison diff = xtest::Compare(shown, preview, tolerance, bands);
+        EXPECT_GT(diff.compared, shown.width * shown.height / 2);
+        EXPECT_LE(diff.differing, diff.compared / 1000) << png << ", worst " << diff.worst;
+        x.PressKey("Escape");
+        EXPECT_TRUE(runtime.WaitExit(15000)) << png;
+    };
+    const std::string folder = temp.File("docs/Disc/");
+    xtest::XDisplay x;
+    ASSERT_TRUE(x.ok());
+    runsAsPreview(x,
+                  {{VELOMAR_BIN_DIR "/velomar"}, folder, {"DISPLAY=" + x.name(), "NO_AT_BRIDGE=1"}},
+                  8, "disc_velomar.png");
+    wintest::WineSession& wine = wintest::WineSession::Get();
+    ASSERT_TRUE(wine.ok()) << wine.error();
+    runsAsPreview(wine.screen(), wine.Program(folder + "Velomar.exe", {}, folder), 1,
+                  "disc_wine.png");
+}
+
+// The Windows editor's disc opens in the Linux one with the same tree and saves unchanged.
+TEST_F(DiscTest, MadeInTheWindowsEditorOpensAlikeInTheLinuxOne) {
     const std::string scratch = temp.File("win/");
     fs::create_directories(scratch + "start");
     fs::create_directories(scratch + "art");
-    fs::copy_file(VELOMAR_WINDOWS_X86_64_DIR "/launcher/win32/Velomar.exe",
-                  scratch + "start/Velomar.exe");
+    fs::copy_file(kWindowsBin + "/launcher/win32/Velomar.exe", scratch + "start/Velomar.exe");
     for (const char* file : {"background.bmp", "title.bmp", "disc.bmp", "startup.wav", "hover.wav"})
         fs::copy_file(temp.File("sample/res/") + file, scratch + "art/" + file);
+    std::string windowsPath = "Z:" + scratch;
+    std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
 
     wintest::WineSession& wine = wintest::WineSession::Get();
     ASSERT_TRUE(wine.ok()) << wine.error();
     std::string out;
-    ASSERT_EQ(xtest::Run(wine.Program(VELOMAR_WINDOWS_X86_64_DIR
-                                      "/tests/windows/win32/velomar_forge_disc.exe",
-                                      {WindowsPath(scratch)}),
+    ASSERT_EQ(xtest::Run(wine.Program(kWindowsBin + "/tests/windows/win32/velomar_forge_disc.exe",
+                                      {windowsPath}),
                          300000, &out),
               0)
         << out;
-    ASSERT_TRUE(scenes::ReadDump(scratch + "preview.dump", &preview));
-    ASSERT_EQ(preview.width, kClient.right - kClient.left);
-    EXPECT_TRUE(platform::WritePng(preview, Rect{0, 0, preview.width, preview.height},
-                                   kOut + "/forge_disc_preview.png"));
     const std::string folder = scratch + "docs/Disc/";
-    const std::string madeOnWindows = ReadAll(folder + "AppSetup.dat");
+    const std::string madeOnWindows = xtest::ReadFile(folder + "AppSetup.dat");
     ASSERT_FALSE(madeOnWindows.empty());
 
-    {
-        SCOPED_TRACE("the Linux editor");
-        NoWizard();
-        Start(folder);
-        CInstallerWnd* project = frame->DemoWnd->GetInstallerWnd();
-        ASSERT_NE(project, nullptr) << ::testing::PrintToString(services.messages);
-        std::string tree;
-        TreeTexts(frame->TreeView->Tree(), frame->TreeView->Tree()->GetRootItem(), 0, &tree);
-        EXPECT_EQ(tree, ReadAll(scratch + "tree.txt"));
-        EXPECT_EQ(project->Settings->NumberOfHotSpots, 3);
-        const int size = std::abs(project->Settings->HotSpotFontSize);
-        for (int i = 0; i < project->Settings->NumberOfHotSpots; ++i) {
-            const Rect& at = project->Settings->HotSpotRect[i];
-            bands.push_back(Rect{at.left - 4, at.top - 4, 638, at.top + 2 * size + 4});
-        }
-        frame->DemoWnd->SetModified(true);
-        ASSERT_TRUE(frame->DemoWnd->SaveProject());
-        EXPECT_TRUE(ReadAll(folder + "AppSetup.dat") == madeOnWindows)
-            << "the Linux editor's save differs from the Windows editor's";
-        Close();
-    }
-    {
-        SCOPED_TRACE("Velomar.exe under wine64");
-        xtest::XDisplay& screen = wine.screen();
-        screen.MovePointer(1020, 760);
-        xtest::Child runtime(wine.Program(folder + "Velomar.exe", {}, folder));
-        ASSERT_TRUE(screen.WaitForWindow("Installer Window", 30000));
-        ExpectAsPreview(screen, 1, "forge_disc_wine.png");
-        EXPECT_TRUE(runtime.WaitExit(15000));
-    }
-    {
-        SCOPED_TRACE("velomar");
-        xtest::XDisplay x;
-        ASSERT_TRUE(x.ok());
-        x.MovePointer(1020, 760);
-        xtest::Child runtime(xtest::Command{
-            {VELOMAR_BIN_DIR "/velomar"}, folder, {"DISPLAY=" + x.name(), "NO_AT_BRIDGE=1"}});
-        ASSERT_TRUE(x.WaitForWindow("Installer Window", 15000));
-        ExpectAsPreview(x, 8, "forge_disc_velomar.png");
-        EXPECT_TRUE(runtime.WaitExit(10000));
-    }
+    NoWizard();
+    Start(folder);
+    ASSERT_NE(Project(), nullptr) << ::testing::PrintToString(services.messages);
+    std::string tree;
+    TreeTexts(Tree(), Tree()->GetRootItem(), 0, &tree);
+    EXPECT_EQ(tree, xtest::ReadFile(scratch + "tree.txt"));
+    frame->DemoWnd->SetModified(true);
+    ASSERT_TRUE(frame->DemoWnd->SaveProject());
+    EXPECT_TRUE(xtest::ReadFile(folder + "AppSetup.dat") == madeOnWindows)
+        << "the Linux editor's save differs from the Windows editor's";
 }
 
 }  // namespace

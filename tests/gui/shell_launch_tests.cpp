@@ -2,7 +2,6 @@
 // target turns into, and processes that start without the caller waiting.
 #include <errno.h>
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -45,14 +44,6 @@ TEST(SplitCommandLineTest, WhitespaceSeparatesQuotesGroupAndBackslashesCountOnly
         {"trail\\\\", {"trail\\\\"}},
     };
     for (const auto& c : cases) EXPECT_EQ(platform::wx::SplitCommandLine(c.line), c.args) << c.line;
-}
-
-TEST(WebAddressTest, WwwAndSchemesAreAddressesDrivesAndPathsAreNot) {
-    for (const char* address : {"www.example.com", "WWW.Example.com/x", "http://example.com",
-                                "mailto:someone@example.com"})
-        EXPECT_TRUE(platform::wx::IsWebAddress(address)) << address;
-    for (const char* path : {"C:\\setup.exe", "docs/readme.txt", "wwwroot/index.htm", ""})
-        EXPECT_FALSE(platform::wx::IsWebAddress(path)) << path;
 }
 
 void WriteFile(const std::string& path, const std::string& text, bool executable) {
@@ -107,7 +98,6 @@ TEST_F(ShellTest, ProgramsRunAndEverythingElseOpensInItsApplication) {
         {nullptr, "https://example.com/a?b=c", "x", {"open", "https://example.com/a?b=c"}},
         // A name that starts with "-" must reach the opener as a file, not an option.
         {"open", "-notes.txt", nullptr, {"open", "./-notes.txt"}},
-        {nullptr, "--help", nullptr, {"open", "./--help"}},
     };
     auto expand = [&](const std::string& s) {
         return s == "open" ? opener : s[0] == '@' ? project + s.substr(1) : s;
@@ -150,34 +140,6 @@ TEST_F(ShellTest, ProgramsStartDetachedWithoutTheCallerWaitingOrReaping) {
     int status;
     EXPECT_EQ(::waitpid(-1, &status, WNOHANG), -1) << "nothing of ours is left to reap";
     EXPECT_EQ(errno, ECHILD);
-}
-
-// A program a link starts has default signal handling and nothing blocked,
-// whatever the runtime set up for itself.
-TEST_F(ShellTest, ProgramsStartWithDefaultSignalsAndAnEmptyMask) {
-    // cp copies its own status; a shell would clear its mask itself.
-    const std::string out = root + "/status";
-    struct sigaction ignore {
-    }, savedPipe{};
-    ignore.sa_handler = SIG_IGN;
-    ASSERT_EQ(::sigaction(SIGPIPE, &ignore, &savedPipe), 0);
-    sigset_t usr1, savedMask;
-    sigemptyset(&usr1);
-    sigaddset(&usr1, SIGUSR1);
-    ASSERT_EQ(::sigprocmask(SIG_BLOCK, &usr1, &savedMask), 0);
-    const std::string cp = platform::wx::FindInPath("cp");
-    const bool spawned = platform::wx::SpawnDetached({cp, "/proc/self/status", out});
-    ::sigprocmask(SIG_SETMASK, &savedMask, nullptr);
-    ::sigaction(SIGPIPE, &savedPipe, nullptr);
-    ASSERT_TRUE(spawned);
-    std::string status;
-    for (int i = 0; i < 500 && status.find("SigCgt") == std::string::npos; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        status = xtest::ReadFile(out);
-    }
-    EXPECT_NE(status.find("SigBlk:\t0000000000000000\nSigIgn:\t0000000000000000\n"),
-              std::string::npos)
-        << status;
 }
 
 }  // namespace

@@ -52,14 +52,6 @@ void XDisplay::MovePointer(int x, int y) {
     XSync(display_, False);
 }
 
-platform::Point XDisplay::PointerPosition() {
-    ::Window root, child;
-    int rx = 0, ry = 0, wx, wy;
-    unsigned mask;
-    XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rx, &ry, &wx, &wy, &mask);
-    return platform::Point{rx, ry};
-}
-
 void XDisplay::Click(unsigned button) {
     XTestFakeButtonEvent(display_, button, True, CurrentTime);
     XSync(display_, False);

@@ -29,7 +29,6 @@ class XDisplay {
     platform::raster::Surface Grab(const platform::Rect& area);
 
     void MovePointer(int x, int y);
-    platform::Point PointerPosition();
     void Click(unsigned button = 1);  // 1 left, 3 right
     // One half of a click, so a test can drag.
     void Button(unsigned button, bool down);
