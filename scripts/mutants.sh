@@ -36,13 +36,15 @@ rm -rf "$stage"
 [ -f "$build/CMakeCache.txt" ] ||
   cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$work/configure.log"
 
-# The test programs behind a ctest regex (known once they have been built).
+# The test programs behind a ctest regex. ctest names a program only once it
+# is built; until then a test added as NAME x COMMAND x (the GUI programs, which
+# build_all skips) stands for its program by its name.
 programs() {
   ctest --test-dir "$build" -N -R "$1" --show-only=json-v1 2>/dev/null |
     python3 -c 'import json,sys,os
 seen=set()
 for t in json.load(sys.stdin).get("tests",[]):
-    n=os.path.basename(t["command"][0]) if t.get("command") else ""
+    n=os.path.basename(t["command"][0]) if t.get("command") else t.get("name","")
     if n and n not in seen: seen.add(n); print(n)'
 }
 

@@ -34,7 +34,7 @@ struct Link {
     const char* dataA;
     int x, y;
 };
-const Link kLinks[] = {
+const Link kMenuLinks[] = {
     {"Visit our web site", LinkAction::WebSite, "www.example.com", 70, 200},
     {"Open the extras", LinkAction::OpenFolder, "extras", 70, 250},
     {"Quit", LinkAction::Quit, "", 70, 320},
@@ -98,16 +98,16 @@ TEST_F(DiscTest, MadeInTheLinuxEditorRunsAlikeOnBothRuntimes) {
     frame->SetSize(0, 0, 1000, 700);
     wxTEST_DIALOG(Command(ID_NEW_PROJECT), NewProjectAt(temp.File("docs"), "Disc"));
     ASSERT_NE(Project(), nullptr);
-    using Tree = CVelomarTreeView;
+    using View = CVelomarTreeView;
     std::vector<Rect> bands;  // the link texts
-    Edit<CBackgroundPropertiesDlg>(kBackground, Tree::ID_PROPERTIES_ITEM, [&](auto* d) {
+    Edit<CBackgroundPropertiesDlg>(kBackground, View::ID_PROPERTIES_ITEM, [&](auto* d) {
         d->BitmapRadio->SetValue(true);
         wxCommandEvent click(wxEVT_RADIOBUTTON, 1000);
         d->BitmapRadio->GetEventHandler()->ProcessEvent(click);
         Browse(d, 1003, art + "background.bmp");
     });
     for (bool moving : {false, true})
-        Edit<CLogoPropertiesDlg>(kLogos, Tree::ID_INSERT_ITEM, [&](auto* d) {
+        Edit<CLogoPropertiesDlg>(kLogos, View::ID_INSERT_ITEM, [&](auto* d) {
             Browse(d, 1035, art + (moving ? "disc.bmp" : "title.bmp"));
             d->XEdit->SetValue(moving ? "484" : "40");
             d->YEdit->SetValue(moving ? "26" : "38");
@@ -118,8 +118,8 @@ TEST_F(DiscTest, MadeInTheLinuxEditorRunsAlikeOnBothRuntimes) {
             d->StartYEdit->SetValue("26");
             d->DelayEdit->SetValue("15");
         });
-    for (const Link& link : kLinks) {
-        Edit<CHyperlinkPropertiesDlg>(kLinks, Tree::ID_INSERT_ITEM, [&](auto* d) {
+    for (const Link& link : kMenuLinks) {
+        Edit<CHyperlinkPropertiesDlg>(kLinks, View::ID_INSERT_ITEM, [&](auto* d) {
             d->ClickAction(link.action);
             if (*link.dataA) d->DataAEdit->SetValue(link.dataA);
             d->LabelEdit->SetValue(link.label);
