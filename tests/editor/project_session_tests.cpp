@@ -1,17 +1,15 @@
-// The project lifecycle on the headless host with real folders: New (nested
-// paths, the overwrite question), Open (missing, damaged), the title's "*",
-// the preview's reload with its picture cache, and a save that fails. The save
-// question is tested with the editor's window (tests/gui/editor_tests.cpp).
+// The project lifecycle on the headless host with real folders: New and its
+// dialog's path, Open, the title's "*", the preview's reload with its picture
+// cache, and a save that fails.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
 #include "bench/bench_project.h"
+#include "editor/new_project_path.h"
 #include "editor/project_lifecycle.h"
 #include "editor/project_session.h"
 #include "platform/headless/headless_platform.h"
@@ -49,9 +47,8 @@ class ProjectSessionTest : public ::testing::Test {
         params.height = 500;
         return host.windows.CreateHostWindow(params, nullptr);
     }
-
     std::string Folder(const std::string& name) const { return temp.Path() + name; }
-    const Messages& messages() const { return host.services.messages; }
+    const Messages& Said() const { return host.services.messages; }
     // A project on disk with one changed value, opened and marked modified.
     void OpenModified(const std::string& name) {
         ASSERT_TRUE(session.NewProject(Folder(name)));
@@ -70,53 +67,43 @@ class ProjectSessionTest : public ::testing::Test {
     ProjectSession session{&view};
 };
 
-TEST_F(ProjectSessionTest, NewProjectMakesNestedFoldersAndShowsThePreviewCentred) {
-    const std::string folder = Folder("a/b/c");
-    ASSERT_TRUE(session.NewProject(folder));
-    EXPECT_TRUE(fs::is_regular_file(folder + "/AppSetup.dat"));
-    EXPECT_TRUE(fs::is_directory(folder + "/res"));
+// New makes nested folders and shows the preview centred in its pane; on an
+// existing project it asks, and keeps res\ whatever the answer.
+TEST_F(ProjectSessionTest, NewProjectAndTheOverwriteQuestion) {
+    OpenModified("a/b/p");
     CInstallerWnd* wnd = session.GetInstallerWnd();
-    ASSERT_TRUE(wnd && wnd->Wnd && wnd->Wnd->IsWindow());
-    EXPECT_EQ(view.rebuilds, 1);
-    EXPECT_FALSE(session.Modified);
+    ASSERT_TRUE(wnd->Wnd && wnd->Wnd->IsWindow());
     const platform::Rect r = wnd->Wnd->GetWindowRect();
-    EXPECT_EQ(r.left, 80);
-    EXPECT_EQ(r.top, 30);
-    EXPECT_TRUE(messages().empty());
-}
-
-TEST_F(ProjectSessionTest, OverwriteQuestionBothWays) {
-    OpenModified("p");
+    EXPECT_EQ((platform::Point{r.left, r.top}), (platform::Point{80, 30}));
+    EXPECT_EQ(view.rebuilds, 1);
+    EXPECT_TRUE(Said().empty());
     session.SaveProject();
-    fs::create_directories(Folder("p/res/keep"));
-    sandbox::WriteBytes(Folder("p/res/logo.bmp"), "x");
-    const std::string question = "Project already exists.\nDo you wish to overwrite?";
+    fs::create_directories(Folder("a/b/p/res/keep"));
 
     // No: the open project is closed all the same and the file stays.
-    ASSERT_FALSE(session.NewProject(Folder("p")));
+    ASSERT_FALSE(session.NewProject(Folder("a/b/p")));
     EXPECT_EQ(session.GetInstallerWnd(), nullptr);
-    EXPECT_EQ(messages(), Messages{question});
-    EXPECT_EQ(StoredTitle("p"), "changed");
+    EXPECT_EQ(Said(), Messages{"Project already exists.\nDo you wish to overwrite?"});
+    EXPECT_EQ(StoredTitle("a/b/p"), "changed");
     EXPECT_EQ(view.rebuilds, 1);  // stopped before the window: the tree stays
 
     host.services.ScriptAnswers({MessageAnswer::Yes});
-    ASSERT_TRUE(session.NewProject(Folder("p")));
-    EXPECT_NE(StoredTitle("p"), "changed");
-    EXPECT_TRUE(fs::exists(Folder("p/res/logo.bmp")));
-    EXPECT_TRUE(fs::is_directory(Folder("p/res/keep")));
+    ASSERT_TRUE(session.NewProject(Folder("a/b/p")));
+    EXPECT_FALSE(session.Modified);
+    EXPECT_NE(StoredTitle("a/b/p"), "changed");
+    EXPECT_TRUE(fs::is_directory(Folder("a/b/p/res/keep")));
 }
 
 TEST_F(ProjectSessionTest, OpenFailuresLeaveNothingOpen) {
-    struct Case {
+    const struct {
         const char* what;
         const char* content;  // null: no AppSetup.dat
-        Messages shown;
+        const char* shown;
+    } cases[] = {
+        {"no settings file", nullptr, "Failed to open the specified project!"},
+        {"damaged settings", "garbage\r\n", "Could not find correct Language section!\n"},
     };
-    const Case cases[] = {
-        {"no settings file", nullptr, {"Failed to open the specified project!"}},
-        {"damaged settings", "garbage\r\n", {"Could not find correct Language section!\n"}},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(session.NewProject(Folder(std::string("good ") + c.what)));
         const int rebuilds = view.rebuilds;
@@ -125,32 +112,18 @@ TEST_F(ProjectSessionTest, OpenFailuresLeaveNothingOpen) {
         if (c.content) sandbox::WriteBytes(Folder(c.what) + "/AppSetup.dat", c.content);
         EXPECT_FALSE(session.OpenProject(Folder(c.what) + "/", false));
         EXPECT_EQ(session.GetInstallerWnd(), nullptr);
-        EXPECT_EQ(messages(), c.shown);
+        EXPECT_EQ(Said(), Messages{c.shown});
         EXPECT_EQ(view.rebuilds, rebuilds);
-    }
-}
-
-TEST_F(ProjectSessionTest, ModifiedFlagDrivesTheStar) {
-    struct Step {
-        bool flag;
-        const char* title;
-        int changes;
-    };
-    const Step steps[] = {{true, "VelomarForge - /p*", 1},
-                          {true, "VelomarForge - /p*", 2},
-                          {false, "VelomarForge - /p", 2},
-                          {false, "VelomarForge - /p", 2}};
-    for (const Step& s : steps) {
-        session.SetModified(s.flag);
-        EXPECT_EQ(view.title, s.title);
-        EXPECT_EQ(view.changes, s.changes);
-        EXPECT_EQ(session.Modified, s.flag);
     }
 }
 
 // A reload saves first and reopens; only the test mode starts like the runtime.
 TEST_F(ProjectSessionTest, ReloadSavesAndReopens) {
     OpenModified("p");
+    const int changes = view.changes;
+    session.SetModified(true);  // marked twice, starred once
+    EXPECT_EQ(view.title, ProjectTitle(Folder("p")) + "*");
+    EXPECT_EQ(view.changes, changes + 1);
     sandbox::WriteBytes(Folder("p/res/start.wav"), "RIFF");
     session.GetInstallerWnd()->Settings->StartupWaveFile = "res\\start.wav";
     for (bool test : {false, true, true}) {
@@ -166,7 +139,7 @@ TEST_F(ProjectSessionTest, ReloadSavesAndReopens) {
         EXPECT_EQ(host.services.sounds.size(), test ? 1u : 0u);
         EXPECT_EQ(session.GetInstallerWnd()->AnnimationDone, test ? 0 : 1);
     }
-    EXPECT_TRUE(messages().empty());
+    EXPECT_TRUE(Said().empty());
     session.CloseProject();
     session.ReloadProject(true);  // nothing open: nothing happens
     EXPECT_EQ(session.GetInstallerWnd(), nullptr);
@@ -180,9 +153,8 @@ TEST_F(ProjectSessionTest, RefreshDecodesOnlyChangedPicturesAndCloseReleasesThem
     ASSERT_TRUE(session.OpenProject(project.Dir(), false));
     LaunchSettings* s = session.GetInstallerWnd()->Settings.get();
     // Held here, so that a picture decoded again cannot reuse the address.
-    const std::shared_ptr<platform::Bitmap> background = s->BackgroundBitmap;
-    const std::shared_ptr<platform::Bitmap> logos[] = {s->LogoBitmap[0], s->LogoBitmap[1],
-                                                       s->LogoBitmap[2]};
+    const std::shared_ptr<platform::Bitmap> held[] = {s->BackgroundBitmap, s->LogoBitmap[0],
+                                                      s->LogoBitmap[1], s->LogoBitmap[2]};
     EXPECT_EQ(session.Pictures().Size(), 4u);
 
     // Logo 1 rewritten at its size with a later time, logo 2 at another size.
@@ -192,80 +164,122 @@ TEST_F(ProjectSessionTest, RefreshDecodesOnlyChangedPicturesAndCloseReleasesThem
     bench::WriteBmp(res + "logo2.bmp", 100, 150, 2);
     session.ReloadProject(false);
     s = session.GetInstallerWnd()->Settings.get();
-    EXPECT_EQ(s->BackgroundBitmap, background);
-    EXPECT_EQ(s->LogoBitmap[0], logos[0]);
-    EXPECT_NE(s->LogoBitmap[1], logos[1]);
-    EXPECT_NE(s->LogoBitmap[2], logos[2]);
+    const bool reused[] = {s->BackgroundBitmap == held[0], s->LogoBitmap[0] == held[1],
+                           s->LogoBitmap[1] == held[2], s->LogoBitmap[2] == held[3]};
+    EXPECT_EQ(std::vector<bool>(reused, reused + 4), (std::vector<bool>{true, true, false, false}));
     EXPECT_EQ(s->LogoWidth[2], 100);
     EXPECT_EQ(session.Pictures().Size(), 4u) << "the replaced pictures are let go";
-    EXPECT_TRUE(host.services.messages.empty());
+    EXPECT_TRUE(Said().empty());
 
     session.CloseProject();
     EXPECT_EQ(session.Pictures().Size(), 0u);
 }
 
-// A save that fails keeps the edit: in a read-only project (as an ordinary
-// user, since root may write anywhere) the refresh after an edit, Test
-// Project, Save and the save question all leave the edit in memory, marked,
-// and the preview shows it rather than the old file.
+// A save that fails keeps the edit: the refresh after an edit, Test Project,
+// Save and the save question all leave it in memory, marked, and the preview
+// shows it rather than the old file.
 TEST_F(ProjectSessionTest, FailedSaveKeepsTheEditMarkedAndShown) {
-    const std::string folder = temp.File("p/");
-    ASSERT_NE(CreateNewProject(folder), nullptr);
-    const std::string stored = sandbox::ReadBytes(folder + "AppSetup.dat");
-    sandbox::OpenToOrdinaryUser(temp.Path());
-    ::chmod(folder.c_str(), 0555);
+    ASSERT_TRUE(session.NewProject(Folder("p")));
+    // A folder where the file goes: every save fails, whoever runs the test.
+    fs::remove(Folder("p/AppSetup.dat"));
+    fs::create_directory(Folder("p/AppSetup.dat"));
+    auto state = [&] {
+        const CInstallerWnd* p = session.GetInstallerWnd();
+        const std::string text = "modified " + std::to_string(session.Modified) + ", star " +
+                                 std::to_string(view.title.back() == '*') + ", links " +
+                                 (p ? std::to_string(p->Settings->NumberOfHotSpots) : "-") +
+                                 ", shown " + std::to_string(p && p->Wnd && p->Wnd->IsWindow()) +
+                                 ", started " + std::to_string(p && !p->AnnimationDone) +
+                                 ", messages " + std::to_string(Said().size());
+        host.services.messages.clear();
+        return text;
+    };
+    // The tree's Insert: one more link, marked, then the queued refresh.
+    LaunchSettings& s = *session.GetInstallerWnd()->Settings;
+    s.HotSpotText[0] = "Read me";
+    s.HotSpotCommand[0] = "QUIT";
+    s.NumberOfHotSpots = 1;
+    session.SetModified(true);
+    session.ReloadProject(false);
+    EXPECT_EQ(state(), "modified 1, star 1, links 1, shown 1, started 0, messages 1");
+    session.ReloadProject(true);
+    EXPECT_EQ(state(), "modified 1, star 1, links 1, shown 1, started 1, messages 1");
+    EXPECT_FALSE(session.SaveProject());
+    EXPECT_EQ(Said(), Messages{"Failed to create the INI file!\n"});
+    EXPECT_EQ(state(), "modified 1, star 1, links 1, shown 1, started 1, messages 1");
+    host.services.ScriptAnswers({MessageAnswer::Yes});
+    EXPECT_FALSE(session.PromptSave());
+    EXPECT_EQ(state(), "modified 1, star 1, links 1, shown 1, started 1, messages 2");
+    // Opening another asks, and its save fails again: the project stays.
+    host.services.ScriptAnswers({MessageAnswer::Yes});
+    EXPECT_FALSE(session.OpenProject(Folder("p/"), false));
+    EXPECT_EQ(state(), "modified 1, star 1, links 1, shown 1, started 1, messages 2");
+    host.services.ScriptAnswers({MessageAnswer::No});
+    EXPECT_TRUE(session.PromptSave());
+}
 
-    const std::string report = sandbox::AsOrdinaryUser([&] {
-        auto parent = MakePane();
-        FakeView titled(parent.get());
-        ProjectSession own(&titled);
-        std::string out;
-        auto state = [&](const char* step) {
-            const CInstallerWnd* p = own.GetInstallerWnd();
-            out += std::string(step) + ": modified " + std::to_string(own.Modified) + ", star " +
-                   std::to_string(!titled.title.empty() && titled.title.back() == '*') +
-                   ", links " + (p ? std::to_string(p->Settings->NumberOfHotSpots) : "-") +
-                   ", shown " + std::to_string(p && p->Wnd && p->Wnd->IsWindow()) + ", started " +
-                   std::to_string(p && !p->AnnimationDone) + ", messages " +
-                   std::to_string(host.services.messages.size()) + "\n";
-            host.services.messages.clear();
-        };
-        if (!own.OpenProject(folder, false)) return std::string("not opened");
-        // The tree's Insert: one more link, marked, then the queued refresh.
-        LaunchSettings& s = *own.GetInstallerWnd()->Settings;
-        s.HotSpotText[0] = "Read me";
-        s.HotSpotCommand[0] = "QUIT";
-        s.NumberOfHotSpots = 1;
-        own.SetModified(true);
-        own.ReloadProject(false);
-        state("refresh");
-        own.ReloadProject(true);
-        state("test project");
-        const bool saved = own.SaveProject();
-        out += "save " + std::to_string(saved) + ", said " +
-               (host.services.messages.empty() ? "nothing\n" : host.services.messages.back());
-        state("save");
-        host.services.ScriptAnswers({MessageAnswer::Yes});
-        out += "question yes " + std::to_string(own.PromptSave()) + "\n";
-        state("question");
-        host.services.ScriptAnswers({MessageAnswer::Yes});
-        out += "open another " + std::to_string(own.OpenProject(folder, false)) + "\n";
-        host.services.ScriptAnswers({MessageAnswer::No});
-        out += "question no " + std::to_string(own.PromptSave()) + "\n";
-        return out;
-    });
-    EXPECT_EQ(report,
-              "refresh: modified 1, star 1, links 1, shown 1, started 0, messages 1\n"
-              "test project: modified 1, star 1, links 1, shown 1, started 1, messages 1\n"
-              "save 0, said Failed to create the INI file!\n"
-              "save: modified 1, star 1, links 1, shown 1, started 1, messages 1\n"
-              "question yes 0\n"
-              "question: modified 1, star 1, links 1, shown 1, started 1, messages 2\n"
-              // The question is asked and its save fails again: the project stays.
-              "open another 0\n"
-              "question no 1\n");
-    EXPECT_EQ(sandbox::ReadBytes(folder + "AppSetup.dat"), stored);
-    ::chmod(folder.c_str(), 0755);
+// The New Project dialog: the location follows the name until the user types
+// one, which is then the parent; Browse returns to following.
+TEST(NewProjectPath, LocationAndFolder) {
+    const struct {
+        const char* what;
+        std::vector<std::pair<char, std::string>> steps;  // 'n'ame, 'l'ocation, 'b'rowse
+        std::string location, result;
+    } cases[] = {
+        {"opening", {}, "C:\\P\\Project1", "C:\\P\\Project1"},
+        {"name follows", {{'n', "D"}, {'n', "De"}, {'n', "Demo"}}, "C:\\P\\Demo", "C:\\P\\Demo"},
+        {"typed location is the parent",
+         {{'l', "D:\\CD"}, {'n', "Demo"}},
+         "D:\\CD",
+         "D:\\CD\\Demo"},
+        {"browse to a root", {{'n', "Demo"}, {'l', "X:\\"}, {'b', "E:\\"}}, "E:\\Demo", "E:\\Demo"},
+        {"browse, then following",
+         {{'b', "E:\\M"}, {'n', "Summer"}},
+         "E:\\M\\Summer",
+         "E:\\M\\Summer"},
+        // After the name was cleared, the parent stays: only the name changes.
+        {"cleared, retyped", {{'n', ""}, {'n', "N"}, {'n', "New"}}, "C:\\P\\New", "C:\\P\\New"},
+        {"cleared name", {{'n', ""}}, "C:\\P\\", "C:\\P\\"},
+    };
+    for (const auto& c : cases) {
+        NewProjectPath path;
+        path.Separator = '\\';
+        path.Open("C:\\P");
+        for (const auto& [kind, text] : c.steps) {
+            if (kind == 'n') path.NameChanged(text);
+            if (kind == 'l') path.LocationTyped(text);
+            if (kind == 'b') path.Browsed(text);
+        }
+        EXPECT_EQ(path.Location + " | " + path.ProjectFolder(), c.location + " | " + c.result)
+            << c.what;
+    }
+    NewProjectPath plain;  // following, with no separator to find a parent by
+    plain.Location = "plain";
+    plain.NameChanged("Demo");
+    EXPECT_EQ(plain.ProjectFolder(), "plain");
+    EXPECT_EQ(DefaultProjectsFolder("/home/u/Documents/", '/'),
+              "/home/u/Documents/Velomar Projects");
+}
+
+// Typed one key at a time, as the dialog sees it: the result is always the
+// location's parent plus the name, and OK refuses a name with a separator.
+TEST(NewProjectPath, NameIsOneFolderBelowTheLocation) {
+    sandbox::ProjectSandbox box;
+    const std::string accidental = "/home/u/Documents/Velomar Projects/x/y/z";
+    const struct {
+        std::string name;
+        bool accepted;
+    } cases[] = {{"Demo", true}, {"a/b", false}, {accidental, false}, {"a\\b", false}};
+    for (const auto& c : cases) {
+        box.services.messages.clear();
+        NewProjectPath path;
+        path.Open(DefaultProjectsFolder("/d", '/'));
+        path.NameChanged("");
+        for (std::size_t n = 1; n <= c.name.size(); ++n) path.NameChanged(c.name.substr(0, n));
+        EXPECT_EQ(path.ProjectFolder(), "/d/Velomar Projects/" + c.name);
+        EXPECT_EQ(path.CheckName(), c.accepted) << c.name;
+        EXPECT_EQ(box.services.messages, c.accepted ? Messages{} : Messages{NAME_HAS_SEPARATOR});
+    }
 }
 
 }  // namespace

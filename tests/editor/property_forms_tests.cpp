@@ -1,6 +1,6 @@
 // The property dialogs' logic without widgets: what each form shows for a
-// record (load), what OK writes back (store), and the messages that keep the
-// dialog open with nothing stored.
+// record (load), what OK writes back (store), the messages that keep the
+// dialog open with nothing stored, and the live preview.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,7 +10,9 @@
 #include "../support/project_sandbox.h"
 #include "editor/dialogs/audio_form.h"
 #include "editor/dialogs/background_form.h"
+#include "editor/dialogs/colour_text.h"
 #include "editor/dialogs/hyperlink_form.h"
+#include "editor/dialogs/live_preview.h"
 #include "editor/dialogs/logo_form.h"
 
 namespace {
@@ -37,12 +39,9 @@ std::string Shown(const LogoForm& f) {
            OnOff(f.animate, "animate") + " from " + f.startX + "," + f.startY + " delay " +
            f.delay + OnOff(f.scale, "scale");
 }
-const char* ActionName(LinkAction a) {
-    const char* names[] = {"none", "cd", "folder", "web", "run", "quit"};
-    return names[int(a)];
-}
 std::string Shown(const HyperlinkForm& f) {
-    return std::string(ActionName(f.action)) + (f.absolute ? " abs" : " rel") +
+    const char* actions[] = {"none", "cd", "folder", "web", "run", "quit"};
+    return std::string(actions[int(f.action)]) + (f.absolute ? " abs" : " rel") +
            OnOff(f.pathKindEnabled, "kinds") + OnOff(f.browseEnabled, "browse") + " A" +
            (f.dataAEnabled ? "" : "-") + "[" + f.dataA + "] B" + (f.dataBEnabled ? "" : "-") + "[" +
            f.dataB + "]";
@@ -58,7 +57,7 @@ Form Changed(const Form& base, Change change) {
 
 class Forms : public ::testing::Test {
   protected:
-    void SetUp() override {
+    Forms() {
         fs::create_directory(box.folder.File("res"));
         WriteBytes(box.folder.File("res/logo.bmp"), "in project");
         WriteBytes(outside.File("new.bmp"), "from outside");
@@ -92,7 +91,7 @@ TEST_F(Forms, BackgroundLoad) {
 }
 
 TEST_F(Forms, BackgroundStore) {
-    const std::string badColour = "Color must be in the format: 0xRRGGBB";
+    const Messages badColour = {"Color must be in the format: 0xRRGGBB"};
     auto colour = [](std::string text, bool dithered, int direction, int end) {
         BackgroundForm f;
         f.colourMode = true;
@@ -116,8 +115,10 @@ TEST_F(Forms, BackgroundStore) {
         {colour("0x0000ff", true, 0, 0), "@@0000000b0000ff", {}},
         {colour("0xzz0000", true, 0, 1), "@@00000013zz0000", {}},
         {colour("0xFF0000", false, 0, 0), "@@00000001FF0000", {}},
-        {colour("0X00FF00", false, 0, 0), "", {badColour}},
-        {colour("", false, 0, 0), "", {badColour}},
+        {colour("0X00FF00", false, 0, 0), "", badColour},
+        {colour("0x00ff000", false, 0, 0), "", badColour},
+        {colour("0x00\nff0", false, 0, 0), "", badColour},
+        {colour("", false, 0, 0), "", badColour},
         {bitmap(box.folder.File("res/logo.bmp")), "res\\logo.bmp", {}},
         {bitmap(outside.File("new.bmp")), "res\\new.bmp", {}},
         {bitmap(""),
@@ -128,9 +129,9 @@ TEST_F(Forms, BackgroundStore) {
     for (const auto& c : cases) {
         S().BackGroundBitmapName = "old";
         box.services.messages.clear();
-        EXPECT_EQ(c.form.Store(*project), !c.stored.empty()) << c.stored;
+        EXPECT_EQ(c.form.Store(*project), !c.stored.empty()) << c.form.colourText;
         EXPECT_EQ(TextOf(S().BackGroundBitmapName), c.stored.empty() ? "old" : c.stored);
-        EXPECT_EQ(Said(), c.messages) << c.stored;
+        EXPECT_EQ(Said(), c.messages) << c.form.colourText;
     }
     EXPECT_EQ(ReadBytes(box.folder.File("res/new.bmp")), "from outside");
 }
@@ -145,22 +146,15 @@ TEST_F(Forms, AudioStoresBothOrNothing) {
     form.introWave = outside.File("intro.wav");
     form.hoverWave = "/no/such/hover.wav";
     EXPECT_FALSE(form.Store(*project));
-    form.hoverWave = "";
-    form.introWave = "C:/music/intro.wav";
-    EXPECT_FALSE(form.Store(*project));
-    EXPECT_EQ(
-        Said(),
-        (Messages{"Failed to open the specified file:\n/no/such/hover.wav",
-                  "Failed to access the specified Hyperlink wav file.\nPlease select another.",
-                  "Failed to open the specified file:\nC:/music/intro.wav",
-                  "Failed to access the specified Intro wav file.\nPlease select another."}));
+    EXPECT_EQ(Said(), (Messages{"Failed to open the specified file:\n/no/such/hover.wav",
+                                "Failed to access the specified Hyperlink wav file.\nPlease "
+                                "select another."}));
     EXPECT_EQ(TextOf(S().StartupWaveFile), "res\\old.wav");
 
-    form.introWave = outside.File("intro.wav");
+    form.hoverWave = "";
     EXPECT_TRUE(form.Store(*project));
-    EXPECT_EQ(TextOf(S().StartupWaveFile), "res\\intro.wav");
-    EXPECT_EQ(TextOf(S().HotSpotWaveFile), "");  // a cleared field removes the sound
-    EXPECT_EQ(ReadBytes(box.folder.File("res/intro.wav")), "sound");
+    // A cleared field removes the sound.
+    EXPECT_EQ(TextOf(S().StartupWaveFile) + "|" + TextOf(S().HotSpotWaveFile), "res\\intro.wav|");
 }
 
 TEST_F(Forms, LogoLoad) {
@@ -172,8 +166,7 @@ TEST_F(Forms, LogoLoad) {
     S().ResizeLogo[0] = 1;
     S().LogoBitmapName[1] = "";  // a new logo
     S().LogoBitmapMaskColorR[1] = 255;
-    S().LogoBitmapAnimateLocation[1] = {7, 7};
-    S().ResizeLogo[1] = 1;
+    S().LogoBitmapAnimateLocation[1] = {7, 7};  // shown only for an animated logo
     S().LogoAnnimationDelay = 25;
 
     LogoForm animated, still, corrupt;
@@ -189,13 +182,12 @@ TEST_F(Forms, LogoLoad) {
     // The hidden "Scale Bitmap / Logo" passes ResizeLogo through unchanged.
     ASSERT_TRUE(animated.Store(*project, 0));
     EXPECT_EQ(S().ResizeLogo[0], 1);
-    EXPECT_EQ(TextOf(S().LogoBitmapName[0]), "res\\logo.bmp");
 }
 
 TEST_F(Forms, LogoStore) {
-    const std::string cannotOpen =
+    const Messages cannotOpen = {
         "Failed to open the specified Bitmap / Logo  file.\n\nPlease verify the file exists and is "
-        "not in use by another application.";
+        "not in use by another application."};
     LogoForm base;
     base.bitmapPath = box.folder.File("res/logo.bmp");
     base.x = "12";
@@ -213,15 +205,11 @@ TEST_F(Forms, LogoStore) {
     } cases[] = {
         {base, "res\\logo.bmp", {}, 15},  // a still logo leaves the shared delay alone
         {with([](LogoForm& f) { f.animate = true; }), "res\\logo.bmp", {}, 40},
-        {with([&](LogoForm& f) { f.bitmapPath = outside.File("new.bmp"); }),
-         "res\\new.bmp",
-         {},
-         15},
         {with([](LogoForm& f) { f.x = "12px"; }), "", {kInteger}, 15},
         {with([](LogoForm& f) { f.delay = "", f.animate = true; }), "", {kInteger}, 15},
         {with([](LogoForm& f) { f.startY = "99999999999"; }), "", {kInteger}, 15},
-        {with([](LogoForm& f) { f.bitmapPath = ""; }), "", {cannotOpen}, 15},
-        {with([&](LogoForm& f) { f.bitmapPath = box.folder.Path(); }), "", {cannotOpen}, 15},
+        {with([](LogoForm& f) { f.bitmapPath = ""; }), "", cannotOpen, 15},
+        {with([&](LogoForm& f) { f.bitmapPath = box.folder.Path(); }), "", cannotOpen, 15},
     };
     for (const auto& c : cases) {
         S().LogoBitmapName[3] = "res\\before.bmp";
@@ -235,14 +223,10 @@ TEST_F(Forms, LogoStore) {
         EXPECT_EQ(TextOf(S().LogoBitmapName[3]), ok ? c.name : "res\\before.bmp");
         LogoForm stored;
         ASSERT_TRUE(stored.Load(*project, 3));
-        if (ok) {
-            EXPECT_EQ(stored.x + "," + stored.y + " " + stored.maskColour, "12,-3 0x00ff00");
-            EXPECT_EQ(S().LogoBitmapAnimateLocation[3], (platform::Point{640, 26}));
-        } else {
-            EXPECT_EQ(stored.x + "," + stored.y, "1,1");
-        }
+        EXPECT_EQ(stored.x + "," + stored.y, ok ? "12,-3" : "1,1");
+        if (ok) EXPECT_EQ(S().LogoBitmapAnimateLocation[3], (platform::Point{640, 26}));
+        if (ok) EXPECT_EQ(stored.maskColour, "0x00ff00");
     }
-    EXPECT_EQ(ReadBytes(box.folder.File("res/new.bmp")), "from outside");
 }
 
 TEST_F(Forms, WebAddresses) {
@@ -251,36 +235,6 @@ TEST_F(Forms, WebAddresses) {
         {"WwW.x", true},      {"https://x", true},  {"http:/x", false}, {"www", false},
         {"C:\\Setup", false}, {"", false},          {" www.x", false}};
     for (const auto& [text, web] : cases) EXPECT_EQ(IsWebAddress(text), web) << text;
-}
-
-TEST_F(Forms, LinkActionsAndPathKinds) {
-    const std::string web = DEFAULT_WEB_ADDRESS;
-    const std::pair<LinkAction, std::string> cases[] = {
-        {LinkAction::BrowseCd, "cd rel A-[] B-[]"},
-        {LinkAction::OpenFolder, "folder rel kinds A[] B-[]"},
-        {LinkAction::WebSite, "web abs A[" + web + "] B-[]"},
-        {LinkAction::RunProgram, "run rel kinds A[] B[]"},
-        {LinkAction::Quit, "quit rel A-[] B-[]"},
-    };
-    for (const auto& [action, shown] : cases) {
-        HyperlinkForm form;
-        form.dataA = "typed before";
-        form.dataB = "params";
-        form.ClickAction(action);
-        EXPECT_EQ(Shown(form), shown);
-    }
-    HyperlinkForm form;
-    form.ClickAction(LinkAction::RunProgram);
-    EXPECT_EQ(form.dataACaption + "|" + form.dataBCaption,
-              "Executable name / path|Optional cmd line params");
-    form.ClickPathKind(true);
-    EXPECT_EQ(Shown(form), "run abs kinds browse A[] B[]");
-    EXPECT_EQ(form.Browse(), LinkBrowse::File);
-    form.ClickPathKind(false);
-    EXPECT_EQ(Shown(form), "run rel kinds A[] B[]");
-    form.ClickAction(LinkAction::OpenFolder);
-    EXPECT_EQ(form.dataACaption, "Name / Path to the folder:");
-    EXPECT_EQ(form.Browse(), LinkBrowse::Folder);
 }
 
 TEST_F(Forms, LinkLoad) {
@@ -338,10 +292,10 @@ TEST_F(Forms, LinkStore) {
     base.hiliteColour = "zz00ff00";  // read from position 2 without a check
     base.fontSize = "16";
     auto with = [&](auto change) { return Changed(base, change); };
-    const std::string runEmpty =
-        "Please enter a program to run or file to open in the 'Executable name / path' edit cell.";
-    const std::string oneLine =
-        "A hyperlink's label, path and parameters must each be one line of text.";
+    const Messages runEmpty = {
+        "Please enter a program to run or file to open in the 'Executable name / path' edit cell."};
+    const Messages oneLine = {
+        "A hyperlink's label, path and parameters must each be one line of text."};
     using A = LinkAction;
     const struct {
         HyperlinkForm form;
@@ -358,16 +312,11 @@ TEST_F(Forms, LinkStore) {
          {}},
         {with([](auto& f) { f.action = A::None; }), "QUIT   -16", {}},
         {with([](auto& f) { f.fontSize = "-24"; }), "RUN setup.exe /quiet -24", {}},
-        {with([](auto& f) { f.dataA = ""; }), "", {runEmpty}},
-        {with([](auto& f) { f.ClickPathKind(true), f.dataA = ""; }), "", {runEmpty}},
+        {with([](auto& f) { f.dataA = ""; }), "", runEmpty},
+        {with([](auto& f) { f.ClickPathKind(true), f.dataA = ""; }), "", runEmpty},
         {with([](auto& f) { f.fontSize = "big"; }), "", {kInteger}},
-        {with([](auto& f) { f.label = "two\nlines"; }), "", {oneLine}},
-        {with([](auto& f) { f.dataB = "/a\n/b"; }), "", {oneLine}},
-    };
-    auto record = [&] {
-        const LaunchSettings& s = *project->Settings;
-        return TextOf(s.HotSpotCommand[4]) + " " + TextOf(s.HotSpotCommandDataA[4]) + " " +
-               TextOf(s.HotSpotCommandDataB[4]) + " " + std::to_string(s.HotSpotFontSize);
+        {with([](auto& f) { f.label = "two\nlines"; }), "", oneLine},
+        {with([](auto& f) { f.dataB = "/a\n/b"; }), "", oneLine},
     };
     for (const auto& c : cases) {
         S().HotSpotCommand[4] = "OPEN";
@@ -378,16 +327,73 @@ TEST_F(Forms, LinkStore) {
         const bool ok = !c.stored.empty();
         EXPECT_EQ(c.form.Store(*project, 4), ok) << c.stored << c.messages.size();
         EXPECT_EQ(Said(), c.messages) << c.stored;
-        EXPECT_EQ(record(), ok ? c.stored : "OPEN old old -9");
+        EXPECT_EQ(TextOf(S().HotSpotCommand[4]) + " " + TextOf(S().HotSpotCommandDataA[4]) + " " +
+                      TextOf(S().HotSpotCommandDataB[4]) + " " +
+                      std::to_string(S().HotSpotFontSize),
+                  ok ? c.stored : "OPEN old old -9");
         EXPECT_EQ(TextOf(S().HotSpotText[4]), ok ? "Install" : "old");
         EXPECT_EQ(S().HotSpotTextColorR, ok ? 255 : 1);
         if (ok) {
             EXPECT_EQ(S().HotSpotRect[4], (platform::Rect{40, 100, 0, 0}));
-            EXPECT_EQ(platform::Rgb(S().HotSpotTextHiliteColorR, S().HotSpotTextHiliteColorG,
-                                    S().HotSpotTextHiliteColorB),
-                      platform::Rgb(0, 255, 0));
+            EXPECT_EQ(S().HotSpotTextHiliteColorG * 1000 + S().HotSpotTextHiliteColorB, 255000);
         }
     }
+}
+
+// Every character is a digit of some value: what a user typed is never refused.
+TEST(ColourText, DigitsPairsAndText) {
+    const std::pair<char, int> digits[] = {{'0', 0},  {'9', 9},  {'a', 10},  {'z', 35},
+                                           {'A', 10}, {'Z', 35}, {' ', 240}, {'\xff', 207}};
+    for (const auto& [c, value] : digits) EXPECT_EQ(HexDigitValue(c), value) << c;
+    EXPECT_EQ(HexPairToByte('z', 'z'), 0x33);
+    // The first two characters are not looked at; missing digits count as '0'.
+    EXPECT_EQ(ReadColourText("##1A2b3C"), (ColourBytes{0x1a, 0x2b, 0x3c}));
+    EXPECT_EQ(ReadColourText("0xf"), (ColourBytes{0xf0, 0, 0}));
+    EXPECT_EQ(ColourText({1, 0xab, 0x0c}), "0x01ab0c");
+}
+
+// An open dialog's fields go into the record as OK would take them, but not a
+// half-typed number, a picture from outside the project or the action; Cancel
+// takes back what the previews wrote, and only that.
+TEST_F(Forms, LivePreviewAndCancel) {
+    FillLargestRecord(S());
+    int shows = 0;
+    LiveEdit live(S(), [&] { ++shows; });
+    HyperlinkForm link;
+    ASSERT_TRUE(link.Load(*project, 2));
+    link.textColour = "0x102030";
+    link.ClickAction(LinkAction::Quit);
+    for (const char* x : {"300", "301", "3x"}) {
+        link.x = x;
+        live.Preview([&] { PreviewLink(link, *project, 2); });
+    }
+    LogoForm logo;
+    ASSERT_TRUE(logo.Load(*project, 1));
+    logo.bitmapPath = outside.File("new.bmp");
+    live.Preview([&] { PreviewLogo(logo, *project, 1); });  // nothing new: no redraw
+    BackgroundForm background;
+    background.Load(*project);
+    background.colourMode = true;
+    background.colourText = "0xff00";
+    live.Preview([&] { PreviewBackground(background, *project); });
+    logo.bitmapPath = "res\\logo.bmp";
+    live.Preview([&] { PreviewLogo(logo, *project, 1); });
+    const std::string shown =
+        TextOf(S().HotSpotCommand[2]) + " " + std::to_string(S().HotSpotRect[2].left) + " " +
+        std::to_string(S().HotSpotTextColorG) + " " + TextOf(S().LogoBitmapName[1]) + " " +
+        TextOf(S().BackGroundBitmapName);
+    EXPECT_EQ(shown, "RUN 301 32 res\\logo.bmp res\\background picture.bmp");
+    EXPECT_EQ(shows, 3);
+    EXPECT_FALSE(fs::exists(box.folder.File("res/new.bmp")));
+
+    S().NumberOfLogosToDraw = 3;  // a change by other means meanwhile
+    EXPECT_FALSE(live.End(false));
+    EXPECT_EQ(std::to_string(S().HotSpotRect[2].left) + " " +
+                  std::to_string(S().HotSpotTextColorG) + " " + TextOf(S().LogoBitmapName[1]) +
+                  " " + std::to_string(S().NumberOfLogosToDraw),
+              "40 255 res\\logo number 2.bmp 3");
+    EXPECT_EQ(shows, 4);  // the cancel redraws once
+    EXPECT_TRUE(Said().empty());
 }
 
 }  // namespace

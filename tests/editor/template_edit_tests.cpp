@@ -1,12 +1,13 @@
 // The template tree's changes to the record: the menu a node gets, inserting
-// with the dialog confirmed or cancelled, the limits, and deleting with the
-// later slots moving up.
+// with the dialog confirmed or cancelled, the limits, deleting and moving with
+// whole slots, and the undo history of such changes.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "../support/project_sandbox.h"
+#include "editor/edit_history.h"
 #include "editor/template_edit.h"
 
 namespace {
@@ -14,6 +15,7 @@ namespace {
 using namespace sandbox;
 using Strings = std::vector<std::string>;
 using platform::MessageAnswer;
+using K = NodeKind;
 
 class TemplateEdit : public ::testing::Test {
   protected:
@@ -21,10 +23,10 @@ class TemplateEdit : public ::testing::Test {
     // Every stored field of a slot on one line ("-" for an absent text).
     std::string Link(int i) {
         auto t = [](const OwnedString& s) { return s ? *s : "-"; };
-        const platform::Rect& r = S().HotSpotRect[i];
         return t(S().HotSpotText[i]) + " " + t(S().HotSpotCommand[i]) + " [" +
                t(S().HotSpotCommandDataA[i]) + "|" + t(S().HotSpotCommandDataB[i]) + "] " +
-               std::to_string(r.left) + "," + std::to_string(r.top);
+               std::to_string(S().HotSpotRect[i].left) + "," +
+               std::to_string(S().HotSpotRect[i].top);
     }
     std::string Logo(int i) {
         auto n = [](int v) { return std::to_string(v); };
@@ -63,7 +65,6 @@ class TemplateEdit : public ::testing::Test {
 };
 
 TEST_F(TemplateEdit, MenusAndDialogsGoByKindNotText) {
-    using K = NodeKind;
     const struct {
         K kind;
         const char* menu;  // shown, then insert, delete, properties
@@ -84,7 +85,6 @@ TEST_F(TemplateEdit, MenusAndDialogsGoByKindNotText) {
         const std::string menu = {m.show ? 'm' : '-', m.insert ? 'i' : '-', m.remove ? 'd' : '-',
                                   m.properties ? 'p' : '-'};
         EXPECT_EQ(menu, c.menu) << int(c.kind);
-        EXPECT_FALSE(MenuFor(nullptr, {c.kind, 0}).show) << int(c.kind);
         EXPECT_EQ(DialogFor({c.kind, 0}), c.dialog) << int(c.kind);
     }
 }
@@ -103,16 +103,15 @@ TEST_F(TemplateEdit, InsertFillsTheNextSlotAndCountsItOnlyOnOk) {
         return ok;
     };
     const std::string emptyLink = Link(2), emptyLogo = Logo(1);
-    EXPECT_FALSE(InsertNewItem(project.get(), {NodeKind::HyperlinkCategory, 0}, dialog));
-    EXPECT_FALSE(InsertNewItem(project.get(), {NodeKind::LogoCategory, 0}, dialog));
+    EXPECT_FALSE(InsertNewItem(project.get(), {K::HyperlinkCategory, 0}, dialog));
+    EXPECT_FALSE(InsertNewItem(project.get(), {K::LogoCategory, 0}, dialog));
     EXPECT_EQ(S().NumberOfHotSpots * 100 + S().NumberOfLogosToDraw, 201);
-    EXPECT_EQ(Link(2), emptyLink);
-    EXPECT_EQ(Logo(1), emptyLogo);
+    EXPECT_EQ(Link(2) + " " + Logo(1), emptyLink + " " + emptyLogo);
 
     // OK, from a category and from one of its items alike.
     ok = true;
-    EXPECT_TRUE(InsertNewItem(project.get(), {NodeKind::Hyperlink, 0}, dialog));
-    EXPECT_TRUE(InsertNewItem(project.get(), {NodeKind::Logo, 0}, dialog));
+    EXPECT_TRUE(InsertNewItem(project.get(), {K::Hyperlink, 0}, dialog));
+    EXPECT_TRUE(InsertNewItem(project.get(), {K::Logo, 0}, dialog));
     EXPECT_EQ(S().NumberOfHotSpots * 100 + S().NumberOfLogosToDraw, 302);
     EXPECT_EQ(TextOf(S().HotSpotText[2]), "typed");
     // Without a window to measure in, both go to the first free place.
@@ -120,58 +119,155 @@ TEST_F(TemplateEdit, InsertFillsTheNextSlotAndCountsItOnlyOnOk) {
                       logo = "[] at 10 from 0 a0 r0 mask 255,0,0";
     EXPECT_EQ(seen, (Strings{link, logo, link, logo}));
 
-    for (NodeKind k : {NodeKind::Root, NodeKind::Background, NodeKind::Audio})
+    for (K k : {K::Root, K::Background, K::Audio})
         EXPECT_FALSE(InsertNewItem(project.get(), {k, 0}, dialog));
-    EXPECT_FALSE(InsertNewItem(nullptr, {NodeKind::HyperlinkCategory, 0}, dialog));
+    EXPECT_FALSE(InsertNewItem(nullptr, {K::HyperlinkCategory, 0}, dialog));
     EXPECT_EQ(seen.size(), 4u);
     EXPECT_TRUE(box.services.messages.empty());
 }
 
 TEST_F(TemplateEdit, TheSixteenthItemIsRefused) {
     AddLinks(MAX_HOTSPOTS);
+    AddLogos(MAX_LOGOS - 1);
     int dialogs = 0;
     auto ok = [&](ItemDialog, int) { return ++dialogs > 0; };
-    EXPECT_FALSE(InsertNewItem(project.get(), {NodeKind::HyperlinkCategory, 0}, ok));
-    EXPECT_TRUE(InsertNewItem(project.get(), {NodeKind::LogoCategory, 0}, ok));  // logos still go
-    AddLogos(MAX_LOGOS);
-    EXPECT_FALSE(InsertNewItem(project.get(), {NodeKind::Logo, 3}, ok));
+    EXPECT_FALSE(InsertNewItem(project.get(), {K::HyperlinkCategory, 0}, ok));
+    EXPECT_TRUE(InsertNewItem(project.get(), {K::LogoCategory, 0}, ok));  // logos still go
+    EXPECT_FALSE(InsertNewItem(project.get(), {K::Logo, 3}, ok));
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(box.services.messages,
               (Strings{"Already reached the maximum number of allowed hyperlinks.",
                        "Already reached the maximum number of allowed Bitmaps / Logos."}));
-    EXPECT_EQ(S().NumberOfHotSpots, MAX_HOTSPOTS);
-    EXPECT_EQ(S().NumberOfLogosToDraw, MAX_LOGOS);
+    EXPECT_EQ(S().NumberOfHotSpots * 100 + S().NumberOfLogosToDraw, MAX_HOTSPOTS * 100 + MAX_LOGOS);
 }
 
 TEST_F(TemplateEdit, DeleteMovesTheLaterSlotsUpWithAllTheyHold) {
     AddLinks(3);
     AddLogos(3);
-    const Strings links = {Link(0), Link(2)}, logos = {Logo(1), Logo(2)};
-    const std::string emptyLink = Link(5), emptyLogo = Logo(5);
+    const Strings after = {Link(0), Link(2), Link(5), Logo(1), Logo(2), Logo(5)};
     box.services.ScriptAnswers({MessageAnswer::No, MessageAnswer::Yes, MessageAnswer::Yes});
-    EXPECT_FALSE(DeleteTemplateItem(project.get(), {NodeKind::Logo, 0}));  // answered No
+    EXPECT_FALSE(DeleteTemplateItem(project.get(), {K::Logo, 0}));  // answered No
     EXPECT_EQ(S().NumberOfLogosToDraw, 3);
-    EXPECT_TRUE(DeleteTemplateItem(project.get(), {NodeKind::Logo, 0}));
-    EXPECT_TRUE(DeleteTemplateItem(project.get(), {NodeKind::Hyperlink, 1}));
+    EXPECT_TRUE(DeleteTemplateItem(project.get(), {K::Logo, 0}));
+    EXPECT_TRUE(DeleteTemplateItem(project.get(), {K::Hyperlink, 1}));
     const std::string askLogo =
         "Are you sure you want to permanently delete the Bitmap / Logo file:\n\nres\\logo0.bmp ?";
     EXPECT_EQ(box.services.messages,
               (Strings{askLogo, askLogo,
                        "Are you sure you want to permanently delete the hyperlink:\n\nLink 1 ?"}));
     EXPECT_EQ(S().NumberOfLogosToDraw * 100 + S().NumberOfHotSpots, 202);
-    EXPECT_EQ((Strings{Logo(0), Logo(1)}), logos);  // each with its own mask colour
-    EXPECT_EQ((Strings{Link(0), Link(1)}), links);
-    EXPECT_EQ(Logo(2), emptyLogo);
-    EXPECT_EQ(Link(2), emptyLink);
+    // Each with its own mask colour; the freed slot left empty.
+    EXPECT_EQ((Strings{Link(0), Link(1), Link(2), Logo(0), Logo(1), Logo(2)}), after);
 
     // Nodes that are no item, slots out of range, no project: nothing asked.
     box.services.messages.clear();
-    for (TemplateNode node :
-         {TemplateNode{NodeKind::HyperlinkCategory, 0}, TemplateNode{NodeKind::Audio, 0},
-          TemplateNode{NodeKind::Hyperlink, 2}, TemplateNode{NodeKind::Logo, -1}})
+    for (TemplateNode node : {TemplateNode{K::HyperlinkCategory, 0}, TemplateNode{K::Audio, 0},
+                              TemplateNode{K::Hyperlink, 2}, TemplateNode{K::Logo, -1}})
         EXPECT_FALSE(DeleteTemplateItem(project.get(), node)) << int(node.kind);
-    EXPECT_FALSE(DeleteTemplateItem(nullptr, {NodeKind::Logo, 0}));
+    EXPECT_FALSE(DeleteTemplateItem(nullptr, {K::Logo, 0}));
     EXPECT_TRUE(box.services.messages.empty());
+}
+
+TEST_F(TemplateEdit, MoveSwapsWholeSlotsWithinTheCount) {
+    AddLinks(4);
+    AddLogos(3);
+    const Strings after = {Link(3), Link(2), Logo(1), Logo(0)};
+    ASSERT_TRUE(MoveTemplateItem(project.get(), {K::Hyperlink, 3}, -1));
+    ASSERT_TRUE(MoveTemplateItem(project.get(), {K::Logo, 0}, 1));
+    EXPECT_EQ((Strings{Link(2), Link(3), Logo(0), Logo(1)}), after);
+
+    const struct {
+        TemplateNode node;
+        int step;
+    } refused[] = {
+        {{K::Hyperlink, 0}, -1},
+        {{K::Hyperlink, 3}, 1},
+        {{K::Logo, 3}, -1},
+        {{K::Logo, -1}, 1},
+        {{K::Hyperlink, 1}, 2},
+        {{K::Background, 0}, 1},
+        {{K::HyperlinkCategory, 0}, 1},
+    };
+    const Strings before = {Link(0), Link(3), Logo(0), Logo(2)};
+    for (const auto& r : refused) {
+        EXPECT_FALSE(CanMoveItem(project.get(), r.node, r.step)) << int(r.node.kind);
+        EXPECT_FALSE(MoveTemplateItem(project.get(), r.node, r.step)) << int(r.node.kind);
+    }
+    EXPECT_EQ((Strings{Link(0), Link(3), Logo(0), Logo(2)}), before);
+    EXPECT_TRUE(CanMoveItem(project.get(), {K::Logo, 2}, -1));
+    EXPECT_FALSE(CanMoveItem(nullptr, {K::Logo, 1}, -1));
+}
+
+// Undo and redo judged by the bytes the writer stores.
+class EditHistoryTest : public TemplateEdit {
+  protected:
+    EditHistoryTest() {
+        FillLargestRecord(S());
+        S().NumberOfHotSpots = MAX_HOTSPOTS - 1;  // room for one more of each
+        S().NumberOfLogosToDraw = MAX_LOGOS - 1;
+    }
+    std::string Stored() {
+        EXPECT_TRUE(project->SaveSettings());
+        return box.SettingsBytes();
+    }
+
+    EditHistory history;
+};
+
+// One step that touches every group of keys: the head, both counts, the
+// slots, the shared logo delay, the link style and the sounds.
+TEST_F(EditHistoryTest, UndoAndRedoTakeBackEveryKindOfKey) {
+    const std::string before = Stored();
+    history.Begin("Edit Link", S());
+    box.services.ScriptAnswers({MessageAnswer::Yes});
+    ASSERT_TRUE(DeleteTemplateItem(project.get(), {K::Hyperlink, 0}));
+    ASSERT_TRUE(MoveTemplateItem(project.get(), {K::Logo, 13}, -1));
+    S().NumberOfLogosToDraw = 9;
+    S().BackGroundBitmapName = "@@00ff00000000ff";
+    S().LogoAnnimationDelay = 5;
+    S().HotSpotTextHiliteColorG = 9;
+    S().HotSpotFontSize = -30;
+    S().HotSpotWaveFile = "";
+    history.Settle(S());
+    const std::string after = Stored();
+    ASSERT_TRUE(history.Undo(S()));
+    EXPECT_EQ(Stored(), before);
+    ASSERT_TRUE(history.Redo(S()));
+    EXPECT_EQ(Stored(), after);
+}
+
+TEST_F(EditHistoryTest, OnlyChangesCountAndTheOldestGoesPast100) {
+    EXPECT_FALSE(history.Undo(S()));
+
+    // A dialog cancelled, and an insert whose dialog was cancelled: no step,
+    // and the redo list survives them.
+    history.Begin("Edit Link", S());
+    S().WindowTitle = "first";
+    history.Settle(S());
+    ASSERT_TRUE(history.Undo(S()));
+    history.Begin("Edit Background", S());
+    history.Begin("Insert Link", S());
+    EXPECT_FALSE(InsertNewItem(project.get(), {K::Logo, 0}, [](ItemDialog, int) { return false; }));
+    EXPECT_FALSE(history.Undo(S()));
+    EXPECT_EQ(UndoLabel("Redo", history.RedoName()), "Redo Edit Link");
+
+    // A new change ends the redo list.
+    history.Begin("Edit Audio", S());
+    S().StartupWaveFile = "x.wav";
+    EXPECT_FALSE(history.Redo(S()));
+
+    for (int i = 1; i <= 150; ++i) {
+        history.Begin("Move", S());
+        S().HotSpotRect[0].top = i;
+    }
+    int undone = 0;
+    while (history.Undo(S())) ++undone;
+    EXPECT_EQ(undone, int(EditHistory::kMaxSteps));
+    EXPECT_EQ(S().HotSpotRect[0].top, 50);  // the 50 oldest steps are gone
+    EXPECT_EQ(TextOf(S().StartupWaveFile), "x.wav");
+
+    history.Clear();
+    EXPECT_FALSE(history.Redo(S()));
 }
 
 }  // namespace
