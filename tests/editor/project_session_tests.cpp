@@ -1,52 +1,49 @@
 // The project lifecycle on the headless host with real folders: New and its
 // dialog's path, Open, the title's "*", the preview's reload with its picture
-// cache, and a save that fails.
+// cache, a save that fails; and what the editor keeps around projects: the
+// recent list, its own settings store and the companion files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "../support/project_sandbox.h"
 #include "bench/bench_project.h"
+#include "editor/companion_files.h"
 #include "editor/new_project_path.h"
 #include "editor/project_lifecycle.h"
 #include "editor/project_session.h"
+#include "editor/recent_projects.h"
+#include "editor/reg_settings.h"
 #include "platform/headless/headless_platform.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using platform::MessageAnswer;
+using namespace sandbox;
 using Messages = std::vector<std::string>;
+using Strings = Messages;
 
 // The frame and panes, as far as the session sees them.
-class FakeView : public ProjectView {
-  public:
-    explicit FakeView(platform::Window* parent) : parent_(parent) {}
-    platform::Window* PreviewParent() override { return parent_; }
+struct FakeView : ProjectView {
+    platform::Window* PreviewParent() override { return pane; }
     void RebuildTree() override { ++rebuilds; }
     std::string GetTitle() const override { return title; }
     void SetTitle(const std::string& t) override { title = t; }
     void ProjectChanged() override { ++changes; }
 
-    std::string title = "VelomarForge - /p";
+    platform::Window* pane = nullptr;
+    std::string title;
     int rebuilds = 0, changes = 0;
-
-  private:
-    platform::Window* parent_;
 };
 
 class ProjectSessionTest : public ::testing::Test {
   protected:
-    // The preview pane: 800 x 500.
-    std::unique_ptr<platform::Window> MakePane() {
-        platform::WindowParams params;
-        params.style = platform::ws::Popup | platform::ws::Visible;
-        params.width = 800;
-        params.height = 500;
-        return host.windows.CreateHostWindow(params, nullptr);
-    }
     std::string Folder(const std::string& name) const { return temp.Path() + name; }
     const Messages& Said() const { return host.services.messages; }
     // A project on disk with one changed value, opened and marked modified.
@@ -61,9 +58,19 @@ class ProjectSessionTest : public ::testing::Test {
     }
 
     platform::HeadlessPlatform host{platform::HeadlessOptions{{1024, 768}, false}};
-    sandbox::TempFolder temp;
-    std::unique_ptr<platform::Window> pane = MakePane();
-    FakeView view{pane.get()};
+    TempFolder temp;
+    std::unique_ptr<platform::Window> pane = [this] {  // the preview pane: 800 x 500
+        platform::WindowParams params;
+        params.style = platform::ws::Popup | platform::ws::Visible;
+        params.width = 800;
+        params.height = 500;
+        return host.windows.CreateHostWindow(params, nullptr);
+    }();
+    FakeView view = [this] {
+        FakeView v;
+        v.pane = pane.get();
+        return v;
+    }();
     ProjectSession session{&view};
 };
 
@@ -95,24 +102,20 @@ TEST_F(ProjectSessionTest, NewProjectAndTheOverwriteQuestion) {
 }
 
 TEST_F(ProjectSessionTest, OpenFailuresLeaveNothingOpen) {
-    const struct {
-        const char* what;
-        const char* content;  // null: no AppSetup.dat
-        const char* shown;
-    } cases[] = {
-        {"no settings file", nullptr, "Failed to open the specified project!"},
-        {"damaged settings", "garbage\r\n", "Could not find correct Language section!\n"},
+    fs::create_directories(Folder("empty"));
+    fs::create_directories(Folder("damaged"));
+    WriteBytes(Folder("damaged/AppSetup.dat"), "garbage\r\n");
+    const std::pair<const char*, const char*> cases[] = {
+        {"empty/", "Failed to open the specified project!"},
+        {"damaged/", "Could not find correct Language section!\n"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        ASSERT_TRUE(session.NewProject(Folder(std::string("good ") + c.what)));
+    for (const auto& [folder, said] : cases) {
+        ASSERT_TRUE(session.NewProject(Folder(std::string("good ") + folder)));
         const int rebuilds = view.rebuilds;
         host.services.messages.clear();
-        fs::create_directories(Folder(c.what));
-        if (c.content) sandbox::WriteBytes(Folder(c.what) + "/AppSetup.dat", c.content);
-        EXPECT_FALSE(session.OpenProject(Folder(c.what) + "/", false));
+        EXPECT_FALSE(session.OpenProject(Folder(folder), false));
         EXPECT_EQ(session.GetInstallerWnd(), nullptr);
-        EXPECT_EQ(Said(), Messages{c.shown});
+        EXPECT_EQ(Said(), Messages{said});
         EXPECT_EQ(view.rebuilds, rebuilds);
     }
 }
@@ -124,7 +127,7 @@ TEST_F(ProjectSessionTest, ReloadSavesAndReopens) {
     session.SetModified(true);  // marked twice, starred once
     EXPECT_EQ(view.title, ProjectTitle(Folder("p")) + "*");
     EXPECT_EQ(view.changes, changes + 1);
-    sandbox::WriteBytes(Folder("p/res/start.wav"), "RIFF");
+    WriteBytes(Folder("p/res/start.wav"), "RIFF");
     session.GetInstallerWnd()->Settings->StartupWaveFile = "res\\start.wav";
     for (bool test : {false, true, true}) {
         SCOPED_TRACE(test);
@@ -221,50 +224,38 @@ TEST_F(ProjectSessionTest, FailedSaveKeepsTheEditMarkedAndShown) {
 // The New Project dialog: the location follows the name until the user types
 // one, which is then the parent; Browse returns to following.
 TEST(NewProjectPath, LocationAndFolder) {
-    const struct {
-        const char* what;
-        std::vector<std::pair<char, std::string>> steps;  // 'n'ame, 'l'ocation, 'b'rowse
-        std::string location, result;
-    } cases[] = {
-        {"opening", {}, "C:\\P\\Project1", "C:\\P\\Project1"},
-        {"name follows", {{'n', "D"}, {'n', "De"}, {'n', "Demo"}}, "C:\\P\\Demo", "C:\\P\\Demo"},
-        {"typed location is the parent",
-         {{'l', "D:\\CD"}, {'n', "Demo"}},
-         "D:\\CD",
-         "D:\\CD\\Demo"},
-        {"browse to a root", {{'n', "Demo"}, {'l', "X:\\"}, {'b', "E:\\"}}, "E:\\Demo", "E:\\Demo"},
-        {"browse, then following",
-         {{'b', "E:\\M"}, {'n', "Summer"}},
-         "E:\\M\\Summer",
-         "E:\\M\\Summer"},
+    const std::pair<std::vector<std::pair<char, std::string>>, std::string> cases[] = {
+        // Steps: 'n'ame typed, 'l'ocation typed, 'b'rowsed; then location | folder.
+        {{}, "C:\\P\\Project1 | C:\\P\\Project1"},
+        {{{'n', "D"}, {'n', "De"}, {'n', "Demo"}}, "C:\\P\\Demo | C:\\P\\Demo"},
+        {{{'l', "D:\\CD"}, {'n', "Demo"}}, "D:\\CD | D:\\CD\\Demo"},
+        {{{'n', "Demo"}, {'l', "X:\\"}, {'b', "E:\\"}}, "E:\\Demo | E:\\Demo"},
+        {{{'b', "E:\\M"}, {'n', "Summer"}}, "E:\\M\\Summer | E:\\M\\Summer"},
         // After the name was cleared, the parent stays: only the name changes.
-        {"cleared, retyped", {{'n', ""}, {'n', "N"}, {'n', "New"}}, "C:\\P\\New", "C:\\P\\New"},
-        {"cleared name", {{'n', ""}}, "C:\\P\\", "C:\\P\\"},
+        {{{'n', ""}, {'n', "N"}, {'n', "New"}}, "C:\\P\\New | C:\\P\\New"},
+        {{{'n', ""}}, "C:\\P\\ | C:\\P\\"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [steps, expected] : cases) {
         NewProjectPath path;
         path.Separator = '\\';
         path.Open("C:\\P");
-        for (const auto& [kind, text] : c.steps) {
+        for (const auto& [kind, text] : steps) {
             if (kind == 'n') path.NameChanged(text);
             if (kind == 'l') path.LocationTyped(text);
             if (kind == 'b') path.Browsed(text);
         }
-        EXPECT_EQ(path.Location + " | " + path.ProjectFolder(), c.location + " | " + c.result)
-            << c.what;
+        EXPECT_EQ(path.Location + " | " + path.ProjectFolder(), expected);
     }
     NewProjectPath plain;  // following, with no separator to find a parent by
     plain.Location = "plain";
     plain.NameChanged("Demo");
     EXPECT_EQ(plain.ProjectFolder(), "plain");
-    EXPECT_EQ(DefaultProjectsFolder("/home/u/Documents/", '/'),
-              "/home/u/Documents/Velomar Projects");
 }
 
 // Typed one key at a time, as the dialog sees it: the result is always the
 // location's parent plus the name, and OK refuses a name with a separator.
 TEST(NewProjectPath, NameIsOneFolderBelowTheLocation) {
-    sandbox::ProjectSandbox box;
+    ProjectSandbox box;
     const std::string accidental = "/home/u/Documents/Velomar Projects/x/y/z";
     const struct {
         std::string name;
@@ -279,6 +270,103 @@ TEST(NewProjectPath, NameIsOneFolderBelowTheLocation) {
         EXPECT_EQ(path.ProjectFolder(), "/d/Velomar Projects/" + c.name);
         EXPECT_EQ(path.CheckName(), c.accepted) << c.name;
         EXPECT_EQ(box.services.messages, c.accepted ? Messages{} : Messages{NAME_HAS_SEPARATOR});
+    }
+}
+
+constexpr const char* kBase = "Software\\Harlune\\VelomarForge\\";
+
+TEST(RecentList, NewestFirstOnceAndAtMostEight) {
+    ProjectSandbox box;  // POSIX: letter case tells folders apart
+    const Strings eight{"/1/", "/2/", "/3/", "/4/", "/5/", "/6/", "/7/", "/8/"};
+    const struct {
+        Strings before;
+        std::string added;
+        Strings after;
+    } cases[] = {
+        {{"/a/", "/b/"}, "/b", {"/b", "/a/"}},  // a trailing separator does not count
+        {{"/a/"}, "/A/", {"/A/", "/a/"}},
+        {eight, "/9/", {"/9/", "/1/", "/2/", "/3/", "/4/", "/5/", "/6/", "/7/"}},
+        {eight, "/8/", {"/8/", "/1/", "/2/", "/3/", "/4/", "/5/", "/6/", "/7/"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(WithRecentFolder(c.before, c.added), c.after) << c.added;
+    EXPECT_EQ(RecentMenuText(7, "/Tom & Jerry/"), "&8 /Tom && Jerry/");
+}
+
+// Only a regular file of bounded size is read, without blocking; a store that
+// is damaged or far too large is kept aside, byte for byte, and reads as empty.
+TEST(SettingsStoreFile, OnlyABoundedRegularFileIsRead) {
+    ::alarm(30);  // a FIFO or a device must end in a failure, not a hang
+    ProjectSandbox box;
+    const std::string store = box.folder.File("store/VelomarForge.conf");
+    std::string valid = "# VelomarForge settings\n[Frame Layout]\nd SizeX=1234\n";
+    const std::string damaged = valid + "x broken line\n",
+                      huge = valid + std::string(CRegSettings::MAX_STORE_BYTES, '#');
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        std::uint32_t sizeX;      // what GetInt answers
+        std::string keptAside;    // the bytes of store + ".damaged"
+        std::string secondAside;  // of store + ".damaged.2"
+    } cases[] = {
+        {"good store", [&] { WriteBytes(store, valid); }, 1234, "", ""},
+        {"FIFO", [&] { ASSERT_EQ(::mkfifo(store.c_str(), 0600), 0); }, 950, "", ""},
+        {"link to /dev/zero", [&] { fs::create_symlink("/dev/zero", store); }, 950, "", ""},
+        {"folder", [&] { fs::create_directory(store); }, 950, "", ""},
+        {"damaged", [&] { WriteBytes(store, damaged); }, 950, damaged, ""},
+        {"too large", [&] { WriteBytes(store, huge); }, 950, huge, ""},
+        {"damaged twice",
+         [&] {
+             WriteBytes(store + ".damaged", "earlier");
+             WriteBytes(store, damaged);
+         },
+         950, "earlier", damaged},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(box.folder.File("store"));
+        fs::create_directory(box.folder.File("store"));
+        c.make();
+        CRegSettings settings(kBase, store);
+        EXPECT_EQ(settings.GetInt("Frame Layout", "SizeX", 950), c.sizeX);
+        EXPECT_EQ(ReadBytes(store + ".damaged"), c.keptAside);
+        EXPECT_EQ(ReadBytes(store + ".damaged.2"), c.secondAside);
+    }
+    // The first default is stored: a second reader sees it.
+    EXPECT_EQ(CRegSettings(kBase, store).GetInt("Frame Layout", "SizeX", 1), 950u);
+    EXPECT_TRUE(fs::is_character_file("/dev/zero"));  // never written through
+    ::alarm(0);
+    EXPECT_EQ(RegSettingsFile("/home/u/.config", kBase),
+              "/home/u/.config/Harlune/VelomarForge.conf");
+}
+
+// Beside the program (a build) or in ../share/velomar (an installation).
+TEST(CompanionFiles, StartFolderAndGuideAddress) {
+    TempFolder temp;
+    fs::create_directories(temp.File("bin"));
+    fs::create_directories(temp.File("share/velomar"));
+    WriteBytes(temp.File("share/velomar/VelomarForge User Guide.htm"), "<html>");
+    EXPECT_EQ(FindStartFolder(temp.File("bin")), temp.File("share/velomar/"));
+    WriteBytes(temp.File("bin/Velomar.exe"), "MZ");
+    EXPECT_EQ(FindStartFolder(temp.File("bin/")), temp.File("bin/"));
+    EXPECT_EQ(UserGuideUrl("/a b/\xC3\xBC#", "_Audio"),
+              "file:///a%20b/%C3%BC%23/VelomarForge%20User%20Guide.htm#_Audio");
+}
+
+// The guide at its topic first; when the shell fails on it, the document
+// itself; when that fails too, one message that says what to install.
+TEST(CompanionFiles, HelpFallsBackToTheDocument) {
+    const std::string url = "open file:///g/VelomarForge%20User%20Guide.htm#_Audio";
+    const std::string path = "/g/VelomarForge User Guide.htm";
+    for (int failures = 0; failures <= 2; ++failures) {
+        platform::HeadlessPlatform host;
+        host.services.shellFailures = failures;
+        ShowHelp("/g/", "_Audio");
+        Strings opened;
+        for (const auto& call : host.services.shellCalls)
+            opened.push_back(call.verb.value_or("-") + " " + call.file);
+        EXPECT_EQ(opened, failures ? (Strings{url, "open " + path}) : Strings{url});
+        EXPECT_EQ(host.services.messages,
+                  failures == 2 ? Strings{HelpNotOpenedMessage(path)} : Strings{});
     }
 }
 

@@ -1,6 +1,6 @@
 // The property dialogs' logic without widgets: what each form shows for a
 // record (load), what OK writes back (store), the messages that keep the
-// dialog open with nothing stored, and the live preview.
+// dialog open with nothing stored, the live preview and "Add to Disc...".
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "../support/project_sandbox.h"
+#include "editor/dialogs/add_to_disc.h"
 #include "editor/dialogs/audio_form.h"
 #include "editor/dialogs/background_form.h"
 #include "editor/dialogs/colour_text.h"
@@ -138,11 +139,8 @@ TEST_F(Forms, BackgroundStore) {
 
 TEST_F(Forms, AudioStoresBothOrNothing) {
     S().StartupWaveFile = "res\\old.wav";
-    S().HotSpotWaveFile = "res\\hover.wav";
     AudioForm form;
     form.Load(*project);
-    EXPECT_EQ(form.introWave + " " + form.hoverWave, "res\\old.wav res\\hover.wav");
-
     form.introWave = outside.File("intro.wav");
     form.hoverWave = "/no/such/hover.wav";
     EXPECT_FALSE(form.Store(*project));
@@ -150,32 +148,25 @@ TEST_F(Forms, AudioStoresBothOrNothing) {
                                 "Failed to access the specified Hyperlink wav file.\nPlease "
                                 "select another."}));
     EXPECT_EQ(TextOf(S().StartupWaveFile), "res\\old.wav");
-
-    form.hoverWave = "";
+    form.hoverWave = "";  // a cleared field removes the sound
     EXPECT_TRUE(form.Store(*project));
-    // A cleared field removes the sound.
     EXPECT_EQ(TextOf(S().StartupWaveFile) + "|" + TextOf(S().HotSpotWaveFile), "res\\intro.wav|");
 }
 
 TEST_F(Forms, LogoLoad) {
+    FillLargestRecord(S());
     S().LogoBitmapName[0] = "res\\logo.bmp";
-    S().LogoBitmapLocation[0] = {10, 20};
-    S().LogoBitmapMaskColorG[0] = 255;
-    S().AnimateLogo[0] = 1;
-    S().LogoBitmapAnimateLocation[0] = {-100, 300};
     S().ResizeLogo[0] = 1;
-    S().LogoBitmapName[1] = "";  // a new logo
-    S().LogoBitmapMaskColorR[1] = 255;
-    S().LogoBitmapAnimateLocation[1] = {7, 7};  // shown only for an animated logo
-    S().LogoAnnimationDelay = 25;
-
+    S().AnimateLogo[1] = 0;         // a still logo shows no start, but the shared delay
+    S().LogoBitmapName[2].reset();  // no name entry at all
     LogoForm animated, still, corrupt;
     ASSERT_TRUE(animated.Load(*project, 0));
     ASSERT_TRUE(still.Load(*project, 1));
     EXPECT_EQ(Shown(animated), "[" + box.folder.File("res/logo.bmp") +
-                                   "] 10,20 0x00ff00 animate from -100,300 delay 25 scale");
-    EXPECT_EQ(Shown(still), "[] 0,0 0xff0000 from 0,0 delay 25");  // the shared delay shows
-    EXPECT_FALSE(corrupt.Load(*project, 2));                       // no name entry at all
+                                   "] 0,0 0xff00ff animate from -200,400 delay 20 scale");
+    EXPECT_EQ(Shown(still), "[" + box.folder.File("res/logo number 2.bmp") +
+                                "] 20,10 0xff00ff from 0,0 delay 20");
+    EXPECT_FALSE(corrupt.Load(*project, 2));
     EXPECT_FALSE(corrupt.Load(*project, MAX_LOGOS));
     EXPECT_EQ(Said(), (Messages{kCorrupt, kCorrupt}));
 
@@ -259,18 +250,16 @@ TEST_F(Forms, LinkLoad) {
         HyperlinkForm form;
         ASSERT_TRUE(form.Load(*project, 2)) << stored;
         EXPECT_EQ(Shown(form), shown);
-        EXPECT_EQ(form.label + " " + form.x + "," + form.y + " " + form.textColour + " " +
-                      form.hiliteColour,
-                  "Install 5,6 0xff0000 0x000010");
     }
 
-    const std::pair<std::int32_t, std::string> sizes[] = {
-        {0, "20"}, {-24, "24"}, {24, "24"}, {INT32_MIN, "2147483648"}};
-    for (const auto& [stored, shown] : sizes) {
+    for (const auto& [stored, shown] :
+         {std::pair(0, "20"), {-24, "24"}, {INT32_MIN, "2147483648"}}) {
         S().HotSpotFontSize = stored;
         HyperlinkForm form;
         ASSERT_TRUE(form.Load(*project, 2));
-        EXPECT_EQ(form.fontSize, shown) << stored;
+        EXPECT_EQ(form.label + " " + form.x + "," + form.y + " " + form.textColour + " " +
+                      form.hiliteColour + " " + form.fontSize,
+                  "Install 5,6 0xff0000 0x000010 " + std::string(shown));
     }
 
     S().HotSpotCommand[1] = "run";  // keywords are exact
@@ -394,6 +383,71 @@ TEST_F(Forms, LivePreviewAndCancel) {
               "40 255 res\\logo number 2.bmp 3");
     EXPECT_EQ(shows, 4);  // the cancel redraws once
     EXPECT_TRUE(Said().empty());
+}
+
+// "Add to Disc..." of the link dialog.
+class AddFile : public Forms {
+  protected:
+    AddFile() {
+        fs::create_directories(box.folder.File("docs/manuals"));
+        WriteBytes(outside.File("setup.exe"), "new program");
+        fs::create_directory_symlink(outside.Path(), box.folder.File("away"));
+    }
+    std::string Add(const std::string& from, const std::string& folder, bool expected) {
+        std::string stored = "(none)";
+        EXPECT_EQ(AddToDisc(from, box.folder.Path(), folder, &stored), expected) << folder;
+        return stored;
+    }
+
+    const std::string source = outside.File("setup.exe");
+};
+
+// Copied and named as stored; a clash asks; a link in the file's place is
+// replaced, never written through; a folder in its place, or a way through a
+// link, is refused.
+TEST_F(AddFile, CopiedClashesAndLinks) {
+    EXPECT_EQ(Add(source, "docs\\manuals", true), "docs\\manuals\\setup.exe");
+    EXPECT_EQ(ReadBytes(box.folder.File("docs/manuals/setup.exe")), "new program");
+    EXPECT_TRUE(box.services.messages.empty());
+
+    WriteBytes(outside.File("victim"), "keep me");
+    fs::create_symlink(outside.File("victim"), box.folder.File("setup.exe"));
+    box.services.ScriptAnswers({platform::MessageAnswer::No, platform::MessageAnswer::Yes});
+    Add(source, "", false);
+    EXPECT_TRUE(fs::is_symlink(box.folder.File("setup.exe")));
+    EXPECT_EQ(Add(source, "", true), "setup.exe");
+    EXPECT_FALSE(fs::is_symlink(box.folder.File("setup.exe")));
+    EXPECT_EQ(ReadBytes(outside.File("victim")), "keep me");
+    EXPECT_EQ(box.services.messages.size(), 2u);
+
+    fs::create_directory(box.folder.File("docs/setup.exe"));
+    TempFolder elsewhere;
+    WriteBytes(elsewhere.File("other.exe"), "other");
+    Add(source, "docs", false);
+    for (const char* folder : {"away", "docs\\..\\.."})
+        Add(elsewhere.File("other.exe"), folder, false);
+    EXPECT_FALSE(fs::exists(outside.File("other.exe")));
+    EXPECT_FALSE(fs::exists(box.folder.File("../other.exe")));
+    EXPECT_EQ(box.services.messages.size(), 5u);
+}
+
+TEST_F(AddFile, ChosenFolderMustBeInsideTheProject) {
+    const std::string sibling = box.folder.Path().substr(0, box.folder.Path().size() - 1) + "x";
+    fs::create_directory(sibling);
+    const std::pair<std::string, std::string> cases[] = {
+        {box.folder.Path(), ""},
+        {box.folder.File("docs/../docs/manuals/"), "docs\\manuals"},
+        {box.folder.File("away"), "(none)"},  // resolves outside
+        {sibling, "(none)"},                  // the project folder's name is its prefix
+        {box.folder.File("gone"), "(none)"},
+    };
+    for (const auto& [chosen, expected] : cases) {
+        std::string relative = "(none)";
+        EXPECT_EQ(DiscFolderName(box.folder.Path(), chosen, &relative), expected != "(none)")
+            << chosen;
+        EXPECT_EQ(relative, expected) << chosen;
+    }
+    fs::remove_all(sibling);
 }
 
 }  // namespace
