@@ -372,19 +372,11 @@ TEST(DiscImageNames, JolietVolumeName) {
 }
 
 TEST(DiscImageNames, TemporaryNames) {
-    const std::pair<const char*, bool> cases[] = {
-        {"AppSetup.dat.tmp.0a1b2c3d", true},
-        {"logo.bmp.tmp7", true},
-        {"Velomar.exe.tmp42", true},
-        {"AppSetup.dat", false},
-        {"disc.iso.tmp.00FFab1g", false},
-        {"disc.iso.tmp.0FFab12", false},
-        {"notes.tmp", false},
-        {".tmp.12345678", false},
-        {"report.tmp123", false},
-        {"logo.tmp1.bmp", false},
-    };
-    for (const auto& [name, ours] : cases) EXPECT_EQ(platform::IsTemporaryName(name), ours) << name;
+    for (const char* ours : {"AppSetup.dat.tmp.0a1b2c3d", "logo.bmp.tmp7", "Velomar.exe.tmp42"})
+        EXPECT_TRUE(platform::IsTemporaryName(ours)) << ours;
+    for (const char* other : {"disc.iso.tmp.00FFab1g", "disc.iso.tmp.0FFab12", ".tmp.12345678",
+                              "report.tmp123", "logo.tmp1.bmp", "notes.tmp"})
+        EXPECT_FALSE(platform::IsTemporaryName(other)) << other;
 }
 
 TEST(DiscImageNames, Progress) {

@@ -74,53 +74,42 @@ TEST_F(TemplateEdit, MenusAndDialogsGoByKindNotText) {
     }
 }
 
+// The next slot gets a new item's defaults for its dialog; Cancel puts back
+// whatever the slot held, OK counts it; at 15 the user is told.
 TEST_F(TemplateEdit, InsertFillsTheNextSlotAndCountsItOnlyOnOk) {
-    Counts(2, 1);  // whatever the next slots hold comes back after Cancel
+    Counts(2, MAX_LOGOS - 1);
+    const std::string link2 = Link(2), logo14 = Logo(14);
     Strings seen;
     bool ok = false;
-    // Records what the dialog is given, then edits the slot as a user would.
     auto dialog = [&](ItemDialog d, int i) {
         seen.push_back(d == ItemDialog::Hyperlink ? Link(i) : Logo(i));
         S().HotSpotText[i] = "typed";
-        S().LogoBitmapLocation[i] = {9, 9};
         return ok;
     };
-    const std::string emptyLink = Link(2), emptyLogo = Logo(1);
     EXPECT_FALSE(InsertNewItem(project.get(), {K::HyperlinkCategory, 0}, dialog));
-    EXPECT_FALSE(InsertNewItem(project.get(), {K::LogoCategory, 0}, dialog));
-    EXPECT_EQ(S().NumberOfHotSpots * 100 + S().NumberOfLogosToDraw, 201);
-    EXPECT_EQ(Link(2) + " " + Logo(1), emptyLink + " " + emptyLogo);
-
-    // OK, from a category and from one of its items alike.
+    EXPECT_FALSE(InsertNewItem(project.get(), {K::Logo, 0}, dialog));
+    EXPECT_EQ(Link(2) + " " + Logo(14), link2 + " " + logo14);
     ok = true;
     EXPECT_TRUE(InsertNewItem(project.get(), {K::Hyperlink, 0}, dialog));
-    EXPECT_TRUE(InsertNewItem(project.get(), {K::Logo, 0}, dialog));
-    EXPECT_EQ(S().NumberOfHotSpots * 100 + S().NumberOfLogosToDraw, 302);
+    EXPECT_TRUE(InsertNewItem(project.get(), {K::LogoCategory, 0}, dialog));
+    EXPECT_EQ(S().NumberOfHotSpots * 100 + S().NumberOfLogosToDraw, 300 + MAX_LOGOS);
     EXPECT_EQ(TextOf(S().HotSpotText[2]), "typed");
     // Without a window to measure in, both go to the first free place.
     const std::string link = "New Command OPEN [|] 10,10",
                       logo = "[] at 10 from 0 a0 r0 mask 255,0,0";
     EXPECT_EQ(seen, (Strings{link, logo, link, logo}));
+    EXPECT_TRUE(box.services.messages.empty());
 
+    EXPECT_FALSE(InsertNewItem(project.get(), {K::Logo, 3}, dialog));
+    Counts(MAX_HOTSPOTS, MAX_LOGOS);
+    EXPECT_FALSE(InsertNewItem(project.get(), {K::HyperlinkCategory, 0}, dialog));
     for (K k : {K::Root, K::Background, K::Audio})
         EXPECT_FALSE(InsertNewItem(project.get(), {k, 0}, dialog));
     EXPECT_FALSE(InsertNewItem(nullptr, {K::HyperlinkCategory, 0}, dialog));
     EXPECT_EQ(seen.size(), 4u);
-    EXPECT_TRUE(box.services.messages.empty());
-}
-
-TEST_F(TemplateEdit, TheSixteenthItemIsRefused) {
-    Counts(MAX_HOTSPOTS, MAX_LOGOS - 1);
-    int dialogs = 0;
-    auto ok = [&](ItemDialog, int) { return ++dialogs > 0; };
-    EXPECT_FALSE(InsertNewItem(project.get(), {K::HyperlinkCategory, 0}, ok));
-    EXPECT_TRUE(InsertNewItem(project.get(), {K::LogoCategory, 0}, ok));  // logos still go
-    EXPECT_FALSE(InsertNewItem(project.get(), {K::Logo, 3}, ok));
-    EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(box.services.messages,
-              (Strings{"Already reached the maximum number of allowed hyperlinks.",
-                       "Already reached the maximum number of allowed Bitmaps / Logos."}));
-    EXPECT_EQ(S().NumberOfHotSpots * 100 + S().NumberOfLogosToDraw, MAX_HOTSPOTS * 100 + MAX_LOGOS);
+              (Strings{"Already reached the maximum number of allowed Bitmaps / Logos.",
+                       "Already reached the maximum number of allowed hyperlinks."}));
 }
 
 TEST_F(TemplateEdit, DeleteMovesTheLaterSlotsUpWithAllTheyHold) {
@@ -140,7 +129,6 @@ TEST_F(TemplateEdit, DeleteMovesTheLaterSlotsUpWithAllTheyHold) {
                        "Are you sure you want to permanently delete the hyperlink:\n\nInstall "
                        "component number 2 ?"}));
     EXPECT_EQ(S().NumberOfLogosToDraw * 100 + S().NumberOfHotSpots, 202);
-    // Each with its own mask colour; the freed slot left empty.
     EXPECT_EQ((Strings{Link(0), Link(1), Link(2), Logo(0), Logo(1), Logo(2)}), after);
 
     // Nodes that are no item, slots out of range, no project: nothing asked.
@@ -159,17 +147,14 @@ TEST_F(TemplateEdit, MoveSwapsWholeSlotsWithinTheCount) {
     ASSERT_TRUE(MoveTemplateItem(project.get(), {K::Logo, 0}, 1));
     EXPECT_EQ((Strings{Link(2), Link(3), Logo(0), Logo(1)}), after);
 
-    const struct {
-        TemplateNode node;
-        int step;
-    } refused[] = {
-        {{K::Hyperlink, 0}, -1}, {{K::Hyperlink, 3}, 1},         {{K::Logo, 3}, -1},
-        {{K::Hyperlink, 1}, 2},  {{K::HyperlinkCategory, 0}, 1},
-    };
     const Strings before = {Link(0), Link(3), Logo(0), Logo(2)};
-    for (const auto& r : refused) {
-        EXPECT_FALSE(CanMoveItem(project.get(), r.node, r.step)) << int(r.node.kind);
-        EXPECT_FALSE(MoveTemplateItem(project.get(), r.node, r.step)) << int(r.node.kind);
+    for (const auto& [node, step] : {std::pair(TemplateNode{K::Hyperlink, 0}, -1),
+                                     {{K::Hyperlink, 3}, 1},
+                                     {{K::Logo, 3}, -1},
+                                     {{K::Hyperlink, 1}, 2},
+                                     {{K::HyperlinkCategory, 0}, 1}}) {
+        EXPECT_FALSE(CanMoveItem(project.get(), node, step)) << node.index << step;
+        EXPECT_FALSE(MoveTemplateItem(project.get(), node, step)) << node.index << step;
     }
     EXPECT_EQ((Strings{Link(0), Link(3), Logo(0), Logo(2)}), before);
     EXPECT_TRUE(CanMoveItem(project.get(), {K::Logo, 2}, -1));
@@ -210,11 +195,9 @@ TEST_F(EditHistoryTest, UndoAndRedoTakeBackEveryKindOfKey) {
     EXPECT_EQ(Stored(), after);
 }
 
+// A dialog cancelled, or an insert whose dialog was cancelled, is no step and
+// keeps the redo list; a new change ends it; past 100 the oldest step goes.
 TEST_F(EditHistoryTest, OnlyChangesCountAndTheOldestGoesPast100) {
-    EXPECT_FALSE(history.Undo(S()));
-
-    // A dialog cancelled, and an insert whose dialog was cancelled: no step,
-    // and the redo list survives them.
     history.Begin("Edit Link", S());
     S().WindowTitle = "first";
     history.Settle(S());
@@ -224,8 +207,6 @@ TEST_F(EditHistoryTest, OnlyChangesCountAndTheOldestGoesPast100) {
     EXPECT_FALSE(InsertNewItem(project.get(), {K::Logo, 0}, [](ItemDialog, int) { return false; }));
     EXPECT_FALSE(history.Undo(S()));
     EXPECT_EQ(UndoLabel("Redo", history.RedoName()), "Redo Edit Link");
-
-    // A new change ends the redo list.
     history.Begin("Edit Audio", S());
     S().StartupWaveFile = "x.wav";
     EXPECT_FALSE(history.Redo(S()));
