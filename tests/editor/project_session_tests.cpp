@@ -31,13 +31,14 @@ using Strings = Messages;
 
 // The frame and panes, as far as the session sees them.
 struct FakeView : ProjectView {
+    explicit FakeView(platform::Window* preview) : pane(preview) {}
     platform::Window* PreviewParent() override { return pane; }
     void RebuildTree() override { ++rebuilds; }
     std::string GetTitle() const override { return title; }
     void SetTitle(const std::string& t) override { title = t; }
     void ProjectChanged() override { ++changes; }
 
-    platform::Window* pane = nullptr;
+    platform::Window* pane;
     std::string title;
     int rebuilds = 0, changes = 0;
 };
@@ -66,11 +67,7 @@ class ProjectSessionTest : public ::testing::Test {
         params.height = 500;
         return host.windows.CreateHostWindow(params, nullptr);
     }();
-    FakeView view = [this] {
-        FakeView v;
-        v.pane = pane.get();
-        return v;
-    }();
+    FakeView view{pane.get()};
     ProjectSession session{&view};
 };
 
@@ -256,20 +253,16 @@ TEST(NewProjectPath, LocationAndFolder) {
 // location's parent plus the name, and OK refuses a name with a separator.
 TEST(NewProjectPath, NameIsOneFolderBelowTheLocation) {
     ProjectSandbox box;
-    const std::string accidental = "/home/u/Documents/Velomar Projects/x/y/z";
-    const struct {
-        std::string name;
-        bool accepted;
-    } cases[] = {{"Demo", true}, {"a/b", false}, {accidental, false}, {"a\\b", false}};
-    for (const auto& c : cases) {
+    for (const std::string name : {"Demo", "a/b", "/home/u/Velomar Projects/x/y", "a\\b"}) {
         box.services.messages.clear();
         NewProjectPath path;
         path.Open(DefaultProjectsFolder("/d", '/'));
         path.NameChanged("");
-        for (std::size_t n = 1; n <= c.name.size(); ++n) path.NameChanged(c.name.substr(0, n));
-        EXPECT_EQ(path.ProjectFolder(), "/d/Velomar Projects/" + c.name);
-        EXPECT_EQ(path.CheckName(), c.accepted) << c.name;
-        EXPECT_EQ(box.services.messages, c.accepted ? Messages{} : Messages{NAME_HAS_SEPARATOR});
+        for (std::size_t n = 1; n <= name.size(); ++n) path.NameChanged(name.substr(0, n));
+        EXPECT_EQ(path.ProjectFolder(), "/d/Velomar Projects/" + name);
+        const bool plain = name == "Demo";
+        EXPECT_EQ(path.CheckName(), plain) << name;
+        EXPECT_EQ(box.services.messages, plain ? Messages{} : Messages{NAME_HAS_SEPARATOR});
     }
 }
 
@@ -286,7 +279,6 @@ TEST(RecentList, NewestFirstOnceAndAtMostEight) {
         {{"/a/", "/b/"}, "/b", {"/b", "/a/"}},  // a trailing separator does not count
         {{"/a/"}, "/A/", {"/A/", "/a/"}},
         {eight, "/9/", {"/9/", "/1/", "/2/", "/3/", "/4/", "/5/", "/6/", "/7/"}},
-        {eight, "/8/", {"/8/", "/1/", "/2/", "/3/", "/4/", "/5/", "/6/", "/7/"}},
     };
     for (const auto& c : cases) EXPECT_EQ(WithRecentFolder(c.before, c.added), c.after) << c.added;
     EXPECT_EQ(RecentMenuText(7, "/Tom & Jerry/"), "&8 /Tom && Jerry/");
