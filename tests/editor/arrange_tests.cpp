@@ -147,18 +147,6 @@ TEST_F(ArrangeTest, ClickAndArrowKeysMoveTheSelectionAndEnterOpensIt) {
     EXPECT_EQ(opened, "link1 logo0 ");
 }
 
-// Turned on during Test Project, the logos stop where they end and the timer goes.
-TEST_F(ArrangeTest, ArrangingEndsTheShow) {
-    project.logos[1].animate = 1;
-    project.logos[1].start = {0, 0};
-    Open(true);
-    Steps(3);
-    arranger.SetOn(true);
-    EXPECT_EQ(session.GetInstallerWnd()->AnnimationDone, 1);
-    EXPECT_EQ(windows_.StepTimers(), 0) << "the logo timer still runs";
-    EXPECT_TRUE(AreaIs(Shown(), {150, 150, 210, 210}, kBlue));
-}
-
 TEST_F(ArrangeTest, ItemsOutsideTheWindowAreNamedOnceBeforeABuild) {
     project.logos[0].location = {600, 10};   // 100 wide: reaches past 638
     project.hotspots[1].left = -3;           // left of the window

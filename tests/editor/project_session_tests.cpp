@@ -1,7 +1,6 @@
 // The project lifecycle on the headless host with real folders: New and its
 // dialog's path, Open, the title's "*", the preview's reload with its picture
-// cache, a save that fails; and what the editor keeps around projects: the
-// recent list, its own settings store and the companion files.
+// cache, a save that fails; and the editor's own settings store.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,11 +12,9 @@
 
 #include "../support/project_sandbox.h"
 #include "bench/bench_project.h"
-#include "editor/companion_files.h"
 #include "editor/new_project_path.h"
 #include "editor/project_lifecycle.h"
 #include "editor/project_session.h"
-#include "editor/recent_projects.h"
 #include "editor/reg_settings.h"
 #include "platform/headless/headless_platform.h"
 
@@ -96,25 +93,6 @@ TEST_F(ProjectSessionTest, NewProjectAndTheOverwriteQuestion) {
     EXPECT_FALSE(session.Modified);
     EXPECT_NE(StoredTitle("a/b/p"), "changed");
     EXPECT_TRUE(fs::is_directory(Folder("a/b/p/res/keep")));
-}
-
-TEST_F(ProjectSessionTest, OpenFailuresLeaveNothingOpen) {
-    fs::create_directories(Folder("empty"));
-    fs::create_directories(Folder("damaged"));
-    WriteBytes(Folder("damaged/AppSetup.dat"), "garbage\r\n");
-    const std::pair<const char*, const char*> cases[] = {
-        {"empty/", "Failed to open the specified project!"},
-        {"damaged/", "Could not find correct Language section!\n"},
-    };
-    for (const auto& [folder, said] : cases) {
-        ASSERT_TRUE(session.NewProject(Folder(std::string("good ") + folder)));
-        const int rebuilds = view.rebuilds;
-        host.services.messages.clear();
-        EXPECT_FALSE(session.OpenProject(Folder(folder), false));
-        EXPECT_EQ(session.GetInstallerWnd(), nullptr);
-        EXPECT_EQ(Said(), Messages{said});
-        EXPECT_EQ(view.rebuilds, rebuilds);
-    }
 }
 
 // A reload saves first and reopens; only the test mode starts like the runtime.
@@ -268,22 +246,6 @@ TEST(NewProjectPath, NameIsOneFolderBelowTheLocation) {
 
 constexpr const char* kBase = "Software\\Harlune\\VelomarForge\\";
 
-TEST(RecentList, NewestFirstOnceAndAtMostEight) {
-    ProjectSandbox box;  // POSIX: letter case tells folders apart
-    const Strings eight{"/1/", "/2/", "/3/", "/4/", "/5/", "/6/", "/7/", "/8/"};
-    const struct {
-        Strings before;
-        std::string added;
-        Strings after;
-    } cases[] = {
-        {{"/a/", "/b/"}, "/b", {"/b", "/a/"}},  // a trailing separator does not count
-        {{"/a/"}, "/A/", {"/A/", "/a/"}},
-        {eight, "/9/", {"/9/", "/1/", "/2/", "/3/", "/4/", "/5/", "/6/", "/7/"}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(WithRecentFolder(c.before, c.added), c.after) << c.added;
-    EXPECT_EQ(RecentMenuText(7, "/Tom & Jerry/"), "&8 /Tom && Jerry/");
-}
-
 // Only a regular file of bounded size is read, without blocking; a store that
 // is damaged or far too large is kept aside, byte for byte, and reads as empty.
 TEST(SettingsStoreFile, OnlyABoundedRegularFileIsRead) {
@@ -329,37 +291,6 @@ TEST(SettingsStoreFile, OnlyABoundedRegularFileIsRead) {
     ::alarm(0);
     EXPECT_EQ(RegSettingsFile("/home/u/.config", kBase),
               "/home/u/.config/Harlune/VelomarForge.conf");
-}
-
-// Beside the program (a build) or in ../share/velomar (an installation).
-TEST(CompanionFiles, StartFolderAndGuideAddress) {
-    TempFolder temp;
-    fs::create_directories(temp.File("bin"));
-    fs::create_directories(temp.File("share/velomar"));
-    WriteBytes(temp.File("share/velomar/VelomarForge User Guide.htm"), "<html>");
-    EXPECT_EQ(FindStartFolder(temp.File("bin")), temp.File("share/velomar/"));
-    WriteBytes(temp.File("bin/Velomar.exe"), "MZ");
-    EXPECT_EQ(FindStartFolder(temp.File("bin/")), temp.File("bin/"));
-    EXPECT_EQ(UserGuideUrl("/a b/\xC3\xBC#", "_Audio"),
-              "file:///a%20b/%C3%BC%23/VelomarForge%20User%20Guide.htm#_Audio");
-}
-
-// The guide at its topic first; when the shell fails on it, the document
-// itself; when that fails too, one message that says what to install.
-TEST(CompanionFiles, HelpFallsBackToTheDocument) {
-    const std::string url = "open file:///g/VelomarForge%20User%20Guide.htm#_Audio";
-    const std::string path = "/g/VelomarForge User Guide.htm";
-    for (int failures = 0; failures <= 2; ++failures) {
-        platform::HeadlessPlatform host;
-        host.services.shellFailures = failures;
-        ShowHelp("/g/", "_Audio");
-        Strings opened;
-        for (const auto& call : host.services.shellCalls)
-            opened.push_back(call.verb.value_or("-") + " " + call.file);
-        EXPECT_EQ(opened, failures ? (Strings{url, "open " + path}) : Strings{url});
-        EXPECT_EQ(host.services.messages,
-                  failures == 2 ? Strings{HelpNotOpenedMessage(path)} : Strings{});
-    }
 }
 
 }  // namespace
