@@ -11,7 +11,6 @@
 #include "editor/dialogs/add_to_disc.h"
 #include "editor/dialogs/audio_form.h"
 #include "editor/dialogs/background_form.h"
-#include "editor/dialogs/colour_text.h"
 #include "editor/dialogs/hyperlink_form.h"
 #include "editor/dialogs/live_preview.h"
 #include "editor/dialogs/logo_form.h"
@@ -322,18 +321,6 @@ TEST_F(Forms, LinkStore) {
     EXPECT_EQ(platform::Rgb(S().HotSpotTextColorR, S().HotSpotTextHiliteColorG,
                             S().HotSpotTextHiliteColorB),
               platform::Rgb(255, 255, 0));
-}
-
-// Every character is a digit of some value: what a user typed is never refused.
-TEST(ColourText, DigitsPairsAndText) {
-    const std::pair<char, int> digits[] = {{'0', 0},  {'9', 9},  {'a', 10},  {'z', 35},
-                                           {'A', 10}, {'Z', 35}, {' ', 240}, {'\xff', 207}};
-    for (const auto& [c, value] : digits) EXPECT_EQ(HexDigitValue(c), value) << c;
-    EXPECT_EQ(HexPairToByte('z', 'z'), 0x33);
-    // The first two characters are not looked at; missing digits count as '0'.
-    EXPECT_EQ(ReadColourText("##1A2b3C"), (ColourBytes{0x1a, 0x2b, 0x3c}));
-    EXPECT_EQ(ReadColourText("0xf"), (ColourBytes{0xf0, 0, 0}));
-    EXPECT_EQ(ColourText({1, 0xab, 0x0c}), "0x01ab0c");
 }
 
 // An open dialog's fields go into the record as OK would take them, but not a
