@@ -226,13 +226,6 @@ class ResourceImport : public ProjectBuild {
         WriteBytes(outside.File("logo.bmp"), "new picture");
     }
     std::string Res(const std::string& name = "") const { return P("res/" + name); }
-    // Everything in res, so a stray file shows.
-    std::set<std::string> ResContent() const {
-        std::set<std::string> files;
-        for (const auto& e : fs::directory_iterator(Res()))
-            files.insert(e.path().filename().string() + "=" + ReadBytes(e.path().string()));
-        return files;
-    }
 };
 
 // A name in res\ is taken as it is; a file from elsewhere is copied in. A
@@ -263,18 +256,19 @@ TEST_F(ResourceImport, ImportNamesAndCopies) {
         EXPECT_EQ(name, c.name.empty() ? "unchanged" : c.name) << c.text;
         EXPECT_EQ(box.services.messages, c.messages) << c.text;
     }
-    EXPECT_EQ(ResContent(), (std::set<std::string>{"logo.bmp.tmp0=someone else's",
-                                                   "logo.bmp=new picture", "mem=old"}));
+    std::set<std::string> content;  // everything in res, so a stray file shows
+    for (const auto& e : fs::directory_iterator(Res()))
+        content.insert(e.path().filename().string() + "=" + ReadBytes(e.path().string()));
+    EXPECT_EQ(content, (std::set<std::string>{"logo.bmp.tmp0=someone else's",
+                                              "logo.bmp=new picture", "mem=old"}));
     // Stored names reach files in any case; a path from elsewhere stays as it is.
     EXPECT_EQ(ProjectFilePath(box.folder.Path(), "res\\LOGO.bmp"), Res("logo.bmp"));
     EXPECT_EQ(FieldFilePath(box.folder.Path(), "RES\\LOGO.bmp"), Res("logo.bmp"));
     EXPECT_EQ(FieldFilePath(box.folder.Path(), "/elsewhere/a.bmp"), "/elsewhere/a.bmp");
 
-    // The folder may be named in any case; without one every outside import fails.
-    fs::rename(Res(), P("RES"));
+    // Without a res folder every outside import fails.
+    fs::remove_all(Res());
     std::string name;
-    EXPECT_TRUE(ImportResource(outside.File("logo.bmp"), box.folder.Path(), &name));
-    fs::remove_all(P("RES"));
     box.services.messages.clear();
     EXPECT_FALSE(ImportResource(outside.File("logo.bmp"), box.folder.Path(), &name));
     EXPECT_EQ(box.services.messages, Messages{kCannotCreate});

@@ -98,13 +98,11 @@ TEST_F(TemplateEdit, InsertFillsTheNextSlotAndCountsItOnlyOnOk) {
     const std::string link = "New Command OPEN [|] 10,10",
                       logo = "[] at 10 from 0 a0 r0 mask 255,0,0";
     EXPECT_EQ(seen, (Strings{link, logo, link, logo}));
-    EXPECT_TRUE(box.services.messages.empty());
 
     EXPECT_FALSE(InsertNewItem(project.get(), {K::Logo, 3}, dialog));
     Counts(MAX_HOTSPOTS, MAX_LOGOS);
     EXPECT_FALSE(InsertNewItem(project.get(), {K::HyperlinkCategory, 0}, dialog));
-    for (K k : {K::Root, K::Background, K::Audio})
-        EXPECT_FALSE(InsertNewItem(project.get(), {k, 0}, dialog));
+    EXPECT_FALSE(InsertNewItem(project.get(), {K::Audio, 0}, dialog));
     EXPECT_FALSE(InsertNewItem(nullptr, {K::HyperlinkCategory, 0}, dialog));
     EXPECT_EQ(seen.size(), 4u);
     EXPECT_EQ(box.services.messages,
