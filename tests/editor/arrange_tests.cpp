@@ -155,10 +155,10 @@ TEST_F(ArrangeTest, ItemsOutsideTheWindow) {
     EXPECT_EQ(outside, "link1 logo0 ");
 }
 
-// A free place overlaps nothing, with room around it, first by rows; with no
-// room, the least overlap. A new link goes below the last one, or to a free
-// place when that is off the window; a new logo to a free place for its real
-// size, unless the user typed a place in its dialog.
+// A free place overlaps nothing, with room around it, first by rows. A new
+// link goes below the last one, or to a free place when that is off the
+// window; a new logo to a free place for its real size, unless the user typed
+// a place in its dialog.
 TEST_F(ArrangeTest, NewItemsGoWhereTheyCanBeSeen) {
     CInstallerWnd& wnd = Open();
     auto ok = [](ItemDialog, int) { return true; };
@@ -167,7 +167,6 @@ TEST_F(ArrangeTest, NewItemsGoWhereTheyCanBeSeen) {
     EXPECT_EQ(LinkAt(2), (Point{400, below}));
     S().HotSpotRect[2] = {400, 425, 0, 0};  // the last link at the bottom: a free place
     EXPECT_EQ(NewLinkPlace(wnd, "New Command"), (Point{10, 10}));
-    EXPECT_EQ(FreePlace(wnd, {64, 64}), (Point{10, 10}));
     EXPECT_EQ(FreePlace(wnd, {300, 120}), (Point{210, 10}));
 
     WriteSolidBmp(dir_ + "res/tall.bmp", 40, 300, kGreen);
@@ -183,16 +182,6 @@ TEST_F(ArrangeTest, NewItemsGoWhereTheyCanBeSeen) {
     EXPECT_EQ(S().LogoBitmapLocation[2], (Point{220, 10})) << "placed for 40 x 300, not 64 x 64";
     ASSERT_TRUE(InsertNewItem(&wnd, {NodeKind::LogoCategory, 0}, pick({7, 8})));
     EXPECT_EQ(S().LogoBitmapLocation[3], (Point{7, 8}));
-
-    // No room: the least overlap, in the band between two wide logos.
-    S().NumberOfHotSpots = 0;
-    S().NumberOfLogosToDraw = 2;
-    S().LogoBitmapLocation[0] = {0, 0};
-    S().LogoWidth[0] = S().LogoWidth[1] = 638;
-    S().LogoHeight[0] = 200;
-    S().LogoBitmapLocation[1] = {0, 260};
-    S().LogoHeight[1] = 178;
-    EXPECT_EQ(FreePlace(wnd, {100, 100}), (Point{10, 160}));
 }
 
 }  // namespace

@@ -117,16 +117,13 @@ TEST_F(ProjectBuild, KeepsWhatTheMenuUses) {
             s.StartupWaveFile = "..\\res\\intro.wav";  // at a disc's root ".." stays there
             s.HotSpotWaveFile = "res\\gone.wav";
             s.NumberOfHotSpots = 6;
-            const char* links[][2] = {{"RUN", "res\\Setup.exe"},
-                                      {"OPEN", "docs\\..\\res//manual.pdf"},
-                                      {"RUNABSOLUTE", "res\\absolute.exe"},
-                                      {"OPENABSOLUTE", "res\\abs.pdf"},
-                                      {"QUIT", "res\\quit.txt"},
-                                      {"RUN", "alias\\setup.exe"},
-                                      {"RUN", "res\\beyond-count.exe"}};
-            for (int i = 0; i < 7; ++i) {
-                s.HotSpotCommand[i] = links[i][0];
-                s.HotSpotCommandDataA[i] = links[i][1];
+            int i = 0;
+            for (const std::string link :
+                 {"RUN res\\Setup.exe", "OPEN docs\\..\\res//manual.pdf",
+                  "RUNABSOLUTE res\\absolute.exe", "OPENABSOLUTE res\\abs.pdf",
+                  "QUIT res\\quit.txt", "RUN alias\\setup.exe", "RUN res\\beyond-count.exe"}) {
+                s.HotSpotCommand[i] = link.substr(0, link.find(' '));
+                s.HotSpotCommandDataA[i++] = link.substr(link.find(' ') + 1);
             }
         });
     EXPECT_EQ(result, std::string("built|") + OFF_DISC_NOTE +
@@ -177,8 +174,8 @@ TEST_F(ProjectBuild, LinksAreReplacedNeverWrittenThroughOrFollowed) {
     EXPECT_EQ(ReadBytes(outside.File("victim.inf")), "outside");
     EXPECT_TRUE(IsFile(P("autorun.inf")) && IsFile(P("Velomar.exe")));
     EXPECT_EQ(ReadBytes(P("autorun.inf")) + ReadBytes(P("Velomar.exe")), kAutorun + "MZ runtime");
-    EXPECT_FALSE(fs::exists(P("autorun.inf.tmp.0123abcd")));
-    EXPECT_FALSE(fs::exists(P("VELOMAR.EXE.tmp.deadbeef")));
+    EXPECT_FALSE(fs::exists(P("autorun.inf.tmp.0123abcd")) ||
+                 fs::exists(P("VELOMAR.EXE.tmp.deadbeef")));
     EXPECT_TRUE(fs::exists(P("notes.txt.tmp.01234567")));
 
     // A dangling link in another case is replaced too, and makes no file outside.
@@ -234,7 +231,6 @@ class ResourceImport : public ProjectBuild {
 TEST_F(ResourceImport, ImportNamesAndCopies) {
     WriteBytes(Res("logo.bmp.tmp0"), "someone else's");
     WriteBytes(Res("mem"), "old");
-    const std::string missing = outside.File("none.bmp");
     const struct {
         std::string text;
         std::string name;  // "": refused
@@ -245,7 +241,7 @@ TEST_F(ResourceImport, ImportNamesAndCopies) {
         {"RES\\intro.wav", "res\\intro.wav", {}},  // not copied, not checked
         {"res\\sub\\a.bmp", "res\\a.bmp", {}},
         {"res\\", "", {}},
-        {missing, "", {kCannotOpen + missing}},
+        {outside.File("none.bmp"), "", {kCannotOpen + outside.File("none.bmp")}},
         {outside.Path(), "", {kCannotOpen + outside.Path()}},
         {"/proc/self/mem", "", {kCannotOpen + "/proc/self/mem"}},  // fails after it opened
     };
@@ -264,7 +260,6 @@ TEST_F(ResourceImport, ImportNamesAndCopies) {
     // Stored names reach files in any case; a path from elsewhere stays as it is.
     EXPECT_EQ(ProjectFilePath(box.folder.Path(), "res\\LOGO.bmp"), Res("logo.bmp"));
     EXPECT_EQ(FieldFilePath(box.folder.Path(), "RES\\LOGO.bmp"), Res("logo.bmp"));
-    EXPECT_EQ(FieldFilePath(box.folder.Path(), "/elsewhere/a.bmp"), "/elsewhere/a.bmp");
 
     // Without a res folder every outside import fails.
     fs::remove_all(Res());
@@ -351,7 +346,6 @@ TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
          {"AppSetup.dat", "res/logo.bmp", "AppSetup.dat.tmp.0011aabb", "res/sub/Velomar.exe.tmp12"})
         WriteBytes(project.File(name), "x");
     fs::create_symlink(outside.Path(), project.File("res/out"));
-    fs::create_symlink(outside.File("secret"), project.File("secret"));
     fs::create_symlink("../../nowhere", project.File("res/sub/dangling"));
     fs::create_directory(root + "-beside");  // its name only begins like the project's
     fs::create_symlink(root + "-beside", project.File("res/beside"));
@@ -362,7 +356,7 @@ TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
     std::sort(excluded.begin(), excluded.end());
     Strings expected;
     for (const char* name : {"AppSetup.dat.tmp.0011aabb", "res/beside", "res/out", "res/pipe",
-                             "res/sub/Velomar.exe.tmp12", "res/sub/dangling", "secret"})
+                             "res/sub/Velomar.exe.tmp12", "res/sub/dangling"})
         expected.push_back(root + "/" + name);
     EXPECT_EQ(excluded, expected);
     fs::remove(root + "-beside");
