@@ -1,143 +1,395 @@
-// The build on real project folders: the files it writes, what it keeps in
-// res\ and what it deletes, and where it stops with which message.
+// The project folder's files: what the build writes, keeps in res\ and where
+// it stops, what is imported into res\, and the disc image made of the folder.
+// A project folder is one someone sent us: it is built by an ordinary user (for
+// whom permissions count), and whatever links and names it holds, only its own
+// files are written or deleted.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
+#include "editor/dialogs/resource_import.h"
+#include "editor/disc_image/disc_contents.h"
+#include "editor/disc_image/disc_image.h"
+#include "editor/disc_image/volume_label.h"
 #include "editor/project_build.h"
+#include "platform/replacement_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace sandbox;
-using Messages = std::vector<std::string>;
+using Strings = std::vector<std::string>;
+using Messages = Strings;
+
+const std::string kAutorun = AUTORUN_INF_TEXT;
+
+bool IsFile(const std::string& path) { return fs::is_regular_file(fs::symlink_status(path)); }
 
 class ProjectBuild : public ::testing::Test {
   protected:
-    void SetUp() override {
-        fs::create_directories(box.folder.File("res/sub"));
-        WriteBytes(box.folder.File("res/sub/inner.bmp"), "kept");
-        for (const char* name : {"back.bmp", "logo.bmp", "orphan.bmp", "manual.pdf", "old.wav"})
-            WriteBytes(box.folder.File(std::string("res/") + name), name);
-        WriteBytes(runtime.File("Velomar.exe"), "MZ runtime");
-        LaunchSettings& s = *project->Settings;
-        s.BackGroundBitmapName = "res\\back.bmp";
-        s.NumberOfLogosToDraw = 1;
-        s.LogoBitmapName[0] = "res\\LOGO.bmp";
-        s.NumberOfHotSpots = 1;
-        s.HotSpotCommand[0] = "OPEN";
-        s.HotSpotCommandDataA[0] = "res\\manual.pdf";
+    ProjectBuild() {
+        OpenToOrdinaryUser(box.folder.Path());
+        OpenToOrdinaryUser(outside.Path());
+        WriteBytes(outside.File("Velomar.exe"), "MZ runtime");
     }
-    std::vector<std::string> ResFiles() const {
-        std::vector<std::string> names;
-        for (const auto& e : fs::recursive_directory_iterator(box.folder.File("res")))
-            names.push_back(fs::relative(e.path(), box.folder.File("res")).string());
+    std::string P(const std::string& name) const { return box.folder.File(name); }
+    Strings ResFiles() const {
+        Strings names;
+        for (const auto& e : fs::recursive_directory_iterator(P("res")))
+            names.push_back(e.path().lexically_relative(P("res")).string());
         std::sort(names.begin(), names.end());
         return names;
     }
+    // As the ordinary user: `arrange` makes the fixture, the project at `folder`
+    // (default: the sandbox's) gets `settings` and is built with `runtime`; the
+    // result and the messages as one text.
+    std::string Build(const std::function<void()>& arrange,
+                      const std::function<void(LaunchSettings&)>& settings = {},
+                      std::string folder = "") {
+        if (folder.empty()) folder = box.folder.Path();
+        return AsOrdinaryUser([&] {
+            fs::create_directories(folder + "/res");
+            arrange();
+            CInstallerWnd project(folder);
+            if (settings) settings(*project.Settings);
+            const BuildResult result = BuildProject(&project, outside.File(runtime));
+            std::string text = result == BuildResult::Built ? "built" : "failed";
+            for (const std::string& m : box.services.messages) text += "|" + m;
+            return text;
+        });
+    }
 
     ProjectSandbox box;
-    TempFolder runtime;
-    std::unique_ptr<CInstallerWnd> project = box.NewProject();
+    TempFolder outside;
+    std::string runtime = "Velomar.exe";
 };
 
+// A runtime under another name still lands as Velomar.exe, which autorun.inf
+// starts; files of a Windows-made project in another case are replaced, not
+// doubled; folders in res\ stay.
 TEST_F(ProjectBuild, WritesTheDiscFolder) {
-    WriteBytes(box.folder.File("Velomar.exe"), "an older runtime");
-    for (int round = 0; round < 2; ++round) {  // building again gives the same folder
-        ASSERT_EQ(BuildProject(project.get(), runtime.File("Velomar.exe")), BuildResult::Built);
-        EXPECT_EQ(ReadBytes(box.folder.File("autorun.inf")),
-                  "[autorun]\r\nopen=Velomar.exe\r\nicon=Velomar.exe\r\n");
-        EXPECT_EQ(ReadBytes(box.folder.File("Velomar.exe")), "MZ runtime");
-        EXPECT_EQ(ResFiles(), (std::vector<std::string>{"back.bmp", "logo.bmp", "manual.pdf", "sub",
-                                                        "sub/inner.bmp"}));
-    }
-    EXPECT_TRUE(box.services.messages.empty());
-
-    // A runtime under another name still lands as Velomar.exe, which autorun.inf starts;
-    // files of a Windows-made project in another case are replaced, not doubled.
-    fs::rename(box.folder.File("autorun.inf"), box.folder.File("AUTORUN.INF"));
-    fs::rename(box.folder.File("Velomar.exe"), box.folder.File("VELOMAR.EXE"));
-    WriteBytes(runtime.File("velomar-x86.exe"), "MZ renamed");
-    ASSERT_EQ(BuildProject(project.get(), runtime.File("velomar-x86.exe")), BuildResult::Built);
-    EXPECT_EQ(ReadBytes(box.folder.File("VELOMAR.EXE")), "MZ renamed");
-    EXPECT_FALSE(fs::exists(box.folder.File("Velomar.exe")));
-    EXPECT_TRUE(fs::exists(box.folder.File("AUTORUN.INF")));
-    EXPECT_FALSE(fs::exists(box.folder.File("autorun.inf")));
+    runtime = "velomar-x86.exe";
+    WriteBytes(outside.File(runtime), "MZ renamed");
+    EXPECT_EQ(Build([&] {
+                  fs::create_directories(P("res/sub"));
+                  WriteBytes(P("res/sub/inner.bmp"), "kept");
+                  WriteBytes(P("VELOMAR.EXE"), "an older runtime");
+                  WriteBytes(P("AUTORUN.INF"), "[autorun]");
+              }),
+              "built");
+    EXPECT_EQ(ReadBytes(P("AUTORUN.INF")), "[autorun]\r\nopen=Velomar.exe\r\nicon=Velomar.exe\r\n");
+    EXPECT_EQ(ReadBytes(P("VELOMAR.EXE")), "MZ renamed");
+    EXPECT_FALSE(fs::exists(P("Velomar.exe")) || fs::exists(P("autorun.inf")));
+    EXPECT_EQ(ResFiles(), (Strings{"sub", "sub/inner.bmp"}));
 }
 
-// Kept in res\: what a used name reaches in any case and spelling, the logos
-// only up to their count, a link's file only for RUN and OPEN.
+// Kept in res\: what either runtime opens for a used name, in any case and
+// spelling; the logos only up to their count, a link's file only for RUN and
+// OPEN. What cannot go onto a disc is named, and a link in res\ never deleted.
 TEST_F(ProjectBuild, KeepsWhatTheMenuUses) {
-    fs::remove_all(box.folder.File("res"));
-    fs::create_directory(box.folder.File("res"));
-    for (const char* name : {"back.bmp", "logo.bmp", "second.bmp", "beyond-count.bmp", "intro.wav",
-                             "hover.wav", "setup.exe", "MANUAL.PDF", "absolute.exe", "abs.pdf",
-                             "quit.txt", "beyond-count.exe", "Back.bmp.bak"})
-        WriteBytes(box.folder.File(std::string("res/") + name), name);
-    LaunchSettings& s = *project->Settings;
-    s.BackGroundBitmapName = "res\\Back.bmp";
-    s.NumberOfLogosToDraw = 2;
-    s.LogoBitmapName[0] = "RES\\LOGO.BMP";
-    s.LogoBitmapName[1] = "res/second.bmp.";  // only Windows finds it: no final dot
-    s.LogoBitmapName[2] = "res\\beyond-count.bmp";
-    s.StartupWaveFile = "res\\intro.wav";
-    s.HotSpotWaveFile = ".\\res\\hover.wav";
-    s.NumberOfHotSpots = 5;
-    const char* links[][2] = {{"RUN", "res\\Setup.exe"},
-                              {"OPEN", "./res//manual.pdf"},
-                              {"RUNABSOLUTE", "res\\absolute.exe"},
-                              {"OPENABSOLUTE", "res\\abs.pdf"},
-                              {"QUIT", "res\\quit.txt"},
-                              {"RUN", "res\\beyond-count.exe"}};
-    for (int i = 0; i < 6; ++i) {
-        s.HotSpotCommand[i] = links[i][0];
-        s.HotSpotCommandDataA[i] = links[i][1];
-    }
-    ASSERT_EQ(BuildProject(project.get(), runtime.File("Velomar.exe")), BuildResult::Built);
-    EXPECT_EQ(ResFiles(),
-              (std::vector<std::string>{"MANUAL.PDF", "back.bmp", "hover.wav", "intro.wav",
-                                        "logo.bmp", "second.bmp", "setup.exe"}));
+    const std::string result = Build(
+        [&] {
+            for (const char* name : {"back.bmp", "logo.bmp", "second.bmp", "beyond-count.bmp",
+                                     "intro.wav", "setup.exe", "MANUAL.PDF", "absolute.exe",
+                                     "abs.pdf", "quit.txt", "beyond-count.exe", "Back.bmp.bak"})
+                WriteBytes(P(std::string("res/") + name), name);
+            fs::create_directory(P("docs"));
+            fs::create_directory_symlink("res", P("alias"));  // only POSIX follows it
+            WriteBytes(outside.File("art.bmp"), "outside");
+            fs::create_symlink(outside.File("art.bmp"), P("res/art.bmp"));
+            fs::create_symlink(outside.File("gone.wav"), P("res/gone.wav"));
+        },
+        [](LaunchSettings& s) {
+            s.BackGroundBitmapName = "res\\Back.bmp";
+            s.NumberOfLogosToDraw = 3;
+            s.LogoBitmapName[0] = "RES//LOGO.BMP. ";  // Windows drops the trailing ". "
+            s.LogoBitmapName[1] = "res\\.\\art.bmp";
+            s.LogoBitmapName[2] = "res/second.bmp.";  // only Windows finds it
+            s.LogoBitmapName[3] = "res\\beyond-count.bmp";
+            s.StartupWaveFile = "..\\res\\intro.wav";  // at a disc's root ".." stays there
+            s.HotSpotWaveFile = "res\\gone.wav";
+            s.NumberOfHotSpots = 6;
+            int i = 0;
+            for (const std::string link :
+                 {"RUN res\\Setup.exe", "OPEN docs\\..\\res//manual.pdf",
+                  "RUNABSOLUTE res\\absolute.exe", "OPENABSOLUTE res\\abs.pdf",
+                  "QUIT res\\quit.txt", "RUN alias\\setup.exe", "RUN res\\beyond-count.exe"}) {
+                s.HotSpotCommand[i] = link.substr(0, link.find(' '));
+                s.HotSpotCommandDataA[i++] = link.substr(link.find(' ') + 1);
+            }
+        });
+    EXPECT_EQ(result, std::string("built|") + OFF_DISC_NOTE +
+                          "\nres\\.\\art.bmp: it leads out of the project folder or nowhere"
+                          "\nres\\gone.wav: it leads out of the project folder or nowhere"
+                          "\nalias\\setup.exe: reached through a link, which Windows does not "
+                          "see on a disc");
+    EXPECT_EQ(ResFiles(), (Strings{"MANUAL.PDF", "art.bmp", "back.bmp", "gone.wav", "intro.wav",
+                                   "logo.bmp", "second.bmp", "setup.exe"}));
+    EXPECT_TRUE(fs::is_symlink(P("res/art.bmp")));
 }
 
 TEST_F(ProjectBuild, StopsWithItsMessage) {
-    // The CLI tests cover a missing runtime.
+    EXPECT_EQ(Build([&] {
+                  WriteBytes(P("res/orphan.bmp"), "not used");
+                  fs::create_directory(P("autorun.inf"));
+              }),
+              "failed|Failed to create the Autorun.inf file!");
+    EXPECT_FALSE(fs::exists(P("Velomar.exe")));
+    EXPECT_TRUE(fs::exists(P("res/orphan.bmp")));
+    fs::remove(P("autorun.inf"));
+    EXPECT_EQ(Build([&] { fs::remove_all(P("res")); }),
+              "failed|Unexpected error! Can't locate the RES folder!");
+    EXPECT_TRUE(IsFile(P("autorun.inf")) && IsFile(P("Velomar.exe")));
+    EXPECT_EQ(BuildProject(nullptr, outside.File("Velomar.exe")), BuildResult::NoProject);
+}
+
+TEST_F(ProjectBuild, LinksAreReplacedNeverWrittenThroughOrFollowed) {
+    // The linked file is one the user may not write: only the link is replaced.
+    WriteBytes(outside.File("victim.inf"), "outside");
+    fs::permissions(outside.File("victim.inf"), fs::perms(0644));
+    const std::string result = Build([&] {
+        // A res\ linked elsewhere is neither cleaned nor followed.
+        fs::remove(P("res"));
+        fs::create_directory(outside.File("shared"));
+        WriteBytes(outside.File("shared/a.bmp"), "not the project's");
+        fs::create_directory_symlink(outside.File("shared"), P("res"));
+        fs::create_symlink(outside.File("victim.inf"), P("autorun.inf"));
+        // A link to the runtime itself is no runtime on a disc.
+        fs::create_symlink(outside.File("Velomar.exe"), P("Velomar.exe"));
+        // Leftovers of a killed build: ours go, a user's file of a like name stays.
+        WriteBytes(P("autorun.inf.tmp.0123abcd"), "[aut");
+        WriteBytes(P("VELOMAR.EXE.tmp.deadbeef"), "MZ");
+        WriteBytes(P("notes.txt.tmp.01234567"), "the user's");
+    });
+    EXPECT_EQ(result, std::string("built|") + RES_LINK_NOTE);
+    EXPECT_TRUE(IsFile(outside.File("shared/a.bmp")));
+    EXPECT_EQ(ReadBytes(outside.File("victim.inf")), "outside");
+    EXPECT_TRUE(IsFile(P("autorun.inf")) && IsFile(P("Velomar.exe")));
+    EXPECT_EQ(ReadBytes(P("autorun.inf")) + ReadBytes(P("Velomar.exe")), kAutorun + "MZ runtime");
+    EXPECT_FALSE(fs::exists(P("autorun.inf.tmp.0123abcd")) ||
+                 fs::exists(P("VELOMAR.EXE.tmp.deadbeef")));
+    EXPECT_TRUE(fs::exists(P("notes.txt.tmp.01234567")));
+
+    // A dangling link in another case is replaced too, and makes no file outside.
+    fs::remove(P("autorun.inf"));
+    fs::create_symlink(outside.File("made.inf"), P("AUTORUN.INF"));
+    EXPECT_EQ(Build([] {}), std::string("built|") + RES_LINK_NOTE);
+    EXPECT_FALSE(fs::exists(outside.File("made.inf")));
+    EXPECT_TRUE(IsFile(P("AUTORUN.INF")));
+}
+
+TEST_F(ProjectBuild, AProjectFolderNameIsTakenAsItIs) {
+    // "p\..\victim" is one folder's name, not a way to the folder beside it.
+    const std::string victim = P("victim/"), odd = P("p\\..\\victim/");
+    const std::string result = Build(
+        [&] {
+            fs::create_directories(victim + "res");
+            WriteBytes(victim + "res/theirs.bmp", "victim's");
+            WriteBytes(odd + "res/unused.bmp", "ours");
+        },
+        {}, odd);
+    EXPECT_EQ(result, "built");
+    EXPECT_TRUE(IsFile(victim + "res/theirs.bmp"));
+    EXPECT_FALSE(fs::exists(victim + "autorun.inf") || fs::exists(odd + "res/unused.bmp"));
+    EXPECT_EQ(ReadBytes(odd + "autorun.inf"), kAutorun);
+
+    // A folder named back\slash opens; its stored names still map '\'.
+    const std::string named = P("back\\slash");
+    fs::create_directories(named + "/res");
+    CInstallerWnd saved(named);
+    saved.Settings->BackGroundBitmapName = "res\\b.bmp";
+    ASSERT_TRUE(saved.SaveSettings());
+    CInstallerWnd opened(named);
+    ASSERT_TRUE(opened.LoadSettings());
+    EXPECT_EQ(TextOf(opened.Settings->BackGroundBitmapName), "res\\b.bmp");
+    EXPECT_EQ(ProjectFilePath(named, "res\\b.bmp"), named + "/res/b.bmp");
+}
+
+const std::string kCannotOpen = "Failed to open the specified file:\n";
+const std::string kCannotCreate = "Failed to create the file in the project directory!";
+
+class ResourceImport : public ProjectBuild {
+  protected:
+    ResourceImport() {
+        fs::create_directory(Res());
+        WriteBytes(outside.File("logo.bmp"), "new picture");
+    }
+    std::string Res(const std::string& name = "") const { return P("res/" + name); }
+};
+
+// A name in res\ is taken as it is; a file from elsewhere is copied in. A
+// failed copy says why and leaves the old file and no part of the new one; a
+// file of our temporary name that someone else made is never truncated.
+TEST_F(ResourceImport, ImportNamesAndCopies) {
+    WriteBytes(Res("logo.bmp.tmp0"), "someone else's");
+    WriteBytes(Res("mem"), "old");
     const struct {
-        const char* what;
-        std::function<void()> arrange;
+        std::string text;
+        std::string name;  // "": refused
         Messages messages;
-        bool autorunWritten, runtimeCopied;
     } cases[] = {
-        {"res missing",
-         [this] { fs::remove_all(box.folder.File("res")); },
-         {"Unexpected error! Can't locate the RES folder!"},
-         true,
-         true},
-        {"autorun.inf cannot be made",
-         [this] { fs::create_directory(box.folder.File("autorun.inf")); },
-         {"Failed to create the Autorun.inf file!"},
-         false,
-         false},
+        {outside.File("logo.bmp"), "res\\logo.bmp", {}},
+        {Res("logo.bmp"), "res\\logo.bmp", {}},    // onto itself: no work
+        {"RES\\intro.wav", "res\\intro.wav", {}},  // not copied, not checked
+        {"res\\sub\\a.bmp", "res\\a.bmp", {}},
+        {"res\\", "", {}},
+        {outside.File("none.bmp"), "", {kCannotOpen + outside.File("none.bmp")}},
+        {outside.Path(), "", {kCannotOpen + outside.Path()}},
+        {"/proc/self/mem", "", {kCannotOpen + "/proc/self/mem"}},  // fails after it opened
     };
     for (const auto& c : cases) {
-        c.arrange();
+        std::string name = "unchanged";
         box.services.messages.clear();
-        EXPECT_EQ(BuildProject(project.get(), runtime.File("Velomar.exe")), BuildResult::Failed)
-            << c.what;
-        EXPECT_EQ(box.services.messages, c.messages) << c.what;
-        EXPECT_EQ(fs::is_regular_file(box.folder.File("autorun.inf")), c.autorunWritten) << c.what;
-        EXPECT_EQ(fs::exists(box.folder.File("Velomar.exe")), c.runtimeCopied) << c.what;
-        if (fs::exists(box.folder.File("res"))) {
-            EXPECT_TRUE(fs::exists(box.folder.File("res/orphan.bmp"))) << c.what;
-        }
-        fs::remove(box.folder.File("autorun.inf"));
-        fs::remove(box.folder.File("Velomar.exe"));
+        EXPECT_EQ(ImportResource(c.text, box.folder.Path(), &name), !c.name.empty()) << c.text;
+        EXPECT_EQ(name, c.name.empty() ? "unchanged" : c.name) << c.text;
+        EXPECT_EQ(box.services.messages, c.messages) << c.text;
     }
-    EXPECT_EQ(BuildProject(nullptr, runtime.File("Velomar.exe")), BuildResult::NoProject);
+    std::set<std::string> content;  // everything in res, so a stray file shows
+    for (const auto& e : fs::directory_iterator(Res()))
+        content.insert(e.path().filename().string() + "=" + ReadBytes(e.path().string()));
+    EXPECT_EQ(content, (std::set<std::string>{"logo.bmp.tmp0=someone else's",
+                                              "logo.bmp=new picture", "mem=old"}));
+    // Stored names reach files in any case; a path from elsewhere stays as it is.
+    EXPECT_EQ(ProjectFilePath(box.folder.Path(), "res\\LOGO.bmp"), Res("logo.bmp"));
+    EXPECT_EQ(FieldFilePath(box.folder.Path(), "RES\\LOGO.bmp"), Res("logo.bmp"));
+
+    // Without a res folder every outside import fails.
+    fs::remove_all(Res());
+    std::string name;
+    box.services.messages.clear();
+    EXPECT_FALSE(ImportResource(outside.File("logo.bmp"), box.folder.Path(), &name));
+    EXPECT_EQ(box.services.messages, Messages{kCannotCreate});
+}
+
+TEST_F(ResourceImport, ImportedNamesMeanTheSameFileOnBothSystems) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"evil\\title.bmp", "res\\evil_title.bmp"},
+        {"a:b*c?\"<>|.bmp", "res\\a_b_c_____.bmp"},
+        {"tab\there\x7f.wav", "res\\tab_here_.wav"},
+        {"trailing. .", "res\\trailing___"},
+        {"con.bmp", "res\\_con.bmp"},
+        {"COM1", "res\\_COM1"},
+        {"console.bmp", "res\\console.bmp"},
+    };
+    for (const auto& [source, stored] : cases) {
+        WriteBytes(outside.File(source), source);
+        std::string name;
+        ASSERT_TRUE(ImportResource(outside.File(source), box.folder.Path(), &name)) << source;
+        EXPECT_EQ(name, stored);
+        // The stored name reaches the copy, as both runtimes will read it.
+        EXPECT_EQ(ReadBytes(ProjectFilePath(box.folder.Path(), name)), source) << name;
+    }
+    EXPECT_TRUE(box.services.messages.empty());
+}
+
+TEST(DiscImageNames, IsoVolumeLabel) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "VELOMAR"},
+        {"  --Hello--World--  ", "HELLO_WORLD"},
+        {"Caf\xC3\xA9 D\xC3\xA9j\xC3\xA0 Vu", "CAFE_DEJA_VU"},  // UTF-8
+        {"Caf\xE9 D\xE9j\xE0 Vu", "CAFE_DEJA_VU"},              // Windows-1252
+        {"\x8Akoda \x9E", "SKODA_Z"},                           // 1252 extras
+        {"\xE6\x97\xA5\xE6\x9C\xAC Disc 2", "DISC_2"},          // no Latin letters
+        // The 32nd character would be the "_" before X: it goes, not the X's place.
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ12345 X", "ABCDEFGHIJKLMNOPQRSTUVWXYZ12345"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789", "ABCDEFGHIJKLMNOPQRSTUVWXYZ123456"},
+    };
+    for (const auto& [title, label] : cases) EXPECT_EQ(IsoVolumeLabel(title), label) << title;
+}
+
+TEST(DiscImageNames, JolietVolumeName) {
+    const std::pair<const char*, std::u16string> cases[] = {
+        {"", u"                "},
+        {"Caf\xE9 \x80", u"Caf\u00E9 \u20AC          "},  // the same title in Windows-1252
+        {"A Very Long Disc Title", u"A Very Long Disc"},
+        {"Fun \xF0\x9F\x98\x80 disc", u"Fun  disc       "},  // outside the basic plane
+    };
+    for (const auto& [title, name] : cases) {
+        std::string ucs2;  // 16 characters, big-endian
+        for (char16_t c : name) ucs2 += {char(c >> 8), char(c & 0xFF)};
+        EXPECT_EQ(JolietVolumeName(title), ucs2) << title;
+    }
+}
+
+TEST(DiscImageNames, TemporaryNames) {
+    for (const char* ours : {"AppSetup.dat.tmp.0a1b2c3d", "logo.bmp.tmp7", "Velomar.exe.tmp42"})
+        EXPECT_TRUE(platform::IsTemporaryName(ours)) << ours;
+    for (const char* other : {"disc.iso.tmp.00FFab1g", "disc.iso.tmp.0FFab12", ".tmp.12345678",
+                              "report.tmp123", "logo.tmp1.bmp", "notes.tmp"})
+        EXPECT_FALSE(platform::IsTemporaryName(other)) << other;
+}
+
+TEST(DiscImageNames, Progress) {
+    const std::pair<const char*, int> lines[] = {
+        {"xorriso : UPDATE : Writing:      14848s   45.2%   fifo 100%  buf  50%", 45},
+        {"xorriso : UPDATE :  99.99% done, estimate finish Mon Dec  7", 99},
+        {"xorriso : UPDATE :       6 files added in 1 seconds", -1},
+        {"xorriso : NOTE : 50% of something", -1},
+        {"xorriso : UPDATE : 250% done", 100},
+    };
+    for (const auto& [line, percent] : lines) EXPECT_EQ(ProgressPercent(line), percent) << line;
+}
+
+TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
+    TempFolder outside, project;
+    const std::string root = fs::canonical(project.Path()).string();
+    fs::create_directories(project.File("res/sub"));
+    for (const char* name :
+         {"AppSetup.dat", "res/logo.bmp", "AppSetup.dat.tmp.0011aabb", "res/sub/Velomar.exe.tmp12"})
+        WriteBytes(project.File(name), "x");
+    fs::create_symlink(outside.Path(), project.File("res/out"));
+    fs::create_symlink("../../nowhere", project.File("res/sub/dangling"));
+    fs::create_directory(root + "-beside");  // its name only begins like the project's
+    fs::create_symlink(root + "-beside", project.File("res/beside"));
+    ASSERT_EQ(::mkfifo(project.File("res/pipe").c_str(), 0600), 0);
+
+    ProjectSandbox box;
+    Strings excluded = ExcludedPaths(root);
+    std::sort(excluded.begin(), excluded.end());
+    Strings expected;
+    for (const char* name : {"AppSetup.dat.tmp.0011aabb", "res/beside", "res/out", "res/pipe",
+                             "res/sub/Velomar.exe.tmp12", "res/sub/dangling"})
+        expected.push_back(root + "/" + name);
+    EXPECT_EQ(excluded, expected);
+    fs::remove(root + "-beside");
+}
+
+// A failing xorriso (a stand-in that writes into its output the way the real
+// one does) or none at all: the old image stays, and the message says why.
+TEST(StandIn, FailuresKeepTheOldImageAndSayWhy) {
+    ProjectSandbox box;
+    TempFolder bin, out;
+    const std::string image = out.File("disc.iso"), failing = bin.File("xorriso");
+    WriteBytes(failing,
+               "#!/bin/sh\n"
+               "for a; do case \"$a\" in stdio:*) o=\"${a#stdio:}\";; esac; done\n"
+               "echo partial image > \"$o\"\n"
+               "echo 'xorriso : NOTE : a note' >&2\n"
+               "echo 'xorriso : FAILURE : Cannot write: No space left on device' >&2\n"
+               "exit 5\n");
+    fs::permissions(failing, fs::perms::owner_all);
+    const std::pair<std::string, std::string> cases[] = {
+        {failing, "xorriso : FAILURE : Cannot write: No space left on device"},
+        {bin.File("missing/xorriso"), "cannot start the program: it was not found"},
+    };
+    for (const auto& [program, why] : cases) {
+        WriteBytes(image, "old image");
+        box.services.messages.clear();
+        EXPECT_EQ(WriteDiscImage({box.folder.Path(), image, "Title", program}, nullptr),
+                  ImageResult::Failed);
+        EXPECT_EQ(box.services.messages,
+                  Strings{"Failed to write the disc image: " + image + "\n" + why});
+        EXPECT_EQ(ReadBytes(image), "old image");
+        EXPECT_EQ(std::distance(fs::directory_iterator(out.Path()), {}), 1);
+    }
 }
 
 }  // namespace

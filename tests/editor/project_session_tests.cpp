@@ -1,57 +1,49 @@
-// The project lifecycle on the headless host with real folders: New (nested
-// paths, the overwrite question), Open (missing, damaged), the title's "*",
-// the preview's reload with its picture cache, and a save that fails. The save
-// question is tested with the editor's window (tests/gui/editor_tests.cpp).
+// The project lifecycle on the headless host with real folders: New and its
+// dialog's path, Open, the title's "*", the preview's reload with its picture
+// cache, a save that fails; and the editor's own settings store.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
 #include "bench/bench_project.h"
+#include "editor/new_project_path.h"
 #include "editor/project_lifecycle.h"
 #include "editor/project_session.h"
+#include "editor/reg_settings.h"
 #include "platform/headless/headless_platform.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using platform::MessageAnswer;
+using namespace sandbox;
 using Messages = std::vector<std::string>;
+using Strings = Messages;
 
 // The frame and panes, as far as the session sees them.
-class FakeView : public ProjectView {
-  public:
-    explicit FakeView(platform::Window* parent) : parent_(parent) {}
-    platform::Window* PreviewParent() override { return parent_; }
+struct FakeView : ProjectView {
+    explicit FakeView(platform::Window* preview) : pane(preview) {}
+    platform::Window* PreviewParent() override { return pane; }
     void RebuildTree() override { ++rebuilds; }
     std::string GetTitle() const override { return title; }
     void SetTitle(const std::string& t) override { title = t; }
     void ProjectChanged() override { ++changes; }
 
-    std::string title = "VelomarForge - /p";
+    platform::Window* pane;
+    std::string title;
     int rebuilds = 0, changes = 0;
-
-  private:
-    platform::Window* parent_;
 };
 
 class ProjectSessionTest : public ::testing::Test {
   protected:
-    // The preview pane: 800 x 500.
-    std::unique_ptr<platform::Window> MakePane() {
-        platform::WindowParams params;
-        params.style = platform::ws::Popup | platform::ws::Visible;
-        params.width = 800;
-        params.height = 500;
-        return host.windows.CreateHostWindow(params, nullptr);
-    }
-
     std::string Folder(const std::string& name) const { return temp.Path() + name; }
-    const Messages& messages() const { return host.services.messages; }
+    const Messages& Said() const { return host.services.messages; }
     // A project on disk with one changed value, opened and marked modified.
     void OpenModified(const std::string& name) {
         ASSERT_TRUE(session.NewProject(Folder(name)));
@@ -64,112 +56,63 @@ class ProjectSessionTest : public ::testing::Test {
     }
 
     platform::HeadlessPlatform host{platform::HeadlessOptions{{1024, 768}, false}};
-    sandbox::TempFolder temp;
-    std::unique_ptr<platform::Window> pane = MakePane();
+    TempFolder temp;
+    std::unique_ptr<platform::Window> pane = [this] {  // the preview pane: 800 x 500
+        platform::WindowParams params;
+        params.style = platform::ws::Popup | platform::ws::Visible;
+        params.width = 800;
+        params.height = 500;
+        return host.windows.CreateHostWindow(params, nullptr);
+    }();
     FakeView view{pane.get()};
     ProjectSession session{&view};
 };
 
-TEST_F(ProjectSessionTest, NewProjectMakesNestedFoldersAndShowsThePreviewCentred) {
-    const std::string folder = Folder("a/b/c");
-    ASSERT_TRUE(session.NewProject(folder));
-    EXPECT_TRUE(fs::is_regular_file(folder + "/AppSetup.dat"));
-    EXPECT_TRUE(fs::is_directory(folder + "/res"));
+// New makes nested folders and shows the preview centred in its pane; on an
+// existing project it asks, and keeps res\ whatever the answer.
+TEST_F(ProjectSessionTest, NewProjectAndTheOverwriteQuestion) {
+    OpenModified("a/b/p");
     CInstallerWnd* wnd = session.GetInstallerWnd();
-    ASSERT_TRUE(wnd && wnd->Wnd && wnd->Wnd->IsWindow());
-    EXPECT_EQ(view.rebuilds, 1);
-    EXPECT_FALSE(session.Modified);
+    ASSERT_TRUE(wnd->Wnd && wnd->Wnd->IsWindow());
     const platform::Rect r = wnd->Wnd->GetWindowRect();
-    EXPECT_EQ(r.left, 80);
-    EXPECT_EQ(r.top, 30);
-    EXPECT_TRUE(messages().empty());
-}
-
-TEST_F(ProjectSessionTest, OverwriteQuestionBothWays) {
-    OpenModified("p");
+    EXPECT_EQ((platform::Point{r.left, r.top}), (platform::Point{80, 30}));
     session.SaveProject();
-    fs::create_directories(Folder("p/res/keep"));
-    sandbox::WriteBytes(Folder("p/res/logo.bmp"), "x");
-    const std::string question = "Project already exists.\nDo you wish to overwrite?";
+    fs::create_directories(Folder("a/b/p/res/keep"));
 
     // No: the open project is closed all the same and the file stays.
-    ASSERT_FALSE(session.NewProject(Folder("p")));
+    ASSERT_FALSE(session.NewProject(Folder("a/b/p")));
     EXPECT_EQ(session.GetInstallerWnd(), nullptr);
-    EXPECT_EQ(messages(), Messages{question});
-    EXPECT_EQ(StoredTitle("p"), "changed");
+    EXPECT_EQ(Said(), Messages{"Project already exists.\nDo you wish to overwrite?"});
+    EXPECT_EQ(StoredTitle("a/b/p"), "changed");
     EXPECT_EQ(view.rebuilds, 1);  // stopped before the window: the tree stays
 
     host.services.ScriptAnswers({MessageAnswer::Yes});
-    ASSERT_TRUE(session.NewProject(Folder("p")));
-    EXPECT_NE(StoredTitle("p"), "changed");
-    EXPECT_TRUE(fs::exists(Folder("p/res/logo.bmp")));
-    EXPECT_TRUE(fs::is_directory(Folder("p/res/keep")));
-}
-
-TEST_F(ProjectSessionTest, OpenFailuresLeaveNothingOpen) {
-    struct Case {
-        const char* what;
-        const char* content;  // null: no AppSetup.dat
-        Messages shown;
-    };
-    const Case cases[] = {
-        {"no settings file", nullptr, {"Failed to open the specified project!"}},
-        {"damaged settings", "garbage\r\n", {"Could not find correct Language section!\n"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ASSERT_TRUE(session.NewProject(Folder(std::string("good ") + c.what)));
-        const int rebuilds = view.rebuilds;
-        host.services.messages.clear();
-        fs::create_directories(Folder(c.what));
-        if (c.content) sandbox::WriteBytes(Folder(c.what) + "/AppSetup.dat", c.content);
-        EXPECT_FALSE(session.OpenProject(Folder(c.what) + "/", false));
-        EXPECT_EQ(session.GetInstallerWnd(), nullptr);
-        EXPECT_EQ(messages(), c.shown);
-        EXPECT_EQ(view.rebuilds, rebuilds);
-    }
-}
-
-TEST_F(ProjectSessionTest, ModifiedFlagDrivesTheStar) {
-    struct Step {
-        bool flag;
-        const char* title;
-        int changes;
-    };
-    const Step steps[] = {{true, "VelomarForge - /p*", 1},
-                          {true, "VelomarForge - /p*", 2},
-                          {false, "VelomarForge - /p", 2},
-                          {false, "VelomarForge - /p", 2}};
-    for (const Step& s : steps) {
-        session.SetModified(s.flag);
-        EXPECT_EQ(view.title, s.title);
-        EXPECT_EQ(view.changes, s.changes);
-        EXPECT_EQ(session.Modified, s.flag);
-    }
+    ASSERT_TRUE(session.NewProject(Folder("a/b/p")));
+    EXPECT_FALSE(session.Modified);
+    EXPECT_NE(StoredTitle("a/b/p"), "changed");
+    EXPECT_TRUE(fs::is_directory(Folder("a/b/p/res/keep")));
 }
 
 // A reload saves first and reopens; only the test mode starts like the runtime.
 TEST_F(ProjectSessionTest, ReloadSavesAndReopens) {
     OpenModified("p");
-    sandbox::WriteBytes(Folder("p/res/start.wav"), "RIFF");
+    const int changes = view.changes;
+    session.SetModified(true);  // marked twice, starred once
+    EXPECT_EQ(view.title, ProjectTitle(Folder("p")) + "*");
+    EXPECT_EQ(view.changes, changes + 1);
+    WriteBytes(Folder("p/res/start.wav"), "RIFF");
     session.GetInstallerWnd()->Settings->StartupWaveFile = "res\\start.wav";
     for (bool test : {false, true, true}) {
-        SCOPED_TRACE(test);
         host.services.sounds.clear();
-        session.GetInstallerWnd()->HoverHotSpot = 7;  // gone with the old object
         session.ReloadProject(test);
         ASSERT_NE(session.GetInstallerWnd(), nullptr);
-        EXPECT_EQ(session.GetInstallerWnd()->HoverHotSpot, 0);
         EXPECT_EQ(StoredTitle("p"), "changed");
         EXPECT_FALSE(session.Modified);
         EXPECT_EQ(view.title, ProjectTitle(Folder("p")));  // the star gone, the title kept
         EXPECT_EQ(host.services.sounds.size(), test ? 1u : 0u);
         EXPECT_EQ(session.GetInstallerWnd()->AnnimationDone, test ? 0 : 1);
     }
-    EXPECT_TRUE(messages().empty());
-    session.CloseProject();
-    session.ReloadProject(true);  // nothing open: nothing happens
-    EXPECT_EQ(session.GetInstallerWnd(), nullptr);
+    EXPECT_TRUE(Said().empty());
 }
 
 // The refresh reuses the pictures whose files did not change, and reads again
@@ -180,9 +123,8 @@ TEST_F(ProjectSessionTest, RefreshDecodesOnlyChangedPicturesAndCloseReleasesThem
     ASSERT_TRUE(session.OpenProject(project.Dir(), false));
     LaunchSettings* s = session.GetInstallerWnd()->Settings.get();
     // Held here, so that a picture decoded again cannot reuse the address.
-    const std::shared_ptr<platform::Bitmap> background = s->BackgroundBitmap;
-    const std::shared_ptr<platform::Bitmap> logos[] = {s->LogoBitmap[0], s->LogoBitmap[1],
-                                                       s->LogoBitmap[2]};
+    const std::shared_ptr<platform::Bitmap> held[] = {s->BackgroundBitmap, s->LogoBitmap[0],
+                                                      s->LogoBitmap[1], s->LogoBitmap[2]};
     EXPECT_EQ(session.Pictures().Size(), 4u);
 
     // Logo 1 rewritten at its size with a later time, logo 2 at another size.
@@ -192,80 +134,147 @@ TEST_F(ProjectSessionTest, RefreshDecodesOnlyChangedPicturesAndCloseReleasesThem
     bench::WriteBmp(res + "logo2.bmp", 100, 150, 2);
     session.ReloadProject(false);
     s = session.GetInstallerWnd()->Settings.get();
-    EXPECT_EQ(s->BackgroundBitmap, background);
-    EXPECT_EQ(s->LogoBitmap[0], logos[0]);
-    EXPECT_NE(s->LogoBitmap[1], logos[1]);
-    EXPECT_NE(s->LogoBitmap[2], logos[2]);
+    const bool reused[] = {s->BackgroundBitmap == held[0], s->LogoBitmap[0] == held[1],
+                           s->LogoBitmap[1] == held[2], s->LogoBitmap[2] == held[3]};
+    EXPECT_EQ(std::vector<bool>(reused, reused + 4), (std::vector<bool>{true, true, false, false}));
     EXPECT_EQ(s->LogoWidth[2], 100);
     EXPECT_EQ(session.Pictures().Size(), 4u) << "the replaced pictures are let go";
-    EXPECT_TRUE(host.services.messages.empty());
 
     session.CloseProject();
     EXPECT_EQ(session.Pictures().Size(), 0u);
 }
 
-// A save that fails keeps the edit: in a read-only project (as an ordinary
-// user, since root may write anywhere) the refresh after an edit, Test
-// Project, Save and the save question all leave the edit in memory, marked,
-// and the preview shows it rather than the old file.
+// A save that fails keeps the edit: the refresh after an edit, Test Project,
+// Save and the save question all leave it in memory, marked, and the preview
+// shows it rather than the old file.
 TEST_F(ProjectSessionTest, FailedSaveKeepsTheEditMarkedAndShown) {
-    const std::string folder = temp.File("p/");
-    ASSERT_NE(CreateNewProject(folder), nullptr);
-    const std::string stored = sandbox::ReadBytes(folder + "AppSetup.dat");
-    sandbox::OpenToOrdinaryUser(temp.Path());
-    ::chmod(folder.c_str(), 0555);
+    ASSERT_TRUE(session.NewProject(Folder("p")));
+    // A folder where the file goes: every save fails, whoever runs the test.
+    fs::remove(Folder("p/AppSetup.dat"));
+    fs::create_directory(Folder("p/AppSetup.dat"));
+    auto state = [&] {
+        const CInstallerWnd* p = session.GetInstallerWnd();
+        const std::string text = "modified " + std::to_string(session.Modified) + ", star " +
+                                 std::to_string(view.title.back() == '*') + ", links " +
+                                 (p ? std::to_string(p->Settings->NumberOfHotSpots) : "-") +
+                                 ", shown " + std::to_string(p && p->Wnd && p->Wnd->IsWindow()) +
+                                 ", started " + std::to_string(p && !p->AnnimationDone) +
+                                 ", messages " + std::to_string(Said().size());
+        host.services.messages.clear();
+        return text;
+    };
+    // The tree's Insert: one more link, marked, then the queued refresh.
+    LaunchSettings& s = *session.GetInstallerWnd()->Settings;
+    s.HotSpotText[0] = "Read me";
+    s.HotSpotCommand[0] = "QUIT";
+    s.NumberOfHotSpots = 1;
+    session.SetModified(true);
+    session.ReloadProject(false);
+    EXPECT_EQ(state(), "modified 1, star 1, links 1, shown 1, started 0, messages 1");
+    session.ReloadProject(true);
+    EXPECT_EQ(state(), "modified 1, star 1, links 1, shown 1, started 1, messages 1");
+    EXPECT_FALSE(session.SaveProject());
+    EXPECT_EQ(Said(), Messages{"Failed to create the INI file!\n"});
+    EXPECT_EQ(state(), "modified 1, star 1, links 1, shown 1, started 1, messages 1");
+    host.services.ScriptAnswers({MessageAnswer::Yes});
+    EXPECT_FALSE(session.PromptSave());
+    EXPECT_EQ(state(), "modified 1, star 1, links 1, shown 1, started 1, messages 2");
+    // Opening another asks, and its save fails again: the project stays.
+    host.services.ScriptAnswers({MessageAnswer::Yes});
+    EXPECT_FALSE(session.OpenProject(Folder("p/"), false));
+    EXPECT_EQ(state(), "modified 1, star 1, links 1, shown 1, started 1, messages 2");
+    host.services.ScriptAnswers({MessageAnswer::No});
+    EXPECT_TRUE(session.PromptSave());
+}
 
-    const std::string report = sandbox::AsOrdinaryUser([&] {
-        auto parent = MakePane();
-        FakeView titled(parent.get());
-        ProjectSession own(&titled);
-        std::string out;
-        auto state = [&](const char* step) {
-            const CInstallerWnd* p = own.GetInstallerWnd();
-            out += std::string(step) + ": modified " + std::to_string(own.Modified) + ", star " +
-                   std::to_string(!titled.title.empty() && titled.title.back() == '*') +
-                   ", links " + (p ? std::to_string(p->Settings->NumberOfHotSpots) : "-") +
-                   ", shown " + std::to_string(p && p->Wnd && p->Wnd->IsWindow()) + ", started " +
-                   std::to_string(p && !p->AnnimationDone) + ", messages " +
-                   std::to_string(host.services.messages.size()) + "\n";
-            host.services.messages.clear();
-        };
-        if (!own.OpenProject(folder, false)) return std::string("not opened");
-        // The tree's Insert: one more link, marked, then the queued refresh.
-        LaunchSettings& s = *own.GetInstallerWnd()->Settings;
-        s.HotSpotText[0] = "Read me";
-        s.HotSpotCommand[0] = "QUIT";
-        s.NumberOfHotSpots = 1;
-        own.SetModified(true);
-        own.ReloadProject(false);
-        state("refresh");
-        own.ReloadProject(true);
-        state("test project");
-        const bool saved = own.SaveProject();
-        out += "save " + std::to_string(saved) + ", said " +
-               (host.services.messages.empty() ? "nothing\n" : host.services.messages.back());
-        state("save");
-        host.services.ScriptAnswers({MessageAnswer::Yes});
-        out += "question yes " + std::to_string(own.PromptSave()) + "\n";
-        state("question");
-        host.services.ScriptAnswers({MessageAnswer::Yes});
-        out += "open another " + std::to_string(own.OpenProject(folder, false)) + "\n";
-        host.services.ScriptAnswers({MessageAnswer::No});
-        out += "question no " + std::to_string(own.PromptSave()) + "\n";
-        return out;
-    });
-    EXPECT_EQ(report,
-              "refresh: modified 1, star 1, links 1, shown 1, started 0, messages 1\n"
-              "test project: modified 1, star 1, links 1, shown 1, started 1, messages 1\n"
-              "save 0, said Failed to create the INI file!\n"
-              "save: modified 1, star 1, links 1, shown 1, started 1, messages 1\n"
-              "question yes 0\n"
-              "question: modified 1, star 1, links 1, shown 1, started 1, messages 2\n"
-              // The question is asked and its save fails again: the project stays.
-              "open another 0\n"
-              "question no 1\n");
-    EXPECT_EQ(sandbox::ReadBytes(folder + "AppSetup.dat"), stored);
-    ::chmod(folder.c_str(), 0755);
+// The New Project dialog: the location follows the name until the user types
+// one, which is then the parent; Browse returns to following.
+TEST(NewProjectPath, LocationNameAndFolder) {
+    const std::pair<std::vector<std::pair<char, std::string>>, std::string> cases[] = {
+        // Steps: 'n'ame typed, 'l'ocation typed, 'b'rowsed; then location | folder.
+        {{}, "C:\\P\\Project1 | C:\\P\\Project1"},
+        {{{'n', "D"}, {'n', "De"}, {'n', "Demo"}}, "C:\\P\\Demo | C:\\P\\Demo"},
+        {{{'l', "D:\\CD"}, {'n', "Demo"}}, "D:\\CD | D:\\CD\\Demo"},
+        {{{'n', "Demo"}, {'l', "X:\\"}, {'b', "E:\\"}}, "E:\\Demo | E:\\Demo"},
+        {{{'b', "E:\\M"}, {'n', "Summer"}}, "E:\\M\\Summer | E:\\M\\Summer"},
+        // After the name was cleared, the parent stays: only the name changes.
+        {{{'n', ""}, {'n', "N"}, {'n', "New"}}, "C:\\P\\New | C:\\P\\New"},
+    };
+    for (const auto& [steps, expected] : cases) {
+        NewProjectPath path;
+        path.Separator = '\\';
+        path.Open("C:\\P");
+        for (const auto& [kind, text] : steps) {
+            if (kind == 'n') path.NameChanged(text);
+            if (kind == 'l') path.LocationTyped(text);
+            if (kind == 'b') path.Browsed(text);
+        }
+        EXPECT_EQ(path.Location + " | " + path.ProjectFolder(), expected);
+    }
+    NewProjectPath plain;  // following, with no separator to find a parent by
+    plain.Location = "plain";
+    plain.NameChanged("Demo");
+    EXPECT_EQ(plain.ProjectFolder(), "plain");
+
+    // Typed one key at a time, the folder is the location's parent plus the
+    // name, and OK refuses a name with a separator.
+    ProjectSandbox box;
+    for (const std::string name : {"Demo", "a/b", "/home/u/Velomar Projects/x/y", "a\\b"}) {
+        box.services.messages.clear();
+        NewProjectPath path;
+        path.Open(DefaultProjectsFolder("/d", '/'));
+        path.NameChanged("");
+        for (std::size_t n = 1; n <= name.size(); ++n) path.NameChanged(name.substr(0, n));
+        EXPECT_EQ(path.ProjectFolder(), "/d/Velomar Projects/" + name);
+        const bool ok = name == "Demo";
+        EXPECT_EQ(path.CheckName(), ok) << name;
+        EXPECT_EQ(box.services.messages, ok ? Messages{} : Messages{NAME_HAS_SEPARATOR});
+    }
+}
+
+constexpr const char* kBase = "Software\\Harlune\\VelomarForge\\";
+
+// Only a regular file of bounded size is read, without blocking; a store that
+// is damaged or far too large is kept aside, byte for byte, and reads as empty.
+TEST(SettingsStoreFile, OnlyABoundedRegularFileIsRead) {
+    ::alarm(30);  // a FIFO or a device must end in a failure, not a hang
+    ProjectSandbox box;
+    const std::string store = box.folder.File("store/VelomarForge.conf");
+    std::string valid = "# VelomarForge settings\n[Frame Layout]\nd SizeX=1234\n";
+    const std::string damaged = valid + "x broken line\n",
+                      huge = valid + std::string(CRegSettings::MAX_STORE_BYTES, '#');
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        std::uint32_t sizeX;      // what GetInt answers
+        std::string keptAside;    // the bytes of store + ".damaged"
+        std::string secondAside;  // of store + ".damaged.2"
+    } cases[] = {
+        {"good store", [&] { WriteBytes(store, valid); }, 1234, "", ""},
+        {"FIFO", [&] { ASSERT_EQ(::mkfifo(store.c_str(), 0600), 0); }, 950, "", ""},
+        {"link to /dev/zero", [&] { fs::create_symlink("/dev/zero", store); }, 950, "", ""},
+        {"damaged", [&] { WriteBytes(store, damaged); }, 950, damaged, ""},
+        {"too large", [&] { WriteBytes(store, huge); }, 950, huge, ""},
+        {"damaged twice",
+         [&] {
+             WriteBytes(store + ".damaged", "earlier");
+             WriteBytes(store, damaged);
+         },
+         950, "earlier", damaged},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(box.folder.File("store"));
+        fs::create_directory(box.folder.File("store"));
+        c.make();
+        CRegSettings settings(kBase, store);
+        EXPECT_EQ(settings.GetInt("Frame Layout", "SizeX", 950), c.sizeX);
+        EXPECT_EQ(ReadBytes(store + ".damaged"), c.keptAside);
+        EXPECT_EQ(ReadBytes(store + ".damaged.2"), c.secondAside);
+    }
+    // The first default is stored: a second reader sees it.
+    EXPECT_EQ(CRegSettings(kBase, store).GetInt("Frame Layout", "SizeX", 1), 950u);
+    ::alarm(0);
 }
 
 }  // namespace

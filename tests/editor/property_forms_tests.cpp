@@ -1,6 +1,6 @@
 // The property dialogs' logic without widgets: what each form shows for a
-// record (load), what OK writes back (store), and the messages that keep the
-// dialog open with nothing stored.
+// record (load), what OK writes back (store), the messages that keep the
+// dialog open with nothing stored, the live preview and "Add to Disc...".
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "../support/project_sandbox.h"
+#include "editor/dialogs/add_to_disc.h"
 #include "editor/dialogs/audio_form.h"
 #include "editor/dialogs/background_form.h"
 #include "editor/dialogs/hyperlink_form.h"
+#include "editor/dialogs/live_preview.h"
 #include "editor/dialogs/logo_form.h"
 
 namespace {
@@ -37,12 +39,9 @@ std::string Shown(const LogoForm& f) {
            OnOff(f.animate, "animate") + " from " + f.startX + "," + f.startY + " delay " +
            f.delay + OnOff(f.scale, "scale");
 }
-const char* ActionName(LinkAction a) {
-    const char* names[] = {"none", "cd", "folder", "web", "run", "quit"};
-    return names[int(a)];
-}
 std::string Shown(const HyperlinkForm& f) {
-    return std::string(ActionName(f.action)) + (f.absolute ? " abs" : " rel") +
+    const char* actions[] = {"none", "cd", "folder", "web", "run", "quit"};
+    return std::string(actions[int(f.action)]) + (f.absolute ? " abs" : " rel") +
            OnOff(f.pathKindEnabled, "kinds") + OnOff(f.browseEnabled, "browse") + " A" +
            (f.dataAEnabled ? "" : "-") + "[" + f.dataA + "] B" + (f.dataBEnabled ? "" : "-") + "[" +
            f.dataB + "]";
@@ -58,7 +57,7 @@ Form Changed(const Form& base, Change change) {
 
 class Forms : public ::testing::Test {
   protected:
-    void SetUp() override {
+    Forms() {
         fs::create_directory(box.folder.File("res"));
         WriteBytes(box.folder.File("res/logo.bmp"), "in project");
         WriteBytes(outside.File("new.bmp"), "from outside");
@@ -81,7 +80,6 @@ TEST_F(Forms, BackgroundLoad) {
         {"@@0000000b12", "colour [0x12] dithered horiz white radios"},
         {"@@", "colour [] vert black"},
         {"res\\logo.bmp", "bitmap [" + box.folder.File("res/logo.bmp") + "]"},
-        {"", "bitmap []"},
     };
     for (const auto& [stored, shown] : cases) {
         S().BackGroundBitmapName = stored;
@@ -92,19 +90,16 @@ TEST_F(Forms, BackgroundLoad) {
 }
 
 TEST_F(Forms, BackgroundStore) {
-    const std::string badColour = "Color must be in the format: 0xRRGGBB";
-    auto colour = [](std::string text, bool dithered, int direction, int end) {
+    const Messages badColour = {"Color must be in the format: 0xRRGGBB"};
+    // Colour mode with the text, or a picture when `colour` is false.
+    auto form = [](std::string text, bool colour = true, bool dithered = false, int direction = 0,
+                   int end = 0) {
         BackgroundForm f;
-        f.colourMode = true;
-        f.colourText = std::move(text);
+        f.colourMode = colour;
+        (colour ? f.colourText : f.bitmapPath) = std::move(text);
         f.dithered = dithered;
         f.direction = direction;
         f.endColour = end;
-        return f;
-    };
-    auto bitmap = [](std::string path) {
-        BackgroundForm f;
-        f.bitmapPath = std::move(path);
         return f;
     };
     const struct {
@@ -112,15 +107,16 @@ TEST_F(Forms, BackgroundStore) {
         std::string stored;  // "": refused, the old value stays
         Messages messages;
     } cases[] = {
-        {colour("0x0000ff", true, 1, 0), "@@0000000d0000ff", {}},
-        {colour("0x0000ff", true, 0, 0), "@@0000000b0000ff", {}},
-        {colour("0xzz0000", true, 0, 1), "@@00000013zz0000", {}},
-        {colour("0xFF0000", false, 0, 0), "@@00000001FF0000", {}},
-        {colour("0X00FF00", false, 0, 0), "", {badColour}},
-        {colour("", false, 0, 0), "", {badColour}},
-        {bitmap(box.folder.File("res/logo.bmp")), "res\\logo.bmp", {}},
-        {bitmap(outside.File("new.bmp")), "res\\new.bmp", {}},
-        {bitmap(""),
+        {form("0x0000ff", true, true, 1), "@@0000000d0000ff", {}},
+        {form("0x0000ff", true, true, 0), "@@0000000b0000ff", {}},
+        {form("0xzz0000", true, true, 0, 1), "@@00000013zz0000", {}},
+        {form("0xFF0000"), "@@00000001FF0000", {}},
+        {form("0X00FF00"), "", badColour},
+        {form("0x00ff000"), "", badColour},
+        {form("0x00\nff0"), "", badColour},
+        {form(box.folder.File("res/logo.bmp"), false), "res\\logo.bmp", {}},
+        {form(outside.File("new.bmp"), false), "res\\new.bmp", {}},
+        {form("", false),
          "",
          {"Failed to open the specified file:\n",
           "Failed to access the specified bitmap file.\nPlease select another."}},
@@ -128,74 +124,53 @@ TEST_F(Forms, BackgroundStore) {
     for (const auto& c : cases) {
         S().BackGroundBitmapName = "old";
         box.services.messages.clear();
-        EXPECT_EQ(c.form.Store(*project), !c.stored.empty()) << c.stored;
+        EXPECT_EQ(c.form.Store(*project), !c.stored.empty()) << c.form.colourText;
         EXPECT_EQ(TextOf(S().BackGroundBitmapName), c.stored.empty() ? "old" : c.stored);
-        EXPECT_EQ(Said(), c.messages) << c.stored;
+        EXPECT_EQ(Said(), c.messages) << c.form.colourText;
     }
-    EXPECT_EQ(ReadBytes(box.folder.File("res/new.bmp")), "from outside");
 }
 
 TEST_F(Forms, AudioStoresBothOrNothing) {
     S().StartupWaveFile = "res\\old.wav";
-    S().HotSpotWaveFile = "res\\hover.wav";
     AudioForm form;
     form.Load(*project);
-    EXPECT_EQ(form.introWave + " " + form.hoverWave, "res\\old.wav res\\hover.wav");
-
     form.introWave = outside.File("intro.wav");
     form.hoverWave = "/no/such/hover.wav";
     EXPECT_FALSE(form.Store(*project));
-    form.hoverWave = "";
-    form.introWave = "C:/music/intro.wav";
-    EXPECT_FALSE(form.Store(*project));
-    EXPECT_EQ(
-        Said(),
-        (Messages{"Failed to open the specified file:\n/no/such/hover.wav",
-                  "Failed to access the specified Hyperlink wav file.\nPlease select another.",
-                  "Failed to open the specified file:\nC:/music/intro.wav",
-                  "Failed to access the specified Intro wav file.\nPlease select another."}));
+    EXPECT_EQ(Said(), (Messages{"Failed to open the specified file:\n/no/such/hover.wav",
+                                "Failed to access the specified Hyperlink wav file.\nPlease "
+                                "select another."}));
     EXPECT_EQ(TextOf(S().StartupWaveFile), "res\\old.wav");
-
-    form.introWave = outside.File("intro.wav");
+    form.hoverWave = "";  // a cleared field removes the sound
     EXPECT_TRUE(form.Store(*project));
-    EXPECT_EQ(TextOf(S().StartupWaveFile), "res\\intro.wav");
-    EXPECT_EQ(TextOf(S().HotSpotWaveFile), "");  // a cleared field removes the sound
-    EXPECT_EQ(ReadBytes(box.folder.File("res/intro.wav")), "sound");
+    EXPECT_EQ(TextOf(S().StartupWaveFile) + "|" + TextOf(S().HotSpotWaveFile), "res\\intro.wav|");
 }
 
 TEST_F(Forms, LogoLoad) {
+    FillLargestRecord(S());
     S().LogoBitmapName[0] = "res\\logo.bmp";
-    S().LogoBitmapLocation[0] = {10, 20};
-    S().LogoBitmapMaskColorG[0] = 255;
-    S().AnimateLogo[0] = 1;
-    S().LogoBitmapAnimateLocation[0] = {-100, 300};
     S().ResizeLogo[0] = 1;
-    S().LogoBitmapName[1] = "";  // a new logo
-    S().LogoBitmapMaskColorR[1] = 255;
-    S().LogoBitmapAnimateLocation[1] = {7, 7};
-    S().ResizeLogo[1] = 1;
-    S().LogoAnnimationDelay = 25;
-
+    S().AnimateLogo[1] = 0;         // a still logo shows no start, but the shared delay
+    S().LogoBitmapName[2].reset();  // no name entry at all
     LogoForm animated, still, corrupt;
     ASSERT_TRUE(animated.Load(*project, 0));
     ASSERT_TRUE(still.Load(*project, 1));
     EXPECT_EQ(Shown(animated), "[" + box.folder.File("res/logo.bmp") +
-                                   "] 10,20 0x00ff00 animate from -100,300 delay 25 scale");
-    EXPECT_EQ(Shown(still), "[] 0,0 0xff0000 from 0,0 delay 25");  // the shared delay shows
-    EXPECT_FALSE(corrupt.Load(*project, 2));                       // no name entry at all
-    EXPECT_FALSE(corrupt.Load(*project, MAX_LOGOS));
+                                   "] 0,0 0xff00ff animate from -200,400 delay 20 scale");
+    EXPECT_EQ(Shown(still), "[" + box.folder.File("res/logo number 2.bmp") +
+                                "] 20,10 0xff00ff from 0,0 delay 20");
+    EXPECT_FALSE(corrupt.Load(*project, 2) || corrupt.Load(*project, MAX_LOGOS));
     EXPECT_EQ(Said(), (Messages{kCorrupt, kCorrupt}));
 
     // The hidden "Scale Bitmap / Logo" passes ResizeLogo through unchanged.
     ASSERT_TRUE(animated.Store(*project, 0));
     EXPECT_EQ(S().ResizeLogo[0], 1);
-    EXPECT_EQ(TextOf(S().LogoBitmapName[0]), "res\\logo.bmp");
 }
 
 TEST_F(Forms, LogoStore) {
-    const std::string cannotOpen =
+    const Messages cannotOpen = {
         "Failed to open the specified Bitmap / Logo  file.\n\nPlease verify the file exists and is "
-        "not in use by another application.";
+        "not in use by another application."};
     LogoForm base;
     base.bitmapPath = box.folder.File("res/logo.bmp");
     base.x = "12";
@@ -213,15 +188,10 @@ TEST_F(Forms, LogoStore) {
     } cases[] = {
         {base, "res\\logo.bmp", {}, 15},  // a still logo leaves the shared delay alone
         {with([](LogoForm& f) { f.animate = true; }), "res\\logo.bmp", {}, 40},
-        {with([&](LogoForm& f) { f.bitmapPath = outside.File("new.bmp"); }),
-         "res\\new.bmp",
-         {},
-         15},
         {with([](LogoForm& f) { f.x = "12px"; }), "", {kInteger}, 15},
         {with([](LogoForm& f) { f.delay = "", f.animate = true; }), "", {kInteger}, 15},
         {with([](LogoForm& f) { f.startY = "99999999999"; }), "", {kInteger}, 15},
-        {with([](LogoForm& f) { f.bitmapPath = ""; }), "", {cannotOpen}, 15},
-        {with([&](LogoForm& f) { f.bitmapPath = box.folder.Path(); }), "", {cannotOpen}, 15},
+        {with([](LogoForm& f) { f.bitmapPath = ""; }), "", cannotOpen, 15},
     };
     for (const auto& c : cases) {
         S().LogoBitmapName[3] = "res\\before.bmp";
@@ -235,52 +205,10 @@ TEST_F(Forms, LogoStore) {
         EXPECT_EQ(TextOf(S().LogoBitmapName[3]), ok ? c.name : "res\\before.bmp");
         LogoForm stored;
         ASSERT_TRUE(stored.Load(*project, 3));
-        if (ok) {
-            EXPECT_EQ(stored.x + "," + stored.y + " " + stored.maskColour, "12,-3 0x00ff00");
-            EXPECT_EQ(S().LogoBitmapAnimateLocation[3], (platform::Point{640, 26}));
-        } else {
-            EXPECT_EQ(stored.x + "," + stored.y, "1,1");
-        }
+        EXPECT_EQ(stored.x + "," + stored.y, ok ? "12,-3" : "1,1");
+        if (ok) EXPECT_EQ(S().LogoBitmapAnimateLocation[3], (platform::Point{640, 26}));
+        if (ok) EXPECT_EQ(stored.maskColour, "0x00ff00");
     }
-    EXPECT_EQ(ReadBytes(box.folder.File("res/new.bmp")), "from outside");
-}
-
-TEST_F(Forms, WebAddresses) {
-    const std::pair<const char*, bool> cases[] = {
-        {"http://x", true},   {"HTTP:\\\\x", true}, {"ftp://x", true},  {"Ftp:\\\\x", true},
-        {"WwW.x", true},      {"https://x", true},  {"http:/x", false}, {"www", false},
-        {"C:\\Setup", false}, {"", false},          {" www.x", false}};
-    for (const auto& [text, web] : cases) EXPECT_EQ(IsWebAddress(text), web) << text;
-}
-
-TEST_F(Forms, LinkActionsAndPathKinds) {
-    const std::string web = DEFAULT_WEB_ADDRESS;
-    const std::pair<LinkAction, std::string> cases[] = {
-        {LinkAction::BrowseCd, "cd rel A-[] B-[]"},
-        {LinkAction::OpenFolder, "folder rel kinds A[] B-[]"},
-        {LinkAction::WebSite, "web abs A[" + web + "] B-[]"},
-        {LinkAction::RunProgram, "run rel kinds A[] B[]"},
-        {LinkAction::Quit, "quit rel A-[] B-[]"},
-    };
-    for (const auto& [action, shown] : cases) {
-        HyperlinkForm form;
-        form.dataA = "typed before";
-        form.dataB = "params";
-        form.ClickAction(action);
-        EXPECT_EQ(Shown(form), shown);
-    }
-    HyperlinkForm form;
-    form.ClickAction(LinkAction::RunProgram);
-    EXPECT_EQ(form.dataACaption + "|" + form.dataBCaption,
-              "Executable name / path|Optional cmd line params");
-    form.ClickPathKind(true);
-    EXPECT_EQ(Shown(form), "run abs kinds browse A[] B[]");
-    EXPECT_EQ(form.Browse(), LinkBrowse::File);
-    form.ClickPathKind(false);
-    EXPECT_EQ(Shown(form), "run rel kinds A[] B[]");
-    form.ClickAction(LinkAction::OpenFolder);
-    EXPECT_EQ(form.dataACaption, "Name / Path to the folder:");
-    EXPECT_EQ(form.Browse(), LinkBrowse::Folder);
 }
 
 TEST_F(Forms, LinkLoad) {
@@ -290,6 +218,8 @@ TEST_F(Forms, LinkLoad) {
         {"OPEN ", "cd rel A-[] B-[/q]"},
         {"OPEN docs", "folder rel kinds A[docs] B-[/q]"},
         {"OPENABSOLUTE wWw.example.org", "web abs A[wWw.example.org] B-[/q]"},
+        {"OPENABSOLUTE Ftp:\\\\x", "web abs A[Ftp:\\\\x] B-[/q]"},
+        {"OPENABSOLUTE http:/x", "folder abs kinds browse A[http:/x] B-[/q]"},
         {"OPENABSOLUTE C:\\Setup", "folder abs kinds browse A[C:\\Setup] B-[/q]"},
         {"QUIT left over", "quit rel A-[] B-[]"},
     };
@@ -305,24 +235,21 @@ TEST_F(Forms, LinkLoad) {
         HyperlinkForm form;
         ASSERT_TRUE(form.Load(*project, 2)) << stored;
         EXPECT_EQ(Shown(form), shown);
-        EXPECT_EQ(form.label + " " + form.x + "," + form.y + " " + form.textColour + " " +
-                      form.hiliteColour,
-                  "Install 5,6 0xff0000 0x000010");
     }
 
-    const std::pair<std::int32_t, std::string> sizes[] = {
-        {0, "20"}, {-24, "24"}, {24, "24"}, {INT32_MIN, "2147483648"}};
-    for (const auto& [stored, shown] : sizes) {
+    for (const auto& [stored, shown] :
+         {std::pair(0, "20"), {-24, "24"}, {INT32_MIN, "2147483648"}}) {
         S().HotSpotFontSize = stored;
         HyperlinkForm form;
         ASSERT_TRUE(form.Load(*project, 2));
-        EXPECT_EQ(form.fontSize, shown) << stored;
+        EXPECT_EQ(form.label + " " + form.x + "," + form.y + " " + form.textColour + " " +
+                      form.hiliteColour + " " + form.fontSize,
+                  "Install 5,6 0xff0000 0x000010 " + std::string(shown));
     }
 
     S().HotSpotCommand[1] = "run";  // keywords are exact
     HyperlinkForm form;
-    EXPECT_FALSE(form.Load(*project, 1));
-    EXPECT_FALSE(form.Load(*project, 3));  // no command entry
+    EXPECT_FALSE(form.Load(*project, 1) || form.Load(*project, 3));  // 3: no command entry
     EXPECT_EQ(Said(), (Messages{kCorrupt, kCorrupt}));
 }
 
@@ -338,10 +265,10 @@ TEST_F(Forms, LinkStore) {
     base.hiliteColour = "zz00ff00";  // read from position 2 without a check
     base.fontSize = "16";
     auto with = [&](auto change) { return Changed(base, change); };
-    const std::string runEmpty =
-        "Please enter a program to run or file to open in the 'Executable name / path' edit cell.";
-    const std::string oneLine =
-        "A hyperlink's label, path and parameters must each be one line of text.";
+    const Messages runEmpty = {
+        "Please enter a program to run or file to open in the 'Executable name / path' edit cell."};
+    const Messages oneLine = {
+        "A hyperlink's label, path and parameters must each be one line of text."};
     using A = LinkAction;
     const struct {
         HyperlinkForm form;
@@ -358,36 +285,134 @@ TEST_F(Forms, LinkStore) {
          {}},
         {with([](auto& f) { f.action = A::None; }), "QUIT   -16", {}},
         {with([](auto& f) { f.fontSize = "-24"; }), "RUN setup.exe /quiet -24", {}},
-        {with([](auto& f) { f.dataA = ""; }), "", {runEmpty}},
-        {with([](auto& f) { f.ClickPathKind(true), f.dataA = ""; }), "", {runEmpty}},
+        {with([](auto& f) { f.dataA = ""; }), "", runEmpty},
+        {with([](auto& f) { f.ClickPathKind(true), f.dataA = ""; }), "", runEmpty},
         {with([](auto& f) { f.fontSize = "big"; }), "", {kInteger}},
-        {with([](auto& f) { f.label = "two\nlines"; }), "", {oneLine}},
-        {with([](auto& f) { f.dataB = "/a\n/b"; }), "", {oneLine}},
-    };
-    auto record = [&] {
-        const LaunchSettings& s = *project->Settings;
-        return TextOf(s.HotSpotCommand[4]) + " " + TextOf(s.HotSpotCommandDataA[4]) + " " +
-               TextOf(s.HotSpotCommandDataB[4]) + " " + std::to_string(s.HotSpotFontSize);
+        {with([](auto& f) { f.label = "two\nlines"; }), "", oneLine},
+        {with([](auto& f) { f.dataB = "/a\n/b"; }), "", oneLine},
     };
     for (const auto& c : cases) {
         S().HotSpotCommand[4] = "OPEN";
         S().HotSpotCommandDataA[4] = S().HotSpotCommandDataB[4] = S().HotSpotText[4] = "old";
-        S().HotSpotTextColorR = 1;
         S().HotSpotFontSize = -9;
         box.services.messages.clear();
-        const bool ok = !c.stored.empty();
-        EXPECT_EQ(c.form.Store(*project, 4), ok) << c.stored << c.messages.size();
+        EXPECT_EQ(c.form.Store(*project, 4), !c.stored.empty()) << c.stored;
         EXPECT_EQ(Said(), c.messages) << c.stored;
-        EXPECT_EQ(record(), ok ? c.stored : "OPEN old old -9");
-        EXPECT_EQ(TextOf(S().HotSpotText[4]), ok ? "Install" : "old");
-        EXPECT_EQ(S().HotSpotTextColorR, ok ? 255 : 1);
-        if (ok) {
-            EXPECT_EQ(S().HotSpotRect[4], (platform::Rect{40, 100, 0, 0}));
-            EXPECT_EQ(platform::Rgb(S().HotSpotTextHiliteColorR, S().HotSpotTextHiliteColorG,
-                                    S().HotSpotTextHiliteColorB),
-                      platform::Rgb(0, 255, 0));
-        }
+        EXPECT_EQ(TextOf(S().HotSpotCommand[4]) + " " + TextOf(S().HotSpotCommandDataA[4]) + " " +
+                      TextOf(S().HotSpotCommandDataB[4]) + " " +
+                      std::to_string(S().HotSpotFontSize) + " " + TextOf(S().HotSpotText[4]),
+                  c.stored.empty() ? "OPEN old old -9 old" : c.stored + " Install");
     }
+    EXPECT_EQ(S().HotSpotRect[4], (platform::Rect{40, 100, 0, 0}));
+    EXPECT_EQ(platform::Rgb(S().HotSpotTextColorR, S().HotSpotTextHiliteColorG,
+                            S().HotSpotTextHiliteColorB),
+              platform::Rgb(255, 255, 0));
+}
+
+// An open dialog's fields go into the record as OK would take them, but not a
+// half-typed number, a picture from outside the project or the action; Cancel
+// takes back what the previews wrote, and only that.
+TEST_F(Forms, LivePreviewAndCancel) {
+    FillLargestRecord(S());
+    int shows = 0;
+    LiveEdit live(S(), [&] { ++shows; });
+    HyperlinkForm link;
+    ASSERT_TRUE(link.Load(*project, 2));
+    link.textColour = "0x102030";
+    link.ClickAction(LinkAction::Quit);
+    for (const char* x : {"300", "301", "3x"}) {
+        link.x = x;
+        live.Preview([&] { PreviewLink(link, *project, 2); });
+    }
+    LogoForm logo;
+    ASSERT_TRUE(logo.Load(*project, 1));
+    logo.bitmapPath = outside.File("new.bmp");
+    live.Preview([&] { PreviewLogo(logo, *project, 1); });
+    BackgroundForm background;
+    background.Load(*project);
+    background.colourMode = true;
+    background.colourText = "0xff00";
+    live.Preview([&] { PreviewBackground(background, *project); });
+    logo.bitmapPath = "res\\logo.bmp";
+    live.Preview([&] { PreviewLogo(logo, *project, 1); });
+    auto shown = [&] {
+        return TextOf(S().HotSpotCommand[2]) + " " + std::to_string(S().HotSpotRect[2].left) + " " +
+               std::to_string(S().HotSpotTextColorG) + " " + TextOf(S().LogoBitmapName[1]) + " " +
+               std::to_string(S().NumberOfLogosToDraw);
+    };
+    EXPECT_EQ(shown(), "RUN 301 32 res\\logo.bmp 15");
+    EXPECT_EQ(shows, 3);  // the half-typed colour and the outside picture changed nothing
+    EXPECT_FALSE(fs::exists(box.folder.File("res/new.bmp")));
+
+    S().NumberOfLogosToDraw = 3;  // a change by other means meanwhile
+    EXPECT_FALSE(live.End(false));
+    EXPECT_EQ(shown(), "RUN 40 255 res\\logo number 2.bmp 3");
+    EXPECT_EQ(shows, 4);  // the cancel redraws once
+    EXPECT_TRUE(Said().empty());
+}
+
+// "Add to Disc..." of the link dialog.
+class AddFile : public Forms {
+  protected:
+    AddFile() {
+        fs::create_directories(box.folder.File("docs/manuals"));
+        WriteBytes(outside.File("setup.exe"), "new program");
+        fs::create_directory_symlink(outside.Path(), box.folder.File("away"));
+    }
+    std::string Add(const std::string& from, const std::string& folder, bool expected) {
+        std::string stored = "(none)";
+        EXPECT_EQ(AddToDisc(from, box.folder.Path(), folder, &stored), expected) << folder;
+        return stored;
+    }
+
+    const std::string source = outside.File("setup.exe");
+};
+
+// Copied and named as stored; a clash asks; a link in the file's place is
+// replaced, never written through; a folder in its place, or a way through a
+// link, is refused.
+TEST_F(AddFile, CopiedClashesAndLinks) {
+    EXPECT_EQ(Add(source, "docs\\manuals", true), "docs\\manuals\\setup.exe");
+    EXPECT_EQ(ReadBytes(box.folder.File("docs/manuals/setup.exe")), "new program");
+
+    WriteBytes(outside.File("victim"), "keep me");
+    fs::create_symlink(outside.File("victim"), box.folder.File("setup.exe"));
+    box.services.ScriptAnswers({platform::MessageAnswer::No, platform::MessageAnswer::Yes});
+    Add(source, "", false);
+    EXPECT_TRUE(fs::is_symlink(box.folder.File("setup.exe")));
+    EXPECT_EQ(Add(source, "", true), "setup.exe");
+    EXPECT_FALSE(fs::is_symlink(box.folder.File("setup.exe")));
+    EXPECT_EQ(ReadBytes(outside.File("victim")), "keep me");
+    EXPECT_EQ(box.services.messages.size(), 2u);
+
+    fs::create_directory(box.folder.File("docs/setup.exe"));
+    TempFolder elsewhere;
+    WriteBytes(elsewhere.File("other.exe"), "other");
+    Add(source, "docs", false);
+    for (const char* folder : {"away", "docs\\..\\.."})
+        Add(elsewhere.File("other.exe"), folder, false);
+    EXPECT_FALSE(fs::exists(outside.File("other.exe")) ||
+                 fs::exists(box.folder.File("../other.exe")));
+    EXPECT_EQ(box.services.messages.size(), 5u);
+}
+
+TEST_F(AddFile, ChosenFolderMustBeInsideTheProject) {
+    const std::string sibling = box.folder.Path().substr(0, box.folder.Path().size() - 1) + "x";
+    fs::create_directory(sibling);
+    const std::pair<std::string, std::string> cases[] = {
+        {box.folder.Path(), ""},
+        {box.folder.File("docs/../docs/manuals/"), "docs\\manuals"},
+        {box.folder.File("away"), "(none)"},  // resolves outside
+        {sibling, "(none)"},                  // the project folder's name is its prefix
+        {box.folder.File("gone"), "(none)"},
+    };
+    for (const auto& [chosen, expected] : cases) {
+        std::string relative = "(none)";
+        EXPECT_EQ(DiscFolderName(box.folder.Path(), chosen, &relative), expected != "(none)")
+            << chosen;
+        EXPECT_EQ(relative, expected) << chosen;
+    }
+    fs::remove_all(sibling);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
-// Shared by the unit, CLI, fuzz and benchmark programs: scratch folders in /tmp,
-// whole-file reads and writes, a project folder with a platform installed whose
-// language is fixed (the machine's locale never picks the section), and a run
-// of the built velomarforge-cli.
+// Shared by the test and benchmark programs: scratch folders in /tmp, whole-file
+// reads and writes, a project folder with a platform whose language is fixed (the
+// machine's locale never picks the section), and a run of the built CLI.
 #pragma once
 
 #include <stdlib.h>
