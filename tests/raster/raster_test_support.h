@@ -54,8 +54,7 @@ inline std::string Picture(const Surface& s) {
     return out;
 }
 
-inline ::testing::AssertionResult SurfaceIs(const Surface& actual, const Rows& expected) {
-    const Surface want = SurfaceOf(expected, actual.monochrome);
+inline ::testing::AssertionResult SurfaceIs(const Surface& actual, const Surface& want) {
     if (actual.width == want.width && actual.pixels == want.pixels)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "\nexpected:\n"
@@ -63,11 +62,23 @@ inline ::testing::AssertionResult SurfaceIs(const Surface& actual, const Rows& e
                                          << Picture(actual);
 }
 
+inline ::testing::AssertionResult SurfaceIs(const Surface& actual, const Rows& expected) {
+    return SurfaceIs(actual, SurfaceOf(expected, actual.monochrome));
+}
+
 // Every pixel different in a 0x00RRGGBB pattern, so a misplaced pixel shows.
 inline Surface Pattern(int w, int h) {
     Surface s(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) s.At(x, y) = Pixel(0x101010 * (y + 1) + 0x000100 * x + 0x01);
+    return s;
+}
+
+// The pattern as a monochrome picture: black and white by one bit.
+inline Surface MonoPattern(int w, int h) {
+    Surface s = Pattern(w, h);
+    s.monochrome = true;
+    for (Pixel& p : s.pixels) p = (p >> 8) & 1 ? W : K;
     return s;
 }
 
