@@ -74,12 +74,4 @@ inline Surface Pattern(int w, int h) {
     return s;
 }
 
-// The pattern as a monochrome picture: black and white by one bit.
-inline Surface MonoPattern(int w, int h) {
-    Surface s = Pattern(w, h);
-    s.monochrome = true;
-    for (Pixel& p : s.pixels) p = (p >> 8) & 1 ? W : K;
-    return s;
-}
-
 }  // namespace raster_test
