@@ -54,13 +54,16 @@ inline std::string Picture(const Surface& s) {
     return out;
 }
 
-inline ::testing::AssertionResult SurfaceIs(const Surface& actual, const Rows& expected) {
-    const Surface want = SurfaceOf(expected, actual.monochrome);
+inline ::testing::AssertionResult SurfaceIs(const Surface& actual, const Surface& want) {
     if (actual.width == want.width && actual.pixels == want.pixels)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "\nexpected:\n"
                                          << Picture(want) << "actual:\n"
                                          << Picture(actual);
+}
+
+inline ::testing::AssertionResult SurfaceIs(const Surface& actual, const Rows& expected) {
+    return SurfaceIs(actual, SurfaceOf(expected, actual.monochrome));
 }
 
 // Every pixel different in a 0x00RRGGBB pattern, so a misplaced pixel shows.

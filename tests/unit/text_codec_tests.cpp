@@ -1,3 +1,4 @@
+// Known answers of the codec; its round trip in every mode is the fuzz target's.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -35,23 +36,6 @@ TEST(TextCodec, KnownAnswersAndFailures) {
         EXPECT_EQ(out, "");
     }
     EXPECT_FALSE(DecodeText("", false, false, &out));
-}
-
-TEST(TextCodec, RoundTripsInEveryMode) {
-    std::string printable;
-    for (char c = 32; c < 127; ++c) printable += c;
-    const std::string texts[] = {"x", "abc", printable, std::string(200, 'x'), "a\tb\x80\xff c"};
-    for (const std::string& text : texts) {
-        for (bool framing : {false, true}) {
-            for (bool reversal : {false, true}) {
-                SCOPED_TRACE(text + " framing " + std::to_string(framing) + " reversal " +
-                             std::to_string(reversal));
-                std::string encoded = Encode(text, framing, reversal);
-                EXPECT_EQ(encoded.size(), text.size() + (framing ? 3 : 0));
-                EXPECT_EQ(Decode(encoded, framing, reversal), text);
-            }
-        }
-    }
 }
 
 TEST(TextCodec, CharactersOutsideTheAlphabet) {
