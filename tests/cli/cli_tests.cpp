@@ -1,20 +1,31 @@
-// velomarforge-cli new, show, resave, encode and decode as a user runs them:
-// exit statuses, the exact messages on stderr, the JSON and the bytes written.
+// velomarforge-cli as a user runs it: exit statuses, the exact messages on
+// stderr, the JSON, the bytes written and the pixels rendered. What each
+// command does inside is its core's; here each reaches it through the program.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
-#include "../support/ordinary_user.h"
+#include "../engine/engine_fixture.h"
 #include "../support/project_sandbox.h"
+#include "../support/rle_bomb.h"
+#include "platform/headless/png_writer.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::ordered_json;
 using namespace sandbox;
+using enginetest::kMask;
+using enginetest::TestProject;
+using platform::ColorRef;
+using platform::Rgb;
+using platform::raster::Surface;
 
 const std::string kCannotOpen = "Failed to open the InstalledWnd.ini file!\n";
 const std::string kNoFolder = "Failed to create the project folder!\n";
@@ -26,70 +37,120 @@ std::string KeysOf(const ordered_json& object) {
     return keys;
 }
 
-TEST(Cli, NewMakesTheDefaultProjectAndOverwritesOnlyWhenForced) {
+TEST(Cli, NewAndShow) {
     TempFolder scratch;
     const std::string project = scratch.File("a/b/c");  // intermediate folders missing
     const std::string settings = project + "/AppSetup.dat";
     EXPECT_EQ(RunCli({"new", project}), (CliRun{0, "", ""}));
     EXPECT_TRUE(fs::is_directory(project + "/res"));
     EXPECT_EQ(ReadBytes(settings), Fixture("default_scrambled.dat"));
-
     auto j = ordered_json::parse(RunCli({"show", project}).out, nullptr, false);
+    EXPECT_EQ(j["ProjectFolder"], project + "/");
+    EXPECT_EQ(j["Logos"], ordered_json::array());
+    EXPECT_EQ(j["StartupWaveFile"], "");
+
+    WriteBytes(project + "/res/keep.bmp", "picture");
+    WriteBytes(settings, Fixture("full_scrambled.dat"));
+    j = ordered_json::parse(RunCli({"show", project}).out, nullptr, false);
     EXPECT_EQ(KeysOf(j),
               "ProjectFolder EncryptionType SettingsVersion WindowTitle BackGroundBitmapName "
               "NumberOfLogosToDraw Logos LogoAnnimationDelay NumberOfHotSpots HotSpots "
               "HotSpotTextColorR HotSpotTextColorG HotSpotTextColorB HotSpotTextHiliteColorR "
               "HotSpotTextHiliteColorG HotSpotTextHiliteColorB HotSpotFontSize StartupWaveFile "
               "HotSpotWaveFile ");
-    EXPECT_EQ(j["ProjectFolder"], project + "/");
+    ASSERT_EQ(j["Logos"].size(), 2u);
+    ASSERT_EQ(j["HotSpots"].size(), 3u);
+    EXPECT_EQ(KeysOf(j["Logos"][0]),
+              "LogoBitmapName LogoBitmapLocationX LogoBitmapLocationY AnimateLogo "
+              "LogoBitmapAnimateLocationX LogoBitmapAnimateLocationY ResizeLogo "
+              "LogoBitmapMaskColorR LogoBitmapMaskColorG LogoBitmapMaskColorB ");
+    EXPECT_EQ(KeysOf(j["HotSpots"][0]),
+              "HotSpotText HotSpotTextLocationLeft HotSpotTextLocationTop HotSpotCommand "
+              "HotSpotCommandDataA HotSpotCommandDataB ");
     EXPECT_EQ(j["EncryptionType"], 1);
-    EXPECT_EQ(j["SettingsVersion"], 3);
-    EXPECT_EQ(j["WindowTitle"], "My Application");
-    EXPECT_EQ(j["BackGroundBitmapName"], "@@0000000d0000ff");
-    EXPECT_EQ(j["Logos"], ordered_json::array());
-    EXPECT_EQ(j["HotSpots"], ordered_json::array());
-    EXPECT_EQ(j["StartupWaveFile"], "");
+    EXPECT_EQ(j["Logos"][0]["LogoBitmapName"], "res\\logo1.bmp");
+    EXPECT_EQ(j["Logos"][0]["LogoBitmapAnimateLocationX"], -100);
+    EXPECT_EQ(j["HotSpots"][1]["HotSpotCommandDataA"], "docs\\readme.txt=x");
+    EXPECT_EQ(j["HotSpotFontSize"], -16);
+    EXPECT_EQ(j["HotSpotTextHiliteColorG"], 200);
 
-    WriteBytes(project + "/res/keep.bmp", "picture");
-    WriteBytes(settings, Fixture("full_plain.dat"));
+    // An existing project is the overwrite question, answered No unless forced.
     EXPECT_EQ(RunCli({"new", project}),
               (CliRun{1, "", "Project already exists.\nDo you wish to overwrite?\n"}));
-    EXPECT_EQ(ReadBytes(settings), Fixture("full_plain.dat"));
+    EXPECT_EQ(ReadBytes(settings), Fixture("full_scrambled.dat"));
     EXPECT_EQ(RunCli({"new", "--force", project}), (CliRun{0, "", ""}));
     EXPECT_EQ(ReadBytes(settings), Fixture("default_scrambled.dat"));
     EXPECT_EQ(ReadBytes(project + "/res/keep.bmp"), "picture");
+
+    // Text that is not UTF-8 is escaped losslessly.
+    std::string bytes = Fixture("one_each.dat");
+    const std::string title = "Caf\xe9 \xc3\xa9 \"q\" \\ \x01\t";  // cp1252 é, UTF-8 é
+    bytes.replace(bytes.find("WindowTitle=T"), 13, "WindowTitle=" + title);
+    WriteBytes(settings, bytes);
+    const CliRun shown = RunCli({"show", project});
+    EXPECT_NE(shown.out.find("\"WindowTitle\": \"Caf\\udce9 \xc3\xa9 \\\"q\\\" \\\\ \\u0001\\t\""),
+              std::string::npos)
+        << shown.out;
 }
 
-// Replacing a project as an ordinary user: the new file is renamed over the
-// old one, so a replace that cannot be made leaves the old project whole.
-TEST(Cli, NewForceReplacesInOneStepOrNotAtAll) {
-    const struct {
-        const char* name;
-        mode_t mode;
-        bool blockTemporaryName;
-        CliRun run;
-    } cases[] = {
-        {"writable", 0644, false, {0, "", ""}},
-        {"a folder at the old temporary name", 0644, true, {0, "", ""}},
-        {"write-protected", 0444, false, {1, "", "Failed to create the INI file!\n"}},
-    };
-    for (const auto& c : cases) {
-        TempFolder scratch;
-        OpenToOrdinaryUser(scratch.Path());
-        const std::string settings = scratch.File("AppSetup.dat");
-        const std::string result = AsOrdinaryUser([&] {
-            fs::create_directory(scratch.File("res"));
-            WriteBytes(settings, Fixture("full_plain.dat"));
-            ::chmod(settings.c_str(), c.mode);
-            if (c.blockTemporaryName) fs::create_directory(settings + ".tmp");
-            return ::testing::PrintToString(RunCli({"new", "--force", scratch.Path()}));
-        });
-        EXPECT_EQ(result, ::testing::PrintToString(c.run)) << c.name;
-        EXPECT_EQ(ReadBytes(settings),
-                  Fixture(c.run.status == 0 ? "default_scrambled.dat" : "full_plain.dat"))
-            << c.name;
-        EXPECT_EQ(fs::status(settings).permissions(), fs::perms(c.mode)) << c.name;
+TEST(Cli, ResaveEncodeAndDecode) {
+    TempFolder scratch;
+    const std::string settings = scratch.File("AppSetup.dat");
+    WriteBytes(settings, Fixture("full_plain_lf.dat"));
+    const std::pair<const char*, const char*> resaves[] = {{"", "full_plain.dat"},
+                                                           {"--scrambled", "full_scrambled.dat"},
+                                                           {"", "full_scrambled.dat"},
+                                                           {"--plain", "full_plain.dat"}};
+    for (const auto& [option, fixture] : resaves) {
+        std::vector<std::string> args = {"resave", scratch.Path()};
+        if (*option) args.insert(args.begin() + 1, option);
+        EXPECT_EQ(RunCli(args), (CliRun{0, "", ""})) << option;
+        EXPECT_EQ(ReadBytes(settings), Fixture(fixture)) << option;
     }
+
+    const std::pair<std::vector<std::string>, std::string> codec[] = {
+        {{"encode", "abc"}, "gjZYXv\n"},
+        {{"encode", "--no-framing", "--no-reversal", "abc"}, "XYZ\n"},
+        {{"encode", "--no-framing", "abc"}, "ZYX\n"},
+        {{"encode", "--no-reversal", "abc"}, "gjXYZv\n"},
+        {{"decode", "gjZYXv"}, "abc\n"},
+        {{"decode", "--no-framing", "ZYX"}, "abc\n"},
+    };
+    for (const auto& [args, out] : codec)
+        EXPECT_EQ(RunCli(args), (CliRun{0, out, ""})) << ::testing::PrintToString(args);
+    // Texts beginning with "-" follow "--".
+    const CliRun dashed = RunCli({"encode", "--", "-x"});
+    ASSERT_EQ(dashed.status, 0) << dashed.err;
+    EXPECT_EQ(RunCli({"decode", "--", dashed.out.substr(0, dashed.out.size() - 1)}).out, "-x\n");
+}
+
+// A solid project whose one logo slides in from (300, 300) to (10, 10) and
+// whose one link stands at (100, 200); the logo's top-left pixel is the mask.
+constexpr ColorRef kBackground = Rgb(0x40, 0xa0, 0x60);
+constexpr ColorRef kLogo = Rgb(200, 0, 0);
+constexpr ColorRef kText = Rgb(255, 255, 255);
+constexpr ColorRef kHilite = Rgb(255, 255, 0);
+
+TestProject Menu(const std::string& background = "@@0000000140a060",
+                 const std::string& logo = "res\\logo.bmp") {
+    TestProject p;
+    p.background = background;
+    p.logos = {{logo, {10, 10}, 1, {300, 300}}};
+    p.hotspots = {{"Open the menu link", 100, 200}};
+    return p;
+}
+
+// A folder holding the menu, made under `scratch`.
+std::string MenuFolder(const TempFolder& scratch, const std::string& name, const TestProject& p) {
+    const std::string folder = scratch.File(name + "/");
+    enginetest::WriteBmp(folder + "res/logo.bmp", 20, 20,
+                         [](int x, int y) { return x == 0 && y == 0 ? kMask : kLogo; });
+    p.Write(folder);
+    return folder;
+}
+
+int CountIn(const Surface& s, ColorRef color, platform::Rect r = {0, 0, 638, 438}) {
+    return enginetest::Count(s, r, color);
 }
 
 TEST(Cli, FailuresExitWith1AndTheMessage) {
@@ -99,6 +160,10 @@ TEST(Cli, FailuresExitWith1AndTheMessage) {
     WriteBytes(scratch.File("blocked/res"), "not a folder");  // where the folder should go
     WriteBytes(scratch.File("blocked/AppSetup.dat"), Fixture("full_plain.dat"));
     WriteBytes(scratch.File("AppSetup.dat"), Fixture("logo_count_16.dat"));
+    const std::string menu = MenuFolder(scratch, "menu", Menu());
+    WriteBytes(menu + "res/orphan.bmp", "no longer used");
+    const std::string png = scratch.File("x.png"), unwritable = scratch.File("no/such/x.png");
+    const std::string runtime = scratch.File("none/Velomar.exe");
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"new", scratch.File("file/project")}, kNoFolder},
         {{"new", "--yes", scratch.File("blocked")}, kNoFolder},
@@ -107,11 +172,27 @@ TEST(Cli, FailuresExitWith1AndTheMessage) {
         {{"resave", scratch.File("none")}, kCannotOpen},
         {{"encode", ""}, "Cannot encode an empty text.\n"},
         {{"decode", "ab"},
-         "Cannot decode: the text is empty or, with framing, shorter than 3 characters.\n"}};
-    for (const auto& [args, message] : cases) {
+         "Cannot decode: the text is empty or, with framing, shorter than 3 characters.\n"},
+        {{"render", scratch.File("nowhere"), png}, kCannotOpen},
+        {{"render", MenuFolder(scratch, "bad", Menu("@@00000000000000")), png},
+         "Failed to load our background bitmap!\n"},
+        // The window shows no message box for a missing logo; the CLI still says why.
+        {{"render", MenuFolder(scratch, "gone", Menu("@@0000000140a060", "res\\gone.bmp")), png},
+         "Failed to load our LOGO bitmap res\\gone.bmp!\n"},
+        {{"render", menu, unwritable}, "Failed to write the picture " + unwritable + "!\n"},
+        {{"build", scratch.File("nothing"), "--runtime", runtime}, kCannotOpen},
+        {{"build", menu, "--runtime", runtime},
+         "Failed to open the specified file:\n" + runtime +
+             "\nFailed to copy the runtime to the project directory!\n"},
+    };
+    for (const auto& [args, message] : cases)
         EXPECT_EQ(RunCli(args), (CliRun{1, "", message})) << args[0] << " " << args[1];
-    }
     EXPECT_EQ(ReadBytes(scratch.File("blocked/AppSetup.dat")), Fixture("full_plain.dat"));
+    EXPECT_FALSE(fs::exists(png));
+    // The failed build wrote autorun.inf before the copy, and cleaned nothing.
+    EXPECT_TRUE(fs::exists(menu + "autorun.inf"));
+    EXPECT_FALSE(fs::exists(menu + "Velomar.exe"));
+    EXPECT_TRUE(fs::exists(menu + "res/orphan.bmp"));
 }
 
 TEST(Cli, UsageErrorsExitWith2) {
@@ -126,78 +207,133 @@ TEST(Cli, UsageErrorsExitWith2) {
                                               {"encode", "--bogus", "x"},
                                               {"resave", "--plain", "--scrambled", dir},
                                               {"render", dir},
+                                              {"render", dir, out, "--mouse", "abc"},
+                                              {"render", dir, out, "--mouse", "1,"},
+                                              {"render", dir, out, "--steps", "-1"},
                                               {"build", dir, "--runtime", ""},
                                               {"image", dir, out, "--label"}};
-    for (const auto& args : cases) {
+    for (const auto& args : cases)
         EXPECT_EQ(RunCli(args).status, 2) << ::testing::PrintToString(args);
-    }
-    for (auto [option, value] :
-         {std::pair{"--mouse", "abc"}, {"--mouse", "1,"}, {"--steps", "-1"}}) {
-        EXPECT_EQ(RunCli({"render", dir, out, option, value}).status, 2) << option << value;
-    }
     EXPECT_FALSE(fs::exists(out));
-    CliRun help = RunCli({"show", "--help"});
+    const CliRun help = RunCli({"show", "--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("\\udcXX"), std::string::npos) << help.out;
 }
 
-TEST(Cli, ShowPrintsTheWholeRecord) {
+// What each picture holds is the engine's; here each option reaches it:
+// --still, --steps under the timer, --mouse over the link.
+TEST(Cli, RenderOptionsDriveTheShow) {
     TempFolder scratch;
-    WriteBytes(scratch.File("AppSetup.dat"), Fixture("full_scrambled.dat"));
-    auto j = ordered_json::parse(RunCli({"show", scratch.Path()}).out, nullptr, false);
-    ASSERT_EQ(j["Logos"].size(), 2u);
-    ASSERT_EQ(j["HotSpots"].size(), 3u);
-    EXPECT_EQ(KeysOf(j["Logos"][0]),
-              "LogoBitmapName LogoBitmapLocationX LogoBitmapLocationY AnimateLogo "
-              "LogoBitmapAnimateLocationX LogoBitmapAnimateLocationY ResizeLogo "
-              "LogoBitmapMaskColorR LogoBitmapMaskColorG LogoBitmapMaskColorB ");
-    EXPECT_EQ(KeysOf(j["HotSpots"][0]),
-              "HotSpotText HotSpotTextLocationLeft HotSpotTextLocationTop HotSpotCommand "
-              "HotSpotCommandDataA HotSpotCommandDataB ");
-    EXPECT_EQ(j["Logos"][0]["LogoBitmapName"], "res\\logo1.bmp");
-    EXPECT_EQ(j["Logos"][0]["LogoBitmapAnimateLocationX"], -100);
-    EXPECT_EQ(j["Logos"][0]["LogoBitmapMaskColorR"], 255);
-    EXPECT_EQ(j["HotSpots"][1]["HotSpotCommandDataA"], "docs\\readme.txt=x");
-    EXPECT_EQ(j["HotSpots"][2]["HotSpotCommand"], "QUIT");
-    EXPECT_EQ(j["HotSpotFontSize"], -16);
-    EXPECT_EQ(j["HotSpotTextHiliteColorG"], 200);
+    const std::string project = MenuFolder(scratch, "menu", Menu());
+    auto picture = [&](std::vector<std::string> options) {
+        const std::string png = scratch.File("picture.png");
+        fs::remove(png);
+        options.insert(options.begin(), {"render", project, png});
+        EXPECT_EQ(RunCli(options), (CliRun{0, "", ""}));
+        Surface s;
+        EXPECT_TRUE(platform::ReadPng(png, &s));
+        EXPECT_EQ(std::pair(s.width, s.height), std::pair(638, 438));
+        return s;
+    };
+    const Surface still = picture({"--still"});
+    EXPECT_EQ(CountIn(still, kBackground, {10, 10, 11, 11}), 1) << "the mask is transparent";
+    EXPECT_EQ(CountIn(still, kLogo, {10, 10, 30, 30}), 399);
+    EXPECT_EQ(CountIn(still, kHilite), 0);
+    EXPECT_GT(CountIn(still, kText, {100, 200, 400, 240}), 0);
 
-    // Text that is not UTF-8 is escaped losslessly.
-    std::string bytes = Fixture("one_each.dat");
-    const std::string title = "Caf\xe9 \xc3\xa9 \"q\" \\ \x01\t";  // cp1252 é, UTF-8 é
-    bytes.replace(bytes.find("WindowTitle=T"), 13, "WindowTitle=" + title);
-    WriteBytes(scratch.File("AppSetup.dat"), bytes);
-    CliRun shown = RunCli({"show", scratch.Path()});
-    EXPECT_NE(shown.out.find("\"WindowTitle\": \"Caf\\udce9 \xc3\xa9 \\\"q\\\" \\\\ \\u0001\\t\""),
+    EXPECT_EQ(CountIn(picture({}), kLogo), 0) << "an animated logo waits for the timer";
+    // Step 1 sets the movement up; step n + 2 draws frame n. Frame 8 stands at
+    // 300 - trunc(8 * 290 / 40) = 242 on both axes.
+    EXPECT_EQ(CountIn(picture({"--steps", "10"}), kLogo, {242, 242, 262, 262}), 399);
+
+    const Surface over = picture({"--still", "--mouse", "110,210"});
+    EXPECT_GT(CountIn(over, kHilite, {100, 200, 400, 240}), 20);
+    EXPECT_EQ(CountIn(over, kText, {100, 200, 400, 240}), 0);
+}
+
+// Names from the file reach a terminal with their control characters escaped;
+// a pipe still gets the bytes as they are.
+TEST(Cli, ControlCharactersInNamesAreEscapedOnATerminal) {
+    TempFolder scratch;
+    const std::string name =
+        "res\\\x1b]0;owned\x07\x9b"
+        "2J.bmp";
+    const std::string project = MenuFolder(scratch, "menu", Menu("@@0000000140a060", name));
+    const std::string out = scratch.File("x.png"), log = scratch.File("terminal.log");
+    EXPECT_EQ(RunCli({"render", project, out}),
+              (CliRun{1, "", "Failed to load our LOGO bitmap " + name + "!\n"}));
+
+    // script gives the program a terminal and copies what it prints.
+    const std::string command = "script -qec \"LC_ALL=C '" VELOMAR_BINARY_DIR
+                                "/bin/velomarforge-cli' render '" +
+                                project + "' '" + out + "'\" /dev/null > '" + log + "' 2>&1";
+    std::system(command.c_str());
+    const std::string shown = ReadBytes(log);
+    EXPECT_NE(shown.find("Failed to load our LOGO bitmap res\\\\x1b]0;owned\\x07\\x9b2J.bmp!"),
               std::string::npos)
-        << shown.out;
+        << shown;
+    EXPECT_EQ(shown.find_first_of("\x1b\x07\x9b"), std::string::npos) << shown;
 }
 
-TEST(Cli, ResaveSwitchesTheStoredForm) {
-    TempFolder scratch;
-    const std::string settings = scratch.File("AppSetup.dat");
-    WriteBytes(settings, Fixture("full_plain_lf.dat"));
-    EXPECT_EQ(RunCli({"resave", scratch.Path()}), (CliRun{0, "", ""}));
-    EXPECT_EQ(ReadBytes(settings), Fixture("full_plain.dat"));
-    EXPECT_EQ(RunCli({"resave", "--scrambled", scratch.Path()}).status, 0);
-    EXPECT_EQ(ReadBytes(settings), Fixture("full_scrambled.dat"));
-    EXPECT_EQ(RunCli({"resave", scratch.Path()}).status, 0);  // keeps its form
-    EXPECT_EQ(ReadBytes(settings), Fixture("full_scrambled.dat"));
-    EXPECT_EQ(RunCli({"resave", "--plain", scratch.Path()}).status, 0);
-    EXPECT_EQ(ReadBytes(settings), Fixture("full_plain.dat"));
+// Without --runtime an installed program takes Velomar.exe from share/velomar
+// beside its bin folder.
+TEST(Cli, BuildTakesTheInstalledRuntimeByDefault) {
+    TempFolder prefix;
+    const std::string project = MenuFolder(prefix, "menu", Menu());
+    fs::create_directories(prefix.File("bin"));
+    fs::create_directories(prefix.File("share/velomar"));
+    fs::copy_file(VELOMAR_BINARY_DIR "/bin/velomarforge-cli", prefix.File("bin/velomarforge-cli"));
+    WriteBytes(prefix.File("share/velomar/Velomar.exe"), "MZ installed");
+    const std::string command =
+        "'" + prefix.File("bin/velomarforge-cli") + "' build '" + project + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ReadBytes(project + "Velomar.exe"), "MZ installed");
+    EXPECT_EQ(ReadBytes(project + "autorun.inf"),
+              "[autorun]\r\nopen=Velomar.exe\r\nicon=Velomar.exe\r\n");
 }
 
-TEST(Cli, EncodeAndDecodeFlags) {
-    EXPECT_EQ(RunCli({"encode", "abc"}), (CliRun{0, "gjZYXv\n", ""}));
-    EXPECT_EQ(RunCli({"encode", "--no-framing", "--no-reversal", "abc"}).out, "XYZ\n");
-    EXPECT_EQ(RunCli({"encode", "--no-framing", "abc"}).out, "ZYX\n");
-    EXPECT_EQ(RunCli({"encode", "--no-reversal", "abc"}).out, "gjXYZv\n");
-    EXPECT_EQ(RunCli({"decode", "gjZYXv"}), (CliRun{0, "abc\n", ""}));
-    EXPECT_EQ(RunCli({"decode", "--no-framing", "ab"}).status, 0);
-    // Texts beginning with "-" follow "--".
-    CliRun dashed = RunCli({"encode", "--", "-x"});
-    ASSERT_EQ(dashed.status, 0) << dashed.err;
-    EXPECT_EQ(RunCli({"decode", "--", dashed.out.substr(0, dashed.out.size() - 1)}).out, "-x\n");
+// Small files that claim huge pictures: each passes the decoder's own limits,
+// but together they pass the memory budget, and the first one past it gets
+// the usual message while the memory stays bounded.
+TEST(Cli, PictureBombsInEverySlotAreRefused) {
+    ProjectSandbox sandbox;
+    fs::create_directories(sandbox.folder.File("res"));
+    // 256 MiB as claimed (the file is 132 KB), and 64 MiB in each logo file.
+    WriteBytes(sandbox.folder.File("res/big.bmp"), PlausibleRleBomb(8192));
+    for (int i = 1; i <= MAX_LOGOS; ++i)
+        WriteBytes(sandbox.folder.File("res/bomb" + std::to_string(i) + ".bmp"),
+                   PlausibleRleBomb(4096));
+    const struct {
+        const char* background;
+        const char* logo;  // %d: the slot
+        std::string message;
+    } cases[] = {
+        {"res\\big.bmp", "res\\big.bmp", "Failed to load our background bitmap!\n"},
+        {"@@0000000140a060", "res\\big.bmp", "Failed to load our LOGO bitmap res\\big.bmp!\n"},
+        // Two fit the budget together; the third does not.
+        {"@@0000000140a060", "res\\bomb%d.bmp", "Failed to load our LOGO bitmap res\\bomb3.bmp!\n"},
+        {"res\\bomb1.bmp", "res\\bomb%d.bmp", "Failed to load our LOGO bitmap res\\bomb2.bmp!\n"},
+    };
+    const std::string out = sandbox.folder.File("x.png");
+    for (const auto& c : cases) {
+        auto project = sandbox.NewProject();
+        FillLargestRecord(*project->Settings);
+        project->Settings->BackGroundBitmapName = c.background;
+        for (int i = 0; i < MAX_LOGOS; ++i) {
+            char name[32];
+            std::snprintf(name, sizeof name, c.logo, i + 1);
+            project->Settings->LogoBitmapName[i] = name;
+        }
+        ASSERT_TRUE(project->SaveSettings());
+        EXPECT_EQ(RunCli({"render", sandbox.folder.Path(), out}), (CliRun{1, "", c.message}))
+            << c.background << " " << c.logo;
+    }
+    EXPECT_FALSE(fs::exists(out));
+    // The largest child this program has waited for: the budget and a
+    // program's own needs; without the budget, 960 MiB and more.
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    EXPECT_LT(usage.ru_maxrss / 1024, 300);
 }
 
 }  // namespace
