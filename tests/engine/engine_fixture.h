@@ -1,5 +1,6 @@
 // Shared by the engine tests: a project folder written from a few fields, plain
-// 24-bit BMP files, and a fixture that installs the headless platform.
+// 24-bit BMP files, a fixture that installs the headless platform, and the
+// links' text colours on screen with the pointer's moves and clicks.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/installer_wnd.h"
@@ -28,6 +30,8 @@ using platform::raster::Surface;
 constexpr ColorRef kRed = Rgb(255, 0, 0);
 constexpr ColorRef kGreen = Rgb(0, 255, 0);
 constexpr ColorRef kBlue = Rgb(0, 0, 255);
+constexpr ColorRef kNormal = Rgb(255, 255, 255);  // every link's text colour
+constexpr ColorRef kHilite = Rgb(255, 255, 0);
 constexpr std::uint32_t kRuntimeStyle =
     platform::ws::Popup | platform::ws::Visible | platform::ws::Border | platform::ws::SysMenu;
 
@@ -76,8 +80,8 @@ struct TestProject {
             key("LogoBitmapAnimateLocationX" + n, l.start.x);
             key("LogoBitmapAnimateLocationY" + n, l.start.y);
             key("ResizeLogo" + n, l.resize);
-            f << "LogoBitmapMaskColorR" << n << "=255\r\nLogoBitmapMaskColorG" << n
-              << "=0\r\nLogoBitmapMaskColorB" << n << "=255\r\n";
+            for (const char* part : {"R", "G", "B"})
+                key("LogoBitmapMaskColor" + (part + n), *part == 'G' ? 0 : 255);
         }
         key("LogoAnnimationDelay", delay);
         key("NumberOfHotSpots", hotspots.size());
@@ -170,6 +174,28 @@ class EngineTest : public ::testing::Test {
     void Repaint(CInstallerWnd& wnd) {
         Host(wnd)->Invalidate();
         windows_.Pump();
+    }
+    // A project of links over the plain background, with a hover sound.
+    std::unique_ptr<CInstallerWnd> ShowSpots(std::vector<TestHotSpot> hotspots) {
+        TestProject p;
+        p.hoverWave = "res\\hover.wav";
+        p.hotspots = std::move(hotspots);
+        return Show(p);
+    }
+    Rect RectOf(CInstallerWnd& wnd, int i) { return wnd.Settings->HotSpotRect[i]; }
+    Point Inside(CInstallerWnd& wnd, int i) {
+        return {RectOf(wnd, i).left + 2, RectOf(wnd, i).top + 2};
+    }
+    // The one text colour the area shows, or black when it shows both or neither.
+    ColorRef TextIn(CInstallerWnd& wnd, Rect r) {
+        const int normal = Count(Client(wnd), r, kNormal);
+        const int hilite = Count(Client(wnd), r, kHilite);
+        return normal && !hilite ? kNormal : hilite && !normal ? kHilite : Rgb(0, 0, 0);
+    }
+    void Move(CInstallerWnd& wnd, Point p) { windows_.MouseMove(wnd.Wnd.get(), p); }
+    void Click(CInstallerWnd& wnd, Point p) {
+        Move(wnd, p);
+        windows_.LButtonDown(wnd.Wnd.get(), p);
     }
     void Steps(int n) {
         for (int i = 0; i < n; ++i) windows_.StepTimers();
