@@ -11,7 +11,6 @@
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -61,47 +60,41 @@ struct TestProject {
     std::string startupWave;
     std::string hoverWave;
 
-    // Writes AppSetup.dat plain into dir (which ends in '/').
+    // Saves the project, plain, into dir (which ends in '/') through the
+    // platform installed.
     void Write(const std::string& dir) const {
-        std::ostringstream f;
-        auto key = [&f](const std::string& name, const auto& value) {
-            f << name << "=" << value << "\r\n";
-        };
-        f << "[English]\r\nINIEncryptionType=0\r\nINIVersion=3\r\nWindowTitle=Test\r\n";
-        key("BackGroundBitmapName", background);
-        key("NumberOfLogosToDraw", logos.size());
-        for (size_t i = 0; i < logos.size(); ++i) {
-            const TestLogo& l = logos[i];
-            const std::string n = std::to_string(i + 1);
-            key("LogoBitmapName" + n, l.name);
-            key("LogoBitmapLocationX" + n, l.location.x);
-            key("LogoBitmapLocationY" + n, l.location.y);
-            key("AnimateLogo" + n, l.animate);
-            key("LogoBitmapAnimateLocationX" + n, l.start.x);
-            key("LogoBitmapAnimateLocationY" + n, l.start.y);
-            key("ResizeLogo" + n, l.resize);
-            for (const char* part : {"R", "G", "B"})
-                key("LogoBitmapMaskColor" + (part + n), *part == 'G' ? 0 : 255);
+        CInstallerWnd project(dir);
+        project.EncryptionType = 0;
+        project.SettingsVersion = 3;
+        LaunchSettings& s = *project.Settings;
+        s.WindowTitle = "Test";
+        s.BackGroundBitmapName = background;
+        s.NumberOfLogosToDraw = std::int32_t(logos.size());
+        for (std::size_t i = 0; i < logos.size(); ++i) {
+            s.LogoBitmapName[i] = logos[i].name;
+            s.LogoBitmapLocation[i] = logos[i].location;
+            s.AnimateLogo[i] = logos[i].animate;
+            s.LogoBitmapAnimateLocation[i] = logos[i].start;
+            s.ResizeLogo[i] = logos[i].resize;
+            s.LogoBitmapMaskColorR[i] = s.LogoBitmapMaskColorB[i] = 255;
         }
-        key("LogoAnnimationDelay", delay);
-        key("NumberOfHotSpots", hotspots.size());
-        for (size_t i = 0; i < hotspots.size(); ++i) {
+        s.LogoAnnimationDelay = delay;
+        s.NumberOfHotSpots = std::int32_t(hotspots.size());
+        for (std::size_t i = 0; i < hotspots.size(); ++i) {
             const TestHotSpot& h = hotspots[i];
-            const std::string n = std::to_string(i + 1);
-            key("HotSpotText" + n, h.text);
-            key("HotSpotTextLocationLeft" + n, h.left);
-            key("HotSpotTextLocationTop" + n, h.top);
-            key("HotSpotCommand" + n, h.command);
-            key("HotSpotCommandDataA" + n, h.dataA);
-            key("HotSpotCommandDataB" + n, h.dataB);
+            s.HotSpotText[i] = h.text;
+            s.HotSpotRect[i] = {h.left, h.top, 0, 0};
+            s.HotSpotCommand[i] = h.command;
+            s.HotSpotCommandDataA[i] = h.dataA;
+            s.HotSpotCommandDataB[i] = h.dataB;
         }
         // White text, highlighted in yellow.
-        f << "HotSpotTextColorR=255\r\nHotSpotTextColorG=255\r\nHotSpotTextColorB=255\r\n"
-          << "HotSpotTextHiliteColorR=255\r\nHotSpotTextHiliteColorG=255\r\n"
-          << "HotSpotTextHiliteColorB=0\r\nHotSpotFontSize=20\r\n";
-        key("StartupWaveFile", startupWave);
-        key("HotSpotWaveFile", hoverWave);
-        std::ofstream(dir + "AppSetup.dat", std::ios::binary) << f.str();
+        s.HotSpotTextColorR = s.HotSpotTextColorG = s.HotSpotTextColorB = 255;
+        s.HotSpotTextHiliteColorR = s.HotSpotTextHiliteColorG = 255;
+        s.HotSpotFontSize = -20;
+        s.StartupWaveFile = startupWave;
+        s.HotSpotWaveFile = hoverWave;
+        EXPECT_TRUE(project.SaveSettings());
     }
 };
 

@@ -1,6 +1,7 @@
 // The menu window: backgrounds of every kind, its place, the pictures it
 // cannot load, logos with their mask colour and stacking order, and what the
 // show starts with.
+#include "../support/rle_bomb.h"
 #include "engine_fixture.h"
 #include "platform/platform.h"
 
@@ -56,10 +57,21 @@ TEST_F(EngineWindow, ColourAndGradientBackgrounds) {
 }
 
 // A background that cannot be made is said in a message box; a logo that
-// cannot be loaded only in a trace.
+// cannot be loaded only in a trace. Small files that claim huge pictures pass
+// the decoder's own limits, but together they pass the window's memory
+// budget, and the first one past it fails before it takes the memory.
 TEST_F(EngineWindow, PicturesThatCannotBeMadeFailTheWindow) {
     WriteSolidBmp(dir_ + "res/a.bmp", 4, 4, kRed);
+    // 256 MiB as claimed (the file is 132 KB), and 64 MiB in each logo file.
+    std::ofstream(dir_ + "res/big.bmp", std::ios::binary) << sandbox::PlausibleRleBomb(8192);
+    std::vector<TestLogo> bombs;
+    for (int i = 1; i <= MAX_LOGOS; ++i) {
+        bombs.push_back({"res\\bomb" + std::to_string(i) + ".bmp", {0, 0}});
+        std::ofstream(dir_ + "res/bomb" + std::to_string(i) + ".bmp", std::ios::binary)
+            << sandbox::PlausibleRleBomb(4096);
+    }
     const std::string noBackground = "Failed to load our background bitmap!\n";
+    const std::string noLogo = "Failed to load our LOGO bitmap ";
     const struct {
         const char* background;  // a colour code without the colour flag, a file name
         std::vector<TestLogo> logos;
@@ -69,10 +81,14 @@ TEST_F(EngineWindow, PicturesThatCannotBeMadeFailTheWindow) {
         {"@@00000002ff0000", {}, {noBackground}, ""},
         {"@00000001ff0000", {}, {noBackground}, ""},
         {"res\\missing.bmp", {}, {noBackground}, ""},
+        {"res\\big.bmp", {}, {noBackground}, ""},
         {"@@0000000100ff00",
          {{"res\\A.BMP", {0, 0}}, {"res\\gone.bmp", {0, 0}}},
          {},
-         "Failed to load our LOGO bitmap res\\gone.bmp!\n"},
+         noLogo + "res\\gone.bmp!\n"},
+        // Two fit the budget together; the third does not.
+        {"@@0000000100ff00", bombs, {}, noLogo + "res\\bomb3.bmp!\n"},
+        {"res\\bomb1.bmp", bombs, {}, noLogo + "res\\bomb2.bmp!\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.background);
