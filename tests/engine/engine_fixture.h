@@ -98,24 +98,21 @@ struct TestProject {
     }
 };
 
-// A 24-bit BI_RGB file, bottom-up; pixel(x, y) gives the colour.
+// A 32-bit BI_RGB file, top-down; pixel(x, y) gives the colour.
 inline void WriteBmp(const std::string& path, int width, int height,
                      const std::function<ColorRef(int, int)>& pixel) {
-    const int stride = (width * 3 + 3) & ~3;
     std::string out = "BM";
-    auto put = [&out](std::uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i) out += char(v >> (8 * i));
+    auto put = [&out](std::uint32_t v) {
+        out.append({char(v), char(v >> 8), char(v >> 16), char(v >> 24)});
     };
     // Size, reserved, pixel offset, info size, width, height, planes | bits << 16, zeros.
-    for (int v : {54 + stride * height, 0, 54, 40, width, height, 1 | 24 << 16, 0, 0, 0, 0, 0, 0})
-        put(v, 4);
-    for (int y = height - 1; y >= 0; --y) {
-        for (int x = 0; x < width; ++x) {
-            const ColorRef c = pixel(x, y);
-            put(platform::BlueOf(c) | platform::GreenOf(c) << 8 | platform::RedOf(c) << 16, 3);
-        }
-        out.append(size_t(stride - width * 3), '\0');
-    }
+    for (int v :
+         {54 + 4 * width * height, 0, 54, 40, width, -height, 1 | 32 << 16, 0, 0, 0, 0, 0, 0})
+        put(v);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            put(platform::BlueOf(pixel(x, y)) | platform::GreenOf(pixel(x, y)) << 8 |
+                platform::RedOf(pixel(x, y)) << 16);
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream(path, std::ios::binary) << out;
 }
@@ -185,9 +182,8 @@ class EngineTest : public ::testing::Test {
         const int hilite = Count(Client(wnd), r, kHilite);
         return normal && !hilite ? kNormal : hilite && !normal ? kHilite : Rgb(0, 0, 0);
     }
-    void Move(CInstallerWnd& wnd, Point p) { windows_.MouseMove(wnd.Wnd.get(), p); }
     void Click(CInstallerWnd& wnd, Point p) {
-        Move(wnd, p);
+        windows_.MouseMove(wnd.Wnd.get(), p);
         windows_.LButtonDown(wnd.Wnd.get(), p);
     }
     void Steps(int n) {

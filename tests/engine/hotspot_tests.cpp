@@ -166,7 +166,7 @@ TEST_F(EngineKeys, PointerAndKeysShareOneHighlight) {
             if (a[0] == 'm') pointer = n == 0 ? Point{400, 400} : Inside(*wnd, n - 1);
             if (a[0] == 'w') pointer = {RectOf(*wnd, n - 1).left + 5, RectOf(*wnd, n - 1).top + 3};
             if (a == "o") pointer = {-20, -20};
-            if (a[0] == 'm' || a[0] == 'w' || a == "o") Move(*wnd, pointer);
+            if (a[0] == 'm' || a[0] == 'w' || a == "o") windows_.MouseMove(wnd->Wnd.get(), pointer);
         }
         EXPECT_EQ(std::abs(c.lit), wnd->HoverHotSpot);
         for (int i = 0; i < 3; ++i)
