@@ -1,5 +1,5 @@
-// Shared by the engine tests: a project folder written from a few fields, plain
-// 24-bit BMP files, a fixture that installs the headless platform, and the
+// Shared by the engine and CLI tests: a project folder saved from a few fields,
+// plain 32-bit BMP files, a fixture that installs the headless platform, and the
 // links' text colours on screen with the pointer's moves and clicks.
 #pragma once
 
@@ -12,7 +12,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "engine/installer_wnd.h"
@@ -181,6 +180,9 @@ class EngineTest : public ::testing::Test {
         const int normal = Count(Client(wnd), r, kNormal);
         const int hilite = Count(Client(wnd), r, kHilite);
         return normal && !hilite ? kNormal : hilite && !normal ? kHilite : Rgb(0, 0, 0);
+    }
+    void Key(CInstallerWnd& wnd, unsigned key, unsigned flags = 0) {
+        EXPECT_TRUE(windows_.KeyDown(wnd.Wnd.get(), key, flags));
     }
     void Click(CInstallerWnd& wnd, Point p) {
         windows_.MouseMove(wnd.Wnd.get(), p);

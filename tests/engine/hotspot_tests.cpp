@@ -107,12 +107,7 @@ TEST_F(EngineHotSpot, CountsBeyondTheSlotsAreNeverFollowed) {
     EXPECT_EQ(1, windows_.ClosesPosted());
 }
 
-class EngineKeys : public EngineTest {
-  protected:
-    void Key(CInstallerWnd& wnd, unsigned key, unsigned flags = 0) {
-        EXPECT_TRUE(windows_.KeyDown(wnd.Wnd.get(), key, flags));
-    }
-};
+using EngineKeys = EngineTest;
 
 // The pointer and the keys move one highlight over three links that each run
 // a program named after them. Actions: T Tab, t Shift+Tab, U D L R the arrows,

@@ -98,13 +98,22 @@ TEST_F(EngineWindow, PicturesThatCannotBeMadeFailTheWindow) {
     }
 }
 
-TEST_F(EngineWindow, CentredOnTheScreenOrInItsParentButNeverNegative) {
+// Centred on the screen, or in its parent but never at a negative place. The
+// show puts the pointer on the window's corner, plays the start sound and
+// starts the animation timer.
+TEST_F(EngineWindow, PlaceAndStart) {
     using namespace platform::ws;
+    WriteSolidBmp(dir_ + "res/start.wav", 1, 1, 0);  // any file will do
+    WriteSolidBmp(dir_ + "res/logo.bmp", 10, 10, kBlue);
+    TestProject p;
+    p.logos = {{"res\\logo.bmp", {200, 100}}};  // the delay is read with the logos
+    p.delay = 25;
+    p.startupWave = "res\\start.wav";
     // The parent's size and the place in it; without one, on the 1024 x 768 screen.
     for (Rect c : {Rect{0, 0, 192, 164}, Rect{840, 300, 100, 0}, Rect{500, 640, 0, 100}}) {
         auto parent =
             windows_.CreateHostWindow({0, Popup | Visible, {}, "", 0, 0, c.left, c.top}, nullptr);
-        auto wnd = MakeWindow(TestProject{});
+        auto wnd = MakeWindow(p);
         ASSERT_TRUE(c.left ? wnd->Create(0, Child | Visible | Border, parent.get())
                            : wnd->Create(0, kRuntimeStyle, nullptr));
         const platform::WindowParams& in = Host(*wnd)->Params();
@@ -112,15 +121,18 @@ TEST_F(EngineWindow, CentredOnTheScreenOrInItsParentButNeverNegative) {
         EXPECT_EQ(c.left ? parent.get() : nullptr, in.parent);
         EXPECT_EQ("Installer Window", in.title);
         EXPECT_EQ(0x000Bu, in.windowClass.classStyle);
-        if (!c.left) {
-            EXPECT_EQ(0x90880000u, in.style);
-        }
+        if (c.left) continue;
+        EXPECT_EQ(0x90880000u, in.style);
+        wnd->StartShow();
+        EXPECT_EQ((Point{192, 164}), windows_.CursorPos());
+        EXPECT_EQ(std::vector<std::string>{dir_ + "res/start.wav"}, services_.sounds);
+        EXPECT_EQ((std::map<unsigned, unsigned>{{LOGO_TIMER_ID, 25}}), Host(*wnd)->Timers());
+        EXPECT_EQ(0, Host(*wnd)->OpenDCCount());
     }
 }
 
 // Remembers the largest bitmap the window has made.
-class LargestBitmapGraphics : public platform::raster::RasterGraphics {
-  public:
+struct LargestBitmapGraphics : platform::raster::RasterGraphics {
     std::unique_ptr<platform::Bitmap> CreateCompatibleBitmap(platform::DC* ref, int w,
                                                              int h) override {
         largest = std::max(largest, (long long)w * h);
@@ -224,25 +236,6 @@ TEST_F(EngineWindow, Scenes) {
         }
         EXPECT_LE(graphics.largest, 640 * 440) << "scene " << scene;
     }
-}
-
-// The show paints at once, puts the pointer on the window's corner, plays the
-// start sound and starts the animation timer; a repaint before the animation
-// is done still leaves the moving logos out.
-TEST_F(EngineWindow, ShowStarts) {
-    WriteSolidBmp(dir_ + "res/start.wav", 1, 1, 0);  // any file will do
-    WriteSolidBmp(dir_ + "res/moving.bmp", 10, 10, kBlue);
-    TestProject p;
-    p.logos = {{"res\\moving.bmp", {200, 100}, 1, {50, 50}}};
-    p.delay = 25;
-    p.startupWave = "res\\start.wav";
-    auto wnd = Show(p);
-    EXPECT_EQ((Point{192, 164}), windows_.CursorPos());
-    EXPECT_EQ(std::vector<std::string>{dir_ + "res/start.wav"}, services_.sounds);
-    EXPECT_EQ((std::map<unsigned, unsigned>{{LOGO_TIMER_ID, 25}}), Host(*wnd)->Timers());
-    EXPECT_EQ(0, Host(*wnd)->OpenDCCount());
-    Repaint(*wnd);
-    EXPECT_TRUE(AreaIs(Client(*wnd), {200, 100, 210, 110}, kGreen));
 }
 
 class EngineAnimation : public EngineTest {
