@@ -1,23 +1,33 @@
-// velomarforge-cli new, show, resave, encode and decode as a user runs them:
-// exit statuses, the exact messages on stderr, the JSON and the bytes written.
+// velomarforge-cli as a user runs it: exit statuses, the exact messages on
+// stderr, the JSON, the bytes written and the pixels rendered. What each
+// command does inside is its core's; here each reaches it through the program.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "../support/ordinary_user.h"
+#include "../engine/engine_fixture.h"
 #include "../support/project_sandbox.h"
+#include "platform/headless/png_writer.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::ordered_json;
 using namespace sandbox;
+using enginetest::Count;
+using enginetest::kMask;
+using enginetest::TestProject;
+using platform::ColorRef;
+using platform::Rect;
+using platform::Rgb;
+using platform::raster::Surface;
 
 const std::string kCannotOpen = "Failed to open the InstalledWnd.ini file!\n";
-const std::string kNoFolder = "Failed to create the project folder!\n";
 
 // The object's keys in document order.
 std::string KeysOf(const ordered_json& object) {
@@ -26,125 +36,49 @@ std::string KeysOf(const ordered_json& object) {
     return keys;
 }
 
-TEST(Cli, NewMakesTheDefaultProjectAndOverwritesOnlyWhenForced) {
+// A solid project whose one logo slides in from (300, 300) to (10, 10) and
+// whose one link stands at (100, 200); the logo's top-left pixel is the mask.
+constexpr ColorRef kLogo = Rgb(200, 0, 0);
+constexpr ColorRef kText = Rgb(255, 255, 255);
+constexpr ColorRef kHilite = Rgb(255, 255, 0);
+
+TestProject Menu(const std::string& background = "@@0000000140a060",
+                 const std::string& logo = "res\\logo.bmp") {
+    TestProject p;
+    p.background = background;
+    p.logos = {{logo, {10, 10}, 1, {300, 300}}};
+    p.hotspots = {{"Open the menu link", 100, 200}};
+    return p;
+}
+
+// A folder holding the menu, made under `scratch`.
+std::string MenuFolder(const TempFolder& scratch, const std::string& name, const TestProject& p) {
+    const std::string folder = scratch.File(name + "/");
+    enginetest::WriteBmp(folder + "res/logo.bmp", 20, 20,
+                         [](int x, int y) { return x == 0 && y == 0 ? kMask : kLogo; });
+    platform::HeadlessPlatform host;
+    p.Write(folder);
+    return folder;
+}
+
+// new makes the default project, answers the overwrite question No unless
+// forced; show prints the whole record in the file's order.
+TEST(Cli, NewAndShow) {
     TempFolder scratch;
     const std::string project = scratch.File("a/b/c");  // intermediate folders missing
     const std::string settings = project + "/AppSetup.dat";
     EXPECT_EQ(RunCli({"new", project}), (CliRun{0, "", ""}));
-    EXPECT_TRUE(fs::is_directory(project + "/res"));
     EXPECT_EQ(ReadBytes(settings), Fixture("default_scrambled.dat"));
-
-    auto j = ordered_json::parse(RunCli({"show", project}).out, nullptr, false);
+    WriteBytes(project + "/res/keep.bmp", "picture");
+    WriteBytes(settings, Fixture("full_scrambled.dat"));
+    const auto j = ordered_json::parse(RunCli({"show", project}).out, nullptr, false);
+    EXPECT_EQ(j["ProjectFolder"], project + "/");
     EXPECT_EQ(KeysOf(j),
               "ProjectFolder EncryptionType SettingsVersion WindowTitle BackGroundBitmapName "
               "NumberOfLogosToDraw Logos LogoAnnimationDelay NumberOfHotSpots HotSpots "
               "HotSpotTextColorR HotSpotTextColorG HotSpotTextColorB HotSpotTextHiliteColorR "
               "HotSpotTextHiliteColorG HotSpotTextHiliteColorB HotSpotFontSize StartupWaveFile "
               "HotSpotWaveFile ");
-    EXPECT_EQ(j["ProjectFolder"], project + "/");
-    EXPECT_EQ(j["EncryptionType"], 1);
-    EXPECT_EQ(j["SettingsVersion"], 3);
-    EXPECT_EQ(j["WindowTitle"], "My Application");
-    EXPECT_EQ(j["BackGroundBitmapName"], "@@0000000d0000ff");
-    EXPECT_EQ(j["Logos"], ordered_json::array());
-    EXPECT_EQ(j["HotSpots"], ordered_json::array());
-    EXPECT_EQ(j["StartupWaveFile"], "");
-
-    WriteBytes(project + "/res/keep.bmp", "picture");
-    WriteBytes(settings, Fixture("full_plain.dat"));
-    EXPECT_EQ(RunCli({"new", project}),
-              (CliRun{1, "", "Project already exists.\nDo you wish to overwrite?\n"}));
-    EXPECT_EQ(ReadBytes(settings), Fixture("full_plain.dat"));
-    EXPECT_EQ(RunCli({"new", "--force", project}), (CliRun{0, "", ""}));
-    EXPECT_EQ(ReadBytes(settings), Fixture("default_scrambled.dat"));
-    EXPECT_EQ(ReadBytes(project + "/res/keep.bmp"), "picture");
-}
-
-// Replacing a project as an ordinary user: the new file is renamed over the
-// old one, so a replace that cannot be made leaves the old project whole.
-TEST(Cli, NewForceReplacesInOneStepOrNotAtAll) {
-    const struct {
-        const char* name;
-        mode_t mode;
-        bool blockTemporaryName;
-        CliRun run;
-    } cases[] = {
-        {"writable", 0644, false, {0, "", ""}},
-        {"a folder at the old temporary name", 0644, true, {0, "", ""}},
-        {"write-protected", 0444, false, {1, "", "Failed to create the INI file!\n"}},
-    };
-    for (const auto& c : cases) {
-        TempFolder scratch;
-        OpenToOrdinaryUser(scratch.Path());
-        const std::string settings = scratch.File("AppSetup.dat");
-        const std::string result = AsOrdinaryUser([&] {
-            fs::create_directory(scratch.File("res"));
-            WriteBytes(settings, Fixture("full_plain.dat"));
-            ::chmod(settings.c_str(), c.mode);
-            if (c.blockTemporaryName) fs::create_directory(settings + ".tmp");
-            return ::testing::PrintToString(RunCli({"new", "--force", scratch.Path()}));
-        });
-        EXPECT_EQ(result, ::testing::PrintToString(c.run)) << c.name;
-        EXPECT_EQ(ReadBytes(settings),
-                  Fixture(c.run.status == 0 ? "default_scrambled.dat" : "full_plain.dat"))
-            << c.name;
-        EXPECT_EQ(fs::status(settings).permissions(), fs::perms(c.mode)) << c.name;
-    }
-}
-
-TEST(Cli, FailuresExitWith1AndTheMessage) {
-    TempFolder scratch;
-    WriteBytes(scratch.File("file"), "x");
-    fs::create_directory(scratch.File("blocked"));
-    WriteBytes(scratch.File("blocked/res"), "not a folder");  // where the folder should go
-    WriteBytes(scratch.File("blocked/AppSetup.dat"), Fixture("full_plain.dat"));
-    WriteBytes(scratch.File("AppSetup.dat"), Fixture("logo_count_16.dat"));
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"new", scratch.File("file/project")}, kNoFolder},
-        {{"new", "--yes", scratch.File("blocked")}, kNoFolder},
-        {{"show", scratch.File("nothing")}, kCannotOpen},
-        {{"show", scratch.Path()}, "Failed to read in 'NUM_LOGOS' value from INI file!\n"},
-        {{"resave", scratch.File("none")}, kCannotOpen},
-        {{"encode", ""}, "Cannot encode an empty text.\n"},
-        {{"decode", "ab"},
-         "Cannot decode: the text is empty or, with framing, shorter than 3 characters.\n"}};
-    for (const auto& [args, message] : cases) {
-        EXPECT_EQ(RunCli(args), (CliRun{1, "", message})) << args[0] << " " << args[1];
-    }
-    EXPECT_EQ(ReadBytes(scratch.File("blocked/AppSetup.dat")), Fixture("full_plain.dat"));
-}
-
-TEST(Cli, UsageErrorsExitWith2) {
-    TempFolder scratch;
-    const std::string out = scratch.File("x.png"), dir = scratch.Path();
-    // One of each kind: no command, a missing, empty or extra argument, a bad
-    // or missing option value, options that exclude each other.
-    const std::vector<std::string> cases[] = {{},
-                                              {"frobnicate"},
-                                              {"show"},
-                                              {"show", "a", "b"},
-                                              {"encode", "--bogus", "x"},
-                                              {"resave", "--plain", "--scrambled", dir},
-                                              {"render", dir},
-                                              {"build", dir, "--runtime", ""},
-                                              {"image", dir, out, "--label"}};
-    for (const auto& args : cases) {
-        EXPECT_EQ(RunCli(args).status, 2) << ::testing::PrintToString(args);
-    }
-    for (auto [option, value] :
-         {std::pair{"--mouse", "abc"}, {"--mouse", "1,"}, {"--steps", "-1"}}) {
-        EXPECT_EQ(RunCli({"render", dir, out, option, value}).status, 2) << option << value;
-    }
-    EXPECT_FALSE(fs::exists(out));
-    CliRun help = RunCli({"show", "--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("\\udcXX"), std::string::npos) << help.out;
-}
-
-TEST(Cli, ShowPrintsTheWholeRecord) {
-    TempFolder scratch;
-    WriteBytes(scratch.File("AppSetup.dat"), Fixture("full_scrambled.dat"));
-    auto j = ordered_json::parse(RunCli({"show", scratch.Path()}).out, nullptr, false);
     ASSERT_EQ(j["Logos"].size(), 2u);
     ASSERT_EQ(j["HotSpots"].size(), 3u);
     EXPECT_EQ(KeysOf(j["Logos"][0]),
@@ -154,50 +88,168 @@ TEST(Cli, ShowPrintsTheWholeRecord) {
     EXPECT_EQ(KeysOf(j["HotSpots"][0]),
               "HotSpotText HotSpotTextLocationLeft HotSpotTextLocationTop HotSpotCommand "
               "HotSpotCommandDataA HotSpotCommandDataB ");
-    EXPECT_EQ(j["Logos"][0]["LogoBitmapName"], "res\\logo1.bmp");
-    EXPECT_EQ(j["Logos"][0]["LogoBitmapAnimateLocationX"], -100);
-    EXPECT_EQ(j["Logos"][0]["LogoBitmapMaskColorR"], 255);
-    EXPECT_EQ(j["HotSpots"][1]["HotSpotCommandDataA"], "docs\\readme.txt=x");
-    EXPECT_EQ(j["HotSpots"][2]["HotSpotCommand"], "QUIT");
-    EXPECT_EQ(j["HotSpotFontSize"], -16);
-    EXPECT_EQ(j["HotSpotTextHiliteColorG"], 200);
+    EXPECT_EQ(j["HotSpotFontSize"], -16);  // as held in the record
+
+    EXPECT_EQ(RunCli({"new", project}),
+              (CliRun{1, "", "Project already exists.\nDo you wish to overwrite?\n"}));
+    EXPECT_EQ(ReadBytes(settings), Fixture("full_scrambled.dat"));
+    EXPECT_EQ(RunCli({"new", "--force", project}), (CliRun{0, "", ""}));
+    EXPECT_EQ(ReadBytes(settings), Fixture("default_scrambled.dat"));
+    EXPECT_EQ(ReadBytes(project + "/res/keep.bmp"), "picture");
 
     // Text that is not UTF-8 is escaped losslessly.
     std::string bytes = Fixture("one_each.dat");
     const std::string title = "Caf\xe9 \xc3\xa9 \"q\" \\ \x01\t";  // cp1252 é, UTF-8 é
     bytes.replace(bytes.find("WindowTitle=T"), 13, "WindowTitle=" + title);
-    WriteBytes(scratch.File("AppSetup.dat"), bytes);
-    CliRun shown = RunCli({"show", scratch.Path()});
+    WriteBytes(settings, bytes);
+    const CliRun shown = RunCli({"show", project});
     EXPECT_NE(shown.out.find("\"WindowTitle\": \"Caf\\udce9 \xc3\xa9 \\\"q\\\" \\\\ \\u0001\\t\""),
               std::string::npos)
         << shown.out;
 }
 
-TEST(Cli, ResaveSwitchesTheStoredForm) {
+// Each command's exit status: 0 with its result, 1 with exactly the message
+// box's text, 2 on a usage error (of each kind: no command, a missing, empty or
+// extra argument, a bad or missing option value, options that exclude each
+// other). resave switches the stored form or keeps it. Control characters in
+// names reach a terminal escaped.
+TEST(Cli, ExitStatusesAndMessages) {
     TempFolder scratch;
-    const std::string settings = scratch.File("AppSetup.dat");
-    WriteBytes(settings, Fixture("full_plain_lf.dat"));
-    EXPECT_EQ(RunCli({"resave", scratch.Path()}), (CliRun{0, "", ""}));
-    EXPECT_EQ(ReadBytes(settings), Fixture("full_plain.dat"));
-    EXPECT_EQ(RunCli({"resave", "--scrambled", scratch.Path()}).status, 0);
-    EXPECT_EQ(ReadBytes(settings), Fixture("full_scrambled.dat"));
-    EXPECT_EQ(RunCli({"resave", scratch.Path()}).status, 0);  // keeps its form
-    EXPECT_EQ(ReadBytes(settings), Fixture("full_scrambled.dat"));
-    EXPECT_EQ(RunCli({"resave", "--plain", scratch.Path()}).status, 0);
-    EXPECT_EQ(ReadBytes(settings), Fixture("full_plain.dat"));
-}
-
-TEST(Cli, EncodeAndDecodeFlags) {
-    EXPECT_EQ(RunCli({"encode", "abc"}), (CliRun{0, "gjZYXv\n", ""}));
-    EXPECT_EQ(RunCli({"encode", "--no-framing", "--no-reversal", "abc"}).out, "XYZ\n");
-    EXPECT_EQ(RunCli({"encode", "--no-framing", "abc"}).out, "ZYX\n");
-    EXPECT_EQ(RunCli({"encode", "--no-reversal", "abc"}).out, "gjXYZv\n");
-    EXPECT_EQ(RunCli({"decode", "gjZYXv"}), (CliRun{0, "abc\n", ""}));
-    EXPECT_EQ(RunCli({"decode", "--no-framing", "ab"}).status, 0);
+    WriteBytes(scratch.File("file"), "x");
+    WriteBytes(scratch.File("AppSetup.dat"), Fixture("logo_count_16.dat"));
+    const std::string menu = MenuFolder(scratch, "menu", Menu());
+    WriteBytes(menu + "res/orphan.bmp", "no longer used");
+    const std::string gone = MenuFolder(scratch, "gone", Menu("@@0000000140a060", "res\\gone.bmp"));
+    const std::string name =
+        "res\\\x1b]0;owned\x07\x9b"
+        "2J.bmp";
+    const std::string controls = MenuFolder(scratch, "controls", Menu("@@0000000140a060", name));
+    const std::string dir = scratch.Path(), png = scratch.File("x.png");
+    const std::string unwritable = scratch.File("no/such/x.png");
+    const std::string runtime = scratch.File("none/Velomar.exe");
+    const std::string forms = scratch.File("forms/");
+    fs::create_directory(forms);
+    WriteBytes(forms + "AppSetup.dat", Fixture("full_plain_lf.dat"));
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string out, err;
+        const char* bytes = nullptr;  // the settings file of `forms` afterwards
+    } cases[] = {
+        {{"encode", "abc"}, 0, "gjZYXv\n", ""},
+        {{"encode", "--no-framing", "--no-reversal", "abc"}, 0, "XYZ\n", ""},
+        {{"encode", "--no-framing", "abc"}, 0, "ZYX\n", ""},
+        {{"encode", "--no-reversal", "abc"}, 0, "gjXYZv\n", ""},
+        {{"decode", "gjZYXv"}, 0, "abc\n", ""},
+        {{"decode", "--no-framing", "ZYX"}, 0, "abc\n", ""},
+        {{"resave", forms}, 0, "", "", "full_plain.dat"},
+        {{"resave", "--scrambled", forms}, 0, "", "", "full_scrambled.dat"},
+        {{"resave", forms}, 0, "", "", "full_scrambled.dat"},
+        {{"resave", "--plain", forms}, 0, "", "", "full_plain.dat"},
+        {{"encode", ""}, 1, "", "Cannot encode an empty text.\n"},
+        {{"decode", "ab"},
+         1,
+         "",
+         "Cannot decode: the text is empty or, with framing, shorter than 3 characters.\n"},
+        {{"new", scratch.File("file/project")}, 1, "", "Failed to create the project folder!\n"},
+        {{"show", scratch.File("nothing")}, 1, "", kCannotOpen},
+        {{"resave", dir}, 1, "", "Failed to read in 'NUM_LOGOS' value from INI file!\n"},
+        {{"render", scratch.File("nowhere"), png}, 1, "", kCannotOpen},
+        // The window shows no message box for a missing logo; the CLI still says why.
+        {{"render", gone, png}, 1, "", "Failed to load our LOGO bitmap res\\gone.bmp!\n"},
+        {{"render", menu, unwritable}, 1, "", "Failed to write the picture " + unwritable + "!\n"},
+        // A pipe gets the bytes as they are; a terminal (below) gets them escaped.
+        {{"render", controls, png}, 1, "", "Failed to load our LOGO bitmap " + name + "!\n"},
+        {{"build", menu, "--runtime", runtime},
+         1,
+         "",
+         "Failed to open the specified file:\n" + runtime +
+             "\nFailed to copy the runtime to the project directory!\n"},
+    };
+    // Usage errors, D the folder and P the picture; their wording is the parser's.
+    for (const char* usage :
+         {"", "frobnicate", "show", "show a b", "encode --bogus x", "resave --plain --scrambled D",
+          "render D", "render D P --mouse abc", "render D P --mouse 1,", "render D P --steps -1",
+          "build D --runtime=", "image D P --label"}) {
+        std::vector<std::string> args;
+        std::istringstream words(usage);
+        for (std::string w; words >> w;) args.push_back(w == "D" ? dir : w == "P" ? png : w);
+        EXPECT_EQ(RunCli(args).status, 2) << usage;
+    }
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(c.args);
+        EXPECT_EQ(run, (CliRun{c.status, c.out, c.err})) << ::testing::PrintToString(c.args);
+        EXPECT_TRUE(!c.bytes || ReadBytes(forms + "AppSetup.dat") == Fixture(c.bytes)) << c.args[1];
+    }
+    EXPECT_EQ(ReadBytes(scratch.File("AppSetup.dat")), Fixture("logo_count_16.dat"));
+    EXPECT_FALSE(fs::exists(png));
+    // The failed build wrote autorun.inf before the copy, and cleaned nothing.
+    EXPECT_TRUE(fs::exists(menu + "autorun.inf"));
+    EXPECT_FALSE(fs::exists(menu + "Velomar.exe"));
+    EXPECT_TRUE(fs::exists(menu + "res/orphan.bmp"));
     // Texts beginning with "-" follow "--".
-    CliRun dashed = RunCli({"encode", "--", "-x"});
+    const CliRun dashed = RunCli({"encode", "--", "-x"});
     ASSERT_EQ(dashed.status, 0) << dashed.err;
     EXPECT_EQ(RunCli({"decode", "--", dashed.out.substr(0, dashed.out.size() - 1)}).out, "-x\n");
+    const CliRun help = RunCli({"show", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("\\udcXX"), std::string::npos) << help.out;
+
+    // script gives the program a terminal and copies what it prints.
+    const std::string command = "script -qec \"LC_ALL=C '" VELOMAR_BINARY_DIR
+                                "/bin/velomarforge-cli' render '" +
+                                controls + "' '" + png + "'\" /dev/null > '" + dir + "log' 2>&1";
+    std::system(command.c_str());
+    const std::string shown = ReadBytes(dir + "log");
+    EXPECT_NE(shown.find("Failed to load our LOGO bitmap res\\\\x1b]0;owned\\x07\\x9b2J.bmp!"),
+              std::string::npos)
+        << shown;
+    EXPECT_EQ(shown.find_first_of("\x1b\x07\x9b"), std::string::npos) << shown;
+}
+
+// What each picture holds is the engine's; here each option reaches it:
+// --still, --steps under the timer, --mouse over the link.
+TEST(Cli, RenderOptionsDriveTheShow) {
+    TempFolder scratch;
+    const std::string project = MenuFolder(scratch, "menu", Menu());
+    auto picture = [&](std::vector<std::string> options) {
+        const std::string png = scratch.File("picture.png");
+        fs::remove(png);
+        options.insert(options.begin(), {"render", project, png});
+        EXPECT_EQ(RunCli(options), (CliRun{0, "", ""}));
+        Surface s;
+        EXPECT_TRUE(platform::ReadPng(png, &s));
+        EXPECT_EQ(std::pair(s.width, s.height), std::pair(638, 438));
+        return s;
+    };
+    const Rect all = {0, 0, 638, 438};
+    const Surface still = picture({"--still"});
+    EXPECT_EQ(Count(still, {10, 10, 30, 30}, kLogo), 399);  // its mask pixel shows through
+    EXPECT_EQ(Count(still, all, kHilite), 0);
+    EXPECT_GT(Count(still, {100, 200, 400, 240}, kText), 0);
+
+    EXPECT_EQ(Count(picture({}), all, kLogo), 0) << "an animated logo waits for the timer";
+    // Step 1 sets the movement up; step n + 2 draws frame n. Frame 8 stands at
+    // 300 - trunc(8 * 290 / 40) = 242 on both axes.
+    EXPECT_EQ(Count(picture({"--steps", "10"}), {242, 242, 262, 262}, kLogo), 399);
+
+    const Surface over = picture({"--still", "--mouse", "110,210"});
+    EXPECT_GT(Count(over, {100, 200, 400, 240}, kHilite), 20);
+}
+
+// Without --runtime an installed program takes Velomar.exe from share/velomar
+// beside its bin folder.
+TEST(Cli, BuildTakesTheInstalledRuntimeByDefault) {
+    TempFolder prefix;
+    const std::string project = MenuFolder(prefix, "menu", Menu());
+    fs::create_directories(prefix.File("bin"));
+    fs::create_directories(prefix.File("share/velomar"));
+    fs::copy_file(VELOMAR_BINARY_DIR "/bin/velomarforge-cli", prefix.File("bin/velomarforge-cli"));
+    WriteBytes(prefix.File("share/velomar/Velomar.exe"), "MZ installed");
+    const std::string command =
+        "'" + prefix.File("bin/velomarforge-cli") + "' build '" + project + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ReadBytes(project + "Velomar.exe"), "MZ installed");
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
-// velomarforge-cli image on a copy of the sample, read back with xorriso: the
-// files under their Joliet and Rock Ridge names, the volume names, the bytes of
-// the build, and the runs that must leave no image behind.
+// velomarforge-cli image and build on a copy of the sample, read back with
+// xorriso, and on project folders that go wrong: runs that fail, are
+// interrupted or killed at any moment, an image asked to replace a project
+// file, and too many links to leave out.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <stdio.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -26,223 +26,239 @@ using Names = std::vector<std::string>;
 
 const std::string kCli = VELOMAR_BINARY_DIR "/bin/velomarforge-cli";
 const std::string kShippedRuntime = VELOMAR_BINARY_DIR "/bin/Velomar.exe";
+const std::string kAutorun = "[autorun]\r\nopen=Velomar.exe\r\nicon=Velomar.exe\r\n";
 const std::string kLongName =
     "docs/A rather long document name that goes well beyond sixty-four characters.txt";
 
-std::string Quoted(const std::string& s) {
-    std::string out = "'";
-    for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
-std::string Output(const std::string& command) {
-    std::string text;
-    if (FILE* p = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;)
-            text.append(buffer, n);
-        ::pclose(p);
-    }
-    return text;
-}
-
-// The files in the image as one tree shows them: "norock" reads the Joliet
-// names, "rockridge" the Rock Ridge ones.
-Names FilesInImage(const std::string& image, const std::string& tree) {
+// Extracts the image into `to` as one tree names its files ("norock": the
+// Joliet names, "rockridge": the Rock Ridge ones) and lists them.
+Names Extracted(const std::string& image, const std::string& tree, const std::string& to) {
+    fs::remove_all(to);
     // -read_fs counts only before -indev loads the tree.
-    const std::string text =
-        Output("xorriso -no_rc -read_fs " + std::string(tree == "rockridge" ? "any" : tree) +
-               " -indev " + Quoted(image) + " -find / -not -type d 2>/dev/null");
+    const std::string command =
+        "xorriso -no_rc -read_fs " + std::string(tree == "rockridge" ? "any" : tree) +
+        " -osirrox on -indev '" + image + "' -extract / '" + to + "' >/dev/null 2>&1";
+    std::system(command.c_str());
     Names names;
-    std::string line;
-    for (char c : text) {
-        if (c != '\n') {
-            line += c;
-        } else if (line.size() > 2 && line.front() == '\'' && line.back() == '\'') {
-            names.push_back(line.substr(2, line.size() - 3));
-            line.clear();
-        } else {
-            line.clear();
-        }
-    }
+    for (const auto& e : fs::recursive_directory_iterator(to))
+        if (!e.is_directory()) names.push_back(fs::relative(e.path(), to).string());
     std::sort(names.begin(), names.end());
     return names;
 }
 
-std::string ExtractedFile(const std::string& image, const std::string& path,
-                          const TempFolder& scratch) {
-    const std::string to = scratch.File("extracted");
-    fs::remove(to);
-    Output("xorriso -no_rc -osirrox on -indev " + Quoted(image) + " -extract " + Quoted(path) +
-           " " + Quoted(to) + " 2>/dev/null");
-    return ReadBytes(to);
+// Gone, or a zombie no one has reaped yet: either way it runs no more.
+bool Ended(pid_t pid) {
+    const std::string stat = ReadBytes("/proc/" + std::to_string(pid) + "/stat");
+    const std::size_t paren = stat.rfind(')');
+    return paren == std::string::npos || stat.substr(paren + 2, 1) == "Z";
 }
 
-// The volume identifiers: the ISO 9660 one, and the Joliet one as UTF-8.
-std::pair<std::string, std::string> VolumeNames(const std::string& image) {
-    const std::string bytes = ReadBytes(image);
-    std::string iso, joliet;
-    for (std::size_t at = 16 * 2048; at + 2048 <= bytes.size(); at += 2048) {
-        const unsigned char type = static_cast<unsigned char>(bytes[at]);
-        if (type == 255) break;
-        const std::string field = bytes.substr(at + 40, 32);
-        if (type == 1) iso = field.substr(0, field.find_last_not_of(' ') + 1);
-        if (type == 2 && bytes.compare(at + 88, 2, "%/") == 0) {
-            std::u16string text;
-            for (std::size_t i = 0; i < 32; i += 2)
-                text += char16_t((static_cast<unsigned char>(field[i]) << 8) |
-                                 static_cast<unsigned char>(field[i + 1]));
-            text.erase(text.find_last_not_of(u' ') + 1);
-            for (char16_t c : text) {  // the test titles stay below U+0800
-                if (c < 0x80) {
-                    joliet += char(c);
-                } else {
-                    joliet += char(0xC0 | (c >> 6));
-                    joliet += char(0x80 | (c & 0x3F));
-                }
-            }
-        }
-    }
-    return {iso, joliet};
-}
-
-// The sample with what must stay off the disc: our temporary files and a link
-// out of the folder.
+// The sample with what must stay off the disc: temporary files of every form
+// we ever made, and a link out of the folder.
 class CliImage : public ::testing::Test {
   protected:
     void SetUp() override {
         fs::copy(VELOMAR_SOURCE_DIR "/examples/sample", box.folder.Path(),
                  fs::copy_options::recursive);
-        WriteBytes(box.folder.File(kLongName), "long");
-        WriteBytes(box.folder.File("AppSetup.dat.tmp.0a1b2c3d"), "half-saved");
-        WriteBytes(box.folder.File("docs/readme.txt.tmp3"), "half-copied");
+        WriteBytes(P(kLongName), "long");
+        WriteBytes(P("AppSetup.dat.tmp.0a1b2c3d"), "half-saved");
+        WriteBytes(P("docs/readme.txt.tmp3"), "half-copied");
+        WriteBytes(P("disc.iso.tmp.Ab3xYz"), "half-written by an earlier version");
         WriteBytes(outside.File("secret.txt"), "not for the disc");
-        fs::create_symlink(outside.File("secret.txt"), box.folder.File("docs/secret.txt"));
+        fs::create_symlink(outside.File("secret.txt"), P("docs/secret.txt"));
+        WriteBytes(runtime, "MZ" + std::string(4 << 20, 'r'));
     }
+    std::string P(const std::string& name) const { return box.folder.File(name); }
     Names OutFolder() const {
         Names names;
         for (const auto& e : fs::directory_iterator(out.Path()))
             names.push_back(e.path().filename().string());
         return names;
     }
+    std::vector<std::string> Image(const std::string& image) const {
+        return {"image", box.folder.Path(), image, "--runtime", runtime};
+    }
 
     ProjectSandbox box;
     TempFolder outside, out, scratch;
+    const std::string runtime = scratch.File("Velomar.exe");
 };
 
+// Written into the project folder too, and again: an image never holds itself,
+// nor an earlier image; the names of the title, or of --label, are on the disc.
 TEST_F(CliImage, HoldsExactlyTheBuiltProject) {
     if (!fs::exists(kShippedRuntime)) GTEST_SKIP() << "no Velomar.exe was built (MinGW missing)";
-    const std::string image = out.File("sample.iso");
-    const std::string inside = box.folder.File("self.iso");
-    // Written into the project folder too: an image never holds itself.
-    for (const std::string& path : {image, inside}) {
-        ASSERT_EQ(RunCli({"image", box.folder.Path(), path}), (CliRun{0, "", ""}));
+    const std::string label = "Mon disque d'\xC3\xA9t\xC3\xA9";
+    const struct {
+        std::string image, label, iso;
+        std::u16string joliet;
+    } cases[] = {
+        {out.File("sample.iso"), "", "VELOMAR_SAMPLE", u"Velomar Sample"},
+        {P("self.iso"), "", "VELOMAR_SAMPLE", u"Velomar Sample"},
+        {P("self.iso"), label, "MON_DISQUE_D_ETE", u"Mon disque d'\u00e9t\u00e9"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"image", box.folder.Path(), c.image};
+        if (!c.label.empty()) args.insert(args.end(), {"--label", c.label});
+        ASSERT_EQ(RunCli(args), (CliRun{0, "", ""})) << c.iso;
         for (const char* tree : {"norock", "rockridge"})
             EXPECT_EQ(
-                FilesInImage(path, tree),
+                Extracted(c.image, tree, scratch.File(tree)),
                 (Names{"AppSetup.dat", "Velomar.exe", "autorun.inf", kLongName, "docs/readme.txt",
                        "res/background.bmp", "res/disc.bmp", "res/hover.wav", "res/startup.wav",
                        "res/tagline.bmp", "res/title.bmp", "tools/welcome.sh"}))
-                << path << ", " << tree;
+                << c.image << ", " << tree;
+        const std::string bytes = ReadBytes(c.image);
+        EXPECT_EQ(bytes.substr(16 * 2048 + 40, 32), c.iso + std::string(32 - c.iso.size(), ' '));
+        std::string joliet;  // UTF-16, big-endian
+        for (char16_t u : c.joliet) joliet += {char(u >> 8), char(u & 0xFF)};
+        EXPECT_NE(bytes.find(joliet), std::string::npos) << c.iso;
     }
-    EXPECT_EQ(ExtractedFile(image, "/autorun.inf", scratch),
-              "[autorun]\r\nopen=Velomar.exe\r\nicon=Velomar.exe\r\n");
-    EXPECT_EQ(ExtractedFile(image, "/Velomar.exe", scratch), ReadBytes(kShippedRuntime));
-    EXPECT_EQ(ExtractedFile(image, "/AppSetup.dat", scratch), box.SettingsBytes());
+    const std::string files = scratch.File("rockridge/");
+    EXPECT_EQ(ReadBytes(files + "autorun.inf"), kAutorun);
+    EXPECT_EQ(ReadBytes(files + "Velomar.exe"), ReadBytes(kShippedRuntime));
+    EXPECT_EQ(ReadBytes(files + "AppSetup.dat"), box.SettingsBytes());
     EXPECT_EQ(OutFolder(), Names{"sample.iso"});
-    EXPECT_EQ(fs::status(image).permissions() & fs::perms::others_read, fs::perms::others_read);
-}
-
-// How a label becomes the names is the image code's; here --label reaches the disc.
-TEST_F(CliImage, VolumeNames) {
-    WriteBytes(scratch.File("Velomar.exe"), "MZ runtime");
-    const struct {
-        std::vector<std::string> label;
-        std::string iso, joliet;
-    } cases[] = {
-        {{}, "VELOMAR_SAMPLE", "Velomar Sample"},
-        {{"--label", "Mon disque d'\xC3\xA9t\xC3\xA9"},
-         "MON_DISQUE_D_ETE",
-         "Mon disque d'\xC3\xA9t\xC3\xA9"},
-    };
-    for (const auto& c : cases) {
-        std::vector<std::string> args = {"image", box.folder.Path(), out.File("disc.iso"),
-                                         "--runtime", scratch.File("Velomar.exe")};
-        args.insert(args.end(), c.label.begin(), c.label.end());
-        ASSERT_EQ(RunCli(args), (CliRun{0, "", ""})) << c.iso;
-        EXPECT_EQ(VolumeNames(out.File("disc.iso")), std::make_pair(c.iso, c.joliet));
-    }
+    const fs::perms readable = fs::status(out.File("sample.iso")).permissions();
+    EXPECT_EQ(readable & fs::perms::others_read, fs::perms::others_read);
 }
 
 TEST_F(CliImage, FailuresLeaveNoImage) {
-    WriteBytes(scratch.File("Velomar.exe"), "MZ runtime");
     const std::string image = out.File("disc.iso");
-
     // PATH without xorriso: said first, before the project is touched.
-    const std::string command = "PATH=" + Quoted(scratch.File("empty")) + " " + Quoted(kCli) +
-                                " image " + Quoted(box.folder.Path()) + " " + Quoted(image) +
-                                " --runtime " + Quoted(scratch.File("Velomar.exe")) + " 2>" +
-                                Quoted(scratch.File("err"));
+    const std::string command = "PATH=/nowhere '" + kCli + "' image '" + box.folder.Path() + "' '" +
+                                image + "' --runtime '" + runtime + "' 2>'" + scratch.File("err") +
+                                "'";
     const int raw = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 1) << raw;
     EXPECT_EQ(ReadBytes(scratch.File("err")), std::string(XORRISO_MISSING) + "\n");
-    EXPECT_FALSE(fs::exists(box.folder.File("autorun.inf")));
+    EXPECT_FALSE(fs::exists(P("autorun.inf")));
+
+    // An image never replaces a file of the project, and is refused before the build.
+    const std::string settings = box.SettingsBytes();
+    for (const std::string& target : {P("AppSetup.dat"), P("res/background.bmp"), P("res")}) {
+        EXPECT_EQ(RunCli(Image(target)),
+                  (CliRun{1, "",
+                          "The disc image cannot replace a file of the project:\n" + target +
+                              "\n\nPlease choose another name.\n"}));
+    }
+    EXPECT_EQ(box.SettingsBytes(), settings);
+    EXPECT_FALSE(fs::exists(P("autorun.inf")));
 
     // An output folder the user may not write to.
-    for (const char* folder : {"", "res/", "docs/"}) ::chmod(box.folder.File(folder).c_str(), 0777);
+    for (const char* folder : {"", "res/", "docs/"}) ::chmod(P(folder).c_str(), 0777);
     ::chmod(out.Path().c_str(), 0755);
     ::chmod(scratch.Path().c_str(), 0755);
-    const std::string result = AsOrdinaryUser([&] {
-        return ::testing::PrintToString(
-            RunCli({"image", box.folder.Path(), image, "--runtime", scratch.File("Velomar.exe")}));
-    });
+    const std::string result =
+        AsOrdinaryUser([&] { return ::testing::PrintToString(RunCli(Image(image))); });
     EXPECT_EQ(result, ::testing::PrintToString(
                           CliRun{1, "", "Failed to create the disc image file: " + image + "\n"}));
-    EXPECT_TRUE(fs::exists(box.folder.File("autorun.inf")));  // the build ran first
+    EXPECT_TRUE(fs::exists(P("autorun.inf")));  // the build ran first
 
     // A build that fails writes no image.
-    EXPECT_EQ(
-        RunCli({"image", box.folder.Path(), image, "--runtime", scratch.File("none.exe")}).status,
-        1);
+    EXPECT_EQ(RunCli({"image", box.folder.Path(), image, "--runtime", P("none.exe")}).status, 1);
     EXPECT_TRUE(OutFolder().empty());
 }
 
-// SIGTERM (as Ctrl+C) while xorriso writes: it is stopped and no image is left.
-TEST_F(CliImage, InterruptLeavesNoImage) {
-    WriteBytes(scratch.File("Velomar.exe"), "MZ runtime");
+// While xorriso writes: SIGTERM (as Ctrl+C) stops it and leaves no image; a
+// SIGKILL, which the CLI cannot catch, still takes xorriso along.
+TEST_F(CliImage, InterruptedOrKilledWhileXorrisoWrites) {
     fs::create_directory(scratch.File("bin"));
-    const std::string standIn = scratch.File("bin/xorriso");
+    const std::string standIn = scratch.File("bin/xorriso"), pidFile = scratch.File("pid");
     WriteBytes(standIn,
                "#!/bin/sh\n"
                "for a; do case \"$a\" in stdio:*) out=\"${a#stdio:}\";; esac; done\n"
                "echo partial > \"$out\"\n"
                "echo $$ > '" +
-                   scratch.File("pid") +
-                   "'\n"
-                   "exec sleep 60\n");
+                   pidFile + "'\nexec sleep 60\n");
     fs::permissions(standIn, fs::perms::owner_all);
     const std::string oldPath = std::getenv("PATH");
-    ::setenv("PATH", (scratch.File("bin") + ":" + oldPath).c_str(), 1);
-    platform::posix::ChildProcess cli;
-    const bool started = cli.Start(kCli, {"image", box.folder.Path(), out.File("disc.iso"),
-                                          "--runtime", scratch.File("Velomar.exe")});
-    ::setenv("PATH", oldPath.c_str(), 1);
-    ASSERT_TRUE(started);
-    // The stand-in is running once it wrote its pid.
-    for (int i = 0; i < 1000 && ReadBytes(scratch.File("pid")).empty(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    const pid_t xorriso = std::atoi(ReadBytes(scratch.File("pid")).c_str());
-    ASSERT_GT(xorriso, 0);
-    ASSERT_FALSE(OutFolder().empty());  // the temporary image is there now
+    for (const int signal : {SIGTERM, SIGKILL}) {
+        SCOPED_TRACE(signal);
+        fs::remove(pidFile);
+        platform::posix::ChildProcess cli;
+        ::setenv("PATH", (scratch.File("bin") + ":" + oldPath).c_str(), 1);
+        const bool started = cli.Start(kCli, Image(out.File("disc.iso")));
+        ::setenv("PATH", oldPath.c_str(), 1);
+        ASSERT_TRUE(started);
+        // The stand-in is running once it wrote its pid.
+        pid_t xorriso = 0;
+        for (int i = 0; i < 1000 && xorriso <= 0; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            xorriso = std::atoi(ReadBytes(pidFile).c_str());
+        }
+        ASSERT_GT(xorriso, 0);
+        ASSERT_FALSE(OutFolder().empty());  // the temporary image is there now
 
-    ASSERT_EQ(::kill(cli.Id(), SIGTERM), 0);
-    std::string err;
-    while (cli.ReadError(&err, 10000)) {
+        ASSERT_EQ(::kill(cli.Id(), signal), 0);
+        std::string err;
+        while (cli.ReadError(&err, 10000)) {
+        }
+        EXPECT_EQ(cli.Wait(), signal == SIGTERM ? 1 : -1);
+        for (int i = 0; i < 200 && !Ended(xorriso); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_TRUE(Ended(xorriso));
+        if (!Ended(xorriso)) ::kill(xorriso, SIGKILL);
+        if (signal == SIGTERM) {
+            EXPECT_EQ(err, "Interrupted: no disc image was written.\n");
+            EXPECT_TRUE(OutFolder().empty());
+            EXPECT_NE(::kill(xorriso, 0), 0);  // stopped and reaped
+        }
     }
-    EXPECT_EQ(cli.Wait(), 1);
-    EXPECT_EQ(err, "Interrupted: no disc image was written.\n");
-    EXPECT_TRUE(OutFolder().empty());
-    EXPECT_NE(::kill(xorriso, 0), 0);  // stopped and reaped
+}
+
+TEST_F(CliImage, AKilledBuildLeavesTheOldOrTheNewFilesNeverAPart) {
+    const std::string oldAutorun = "[autorun]\r\nopen=Old.exe\r\n";
+    const std::vector<std::string> build = {"build", box.folder.Path(), "--runtime", runtime};
+    auto run = [&build](std::chrono::microseconds killAfter) {
+        platform::posix::ChildProcess cli;
+        if (!cli.Start(kCli, build)) return -2;
+        if (killAfter.count() < 0) return cli.Wait();
+        std::this_thread::sleep_for(killAfter);
+        cli.Kill();
+        return -1;
+    };
+    // How long a whole build takes here, so the kills spread over all of it.
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(run(std::chrono::microseconds(-1)), 0);
+    const auto whole = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - start);
+
+    const std::string newRuntime = ReadBytes(runtime);
+    constexpr int kKills = 30;
+    for (int i = 0; i < kKills; ++i) {
+        WriteBytes(P("autorun.inf"), oldAutorun);
+        WriteBytes(P("Velomar.exe"), "MZ old");
+        run(whole * i / kKills);
+        const std::string autorun = ReadBytes(P("autorun.inf"));
+        EXPECT_TRUE(autorun == oldAutorun || autorun == kAutorun) << i << ": " << autorun;
+        const std::string exe = ReadBytes(P("Velomar.exe"));
+        EXPECT_TRUE(exe == "MZ old" || exe == newRuntime) << i << ": " << exe.size() << " bytes";
+    }
+    // The next build removes what the killed ones left.
+    ASSERT_EQ(run(std::chrono::microseconds(-1)), 0);
+    for (const auto& e : fs::directory_iterator(box.folder.Path())) {
+        const std::string name = e.path().filename().string();
+        EXPECT_NE(name.rfind("autorun.inf.tmp.", 0), 0u) << name;
+        EXPECT_NE(name.rfind("Velomar.exe.tmp.", 0), 0u) << name;
+    }
+    EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun);
+}
+
+TEST_F(CliImage, TooManyLinksToLeaveOutSayWhy) {
+    fs::create_directory(P("links"));
+    // With the copy's two leftovers and its link out (the build removes the half-saved
+    // settings).
+    for (int i = 0; i < 59997; ++i)
+        fs::create_symlink("/etc/hostname", P("links/l" + std::to_string(i)));
+    const CliRun run = RunCli(Image(out.File("disc.iso")));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Failed to write the disc image: " + out.File("disc.iso") +
+                           "\nThe project folder holds 60000 entries that must stay off the disc "
+                           "(links that lead out of the folder or nowhere, temporary files, pipes "
+                           "or devices): too many to leave out. Remove them from the project "
+                           "folder and try again.\n");
+    EXPECT_FALSE(fs::exists(out.File("disc.iso")));
 }
 
 }  // namespace

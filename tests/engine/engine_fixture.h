@@ -1,5 +1,6 @@
-// Shared by the engine tests: a project folder written from a few fields, plain
-// 24-bit BMP files, and a fixture that installs the headless platform.
+// Shared by the engine and CLI tests: a project folder saved from a few fields,
+// plain 32-bit BMP files, a fixture that installs the headless platform, and the
+// links' text colours on screen with the pointer's moves and clicks.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,7 +11,6 @@
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,6 +28,8 @@ using platform::raster::Surface;
 constexpr ColorRef kRed = Rgb(255, 0, 0);
 constexpr ColorRef kGreen = Rgb(0, 255, 0);
 constexpr ColorRef kBlue = Rgb(0, 0, 255);
+constexpr ColorRef kNormal = Rgb(255, 255, 255);  // every link's text colour
+constexpr ColorRef kHilite = Rgb(255, 255, 0);
 constexpr std::uint32_t kRuntimeStyle =
     platform::ws::Popup | platform::ws::Visible | platform::ws::Border | platform::ws::SysMenu;
 
@@ -57,68 +59,59 @@ struct TestProject {
     std::string startupWave;
     std::string hoverWave;
 
-    // Writes AppSetup.dat plain into dir (which ends in '/').
+    // Saves the project, plain, into dir (which ends in '/') through the
+    // platform installed.
     void Write(const std::string& dir) const {
-        std::ostringstream f;
-        auto key = [&f](const std::string& name, const auto& value) {
-            f << name << "=" << value << "\r\n";
-        };
-        f << "[English]\r\nINIEncryptionType=0\r\nINIVersion=3\r\nWindowTitle=Test\r\n";
-        key("BackGroundBitmapName", background);
-        key("NumberOfLogosToDraw", logos.size());
-        for (size_t i = 0; i < logos.size(); ++i) {
-            const TestLogo& l = logos[i];
-            const std::string n = std::to_string(i + 1);
-            key("LogoBitmapName" + n, l.name);
-            key("LogoBitmapLocationX" + n, l.location.x);
-            key("LogoBitmapLocationY" + n, l.location.y);
-            key("AnimateLogo" + n, l.animate);
-            key("LogoBitmapAnimateLocationX" + n, l.start.x);
-            key("LogoBitmapAnimateLocationY" + n, l.start.y);
-            key("ResizeLogo" + n, l.resize);
-            f << "LogoBitmapMaskColorR" << n << "=255\r\nLogoBitmapMaskColorG" << n
-              << "=0\r\nLogoBitmapMaskColorB" << n << "=255\r\n";
+        CInstallerWnd project(dir);
+        project.EncryptionType = 0;
+        project.SettingsVersion = 3;
+        LaunchSettings& s = *project.Settings;
+        s.WindowTitle = "Test";
+        s.BackGroundBitmapName = background;
+        s.NumberOfLogosToDraw = std::int32_t(logos.size());
+        for (std::size_t i = 0; i < logos.size(); ++i) {
+            s.LogoBitmapName[i] = logos[i].name;
+            s.LogoBitmapLocation[i] = logos[i].location;
+            s.AnimateLogo[i] = logos[i].animate;
+            s.LogoBitmapAnimateLocation[i] = logos[i].start;
+            s.ResizeLogo[i] = logos[i].resize;
+            s.LogoBitmapMaskColorR[i] = s.LogoBitmapMaskColorB[i] = 255;
         }
-        key("LogoAnnimationDelay", delay);
-        key("NumberOfHotSpots", hotspots.size());
-        for (size_t i = 0; i < hotspots.size(); ++i) {
+        s.LogoAnnimationDelay = delay;
+        s.NumberOfHotSpots = std::int32_t(hotspots.size());
+        for (std::size_t i = 0; i < hotspots.size(); ++i) {
             const TestHotSpot& h = hotspots[i];
-            const std::string n = std::to_string(i + 1);
-            key("HotSpotText" + n, h.text);
-            key("HotSpotTextLocationLeft" + n, h.left);
-            key("HotSpotTextLocationTop" + n, h.top);
-            key("HotSpotCommand" + n, h.command);
-            key("HotSpotCommandDataA" + n, h.dataA);
-            key("HotSpotCommandDataB" + n, h.dataB);
+            s.HotSpotText[i] = h.text;
+            s.HotSpotRect[i] = {h.left, h.top, 0, 0};
+            s.HotSpotCommand[i] = h.command;
+            s.HotSpotCommandDataA[i] = h.dataA;
+            s.HotSpotCommandDataB[i] = h.dataB;
         }
         // White text, highlighted in yellow.
-        f << "HotSpotTextColorR=255\r\nHotSpotTextColorG=255\r\nHotSpotTextColorB=255\r\n"
-          << "HotSpotTextHiliteColorR=255\r\nHotSpotTextHiliteColorG=255\r\n"
-          << "HotSpotTextHiliteColorB=0\r\nHotSpotFontSize=20\r\n";
-        key("StartupWaveFile", startupWave);
-        key("HotSpotWaveFile", hoverWave);
-        std::ofstream(dir + "AppSetup.dat", std::ios::binary) << f.str();
+        s.HotSpotTextColorR = s.HotSpotTextColorG = s.HotSpotTextColorB = 255;
+        s.HotSpotTextHiliteColorR = s.HotSpotTextHiliteColorG = 255;
+        s.HotSpotFontSize = -20;
+        s.StartupWaveFile = startupWave;
+        s.HotSpotWaveFile = hoverWave;
+        EXPECT_TRUE(project.SaveSettings());
     }
 };
 
-// A 24-bit BI_RGB file, bottom-up; pixel(x, y) gives the colour.
+// A 32-bit BI_RGB file, top-down; pixel(x, y) gives the colour.
 inline void WriteBmp(const std::string& path, int width, int height,
                      const std::function<ColorRef(int, int)>& pixel) {
-    const int stride = (width * 3 + 3) & ~3;
     std::string out = "BM";
-    auto put = [&out](std::uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i) out += char(v >> (8 * i));
+    auto put = [&out](std::uint32_t v) {
+        out.append({char(v), char(v >> 8), char(v >> 16), char(v >> 24)});
     };
     // Size, reserved, pixel offset, info size, width, height, planes | bits << 16, zeros.
-    for (int v : {54 + stride * height, 0, 54, 40, width, height, 1 | 24 << 16, 0, 0, 0, 0, 0, 0})
-        put(v, 4);
-    for (int y = height - 1; y >= 0; --y) {
-        for (int x = 0; x < width; ++x) {
-            const ColorRef c = pixel(x, y);
-            put(platform::BlueOf(c) | platform::GreenOf(c) << 8 | platform::RedOf(c) << 16, 3);
-        }
-        out.append(size_t(stride - width * 3), '\0');
-    }
+    for (int v :
+         {54 + 4 * width * height, 0, 54, 40, width, -height, 1 | 32 << 16, 0, 0, 0, 0, 0, 0})
+        put(v);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            put(platform::BlueOf(pixel(x, y)) | platform::GreenOf(pixel(x, y)) << 8 |
+                platform::RedOf(pixel(x, y)) << 16);
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream(path, std::ios::binary) << out;
 }
@@ -170,6 +163,30 @@ class EngineTest : public ::testing::Test {
     void Repaint(CInstallerWnd& wnd) {
         Host(wnd)->Invalidate();
         windows_.Pump();
+    }
+    // A project of links over the plain background, with a hover sound.
+    std::unique_ptr<CInstallerWnd> ShowSpots(std::vector<TestHotSpot> hotspots) {
+        TestProject p;
+        p.hoverWave = "res\\hover.wav";
+        p.hotspots = std::move(hotspots);
+        return Show(p);
+    }
+    Rect RectOf(CInstallerWnd& wnd, int i) { return wnd.Settings->HotSpotRect[i]; }
+    Point Inside(CInstallerWnd& wnd, int i) {
+        return {RectOf(wnd, i).left + 2, RectOf(wnd, i).top + 2};
+    }
+    // The one text colour the area shows, or black when it shows both or neither.
+    ColorRef TextIn(CInstallerWnd& wnd, Rect r) {
+        const int normal = Count(Client(wnd), r, kNormal);
+        const int hilite = Count(Client(wnd), r, kHilite);
+        return normal && !hilite ? kNormal : hilite && !normal ? kHilite : Rgb(0, 0, 0);
+    }
+    void Key(CInstallerWnd& wnd, unsigned key, unsigned flags = 0) {
+        EXPECT_TRUE(windows_.KeyDown(wnd.Wnd.get(), key, flags));
+    }
+    void Click(CInstallerWnd& wnd, Point p) {
+        windows_.MouseMove(wnd.Wnd.get(), p);
+        windows_.LButtonDown(wnd.Wnd.get(), p);
     }
     void Steps(int n) {
         for (int i = 0; i < n; ++i) windows_.StepTimers();

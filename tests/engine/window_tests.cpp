@@ -1,5 +1,7 @@
-// The menu window: backgrounds of every kind, centring, logo loading, logos
-// with their mask colour and stacking order, and what the show starts with.
+// The menu window: backgrounds of every kind, the pictures it cannot load, its
+// place, scenes of logos in their stacking order and moving into place, what
+// the show starts with, and the animation's timer.
+#include "../support/rle_bomb.h"
 #include "engine_fixture.h"
 #include "platform/platform.h"
 
@@ -8,198 +10,275 @@ namespace {
 
 constexpr int kClientW = 638;
 constexpr int kClientH = 438;
-constexpr Rect kClient{0, 0, kClientW, kClientH};
 
-ColorRef At(const Surface& s, int x, int y) { return platform::raster::ColorRefOf(s.At(x, y)); }
+ColorRef At(const Surface& s, Point p) { return platform::raster::ColorRefOf(s.At(p.x, p.y)); }
+
+::testing::AssertionResult Near(ColorRef got, ColorRef want) {
+    for (int shift : {0, 8, 16})
+        if (std::abs(int(got >> shift & 255) - int(want >> shift & 255)) > 3)
+            return ::testing::AssertionFailure() << std::hex << got << " is not near " << want;
+    return ::testing::AssertionSuccess();
+}
 
 using EngineWindow = EngineTest;
 
 TEST_F(EngineWindow, ColourAndGradientBackgrounds) {
-    struct Near {
-        int x, y;
-        ColorRef color;
-        int tolerance;
+    // The gradient runs across the line from (0, 0) to `same`, towards `end`:
+    // vertically to light grey unless the horizontal flag is set, or to black.
+    const ColorRef grey = Rgb(240, 240, 240), abc = Rgb(0xa0, 0xb0, 0xc0);
+    const struct {
+        const char* background;  // hex digits in either case
+        ColorRef start;
+        int sameX, sameY, endX, endY;
+        ColorRef endColour;
+    } cases[] = {
+        {"@@00000001A0b0C0", abc, 637, 437, 637, 437, abc},
+        {"@@0000000d0000ff", kBlue, 637, 0, 0, 437, grey},
+        {"@@00000013ff0000", kRed, 0, 437, 637, 0, 0},
+        {"@@000000070000ff", kBlue, 0, 437, 637, 0, grey},  // both directions
+        {"@@0000000b000000", 0, 0, 437, 637, 0, grey},      // the dither-to-white flag
     };
-    struct Case {
-        const char* background;
-        Rect uniform;  // all of one colour: a row for a vertical gradient, a column for horizontal
-        std::vector<Near> near;
-    };
-    const ColorRef grey = Rgb(240, 240, 240);
-    const Case cases[] = {
-        // Hex digits in either case.
-        {"@@00000001A0b0C0", kClient, {{0, 0, Rgb(0xa0, 0xb0, 0xc0), 0}}},
-        // Vertical, from the colour to light grey.
-        {"@@0000000d0000ff",
-         {0, 200, kClientW, 201},
-         {{0, 0, kBlue, 1},
-          {300, kClientH - 1, grey, 3},
-          {100, kClientH / 2, Rgb(120, 120, 248), 4}}},
-        // Horizontal towards black.
-        {"@@00000013ff0000",
-         {300, 0, 301, kClientH},
-         {{0, 0, kRed, 1}, {kClientW - 1, 10, 0, 2}, {kClientW / 2, 10, Rgb(128, 0, 0), 4}}},
-        // Both directions set: horizontal wins.
-        {"@@000000070000ff", {400, 0, 401, kClientH}, {{kClientW - 1, 0, grey, 3}}},
-        // The dither-to-white flag still ends in light grey.
-        {"@@0000000b000000", {400, 0, 401, kClientH}, {{kClientW - 1, 0, grey, 3}}},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.background);
         TestProject p;
         p.background = c.background;
         auto wnd = Show(p);
         const Surface s = Client(*wnd);
-        ASSERT_EQ(kClientW, s.width);
-        ASSERT_EQ(kClientH, s.height);
-        EXPECT_TRUE(AreaIs(s, c.uniform, At(s, c.uniform.left, c.uniform.top)));
-        for (const Near& n : c.near) {
-            const ColorRef got = At(s, n.x, n.y);
-            EXPECT_NEAR(platform::RedOf(got), platform::RedOf(n.color), n.tolerance) << n.x;
-            EXPECT_NEAR(platform::GreenOf(got), platform::GreenOf(n.color), n.tolerance) << n.x;
-            EXPECT_NEAR(platform::BlueOf(got), platform::BlueOf(n.color), n.tolerance) << n.x;
-        }
-        EXPECT_TRUE(services_.messages.empty());
+        EXPECT_TRUE(Near(At(s, {0, 0}), c.start));
+        EXPECT_EQ(At(s, {0, 0}), At(s, {c.sameX, c.sameY}));
+        EXPECT_TRUE(Near(At(s, {c.endX, c.endY}), c.endColour));
     }
 }
 
-TEST_F(EngineWindow, BackgroundThatCannotBeMadeFailsWithAMessage) {
-    // A colour code without the colour flag, a single '@' (a file name), a missing file.
-    for (const char* background : {"@@00000002ff0000", "@00000001ff0000", "res\\missing.bmp"}) {
-        SCOPED_TRACE(background);
-        services_.messages.clear();
-        TestProject p;
-        p.background = background;
-        EXPECT_FALSE(MakeWindow(p)->Create(0, kRuntimeStyle, nullptr));
-        EXPECT_EQ(std::vector<std::string>{"Failed to load our background bitmap!\n"},
-                  services_.messages);
+// A background that cannot be made is said in a message box; a logo that
+// cannot be loaded only in a trace. Small files that claim huge pictures pass
+// the decoder's own limits, but together they pass the window's memory
+// budget, and the first one past it fails before it takes the memory.
+TEST_F(EngineWindow, PicturesThatCannotBeMadeFailTheWindow) {
+    WriteSolidBmp(dir_ + "res/a.bmp", 4, 4, kRed);
+    // 256 MiB as claimed (the file is 132 KB), and 64 MiB in each logo file.
+    std::ofstream(dir_ + "res/big.bmp", std::ios::binary) << sandbox::PlausibleRleBomb(8192);
+    std::vector<TestLogo> bombs;
+    for (int i = 1; i <= MAX_LOGOS; ++i) {
+        bombs.push_back({"res\\bomb" + std::to_string(i) + ".bmp", {0, 0}});
+        std::ofstream(dir_ + "res/bomb" + std::to_string(i) + ".bmp", std::ios::binary)
+            << sandbox::PlausibleRleBomb(4096);
     }
-}
-
-TEST_F(EngineWindow, CentredOnTheScreenOrInItsParentButNeverNegative) {
-    auto wnd = Show(TestProject{});
-    EXPECT_EQ((Rect{192, 164, 832, 604}), wnd->Wnd->GetWindowRect());  // 640 x 440
-    const platform::WindowParams& params = Host(*wnd)->Params();
-    EXPECT_EQ("Installer Window", params.title);
-    EXPECT_EQ(0x000Bu, params.windowClass.classStyle);
-    EXPECT_EQ(0x90880000u, params.style);
-
-    struct Case {
-        int w, h, x, y;
+    const std::string noBackground = "Failed to load our background bitmap!\n";
+    const std::string noLogo = "Failed to load our LOGO bitmap ";
+    const struct {
+        const char* background;  // a colour code without the colour flag, a file name
+        std::vector<TestLogo> logos;
+        std::vector<std::string> messages;
+        std::string trace;
+    } cases[] = {
+        {"@@00000002ff0000", {}, {noBackground}, ""},
+        {"@00000001ff0000", {}, {noBackground}, ""},
+        {"res\\missing.bmp", {}, {noBackground}, ""},
+        {"res\\big.bmp", {}, {noBackground}, ""},
+        {"@@0000000100ff00",
+         {{"res\\A.BMP", {0, 0}}, {"res\\gone.bmp", {0, 0}}},
+         {},
+         noLogo + "res\\gone.bmp!\n"},
+        // Two fit the budget together; the third does not.
+        {"@@0000000100ff00", bombs, {}, noLogo + "res\\bomb3.bmp!\n"},
+        {"res\\bomb1.bmp", bombs, {}, noLogo + "res\\bomb2.bmp!\n"},
     };
-    for (Case c : {Case{840, 300, 100, 0}, Case{500, 640, 0, 100}}) {
-        using namespace platform::ws;
-        auto parent =
-            windows_.CreateHostWindow({0, Popup | Visible, {}, "", 0, 0, c.w, c.h}, nullptr);
-        auto child = MakeWindow(TestProject{});
-        ASSERT_TRUE(child->Create(0, Child | Visible | Border, parent.get()));
-        EXPECT_EQ(c.x, Host(*child)->Params().x) << c.w;
-        EXPECT_EQ(c.y, Host(*child)->Params().y) << c.w;
-        EXPECT_EQ(parent.get(), Host(*child)->Params().parent);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.background);
+        services_.messages.clear();
+        services_.traces.clear();
+        TestProject p;
+        p.background = c.background;
+        p.logos = c.logos;
+        auto wnd = MakeWindow(p);
+        EXPECT_FALSE(wnd->Create(0, kRuntimeStyle, nullptr));
+        EXPECT_EQ(c.messages, services_.messages);
+        EXPECT_EQ(c.trace, services_.traces.empty() ? "" : services_.traces.back());
     }
 }
 
-// Remembers the largest bitmap the window has made since the last Reset.
-class LargestBitmapGraphics : public platform::raster::RasterGraphics {
-  public:
+// Centred on the screen, or in its parent but never at a negative place. The
+// show puts the pointer on the window's corner, plays the start sound and
+// starts the animation timer.
+TEST_F(EngineWindow, PlaceAndStart) {
+    using namespace platform::ws;
+    WriteSolidBmp(dir_ + "res/start.wav", 1, 1, 0);  // any file will do
+    WriteSolidBmp(dir_ + "res/logo.bmp", 10, 10, kBlue);
+    TestProject p;
+    p.logos = {{"res\\logo.bmp", {200, 100}}};  // the delay is read with the logos
+    p.delay = 25;
+    p.startupWave = "res\\start.wav";
+    // The parent's size and the place in it; without one, on the 1024 x 768 screen.
+    for (Rect c : {Rect{0, 0, 192, 164}, Rect{840, 300, 100, 0}, Rect{500, 640, 0, 100}}) {
+        auto parent =
+            windows_.CreateHostWindow({0, Popup | Visible, {}, "", 0, 0, c.left, c.top}, nullptr);
+        auto wnd = MakeWindow(p);
+        ASSERT_TRUE(c.left ? wnd->Create(0, Child | Visible | Border, parent.get())
+                           : wnd->Create(0, kRuntimeStyle, nullptr));
+        const platform::WindowParams& in = Host(*wnd)->Params();
+        EXPECT_EQ((Rect{c.right, c.bottom, 640, 440}), (Rect{in.x, in.y, in.width, in.height}));
+        EXPECT_EQ(c.left ? parent.get() : nullptr, in.parent);
+        EXPECT_EQ("Installer Window", in.title);
+        EXPECT_EQ(0x000Bu, in.windowClass.classStyle);
+        if (c.left) continue;
+        EXPECT_EQ(0x90880000u, in.style);
+        wnd->StartShow();
+        EXPECT_EQ((Point{192, 164}), windows_.CursorPos());
+        EXPECT_EQ(std::vector<std::string>{dir_ + "res/start.wav"}, services_.sounds);
+        EXPECT_EQ((std::map<unsigned, unsigned>{{LOGO_TIMER_ID, 25}}), Host(*wnd)->Timers());
+        EXPECT_EQ(0, Host(*wnd)->OpenDCCount());
+    }
+}
+
+// Remembers the largest bitmap the window has made.
+struct LargestBitmapGraphics : platform::raster::RasterGraphics {
     std::unique_ptr<platform::Bitmap> CreateCompatibleBitmap(platform::DC* ref, int w,
                                                              int h) override {
-        Note(w, h);
+        largest = std::max(largest, (long long)w * h);
         return RasterGraphics::CreateCompatibleBitmap(ref, w, h);
     }
-    std::unique_ptr<platform::Bitmap> CreateMonochromeBitmap(int w, int h) override {
-        Note(w, h);
-        return RasterGraphics::CreateMonochromeBitmap(w, h);
-    }
     long long largest = 0;
-
-  private:
-    void Note(int w, int h) { largest = std::max(largest, (long long)w * h); }
 };
 
-// A repaint copies no more of a logo than the client area shows, however
-// large the picture; what it shows is drawn all the same.
-TEST_F(EngineWindow, RepaintsCopyOnlyTheVisiblePartOfALogo) {
+// Scenes of logos, each shown with one link over the bottom left; then, after
+// so many timer steps in all, every pixel of each area has its colour (or at
+// least `least` do). No scene makes a bitmap larger than the window, however
+// large its pictures.
+TEST_F(EngineWindow, Scenes) {
     LargestBitmapGraphics graphics;
     platform::Install({&graphics, &windows_, &services_, &host_.system});
-    WriteSolidBmp(dir_ + "res/big.bmp", 1500, 1200, kRed);
-    TestProject p;
-    p.logos = {{"res\\big.bmp", {100, 50}}, {"res\\big.bmp", {-1400, -1100}}};
-    auto wnd = Show(p);
-    graphics.largest = 0;
-    Repaint(*wnd);
-    EXPECT_LE(graphics.largest, (long long)kClientW * kClientH);
-    const Surface s = Client(*wnd);
-    EXPECT_TRUE(AreaIs(s, {100, 50, kClientW, kClientH}, kRed));
-    EXPECT_TRUE(AreaIs(s, {0, 0, 100, 100}, kRed));
-}
-
-TEST_F(EngineWindow, MissingLogoFailsWithATraceButNoMessage) {
-    WriteSolidBmp(dir_ + "res/a.bmp", 4, 4, kRed);
-    TestProject p;
-    p.logos = {{"res\\A.BMP", {0, 0}}, {"res\\gone.bmp", {0, 0}}};
-    auto wnd = MakeWindow(p);
-    EXPECT_FALSE(wnd->Create(0, kRuntimeStyle, nullptr));
-    EXPECT_TRUE(services_.messages.empty());
-    ASSERT_FALSE(services_.traces.empty());
-    EXPECT_EQ("Failed to load our LOGO bitmap res\\gone.bmp!\n", services_.traces.back());
-    // What was made stays until the settings are cleared.
-    EXPECT_NE(nullptr, wnd->Settings->BackgroundBitmap);
-    EXPECT_NE(nullptr, wnd->Settings->LogoBitmap[0]);
-}
-
-TEST_F(EngineWindow, LogosShowTheBackgroundThroughTheMaskColourAndLieUnderTheText) {
     // Left half the mask colour; right half red with one pixel that differs
     // from the mask in the green component only.
     WriteBmp(dir_ + "res/mask.bmp", 20, 10, [&](int x, int y) {
         if (x == 15 && y == 5) return Rgb(255, 1, 255);
         return x < 10 ? kMask : kRed;
     });
-    WriteSolidBmp(dir_ + "res/red.bmp", 40, 40, kRed);
-    WriteSolidBmp(dir_ + "res/blue.bmp", 40, 40, kBlue);
-    TestProject p;
-    p.logos = {
-        {"res\\mask.bmp", {100, 40}}, {"res\\red.bmp", {10, 10}}, {"res\\blue.bmp", {30, 30}}};
-    p.hotspots = {{"XXXX", 35, 35}};
-    auto wnd = Show(p);
-    const Surface s = Client(*wnd);
-    EXPECT_TRUE(AreaIs(s, {100, 40, 110, 50}, kGreen));
-    EXPECT_TRUE(AreaIs(s, {110, 40, 115, 50}, kRed));
-    EXPECT_TRUE(AreaIs(s, {115, 45, 116, 46}, Rgb(255, 1, 255)));
-    EXPECT_TRUE(AreaIs(s, {120, 40, 130, 50}, kGreen));  // right of the logo
-    EXPECT_TRUE(AreaIs(s, {100, 50, 130, 51}, kGreen));  // below it
-
-    // Later logos lie over earlier ones, and the text in its colour over them all.
-    const Rect r = wnd->Settings->HotSpotRect[0];
-    ASSERT_LT(r.bottom, 62);
-    EXPECT_TRUE(AreaIs(s, {10, 10, 30, 30}, kRed));
-    EXPECT_TRUE(AreaIs(s, {30, 62, 70, 70}, kBlue));
-    EXPECT_GT(Count(s, r, Rgb(255, 255, 255)), 10);
+    WriteSolidBmp(dir_ + "res/red.bmp", 20, 10, kRed);
+    WriteSolidBmp(dir_ + "res/blue.bmp", 20, 10, kBlue);
+    WriteSolidBmp(dir_ + "res/big.bmp", 100, 60, kRed);
+    WriteSolidBmp(dir_ + "res/huge.bmp", 1500, 1200, kRed);
+    const char *red = "res\\red.bmp", *blue = "res\\blue.bmp", *big = "res\\big.bmp";
+    const char* huge = "res\\huge.bmp";
+    constexpr int kMin = INT32_MIN, kMax = INT32_MAX;
+    const std::vector<TestLogo> scenes[] = {
+        // 0: later logos lie over earlier ones and the text over them all; the
+        // mask colour shows the background; moving logos wait for the show.
+        {{big, {10, 360}},
+         {blue, {50, 362}},
+         {"res\\mask.bmp", {200, 40}},
+         {blue, {300, 100}, 1, {400, 50}}},
+        // 1: what shows of a picture larger than the window, or off its edge.
+        {{huge, {100, 50}}, {huge, {-1400, -1100}}},
+        // 2: down and right: set-up draws nothing, each frame erases the last,
+        // and the clean-up puts the logo on its location.
+        {{red, {500, 250}, 1, {100, 50}}},
+        // 3: up and left, frames 7 and 39.
+        {{red, {100, 50}, 1, {500, 250}}},
+        // 4: 28 / 40 = 0.7 is held as 0.699999988 in a float: 10 steps make 6, not 7.
+        {{red, {28, 12}, 1, {0, 0}}},
+        // 5: resized, frame n is 100 + trunc(100 * (39 - n) / 20) wide, 60 + ...
+        // high; the last is drawn at natural size, then the logo on its location.
+        {{big, {300, 200}, 1, {20, 20}, 1}},
+        // 6: untrusted 32-bit locations: frames far outside are clipped, and
+        // positions never overflow into the window.
+        {{red, {kMax, kMin}, 1, {kMin, kMax}, 1}},
+        // 7: the second logo starts after the first has finished; its
+        // snapshot holds the first in place.
+        {{red, {300, 100}, 1, {100, 100}}, {blue, {300, 300}, 1, {100, 300}}},
+    };
+    constexpr ColorRef R = kRed, G = kGreen, B = kBlue, W = kNormal, M = Rgb(255, 1, 255);
+    // Scene, timer steps (one sets a movement up, one draws each of its 40
+    // frames, one cleans up), area, its colour, and how many need it (0: all).
+    const struct {
+        int scene, steps, left, top, right, bottom;
+        ColorRef colour;
+        int least;
+    } checks[] = {
+        {0, 0, 10, 360, 50, 370, R, 0},    {0, 0, 50, 362, 70, 372, B, 0},
+        {0, 0, 30, 380, 110, 420, W, 10},  {0, 0, 200, 40, 210, 50, G, 0},
+        {0, 0, 210, 40, 215, 50, R, 0},    {0, 0, 215, 45, 216, 46, M, 0},
+        {0, 0, 200, 50, 230, 51, G, 0},    {0, 0, 300, 100, 320, 110, G, 0},
+        {0, 0, 400, 50, 420, 60, G, 0},    {1, 0, 100, 50, kClientW, 350, R, 0},
+        {1, 0, 0, 0, 100, 100, R, 0},      {2, 1, 90, 40, 130, 70, G, 0},
+        {2, 2, 100, 50, 120, 60, R, 0},    {2, 2, 99, 50, 100, 60, G, 0},
+        {2, 2, 100, 60, 120, 61, G, 0},    {2, 3, 110, 55, 130, 65, R, 0},
+        {2, 3, 100, 50, 110, 55, G, 0},    {2, 41, 490, 245, 510, 255, R, 0},
+        {2, 41, 480, 240, 490, 245, G, 0}, {2, 42, 500, 250, 520, 260, R, 0},
+        {2, 42, 490, 245, 500, 250, G, 0}, {3, 9, 430, 215, 450, 225, R, 0},
+        {3, 41, 110, 55, 130, 65, R, 0},   {4, 12, 6, 3, 26, 13, R, 0},
+        {4, 12, 26, 3, 27, 13, G, 0},      {4, 41, 27, 11, 47, 21, R, 0},
+        {4, 41, 47, 11, 48, 21, G, 0},     {5, 2, 20, 20, 315, 197, R, 0},
+        {5, 2, 315, 20, 316, 197, G, 0},   {5, 2, 20, 197, 315, 198, G, 0},
+        {5, 3, 27, 24, 317, 198, R, 0},    {5, 3, 20, 20, 27, 197, G, 0},
+        {5, 3, 317, 24, 318, 198, G, 0},   {5, 40, 286, 191, 391, 254, R, 0},
+        {5, 40, 391, 191, 392, 254, G, 0}, {5, 41, 300, 200, 400, 260, R, 0},
+        {5, 41, 293, 195, 300, 260, G, 0}, {5, 41, 293, 195, 400, 200, G, 0},
+        {5, 41, 20, 20, 293, 195, G, 0},   {6, 41, 0, 0, kClientW, 350, G, 0},
+        {7, 42, 100, 300, 120, 310, G, 0}, {7, 42, 300, 100, 320, 110, R, 0},
+        {7, 44, 100, 300, 120, 310, B, 0}, {7, 44, 300, 100, 320, 110, R, 0},
+        {7, 86, 300, 300, 320, 310, B, 0}, {7, 86, 300, 100, 320, 110, R, 0},
+    };
+    for (int scene = 0; scene < int(std::size(scenes)); ++scene) {
+        TestProject p;
+        p.logos = scenes[scene];
+        p.hotspots = {{"XXXX", 30, 380}};
+        auto wnd = Show(p);
+        int done = 0;
+        for (const auto& c : checks) {
+            if (c.scene != scene) continue;
+            Steps(c.steps - done);
+            done = c.steps;
+            const Rect r{c.left, c.top, c.right, c.bottom};
+            const int all = r.Width() * r.Height();
+            EXPECT_GE(Count(Client(*wnd), r, c.colour), c.least ? c.least : all)
+                << "scene " << scene << " after " << done << " steps: " << r;
+        }
+        EXPECT_LE(graphics.largest, 640 * 440) << "scene " << scene;
+    }
 }
 
-TEST_F(EngineWindow, ShowStartsWithoutTheMovingLogos) {
-    WriteSolidBmp(dir_ + "res/start.wav", 1, 1, 0);  // any file will do
-    WriteSolidBmp(dir_ + "res/still.bmp", 10, 10, kRed);
-    WriteSolidBmp(dir_ + "res/moving.bmp", 10, 10, kBlue);
-    TestProject p;
-    p.logos = {{"res\\still.bmp", {20, 20}}, {"res\\moving.bmp", {200, 100}, 1, {50, 50}}};
-    p.delay = 25;
-    p.startupWave = "res\\start.wav";
-    auto wnd = Show(p);
-    Surface s = Client(*wnd);
-    EXPECT_TRUE(AreaIs(s, {20, 20, 30, 30}, kRed));
-    EXPECT_TRUE(AreaIs(s, {200, 100, 210, 110}, kGreen));
-    EXPECT_TRUE(AreaIs(s, {50, 50, 60, 60}, kGreen));
-    // Painted, pointer on the window's corner, sound played, animation timer started.
-    EXPECT_FALSE(Host(*wnd)->NeedsPaint());
-    EXPECT_EQ((Point{192, 164}), windows_.CursorPos());
-    EXPECT_EQ(std::vector<std::string>{dir_ + "res/start.wav"}, services_.sounds);
-    EXPECT_EQ((std::map<unsigned, unsigned>{{LOGO_TIMER_ID, 25}}), Host(*wnd)->Timers());
-    EXPECT_EQ(0, Host(*wnd)->OpenDCCount());
+class EngineAnimation : public EngineTest {
+  protected:
+    // One red logo moving from start to location on green.
+    std::unique_ptr<CInstallerWnd> StartMoving(Point start, Point location) {
+        WriteSolidBmp(dir_ + "res/logo.bmp", 20, 10, kRed);
+        TestProject p;
+        p.logos = {{"res\\logo.bmp", location, 1, start}};
+        return Show(p);
+    }
+};
 
-    // A repaint before the animation is done still leaves it out.
+TEST_F(EngineAnimation, TeardownMidMovementReleasesTheSurfaces) {
+    enum { kClearSettings, kCloseWindow, kDeleteObject };
+    for (int how : {kClearSettings, kCloseWindow, kDeleteObject}) {
+        SCOPED_TRACE(how);
+        auto wnd = StartMoving({0, 0}, {200, 100});
+        Steps(7);  // set-up and frames 0 to 5
+        ASSERT_NE(nullptr, wnd->Settings->LogoAnnimation.SnapshotDC);
+        if (how == kDeleteObject) {
+            wnd.reset();  // it takes its window along
+            EXPECT_TRUE(windows_.Windows().empty());
+            EXPECT_EQ(0, StepsUntilStopped());
+            continue;
+        }
+        how == kClearSettings ? wnd->ClearSettings() : wnd->Wnd->Destroy();
+        const LogoAnnimationState& a = wnd->Settings->LogoAnnimation;
+        EXPECT_TRUE(!a.SnapshotDC && !a.FrameDC && !a.FrameBitmap && a.TimerId == 0);
+        EXPECT_EQ(0, Host(*wnd)->OpenDCCount());
+        // With the settings cleared the timer still runs, its id forgotten, and stops.
+        EXPECT_EQ(how == kClearSettings ? 2 : 0, StepsUntilStopped(10));
+    }
+}
+
+TEST_F(EngineAnimation, CountsBeyondTheSlotsAreNeverFollowed) {
+    auto wnd = StartMoving({0, 0}, {40, 40});
+    wnd->OnTimer(LOGO_TIMER_ID + 1);
+    EXPECT_EQ(0, wnd->Settings->LogoAnnimation.State) << "other timer ids are ignored";
+    wnd->Settings->NumberOfLogosToDraw = -1;  // 4294967295 when compared unsigned
+    EXPECT_EQ(58, StepsUntilStopped());       // 14 still slots, then the moving one
     Repaint(*wnd);
-    EXPECT_TRUE(AreaIs(Client(*wnd), {200, 100, 210, 110}, kGreen));
+    EXPECT_TRUE(AreaIs(Client(*wnd), {40, 40, 60, 50}, kRed));
 }
 
 }  // namespace
