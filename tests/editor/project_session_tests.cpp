@@ -1,6 +1,7 @@
 // The project lifecycle on the headless host with real folders: New and its
 // dialog's path, Open, the title's "*", the preview's reload with its picture
-// cache, a save that fails; and the editor's own settings store.
+// cache, a save that fails; the recent list, the editor's own settings store,
+// and the companion files with the guide that Help opens.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,9 +13,11 @@
 
 #include "../support/project_sandbox.h"
 #include "bench/bench_project.h"
+#include "editor/companion_files.h"
 #include "editor/new_project_path.h"
 #include "editor/project_lifecycle.h"
 #include "editor/project_session.h"
+#include "editor/recent_projects.h"
 #include "editor/reg_settings.h"
 #include "platform/headless/headless_platform.h"
 
@@ -275,6 +278,78 @@ TEST(SettingsStoreFile, OnlyABoundedRegularFileIsRead) {
     // The first default is stored: a second reader sees it.
     EXPECT_EQ(CRegSettings(kBase, store).GetInt("Frame Layout", "SizeX", 1), 950u);
     ::alarm(0);
+}
+
+TEST(RecentList, NewestFirstOnceAtMostEightAndKeptWhole) {
+    ProjectSandbox box;  // POSIX: letter case tells folders apart
+    const Strings eight{"/1/", "/2/", "/3/", "/4/", "/5/", "/6/", "/7/", "/8/"};
+    EXPECT_EQ(WithRecentFolder({"/a/", "/b/"}, "/b"), (Strings{"/b", "/a/"}));
+    EXPECT_EQ(WithRecentFolder({"/a/"}, "/A/"), (Strings{"/A/", "/a/"}));
+    EXPECT_EQ(WithRecentFolder(eight, "/9/"),
+              (Strings{"/9/", "/1/", "/2/", "/3/", "/4/", "/5/", "/6/", "/7/"}));
+    EXPECT_EQ(RecentMenuText(7, "/Tom & Jerry/"), "&8 /Tom && Jerry/");
+
+    const std::string file = box.folder.File("forge.conf"), a = box.folder.File("a/");
+    fs::create_directory(a);
+    WriteBytes(a + "AppSetup.dat", "[English]\n");
+    CRegSettings store(kBase, file);
+    store.SetString(RecentProjects::SECTION, "Project2", "/b");  // a hand-edited repeat
+    store.SetString(RecentProjects::SECTION, "Project3", "/b/");
+    RecentProjects recent(store);
+    recent.Add(a);
+    recent.Add(std::string(CRegSettings::MAX_TEXT + 1, 'x'));  // would be kept cut short
+    recent.Add("/line\nbreak/");
+    CRegSettings again(kBase, file);
+    EXPECT_EQ(RecentProjects(again).Folders(), (Strings{a, "/b"}));
+    EXPECT_TRUE(recent.StillThere(a));
+    fs::remove_all(a);
+    EXPECT_FALSE(recent.StillThere(a));
+    ASSERT_EQ(box.services.messages.size(), 1u);
+    EXPECT_NE(box.services.messages[0].find(a), std::string::npos);
+    EXPECT_EQ(RecentProjects(again).Folders(), (Strings{"/b"}));
+}
+
+TEST(CompanionFiles, StartFolderIsBesideTheProgramOrInShare) {
+    TempFolder temp;
+    fs::create_directories(temp.File("build/bin"));
+    fs::create_directories(temp.File("usr/bin"));
+    fs::create_directories(temp.File("usr/share/velomar"));
+    WriteBytes(temp.File("build/bin/Velomar.exe"), "MZ");
+    WriteBytes(temp.File("usr/share/velomar/VelomarForge User Guide.htm"), "<html>");
+    EXPECT_EQ(FindStartFolder(temp.File("build/bin")), temp.File("build/bin/"));
+    EXPECT_EQ(FindStartFolder(temp.File("usr/bin/")), temp.File("usr/share/velomar/"));
+    fs::remove_all(temp.File("usr/share"));
+    EXPECT_EQ(FindStartFolder(temp.File("usr/bin")), temp.File("usr/bin/"));
+}
+
+// Help opens the guide at its topic; when the shell fails on that, the document
+// itself; when that fails too, one message that says what to install.
+TEST(CompanionFiles, HelpOpensTheGuideAtItsTopicOrTheDocumentOrSaysWhy) {
+    EXPECT_EQ(UserGuideUrl("/a b/ü#", "_Audio"),
+              "file:///a%20b/%C3%BC%23/VelomarForge%20User%20Guide.htm#_Audio");
+    EXPECT_EQ(UserGuideUrl("/", ""), "file:///VelomarForge%20User%20Guide.htm");
+    const std::string url = "file:///opt/vf/VelomarForge%20User%20Guide.htm#_Audio";
+    const std::string path = "/opt/vf/VelomarForge User Guide.htm";
+    const Strings none, once{url}, twice{url, path}, told{HelpNotOpenedMessage(path)};
+    const struct {
+        int failures;
+        const Strings& opened;
+        const Strings& messages;
+    } cases[] = {{0, once, none}, {1, twice, none}, {2, twice, told}};
+    for (const auto& c : cases) {
+        platform::HeadlessPlatform host;
+        host.services.shellFailures = c.failures;
+        ShowHelp("/opt/vf", "_Audio");
+        Strings opened;
+        for (const auto& call : host.services.shellCalls) opened.push_back(call.file);
+        EXPECT_EQ(opened, c.opened) << c.failures;
+        EXPECT_EQ(host.services.messages, c.messages) << c.failures;
+    }
+    EXPECT_NE(told[0].find("xdg-utils"), std::string::npos);
+    // The Windows editor's Help takes the program of the ".htm" association.
+    EXPECT_EQ(QuotedProgram(R"("C:\Web\browser.exe" -url "%1")"), R"(C:\Web\browser.exe)");
+    EXPECT_EQ(QuotedProgram(R"(C:\Web\browser.exe "%1")"), "");
+    EXPECT_EQ(QuotedProgram(R"("C:\Web\browser.exe %1)"), "");
 }
 
 }  // namespace

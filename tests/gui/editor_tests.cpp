@@ -1,7 +1,7 @@
 // The editor's frame on a real X server, driven as a user would: the wizard,
 // menus and toolbar following the project, the save question, Build and Copy,
-// a QUIT link clicked in the preview, the dialogs' own buttons, and the
-// message box. The rules behind them are the core's (tests/editor).
+// a QUIT link clicked in the preview, the dialogs' own buttons, the layout
+// kept between runs, and the message box. The rules behind them are the core's (tests/editor).
 #include <wx/checkbox.h>
 #include <wx/colordlg.h>
 #include <wx/menu.h>
@@ -17,6 +17,8 @@
 #include "editor/wx/project_wizard_dlg.h"
 #include "editor_fixture.h"
 #include "platform/wx/wx_services.h"
+// Last: Xlib's macros (None, Window, Status) would break the headers above.
+#include <X11/Xlib.h>
 
 using namespace editor_test;
 using platform::MessageAnswer;
@@ -240,6 +242,37 @@ TEST(WxServicesTest, MessageBoxesShowTheTextUnderTheProgramName) {
     }
     EXPECT_EQ(xtest::ReadFile(log), logged) << "each text exactly, as given";
     std::filesystem::remove(log);
+}
+
+// Closing keeps the frame's size for the next start, unless minimised. Xvfb has
+// no window manager: unmapping the frame from outside is what GTK takes for one.
+TEST_F(EditorTest, LayoutIsKeptButNotWhenMinimised) {
+    NoWizard();
+    Start();
+    frame->SetSize(30, 40, 900, 560);
+    PumpFor(100);
+    Close();
+    Start();
+    EXPECT_EQ(frame->GetSize(), wxSize(900, 560));
+    frame->SetSize(0, 0, 700, 500);
+    frame->Iconize();
+    Display* display = XOpenDisplay(gui_test::Screen().name().c_str());
+    ASSERT_NE(display, nullptr);
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
+    for (unsigned i = 0; i < count; ++i) {
+        char* name = nullptr;
+        if (XFetchName(display, children[i], &name) && frame->GetTitle() == name)
+            XUnmapWindow(display, children[i]);
+        if (name) XFree(name);
+    }
+    XFree(children);
+    XCloseDisplay(display);
+    ASSERT_TRUE(PumpUntil([&] { return frame->IsIconized(); }));
+    Close();
+    std::uint32_t width = 0;
+    EXPECT_TRUE(Store().ReadInt("Frame Layout", "SizeX", &width) && width == 900) << width;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // target turns into, and processes that start without the caller waiting.
 #include <errno.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -140,6 +141,33 @@ TEST_F(ShellTest, ProgramsStartDetachedWithoutTheCallerWaitingOrReaping) {
     int status;
     EXPECT_EQ(::waitpid(-1, &status, WNOHANG), -1) << "nothing of ours is left to reap";
     EXPECT_EQ(errno, ECHILD);
+}
+
+// A started program gets default signal handling and nothing blocked, whatever
+// the runtime set up for itself (cp copies its own status; a shell would not).
+TEST_F(ShellTest, ProgramsStartWithDefaultSignalsAndAnEmptyMask) {
+    const std::string out = root + "/status";
+    struct sigaction ignore {};
+    struct sigaction savedPipe {};
+    ignore.sa_handler = SIG_IGN;
+    ASSERT_EQ(::sigaction(SIGPIPE, &ignore, &savedPipe), 0);
+    sigset_t usr1, savedMask;
+    sigemptyset(&usr1);
+    sigaddset(&usr1, SIGUSR1);
+    ASSERT_EQ(::sigprocmask(SIG_BLOCK, &usr1, &savedMask), 0);
+    const bool spawned =
+        platform::wx::SpawnDetached({platform::wx::FindInPath("cp"), "/proc/self/status", out});
+    ::sigprocmask(SIG_SETMASK, &savedMask, nullptr);
+    ::sigaction(SIGPIPE, &savedPipe, nullptr);
+    ASSERT_TRUE(spawned);
+    std::string status;
+    for (int i = 0; i < 500 && status.find("SigCgt") == std::string::npos; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        status = xtest::ReadFile(out);
+    }
+    EXPECT_NE(status.find("SigBlk:\t0000000000000000\nSigIgn:\t0000000000000000\n"),
+              std::string::npos)
+        << status;
 }
 
 }  // namespace
