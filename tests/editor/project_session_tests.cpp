@@ -293,20 +293,26 @@ TEST(RecentList, NewestFirstOnceAtMostEightAndKeptWhole) {
     fs::create_directory(a);
     WriteBytes(a + "AppSetup.dat", "[English]\n");
     CRegSettings store(kBase, file);
-    store.SetString(RecentProjects::SECTION, "Project2", "/b");  // a hand-edited repeat
-    store.SetString(RecentProjects::SECTION, "Project3", "/b/");
+    for (std::size_t i = 0; i < eight.size(); ++i)
+        store.SetString(RecentProjects::SECTION, "Project" + std::to_string(i + 1), eight[i]);
     RecentProjects recent(store);
-    recent.Add(a);
     recent.Add(std::string(CRegSettings::MAX_TEXT + 1, 'x'));  // would be kept cut short
     recent.Add("/line\nbreak/");
+    EXPECT_EQ(recent.Folders(), eight) << "neither pushed the oldest out";
+    store.SetString(RecentProjects::SECTION, "Project2", "/1");  // a hand-edited repeat
+    recent.Add(a);
     CRegSettings again(kBase, file);
-    EXPECT_EQ(RecentProjects(again).Folders(), (Strings{a, "/b"}));
+    const Strings after{"/1/", "/3/", "/4/", "/5/", "/6/", "/7/", "/8/"};
+    Strings withA = after;
+    withA.insert(withA.begin(), a);
+    EXPECT_EQ(RecentProjects(again).Folders(), withA);
     EXPECT_TRUE(recent.StillThere(a));
     fs::remove_all(a);
     EXPECT_FALSE(recent.StillThere(a));
     ASSERT_EQ(box.services.messages.size(), 1u);
     EXPECT_NE(box.services.messages[0].find(a), std::string::npos);
-    EXPECT_EQ(RecentProjects(again).Folders(), (Strings{"/b"}));
+    EXPECT_EQ(RecentProjects(again).Folders(), after);
+    EXPECT_EQ(again.GetString(RecentProjects::SECTION, "Project8", "?"), "") << "left the store";
 }
 
 TEST(CompanionFiles, StartFolderIsBesideTheProgramOrInShare) {
