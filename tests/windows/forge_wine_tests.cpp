@@ -1,7 +1,6 @@
-// VelomarForge.exe's windows under wine64: the x86_64 test program drives
-// them in-process (tests/windows/win32/forge_tests.cpp), one group per case,
-// on a fresh copy of the sample project and a companion folder holding the
-// x86_64 Velomar.exe.
+// VelomarForge.exe's windows under wine64: the x86_64 test program makes a
+// disc through the dialogs and then tries the frame's commands, keys and
+// windows on it in-process (tests/windows/win32/forge_wiring.cpp).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,33 +11,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string WindowsPath(const std::string& path) {
-    std::string windows = "Z:" + path;
-    for (char& c : windows)
-        if (c == '/') c = '\\';
-    return windows;
-}
-
-class ForgeWine : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(ForgeWine, Group) {
+TEST(ForgeWine, MenusKeysTreeDialogsAndPreviewReachTheProject) {
     wintest::WineSession& wine = wintest::WineSession::Get();
     ASSERT_TRUE(wine.ok()) << wine.error();
-    const std::string scratch = wintest::ScratchDir(std::string("forge_") + GetParam());
+    const std::string scratch = wintest::ScratchDir("forge");
     fs::create_directories(scratch + "/start");
     fs::copy_file(VELOMAR_WINDOWS_X86_64_DIR "/launcher/win32/Velomar.exe",
                   scratch + "/start/Velomar.exe");
-    fs::copy(VELOMAR_SOURCE_DIR "/examples/sample", scratch + "/sample",
-             fs::copy_options::recursive);
+    fs::copy(VELOMAR_SOURCE_DIR "/examples/sample/res", scratch + "/art");
+    std::string windows = "Z:" + scratch;
+    for (char& c : windows)
+        if (c == '/') c = '\\';
     const std::string exe =
-        VELOMAR_WINDOWS_X86_64_DIR "/tests/windows/win32/velomar_forge_tests.exe";
+        VELOMAR_WINDOWS_X86_64_DIR "/tests/windows/win32/velomar_forge_disc.exe";
     std::string out;
-    EXPECT_EQ(xtest::Run(wine.Program(exe, {GetParam(), WindowsPath(scratch)}), 180000, &out), 0)
-        << out;
+    EXPECT_EQ(xtest::Run(wine.Program(exe, {windows, "wiring"}), 300000, &out), 0) << out;
 }
-
-INSTANTIATE_TEST_SUITE_P(Editor, ForgeWine,
-                         ::testing::Values("start", "project", "tree", "dialogs", "build",
-                                           "help", "habits", "arrange", "history"));
 
 }  // namespace

@@ -1,13 +1,18 @@
 #include "forge_check.h"
 
 #include <cstdio>
+#include <set>
+#include <utility>
 
 #include "editor/win32/main_frame.h"
 #include "editor/win32/tree_view.h"
+#include "platform/platform.h"
+#include "platform/win32/backend.h"
 
 namespace forge_test {
 
 int failures = 0;
+Recorder recorder;
 
 platform::MessageAnswer Recorder::ShowMessage(const std::string& text,
                                               platform::MessageButtons buttons) {
@@ -21,13 +26,16 @@ platform::MessageAnswer Recorder::ShowMessage(const std::string& text,
 
 namespace {
 
+const char* kKey = "Software\\Harlune\\VelomarForge";
+std::string g_scratch;  // ends in '\\'
+
 struct Expected {
     std::string caption;
     DialogStep step;
 };
 std::deque<Expected> g_expected;
 std::vector<HWND> g_pending;
-bool g_unexpected = false;
+std::set<HWND> g_answered;
 
 std::string Caption(HWND window) {
     char text[256] = {};
@@ -38,33 +46,33 @@ std::string Caption(HWND window) {
 // Runs after activation, from the dialog's own modal loop.
 void CALLBACK RunSteps(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    std::vector<HWND> pending;
-    pending.swap(g_pending);
-    for (HWND dialog : pending) {
-        if (!IsWindow(dialog)) continue;
+    for (HWND dialog : std::exchange(g_pending, {})) {
+        // A dialog is activated again when another program ends: it is answered once.
+        if (!IsWindow(dialog) || g_answered.count(dialog)) continue;
+        if (!IsWindowVisible(dialog)) {  // it shows once its modal loop is idle
+            g_pending.push_back(dialog);
+            SetTimer(nullptr, 0, 50, RunSteps);
+            continue;
+        }
+        g_answered.insert(dialog);
         if (g_expected.empty() || g_expected.front().caption != Caption(dialog)) {
             std::printf("unexpected dialog \"%s\"\n", Caption(dialog).c_str());
-            g_unexpected = true;
             ++failures;
             PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
             continue;
         }
         const DialogStep step = g_expected.front().step;
         g_expected.pop_front();
-        Shot(dialog, Caption(dialog));
         step(dialog);
     }
 }
 
 LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
-        HWND window = reinterpret_cast<HWND>(wParam);
-        char name[16] = {};
-        GetClassNameA(window, name, sizeof(name));
-        if (std::string(name) == "#32770") {
-            g_pending.push_back(window);
-            SetTimer(nullptr, 0, 50, RunSteps);
-        }
+    char name[16] = {};
+    if (code == HCBT_ACTIVATE && GetClassNameA(HWND(wParam), name, sizeof(name)) &&
+        std::string(name) == "#32770") {
+        g_pending.push_back(HWND(wParam));
+        SetTimer(nullptr, 0, 50, RunSteps);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -76,14 +84,54 @@ void ExpectDialog(const std::string& caption, DialogStep step) {
 }
 
 bool DialogsDone() {
-    const bool done = g_expected.empty() && !g_unexpected;
-    for (const Expected& e : g_expected) std::printf("dialog \"%s\" never came\n", e.caption.c_str());
+    for (const Expected& e : g_expected)
+        std::printf("dialog \"%s\" never came\n", e.caption.c_str());
+    const bool done = g_expected.empty();
     g_expected.clear();
-    g_unexpected = false;
     return done;
 }
 
-void InstallDialogHook() { SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId()); }
+void Start(const std::string& scratch) {
+    g_scratch = scratch.back() == '\\' ? scratch : scratch + '\\';
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES};
+    InitCommonControlsEx(&controls);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    static platform::win32::Backend backend;
+    platform::Platform p = backend.Get();
+    p.services = &recorder;
+    platform::Install(p);
+    SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
+    RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+}
+
+std::string Scratch(const std::string& name) { return g_scratch + name; }
+
+void SetWizardAtStartup(bool on) {
+    CRegSettings(CMainFrame::BASE_KEY, std::string())
+        .SetInt(CMainFrame::GENERAL, "ShowIntroWizard", on);
+}
+
+std::unique_ptr<CMainFrame> MakeFrame() {
+    ForgeOptions options;
+    options.StartFolder = Scratch("start\\");
+    options.DocumentsFolder = Scratch("docs");
+    auto frame = std::make_unique<CMainFrame>(options);
+    CHECK(frame->Create());
+    ShowWindow(frame->hwnd(), SW_SHOWNORMAL);
+    Pump();
+    return frame;
+}
+
+void Close(std::unique_ptr<CMainFrame>& frame) {
+    DestroyWindow(frame->hwnd());
+    Pump();
+    frame.reset();
+}
+
+void Command(CMainFrame& frame, int id) {
+    SendMessageA(frame.hwnd(), WM_COMMAND, WPARAM(id), 0);
+    Pump();
+}
 
 void Pump() {
     MSG msg;
@@ -103,11 +151,11 @@ std::string Text(HWND dialog, int id) {
     return text;
 }
 
-void Type(HWND dialog, int id, const std::string& text) { SetDlgItemTextA(dialog, id, text.c_str()); }
+void Type(HWND dialog, int id, const std::string& text) {
+    SetDlgItemTextA(dialog, id, text.c_str());
+}
 
 void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
-
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
@@ -138,40 +186,6 @@ void PressOn(CMainFrame& frame, HTREEITEM item, WPARAM key) {
     HWND tree = frame.TreeView->Tree();
     TreeView_SelectItem(tree, item);
     SendMessageA(tree, WM_KEYDOWN, key, 0);
-}
-
-void Shot(HWND window, const std::string& name) {
-    char folder[MAX_PATH] = {};
-    if (!GetEnvironmentVariableA("VELOMAR_FORGE_SHOTS", folder, MAX_PATH)) return;
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    RECT r = {};
-    GetWindowRect(window, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO bi = {};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-    std::string safe = name;
-    for (char& c : safe)
-        if (c == '&' || c == ' ' || c == '/' || c == '\\' || c == ':' || c == '*') c = '_';
-    const std::string file = std::string(folder) + "\\" + safe + ".bmp";
-    const DWORD size = DWORD(((w * 3 + 3) & ~3) * h);
-    BITMAPFILEHEADER head = {0x4D42, DWORD(sizeof(head) + sizeof(bi.bmiHeader) + size), 0, 0,
-                             DWORD(sizeof(head) + sizeof(bi.bmiHeader))};
-    if (FILE* f = std::fopen(file.c_str(), "wb")) {
-        std::fwrite(&head, sizeof(head), 1, f);
-        std::fwrite(&bi.bmiHeader, sizeof(bi.bmiHeader), 1, f);
-        std::fwrite(bits, 1, size, f);
-        std::fclose(f);
-    }
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
 }
 
 }  // namespace forge_test

@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -21,24 +22,17 @@ namespace forge_test {
 extern int failures;
 
 template <typename A, typename B>
-void CheckEqual(const A& a, const B& b, const char* as, const char* bs, const char* file,
-                int line) {
+void CheckEqual(const A& a, const B& b, const char* as, const char* bs, int line) {
     if (a == b) return;
     std::ostringstream out;
-    out << file << ":" << line << ": " << as << " == " << bs << "\n  got:      " << a
+    out << "line " << line << ": " << as << " == " << bs << "\n  got:      " << a
         << "\n  expected: " << b << "\n";
     std::fputs(out.str().c_str(), stdout);
     ++failures;
 }
 
-#define CHECK(cond)                                                                     \
-    do {                                                                                \
-        if (!(cond)) {                                                                  \
-            std::printf("%s:%d: CHECK(%s) failed\n", __FILE__, __LINE__, #cond);      \
-            ++forge_test::failures;                                                     \
-        }                                                                               \
-    } while (0)
-#define CHECK_EQ(a, b) forge_test::CheckEqual((a), (b), #a, #b, __FILE__, __LINE__)
+#define CHECK(cond) forge_test::CheckEqual(bool(cond), true, #cond, "true", __LINE__)
+#define CHECK_EQ(a, b) forge_test::CheckEqual((a), (b), #a, #b, __LINE__)
 
 // Messages to the user, recorded; answers are taken in order (No when none is left).
 class Recorder : public platform::Services {
@@ -58,13 +52,23 @@ class Recorder : public platform::Services {
     std::deque<platform::MessageAnswer> answers;
     std::vector<std::string> shell;
 };
+extern Recorder recorder;
+
+// The Win32 platform with the recorder, the dialog hook and an empty registry;
+// `scratch` holds start\Velomar.exe (the companion files).
+void Start(const std::string& scratch);
+std::string Scratch(const std::string& name);
+void SetWizardAtStartup(bool on);
+// A frame as the application makes it, with our companion and documents folders.
+std::unique_ptr<CMainFrame> MakeFrame();
+void Close(std::unique_ptr<CMainFrame>& frame);
+void Command(CMainFrame& frame, int id);
 
 // A step run on the next dialog with this caption, once it shows.
 using DialogStep = std::function<void(HWND dialog)>;
 void ExpectDialog(const std::string& caption, DialogStep step);
-// True when every expected dialog came and no other did.
+// True when every expected dialog came; one not expected is a failure of its own.
 bool DialogsDone();
-void InstallDialogHook();
 
 // Dispatches what is queued (posted refreshes, the wizard's choice).
 void Pump();
@@ -73,7 +77,6 @@ void Pump();
 std::string Text(HWND dialog, int id);
 void Type(HWND dialog, int id, const std::string& text);
 void Click(HWND dialog, int id);
-bool Checked(HWND dialog, int id);
 bool Enabled(HWND dialog, int id);
 
 // The frame's template tree: a node's text, a node by its path of texts below
@@ -81,8 +84,5 @@ bool Enabled(HWND dialog, int id);
 std::string NodeText(HWND tree, HTREEITEM item);
 HTREEITEM FindNode(CMainFrame& frame, std::initializer_list<const char*> path);
 void PressOn(CMainFrame& frame, HTREEITEM item, WPARAM key);
-
-// Writes the dialog or window as a BMP into %VELOMAR_FORGE_SHOTS%, when set.
-void Shot(HWND window, const std::string& name);
 
 }  // namespace forge_test

@@ -1,13 +1,15 @@
 // A disc made through VelomarForge.exe's dialogs, in-process under wine64:
-//   velomar_forge_disc SCRATCH
+//   velomar_forge_disc SCRATCH [wiring]
 // SCRATCH holds start\Velomar.exe and art\ (pictures and sounds lying outside
 // any project). The project goes to SCRATCH\docs\Disc and is built; the
 // settled preview's pixels go to preview.dump and the tree's texts, one node a
 // line indented by depth, to tree.txt, for the Linux side to compare with the
-// runtimes and the Linux editor. Then the file stamps the preview's picture
-// cache trusts. Exit 0 when every check held.
+// runtimes and the Linux editor. With "wiring", the frame's commands, keys and
+// windows are then tried on that disc (forge_wiring.cpp). Exit 0 when every
+// check held.
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <memory>
 
@@ -24,24 +26,23 @@
 
 using namespace forge_test;
 
+// forge_wiring.cpp
+bool RecordHelp();
+void FirstStart();
+void Wiring(std::unique_ptr<CMainFrame>& frame);
+
 namespace {
-
-std::string g_scratch;  // ends in '\\'
-Recorder g_recorder;
-
-std::string Scratch(const std::string& name) { return g_scratch + name; }
 
 struct Link {
     int action;  // the radio button
     const char* dataA;
     const char* label;
-    const char* x;
     const char* y;
 };
 const Link kLinks[] = {
-    {IDC_LINK_WEB_SITE, "www.example.com", "Visit our web site", "70", "200"},
-    {IDC_LINK_OPEN_FOLDER, "extras", "Open the extras", "70", "250"},
-    {IDC_LINK_QUIT, nullptr, "Quit", "70", "320"},
+    {IDC_LINK_WEB_SITE, "www.example.com", "Visit our web site", "200"},
+    {IDC_LINK_OPEN_FOLDER, "extras", "Open the extras", "250"},
+    {IDC_LINK_QUIT, nullptr, "Quit", "320"},
 };
 
 // A key on a node, then the refresh it queued.
@@ -55,29 +56,32 @@ void Edit(CMainFrame& frame, std::initializer_list<const char*> path, WPARAM key
 
 void MakeProject(CMainFrame& frame) {
     ExpectDialog("Create a New Project", [](HWND d) {
+        CHECK_EQ(Text(d, IDC_PROJECT_LOCATION), Scratch("docs\\Velomar Projects\\Project1"));
         Type(d, IDC_PROJECT_LOCATION, Scratch("docs"));
         Type(d, IDC_PROJECT_NAME, "Disc");
         Click(d, IDOK);
     });
-    SendMessageA(frame.hwnd(), WM_COMMAND, ID_NEW_PROJECT, 0);
-    Pump();
+    Command(frame, ID_NEW_PROJECT);
     CHECK(DialogsDone());
 
     // The background through the system's file dialog, after the note.
-    Edit(frame, {"Background Image"}, VK_RETURN, "Main Window Background Properties",
-         [](HWND d) {
-             Click(d, IDC_BG_BITMAP_MODE);
-             ExpectDialog("Open", [](HWND open) {
-                 Type(open, 1148, Scratch("art\\background.bmp"));  // the file name field
-                 Click(open, IDOK);
-             });
-             Click(d, IDC_BG_BROWSE);
-             CHECK_EQ(Text(d, IDC_BG_BITMAP), Scratch("art\\background.bmp"));
-             Click(d, IDOK);
-         });
-    // A still logo, then one that slides in from the right.
+    Edit(frame, {"Background Image"}, VK_RETURN, "Main Window Background Properties", [](HWND d) {
+        Click(d, IDC_BG_BITMAP_MODE);
+        ExpectDialog("Open", [](HWND open) {
+            Type(open, 1148, Scratch("art\\background.bmp"));  // the file name field
+            Click(open, IDOK);
+        });
+        Click(d, IDC_BG_BROWSE);
+        CHECK_EQ(Text(d, IDC_BG_BITMAP), Scratch("art\\background.bmp"));
+        Click(d, IDOK);
+    });
+    // A still logo, then one that slides in from the right; a refused number
+    // keeps the dialog open.
     Edit(frame, {"Bitmaps & Logos"}, VK_INSERT, "Bitmaps & Logos", [](HWND d) {
         Type(d, IDC_LOGO_BITMAP, Scratch("art\\title.bmp"));
+        Type(d, IDC_LOGO_X, "x");
+        Click(d, IDOK);
+        CHECK(IsWindow(d));
         Type(d, IDC_LOGO_X, "40");
         Type(d, IDC_LOGO_Y, "38");
         Type(d, IDC_LOGO_MASK, "0xff00ff");
@@ -99,7 +103,7 @@ void MakeProject(CMainFrame& frame) {
             Click(d, link.action);
             if (link.dataA) Type(d, IDC_LINK_DATA_A, link.dataA);
             Type(d, IDC_LINK_LABEL, link.label);
-            Type(d, IDC_LINK_X, link.x);
+            Type(d, IDC_LINK_X, "70");
             Type(d, IDC_LINK_Y, link.y);
             Type(d, IDC_LINK_FONT_SIZE, "22");
             Type(d, IDC_LINK_TEXT_COLOUR, "0xe2ecf0");
@@ -111,8 +115,9 @@ void MakeProject(CMainFrame& frame) {
         Type(d, IDC_AUDIO_HOVER, Scratch("art\\hover.wav"));
         Click(d, IDOK);
     });
-    CHECK_EQ(g_recorder.messages.size(), 1u);  // the note before the browse
-    CHECK_EQ(g_recorder.messages.empty() ? "" : g_recorder.messages[0],
+    // The note before the browse, then the logo's refused number.
+    CHECK_EQ(recorder.messages.size(), 2u);
+    CHECK_EQ(recorder.messages.empty() ? "" : recorder.messages[0],
              std::string(RESOURCE_BROWSE_NOTE));
 }
 
@@ -145,8 +150,8 @@ std::vector<DWORD> Grab(HWND menu, int* width, int* height) {
 
 // Two grabs half a second apart that are equal: the animation is over.
 bool WriteSettledPreview(CMainFrame& frame, const std::string& file) {
-    HWND menu = static_cast<HWND>(
-        platform::win32::HandleOf(frame.DemoWnd->GetInstallerWnd()->Wnd.get()));
+    HWND menu =
+        static_cast<HWND>(platform::win32::HandleOf(frame.DemoWnd->GetInstallerWnd()->Wnd.get()));
     std::vector<DWORD> last;
     int w = 0, h = 0;
     for (int i = 0; i < 60; ++i) {
@@ -187,7 +192,6 @@ void StampChecks() {
     }
     CHECK(system.GetFileStamp(picture, &after));
     CHECK_EQ(after.size, before.size + 1);
-    CHECK(before.size > 0);
     CHECK(std::llabs(after.modified / 1000000000 - std::int64_t(std::time(nullptr))) < 86400);
     CHECK(!system.GetFileStamp(Scratch("art"), &none));
     CHECK(!system.GetFileStamp(Scratch("art\\missing.bmp"), &none));
@@ -196,42 +200,23 @@ void StampChecks() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::puts("usage: velomar_forge_disc SCRATCH");
+    if (RecordHelp()) return 0;
+    const bool wiring = argc == 3 && std::strcmp(argv[2], "wiring") == 0;
+    if (argc != 2 && !wiring) {
+        std::puts("usage: velomar_forge_disc SCRATCH [wiring]");
         return 2;
     }
-    g_scratch = argv[1];
-    if (g_scratch.back() != '\\') g_scratch += '\\';
-
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES};
-    InitCommonControlsEx(&controls);
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    platform::win32::Backend backend;
-    platform::Platform p = backend.Get();
-    p.services = &g_recorder;
-    platform::Install(p);
-    InstallDialogHook();
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Harlune\\VelomarForge");
-    DWORD no = 0;
-    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Harlune\\VelomarForge\\General",
-                    "ShowIntroWizard", REG_DWORD, &no, sizeof(no));
-
-    ForgeOptions options;
-    options.StartFolder = Scratch("start\\");
-    options.DocumentsFolder = Scratch("docs");
-    auto frame = std::make_unique<CMainFrame>(options);
-    CHECK(frame->Create());
+    Start(argv[1]);
+    if (wiring) FirstStart();
+    SetWizardAtStartup(false);
+    auto frame = MakeFrame();
     MoveWindow(frame->hwnd(), 0, 0, 1020, 760, TRUE);
-    ShowWindow(frame->hwnd(), SW_SHOWNORMAL);
-    Pump();
-
     MakeProject(*frame);
-    g_recorder.messages.clear();
-    g_recorder.answers = {platform::MessageAnswer::No};
-    SendMessageA(frame->hwnd(), WM_COMMAND, ID_BUILD_PROJECT, 0);
-    Pump();
-    CHECK_EQ(g_recorder.messages.size(), 1u);
-    CHECK_EQ(g_recorder.messages.empty() ? "" : g_recorder.messages[0],
+    recorder.messages.clear();
+    recorder.answers = {platform::MessageAnswer::No};
+    Command(*frame, ID_BUILD_PROJECT);
+    CHECK_EQ(recorder.messages.size(), 1u);
+    CHECK_EQ(recorder.messages.empty() ? "" : recorder.messages[0],
              std::string(BUILD_DONE_QUESTION));
     CHECK(!frame->DemoWnd->Modified());
 
@@ -243,9 +228,10 @@ int main(int argc, char** argv) {
         WriteTree(tree, TreeView_GetRoot(tree), 0, f);
         std::fclose(f);
     }
-    DestroyWindow(frame->hwnd());
-    Pump();
-    frame.reset();
+    if (wiring)
+        Wiring(frame);
+    else
+        Close(frame);
     StampChecks();
     std::printf("disc: %d failure(s)\n", failures);
     std::fflush(stdout);
