@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <set>
-#include <utility>
 
 #include "editor/win32/main_frame.h"
 #include "editor/win32/tree_view.h"
@@ -26,15 +25,8 @@ platform::MessageAnswer Recorder::ShowMessage(const std::string& text,
 
 namespace {
 
-const char* kKey = "Software\\Harlune\\VelomarForge";
-std::string g_scratch;  // ends in '\\'
-
-struct Expected {
-    std::string caption;
-    DialogStep step;
-};
-std::deque<Expected> g_expected;
-std::vector<HWND> g_pending;
+std::string g_scratch;                                      // ends in '\\'
+std::deque<std::pair<std::string, DialogStep>> g_expected;  // by caption
 std::set<HWND> g_answered;
 
 std::string Caption(HWND window) {
@@ -43,49 +35,34 @@ std::string Caption(HWND window) {
     return text;
 }
 
-// Runs after activation, from the dialog's own modal loop.
-void CALLBACK RunSteps(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    for (HWND dialog : std::exchange(g_pending, {})) {
-        // A dialog is activated again when another program ends: it is answered once.
-        if (!IsWindow(dialog) || g_answered.count(dialog)) continue;
-        if (!IsWindowVisible(dialog)) {  // it shows once its modal loop is idle
-            g_pending.push_back(dialog);
-            SetTimer(nullptr, 0, 50, RunSteps);
-            continue;
-        }
-        g_answered.insert(dialog);
-        if (g_expected.empty() || g_expected.front().caption != Caption(dialog)) {
-            std::printf("unexpected dialog \"%s\"\n", Caption(dialog).c_str());
-            ++failures;
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-            continue;
-        }
-        const DialogStep step = g_expected.front().step;
-        g_expected.pop_front();
-        step(dialog);
-    }
-}
-
-LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam) {
+// Every 50 ms, from whichever modal loop runs: the next expected dialog gets
+// its step once it shows; any other dialog is a failure, and is cancelled.
+void CALLBACK Poll(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = GetActiveWindow();
     char name[16] = {};
-    if (code == HCBT_ACTIVATE && GetClassNameA(HWND(wParam), name, sizeof(name)) &&
-        std::string(name) == "#32770") {
-        g_pending.push_back(HWND(wParam));
-        SetTimer(nullptr, 0, 50, RunSteps);
+    if (!dialog || !IsWindowVisible(dialog) || g_answered.count(dialog) ||
+        !GetClassNameA(dialog, name, sizeof(name)) || std::string(name) != "#32770")
+        return;
+    g_answered.insert(dialog);
+    if (g_expected.empty() || g_expected.front().first != Caption(dialog)) {
+        std::printf("unexpected dialog \"%s\"\n", Caption(dialog).c_str());
+        ++failures;
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return;
     }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    const DialogStep step = g_expected.front().second;
+    g_expected.pop_front();
+    step(dialog);
 }
 
 }  // namespace
 
 void ExpectDialog(const std::string& caption, DialogStep step) {
-    g_expected.push_back({caption, std::move(step)});
+    g_expected.emplace_back(caption, std::move(step));
 }
 
 bool DialogsDone() {
-    for (const Expected& e : g_expected)
-        std::printf("dialog \"%s\" never came\n", e.caption.c_str());
+    for (const auto& e : g_expected) std::printf("dialog \"%s\" never came\n", e.first.c_str());
     const bool done = g_expected.empty();
     g_expected.clear();
     return done;
@@ -100,8 +77,8 @@ void Start(const std::string& scratch) {
     platform::Platform p = backend.Get();
     p.services = &recorder;
     platform::Install(p);
-    SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
-    RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+    SetTimer(nullptr, 0, 50, Poll);
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Harlune\\VelomarForge");
 }
 
 std::string Scratch(const std::string& name) { return g_scratch + name; }
@@ -112,10 +89,8 @@ void SetWizardAtStartup(bool on) {
 }
 
 std::unique_ptr<CMainFrame> MakeFrame() {
-    ForgeOptions options;
-    options.StartFolder = Scratch("start\\");
-    options.DocumentsFolder = Scratch("docs");
-    auto frame = std::make_unique<CMainFrame>(options);
+    auto frame = std::make_unique<CMainFrame>(
+        ForgeOptions{Scratch("start\\"), std::string(), Scratch("docs")});
     CHECK(frame->Create());
     ShowWindow(frame->hwnd(), SW_SHOWNORMAL);
     Pump();
@@ -135,14 +110,11 @@ void Command(CMainFrame& frame, int id) {
 
 void Pump() {
     MSG msg;
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 3; ++round, Sleep(20))
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) continue;
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
-        Sleep(20);
-    }
 }
 
 std::string Text(HWND dialog, int id) {
@@ -157,15 +129,9 @@ void Type(HWND dialog, int id, const std::string& text) {
 
 void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
-
 std::string NodeText(HWND tree, HTREEITEM item) {
     char text[1024] = {};
-    TVITEMA data = {};
-    data.mask = TVIF_TEXT;
-    data.hItem = item;
-    data.pszText = text;
-    data.cchTextMax = sizeof(text);
+    TVITEMA data = {TVIF_TEXT, item, 0, 0, text, int(sizeof(text))};
     SendMessageA(tree, TVM_GETITEMA, 0, LPARAM(&data));
     return text;
 }
@@ -174,18 +140,15 @@ HTREEITEM FindNode(CMainFrame& frame, std::initializer_list<const char*> path) {
     HWND tree = frame.TreeView->Tree();
     HTREEITEM item = TreeView_GetRoot(tree);
     for (const char* text : path) {
-        HTREEITEM child = TreeView_GetChild(tree, item);
-        while (child && NodeText(tree, child) != text) child = TreeView_GetNextSibling(tree, child);
-        if (!child) return nullptr;
-        item = child;
+        item = item ? TreeView_GetChild(tree, item) : nullptr;
+        while (item && NodeText(tree, item) != text) item = TreeView_GetNextSibling(tree, item);
     }
     return item;
 }
 
 void PressOn(CMainFrame& frame, HTREEITEM item, WPARAM key) {
-    HWND tree = frame.TreeView->Tree();
-    TreeView_SelectItem(tree, item);
-    SendMessageA(tree, WM_KEYDOWN, key, 0);
+    TreeView_SelectItem(frame.TreeView->Tree(), item);
+    SendMessageA(frame.TreeView->Tree(), WM_KEYDOWN, key, 0);
 }
 
 }  // namespace forge_test

@@ -1,7 +1,6 @@
 // The Windows editor's tests drive its real windows in-process: dialogs are
-// caught by a CBT hook and answered by scripted steps, messages to the user
-// go to a recorder that scripts the answers. Failures print to stdout, which
-// the Linux test reads.
+// answered by scripted steps, messages to the user go to a recorder that
+// scripts the answers. Failures print to stdout, which the Linux test reads.
 #pragma once
 
 #include <deque>
@@ -54,7 +53,7 @@ class Recorder : public platform::Services {
 };
 extern Recorder recorder;
 
-// The Win32 platform with the recorder, the dialog hook and an empty registry;
+// The Win32 platform with the recorder, the dialog steps and an empty registry;
 // `scratch` holds start\Velomar.exe (the companion files).
 void Start(const std::string& scratch);
 std::string Scratch(const std::string& name);
@@ -77,7 +76,6 @@ void Pump();
 std::string Text(HWND dialog, int id);
 void Type(HWND dialog, int id, const std::string& text);
 void Click(HWND dialog, int id);
-bool Enabled(HWND dialog, int id);
 
 // The frame's template tree: a node's text, a node by its path of texts below
 // the root ("Hyper-Links", "Quit"), and a key pressed on a node.
