@@ -11,17 +11,7 @@
 namespace forge_test {
 
 int failures = 0;
-Recorder recorder;
-
-platform::MessageAnswer Recorder::ShowMessage(const std::string& text,
-                                              platform::MessageButtons buttons) {
-    messages.push_back(text);
-    if (buttons == platform::MessageButtons::Ok) return platform::MessageAnswer::Ok;
-    if (answers.empty()) return platform::MessageAnswer::No;
-    const platform::MessageAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
+platform::RecordingServices recorder;
 
 namespace {
 
@@ -79,14 +69,11 @@ void Start(const std::string& scratch) {
     platform::Install(p);
     SetTimer(nullptr, 0, 50, Poll);
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Harlune\\VelomarForge");
+    CRegSettings(CMainFrame::BASE_KEY, std::string())
+        .SetInt(CMainFrame::GENERAL, "ShowIntroWizard", 0);
 }
 
 std::string Scratch(const std::string& name) { return g_scratch + name; }
-
-void SetWizardAtStartup(bool on) {
-    CRegSettings(CMainFrame::BASE_KEY, std::string())
-        .SetInt(CMainFrame::GENERAL, "ShowIntroWizard", on);
-}
 
 std::unique_ptr<CMainFrame> MakeFrame() {
     auto frame = std::make_unique<CMainFrame>(
@@ -123,11 +110,13 @@ std::string Text(HWND dialog, int id) {
     return text;
 }
 
-void Type(HWND dialog, int id, const std::string& text) {
-    SetDlgItemTextA(dialog, id, text.c_str());
+void Fill(HWND dialog, std::initializer_list<std::pair<int, std::string>> fields) {
+    for (const auto& [id, text] : fields)
+        if (text.empty())
+            SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+        else
+            SetDlgItemTextA(dialog, id, text.c_str());
 }
-
-void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 std::string NodeText(HWND tree, HTREEITEM item) {
     char text[1024] = {};

@@ -1,20 +1,70 @@
-// Velomar.exe (the x86_64 build of the same code) under wine64 on Xvfb: what a
-// user sees and does with a real window.
+// The Windows programs (the x86_64 build of the same code) under wine64 on
+// Xvfb: the Win32 drawing against the portable raster, Velomar.exe's window as
+// a user sees and uses it, and VelomarForge.exe's windows driven in-process.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <thread>
 
-#include "platform/raster/surface.h"
+#include "platform/platform.h"
+#include "platform/raster/raster_bitmap.h"
+#include "platform/raster/raster_graphics.h"
+#include "scenes.h"
 #include "wine_session.h"
 
 namespace {
 
 using platform::Rect;
 using platform::raster::Surface;
+
+// The Windows side draws every scene once, into dumps; "" when it could not.
+const std::string& Dumps() {
+    static const std::string dumps = [] {
+        wintest::WineSession& wine = wintest::WineSession::Get();
+        const std::string dir = wintest::ScratchDir("conformance");
+        const std::string exe =
+            VELOMAR_WINDOWS_X86_64_DIR "/tests/windows/win32/velomar_conformance_dump.exe";
+        return wine.ok() && xtest::Run(wine.Program(exe, {dir}, dir), 120000) == 0 ? dir : "";
+    }();
+    return dumps;
+}
+
+class Conformance : public ::testing::TestWithParam<scenes::Scene> {};
+
+TEST_P(Conformance, Win32AndRasterDrawTheSame) {
+    ASSERT_NE(Dumps(), "") << "velomar_conformance_dump failed";
+    const scenes::Scene& scene = GetParam();
+    Surface win32;
+    ASSERT_TRUE(scenes::ReadDump(Dumps() + "/" + scene.name + ".raw", &win32));
+
+    // The window's transparent drawing takes its objects from the installed platform.
+    platform::raster::RasterGraphics graphics;
+    platform::Platform drawingOnly;
+    drawingOnly.graphics = &graphics;
+    platform::Install(drawingOnly);
+    auto bitmap = scenes::Render(graphics, scene);
+    ASSERT_NE(bitmap, nullptr);
+    const Surface& raster = static_cast<platform::raster::RasterBitmap&>(*bitmap).surface();
+
+    ASSERT_EQ(win32.width, raster.width);
+    ASSERT_EQ(win32.height, raster.height);
+    int differing = 0;
+    for (int y = 0; y < raster.height; ++y)
+        for (int x = 0; x < raster.width; ++x)
+            if (win32.At(x, y) != raster.At(x, y) && differing++ == 0)
+                ADD_FAILURE() << "first difference at (" << x << "," << y << "): win32 " << std::hex
+                              << win32.At(x, y) << ", raster " << raster.At(x, y);
+    EXPECT_EQ(differing, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenes, Conformance, ::testing::ValuesIn(scenes::All()),
+                         [](const ::testing::TestParamInfo<scenes::Scene>& info) {
+                             return info.param.name;
+                         });
 
 // On a 1024 x 768 screen the 640 x 440 window is centred; its client area
 // lies inside a one-pixel border.
@@ -142,6 +192,25 @@ TEST_F(WineRuntime, FolderWithoutSettingsShowsTheReadersMessageAndNoWindow) {
 TEST_F(WineRuntime, BothBuildsCarryTheHandCursor) {
     for (const std::string& exe : {kRuntime, std::string(VELOMAR_EXE_I686)})
         EXPECT_EQ(Probe({"cursor", exe}), "hotspot 12 1 size 32 32 bits 4\n") << exe;
+}
+
+// The x86_64 test program makes a disc through the editor's dialogs, then
+// tries the frame's commands, keys and preview on it (win32/forge_wiring.cpp).
+TEST(ForgeWine, MenusKeysTreeDialogsAndPreviewReachTheProject) {
+    wintest::WineSession& wine = wintest::WineSession::Get();
+    ASSERT_TRUE(wine.ok()) << wine.error();
+    const std::string scratch = wintest::ScratchDir("forge");
+    std::filesystem::create_directories(scratch + "/start");
+    std::filesystem::copy_file(VELOMAR_WINDOWS_X86_64_DIR "/launcher/win32/Velomar.exe",
+                               scratch + "/start/Velomar.exe");
+    std::filesystem::copy(VELOMAR_SOURCE_DIR "/examples/sample/res", scratch + "/art");
+    std::string windows = "Z:" + scratch;
+    for (char& c : windows)
+        if (c == '/') c = '\\';
+    const std::string exe =
+        VELOMAR_WINDOWS_X86_64_DIR "/tests/windows/win32/velomar_forge_disc.exe";
+    std::string out;
+    EXPECT_EQ(xtest::Run(wine.Program(exe, {windows, "wiring"}), 300000, &out), 0) << out;
 }
 
 }  // namespace
