@@ -19,23 +19,18 @@ std::string g_scratch;                                      // ends in '\\'
 std::deque<std::pair<std::string, DialogStep>> g_expected;  // by caption
 std::set<HWND> g_answered;
 
-std::string Caption(HWND window) {
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof(text));
-    return text;
-}
-
 // Every 50 ms, from whichever modal loop runs: the next expected dialog gets
 // its step once it shows; any other dialog is a failure, and is cancelled.
 void CALLBACK Poll(HWND, UINT, UINT_PTR, DWORD) {
     HWND dialog = GetActiveWindow();
-    char name[16] = {};
+    char name[16] = {}, caption[256] = {};
     if (!dialog || !IsWindowVisible(dialog) || g_answered.count(dialog) ||
         !GetClassNameA(dialog, name, sizeof(name)) || std::string(name) != "#32770")
         return;
     g_answered.insert(dialog);
-    if (g_expected.empty() || g_expected.front().first != Caption(dialog)) {
-        std::printf("unexpected dialog \"%s\"\n", Caption(dialog).c_str());
+    GetWindowTextA(dialog, caption, sizeof(caption));
+    if (g_expected.empty() || g_expected.front().first != caption) {
+        std::printf("unexpected dialog \"%s\"\n", caption);
         ++failures;
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
         return;

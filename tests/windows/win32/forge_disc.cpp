@@ -4,13 +4,14 @@
 // any project). The project goes to SCRATCH\docs\Disc and is built; the
 // settled preview's pixels go to preview.dump and the tree's texts, one node a
 // line indented by depth, to tree.txt, for the Linux side to compare with the
-// runtimes and the Linux editor. With "wiring", the frame's commands, keys and
-// windows are then tried on that disc (forge_wiring.cpp). Exit 0 when every
-// check held.
+// runtimes and the Linux editor. With "wiring", the frame's menus, keys, tree
+// and preview are then tried on that disc: whether the Win32 windows reach the
+// core (whose own rules are tested on Linux). Exit 0 when every check held.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
+#include "editor/companion_files.h"
 #include "editor/dialogs/resource_import.h"
 #include "editor/project_build.h"
 #include "editor/win32/demo_wnd.h"
@@ -23,10 +24,6 @@
 #include "platform/win32/backend.h"
 
 using namespace forge_test;
-
-// forge_wiring.cpp
-bool RecordHelp();
-void Wiring(std::unique_ptr<CMainFrame>& frame);
 
 namespace {
 
@@ -144,6 +141,127 @@ void WriteTree(HWND tree, HTREEITEM item, int depth, FILE* f) {
     }
 }
 
+const char* kFirst = "Visit our web site";  // the disc's first link
+
+// The menu item's state (and text) as the frame shows them when its menu opens.
+UINT MenuState(CMainFrame& frame, int id, std::string* text = nullptr) {
+    HMENU bar = GetMenu(frame.hwnd());
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        HMENU sub = GetSubMenu(bar, i);
+        SendMessageA(frame.hwnd(), WM_INITMENUPOPUP, WPARAM(sub), i);
+        char name[256] = {};
+        if (text)
+            *text = GetMenuStringA(sub, UINT(id), name, sizeof name, MF_BYCOMMAND) ? name : "";
+        const UINT state = GetMenuState(sub, UINT(id), MF_BYCOMMAND);
+        if (state != UINT(-1)) return state;
+    }
+    return UINT(-1);
+}
+bool MenuEnabled(CMainFrame& frame, int id) { return !(MenuState(frame, id) & MF_GRAYED); }
+
+LaunchSettings& Settings(CMainFrame& frame) { return *frame.DemoWnd->GetInstallerWnd()->Settings; }
+
+// Move Down from the menu and the Edit menu naming the step; Delete from the tree's keys.
+void EditCommands(CMainFrame& frame) {
+    HWND tree = frame.TreeView->Tree();
+    TreeView_SelectItem(tree, FindNode(frame, {"Hyper-Links", kFirst}));
+    CHECK(!MenuEnabled(frame, ID_MOVE_UP) && MenuEnabled(frame, ID_MOVE_DOWN));
+    Command(frame, ID_MOVE_DOWN);
+    CHECK_EQ(TextOf(Settings(frame).HotSpotText[1]), std::string(kFirst));
+    CHECK_EQ(NodeText(tree, TreeView_GetSelection(tree)), std::string(kFirst));
+    std::string undo, redo;
+    MenuState(frame, ID_EDIT_UNDO, &undo);
+    CHECK_EQ(undo, std::string("&Undo Move Link Down\tCtrl+Z"));
+    Command(frame, ID_EDIT_UNDO);
+    CHECK_EQ(TextOf(Settings(frame).HotSpotText[0]), std::string(kFirst));
+    MenuState(frame, ID_EDIT_REDO, &redo);
+    CHECK_EQ(redo, std::string("&Redo Move Link Down\tCtrl+Y"));
+
+    const int links = Settings(frame).NumberOfHotSpots;
+    recorder.ScriptAnswers({platform::MessageAnswer::Yes});
+    PressOn(frame, FindNode(frame, {"Hyper-Links", "Quit"}), VK_DELETE);
+    Pump();
+    CHECK_EQ(Settings(frame).NumberOfHotSpots, links - 1);
+    Command(frame, ID_EDIT_UNDO);
+}
+
+// Arrange Items: a drag in the preview reaches AppSetup.dat and the tree.
+void Arrange(CMainFrame& frame) {
+    const platform::Rect box = frame.DemoWnd->GetInstallerWnd()->LinkBox(0);
+    const int x = (box.left + box.right) / 2, y = (box.top + box.bottom) / 2;
+    auto stored = [] {
+        CInstallerWnd disk(Scratch("docs\\Disc\\"));
+        CHECK(disk.LoadSettings());
+        return disk.Settings->HotSpotRect[0];
+    };
+    auto send = [&frame](UINT message, WPARAM keys, int px, int py) {
+        SendMessageA(static_cast<HWND>(
+                         platform::win32::HandleOf(frame.DemoWnd->GetInstallerWnd()->Wnd.get())),
+                     message, keys, MAKELPARAM(px, py));
+        Pump();
+    };
+    Command(frame, ID_ARRANGE_ITEMS);
+    CHECK(MenuState(frame, ID_ARRANGE_ITEMS) & MF_CHECKED);
+    send(WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+    send(WM_MOUSEMOVE, MK_LBUTTON, x + 30, y + 20);
+    send(WM_LBUTTONUP, 0, x + 30, y + 20);
+    CHECK_EQ(stored().left, box.left + 30);
+    CHECK_EQ(stored().top, box.top + 20);
+    HWND tree = frame.TreeView->Tree();
+    CHECK_EQ(NodeText(tree, TreeView_GetSelection(tree)), std::string(kFirst));
+}
+
+// Help through a .htm association written here: this program, renamed,
+// records what it was given.
+void Help(CMainFrame& frame) {
+    const std::string helper = Scratch("helprecorder.exe");
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    CopyFileA(self, helper.c_str(), FALSE);
+    const std::string command = "\"" + helper + "\" -nohome \"%1\"";
+    RegSetKeyValueA(HKEY_CLASSES_ROOT, ".htm", nullptr, REG_SZ, "VelomarTest.htm", 16);
+    RegSetKeyValueA(HKEY_CLASSES_ROOT, "VelomarTest.htm\\shell\\open\\command", nullptr, REG_SZ,
+                    command.c_str(), DWORD(command.size() + 1));
+    frame.ShowHelp("_Audio");
+    char recorded[MAX_PATH * 2] = {};
+    for (int i = 0; i < 200 && !recorded[0]; ++i, Sleep(50))
+        if (FILE* f = std::fopen(Scratch("help.txt").c_str(), "rb")) {
+            std::fgets(recorded, sizeof recorded, f);
+            std::fclose(f);
+        }
+    // The command line ends with the guide and its topic, unquoted.
+    const std::string line = recorded,
+                      guide = " " + Scratch("start\\") + USER_GUIDE_NAME + "#_Audio";
+    CHECK_EQ(line.substr(line.size() - std::min(line.size(), guide.size())), guide);
+    CHECK(recorder.shellCalls.empty());
+}
+
+// With the built disc open: the title and the menus follow its state.
+void Wiring(CMainFrame& frame) {
+    const std::string title = frame.GetTitle();
+    CHECK(MenuEnabled(frame, ID_COPY_PROJECT) && !MenuEnabled(frame, ID_SAVE_PROJECT));
+    frame.DemoWnd->SetModified(true);
+    CHECK_EQ(frame.GetTitle(), title + "*");
+    CHECK(MenuEnabled(frame, ID_SAVE_PROJECT) && !MenuEnabled(frame, ID_COPY_PROJECT));
+    Command(frame, ID_SAVE_PROJECT);
+    EditCommands(frame);
+    Arrange(frame);
+    Help(frame);
+}
+
+// Run as helprecorder.exe: its command line goes to help.txt beside it.
+bool RecordHelp() {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    if (!std::strstr(self, "helprecorder.exe")) return false;
+    std::strcpy(std::strrchr(self, '\\') + 1, "help.txt");
+    if (FILE* f = std::fopen(self, "wb")) {
+        std::fputs(GetCommandLineA(), f);
+        std::fclose(f);
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -171,10 +289,8 @@ int main(int argc, char** argv) {
         WriteTree(tree, TreeView_GetRoot(tree), 0, f);
         std::fclose(f);
     }
-    if (wiring)
-        Wiring(frame);
-    else
-        Close(frame);
+    if (wiring) Wiring(*frame);
+    Close(frame);
     std::printf("disc: %d failure(s)\n", failures);
     std::fflush(stdout);
     return failures == 0 ? 0 : 1;
