@@ -48,8 +48,8 @@ TEST(ShippedRuntime, IsASmall32BitGuiProgramImportingOnlyWindowsSystemDlls) {
 TEST(ShippedEditor, IsA32BitGuiProgramImportingOnlyWindowsSystemDlls) {
     const std::set<std::string> dlls = ImportedDlls(VELOMAR_FORGE_EXE_I686);
     const std::set<std::string> system = {
-        "kernel32.dll", "user32.dll", "gdi32.dll",  "msimg32.dll", "winmm.dll",   "shell32.dll",
-        "comctl32.dll", "comdlg32.dll", "advapi32.dll", "ole32.dll", "version.dll", "msvcrt.dll"};
+        "kernel32.dll", "user32.dll",   "gdi32.dll",    "msimg32.dll", "winmm.dll",   "shell32.dll",
+        "comctl32.dll", "comdlg32.dll", "advapi32.dll", "ole32.dll",   "version.dll", "msvcrt.dll"};
     for (const std::string& dll : dlls) EXPECT_TRUE(system.count(dll)) << "imports " << dll;
     EXPECT_TRUE(dlls.count("comctl32.dll") && dlls.count("advapi32.dll"));
 

@@ -1,5 +1,6 @@
 #include "scenes.h"
 
+#include <array>
 #include <cstdio>
 
 #include "engine/installer_wnd.h"
@@ -27,9 +28,8 @@ struct Canvas {
     std::unique_ptr<DC> dc;
     std::unique_ptr<platform::Bitmap> bitmap;
     platform::Bitmap* old = nullptr;
-    Canvas(Graphics& g, int w, int h, bool mono = false)
-        : dc(g.CreateCompatibleDC(nullptr)),
-          bitmap(mono ? g.CreateMonochromeBitmap(w, h) : g.CreateCompatibleBitmap(nullptr, w, h)) {
+    Canvas(Graphics& g, int w, int h)
+        : dc(g.CreateCompatibleDC(nullptr)), bitmap(g.CreateCompatibleBitmap(nullptr, w, h)) {
         if (dc && bitmap) old = dc->SelectBitmap(bitmap.get());
     }
     ~Canvas() {
@@ -78,50 +78,39 @@ void DrawResizedTransparentLogo(Graphics& g, DC& target) {
     CInstallerWnd::DrawTransparentStretched(37, 30, 39, 27, *logo.dc, 20, 14, target, kMask);
 }
 
-// A source of w x h in cells of `cell` pixels, stretched to (x, y, dw, dh).
-void Stretch(Graphics& g, DC& target, int w, int h, int cell, int pattern, int x, int y, int dw,
-             int dh) {
-    Canvas src(g, w, h);
-    Blocks(*src.dc, w, h, cell, pattern);
-    target.StretchBlt(x, y, dw, dh, *src.dc, 0, 0, w, h, Rop::SrcCopy);
+// Stripes (band, offset) with a source of blocks (w, h, cell, pattern)
+// stretched onto them at (x, y, width, height).
+Scene Stretched(const char* name, int width, int height, int band, int offset,
+                std::array<int, 4> src, std::array<int, 4> to) {
+    return {name, width, height, [=](Graphics& g, DC& target) {
+                Stripes(target, width, height, band, offset);
+                Canvas source(g, src[0], src[1]);
+                Blocks(*source.dc, src[0], src[1], src[2], src[3]);
+                target.StretchBlt(to[0], to[1], to[2], to[3], *source.dc, 0, 0, src[0], src[1],
+                                  Rop::SrcCopy);
+            }};
 }
 
 }  // namespace
 
 const std::vector<Scene>& All() {
     static const std::vector<Scene> scenes = {
-        {"transparent", 48, 36, false, DrawTransparentLogo},
-        {"transparent_large", 240, 180, false, DrawLargeTransparentLogo},
-        {"transparent_resized", 64, 48, false, DrawResizedTransparentLogo},
-        {"stretch_up", 40, 30, false,
-         [](Graphics& g, DC& t) {
-             Stripes(t, 40, 30, 4, 1);
-             Stretch(g, t, 7, 5, 1, 0, 2, 3, 29, 23);
-         }},
-        {"stretch_down", 20, 16, false,
-         [](Graphics& g, DC& t) {
-             Stripes(t, 20, 16, 4, 1);
-             Stretch(g, t, 37, 29, 1, 0, 3, 2, 13, 11);
-         }},
+        {"transparent", 48, 36, DrawTransparentLogo},
+        {"transparent_large", 240, 180, DrawLargeTransparentLogo},
+        {"transparent_resized", 64, 48, DrawResizedTransparentLogo},
+        Stretched("stretch_up", 40, 30, 4, 1, {7, 5, 1, 0}, {2, 3, 29, 23}),
+        Stretched("stretch_down", 20, 16, 4, 1, {37, 29, 1, 0}, {3, 2, 13, 11}),
         // Three source pixels into two: every second source centre lies
         // exactly on a destination pixel's edge.
-        {"stretch_down_even", 20, 16, false,
-         [](Graphics& g, DC& t) {
-             Stripes(t, 20, 16, 4, 2);
-             Stretch(g, t, 18, 12, 1, 0, 2, 1, 12, 8);
-         }},
+        Stretched("stretch_down_even", 20, 16, 4, 2, {18, 12, 1, 0}, {2, 1, 12, 8}),
         // A resized logo's first animation frame: 2.95 times its size.
-        {"stretch_logo_grow", 64, 40, false,
-         [](Graphics& g, DC& t) {
-             Stripes(t, 64, 40, 5, 0);
-             Stretch(g, t, 20, 12, 3, 4, 1, 2, 59, 35);
-         }},
+        Stretched("stretch_logo_grow", 64, 40, 5, 0, {20, 12, 3, 4}, {1, 2, 59, 35}),
     };
     return scenes;
 }
 
 std::unique_ptr<platform::Bitmap> Render(Graphics& g, const Scene& scene) {
-    Canvas canvas(g, scene.width, scene.height, scene.monochrome);
+    Canvas canvas(g, scene.width, scene.height);
     if (!canvas.old) return nullptr;
     // A known start: the scenes that do not cover every pixel leave black.
     canvas.dc->FillSolidRect(Rect{0, 0, scene.width, scene.height}, Rgb(0, 0, 0));

@@ -1,10 +1,10 @@
-// Drawing scenes written once against the platform interface. The conformance
-// test draws each through the Win32 backend (under Wine) and through the
-// portable raster and compares the pictures pixel by pixel. What the raster's
-// own pixel tables hold (raster operations, depth changes, fills, gradients)
-// is not drawn again here: these are the stretches and the transparent logos.
+// Drawing scenes written once against the platform interface, drawn through the
+// Win32 backend (under Wine) and the portable raster and compared pixel by pixel.
+// The raster's own tables hold its operations, depth changes, fills and
+// gradients; these are the stretches and the transparent logos.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -19,16 +19,15 @@ struct Scene {
     std::string name;
     int width;
     int height;
-    bool monochrome;  // the picture is a monochrome bitmap
-    void (*draw)(platform::Graphics& g, platform::DC& target);
+    std::function<void(platform::Graphics& g, platform::DC& target)> draw;
 };
 
 const std::vector<Scene>& All();
 
 inline void PrintTo(const Scene& scene, std::ostream* os) { *os << scene.name; }
 
-// Draws the scene into a fresh bitmap (colour: compatible with the screen) and
-// returns it deselected; null when the backend could not make it.
+// Draws the scene into a fresh bitmap compatible with the screen and returns
+// it deselected; null when the backend could not make it.
 std::unique_ptr<platform::Bitmap> Render(platform::Graphics& g, const Scene& scene);
 
 // Raw dump: width and height (32-bit little endian), then the 0x00RRGGBB pixels.

@@ -1,18 +1,17 @@
 // The Windows editor's tests drive its real windows in-process: dialogs are
-// caught by a CBT hook and answered by scripted steps, messages to the user
-// go to a recorder that scripts the answers. Failures print to stdout, which
-// the Linux test reads.
+// answered by scripted steps, messages to the user go to a recorder that
+// scripts the answers. Failures print to stdout, which the Linux test reads.
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <sstream>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "editor/win32/windows_api.h"
-#include "platform/services.h"
+#include "platform/headless/recording_services.h"
 
 class CMainFrame;
 
@@ -21,68 +20,44 @@ namespace forge_test {
 extern int failures;
 
 template <typename A, typename B>
-void CheckEqual(const A& a, const B& b, const char* as, const char* bs, const char* file,
-                int line) {
+void CheckEqual(const A& a, const B& b, const char* as, const char* bs, int line) {
     if (a == b) return;
     std::ostringstream out;
-    out << file << ":" << line << ": " << as << " == " << bs << "\n  got:      " << a
+    out << "line " << line << ": " << as << " == " << bs << "\n  got:      " << a
         << "\n  expected: " << b << "\n";
     std::fputs(out.str().c_str(), stdout);
     ++failures;
 }
+#define CHECK(cond) forge_test::CheckEqual(bool(cond), true, #cond, "true", __LINE__)
+#define CHECK_EQ(a, b) forge_test::CheckEqual((a), (b), #a, #b, __LINE__)
 
-#define CHECK(cond)                                                                     \
-    do {                                                                                \
-        if (!(cond)) {                                                                  \
-            std::printf("%s:%d: CHECK(%s) failed\n", __FILE__, __LINE__, #cond);      \
-            ++forge_test::failures;                                                     \
-        }                                                                               \
-    } while (0)
-#define CHECK_EQ(a, b) forge_test::CheckEqual((a), (b), #a, #b, __FILE__, __LINE__)
+// Messages to the user and shell calls, recorded; answers scripted.
+extern platform::RecordingServices recorder;
 
-// Messages to the user, recorded; answers are taken in order (No when none is left).
-class Recorder : public platform::Services {
-  public:
-    platform::MessageAnswer ShowMessage(const std::string& text,
-                                        platform::MessageButtons buttons) override;
-    void Trace(const std::string&) override {}
-    bool WantsTrace() const override { return false; }
-    void PlaySoundFile(const std::string&) override {}
-    bool ShellExecuteFile(platform::Window*, const char* verb, const std::string& file,
-                          const char*) override {
-        shell.push_back(std::string(verb ? verb : "") + " " + file);
-        return true;
-    }
-
-    std::vector<std::string> messages;
-    std::deque<platform::MessageAnswer> answers;
-    std::vector<std::string> shell;
-};
-
-// A step run on the next dialog with this caption, once it shows.
-using DialogStep = std::function<void(HWND dialog)>;
-void ExpectDialog(const std::string& caption, DialogStep step);
-// True when every expected dialog came and no other did.
-bool DialogsDone();
-void InstallDialogHook();
-
-// Dispatches what is queued (posted refreshes, the wizard's choice).
+// The Win32 platform with the recorder, the dialog steps and an empty registry
+// but for the start-up wizard, off; `scratch` holds start\Velomar.exe.
+void Start(const std::string& scratch);
+std::string Scratch(const std::string& name);
+// A frame as the application makes it, with our companion and documents folders.
+std::unique_ptr<CMainFrame> MakeFrame();
+void Close(std::unique_ptr<CMainFrame>& frame);
+// A menu command, then what it queued (posted refreshes).
+void Command(CMainFrame& frame, int id);
 void Pump();
 
-// Controls of a dialog.
+// A step run on the next dialog with this caption, once it shows; true when
+// every expected dialog came (one not expected is a failure of its own).
+using DialogStep = std::function<void(HWND dialog)>;
+void ExpectDialog(const std::string& caption, DialogStep step);
+bool DialogsDone();
+// Texts typed into a dialog's fields in order; an empty text clicks the button.
+void Fill(HWND dialog, std::initializer_list<std::pair<int, std::string>> fields);
 std::string Text(HWND dialog, int id);
-void Type(HWND dialog, int id, const std::string& text);
-void Click(HWND dialog, int id);
-bool Checked(HWND dialog, int id);
-bool Enabled(HWND dialog, int id);
 
-// The frame's template tree: a node's text, a node by its path of texts below
-// the root ("Hyper-Links", "Quit"), and a key pressed on a node.
-std::string NodeText(HWND tree, HTREEITEM item);
+// The frame's template tree: a node by its path of texts below the root
+// ("Hyper-Links", "Quit"), a node's text, and a key pressed on a node.
 HTREEITEM FindNode(CMainFrame& frame, std::initializer_list<const char*> path);
+std::string NodeText(HWND tree, HTREEITEM item);
 void PressOn(CMainFrame& frame, HTREEITEM item, WPARAM key);
-
-// Writes the dialog or window as a BMP into %VELOMAR_FORGE_SHOTS%, when set.
-void Shot(HWND window, const std::string& name);
 
 }  // namespace forge_test

@@ -1,16 +1,17 @@
 // A disc made through VelomarForge.exe's dialogs, in-process under wine64:
-//   velomar_forge_disc SCRATCH
+//   velomar_forge_disc SCRATCH [wiring]
 // SCRATCH holds start\Velomar.exe and art\ (pictures and sounds lying outside
 // any project). The project goes to SCRATCH\docs\Disc and is built; the
 // settled preview's pixels go to preview.dump and the tree's texts, one node a
 // line indented by depth, to tree.txt, for the Linux side to compare with the
-// runtimes and the Linux editor. Then the file stamps the preview's picture
-// cache trusts. Exit 0 when every check held.
+// runtimes and the Linux editor. With "wiring", the frame's menus, keys, tree
+// and preview are then tried on that disc: whether the Win32 windows reach the
+// core (whose own rules are tested on Linux). Exit 0 when every check held.
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <ctime>
-#include <memory>
+#include <cstring>
 
+#include "editor/companion_files.h"
 #include "editor/dialogs/resource_import.h"
 #include "editor/project_build.h"
 #include "editor/win32/demo_wnd.h"
@@ -26,24 +27,6 @@ using namespace forge_test;
 
 namespace {
 
-std::string g_scratch;  // ends in '\\'
-Recorder g_recorder;
-
-std::string Scratch(const std::string& name) { return g_scratch + name; }
-
-struct Link {
-    int action;  // the radio button
-    const char* dataA;
-    const char* label;
-    const char* x;
-    const char* y;
-};
-const Link kLinks[] = {
-    {IDC_LINK_WEB_SITE, "www.example.com", "Visit our web site", "70", "200"},
-    {IDC_LINK_OPEN_FOLDER, "extras", "Open the extras", "70", "250"},
-    {IDC_LINK_QUIT, nullptr, "Quit", "70", "320"},
-};
-
 // A key on a node, then the refresh it queued.
 void Edit(CMainFrame& frame, std::initializer_list<const char*> path, WPARAM key,
           const std::string& caption, DialogStep step) {
@@ -55,113 +38,97 @@ void Edit(CMainFrame& frame, std::initializer_list<const char*> path, WPARAM key
 
 void MakeProject(CMainFrame& frame) {
     ExpectDialog("Create a New Project", [](HWND d) {
-        Type(d, IDC_PROJECT_LOCATION, Scratch("docs"));
-        Type(d, IDC_PROJECT_NAME, "Disc");
-        Click(d, IDOK);
+        CHECK_EQ(Text(d, IDC_PROJECT_LOCATION), Scratch("docs\\Velomar Projects\\Project1"));
+        Fill(d, {{IDC_PROJECT_LOCATION, Scratch("docs")}, {IDC_PROJECT_NAME, "Disc"}, {IDOK, ""}});
     });
-    SendMessageA(frame.hwnd(), WM_COMMAND, ID_NEW_PROJECT, 0);
-    Pump();
+    Command(frame, ID_NEW_PROJECT);
     CHECK(DialogsDone());
 
-    // The background through the system's file dialog, after the note.
-    Edit(frame, {"Background Image"}, VK_RETURN, "Main Window Background Properties",
-         [](HWND d) {
-             Click(d, IDC_BG_BITMAP_MODE);
-             ExpectDialog("Open", [](HWND open) {
-                 Type(open, 1148, Scratch("art\\background.bmp"));  // the file name field
-                 Click(open, IDOK);
-             });
-             Click(d, IDC_BG_BROWSE);
-             CHECK_EQ(Text(d, IDC_BG_BITMAP), Scratch("art\\background.bmp"));
-             Click(d, IDOK);
-         });
-    // A still logo, then one that slides in from the right.
+    // The background through the system's file dialog (1148: its name field), after the note.
+    Edit(frame, {"Background Image"}, VK_RETURN, "Main Window Background Properties", [](HWND d) {
+        ExpectDialog("Open", [](HWND open) {
+            Fill(open, {{1148, Scratch("art\\background.bmp")}, {IDOK, ""}});
+        });
+        Fill(d, {{IDC_BG_BITMAP_MODE, ""}, {IDC_BG_BROWSE, ""}});
+        CHECK_EQ(Text(d, IDC_BG_BITMAP), Scratch("art\\background.bmp"));
+        Fill(d, {{IDOK, ""}});
+    });
+    // A still logo (a refused number keeps the dialog open), then one that
+    // slides in from the right.
     Edit(frame, {"Bitmaps & Logos"}, VK_INSERT, "Bitmaps & Logos", [](HWND d) {
-        Type(d, IDC_LOGO_BITMAP, Scratch("art\\title.bmp"));
-        Type(d, IDC_LOGO_X, "40");
-        Type(d, IDC_LOGO_Y, "38");
-        Type(d, IDC_LOGO_MASK, "0xff00ff");
-        Click(d, IDOK);
+        Fill(d, {{IDC_LOGO_BITMAP, Scratch("art\\title.bmp")}, {IDC_LOGO_X, "x"}, {IDOK, ""}});
+        CHECK(IsWindow(d));
+        Fill(d, {{IDC_LOGO_X, "40"}, {IDC_LOGO_Y, "38"}, {IDC_LOGO_MASK, "0xff00ff"}, {IDOK, ""}});
     });
     Edit(frame, {"Bitmaps & Logos"}, VK_INSERT, "Bitmaps & Logos", [](HWND d) {
-        Type(d, IDC_LOGO_BITMAP, Scratch("art\\disc.bmp"));
-        Type(d, IDC_LOGO_X, "484");
-        Type(d, IDC_LOGO_Y, "26");
-        Type(d, IDC_LOGO_MASK, "0xff00ff");
-        Click(d, IDC_LOGO_ANIMATE);
-        Type(d, IDC_LOGO_START_X, "640");
-        Type(d, IDC_LOGO_START_Y, "26");
-        Type(d, IDC_LOGO_DELAY, "15");
-        Click(d, IDOK);
+        Fill(d, {{IDC_LOGO_BITMAP, Scratch("art\\disc.bmp")},
+                 {IDC_LOGO_X, "484"},
+                 {IDC_LOGO_Y, "26"},
+                 {IDC_LOGO_MASK, "0xff00ff"},
+                 {IDC_LOGO_ANIMATE, ""},
+                 {IDC_LOGO_START_X, "640"},
+                 {IDC_LOGO_START_Y, "26"},
+                 {IDC_LOGO_DELAY, "15"},
+                 {IDOK, ""}});
     });
-    for (const Link& link : kLinks)
-        Edit(frame, {"Hyper-Links"}, VK_INSERT, "Hyperlink Properties", [&link](HWND d) {
-            Click(d, link.action);
-            if (link.dataA) Type(d, IDC_LINK_DATA_A, link.dataA);
-            Type(d, IDC_LINK_LABEL, link.label);
-            Type(d, IDC_LINK_X, link.x);
-            Type(d, IDC_LINK_Y, link.y);
-            Type(d, IDC_LINK_FONT_SIZE, "22");
-            Type(d, IDC_LINK_TEXT_COLOUR, "0xe2ecf0");
-            Type(d, IDC_LINK_HILITE_COLOUR, "0xf3c45c");
-            Click(d, IDOK);
+    // Three links: a web site, a folder, Quit.
+    const int actions[] = {IDC_LINK_WEB_SITE, IDC_LINK_OPEN_FOLDER, IDC_LINK_QUIT};
+    const char* data[] = {"www.example.com", "extras", nullptr};
+    const char* labels[] = {"Visit our web site", "Open the extras", "Quit"};
+    for (int i = 0; i < 3; ++i)
+        Edit(frame, {"Hyper-Links"}, VK_INSERT, "Hyperlink Properties", [&, i](HWND d) {
+            Fill(d, {{actions[i], ""}});
+            if (data[i]) Fill(d, {{IDC_LINK_DATA_A, data[i]}});
+            Fill(d, {{IDC_LINK_LABEL, labels[i]},
+                     {IDC_LINK_X, "70"},
+                     {IDC_LINK_Y, std::to_string(200 + 60 * i)},
+                     {IDC_LINK_FONT_SIZE, "22"},
+                     {IDC_LINK_TEXT_COLOUR, "0xe2ecf0"},
+                     {IDC_LINK_HILITE_COLOUR, "0xf3c45c"},
+                     {IDOK, ""}});
         });
     Edit(frame, {"Audio"}, VK_RETURN, "Audio Properties", [](HWND d) {
-        Type(d, IDC_AUDIO_INTRO, Scratch("art\\startup.wav"));
-        Type(d, IDC_AUDIO_HOVER, Scratch("art\\hover.wav"));
-        Click(d, IDOK);
+        Fill(d, {{IDC_AUDIO_INTRO, Scratch("art\\startup.wav")},
+                 {IDC_AUDIO_HOVER, Scratch("art\\hover.wav")},
+                 {IDOK, ""}});
     });
-    CHECK_EQ(g_recorder.messages.size(), 1u);  // the note before the browse
-    CHECK_EQ(g_recorder.messages.empty() ? "" : g_recorder.messages[0],
+    // The note before the browse, then the logo's refused number.
+    CHECK_EQ(recorder.messages.size() == 2 ? recorder.messages[0] : "",
              std::string(RESOURCE_BROWSE_NOTE));
 }
 
-// The menu window's client area as the screen shows it.
-std::vector<DWORD> Grab(HWND menu, int* width, int* height) {
-    RECT client = {};
-    GetClientRect(menu, &client);
-    POINT origin = {0, 0};
-    ClientToScreen(menu, &origin);
-    *width = client.right;
-    *height = client.bottom;
-    std::vector<DWORD> pixels(std::size_t(*width) * std::size_t(*height));
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO bi = {};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), *width, -*height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, *width, *height, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const DWORD* source = static_cast<const DWORD*>(bits);
-    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = source[i] & 0xFFFFFF;
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+// The menu window's client area, read through its own DC.
+std::vector<std::uint32_t> Grab(platform::Window& menu, int* width, int* height) {
+    platform::Graphics& g = *platform::Current().graphics;
+    const platform::Rect client = menu.GetClientRect();
+    platform::DC* screen = menu.GetDC();
+    auto memory = g.CreateCompatibleDC(screen);
+    auto bitmap = g.CreateCompatibleBitmap(screen, client.right, client.bottom);
+    platform::Bitmap* old = memory->SelectBitmap(bitmap.get());
+    memory->BitBlt(0, 0, client.right, client.bottom, *screen, 0, 0, platform::Rop::SrcCopy);
+    memory->SelectBitmap(old);
+    menu.ReleaseDC(screen);
+    std::vector<std::uint32_t> pixels;
+    platform::win32::ReadPixels(*bitmap, width, height, &pixels);
     return pixels;
 }
 
 // Two grabs half a second apart that are equal: the animation is over.
 bool WriteSettledPreview(CMainFrame& frame, const std::string& file) {
-    HWND menu = static_cast<HWND>(
-        platform::win32::HandleOf(frame.DemoWnd->GetInstallerWnd()->Wnd.get()));
-    std::vector<DWORD> last;
+    std::vector<std::uint32_t> last;
     int w = 0, h = 0;
     for (int i = 0; i < 60; ++i) {
         for (int j = 0; j < 25; ++j) Pump();  // the animation runs on this thread's timers
-        std::vector<DWORD> now = Grab(menu, &w, &h);
+        std::vector<std::uint32_t> now = Grab(*frame.DemoWnd->GetInstallerWnd()->Wnd, &w, &h);
         if (now != last) {
             last = std::move(now);
             continue;
         }
         FILE* f = std::fopen(file.c_str(), "wb");
-        if (!f) return false;
         const std::uint32_t size[2] = {std::uint32_t(w), std::uint32_t(h)};
-        const bool ok = std::fwrite(size, 4, 2, f) == 2 &&
+        const bool ok = f && std::fwrite(size, 4, 2, f) == 2 &&
                         std::fwrite(last.data(), 4, last.size(), f) == last.size();
-        return std::fclose(f) == 0 && ok;
+        return f && std::fclose(f) == 0 && ok;
     }
     return false;
 }
@@ -174,64 +141,143 @@ void WriteTree(HWND tree, HTREEITEM item, int depth, FILE* f) {
     }
 }
 
-// The stamps the preview's picture cache trusts: the size, a change seen, the
-// time near now; nothing for a folder or a missing file.
-void StampChecks() {
-    platform::System& system = *platform::Current().system;
-    const std::string picture = Scratch("art\\title.bmp");
-    platform::FileStamp before, after, none;
-    CHECK(system.GetFileStamp(picture, &before));
-    if (FILE* f = std::fopen(picture.c_str(), "ab")) {
-        std::fputc(0, f);
+const char* kFirst = "Visit our web site";  // the disc's first link
+
+// The menu item's state (and text) as the frame shows them when its menu opens.
+UINT MenuState(CMainFrame& frame, int id, std::string* text = nullptr) {
+    HMENU bar = GetMenu(frame.hwnd());
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        HMENU sub = GetSubMenu(bar, i);
+        SendMessageA(frame.hwnd(), WM_INITMENUPOPUP, WPARAM(sub), i);
+        char name[256] = {};
+        if (text)
+            *text = GetMenuStringA(sub, UINT(id), name, sizeof name, MF_BYCOMMAND) ? name : "";
+        const UINT state = GetMenuState(sub, UINT(id), MF_BYCOMMAND);
+        if (state != UINT(-1)) return state;
+    }
+    return UINT(-1);
+}
+bool MenuEnabled(CMainFrame& frame, int id) { return !(MenuState(frame, id) & MF_GRAYED); }
+
+LaunchSettings& Settings(CMainFrame& frame) { return *frame.DemoWnd->GetInstallerWnd()->Settings; }
+
+// Move Down from the menu and the Edit menu naming the step; Delete from the tree's keys.
+void EditCommands(CMainFrame& frame) {
+    HWND tree = frame.TreeView->Tree();
+    TreeView_SelectItem(tree, FindNode(frame, {"Hyper-Links", kFirst}));
+    CHECK(!MenuEnabled(frame, ID_MOVE_UP) && MenuEnabled(frame, ID_MOVE_DOWN));
+    Command(frame, ID_MOVE_DOWN);
+    CHECK_EQ(TextOf(Settings(frame).HotSpotText[1]), std::string(kFirst));
+    CHECK_EQ(NodeText(tree, TreeView_GetSelection(tree)), std::string(kFirst));
+    std::string undo, redo;
+    MenuState(frame, ID_EDIT_UNDO, &undo);
+    CHECK_EQ(undo, std::string("&Undo Move Link Down\tCtrl+Z"));
+    Command(frame, ID_EDIT_UNDO);
+    CHECK_EQ(TextOf(Settings(frame).HotSpotText[0]), std::string(kFirst));
+    MenuState(frame, ID_EDIT_REDO, &redo);
+    CHECK_EQ(redo, std::string("&Redo Move Link Down\tCtrl+Y"));
+
+    const int links = Settings(frame).NumberOfHotSpots;
+    recorder.ScriptAnswers({platform::MessageAnswer::Yes});
+    PressOn(frame, FindNode(frame, {"Hyper-Links", "Quit"}), VK_DELETE);
+    Pump();
+    CHECK_EQ(Settings(frame).NumberOfHotSpots, links - 1);
+    Command(frame, ID_EDIT_UNDO);
+}
+
+// Arrange Items: a drag in the preview reaches AppSetup.dat and the tree.
+void Arrange(CMainFrame& frame) {
+    const platform::Rect box = frame.DemoWnd->GetInstallerWnd()->LinkBox(0);
+    const int x = (box.left + box.right) / 2, y = (box.top + box.bottom) / 2;
+    auto stored = [] {
+        CInstallerWnd disk(Scratch("docs\\Disc\\"));
+        CHECK(disk.LoadSettings());
+        return disk.Settings->HotSpotRect[0];
+    };
+    auto send = [&frame](UINT message, WPARAM keys, int px, int py) {
+        SendMessageA(static_cast<HWND>(
+                         platform::win32::HandleOf(frame.DemoWnd->GetInstallerWnd()->Wnd.get())),
+                     message, keys, MAKELPARAM(px, py));
+        Pump();
+    };
+    Command(frame, ID_ARRANGE_ITEMS);
+    CHECK(MenuState(frame, ID_ARRANGE_ITEMS) & MF_CHECKED);
+    send(WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+    send(WM_MOUSEMOVE, MK_LBUTTON, x + 30, y + 20);
+    send(WM_LBUTTONUP, 0, x + 30, y + 20);
+    CHECK_EQ(stored().left, box.left + 30);
+    CHECK_EQ(stored().top, box.top + 20);
+    HWND tree = frame.TreeView->Tree();
+    CHECK_EQ(NodeText(tree, TreeView_GetSelection(tree)), std::string(kFirst));
+}
+
+// Help through a .htm association written here: this program, renamed,
+// records what it was given.
+void Help(CMainFrame& frame) {
+    const std::string helper = Scratch("helprecorder.exe");
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    CopyFileA(self, helper.c_str(), FALSE);
+    const std::string command = "\"" + helper + "\" -nohome \"%1\"";
+    RegSetKeyValueA(HKEY_CLASSES_ROOT, ".htm", nullptr, REG_SZ, "VelomarTest.htm", 16);
+    RegSetKeyValueA(HKEY_CLASSES_ROOT, "VelomarTest.htm\\shell\\open\\command", nullptr, REG_SZ,
+                    command.c_str(), DWORD(command.size() + 1));
+    frame.ShowHelp("_Audio");
+    char recorded[MAX_PATH * 2] = {};
+    for (int i = 0; i < 200 && !recorded[0]; ++i, Sleep(50))
+        if (FILE* f = std::fopen(Scratch("help.txt").c_str(), "rb")) {
+            std::fgets(recorded, sizeof recorded, f);
+            std::fclose(f);
+        }
+    // The command line ends with the guide and its topic, unquoted.
+    const std::string line = recorded,
+                      guide = " " + Scratch("start\\") + USER_GUIDE_NAME + "#_Audio";
+    CHECK_EQ(line.substr(line.size() - std::min(line.size(), guide.size())), guide);
+    CHECK(recorder.shellCalls.empty());
+}
+
+// With the built disc open: the title and the menus follow its state.
+void Wiring(CMainFrame& frame) {
+    const std::string title = frame.GetTitle();
+    CHECK(MenuEnabled(frame, ID_COPY_PROJECT) && !MenuEnabled(frame, ID_SAVE_PROJECT));
+    frame.DemoWnd->SetModified(true);
+    CHECK_EQ(frame.GetTitle(), title + "*");
+    CHECK(MenuEnabled(frame, ID_SAVE_PROJECT) && !MenuEnabled(frame, ID_COPY_PROJECT));
+    Command(frame, ID_SAVE_PROJECT);
+    EditCommands(frame);
+    Arrange(frame);
+    Help(frame);
+}
+
+// Run as helprecorder.exe: its command line goes to help.txt beside it.
+bool RecordHelp() {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    if (!std::strstr(self, "helprecorder.exe")) return false;
+    std::strcpy(std::strrchr(self, '\\') + 1, "help.txt");
+    if (FILE* f = std::fopen(self, "wb")) {
+        std::fputs(GetCommandLineA(), f);
         std::fclose(f);
     }
-    CHECK(system.GetFileStamp(picture, &after));
-    CHECK_EQ(after.size, before.size + 1);
-    CHECK(before.size > 0);
-    CHECK(std::llabs(after.modified / 1000000000 - std::int64_t(std::time(nullptr))) < 86400);
-    CHECK(!system.GetFileStamp(Scratch("art"), &none));
-    CHECK(!system.GetFileStamp(Scratch("art\\missing.bmp"), &none));
+    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::puts("usage: velomar_forge_disc SCRATCH");
+    if (RecordHelp()) return 0;
+    const bool wiring = argc == 3 && std::strcmp(argv[2], "wiring") == 0;
+    if (argc != 2 && !wiring) {
+        std::puts("usage: velomar_forge_disc SCRATCH [wiring]");
         return 2;
     }
-    g_scratch = argv[1];
-    if (g_scratch.back() != '\\') g_scratch += '\\';
-
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES};
-    InitCommonControlsEx(&controls);
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    platform::win32::Backend backend;
-    platform::Platform p = backend.Get();
-    p.services = &g_recorder;
-    platform::Install(p);
-    InstallDialogHook();
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Harlune\\VelomarForge");
-    DWORD no = 0;
-    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Harlune\\VelomarForge\\General",
-                    "ShowIntroWizard", REG_DWORD, &no, sizeof(no));
-
-    ForgeOptions options;
-    options.StartFolder = Scratch("start\\");
-    options.DocumentsFolder = Scratch("docs");
-    auto frame = std::make_unique<CMainFrame>(options);
-    CHECK(frame->Create());
+    Start(argv[1]);
+    auto frame = MakeFrame();
     MoveWindow(frame->hwnd(), 0, 0, 1020, 760, TRUE);
-    ShowWindow(frame->hwnd(), SW_SHOWNORMAL);
-    Pump();
-
     MakeProject(*frame);
-    g_recorder.messages.clear();
-    g_recorder.answers = {platform::MessageAnswer::No};
-    SendMessageA(frame->hwnd(), WM_COMMAND, ID_BUILD_PROJECT, 0);
-    Pump();
-    CHECK_EQ(g_recorder.messages.size(), 1u);
-    CHECK_EQ(g_recorder.messages.empty() ? "" : g_recorder.messages[0],
+    recorder.messages.clear();
+    Command(*frame, ID_BUILD_PROJECT);  // No to the question
+    CHECK_EQ(recorder.messages.size() == 1 ? recorder.messages[0] : "",
              std::string(BUILD_DONE_QUESTION));
     CHECK(!frame->DemoWnd->Modified());
 
@@ -243,10 +289,8 @@ int main(int argc, char** argv) {
         WriteTree(tree, TreeView_GetRoot(tree), 0, f);
         std::fclose(f);
     }
-    DestroyWindow(frame->hwnd());
-    Pump();
-    frame.reset();
-    StampChecks();
+    if (wiring) Wiring(*frame);
+    Close(frame);
     std::printf("disc: %d failure(s)\n", failures);
     std::fflush(stdout);
     return failures == 0 ? 0 : 1;

@@ -1,0 +1,183 @@
+// The Windows programs (the x86_64 build of the same code) under wine64 on
+// Xvfb: the Win32 drawing against the portable raster, Velomar.exe's window as
+// a user sees and uses it, and VelomarForge.exe's windows driven in-process.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <thread>
+
+#include "platform/platform.h"
+#include "platform/raster/raster_bitmap.h"
+#include "platform/raster/raster_graphics.h"
+#include "scenes.h"
+#include "wine_session.h"
+
+namespace {
+
+using platform::Rect;
+using platform::raster::Surface;
+
+// The Windows side draws every scene once, into dumps; "" when it could not.
+const std::string& Dumps() {
+    static const std::string dumps = [] {
+        wintest::WineSession& wine = wintest::WineSession::Get();
+        const std::string dir = wintest::ScratchDir("conformance");
+        const std::string exe =
+            VELOMAR_WINDOWS_X86_64_DIR "/tests/windows/win32/velomar_conformance_dump.exe";
+        return wine.ok() && xtest::Run(wine.Program(exe, {dir}, dir), 120000) == 0 ? dir : "";
+    }();
+    return dumps;
+}
+
+class Conformance : public ::testing::TestWithParam<scenes::Scene> {};
+
+TEST_P(Conformance, Win32AndRasterDrawTheSame) {
+    ASSERT_NE(Dumps(), "") << "velomar_conformance_dump failed";
+    const scenes::Scene& scene = GetParam();
+    Surface win32;
+    ASSERT_TRUE(scenes::ReadDump(Dumps() + "/" + scene.name + ".raw", &win32));
+
+    // The window's transparent drawing takes its objects from the installed platform.
+    platform::raster::RasterGraphics graphics;
+    platform::Platform drawingOnly;
+    drawingOnly.graphics = &graphics;
+    platform::Install(drawingOnly);
+    auto bitmap = scenes::Render(graphics, scene);
+    ASSERT_NE(bitmap, nullptr);
+    const Surface& raster = static_cast<platform::raster::RasterBitmap&>(*bitmap).surface();
+
+    ASSERT_EQ(win32.width, raster.width);
+    ASSERT_EQ(win32.height, raster.height);
+    const std::size_t at =
+        std::mismatch(win32.pixels.begin(), win32.pixels.end(), raster.pixels.begin()).first -
+        win32.pixels.begin();
+    EXPECT_EQ(at, win32.pixels.size())
+        << "first difference at (" << at % std::size_t(raster.width) << ","
+        << at / std::size_t(raster.width) << "): win32 " << std::hex << win32.pixels[at]
+        << ", raster " << raster.pixels[at];
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenes, Conformance, ::testing::ValuesIn(scenes::All()),
+                         [](const ::testing::TestParamInfo<scenes::Scene>& info) {
+                             return info.param.name;
+                         });
+
+// On a 1024 x 768 screen the 640 x 440 window is centred; its client area
+// lies inside a one-pixel border.
+const Rect kWindow{192, 164, 832, 604};
+const Rect kClient{193, 165, 831, 603};
+const std::string kRuntime = VELOMAR_WINDOWS_X86_64_DIR "/launcher/win32/Velomar.exe";
+const std::string kSample = VELOMAR_SOURCE_DIR "/examples/sample";
+
+class WineRuntime : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(wine.ok()) << wine.error(); }
+
+    // The runtime in `folder`, once a window with this title shows.
+    void Start(const std::string& folder, const char* title) {
+        runtime = std::make_unique<xtest::Child>(wine.Program(kRuntime, {}, folder));
+        ASSERT_TRUE(screen.WaitForWindow(title, 30000)) << "no " << title;
+    }
+
+    void ExpectEnded() {
+        EXPECT_TRUE(runtime->WaitExit(15000)) << "still running";
+        EXPECT_TRUE(screen.FindWindows("Installer Window").empty());
+    }
+
+    // Two grabs a second apart that are equal: the animation is over.
+    Surface GrabSettled() {
+        Surface last;
+        for (int i = 0; i < 30; ++i) {
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            Surface now = screen.Grab(kClient);
+            if (i > 0 && now.pixels == last.pixels) return now;
+            last = std::move(now);
+        }
+        return {};
+    }
+
+    // The sample as the CLI shows it: its links, their text height and hilite colour.
+    void ReadSample() {
+        std::string json;
+        ASSERT_EQ(xtest::Run({{VELOMAR_CLI, "show", kSample}}, 60000, &json), 0);
+        project = nlohmann::json::parse(json);
+        size = std::abs(project["HotSpotFontSize"].get<int>());
+        hilite = platform::raster::PixelOf(platform::Rgb(project["HotSpotTextHiliteColorR"],
+                                                         project["HotSpotTextHiliteColorG"],
+                                                         project["HotSpotTextHiliteColorB"]));
+        for (std::size_t i = 0; i < project["HotSpots"].size(); ++i)
+            if (project["HotSpots"][i]["HotSpotCommand"] == "QUIT") quit = int(i);
+        ASSERT_GT(quit, 0) << "the sample has a QUIT link after the first";
+    }
+    // Link i's text position in the client area.
+    int Left(int i) const { return project["HotSpots"][std::size_t(i)]["HotSpotTextLocationLeft"]; }
+    int Top(int i) const { return project["HotSpots"][std::size_t(i)]["HotSpotTextLocationTop"]; }
+    // Hilite pixels around link i's text, to the client's right edge.
+    int Lit(const Surface& shown, int i) const {
+        return xtest::CountColour(shown, Rect{Left(i) - 4, Top(i) - 4, 638, Top(i) + 2 * size + 4},
+                                  hilite);
+    }
+
+    nlohmann::json project;
+    int size = 0, quit = -1;
+    platform::raster::Pixel hilite = 0;
+    wintest::WineSession& wine = wintest::WineSession::Get();
+    xtest::XDisplay& screen = wine.screen();
+    std::unique_ptr<xtest::Child> runtime;
+};
+
+// The first Tab lights the first link, the pointer over "QUIT" lights it, and
+// Escape ends the program. The picture is compared with the editor's preview
+// in tests/gui.
+TEST_F(WineRuntime, SampleAnswersTabPointerAndEscape) {
+    ASSERT_NO_FATAL_FAILURE(ReadSample());
+    ASSERT_NO_FATAL_FAILURE(Start(kSample, "Installer Window"));
+    EXPECT_EQ(screen.FindWindows("Installer Window"), std::vector<Rect>{kWindow});
+    const Surface shown = GrabSettled();
+    ASSERT_FALSE(shown.pixels.empty()) << "the animation does not end";
+    EXPECT_EQ(Lit(shown, 0), 0);
+
+    screen.PressKey("Tab");
+    const Surface tabbed = GrabSettled();
+    EXPECT_GT(Lit(tabbed, 0), 20);
+    EXPECT_EQ(Lit(tabbed, quit), 0);
+
+    const int x = kClient.left + Left(quit) + size / 2, y = kClient.top + Top(quit) + size / 2;
+    screen.MovePointer(x - 3, y - 3);
+    screen.MovePointer(x, y);
+    EXPECT_GT(Lit(GrabSettled(), quit), 20);
+    screen.PressKey("Escape");
+    ExpectEnded();
+}
+
+// The reader's message shows in a box of the runtime's name, and no menu.
+TEST_F(WineRuntime, FolderWithoutSettingsShowsAMessageAndNoMenu) {
+    ASSERT_NO_FATAL_FAILURE(Start(wintest::ScratchDir("no_settings"), "Velomar"));
+    EXPECT_TRUE(screen.FindWindows("Installer Window").empty());
+}
+
+// The x86_64 test program makes a disc through the editor's dialogs, then
+// tries the frame's commands, keys and preview on it (win32/forge_wiring.cpp).
+TEST(ForgeWine, MenusKeysTreeDialogsAndPreviewReachTheProject) {
+    wintest::WineSession& wine = wintest::WineSession::Get();
+    ASSERT_TRUE(wine.ok()) << wine.error();
+    const std::string scratch = wintest::ScratchDir("forge");
+    std::filesystem::create_directories(scratch + "/start");
+    std::filesystem::copy_file(VELOMAR_WINDOWS_X86_64_DIR "/launcher/win32/Velomar.exe",
+                               scratch + "/start/Velomar.exe");
+    std::filesystem::copy(VELOMAR_SOURCE_DIR "/examples/sample/res", scratch + "/art");
+    std::string windows = "Z:" + scratch;
+    for (char& c : windows)
+        if (c == '/') c = '\\';
+    const std::string exe =
+        VELOMAR_WINDOWS_X86_64_DIR "/tests/windows/win32/velomar_forge_disc.exe";
+    std::string out;
+    EXPECT_EQ(xtest::Run(wine.Program(exe, {windows, "wiring"}), 300000, &out), 0) << out;
+}
+
+}  // namespace
