@@ -78,6 +78,9 @@ void XDisplay::KeyEvent(const char* keysymName, bool down) {
 }
 
 std::vector<platform::Rect> XDisplay::FindWindows(const std::string& name) {
+    // A window may go while the tree is walked; that error is no test's failure.
+    XSync(display_, False);
+    const auto previous = XSetErrorHandler([](::Display*, XErrorEvent*) { return 0; });
     std::vector<platform::Rect> found;
     const ::Window root = DefaultRootWindow(display_);
     std::function<void(::Window)> visit = [&](::Window w) {
@@ -99,6 +102,8 @@ std::vector<platform::Rect> XDisplay::FindWindows(const std::string& name) {
         if (children) XFree(children);
     };
     visit(root);
+    XSync(display_, False);
+    XSetErrorHandler(previous);
     return found;
 }
 
