@@ -84,6 +84,14 @@ class WineRuntime : public ::testing::Test {
         ASSERT_TRUE(screen.WaitForWindow(title, 30000)) << "no " << title;
     }
 
+    // What a second Windows program sees (win32/wine_probe.cpp).
+    std::string Probe(const std::vector<std::string>& args) {
+        std::string out;
+        const std::string exe =
+            VELOMAR_WINDOWS_X86_64_DIR "/tests/windows/win32/velomar_wine_probe.exe";
+        return xtest::Run(wine.Program(exe, args), 60000, &out) == 0 ? out : "";
+    }
+
     void ExpectEnded() {
         EXPECT_TRUE(runtime->WaitExit(15000)) << "still running";
         EXPECT_TRUE(screen.FindWindows("Installer Window").empty());
@@ -131,13 +139,17 @@ class WineRuntime : public ::testing::Test {
     std::unique_ptr<xtest::Child> runtime;
 };
 
-// The first Tab lights the first link, the pointer over "QUIT" lights it, and
-// Escape ends the program. The picture is compared with the editor's preview
-// in tests/gui.
+// A bordered pop-up without a caption. The first Tab lights the first link,
+// the pointer over "QUIT" lights it, and Escape ends the program. The picture
+// is compared with the editor's preview in tests/gui.
 TEST_F(WineRuntime, SampleAnswersTabPointerAndEscape) {
     ASSERT_NO_FATAL_FAILURE(ReadSample());
     ASSERT_NO_FATAL_FAILURE(Start(kSample, "Installer Window"));
     EXPECT_EQ(screen.FindWindows("Installer Window"), std::vector<Rect>{kWindow});
+    const unsigned long style =
+        std::strtoul(Probe({"style", "Installer Window"}).c_str(), nullptr, 16);
+    EXPECT_EQ(style & 0x90880000ul, 0x90880000ul) << std::hex << style;  // popup, visible, border
+    EXPECT_EQ(style & 0x00400000ul, 0ul) << std::hex << style;           // no dialog frame
     const Surface shown = GrabSettled();
     ASSERT_FALSE(shown.pixels.empty()) << "the animation does not end";
     EXPECT_EQ(Lit(shown, 0), 0);
@@ -155,10 +167,23 @@ TEST_F(WineRuntime, SampleAnswersTabPointerAndEscape) {
     ExpectEnded();
 }
 
-// The reader's message shows in a box of the runtime's name, and no menu.
+// The reader's message shows in a box of the runtime's name, and no menu; the
+// program ends once the box's OK is pressed (the probe reads it and presses it).
 TEST_F(WineRuntime, FolderWithoutSettingsShowsAMessageAndNoMenu) {
     ASSERT_NO_FATAL_FAILURE(Start(wintest::ScratchDir("no_settings"), "Velomar"));
     EXPECT_TRUE(screen.FindWindows("Installer Window").empty());
+    const std::string hex = Probe({"msgbox", "Velomar", "10000"});
+    std::string text;
+    for (std::size_t i = 0; i + 1 < hex.size() && hex[i] != '\n'; i += 2)
+        text += char(std::stoi(hex.substr(i, 2), nullptr, 16));
+    EXPECT_EQ(text, "Failed to open the InstalledWnd.ini file!\n");
+    ExpectEnded();
+}
+
+// Cursor 129 in both builds: the links' hand, hot spot at the fingertip.
+TEST_F(WineRuntime, BothBuildsCarryTheHandCursor) {
+    for (const std::string& exe : {kRuntime, std::string(VELOMAR_EXE_I686)})
+        EXPECT_EQ(Probe({"cursor", exe}), "hotspot 12 1 size 32 32 bits 4\n") << exe;
 }
 
 // The x86_64 test program makes a disc through the editor's dialogs, then
