@@ -80,6 +80,11 @@ bool RecentProjects::StillThere(const std::string& folder) {
     return false;
 }
 
+std::string RecentProjects::Pick(const std::vector<std::string>& shown, std::size_t index) {
+    if (index >= shown.size() || !StillThere(shown[index])) return std::string();
+    return shown[index];
+}
+
 // Every slot is written, so an entry that left the list leaves the store too.
 void RecentProjects::Store(const std::vector<std::string>& folders) {
     for (std::size_t i = 0; i < MAX_RECENT_PROJECTS; ++i)

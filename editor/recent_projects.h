@@ -38,6 +38,9 @@ class RecentProjects {
     // True when the folder still holds a project. Otherwise the user is told,
     // and it leaves the list.
     bool StillThere(const std::string& folder);
+    // The menu's entry `index` (of `shown`, the list it was made from) when its
+    // project is still there; otherwise "" (a gone one has left the list).
+    std::string Pick(const std::vector<std::string>& shown, std::size_t index);
 
     static constexpr const char* SECTION = "Recent Projects";
 

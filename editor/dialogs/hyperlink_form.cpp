@@ -157,6 +157,12 @@ bool HyperlinkForm::Store(CInstallerWnd& project, int index) const {
     s.HotSpotRect[index].left = left;
     s.HotSpotRect[index].top = top;
 
+    StoreColours(s);
+    s.HotSpotFontSize = size > 0 ? -size : size;
+    return true;
+}
+
+void HyperlinkForm::StoreColours(LaunchSettings& s) const {
     const ColourBytes text = ReadColourText(textColour);
     const ColourBytes hilite = ReadColourText(hiliteColour);
     s.HotSpotTextColorR = text.r;
@@ -165,6 +171,4 @@ bool HyperlinkForm::Store(CInstallerWnd& project, int index) const {
     s.HotSpotTextHiliteColorR = hilite.r;
     s.HotSpotTextHiliteColorG = hilite.g;
     s.HotSpotTextHiliteColorB = hilite.b;
-    s.HotSpotFontSize = size > 0 ? -size : size;
-    return true;
 }

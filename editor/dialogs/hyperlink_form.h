@@ -7,6 +7,7 @@
 #include <string>
 
 class CInstallerWnd;
+struct LaunchSettings;
 
 enum class LinkAction { None, BrowseCd, OpenFolder, WebSite, RunProgram, Quit };
 
@@ -54,6 +55,10 @@ struct HyperlinkForm {
     // OK: numbers must be integers, texts single lines, and a program to run
     // must be named; otherwise its message is shown and nothing is stored.
     bool Store(CInstallerWnd& project, int index) const;
+
+    // The text and mouse-over colours, which every link shares; OK and the
+    // live preview both write them here.
+    void StoreColours(LaunchSettings& s) const;
 };
 
 // The keyword stored for an action: "RUN", "RUNABSOLUTE", "OPEN",

@@ -38,14 +38,7 @@ void PreviewLink(const HyperlinkForm& form, CInstallerWnd& project, int index) {
     SetIfInteger(form.y, &s.HotSpotRect[index].top);
     std::int32_t size = 0;
     if (ParseIntegerField(form.fontSize, &size)) s.HotSpotFontSize = size > 0 ? -size : size;
-    const ColourBytes text = ReadColourText(form.textColour);
-    const ColourBytes hilite = ReadColourText(form.hiliteColour);
-    s.HotSpotTextColorR = text.r;
-    s.HotSpotTextColorG = text.g;
-    s.HotSpotTextColorB = text.b;
-    s.HotSpotTextHiliteColorR = hilite.r;
-    s.HotSpotTextHiliteColorG = hilite.g;
-    s.HotSpotTextHiliteColorB = hilite.b;
+    form.StoreColours(s);
 }
 
 void PreviewLogo(const LogoForm& form, CInstallerWnd& project, int index) {
@@ -55,10 +48,7 @@ void PreviewLogo(const LogoForm& form, CInstallerWnd& project, int index) {
         s.LogoBitmapName[index] = form.bitmapPath;
     SetIfInteger(form.x, &s.LogoBitmapLocation[index].x);
     SetIfInteger(form.y, &s.LogoBitmapLocation[index].y);
-    const ColourBytes mask = ReadColourText(form.maskColour);
-    s.LogoBitmapMaskColorR[index] = mask.r;
-    s.LogoBitmapMaskColorG[index] = mask.g;
-    s.LogoBitmapMaskColorB[index] = mask.b;
+    form.StoreMask(s, index);
 }
 
 void PreviewBackground(const BackgroundForm& form, CInstallerWnd& project) {

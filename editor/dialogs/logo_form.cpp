@@ -68,13 +68,17 @@ bool LogoForm::Store(CInstallerWnd& project, int index) const {
     LaunchSettings& s = *project.Settings;
     s.LogoBitmapName[index] = name;
     s.LogoBitmapLocation[index] = {nx, ny};
-    const ColourBytes mask = ReadColourText(maskColour);
-    s.LogoBitmapMaskColorR[index] = mask.r;
-    s.LogoBitmapMaskColorG[index] = mask.g;
-    s.LogoBitmapMaskColorB[index] = mask.b;
+    StoreMask(s, index);
     s.AnimateLogo[index] = animate ? 1 : 0;
     s.LogoBitmapAnimateLocation[index] = {sx, sy};
     s.ResizeLogo[index] = scale ? 1 : 0;
     if (animate) s.LogoAnnimationDelay = ms;
     return true;
+}
+
+void LogoForm::StoreMask(LaunchSettings& s, int index) const {
+    const ColourBytes mask = ReadColourText(maskColour);
+    s.LogoBitmapMaskColorR[index] = mask.r;
+    s.LogoBitmapMaskColorG[index] = mask.g;
+    s.LogoBitmapMaskColorB[index] = mask.b;
 }

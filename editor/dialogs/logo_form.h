@@ -5,6 +5,7 @@
 #include <string>
 
 class CInstallerWnd;
+struct LaunchSettings;
 
 // The user guide's topic of the dialog's Help button.
 constexpr const char* LOGO_HELP_TOPIC = "_Bitmaps_&_Logos";
@@ -30,4 +31,7 @@ struct LogoForm {
     // stored only when the logo is animated, so editing a still logo never
     // changes the timing of the others.
     bool Store(CInstallerWnd& project, int index) const;
+
+    // The mask colour of slot `index`; OK and the live preview both write it here.
+    void StoreMask(LaunchSettings& s, int index) const;
 };

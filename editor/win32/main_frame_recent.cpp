@@ -38,13 +38,11 @@ void CMainFrame::ShowRecentProjects() {
 }
 
 void CMainFrame::OnRecentProject(int id) {
-    const std::size_t i = std::size_t(id - ID_RECENT_FIRST);
-    if (i >= recentShown_.size()) return;
-    const std::string folder = recentShown_[i];
-    if (recent_.StillThere(folder))
-        OpenFolder(folder);
-    else
+    const std::string folder = recent_.Pick(recentShown_, std::size_t(id - ID_RECENT_FIRST));
+    if (folder.empty())
         ShowRecentProjects();
+    else
+        OpenFolder(folder);
 }
 
 void CMainFrame::RememberProject() {
