@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "editor/build_spellings.h"
 #include "editor/companion_files.h"
 #include "editor/dialogs/resource_import.h"
 #include "editor/disc_image/disc_contents.h"
+#include "editor/disc_image/disc_names.h"
+#include "editor/windows_disc_name.h"
 #include "engine/installer_wnd.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
@@ -104,7 +108,11 @@ std::string OffDiscLines(const LaunchSettings& settings, const std::string& fold
         if (System().KindOf(path) == platform::EntryKind::Missing) continue;
         const std::string resolved = System().ResolvedPath(path);
         std::string why;
-        if (!IsInsideFolder(resolved, root)) {
+        const DiscNameRule rule = BrokenDiscPathRule(
+            WindowsNormalName(name), System().KindOf(path) == platform::EntryKind::Folder);
+        if (rule != DiscNameRule::None) {
+            why = "on the disc it has another name: " + DiscNameRuleText(rule);
+        } else if (!IsInsideFolder(resolved, root)) {
             why = "it leads out of the project folder or nowhere";
         } else {
             switch (ClassifyDiscEntry(root, path)) {
@@ -130,6 +138,33 @@ std::string OffDiscLines(const LaunchSettings& settings, const std::string& fold
     std::string text;
     for (const std::string& line : lines) text += "\n" + line;
     return text;
+}
+
+// "res\title.bmp: logo 1" for each picture or sound the menu needs and cannot
+// find: without its background or a logo the runtime does not start.
+std::string MissingLines(const LaunchSettings& s, const std::string& folder) {
+    std::vector<std::pair<std::string, std::string>> needed;
+    const std::string background = TextOf(s.BackGroundBitmapName);
+    if (background.compare(0, 2, "@@") != 0) needed.emplace_back(background, "the background");
+    const int logos = std::clamp<std::int32_t>(s.NumberOfLogosToDraw, 0, MAX_LOGOS);
+    for (int i = 0; i < logos; ++i)
+        needed.emplace_back(TextOf(s.LogoBitmapName[i]), "logo " + std::to_string(i + 1));
+    needed.emplace_back(TextOf(s.StartupWaveFile), "the startup sound");
+    needed.emplace_back(TextOf(s.HotSpotWaveFile), "the hover sound");
+    std::string text;
+    for (const auto& [name, what] : needed) {
+        // As Windows finds it on the disc: ".", ".." and trailing dots aside.
+        const std::string windowsName = WindowsNormalName(name);
+        if (windowsName.empty()) continue;  // none named
+        const platform::EntryKind kind = System().KindOf(System().RealPath(folder, windowsName));
+        if (kind == platform::EntryKind::Missing || kind == platform::EntryKind::Folder)
+            text += "\n" + name + ": " + what;
+    }
+    return text;
+}
+
+void AddNote(std::string* notes, const std::string& note) {
+    if (!note.empty()) *notes += (notes->empty() ? "" : "\n\n") + note;
 }
 
 void Show(const std::string& text) {
@@ -175,6 +210,8 @@ BuildResult BuildProject(const CInstallerWnd* project, const std::string& runtim
     if (!project) return BuildResult::NoProject;
     const std::string folder = FolderWithSeparator(project->ProjectFolder);
     RemoveOurLeftovers(folder);
+    std::string spellingNote;
+    if (!KeepOneSpelling(folder, &spellingNote)) return BuildResult::Failed;
 
     // An AUTORUN.INF or VELOMAR.EXE from a Windows-made project is replaced,
     // not joined by a second file that differs only in case; a link there is
@@ -199,9 +236,18 @@ BuildResult BuildProject(const CInstallerWnd* project, const std::string& runtim
     const LaunchSettings& settings = *project->Settings;
     if (!resIsLink) CleanRes(res, settings, folder);
 
-    std::string notes = resIsLink ? RES_LINK_NOTE : "";
+    std::string notes = spellingNote;
+    if (resIsLink) AddNote(&notes, RES_LINK_NOTE);
+    const std::string missing = MissingLines(settings, folder);
+    if (!missing.empty()) AddNote(&notes, MISSING_NOTE + missing);
     const std::string offDisc = OffDiscLines(settings, folder);
-    if (!offDisc.empty()) notes += (notes.empty() ? "" : "\n\n") + std::string(OFF_DISC_NOTE) + offDisc;
+    if (!offDisc.empty()) AddNote(&notes, OFF_DISC_NOTE + offDisc);
+    const std::string root = System().ResolvedPath(folder);
+    if (!root.empty()) {
+        const DiscNameFaults faults = FindDiscNameFaults(root);
+        AddNote(&notes, RenamedText(faults));
+        AddNote(&notes, CaseClashText(faults));
+    }
     if (!notes.empty()) Show(notes);
     return BuildResult::Built;
 }

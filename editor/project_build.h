@@ -21,6 +21,10 @@ constexpr const char* RES_LINK_NOTE =
 
 constexpr const char* OFF_DISC_NOTE = "These files the menu uses cannot go onto the disc:";
 
+constexpr const char* MISSING_NOTE =
+    "These files the menu needs are missing. Without its background or a logo the menu does not "
+    "start from the disc (Windows shows nothing); without a sound it plays none:";
+
 enum class BuildResult {
     NoProject,  // nothing happened, nothing shown
     Failed,     // stopped after its message; what was written stays
@@ -32,8 +36,13 @@ enum class BuildResult {
 // Velomar.exe and deletes every regular file in res\ that no used name reaches
 // (see KeepsResource). Sub-folders and links in res\ are never entered or
 // deleted, and a res that is itself a link is not cleaned (RES_LINK_NOTE).
-// Used files that cannot go onto the disc are named (OFF_DISC_NOTE); both
-// notes come in one message before Built.
+// Other spellings of autorun.inf and Velomar.exe go, and a second spelling of
+// AppSetup.dat fails the build (KeepOneSpelling). Named in one message
+// before Built: what was removed, the pictures and sounds the menu needs that
+// are missing (MISSING_NOTE), used files that cannot go onto the disc or
+// would have another name there (OFF_DISC_NOTE), and every entry the disc
+// would carry under another name or beside a name that differs only in case
+// (FindDiscNameFaults).
 BuildResult BuildProject(const CInstallerWnd* project, const std::string& runtimePath);
 
 // The stored names the menu opens relative to the project folder: the

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "editor/dialogs/resource_import.h"
+#include "editor/disc_image/disc_names.h"
+#include "editor/windows_disc_name.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
 
@@ -43,6 +45,24 @@ std::vector<std::string> Components(const std::string& relative, const char* sep
     return parts;
 }
 
+// A name the disc carries as it is and Windows tells from every other name in
+// its folder; else false after saying why.
+bool FitsOnDisc(const std::string& folder, const std::string& name, bool isFolder) {
+    const DiscNameRule rule = BrokenDiscNameRule(name, isFolder);
+    if (rule != DiscNameRule::None) {
+        Show(DiscNameRefusal(name, rule));
+        return false;
+    }
+    for (const std::string& twin : SpellingsIn(folder, name)) {
+        if (twin == name) continue;
+        Show("The folder \"" + name + "\" has a twin \"" + twin + "\" beside it:\n" + folder +
+             "\n\nWindows takes them for one folder, so a disc cannot carry both. Please rename "
+             "or remove one of them.");
+        return false;
+    }
+    return true;
+}
+
 // The project folder joined with each part, every step a real folder: a link
 // in the project may lead anywhere, so it is never gone through.
 bool RealFolderPath(const std::string& projectFolder, const std::vector<std::string>& parts,
@@ -50,10 +70,7 @@ bool RealFolderPath(const std::string& projectFolder, const std::vector<std::str
     const char separator = System().PathSeparator();
     std::string path = FolderWithSeparator(projectFolder);
     for (const std::string& part : parts) {
-        if (part == "." || part == ".." || part != PortableFileName(part)) {
-            Show("The folder name \"" + part + "\" cannot be used on a disc.");
-            return false;
-        }
+        if (!FitsOnDisc(path, part, true)) return false;
         path += part;
         if (System().KindOf(path) != platform::EntryKind::Folder) {
             Show("The folder is not a real folder of the project:\n" + path);
@@ -101,12 +118,20 @@ bool AddToDisc(const std::string& source, const std::string& projectFolder,
     std::string folder;
     if (!RealFolderPath(projectFolder, parts, &folder)) return false;
     const std::size_t cut = source.rfind(System().PathSeparator());
-    const std::string name =
-        cut == std::string::npos ? std::string() : PortableFileName(source.substr(cut + 1));
+    std::string name = cut == std::string::npos ? std::string() : source.substr(cut + 1);
     if (name.empty()) {
         Show("Failed to obtain file name!");
         return false;
     }
+    DiscNameRule rule = BrokenDiscNameRule(name, false);
+    if (rule == DiscNameRule::None) rule = BrokenDiscPathRule(JoinStored(parts) + "\\" + name);
+    if (rule != DiscNameRule::None) {
+        Show(DiscNameRefusal(name, rule));
+        return false;
+    }
+    // Windows sees one file for SETUP.EXE and setup.exe: the one there is the clash.
+    const std::vector<std::string> spellings = SpellingsIn(folder, name);
+    if (!spellings.empty()) name = spellings.front();
 
     std::FILE* readable = System().OpenRegularFile(source);
     if (!readable) {

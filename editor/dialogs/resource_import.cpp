@@ -2,7 +2,10 @@
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
+#include "editor/disc_image/disc_names.h"
+#include "editor/windows_disc_name.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
 #include "platform/replacement_file.h"
@@ -39,13 +42,13 @@ bool CopyOpened(std::FILE* in, const std::string& source, const std::string& des
     return false;
 }
 
-bool IsReservedOnWindows(const std::string& name) {
-    std::string stem = name.substr(0, name.find('.'));
-    for (char& c : stem) c = char(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    for (const char* device : {"CON", "PRN", "AUX", "NUL"})
-        if (stem == device) return true;
-    return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
-           stem[3] >= '1' && stem[3] <= '9';
+// A file in res keeps its name on a Windows disc, or is refused saying why.
+bool FitsResFolder(const std::string& name) {
+    DiscNameRule rule = BrokenDiscNameRule(name, false);  // a '\' in a POSIX name too
+    if (rule == DiscNameRule::None) rule = BrokenDiscPathRule("res\\" + name);
+    if (rule == DiscNameRule::None) return true;
+    Show(DiscNameRefusal(name, rule));
+    return false;
 }
 
 // What follows the last '\' or '/': the name a path gives whichever system wrote it.
@@ -65,20 +68,6 @@ bool CopyFileToPath(const std::string& source, const std::string& destination) {
     return CopyOpened(in.get(), source, destination);
 }
 
-std::string PortableFileName(const std::string& name) {
-    std::string out = name;
-    for (char& c : out) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F || std::string("\\/:*?\"<>|").find(c) != std::string::npos)
-            c = '_';
-    }
-    // Windows drops trailing dots and spaces, and names a device by these stems.
-    for (std::size_t i = out.size(); i > 0 && (out[i - 1] == '.' || out[i - 1] == ' '); --i)
-        out[i - 1] = '_';
-    if (IsReservedOnWindows(out)) out = "_" + out;
-    return out;
-}
-
 bool CopyFileToFolder(const std::string& source, const std::string& folder,
                       std::string* copiedName) {
     File in = OpenSource(source);
@@ -92,13 +81,17 @@ bool CopyFileToFolder(const std::string& source, const std::string& folder,
         Show("Failed to obtain file name!");
         return false;
     }
-    const std::string name = PortableFileName(source.substr(cut + 1));
+    std::string name = source.substr(cut + 1);
     if (name.empty()) {
         Show("Failed to obtain file name!");
         return false;
     }
+    if (!FitsResFolder(name)) return false;
     std::string destination = folder;
     if (destination.empty() || destination.back() != separator) destination += separator;
+    // Windows sees one file for LOGO.BMP and logo.bmp: the one there is replaced.
+    const std::vector<std::string> spellings = SpellingsIn(destination, name);
+    if (!spellings.empty()) name = spellings.front();
     if (!CopyOpened(in.get(), source, destination + name)) return false;
     if (copiedName) *copiedName = name;
     return true;
@@ -121,7 +114,7 @@ bool ImportResource(const std::string& pathText, const std::string& projectFolde
         const std::string res = System().RealPath(FolderWithSeparator(projectFolder), "res");
         if (!CopyFileToFolder(pathText, res, &name)) return false;
     }
-    if (name.empty() || name.find_first_of("\r\n") != std::string::npos) return false;
+    if (name.empty() || !FitsResFolder(name)) return false;
     *resourceName = "res\\" + name;
     return true;
 }

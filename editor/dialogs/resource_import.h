@@ -5,19 +5,16 @@
 
 #include <string>
 
-// Copies `source` into `folder` under PortableFileName of its own file name
-// (the part after the last native separator), which *copiedName receives. A
-// file of that name is replaced the safe way (platform::CopyToFile), so a
-// failure leaves the old file whole and no partial one. Copying a file onto
+// Copies `source` into `folder` under its own file name (the part after the
+// last native separator), which *copiedName receives. A name that a Windows
+// disc cannot carry under "res\" is refused with the rule it breaks. A file of
+// that name in any letter case is replaced the safe way (platform::CopyToFile;
+// its spelling is kept), so a failure leaves the old file whole and no partial
+// one. Copying a file onto
 // itself succeeds without work. Each failure has been shown to the user when it
 // returns false.
 bool CopyFileToFolder(const std::string& source, const std::string& folder,
                       std::string* copiedName = nullptr);
-
-// A file name that means the same file on Windows and POSIX: each of
-// \ / : * ? " < > | and control characters becomes '_', as do trailing dots and
-// spaces, and a Windows device name (CON, NUL, COM1...) gets a leading '_'.
-std::string PortableFileName(const std::string& name);
 
 // The same copy to a given destination path (the build names the runtime
 // Velomar.exe whatever the source is called).
@@ -26,8 +23,9 @@ bool CopyFileToPath(const std::string& source, const std::string& destination);
 // The resource name for a dialog's file field: a text that already begins with
 // "res\" (any case) names a project file and is not copied; any other path is
 // copied into the project's "res" folder first. False after a failed copy (its
-// message shown) or when the text gives no usable file name; the calling dialog
-// then shows its own message.
+// message shown), for a name a Windows disc cannot carry (the rule shown), or
+// when the text gives no file name; the calling dialog then shows its own
+// message.
 bool ImportResource(const std::string& pathText, const std::string& projectFolder,
                     std::string* resourceName);
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "editor/disc_image/disc_contents.h"
+#include "editor/disc_image/disc_names.h"
 #include "editor/disc_image/volume_label.h"
 #include "platform/platform.h"
 #include "platform/posix/child_process.h"
@@ -151,6 +152,17 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
         Show(refusal);
         return ImageResult::Failed;
     }
+    // Windows would see one of two names that differ only in case, at random.
+    platform::System& system = *platform::Current().system;
+    const std::string root = system.ResolvedPath(job.folder);
+    const std::string earlier =
+        system.KindOf(job.output) == platform::EntryKind::Missing ? "" : system.ResolvedPath(job.output);
+    const std::string clashes = root.empty() ? "" : CaseClashText(FindDiscNameFaults(root, {earlier}));
+    if (!clashes.empty()) {
+        Show(failed + "\n" + clashes);
+        return ImageResult::Failed;
+    }
+
     platform::ReplacementFile image(job.output);
     if (!image.Create() || !image.Close()) {
         Show("Failed to create the disc image file: " + job.output);
@@ -161,8 +173,6 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
     // Real paths on both sides: xorriso compares the exclusions with the paths
     // it walks from the root it is given. An image saved inside the project
     // folder is not put into itself (its temporary name is left out anyway).
-    platform::System& system = *platform::Current().system;
-    const std::string root = system.ResolvedPath(job.folder);
     std::vector<std::string> excluded = ExcludedPaths(root);
     const std::size_t projectEntries = excluded.size();
     excluded.push_back(system.ResolvedPath(temporary));

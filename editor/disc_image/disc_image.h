@@ -43,7 +43,8 @@ using ImageProgress = std::function<bool(int percent)>;
 // image.
 std::string ImageOutputRefusal(const std::string& folder, const std::string& output);
 
-// Runs the job (refused first as ImageOutputRefusal says). Failed comes after one message (our line, then what xorriso
+// Runs the job (refused first as ImageOutputRefusal says, or when two names
+// in a folder differ only in letter case: CaseClashText). Failed comes after one message (our line, then what xorriso
 // said); Cancelled shows none. Only Written leaves a file at `output`, and
 // `*size` (when given) is then its size in bytes.
 ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progress,

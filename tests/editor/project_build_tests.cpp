@@ -18,8 +18,10 @@
 #include "editor/dialogs/resource_import.h"
 #include "editor/disc_image/disc_contents.h"
 #include "editor/disc_image/disc_image.h"
+#include "editor/disc_image/disc_names.h"
 #include "editor/disc_image/volume_label.h"
 #include "editor/project_build.h"
+#include "editor/windows_disc_name.h"
 #include "platform/replacement_file.h"
 
 namespace {
@@ -134,6 +136,51 @@ TEST_F(ProjectBuild, KeepsWhatTheMenuUses) {
     EXPECT_EQ(ResFiles(), (Strings{"MANUAL.PDF", "art.bmp", "back.bmp", "gone.wav", "intro.wav",
                                    "logo.bmp", "second.bmp", "setup.exe"}));
     EXPECT_TRUE(fs::is_symlink(P("res/art.bmp")));
+}
+
+// Windows takes names for one whatever their case: other spellings of our
+// files go, two settings files stop the build; names the disc would change,
+// twins in case and the pictures and sounds the menu misses are named.
+TEST_F(ProjectBuild, NamesWhatWindowsWouldReadOtherwise) {
+    const std::string result = Build(
+        [&] {
+            for (const char* folder : {"docs", "Docs"}) fs::create_directory(P(folder));
+            for (const char* name : {"autorun.inf", "AUTORUN.INF", "AutoRun.inf", "Velomar.exe", "VELOMAR.EXE",
+                                     "docs/Readme.txt", "docs/README.TXT", "res/caf\xe9.bmp",
+                                     "res/title.bmp"})
+                WriteBytes(P(name), "x");
+            fs::create_directory(P("res/sub.bmp"));
+        },
+        [](LaunchSettings& s) {
+            s.BackGroundBitmapName = "res\\caf\xe9.bmp";
+            s.NumberOfLogosToDraw = 3;
+            s.LogoBitmapName[0] = "res\\TITLE.BMP";
+            s.LogoBitmapName[1] = "res\\gone.bmp";
+            s.LogoBitmapName[2] = "res\\sub.bmp";
+            s.StartupWaveFile = "res\\intro.wav";
+        });
+    const std::string notAscii = DiscNameRuleText(DiscNameRule::NotAscii);
+    EXPECT_EQ(result, "built|Removed AUTORUN.INF, AutoRun.inf and VELOMAR.EXE: Windows takes them "
+                      "for autorun.inf or Velomar.exe, which the build writes, and a disc holds "
+                      "one of each.\n\n" +
+                          std::string(MISSING_NOTE) +
+                          "\nres\\gone.bmp: logo 2\nres\\sub.bmp: logo 3\nres\\intro.wav: the "
+                          "startup sound\n\n" +
+                          OFF_DISC_NOTE + "\nres\\caf\xe9.bmp: on the disc it has another name: " +
+                          notAscii + "\n\n" + RENAMED_NOTE + "\nres\\caf\xe9.bmp: " + notAscii +
+                          "\n\n" + CASE_CLASH_NOTE +
+                          "\nDocs and docs\ndocs\\README.TXT and docs\\Readme.txt");
+    EXPECT_EQ(ReadBytes(P("AUTORUN.INF")) + ReadBytes(P("AutoRun.inf")) + ReadBytes(P("VELOMAR.EXE")),
+              "");
+    EXPECT_EQ(ReadBytes(P("autorun.inf")) + ReadBytes(P("Velomar.exe")), kAutorun + "MZ runtime");
+
+    box.services.messages.clear();
+    WriteBytes(P("AppSetup.dat"), "");
+    WriteBytes(P("APPSETUP.DAT"), "");
+    EXPECT_EQ(Build([] {}),
+              "failed|The project folder holds more than one settings file: AppSetup.dat (the "
+              "project's) and APPSETUP.DAT. Windows takes them for one name, so a disc can carry "
+              "only one.\n\nPlease remove or rename the others, then build again.");
 }
 
 TEST_F(ProjectBuild, StopsWithItsMessage) {
@@ -269,25 +316,34 @@ TEST_F(ResourceImport, ImportNamesAndCopies) {
     EXPECT_EQ(box.services.messages, Messages{kCannotCreate});
 }
 
-TEST_F(ResourceImport, ImportedNamesMeanTheSameFileOnBothSystems) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"evil\\title.bmp", "res\\evil_title.bmp"},
-        {"a:b*c?\"<>|.bmp", "res\\a_b_c_____.bmp"},
-        {"tab\there\x7f.wav", "res\\tab_here_.wav"},
-        {"trailing. .", "res\\trailing___"},
-        {"con.bmp", "res\\_con.bmp"},
-        {"COM1", "res\\_COM1"},
-        {"console.bmp", "res\\console.bmp"},
+// A name the disc would change is refused with its rule, nothing copied; a
+// file there in another case is the one replaced.
+TEST_F(ResourceImport, NamesAWindowsDiscCannotCarryAreRefused) {
+    const std::pair<std::string, DiscNameRule> cases[] = {
+        {"evil\\title.bmp", DiscNameRule::Forbidden},
+        {"caf\xe9.bmp", DiscNameRule::NotAscii},
+        {"trailing. .", DiscNameRule::TrailingDot},
+        {"CONIN$.wav", DiscNameRule::Reserved},
+        {std::string(150, 'n') + ".bmp", DiscNameRule::TooLong},
     };
-    for (const auto& [source, stored] : cases) {
+    for (const auto& [source, rule] : cases) {
         WriteBytes(outside.File(source), source);
-        std::string name;
-        ASSERT_TRUE(ImportResource(outside.File(source), box.folder.Path(), &name)) << source;
-        EXPECT_EQ(name, stored);
-        // The stored name reaches the copy, as both runtimes will read it.
-        EXPECT_EQ(ReadBytes(ProjectFilePath(box.folder.Path(), name)), source) << name;
+        std::string name = "unchanged";
+        box.services.messages.clear();
+        EXPECT_FALSE(ImportResource(outside.File(source), box.folder.Path(), &name)) << source;
+        EXPECT_EQ(box.services.messages, Messages{DiscNameRefusal(source, rule)});
+        EXPECT_EQ(name, "unchanged");
     }
-    EXPECT_TRUE(box.services.messages.empty());
+    box.services.messages.clear();
+    std::string name;
+    EXPECT_FALSE(ImportResource("res\\nul", box.folder.Path(), &name));
+    EXPECT_EQ(box.services.messages, Messages{DiscNameRefusal("nul", DiscNameRule::Reserved)});
+
+    WriteBytes(Res("LOGO.BMP"), "old");
+    ASSERT_TRUE(ImportResource(outside.File("logo.bmp"), box.folder.Path(), &name));
+    EXPECT_EQ(name, "res\\LOGO.BMP");
+    EXPECT_EQ(ResFiles(), Strings{"LOGO.BMP"});
+    EXPECT_EQ(ReadBytes(Res("LOGO.BMP")), "new picture");
 }
 
 TEST(DiscImageNames, IsoVolumeLabel) {
@@ -317,6 +373,41 @@ TEST(DiscImageNames, JolietVolumeName) {
         for (char16_t c : name) ucs2 += {char(c >> 8), char(c & 0xFF)};
         EXPECT_EQ(JolietVolumeName(title), ucs2) << title;
     }
+}
+
+// The limits are xorriso's Joliet ones: 103 characters, a file's dot not
+// counted, and 240 bytes of path (one per level, two per character).
+TEST(DiscImageNames, WhatAWindowsDiscCarries) {
+    const std::string a59(59, 'a'), x103(103, 'x');
+    const struct {
+        std::string path;
+        bool folder;
+        DiscNameRule rule;
+    } cases[] = {
+        {"docs\\Read me (v2).txt", false, DiscNameRule::None},
+        {"caf\xE9.txt", false, DiscNameRule::NotAscii},
+        {"caf\xC3\xA9.txt", false, DiscNameRule::NotAscii},
+        {"a;1", false, DiscNameRule::Forbidden},
+        {"tab\tname", false, DiscNameRule::Forbidden},
+        {"say \"hi\"", false, DiscNameRule::Forbidden},
+        {"CONIN$", false, DiscNameRule::Reserved},
+        {"lpt0.txt", false, DiscNameRule::Reserved},
+        {"docs\\Con .tar.gz", false, DiscNameRule::Reserved},
+        {"COM10", false, DiscNameRule::None},
+        {"conout", false, DiscNameRule::None},
+        {"readme.", false, DiscNameRule::TrailingDot},
+        {"..\\x", false, DiscNameRule::TrailingDot},
+        {"docs \\x", false, DiscNameRule::TrailingDot},
+        {x103, true, DiscNameRule::None},
+        {x103 + ".", true, DiscNameRule::TrailingDot},
+        {x103 + "y", true, DiscNameRule::TooLong},
+        {x103.substr(3) + ".txt", false, DiscNameRule::None},
+        {x103.substr(2) + ".txt", false, DiscNameRule::TooLong},
+        {a59 + "\\" + a59, false, DiscNameRule::None},  // 239 bytes
+        {a59 + "/" + a59 + "b", false, DiscNameRule::PathTooLong},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BrokenDiscPathRule(c.path, c.folder), c.rule) << c.path;
 }
 
 TEST(DiscImageNames, TemporaryNames) {

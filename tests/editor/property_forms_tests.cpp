@@ -14,6 +14,7 @@
 #include "editor/dialogs/hyperlink_form.h"
 #include "editor/dialogs/live_preview.h"
 #include "editor/dialogs/logo_form.h"
+#include "editor/windows_disc_name.h"
 
 namespace {
 
@@ -394,6 +395,29 @@ TEST_F(AddFile, CopiedClashesAndLinks) {
     EXPECT_FALSE(fs::exists(outside.File("other.exe")) ||
                  fs::exists(box.folder.File("../other.exe")));
     EXPECT_EQ(box.services.messages.size(), 5u);
+}
+
+// Windows reads names whatever their case: a file there in another case is a
+// clash that asks, a folder with a twin in case is refused, and so is a name
+// the disc would change.
+TEST_F(AddFile, NamesAsWindowsReadsThem) {
+    WriteBytes(box.folder.File("SETUP.EXE"), "old program");
+    box.services.ScriptAnswers({platform::MessageAnswer::No, platform::MessageAnswer::Yes});
+    Add(source, "", false);
+    EXPECT_EQ(ReadBytes(box.folder.File("SETUP.EXE")), "old program");
+    EXPECT_EQ(Add(source, "", true), "SETUP.EXE");
+    EXPECT_EQ(ReadBytes(box.folder.File("SETUP.EXE")), "new program");
+    EXPECT_FALSE(fs::exists(box.folder.File("setup.exe")));
+
+    WriteBytes(outside.File("caf\xe9.pdf"), "x");
+    box.services.messages.clear();
+    Add(outside.File("caf\xe9.pdf"), "docs\\manuals", false);
+    fs::create_directory(box.folder.File("Docs"));
+    Add(source, "Docs", false);
+    ASSERT_EQ(box.services.messages.size(), 2u);
+    EXPECT_EQ(box.services.messages[0], DiscNameRefusal("caf\xe9.pdf", DiscNameRule::NotAscii));
+    EXPECT_EQ(box.services.messages[1].substr(0, 35), "The folder \"Docs\" has a twin \"docs\"");
+    EXPECT_FALSE(fs::exists(box.folder.File("docs/manuals/caf\xe9.pdf")));
 }
 
 TEST_F(AddFile, ChosenFolderMustBeInsideTheProject) {
