@@ -16,6 +16,7 @@
 #include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
 #include "editor/disc_image/disc_image.h"
+#include "editor/disc_image/disc_names.h"
 #include "platform/posix/child_process.h"
 
 namespace {
@@ -154,6 +155,16 @@ TEST_F(CliImage, FailuresLeaveNoImage) {
     EXPECT_EQ(result, ::testing::PrintToString(
                           CliRun{1, "", "Failed to create the disc image file: " + image + "\n"}));
     EXPECT_TRUE(fs::exists(P("autorun.inf")));  // the build ran first
+
+    // Two names Windows takes for one: the build names them, and no image is made.
+    WriteBytes(P("docs/README.TXT"), "twin");
+    const std::string twins = "Failed to write the disc image: " + image + "\n" + CASE_CLASH_NOTE +
+                              "\ndocs\\README.TXT and docs\\readme.txt\n";
+    const CliRun refused = RunCli(Image(image));
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err.substr(refused.err.find("Failed to write")), twins);
+    EXPECT_TRUE(OutFolder().empty());
+    fs::remove(P("docs/README.TXT"));
 
     // A build that fails writes no image.
     EXPECT_EQ(RunCli({"image", box.folder.Path(), image, "--runtime", P("none.exe")}).status, 1);
