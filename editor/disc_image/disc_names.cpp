@@ -70,7 +70,7 @@ DiscNameFaults FindDiscNameFaults(const std::string& root, const std::vector<std
         std::sort(names.begin(), names.end());
         std::vector<std::string> onDisc;
         for (const std::string& name : names) {
-            const std::string path = folder.path + (folder.path.back() == '/' ? "" : "/") + name;
+            const std::string path = folder.path + (IsFolderSeparator(folder.path.back()) ? "" : "/") + name;
             const platform::EntryKind kind = system.KindOf(path);
             if (kind == platform::EntryKind::Link || ClassifyDiscEntry(root, path) != DiscEntry::Kept ||
                 std::find(leftOut.begin(), leftOut.end(), path) != leftOut.end())
