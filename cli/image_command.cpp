@@ -90,8 +90,9 @@ void RegisterImageCommand(CLI::App& app, CliContext& context) {
         "and links leading out of the folder are left out.");
     cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
     cmd->add_option("OUT", options->output,
-                    "The image file to write (replaced when it exists; inside the project "
-                    "folder only a new file or an earlier image)")
+                    "The image file to write: a new name or a file, which is replaced (never "
+                    "a folder, device, pipe or socket); inside the project folder only a new "
+                    "name, in any letter case, or an earlier image")
         ->required()
         ->check(NonEmpty("OUT", "OUT.iso", "non-empty file name"));
     cmd->add_option("--label", options->label,

@@ -16,7 +16,7 @@ struct ResaveOptions {
 
 int Resave(const ResaveOptions& options) {
     CInstallerWnd project(options.folder);
-    if (!project.LoadSettings()) return kExitFailure;
+    if (!LoadProject(&project)) return kExitFailure;
     if (options.plain) project.EncryptionType = 0;
     if (options.scrambled) project.EncryptionType = 1;
     return project.SaveSettings() ? kExitOk : kExitFailure;

@@ -1,5 +1,6 @@
 #include "editor/project_session.h"
 
+#include "editor/menu_files.h"
 #include "editor/project_lifecycle.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
@@ -29,6 +30,13 @@ bool ProjectSession::OpenProject(const std::string& folder, bool testMode) {
     CloseProject();
     const bool opened = Open(folder, testMode);
     ShowTitle(opened, folder);
+    // Said once on open, not on each reload: the preview shows the rest.
+    if (InstallerWnd) {
+        const std::string missing =
+            MissingMenuFilesText(*InstallerWnd->Settings, InstallerWnd->ProjectFolder);
+        if (!missing.empty())
+            platform::Current().services->ShowMessage(missing, platform::MessageButtons::Ok);
+    }
     return opened;
 }
 

@@ -3,6 +3,7 @@
 // exit hooks.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "engine/installer_wnd.h"
@@ -10,8 +11,10 @@
 // InitInstance: the current directory as the project folder, its settings, the
 // menu window shown and started as the main window. False ends the program; the
 // failing step has shown its message. A window whose Create failed stays in
-// *launcher for StopLauncher to free.
-bool StartLauncher(std::unique_ptr<CInstallerWnd>* launcher);
+// *launcher for StopLauncher to free. `settingsRead` (may be empty) is called
+// between reading the settings and creating the window.
+bool StartLauncher(std::unique_ptr<CInstallerWnd>* launcher,
+                   const std::function<void()>& settingsRead = {});
 
 // ExitInstance: destroys the window if it still exists and frees the object.
 void StopLauncher(std::unique_ptr<CInstallerWnd>* launcher);

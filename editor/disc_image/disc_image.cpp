@@ -1,13 +1,16 @@
 #include "editor/disc_image/disc_image.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "editor/disc_image/disc_contents.h"
 #include "editor/disc_image/disc_names.h"
 #include "editor/disc_image/volume_label.h"
+#include "editor/output_target.h"
 #include "platform/platform.h"
 #include "platform/posix/child_process.h"
 #include "platform/replacement_file.h"
@@ -133,15 +136,7 @@ int ProgressPercent(const std::string& line) {
 }
 
 std::string ImageOutputRefusal(const std::string& folder, const std::string& output) {
-    platform::System& system = *platform::Current().system;
-    const std::string root = system.ResolvedPath(folder);
-    const std::size_t slash = output.find_last_of('/');
-    const std::string parent = slash == std::string::npos ? "." : output.substr(0, slash + 1);
-    if (root.empty() || !IsInsideFolder(system.ResolvedPath(parent), root)) return "";
-    const platform::EntryKind kind = system.KindOf(output);
-    if (kind == platform::EntryKind::Missing || IsDiscImage(output)) return "";
-    return "The disc image cannot replace a file of the project:\n" + output +
-           "\n\nPlease choose another name.";
+    return OutputRefusal(folder, output, "The disc image", IsDiscImage);
 }
 
 ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progress,
@@ -165,7 +160,7 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
 
     platform::ReplacementFile image(job.output);
     if (!image.Create() || !image.Close()) {
-        Show("Failed to create the disc image file: " + job.output);
+        Show("Failed to create the disc image file: " + job.output + "\n" + std::strerror(errno));
         return ImageResult::Failed;
     }
     const std::string& temporary = image.TemporaryPath();
@@ -185,11 +180,14 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
         return ImageResult::Failed;
     }
 
+    if (root.empty()) {
+        Show(failed + "\nThe project folder " + job.folder + " is gone.");
+        return ImageResult::Failed;
+    }
     platform::posix::ChildProcess xorriso;
-    if (root.empty() ||
-        !xorriso.Start(job.xorriso,
+    if (!xorriso.Start(job.xorriso,
                        XorrisoArguments(root, temporary, IsoVolumeLabel(job.title), excluded))) {
-        Show(failed);
+        Show(failed + "\nxorriso could not be started: " + std::strerror(errno));
         return ImageResult::Failed;
     }
 
@@ -209,17 +207,20 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
             return ImageResult::Cancelled;
         }
     }
-    const int status = xorriso.Wait();
-
-    if (status != 0 || !WriteJolietName(temporary, job.title) || !image.Commit()) {
+    if (xorriso.Wait() != 0) {
+        const std::string said = Complaint(errors);
+        Show(failed + "\nxorriso " + xorriso.HowItEnded() + (said.empty() ? "." : ":\n" + said));
+        return ImageResult::Failed;
+    }
+    if (!WriteJolietName(temporary, job.title) || !image.Commit()) {
+        const int why = errno;
         image.Discard();
-        const std::string said = status != 0 ? Complaint(errors) : std::string();
-        Show(said.empty() ? failed : failed + "\n" + said);
+        Show(failed + "\n" + std::strerror(why));
         return ImageResult::Failed;
     }
     if (size) {
         std::unique_ptr<std::FILE, int (*)(std::FILE*)> written(system.OpenRegularFile(job.output),
-                                                               &std::fclose);
+                                                                &std::fclose);
         *size = 0;
         if (written && std::fseek(written.get(), 0, SEEK_END) == 0)
             *size = std::uintmax_t(std::ftell(written.get()));

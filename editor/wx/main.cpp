@@ -6,8 +6,15 @@
 wxIMPLEMENT_WX_THEME_SUPPORT;
 wxIMPLEMENT_APP_NO_MAIN(CVelomarForgeApp);
 
+namespace {
+const char kHelp[] =
+    "Usage: velomarforge [PROJECT-FOLDER | --help | --version]\n"
+    "The editor of Velomar disc menus; opens PROJECT-FOLDER (or its AppSetup.dat) at start.\n";
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (PrintVersionIfAsked("velomarforge", argc, argv)) return 0;
+    if (PrintVersionIfAsked("velomarforge", argc, argv) || PrintHelpIfAsked(kHelp, argc, argv))
+        return 0;
     platform::wx::DisableToolkitGl();  // CVelomarForgeApp::OnInit puts it back
     return wxEntry(argc, argv);
 }

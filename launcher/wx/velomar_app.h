@@ -10,6 +10,7 @@
 #include "engine/installer_wnd.h"
 #include "platform/posix/posix_system.h"
 #include "platform/raster/raster_graphics.h"
+#include "platform/trace_keeping_services.h"
 #include "platform/wx/wx_services.h"
 #include "platform/wx/wx_window_system.h"
 
@@ -31,6 +32,7 @@ class CVelomarApp : public wxApp {
     platform::raster::RasterGraphics graphics_;
     platform::wx::WxWindowSystem windows_{true};
     platform::wx::WxServices services_;
+    platform::TraceKeepingServices traces_{&services_};  // what is installed
     platform::PosixSystem system_;
 };
 

@@ -135,16 +135,28 @@ TEST_F(CliImage, FailuresLeaveNoImage) {
     EXPECT_EQ(ReadBytes(scratch.File("err")), std::string(XORRISO_MISSING) + "\n");
     EXPECT_FALSE(fs::exists(P("autorun.inf")));
 
-    // An image never replaces a file of the project, and is refused before the build.
+    // An image never replaces a file of the project, in any letter case, nor
+    // anything that is not a file; each is refused before the build.
     const std::string settings = box.SettingsBytes();
-    for (const std::string& target : {P("AppSetup.dat"), P("res/background.bmp"), P("res")}) {
-        EXPECT_EQ(RunCli(Image(target)),
-                  (CliRun{1, "",
-                          "The disc image cannot replace a file of the project:\n" + target +
-                              "\n\nPlease choose another name.\n"}));
-    }
+    const std::string fifo = scratch.File("fifo");
+    ::mkfifo(fifo.c_str(), 0666);
+    const std::string ours = "The disc image cannot replace a file of the project:\n";
+    const std::string notAFile = "The disc image cannot be written to\n";
+    const std::string again = "\n\nPlease choose another name.\n";
+    const std::pair<std::string, std::string> refused[] = {
+        {P("AppSetup.dat"), ours + P("AppSetup.dat") + again},
+        {P("res/background.bmp"), ours + P("res/background.bmp") + again},
+        {P("res/TITLE.BMP"), ours + P("res/TITLE.BMP") + "\n(the project holds title.bmp)" + again},
+        {P("RES"), ours + P("RES") + "\n(the project holds res)" + again},
+        {P("res"), notAFile + P("res") + "\nIt is a folder, not a file." + again},
+        {fifo, notAFile + fifo + "\nIt is a device, a pipe or a socket, not a file." + again},
+    };
+    for (const auto& [target, message] : refused)
+        EXPECT_EQ(RunCli(Image(target)), (CliRun{1, "", message}));
     EXPECT_EQ(box.SettingsBytes(), settings);
     EXPECT_FALSE(fs::exists(P("autorun.inf")));
+    EXPECT_FALSE(fs::exists(P("res/TITLE.BMP")));
+    EXPECT_FALSE(fs::is_regular_file(fifo));
 
     // An output folder the user may not write to.
     for (const char* folder : {"", "res/", "docs/"}) ::chmod(P(folder).c_str(), 0777);
@@ -152,9 +164,15 @@ TEST_F(CliImage, FailuresLeaveNoImage) {
     ::chmod(scratch.Path().c_str(), 0755);
     const std::string result =
         AsOrdinaryUser([&] { return ::testing::PrintToString(RunCli(Image(image))); });
-    EXPECT_EQ(result, ::testing::PrintToString(
-                          CliRun{1, "", "Failed to create the disc image file: " + image + "\n"}));
+    EXPECT_EQ(
+        result,
+        ::testing::PrintToString(CliRun{
+            1, "", "Failed to create the disc image file: " + image + "\nPermission denied\n"}));
     EXPECT_TRUE(fs::exists(P("autorun.inf")));  // the build ran first
+    const std::string nowhere = out.File("none/disc.iso");
+    EXPECT_EQ(RunCli(Image(nowhere)), (CliRun{1, "",
+                                              "Failed to create the disc image file: " + nowhere +
+                                                  "\nNo such file or directory\n"}));
 
     // Two names Windows takes for one: the build names them, and no image is made.
     WriteBytes(P("docs/README.TXT"), "twin");
@@ -215,6 +233,32 @@ TEST_F(CliImage, InterruptedOrKilledWhileXorrisoWrites) {
             EXPECT_TRUE(OutFolder().empty());
             EXPECT_NE(::kill(xorriso, 0), 0);  // stopped and reaped
         }
+    }
+}
+
+// xorriso that fails says how it ended and what it said last; one that said
+// nothing is still named with its status or signal.
+TEST_F(CliImage, XorrisoFailuresSayHowItEnded) {
+    fs::create_directory(scratch.File("bin"));
+    const std::string standIn = scratch.File("bin/xorriso"), image = out.File("disc.iso");
+    const std::string failed = "Failed to write the disc image: " + image + "\nxorriso ";
+    const std::pair<std::string, std::string> cases[] = {
+        {"echo 'xorriso : UPDATE : 10% done' >&2; echo 'libburn : no room' >&2; exit 3",
+         "ended with status 3:\nlibburn : no room\n"},
+        {"exit 5", "ended with status 5.\n"},
+        {"echo 'xorriso : NOTE : starting' >&2; kill -9 $$",
+         "was stopped by signal 9 (Killed):\n"
+         "xorriso : NOTE : starting\n"},
+    };
+    const std::string oldPath = std::getenv("PATH");
+    for (const auto& [script, said] : cases) {
+        WriteBytes(standIn, "#!/bin/sh\n" + script + "\n");
+        fs::permissions(standIn, fs::perms::owner_all);
+        ::setenv("PATH", (scratch.File("bin") + ":" + oldPath).c_str(), 1);
+        const CliRun run = RunCli(Image(image));
+        ::setenv("PATH", oldPath.c_str(), 1);
+        EXPECT_EQ(run, (CliRun{1, "", failed + said}));
+        EXPECT_TRUE(OutFolder().empty());
     }
 }
 

@@ -147,6 +147,27 @@ TEST_F(ProjectSessionTest, RefreshDecodesOnlyChangedPicturesAndCloseReleasesThem
     EXPECT_EQ(session.Pictures().Size(), 0u);
 }
 
+// Opening names each picture or sound the menu needs and the folder lacks,
+// once: a name found in another letter case is there, as the runtime finds it.
+TEST_F(ProjectSessionTest, OpenNamesTheMenuFilesThatAreMissing) {
+    bench::Project project(3, false, false);
+    const std::string res = project.Dir() + "res/";
+    fs::remove(res + "logo1.bmp");
+    fs::rename(res + "logo2.bmp", res + "LOGO2.BMP");
+    CInstallerWnd wnd(project.Dir());
+    ASSERT_TRUE(wnd.LoadSettings());
+    wnd.Settings->HotSpotWaveFile = "res\\hover.wav";
+    ASSERT_TRUE(wnd.SaveSettings());
+
+    session.OpenProject(project.Dir(), false);
+    EXPECT_EQ(Said(), Messages{"The menu needs these files, which the project folder does not "
+                               "hold; without a picture the disc's menu will not start:\n"
+                               "res\\logo1.bmp (logo 2)\n"
+                               "res\\hover.wav (link sound)"});
+    session.ReloadProject(false);
+    EXPECT_EQ(Said().size(), 1u);
+}
+
 // A save that fails keeps the edit: the refresh after an edit, Test Project,
 // Save and the save question all leave it in memory, marked, and the preview
 // shows it rather than the old file.
