@@ -1,5 +1,6 @@
 // velomarforge: the editor of Velomar disc menus.
 #include "editor/wx/forge_app.h"
+#include "platform/wx/out_of_memory.h"
 #include "platform/wx/toolkit_gl.h"
 #include "velomar_version.h"
 
@@ -9,5 +10,5 @@ wxIMPLEMENT_APP_NO_MAIN(CVelomarForgeApp);
 int main(int argc, char** argv) {
     if (PrintVersionIfAsked("velomarforge", argc, argv)) return 0;
     platform::wx::DisableToolkitGl();  // CVelomarForgeApp::OnInit puts it back
-    return wxEntry(argc, argv);
+    return platform::wx::ExitStatus(wxEntry(argc, argv));
 }

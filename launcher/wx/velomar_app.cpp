@@ -1,6 +1,7 @@
 #include "launcher/wx/velomar_app.h"
 
 #include "launcher/launch_steps.h"
+#include "platform/wx/out_of_memory.h"
 #include "platform/wx/toolkit_gl.h"
 #include "platform/platform.h"
 
@@ -31,3 +32,11 @@ bool CVelomarApp::InitInstance() {
 }
 
 void CVelomarApp::ExitInstance() { StopLauncher(&LauncherWindow); }
+
+bool CVelomarApp::OnExceptionInMainLoop() {
+    return platform::wx::ReportIfOutOfMemory() ? false : wxApp::OnExceptionInMainLoop();
+}
+
+void CVelomarApp::OnUnhandledException() {
+    if (!platform::wx::ReportIfOutOfMemory()) wxApp::OnUnhandledException();
+}
