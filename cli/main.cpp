@@ -2,6 +2,8 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
+#include <new>
+
 #include "cli/cli_context.h"
 #include "velomar_version.h"
 
@@ -46,6 +48,10 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         // Help is a success; every other parse error is a usage error.
         return app.exit(e) == 0 ? kExitOk : kExitUsage;
+    } catch (const std::bad_alloc&) {
+        context.Install();  // a command's own platform is gone with its frame
+        platform::ReportOutOfMemory();
+        return kExitFailure;
     }
     return context.status;
 }

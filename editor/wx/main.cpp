@@ -1,5 +1,6 @@
 // velomarforge: the editor of Velomar disc menus.
 #include "editor/wx/forge_app.h"
+#include "platform/wx/out_of_memory.h"
 #include "platform/wx/toolkit_gl.h"
 #include "velomar_version.h"
 
@@ -16,5 +17,5 @@ int main(int argc, char** argv) {
     if (PrintVersionIfAsked("velomarforge", argc, argv) || PrintHelpIfAsked(kHelp, argc, argv))
         return 0;
     platform::wx::DisableToolkitGl();  // CVelomarForgeApp::OnInit puts it back
-    return wxEntry(argc, argv);
+    return platform::wx::ExitStatus(wxEntry(argc, argv));
 }

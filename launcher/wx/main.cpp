@@ -1,5 +1,6 @@
 // velomar: the disc menu runtime for Linux desktops.
 #include "launcher/wx/velomar_app.h"
+#include "platform/wx/out_of_memory.h"
 #include "platform/wx/toolkit_gl.h"
 #include "velomar_version.h"
 
@@ -16,5 +17,5 @@ const char kHelp[] =
 int main(int argc, char** argv) {
     if (PrintVersionIfAsked("velomar", argc, argv) || PrintHelpIfAsked(kHelp, argc, argv)) return 0;
     platform::wx::DisableToolkitGl();  // CVelomarApp::OnInit puts it back
-    return wxEntry(argc, argv);
+    return platform::wx::ExitStatus(wxEntry(argc, argv));
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "launcher/launch_steps.h"
+#include "platform/wx/out_of_memory.h"
 #include "platform/platform.h"
 #include "platform/terminal_text.h"
 #include "platform/wx/toolkit_gl.h"
@@ -49,3 +50,11 @@ bool CVelomarApp::InitInstance() {
 }
 
 void CVelomarApp::ExitInstance() { StopLauncher(&LauncherWindow); }
+
+bool CVelomarApp::OnExceptionInMainLoop() {
+    return platform::wx::ReportIfOutOfMemory() ? false : wxApp::OnExceptionInMainLoop();
+}
+
+void CVelomarApp::OnUnhandledException() {
+    if (!platform::wx::ReportIfOutOfMemory()) wxApp::OnUnhandledException();
+}

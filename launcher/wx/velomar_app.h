@@ -21,6 +21,9 @@ class CVelomarApp : public wxApp {
 
     // wx's start and end carry out InitInstance and ExitInstance.
     bool OnInit() override;
+    // Memory ran out: the message, then the end (see platform/wx/out_of_memory.h).
+    bool OnExceptionInMainLoop() override;
+    void OnUnhandledException() override;
     int OnExit() override;
 
     bool InitInstance();

@@ -59,7 +59,7 @@ void FontStartEnded() {
 }  // namespace
 
 // The first one starts the font library; without a thread it starts with the
-// first font, as before.
+// first font.
 RasterGraphics::RasterGraphics() {
     static std::atomic<bool> started{false};
     if (started.exchange(true)) return;
@@ -68,12 +68,17 @@ RasterGraphics::RasterGraphics() {
         fontStarting = true;
     }
     pthread_atfork(WaitForFontStart, nullptr, nullptr);
+    // A start that fails here (no memory) is made again by the first font,
+    // on a thread where the failure can be reported.
     try {
         fontStart_ = std::thread([] {
-            FontLibrary::Instance();
+            try {
+                FontLibrary::Instance();
+            } catch (...) {
+            }
             FontStartEnded();
         });
-    } catch (const std::system_error&) {
+    } catch (...) {
         FontStartEnded();
     }
 }

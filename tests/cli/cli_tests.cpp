@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -295,3 +296,19 @@ TEST(Cli, BuildTakesTheInstalledRuntimeByDefault) {
 }
 
 }  // namespace
+
+// With little address space the render ends with the message, never a crash.
+TEST(Cli, OutOfMemoryIsReportedNotACrash) {
+    TempFolder scratch;
+    for (const char* kib : {"20000", "40000", "60000"}) {
+        const std::string command = std::string("ulimit -v ") + kib + "; exec '" VELOMAR_BINARY_DIR
+                                    "/bin/velomarforge-cli' render '" VELOMAR_SOURCE_DIR
+                                    "/examples/sample' '" + scratch.File("x.png") + "' 2>'" +
+                                    scratch.File("err") + "'";
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << kib << ": " << status;
+        EXPECT_EQ(ReadBytes(scratch.File("err")),
+                  "There is not enough memory to go on. Close other programs and try again.\n")
+            << kib;
+    }
+}

@@ -336,6 +336,27 @@ TEST(RecentList, NewestFirstOnceAtMostEightAndKeptWhole) {
     EXPECT_EQ(again.GetString(RecentProjects::SECTION, "Project8", "?"), "") << "left the store";
 }
 
+// A hand-edited store: CR LF line ends are read, an entry longer than the
+// store holds is left out, not cut; names never reach the menu with
+// controls or the marks that turn text around.
+TEST(RecentList, HandEditedStoresAndHiddenCharacters) {
+    ProjectSandbox box;
+    const std::string file = box.folder.File("forge.conf");
+    WriteBytes(file, "# edited\r\n[Recent Projects]\r\ns Project1=/" +
+                         std::string(CRegSettings::MAX_TEXT, 'x') + "\r\ns Project2=/crlf/\r\n");
+    CRegSettings store(kBase, file);
+    EXPECT_EQ(RecentProjects(store).Folders(), Strings{"/crlf/"});
+    EXPECT_FALSE(fs::exists(file + ".damaged"));
+
+    const std::pair<std::string, std::string> labels[] = {
+        {"/a\tb\x7F/", "&1 /a\\x09b\\x7F/"},
+        {"/home/\xE2\x80\xAE" "exe.txt/", "&1 /home/\\u202Eexe.txt/"},          // RLO
+        {"/\xE2\x81\xA6x\xE2\x80\x8F\xC2\x85/", "&1 /\\u2066x\\u200F\\u0085/"},  // isolate, RLM, NEL
+        {"/caf\xC3\xA9 & \xE9/", "&1 /caf\xC3\xA9 && \xE9/"},  // letters, ANSI bytes
+    };
+    for (const auto& [folder, label] : labels) EXPECT_EQ(RecentMenuText(0, folder), label);
+}
+
 TEST(CompanionFiles, StartFolderIsBesideTheProgramOrInShare) {
     TempFolder temp;
     fs::create_directories(temp.File("build/bin"));
