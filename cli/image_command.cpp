@@ -7,6 +7,7 @@
 #include "cli/cli_context.h"
 #include "cli/folder_argument.h"
 #include "editor/disc_image/disc_image.h"
+#include "editor/project_lock.h"
 #include "platform/platform.h"
 
 namespace {
@@ -59,6 +60,10 @@ int Image(const ImageOptions& options) {
         platform::Current().services->ShowMessage(refusal, platform::MessageButtons::Ok);
         return kExitFailure;
     }
+    // One lock for the build and the image: no other run changes the folder
+    // between the two.
+    const ProjectLock lock(options.folder);
+    if (!lock.Held()) return kExitFailure;
     std::string title;
     const int built = BuildFolder(options.folder, options.runtime, &title);
     if (built != kExitOk) return built;

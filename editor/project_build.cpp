@@ -7,6 +7,7 @@
 #include "editor/companion_files.h"
 #include "editor/dialogs/resource_import.h"
 #include "editor/disc_image/disc_contents.h"
+#include "editor/project_lock.h"
 #include "engine/installer_wnd.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
@@ -28,7 +29,8 @@ void AddLinkNames(const LaunchSettings& s, std::vector<std::string>* names) {
     const int links = std::clamp<std::int32_t>(s.NumberOfHotSpots, 0, MAX_HOTSPOTS);
     for (int i = 0; i < links; ++i) {
         const std::string& command = TextOf(s.HotSpotCommand[i]);
-        if (command == "RUN" || command == "OPEN") names->push_back(TextOf(s.HotSpotCommandDataA[i]));
+        if (command == "RUN" || command == "OPEN")
+            names->push_back(TextOf(s.HotSpotCommandDataA[i]));
     }
 }
 
@@ -174,6 +176,9 @@ std::vector<std::string> UsedNames(const LaunchSettings& s) {
 BuildResult BuildProject(const CInstallerWnd* project, const std::string& runtimePath) {
     if (!project) return BuildResult::NoProject;
     const std::string folder = FolderWithSeparator(project->ProjectFolder);
+    // Held to the end: a temporary file beside a target is then a killed run's.
+    const ProjectLock lock(folder);
+    if (!lock.Held()) return BuildResult::Failed;
     RemoveOurLeftovers(folder);
 
     // An AUTORUN.INF or VELOMAR.EXE from a Windows-made project is replaced,
@@ -201,7 +206,8 @@ BuildResult BuildProject(const CInstallerWnd* project, const std::string& runtim
 
     std::string notes = resIsLink ? RES_LINK_NOTE : "";
     const std::string offDisc = OffDiscLines(settings, folder);
-    if (!offDisc.empty()) notes += (notes.empty() ? "" : "\n\n") + std::string(OFF_DISC_NOTE) + offDisc;
+    if (!offDisc.empty())
+        notes += (notes.empty() ? "" : "\n\n") + std::string(OFF_DISC_NOTE) + offDisc;
     if (!notes.empty()) Show(notes);
     return BuildResult::Built;
 }

@@ -1,6 +1,7 @@
 #include "editor/project_session.h"
 
 #include "editor/project_lifecycle.h"
+#include "editor/project_lock.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
 
@@ -58,8 +59,9 @@ bool ProjectSession::Show(bool testMode) {
 
 bool ProjectSession::SaveProject() {
     if (!InstallerWnd) return true;
+    const ProjectLock lock(InstallerWnd->ProjectFolder);
     // A write failure has been shown by the writer itself.
-    if (!InstallerWnd->SaveSettings()) return false;
+    if (!lock.Held() || !InstallerWnd->SaveSettings()) return false;
     SetModified(false);
     return true;
 }

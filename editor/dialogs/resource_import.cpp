@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <memory>
 
+#include "editor/project_lock.h"
 #include "engine/settings_values.h"
+#include "platform/folder_below.h"
 #include "platform/platform.h"
 #include "platform/replacement_file.h"
 
@@ -34,6 +36,17 @@ bool CopyOpened(std::FILE* in, const std::string& source, const std::string& des
         return true;
     bool readFailed = false;
     if (platform::CopyToFile(in, destination, &readFailed)) return true;
+    Show(readFailed ? "Failed to open the specified file:\n" + source
+                    : "Failed to create the file in the project directory!");
+    return false;
+}
+
+bool CopyOpenedInto(std::FILE* in, const std::string& source, platform::FolderBelow& folder,
+                    const std::string& leaf) {
+    if (folder.KindOf(leaf) != platform::EntryKind::Link && folder.SameFile(leaf, source))
+        return true;
+    bool readFailed = false;
+    if (platform::CopyToFile(in, folder, leaf, &readFailed)) return true;
     Show(readFailed ? "Failed to open the specified file:\n" + source
                     : "Failed to create the file in the project directory!");
     return false;
@@ -79,8 +92,18 @@ std::string PortableFileName(const std::string& name) {
     return out;
 }
 
-bool CopyFileToFolder(const std::string& source, const std::string& folder,
-                      std::string* copiedName) {
+bool CopyFileInto(const std::string& source, platform::FolderBelow& folder,
+                  const std::string& leaf) {
+    File in = OpenSource(source);
+    if (!in) {
+        Show("Failed to open the specified file:\n" + source);
+        return false;
+    }
+    return CopyOpenedInto(in.get(), source, folder, leaf);
+}
+
+bool CopyFileToFolder(const std::string& source, const std::string& projectFolder,
+                      const std::string& folderName, std::string* copiedName) {
     File in = OpenSource(source);
     if (!in) {
         Show("Failed to open the specified file:\n" + source);
@@ -97,9 +120,17 @@ bool CopyFileToFolder(const std::string& source, const std::string& folder,
         Show("Failed to obtain file name!");
         return false;
     }
-    std::string destination = folder;
-    if (destination.empty() || destination.back() != separator) destination += separator;
-    if (!CopyOpened(in.get(), source, destination + name)) return false;
+    std::unique_ptr<platform::FolderBelow> folder =
+        System().OpenFolderBelow(projectFolder, {folderName});
+    if (!folder) {
+        const std::string path = FolderWithSeparator(projectFolder) + folderName;
+        Show(System().KindOf(path) == platform::EntryKind::Link
+                 ? "The project's \"" + folderName +
+                       "\" folder is a link: nothing is copied through it.\n" + path
+                 : "Failed to create the file in the project directory!");
+        return false;
+    }
+    if (!CopyOpenedInto(in.get(), source, *folder, name)) return false;
     if (copiedName) *copiedName = name;
     return true;
 }
@@ -118,8 +149,12 @@ bool ImportResource(const std::string& pathText, const std::string& projectFolde
     // stored under the name it was given.
     std::string name = LastComponent(pathText);
     if (!IsResourceName(pathText)) {
-        const std::string res = System().RealPath(FolderWithSeparator(projectFolder), "res");
-        if (!CopyFileToFolder(pathText, res, &name)) return false;
+        const ProjectLock lock(projectFolder);
+        if (!lock.Held()) return false;
+        // The folder as it is spelled on disk: "RES" in a Windows-made project.
+        const std::string res =
+            LastComponent(System().RealPath(FolderWithSeparator(projectFolder), "res"));
+        if (!CopyFileToFolder(pathText, projectFolder, res, &name)) return false;
     }
     if (name.empty() || name.find_first_of("\r\n") != std::string::npos) return false;
     *resourceName = "res\\" + name;

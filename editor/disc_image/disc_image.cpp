@@ -1,5 +1,6 @@
 #include "editor/disc_image/disc_image.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -7,6 +8,7 @@
 
 #include "editor/disc_image/disc_contents.h"
 #include "editor/disc_image/volume_label.h"
+#include "editor/project_lock.h"
 #include "platform/platform.h"
 #include "platform/posix/child_process.h"
 #include "platform/replacement_file.h"
@@ -19,6 +21,7 @@ constexpr std::size_t kComplaintLines = 8;
 // What the exclusions may add to xorriso's command line: Linux takes about
 // 2 MiB of arguments and environment together.
 constexpr std::size_t kMaxExcludedBytes = 1u << 20;
+constexpr std::size_t kNamedLeftOff = 20;
 
 std::string TooManyExcluded(std::size_t count) {
     return "The project folder holds " + std::to_string(count) +
@@ -151,6 +154,8 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
         Show(refusal);
         return ImageResult::Failed;
     }
+    const ProjectLock lock(job.folder);
+    if (!lock.Held()) return ImageResult::Failed;
     platform::ReplacementFile image(job.output);
     if (!image.Create() || !image.Close()) {
         Show("Failed to create the disc image file: " + job.output);
@@ -163,15 +168,22 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
     // folder is not put into itself (its temporary name is left out anyway).
     platform::System& system = *platform::Current().system;
     const std::string root = system.ResolvedPath(job.folder);
-    std::vector<std::string> excluded = ExcludedPaths(root);
-    const std::size_t projectEntries = excluded.size();
-    excluded.push_back(system.ResolvedPath(temporary));
+    // Ours and live, so left off without a word: the lock, the image being
+    // written and an earlier image.
+    std::vector<std::string> ours = {system.ResolvedPath(temporary)};
+    const std::string lockFile = root + "/" + platform::PROJECT_LOCK_NAME;
+    if (system.KindOf(lockFile) == platform::EntryKind::File) ours.push_back(lockFile);
     if (system.KindOf(job.output) != platform::EntryKind::Missing)
-        excluded.push_back(system.ResolvedPath(job.output));
+        ours.push_back(system.ResolvedPath(job.output));
+    std::vector<std::string> leftOff;
+    for (const std::string& path : ExcludedPaths(root))
+        if (std::find(ours.begin(), ours.end(), path) == ours.end()) leftOff.push_back(path);
+    std::vector<std::string> excluded = leftOff;
+    excluded.insert(excluded.end(), ours.begin(), ours.end());
     std::size_t excludedBytes = 0;
     for (const std::string& path : excluded) excludedBytes += path.size() + 1;
     if (excludedBytes > kMaxExcludedBytes) {
-        Show(failed + "\n" + TooManyExcluded(projectEntries));
+        Show(failed + "\n" + TooManyExcluded(leftOff.size()));
         return ImageResult::Failed;
     }
 
@@ -207,9 +219,10 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
         Show(said.empty() ? failed : failed + "\n" + said);
         return ImageResult::Failed;
     }
+    if (!leftOff.empty()) Show(LEFT_OFF_NOTE + LeftOffLines(root, leftOff, kNamedLeftOff));
     if (size) {
         std::unique_ptr<std::FILE, int (*)(std::FILE*)> written(system.OpenRegularFile(job.output),
-                                                               &std::fclose);
+                                                                &std::fclose);
         *size = 0;
         if (written && std::fseek(written.get(), 0, SEEK_END) == 0)
             *size = std::uintmax_t(std::ftell(written.get()));
