@@ -92,7 +92,8 @@ void RegisterImageCommand(CLI::App& app, CliContext& context) {
         "image",
         "Build the project as `build` does, then write an ISO 9660 image of the project folder "
         "with Joliet and Rock Ridge names, by running xorriso (found on PATH). Temporary files "
-        "and links leading out of the folder are left out.");
+        "left by stopped runs, links leading out of the folder, pipes and devices are left out "
+        "and named on stderr. Runs on one project wait for each other (up to 30 s).");
     cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
     cmd->add_option("OUT", options->output,
                     "The image file to write (replaced when it exists; inside the project "
