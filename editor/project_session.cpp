@@ -2,6 +2,7 @@
 
 #include "editor/menu_files.h"
 #include "editor/project_lifecycle.h"
+#include "editor/project_lock.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
 
@@ -66,8 +67,9 @@ bool ProjectSession::Show(bool testMode) {
 
 bool ProjectSession::SaveProject() {
     if (!InstallerWnd) return true;
+    const ProjectLock lock(InstallerWnd->ProjectFolder);
     // A write failure has been shown by the writer itself.
-    if (!InstallerWnd->SaveSettings()) return false;
+    if (!lock.Held() || !InstallerWnd->SaveSettings()) return false;
     SetModified(false);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "editor/disc_image/disc_image.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include "editor/disc_image/disc_names.h"
 #include "editor/disc_image/volume_label.h"
 #include "editor/output_target.h"
+#include "editor/project_lock.h"
 #include "platform/platform.h"
 #include "platform/posix/child_process.h"
 #include "platform/replacement_file.h"
@@ -23,6 +25,7 @@ constexpr std::size_t kComplaintLines = 8;
 // What the exclusions may add to xorriso's command line: Linux takes about
 // 2 MiB of arguments and environment together.
 constexpr std::size_t kMaxExcludedBytes = 1u << 20;
+constexpr std::size_t kNamedLeftOff = 20;
 
 std::string TooManyExcluded(std::size_t count) {
     return "The project folder holds " + std::to_string(count) +
@@ -147,6 +150,8 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
         Show(refusal);
         return ImageResult::Failed;
     }
+    const ProjectLock lock(job.folder);
+    if (!lock.Held()) return ImageResult::Failed;
     // Windows would see one of two names that differ only in case, at random.
     platform::System& system = *platform::Current().system;
     const std::string root = system.ResolvedPath(job.folder);
@@ -168,15 +173,22 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
     // Real paths on both sides: xorriso compares the exclusions with the paths
     // it walks from the root it is given. An image saved inside the project
     // folder is not put into itself (its temporary name is left out anyway).
-    std::vector<std::string> excluded = ExcludedPaths(root);
-    const std::size_t projectEntries = excluded.size();
-    excluded.push_back(system.ResolvedPath(temporary));
+    // Ours and live, so left off without a word: the lock, the image being
+    // written and an earlier image.
+    std::vector<std::string> ours = {system.ResolvedPath(temporary)};
+    const std::string lockFile = root + "/" + platform::PROJECT_LOCK_NAME;
+    if (system.KindOf(lockFile) == platform::EntryKind::File) ours.push_back(lockFile);
     if (system.KindOf(job.output) != platform::EntryKind::Missing)
-        excluded.push_back(system.ResolvedPath(job.output));
+        ours.push_back(system.ResolvedPath(job.output));
+    std::vector<std::string> leftOff;
+    for (const std::string& path : ExcludedPaths(root))
+        if (std::find(ours.begin(), ours.end(), path) == ours.end()) leftOff.push_back(path);
+    std::vector<std::string> excluded = leftOff;
+    excluded.insert(excluded.end(), ours.begin(), ours.end());
     std::size_t excludedBytes = 0;
     for (const std::string& path : excluded) excludedBytes += path.size() + 1;
     if (excludedBytes > kMaxExcludedBytes) {
-        Show(failed + "\n" + TooManyExcluded(projectEntries));
+        Show(failed + "\n" + TooManyExcluded(leftOff.size()));
         return ImageResult::Failed;
     }
 
@@ -218,6 +230,7 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
         Show(failed + "\n" + std::strerror(why));
         return ImageResult::Failed;
     }
+    if (!leftOff.empty()) Show(LEFT_OFF_NOTE + LeftOffLines(root, leftOff, kNamedLeftOff));
     if (size) {
         std::unique_ptr<std::FILE, int (*)(std::FILE*)> written(system.OpenRegularFile(job.output),
                                                                 &std::fclose);

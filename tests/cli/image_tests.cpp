@@ -18,6 +18,7 @@
 #include "editor/disc_image/disc_image.h"
 #include "editor/disc_image/disc_names.h"
 #include "platform/posix/child_process.h"
+#include "platform/replacement_file.h"
 
 namespace {
 
@@ -54,8 +55,8 @@ bool Ended(pid_t pid) {
     return paren == std::string::npos || stat.substr(paren + 2, 1) == "Z";
 }
 
-// The sample with what must stay off the disc: temporary files of every form
-// we ever made, and a link out of the folder.
+// The sample with what must stay off the disc (killed runs' temporary files and
+// a link out of the folder), and user files named much like them, which go on.
 class CliImage : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -63,8 +64,9 @@ class CliImage : public ::testing::Test {
                  fs::copy_options::recursive);
         WriteBytes(P(kLongName), "long");
         WriteBytes(P("AppSetup.dat.tmp.0a1b2c3d"), "half-saved");
-        WriteBytes(P("docs/readme.txt.tmp3"), "half-copied");
-        WriteBytes(P("disc.iso.tmp.Ab3xYz"), "half-written by an earlier version");
+        WriteBytes(P("docs/readme.txt.tmp.00c0ffee"), "half-copied");
+        WriteBytes(P("readme.tmp.CAFE00"), "the user's");
+        WriteBytes(P("docs/notes.tmp7"), "the user's");
         WriteBytes(outside.File("secret.txt"), "not for the disc");
         fs::create_symlink(outside.File("secret.txt"), P("docs/secret.txt"));
         WriteBytes(runtime, "MZ" + std::string(4 << 20, 'r'));
@@ -87,6 +89,11 @@ class CliImage : public ::testing::Test {
 
 // Written into the project folder too, and again: an image never holds itself,
 // nor an earlier image; the names of the title, or of --label, are on the disc.
+const std::string kLeftOff =
+    std::string(LEFT_OFF_NOTE) +
+    "\ndocs/readme.txt.tmp.00c0ffee: a temporary file a stopped run left behind"
+    "\ndocs/secret.txt: a link that leads out of the project folder or nowhere\n";
+
 TEST_F(CliImage, HoldsExactlyTheBuiltProject) {
     if (!fs::exists(kShippedRuntime)) GTEST_SKIP() << "no Velomar.exe was built (MinGW missing)";
     const std::string label = "Mon disque d'\xC3\xA9t\xC3\xA9";
@@ -101,13 +108,14 @@ TEST_F(CliImage, HoldsExactlyTheBuiltProject) {
     for (const auto& c : cases) {
         std::vector<std::string> args = {"image", box.folder.Path(), c.image};
         if (!c.label.empty()) args.insert(args.end(), {"--label", c.label});
-        ASSERT_EQ(RunCli(args), (CliRun{0, "", ""})) << c.iso;
+        ASSERT_EQ(RunCli(args), (CliRun{0, "", kLeftOff})) << c.iso;
         for (const char* tree : {"norock", "rockridge"})
             EXPECT_EQ(
                 Extracted(c.image, tree, scratch.File(tree)),
-                (Names{"AppSetup.dat", "Velomar.exe", "autorun.inf", kLongName, "docs/readme.txt",
-                       "res/background.bmp", "res/disc.bmp", "res/hover.wav", "res/startup.wav",
-                       "res/tagline.bmp", "res/title.bmp", "tools/welcome.sh"}))
+                (Names{"AppSetup.dat", "Velomar.exe", "autorun.inf", kLongName, "docs/notes.tmp7",
+                       "docs/readme.txt", "readme.tmp.CAFE00", "res/background.bmp", "res/disc.bmp",
+                       "res/hover.wav", "res/startup.wav", "res/tagline.bmp", "res/title.bmp",
+                       "tools/welcome.sh"}))
                 << c.image << ", " << tree;
         const std::string bytes = ReadBytes(c.image);
         EXPECT_EQ(bytes.substr(16 * 2048 + 40, 32), c.iso + std::string(32 - c.iso.size(), ' '));
@@ -300,11 +308,43 @@ TEST_F(CliImage, AKilledBuildLeavesTheOldOrTheNewFilesNeverAPart) {
     EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun);
 }
 
+// Runs on one project take turns: each pair starts together, both succeed, and
+// the folder ends as either leaves it, without a temporary or a lock file.
+TEST_F(CliImage, RunsOnOneProjectTakeTurns) {
+    const std::vector<std::string> build = {"build", box.folder.Path(), "--runtime", runtime},
+                                   resave = {"resave", box.folder.Path()};
+    ASSERT_EQ(RunCli(resave).status, 0);
+    const std::string settings = ReadBytes(P("AppSetup.dat"));
+    // Both exit statuses, then what either said.
+    auto pair = [](const std::vector<std::string>& a, const std::vector<std::string>& b) {
+        platform::posix::ChildProcess first, second;
+        if (!first.Start(kCli, a) || !second.Start(kCli, b)) return std::string("not started");
+        std::string said;
+        for (bool one = true, two = true; one || two;) {
+            if (one) one = first.ReadError(&said, 10);
+            if (two) two = second.ReadError(&said, 10);
+        }
+        return std::to_string(first.Wait()) + " " + std::to_string(second.Wait()) + " " + said;
+    };
+    const std::string statuses = "0 0 ";
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(pair(resave, build), statuses) << i;
+        EXPECT_EQ(pair(build, Image(out.File("disc.iso"))), statuses + kLeftOff) << i;
+    }
+    EXPECT_EQ(ReadBytes(P("AppSetup.dat")), settings);
+    EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun);
+    for (const auto& e : fs::directory_iterator(box.folder.Path())) {
+        const std::string name = e.path().filename().string();
+        EXPECT_FALSE(platform::IsTemporaryName(name) || name == platform::PROJECT_LOCK_NAME)
+            << name;
+    }
+}
+
 TEST_F(CliImage, TooManyLinksToLeaveOutSayWhy) {
     fs::create_directory(P("links"));
-    // With the copy's two leftovers and its link out (the build removes the half-saved
+    // With the copy's leftover and its link out (the build removes the half-saved
     // settings).
-    for (int i = 0; i < 59997; ++i)
+    for (int i = 0; i < 59998; ++i)
         fs::create_symlink("/etc/hostname", P("links/l" + std::to_string(i)));
     const CliRun run = RunCli(Image(out.File("disc.iso")));
     EXPECT_EQ(run.status, 1);
