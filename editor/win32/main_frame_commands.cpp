@@ -6,6 +6,7 @@
 #include "editor/win32/about_dlg.h"
 #include "editor/win32/demo_wnd.h"
 #include "editor/win32/main_frame.h"
+#include "editor/win32/modal_owner.h"
 #include "editor/win32/new_project_dlg.h"
 #include "editor/win32/resource.h"
 #include "editor/win32/shell_dialogs.h"
@@ -13,7 +14,8 @@
 #include "editor/win32/tree_view.h"
 
 void CMainFrame::OnCommand(int id) {
-    if (!StateOf(id).enabled) return;  // an accelerator for a greyed command
+    // An accelerator for a greyed command; anything while a dialog holds the project.
+    if (!StateOf(id).enabled || modal_owner::DialogOpen()) return;
     switch (id) {
         case ID_NEW_PROJECT:
             OnNewProject();
@@ -103,7 +105,7 @@ void CMainFrame::OnWizardToggle() {
 }
 
 void CMainFrame::ShowHelp(const std::string& topic) {
-    ShowHelpAt(hwnd(), Options.StartFolder, topic);
+    ShowHelpAt(modal_owner::Current(), Options.StartFolder, topic);
 }
 
 void CMainFrame::OnAbout() {

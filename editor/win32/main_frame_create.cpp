@@ -3,6 +3,7 @@
 #include "editor/project_session.h"
 #include "editor/win32/demo_wnd.h"
 #include "editor/win32/main_frame.h"
+#include "editor/win32/modal_owner.h"
 #include "editor/win32/project_wizard_dlg.h"
 #include "editor/win32/resource.h"
 #include "editor/win32/tree_view.h"
@@ -58,6 +59,7 @@ CMainFrame::CMainFrame(const ForgeOptions& options)
     : Settings(std::make_unique<CRegSettings>(BASE_KEY, std::string())), Options(options) {}
 
 CMainFrame::~CMainFrame() {
+    if (platformFrame_) modal_owner::SetFrame(nullptr);
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
 }
 
@@ -80,9 +82,10 @@ bool CMainFrame::Create() {
 
 // WM_CREATE: the panes, the bars, then the wizard; -1 fails the creation.
 int CMainFrame::OnCreate() {
-    // A "QUIT" link in the preview closes the frame; messages are owned by it.
+    // A "QUIT" link in the preview closes the frame; messages are owned by it
+    // while no dialog is open.
     platformFrame_ = platform::win32::BorrowWindow(hwnd());
-    platform::Current().windows->SetMainWindow(platformFrame_.get());
+    modal_owner::SetFrame(platformFrame_.get());
     if (!CreatePanes() || !CreateBars()) return -1;
     ShowRecentProjects();
     WizardAtStartup = Settings->GetInt(GENERAL, "ShowIntroWizard", 1) != 0;

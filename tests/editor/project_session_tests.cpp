@@ -394,10 +394,30 @@ TEST(CompanionFiles, HelpOpensTheGuideAtItsTopicOrTheDocumentOrSaysWhy) {
         EXPECT_EQ(host.services.messages, c.messages) << c.failures;
     }
     EXPECT_NE(told[0].find("xdg-utils"), std::string::npos);
-    // The Windows editor's Help takes the program of the ".htm" association.
-    EXPECT_EQ(QuotedProgram(R"("C:\Web\browser.exe" -url "%1")"), R"(C:\Web\browser.exe)");
-    EXPECT_EQ(QuotedProgram(R"(C:\Web\browser.exe "%1")"), "");
-    EXPECT_EQ(QuotedProgram(R"("C:\Web\browser.exe %1)"), "");
+}
+
+// The Windows editor's Help fills in the ".htm" association's open command: the
+// guide's path, spaces and all, arrives as one argument.
+TEST(CompanionFiles, HelpFillsInTheAssociationsCommand) {
+    const std::string guide = R"(C:\V F\VelomarForge User Guide.htm#_Background_Image)";
+    const std::string quoted = '"' + guide + '"';
+    const struct {
+        const char* command;
+        std::string parameters;  // "-" when the command names no program
+    } cases[] = {
+        {R"("C:\Web\b.exe" "%1")", quoted},
+        {R"("C:\Web\b.exe" -osint -url %1 %*)", "-osint -url " + quoted},
+        {R"("C:\Web\b.exe" /x "file:%L")", "/x \"file:" + guide + '"'},
+        {R"("C:\Web\b.exe" -home)", "-home " + quoted},
+        {R"(C:\Web\b.exe "%1")", "-"},
+        {R"("C:\Web\b.exe %1)", "-"},
+    };
+    for (const auto& c : cases) {
+        std::string program, parameters = "-";
+        const bool filled = FillOpenCommand(c.command, guide, &program, &parameters);
+        EXPECT_EQ(parameters, c.parameters) << c.command;
+        EXPECT_EQ(program, filled ? R"(C:\Web\b.exe)" : "") << c.command;
+    }
 }
 
 }  // namespace
