@@ -159,10 +159,8 @@ void FreePixels(void* memory, std::size_t bytes) {
 
 #else
 // Elsewhere (the Windows test tools that share the surface type): the heap.
-void* AllocatePixels(std::size_t bytes) {
-    if (bytes > std::size_t(PTRDIFF_MAX) / 2) throw std::bad_alloc();
-    return ::operator new(bytes);
-}
+// Built without exceptions: operator new's own failure ends the tool.
+void* AllocatePixels(std::size_t bytes) { return ::operator new(bytes); }
 void FreePixels(void* memory, std::size_t) { ::operator delete(memory); }
 #endif
 

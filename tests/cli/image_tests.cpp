@@ -186,9 +186,9 @@ TEST_F(CliImage, FailuresLeaveNoImage) {
     WriteBytes(P("docs/README.TXT"), "twin");
     const std::string twins = "Failed to write the disc image: " + image + "\n" + CASE_CLASH_NOTE +
                               "\ndocs\\README.TXT and docs\\readme.txt\n";
-    const CliRun refused = RunCli(Image(image));
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err.substr(refused.err.find("Failed to write")), twins);
+    const CliRun clash = RunCli(Image(image));
+    EXPECT_EQ(clash.status, 1);
+    EXPECT_EQ(clash.err.substr(clash.err.find("Failed to write")), twins);
     EXPECT_TRUE(OutFolder().empty());
     fs::remove(P("docs/README.TXT"));
 
