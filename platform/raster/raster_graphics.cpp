@@ -1,6 +1,7 @@
 #include "platform/raster/raster_graphics.h"
 
 #include <pthread.h>
+#include <sys/resource.h>
 
 #include <atomic>
 #include <condition_variable>
@@ -63,6 +64,10 @@ void FontStartEnded() {
 RasterGraphics::RasterGraphics() {
     static std::atomic<bool> started{false};
     if (started.exchange(true)) return;
+    // Under a cap on memory, fontconfig's start must not race the pictures
+    // for the last of it: its room is checked just before, with the first font.
+    struct rlimit cap {};
+    if (::getrlimit(RLIMIT_AS, &cap) == 0 && cap.rlim_cur != RLIM_INFINITY) return;
     {
         std::lock_guard<std::mutex> hold(fontStartMutex);
         fontStarting = true;
