@@ -36,7 +36,7 @@ bool CVelomarApp::InitInstance() {
     // The reader's failures come with a message box; the window's (a missing
     // logo) end silently, as on Windows, so their trace goes to stderr.
     traces_.keepTraces = false;
-    const bool started = StartLauncher(&LauncherWindow, [this] { traces_.keepTraces = true; });
+    const bool started = StartLauncher(&LauncherWindow, &traces_.keepTraces);
     traces_.keepTraces = false;
     if (started) return true;
     if (traces_.messages == 0 && !traces_.lastTrace.empty()) {

@@ -504,7 +504,8 @@ TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
     const std::string root = fs::canonical(project.Path()).string();
     fs::create_directories(project.File("res/sub"));
     for (const char* name :
-         {"AppSetup.dat", "res/logo.bmp", "AppSetup.dat.tmp.0011aabb", "res/sub/Velomar.exe.tmp12"})
+         {"AppSetup.dat", "res/logo.bmp", "AppSetup.dat.tmp.0011aabb", "res/sub/Velomar.exe.tmp12",
+          "res/sub/Velomar.exe.tmp.00c0ffee"})
         WriteBytes(project.File(name), "x");
     fs::create_symlink(outside.Path(), project.File("res/out"));
     fs::create_symlink("../../nowhere", project.File("res/sub/dangling"));
@@ -517,7 +518,7 @@ TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
     std::sort(excluded.begin(), excluded.end());
     Strings expected;
     for (const char* name : {"AppSetup.dat.tmp.0011aabb", "res/beside", "res/out", "res/pipe",
-                             "res/sub/Velomar.exe.tmp12", "res/sub/dangling"})
+                             "res/sub/Velomar.exe.tmp.00c0ffee", "res/sub/dangling"})
         expected.push_back(root + "/" + name);
     EXPECT_EQ(excluded, expected);
     fs::remove(root + "-beside");
@@ -538,8 +539,9 @@ TEST(StandIn, FailuresKeepTheOldImageAndSayWhy) {
                "exit 5\n");
     fs::permissions(failing, fs::perms::owner_all);
     const std::pair<std::string, std::string> cases[] = {
-        {failing, "xorriso : FAILURE : Cannot write: No space left on device"},
-        {bin.File("missing/xorriso"), "cannot start the program: it was not found"},
+        {failing, "xorriso ended with status 5:\nxorriso : FAILURE : Cannot write: No space left on device"},
+        {bin.File("missing/xorriso"),
+         "xorriso ended with status 127:\ncannot start the program: it was not found"},
     };
     for (const auto& [program, why] : cases) {
         WriteBytes(image, "old image");
