@@ -7,6 +7,7 @@
 #include "cli/cli_context.h"
 #include "cli/folder_argument.h"
 #include "editor/disc_image/disc_image.h"
+#include "editor/disc_image/source_date.h"
 #include "editor/project_lock.h"
 #include "platform/platform.h"
 
@@ -55,7 +56,9 @@ int Image(const ImageOptions& options) {
         return kExitFailure;
     }
     // Refused before the build, so that a refused call changes nothing.
-    const std::string refusal = ImageOutputRefusal(options.folder, options.output);
+    std::int64_t date = 0;
+    std::string refusal = ReadSourceDateEpoch(&date);
+    if (refusal.empty()) refusal = ImageOutputRefusal(options.folder, options.output);
     if (!refusal.empty()) {
         platform::Current().services->ShowMessage(refusal, platform::MessageButtons::Ok);
         return kExitFailure;

@@ -10,6 +10,7 @@
 
 #include "editor/disc_image/disc_contents.h"
 #include "editor/disc_image/disc_names.h"
+#include "editor/disc_image/source_date.h"
 #include "editor/disc_image/volume_label.h"
 #include "editor/output_target.h"
 #include "editor/project_lock.h"
@@ -106,7 +107,8 @@ std::string FindXorriso() {
 
 std::vector<std::string> XorrisoArguments(const std::string& folder, const std::string& imagePath,
                                           const std::string& volumeLabel,
-                                          const std::vector<std::string>& excluded) {
+                                          const std::vector<std::string>& excluded,
+                                          std::int64_t date) {
     // No start-up files, names taken literally, links recorded as links (never
     // followed out of the folder), and any complaint of SORRY or worse fails.
     std::vector<std::string> args = {
@@ -119,6 +121,13 @@ std::vector<std::string> XorrisoArguments(const std::string& folder, const std::
         args.insert(args.end(), excluded.begin(), excluded.end());
         args.push_back("--");
     }
+    // One date for the volume, every file and folder in every tree, and what
+    // xorriso would stamp with the clock; expiry stays unset, as the volume
+    // never expires.
+    const std::string seconds = "=" + std::to_string(date);
+    args.insert(args.end(), {"-volume_date", "uuid", UtcDigits(date) + "00", "-volume_date", "c",
+                             seconds, "-volume_date", "m", seconds, "-volume_date", "f", seconds,
+                             "-volume_date", "all_file_dates", seconds, "-iso_nowtime", seconds});
     std::string root = folder;
     while (root.size() > 1 && root.back() == '/') root.pop_back();
     args.insert(args.end(), {"-map", root, "/", "-commit", "-end"});
@@ -145,7 +154,9 @@ std::string ImageOutputRefusal(const std::string& folder, const std::string& out
 ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progress,
                            std::uintmax_t* size) {
     const std::string failed = "Failed to write the disc image: " + job.output;
-    const std::string refusal = ImageOutputRefusal(job.folder, job.output);
+    std::int64_t date = -1;
+    std::string refusal = ReadSourceDateEpoch(&date);
+    if (refusal.empty()) refusal = ImageOutputRefusal(job.folder, job.output);
     if (!refusal.empty()) {
         Show(refusal);
         return ImageResult::Failed;
@@ -155,9 +166,11 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
     // Windows would see one of two names that differ only in case, at random.
     platform::System& system = *platform::Current().system;
     const std::string root = system.ResolvedPath(job.folder);
-    const std::string earlier =
-        system.KindOf(job.output) == platform::EntryKind::Missing ? "" : system.ResolvedPath(job.output);
-    const std::string clashes = root.empty() ? "" : CaseClashText(FindDiscNameFaults(root, {earlier}));
+    const std::string earlier = system.KindOf(job.output) == platform::EntryKind::Missing
+                                    ? ""
+                                    : system.ResolvedPath(job.output);
+    const std::string clashes =
+        root.empty() ? "" : CaseClashText(FindDiscNameFaults(root, {earlier}));
     if (!clashes.empty()) {
         Show(failed + "\n" + clashes);
         return ImageResult::Failed;
@@ -196,9 +209,10 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
         Show(failed + "\nThe project folder " + job.folder + " is gone.");
         return ImageResult::Failed;
     }
+    if (date < 0) date = NewestFileDate(root, excluded);
     platform::posix::ChildProcess xorriso;
-    if (!xorriso.Start(job.xorriso,
-                       XorrisoArguments(root, temporary, IsoVolumeLabel(job.title), excluded))) {
+    if (!xorriso.Start(job.xorriso, XorrisoArguments(root, temporary, IsoVolumeLabel(job.title),
+                                                     excluded, date))) {
         Show(failed + "\nxorriso could not be started: " + std::strerror(errno));
         return ImageResult::Failed;
     }

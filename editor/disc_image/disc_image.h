@@ -20,10 +20,12 @@ constexpr const char* LEFT_OFF_NOTE = "The disc image was written without these 
 std::string FindXorriso();
 
 // xorriso's arguments (after the program name) to write `folder` as the
-// image's root into `imagePath`, without the `excluded` paths.
+// image's root into `imagePath`, without the `excluded` paths, with every time
+// stamp at `date` (seconds since 1970, UTC).
 std::vector<std::string> XorrisoArguments(const std::string& folder, const std::string& imagePath,
                                           const std::string& volumeLabel,
-                                          const std::vector<std::string>& excluded);
+                                          const std::vector<std::string>& excluded,
+                                          std::int64_t date);
 
 // The percentage in one line of xorriso's error output ("xorriso : UPDATE :
 // Writing: ... 45.2% ..."), or -1 when the line tells none.
@@ -47,10 +49,11 @@ using ImageProgress = std::function<bool(int percent)>;
 // image.
 std::string ImageOutputRefusal(const std::string& folder, const std::string& output);
 
-// Runs the job (refused first as ImageOutputRefusal says, or when two names
-// in a folder differ only in letter case: CaseClashText) under the project's
-// lock. Failed comes after one message (our line, then what xorriso
-// said); Cancelled shows none. Only Written leaves a file at `output`, and
+// Runs the job (refused first as ImageOutputRefusal and ReadSourceDateEpoch
+// say, or when two names in a folder differ only in letter case:
+// CaseClashText) under the project's lock. Every date in the image is
+// SOURCE_DATE_EPOCH, else NewestFileDate. Failed comes after one message (our line, then what
+// xorriso said); Cancelled shows none. Only Written leaves a file at `output`, and
 // `*size` (when given) is then its size in bytes; LEFT_OFF_NOTE comes first
 // when the project holds entries the disc cannot.
 ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progress,

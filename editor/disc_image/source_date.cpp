@@ -1,0 +1,93 @@
+#include "editor/disc_image/source_date.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+
+#include "editor/disc_image/disc_contents.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr std::size_t kShownChars = 32;
+
+// The value as a message may quote it: printable ASCII, cut short.
+std::string Quoted(const std::string& value) {
+    std::string text;
+    for (char c : value.substr(0, kShownChars))
+        text += std::isprint(static_cast<unsigned char>(c)) ? c : '?';
+    return "\"" + text + (value.size() > kShownChars ? "...\"" : "\"");
+}
+
+bool IsRewrittenByTheBuild(const std::string& leaf) {
+    std::string lower;
+    for (char c : leaf) lower += char(std::tolower(static_cast<unsigned char>(c)));
+    return lower == "appsetup.dat" || lower == "autorun.inf" || lower == "velomar.exe";
+}
+
+}  // namespace
+
+std::string ReadSourceDateEpoch(std::int64_t* seconds) {
+    *seconds = -1;
+    const char* set = std::getenv("SOURCE_DATE_EPOCH");
+    if (!set) return "";
+    const std::string value = set;
+    std::int64_t number = value.empty() ? -1 : 0;
+    for (char c : value) {
+        if (!std::isdigit(static_cast<unsigned char>(c)) || number > kLatestImageDate) {
+            number = -1;
+            break;
+        }
+        number = number * 10 + (c - '0');
+    }
+    if (number < 1 || number > kLatestImageDate)
+        return "Cannot make a disc image: SOURCE_DATE_EPOCH is " + Quoted(value) +
+               ", not a whole number of seconds since 1970-01-01 00:00:00 UTC from 1 to " +
+               std::to_string(kLatestImageDate) +
+               " (the end of 2155). Set it to such a number, or unset it to date the image by "
+               "the project's newest file.";
+    *seconds = number;
+    return "";
+}
+
+std::int64_t NewestFileDate(const std::string& root, const std::vector<std::string>& leftOut) {
+    platform::System& system = *platform::Current().system;
+    std::int64_t newest = 0;
+    std::vector<std::string> folders{root}, names;
+    while (!folders.empty()) {
+        const std::string folder = folders.back();
+        folders.pop_back();
+        if (!system.ListFolder(folder, &names)) continue;
+        for (const std::string& name : names) {
+            const std::string path = folder + (folder.back() == '/' ? "" : "/") + name;
+            if (ClassifyDiscEntry(root, path) != DiscEntry::Kept ||
+                std::find(leftOut.begin(), leftOut.end(), path) != leftOut.end() ||
+                (folder == root && IsRewrittenByTheBuild(name)))
+                continue;
+            platform::FileStamp stamp;
+            const platform::EntryKind kind = system.KindOf(path);
+            if (kind == platform::EntryKind::Folder) {
+                folders.push_back(path);
+            } else if (kind == platform::EntryKind::File && system.GetFileStamp(path, &stamp)) {
+                newest = std::max(newest, stamp.modified / 1000000000);
+            }
+        }
+    }
+    return newest > 0 ? std::min(newest, kLatestImageDate) : kNoFileDate;
+}
+
+std::string UtcDigits(std::int64_t seconds) {
+    // Days to a civil date in the proleptic Gregorian calendar, from 1970.
+    const std::int64_t days = seconds / 86400, rest = seconds % 86400;
+    const std::int64_t z = days + 719468, era = z / 146097, doe = z - era * 146097;
+    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const std::int64_t mp = (5 * doy + 2) / 153, day = doy - (153 * mp + 2) / 5 + 1;
+    const std::int64_t month = mp < 10 ? mp + 3 : mp - 9;
+    const std::int64_t year = yoe + era * 400 + (month <= 2 ? 1 : 0);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d", int(year), int(month), int(day),
+                  int(rest / 3600), int(rest / 60 % 60), int(rest % 60));
+    return text;
+}
