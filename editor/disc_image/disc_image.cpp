@@ -121,13 +121,13 @@ std::vector<std::string> XorrisoArguments(const std::string& folder, const std::
         args.insert(args.end(), excluded.begin(), excluded.end());
         args.push_back("--");
     }
-    // One date for the volume, every file and folder in every tree, and what
-    // xorriso would stamp with the clock; expiry stays unset, as the volume
+    // One date for every file and folder in every tree, and for all that
+    // xorriso would stamp with the clock: the volume's creation and
+    // modification dates, and so its UUID. Expiry stays unset, as the volume
     // never expires.
     const std::string seconds = "=" + std::to_string(date);
-    args.insert(args.end(), {"-volume_date", "uuid", UtcDigits(date) + "00", "-volume_date", "c",
-                             seconds, "-volume_date", "m", seconds, "-volume_date", "f", seconds,
-                             "-volume_date", "all_file_dates", seconds, "-iso_nowtime", seconds});
+    args.insert(args.end(), {"-volume_date", "f", seconds, "-volume_date", "all_file_dates",
+                             seconds, "-iso_nowtime", seconds});
     std::string root = folder;
     while (root.size() > 1 && root.back() == '/') root.pop_back();
     args.insert(args.end(), {"-map", root, "/", "-commit", "-end"});

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <cstdlib>
 
 #include "editor/disc_image/disc_contents.h"
@@ -75,19 +74,4 @@ std::int64_t NewestFileDate(const std::string& root, const std::vector<std::stri
         }
     }
     return newest > 0 ? std::min(newest, kLatestImageDate) : kNoFileDate;
-}
-
-std::string UtcDigits(std::int64_t seconds) {
-    // Days to a civil date in the proleptic Gregorian calendar, from 1970.
-    const std::int64_t days = seconds / 86400, rest = seconds % 86400;
-    const std::int64_t z = days + 719468, era = z / 146097, doe = z - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153, day = doy - (153 * mp + 2) / 5 + 1;
-    const std::int64_t month = mp < 10 ? mp + 3 : mp - 9;
-    const std::int64_t year = yoe + era * 400 + (month <= 2 ? 1 : 0);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d", int(year), int(month), int(day),
-                  int(rest / 3600), int(rest / 60 % 60), int(rest % 60));
-    return text;
 }

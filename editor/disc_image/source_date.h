@@ -24,6 +24,3 @@ std::string ReadSourceDateEpoch(std::int64_t* seconds);
 // AppSetup.dat, autorun.inf and Velomar.exe at the top: saving and building
 // rewrite those every time. kNoFileDate when no other file is there.
 std::int64_t NewestFileDate(const std::string& root, const std::vector<std::string>& leftOut);
-
-// `seconds` as UTC "YYYYMMDDhhmmss".
-std::string UtcDigits(std::int64_t seconds);
