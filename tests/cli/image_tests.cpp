@@ -2,6 +2,7 @@
 // xorriso, and on project folders that go wrong: runs that fail, are
 // interrupted or killed at any moment, an image asked to replace a project
 // file, and too many links to leave out.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "../support/ordinary_user.h"
@@ -25,6 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace sandbox;
 using Names = std::vector<std::string>;
+using namespace std::string_literals;
 
 const std::string kCli = VELOMAR_BINARY_DIR "/bin/velomarforge-cli";
 const std::string kShippedRuntime = VELOMAR_BINARY_DIR "/bin/Velomar.exe";
@@ -267,6 +270,58 @@ TEST_F(CliImage, XorrisoFailuresSayHowItEnded) {
         ::setenv("PATH", oldPath.c_str(), 1);
         EXPECT_EQ(run, (CliRun{1, "", failed + said}));
         EXPECT_TRUE(OutFolder().empty());
+    }
+}
+
+// A bad SOURCE_DATE_EPOCH is refused before the build. Saved and built again a
+// second later, in another time zone, the same folder makes the same image:
+// every date in it is SOURCE_DATE_EPOCH, else the newest file's but for those
+// the save and the build rewrite.
+TEST_F(CliImage, OneFolderMakesOneImage) {
+    for (const char* bad : {"", "0", "12a", "5869584000"}) {
+        ::setenv("SOURCE_DATE_EPOCH", bad, 1);
+        const CliRun run = RunCli(Image(out.File("bad.iso")));
+        EXPECT_EQ(run.status, 1);
+        const std::string said = "Cannot make a disc image: SOURCE_DATE_EPOCH is \"" +
+                                 std::string(bad) + "\", not a whole number of seconds";
+        EXPECT_EQ(run.err.substr(0, said.size()), said);
+        EXPECT_FALSE(fs::exists(P("autorun.inf")));
+    }
+    ::unsetenv("SOURCE_DATE_EPOCH");
+    const std::string first = out.File("first.iso"), second = out.File("second.iso");
+    for (const std::string& image : {first, second}) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(image == first ? 0 : 1100));
+        ::setenv("TZ", image == first ? "UTC" : "Asia/Tokyo", 1);
+        ASSERT_EQ(RunCli({"resave", box.folder.Path()}).status, 0);  // as the editor saves first
+        ASSERT_EQ(RunCli(Image(image)).status, 0);
+    }
+    EXPECT_TRUE(ReadBytes(first) == ReadBytes(second));
+
+    // title.bmp, the newest file, is newer than the build's and the save's.
+    const timespec newest[2] = {{2000000000, 0}, {2000000000, 0}};
+    ::utimensat(AT_FDCWD, P("res/title.bmp").c_str(), newest, 0);
+    ASSERT_EQ(RunCli({"resave", box.folder.Path()}).status, 0);
+    // The volume's dates, then the stamp of records and Rock Ridge (year past
+    // 1900, month, day, hour, minute, second, zone), both UTC.
+    const std::tuple<const char*, std::string, std::string> cases[] = {
+        {nullptr, "2033051803332000", "\x85\x05\x12\x03\x21\x14\x00"s},
+        {"1234567890", "2009021323313000", "\x6d\x02\x0d\x17\x1f\x1e\x00"s},
+        {"5869583999", "2155123123595900", "\xff\x0c\x1f\x17\x3b\x3b\x00"s}};
+    for (const auto& [epoch, volume, stamp] : cases) {
+        if (epoch) ::setenv("SOURCE_DATE_EPOCH", epoch, 1);
+        ASSERT_EQ(RunCli(Image(first)).status, 0);
+        ::unsetenv("SOURCE_DATE_EPOCH");
+        const std::string bytes = ReadBytes(first);
+        auto count = [&bytes](const std::string& what) {
+            int n = 0;
+            for (std::size_t at = 0; (at = bytes.find(what, at)) != std::string::npos; ++at) ++n;
+            return n;
+        };
+        // Created, modified, effective in both descriptors and in their copy 32
+        // blocks on; five stamps for each of the 14 files, in the ISO 9660,
+        // Rock Ridge and Joliet trees.
+        EXPECT_EQ(count(volume + '\0'), 12) << volume;
+        EXPECT_GE(count(stamp), 14 * 5) << volume;
     }
 }
 
