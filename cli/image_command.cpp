@@ -96,7 +96,10 @@ void RegisterImageCommand(CLI::App& app, CliContext& context) {
         "Build the project as `build` does, then write an ISO 9660 image of the project folder "
         "with Joliet and Rock Ridge names, by running xorriso (found on PATH). Temporary files "
         "left by stopped runs, links leading out of the folder, pipes and devices are left out "
-        "and named on stderr. Runs on one project wait for each other (up to 30 s).");
+        "and named on stderr. Runs on one project wait for each other (up to 30 s). Every date "
+        "in the image is SOURCE_DATE_EPOCH (seconds since 1970, UTC) when set, else that of "
+        "the newest file other than AppSetup.dat, autorun.inf and Velomar.exe, so the same "
+        "folder gives the same image.");
     cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
     cmd->add_option("OUT", options->output,
                     "The image file to write: a new name or a file, which is replaced (never "

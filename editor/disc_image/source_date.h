@@ -15,8 +15,8 @@ constexpr std::int64_t kNoFileDate = 315532800;
 
 // SOURCE_DATE_EPOCH, when set: "" when it is a whole number of seconds from 1
 // to kLatestImageDate (stored in *seconds), else the message that refuses it
-// (empty or 0 too: xorriso, which reads it as well, fails on an empty one and
-// dates the files by the clock for 0). *seconds is -1 when the variable is not set.
+// (empty or 0 too: xorriso, which reads it as well, fails on an empty one, and
+// stamps files with the clock when told 0). *seconds is -1 when the variable is not set.
 std::string ReadSourceDateEpoch(std::int64_t* seconds);
 
 // The newest last write, in whole seconds, of the regular files under `root`
