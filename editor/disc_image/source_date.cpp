@@ -19,7 +19,8 @@ std::string Quoted(const std::string& value) {
     return "\"" + text + (value.size() > kShownChars ? "...\"" : "\"");
 }
 
-bool IsRewrittenByTheBuild(const std::string& leaf) {
+// Saved by the editor and written by the build before every image.
+bool IsRewrittenEachTime(const std::string& leaf) {
     std::string lower;
     for (char c : leaf) lower += char(std::tolower(static_cast<unsigned char>(c)));
     return lower == "appsetup.dat" || lower == "autorun.inf" || lower == "velomar.exe";
@@ -52,6 +53,8 @@ std::string ReadSourceDateEpoch(std::int64_t* seconds) {
 
 std::int64_t NewestFileDate(const std::string& root, const std::vector<std::string>& leftOut) {
     platform::System& system = *platform::Current().system;
+    std::vector<std::string> skipped = leftOut;  // sorted: there may be thousands
+    std::sort(skipped.begin(), skipped.end());
     std::int64_t newest = 0;
     std::vector<std::string> folders{root}, names;
     while (!folders.empty()) {
@@ -61,8 +64,8 @@ std::int64_t NewestFileDate(const std::string& root, const std::vector<std::stri
         for (const std::string& name : names) {
             const std::string path = folder + (folder.back() == '/' ? "" : "/") + name;
             if (ClassifyDiscEntry(root, path) != DiscEntry::Kept ||
-                std::find(leftOut.begin(), leftOut.end(), path) != leftOut.end() ||
-                (folder == root && IsRewrittenByTheBuild(name)))
+                (folder == root && IsRewrittenEachTime(name)) ||
+                std::binary_search(skipped.begin(), skipped.end(), path))
                 continue;
             platform::FileStamp stamp;
             const platform::EntryKind kind = system.KindOf(path);
