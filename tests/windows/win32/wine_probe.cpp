@@ -3,9 +3,9 @@
 //                       print its text as hex, then press its OK button
 //   style TITLE         print the style of the visible top-level window with that title
 //   cursor FILE         print hot spot, size and depth of cursor 129 in that program file
-//   access TITLE        print what a screen reader reads of that window: its name, then
-//                       per link its number, role, default action, box and name; the focus
-//   act TITLE N         do link N's default action, print its HRESULT
+//   access TITLE [N]    print what a screen reader reads of that window: its name, then
+//                       per link its number, role, default action, box and name; the
+//                       focus; then do link N's default action and print its HRESULT
 //   watch TITLE MS      print "ready", then for MS the link of each focus event
 #include <fcntl.h>
 #include <io.h>
@@ -91,7 +91,7 @@ IAccessible* ClientObject(const char* title) {
     return static_cast<IAccessible*>(object);
 }
 
-int AccessCommand(const char* title) {
+int AccessCommand(const char* title, LONG link) {
     IAccessible* client = ClientObject(title);
     if (!client) return 1;
     BSTR text = nullptr;
@@ -116,16 +116,10 @@ int AccessCommand(const char* title) {
     VARIANT focus = {};
     client->get_accFocus(&focus);
     std::printf("focus %ld\n", focus.vt == VT_I4 ? long(focus.lVal) : -1L);
+    if (link > 0)
+        std::printf("act %08lx\n",
+                    static_cast<unsigned long>(client->accDoDefaultAction(Child(link))));
     client->Release();
-    return 0;
-}
-
-int ActCommand(const char* title, LONG link) {
-    IAccessible* client = ClientObject(title);
-    if (!client) return 1;
-    const HRESULT result = client->accDoDefaultAction(Child(link));
-    client->Release();
-    std::printf("%08lx\n", static_cast<unsigned long>(result));
     return 0;
 }
 
@@ -164,13 +158,12 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "style") == 0) return StyleCommand(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "cursor") == 0) return CursorCommand(argv[2]);
     CoInitialize(nullptr);
-    if (argc == 3 && std::strcmp(argv[1], "access") == 0) return AccessCommand(argv[2]);
-    if (argc == 4 && std::strcmp(argv[1], "act") == 0)
-        return ActCommand(argv[2], LONG(std::strtol(argv[3], nullptr, 10)));
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "access") == 0)
+        return AccessCommand(argv[2], argc == 4 ? LONG(std::strtol(argv[3], nullptr, 10)) : 0);
     if (argc == 4 && std::strcmp(argv[1], "watch") == 0)
         return WatchCommand(argv[2], DWORD(std::strtoul(argv[3], nullptr, 10)));
     std::fprintf(stderr,
                  "usage: velomar_wine_probe msgbox CAPTION MS | style TITLE | cursor FILE |\n"
-                 "       access TITLE | act TITLE N | watch TITLE MS\n");
+                 "       access TITLE [N] | watch TITLE MS\n");
     return 2;
 }
