@@ -10,16 +10,14 @@ inline constexpr GUID kIidAccessible = {
 
 namespace platform::win32 {
 
-class Win32Window;
-
 // Posted to the window by accDoDefaultAction: the link (wParam) runs once
 // the screen reader's call has returned, so neither a program started nor a
 // message shown holds the reader up.
 constexpr UINT WM_RUN_LINK = WM_APP + 0x140;
 
 // One window's accessible object: made at the first request, and cut off
-// from its readers when the window goes, so that a reader's late call (even
-// its last Release) never reaches a program that is ending.
+// from its readers when the window goes, so that their late calls are
+// refused by COM instead of reaching a window that is no more.
 class AccessibleSlot {
   public:
     AccessibleSlot() = default;
