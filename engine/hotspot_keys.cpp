@@ -64,4 +64,5 @@ void CInstallerWnd::StepHighlight(int direction) {
     HoverHotSpot = to;
     LastHotSpot = to;
     HotSpotByKey = 1;
+    if (prev != to) Wnd->LinkFocused(to);
 }

@@ -96,6 +96,7 @@ void CInstallerWnd::OnMouseMove(unsigned flags, platform::Point point) {
     }
     MoveHighlight(*dc, prev, HoverHotSpot);
     Wnd->ReleaseDC(dc);
+    if (prev != hit) Wnd->LinkFocused(hit);
 }
 
 // Redraws the link at from in the text colour and the one at to in the hilite

@@ -88,6 +88,11 @@ class CInstallerWnd : public platform::WindowListener {
     void OnKeyDown(unsigned virtualKey, unsigned flags) override;
     void OnTimer(unsigned id) override;
     void OnDestroy() override;
+    std::string AccessibleName() override;
+    int AccessibleLinkCount() override;
+    bool AccessibleLink(int index, std::string* text, platform::Rect* box) override;
+    int AccessibleFocus() override;
+    void AccessibleDoDefault(int index) override;
 
     // Fields.
     std::unique_ptr<LaunchSettings> Settings;  // never null

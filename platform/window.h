@@ -33,6 +33,19 @@ class WindowListener {
     // The native window is gone (WM_DESTROY); the listener must not use it again
     // except to ask IsWindow().
     virtual void OnDestroy() {}
+
+    // What a screen reader is told: the window's name and its links, numbered
+    // from 1 in the order the keys step through them.
+    virtual std::string AccessibleName() { return {}; }
+    virtual int AccessibleLinkCount() { return 0; }
+    // Link `index`'s text and box (client coordinates); false when there is none.
+    virtual bool AccessibleLink(int /*index*/, std::string* /*text*/, Rect* /*box*/) {
+        return false;
+    }
+    // The lit link, 0 for none.
+    virtual int AccessibleFocus() { return 0; }
+    // Runs link `index` as Enter runs the lit one.
+    virtual void AccessibleDoDefault(int /*index*/) {}
 };
 
 class Window;
@@ -85,6 +98,10 @@ class Window {
 
     virtual void SetCapture() = 0;
     virtual void ReleaseCapture() = 0;
+
+    // The lit link is now `index` (1-based): a screen reader speaks it. A
+    // backend without one ignores it.
+    virtual void LinkFocused(int /*index*/) {}
 };
 
 class WindowSystem {

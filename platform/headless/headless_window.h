@@ -42,6 +42,7 @@ class HeadlessWindow : public Window {
     bool KillTimer(unsigned id) override;
     void SetCapture() override;
     void ReleaseCapture() override;
+    void LinkFocused(int index) override { focusedLinks_.push_back(index); }
 
     // Geometry.
     const WindowParams& Params() const { return params_; }
@@ -67,6 +68,8 @@ class HeadlessWindow : public Window {
     const std::map<unsigned, unsigned>& Timers() const { return timers_; }  // id -> ms
 
     WindowListener* Listener() const { return listener_; }
+    // Each link a screen reader was told is focused, in order.
+    const std::vector<int>& FocusedLinks() const { return focusedLinks_; }
 
   private:
     friend class HeadlessWindowSystem;
@@ -80,6 +83,7 @@ class HeadlessWindow : public Window {
     WindowListener* listener_;
     HeadlessWindow* parent_;
     bool alive_ = true;
+    std::vector<int> focusedLinks_;
     bool needsPaint_ = false;
     raster::Surface pixels_;
     std::vector<std::unique_ptr<DC>> lentDCs_;

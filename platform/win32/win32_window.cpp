@@ -88,4 +88,8 @@ void Win32Window::SetCapture() {
 
 void Win32Window::ReleaseCapture() { ::ReleaseCapture(); }
 
+void Win32Window::LinkFocused(int index) {
+    if (hwnd_) NotifyLinkFocus(hwnd_, index);
+}
+
 }  // namespace platform::win32

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/win32/gdi_objects.h"
+#include "platform/win32/link_accessible.h"
 #include "platform/win32/win32_api.h"
 #include "platform/window.h"
 
@@ -34,11 +35,13 @@ class Win32Window : public Window {
     bool KillTimer(unsigned id) override;
     void SetCapture() override;
     void ReleaseCapture() override;
+    void LinkFocused(int index) override;
 
     HWND hwnd() const { return hwnd_; }
     WindowListener* listener() const { return listener_; }
     Win32WindowSystem* system() const { return system_; }
     bool paintBegun() const { return paintDC_ != nullptr; }
+    AccessibleSlot& accessible() { return accessible_; }
     void Attach(HWND hwnd) { hwnd_ = hwnd; }
     // A window of someone else's (the editor's panes): never destroyed or
     // changed by this object.
@@ -57,6 +60,7 @@ class Win32Window : public Window {
     std::vector<std::unique_ptr<Win32DC>> lentDCs_;
     std::unique_ptr<Win32DC> paintDC_;
     PAINTSTRUCT paint_ = {};
+    AccessibleSlot accessible_;
 };
 
 class Win32WindowSystem : public WindowSystem {

@@ -2,14 +2,6 @@
 
 namespace platform::win32 {
 
-namespace {
-
-Win32Window* WindowOf(HWND hwnd) {
-    return reinterpret_cast<Win32Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-}
-
-}  // namespace
-
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) return OnNcCreateMessage(hwnd, wParam, lParam);
     Win32Window* window = WindowOf(hwnd);
@@ -39,6 +31,12 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
         case WM_TIMER:
             return OnTimerMessage(*window, hwnd, wParam, lParam);
+        case WM_GETOBJECT:
+            if (LRESULT answer = window->accessible().Answer(hwnd, wParam, lParam)) return answer;
+            return DefWindowProcA(hwnd, message, wParam, lParam);
+        case WM_RUN_LINK:
+            if (window->listener()) window->listener()->AccessibleDoDefault(int(wParam));
+            return 0;
         default:
             return DefWindowProcA(hwnd, message, wParam, lParam);
     }

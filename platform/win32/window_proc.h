@@ -5,6 +5,11 @@
 
 namespace platform::win32 {
 
+// The backend's window object of a window of its class, null once it is gone.
+inline Win32Window* WindowOf(HWND hwnd) {
+    return reinterpret_cast<Win32Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
 LRESULT OnNcCreateMessage(HWND hwnd, WPARAM wParam, LPARAM lParam);
 LRESULT OnCreateMessage(Win32Window& window, HWND hwnd, WPARAM wParam, LPARAM lParam);
 LRESULT OnDestroyMessage(Win32Window& window, HWND hwnd, WPARAM wParam, LPARAM lParam);

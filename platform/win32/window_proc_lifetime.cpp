@@ -19,6 +19,7 @@ LRESULT OnCreateMessage(Win32Window& window, HWND hwnd, WPARAM wParam, LPARAM lP
 }
 
 LRESULT OnDestroyMessage(Win32Window& window, HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    window.accessible().Disconnect();
     if (window.listener()) window.listener()->OnDestroy();
     // As application frameworks do: the main window's end is the program's end.
     if (window.system()->IsMainWindow(&window)) PostQuitMessage(0);

@@ -1,6 +1,7 @@
 // The links: measured at the first paint, their edges, hover tracking with
 // sound, capture and hand cursor, the commands a click (or Enter, Space) runs,
-// and the keys that walk them while sharing one highlight with the pointer.
+// and the keys that walk them while sharing one highlight with the pointer
+// (which a screen reader hears of).
 #include <map>
 #include <sstream>
 
@@ -25,10 +26,18 @@ TEST_F(EngineHotSpot, MeasuredOnceAtTheFirstPaintAndDeadBeforeIt) {
     wnd->OnLButtonDown(platform::mk::LButton, {45, 65});
     EXPECT_EQ(0, wnd->HoverHotSpot);
     EXPECT_TRUE(services_.shellCalls.empty());
+    // A screen reader asking before the first paint gets the box that paint keeps.
+    std::string text;
+    Rect box;
+    EXPECT_FALSE(wnd->AccessibleLink(2, &text, &box));
+    ASSERT_TRUE(wnd->AccessibleLink(1, &text, &box));
+    EXPECT_EQ("Setup", text);
+    EXPECT_EQ("Test", wnd->AccessibleName());
 
     wnd->StartShow();
     const Rect measured = RectOf(*wnd, 0);
     EXPECT_GT(measured.right, 40 + 20);
+    EXPECT_EQ(measured, box);
     wnd->Settings->HotSpotText[0] = "A much longer text than before";
     Repaint(*wnd);
     EXPECT_EQ(measured, RectOf(*wnd, 0));
@@ -167,6 +176,10 @@ TEST_F(EngineKeys, PointerAndKeysShareOneHighlight) {
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(i + 1 == c.lit ? kHilite : kNormal, TextIn(*wnd, RectOf(*wnd, i))) << i;
         EXPECT_EQ(std::vector<std::string>(c.sounds, dir_ + "res/hover.wav"), services_.sounds);
+        // A screen reader hears of each new highlight, as the ear does, last the lit one.
+        const std::vector<int>& heard = Host(*wnd)->FocusedLinks();
+        EXPECT_EQ(c.sounds, heard.size());
+        EXPECT_TRUE(c.lit == 0 || (!heard.empty() && heard.back() == std::abs(c.lit)));
         std::string ran;
         for (const platform::ShellCall& call : services_.shellCalls) ran += call.file;
         EXPECT_EQ(c.ran, ran);

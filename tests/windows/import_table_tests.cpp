@@ -32,9 +32,11 @@ std::set<std::string> ImportedDlls(const std::string& exe) {
 
 TEST(ShippedRuntime, IsASmall32BitGuiProgramImportingOnlyWindowsSystemDlls) {
     const std::set<std::string> dlls = ImportedDlls(VELOMAR_EXE_I686);
-    // The drawing, window, sound and shell DLLs must all be found; the C runtime may be.
-    const std::set<std::string> needed = {"kernel32.dll", "user32.dll", "gdi32.dll",
-                                          "msimg32.dll",  "winmm.dll",  "shell32.dll"};
+    // The drawing, window, sound, shell and screen-reader DLLs must all be
+    // found; the C runtime may be.
+    const std::set<std::string> needed = {"kernel32.dll", "user32.dll",   "gdi32.dll",
+                                          "msimg32.dll",  "winmm.dll",    "shell32.dll",
+                                          "oleacc.dll",   "oleaut32.dll", "ole32.dll"};
     for (const std::string& dll : needed) EXPECT_TRUE(dlls.count(dll)) << "no " << dll;
     for (const std::string& dll : dlls)
         EXPECT_TRUE(needed.count(dll) || dll == "msvcrt.dll") << "imports " << dll;
@@ -48,8 +50,9 @@ TEST(ShippedRuntime, IsASmall32BitGuiProgramImportingOnlyWindowsSystemDlls) {
 TEST(ShippedEditor, IsA32BitGuiProgramImportingOnlyWindowsSystemDlls) {
     const std::set<std::string> dlls = ImportedDlls(VELOMAR_FORGE_EXE_I686);
     const std::set<std::string> system = {
-        "kernel32.dll", "user32.dll",   "gdi32.dll",    "msimg32.dll", "winmm.dll",   "shell32.dll",
-        "comctl32.dll", "comdlg32.dll", "advapi32.dll", "ole32.dll",   "version.dll", "msvcrt.dll"};
+        "kernel32.dll", "user32.dll",   "gdi32.dll",    "msimg32.dll",  "winmm.dll",
+        "shell32.dll",  "comctl32.dll", "comdlg32.dll", "advapi32.dll", "ole32.dll",
+        "version.dll",  "msvcrt.dll",   "oleacc.dll",   "oleaut32.dll"};
     for (const std::string& dll : dlls) EXPECT_TRUE(system.count(dll)) << "imports " << dll;
     EXPECT_TRUE(dlls.count("comctl32.dll") && dlls.count("advapi32.dll"));
 

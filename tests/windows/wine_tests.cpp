@@ -1,14 +1,18 @@
 // The Windows programs (the x86_64 build of the same code) under wine64 on
 // Xvfb: the Win32 drawing against the portable raster, Velomar.exe's window as
 // a user sees and uses it, and VelomarForge.exe's windows driven in-process.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <thread>
 
 #include "platform/platform.h"
@@ -184,6 +188,63 @@ TEST_F(WineRuntime, FolderWithoutSettingsShowsAMessageAndNoMenu) {
 TEST_F(WineRuntime, BothBuildsCarryTheHandCursor) {
     for (const std::string& exe : {kRuntime, std::string(VELOMAR_EXE_I686)})
         EXPECT_EQ(Probe({"cursor", exe}), "hotspot 12 1 size 32 32 bits 4\n") << exe;
+}
+
+// What a screen reader reads of the sample (win32/wine_probe.cpp): the disc's
+// title, then each link by its text, as a link that clicks, where it is drawn.
+// Each Tab, and the pointer, move the reader's focus with the highlight, and a
+// link's default action runs it as Enter does: "Quit" ends the program.
+TEST_F(WineRuntime, ScreenReaderHearsTheLinksFollowsTabAndClicks) {
+    ASSERT_NO_FATAL_FAILURE(ReadSample());
+    ASSERT_NO_FATAL_FAILURE(Start(kSample, "Installer Window"));
+    std::istringstream read(Probe({"access", "Installer Window"}));
+    std::string line;
+    std::getline(read, line);
+    EXPECT_EQ(line, "name " + project["WindowTitle"].get<std::string>());
+    std::getline(read, line);
+    const std::size_t links = project["HotSpots"].size();
+    EXPECT_EQ(line, "children " + std::to_string(links));
+    for (std::size_t i = 0; i < links && std::getline(read, line); ++i) {
+        long number = 0, role = 0, x = 0, y = 0, w = 0, h = 0;
+        char action[16] = {};
+        int nameAt = 0;
+        ASSERT_EQ(std::sscanf(line.c_str(), "%ld role %ld action %15s box %ld %ld %ld %ld name %n",
+                              &number, &role, action, &x, &y, &w, &h, &nameAt),
+                  7)
+            << line;
+        EXPECT_EQ(number, long(i) + 1);
+        EXPECT_EQ(role, 0x1e) << line;  // ROLE_SYSTEM_LINK
+        EXPECT_STREQ(action, "Click");
+        EXPECT_EQ(line.substr(std::size_t(nameAt)), project["HotSpots"][i]["HotSpotText"]);
+        EXPECT_EQ(x, kClient.left + Left(int(i))) << line;
+        EXPECT_EQ(y, kClient.top + Top(int(i))) << line;
+        EXPECT_TRUE(w > size && h >= size && h <= 2 * size) << line;  // the shortest is "Quit"
+    }
+    std::getline(read, line);
+    EXPECT_EQ(line, "focus 0");  // the window itself: nothing lit yet
+
+    // The probe hooks the focus events before the keys go.
+    const std::string events = wintest::ScratchDir("focus_events") + "/out.txt";
+    const int fd = ::open(events.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    xtest::Child watch(
+        wine.Program(VELOMAR_WINDOWS_X86_64_DIR "/tests/windows/win32/velomar_wine_probe.exe",
+                     {"watch", "Installer Window", "6000"}),
+        fd);
+    ::close(fd);
+    for (int i = 0; i < 300 && xtest::ReadFile(events).find("ready") == std::string::npos; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    screen.PressKey("Tab");
+    screen.PressKey("Tab");
+    const int x = kClient.left + Left(quit) + size / 2, y = kClient.top + Top(quit) + size / 2;
+    screen.MovePointer(x - 3, y - 3);
+    screen.MovePointer(x, y);
+    EXPECT_TRUE(watch.WaitExit(30000));
+    const std::string quitting = std::to_string(quit + 1);
+    EXPECT_EQ(xtest::ReadFile(events), "ready\nfocus 1\nfocus 2\nfocus " + quitting + "\n");
+    const std::string after = Probe({"access", "Installer Window", quitting});
+    EXPECT_NE(after.find("\nfocus " + quitting + "\nact 00000000\n"), std::string::npos) << after;
+    ExpectEnded();
 }
 
 // The x86_64 test program makes a disc through the editor's dialogs, then

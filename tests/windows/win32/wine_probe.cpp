@@ -3,13 +3,21 @@
 //                       print its text as hex, then press its OK button
 //   style TITLE         print the style of the visible top-level window with that title
 //   cursor FILE         print hot spot, size and depth of cursor 129 in that program file
+//   access TITLE [N]    print what a screen reader reads of that window: its name, then
+//                       per link its number, role, default action, box and name; the
+//                       focus; then do link N's default action and print its HRESULT
+//   watch TITLE MS      print "ready", then for MS the link of each focus event
 #include <fcntl.h>
 #include <io.h>
+#include <ole2.h>
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
+#include "platform/win32/link_accessible.h"
 #include "platform/win32/win32_api.h"
 
 namespace {
@@ -57,6 +65,90 @@ int CursorCommand(const char* file) {
     return 0;
 }
 
+std::string Utf8(BSTR text) {
+    if (!text) return "(none)";
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string out(size > 0 ? std::size_t(size) : 1u, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, &out[0], size, nullptr, nullptr);
+    out.resize(out.size() - 1);
+    SysFreeString(text);
+    return out;
+}
+
+VARIANT Child(LONG id) {
+    VARIANT v;
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+}
+
+IAccessible* ClientObject(const char* title) {
+    HWND window = FindWindowA(nullptr, title);
+    void* object = nullptr;
+    if (!window ||
+        FAILED(AccessibleObjectFromWindow(window, DWORD(OBJID_CLIENT), kIidAccessible, &object)))
+        return nullptr;
+    return static_cast<IAccessible*>(object);
+}
+
+int AccessCommand(const char* title, LONG link) {
+    IAccessible* client = ClientObject(title);
+    if (!client) return 1;
+    BSTR text = nullptr;
+    client->get_accName(Child(CHILDID_SELF), &text);
+    std::printf("name %s\n", Utf8(text).c_str());
+    LONG count = -1;
+    client->get_accChildCount(&count);
+    std::printf("children %ld\n", long(count));
+    for (LONG i = 1; i <= count; ++i) {
+        VARIANT role = {};
+        client->get_accRole(Child(i), &role);
+        BSTR action = nullptr;
+        client->get_accDefaultAction(Child(i), &action);
+        LONG x = 0, y = 0, w = 0, h = 0;
+        client->accLocation(&x, &y, &w, &h, Child(i));
+        text = nullptr;
+        client->get_accName(Child(i), &text);
+        std::printf("%ld role %ld action %s box %ld %ld %ld %ld name %s\n", long(i),
+                    role.vt == VT_I4 ? long(role.lVal) : -1L, Utf8(action).c_str(), long(x),
+                    long(y), long(w), long(h), Utf8(text).c_str());
+    }
+    VARIANT focus = {};
+    client->get_accFocus(&focus);
+    std::printf("focus %ld\n", focus.vt == VT_I4 ? long(focus.lVal) : -1L);
+    if (link > 0)
+        std::printf("act %08lx\n",
+                    static_cast<unsigned long>(client->accDoDefaultAction(Child(link))));
+    client->Release();
+    return 0;
+}
+
+HWND watched = nullptr;
+
+void CALLBACK OnFocusEvent(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+    if (hwnd == watched && object == OBJID_CLIENT && child != CHILDID_SELF) {
+        std::printf("focus %ld\n", long(child));
+        std::fflush(stdout);
+    }
+}
+
+int WatchCommand(const char* title, DWORD ms) {
+    watched = FindWindowA(nullptr, title);
+    if (!watched) return 1;
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr,
+                                         OnFocusEvent, 0, 0, WINEVENT_OUTOFCONTEXT);
+    if (!hook) return 3;
+    std::printf("ready\n");
+    std::fflush(stdout);
+    for (const DWORD end = GetTickCount() + ms; GetTickCount() < end;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    }
+    UnhookWinEvent(hook);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,7 +157,13 @@ int main(int argc, char** argv) {
         return MessageBoxCommand(argv[2], DWORD(std::strtoul(argv[3], nullptr, 10)));
     if (argc == 3 && std::strcmp(argv[1], "style") == 0) return StyleCommand(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "cursor") == 0) return CursorCommand(argv[2]);
+    CoInitialize(nullptr);
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "access") == 0)
+        return AccessCommand(argv[2], argc == 4 ? LONG(std::strtol(argv[3], nullptr, 10)) : 0);
+    if (argc == 4 && std::strcmp(argv[1], "watch") == 0)
+        return WatchCommand(argv[2], DWORD(std::strtoul(argv[3], nullptr, 10)));
     std::fprintf(stderr,
-                 "usage: velomar_wine_probe msgbox CAPTION MS | style TITLE | cursor FILE\n");
+                 "usage: velomar_wine_probe msgbox CAPTION MS | style TITLE | cursor FILE |\n"
+                 "       access TITLE [N] | watch TITLE MS\n");
     return 2;
 }
