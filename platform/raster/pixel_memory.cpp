@@ -49,14 +49,17 @@ struct Chunk {
 
     ~Chunk() { munmap(base, size); }
 
-    void* Take(std::size_t n) {
+    // Null, or the offset of n bytes starting on a multiple of align.
+    void* Take(std::size_t n, std::size_t align) {
         for (auto it = free.begin(); it != free.end(); ++it) {
-            if (it->second < n) continue;
-            const std::size_t at = it->first, left = it->second - n;
+            const std::size_t at = it->first, end = at + it->second;
+            const std::size_t start = RoundUp(at, align);
+            if (start > end || end - start < n) continue;
             free.erase(it);
-            if (left) free.emplace(at + n, left);
+            if (start > at) free.emplace(at, start - at);
+            if (end > start + n) free.emplace(start + n, end - start - n);
             used += n;
-            return base + at;
+            return base + start;
         }
         return nullptr;
     }
@@ -93,8 +96,17 @@ std::unique_ptr<Chunk> MapChunk(std::size_t size) {
     chunk->base = reinterpret_cast<char*>(aligned);
     chunk->size = size;
     chunk->free.emplace(0, size);
-    madvise(chunk->base, size, MADV_HUGEPAGE);  // refused where huge pages are off: fine
     return chunk;
+}
+
+// Huge pages only where the block fills them: a huge page half used costs a
+// whole one, 2 MiB for a 1 MiB frame.
+void AdviseHugePages(void* block, std::size_t n) {
+    const auto start = reinterpret_cast<std::uintptr_t>(block);
+    const std::uintptr_t first = RoundUp(start, kHugePage);
+    const std::uintptr_t last = (start + n) / kHugePage * kHugePage;
+    if (last > first)  // refused where huge pages are off: fine
+        madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
 }
 
 class PixelArena {
@@ -102,16 +114,23 @@ class PixelArena {
     // Null when no mapping can be had, not even one of just this block.
     void* Allocate(std::size_t bytes) {
         const std::size_t n = RoundUp(bytes, kGrain);
+        // A block of a huge page or more starts on one, so all but its tail
+        // can be huge; smaller ones fill the gaps that leaves.
+        const std::size_t align = n >= kHugePage ? kHugePage : kGrain;
         std::lock_guard<std::mutex> hold(mutex_);
+        void* p = nullptr;
         for (auto& chunk : chunks_)
-            if (void* p = chunk->Take(n)) return p;
-        const std::size_t fitted = RoundUp(n, kHugePage);
-        auto chunk = MapChunk(std::max(fitted, kChunk));
-        if (!chunk && fitted < kChunk) chunk = MapChunk(fitted);
-        if (!chunk) return nullptr;
-        void* p = chunk->Take(n);
-        chunks_.reserve(chunks_.size() + 1);
-        chunks_.push_back(std::move(chunk));
+            if ((p = chunk->Take(n, align))) break;
+        if (!p) {
+            const std::size_t fitted = RoundUp(n, kHugePage);
+            auto chunk = MapChunk(std::max(fitted, kChunk));
+            if (!chunk && fitted < kChunk) chunk = MapChunk(fitted);
+            if (!chunk) return nullptr;
+            p = chunk->Take(n, align);
+            chunks_.reserve(chunks_.size() + 1);
+            chunks_.push_back(std::move(chunk));
+        }
+        AdviseHugePages(p, n);
         return p;
     }
 

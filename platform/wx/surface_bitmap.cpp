@@ -1,12 +1,24 @@
 #include "platform/wx/surface_bitmap.h"
 
 #include <cairo.h>
+#include <X11/Xlib.h>
 #include <wx/graphics.h>
 #include <wx/rawbmp.h>
+#include <wx/utils.h>
 
 namespace platform::wx {
 
 namespace {
+
+// On X, cairo sends a frame through shared memory and keeps that block until
+// the server is done with it; the next frame, made meanwhile, would take a
+// second one. Waiting here lets each frame reuse the same block.
+void WaitForUpload(cairo_t* cr) {
+    const wxDisplayInfo display = wxGetDisplayInfo();
+    if (display.type != wxDisplayX11 || !display.dpy) return;
+    cairo_surface_flush(cairo_get_target(cr));
+    XSync(static_cast<Display*>(display.dpy), False);
+}
 
 // A surface pixel is 0x00RRGGBB in a 32-bit word, which is cairo's RGB24:
 // cairo reads the surface in place, with no copy and no conversion (wxBitmap
@@ -29,6 +41,7 @@ bool PaintWithCairo(wxDC& dc, const raster::Surface& surface) {
         cairo_rectangle(cr, 0, 0, surface.width, surface.height);
         cairo_fill(cr);
         cairo_restore(cr);
+        WaitForUpload(cr);
     }
     // The target holds no reference once the source is dropped: the pixels may change next.
     cairo_surface_finish(image);
