@@ -5,14 +5,17 @@
 #include <wx/graphics.h>
 #include <wx/rawbmp.h>
 #include <wx/utils.h>
+#include <algorithm>
 
 namespace platform::wx {
 
 namespace {
 
-// On X, cairo sends a frame through shared memory and keeps that block until
-// the server is done with it; the next frame, made meanwhile, would take a
-// second one. Waiting here lets each frame reuse the same block.
+constexpr int kBandBytes = 64 << 10;
+
+// On X, cairo sends pixels through shared memory and keeps that block until
+// the server is done with it; what is sent meanwhile would take another one.
+// Waiting here lets the next upload reuse the same block.
 void WaitForUpload(cairo_t* cr) {
     const wxDisplayInfo display = wxGetDisplayInfo();
     if (display.type != wxDisplayX11 || !display.dpy) return;
@@ -38,10 +41,15 @@ bool PaintWithCairo(wxDC& dc, const raster::Surface& surface) {
         cairo_save(cr);
         cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
         cairo_set_source_surface(cr, image, 0, 0);
-        cairo_rectangle(cr, 0, 0, surface.width, surface.height);
-        cairo_fill(cr);
+        // In bands, each sent before the next is made: cairo's shared memory
+        // for the upload stays one band, not one frame (1 MiB for the menu).
+        const int rows = std::max(1, kBandBytes / stride);
+        for (int top = 0; top < surface.height; top += rows) {
+            cairo_rectangle(cr, 0, top, surface.width, std::min(rows, surface.height - top));
+            cairo_fill(cr);
+            WaitForUpload(cr);
+        }
         cairo_restore(cr);
-        WaitForUpload(cr);
     }
     // The target holds no reference once the source is dropped: the pixels may change next.
     cairo_surface_finish(image);
