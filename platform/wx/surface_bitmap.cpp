@@ -1,17 +1,18 @@
 #include "platform/wx/surface_bitmap.h"
 
-#include <cairo.h>
 #include <X11/Xlib.h>
+#include <cairo.h>
 #include <wx/graphics.h>
 #include <wx/rawbmp.h>
 #include <wx/utils.h>
+
 #include <algorithm>
 
 namespace platform::wx {
 
 namespace {
 
-constexpr int kBandBytes = 64 << 10;
+constexpr int kBandBytes = 128 << 10;
 
 // On X, cairo sends pixels through shared memory and keeps that block until
 // the server is done with it; what is sent meanwhile would take another one.
@@ -33,7 +34,8 @@ bool PaintWithCairo(wxDC& dc, const raster::Surface& surface) {
     const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, surface.width);
     if (!cr || stride != surface.width * int(sizeof(raster::Pixel))) return false;
     // The data is only read: cairo's interface just lacks a const.
-    auto* data = reinterpret_cast<unsigned char*>(const_cast<raster::Pixel*>(surface.pixels.data()));
+    auto* data =
+        reinterpret_cast<unsigned char*>(const_cast<raster::Pixel*>(surface.pixels.data()));
     cairo_surface_t* image = cairo_image_surface_create_for_data(
         data, CAIRO_FORMAT_RGB24, surface.width, surface.height, stride);
     const bool ok = cairo_surface_status(image) == CAIRO_STATUS_SUCCESS;
