@@ -33,7 +33,9 @@ constexpr bool kSanitized = false;
 
 constexpr std::size_t kLarge = std::size_t(64) << 10;  // a 128 x 128 picture
 constexpr std::size_t kHugePage = std::size_t(2) << 20;
-constexpr std::size_t kChunk = std::size_t(32) << 20;
+// Address space more than memory: a chunk reserved and not yet used still
+// counts against a limit on it, where a thread that cannot start ends GLib.
+constexpr std::size_t kChunk = std::size_t(8) << 20;
 constexpr std::size_t kGrain = 64;
 // Beyond this no size is real: rounding it up would wrap.
 constexpr std::size_t kMaxBlock = std::size_t(PTRDIFF_MAX) / 2;
