@@ -3,6 +3,7 @@
 #include <malloc.h>
 #include <pthread.h>
 #include <sys/mman.h>
+#include <sys/resource.h>
 
 #include <cstdio>
 #include <new>
@@ -31,14 +32,18 @@ bool ReportIfOutOfMemory() {
 }
 
 bool RoomToStart() {
-    // A 64 MiB malloc arena for each thread, and its 8 MiB stack, only
-    // reserve address space; the toolkit's few threads do well with less.
-    mallopt(M_ARENA_MAX, 1);
-    pthread_attr_t attr;
-    if (pthread_getattr_default_np(&attr) == 0) {
-        if (pthread_attr_setstacksize(&attr, std::size_t(1) << 21) == 0)
-            pthread_setattr_default_np(&attr);
-        pthread_attr_destroy(&attr);
+    // Under a limit on address space, a 64 MiB malloc arena for each thread
+    // and its 8 MiB stack use it up, though they hold little memory. Without
+    // a limit they stay: one arena shared with the font thread slows the start.
+    rlimit limit;
+    if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+        mallopt(M_ARENA_MAX, 1);
+        pthread_attr_t attr;
+        if (pthread_getattr_default_np(&attr) == 0) {
+            if (pthread_attr_setstacksize(&attr, std::size_t(1) << 21) == 0)
+                pthread_setattr_default_np(&attr);
+            pthread_attr_destroy(&attr);
+        }
     }
     void* room =
         mmap(nullptr, kRoomToStart, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
