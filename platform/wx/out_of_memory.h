@@ -9,9 +9,9 @@ namespace platform::wx {
 bool ReportIfOutOfMemory();
 
 // Called first in main(). GLib ends the program when it cannot start a
-// thread, the first thing to fail when address space is short: the threads'
-// reservations are made smaller, and false (after saying so on stderr) when
-// even then there is no room for the toolkit to start.
+// thread, the first thing to fail when address space is short. Under a limit
+// on it the threads' reservations are made smaller; false (after saying so on
+// stderr) when even then there is no room for the toolkit to start.
 bool RoomToStart();
 
 // The status main() returns: 1 once memory ran out, else the toolkit's own.
