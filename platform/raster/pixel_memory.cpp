@@ -37,6 +37,7 @@ constexpr std::size_t kHugePage = std::size_t(2) << 20;
 // counts against a limit on it, where a thread that cannot start ends GLib.
 constexpr std::size_t kChunk = std::size_t(8) << 20;
 constexpr std::size_t kGrain = 64;
+constexpr std::size_t kHugeFrom = std::size_t(8) << 20;
 // Beyond this no size is real: rounding it up would wrap.
 constexpr std::size_t kMaxBlock = std::size_t(PTRDIFF_MAX) / 2;
 
@@ -101,12 +102,14 @@ std::unique_ptr<Chunk> MapChunk(std::size_t size) {
     return chunk;
 }
 
-// Huge pages only where the block fills them: a huge page half used costs a
-// whole one, 2 MiB for a 1 MiB frame.
-void AdviseHugePages(void* block, std::size_t n) {
+// Huge pages only where the block fills them, while the pixels are few: a
+// huge page half used costs a whole one, 2 MiB for a 1 MiB frame. Past
+// kHugeFrom a large project's first touches cost more than that slack.
+void AdviseHugePages(void* block, std::size_t n, bool many) {
     const auto start = reinterpret_cast<std::uintptr_t>(block);
-    const std::uintptr_t first = RoundUp(start, kHugePage);
-    const std::uintptr_t last = (start + n) / kHugePage * kHugePage;
+    const std::uintptr_t first = many ? start / kHugePage * kHugePage : RoundUp(start, kHugePage);
+    const std::uintptr_t last =
+        many ? RoundUp(start + n, kHugePage) : (start + n) / kHugePage * kHugePage;
     if (last > first)  // refused where huge pages are off: fine
         madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
 }
@@ -132,7 +135,8 @@ class PixelArena {
             chunks_.reserve(chunks_.size() + 1);
             chunks_.push_back(std::move(chunk));
         }
-        AdviseHugePages(p, n);
+        live_ += n;
+        AdviseHugePages(p, n, live_ > kHugeFrom);
         return p;
     }
 
@@ -146,6 +150,7 @@ class PixelArena {
             Chunk& chunk = **it;
             if (p < chunk.base || p >= chunk.base + chunk.size) continue;
             chunk.Give(std::size_t(p - chunk.base), n);
+            live_ -= n;
             if (chunk.used == 0 && chunks_.size() > 1) chunks_.erase(it);
             return true;
         }
@@ -154,6 +159,7 @@ class PixelArena {
 
   private:
     std::mutex mutex_;
+    std::size_t live_ = 0;  // bytes handed out from chunks
     std::vector<std::unique_ptr<Chunk>> chunks_;
 };
 
