@@ -425,9 +425,9 @@ TEST(PixelMemoryTest, HugeSizesFailAndTightAddressSpaceStillServes) {
 
 // Huge pages only where a block fills them: a half-used huge page is resident
 // whole. A block of 2 MiB or more starts on one and leaves its tail to small
-// pages; a smaller block gets none.
+// pages; a smaller block gets none, until the pixels are many.
 #if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
-TEST(PixelMemoryTest, HugePagesOnlyUnderWholeBlocks) {
+TEST(PixelMemoryTest, HugePagesUnderWholeBlocksUntilThePixelsAreMany) {
     using platform::raster::AllocatePixels;
     using platform::raster::FreePixels;
     constexpr std::uintptr_t kHuge = std::uintptr_t(2) << 20;
@@ -459,6 +459,12 @@ TEST(PixelMemoryTest, HugePagesOnlyUnderWholeBlocks) {
         if (!advised(b) || !advised(b + 2 * kHuge - 1)) std::_Exit(3);
         // The gap left before the aligned block serves the small one.
         if (!(a < c && c < b)) std::_Exit(4);
+        // Past 8 MiB handed out, a large project's: every page a block touches.
+        void* d = AllocatePixels(small);
+        void* e = AllocatePixels(small);
+        if (!advised(e)) std::_Exit(5);
+        FreePixels(d, small);
+        FreePixels(e, small);
         FreePixels(a, small);
         FreePixels(b, large);
         FreePixels(c, small);
