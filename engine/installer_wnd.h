@@ -129,6 +129,7 @@ class CInstallerWnd : public platform::WindowListener {
     bool InitAnnimateSequence(unsigned frames, int percent);
     void DrawAnnimateFrame();
     void ReleaseAnnimationSurfaces();
+    void DrawMovementSoFar(platform::DC& dc, const platform::Rect& client);
     void DrawHotSpots(platform::DC& dc, int index);
     void MoveHighlight(platform::DC& dc, int from, int to);
     void StepHighlight(int direction);

@@ -32,7 +32,8 @@ inline const std::string& TextOf(const OwnedString& s) {
 }
 
 // State of the logo animation; zeroed with the record, so a freshly loaded
-// record starts in state 0. The four surface objects exist only while a logo moves.
+// record starts in state 0. The four surface objects exist only while a logo
+// moves, and cover only Area, the part of the client area the movement draws on.
 struct LogoAnnimationState {
     int State = 0;  // 0 reset, 1 next logo, 2 moving, 3 finished
     unsigned TimerId = 0;
@@ -56,6 +57,7 @@ struct LogoAnnimationState {
     float StepX = 0.0f;
     float StepY = 0.0f;
     platform::Size DrawSize;
+    platform::Rect Area;
 };
 
 struct LaunchSettings {

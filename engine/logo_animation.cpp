@@ -34,10 +34,68 @@ float StepOf(int start, int end, unsigned frames) {
     return static_cast<float>(distance / frames);
 }
 
+// Where a rectangle of the client area lies in the surfaces; false when it
+// misses them, so that nothing of it would show.
+bool InArea(const LogoAnnimationState& a, platform::Point at, int w, int h,
+            platform::Point* local) {
+    const platform::Rect& r = a.Area;
+    if (w <= 0 || h <= 0 || std::int64_t(at.x) + w <= r.left || at.x >= r.right ||
+        std::int64_t(at.y) + h <= r.top || at.y >= r.bottom)
+        return false;
+    *local = {at.x - r.left, at.y - r.top};
+    return true;
+}
+
+// The frame's part of the client area, and only it, onto the window.
+void ShowFrame(platform::DC& window, const LogoAnnimationState& a) {
+    window.BitBlt(a.Area.left, a.Area.top, a.Area.Width(), a.Area.Height(), *a.FrameDC, 0, 0,
+                  platform::Rop::SrcCopy);
+}
+
+void DrawLogoInFrame(LogoAnnimationState& a, platform::DC& logo, platform::Point at, int w, int h) {
+    platform::Point local;
+    if (InArea(a, at, w, h, &local))
+        CInstallerWnd::DrawTransparent(local.x, local.y, w, h, logo, *a.FrameDC, a.MaskColor);
+}
+
 // Restores the area of the frame drawn last from the snapshot.
 void EraseLastFrame(LogoAnnimationState& a) {
-    a.FrameDC->BitBlt(a.CurPos.x, a.CurPos.y, a.DrawSize.cx, a.DrawSize.cy, *a.SnapshotDC,
-                      a.CurPos.x, a.CurPos.y, platform::Rop::SrcCopy);
+    platform::Point local;
+    if (InArea(a, a.CurPos, a.DrawSize.cx, a.DrawSize.cy, &local))
+        a.FrameDC->BitBlt(local.x, local.y, a.DrawSize.cx, a.DrawSize.cy, *a.SnapshotDC, local.x,
+                          local.y, platform::Rop::SrcCopy);
+}
+
+// Every place a frame of the movement draws on, and the logo's location,
+// within the client area: the rest of the window stays as it is.
+platform::Rect MovementArea(const LogoAnnimationState& a, const platform::Rect& client, int w,
+                            int h) {
+    std::int64_t left = client.right, top = client.bottom, right = client.left, bottom = client.top;
+    const auto add = [&](platform::Point at, int cx, int cy) {
+        if (cx <= 0 || cy <= 0) return;
+        left = std::min<std::int64_t>(left, at.x);
+        top = std::min<std::int64_t>(top, at.y);
+        right = std::max<std::int64_t>(right, std::int64_t(at.x) + cx);
+        bottom = std::max<std::int64_t>(bottom, std::int64_t(at.y) + cy);
+    };
+    for (unsigned n = 0; n < a.FrameTotal; ++n) {
+        const platform::Point at{FramePosition(a.StartPos.x, a.EndPos.x, n, a.StepX),
+                                 FramePosition(a.StartPos.y, a.EndPos.y, n, a.StepY)};
+        if (a.Resize)
+            add(at, ResizedExtent(w, a.FrameTotal, n, a.GrowPercent),
+                ResizedExtent(h, a.FrameTotal, n, a.GrowPercent));
+        else
+            add(at, w, h);
+    }
+    add(a.EndPos, w, h);
+    left = std::max<std::int64_t>(left, client.left);
+    top = std::max<std::int64_t>(top, client.top);
+    right = std::min<std::int64_t>(right, client.right);
+    bottom = std::min<std::int64_t>(bottom, client.bottom);
+    // A movement wholly outside still gets surfaces, of one pixel.
+    if (right <= left || bottom <= top)
+        return {client.left, client.top, client.left + 1, client.top + 1};
+    return {int(left), int(top), int(right), int(bottom)};
 }
 
 // A logo that slides without resizing stops at trunc(39 * d / 40), short of its
@@ -51,11 +109,9 @@ void SettleMovedLogo(platform::Window& wnd, LogoAnnimationState& a) {
             platform::Current().graphics->CreateCompatibleDC(dc)) {
         platform::Bitmap* old = logoDC->SelectBitmap(a.LogoHandle);
         EraseLastFrame(a);
-        CInstallerWnd::DrawTransparent(a.EndPos.x, a.EndPos.y, a.DrawSize.cx, a.DrawSize.cy,
-                                       *logoDC, *a.FrameDC, a.MaskColor);
+        DrawLogoInFrame(a, *logoDC, a.EndPos, a.DrawSize.cx, a.DrawSize.cy);
         a.CurPos = a.EndPos;
-        platform::Rect client = wnd.GetClientRect();
-        dc->BitBlt(0, 0, client.Width(), client.Height(), *a.FrameDC, 0, 0, platform::Rop::SrcCopy);
+        ShowFrame(*dc, a);
         logoDC->SelectBitmap(old);
     }
     wnd.ReleaseDC(dc);
@@ -140,13 +196,20 @@ bool CInstallerWnd::InitAnnimateSequence(unsigned frames, int percent) {
     a.FrameTotal = frames;
     a.GrowPercent = percent;
 
+    a.StepX = 0.0f;
+    a.StepY = 0.0f;
+    if (frames > 1) {
+        a.StepX = StepOf(a.StartPos.x, a.EndPos.x, frames);
+        a.StepY = StepOf(a.StartPos.y, a.EndPos.y, frames);
+    }
     platform::DC* dc = Wnd->GetDC();
     if (!dc) return false;
-    platform::Rect client = Wnd->GetClientRect();
-    int w = client.Width();
-    int h = client.Height();
+    platform::BitmapInfo logo;
+    if (!a.LogoHandle || !a.LogoHandle->GetInfo(&logo)) logo = {};
+    a.Area = MovementArea(a, Wnd->GetClientRect(), logo.width, std::abs(logo.height));
+    const int w = a.Area.Width(), h = a.Area.Height();
 
-    // Surface A: the window as it is now. Surface B: the frame being composed.
+    // Surface A: the area as it is now. Surface B: the frame being composed.
     a.SnapshotDC = gfx.CreateCompatibleDC(dc);
     a.SnapshotBitmap = gfx.CreateCompatibleBitmap(dc, w, h);
     a.FrameDC = gfx.CreateCompatibleDC(dc);
@@ -156,16 +219,9 @@ bool CInstallerWnd::InitAnnimateSequence(unsigned frames, int percent) {
         return false;
     }
     a.SnapshotOldBitmap = a.SnapshotDC->SelectBitmap(a.SnapshotBitmap.get());
-    a.SnapshotDC->BitBlt(0, 0, w, h, *dc, 0, 0, platform::Rop::SrcCopy);
+    a.SnapshotDC->BitBlt(0, 0, w, h, *dc, a.Area.left, a.Area.top, platform::Rop::SrcCopy);
     a.FrameOldBitmap = a.FrameDC->SelectBitmap(a.FrameBitmap.get());
     a.FrameDC->BitBlt(0, 0, w, h, *a.SnapshotDC, 0, 0, platform::Rop::SrcCopy);
-
-    a.StepX = 0.0f;
-    a.StepY = 0.0f;
-    if (frames > 1) {
-        a.StepX = StepOf(a.StartPos.x, a.EndPos.x, frames);
-        a.StepY = StepOf(a.StartPos.y, a.EndPos.y, frames);
-    }
     Wnd->ReleaseDC(dc);
     return true;
 }
@@ -174,14 +230,12 @@ void CInstallerWnd::DrawAnnimateFrame() {
     LogoAnnimationState& a = Settings->LogoAnnimation;
     platform::Graphics& gfx = *platform::Current().graphics;
     const unsigned n = a.FrameCount;
-    using platform::Rop;
 
     platform::DC* dc = Wnd->GetDC();
     if (!dc) {
         platform::Trace("DrawAnnimateFrame(): ERROR: pDC == NULL\n");
         return;
     }
-    platform::Rect client = Wnd->GetClientRect();
     if (!a.LogoHandle || !a.SnapshotDC || !a.FrameDC) {
         Wnd->ReleaseDC(dc);
         platform::Trace("DrawAnnimateFrame(): ERROR: FromHandle Failed\n");
@@ -206,23 +260,26 @@ void CInstallerWnd::DrawAnnimateFrame() {
                 FramePosition(a.StartPos.y, a.EndPos.y, n, a.StepY)};
 
     if (!a.Resize) {
-        DrawTransparent(a.CurPos.x, a.CurPos.y, w, h, *logoDC, *a.FrameDC, a.MaskColor);
+        DrawLogoInFrame(a, *logoDC, a.CurPos, w, h);
     } else {
         // The logo keeps its top-left corner and shrinks towards it.
         a.DrawSize = {ResizedExtent(w, a.FrameTotal, n, a.GrowPercent),
                       ResizedExtent(h, a.FrameTotal, n, a.GrowPercent)};
-        if (DrawTransparentStretched(a.CurPos.x, a.CurPos.y, a.DrawSize.cx, a.DrawSize.cy,
-                                     *logoDC, w, h, *a.FrameDC, a.MaskColor))
+        // Outside the area there is nothing to draw, which is not a failure.
+        platform::Point local;
+        if (!InArea(a, a.CurPos, a.DrawSize.cx, a.DrawSize.cy, &local) ||
+            DrawTransparentStretched(local.x, local.y, a.DrawSize.cx, a.DrawSize.cy, *logoDC, w, h,
+                                     *a.FrameDC, a.MaskColor))
             platform::Trace("%d %d\n", a.CurPos.x, a.CurPos.y);
     }
-    dc->BitBlt(0, 0, client.Width(), client.Height(), *a.FrameDC, 0, 0, Rop::SrcCopy);
+    ShowFrame(*dc, a);
 
     // A resized logo ends at its natural size on its location. The surfaces keep
     // their bitmaps selected until the clean-up step, which may still draw.
     if (n + 1 >= a.FrameTotal && a.Resize) {
         EraseLastFrame(a);
-        DrawTransparent(a.EndPos.x, a.EndPos.y, w, h, *logoDC, *a.FrameDC, a.MaskColor);
-        dc->BitBlt(0, 0, client.Width(), client.Height(), *a.FrameDC, 0, 0, Rop::SrcCopy);
+        DrawLogoInFrame(a, *logoDC, a.EndPos, w, h);
+        ShowFrame(*dc, a);
     }
 
     Wnd->ReleaseDC(dc);

@@ -158,8 +158,27 @@ void CInstallerWnd::OnPaint() {
         dc->SetTextColor(HotSpotHiliteColor(s));
         DrawHotSpots(*dc, HoverHotSpot);
     }
+    if (!AnnimationDone) DrawMovementSoFar(*dc, client);
     if (Arranger) Arranger->DrawOver(*dc);
     Wnd->EndPaint();
+}
+
+// A frame of the show redraws only the moving logo's area. A paint meanwhile
+// puts back what the frames drew: the logos that have arrived, over the rest,
+// then that area as the last frame left it.
+void CInstallerWnd::DrawMovementSoFar(platform::DC& dc, const platform::Rect& client) {
+    LaunchSettings& s = *Settings;
+    const LogoAnnimationState& a = s.LogoAnnimation;
+    const bool underway = a.State == 1 || a.State == 2;  // next logo, moving
+    if (!underway) return;
+    for (unsigned i = 0; i < std::min(a.LogoIndex, LogoCount(s)); ++i) {
+        if (!s.LogoBitmap[i] || s.AnimateLogo[i] == 0) continue;
+        DrawVisibleLogo(dc, client, s.LogoBitmapLocation[i], s.LogoWidth[i], s.LogoHeight[i],
+                        *s.LogoBitmap[i], LogoMaskColor(s, i));
+    }
+    if (a.State == 2 && a.FrameDC)
+        dc.BitBlt(a.Area.left, a.Area.top, a.Area.Width(), a.Area.Height(), *a.FrameDC, 0, 0,
+                  platform::Rop::SrcCopy);
 }
 
 // The paint covers the whole client area, so erasing would only flicker.

@@ -16,6 +16,7 @@ const char kHelp[] =
 
 int main(int argc, char** argv) {
     if (PrintVersionIfAsked("velomar", argc, argv) || PrintHelpIfAsked(kHelp, argc, argv)) return 0;
+    if (!platform::wx::RoomToStart()) return 1;
     platform::wx::DisableToolkitGl();  // CVelomarApp::OnInit puts it back
     return platform::wx::ExitStatus(wxEntry(argc, argv));
 }

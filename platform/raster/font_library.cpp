@@ -18,9 +18,10 @@ FontLibrary& FontLibrary::Instance() {
 namespace {
 
 // Fontconfig crashes when memory runs out while it reads its configuration:
-// it starts only with this much to spare, else the start fails as out of memory.
+// it starts only with this much to spare (the pictures loading meanwhile
+// included), else the start fails as out of memory.
 void CheckRoomForFontconfig() {
-    constexpr std::size_t kRoom = std::size_t(24) << 20;
+    constexpr std::size_t kRoom = std::size_t(32) << 20;
     void* room = mmap(nullptr, kRoom, PROT_READ | PROT_WRITE,
                       MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
     if (room == MAP_FAILED) throw std::bad_alloc();

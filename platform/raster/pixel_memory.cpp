@@ -33,8 +33,11 @@ constexpr bool kSanitized = false;
 
 constexpr std::size_t kLarge = std::size_t(64) << 10;  // a 128 x 128 picture
 constexpr std::size_t kHugePage = std::size_t(2) << 20;
-constexpr std::size_t kChunk = std::size_t(32) << 20;
+// Address space more than memory: a chunk reserved and not yet used still
+// counts against a limit on it, where a thread that cannot start ends GLib.
+constexpr std::size_t kChunk = std::size_t(8) << 20;
 constexpr std::size_t kGrain = 64;
+constexpr std::size_t kHugeFrom = std::size_t(8) << 20;
 // Beyond this no size is real: rounding it up would wrap.
 constexpr std::size_t kMaxBlock = std::size_t(PTRDIFF_MAX) / 2;
 
@@ -49,14 +52,17 @@ struct Chunk {
 
     ~Chunk() { munmap(base, size); }
 
-    void* Take(std::size_t n) {
+    // Null, or the offset of n bytes starting on a multiple of align.
+    void* Take(std::size_t n, std::size_t align) {
         for (auto it = free.begin(); it != free.end(); ++it) {
-            if (it->second < n) continue;
-            const std::size_t at = it->first, left = it->second - n;
+            const std::size_t at = it->first, end = at + it->second;
+            const std::size_t start = RoundUp(at, align);
+            if (start > end || end - start < n) continue;
             free.erase(it);
-            if (left) free.emplace(at + n, left);
+            if (start > at) free.emplace(at, start - at);
+            if (end > start + n) free.emplace(start + n, end - start - n);
             used += n;
-            return base + at;
+            return base + start;
         }
         return nullptr;
     }
@@ -93,8 +99,19 @@ std::unique_ptr<Chunk> MapChunk(std::size_t size) {
     chunk->base = reinterpret_cast<char*>(aligned);
     chunk->size = size;
     chunk->free.emplace(0, size);
-    madvise(chunk->base, size, MADV_HUGEPAGE);  // refused where huge pages are off: fine
     return chunk;
+}
+
+// Huge pages only where the block fills them, while the pixels are few: a
+// huge page half used costs a whole one, 2 MiB for a 1 MiB frame. Past
+// kHugeFrom a large project's first touches cost more than that slack.
+void AdviseHugePages(void* block, std::size_t n, bool many) {
+    const auto start = reinterpret_cast<std::uintptr_t>(block);
+    const std::uintptr_t first = many ? start / kHugePage * kHugePage : RoundUp(start, kHugePage);
+    const std::uintptr_t last =
+        many ? RoundUp(start + n, kHugePage) : (start + n) / kHugePage * kHugePage;
+    if (last > first)  // refused where huge pages are off: fine
+        madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
 }
 
 class PixelArena {
@@ -102,16 +119,24 @@ class PixelArena {
     // Null when no mapping can be had, not even one of just this block.
     void* Allocate(std::size_t bytes) {
         const std::size_t n = RoundUp(bytes, kGrain);
+        // A block of a huge page or more starts on one, so all but its tail
+        // can be huge; smaller ones fill the gaps that leaves.
+        const std::size_t align = n >= kHugePage ? kHugePage : kGrain;
         std::lock_guard<std::mutex> hold(mutex_);
+        void* p = nullptr;
         for (auto& chunk : chunks_)
-            if (void* p = chunk->Take(n)) return p;
-        const std::size_t fitted = RoundUp(n, kHugePage);
-        auto chunk = MapChunk(std::max(fitted, kChunk));
-        if (!chunk && fitted < kChunk) chunk = MapChunk(fitted);
-        if (!chunk) return nullptr;
-        void* p = chunk->Take(n);
-        chunks_.reserve(chunks_.size() + 1);
-        chunks_.push_back(std::move(chunk));
+            if ((p = chunk->Take(n, align))) break;
+        if (!p) {
+            const std::size_t fitted = RoundUp(n, kHugePage);
+            auto chunk = MapChunk(std::max(fitted, kChunk));
+            if (!chunk && fitted < kChunk) chunk = MapChunk(fitted);
+            if (!chunk) return nullptr;
+            p = chunk->Take(n, align);
+            chunks_.reserve(chunks_.size() + 1);
+            chunks_.push_back(std::move(chunk));
+        }
+        live_ += n;
+        AdviseHugePages(p, n, live_ > kHugeFrom);
         return p;
     }
 
@@ -125,6 +150,7 @@ class PixelArena {
             Chunk& chunk = **it;
             if (p < chunk.base || p >= chunk.base + chunk.size) continue;
             chunk.Give(std::size_t(p - chunk.base), n);
+            live_ -= n;
             if (chunk.used == 0 && chunks_.size() > 1) chunks_.erase(it);
             return true;
         }
@@ -133,6 +159,7 @@ class PixelArena {
 
   private:
     std::mutex mutex_;
+    std::size_t live_ = 0;  // bytes handed out from chunks
     std::vector<std::unique_ptr<Chunk>> chunks_;
 };
 

@@ -8,6 +8,12 @@ namespace platform::wx {
 // which has then been reported (ReportOutOfMemory).
 bool ReportIfOutOfMemory();
 
+// Called first in main(). GLib ends the program when it cannot start a
+// thread, the first thing to fail when address space is short. Under a limit
+// on it the threads' reservations are made smaller; false (after saying so on
+// stderr) when even then there is no room for the toolkit to start.
+bool RoomToStart();
+
 // The status main() returns: 1 once memory ran out, else the toolkit's own.
 int ExitStatus(int toolkitStatus);
 

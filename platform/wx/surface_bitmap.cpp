@@ -1,12 +1,28 @@
 #include "platform/wx/surface_bitmap.h"
 
+#include <X11/Xlib.h>
 #include <cairo.h>
 #include <wx/graphics.h>
 #include <wx/rawbmp.h>
+#include <wx/utils.h>
+
+#include <algorithm>
 
 namespace platform::wx {
 
 namespace {
+
+constexpr int kBandBytes = 128 << 10;
+
+// On X, cairo sends pixels through shared memory and keeps that block until
+// the server is done with it; what is sent meanwhile would take another one.
+// Waiting here lets the next upload reuse the same block.
+void WaitForUpload(cairo_t* cr) {
+    const wxDisplayInfo display = wxGetDisplayInfo();
+    if (display.type != wxDisplayX11 || !display.dpy) return;
+    cairo_surface_flush(cairo_get_target(cr));
+    XSync(static_cast<Display*>(display.dpy), False);
+}
 
 // A surface pixel is 0x00RRGGBB in a 32-bit word, which is cairo's RGB24:
 // cairo reads the surface in place, with no copy and no conversion (wxBitmap
@@ -18,7 +34,8 @@ bool PaintWithCairo(wxDC& dc, const raster::Surface& surface) {
     const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, surface.width);
     if (!cr || stride != surface.width * int(sizeof(raster::Pixel))) return false;
     // The data is only read: cairo's interface just lacks a const.
-    auto* data = reinterpret_cast<unsigned char*>(const_cast<raster::Pixel*>(surface.pixels.data()));
+    auto* data =
+        reinterpret_cast<unsigned char*>(const_cast<raster::Pixel*>(surface.pixels.data()));
     cairo_surface_t* image = cairo_image_surface_create_for_data(
         data, CAIRO_FORMAT_RGB24, surface.width, surface.height, stride);
     const bool ok = cairo_surface_status(image) == CAIRO_STATUS_SUCCESS;
@@ -26,8 +43,14 @@ bool PaintWithCairo(wxDC& dc, const raster::Surface& surface) {
         cairo_save(cr);
         cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
         cairo_set_source_surface(cr, image, 0, 0);
-        cairo_rectangle(cr, 0, 0, surface.width, surface.height);
-        cairo_fill(cr);
+        // In bands, each sent before the next is made: cairo's shared memory
+        // for the upload stays one band, not one frame (1 MiB for the menu).
+        const int rows = std::max(1, kBandBytes / stride);
+        for (int top = 0; top < surface.height; top += rows) {
+            cairo_rectangle(cr, 0, top, surface.width, std::min(rows, surface.height - top));
+            cairo_fill(cr);
+            WaitForUpload(cr);
+        }
         cairo_restore(cr);
     }
     // The target holds no reference once the source is dropped: the pixels may change next.

@@ -271,6 +271,32 @@ TEST_F(EngineAnimation, TeardownMidMovementReleasesTheSurfaces) {
     }
 }
 
+// A movement's surfaces cover only the area its frames draw on, so a paint
+// between frames has to put back what they drew, and changes nothing on screen.
+TEST_F(EngineAnimation, FramesKeepToTheirAreaAndSurviveAPaint) {
+    WriteSolidBmp(dir_ + "res/red.bmp", 20, 10, kRed);
+    WriteSolidBmp(dir_ + "res/blue.bmp", 20, 10, kBlue);
+    TestProject p;
+    p.logos = {{"res\\red.bmp", {100, 100}, 1, {300, 100}},
+               {"res\\blue.bmp", {100, 300}, 1, {300, 300}, 1}};
+    p.hotspots = {{"XXXX", 150, 95}};
+    auto wnd = Show(p);
+    int done = 0;
+    // Red moving; red arrived, blue next; blue moving, shrinking.
+    for (int steps : {20, 42, 43, 60}) {
+        Steps(steps - done);
+        done = steps;
+        const Surface shown = Client(*wnd);
+        Repaint(*wnd);
+        EXPECT_TRUE(Client(*wnd).pixels == shown.pixels) << "after " << steps << " steps";
+    }
+    // Blue starts at x 300, 20 + trunc(20 * 39 / 20) = 59 by 29, and ends at x 100.
+    platform::BitmapInfo area;
+    ASSERT_TRUE(wnd->Settings->LogoAnnimation.SnapshotBitmap->GetInfo(&area));
+    EXPECT_EQ(259, area.width);
+    EXPECT_EQ(29, std::abs(area.height));
+}
+
 TEST_F(EngineAnimation, CountsBeyondTheSlotsAreNeverFollowed) {
     auto wnd = StartMoving({0, 0}, {40, 40});
     wnd->OnTimer(LOGO_TIMER_ID + 1);

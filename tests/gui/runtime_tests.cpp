@@ -1,7 +1,8 @@
 // velomar as a user meets it, on a private X server: a link lights up under
 // the pointer with the hand cursor, "QUIT" ends the program, the keypad alone
 // runs a link, a link starts a program with the user's environment, and a
-// missing logo is named on stderr. Every program's --help and --version.
+// missing logo is named on stderr. Every program's --help and --version, and
+// the wx programs' start without room.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -258,6 +259,22 @@ TEST(Programs, HelpAndVersionNeedNoDisplay) {
     }
     EXPECT_FALSE(fs::exists(messages));
     fs::remove_all(tmpl);
+}
+
+// Without the address space the toolkit needs to start, the wx programs say so
+// and end with 1 before trying, where GLib would end them on the first thread
+// it cannot start. The program itself loads in 60 MB.
+TEST(Programs, NoRoomToStartIsSaid) {
+    for (const std::string& program : {kVelomar, kForge}) {
+        std::string out;
+        EXPECT_EQ(xtest::Run({{"env", "-u", "DISPLAY", "sh", "-c",
+                               "ulimit -v 75000 && exec \"$0\" 2>&1", program},
+                              kSample},
+                             30000, &out),
+                  1)
+            << program;
+        EXPECT_NE(out.find("not enough memory"), std::string::npos) << program << ": " << out;
+    }
 }
 
 }  // namespace

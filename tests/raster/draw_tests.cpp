@@ -422,3 +422,54 @@ TEST(PixelMemoryTest, HugeSizesFailAndTightAddressSpaceStillServes) {
     };
     EXPECT_EXIT(tight(), ::testing::ExitedWithCode(0), "");
 }
+
+// Huge pages only where a block fills them: a half-used huge page is resident
+// whole. A block of 2 MiB or more starts on one and leaves its tail to small
+// pages; a smaller block gets none, until the pixels are many.
+#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
+TEST(PixelMemoryTest, HugePagesUnderWholeBlocksUntilThePixelsAreMany) {
+    using platform::raster::AllocatePixels;
+    using platform::raster::FreePixels;
+    constexpr std::uintptr_t kHuge = std::uintptr_t(2) << 20;
+    // Whether the mapping holding an address is advised to use huge pages.
+    const auto advised = [](const void* at) {
+        const auto address = reinterpret_cast<std::uintptr_t>(at);
+        std::FILE* smaps = std::fopen("/proc/self/smaps", "r");
+        if (!smaps) std::_Exit(9);
+        char line[512];
+        bool inside = false, huge = false;
+        while (std::fgets(line, sizeof line, smaps)) {
+            unsigned long from = 0, to = 0;
+            if (std::sscanf(line, "%lx-%lx ", &from, &to) == 2)
+                inside = from <= address && address < to;
+            else if (inside && std::strncmp(line, "VmFlags:", 8) == 0)
+                huge = std::strstr(line, " hg") != nullptr;
+        }
+        std::fclose(smaps);
+        return huge;
+    };
+    // In a fresh process, so that no range advised by an earlier test is reused.
+    const auto check = [&] {
+        const std::size_t small = std::size_t(1) << 20, large = 5 * kHuge / 2;
+        char* a = static_cast<char*>(AllocatePixels(small));
+        char* b = static_cast<char*>(AllocatePixels(large));
+        char* c = static_cast<char*>(AllocatePixels(small));
+        if (reinterpret_cast<std::uintptr_t>(b) % kHuge != 0) std::_Exit(1);
+        if (advised(a) || advised(c) || advised(b + large - 1)) std::_Exit(2);
+        if (!advised(b) || !advised(b + 2 * kHuge - 1)) std::_Exit(3);
+        // The gap left before the aligned block serves the small one.
+        if (!(a < c && c < b)) std::_Exit(4);
+        // Past 8 MiB handed out, a large project's: every page a block touches.
+        void* d = AllocatePixels(small);
+        void* e = AllocatePixels(small);
+        if (!advised(e)) std::_Exit(5);
+        FreePixels(d, small);
+        FreePixels(e, small);
+        FreePixels(a, small);
+        FreePixels(b, large);
+        FreePixels(c, small);
+        std::_Exit(0);
+    };
+    EXPECT_EXIT(check(), ::testing::ExitedWithCode(0), "");
+}
+#endif
