@@ -30,7 +30,8 @@ void EditorController::MakeDiscImage() {
     const std::string title = TextOf(project->Settings->WindowTitle);
     // Beside the project folder, not in it: an image inside would be left out
     // of the next one, but it still costs the user a surprise.
-    const std::string parent = fs::path(project->ProjectFolder).parent_path().parent_path().string();
+    const std::string parent =
+        fs::path(project->ProjectFolder).parent_path().parent_path().string();
     std::string path;
     if (!face_.AskImagePath(parent, IsoVolumeLabel(title) + ".iso", &path) || path.empty()) return;
 

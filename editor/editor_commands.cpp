@@ -9,36 +9,101 @@ using P = ToolPicture;
 
 const CommandInfo kCommands[] = {
     {ID_NEW_PROJECT, "&New Project...", {'N', Ctrl}, "New Project", "New Project", P::New, false},
-    {ID_OPEN_PROJECT, "&Open Existing Project...", {'O', Ctrl}, "Open Existing Project",
-     "Open Existing Project", P::Open, false},
+    {ID_OPEN_PROJECT,
+     "&Open Existing Project...",
+     {'O', Ctrl},
+     "Open Existing Project",
+     "Open Existing Project",
+     P::Open,
+     false},
     {ID_SAVE_PROJECT, "&Save Project", {'S', Ctrl}, "Save Project", "Save Project", P::Save, false},
-    {ID_EXIT, "E&xit", {'Q', Ctrl}, "Exit", "Quit the application; prompts to save documents",
-     P::None, false},
+    {ID_EXIT,
+     "E&xit",
+     {'Q', Ctrl},
+     "Exit",
+     "Quit the application; prompts to save documents",
+     P::None,
+     false},
     {ID_UNDO, "&Undo", {'Z', Ctrl}, "Undo", "Undo the last change", P::None, false},
     {ID_REDO, "&Redo", {'Y', Ctrl}, "Redo", "Redo the change undone last", P::None, false},
-    {ID_MOVE_UP, "Move &Up", {Up, Alt}, "Move Up", "Move the link or logo one place up", P::None,
+    {ID_MOVE_UP,
+     "Move &Up",
+     {Up, Alt},
+     "Move Up",
+     "Move the link or logo one place up",
+     P::None,
      false},
-    {ID_MOVE_DOWN, "Move &Down", {Down, Alt}, "Move Down", "Move the link or logo one place down",
-     P::None, false},
-    {ID_BUILD_PROJECT, "&Build Current Project", {F7, 0}, "Build the project", "Build the project",
-     P::Build, false},
-    {ID_COPY_PROJECT, "&Copy Finished Project Files", {}, "Copy Finished Project Files",
-     "Copy Finished Project Files", P::Copy, false},
-    {ID_MAKE_DISC_IMAGE, "Make Disc &Image...", {}, "Make Disc Image",
-     "Build the project and write it as a disc image (.iso)", P::Image, false},
+    {ID_MOVE_DOWN,
+     "Move &Down",
+     {Down, Alt},
+     "Move Down",
+     "Move the link or logo one place down",
+     P::None,
+     false},
+    {ID_BUILD_PROJECT,
+     "&Build Current Project",
+     {F7, 0},
+     "Build the project",
+     "Build the project",
+     P::Build,
+     false},
+    {ID_COPY_PROJECT,
+     "&Copy Finished Project Files",
+     {},
+     "Copy Finished Project Files",
+     "Copy Finished Project Files",
+     P::Copy,
+     false},
+    {ID_MAKE_DISC_IMAGE,
+     "Make Disc &Image...",
+     {},
+     "Make Disc Image",
+     "Build the project and write it as a disc image (.iso)",
+     P::Image,
+     false},
     {ID_TEST_PROJECT, "&Test Project", {F5, 0}, "Test Project", "Test!", P::Test, false},
-    {ID_ARRANGE_ITEMS, "&Arrange Items", {F8, 0}, "Arrange Items",
-     "Move the links and logos on the preview with the mouse or the arrow keys", P::Arrange, true},
-    {ID_WIZARD_AT_STARTUP, "Show Project &Wizard at Startup", {}, "Show Project Wizard at Startup",
-     "Show Project Wizard at Startup", P::None, true},
-    {ID_HELP_CONTENTS, "&Contents", {F1, 0}, "Help Contents", "Open the Help Documentation",
-     P::Help, false},
-    {ID_ABOUT, "&About VelomarForge...", {}, "About",
-     "Display program information, version number and copyright", P::About, false},
-    {ID_NEXT_PANE, "Next Pane", {F6, 0}, "Next Pane", "Switch to the next window pane", P::None,
+    {ID_ARRANGE_ITEMS,
+     "&Arrange Items",
+     {F8, 0},
+     "Arrange Items",
+     "Move the links and logos on the preview with the mouse or the arrow keys",
+     P::Arrange,
+     true},
+    {ID_WIZARD_AT_STARTUP,
+     "Show Project &Wizard at Startup",
+     {},
+     "Show Project Wizard at Startup",
+     "Show Project Wizard at Startup",
+     P::None,
+     true},
+    {ID_HELP_CONTENTS,
+     "&Contents",
+     {F1, 0},
+     "Help Contents",
+     "Open the Help Documentation",
+     P::Help,
      false},
-    {ID_PREV_PANE, "Previous Pane", {F6, Shift}, "Previous Pane",
-     "Switch back to the previous window pane", P::None, false},
+    {ID_ABOUT,
+     "&About VelomarForge...",
+     {},
+     "About",
+     "Display program information, version number and copyright",
+     P::About,
+     false},
+    {ID_NEXT_PANE,
+     "Next Pane",
+     {F6, 0},
+     "Next Pane",
+     "Switch to the next window pane",
+     P::None,
+     false},
+    {ID_PREV_PANE,
+     "Previous Pane",
+     {F6, Shift},
+     "Previous Pane",
+     "Switch back to the previous window pane",
+     P::None,
+     false},
 };
 
 }  // namespace
@@ -55,15 +120,23 @@ std::string ShortcutText(Shortcut keys) {
     if (keys.mods & Ctrl) text += "Ctrl+";
     if (keys.mods & Shift) text += "Shift+";
     if (keys.mods & Alt) text += "Alt+";
-    if (keys.key >= F1 && keys.key <= F1 + 11) return text + "F" + std::to_string(keys.key - F1 + 1);
+    if (keys.key >= F1 && keys.key <= F1 + 11)
+        return text + "F" + std::to_string(keys.key - F1 + 1);
     switch (keys.key) {
-        case Up: return text + "Up";
-        case Down: return text + "Down";
-        case Insert: return text + "Insert";
-        case Delete: return text + "Delete";
-        case Back: return text + "Backspace";
-        case Return: return text + "Enter";
-        default: return text + char(keys.key);
+        case Up:
+            return text + "Up";
+        case Down:
+            return text + "Down";
+        case Insert:
+            return text + "Insert";
+        case Delete:
+            return text + "Delete";
+        case Back:
+            return text + "Backspace";
+        case Return:
+            return text + "Enter";
+        default:
+            return text + char(keys.key);
     }
 }
 
@@ -91,11 +164,20 @@ const std::vector<MenuLayout>& MenuBar() {
     return bar;
 }
 
+bool InMenuBar(int id) {
+    for (const MenuLayout& menu : MenuBar())
+        for (int listed : menu.ids)
+            if (listed == id) return true;
+    return false;
+}
+
 const std::vector<int>& ToolbarButtons() {
-    static const std::vector<int> buttons = {
-        ID_NEW_PROJECT,  ID_OPEN_PROJECT,    ID_SAVE_PROJECT,  0,
-        ID_TEST_PROJECT, ID_BUILD_PROJECT,   ID_COPY_PROJECT,  ID_MAKE_DISC_IMAGE,
-        ID_ARRANGE_ITEMS, 0,                 ID_HELP_CONTENTS, ID_ABOUT};
+    static const std::vector<int> buttons = {ID_NEW_PROJECT,   ID_OPEN_PROJECT,
+                                             ID_SAVE_PROJECT,  0,
+                                             ID_TEST_PROJECT,  ID_BUILD_PROJECT,
+                                             ID_COPY_PROJECT,  ID_MAKE_DISC_IMAGE,
+                                             ID_ARRANGE_ITEMS, 0,
+                                             ID_HELP_CONTENTS, ID_ABOUT};
     return buttons;
 }
 

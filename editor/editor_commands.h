@@ -11,8 +11,19 @@
 
 namespace editor_keys {
 // Keys beyond the letters ('A'...'Z' stand for themselves).
-enum : int { F1 = 0x101, F5 = 0x105, F6 = 0x106, F7 = 0x107, F8 = 0x108, Up = 0x120, Down,
-             Insert, Delete, Back, Return };
+enum : int {
+    F1 = 0x101,
+    F5 = 0x105,
+    F6 = 0x106,
+    F7 = 0x107,
+    F8 = 0x108,
+    Up = 0x120,
+    Down,
+    Insert,
+    Delete,
+    Back,
+    Return
+};
 // Modifiers.
 enum : int { Ctrl = 1, Shift = 2, Alt = 4 };
 }  // namespace editor_keys
@@ -23,7 +34,19 @@ struct Shortcut {
 };
 
 // The pictures of the toolbar strip, in its order.
-enum class ToolPicture { None = -1, New, Open, Save, Test, Build, Copy, Image, Arrange, Help, About };
+enum class ToolPicture {
+    None = -1,
+    New,
+    Open,
+    Save,
+    Test,
+    Build,
+    Copy,
+    Image,
+    Arrange,
+    Help,
+    About
+};
 
 struct CommandInfo {
     int id;
@@ -52,6 +75,7 @@ struct MenuLayout {
     std::vector<int> ids;
 };
 const std::vector<MenuLayout>& MenuBar();
+bool InMenuBar(int id);
 // The toolbar in order, 0 for a gap.
 const std::vector<int>& ToolbarButtons();
 

@@ -76,24 +76,44 @@ std::string EditorController::LabelOf(int id) const {
 void EditorController::Run(int id) {
     if (!StateOf(id).enabled) return;  // a key for a greyed command
     switch (id) {
-        case ID_NEW_PROJECT: return NewProject();
-        case ID_OPEN_PROJECT: return OpenProject();
-        case ID_SAVE_PROJECT: session_.SaveProject(); return;
-        case ID_EXIT: return face_.CloseFrame();
-        case ID_UNDO: session_.Undo(); return;
-        case ID_REDO: session_.Redo(); return;
+        case ID_NEW_PROJECT:
+            return NewProject();
+        case ID_OPEN_PROJECT:
+            return OpenProject();
+        case ID_SAVE_PROJECT:
+            session_.SaveProject();
+            return;
+        case ID_EXIT:
+            return face_.CloseFrame();
+        case ID_UNDO:
+            session_.Undo();
+            return;
+        case ID_REDO:
+            session_.Redo();
+            return;
         case ID_MOVE_UP:
-        case ID_MOVE_DOWN: MoveItem(face_.TreeSelection(), id == ID_MOVE_UP ? -1 : 1); return;
-        case ID_BUILD_PROJECT: return Build();
-        case ID_COPY_PROJECT: return CopyFinished();
-        case ID_MAKE_DISC_IMAGE: return MakeDiscImage();
-        case ID_TEST_PROJECT: return Test();
-        case ID_ARRANGE_ITEMS: return ToggleArrange();
-        case ID_WIZARD_AT_STARTUP: return ToggleWizard();
-        case ID_HELP_CONTENTS: return face_.ShowHelp("");
-        case ID_ABOUT: return face_.ShowAbout();
+        case ID_MOVE_DOWN:
+            MoveItem(face_.TreeSelection(), id == ID_MOVE_UP ? -1 : 1);
+            return;
+        case ID_BUILD_PROJECT:
+            return Build();
+        case ID_COPY_PROJECT:
+            return CopyFinished();
+        case ID_MAKE_DISC_IMAGE:
+            return MakeDiscImage();
+        case ID_TEST_PROJECT:
+            return Test();
+        case ID_ARRANGE_ITEMS:
+            return ToggleArrange();
+        case ID_WIZARD_AT_STARTUP:
+            return ToggleWizard();
+        case ID_HELP_CONTENTS:
+            return face_.ShowHelp("");
+        case ID_ABOUT:
+            return face_.ShowAbout();
         case ID_NEXT_PANE:
-        case ID_PREV_PANE: return face_.SwitchPane();
+        case ID_PREV_PANE:
+            return face_.SwitchPane();
         default:
             if (id >= ID_RECENT_FIRST && id <= ID_RECENT_LAST) OpenRecent(id - ID_RECENT_FIRST);
             return;

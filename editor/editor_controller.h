@@ -18,9 +18,9 @@
 #include "editor/reg_settings.h"
 
 struct EditorOptions {
-    std::string StartFolder;      // the companion files (Velomar.exe, the guide); ends in a separator
-    std::string SettingsFile;     // the settings store on Linux; "" for the registry
-    std::string OpenAtStart;      // a project folder to open instead of the wizard; may be empty
+    std::string StartFolder;   // the companion files (Velomar.exe, the guide); ends in a separator
+    std::string SettingsFile;  // the settings store on Linux; "" for the registry
+    std::string OpenAtStart;   // a project folder to open instead of the wizard; may be empty
     std::string DocumentsFolder;  // where new projects go by default
     char Separator = '/';         // of the folders the user types
 };
@@ -97,8 +97,8 @@ class EditorController : ProjectView, ArrangeView {
     // ProjectView.
     platform::Window* PreviewParent() override { return face_.PreviewParent(); }
     void RebuildTree() override;
-    std::string GetTitle() const override { return face_.GetTitle(); }
-    void SetTitle(const std::string& title) override { face_.SetTitle(title); }
+    std::string GetTitle() const override { return face_.FrameTitle(); }
+    void SetTitle(const std::string& title) override { face_.SetFrameTitle(title); }
     void ProjectChanged() override { ProjectBuilt = false; }
     // ArrangeView.
     void ItemSelected(TemplateNode item) override { face_.SelectInTree(item); }

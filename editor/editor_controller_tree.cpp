@@ -8,7 +8,10 @@
 
 void EditorController::RebuildTree() {
     arranger_.WindowShown();
-    face_.ShowTree(TreeRows(Project()), std::exchange(selectAfterRebuild_, TemplateNode{}));
+    // Only a link or logo stays picked.
+    const TemplateNode select = std::exchange(selectAfterRebuild_, TemplateNode{});
+    const bool item = select.kind == NodeKind::Hyperlink || select.kind == NodeKind::Logo;
+    face_.ShowTree(TreeRows(Project()), item ? select : TemplateNode{});
     // Arranging, the preview's pick leads; otherwise the tree keeps its own.
     if (arranger_.IsOn()) face_.SelectInTree(arranger_.Selection());
 }
@@ -24,12 +27,21 @@ ItemMenu EditorController::ItemMenuOf(TemplateNode node) const {
 
 void EditorController::RunItemCommand(TemplateNode node, int id) {
     switch (id) {
-        case ID_INSERT_ITEM: InsertItem(node); break;
-        case ID_DELETE_ITEM: DeleteItem(node); break;
-        case ID_PROPERTIES_ITEM: EditProperties(node); break;
+        case ID_INSERT_ITEM:
+            InsertItem(node);
+            break;
+        case ID_DELETE_ITEM:
+            DeleteItem(node);
+            break;
+        case ID_PROPERTIES_ITEM:
+            EditProperties(node);
+            break;
         case ID_MOVE_UP:
-        case ID_MOVE_DOWN: MoveItem(node, id == ID_MOVE_UP ? -1 : 1); break;
-        default: break;
+        case ID_MOVE_DOWN:
+            MoveItem(node, id == ID_MOVE_UP ? -1 : 1);
+            break;
+        default:
+            break;
     }
 }
 

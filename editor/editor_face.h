@@ -39,8 +39,8 @@ class EditorFace {
     // F6: the other pane gets the keyboard.
     virtual void SwitchPane() = 0;
 
-    virtual std::string GetTitle() const = 0;
-    virtual void SetTitle(const std::string& title) = 0;
+    virtual std::string FrameTitle() const = 0;
+    virtual void SetFrameTitle(const std::string& title) = 0;
 
     // The tree anew (rows as TreeRows makes them), `select` picked when it shows.
     virtual void ShowTree(const std::vector<TreeRow>& rows, TemplateNode select) = 0;
@@ -67,8 +67,8 @@ class EditorFace {
     // display that can stop it (progress: percent, or -1 while unknown;
     // false stops). Only the Linux face has them.
     using Progress = std::function<bool(int percent)>;
-    virtual bool AskImagePath(const std::string& folder, const std::string& name,
-                              std::string* path) {
+    virtual bool AskImagePath(const std::string& /*folder*/, const std::string& /*name*/,
+                              std::string* /*path*/) {
         return false;
     }
     virtual void RunWithProgress(const std::function<void(const Progress&)>& work) {

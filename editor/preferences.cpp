@@ -7,9 +7,8 @@ namespace {
 constexpr const char* kFrame = "Frame Layout";
 
 const PreferenceKey kKeys[] = {
-    {kFrame, "TopLeftX", 0},          {kFrame, "TopLeftY", 10},
-    {kFrame, "SizeX", 950},           {kFrame, "SizeY", 600},
-    {"TreeView Layout", "SizeX", 250}, {"General", "ShowIntroWizard", 1},
+    {kFrame, "TopLeftX", 0}, {kFrame, "TopLeftY", 10},          {kFrame, "SizeX", 950},
+    {kFrame, "SizeY", 600},  {"TreeView Layout", "SizeX", 250}, {"General", "ShowIntroWizard", 1},
 };
 
 constexpr int kMenuWidth = 640;

@@ -25,8 +25,8 @@ std::vector<TreeRow> TreeRows(CInstallerWnd* project) {
         for (int i = 0; i < count; ++i) {
             const TemplateNode node{kind, i};
             const bool out = std::find(outside.begin(), outside.end(), node) != outside.end();
-            rows.push_back({node, link ? 3 : 4, ItemLabel(ItemName(s, node), out),
-                            TreePicture::Item, out});
+            rows.push_back(
+                {node, link ? 3 : 4, ItemLabel(ItemName(s, node), out), TreePicture::Item, out});
         }
     }
     return rows;

@@ -10,8 +10,8 @@ class CInstallerWnd;
 constexpr const char* AUDIO_HELP_TOPIC = "_Audio";
 
 struct AudioForm {
-    std::string introWave;  // edit 1011
-    std::string hoverWave;  // edit 1013
+    std::string introWave;
+    std::string hoverWave;
 
     // The stored names as they are (relative, "res\..."), not full paths.
     void Load(const CInstallerWnd& project);

@@ -18,8 +18,8 @@ struct BackgroundForm {
     enum EndColour { DitherToWhite = 0, DitherToBlack = 1 };
 
     bool colourMode = false;  // "Specified Color" rather than "Bitmap / Image"
-    std::string bitmapPath;   // edit 1002
-    std::string colourText;   // edit 1004
+    std::string bitmapPath;
+    std::string colourText;
     bool dithered = false;
     int direction = DitherVert;
     int endColour = DitherToBlack;

@@ -11,7 +11,7 @@ struct LaunchSettings;
 
 enum class LinkAction { None, BrowseCd, OpenFolder, WebSite, RunProgram, Quit };
 
-// What the browse button (1018) opens.
+// What the browse button opens.
 enum class LinkBrowse { None, File, Folder };
 
 // Filled into the data A field when "Goto WEB Site" is clicked.
@@ -32,14 +32,14 @@ struct HyperlinkForm {
     bool browseEnabled = false;
     // "Add to Disc...": a program or file relative to the disc can be copied onto it.
     bool addToDiscEnabled = false;
-    std::string dataACaption;  // label 1016
-    std::string dataBCaption;  // label 1019
+    std::string dataACaption;
+    std::string dataBCaption;
 
-    std::string dataA, dataB;              // edits 1017, 1020
-    std::string label;                     // edit 1033
-    std::string x, y;                      // edits 1021, 1022
-    std::string textColour, hiliteColour;  // edits 1023, 1024, colour texts
-    std::string fontSize;                  // edit 1029
+    std::string dataA, dataB;
+    std::string label;
+    std::string x, y;
+    std::string textColour, hiliteColour;  // colour texts
+    std::string fontSize;
 
     // An action radio clicked: sets the path kind, captions and enabling, and
     // clears both data texts ("Goto WEB Site" fills in DEFAULT_WEB_ADDRESS).

@@ -11,15 +11,15 @@ struct LaunchSettings;
 constexpr const char* LOGO_HELP_TOPIC = "_Bitmaps_&_Logos";
 
 struct LogoForm {
-    std::string bitmapPath;      // edit 1034: the full path of the file
-    std::string x, y;            // edits 1021, 1022
-    std::string maskColour;      // edit 1036, colour text
-    bool animate = false;        // check box 1038
-    std::string startX, startY;  // edits 1023, 1039
-    std::string delay;           // edit 1040: the delay all animated logos share
-    bool scale = false;          // check box 1041, never shown: ResizeLogo passes through
+    std::string bitmapPath;  // the full path of the file
+    std::string x, y;
+    std::string maskColour;  // colour text
+    bool animate = false;
+    std::string startX, startY;
+    std::string delay;   // the delay all animated logos share
+    bool scale = false;  // never shown: ResizeLogo passes through
 
-    // The animation fields (1023, 1039, 1040, 1041) follow "Animate Bitmap / Logo".
+    // The animation fields follow "Animate Bitmap / Logo".
     bool AnimationEnabled() const { return animate; }
 
     // False (after "Corrupted project file!") when the slot has no file name

@@ -121,6 +121,8 @@ wxBitmap ToolBitmap(Tool tool) {
             return Themed("help-about", wxART_INFORMATION);
         case Tool::Arrange:
             return ArrangeBitmap();
+        case Tool::None:
+            break;
     }
     return wxBitmap();
 }

@@ -6,9 +6,11 @@
 #include <wx/iconbndl.h>
 #include <wx/imaglist.h>
 
+#include "editor/editor_commands.h"
+
 namespace forge_art {
 
-enum class Tool { New, Open, Save, Test, Build, Copy, Image, Help, About, Arrange };
+using Tool = ToolPicture;
 
 // 16 x 16: the desktop theme's icon where one fits, our own drawing for build,
 // copy and the disc image.

@@ -14,8 +14,8 @@ class CAudioPropertiesDlg : public wxDialog {
   public:
     CAudioPropertiesDlg(wxWindow* parent, CInstallerWnd& project, HelpFunction help = {});
 
-    wxTextCtrl* IntroEdit;  // 1011
-    wxTextCtrl* HoverEdit;  // 1013
+    wxTextCtrl* IntroEdit;
+    wxTextCtrl* HoverEdit;
 
   private:
     void OnOk(wxCommandEvent&);

@@ -57,8 +57,7 @@ bool ChooseColour(wxWindow* parent, wxTextCtrl* field, bool preselectEmpty) {
 }
 
 ColourSwatch::ColourSwatch(wxWindow* parent, wxTextCtrl* field)
-    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxSize(22, 22), wxBORDER_NONE),
-      field_(field) {
+    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxSize(22, 22), wxBORDER_NONE), field_(field) {
     Bind(wxEVT_PAINT, &ColourSwatch::OnPaint, this);
     field->Bind(wxEVT_TEXT, [this](wxCommandEvent& e) {
         Follow();

@@ -33,8 +33,8 @@ struct FakeFace : EditorFace {
     bool PreviewHasFocus() const override { return false; }
     void FocusPreview() override {}
     void SwitchPane() override {}
-    std::string GetTitle() const override { return title; }
-    void SetTitle(const std::string& t) override { title = t; }
+    std::string FrameTitle() const override { return title; }
+    void SetFrameTitle(const std::string& t) override { title = t; }
     void ShowTree(const std::vector<TreeRow>& r, TemplateNode select) override {
         rows = r;
         selected = RowOf(rows, select) >= 0 ? select : TemplateNode{};
@@ -116,7 +116,8 @@ class EditorControllerTest : public ::testing::Test {
         face.pane = pane.get();
         face.folder = temp.File("docs/Disc/");
         editor = std::make_unique<EditorController>(
-            face, EditorOptions{temp.File("bin/"), temp.File("store.conf"), "", temp.File("docs"), '/'});
+            face,
+            EditorOptions{temp.File("bin/"), temp.File("store.conf"), "", temp.File("docs"), '/'});
     }
 };
 

@@ -43,7 +43,7 @@ TEST_F(EditorTest, WizardAtFirstStartAndItsToggle) {
     EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_WIZARD_AT_STARTUP));
     Command(ID_WIZARD_AT_STARTUP);
     std::uint32_t stored = 1;
-    EXPECT_TRUE(Store().ReadInt(CMainFrame::GENERAL, "ShowIntroWizard", &stored) && stored == 0);
+    EXPECT_TRUE(Store().ReadInt("General", "ShowIntroWizard", &stored) && stored == 0);
     Close();
     Start();  // an unexpected wizard would fail here
     frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
@@ -62,8 +62,8 @@ TEST_F(EditorTest, EnableRulesAndTitle) {
     } states[] = {
         {"nothing open", [] {}, false, false, false, false, "VelomarForge"},
         {"opened", [&] { OpenSample(); }, false, true, false, true, "sample/"},
-        {"built", [&] { frame->ProjectBuilt = true; }, false, true, true, true, "sample/"},
-        {"changed", [&] { frame->DemoWnd->SetModified(true); }, true, true, false, true,
+        {"built", [&] { frame->Editor->ProjectBuilt = true; }, false, true, true, true, "sample/"},
+        {"changed", [&] { frame->Editor->Session().SetModified(true); }, true, true, false, true,
          "sample/*"},
         {"saved", [&] { Command(ID_SAVE_PROJECT); }, false, true, false, true, "sample/"},
     };
@@ -82,7 +82,7 @@ TEST_F(EditorTest, EnableRulesAndTitle) {
 // Before Open a changed project brings the question; Yes writes it.
 TEST_F(OnSample, SaveQuestionBeforeOpen) {
     S().WindowTitle = std::string("Edited");
-    frame->DemoWnd->SetModified(true);
+    frame->Editor->Session().SetModified(true);
     services.ScriptAnswers({MessageAnswer::Yes});
     OpenSample();
     EXPECT_EQ(services.messages, Messages{"Would you like to save the current project:\n\n" +
@@ -98,7 +98,7 @@ TEST_F(OnSample, QuitLinkInThePreviewClosesTheEditor) {
     ASSERT_GE(quit, 0);
     ASSERT_TRUE(PumpUntil([&] { return S().HotSpotRect[quit].right != 0; }));
     const platform::Rect r = S().HotSpotRect[quit];
-    frame->DemoWnd->SetModified(true);
+    frame->Editor->Session().SetModified(true);
     services.ScriptAnswers({MessageAnswer::No});
 
     wxWeakRef<wxFrame> gone(frame);
@@ -118,7 +118,7 @@ TEST_F(OnSample, BuildThenCopy) {
     const std::string folder = temp.File("sample/");
     sandbox::WriteBytes(temp.File("bin/Velomar.exe"), "MZ the runtime");
     S().WindowTitle = std::string("unsaved");
-    frame->DemoWnd->SetModified(true);
+    frame->Editor->Session().SetModified(true);
     services.ScriptAnswers({MessageAnswer::Yes});
     Command(ID_BUILD_PROJECT);
     EXPECT_EQ(services.messages, Messages{BUILD_DONE_QUESTION});
@@ -129,7 +129,7 @@ TEST_F(OnSample, BuildThenCopy) {
     EXPECT_EQ(services.shellCalls[0].file, folder);
     Command(ID_COPY_PROJECT);
     EXPECT_EQ(services.shellCalls.size(), 2u);
-    frame->DemoWnd->SetModified(true);
+    frame->Editor->Session().SetModified(true);
     EXPECT_FALSE(Enabled(ID_COPY_PROJECT));
 }
 

@@ -87,13 +87,13 @@ TEST_F(TreeTest, InsertAndDeleteKeysSaveAndRebuild) {
                                           "Bitmap / Logo file:\n\nres\\title.bmp ?"});
     EXPECT_TRUE(PumpUntil([&] { return Children(kLogos).size() == 2; }));
     EXPECT_EQ(OnDisk()->Settings->NumberOfLogosToDraw, 2);
-    EXPECT_FALSE(frame->DemoWnd->Modified());
+    EXPECT_FALSE(frame->Editor->Session().Modified);
 
     // A second Delete on the old node (a held key) must not remove the logo that moved up.
     services.ScriptAnswers({MessageAnswer::Yes, MessageAnswer::Yes});
-    const wxTreeItemId first = Child(kLogos, 0);
-    frame->TreeView->RunItemCommand(first, CVelomarTreeView::ID_DELETE_ITEM);
-    frame->TreeView->RunItemCommand(first, CVelomarTreeView::ID_DELETE_ITEM);
+    const TemplateNode first = frame->TreeView->NodeOf(Child(kLogos, 0));
+    frame->Editor->RunItemCommand(first, ID_DELETE_ITEM);
+    frame->Editor->RunItemCommand(first, ID_DELETE_ITEM);
     EXPECT_TRUE(PumpUntil([&] { return Children(kLogos).size() == 1; }));
     EXPECT_EQ(Children(kLogos), std::vector<std::string>{"res\\tagline.bmp"});
 }
@@ -131,7 +131,7 @@ TEST_F(TreeTest, DialogFieldsShowLiveUntilCancel) {
         EXPECT_EQ(TextOf(S().HotSpotText[1]), "Live");
         Press(d, wxID_CANCEL);
     });
-    frame->TreeView->ShowItemProperties(Child(kLinks, 1));
+    frame->Editor->EditProperties(frame->TreeView->NodeOf(Child(kLinks, 1)));
     ASSERT_EQ(live.Runs(), 1);
     EXPECT_NE(TextOf(S().HotSpotText[1]), "Live");
 }
@@ -179,7 +179,7 @@ TEST_F(TreeTest, ArrangeDragThenLinksRunAgain) {
 TEST_F(TreeTest, ArrangeTheTreePicksWhatTheKeysMove) {
     Command(ID_ARRANGE_ITEMS);
     Tree()->SelectItem(Child(kLogos, 0));
-    EXPECT_EQ(frame->DemoWnd->Arrange().Selection().kind, NodeKind::Logo);
+    EXPECT_EQ(frame->Editor->Arrange().Selection().kind, NodeKind::Logo);
     const platform::Point start = S().LogoBitmapLocation[0];
     frame->DemoWnd->FocusPreview();
     PumpFor(100);
