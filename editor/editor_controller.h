@@ -15,7 +15,7 @@
 #include "editor/preferences.h"
 #include "editor/project_session.h"
 #include "editor/recent_projects.h"
-#include "editor/reg_settings.h"
+#include "platform/reg_settings.h"
 
 struct EditorOptions {
     std::string StartFolder;   // the companion files (Velomar.exe, the guide); ends in a separator

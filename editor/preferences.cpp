@@ -1,6 +1,6 @@
 #include "editor/preferences.h"
 
-#include "editor/reg_settings.h"
+#include "platform/reg_settings.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "editor/companion_files.h"
 #include "editor/project_session.h"
-#include "editor/reg_settings.h"
+#include "platform/reg_settings.h"
 #include "editor/wx/main_frame.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"

@@ -18,7 +18,7 @@
 #include "editor/project_lifecycle.h"
 #include "editor/project_session.h"
 #include "editor/recent_projects.h"
-#include "editor/reg_settings.h"
+#include "platform/reg_settings.h"
 #include "platform/headless/headless_platform.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "editor/reg_settings.h"
+#include "platform/reg_settings.h"
 
 #include <fcntl.h>
 #include <stdlib.h>

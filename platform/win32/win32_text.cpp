@@ -1,6 +1,6 @@
-#include "editor/win32/win32_text.h"
+#include "platform/win32/win32_text.h"
 
-#include "editor/win32/windows_api.h"
+#include "platform/win32/win32_api.h"
 
 namespace win32_text {
 

@@ -3,9 +3,9 @@
 // the wide registry calls take them converted.
 #include <cstring>
 
-#include "editor/reg_settings.h"
-#include "editor/win32/win32_text.h"
-#include "editor/win32/windows_api.h"
+#include "platform/reg_settings.h"
+#include "platform/win32/win32_text.h"
+#include "platform/win32/win32_api.h"
 
 namespace {
 
