@@ -71,7 +71,7 @@ wxMenu* CMainFrame::NewMenu(const MenuLayout& layout) const {
 
 void CMainFrame::CreateTools() {
     wxToolBar* bar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT);
-    bar->SetToolBitmapSize(wxSize(16, 16));
+    bar->SetToolBitmapSize(wxSize(16, 15));
     for (int id : ToolbarButtons()) {
         const CommandInfo* c = FindCommand(id);
         if (!c) {
