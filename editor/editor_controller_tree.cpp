@@ -2,7 +2,7 @@
 // the refresh they queue, and the selection kept across the rebuild.
 #include <utility>
 
-#include "editor/dialogs/live_preview.h"
+#include "editor/forms/live_preview.h"
 #include "editor/editor_controller.h"
 #include "engine/installer_wnd.h"
 

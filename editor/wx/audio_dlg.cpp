@@ -6,7 +6,7 @@
 #include <wx/textctrl.h>
 
 #include "editor/command_ids.h"
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/resource_import.h"
 
 using dialog_parts::FromWx;
 using dialog_parts::ToWx;

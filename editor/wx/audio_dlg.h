@@ -4,7 +4,7 @@
 
 #include <wx/dialog.h>
 
-#include "editor/dialogs/audio_form.h"
+#include "editor/forms/audio_form.h"
 #include "editor/wx/dialog_parts.h"
 
 class CInstallerWnd;

@@ -13,9 +13,9 @@
 #include <wx/textctrl.h>
 
 #include "editor/command_ids.h"
-#include "editor/dialogs/colour_text.h"
-#include "editor/dialogs/live_preview.h"
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/colour_text.h"
+#include "editor/forms/live_preview.h"
+#include "editor/forms/resource_import.h"
 #include "engine/installer_wnd.h"
 
 using dialog_parts::FromWx;

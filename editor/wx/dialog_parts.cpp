@@ -8,8 +8,8 @@
 #include <wx/strconv.h>
 #include <wx/textctrl.h>
 
-#include "editor/dialogs/colour_text.h"
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/colour_text.h"
+#include "editor/forms/resource_import.h"
 #include "platform/platform.h"
 
 namespace dialog_parts {

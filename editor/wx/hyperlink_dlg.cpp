@@ -10,8 +10,8 @@
 #include <wx/textctrl.h>
 
 #include "editor/command_ids.h"
-#include "editor/dialogs/add_to_disc.h"
-#include "editor/dialogs/live_preview.h"
+#include "editor/forms/add_to_disc.h"
+#include "editor/forms/live_preview.h"
 #include "engine/installer_wnd.h"
 
 using dialog_parts::FromWx;

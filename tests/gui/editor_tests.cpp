@@ -8,7 +8,7 @@
 #include <wx/msgdlg.h>
 #include <wx/radiobut.h>
 
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/resource_import.h"
 #include "editor/wx/audio_dlg.h"
 #include "editor/wx/background_dlg.h"
 #include "editor/wx/hyperlink_dlg.h"

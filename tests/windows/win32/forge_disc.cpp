@@ -12,7 +12,7 @@
 #include <cstring>
 
 #include "editor/companion_files.h"
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/resource_import.h"
 #include "editor/project_build.h"
 #include "editor/win32/demo_wnd.h"
 #include "editor/win32/main_frame.h"

@@ -1,10 +1,10 @@
-#include "editor/dialogs/hyperlink_form.h"
+#include "editor/forms/hyperlink_form.h"
 
 #include <cstdint>
 #include <cstdlib>
 
-#include "editor/dialogs/colour_text.h"
-#include "editor/dialogs/integer_field.h"
+#include "editor/forms/colour_text.h"
+#include "editor/forms/integer_field.h"
 #include "engine/installer_wnd.h"
 #include "platform/platform.h"
 

@@ -1,6 +1,6 @@
-#include "editor/dialogs/audio_form.h"
+#include "editor/forms/audio_form.h"
 
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/resource_import.h"
 #include "engine/installer_wnd.h"
 #include "platform/platform.h"
 

@@ -1,4 +1,4 @@
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/resource_import.h"
 
 #include <cstdio>
 #include <memory>

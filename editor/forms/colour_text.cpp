@@ -1,4 +1,4 @@
-#include "editor/dialogs/colour_text.h"
+#include "editor/forms/colour_text.h"
 
 #include <cstdio>
 

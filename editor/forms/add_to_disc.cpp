@@ -1,9 +1,9 @@
-#include "editor/dialogs/add_to_disc.h"
+#include "editor/forms/add_to_disc.h"
 
 #include <cstdio>
 #include <vector>
 
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/resource_import.h"
 #include "editor/disc_image/disc_names.h"
 #include "editor/windows_disc_name.h"
 #include "engine/settings_values.h"

@@ -1,11 +1,11 @@
-#include "editor/dialogs/logo_form.h"
+#include "editor/forms/logo_form.h"
 
 #include <cstdint>
 #include <cstdio>
 
-#include "editor/dialogs/colour_text.h"
-#include "editor/dialogs/integer_field.h"
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/colour_text.h"
+#include "editor/forms/integer_field.h"
+#include "editor/forms/resource_import.h"
 #include "engine/installer_wnd.h"
 #include "platform/platform.h"
 

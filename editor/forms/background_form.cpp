@@ -1,10 +1,10 @@
-#include "editor/dialogs/background_form.h"
+#include "editor/forms/background_form.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "editor/dialogs/colour_text.h"
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/colour_text.h"
+#include "editor/forms/resource_import.h"
 #include "engine/installer_wnd.h"
 #include "platform/platform.h"
 

@@ -1,15 +1,15 @@
-#include "editor/dialogs/live_preview.h"
+#include "editor/forms/live_preview.h"
 
 #include <cstdint>
 #include <string>
 #include <utility>
 
-#include "editor/dialogs/background_form.h"
-#include "editor/dialogs/colour_text.h"
-#include "editor/dialogs/hyperlink_form.h"
-#include "editor/dialogs/integer_field.h"
-#include "editor/dialogs/logo_form.h"
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/background_form.h"
+#include "editor/forms/colour_text.h"
+#include "editor/forms/hyperlink_form.h"
+#include "editor/forms/integer_field.h"
+#include "editor/forms/logo_form.h"
+#include "editor/forms/resource_import.h"
 #include "engine/installer_wnd.h"
 #include "platform/platform.h"
 

@@ -1,4 +1,4 @@
-#include "editor/dialogs/integer_field.h"
+#include "editor/forms/integer_field.h"
 
 #include <limits>
 #include <vector>
