@@ -32,7 +32,7 @@ std::string DefaultRuntime() {
 
 int BuildFolder(const std::string& folder, const std::string& runtime, std::string* title) {
     CInstallerWnd project(folder);
-    if (!project.LoadSettings()) return kExitFailure;
+    if (!LoadProject(&project)) return kExitFailure;
     if (title) *title = TextOf(project.Settings->WindowTitle);
     // The final question (open the folder?) belongs to the editor; here it is No.
     return BuildProject(&project, runtime.empty() ? DefaultRuntime() : runtime) ==

@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "platform/posix/posix_system.h"
 
+class CInstallerWnd;
 namespace CLI {
 class App;
 }
@@ -22,6 +23,10 @@ struct CliContext {
 
     void Install() { platform::Install({nullptr, nullptr, &services, &system}); }
 };
+
+// LoadSettings, but a folder without AppSetup.dat is named in our own words
+// (the runtime's message speaks of an INI file).
+bool LoadProject(CInstallerWnd* project);
 
 // One per command file; main.cpp calls each once.
 void RegisterNewCommand(CLI::App& app, CliContext& context);

@@ -7,6 +7,7 @@
 #include "cli/cli_context.h"
 #include "cli/folder_argument.h"
 #include "editor/disc_image/disc_image.h"
+#include "editor/project_lock.h"
 #include "platform/platform.h"
 
 namespace {
@@ -59,6 +60,10 @@ int Image(const ImageOptions& options) {
         platform::Current().services->ShowMessage(refusal, platform::MessageButtons::Ok);
         return kExitFailure;
     }
+    // One lock for the build and the image: no other run changes the folder
+    // between the two.
+    const ProjectLock lock(options.folder);
+    if (!lock.Held()) return kExitFailure;
     std::string title;
     const int built = BuildFolder(options.folder, options.runtime, &title);
     if (built != kExitOk) return built;
@@ -87,11 +92,13 @@ void RegisterImageCommand(CLI::App& app, CliContext& context) {
         "image",
         "Build the project as `build` does, then write an ISO 9660 image of the project folder "
         "with Joliet and Rock Ridge names, by running xorriso (found on PATH). Temporary files "
-        "and links leading out of the folder are left out.");
+        "left by stopped runs, links leading out of the folder, pipes and devices are left out "
+        "and named on stderr. Runs on one project wait for each other (up to 30 s).");
     cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
     cmd->add_option("OUT", options->output,
-                    "The image file to write (replaced when it exists; inside the project "
-                    "folder only a new file or an earlier image)")
+                    "The image file to write: a new name or a file, which is replaced (never "
+                    "a folder, device, pipe or socket); inside the project folder only a new "
+                    "name, in any letter case, or an earlier image")
         ->required()
         ->check(NonEmpty("OUT", "OUT.iso", "non-empty file name"));
     cmd->add_option("--label", options->label,

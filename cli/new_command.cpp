@@ -20,6 +20,10 @@ void RegisterNewCommand(CLI::App& app, CliContext& context) {
                   "question is answered No)");
     cmd->callback([&context, folder, force] {
         context.services.AnswerYes(*force);
+        const int declined = context.services.Declined();
         context.status = CreateNewProject(*folder) ? kExitOk : kExitFailure;
+        if (context.services.Declined() > declined)
+            context.services.ShowMessage("Nothing was replaced: add --force to overwrite it.",
+                                         platform::MessageButtons::Ok);
     });
 }

@@ -6,10 +6,12 @@
 
 #include "cli/cli_context.h"
 #include "cli/folder_argument.h"
+#include "editor/output_target.h"
 #include "engine/installer_wnd.h"
 #include "platform/headless/headless_window_system.h"
 #include "platform/headless/png_writer.h"
 #include "platform/raster/raster_graphics.h"
+#include "platform/trace_keeping_services.h"
 
 namespace {
 
@@ -42,44 +44,15 @@ bool ParsePoint(const std::string& text, platform::Point* point) {
     }
 }
 
-// Passes messages on to the CLI's services but keeps the last trace: a window
-// that fails without a message box (a missing logo) still tells the user why.
-class TraceKeepingServices : public platform::Services {
-  public:
-    explicit TraceKeepingServices(platform::Services* inner) : inner_(inner) {}
-    platform::MessageAnswer ShowMessage(const std::string& text,
-                                        platform::MessageButtons buttons) override {
-        ++messages;
-        return inner_->ShowMessage(text, buttons);
-    }
-    void Trace(const std::string& text) override { lastTrace = text; }
-    bool WantsTrace() const override { return keepTraces; }
-    void PlaySoundFile(const std::string& path) override { inner_->PlaySoundFile(path); }
-    bool ShellExecuteFile(platform::Window* window, const char* verb, const std::string& file,
-                          const char* params) override {
-        return inner_->ShellExecuteFile(window, verb, file, params);
-    }
-
-    int messages = 0;
-    std::string lastTrace;
-    bool keepTraces = true;
-
-  private:
-    platform::Services* inner_;
-};
-
 int RenderInstalled(const RenderOptions& options, CliContext& context) {
     platform::raster::RasterGraphics graphics;
     platform::HeadlessWindowSystem windows({1024, 768}, true);
-    TraceKeepingServices services(&context.services);
+    platform::TraceKeepingServices services(&context.services);
     platform::Install({&graphics, &windows, &services, &context.system});
 
     auto window = std::make_unique<CInstallerWnd>(options.folder);
-    // The reader traces every line it passes over, millions of times in a
-    // junk-filled file; its failures all come with a message, so its traces
-    // are not needed.
     services.keepTraces = false;
-    const bool loaded = window->LoadSettings();
+    const bool loaded = LoadProject(window.get());
     services.keepTraces = true;
     if (!loaded) return kExitFailure;
     if (options.still) window->SetAnnimationDone(1);
@@ -115,6 +88,13 @@ int RenderInstalled(const RenderOptions& options, CliContext& context) {
 }
 
 int Render(const RenderOptions& options, CliContext& context) {
+    // Refused before anything is drawn; an existing picture inside the project
+    // cannot be told from the project's own.
+    const std::string refusal = OutputRefusal(options.folder, options.output, "The picture", {});
+    if (!refusal.empty()) {
+        context.services.ShowMessage(refusal, platform::MessageButtons::Ok);
+        return kExitFailure;
+    }
     int status = RenderInstalled(options, context);
     context.Install();  // the headless pieces are gone
     return status;
@@ -129,7 +109,9 @@ void RegisterRenderCommand(CLI::App& app, CliContext& context) {
         "Run the menu window on a headless 1024 x 768 screen and write its client area "
         "(638 x 438) as PNG: Create, StartShow, then the timer steps and the mouse move.");
     cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
-    cmd->add_option("OUT", options->output, "PNG file to write")->required();
+    cmd->add_option("OUT", options->output,
+                    "PNG file to write (a new name, or a file that is not part of the project)")
+        ->required();
     cmd->add_flag("--still", options->still,
                   "Logos in place before Create and no StartShow: the editor's still picture");
     cmd->add_option("--steps", options->steps, "Timer steps after StartShow (default 0)")

@@ -4,6 +4,7 @@
 
 #include "cli/cli_context.h"
 #include "cli/folder_argument.h"
+#include "editor/project_lock.h"
 #include "engine/installer_wnd.h"
 
 namespace {
@@ -16,7 +17,8 @@ struct ResaveOptions {
 
 int Resave(const ResaveOptions& options) {
     CInstallerWnd project(options.folder);
-    if (!project.LoadSettings()) return kExitFailure;
+    const ProjectLock lock(options.folder);
+    if (!lock.Held() || !LoadProject(&project)) return kExitFailure;
     if (options.plain) project.EncryptionType = 0;
     if (options.scrambled) project.EncryptionType = 1;
     return project.SaveSettings() ? kExitOk : kExitFailure;

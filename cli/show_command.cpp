@@ -63,7 +63,7 @@ Json ProjectJson(const CInstallerWnd& project) {
 
 int Show(const std::string& folder) {
     CInstallerWnd project(folder);
-    if (!project.LoadSettings()) return kExitFailure;
+    if (!LoadProject(&project)) return kExitFailure;
     std::cout << JsonText(ProjectJson(project));
     return kExitOk;
 }

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "cli/terminal_text.h"
+#include "platform/terminal_text.h"
 
 platform::MessageAnswer StderrServices::ShowMessage(const std::string& text,
                                                     platform::MessageButtons buttons) {
@@ -15,6 +15,7 @@ platform::MessageAnswer StderrServices::ShowMessage(const std::string& text,
     std::fwrite(shown.data(), 1, shown.size(), stderr);
     if (shown.empty() || shown.back() != '\n') std::fputc('\n', stderr);
     std::fflush(stderr);
-    return buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok
-                                                   : platform::MessageAnswer::No;
+    if (buttons == platform::MessageButtons::Ok) return platform::MessageAnswer::Ok;
+    ++declined_;
+    return platform::MessageAnswer::No;
 }

@@ -23,6 +23,10 @@ class StderrServices : public platform::Services {
     // --force and the like: every Yes/No question is answered Yes.
     void AnswerYes(bool yes) { answerYes_ = yes; }
 
+    // How many questions were answered No.
+    int Declined() const { return declined_; }
+
   private:
     bool answerYes_ = false;
+    int declined_ = 0;
 };

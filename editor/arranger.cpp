@@ -16,6 +16,16 @@ constexpr int kRedrawMargin = 16;
 
 bool IsItem(TemplateNode n) { return n.kind == NodeKind::Hyperlink || n.kind == NodeKind::Logo; }
 
+// A box cut to a margin around the window: what lies past it is not seen, and
+// the outline and redraw margins then stay within the 32-bit range.
+platform::Rect NearWindow(const platform::Rect& r) {
+    constexpr int kReach = 64;
+    const platform::Rect area = MenuArea();
+    auto cut = [](int v, int low, int high) { return std::clamp(v, low - kReach, high + kReach); };
+    return {cut(r.left, area.left, area.right), cut(r.top, area.top, area.bottom),
+            cut(r.right, area.left, area.right), cut(r.bottom, area.top, area.bottom)};
+}
+
 void FrameRect(platform::DC& dc, const platform::Rect& r, platform::ColorRef colour) {
     dc.FillSolidRect({r.left, r.top, r.right, r.top + 1}, colour);
     dc.FillSolidRect({r.left, r.bottom - 1, r.right, r.bottom}, colour);
@@ -97,10 +107,11 @@ void Arranger::OnLButtonDown(unsigned, platform::Point point) {
 }
 
 // The dragged item's old and new place, with its outline and a link's italic overhang.
-void Arranger::RedrawAround(const platform::Rect& before) {
+void Arranger::RedrawAround(platform::Rect before) {
     CInstallerWnd* project = Project();
     if (!project || !project->Wnd) return;
-    const platform::Rect after = ItemBox(*project, selection_);
+    const platform::Rect after = NearWindow(ItemBox(*project, selection_));
+    before = NearWindow(before);
     const platform::Rect both{std::min(before.left, after.left), std::min(before.top, after.top),
                               std::max(before.right, after.right),
                               std::max(before.bottom, after.bottom)};
@@ -135,9 +146,11 @@ void Arranger::OnLButtonUp(unsigned, platform::Point point) {
 void Arranger::DragTo(int dx, int dy) {
     CInstallerWnd* project = Project();
     if (!project || !Selected()) return;
-    MoveItem(*project->Settings, selection_, dx - drag_.dx, dy - drag_.dy);
-    drag_.dx = dx;
-    drag_.dy = dy;
+    // At the edge of the range an item moves less than asked: only what it
+    // moved is put back.
+    const platform::Point moved = MoveItem(*project->Settings, selection_, dx - drag_.dx, dy - drag_.dy);
+    drag_.dx += moved.x;
+    drag_.dy += moved.y;
 }
 
 void Arranger::EndDrag() {
@@ -158,7 +171,8 @@ void Arranger::Move(int dx, int dy) {
     CInstallerWnd* project = Project();
     if (!project || !Selected()) return;
     session_.BeginChange("Move");
-    MoveItem(*project->Settings, selection_, dx, dy);
+    const platform::Point moved = MoveItem(*project->Settings, selection_, dx, dy);
+    if (moved.x == 0 && moved.y == 0) return;  // at the edge of the range: no change
     Redraw();
     view_.ItemMoved();
 }
@@ -199,7 +213,7 @@ void Arranger::OnKeyDown(unsigned virtualKey, unsigned flags) {
 void Arranger::DrawOver(platform::DC& dc) {
     CInstallerWnd* project = Project();
     if (!project || !Selected()) return;
-    const platform::Rect box = ItemBox(*project, selection_);
+    const platform::Rect box = NearWindow(ItemBox(*project, selection_));
     if (box.right <= box.left || box.bottom <= box.top) return;
     FrameRect(dc, {box.left - 2, box.top - 2, box.right + 2, box.bottom + 2},
               platform::Rgb(0, 0, 0));

@@ -49,7 +49,7 @@ class Arranger : public ItemArranger {
     CInstallerWnd* Project() const { return session_.GetInstallerWnd(); }
     bool Selected() const;
     void Redraw();
-    void RedrawAround(const platform::Rect& before);
+    void RedrawAround(platform::Rect before);
     void EndDrag();
     void CancelDrag();  // the item back where the press found it
     void DragTo(int dx, int dy);

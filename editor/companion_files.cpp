@@ -48,6 +48,35 @@ std::string QuotedProgram(const std::string& command) {
     return command.substr(1, close - 1);
 }
 
+bool FillOpenCommand(const std::string& command, const std::string& document, std::string* program,
+                     std::string* parameters) {
+    *program = QuotedProgram(command);
+    if (program->empty()) return false;
+    const std::string rest = command.substr(program->size() + 2);
+    std::string filled;
+    bool inQuotes = false, placed = false;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        const char next = i + 1 < rest.size() ? rest[i + 1] : '\0';
+        if (rest[i] == '%' && (next == '1' || next == 'L' || next == 'l')) {
+            // A path with spaces must stay one argument.
+            filled += inQuotes ? document : '"' + document + '"';
+            placed = true;
+            ++i;
+        } else if (rest[i] == '%' && next == '*') {
+            ++i;  // no further arguments
+        } else {
+            if (rest[i] == '"') inQuotes = !inQuotes;
+            filled += rest[i];
+        }
+    }
+    if (!placed) filled += " \"" + document + '"';
+    const std::size_t first = filled.find_first_not_of(" \t");
+    const std::size_t last = filled.find_last_not_of(" \t");
+    *parameters =
+        first == std::string::npos ? std::string() : filled.substr(first, last - first + 1);
+    return true;
+}
+
 void ShowHelp(const std::string& startFolder, const std::string& topic) {
     if (platform::Current().services->ShellExecuteFile(nullptr, "open",
                                                        UserGuideUrl(startFolder, topic), nullptr))

@@ -24,6 +24,14 @@ std::string UserGuideUrl(const std::string& startFolder, const std::string& topi
 // empty for a command that does not begin with one or has no second one.
 std::string QuotedProgram(const std::string& command);
 
+// An association's open command filled in for `document`, as the shell fills
+// it: the program (QuotedProgram) and its parameters, the rest of the line
+// with each %1 and %L replaced by the document, in quotes unless the command
+// quotes it already, and %* dropped; a line with neither gets the quoted
+// document appended. False when the command names no program.
+bool FillOpenCommand(const std::string& command, const std::string& document,
+                     std::string* program, std::string* parameters);
+
 // Opens the guide's address (at the topic) through the shell; when that fails,
 // OpenGuideDocument.
 void ShowHelp(const std::string& startFolder, const std::string& topic);

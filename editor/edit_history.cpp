@@ -48,19 +48,53 @@ void RecordSnapshot::RestoreTo(LaunchSettings& record) const {
     });
 }
 
+RecordChange RecordChange::Between(RecordSnapshot before, const RecordSnapshot& after) {
+    RecordChange change;
+    std::vector<RecordSnapshot::Value>& old = before.Values();
+    for (std::size_t i = 0; i < old.size() && i < after.Values().size(); ++i)
+        if (old[i] != after.Values()[i]) change.fields_.emplace_back(i, std::move(old[i]));
+    return change;
+}
+
+void RecordChange::SwapWith(LaunchSettings& record) {
+    std::size_t i = 0;
+    auto next = fields_.begin();
+    ForEachField(record, [&](const SettingsField& field) {
+        if (next != fields_.end() && next->first == i) {
+            std::visit(
+                [&](auto* value) {
+                    using T = std::remove_reference_t<decltype(*value)>;
+                    std::swap(*value, std::get<T>(next->second));
+                },
+                field);
+            ++next;
+        }
+        ++i;
+    });
+}
+
+std::size_t RecordChange::Bytes() const {
+    std::size_t bytes = sizeof(*this) + fields_.capacity() * sizeof(fields_[0]);
+    for (const auto& field : fields_)
+        if (const auto* text = std::get_if<OwnedString>(&field.second); text && *text)
+            bytes += (*text)->capacity();
+    return bytes;
+}
+
 void EditHistory::Begin(const std::string& step, LaunchSettings& record) {
     Settle(record);
-    pending_ = Step{step, RecordSnapshot::Of(record)};
+    pending_ = Pending{step, RecordSnapshot::Of(record)};
 }
 
 void EditHistory::Settle(LaunchSettings& record) {
     if (!pending_) return;
-    Step step = std::move(*pending_);
+    Pending step = std::move(*pending_);
     pending_.reset();
-    if (step.before == RecordSnapshot::Of(record)) return;
-    undo_.push_back(std::move(step));
-    if (undo_.size() > kMaxSteps) undo_.erase(undo_.begin());
+    RecordChange change = RecordChange::Between(std::move(step.before), RecordSnapshot::Of(record));
+    if (change.Empty()) return;
+    undo_.push_back({std::move(step.name), std::move(change)});
     redo_.clear();
+    Trim();
 }
 
 bool EditHistory::Undo(LaunchSettings& record) { return Swap(undo_, redo_, record); }
@@ -72,9 +106,29 @@ bool EditHistory::Swap(std::vector<Step>& from, std::vector<Step>& to, LaunchSet
     if (from.empty()) return false;
     Step step = std::move(from.back());
     from.pop_back();
-    to.push_back({step.name, RecordSnapshot::Of(record)});
-    step.before.RestoreTo(record);
+    step.change.SwapWith(record);
+    to.push_back(std::move(step));
+    Trim();  // the values swapped in may be longer than those swapped out
     return true;
+}
+
+// The oldest undo steps go first, then the farthest redo steps.
+void EditHistory::Trim() {
+    while (undo_.size() > kMaxSteps) undo_.erase(undo_.begin());
+    std::size_t bytes = Bytes();
+    for (auto* list : {&undo_, &redo_}) {
+        while (bytes > kMaxBytes && !list->empty()) {
+            bytes -= list->front().change.Bytes() + list->front().name.capacity();
+            list->erase(list->begin());
+        }
+    }
+}
+
+std::size_t EditHistory::Bytes() const {
+    std::size_t bytes = 0;
+    for (const auto* list : {&undo_, &redo_})
+        for (const Step& step : *list) bytes += step.change.Bytes() + step.name.capacity();
+    return bytes;
 }
 
 void EditHistory::Clear() {

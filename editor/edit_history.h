@@ -1,7 +1,7 @@
-// The editor's undo and redo. A step keeps what the project file holds of the
-// record (every key of every slot, walked through the same key tables the
-// reader and writer use), never the bitmaps or the animation: the refresh that
-// follows every change reloads those. Plain C++, no widgets.
+// The editor's undo and redo. A step keeps only the stored fields of the
+// record (walked through the same key tables the reader and writer use) that
+// it changed, never the bitmaps or the animation: the refresh that follows
+// every change reloads those. Plain C++, no widgets.
 #pragma once
 
 #include <cstddef>
@@ -24,15 +24,33 @@ class RecordSnapshot {
 
     using Value = std::variant<OwnedString, std::int32_t, std::uint8_t>;
     std::vector<Value>& Values() { return values_; }
+    const std::vector<Value>& Values() const { return values_; }
 
   private:
     std::vector<Value> values_;
 };
 
+// The fields that differ between two snapshots of one record, with the values
+// of the first: a large record moved 100 times keeps 100 small changes.
+class RecordChange {
+  public:
+    static RecordChange Between(RecordSnapshot before, const RecordSnapshot& after);
+    bool Empty() const { return fields_.empty(); }
+    // The record takes the held values and this the record's, so that the
+    // change then takes the record back the other way.
+    void SwapWith(LaunchSettings& record);
+    std::size_t Bytes() const;
+
+  private:
+    std::vector<std::pair<std::size_t, RecordSnapshot::Value>> fields_;  // by field order
+};
+
 class EditHistory {
   public:
-    // Enough for a session's work; the oldest step goes first.
+    // Enough for a session's work; the oldest step goes first, also when the
+    // steps together hold more than kMaxBytes (long texts changed often).
     static constexpr std::size_t kMaxSteps = 100;
+    static constexpr std::size_t kMaxBytes = std::size_t(32) << 20;
 
     // Before a change named `step` ("Insert Link"). The step counts only once
     // the record is seen to differ (Settle, or the next Begin/Undo/Redo): a
@@ -54,15 +72,23 @@ class EditHistory {
     // The project closed: its steps mean nothing to the next one.
     void Clear();
 
+    // What the undo and redo steps hold.
+    std::size_t Bytes() const;
+
   private:
     struct Step {
         std::string name;
-        RecordSnapshot before;  // the record the step takes back to
+        RecordChange change;  // takes the record back (forward, on the redo list)
+    };
+    struct Pending {
+        std::string name;
+        RecordSnapshot before;
     };
     bool Swap(std::vector<Step>& from, std::vector<Step>& to, LaunchSettings& record);
+    void Trim();
 
     std::vector<Step> undo_, redo_;
-    std::optional<Step> pending_;
+    std::optional<Pending> pending_;
 };
 
 // "Undo Insert Link" for a menu item; "Undo" alone when there is no step.

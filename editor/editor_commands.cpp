@@ -121,7 +121,7 @@ std::string ShortcutText(Shortcut keys) {
     if (keys.mods & Shift) text += "Shift+";
     if (keys.mods & Alt) text += "Alt+";
     if (keys.key >= F1 && keys.key <= F1 + 11)
-        return text + "F" + std::to_string(keys.key - F1 + 1);
+        return text + "F" + (keys.key >= F1 + 9 ? "1" : "") + char('0' + (keys.key - F1 + 1) % 10);
     switch (keys.key) {
         case Up:
             return text + "Up";
@@ -152,17 +152,40 @@ std::string PlainLabel(const char* label) {
     return plain;
 }
 
-const std::vector<MenuLayout>& MenuBar() {
-    static const std::vector<MenuLayout> bar = {
-        {"&File", {ID_NEW_PROJECT, ID_OPEN_PROJECT, ID_SAVE_PROJECT, 0, ID_EXIT}},
-        {"&Edit", {ID_UNDO, ID_REDO, 0, ID_MOVE_UP, ID_MOVE_DOWN}},
-        {"&Project",
-         {ID_BUILD_PROJECT, ID_COPY_PROJECT, ID_MAKE_DISC_IMAGE, 0, ID_TEST_PROJECT,
-          ID_ARRANGE_ITEMS, 0, ID_WIZARD_AT_STARTUP}},
-        {"&Help", {ID_HELP_CONTENTS, 0, ID_ABOUT}},
-    };
-    return bar;
+namespace {
+
+template <class T, std::size_t N>
+Table<T> TableOf(const T (&items)[N]) {
+    return {items, N};
 }
+
+const int kFileMenu[] = {ID_NEW_PROJECT, ID_OPEN_PROJECT, ID_SAVE_PROJECT, 0, ID_EXIT};
+const int kEditMenu[] = {ID_UNDO, ID_REDO, 0, ID_MOVE_UP, ID_MOVE_DOWN};
+const int kProjectMenu[] = {ID_BUILD_PROJECT,
+                            ID_COPY_PROJECT,
+                            ID_MAKE_DISC_IMAGE,
+                            0,
+                            ID_TEST_PROJECT,
+                            ID_ARRANGE_ITEMS,
+                            0,
+                            ID_WIZARD_AT_STARTUP};
+const int kHelpMenu[] = {ID_HELP_CONTENTS, 0, ID_ABOUT};
+const MenuLayout kMenuBar[] = {{"&File", TableOf(kFileMenu)},
+                               {"&Edit", TableOf(kEditMenu)},
+                               {"&Project", TableOf(kProjectMenu)},
+                               {"&Help", TableOf(kHelpMenu)}};
+const int kToolbar[] = {
+    ID_NEW_PROJECT,  ID_OPEN_PROJECT,    ID_SAVE_PROJECT,  0, ID_TEST_PROJECT,  ID_BUILD_PROJECT,
+    ID_COPY_PROJECT, ID_MAKE_DISC_IMAGE, ID_ARRANGE_ITEMS, 0, ID_HELP_CONTENTS, ID_ABOUT};
+const ItemMenuEntry kItemMenu[] = {{ID_INSERT_ITEM, "Insert new item"},
+                                   {ID_DELETE_ITEM, "Delete item"},
+                                   {ID_PROPERTIES_ITEM, "Properties..."},
+                                   {0, ""},
+                                   {ID_CANCEL_ITEM, "Cancel"}};
+
+}  // namespace
+
+Table<MenuLayout> MenuBar() { return TableOf(kMenuBar); }
 
 bool InMenuBar(int id) {
     for (const MenuLayout& menu : MenuBar())
@@ -171,33 +194,21 @@ bool InMenuBar(int id) {
     return false;
 }
 
-const std::vector<int>& ToolbarButtons() {
-    static const std::vector<int> buttons = {ID_NEW_PROJECT,   ID_OPEN_PROJECT,
-                                             ID_SAVE_PROJECT,  0,
-                                             ID_TEST_PROJECT,  ID_BUILD_PROJECT,
-                                             ID_COPY_PROJECT,  ID_MAKE_DISC_IMAGE,
-                                             ID_ARRANGE_ITEMS, 0,
-                                             ID_HELP_CONTENTS, ID_ABOUT};
-    return buttons;
+Table<int> ToolbarButtons() { return TableOf(kToolbar); }
+
+Table<KeyBinding> FrameKeys() {
+    static KeyBinding keys[std::size(kCommands) + 2];
+    static std::size_t count = 0;
+    if (count == 0) {
+        for (const CommandInfo& c : kCommands)
+            if (c.keys.key) keys[count++] = {c.keys, c.id};
+        keys[count++] = {{'Z', Ctrl | Shift}, ID_REDO};
+        keys[count++] = {{Back, Alt}, ID_UNDO};
+    }
+    return {keys, count};
 }
 
-std::vector<KeyBinding> FrameKeys() {
-    std::vector<KeyBinding> keys;
-    for (const CommandInfo& c : kCommands)
-        if (c.keys.key) keys.push_back({c.keys, c.id});
-    keys.push_back({{'Z', Ctrl | Shift}, ID_REDO});
-    keys.push_back({{Back, Alt}, ID_UNDO});
-    return keys;
-}
-
-const std::vector<ItemMenuEntry>& ItemMenuEntries() {
-    static const std::vector<ItemMenuEntry> entries = {{ID_INSERT_ITEM, "Insert new item"},
-                                                       {ID_DELETE_ITEM, "Delete item"},
-                                                       {ID_PROPERTIES_ITEM, "Properties..."},
-                                                       {0, ""},
-                                                       {ID_CANCEL_ITEM, "Cancel"}};
-    return entries;
-}
+Table<ItemMenuEntry> ItemMenuEntries() { return TableOf(kItemMenu); }
 
 int TreeKeyCommand(Shortcut keys) {
     if (keys.mods == Alt && keys.key == Up) return ID_MOVE_UP;

@@ -4,6 +4,7 @@
 // and keys. The faces make their widgets from these tables.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -68,16 +69,26 @@ std::string MenuText(const CommandInfo& command, const std::string& label);
 // The label without its access-key marks ("New Project...").
 std::string PlainLabel(const char* label);
 
+// A fixed table: a range over a static array.
+template <class T>
+struct Table {
+    const T* first;
+    std::size_t count;
+    const T* begin() const { return first; }
+    const T* end() const { return first + count; }
+    const T& operator[](std::size_t i) const { return first[i]; }
+};
+
 // The menu bar: each menu's title and its commands in order, 0 for a line.
 // The recent projects go in above Exit.
 struct MenuLayout {
     const char* title;
-    std::vector<int> ids;
+    Table<int> ids;
 };
-const std::vector<MenuLayout>& MenuBar();
+Table<MenuLayout> MenuBar();
 bool InMenuBar(int id);
 // The toolbar in order, 0 for a gap.
-const std::vector<int>& ToolbarButtons();
+Table<int> ToolbarButtons();
 
 // Every key of the frame: the menu's and the ones beyond them (F6, Shift+F6,
 // Ctrl+Shift+Z, Alt+Backspace).
@@ -85,7 +96,7 @@ struct KeyBinding {
     Shortcut keys;
     int id;
 };
-std::vector<KeyBinding> FrameKeys();
+Table<KeyBinding> FrameKeys();
 
 // The status bar's prompt when nothing is pointed at, and the lock keys' texts.
 constexpr const char* IDLE_PROMPT = "Ready";
@@ -101,7 +112,7 @@ struct ItemMenuEntry {
     int id;
     const char* label;
 };
-const std::vector<ItemMenuEntry>& ItemMenuEntries();
+Table<ItemMenuEntry> ItemMenuEntries();
 // The command a key on the tree stands for (Insert, Delete, Enter, Alt+Up,
 // Alt+Down); 0 for a key the tree keeps.
 int TreeKeyCommand(Shortcut keys);

@@ -71,7 +71,5 @@ class EditorFace {
                               std::string* /*path*/) {
         return false;
     }
-    virtual void RunWithProgress(const std::function<void(const Progress&)>& work) {
-        work([](int) { return true; });
-    }
+    virtual void RunWithProgress(const std::function<void(const Progress&)>& /*work*/) {}
 };

@@ -24,11 +24,13 @@ const char* const kOutsideQuestion =
 int Links(const LaunchSettings& s) { return int(window_detail::HotSpotCount(s)); }
 int Logos(const LaunchSettings& s) { return int(window_detail::LogoCount(s)); }
 
-std::int32_t Shifted(std::int32_t v, int by) {
-    const std::int64_t sum = std::int64_t(v) + by;
-    return sum > INT32_MAX ? INT32_MAX : sum < INT32_MIN ? INT32_MIN : std::int32_t(sum);
+// The part of `by` that keeps every edge from..to in range, never turned
+// around: an item already past an edge may still move back.
+int Clamped(int by, std::int64_t from, std::int64_t to) {
+    const std::int64_t least = std::min<std::int64_t>(0, INT32_MIN - from);
+    const std::int64_t most = std::max<std::int64_t>(0, INT32_MAX - to);
+    return int(std::clamp<std::int64_t>(by, least, most));
 }
-
 bool IsEmpty(const platform::Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
 
 std::int64_t OverlapArea(const platform::Rect& a, const platform::Rect& b) {
@@ -100,22 +102,31 @@ TemplateNode ItemAt(CInstallerWnd& project, platform::Point point) {
     return {NodeKind::Root, 0};
 }
 
-void MoveItem(LaunchSettings& s, TemplateNode item, int dx, int dy) {
+platform::Point MoveItem(LaunchSettings& s, TemplateNode item, int dx, int dy) {
     const int i = item.index;
     if (item.kind == NodeKind::Hyperlink && i >= 0 && i < Links(s)) {
         platform::Rect& r = s.HotSpotRect[i];
         const bool measured = r.right != 0;
-        r.left = Shifted(r.left, dx);
-        r.top = Shifted(r.top, dy);
+        const platform::Rect ends = measured ? r : platform::Rect{r.left, r.top, r.left, r.top};
+        dx = Clamped(dx, std::min(ends.left, ends.right), std::max(ends.left, ends.right));
+        dy = Clamped(dy, std::min(ends.top, ends.bottom), std::max(ends.top, ends.bottom));
+        r.left += dx;
+        r.top += dy;
         if (measured) {
-            r.right = Shifted(r.right, dx);
-            r.bottom = Shifted(r.bottom, dy);
+            r.right += dx;
+            r.bottom += dy;
         }
-    } else if (item.kind == NodeKind::Logo && i >= 0 && i < Logos(s)) {
-        platform::Point& at = s.LogoBitmapLocation[i];
-        at.x = Shifted(at.x, dx);
-        at.y = Shifted(at.y, dy);
+        return {dx, dy};
     }
+    if (item.kind == NodeKind::Logo && i >= 0 && i < Logos(s)) {
+        platform::Point& at = s.LogoBitmapLocation[i];
+        dx = Clamped(dx, at.x, std::int64_t(at.x) + std::max(0, s.LogoWidth[i]));
+        dy = Clamped(dy, at.y, std::int64_t(at.y) + std::max(0, s.LogoHeight[i]));
+        at.x += dx;
+        at.y += dy;
+        return {dx, dy};
+    }
+    return {};
 }
 
 std::vector<TemplateNode> ItemsOutside(CInstallerWnd& project) {
@@ -178,9 +189,14 @@ platform::Point NewLinkPlace(CInstallerWnd& project, const std::string& text) {
     const int count = Links(*project.Settings);
     if (count > 0) {
         const platform::Rect last = project.LinkBox(count - 1);
-        const platform::Rect below{last.left, last.bottom + kLineGap, last.left + size.cx,
-                                   last.bottom + kLineGap + size.cy};
-        if (!IsEmpty(last) && Inside(below, MenuArea()) &&
+        const platform::Rect area = MenuArea();
+        const bool room = last.left >= area.left && last.bottom >= area.top &&
+                          last.left <= area.right && last.bottom <= area.bottom;
+        const platform::Rect below =
+            room ? platform::Rect{last.left, last.bottom + kLineGap, last.left + size.cx,
+                                  last.bottom + kLineGap + size.cy}
+                 : platform::Rect{};
+        if (!IsEmpty(last) && room && Inside(below, area) &&
             Overlap(below, Boxes(project, NodeKind::Hyperlink)) == 0)
             return {below.left, below.top};
     }

@@ -24,8 +24,10 @@ platform::Rect ItemBox(CInstallerWnd& project, TemplateNode item);
 // earlier ones. A Root node when there is none.
 TemplateNode ItemAt(CInstallerWnd& project, platform::Point point);
 
-// Moves a link or logo by (dx, dy); an animated logo keeps the place it starts from.
-void MoveItem(LaunchSettings& s, TemplateNode item, int dx, int dy);
+// Moves a link or logo by (dx, dy), less where its box would leave the 32-bit
+// range, so that it keeps its size; an animated logo keeps the place it starts
+// from. Returns the move made.
+platform::Point MoveItem(LaunchSettings& s, TemplateNode item, int dx, int dy);
 
 // The items whose box reaches outside MenuArea, links first, each in slot order.
 std::vector<TemplateNode> ItemsOutside(CInstallerWnd& project);

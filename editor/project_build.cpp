@@ -11,6 +11,7 @@
 #include "editor/disc_image/disc_contents.h"
 #include "editor/disc_image/disc_names.h"
 #include "editor/windows_disc_name.h"
+#include "editor/project_lock.h"
 #include "engine/installer_wnd.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
@@ -32,7 +33,8 @@ void AddLinkNames(const LaunchSettings& s, std::vector<std::string>* names) {
     const int links = std::clamp<std::int32_t>(s.NumberOfHotSpots, 0, MAX_HOTSPOTS);
     for (int i = 0; i < links; ++i) {
         const std::string& command = TextOf(s.HotSpotCommand[i]);
-        if (command == "RUN" || command == "OPEN") names->push_back(TextOf(s.HotSpotCommandDataA[i]));
+        if (command == "RUN" || command == "OPEN")
+            names->push_back(TextOf(s.HotSpotCommandDataA[i]));
     }
 }
 
@@ -209,6 +211,9 @@ std::vector<std::string> UsedNames(const LaunchSettings& s) {
 BuildResult BuildProject(const CInstallerWnd* project, const std::string& runtimePath) {
     if (!project) return BuildResult::NoProject;
     const std::string folder = FolderWithSeparator(project->ProjectFolder);
+    // Held to the end: a temporary file beside a target is then a killed run's.
+    const ProjectLock lock(folder);
+    if (!lock.Held()) return BuildResult::Failed;
     RemoveOurLeftovers(folder);
     std::string spellingNote;
     if (!KeepOneSpelling(folder, &spellingNote)) return BuildResult::Failed;

@@ -1,5 +1,6 @@
 #include "editor/project_lifecycle.h"
 
+#include "editor/project_lock.h"
 #include "engine/installer_wnd.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
@@ -70,6 +71,8 @@ std::unique_ptr<CInstallerWnd> CreateNewProject(const std::string& requested) {
         Ask("Failed to create the project folder!", platform::MessageButtons::Ok);
         return nullptr;
     }
+    const ProjectLock lock(folder);
+    if (!lock.Held()) return nullptr;
     // The default file is renamed over the old one: at every moment one complete
     // AppSetup.dat is there, and a failed save leaves the old project as it was.
     auto project = std::make_unique<CInstallerWnd>(folder);

@@ -1,6 +1,8 @@
 #include "editor/project_session.h"
 
+#include "editor/menu_files.h"
 #include "editor/project_lifecycle.h"
+#include "editor/project_lock.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
 
@@ -29,6 +31,13 @@ bool ProjectSession::OpenProject(const std::string& folder, bool testMode) {
     CloseProject();
     const bool opened = Open(folder, testMode);
     ShowTitle(opened, folder);
+    // Said once on open, not on each reload: the preview shows the rest.
+    if (InstallerWnd) {
+        const std::string missing =
+            MissingMenuFilesText(*InstallerWnd->Settings, InstallerWnd->ProjectFolder);
+        if (!missing.empty())
+            platform::Current().services->ShowMessage(missing, platform::MessageButtons::Ok);
+    }
     return opened;
 }
 
@@ -58,8 +67,9 @@ bool ProjectSession::Show(bool testMode) {
 
 bool ProjectSession::SaveProject() {
     if (!InstallerWnd) return true;
+    const ProjectLock lock(InstallerWnd->ProjectFolder);
     // A write failure has been shown by the writer itself.
-    if (!InstallerWnd->SaveSettings()) return false;
+    if (!lock.Held() || !InstallerWnd->SaveSettings()) return false;
     SetModified(false);
     return true;
 }

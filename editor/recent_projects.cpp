@@ -21,6 +21,40 @@ bool Storable(const std::string& folder) {
            folder.find_first_of("\r\n") == std::string::npos;
 }
 
+// The UTF-8 sequence at `at` (2 to 4 bytes, shortest form); 0 when there is none.
+std::size_t Utf8At(const std::string& text, std::size_t at, char32_t* code) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned lead = byte(at);
+    const std::size_t length = lead >= 0xF0 && lead < 0xF5   ? 4
+                               : lead >= 0xE0 && lead < 0xF0 ? 3
+                               : lead >= 0xC2 && lead < 0xE0 ? 2
+                                                             : 0;
+    if (length == 0 || at + length > text.size()) return 0;
+    char32_t c = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80) return 0;
+        c = c << 6 | (byte(at + i) & 0x3F);
+    }
+    const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < least[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
+    *code = c;
+    return length;
+}
+
+// Controls, and the marks that turn text around or hide in it: shown as they
+// are, they would make a name read as another ("/home/txt.exe").
+bool Hidden(char32_t c) {
+    return (c >= 0x80 && c <= 0x9F) || c == 0x061C || (c >= 0x200B && c <= 0x200F) ||
+           (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x206F) || c == 0xFEFF;
+}
+
+std::string Hex(unsigned value, int digits) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += kHex[(value >> shift) & 15];
+    return out;
+}
+
 }  // namespace
 
 bool IsSameFolder(const std::string& a, const std::string& b) {
@@ -50,7 +84,22 @@ std::vector<std::string> WithRecentFolder(std::vector<std::string> list,
 
 std::string RecentMenuText(std::size_t index, const std::string& folder) {
     std::string text = "&" + std::to_string(index + 1) + " ";
-    for (char c : folder) text += c == '&' ? std::string("&&") : std::string(1, c);
+    for (std::size_t i = 0; i < folder.size();) {
+        const unsigned char c = static_cast<unsigned char>(folder[i]);
+        char32_t code = 0;
+        // Bytes that are no UTF-8 are left to the face's code page (ANSI on Windows).
+        const std::size_t length = c >= 0x80 ? Utf8At(folder, i, &code) : 0;
+        if (c < 0x20 || c == 0x7F) {
+            text += "\\x" + Hex(c, 2);
+        } else if (length && Hidden(code)) {
+            text += "\\u" + Hex(unsigned(code), 4);
+        } else if (c == '&') {
+            text += "&&";
+        } else {
+            text.append(folder, i, length ? length : 1);
+        }
+        i += length ? length : 1;
+    }
     return text;
 }
 

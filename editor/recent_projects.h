@@ -22,7 +22,8 @@ std::vector<std::string> WithoutFolder(std::vector<std::string> list, const std:
 bool IsSameFolder(const std::string& a, const std::string& b);
 
 // Menu text of the entry at `index` (from 0): "&1 /path/", with any '&' of the
-// path doubled so that it shows rather than marks a key.
+// path doubled so that it shows rather than marks a key, control bytes as
+// "\x1B" and the marks that turn text around (U+202E ...) as "\u202E".
 std::string RecentMenuText(std::size_t index, const std::string& folder);
 
 // The list as the settings store keeps it ("Recent Projects", values Project1

@@ -7,14 +7,25 @@
 
 bool operator==(TemplateNode a, TemplateNode b) { return a.kind == b.kind && a.index == b.index; }
 
+namespace {
+
+struct Fixed {
+    NodeKind kind;
+    const char* text;
+    TreePicture picture;
+};
+const Fixed kFixedRows[] = {{NodeKind::Root, "Velomar Template", TreePicture::Root},
+                            {NodeKind::Background, "Background Image", TreePicture::Background},
+                            {NodeKind::Audio, "Audio", TreePicture::Audio},
+                            {NodeKind::HyperlinkCategory, "Hyper-Links", TreePicture::Hyperlinks},
+                            {NodeKind::LogoCategory, "Bitmaps & Logos", TreePicture::Logos}};
+
+}  // namespace
+
 std::vector<TreeRow> TreeRows(CInstallerWnd* project) {
-    std::vector<TreeRow> rows = {
-        {{NodeKind::Root, 0}, -1, "Velomar Template", TreePicture::Root, false},
-        {{NodeKind::Background, 0}, 0, "Background Image", TreePicture::Background, false},
-        {{NodeKind::Audio, 0}, 0, "Audio", TreePicture::Audio, false},
-        {{NodeKind::HyperlinkCategory, 0}, 0, "Hyper-Links", TreePicture::Hyperlinks, false},
-        {{NodeKind::LogoCategory, 0}, 0, "Bitmaps & Logos", TreePicture::Logos, false},
-    };
+    std::vector<TreeRow> rows;
+    for (const Fixed& f : kFixedRows)
+        rows.push_back({{f.kind, 0}, rows.empty() ? -1 : 0, f.text, f.picture, false});
     if (!project) return rows;
     const std::vector<TemplateNode> outside = ItemsOutside(*project);
     const LaunchSettings& s = *project->Settings;

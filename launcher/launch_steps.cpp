@@ -10,7 +10,7 @@ constexpr std::uint32_t kLauncherStyle =
     platform::ws::Popup | platform::ws::Visible | platform::ws::Border | platform::ws::SysMenu;
 }  // namespace
 
-bool StartLauncher(std::unique_ptr<CInstallerWnd>* launcher) {
+bool StartLauncher(std::unique_ptr<CInstallerWnd>* launcher, bool* settingsRead) {
     const platform::Platform& p = platform::Current();
 
     std::string folder;
@@ -26,6 +26,7 @@ bool StartLauncher(std::unique_ptr<CInstallerWnd>* launcher) {
         launcher->reset();
         return false;
     }
+    if (settingsRead) *settingsRead = true;
     if (!(*launcher)->Create(0, kLauncherStyle, nullptr)) return false;
     (*launcher)->StartShow();
     p.windows->SetMainWindow((*launcher)->Wnd.get());

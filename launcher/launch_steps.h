@@ -10,8 +10,10 @@
 // InitInstance: the current directory as the project folder, its settings, the
 // menu window shown and started as the main window. False ends the program; the
 // failing step has shown its message. A window whose Create failed stays in
-// *launcher for StopLauncher to free.
-bool StartLauncher(std::unique_ptr<CInstallerWnd>* launcher);
+// *launcher for StopLauncher to free. `*settingsRead` (when given) becomes true
+// between reading the settings and creating the window. (A flag, not a
+// callback: std::function would bring exception support into Velomar.exe.)
+bool StartLauncher(std::unique_ptr<CInstallerWnd>* launcher, bool* settingsRead = nullptr);
 
 // ExitInstance: destroys the window if it still exists and frees the object.
 void StopLauncher(std::unique_ptr<CInstallerWnd>* launcher);

@@ -1,6 +1,8 @@
 #include "platform/platform.h"
 
 #include <cstdarg>
+#include <cstdio>
+#include <new>
 
 #include "platform/trace_text.h"
 
@@ -23,6 +25,22 @@ void Trace(const char* format, ...) {
     std::string text = FormatTrace(format, args);
     va_end(args);
     g_current.services->Trace(text);
+}
+
+const char* const kOutOfMemoryMessage =
+    "There is not enough memory to go on. Close other programs and try again.\n";
+
+void ReportOutOfMemory() {
+#if defined(__cpp_exceptions)  // the Windows runtime is built without them
+    try {
+        if (g_current.services) {
+            g_current.services->ShowMessage(kOutOfMemoryMessage, MessageButtons::Ok);
+            return;
+        }
+    } catch (const std::bad_alloc&) {
+    }
+#endif
+    std::fputs(kOutOfMemoryMessage, stderr);
 }
 
 }  // namespace platform

@@ -31,4 +31,9 @@ void Trace(const char* format, ...)
 #endif
     ;
 
+// Memory ran out: says so through the message box, or on stderr when even
+// that needs more memory than there is. The program then ends.
+void ReportOutOfMemory();
+extern const char* const kOutOfMemoryMessage;
+
 }  // namespace platform

@@ -32,7 +32,8 @@ class CRegSettings {
     bool SetBlock(const std::string& section, const std::string& name,
                   const std::vector<std::uint8_t>& bytes);
 
-    // Read without default; nothing is created.
+    // Read without default; nothing is created. A text longer than MAX_TEXT
+    // is not read, as a registry text buffer would not hold it.
     bool ReadInt(const std::string& section, const std::string& name, std::uint32_t* value);
     bool ReadString(const std::string& section, const std::string& name, std::string* text);
     // The stored block must have exactly `size` bytes.

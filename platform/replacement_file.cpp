@@ -1,5 +1,6 @@
 #include "platform/replacement_file.h"
 
+#include "platform/folder_below.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -10,22 +11,14 @@ constexpr const char* kMarker = ".tmp.";
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
-bool AllOf(const std::string& text, bool (*test)(char)) {
-    for (char c : text)
-        if (!test(c)) return false;
-    return true;
-}
+constexpr std::size_t kSuffix = 13;  // ".tmp." and 8 hex digits
 
-bool IsHex(char c) { return (c >= '0' && c <= '9') || (Lower(c) >= 'a' && Lower(c) <= 'f'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLowerLetter(char c) { return c >= 'a' && c <= 'z'; }
-bool IsAlnum(char c) { return IsDigit(c) || (Lower(c) >= 'a' && Lower(c) <= 'z'); }
-
-// The part after NAME + marker, when the name has a non-empty NAME before it.
-bool SuffixAfter(const std::string& leaf, const std::string& marker, std::string* suffix) {
-    const std::size_t at = leaf.rfind(marker);
-    if (at == std::string::npos || at == 0) return false;
-    *suffix = leaf.substr(at + marker.size());
+// The part TemporaryNameFor adds, exactly as it writes it.
+bool IsOurSuffix(const std::string& leaf, std::size_t at) {
+    if (leaf.compare(at, 5, kMarker) != 0) return false;
+    for (std::size_t i = at + 5; i < leaf.size(); ++i)
+        if (!((leaf[i] >= '0' && leaf[i] <= '9') || (leaf[i] >= 'a' && leaf[i] <= 'f')))
+            return false;
     return true;
 }
 
@@ -38,23 +31,14 @@ std::string TemporaryNameFor(const std::string& target, std::uint32_t random) {
 }
 
 bool IsTemporaryName(const std::string& leaf) {
-    std::string suffix;
-    if (SuffixAfter(leaf, kMarker, &suffix) &&
-        ((suffix.size() == 8 && AllOf(suffix, IsHex)) ||
-         // mkstemp's, of earlier images; a lower-case word ("readme") is a user's name
-         (suffix.size() == 6 && AllOf(suffix, IsAlnum) && !AllOf(suffix, IsLowerLetter))))
-        return true;
-    if (SuffixAfter(leaf, ".tmp", &suffix) && !suffix.empty() && suffix.size() <= 2 &&
-        AllOf(suffix, IsDigit))  // the resource import's, of earlier versions
-        return true;
-    return leaf.rfind("AppSetup.dat.tmp", 0) == 0;
+    return leaf.size() > kSuffix && IsOurSuffix(leaf, leaf.size() - kSuffix);
 }
 
 bool IsTemporaryNameOf(const std::string& leaf, const std::string& targetLeaf) {
-    if (!IsTemporaryName(leaf) || leaf.size() <= targetLeaf.size()) return false;
+    if (leaf.size() != targetLeaf.size() + kSuffix || targetLeaf.empty()) return false;
     for (std::size_t i = 0; i < targetLeaf.size(); ++i)
         if (Lower(leaf[i]) != Lower(targetLeaf[i])) return false;
-    return leaf[targetLeaf.size()] == '.';
+    return IsOurSuffix(leaf, targetLeaf.size());
 }
 
 bool ReplacementFile::Create() {
@@ -62,7 +46,8 @@ bool ReplacementFile::Create() {
     failed_ = false;
     // temp_ is set only for a file made here, so a failure never removes an entry
     // that was there before.
-    file_ = Current().system->CreateReplacement(target_, &temp_);
+    file_ = folder_ ? folder_->CreateReplacement(target_, &temp_)
+                    : Current().system->CreateReplacement(target_, &temp_);
     if (!file_) temp_.clear();
     return file_ != nullptr;
 }
@@ -78,7 +63,7 @@ bool ReplacementFile::Close() {
 
 bool ReplacementFile::Commit() {
     if (temp_.empty()) return false;
-    const bool ok = Close() && Current().system->ReplaceFile(temp_, target_);
+    const bool ok = Close() && Replace();
     if (ok) {
         temp_.clear();
     } else {
@@ -93,8 +78,21 @@ void ReplacementFile::Discard() {
         file_ = nullptr;
     }
     if (!temp_.empty()) {
-        Current().system->RemoveFile(temp_);
+        Remove();
         temp_.clear();
+    }
+}
+
+bool ReplacementFile::Replace() {
+    return folder_ ? folder_->ReplaceFile(temp_, target_)
+                   : Current().system->ReplaceFile(temp_, target_);
+}
+
+void ReplacementFile::Remove() {
+    if (folder_) {
+        folder_->RemoveFile(temp_);
+    } else {
+        Current().system->RemoveFile(temp_);
     }
 }
 
@@ -105,9 +103,10 @@ bool WriteWholeFile(const std::string& target, const std::string& bytes) {
     return file.Commit();
 }
 
-bool CopyToFile(std::FILE* in, const std::string& target, bool* readFailed) {
+namespace {
+
+bool CopyInto(std::FILE* in, ReplacementFile& file, bool* readFailed) {
     if (readFailed) *readFailed = false;
-    ReplacementFile file(target);
     if (!file.Create()) return false;
     char buffer[65536];
     for (;;) {
@@ -120,6 +119,18 @@ bool CopyToFile(std::FILE* in, const std::string& target, bool* readFailed) {
         return false;
     }
     return file.Commit();
+}
+
+}  // namespace
+
+bool CopyToFile(std::FILE* in, const std::string& target, bool* readFailed) {
+    ReplacementFile file(target);
+    return CopyInto(in, file, readFailed);
+}
+
+bool CopyToFile(std::FILE* in, FolderBelow& folder, const std::string& leaf, bool* readFailed) {
+    ReplacementFile file(folder, leaf);
+    return CopyInto(in, file, readFailed);
 }
 
 }  // namespace platform

@@ -14,18 +14,23 @@ namespace platform {
 // The temporary name beside `target`: target + ".tmp." + 8 hex digits.
 std::string TemporaryNameFor(const std::string& target, std::uint32_t random);
 
-// True for a leaf name TemporaryNameFor makes, and for those earlier versions
-// left behind (NAME.tmp. + 6 letters or digits, not all lower-case letters;
-// NAME.tmpN; AppSetup.dat.tmp...).
-// What it accepts never goes onto a disc.
+// True exactly for a leaf name TemporaryNameFor makes (a non-empty NAME, then
+// ".tmp." and 8 lower-case hex digits): the only names ever taken for ours.
+// A user's "notes.tmp7" or "AppSetup.dat.tmpl" is not one.
 bool IsTemporaryName(const std::string& leaf);
 
-// True when `leaf` is a temporary name of `targetLeaf` (letter case ignored).
+// True when `leaf` is a temporary name of `targetLeaf` (the target's letter
+// case ignored: a stored name may reach it in another case).
 bool IsTemporaryNameOf(const std::string& leaf, const std::string& targetLeaf);
+
+class FolderBelow;
 
 class ReplacementFile {
   public:
     explicit ReplacementFile(std::string target) : target_(std::move(target)) {}
+    // The file `leaf` of `folder`, made and renamed there (the folder outlives this).
+    ReplacementFile(FolderBelow& folder, std::string leaf)
+        : folder_(&folder), target_(std::move(leaf)) {}
     ~ReplacementFile() { Discard(); }  // never committed: our temporary file goes
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
@@ -37,7 +42,8 @@ class ReplacementFile {
     // The stream to write, until Close or Commit.
     std::FILE* File() const { return file_; }
 
-    // Where the temporary file is: another program may write it after Close.
+    // Where the temporary file is (its leaf name in a FolderBelow): another
+    // program may write it after Close.
     const std::string& TemporaryPath() const { return temp_; }
 
     // Flushes and closes the stream; false when any write failed.
@@ -51,6 +57,10 @@ class ReplacementFile {
     void Discard();
 
   private:
+    bool Replace();
+    void Remove();
+
+    FolderBelow* folder_ = nullptr;
     std::string target_;
     std::string temp_;
     std::FILE* file_ = nullptr;
@@ -63,5 +73,9 @@ bool WriteWholeFile(const std::string& target, const std::string& bytes);
 // The rest of `in` as the whole content of `target`, the safe way. *readFailed
 // (when given) tells a failure of `in` from one of the target.
 bool CopyToFile(std::FILE* in, const std::string& target, bool* readFailed = nullptr);
+
+// The same into the file `leaf` of `folder`.
+bool CopyToFile(std::FILE* in, FolderBelow& folder, const std::string& leaf,
+                bool* readFailed = nullptr);
 
 }  // namespace platform

@@ -4,10 +4,29 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace platform {
+
+class FolderBelow;  // platform/folder_below.h
+
+// The one file that marks a project as busy; hidden, and never put on a disc.
+constexpr const char* PROJECT_LOCK_NAME = ".velomar.lock";
+
+// Held until destroyed; its file goes with it.
+class FolderLock {
+  public:
+    virtual ~FolderLock() = default;
+};
+
+enum class LockResult {
+    Locked,      // *lock holds it
+    Busy,        // another holder kept it for the whole wait
+    NotAFile,    // a link, folder or device sits at the lock's name
+    Unavailable  // no lock can be made there (a read-only or missing folder)
+};
 
 // What an entry is, the entry itself (a link is a link, wherever it leads).
 enum class EntryKind { Missing, File, Folder, Link, Other };
@@ -82,6 +101,18 @@ class System {
     // with nothing created, when the target exists and the user may not modify
     // it, or no file can be made.
     virtual std::FILE* CreateReplacement(const std::string& target, std::string* path) = 0;
+
+    // The folder `root` + steps, each step opened inside the last and refused
+    // when it is a link or no folder. Null when any step is refused or missing.
+    virtual std::unique_ptr<FolderBelow> OpenFolderBelow(const std::string& root,
+                                                         const std::vector<std::string>& steps) = 0;
+
+    // Takes `folder`'s PROJECT_LOCK_NAME for this holder alone, waiting up to
+    // `waitMs` for another holder (another process, or another lock in this
+    // one) to let go. The lock file is made without following a link and is
+    // removed when the lock is released.
+    virtual LockResult LockFolder(const std::string& folder, int waitMs,
+                                  std::unique_ptr<FolderLock>* lock) = 0;
 };
 
 }  // namespace platform

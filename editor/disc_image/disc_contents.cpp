@@ -1,5 +1,7 @@
 #include "editor/disc_image/disc_contents.h"
 
+#include <algorithm>
+
 #include "platform/platform.h"
 #include "platform/replacement_file.h"
 
@@ -58,4 +60,34 @@ std::vector<std::string> ExcludedPaths(const std::string& root) {
         }
     }
     return excluded;
+}
+
+std::string LeftOffLines(const std::string& root, const std::vector<std::string>& excluded,
+                         std::size_t most) {
+    std::vector<std::string> sorted = excluded;  // in one order whatever the folder's
+    std::sort(sorted.begin(), sorted.end());
+    std::string text;
+    for (std::size_t i = 0; i < sorted.size() && i < most; ++i) {
+        const std::string& path = sorted[i];
+        std::size_t from = root.size();
+        while (from < path.size() && IsFolderSeparator(path[from])) ++from;
+        const char* why = "not a regular file";
+        switch (ClassifyDiscEntry(root, path)) {
+            case DiscEntry::Temporary:
+                why = "a temporary file a stopped run left behind";
+                break;
+            case DiscEntry::LinkOutside:
+                why = "a link that leads out of the project folder or nowhere";
+                break;
+            case DiscEntry::Kept:
+                why = "changed while the image was written";
+                break;
+            case DiscEntry::NotAFile:
+                break;
+        }
+        text += "\n" + path.substr(from) + ": " + why;
+    }
+    if (excluded.size() > most)
+        text += "\n... and " + std::to_string(excluded.size() - most) + " more";
+    return text;
 }

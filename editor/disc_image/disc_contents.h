@@ -7,7 +7,7 @@
 
 enum class DiscEntry {
     Kept,         // a file, a folder, or a link that stays inside the folder
-    Temporary,    // one of our temporary files (platform::IsTemporaryName)
+    Temporary,    // a killed run's temporary file (platform::IsTemporaryName)
     LinkOutside,  // a link that leads out of the folder or nowhere
     NotAFile,     // a pipe, a socket or a device
 };
@@ -26,3 +26,9 @@ bool IsFolderSeparator(char c);
 // temporary files, links that lead out of the folder or nowhere, and entries
 // that are neither file, folder nor link. Full paths; links are not entered.
 std::vector<std::string> ExcludedPaths(const std::string& root);
+
+// "docs/x: a link that leads out of the project folder or nowhere", a line for
+// each of `excluded` (ExcludedPaths of `root`), at most `most` and then how
+// many more.
+std::string LeftOffLines(const std::string& root, const std::vector<std::string>& excluded,
+                         std::size_t most);

@@ -1,13 +1,18 @@
 #include "editor/disc_image/disc_image.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "editor/disc_image/disc_contents.h"
 #include "editor/disc_image/disc_names.h"
 #include "editor/disc_image/volume_label.h"
+#include "editor/output_target.h"
+#include "editor/project_lock.h"
 #include "platform/platform.h"
 #include "platform/posix/child_process.h"
 #include "platform/replacement_file.h"
@@ -20,6 +25,7 @@ constexpr std::size_t kComplaintLines = 8;
 // What the exclusions may add to xorriso's command line: Linux takes about
 // 2 MiB of arguments and environment together.
 constexpr std::size_t kMaxExcludedBytes = 1u << 20;
+constexpr std::size_t kNamedLeftOff = 20;
 
 std::string TooManyExcluded(std::size_t count) {
     return "The project folder holds " + std::to_string(count) +
@@ -133,15 +139,7 @@ int ProgressPercent(const std::string& line) {
 }
 
 std::string ImageOutputRefusal(const std::string& folder, const std::string& output) {
-    platform::System& system = *platform::Current().system;
-    const std::string root = system.ResolvedPath(folder);
-    const std::size_t slash = output.find_last_of('/');
-    const std::string parent = slash == std::string::npos ? "." : output.substr(0, slash + 1);
-    if (root.empty() || !IsInsideFolder(system.ResolvedPath(parent), root)) return "";
-    const platform::EntryKind kind = system.KindOf(output);
-    if (kind == platform::EntryKind::Missing || IsDiscImage(output)) return "";
-    return "The disc image cannot replace a file of the project:\n" + output +
-           "\n\nPlease choose another name.";
+    return OutputRefusal(folder, output, "The disc image", IsDiscImage);
 }
 
 ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progress,
@@ -152,6 +150,8 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
         Show(refusal);
         return ImageResult::Failed;
     }
+    const ProjectLock lock(job.folder);
+    if (!lock.Held()) return ImageResult::Failed;
     // Windows would see one of two names that differ only in case, at random.
     platform::System& system = *platform::Current().system;
     const std::string root = system.ResolvedPath(job.folder);
@@ -165,7 +165,7 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
 
     platform::ReplacementFile image(job.output);
     if (!image.Create() || !image.Close()) {
-        Show("Failed to create the disc image file: " + job.output);
+        Show("Failed to create the disc image file: " + job.output + "\n" + std::strerror(errno));
         return ImageResult::Failed;
     }
     const std::string& temporary = image.TemporaryPath();
@@ -173,23 +173,33 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
     // Real paths on both sides: xorriso compares the exclusions with the paths
     // it walks from the root it is given. An image saved inside the project
     // folder is not put into itself (its temporary name is left out anyway).
-    std::vector<std::string> excluded = ExcludedPaths(root);
-    const std::size_t projectEntries = excluded.size();
-    excluded.push_back(system.ResolvedPath(temporary));
+    // Ours and live, so left off without a word: the lock, the image being
+    // written and an earlier image.
+    std::vector<std::string> ours = {system.ResolvedPath(temporary)};
+    const std::string lockFile = root + "/" + platform::PROJECT_LOCK_NAME;
+    if (system.KindOf(lockFile) == platform::EntryKind::File) ours.push_back(lockFile);
     if (system.KindOf(job.output) != platform::EntryKind::Missing)
-        excluded.push_back(system.ResolvedPath(job.output));
+        ours.push_back(system.ResolvedPath(job.output));
+    std::vector<std::string> leftOff;
+    for (const std::string& path : ExcludedPaths(root))
+        if (std::find(ours.begin(), ours.end(), path) == ours.end()) leftOff.push_back(path);
+    std::vector<std::string> excluded = leftOff;
+    excluded.insert(excluded.end(), ours.begin(), ours.end());
     std::size_t excludedBytes = 0;
     for (const std::string& path : excluded) excludedBytes += path.size() + 1;
     if (excludedBytes > kMaxExcludedBytes) {
-        Show(failed + "\n" + TooManyExcluded(projectEntries));
+        Show(failed + "\n" + TooManyExcluded(leftOff.size()));
         return ImageResult::Failed;
     }
 
+    if (root.empty()) {
+        Show(failed + "\nThe project folder " + job.folder + " is gone.");
+        return ImageResult::Failed;
+    }
     platform::posix::ChildProcess xorriso;
-    if (root.empty() ||
-        !xorriso.Start(job.xorriso,
+    if (!xorriso.Start(job.xorriso,
                        XorrisoArguments(root, temporary, IsoVolumeLabel(job.title), excluded))) {
-        Show(failed);
+        Show(failed + "\nxorriso could not be started: " + std::strerror(errno));
         return ImageResult::Failed;
     }
 
@@ -209,17 +219,21 @@ ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progres
             return ImageResult::Cancelled;
         }
     }
-    const int status = xorriso.Wait();
-
-    if (status != 0 || !WriteJolietName(temporary, job.title) || !image.Commit()) {
-        image.Discard();
-        const std::string said = status != 0 ? Complaint(errors) : std::string();
-        Show(said.empty() ? failed : failed + "\n" + said);
+    if (xorriso.Wait() != 0) {
+        const std::string said = Complaint(errors);
+        Show(failed + "\nxorriso " + xorriso.HowItEnded() + (said.empty() ? "." : ":\n" + said));
         return ImageResult::Failed;
     }
+    if (!WriteJolietName(temporary, job.title) || !image.Commit()) {
+        const int why = errno;
+        image.Discard();
+        Show(failed + "\n" + std::strerror(why));
+        return ImageResult::Failed;
+    }
+    if (!leftOff.empty()) Show(LEFT_OFF_NOTE + LeftOffLines(root, leftOff, kNamedLeftOff));
     if (size) {
         std::unique_ptr<std::FILE, int (*)(std::FILE*)> written(system.OpenRegularFile(job.output),
-                                                               &std::fclose);
+                                                                &std::fclose);
         *size = 0;
         if (written && std::fseek(written.get(), 0, SEEK_END) == 0)
             *size = std::uintmax_t(std::ftell(written.get()));

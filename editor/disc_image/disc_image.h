@@ -12,6 +12,10 @@ constexpr const char* XORRISO_MISSING =
     "Cannot make a disc image: the program xorriso was not found. Please install the package "
     "\"xorriso\".";
 
+// Shown after a written image, with a line for each entry of the project
+// folder that is not on the disc.
+constexpr const char* LEFT_OFF_NOTE = "The disc image was written without these entries:";
+
 // xorriso on $PATH; "" when there is none.
 std::string FindXorriso();
 
@@ -44,8 +48,10 @@ using ImageProgress = std::function<bool(int percent)>;
 std::string ImageOutputRefusal(const std::string& folder, const std::string& output);
 
 // Runs the job (refused first as ImageOutputRefusal says, or when two names
-// in a folder differ only in letter case: CaseClashText). Failed comes after one message (our line, then what xorriso
+// in a folder differ only in letter case: CaseClashText) under the project's
+// lock. Failed comes after one message (our line, then what xorriso
 // said); Cancelled shows none. Only Written leaves a file at `output`, and
-// `*size` (when given) is then its size in bytes.
+// `*size` (when given) is then its size in bytes; LEFT_OFF_NOTE comes first
+// when the project holds entries the disc cannot.
 ImageResult WriteDiscImage(const DiscImageJob& job, const ImageProgress& progress,
                            std::uintmax_t* size = nullptr);

@@ -1,12 +1,15 @@
 #include "editor/forms/add_to_disc.h"
 
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "editor/forms/resource_import.h"
 #include "editor/disc_image/disc_names.h"
 #include "editor/windows_disc_name.h"
+#include "editor/project_lock.h"
 #include "engine/settings_values.h"
+#include "platform/folder_below.h"
 #include "platform/platform.h"
 
 namespace {
@@ -95,10 +98,10 @@ bool DiscFolderName(const std::string& projectFolder, const std::string& chosenF
     const std::string root = WithoutTrailingSeparators(System().ResolvedPath(projectFolder));
     const std::string chosen = WithoutTrailingSeparators(System().ResolvedPath(chosenFolder));
     const std::string prefix = root + System().PathSeparator();
-    const bool inside = !root.empty() && !chosen.empty() &&
-                        (SamePathText(chosen, root) ||
-                         (chosen.size() > prefix.size() &&
-                          SamePathText(chosen.substr(0, prefix.size()), prefix)));
+    const bool inside =
+        !root.empty() && !chosen.empty() &&
+        (SamePathText(chosen, root) ||
+         (chosen.size() > prefix.size() && SamePathText(chosen.substr(0, prefix.size()), prefix)));
     if (!inside) {
         Show("Please choose the project folder or a folder inside it:\n" + projectFolder);
         return false;
@@ -129,6 +132,11 @@ bool AddToDisc(const std::string& source, const std::string& projectFolder,
         Show(DiscNameRefusal(name, rule));
         return false;
     }
+    // The lock is live while other runs hold it: a copy over it would let two write at once.
+    if (parts.empty() && SameNameOnDisc(name, platform::PROJECT_LOCK_NAME)) {
+        Show("\"" + name + "\" is the name of the project's lock file. Please rename the file.");
+        return false;
+    }
     // Windows sees one file for SETUP.EXE and setup.exe: the one there is the clash.
     const std::vector<std::string> spellings = SpellingsIn(folder, name);
     if (!spellings.empty()) name = spellings.front();
@@ -140,9 +148,18 @@ bool AddToDisc(const std::string& source, const std::string& projectFolder,
     }
     std::fclose(readable);
 
+    // From here on the folder is held open and written by leaf name: one
+    // swapped for a link since the check above is refused, never followed.
+    const ProjectLock lock(projectFolder);
+    if (!lock.Held()) return false;
+    std::unique_ptr<platform::FolderBelow> below = System().OpenFolderBelow(projectFolder, parts);
+    if (!below) {
+        Show("The folder is not a real folder of the project:\n" + folder);
+        return false;
+    }
     const std::string destination = folder + name;
-    const platform::EntryKind there = System().KindOf(destination);
-    const bool itself = there == platform::EntryKind::File && System().SameFile(source, destination);
+    const platform::EntryKind there = below->KindOf(name);
+    const bool itself = there == platform::EntryKind::File && below->SameFile(name, source);
     if (there == platform::EntryKind::Folder || there == platform::EntryKind::Other) {
         Show("\"" + name + "\" is already there, and it is not a file:\n" + destination +
              "\n\nRename the file or choose another folder.");
@@ -155,7 +172,7 @@ bool AddToDisc(const std::string& source, const std::string& projectFolder,
             platform::MessageButtons::YesNo);
         if (answer != platform::MessageAnswer::Yes) return false;
     }
-    if (!itself && !CopyFileToPath(source, destination)) return false;
+    if (!itself && !CopyFileInto(source, *below, name)) return false;
 
     std::vector<std::string> stored = parts;
     stored.push_back(name);

@@ -6,7 +6,9 @@
 
 #include "editor/disc_image/disc_names.h"
 #include "editor/windows_disc_name.h"
+#include "editor/project_lock.h"
 #include "engine/settings_values.h"
+#include "platform/folder_below.h"
 #include "platform/platform.h"
 #include "platform/replacement_file.h"
 
@@ -51,6 +53,17 @@ bool FitsResFolder(const std::string& name) {
     return false;
 }
 
+bool CopyOpenedInto(std::FILE* in, const std::string& source, platform::FolderBelow& folder,
+                    const std::string& leaf) {
+    if (folder.KindOf(leaf) != platform::EntryKind::Link && folder.SameFile(leaf, source))
+        return true;
+    bool readFailed = false;
+    if (platform::CopyToFile(in, folder, leaf, &readFailed)) return true;
+    Show(readFailed ? "Failed to open the specified file:\n" + source
+                    : "Failed to create the file in the project directory!");
+    return false;
+}
+
 // What follows the last '\' or '/': the name a path gives whichever system wrote it.
 std::string LastComponent(const std::string& path) {
     const std::size_t cut = path.find_last_of("\\/");
@@ -68,8 +81,18 @@ bool CopyFileToPath(const std::string& source, const std::string& destination) {
     return CopyOpened(in.get(), source, destination);
 }
 
-bool CopyFileToFolder(const std::string& source, const std::string& folder,
-                      std::string* copiedName) {
+bool CopyFileInto(const std::string& source, platform::FolderBelow& folder,
+                  const std::string& leaf) {
+    File in = OpenSource(source);
+    if (!in) {
+        Show("Failed to open the specified file:\n" + source);
+        return false;
+    }
+    return CopyOpenedInto(in.get(), source, folder, leaf);
+}
+
+bool CopyFileToFolder(const std::string& source, const std::string& projectFolder,
+                      const std::string& folderName, std::string* copiedName) {
     File in = OpenSource(source);
     if (!in) {
         Show("Failed to open the specified file:\n" + source);
@@ -87,12 +110,20 @@ bool CopyFileToFolder(const std::string& source, const std::string& folder,
         return false;
     }
     if (!FitsResFolder(name)) return false;
-    std::string destination = folder;
-    if (destination.empty() || destination.back() != separator) destination += separator;
+    std::unique_ptr<platform::FolderBelow> folder =
+        System().OpenFolderBelow(projectFolder, {folderName});
+    const std::string path = FolderWithSeparator(projectFolder) + folderName;
+    if (!folder) {
+        Show(System().KindOf(path) == platform::EntryKind::Link
+                 ? "The project's \"" + folderName +
+                       "\" folder is a link: nothing is copied through it.\n" + path
+                 : "Failed to create the file in the project directory!");
+        return false;
+    }
     // Windows sees one file for LOGO.BMP and logo.bmp: the one there is replaced.
-    const std::vector<std::string> spellings = SpellingsIn(destination, name);
+    const std::vector<std::string> spellings = SpellingsIn(path + System().PathSeparator(), name);
     if (!spellings.empty()) name = spellings.front();
-    if (!CopyOpened(in.get(), source, destination + name)) return false;
+    if (!CopyOpenedInto(in.get(), source, *folder, name)) return false;
     if (copiedName) *copiedName = name;
     return true;
 }
@@ -111,8 +142,12 @@ bool ImportResource(const std::string& pathText, const std::string& projectFolde
     // stored under the name it was given.
     std::string name = LastComponent(pathText);
     if (!IsResourceName(pathText)) {
-        const std::string res = System().RealPath(FolderWithSeparator(projectFolder), "res");
-        if (!CopyFileToFolder(pathText, res, &name)) return false;
+        const ProjectLock lock(projectFolder);
+        if (!lock.Held()) return false;
+        // The folder as it is spelled on disk: "RES" in a Windows-made project.
+        const std::string res =
+            LastComponent(System().RealPath(FolderWithSeparator(projectFolder), "res"));
+        if (!CopyFileToFolder(pathText, projectFolder, res, &name)) return false;
     }
     if (name.empty() || !FitsResFolder(name)) return false;
     *resourceName = "res\\" + name;

@@ -5,16 +5,25 @@
 
 #include <string>
 
-// Copies `source` into `folder` under its own file name (the part after the
-// last native separator), which *copiedName receives. A name that a Windows
-// disc cannot carry under "res\" is refused with the rule it breaks. A file of
-// that name in any letter case is replaced the safe way (platform::CopyToFile;
-// its spelling is kept), so a failure leaves the old file whole and no partial
-// one. Copying a file onto
-// itself succeeds without work. Each failure has been shown to the user when it
-// returns false.
-bool CopyFileToFolder(const std::string& source, const std::string& folder,
-                      std::string* copiedName = nullptr);
+namespace platform {
+class FolderBelow;
+}
+
+// Copies `source` into the folder `folderName` of the project (reached
+// without going through a link: a link there is refused) under its own file
+// name (the part after the last native separator), which *copiedName
+// receives. A name that a Windows disc cannot carry under "res\" is refused
+// with the rule it breaks. A file of that name in any letter case is replaced
+// the safe way (platform::CopyToFile; its spelling is kept), made and renamed
+// inside that folder, so a failure leaves the old file whole and no partial
+// one. Copying a file onto itself succeeds without work. Each failure has been
+// shown to the user when it returns false.
+bool CopyFileToFolder(const std::string& source, const std::string& projectFolder,
+                      const std::string& folderName, std::string* copiedName = nullptr);
+
+// Copies `source` as `leaf` of `folder` the same way.
+bool CopyFileInto(const std::string& source, platform::FolderBelow& folder,
+                  const std::string& leaf);
 
 // The same copy to a given destination path (the build names the runtime
 // Velomar.exe whatever the source is called).
@@ -22,10 +31,10 @@ bool CopyFileToPath(const std::string& source, const std::string& destination);
 
 // The resource name for a dialog's file field: a text that already begins with
 // "res\" (any case) names a project file and is not copied; any other path is
-// copied into the project's "res" folder first. False after a failed copy (its
-// message shown), for a name a Windows disc cannot carry (the rule shown), or
-// when the text gives no file name; the calling dialog then shows its own
-// message.
+// copied into the project's "res" folder first, under the project's lock.
+// False after a failed copy (its message shown), for a name a Windows disc
+// cannot carry (the rule shown), or when the text gives no file name; the
+// calling dialog then shows its own message.
 bool ImportResource(const std::string& pathText, const std::string& projectFolder,
                     std::string* resourceName);
 

@@ -1,5 +1,6 @@
 #include "editor/win32/dialog.h"
 
+#include "editor/win32/modal_owner.h"
 #include "editor/win32/shell_dialogs.h"
 #include "platform/win32/win32_text.h"
 
@@ -14,6 +15,7 @@ INT_PTR CALLBACK CDialog::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         auto* self = reinterpret_cast<CDialog*>(lParam);
         SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
         self->hwnd_ = hwnd;
+        modal_owner::DialogOpened(hwnd);
         self->OnInitDialog();
         return TRUE;
     }
@@ -39,6 +41,7 @@ INT_PTR CALLBACK CDialog::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
             self->OnPaint();
             return FALSE;  // the dialog manager still paints the controls
         case WM_NCDESTROY:
+            modal_owner::DialogClosed(hwnd);
             self->hwnd_ = nullptr;
             return FALSE;
         default:

@@ -4,9 +4,9 @@
 
 #include "editor/project_session.h"
 #include "editor/win32/demo_wnd.h"
+#include "editor/win32/modal_owner.h"
 #include "editor/win32/resource.h"
 #include "editor/win32/tree_view.h"
-#include "platform/platform.h"
 #include "platform/win32/backend.h"
 
 CMainFrame::CMainFrame(const EditorOptions& options)
@@ -14,6 +14,7 @@ CMainFrame::CMainFrame(const EditorOptions& options)
 
 // The controller goes before the panes that forward to it.
 CMainFrame::~CMainFrame() {
+    if (platformFrame_) modal_owner::SetFrame(nullptr);
     if (treeView_) treeView_->Detach();
     if (demoWnd_) demoWnd_->Detach();
     Editor.reset();
@@ -35,9 +36,10 @@ bool CMainFrame::Create() {
 
 // WM_CREATE: the panes, the bars, then the controller; -1 fails the creation.
 int CMainFrame::OnCreate() {
-    // A "QUIT" link in the preview closes the frame; messages are owned by it.
+    // A "QUIT" link in the preview closes the frame; messages are owned by it
+    // while no dialog is open.
     platformFrame_ = platform::win32::BorrowWindow(hwnd());
-    platform::Current().windows->SetMainWindow(platformFrame_.get());
+    modal_owner::SetFrame(platformFrame_.get());
     const int treeWidth = ReadFrameLayout(Editor->Settings()).treeWidth;
     if (!splitter_.Create(hwnd(), IDW_PANE_FIRST, treeWidth)) return -1;
     treeView_ = std::make_unique<CVelomarTreeView>(*Editor);
@@ -63,7 +65,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;  // the frame keeps the focus to itself, as it is given
         case WM_COMMAND:
             // Toolbar and menu commands alike; controls of the panes report to them.
-            if (lParam == 0 || HWND(lParam) == toolbar_) {
+            // None while a dialog holds the project (an accelerator).
+            if ((lParam == 0 || HWND(lParam) == toolbar_) && !modal_owner::DialogOpen()) {
                 Editor->Run(LOWORD(wParam));
                 UpdateCommandState();
             }
@@ -81,11 +84,10 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 ShowPrompt(LOWORD(wParam));
             return 0;
         case WM_RUN_POSTED:
-            while (!posted_.empty()) {
-                const std::function<void()> call = std::move(posted_.front());
-                posted_.pop_front();
+            // Calls posted meanwhile wait for their own message.
+            for (const std::function<void()>& call :
+                 std::vector<std::function<void()>>(std::move(posted_)))
                 call();
-            }
             return 0;
         case WM_CLOSE:
             // A save at the question that fails keeps the editor open, with the edit.

@@ -4,7 +4,6 @@
 // commands and events go to it.
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -82,5 +81,5 @@ class CMainFrame : public CNativeWindow, public EditorFace {
     CSplitter splitter_;
     std::unique_ptr<CVelomarTreeView> treeView_;
     std::unique_ptr<CDemoWnd> demoWnd_;
-    std::deque<std::function<void()>> posted_;
+    std::vector<std::function<void()>> posted_;
 };

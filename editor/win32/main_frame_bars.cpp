@@ -1,8 +1,6 @@
 // The menu bar, the keys, the toolbar and the status bar, made from the
 // controller's command table; the controller says what is greyed, checked
 // and named.
-#include <vector>
-
 #include "editor/win32/main_frame.h"
 #include "editor/win32/resource.h"
 #include "platform/win32/win32_text.h"
@@ -42,9 +40,11 @@ HMENU CMainFrame::CreateMenuBar() const {
 }
 
 HACCEL CMainFrame::CreateKeys() const {
-    std::vector<ACCEL> keys;
-    for (const KeyBinding& binding : FrameKeys()) keys.push_back(Accelerator(binding));
-    return CreateAcceleratorTableA(keys.data(), int(keys.size()));
+    ACCEL keys[64];
+    int count = 0;
+    for (const KeyBinding& binding : FrameKeys())
+        if (count < 64) keys[count++] = Accelerator(binding);
+    return CreateAcceleratorTableA(keys, count);
 }
 
 bool CMainFrame::PreTranslateMessage(MSG* msg) {

@@ -5,19 +5,11 @@
 #include "editor/win32/hyperlink_dlg.h"
 #include "editor/win32/logo_dlg.h"
 #include "editor/win32/main_frame.h"
+#include "editor/win32/modal_owner.h"
 #include "editor/win32/new_project_dlg.h"
 #include "editor/win32/project_wizard_dlg.h"
 #include "editor/win32/shell_dialogs.h"
 #include "editor/win32/show_help.h"
-
-namespace {
-
-bool Run(CPropertyDlg&& dialog, HWND owner, const LiveHook& live) {
-    dialog.OnLiveChange = live;
-    return dialog.DoModal(owner) == IDOK;
-}
-
-}  // namespace
 
 bool CMainFrame::RunWizard(WizardChoice* choice) {
     CProjectWizardDlg wizard;
@@ -40,26 +32,22 @@ bool CMainFrame::AskProjectFolder(std::string* folder) {
     return true;
 }
 
+// Each dialog shows its fields in the preview as they change (Audio has none).
 bool CMainFrame::RunPropertyDialog(ItemDialog dialog, int index, const LiveHook& live) {
-    CInstallerWnd& project = *Editor->Project();
-    const HelpFunction help = [this](const std::string& topic) { ShowHelp(topic); };
-    switch (dialog) {
-        case ItemDialog::Background:
-            return Run(CBackgroundPropertiesDlg(project, help), hwnd(), live);
-        case ItemDialog::Audio:
-            return CAudioPropertiesDlg(project, help).DoModal(hwnd()) == IDOK;
-        case ItemDialog::Hyperlink:
-            return Run(CHyperlinkPropertiesDlg(project, index, help), hwnd(), live);
-        case ItemDialog::Logo:
-            return Run(CLogoPropertiesDlg(project, index, help), hwnd(), live);
-        case ItemDialog::None:
-            break;
-    }
-    return false;
+    auto help = [this](const std::string& topic) { ShowHelp(topic); };
+    CInstallerWnd& p = *Editor->Project();
+    std::unique_ptr<CPropertyDlg> shown;
+    if (dialog == ItemDialog::Background) shown.reset(new CBackgroundPropertiesDlg(p, help));
+    if (dialog == ItemDialog::Audio) shown.reset(new CAudioPropertiesDlg(p, help));
+    if (dialog == ItemDialog::Hyperlink) shown.reset(new CHyperlinkPropertiesDlg(p, index, help));
+    if (dialog == ItemDialog::Logo) shown.reset(new CLogoPropertiesDlg(p, index, help));
+    if (!shown) return false;
+    shown->OnLiveChange = live;
+    return shown->DoModal(hwnd()) == IDOK;
 }
 
 void CMainFrame::ShowAbout() { CAboutDlg().DoModal(hwnd()); }
 
 void CMainFrame::ShowHelp(const std::string& topic) {
-    ShowHelpAt(hwnd(), Editor->Options().StartFolder, topic);
+    ShowHelpAt(modal_owner::Current(), Editor->Options().StartFolder, topic);
 }

@@ -53,7 +53,7 @@ bool CNewProjectDlg::OnCommand(int id, int code) {
 
 void CNewProjectDlg::Browse() {
     std::string folder;
-    if (!BrowseForFolder(nullptr, "Select a Local Drive or Network Drive", &folder)) return;
+    if (!BrowseForFolder(hwnd(), "Select a Local Drive or Network Drive", &folder)) return;
     path_.Browsed(folder);
     PutLocation();
 }

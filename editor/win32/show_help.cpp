@@ -29,16 +29,15 @@ std::string HtmOpenCommand() {
     return command;
 }
 
-// The guide path with "#topic", unquoted, as the program's whole parameter
-// string; when no program starts, the document itself without a topic.
+// The guide path with "#topic" filled into the association's command; when
+// no program starts, the document itself without a topic.
 void ShowHelpAt(HWND owner, const std::string& startFolder, const std::string& topic) {
-    const std::string program = QuotedProgram(HtmOpenCommand());
-    if (!program.empty()) {
-        std::string guide = UserGuidePath(startFolder);
-        if (!topic.empty()) guide += "#" + topic;
-        if (INT_PTR(ShellExecuteA(owner, "open", program.c_str(), guide.c_str(), nullptr,
-                                  SW_SHOWNORMAL)) > 31)
-            return;
-    }
+    std::string guide = UserGuidePath(startFolder);
+    if (!topic.empty()) guide += "#" + topic;
+    std::string program, parameters;
+    if (FillOpenCommand(HtmOpenCommand(), guide, &program, &parameters) &&
+        INT_PTR(ShellExecuteA(owner, "open", program.c_str(), parameters.c_str(), nullptr,
+                              SW_SHOWNORMAL)) > 31)
+        return;
     OpenGuideDocument(startFolder);
 }

@@ -11,6 +11,7 @@
 #include "editor/wx/main_frame.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
+#include "platform/wx/out_of_memory.h"
 #include "platform/wx/toolkit_gl.h"
 
 CVelomarForgeApp::CVelomarForgeApp() : services_(PROGRAM_TITLE) {}
@@ -44,4 +45,12 @@ bool CVelomarForgeApp::OnInit() {
     SetTopWindow(frame);
     frame->Show();
     return true;
+}
+
+bool CVelomarForgeApp::OnExceptionInMainLoop() {
+    return platform::wx::ReportIfOutOfMemory() ? false : wxApp::OnExceptionInMainLoop();
+}
+
+void CVelomarForgeApp::OnUnhandledException() {
+    if (!platform::wx::ReportIfOutOfMemory()) wxApp::OnUnhandledException();
 }

@@ -16,6 +16,9 @@ class CVelomarForgeApp : public wxApp {
   public:
     CVelomarForgeApp();
     bool OnInit() override;
+    // Memory ran out: the message, then the end (see platform/wx/out_of_memory.h).
+    bool OnExceptionInMainLoop() override;
+    void OnUnhandledException() override;
 
     std::string StartFolder;
 

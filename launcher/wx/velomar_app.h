@@ -10,6 +10,7 @@
 #include "engine/installer_wnd.h"
 #include "platform/posix/posix_system.h"
 #include "platform/raster/raster_graphics.h"
+#include "platform/trace_keeping_services.h"
 #include "platform/wx/wx_services.h"
 #include "platform/wx/wx_window_system.h"
 
@@ -20,6 +21,9 @@ class CVelomarApp : public wxApp {
 
     // wx's start and end carry out InitInstance and ExitInstance.
     bool OnInit() override;
+    // Memory ran out: the message, then the end (see platform/wx/out_of_memory.h).
+    bool OnExceptionInMainLoop() override;
+    void OnUnhandledException() override;
     int OnExit() override;
 
     bool InitInstance();
@@ -31,6 +35,7 @@ class CVelomarApp : public wxApp {
     platform::raster::RasterGraphics graphics_;
     platform::wx::WxWindowSystem windows_{true};
     platform::wx::WxServices services_;
+    platform::TraceKeepingServices traces_{&services_};  // what is installed
     platform::PosixSystem system_;
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/folder_below.h"
 #include "platform/system.h"
 
 namespace platform {
@@ -48,6 +49,14 @@ class FixedLanguageSystem : public System {
     }
     std::FILE* CreateReplacement(const std::string& target, std::string* path) override {
         return inner_->CreateReplacement(target, path);
+    }
+    std::unique_ptr<FolderBelow> OpenFolderBelow(const std::string& root,
+                                                 const std::vector<std::string>& steps) override {
+        return inner_->OpenFolderBelow(root, steps);
+    }
+    LockResult LockFolder(const std::string& folder, int waitMs,
+                          std::unique_ptr<FolderLock>* lock) override {
+        return inner_->LockFolder(folder, waitMs, lock);
     }
 
   private:

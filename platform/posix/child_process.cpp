@@ -106,8 +106,20 @@ int ChildProcess::Wait() {
     do r = ::waitpid(pid_, &status, 0);
     while (r < 0 && errno == EINTR);
     pid_ = -1;
+    lastStatus_ = r < 0 ? -1 : status;
     if (r < 0 || !WIFEXITED(status)) return -1;
     return WEXITSTATUS(status);
+}
+
+std::string ChildProcess::HowItEnded() const {
+    if (lastStatus_ == -1) return "could not be waited for";
+    if (WIFSIGNALED(lastStatus_)) {
+        const int signal = WTERMSIG(lastStatus_);
+        const char* name = ::strsignal(signal);
+        return "was stopped by signal " + std::to_string(signal) +
+               (name ? std::string(" (") + name + ")" : std::string());
+    }
+    return "ended with status " + std::to_string(WEXITSTATUS(lastStatus_));
 }
 
 void ChildProcess::Kill() {

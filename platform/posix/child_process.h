@@ -33,6 +33,10 @@ class ChildProcess {
     // Waits for the end: the exit code, or -1 after a signal.
     int Wait();
 
+    // How the last waited-for run ended, for a message: "ended with status 3",
+    // "was stopped by signal 9 (Killed)".
+    std::string HowItEnded() const;
+
     // SIGKILL, then waits.
     void Kill();
 
@@ -42,6 +46,7 @@ class ChildProcess {
   private:
     pid_t pid_ = -1;
     int errFd_ = -1;
+    int lastStatus_ = 0;  // as waitpid gave it
 };
 
 }  // namespace platform::posix

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/posix/folder_below.h"
 #include "platform/posix/regular_file.h"
 
 namespace platform {
@@ -188,6 +189,16 @@ std::FILE* PosixSystem::OpenRegularFile(const std::string& path) {
 
 std::FILE* PosixSystem::CreateReplacement(const std::string& target, std::string* path) {
     return posix::CreateReplacementFile(target, path);
+}
+
+std::unique_ptr<FolderBelow> PosixSystem::OpenFolderBelow(const std::string& root,
+                                                          const std::vector<std::string>& steps) {
+    return posix::OpenFolderBelow(root, steps);
+}
+
+LockResult PosixSystem::LockFolder(const std::string& folder, int waitMs,
+                                   std::unique_ptr<FolderLock>* lock) {
+    return posix::LockFolder(folder, waitMs, lock);
 }
 
 }  // namespace platform

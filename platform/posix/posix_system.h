@@ -30,6 +30,10 @@ class PosixSystem : public System {
     bool ReplaceFile(const std::string& from, const std::string& to) override;
     std::FILE* OpenRegularFile(const std::string& path) override;
     std::FILE* CreateReplacement(const std::string& target, std::string* path) override;
+    std::unique_ptr<FolderBelow> OpenFolderBelow(const std::string& root,
+                                                 const std::vector<std::string>& steps) override;
+    LockResult LockFolder(const std::string& folder, int waitMs,
+                          std::unique_ptr<FolderLock>* lock) override;
 };
 
 // The English language name Windows reports for a locale name such as

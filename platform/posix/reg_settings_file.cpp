@@ -141,6 +141,8 @@ bool CRegSettings::Parse(const std::string& content, Store* result) {
     std::string line;
     Section* current = nullptr;
     while (std::getline(in, line)) {
+        // A store edited on Windows ends its lines with CR LF; a CR of a text is escaped.
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line[0] == '#') continue;
         std::string name, text;
         if (line.front() == '[' && line.back() == ']') {
@@ -301,8 +303,9 @@ bool CRegSettings::ReadString(const std::string& section, const std::string& nam
                               std::string* text) {
     text->clear();
     Value value;
-    if (!Read(section, name, &value) || value.type != Type::Text) return false;
-    *text = value.data.substr(0, MAX_TEXT);
+    if (!Read(section, name, &value) || value.type != Type::Text || value.data.size() > MAX_TEXT)
+        return false;
+    *text = value.data;
     return true;
 }
 

@@ -35,14 +35,19 @@ std::FILE* OpenRegularFile(const std::string& path) {
 }
 
 std::FILE* CreateReplacementFile(const std::string& target, std::string* path) {
+    return CreateReplacementAt(AT_FDCWD, target, path);
+}
+
+std::FILE* CreateReplacementAt(int folder, const std::string& target, std::string* path) {
     path->clear();
     // A link in the target's place is replaced, not written: what it leads to
     // lends neither its permission nor its bits.
     struct stat st;
-    const bool exists = ::lstat(target.c_str(), &st) == 0 && !S_ISLNK(st.st_mode);
+    const bool exists =
+        ::fstatat(folder, target.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISLNK(st.st_mode);
     // root passes this check for any file; an ordinary user is stopped here
     // rather than by the rename, which only needs the folder to be writable.
-    if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return nullptr;
+    if (exists && ::faccessat(folder, target.c_str(), W_OK, AT_EACCESS) != 0) return nullptr;
     const mode_t mode = exists ? (st.st_mode & 0777) : 0666;
 
     static unsigned counter = 0;
@@ -53,8 +58,8 @@ std::FILE* CreateReplacementFile(const std::string& target, std::string* path) {
         seed = seed * 6364136223846793005ul + 1442695040888963407ul + ++counter;
         const std::string candidate = TemporaryNameFor(target, std::uint32_t(seed >> 24));
         const int fd =
-            ::open(candidate.c_str(),
-                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, mode);
+            ::openat(folder, candidate.c_str(),
+                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, mode);
         if (fd < 0) {
             if (errno == EEXIST) continue;
             return nullptr;
@@ -63,7 +68,7 @@ std::FILE* CreateReplacementFile(const std::string& target, std::string* path) {
         if (exists) ::fchmod(fd, mode);
         std::FILE* file = Adopt(fd, "wb");
         if (!file) {
-            ::unlink(candidate.c_str());
+            ::unlinkat(folder, candidate.c_str(), 0);
             return nullptr;
         }
         *path = candidate;

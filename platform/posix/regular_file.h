@@ -19,4 +19,8 @@ std::FILE* OpenRegularFile(const std::string& path);
 // file can be made. *path receives the new file's name.
 std::FILE* CreateReplacementFile(const std::string& target, std::string* path);
 
+// The same, with `target` and *path relative to the open folder `folder`
+// (or AT_FDCWD).
+std::FILE* CreateReplacementAt(int folder, const std::string& target, std::string* path);
+
 }  // namespace platform::posix

@@ -1,6 +1,10 @@
 #include "platform/raster/font_library.h"
 
 #include <fontconfig/fontconfig.h>
+#include <sys/mman.h>
+
+#include <cstddef>
+#include <new>
 
 #include "platform/platform.h"
 
@@ -11,12 +15,34 @@ FontLibrary& FontLibrary::Instance() {
     return library;
 }
 
+namespace {
+
+// Fontconfig crashes when memory runs out while it reads its configuration:
+// it starts only with this much to spare, else the start fails as out of memory.
+void CheckRoomForFontconfig() {
+    constexpr std::size_t kRoom = std::size_t(24) << 20;
+    void* room = mmap(nullptr, kRoom, PROT_READ | PROT_WRITE,
+                      MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (room == MAP_FAILED) throw std::bad_alloc();
+    munmap(room, kRoom);
+}
+
+}  // namespace
+
+// Without memory the start throws, so that it is reported where a font was
+// asked for; fontconfig that cannot start leaves the library without faces.
 FontLibrary::FontLibrary() {
-    if (FT_Init_FreeType(&library_) != 0) {
+    CheckRoomForFontconfig();
+    const FT_Error error = FT_Init_FreeType(&library_);
+    if (error == FT_Err_Out_Of_Memory) throw std::bad_alloc();
+    if (error != 0) {
         library_ = nullptr;
         Trace("raster: FreeType cannot start\n");
+    } else if (!FcInit()) {
+        FT_Done_FreeType(library_);
+        library_ = nullptr;
+        Trace("raster: fontconfig cannot start\n");
     }
-    FcInit();
 }
 
 FontLibrary::~FontLibrary() {
@@ -29,7 +55,9 @@ FT_Face FontLibrary::OpenFace(const std::string& file, int index) {
     auto found = faces_.find(key);
     if (found != faces_.end()) return found->second;
     FT_Face face = nullptr;
-    if (FT_New_Face(library_, file.c_str(), index, &face) != 0) {
+    const FT_Error error = FT_New_Face(library_, file.c_str(), index, &face);
+    if (error == FT_Err_Out_Of_Memory) throw std::bad_alloc();
+    if (error != 0) {
         Trace("raster: cannot open font file %s\n", file.c_str());
         return nullptr;
     }
@@ -46,6 +74,7 @@ FaceChoice FontLibrary::Choose(const std::string& family, int weight, bool itali
     FaceChoice choice;
     if (library_) {
         FcPattern* pattern = FcPatternCreate();
+        if (!pattern) throw std::bad_alloc();
         FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
         FcPatternAddInteger(pattern, FC_WEIGHT, FcWeightFromOpenType(weight));
         FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);

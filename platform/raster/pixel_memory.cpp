@@ -1,10 +1,12 @@
 #include "platform/raster/pixel_memory.h"
 
+#include <cstdint>
 #include <new>
 
 #if defined(__linux__)
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -33,6 +35,8 @@ constexpr std::size_t kLarge = std::size_t(64) << 10;  // a 128 x 128 picture
 constexpr std::size_t kHugePage = std::size_t(2) << 20;
 constexpr std::size_t kChunk = std::size_t(32) << 20;
 constexpr std::size_t kGrain = 64;
+// Beyond this no size is real: rounding it up would wrap.
+constexpr std::size_t kMaxBlock = std::size_t(PTRDIFF_MAX) / 2;
 
 std::size_t RoundUp(std::size_t n, std::size_t to) { return (n + to - 1) / to * to; }
 
@@ -77,6 +81,7 @@ struct Chunk {
 
 // A mapping aligned to a huge page, so the kernel can back it with them.
 std::unique_ptr<Chunk> MapChunk(std::size_t size) {
+    auto chunk = std::make_unique<Chunk>();  // first, so a throw leaks no mapping
     void* raw = mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE,
                      MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (raw == MAP_FAILED) return nullptr;
@@ -85,7 +90,6 @@ std::unique_ptr<Chunk> MapChunk(std::size_t size) {
     if (aligned > start) munmap(raw, aligned - start);
     const std::uintptr_t end = start + size + kHugePage;
     if (end > aligned + size) munmap(reinterpret_cast<void*>(aligned + size), end - aligned - size);
-    auto chunk = std::make_unique<Chunk>();
     chunk->base = reinterpret_cast<char*>(aligned);
     chunk->size = size;
     chunk->free.emplace(0, size);
@@ -95,20 +99,25 @@ std::unique_ptr<Chunk> MapChunk(std::size_t size) {
 
 class PixelArena {
   public:
+    // Null when no mapping can be had, not even one of just this block.
     void* Allocate(std::size_t bytes) {
         const std::size_t n = RoundUp(bytes, kGrain);
         std::lock_guard<std::mutex> hold(mutex_);
         for (auto& chunk : chunks_)
             if (void* p = chunk->Take(n)) return p;
-        auto chunk = MapChunk(n > kChunk ? RoundUp(n, kHugePage) : kChunk);
+        const std::size_t fitted = RoundUp(n, kHugePage);
+        auto chunk = MapChunk(std::max(fitted, kChunk));
+        if (!chunk && fitted < kChunk) chunk = MapChunk(fitted);
         if (!chunk) return nullptr;
         void* p = chunk->Take(n);
+        chunks_.reserve(chunks_.size() + 1);
         chunks_.push_back(std::move(chunk));
         return p;
     }
 
-    // An empty chunk goes back, except the last one, which the next window reuses.
-    void Free(void* memory, std::size_t bytes) {
+    // An empty chunk goes back, except the last one, which the next window
+    // reuses. False when the block is not from a chunk.
+    bool Free(void* memory, std::size_t bytes) {
         const std::size_t n = RoundUp(bytes, kGrain);
         char* p = static_cast<char*>(memory);
         std::lock_guard<std::mutex> hold(mutex_);
@@ -117,8 +126,9 @@ class PixelArena {
             if (p < chunk.base || p >= chunk.base + chunk.size) continue;
             chunk.Give(std::size_t(p - chunk.base), n);
             if (chunk.used == 0 && chunks_.size() > 1) chunks_.erase(it);
-            return;
+            return true;
         }
+        return false;
     }
 
   private:
@@ -134,23 +144,22 @@ PixelArena& Arena() {
 
 }  // namespace
 
+// Where no mapping can be had, the heap may still have room.
 void* AllocatePixels(std::size_t bytes) {
+    if (bytes > kMaxBlock) throw std::bad_alloc();
     if (kSanitized || bytes < kLarge) return ::operator new(bytes);
     if (void* p = Arena().Allocate(bytes)) return p;
-    throw std::bad_alloc();
+    return ::operator new(bytes);
 }
 
 void FreePixels(void* memory, std::size_t bytes) {
     if (!memory) return;
-    if (kSanitized || bytes < kLarge) {
-        ::operator delete(memory);
-        return;
-    }
-    Arena().Free(memory, bytes);
+    if (kSanitized || bytes < kLarge || !Arena().Free(memory, bytes)) ::operator delete(memory);
 }
 
 #else
 // Elsewhere (the Windows test tools that share the surface type): the heap.
+// Built without exceptions: operator new's own failure ends the tool.
 void* AllocatePixels(std::size_t bytes) { return ::operator new(bytes); }
 void FreePixels(void* memory, std::size_t) { ::operator delete(memory); }
 #endif

@@ -9,7 +9,8 @@
 
 namespace platform::raster {
 
-// Throws std::bad_alloc when there is no memory, as operator new does.
+// Throws std::bad_alloc when there is no memory, as operator new does. Where a
+// chunk cannot be mapped, a mapping of just the block, then the heap, serve.
 void* AllocatePixels(std::size_t bytes);
 void FreePixels(void* memory, std::size_t bytes);
 

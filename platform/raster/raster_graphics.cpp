@@ -1,6 +1,7 @@
 #include "platform/raster/raster_graphics.h"
 
 #include <pthread.h>
+#include <sys/resource.h>
 
 #include <atomic>
 #include <condition_variable>
@@ -59,21 +60,30 @@ void FontStartEnded() {
 }  // namespace
 
 // The first one starts the font library; without a thread it starts with the
-// first font, as before.
+// first font.
 RasterGraphics::RasterGraphics() {
     static std::atomic<bool> started{false};
     if (started.exchange(true)) return;
+    // Under a cap on memory, fontconfig's start must not race the pictures
+    // for the last of it: its room is checked just before, with the first font.
+    struct rlimit cap {};
+    if (::getrlimit(RLIMIT_AS, &cap) == 0 && cap.rlim_cur != RLIM_INFINITY) return;
     {
         std::lock_guard<std::mutex> hold(fontStartMutex);
         fontStarting = true;
     }
     pthread_atfork(WaitForFontStart, nullptr, nullptr);
+    // A start that fails here (no memory) is made again by the first font,
+    // on a thread where the failure can be reported.
     try {
         fontStart_ = std::thread([] {
-            FontLibrary::Instance();
+            try {
+                FontLibrary::Instance();
+            } catch (...) {
+            }
             FontStartEnded();
         });
-    } catch (const std::system_error&) {
+    } catch (...) {
         FontStartEnded();
     }
 }

@@ -61,7 +61,7 @@ bool TextOf(DWORD type, const std::vector<std::uint8_t>& data, std::string* text
     std::wstring wide(data.size() / 2, L'\0');
     std::memcpy(wide.data(), data.data(), wide.size() * 2);
     wide.resize(std::wcslen(wide.c_str()));
-    *text = win32_text::Ansi(wide).substr(0, CRegSettings::MAX_TEXT);
+    *text = win32_text::Ansi(wide);
     return true;
 }
 
@@ -99,8 +99,15 @@ std::uint32_t CRegSettings::GetInt(const std::string& section, const std::string
 std::string CRegSettings::GetString(const std::string& section, const std::string& name,
                                     const std::string& defaultText) {
     if (!Valid) return defaultText;
-    std::string text;
-    if (ReadString(section, name, &text)) return text;
+    {
+        Key key;
+        DWORD type = 0;
+        std::vector<std::uint8_t> data;
+        std::string text;
+        if (key.Open(KeyPath(*this, section), false, false) &&
+            Query(key.get(), name, &type, &data) && TextOf(type, data, &text))
+            return text.substr(0, MAX_TEXT);  // as much as a registry text buffer holds
+    }
     Key key;
     const std::string stored = defaultText.substr(0, MAX_TEXT);
     if (key.Open(KeyPath(*this, section), true, true)) SetText(key.get(), name, stored);
@@ -155,8 +162,12 @@ bool CRegSettings::ReadString(const std::string& section, const std::string& nam
     Key key;
     DWORD type = 0;
     std::vector<std::uint8_t> data;
-    return Valid && key.Open(KeyPath(*this, section), false, false) &&
-           Query(key.get(), name, &type, &data) && TextOf(type, data, text);
+    if (!Valid || !key.Open(KeyPath(*this, section), false, false) ||
+        !Query(key.get(), name, &type, &data) || !TextOf(type, data, text))
+        return false;
+    if (text->size() <= MAX_TEXT) return true;
+    text->clear();
+    return false;
 }
 
 bool CRegSettings::ReadBlock(const std::string& section, const std::string& name, std::size_t size,

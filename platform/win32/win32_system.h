@@ -25,6 +25,11 @@ class Win32System : public System {
     bool ReplaceFile(const std::string& from, const std::string& to) override;
     std::FILE* OpenRegularFile(const std::string& path) override;
     std::FILE* CreateReplacement(const std::string& target, std::string* path) override;
+    // In win32_folder_below.cpp.
+    std::unique_ptr<FolderBelow> OpenFolderBelow(const std::string& root,
+                                                 const std::vector<std::string>& steps) override;
+    LockResult LockFolder(const std::string& folder, int waitMs,
+                          std::unique_ptr<FolderLock>* lock) override;
 };
 
 }  // namespace platform::win32

@@ -2,6 +2,9 @@
 // stderr, the JSON, the bytes written and the pixels rendered. What each
 // command does inside is its core's; here each reaches it through the program.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -27,13 +30,21 @@ using platform::Rect;
 using platform::Rgb;
 using platform::raster::Surface;
 
-const std::string kCannotOpen = "Failed to open the InstalledWnd.ini file!\n";
+std::string NoProject(const std::string& folder) {
+    return "No Velomar project in " + folder + "/: its settings file AppSetup.dat is missing.\n";
+}
 
 // The object's keys in document order.
 std::string KeysOf(const ordered_json& object) {
     std::string keys;
     for (auto it = object.begin(); it != object.end(); ++it) keys += it.key() + " ";
     return keys;
+}
+
+// What stands at OUT and is not a file stays as it is.
+std::string NotAFile(const std::string& path, const char* kind) {
+    return "The picture cannot be written to\n" + path + "\nIt is " + kind +
+           ", not a file.\n\nPlease choose another name.\n";
 }
 
 // A solid project whose one logo slides in from (300, 300) to (10, 10) and
@@ -91,7 +102,9 @@ TEST(Cli, NewAndShow) {
     EXPECT_EQ(j["HotSpotFontSize"], -16);  // as held in the record
 
     EXPECT_EQ(RunCli({"new", project}),
-              (CliRun{1, "", "Project already exists.\nDo you wish to overwrite?\n"}));
+              (CliRun{1, "",
+                      "Project already exists.\nDo you wish to overwrite?\nNothing was replaced: "
+                      "add --force to overwrite it.\n"}));
     EXPECT_EQ(ReadBytes(settings), Fixture("full_scrambled.dat"));
     EXPECT_EQ(RunCli({"new", "--force", project}), (CliRun{0, "", ""}));
     EXPECT_EQ(ReadBytes(settings), Fixture("default_scrambled.dat"));
@@ -127,6 +140,13 @@ TEST(Cli, ExitStatusesAndMessages) {
     const std::string dir = scratch.Path(), png = scratch.File("x.png");
     const std::string unwritable = scratch.File("no/such/x.png");
     const std::string runtime = scratch.File("none/Velomar.exe");
+    // Not ours to replace: a device (a pipe where no device may be made), a
+    // pipe behind a link, a folder, the project's files in any letter case.
+    const std::string device = scratch.File("null"), fifo = scratch.File("fifo");
+    if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) ::mkfifo(device.c_str(), 0666);
+    ::mkfifo(fifo.c_str(), 0666);
+    fs::create_symlink(fifo, scratch.File("to-fifo"));
+    const std::string settingsBytes = ReadBytes(menu + "AppSetup.dat");
     const std::string forms = scratch.File("forms/");
     fs::create_directory(forms);
     WriteBytes(forms + "AppSetup.dat", Fixture("full_plain_lf.dat"));
@@ -152,11 +172,31 @@ TEST(Cli, ExitStatusesAndMessages) {
          "",
          "Cannot decode: the text is empty or, with framing, shorter than 3 characters.\n"},
         {{"new", scratch.File("file/project")}, 1, "", "Failed to create the project folder!\n"},
-        {{"show", scratch.File("nothing")}, 1, "", kCannotOpen},
+        {{"show", scratch.File("nothing")}, 1, "", NoProject(scratch.File("nothing"))},
         {{"resave", dir}, 1, "", "Failed to read in 'NUM_LOGOS' value from INI file!\n"},
-        {{"render", scratch.File("nowhere"), png}, 1, "", kCannotOpen},
+        {{"render", scratch.File("nowhere"), png}, 1, "", NoProject(scratch.File("nowhere"))},
+        {{"frobnicate"},
+         2,
+         "",
+         "Unknown command: frobnicate\nRun velomarforge-cli --help for the commands.\n"},
         // The window shows no message box for a missing logo; the CLI still says why.
         {{"render", gone, png}, 1, "", "Failed to load our LOGO bitmap res\\gone.bmp!\n"},
+        {{"render", menu, device}, 1, "", NotAFile(device, "a device, a pipe or a socket")},
+        {{"render", menu, scratch.File("to-fifo")},
+         1,
+         "",
+         NotAFile(scratch.File("to-fifo"), "a device, a pipe or a socket")},
+        {{"render", menu, menu + "res"}, 1, "", NotAFile(menu + "res", "a folder")},
+        {{"render", menu, menu + "AppSetup.dat"},
+         1,
+         "",
+         "The picture cannot replace a file of the project:\n" + menu +
+             "AppSetup.dat\n\nPlease choose another name.\n"},
+        {{"render", menu, menu + "res/LOGO.bmp"},
+         1,
+         "",
+         "The picture cannot replace a file of the project:\n" + menu +
+             "res/LOGO.bmp\n(the project holds logo.bmp)\n\nPlease choose another name.\n"},
         {{"render", menu, unwritable}, 1, "", "Failed to write the picture " + unwritable + "!\n"},
         // A pipe gets the bytes as they are; a terminal (below) gets them escaped.
         {{"render", controls, png}, 1, "", "Failed to load our LOGO bitmap " + name + "!\n"},
@@ -168,8 +208,8 @@ TEST(Cli, ExitStatusesAndMessages) {
     };
     // Usage errors, D the folder and P the picture; their wording is the parser's.
     for (const char* usage :
-         {"", "frobnicate", "show", "show a b", "encode --bogus x", "resave --plain --scrambled D",
-          "render D", "render D P --mouse abc", "render D P --mouse 1,", "render D P --steps -1",
+         {"", "show", "show a b", "encode --bogus x", "resave --plain --scrambled D", "render D",
+          "render D P --mouse abc", "render D P --mouse 1,", "render D P --steps -1",
           "build D --runtime=", "image D P --label"}) {
         std::vector<std::string> args;
         std::istringstream words(usage);
@@ -183,6 +223,9 @@ TEST(Cli, ExitStatusesAndMessages) {
     }
     EXPECT_EQ(ReadBytes(scratch.File("AppSetup.dat")), Fixture("logo_count_16.dat"));
     EXPECT_FALSE(fs::exists(png));
+    EXPECT_EQ(ReadBytes(menu + "AppSetup.dat"), settingsBytes);
+    EXPECT_FALSE(fs::exists(menu + "res/LOGO.bmp"));
+    for (const std::string& node : {device, fifo}) EXPECT_FALSE(fs::is_regular_file(node)) << node;
     // The failed build wrote autorun.inf before the copy, and cleaned nothing.
     EXPECT_TRUE(fs::exists(menu + "autorun.inf"));
     EXPECT_FALSE(fs::exists(menu + "Velomar.exe"));
@@ -253,3 +296,23 @@ TEST(Cli, BuildTakesTheInstalledRuntimeByDefault) {
 }
 
 }  // namespace
+
+// With little address space the render either works or ends with the
+// message: never a crash, never another text. The smallest cap must fail.
+TEST(Cli, OutOfMemoryIsReportedNotACrash) {
+    TempFolder scratch;
+    const std::string noMemory =
+        "There is not enough memory to go on. Close other programs and try again.\n";
+    for (int kib = 20000; kib <= 80000; kib += 6000) {
+        const std::string command = "ulimit -v " + std::to_string(kib) + "; exec '" VELOMAR_BINARY_DIR
+                                    "/bin/velomarforge-cli' render '" VELOMAR_SOURCE_DIR
+                                    "/examples/sample' '" + scratch.File("x.png") + "' 2>'" +
+                                    scratch.File("err") + "'";
+        const int status = std::system(command.c_str());
+        const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        const std::string err = ReadBytes(scratch.File("err"));
+        EXPECT_TRUE((code == 0 && err.empty()) || (code == 1 && err == noMemory))
+            << kib << ": status " << status << ", " << err;
+        if (kib == 20000) EXPECT_EQ(code, 1);
+    }
+}

@@ -18,6 +18,7 @@
 #include "editor/disc_image/disc_image.h"
 #include "editor/disc_image/disc_names.h"
 #include "platform/posix/child_process.h"
+#include "platform/replacement_file.h"
 
 namespace {
 
@@ -54,8 +55,8 @@ bool Ended(pid_t pid) {
     return paren == std::string::npos || stat.substr(paren + 2, 1) == "Z";
 }
 
-// The sample with what must stay off the disc: temporary files of every form
-// we ever made, and a link out of the folder.
+// The sample with what must stay off the disc (killed runs' temporary files and
+// a link out of the folder), and user files named much like them, which go on.
 class CliImage : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -63,8 +64,9 @@ class CliImage : public ::testing::Test {
                  fs::copy_options::recursive);
         WriteBytes(P(kLongName), "long");
         WriteBytes(P("AppSetup.dat.tmp.0a1b2c3d"), "half-saved");
-        WriteBytes(P("docs/readme.txt.tmp3"), "half-copied");
-        WriteBytes(P("disc.iso.tmp.Ab3xYz"), "half-written by an earlier version");
+        WriteBytes(P("docs/readme.txt.tmp.00c0ffee"), "half-copied");
+        WriteBytes(P("readme.tmp.CAFE00"), "the user's");
+        WriteBytes(P("docs/notes.tmp7"), "the user's");
         WriteBytes(outside.File("secret.txt"), "not for the disc");
         fs::create_symlink(outside.File("secret.txt"), P("docs/secret.txt"));
         WriteBytes(runtime, "MZ" + std::string(4 << 20, 'r'));
@@ -87,6 +89,11 @@ class CliImage : public ::testing::Test {
 
 // Written into the project folder too, and again: an image never holds itself,
 // nor an earlier image; the names of the title, or of --label, are on the disc.
+const std::string kLeftOff =
+    std::string(LEFT_OFF_NOTE) +
+    "\ndocs/readme.txt.tmp.00c0ffee: a temporary file a stopped run left behind"
+    "\ndocs/secret.txt: a link that leads out of the project folder or nowhere\n";
+
 TEST_F(CliImage, HoldsExactlyTheBuiltProject) {
     if (!fs::exists(kShippedRuntime)) GTEST_SKIP() << "no Velomar.exe was built (MinGW missing)";
     const std::string label = "Mon disque d'\xC3\xA9t\xC3\xA9";
@@ -101,13 +108,14 @@ TEST_F(CliImage, HoldsExactlyTheBuiltProject) {
     for (const auto& c : cases) {
         std::vector<std::string> args = {"image", box.folder.Path(), c.image};
         if (!c.label.empty()) args.insert(args.end(), {"--label", c.label});
-        ASSERT_EQ(RunCli(args), (CliRun{0, "", ""})) << c.iso;
+        ASSERT_EQ(RunCli(args), (CliRun{0, "", kLeftOff})) << c.iso;
         for (const char* tree : {"norock", "rockridge"})
             EXPECT_EQ(
                 Extracted(c.image, tree, scratch.File(tree)),
-                (Names{"AppSetup.dat", "Velomar.exe", "autorun.inf", kLongName, "docs/readme.txt",
-                       "res/background.bmp", "res/disc.bmp", "res/hover.wav", "res/startup.wav",
-                       "res/tagline.bmp", "res/title.bmp", "tools/welcome.sh"}))
+                (Names{"AppSetup.dat", "Velomar.exe", "autorun.inf", kLongName, "docs/notes.tmp7",
+                       "docs/readme.txt", "readme.tmp.CAFE00", "res/background.bmp", "res/disc.bmp",
+                       "res/hover.wav", "res/startup.wav", "res/tagline.bmp", "res/title.bmp",
+                       "tools/welcome.sh"}))
                 << c.image << ", " << tree;
         const std::string bytes = ReadBytes(c.image);
         EXPECT_EQ(bytes.substr(16 * 2048 + 40, 32), c.iso + std::string(32 - c.iso.size(), ' '));
@@ -135,16 +143,28 @@ TEST_F(CliImage, FailuresLeaveNoImage) {
     EXPECT_EQ(ReadBytes(scratch.File("err")), std::string(XORRISO_MISSING) + "\n");
     EXPECT_FALSE(fs::exists(P("autorun.inf")));
 
-    // An image never replaces a file of the project, and is refused before the build.
+    // An image never replaces a file of the project, in any letter case, nor
+    // anything that is not a file; each is refused before the build.
     const std::string settings = box.SettingsBytes();
-    for (const std::string& target : {P("AppSetup.dat"), P("res/background.bmp"), P("res")}) {
-        EXPECT_EQ(RunCli(Image(target)),
-                  (CliRun{1, "",
-                          "The disc image cannot replace a file of the project:\n" + target +
-                              "\n\nPlease choose another name.\n"}));
-    }
+    const std::string fifo = scratch.File("fifo");
+    ::mkfifo(fifo.c_str(), 0666);
+    const std::string ours = "The disc image cannot replace a file of the project:\n";
+    const std::string notAFile = "The disc image cannot be written to\n";
+    const std::string again = "\n\nPlease choose another name.\n";
+    const std::pair<std::string, std::string> refused[] = {
+        {P("AppSetup.dat"), ours + P("AppSetup.dat") + again},
+        {P("res/background.bmp"), ours + P("res/background.bmp") + again},
+        {P("res/TITLE.BMP"), ours + P("res/TITLE.BMP") + "\n(the project holds title.bmp)" + again},
+        {P("RES"), ours + P("RES") + "\n(the project holds res)" + again},
+        {P("res"), notAFile + P("res") + "\nIt is a folder, not a file." + again},
+        {fifo, notAFile + fifo + "\nIt is a device, a pipe or a socket, not a file." + again},
+    };
+    for (const auto& [target, message] : refused)
+        EXPECT_EQ(RunCli(Image(target)), (CliRun{1, "", message}));
     EXPECT_EQ(box.SettingsBytes(), settings);
     EXPECT_FALSE(fs::exists(P("autorun.inf")));
+    EXPECT_FALSE(fs::exists(P("res/TITLE.BMP")));
+    EXPECT_FALSE(fs::is_regular_file(fifo));
 
     // An output folder the user may not write to.
     for (const char* folder : {"", "res/", "docs/"}) ::chmod(P(folder).c_str(), 0777);
@@ -152,17 +172,23 @@ TEST_F(CliImage, FailuresLeaveNoImage) {
     ::chmod(scratch.Path().c_str(), 0755);
     const std::string result =
         AsOrdinaryUser([&] { return ::testing::PrintToString(RunCli(Image(image))); });
-    EXPECT_EQ(result, ::testing::PrintToString(
-                          CliRun{1, "", "Failed to create the disc image file: " + image + "\n"}));
+    EXPECT_EQ(
+        result,
+        ::testing::PrintToString(CliRun{
+            1, "", "Failed to create the disc image file: " + image + "\nPermission denied\n"}));
     EXPECT_TRUE(fs::exists(P("autorun.inf")));  // the build ran first
+    const std::string nowhere = out.File("none/disc.iso");
+    EXPECT_EQ(RunCli(Image(nowhere)), (CliRun{1, "",
+                                              "Failed to create the disc image file: " + nowhere +
+                                                  "\nNo such file or directory\n"}));
 
     // Two names Windows takes for one: the build names them, and no image is made.
     WriteBytes(P("docs/README.TXT"), "twin");
     const std::string twins = "Failed to write the disc image: " + image + "\n" + CASE_CLASH_NOTE +
                               "\ndocs\\README.TXT and docs\\readme.txt\n";
-    const CliRun refused = RunCli(Image(image));
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err.substr(refused.err.find("Failed to write")), twins);
+    const CliRun clash = RunCli(Image(image));
+    EXPECT_EQ(clash.status, 1);
+    EXPECT_EQ(clash.err.substr(clash.err.find("Failed to write")), twins);
     EXPECT_TRUE(OutFolder().empty());
     fs::remove(P("docs/README.TXT"));
 
@@ -218,6 +244,32 @@ TEST_F(CliImage, InterruptedOrKilledWhileXorrisoWrites) {
     }
 }
 
+// xorriso that fails says how it ended and what it said last; one that said
+// nothing is still named with its status or signal.
+TEST_F(CliImage, XorrisoFailuresSayHowItEnded) {
+    fs::create_directory(scratch.File("bin"));
+    const std::string standIn = scratch.File("bin/xorriso"), image = out.File("disc.iso");
+    const std::string failed = "Failed to write the disc image: " + image + "\nxorriso ";
+    const std::pair<std::string, std::string> cases[] = {
+        {"echo 'xorriso : UPDATE : 10% done' >&2; echo 'libburn : no room' >&2; exit 3",
+         "ended with status 3:\nlibburn : no room\n"},
+        {"exit 5", "ended with status 5.\n"},
+        {"echo 'xorriso : NOTE : starting' >&2; kill -9 $$",
+         "was stopped by signal 9 (Killed):\n"
+         "xorriso : NOTE : starting\n"},
+    };
+    const std::string oldPath = std::getenv("PATH");
+    for (const auto& [script, said] : cases) {
+        WriteBytes(standIn, "#!/bin/sh\n" + script + "\n");
+        fs::permissions(standIn, fs::perms::owner_all);
+        ::setenv("PATH", (scratch.File("bin") + ":" + oldPath).c_str(), 1);
+        const CliRun run = RunCli(Image(image));
+        ::setenv("PATH", oldPath.c_str(), 1);
+        EXPECT_EQ(run, (CliRun{1, "", failed + said}));
+        EXPECT_TRUE(OutFolder().empty());
+    }
+}
+
 TEST_F(CliImage, AKilledBuildLeavesTheOldOrTheNewFilesNeverAPart) {
     const std::string oldAutorun = "[autorun]\r\nopen=Old.exe\r\n";
     const std::vector<std::string> build = {"build", box.folder.Path(), "--runtime", runtime};
@@ -256,11 +308,43 @@ TEST_F(CliImage, AKilledBuildLeavesTheOldOrTheNewFilesNeverAPart) {
     EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun);
 }
 
+// Runs on one project take turns: each pair starts together, both succeed, and
+// the folder ends as either leaves it, without a temporary or a lock file.
+TEST_F(CliImage, RunsOnOneProjectTakeTurns) {
+    const std::vector<std::string> build = {"build", box.folder.Path(), "--runtime", runtime},
+                                   resave = {"resave", box.folder.Path()};
+    ASSERT_EQ(RunCli(resave).status, 0);
+    const std::string settings = ReadBytes(P("AppSetup.dat"));
+    // Both exit statuses, then what either said.
+    auto pair = [](const std::vector<std::string>& a, const std::vector<std::string>& b) {
+        platform::posix::ChildProcess first, second;
+        if (!first.Start(kCli, a) || !second.Start(kCli, b)) return std::string("not started");
+        std::string said;
+        for (bool one = true, two = true; one || two;) {
+            if (one) one = first.ReadError(&said, 10);
+            if (two) two = second.ReadError(&said, 10);
+        }
+        return std::to_string(first.Wait()) + " " + std::to_string(second.Wait()) + " " + said;
+    };
+    const std::string statuses = "0 0 ";
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(pair(resave, build), statuses) << i;
+        EXPECT_EQ(pair(build, Image(out.File("disc.iso"))), statuses + kLeftOff) << i;
+    }
+    EXPECT_EQ(ReadBytes(P("AppSetup.dat")), settings);
+    EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun);
+    for (const auto& e : fs::directory_iterator(box.folder.Path())) {
+        const std::string name = e.path().filename().string();
+        EXPECT_FALSE(platform::IsTemporaryName(name) || name == platform::PROJECT_LOCK_NAME)
+            << name;
+    }
+}
+
 TEST_F(CliImage, TooManyLinksToLeaveOutSayWhy) {
     fs::create_directory(P("links"));
-    // With the copy's two leftovers and its link out (the build removes the half-saved
+    // With the copy's leftover and its link out (the build removes the half-saved
     // settings).
-    for (int i = 0; i < 59997; ++i)
+    for (int i = 0; i < 59998; ++i)
         fs::create_symlink("/etc/hostname", P("links/l" + std::to_string(i)));
     const CliRun run = RunCli(Image(out.File("disc.iso")));
     EXPECT_EQ(run.status, 1);

@@ -1,6 +1,7 @@
 // Arranging on the preview, with a real (headless) menu window in a pane.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -143,6 +144,38 @@ TEST_F(ArrangeTest, ClickAndArrowKeysMoveTheSelectionAndEnterOpensIt) {
     std::string opened;
     for (TemplateNode n : panes.properties) opened += Name(n) + " ";
     EXPECT_EQ(opened, "link1 logo0 ");
+}
+
+// Near the ends of the 32-bit range a move goes as far as the box keeps its
+// size; the outline and the redraw around it stay defined.
+TEST_F(ArrangeTest, MovesAtTheEdgesOfTheRangeKeepTheSize) {
+    CInstallerWnd& wnd = Open();
+    arranger.SetOn(true);
+    const int width = wnd.LinkBox(1).Width(), height = wnd.LinkBox(1).Height();
+    const struct {
+        TemplateNode item;
+        Point at;
+    } cases[] = {
+        {{NodeKind::Hyperlink, 1}, {INT32_MAX - width - 5, INT32_MAX - height - 5}},
+        {{NodeKind::Hyperlink, 1}, {INT32_MIN + 5, INT32_MIN}},
+        {{NodeKind::Logo, 0}, {INT32_MAX - 100, INT32_MIN + 3}},
+    };
+    namespace kf = platform::keyflag;
+    for (const auto& c : cases) {
+        if (c.item.kind == NodeKind::Hyperlink)
+            S().HotSpotRect[1] = {c.at.x, c.at.y, c.at.x + width, c.at.y + height};
+        else
+            S().LogoBitmapLocation[0] = c.at;
+        const Rect start = ItemBox(wnd, c.item);
+        arranger.Select(c.item);
+        for (unsigned key : {platform::vk::Right, platform::vk::Down, platform::vk::Left,
+                             platform::vk::Up, platform::vk::Left, platform::vk::Up})
+            for (int i = 0; i < 3; ++i) wnd.OnKeyDown(key, kf::Shift);
+        const Rect box = ItemBox(wnd, c.item);
+        EXPECT_EQ(box.Width(), start.Width()) << Name(c.item) << c.at;
+        EXPECT_EQ(box.Height(), start.Height()) << Name(c.item) << c.at;
+        EXPECT_LT(box.left, start.left) << "moved back as far as it went, then on";
+    }
 }
 
 TEST_F(ArrangeTest, ItemsOutsideTheWindow) {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "../support/ordinary_user.h"
@@ -22,6 +23,7 @@
 #include "editor/disc_image/volume_label.h"
 #include "editor/project_build.h"
 #include "editor/windows_disc_name.h"
+#include "editor/project_lock.h"
 #include "platform/replacement_file.h"
 
 namespace {
@@ -215,6 +217,10 @@ TEST_F(ProjectBuild, LinksAreReplacedNeverWrittenThroughOrFollowed) {
         WriteBytes(P("autorun.inf.tmp.0123abcd"), "[aut");
         WriteBytes(P("VELOMAR.EXE.tmp.deadbeef"), "MZ");
         WriteBytes(P("notes.txt.tmp.01234567"), "the user's");
+        for (const char* name :
+             {"AppSetup.dat.tmpl", "AppSetup.dat.tmp-my-backup", "Velomar.exe.tmp42",
+              "autorun.inf.tmp1", "autorun.inf.tmp.0123ABCD"})
+            WriteBytes(P(name), "the user's");
     });
     EXPECT_EQ(result, std::string("built|") + RES_LINK_NOTE);
     EXPECT_TRUE(IsFile(outside.File("shared/a.bmp")));
@@ -223,7 +229,10 @@ TEST_F(ProjectBuild, LinksAreReplacedNeverWrittenThroughOrFollowed) {
     EXPECT_EQ(ReadBytes(P("autorun.inf")) + ReadBytes(P("Velomar.exe")), kAutorun + "MZ runtime");
     EXPECT_FALSE(fs::exists(P("autorun.inf.tmp.0123abcd")) ||
                  fs::exists(P("VELOMAR.EXE.tmp.deadbeef")));
-    EXPECT_TRUE(fs::exists(P("notes.txt.tmp.01234567")));
+    for (const char* name :
+         {"notes.txt.tmp.01234567", "AppSetup.dat.tmpl", "AppSetup.dat.tmp-my-backup",
+          "Velomar.exe.tmp42", "autorun.inf.tmp1", "autorun.inf.tmp.0123ABCD"})
+        EXPECT_EQ(ReadBytes(P(name)), "the user's") << name;
 
     // A dangling link in another case is replaced too, and makes no file outside.
     fs::remove(P("autorun.inf"));
@@ -231,6 +240,37 @@ TEST_F(ProjectBuild, LinksAreReplacedNeverWrittenThroughOrFollowed) {
     EXPECT_EQ(Build([] {}), std::string("built|") + RES_LINK_NOTE);
     EXPECT_FALSE(fs::exists(outside.File("made.inf")));
     EXPECT_TRUE(IsFile(P("AUTORUN.INF")));
+}
+
+// Another run holds the project: the build waits rather than sweep its live
+// temporary file, then runs; no lock file is left. A lock name taken by a link
+// stops the build, and nothing is made where the link leads.
+TEST_F(ProjectBuild, RunsOnOneProjectTakeTurns) {
+    fs::create_directories(P("res"));
+    std::unique_ptr<platform::FolderLock> other;
+    ASSERT_EQ(box.system.LockFolder(box.folder.Path(), 0, &other), platform::LockResult::Locked);
+    EXPECT_FALSE(ProjectLock(box.folder.Path(), 50).Held());
+    EXPECT_EQ(box.services.messages, Messages{PROJECT_BUSY_MESSAGE + box.folder.Path()});
+    box.services.messages.clear();
+
+    const std::string live = P("AppSetup.dat.tmp.0123abcd");
+    WriteBytes(live, "being written");
+    bool keptWhileHeld = false;
+    std::thread holder([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        keptWhileHeld = fs::exists(live);
+        fs::remove(live);  // renamed into place, as a save ends
+        other.reset();
+    });
+    EXPECT_EQ(Build([] {}), "built");
+    holder.join();
+    EXPECT_TRUE(keptWhileHeld);
+    EXPECT_FALSE(fs::exists(P(platform::PROJECT_LOCK_NAME)));
+
+    fs::create_symlink(outside.File("made.lock"), P(platform::PROJECT_LOCK_NAME));
+    EXPECT_EQ(Build([] {}), "failed|" + std::string(PROJECT_LOCK_BLOCKED_MESSAGE) +
+                                P(platform::PROJECT_LOCK_NAME));
+    EXPECT_FALSE(fs::exists(outside.File("made.lock")));
 }
 
 TEST_F(ProjectBuild, AProjectFolderNameIsTakenAsItIs) {
@@ -308,12 +348,21 @@ TEST_F(ResourceImport, ImportNamesAndCopies) {
     EXPECT_EQ(ProjectFilePath(box.folder.Path(), "res\\LOGO.bmp"), Res("logo.bmp"));
     EXPECT_EQ(FieldFilePath(box.folder.Path(), "RES\\LOGO.bmp"), Res("logo.bmp"));
 
-    // Without a res folder every outside import fails.
+    // Without a res folder every outside import fails; a res that is a link
+    // is not written through.
     fs::remove_all(Res());
     std::string name;
     box.services.messages.clear();
     EXPECT_FALSE(ImportResource(outside.File("logo.bmp"), box.folder.Path(), &name));
-    EXPECT_EQ(box.services.messages, Messages{kCannotCreate});
+    TempFolder away;
+    fs::create_directory_symlink(away.Path(), P("res"));
+    EXPECT_FALSE(ImportResource(outside.File("logo.bmp"), box.folder.Path(), &name));
+    EXPECT_EQ(box.services.messages,
+              (Messages{kCannotCreate,
+                        "The project's \"res\" folder is a link: nothing is copied "
+                        "through it.\n" +
+                            P("res")}));
+    EXPECT_TRUE(fs::is_empty(away.Path()));
 }
 
 // A name the disc would change is refused with its rule, nothing copied; a
@@ -410,12 +459,33 @@ TEST(DiscImageNames, WhatAWindowsDiscCarries) {
         EXPECT_EQ(BrokenDiscPathRule(c.path, c.folder), c.rule) << c.path;
 }
 
+// Only the exact form our writer makes is ours; a user's name like it is not.
 TEST(DiscImageNames, TemporaryNames) {
-    for (const char* ours : {"AppSetup.dat.tmp.0a1b2c3d", "logo.bmp.tmp7", "Velomar.exe.tmp42"})
-        EXPECT_TRUE(platform::IsTemporaryName(ours)) << ours;
-    for (const char* other : {"disc.iso.tmp.00FFab1g", "disc.iso.tmp.0FFab12", ".tmp.12345678",
-                              "report.tmp123", "logo.tmp1.bmp", "notes.tmp"})
-        EXPECT_FALSE(platform::IsTemporaryName(other)) << other;
+    const std::string made = platform::TemporaryNameFor("AppSetup.dat", 0x0a1b2c3d);
+    EXPECT_EQ(made, "AppSetup.dat.tmp.0a1b2c3d");
+    const struct {
+        std::string leaf;
+        bool temporary, ofSettings;  // IsTemporaryName, IsTemporaryNameOf AppSetup.dat
+    } cases[] = {
+        {made, true, true},
+        {"APPSETUP.DAT.tmp.ffffffff", true, true},
+        {"logo.bmp.tmp.00c0ffee", true, false},
+        {"AppSetup.dat.tmpl", false, false},
+        {"AppSetup.dat.tmp-my-backup", false, false},
+        {"AppSetup.dat.tmp.0A1B2C3D", false, false},
+        {"AppSetup.dat.tmp.0a1b2c3", false, false},
+        {"AppSetup.dat.tmp.0a1b2c3d4", false, false},
+        {"AppSetup.dat.x.tmp.0a1b2c3d", true, false},
+        {"Velomar.exe.tmp42", false, false},
+        {"autorun.inf.tmp1", false, false},
+        {"readme.tmp.CAFE00", false, false},
+        {"docs.tmp.0a1b2c3g", false, false},
+        {".tmp.12345678", false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(platform::IsTemporaryName(c.leaf), c.temporary) << c.leaf;
+        EXPECT_EQ(platform::IsTemporaryNameOf(c.leaf, "AppSetup.dat"), c.ofSettings) << c.leaf;
+    }
 }
 
 TEST(DiscImageNames, Progress) {
@@ -434,7 +504,8 @@ TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
     const std::string root = fs::canonical(project.Path()).string();
     fs::create_directories(project.File("res/sub"));
     for (const char* name :
-         {"AppSetup.dat", "res/logo.bmp", "AppSetup.dat.tmp.0011aabb", "res/sub/Velomar.exe.tmp12"})
+         {"AppSetup.dat", "res/logo.bmp", "AppSetup.dat.tmp.0011aabb", "res/sub/Velomar.exe.tmp12",
+          "res/sub/Velomar.exe.tmp.00c0ffee"})
         WriteBytes(project.File(name), "x");
     fs::create_symlink(outside.Path(), project.File("res/out"));
     fs::create_symlink("../../nowhere", project.File("res/sub/dangling"));
@@ -447,7 +518,7 @@ TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
     std::sort(excluded.begin(), excluded.end());
     Strings expected;
     for (const char* name : {"AppSetup.dat.tmp.0011aabb", "res/beside", "res/out", "res/pipe",
-                             "res/sub/Velomar.exe.tmp12", "res/sub/dangling"})
+                             "res/sub/Velomar.exe.tmp.00c0ffee", "res/sub/dangling"})
         expected.push_back(root + "/" + name);
     EXPECT_EQ(excluded, expected);
     fs::remove(root + "-beside");
@@ -468,8 +539,9 @@ TEST(StandIn, FailuresKeepTheOldImageAndSayWhy) {
                "exit 5\n");
     fs::permissions(failing, fs::perms::owner_all);
     const std::pair<std::string, std::string> cases[] = {
-        {failing, "xorriso : FAILURE : Cannot write: No space left on device"},
-        {bin.File("missing/xorriso"), "cannot start the program: it was not found"},
+        {failing, "xorriso ended with status 5:\nxorriso : FAILURE : Cannot write: No space left on device"},
+        {bin.File("missing/xorriso"),
+         "xorriso ended with status 127:\ncannot start the program: it was not found"},
     };
     for (const auto& [program, why] : cases) {
         WriteBytes(image, "old image");

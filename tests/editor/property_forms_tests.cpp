@@ -1,10 +1,15 @@
 // The property dialogs' logic without widgets: what each form shows for a
 // record (load), what OK writes back (store), the messages that keep the
 // dialog open with nothing stored, the live preview and "Add to Disc...".
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <stdio.h>
 
+#include <atomic>
 #include <filesystem>
+#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "../support/project_sandbox.h"
@@ -418,6 +423,44 @@ TEST_F(AddFile, NamesAsWindowsReadsThem) {
     EXPECT_EQ(box.services.messages[0], DiscNameRefusal("caf\xe9.pdf", DiscNameRule::NotAscii));
     EXPECT_EQ(box.services.messages[1].substr(0, 35), "The folder \"Docs\" has a twin \"docs\"");
     EXPECT_FALSE(fs::exists(box.folder.File("docs/manuals/caf\xe9.pdf")));
+
+    WriteBytes(outside.File(".Velomar.LOCK"), "x");
+    box.services.messages.clear();
+    Add(outside.File(".Velomar.LOCK"), "", false);
+    EXPECT_EQ(box.services.messages.size(), 1u);
+    EXPECT_FALSE(fs::exists(box.folder.File(".Velomar.LOCK")));
+}
+
+// The folder swapped for a link to the outside between the check and the
+// write: each copy lands inside or fails with a message, never outside.
+TEST_F(AddFile, AFolderSwappedForALinkIsNeverWrittenThrough) {
+    auto outsideFiles = [&] {
+        std::set<std::string> names;
+        for (const auto& e : fs::directory_iterator(outside.Path()))
+            names.insert(e.path().filename().string());
+        return names;
+    };
+    const std::set<std::string> before = outsideFiles();
+    const std::string docs = box.folder.File("docs"), link = box.folder.File("docs.link");
+    fs::create_directory_symlink(outside.Path(), link);
+    std::atomic<bool> stop{false};
+    std::thread swapper([&] {
+        while (!stop) ::renameat2(AT_FDCWD, docs.c_str(), AT_FDCWD, link.c_str(), RENAME_EXCHANGE);
+    });
+    TempFolder sources;
+    int added = 0;
+    constexpr int kRounds = 1000;
+    for (int i = 0; i < kRounds; ++i) {
+        const std::string name = "f" + std::to_string(i);
+        WriteBytes(sources.File(name), name);
+        std::string stored;
+        added += AddToDisc(sources.File(name), box.folder.Path(), "docs", &stored);
+    }
+    stop = true;
+    swapper.join();
+    EXPECT_EQ(outsideFiles(), before);
+    EXPECT_GT(added, 0);
+    EXPECT_EQ(box.services.messages.size(), std::size_t(kRounds - added));
 }
 
 TEST_F(AddFile, ChosenFolderMustBeInsideTheProject) {

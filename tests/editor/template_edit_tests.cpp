@@ -218,4 +218,32 @@ TEST_F(EditHistoryTest, OnlyChangesCountAndTheOldestGoesPast100) {
     EXPECT_EQ(TextOf(S().StartupWaveFile), "x.wav");
 }
 
+// A large record moved 100 times keeps what moved, not 100 copies; steps
+// that change long texts stay within the budget, the oldest going first.
+TEST_F(EditHistoryTest, StepsKeepOnlyWhatChangedWithinTheBudget) {
+    const std::size_t mib = std::size_t(1) << 20;
+    S().WindowTitle = std::string(4 * mib, 't');
+    for (int i = 1; i <= 100; ++i) {
+        history.Begin("Move", S());
+        S().LogoBitmapLocation[0].x = i;
+    }
+    history.Settle(S());
+    EXPECT_LT(history.Bytes(), mib / 8);
+
+    for (int i = 0; i < 12; ++i) {
+        history.Begin("Edit Background", S());
+        S().WindowTitle = std::string(4 * mib, char('a' + i));
+        history.Settle(S());
+        ASSERT_LE(history.Bytes(), EditHistory::kMaxBytes);
+    }
+    while (history.Undo(S())) {
+    }
+    EXPECT_NE(TextOf(S().WindowTitle)[0], 't') << "the oldest title steps went";
+    EXPECT_EQ(TextOf(S().WindowTitle).size(), 4 * mib);
+    EXPECT_EQ(S().LogoBitmapLocation[0].x, 100) << "so did every move before them";
+    while (history.Redo(S())) {
+    }
+    EXPECT_EQ(TextOf(S().WindowTitle), std::string(4 * mib, 'l'));
+}
+
 }  // namespace

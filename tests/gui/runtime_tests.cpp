@@ -1,6 +1,7 @@
 // velomar as a user meets it, on a private X server: a link lights up under
 // the pointer with the hand cursor, "QUIT" ends the program, the keypad alone
-// runs a link, and a link starts a program with the user's environment.
+// runs a link, a link starts a program with the user's environment, and a
+// missing logo is named on stderr. Every program's --help and --version.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -27,6 +28,7 @@ namespace {
 
 const std::string kVelomar = std::string(VELOMAR_BIN_DIR) + "/velomar";
 const std::string kCli = std::string(VELOMAR_BIN_DIR) + "/velomarforge-cli";
+const std::string kForge = std::string(VELOMAR_BIN_DIR) + "/velomarforge";
 const std::string kSample = std::string(VELOMAR_SOURCE_DIR) + "/examples/sample";
 
 // The screen is 1024 x 768: the engine centres the 640 x 440 window at (192, 164).
@@ -215,6 +217,47 @@ TEST_F(RuntimeTest, NoGlNorSoundNoiseAndLinksKeepTheUsersEnvironment) {
             << xtest::ReadFile(errors);
         runtime.reset();
     }
+}
+
+// A logo that cannot be loaded ends the runtime as on Windows, with no window
+// and no message box, but stderr says why.
+TEST_F(RuntimeTest, AMissingLogoIsNamedOnStderr) {
+    fs::copy(kSample, folder, fs::copy_options::recursive);
+    fs::remove(folder + "/res/title.bmp");
+    const std::string errors = folder + "/stderr", messages = folder + "/messages";
+    const int status =
+        xtest::Run({{"/bin/sh", "-c", "exec \"$0\" 2>\"$1\"", kVelomar, errors},
+                    folder,
+                    {"DISPLAY=" + x.name(), "NO_AT_BRIDGE=1", "VELOMAR_MESSAGE_LOG=" + messages}},
+                   30000 * kSlowdown);
+    EXPECT_EQ(status, 255);
+    EXPECT_EQ(xtest::ReadFile(errors), "Failed to load our LOGO bitmap res\\title.bmp!\n");
+    EXPECT_FALSE(fs::exists(messages));
+}
+
+// --help and --version print and end without a display, and never as a message box.
+TEST(Programs, HelpAndVersionNeedNoDisplay) {
+    char tmpl[] = "/tmp/velomar-help-XXXXXX";
+    ASSERT_NE(::mkdtemp(tmpl), nullptr);
+    const std::string messages = std::string(tmpl) + "/messages";
+    for (const std::string& program : {kVelomar, kForge, kCli}) {
+        const std::string name = fs::path(program).filename().string();
+        for (const char* flag : {"--help", "--version"}) {
+            std::string out;
+            EXPECT_EQ(xtest::Run({{"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", program, flag},
+                                  "",
+                                  {"VELOMAR_MESSAGE_LOG=" + messages}},
+                                 30000, &out),
+                      0)
+                << name << " " << flag;
+            if (flag == std::string("--help"))
+                EXPECT_NE(out.find("Usage: "), std::string::npos) << name << ": " << out;
+            else
+                EXPECT_EQ(out.rfind(name + " ", 0), 0u) << name << ": " << out;
+        }
+    }
+    EXPECT_FALSE(fs::exists(messages));
+    fs::remove_all(tmpl);
 }
 
 }  // namespace

@@ -1,12 +1,20 @@
 // Drawing on raster DCs: BitBlt and StretchBlt with their raster operations,
 // colour <-> monochrome conversion, scaling and clipping; GradientFill and
 // FillSolidRect; the memory DC's bitmap selection rules; the one-pass
-// transparent drawing.
+// transparent drawing; the pixel memory under them.
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <climits>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <new>
 #include <random>
 
+#include "platform/raster/pixel_memory.h"
 #include "platform/raster/raster_graphics.h"
 #include "raster_test_support.h"
 
@@ -386,3 +394,31 @@ TEST(TransparentBltTest, DeclinesWhatItCannotDrawAlike) {
 }
 
 }  // namespace
+
+// Pixel blocks: a size near SIZE_MAX fails rather than wrapping to a small
+// block; with no room for the large mapping a block still comes, from a
+// mapping of its own or the heap.
+TEST(PixelMemoryTest, HugeSizesFailAndTightAddressSpaceStillServes) {
+    using platform::raster::AllocatePixels;
+    using platform::raster::FreePixels;
+    // In a fresh process, so that no chunk mapped by an earlier test serves.
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    for (std::size_t bytes : {SIZE_MAX, SIZE_MAX - 100, SIZE_MAX / 2 + 1})
+        EXPECT_THROW(AllocatePixels(bytes), std::bad_alloc) << bytes;
+    const auto tight = [] {
+        std::FILE* statm = std::fopen("/proc/self/statm", "r");
+        unsigned long pages = 0;
+        if (!statm || std::fscanf(statm, "%lu", &pages) != 1) std::_Exit(2);
+        const rlim_t room = pages * sysconf(_SC_PAGESIZE) + (std::size_t(12) << 20);
+        const rlimit limit{room, room};
+        if (setrlimit(RLIMIT_AS, &limit) != 0) std::_Exit(3);
+        std::vector<void*> blocks;
+        for (int i = 0; i < 3; ++i) {
+            blocks.push_back(AllocatePixels(std::size_t(1) << 20));
+            std::memset(blocks.back(), i, std::size_t(1) << 20);
+        }
+        for (void* block : blocks) FreePixels(block, std::size_t(1) << 20);
+        std::_Exit(0);
+    };
+    EXPECT_EXIT(tight(), ::testing::ExitedWithCode(0), "");
+}

@@ -18,6 +18,7 @@ namespace {
 std::string g_scratch;                                      // ends in '\\'
 std::deque<std::pair<std::string, DialogStep>> g_expected;  // by caption
 std::set<HWND> g_answered;
+platform::win32::Backend g_backend;
 
 // Every 50 ms, from whichever modal loop runs: the next expected dialog gets
 // its step once it shows; any other dialog is a failure, and is cancelled.
@@ -58,10 +59,7 @@ void Start(const std::string& scratch) {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES};
     InitCommonControlsEx(&controls);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    static platform::win32::Backend backend;
-    platform::Platform p = backend.Get();
-    p.services = &recorder;
-    platform::Install(p);
+    SystemMessages(false);
     SetTimer(nullptr, 0, 50, Poll);
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Harlune\\VelomarForge");
     CRegSettings store(PREFERENCES_KEY, std::string());
@@ -69,6 +67,12 @@ void Start(const std::string& scratch) {
 }
 
 std::string Scratch(const std::string& name) { return g_scratch + name; }
+
+void SystemMessages(bool on) {
+    platform::Platform p = g_backend.Get();
+    if (!on) p.services = &recorder;
+    platform::Install(p);
+}
 
 std::unique_ptr<CMainFrame> MakeFrame() {
     auto frame = std::make_unique<CMainFrame>(

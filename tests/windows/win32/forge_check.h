@@ -38,6 +38,9 @@ extern platform::RecordingServices recorder;
 // but for the start-up wizard, off; `scratch` holds start\Velomar.exe.
 void Start(const std::string& scratch);
 std::string Scratch(const std::string& name);
+// Messages through the system's message box, as the user meets them, instead
+// of the recorder; false goes back to the recorder.
+void SystemMessages(bool on);
 // A frame as the application makes it, with our companion and documents folders.
 std::unique_ptr<CMainFrame> MakeFrame();
 void Close(std::unique_ptr<CMainFrame>& frame);
@@ -59,5 +62,9 @@ std::string Text(HWND dialog, int id);
 HTREEITEM FindNode(CMainFrame& frame, std::initializer_list<const char*> path);
 std::string NodeText(HWND tree, HTREEITEM item);
 void PressOn(CMainFrame& frame, HTREEITEM item, WPARAM key);
+
+// Each dialog opened from the frame: whether it owns the messages and system
+// dialogs it raises (forge_dialogs.cpp), and whether its captions show whole.
+void DialogsOwnAndShowWhole(CMainFrame& frame);
 
 }  // namespace forge_test

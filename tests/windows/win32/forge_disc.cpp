@@ -212,7 +212,7 @@ void Arrange(CMainFrame& frame) {
 }
 
 // Help through a .htm association written here: this program, renamed,
-// records what it was given.
+// records the arguments it was given, one a line.
 void Help(CMainFrame& frame) {
     const std::string helper = Scratch("helprecorder.exe");
     char self[MAX_PATH] = {};
@@ -222,17 +222,16 @@ void Help(CMainFrame& frame) {
     RegSetKeyValueA(HKEY_CLASSES_ROOT, ".htm", nullptr, REG_SZ, "VelomarTest.htm", 16);
     RegSetKeyValueA(HKEY_CLASSES_ROOT, "VelomarTest.htm\\shell\\open\\command", nullptr, REG_SZ,
                     command.c_str(), DWORD(command.size() + 1));
-    frame.ShowHelp("_Audio");
-    char recorded[MAX_PATH * 2] = {};
-    for (int i = 0; i < 200 && !recorded[0]; ++i, Sleep(50))
+    frame.ShowHelp("_Background_Image");
+    std::string recorded;
+    for (int i = 0; i < 200 && recorded.empty(); ++i, Sleep(50))
         if (FILE* f = std::fopen(Scratch("help.txt").c_str(), "rb")) {
-            std::fgets(recorded, sizeof recorded, f);
+            char part[MAX_PATH * 2] = {};
+            while (std::fgets(part, sizeof part, f)) recorded += part;
             std::fclose(f);
         }
-    // The command line ends with the guide and its topic, unquoted.
-    const std::string line = recorded,
-                      guide = " " + Scratch("start\\") + USER_GUIDE_NAME + "#_Audio";
-    CHECK_EQ(line.substr(line.size() - std::min(line.size(), guide.size())), guide);
+    // The guide's path, spaces and all, is one argument.
+    CHECK_EQ(recorded, "-nohome\n" + Scratch("start\\") + USER_GUIDE_NAME + "#_Background_Image\n");
     CHECK(recorder.shellCalls.empty());
 }
 
@@ -247,16 +246,17 @@ void Wiring(CMainFrame& frame) {
     EditCommands(frame);
     Arrange(frame);
     Help(frame);
+    DialogsOwnAndShowWhole(frame);
 }
 
-// Run as helprecorder.exe: its command line goes to help.txt beside it.
-bool RecordHelp() {
+// Run as helprecorder.exe: its arguments go to help.txt beside it.
+bool RecordHelp(int argc, char** argv) {
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     if (!std::strstr(self, "helprecorder.exe")) return false;
     std::strcpy(std::strrchr(self, '\\') + 1, "help.txt");
     if (FILE* f = std::fopen(self, "wb")) {
-        std::fputs(GetCommandLineA(), f);
+        for (int i = 1; i < argc; ++i) std::fprintf(f, "%s\n", argv[i]);
         std::fclose(f);
     }
     return true;
@@ -265,7 +265,7 @@ bool RecordHelp() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (RecordHelp()) return 0;
+    if (RecordHelp(argc, argv)) return 0;
     const bool wiring = argc == 3 && std::strcmp(argv[2], "wiring") == 0;
     if (argc != 2 && !wiring) {
         std::puts("usage: velomar_forge_disc SCRATCH [wiring]");

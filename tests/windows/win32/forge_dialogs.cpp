@@ -1,0 +1,134 @@
+// The editor's dialogs as windows: who owns what they raise, and whether
+// their captions show whole.
+#include <cstdio>
+
+#include "editor/win32/main_frame.h"
+#include "editor/win32/project_wizard_dlg.h"
+#include "editor/win32/resource.h"
+#include "editor/win32/tree_view.h"
+#include "forge_check.h"
+
+namespace forge_test {
+
+namespace {
+
+const char* kMessage = "velomar_forge_disc";  // the message box's caption: this program
+
+// Every static text shows whole in its font: one line fits its width, a taller
+// control holds the text wrapped. Paths are drawn with an ellipsis by design.
+void CheckCaptions(HWND dialog) {
+    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        char kind[16] = {};
+        wchar_t text[512] = {};
+        const LONG style = GetWindowLongA(c, GWL_STYLE);
+        GetClassNameA(c, kind, sizeof kind);
+        if (lstrcmpiA(kind, "Static") != 0 || (style & SS_TYPEMASK) > SS_RIGHT ||
+            (style & SS_ELLIPSISMASK) || !IsWindowVisible(c) || !GetWindowTextW(c, text, 512))
+            continue;
+        RECT box = {}, wrapped = {};
+        GetClientRect(c, &box);
+        wrapped.right = box.right;
+        HDC dc = GetDC(c);
+        HGDIOBJ old = SelectObject(dc, HGDIOBJ(SendMessageA(c, WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics = {};
+        GetTextMetricsW(dc, &metrics);
+        SIZE line = {};
+        GetTextExtentPoint32W(dc, text, lstrlenW(text), &line);
+        DrawTextW(dc, text, -1, &wrapped, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        SelectObject(dc, old);
+        ReleaseDC(c, dc);
+        if (box.bottom < 2 * metrics.tmHeight ? line.cx <= box.right && line.cy <= box.bottom
+                                              : wrapped.bottom <= box.bottom)
+            continue;
+        std::printf("cut off: \"%ls\" needs %ld, has %ld\n", text, line.cx, box.right);
+        ++failures;
+    }
+}
+
+void Dismiss(HWND window) { PostMessageA(window, WM_COMMAND, IDCANCEL, 0); }
+
+// A button of the dialog raises these windows in turn, each owned by the
+// dialog and dismissed; the frame stays disabled, and takes no Exit, throughout.
+void Raise(HWND frame, HWND dialog, int button, std::initializer_list<const char*> raised) {
+    for (const char* caption : raised)
+        ExpectDialog(caption, [frame, dialog](HWND shown) {
+            CHECK_EQ(GetWindow(shown, GW_OWNER), dialog);
+            CHECK(!IsWindowEnabled(dialog) && !IsWindowEnabled(frame));
+            Dismiss(shown);
+        });
+    Fill(dialog, {{button, ""}});
+    CHECK(DialogsDone());
+    CHECK(IsWindowEnabled(dialog) && !IsWindowEnabled(frame));
+    SendMessageA(frame, WM_COMMAND, ID_EXIT, 0);
+    MSG close;
+    CHECK(!PeekMessageA(&close, frame, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+}
+
+// The dialog a node opens: its captions, what `script` raises, then Cancel.
+void Open(CMainFrame& frame, HTREEITEM node, const char* caption, void (*script)(HWND, HWND)) {
+    ExpectDialog(caption, [&frame, script](HWND d) {
+        CheckCaptions(d);
+        script(frame.hwnd(), d);
+        Dismiss(d);
+    });
+    PressOn(frame, node, VK_RETURN);
+    CHECK(DialogsDone());
+    Pump();
+}
+
+}  // namespace
+
+void DialogsOwnAndShowWhole(CMainFrame& frame) {
+    SystemMessages(true);
+    ExpectDialog("Create a New Project", [&frame](HWND d) {
+        CheckCaptions(d);
+        Raise(frame.hwnd(), d, IDC_BROWSE_LOCATION, {"Browse for Folder"});
+        Fill(d, {{IDC_PROJECT_NAME, "a\\b"}});
+        Raise(frame.hwnd(), d, IDOK, {kMessage});
+        Dismiss(d);
+    });
+    Command(frame, ID_NEW_PROJECT);
+    CHECK(DialogsDone());
+
+    Open(frame, FindNode(frame, {"Background Image"}), "Main Window Background Properties",
+         [](HWND f, HWND d) {
+             Raise(f, d, IDC_BG_BROWSE, {kMessage, "Open"});
+         });
+    Open(frame, FindNode(frame, {"Audio"}), "Audio Properties", [](HWND f, HWND d) {
+        Raise(f, d, IDC_AUDIO_HOVER_BROWSE, {kMessage, "Open"});
+    });
+    HWND tree = frame.TreeView->Tree();
+    // As reported: a bad X in a logo's dialog.
+    Open(frame, TreeView_GetChild(tree, FindNode(frame, {"Bitmaps & Logos"})), "Bitmaps & Logos",
+         [](HWND f, HWND d) {
+             Fill(d, {{IDC_LOGO_X, "x"}});
+             Raise(f, d, IDOK, {kMessage});
+             Raise(f, d, IDC_LOGO_MASK_CHOOSE, {"Color"});
+         });
+    // Each action shows its own captions.
+    Open(frame, TreeView_GetChild(tree, FindNode(frame, {"Hyper-Links"})), "Hyperlink Properties",
+         [](HWND f, HWND d) {
+             for (int action : {IDC_LINK_BROWSE_CD, IDC_LINK_WEB_SITE, IDC_LINK_QUIT, IDC_LINK_RUN,
+                                IDC_LINK_OPEN_FOLDER}) {
+                 Fill(d, {{action, ""}});
+                 CheckCaptions(d);
+             }
+             Fill(d, {{IDC_LINK_ABSOLUTE, ""}});
+             Raise(f, d, IDC_LINK_BROWSE, {"Browse for Folder"});
+             Fill(d, {{IDC_LINK_RUN, ""}, {IDC_LINK_X, "x"}});
+             Raise(f, d, IDC_LINK_ADD_TO_DISC, {"Open"});
+             Raise(f, d, IDOK, {kMessage});
+         });
+
+    for (const char* caption : {"About VelomarForge", "Project Wizard"})
+        ExpectDialog(caption, [](HWND d) {
+            CheckCaptions(d);
+            Dismiss(d);
+        });
+    Command(frame, ID_ABOUT);
+    CProjectWizardDlg().DoModal(frame.hwnd());
+    CHECK(DialogsDone());
+    SystemMessages(false);
+}
+
+}  // namespace forge_test
