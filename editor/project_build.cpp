@@ -7,7 +7,7 @@
 
 #include "editor/build_spellings.h"
 #include "editor/companion_files.h"
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/resource_import.h"
 #include "editor/disc_image/disc_contents.h"
 #include "editor/disc_image/disc_names.h"
 #include "editor/windows_disc_name.h"

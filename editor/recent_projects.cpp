@@ -1,6 +1,6 @@
 #include "editor/recent_projects.h"
 
-#include "editor/reg_settings.h"
+#include "platform/reg_settings.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
 

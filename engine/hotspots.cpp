@@ -121,6 +121,16 @@ void CInstallerWnd::OnLButtonDown(unsigned flags, platform::Point point) {
     if (HotSpotCaptured) RunHotSpot(HoverHotSpot);
 }
 
+// Only the arranger uses the release and the double-click.
+void CInstallerWnd::OnLButtonUp(unsigned flags, platform::Point point) {
+    if (Arranger) Arranger->OnLButtonUp(flags, point);
+}
+
+// The disc treats the second press of a double-click as nothing.
+void CInstallerWnd::OnLButtonDblClk(unsigned flags, platform::Point point) {
+    if (Arranger) Arranger->OnLButtonDblClk(flags, point);
+}
+
 void CInstallerWnd::RunHotSpot(int index) {
     LaunchSettings& s = *Settings;
     if (index < 1 || unsigned(index) > HotSpotCount(s)) return;

@@ -65,12 +65,3 @@ void CInstallerWnd::EndShow() {
     HotSpotByKey = 0;
     Wnd->RedrawNow();
 }
-
-void CInstallerWnd::OnLButtonUp(unsigned flags, platform::Point point) {
-    if (Arranger) Arranger->OnLButtonUp(flags, point);
-}
-
-// The disc treats the second press of a double-click as nothing.
-void CInstallerWnd::OnLButtonDblClk(unsigned flags, platform::Point point) {
-    if (Arranger) Arranger->OnLButtonDblClk(flags, point);
-}

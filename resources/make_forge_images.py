@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws the Windows editor's bitmaps: the toolbar strip (forge_toolbar.bmp,
-eight 16 x 15 buttons), the template tree's images (forge_tree.bmp, six
+ten 16 x 15 buttons), the template tree's images (forge_tree.bmp, six
 16 x 16 images on pure red, the transparent colour) and the Project Wizard's
 picture (forge_wizard.bmp, 145 x 343).
 
@@ -75,8 +75,9 @@ def page(c, x, y, fold=YELLOW):
 
 
 def toolbar():
-    """New, Open, Save, Test, Build, Copy, Help, About: 16 x 15 each."""
-    c = Canvas(8 * 16, 15, SILVER)
+    """New, Open, Save, Test, Build, Copy, Image, Arrange, Help, About: 16 x 15
+    each, in the order of the editor's ToolPicture."""
+    c = Canvas(10 * 16, 15, SILVER)
     page(c, 0, 0)                                    # New
     c.rect(18, 5, 30, 12, YELLOW, BLACK)             # Open: a folder
     c.rect(18, 3, 23, 5, YELLOW, BLACK)
@@ -91,13 +92,29 @@ def toolbar():
     c.disc(88, 7, 6, SILVER, 2)                      # Copy: a disc with an arrow
     c.disc(88, 7, 6.5, GREY, 6)
     c.line(92, 13, 94, 11, BLUE)
-    c.rect(98, 1, 109, 13, YELLOW, BLACK)            # Help: a book with "?"
-    for x, y in ((102, 4), (103, 3), (104, 3), (105, 4), (105, 5), (104, 6), (103, 7), (103, 8), (103, 11)):
+    c.rect(97, 0, 106, 12, WHITE, GREY)              # Image: a file with a disc before it
+    for y in (3, 6, 9):
+        c.line(99, y, 104, y, GREY)
+    c.disc(106, 9, 5, SILVER, 1)
+    c.disc(106, 9, 5.5, GREY, 5)
+    for x in range(112, 123):                        # Arrange: a dashed tile and the pointer
+        for y in (0, 8):
+            c.set(x, y, BLACK if x % 2 == 0 else SILVER)
+    for y in range(1, 8):
+        c.set(112, y, BLACK if y % 2 == 0 else SILVER)
+        c.set(122, y, BLACK if y % 2 == 0 else SILVER)
+        c.line(113, y, 121, y, AQUA)
+    for i in range(8):
+        c.line(119, 5 + i, 119 + i // 2 + 1, 5 + i, WHITE if i < 7 else BLACK)
+        c.set(119, 5 + i, BLACK)
+        c.set(119 + i // 2 + 1, 5 + i, BLACK)
+    c.rect(130, 1, 141, 13, YELLOW, BLACK)           # Help: a book with "?"
+    for x, y in ((134, 4), (135, 3), (136, 3), (137, 4), (137, 5), (136, 6), (135, 7), (135, 8), (135, 11)):
         c.set(x, y, NAVY)
-    c.disc(119.5, 7, 6, WHITE)                       # About: an "i"
-    c.disc(119.5, 7, 6.6, NAVY, 6)
-    c.rect(119, 6, 120, 11, NAVY)
-    c.rect(119, 3, 120, 4, NAVY)
+    c.disc(151.5, 7, 6, WHITE)                       # About: an "i"
+    c.disc(151.5, 7, 6.6, NAVY, 6)
+    c.rect(151, 6, 152, 11, NAVY)
+    c.rect(151, 3, 152, 4, NAVY)
     return c
 
 

@@ -1,6 +1,6 @@
 #include "editor/win32/audio_dlg.h"
 
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/resource_import.h"
 #include "editor/win32/resource.h"
 
 CAudioPropertiesDlg::CAudioPropertiesDlg(CInstallerWnd& project, HelpFunction help)

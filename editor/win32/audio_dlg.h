@@ -2,7 +2,7 @@
 // controls and the core's AudioForm.
 #pragma once
 
-#include "editor/dialogs/audio_form.h"
+#include "editor/forms/audio_form.h"
 #include "editor/win32/dialog_parts.h"
 
 class CAudioPropertiesDlg : public CPropertyDlg {

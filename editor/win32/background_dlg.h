@@ -2,7 +2,7 @@
 // moved between the controls and the core's BackgroundForm.
 #pragma once
 
-#include "editor/dialogs/background_form.h"
+#include "editor/forms/background_form.h"
 #include "editor/win32/dialog_parts.h"
 
 class CBackgroundPropertiesDlg : public CPropertyDlg {

@@ -2,7 +2,7 @@
 
 #include "editor/win32/modal_owner.h"
 #include "editor/win32/shell_dialogs.h"
-#include "editor/win32/win32_text.h"
+#include "platform/win32/win32_text.h"
 
 
 INT_PTR CDialog::DoModal(HWND owner) {

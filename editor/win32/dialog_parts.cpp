@@ -1,7 +1,7 @@
 #include "editor/win32/dialog_parts.h"
 
-#include "editor/dialogs/colour_text.h"
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/colour_text.h"
+#include "editor/forms/resource_import.h"
 #include "editor/win32/resource.h"
 #include "editor/win32/shell_dialogs.h"
 #include "platform/platform.h"

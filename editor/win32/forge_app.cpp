@@ -60,7 +60,8 @@ bool CVelomarForgeApp::InitInstance(const wchar_t* commandLine) {
     // The companion files (Velomar.exe, the guide) are beside the program,
     // whatever folder a shortcut starts it in.
     if (!ProgramFolder(&StartFolder)) return false;
-    ForgeOptions options;
+    EditorOptions options;
+    options.Separator = '\\';
     options.StartFolder = StartFolder;
     options.DocumentsFolder = DocumentsFolder();
     std::string project;
@@ -70,7 +71,6 @@ bool CVelomarForgeApp::InitInstance(const wchar_t* commandLine) {
     if (!frame_->Create()) return false;
     ShowWindow(frame_->hwnd(), SW_SHOWNORMAL);
     UpdateWindow(frame_->hwnd());
-    if (!options.OpenAtStart.empty()) frame_->OpenFolder(options.OpenAtStart);
     return true;
 }
 

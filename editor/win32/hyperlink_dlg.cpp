@@ -1,7 +1,7 @@
 #include "editor/win32/hyperlink_dlg.h"
 
-#include "editor/dialogs/add_to_disc.h"
-#include "editor/dialogs/live_preview.h"
+#include "editor/forms/add_to_disc.h"
+#include "editor/forms/live_preview.h"
 #include "engine/installer_wnd.h"
 
 #include "editor/win32/resource.h"

@@ -3,7 +3,7 @@
 // core's HyperlinkForm.
 #pragma once
 
-#include "editor/dialogs/hyperlink_form.h"
+#include "editor/forms/hyperlink_form.h"
 #include "editor/win32/dialog_parts.h"
 
 class CHyperlinkPropertiesDlg : public CPropertyDlg {

@@ -1,7 +1,7 @@
 #include "editor/win32/logo_dlg.h"
 
-#include "editor/dialogs/live_preview.h"
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/live_preview.h"
+#include "editor/forms/resource_import.h"
 #include "editor/win32/resource.h"
 
 CLogoPropertiesDlg::CLogoPropertiesDlg(CInstallerWnd& project, int index, HelpFunction help)

@@ -2,7 +2,7 @@
 // moved between the controls and the core's LogoForm.
 #pragma once
 
-#include "editor/dialogs/logo_form.h"
+#include "editor/forms/logo_form.h"
 #include "editor/win32/dialog_parts.h"
 
 class CLogoPropertiesDlg : public CPropertyDlg {

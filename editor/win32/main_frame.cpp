@@ -1,27 +1,57 @@
-// The frame's window procedure: messages to their handlers.
+// The frame's window procedure, its panes and closing, and the controller's
+// calls on the panes.
 #include "editor/win32/main_frame.h"
 
+#include "editor/project_session.h"
 #include "editor/win32/demo_wnd.h"
+#include "editor/win32/modal_owner.h"
 #include "editor/win32/resource.h"
 #include "editor/win32/tree_view.h"
+#include "platform/win32/backend.h"
 
-std::string LoadResourceString(UINT id) {
-    char text[512] = {};
-    const int n = LoadStringA(GetModuleHandleA(nullptr), id, text, int(sizeof(text)));
-    return std::string(text, std::size_t(n > 0 ? n : 0));
+CMainFrame::CMainFrame(const EditorOptions& options)
+    : Editor(std::make_unique<EditorController>(*this, options)) {}
+
+// The controller goes before the panes that forward to it.
+CMainFrame::~CMainFrame() {
+    if (platformFrame_) modal_owner::SetFrame(nullptr);
+    if (treeView_) treeView_->Detach();
+    if (demoWnd_) demoWnd_->Detach();
+    Editor.reset();
+    if (accelerators_) DestroyAcceleratorTable(accelerators_);
 }
 
-std::string CMainFrame::GetTitle() const {
-    const int length = GetWindowTextLengthA(hwnd());
-    std::string title(std::size_t(length) + 1, '\0');
-    title.resize(std::size_t(GetWindowTextA(hwnd(), title.data(), length + 1)));
-    return title;
+bool CMainFrame::Create() {
+    // The stored layout is used as it is, even when it is off screen.
+    const platform::Rect r = ReadFrameLayout(Editor->Settings()).frame;
+    accelerators_ = CreateKeys();
+    if (!CNativeWindow::Create("VelomarForgeFrame", 0, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                               PROGRAM_TITLE, r.left, r.top, r.Width(), r.Height(), nullptr,
+                               CreateMenuBar()))
+        return false;
+    SendMessageA(hwnd(), WM_SETICON, ICON_BIG,
+                 LPARAM(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))));
+    return true;
 }
 
-void CMainFrame::SetTitle(const std::string& title) { SetWindowTextA(hwnd(), title.c_str()); }
-
-bool CMainFrame::PreTranslateMessage(MSG* msg) {
-    return accelerators_ && TranslateAcceleratorA(hwnd(), accelerators_, msg);
+// WM_CREATE: the panes, the bars, then the controller; -1 fails the creation.
+int CMainFrame::OnCreate() {
+    // A "QUIT" link in the preview closes the frame; messages are owned by it
+    // while no dialog is open.
+    platformFrame_ = platform::win32::BorrowWindow(hwnd());
+    modal_owner::SetFrame(platformFrame_.get());
+    const int treeWidth = ReadFrameLayout(Editor->Settings()).treeWidth;
+    if (!splitter_.Create(hwnd(), IDW_PANE_FIRST, treeWidth)) return -1;
+    treeView_ = std::make_unique<CVelomarTreeView>(*Editor);
+    demoWnd_ = std::make_unique<CDemoWnd>(*Editor);
+    TreeView = treeView_.get();
+    DemoWnd = demoWnd_.get();
+    if (!treeView_->Create(splitter_.hwnd(), IDW_PANE_FIRST, treeWidth) ||
+        !demoWnd_->Create(splitter_.hwnd(), IDW_PANE_FIRST + 1) || !CreateBars())
+        return -1;
+    splitter_.SetPanes(treeView_->hwnd(), demoWnd_->hwnd());
+    Editor->Start();
+    return 0;
 }
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -35,7 +65,11 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;  // the frame keeps the focus to itself, as it is given
         case WM_COMMAND:
             // Toolbar and menu commands alike; controls of the panes report to them.
-            if (lParam == 0 || HWND(lParam) == toolbar_) OnCommand(LOWORD(wParam));
+            // None while a dialog holds the project (an accelerator).
+            if ((lParam == 0 || HWND(lParam) == toolbar_) && !modal_owner::DialogOpen()) {
+                Editor->Run(LOWORD(wParam));
+                UpdateCommandState();
+            }
             return 0;
         case WM_NOTIFY:
             return OnNotify(reinterpret_cast<NMHDR*>(lParam));
@@ -49,16 +83,15 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             else if (!(HIWORD(wParam) & (MF_POPUP | MF_SEPARATOR)))
                 ShowPrompt(LOWORD(wParam));
             return 0;
-        case WM_WIZARD_CHOICE:
-            if (wParam == 0)
-                OnNewProject();
-            else
-                OnOpenProject();
+        case WM_RUN_POSTED:
+            // Calls posted meanwhile wait for their own message.
+            for (const std::function<void()>& call :
+                 std::vector<std::function<void()>>(std::move(posted_)))
+                call();
             return 0;
         case WM_CLOSE:
             // A save at the question that fails keeps the editor open, with the edit.
-            if (DemoWnd && !DemoWnd->PromptSave()) return 0;
-            DestroyWindow(hwnd());
+            if (Editor->MayClose()) DestroyWindow(hwnd());
             return 0;
         case WM_DESTROY:
             OnDestroy();
@@ -68,3 +101,79 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return CNativeWindow::WindowProc(message, wParam, lParam);
     }
 }
+
+// Each call runs once, in order, after the message being handled.
+void CMainFrame::Post(std::function<void()> call) {
+    posted_.push_back(std::move(call));
+    if (posted_.size() == 1) PostMessageA(hwnd(), WM_RUN_POSTED, 0, 0);
+}
+
+// The rebar on top, the status bar below, the splitter between them.
+void CMainFrame::Layout() {
+    RECT client = {}, bar = {}, status = {};
+    GetClientRect(hwnd(), &client);
+    SendMessageA(rebar_, WM_SIZE, 0, 0);
+    SendMessageA(status_, WM_SIZE, 0, 0);
+    GetWindowRect(rebar_, &bar);
+    GetWindowRect(status_, &status);
+    const int top = bar.bottom - bar.top;
+    const int bottom = client.bottom - (status.bottom - status.top);
+    // The three lock panes keep their width; the message pane takes the rest.
+    HDC dc = GetDC(status_);
+    SIZE text = {};
+    GetTextExtentPoint32A(dc, "SCRL", 4, &text);
+    ReleaseDC(status_, dc);
+    const int lock = text.cx + 12;
+    int edges[4] = {client.right - 3 * lock, client.right - 2 * lock, client.right - lock, -1};
+    SendMessageA(status_, SB_SETPARTS, 4, LPARAM(edges));
+    ShowLockKeys();
+    splitter_.Move(0, top, client.right, bottom > top ? bottom - top : 0);
+}
+
+// The layout first, then the save question while every window is still
+// whole. Closing cannot be cancelled.
+void CMainFrame::OnDestroy() {
+    RECT frame = {}, tree = {};
+    GetWindowRect(hwnd(), &frame);
+    GetWindowRect(TreeView->hwnd(), &tree);
+    Editor->FrameClosing(
+        {{frame.left, frame.top, frame.right, frame.bottom}, tree.right - tree.left},
+        IsIconic(hwnd()) != FALSE);
+}
+
+void CMainFrame::CloseFrame() { PostMessageA(hwnd(), WM_CLOSE, 0, 0); }
+
+platform::Window* CMainFrame::PreviewParent() { return DemoWnd->Parent(); }
+
+bool CMainFrame::PreviewHasFocus() const {
+    HWND preview = DemoWnd->Preview();
+    return preview && GetFocus() == preview;
+}
+
+void CMainFrame::FocusPreview() {
+    if (HWND preview = DemoWnd->Preview()) SetFocus(preview);
+}
+
+// F6 and Shift+F6: with two panes, both go to the other one.
+void CMainFrame::SwitchPane() {
+    HWND focus = GetFocus();
+    const bool inTree = focus && (focus == TreeView->hwnd() || IsChild(TreeView->hwnd(), focus));
+    SetFocus(inTree ? DemoWnd->hwnd() : TreeView->hwnd());
+}
+
+std::string CMainFrame::FrameTitle() const {
+    const int length = GetWindowTextLengthA(hwnd());
+    std::string title(std::size_t(length) + 1, '\0');
+    title.resize(std::size_t(GetWindowTextA(hwnd(), title.data(), length + 1)));
+    return title;
+}
+
+void CMainFrame::SetFrameTitle(const std::string& title) { SetWindowTextA(hwnd(), title.c_str()); }
+
+void CMainFrame::ShowTree(const std::vector<TreeRow>& rows, TemplateNode select) {
+    TreeView->ShowRows(rows, select);
+}
+
+void CMainFrame::SelectInTree(TemplateNode node) { TreeView->SelectNode(node); }
+
+TemplateNode CMainFrame::TreeSelection() const { return TreeView->Selection(); }

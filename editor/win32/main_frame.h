@@ -1,113 +1,77 @@
-// CMainFrame: the editor's window. Menu 128, a toolbar in a rebar, the
+// CMainFrame: the editor's window. The menu, a toolbar in a rebar, the
 // four-pane status bar and a splitter with the template tree on the left and
-// the live preview on the right. It holds no project itself: the preview
-// pane does.
+// the live preview on the right, made from the editor controller's tables;
+// commands and events go to it.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "editor/recent_projects.h"
-#include "editor/reg_settings.h"
+#include "editor/editor_controller.h"
 #include "editor/win32/native_window.h"
 #include "editor/win32/splitter.h"
-#include "platform/window.h"
 
 class CDemoWnd;
 class CVelomarTreeView;
 
-// What the frame is started with.
-struct ForgeOptions {
-    std::string StartFolder;      // the companion files (Velomar.exe, the guide); ends in '\\'
-    std::string OpenAtStart;      // a project folder to open instead of the wizard; may be empty
-    std::string DocumentsFolder;  // where new projects go by default
-};
-
-class CMainFrame : public CNativeWindow {
+class CMainFrame : public CNativeWindow, public EditorFace {
   public:
-    explicit CMainFrame(const ForgeOptions& options);
+    explicit CMainFrame(const EditorOptions& options);
     ~CMainFrame() override;
 
-    // Creates the window with its bars and panes, and runs the start-up
-    // wizard unless a project is to be opened.
+    // Creates the window with its bars and panes; the controller then opens
+    // the project asked for or runs the start-up wizard.
     bool Create();
 
     // Message loop hooks: the accelerators, and the command state while idle.
     bool PreTranslateMessage(MSG* msg);
     void UpdateCommandState();
 
-    // Opens the user guide, at a topic when one is given.
-    void ShowHelp(const std::string& topic = std::string());
-    void OpenFolder(const std::string& folder);
-
-    std::string GetTitle() const;
-    void SetTitle(const std::string& title);
-
-    std::unique_ptr<CRegSettings> Settings;
+    std::unique_ptr<EditorController> Editor;
     CVelomarTreeView* TreeView = nullptr;
     CDemoWnd* DemoWnd = nullptr;
-    bool ProjectBuilt = false;
-    bool WizardAtStartup = true;
-    const ForgeOptions Options;
 
-    // Registry names.
-    static constexpr const char* BASE_KEY = "Software\\Harlune\\VelomarForge\\";
-    static constexpr const char* FRAME_LAYOUT = "Frame Layout";
-    static constexpr const char* TREE_LAYOUT = "TreeView Layout";
-    static constexpr const char* GENERAL = "General";
-
-    // Posted to the frame with the wizard's choice (0 New, else Open).
-    static constexpr UINT WM_WIZARD_CHOICE = 0x0590;
+    // EditorFace (main_frame.cpp, main_frame_dialogs.cpp).
+    void Post(std::function<void()> call) override;
+    platform::Window* PreviewParent() override;
+    bool PreviewHasFocus() const override;
+    void FocusPreview() override;
+    void SwitchPane() override;
+    std::string FrameTitle() const override;
+    void SetFrameTitle(const std::string& title) override;
+    void ShowTree(const std::vector<TreeRow>& rows, TemplateNode select) override;
+    void SelectInTree(TemplateNode node) override;
+    TemplateNode TreeSelection() const override;
+    void ShowRecentList(const std::vector<std::string>& menuTexts) override;
+    bool RunWizard(WizardChoice* choice) override;
+    bool AskNewProjectFolder(const std::string& defaultParent, std::string* folder) override;
+    bool AskProjectFolder(std::string* folder) override;
+    bool RunPropertyDialog(ItemDialog dialog, int index, const LiveHook& live) override;
+    void ShowAbout() override;
+    void ShowHelp(const std::string& topic) override;
+    void CloseFrame() override;
 
   protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    // Creation (main_frame_create.cpp).
     int OnCreate();
-    bool CreatePanes();
-    bool CreateBars();
-    void RunStartupWizard();
     void Layout();
+    void OnDestroy();
 
-    // Commands (main_frame_commands.cpp).
-    void OnCommand(int id);
-    void OnNewProject();
-    void OnOpenProject();
-    void OnWizardToggle();
-    void OnArrangeItems();
-    void OnAbout();
-    void OnNextPane();
-
-    // Recent projects in the File menu (main_frame_recent.cpp).
-    void ShowRecentProjects();
-    void OnRecentProject(int id);
-    // The open project goes to the top of the list.
-    void RememberProject();
-
-    // Build and the finished folder (main_frame_build.cpp).
-    void OnBuildProject();
-    // Saves and builds (asking only about items outside the window); true when
-    // the build ran through.
-    bool SaveAndBuild();
-    void OpenProjectFolder();
-
-    // Enable rules (main_frame_update_ui.cpp).
-    struct CommandState {
-        bool enabled = true;
-        bool checked = false;
-    };
-    CommandState StateOf(int id) const;
+    // The bars (main_frame_bars.cpp).
+    HMENU CreateMenuBar() const;
+    HACCEL CreateKeys() const;
+    bool CreateBars();
     void UpdateMenu(HMENU menu);
-    void NameStep(HMENU menu, UINT id, const std::string& step);
-
-    // Status bar and layout (main_frame_status.cpp).
     void ShowPrompt(int id);
     void ShowLockKeys();
     LRESULT OnNotify(NMHDR* header);
-    void OnDestroy();
-    void SaveLayout();
+
+    // Posted to the frame: run the calls queued by Post.
+    static constexpr UINT WM_RUN_POSTED = WM_APP + 0x10;
 
     std::unique_ptr<platform::Window> platformFrame_;  // the main window a "QUIT" closes
     HACCEL accelerators_ = nullptr;
@@ -117,10 +81,5 @@ class CMainFrame : public CNativeWindow {
     CSplitter splitter_;
     std::unique_ptr<CVelomarTreeView> treeView_;
     std::unique_ptr<CDemoWnd> demoWnd_;
-    std::string tipText_;
-    RecentProjects recent_{*Settings};
-    std::vector<std::string> recentShown_;  // the menu's entries, in order
+    std::vector<std::function<void()>> posted_;
 };
-
-// Loads a string resource: the prompt before the newline, the tooltip after.
-std::string LoadResourceString(UINT id);

@@ -1,6 +1,6 @@
 #include "editor/win32/shell_dialogs.h"
 
-#include "editor/win32/win32_text.h"
+#include "platform/win32/win32_text.h"
 #include "platform/platform.h"
 
 bool AcceptName(const std::wstring& wide, std::string* ansi) {

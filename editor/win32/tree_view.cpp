@@ -1,24 +1,8 @@
 #include "editor/win32/tree_view.h"
 
-#include <algorithm>
-#include <string>
-#include <utility>
-#include <vector>
-
-#include "editor/dialogs/live_preview.h"
-#include "editor/item_layout.h"
-#include "editor/win32/demo_wnd.h"
-#include "editor/win32/main_frame.h"
-#include "editor/win32/property_dialogs.h"
+#include "editor/editor_controller.h"
 #include "editor/win32/resource.h"
-#include "engine/installer_wnd.h"
-#include "engine/settings_values.h"
-
-namespace {
-
-enum Image { kRoot, kAudio, kBackground, kLogos, kHyperlinks, kItem };
-
-}  // namespace
+#include "platform/win32/win32_text.h"
 
 CVelomarTreeView::~CVelomarTreeView() {
     if (images_) ImageList_Destroy(images_);
@@ -30,7 +14,7 @@ bool CVelomarTreeView::Create(HWND parent, int id, int width) {
                                LoadCursor(nullptr, IDC_ARROW)))
         return false;
     // Creation goes on even when the control cannot be made.
-    images_ = ImageList_Create(16, 16, ILC_COLOR4 | ILC_MASK, 5, 1);
+    images_ = ImageList_Create(16, 16, ILC_COLOR4 | ILC_MASK, 6, 1);
     if (HBITMAP strip = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_TREE_IMAGES))) {
         ImageList_AddMasked(images_, strip, RGB(255, 0, 0));
         DeleteObject(strip);
@@ -42,114 +26,45 @@ bool CVelomarTreeView::Create(HWND parent, int id, int width) {
                             reinterpret_cast<HMENU>(INT_PTR(IDC_TEMPLATE_TREE)),
                             GetModuleHandleA(nullptr), nullptr);
     if (tree_) TreeView_SetImageList(tree_, images_, TVSIL_NORMAL);
-    RebuildTree(nullptr);
+    ShowRows(TreeRows(nullptr), {});
     return true;
 }
 
-HTREEITEM CVelomarTreeView::Insert(HTREEITEM parent, const char* text, int image, LPARAM data) {
-    TVINSERTSTRUCTA insert = {};
-    insert.hParent = parent ? parent : TVI_ROOT;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<char*>(text);
-    insert.item.iImage = image;
-    insert.item.iSelectedImage = image;
-    insert.item.lParam = data;
-    return HTREEITEM(SendMessageA(tree_, TVM_INSERTITEMA, 0, LPARAM(&insert)));
-}
-
-void CVelomarTreeView::RebuildTree(CInstallerWnd* project) {
+void CVelomarTreeView::ShowRows(const std::vector<TreeRow>& rows, TemplateNode select) {
     if (!tree_) return;
     selecting_ = true;
     TreeView_DeleteAllItems(tree_);
-    HTREEITEM root = Insert(nullptr, ROOT, kRoot, 0);
-    Insert(root, BACKGROUND, kBackground, 0);
-    Insert(root, AUDIO, kAudio, 0);
-    HTREEITEM links = Insert(root, HYPERLINKS, kHyperlinks, 0);
-    HTREEITEM logos = Insert(root, LOGOS, kLogos, 0);
-    const TemplateNode select = std::exchange(selectAfterRebuild_, TemplateNode{});
-    HTREEITEM selected = nullptr;
-    auto add = [&](HTREEITEM category, const std::string& text, NodeKind kind, int i) {
-        HTREEITEM item = Insert(category, text.c_str(), kItem, i);
-        if (select.kind == kind && select.index == i) selected = item;
-    };
-    if (project) {
-        const std::vector<TemplateNode> outside = ItemsOutside(*project);
-        const LaunchSettings& s = *project->Settings;
-        for (NodeKind kind : {NodeKind::Hyperlink, NodeKind::Logo}) {
-            const bool link = kind == NodeKind::Hyperlink;
-            const int count = link ? s.NumberOfHotSpots : s.NumberOfLogosToDraw;
-            for (int i = 0; i < count && i < (link ? MAX_HOTSPOTS : MAX_LOGOS); ++i) {
-                const bool out = std::any_of(outside.begin(), outside.end(), [&](TemplateNode n) {
-                    return n.kind == kind && n.index == i;
-                });
-                add(link ? links : logos, ItemLabel(ItemName(s, {kind, i}), out), kind, i);
-            }
-        }
+    rows_ = rows;
+    items_.clear();
+    for (const TreeRow& row : rows_) {
+        TVINSERTSTRUCTA insert = {};
+        insert.hParent = row.parent < 0 ? TVI_ROOT : items_[std::size_t(row.parent)];
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+        insert.item.pszText = const_cast<char*>(row.text.c_str());
+        insert.item.iImage = insert.item.iSelectedImage = int(row.picture);
+        insert.item.lParam = LPARAM(items_.size());
+        items_.push_back(HTREEITEM(SendMessageA(tree_, TVM_INSERTITEMA, 0, LPARAM(&insert))));
     }
-    TreeView_Expand(tree_, root, TVE_EXPAND);
-    TreeView_Expand(tree_, links, TVE_EXPAND);
-    TreeView_Expand(tree_, logos, TVE_EXPAND);
+    for (HTREEITEM item : items_) TreeView_Expand(tree_, item, TVE_EXPAND);
     selecting_ = false;
     // A moved item stays picked, on the arranged preview too.
-    if (selected) TreeView_SelectItem(tree_, selected);
-}
-
-HTREEITEM CVelomarTreeView::ItemOf(TemplateNode node) const {
-    if (node.kind != NodeKind::Hyperlink && node.kind != NodeKind::Logo) return nullptr;
-    HTREEITEM root = TreeView_GetRoot(tree_);
-    for (HTREEITEM c = root ? TreeView_GetChild(tree_, root) : nullptr; c;
-         c = TreeView_GetNextSibling(tree_, c)) {
-        for (HTREEITEM i = TreeView_GetChild(tree_, c); i; i = TreeView_GetNextSibling(tree_, i)) {
-            const TemplateNode n = NodeOf(i);
-            if (n.kind == node.kind && n.index == node.index) return i;
-        }
-    }
-    return nullptr;
+    const int row = RowOf(rows_, select);
+    if (row > 0) TreeView_SelectItem(tree_, items_[std::size_t(row)]);
 }
 
 void CVelomarTreeView::SelectNode(TemplateNode node) {
     if (!tree_) return;
+    const int row = RowOf(rows_, node);
     selecting_ = true;
-    TreeView_SelectItem(tree_, ItemOf(node));
+    TreeView_SelectItem(tree_, row > 0 ? items_[std::size_t(row)] : nullptr);
     selecting_ = false;
 }
 
-bool CVelomarTreeView::ShowNodeProperties(TemplateNode node) {
-    HTREEITEM item = ItemOf(node);
-    return item && ShowItemProperties(item);
-}
-
 TemplateNode CVelomarTreeView::NodeOf(HTREEITEM item) const {
-    HTREEITEM root = TreeView_GetRoot(tree_);
-    if (!item || item == root) return {NodeKind::Root, 0};
-    HTREEITEM parent = TreeView_GetParent(tree_, item);
-    if (parent == root) {
-        // The categories in the order RebuildTree makes them.
-        static const NodeKind kinds[] = {NodeKind::Background, NodeKind::Audio,
-                                         NodeKind::HyperlinkCategory, NodeKind::LogoCategory};
-        int place = 0;
-        for (HTREEITEM c = TreeView_GetChild(tree_, root); c && place < 4;
-             c = TreeView_GetNextSibling(tree_, c), ++place)
-            if (c == item) return {kinds[place], 0};
-        return {NodeKind::Root, 0};
-    }
-    TVITEMA data = {};
-    data.mask = TVIF_PARAM;
-    data.hItem = item;
-    SendMessageA(tree_, TVM_GETITEMA, 0, LPARAM(&data));
-    const NodeKind category = NodeOf(parent).kind;
-    if (category == NodeKind::HyperlinkCategory) return {NodeKind::Hyperlink, int(data.lParam)};
-    if (category == NodeKind::LogoCategory) return {NodeKind::Logo, int(data.lParam)};
-    return {NodeKind::Root, 0};
-}
-
-CInstallerWnd* CVelomarTreeView::Project() const {
-    return frame_ && frame_->DemoWnd ? frame_->DemoWnd->GetInstallerWnd() : nullptr;
-}
-
-void CVelomarTreeView::BeginChange(ItemChange change, NodeKind kind) {
-    if (frame_ && frame_->DemoWnd) frame_->DemoWnd->BeginChange(StepName(change, kind));
+    for (std::size_t i = 0; i < items_.size() && item; ++i)
+        if (items_[i] == item) return rows_[i].node;
+    return {};
 }
 
 HTREEITEM CVelomarTreeView::ItemAtCursor() const {
@@ -159,139 +74,63 @@ HTREEITEM CVelomarTreeView::ItemAtCursor() const {
     return TreeView_HitTest(tree_, &hit);
 }
 
-void CVelomarTreeView::TrackItemMenu(HTREEITEM item) {
-    if (!item || refreshQueued_) return;
-    const ::ItemMenu entries = MenuFor(Project(), NodeOf(item));
-    if (!entries.show) return;
+void CVelomarTreeView::TrackItemMenu(TemplateNode node) {
+    const ItemMenu state = editor_->ItemMenuOf(node);
+    if (!state.show) return;
     HMENU menu = CreatePopupMenu();
-    auto add = [menu](UINT id, const char* text, bool enabled) {
-        AppendMenuA(menu, MF_STRING | (enabled ? 0 : MF_GRAYED), id, text);
-    };
-    add(ID_INSERT_ITEM, "Insert new item", entries.insert);
-    add(ID_DELETE_ITEM, "Delete item", entries.remove);
-    add(ID_PROPERTIES_ITEM, "Properties...", entries.properties);
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    add(ID_CANCEL_ITEM, "Cancel", true);
+    for (const ItemMenuEntry& entry : ItemMenuEntries()) {
+        const bool enabled = entry.id == ID_INSERT_ITEM       ? state.insert
+                             : entry.id == ID_DELETE_ITEM     ? state.remove
+                             : entry.id == ID_PROPERTIES_ITEM ? state.properties
+                                                              : true;
+        AppendMenuA(menu, entry.id ? MF_STRING | (enabled ? 0 : MF_GRAYED) : MF_SEPARATOR,
+                    UINT_PTR(entry.id), entry.label);
+    }
     POINT at = {};
     GetCursorPos(&at);
     int chosen = 0;
     {
-        Modal modal(this);  // no refresh may rebuild `item` while the menu is up
+        EditorController::Modal modal(*editor_);  // no refresh may rebuild the tree meanwhile
         chosen = TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0,
                                 hwnd(), nullptr);
     }
     DestroyMenu(menu);
-    if (chosen == ID_INSERT_ITEM) InsertNewItem(item);
-    if (chosen == ID_DELETE_ITEM) DeleteTemplateItem(item);
-    if (chosen == ID_PROPERTIES_ITEM) ShowItemProperties(item);
-}
-
-bool CVelomarTreeView::InsertNewItem(HTREEITEM item) {
-    CInstallerWnd* project = Project();
-    if (!item || !project || refreshQueued_) return false;
-    const TemplateNode node = NodeOf(item);
-    BeginChange(ItemChange::Insert, node.kind);
-    const bool changed = ::InsertNewItem(
-        project, node, [this](ItemDialog d, int index) { return RunDialog(d, index); });
-    if (changed) Changed(true);
-    return changed;
-}
-
-bool CVelomarTreeView::DeleteTemplateItem(HTREEITEM item) {
-    CInstallerWnd* project = Project();
-    if (!item || !project || refreshQueued_) return false;
-    const TemplateNode node = NodeOf(item);
-    BeginChange(ItemChange::Delete, node.kind);
-    const bool changed = ::DeleteTemplateItem(project, node);
-    if (changed) Changed(true);
-    return changed;
-}
-
-bool CVelomarTreeView::CanMoveItem(int step) const {
-    return tree_ && !refreshQueued_ &&
-           ::CanMoveItem(Project(), NodeOf(TreeView_GetSelection(tree_)), step);
-}
-
-bool CVelomarTreeView::MoveItem(int step) {
-    if (!CanMoveItem(step)) return false;
-    const TemplateNode node = NodeOf(TreeView_GetSelection(tree_));
-    BeginChange(step < 0 ? ItemChange::MoveUp : ItemChange::MoveDown, node.kind);
-    ::MoveTemplateItem(Project(), node, step);
-    selectAfterRebuild_ = {node.kind, node.index + step};
-    Changed(true);
-    return true;
-}
-
-bool CVelomarTreeView::ShowItemProperties(HTREEITEM item) {
-    if (!item || !Project() || refreshQueued_) return true;
-    const TemplateNode node = NodeOf(item);
-    const ItemDialog dialog = DialogFor(node);
-    if (dialog == ItemDialog::None) return true;
-    BeginChange(ItemChange::Edit, node.kind);
-    if (!RunDialog(dialog, node.index)) return true;
-    selectAfterRebuild_ = node;
-    Changed(dialog != ItemDialog::Audio);  // sounds do not show in the still preview
-    return true;
-}
-
-bool CVelomarTreeView::RunDialog(ItemDialog dialog, int index) {
-    CInstallerWnd* project = Project();
-    if (!project || !frame_) return false;
-    Modal modal(this);
-    // The fields show in the preview while the dialog is open.
-    LiveEdit live(*project->Settings, [this] { frame_->DemoWnd->ShowRecord(); });
-    const LiveHook hook = [&live](const std::function<void()>& write) { live.Preview(write); };
-    return live.End(ShowPropertyDialog(frame_, *project, dialog, index, hook));
-}
-
-// The refresh is posted: it saves, reopens and rebuilds these nodes, which must
-// not happen inside the control's own notification. Marking first lets it save.
-// Until it ran, the nodes no longer match the project (a slot moved up), so
-// the editing calls refuse to act on them.
-void CVelomarTreeView::Changed(bool refresh) {
-    if (frame_ && frame_->DemoWnd) frame_->DemoWnd->SetModified(true);
-    if (!refresh || refreshQueued_) return;
-    refreshQueued_ = true;
-    PostMessageA(hwnd(), WM_TEMPLATE_CHANGED, 0, 0);
-}
-
-// A dialog or menu still up holds the project or a node: the refresh waits
-// for it to end (a held Insert key can open a second dialog before it runs).
-void CVelomarTreeView::RunRefresh() {
-    if (!refreshQueued_ || modal_ > 0) return;
-    refreshQueued_ = false;
-    if (frame_ && frame_->DemoWnd && frame_->DemoWnd->GetInstallerWnd())
-        frame_->DemoWnd->ReloadProject(false);
-}
-
-CVelomarTreeView::Modal::~Modal() {
-    if (--view_->modal_ == 0 && view_->refreshQueued_)
-        PostMessageA(view_->hwnd(), WM_TEMPLATE_CHANGED, 0, 0);
+    if (chosen && editor_) editor_->RunItemCommand(node, chosen);
 }
 
 LRESULT CVelomarTreeView::OnNotify(NMHDR* header) {
-    if (header->idFrom != IDC_TEMPLATE_TREE) return 0;
+    if (header->idFrom != IDC_TEMPLATE_TREE || !editor_) return 0;
     switch (header->code) {
         case NM_DBLCLK:
-            ShowItemProperties(ItemAtCursor());
+            editor_->EditProperties(NodeOf(ItemAtCursor()));
             return 0;  // the control still expands or collapses
         case NM_RCLICK:
-            TrackItemMenu(ItemAtCursor());
+            TrackItemMenu(NodeOf(ItemAtCursor()));
             return 1;
+        case NM_CUSTOMDRAW: {
+            // Items reaching outside the menu window in their colour.
+            auto* draw = reinterpret_cast<NMTVCUSTOMDRAW*>(header);
+            if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+            const std::size_t row = std::size_t(draw->nmcd.lItemlParam);
+            if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT && row < rows_.size() &&
+                rows_[row].outside && !(draw->nmcd.uItemState & CDIS_SELECTED))
+                draw->clrText = RGB(OUTSIDE_COLOUR[0], OUTSIDE_COLOUR[1], OUTSIDE_COLOUR[2]);
+            return CDRF_DODEFAULT;
+        }
         case TVN_SELCHANGEDA:
         case TVN_SELCHANGEDW:
             // A node picked in the tree is picked on the arranged preview too.
-            if (!selecting_ && frame_ && frame_->DemoWnd)
-                frame_->DemoWnd->Arrange().Select(
-                    NodeOf(reinterpret_cast<NMTREEVIEWA*>(header)->itemNew.hItem));
+            if (!selecting_)
+                editor_->TreePicked(NodeOf(reinterpret_cast<NMTREEVIEWA*>(header)->itemNew.hItem));
             return 0;
         case TVN_KEYDOWN: {
+            using namespace editor_keys;
             const WORD key = reinterpret_cast<NMTVKEYDOWN*>(header)->wVKey;
-            HTREEITEM selected = TreeView_GetSelection(tree_);
-            if (key == VK_INSERT) InsertNewItem(selected);
-            if (key == VK_DELETE) DeleteTemplateItem(selected);
-            // Enter opens the node's dialog, as a double-click does.
-            if (key == VK_RETURN) ShowItemProperties(selected);
+            const int code = key == VK_INSERT   ? Insert
+                             : key == VK_DELETE ? Delete
+                             : key == VK_RETURN ? Return
+                                                : 0;
+            editor_->TreeKey(Selection(), {code, 0});
             return 0;
         }
         default:
@@ -309,9 +148,6 @@ LRESULT CVelomarTreeView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         case WM_NOTIFY:
             return OnNotify(reinterpret_cast<NMHDR*>(lParam));
-        case WM_TEMPLATE_CHANGED:
-            RunRefresh();
-            return 0;
         default:
             return CNativeWindow::WindowProc(message, wParam, lParam);
     }

@@ -5,6 +5,7 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
+#include "editor/command_ids.h"
 #include "editor/wx/art.h"
 #include "velomar_version.h"
 
@@ -13,8 +14,8 @@ wxString VersionText() { return "Software Version - " VELOMAR_VERSION; }
 CAboutDlg::CAboutDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, "About VelomarForge") {
     const wxIconBundle icons = forge_art::ProgramIcons();
     auto* text = new wxBoxSizer(wxVERTICAL);
-    Version = new wxStaticText(this, 1050, VersionText(), wxDefaultPosition, wxDefaultSize,
-                               wxST_NO_AUTORESIZE);
+    Version = new wxStaticText(this, IDC_VERSION_TEXT, VersionText(), wxDefaultPosition,
+                               wxDefaultSize, wxST_NO_AUTORESIZE);
     Version->SetMinSize(wxSize(220, -1));
     text->Add(Version, 0, wxBOTTOM, 10);
     text->Add(

@@ -1,26 +1,32 @@
-// The editor's pictures: toolbar and menu icons, the tree's images, the
-// wizard's picture and the program icon.
+// The editor's pictures: the toolbar strip, the tree's images and the
+// wizard's picture that the Windows editor's resources hold too
+// (resources/make_forge_images.py draws them), and the program icon.
 #pragma once
 
 #include <wx/bitmap.h>
 #include <wx/iconbndl.h>
 #include <wx/imaglist.h>
 
+#include <cstddef>
+
+#include "editor/editor_commands.h"
+
 namespace forge_art {
 
-enum class Tool { New, Open, Save, Test, Build, Copy, Image, Help, About, Arrange };
+// A file of resources/ built into the program.
+struct Embedded {
+    const unsigned char* data;
+    std::size_t size;
+};
+extern const Embedded velomar_ico_file, forge_toolbar_bmp_file, forge_tree_bmp_file,
+    forge_wizard_bmp_file;
 
-// 16 x 16: the desktop theme's icon where one fits, our own drawing for build,
-// copy and the disc image.
-wxBitmap ToolBitmap(Tool tool);
-
-// The tree's six images, drawn here: root, audio, background, bitmaps and logos,
-// hyper-links, item.
+// 16 x 15, light grey clear.
+wxBitmap ToolBitmap(ToolPicture picture);
+// The tree's six images in TreePicture's order, pure red clear.
 wxImageList* TreeImages();
-
 // The Project Wizard's picture, 145 x 343.
 wxBitmap WizardPicture();
-
 // The runtime's icon.
 wxIconBundle ProgramIcons();
 

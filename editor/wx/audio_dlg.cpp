@@ -5,7 +5,8 @@
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
 
-#include "editor/dialogs/resource_import.h"
+#include "editor/command_ids.h"
+#include "editor/forms/resource_import.h"
 
 using dialog_parts::FromWx;
 using dialog_parts::ToWx;
@@ -29,8 +30,8 @@ CAudioPropertiesDlg::CAudioPropertiesDlg(wxWindow* parent, CInstallerWnd& projec
         });
         return edit;
     };
-    IntroEdit = field("Intro Wave file", 1011, 1012);
-    HoverEdit = field("Hyperlink Mouse-Over Wave file", 1013, 1014);
+    IntroEdit = field("Intro Wave file", IDC_AUDIO_INTRO, IDC_AUDIO_INTRO_BROWSE);
+    HoverEdit = field("Hyperlink Mouse-Over Wave file", IDC_AUDIO_HOVER, IDC_AUDIO_HOVER_BROWSE);
     all->Add(dialog_parts::Buttons(this), 0, wxEXPAND | wxALL, 10);
     SetSizerAndFit(all);
     CentreOnParent();

@@ -4,7 +4,7 @@
 
 #include <wx/dialog.h>
 
-#include "editor/dialogs/audio_form.h"
+#include "editor/forms/audio_form.h"
 #include "editor/wx/dialog_parts.h"
 
 class CInstallerWnd;
@@ -14,8 +14,8 @@ class CAudioPropertiesDlg : public wxDialog {
   public:
     CAudioPropertiesDlg(wxWindow* parent, CInstallerWnd& project, HelpFunction help = {});
 
-    wxTextCtrl* IntroEdit;  // 1011
-    wxTextCtrl* HoverEdit;  // 1013
+    wxTextCtrl* IntroEdit;
+    wxTextCtrl* HoverEdit;
 
   private:
     void OnOk(wxCommandEvent&);

@@ -12,9 +12,10 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "editor/dialogs/colour_text.h"
-#include "editor/dialogs/live_preview.h"
-#include "editor/dialogs/resource_import.h"
+#include "editor/command_ids.h"
+#include "editor/forms/colour_text.h"
+#include "editor/forms/live_preview.h"
+#include "editor/forms/resource_import.h"
 #include "engine/installer_wnd.h"
 
 using dialog_parts::FromWx;
@@ -47,14 +48,16 @@ CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerW
         return label;
     };
     auto* imageHeading = heading("Select an Image for your background");
-    BitmapRadio = new wxRadioButton(this, 1000, "Bitmap / Image", wxDefaultPosition, wxDefaultSize,
-                                    wxRB_GROUP);
-    BitmapEdit = new wxTextCtrl(this, 1002, wxEmptyString, wxDefaultPosition, wxSize(320, -1));
-    auto* browse = new wxButton(this, 1003, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+    BitmapRadio = new wxRadioButton(this, IDC_BG_BITMAP_MODE, "Bitmap / Image", wxDefaultPosition,
+                                    wxDefaultSize, wxRB_GROUP);
+    BitmapEdit =
+        new wxTextCtrl(this, IDC_BG_BITMAP, wxEmptyString, wxDefaultPosition, wxSize(320, -1));
+    auto* browse =
+        new wxButton(this, IDC_BG_BROWSE, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     auto* colourHeading = heading("Select a custom Color for your background");
-    ColourRadio = new wxRadioButton(this, 1001, "Specified Color");
-    ColourEdit = new wxTextCtrl(this, 1004);
-    auto* choose = new wxButton(this, 1010, "Choose...");
+    ColourRadio = new wxRadioButton(this, IDC_BG_COLOUR_MODE, "Specified Color");
+    ColourEdit = new wxTextCtrl(this, IDC_BG_COLOUR);
+    auto* choose = new wxButton(this, IDC_BG_CHOOSE, "Choose...");
 
     // A part of the dialog: its heading, its mode radio, and a field with its button.
     auto part = [](wxWindow* heading, wxWindow* radio, wxWindow* field, wxWindow* button,
@@ -75,13 +78,13 @@ CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerW
 
     auto* dither = new wxStaticBoxSizer(wxVERTICAL, this, "Dither the color...");
     wxWindow* in = dither->GetStaticBox();
-    DitheredBox = new wxCheckBox(in, 1005, "Dithered");
-    ToWhite = new wxRadioButton(in, 1006, "Dither To White", wxDefaultPosition, wxDefaultSize,
-                                wxRB_GROUP);
-    ToBlack = new wxRadioButton(in, 1007, "Dither To Black");
-    Horiz =
-        new wxRadioButton(in, 1008, "Dither Horiz", wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
-    Vert = new wxRadioButton(in, 1009, "Dither Vert");
+    DitheredBox = new wxCheckBox(in, IDC_BG_DITHERED, "Dithered");
+    ToWhite = new wxRadioButton(in, IDC_BG_TO_WHITE, "Dither To White", wxDefaultPosition,
+                                wxDefaultSize, wxRB_GROUP);
+    ToBlack = new wxRadioButton(in, IDC_BG_TO_BLACK, "Dither To Black");
+    Horiz = new wxRadioButton(in, IDC_BG_HORIZ, "Dither Horiz", wxDefaultPosition, wxDefaultSize,
+                              wxRB_GROUP);
+    Vert = new wxRadioButton(in, IDC_BG_VERT, "Dither Vert");
     auto* choices = new wxFlexGridSizer(2, 4, 16);
     for (wxWindow* w : {static_cast<wxWindow*>(ToWhite), static_cast<wxWindow*>(Horiz),
                         static_cast<wxWindow*>(ToBlack), static_cast<wxWindow*>(Vert)})
@@ -163,9 +166,9 @@ void CBackgroundPropertiesDlg::FromControls() {
 
 void CBackgroundPropertiesDlg::Enable() {
     BitmapEdit->Enable(form_.BitmapEnabled());
-    FindWindow(1003)->Enable(form_.BitmapEnabled());
+    FindWindow(IDC_BG_BROWSE)->Enable(form_.BitmapEnabled());
     ColourEdit->Enable(form_.ColourEnabled());
-    FindWindow(1010)->Enable(form_.ColourEnabled());
+    FindWindow(IDC_BG_CHOOSE)->Enable(form_.ColourEnabled());
     DitheredBox->Enable(form_.ColourEnabled());
     for (wxRadioButton* r : {ToWhite, ToBlack, Horiz, Vert})
         r->Enable(form_.DitherChoicesEnabled());

@@ -4,7 +4,7 @@
 
 #include <wx/dialog.h>
 
-#include "editor/dialogs/background_form.h"
+#include "editor/forms/background_form.h"
 #include "editor/wx/dialog_parts.h"
 
 class CInstallerWnd;
@@ -17,15 +17,15 @@ class CBackgroundPropertiesDlg : public wxDialog {
   public:
     CBackgroundPropertiesDlg(wxWindow* parent, CInstallerWnd& project, HelpFunction help = {});
 
-    wxRadioButton* BitmapRadio;  // 1000
-    wxRadioButton* ColourRadio;  // 1001
-    wxTextCtrl* BitmapEdit;      // 1002
-    wxTextCtrl* ColourEdit;      // 1004
-    wxCheckBox* DitheredBox;     // 1005
-    wxRadioButton* ToWhite;      // 1006
-    wxRadioButton* ToBlack;      // 1007
-    wxRadioButton* Horiz;        // 1008
-    wxRadioButton* Vert;         // 1009
+    wxRadioButton* BitmapRadio;
+    wxRadioButton* ColourRadio;
+    wxTextCtrl* BitmapEdit;
+    wxTextCtrl* ColourEdit;
+    wxCheckBox* DitheredBox;
+    wxRadioButton* ToWhite;
+    wxRadioButton* ToBlack;
+    wxRadioButton* Horiz;
+    wxRadioButton* Vert;
     wxStaticBitmap* Preview;
 
     // The fields as they stand, into the record for the preview (no messages,

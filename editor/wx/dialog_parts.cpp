@@ -8,8 +8,8 @@
 #include <wx/strconv.h>
 #include <wx/textctrl.h>
 
-#include "editor/dialogs/colour_text.h"
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/colour_text.h"
+#include "editor/forms/resource_import.h"
 #include "platform/platform.h"
 
 namespace dialog_parts {
@@ -57,8 +57,7 @@ bool ChooseColour(wxWindow* parent, wxTextCtrl* field, bool preselectEmpty) {
 }
 
 ColourSwatch::ColourSwatch(wxWindow* parent, wxTextCtrl* field)
-    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxSize(22, 22), wxBORDER_NONE),
-      field_(field) {
+    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxSize(22, 22), wxBORDER_NONE), field_(field) {
     Bind(wxEVT_PAINT, &ColourSwatch::OnPaint, this);
     field->Bind(wxEVT_TEXT, [this](wxCommandEvent& e) {
         Follow();

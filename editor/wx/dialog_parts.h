@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "editor/command_ids.h"
+
 class wxSizer;
 class wxTextCtrl;
 class wxWindow;
@@ -17,7 +19,7 @@ using HelpFunction = std::function<void(const std::string& topic)>;
 
 namespace dialog_parts {
 
-constexpr int ID_HELP_BUTTON = 1045;
+constexpr int ID_HELP_BUTTON = IDC_HELP_BUTTON;
 
 // Project texts are Windows single-byte text unless they are valid UTF-8.
 wxString ToWx(const std::string& bytes);

@@ -7,7 +7,7 @@
 
 #include "editor/companion_files.h"
 #include "editor/project_session.h"
-#include "editor/reg_settings.h"
+#include "platform/reg_settings.h"
 #include "editor/wx/main_frame.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
@@ -30,9 +30,9 @@ bool CVelomarForgeApp::OnInit() {
     const wxFileName program(wxStandardPaths::Get().GetExecutablePath());
     StartFolder = FindStartFolder(program.GetPath().utf8_string());
 
-    ForgeOptions options;
+    EditorOptions options;
     options.StartFolder = StartFolder;
-    options.SettingsFile = RegSettingsFile(UserConfigFolder(), CMainFrame::BASE_KEY);
+    options.SettingsFile = RegSettingsFile(UserConfigFolder(), PREFERENCES_KEY);
     options.DocumentsFolder = wxStandardPaths::Get().GetDocumentsDir().utf8_string();
     if (argc == 2) {
         // A folder, or its AppSetup.dat as a file manager hands it over.

@@ -9,8 +9,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "editor/dialogs/add_to_disc.h"
-#include "editor/dialogs/live_preview.h"
+#include "editor/command_ids.h"
+#include "editor/forms/add_to_disc.h"
+#include "editor/forms/live_preview.h"
 #include "engine/installer_wnd.h"
 
 using dialog_parts::FromWx;
@@ -25,14 +26,14 @@ struct ActionRadio {
 };
 // In the dialog's order; Action[] keeps LinkAction's.
 const ActionRadio kActions[] = {
-    {LinkAction::BrowseCd, 1013, "Browse this CD"},
-    {LinkAction::OpenFolder, 1027, "Open a specified Folder"},
-    {LinkAction::WebSite, 1028, "Goto WEB Site"},
-    {LinkAction::RunProgram, 1014, "Run specified program / Open a file"},
-    {LinkAction::Quit, 1015, "Quit / Close this application"},
+    {LinkAction::BrowseCd, IDC_LINK_BROWSE_CD, "Browse this CD"},
+    {LinkAction::OpenFolder, IDC_LINK_OPEN_FOLDER, "Open a specified Folder"},
+    {LinkAction::WebSite, IDC_LINK_WEB_SITE, "Goto WEB Site"},
+    {LinkAction::RunProgram, IDC_LINK_RUN, "Run specified program / Open a file"},
+    {LinkAction::Quit, IDC_LINK_QUIT, "Quit / Close this application"},
 };
 
-constexpr int ID_ADD_TO_DISC = 1070;
+constexpr int ID_ADD_TO_DISC = IDC_LINK_ADD_TO_DISC;
 
 int Slot(LinkAction a) { return int(a) - int(LinkAction::BrowseCd); }
 
@@ -59,18 +60,20 @@ CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd
 
     auto* params = new wxStaticBoxSizer(wxVERTICAL, this, "Parameters:");
     in = params->GetStaticBox();
-    Relative = new wxRadioButton(in, 1030, "Path is Relative (to this CD)", wxDefaultPosition,
-                                 wxDefaultSize, wxRB_GROUP);
-    Absolute = new wxRadioButton(in, 1031, "Path is Absolute");
-    DataACaption = new wxStaticText(in, 1016, wxEmptyString, wxDefaultPosition, wxSize(190, -1),
-                                    wxALIGN_RIGHT | wxST_NO_AUTORESIZE);
-    DataAEdit = new wxTextCtrl(in, 1017, wxEmptyString, wxDefaultPosition, wxSize(260, -1));
-    Browse = new wxButton(in, 1018, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+    Relative = new wxRadioButton(in, IDC_LINK_RELATIVE, "Path is Relative (to this CD)",
+                                 wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+    Absolute = new wxRadioButton(in, IDC_LINK_ABSOLUTE, "Path is Absolute");
+    DataACaption = new wxStaticText(in, IDC_LINK_DATA_A_CAPTION, wxEmptyString, wxDefaultPosition,
+                                    wxSize(190, -1), wxALIGN_RIGHT | wxST_NO_AUTORESIZE);
+    DataAEdit =
+        new wxTextCtrl(in, IDC_LINK_DATA_A, wxEmptyString, wxDefaultPosition, wxSize(260, -1));
+    Browse =
+        new wxButton(in, IDC_LINK_BROWSE, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
     AddToDisc = new wxButton(in, ID_ADD_TO_DISC, "Add to Disc...", wxDefaultPosition, wxDefaultSize,
                              wxBU_EXACTFIT);
-    DataBCaption = new wxStaticText(in, 1019, wxEmptyString, wxDefaultPosition, wxSize(190, -1),
-                                    wxALIGN_RIGHT | wxST_NO_AUTORESIZE);
-    DataBEdit = new wxTextCtrl(in, 1020);
+    DataBCaption = new wxStaticText(in, IDC_LINK_DATA_B_CAPTION, wxEmptyString, wxDefaultPosition,
+                                    wxSize(190, -1), wxALIGN_RIGHT | wxST_NO_AUTORESIZE);
+    DataBEdit = new wxTextCtrl(in, IDC_LINK_DATA_B);
     auto* kinds = new wxBoxSizer(wxHORIZONTAL);
     kinds->Add(Relative);
     kinds->Add(Absolute, 0, wxLEFT, 16);
@@ -103,19 +106,20 @@ CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd
             auto* button =
                 new wxButton(in, chooser, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
             cell->Add(button, 0, wxLEFT, 4);
-            cell->Add(new dialog_parts::ColourSwatch(in, edit), 0, wxALIGN_CENTRE_VERTICAL | wxLEFT, 4);
+            cell->Add(new dialog_parts::ColourSwatch(in, edit), 0, wxALIGN_CENTRE_VERTICAL | wxLEFT,
+                      4);
             button->Bind(wxEVT_BUTTON,
                          [this, edit](wxCommandEvent&) { dialog_parts::ChooseColour(this, edit); });
         }
         grid->Add(cell);
         return edit;
     };
-    LabelEdit = add("Label:", 1033, 200);
-    FontEdit = add("Font Size:", 1029, 60);
-    XEdit = add("X - Location:", 1021, 60);
-    YEdit = add("Y - Location:", 1022, 60);
-    TextColourEdit = add("Text Color:", 1023, 90, 1025);
-    HiliteEdit = add("Mouse - Over Color:", 1024, 90, 1026);
+    LabelEdit = add("Label:", IDC_LINK_LABEL, 200);
+    FontEdit = add("Font Size:", IDC_LINK_FONT_SIZE, 60);
+    XEdit = add("X - Location:", IDC_LINK_X, 60);
+    YEdit = add("Y - Location:", IDC_LINK_Y, 60);
+    TextColourEdit = add("Text Color:", IDC_LINK_TEXT_COLOUR, 90, IDC_LINK_TEXT_CHOOSE);
+    HiliteEdit = add("Mouse - Over Color:", IDC_LINK_HILITE_COLOUR, 90, IDC_LINK_HILITE_CHOOSE);
     attributes->Add(grid, 0, wxALL, 4);
 
     auto* all = new wxBoxSizer(wxVERTICAL);

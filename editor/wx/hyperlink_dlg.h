@@ -4,7 +4,7 @@
 
 #include <wx/dialog.h>
 
-#include "editor/dialogs/hyperlink_form.h"
+#include "editor/forms/hyperlink_form.h"
 #include "editor/wx/dialog_parts.h"
 
 class CInstallerWnd;
@@ -24,20 +24,20 @@ class CHyperlinkPropertiesDlg : public wxDialog {
 
     // The action radios, in the order of LinkAction from BrowseCd to Quit.
     wxRadioButton* Action[5];
-    wxRadioButton* Relative;  // 1030
-    wxRadioButton* Absolute;  // 1031
+    wxRadioButton* Relative;
+    wxRadioButton* Absolute;
     wxStaticText* DataACaption;
-    wxTextCtrl* DataAEdit;  // 1017
-    wxButton* Browse;       // 1018
-    wxButton* AddToDisc;    // "Add to Disc..."
+    wxTextCtrl* DataAEdit;
+    wxButton* Browse;
+    wxButton* AddToDisc;  // "Add to Disc..."
     wxStaticText* DataBCaption;
-    wxTextCtrl* DataBEdit;       // 1020
-    wxTextCtrl* LabelEdit;       // 1033
-    wxTextCtrl* FontEdit;        // 1029
-    wxTextCtrl* XEdit;           // 1021
-    wxTextCtrl* YEdit;           // 1022
-    wxTextCtrl* TextColourEdit;  // 1023
-    wxTextCtrl* HiliteEdit;      // 1024
+    wxTextCtrl* DataBEdit;
+    wxTextCtrl* LabelEdit;
+    wxTextCtrl* FontEdit;
+    wxTextCtrl* XEdit;
+    wxTextCtrl* YEdit;
+    wxTextCtrl* TextColourEdit;
+    wxTextCtrl* HiliteEdit;
 
     // Simulates a click on an action radio (tests and the radios' handler).
     void ClickAction(LinkAction action);

@@ -11,9 +11,10 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "editor/dialogs/colour_text.h"
-#include "editor/dialogs/live_preview.h"
-#include "editor/dialogs/resource_import.h"
+#include "editor/command_ids.h"
+#include "editor/forms/colour_text.h"
+#include "editor/forms/live_preview.h"
+#include "editor/forms/resource_import.h"
 #include "engine/installer_wnd.h"
 
 using dialog_parts::FromWx;
@@ -54,12 +55,15 @@ CLogoPropertiesDlg::CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
     auto number = [](wxWindow* at, int id) {
         return new wxTextCtrl(at, id, wxEmptyString, wxDefaultPosition, wxSize(80, -1));
     };
-    BitmapEdit = new wxTextCtrl(in, 1034, wxEmptyString, wxDefaultPosition, wxSize(300, -1));
-    auto* browse = new wxButton(in, 1035, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
-    XEdit = number(in, 1021);
-    YEdit = number(in, 1022);
-    MaskEdit = number(in, 1036);
-    auto* mask = new wxButton(in, 1037, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+    BitmapEdit =
+        new wxTextCtrl(in, IDC_LOGO_BITMAP, wxEmptyString, wxDefaultPosition, wxSize(300, -1));
+    auto* browse =
+        new wxButton(in, IDC_LOGO_BROWSE, "...", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+    XEdit = number(in, IDC_LOGO_X);
+    YEdit = number(in, IDC_LOGO_Y);
+    MaskEdit = number(in, IDC_LOGO_MASK);
+    auto* mask = new wxButton(in, IDC_LOGO_MASK_CHOOSE, "...", wxDefaultPosition, wxDefaultSize,
+                              wxBU_EXACTFIT);
     label(in, "Bitmap / Logo To Draw:");
     grid->Add(BitmapEdit, 1, wxEXPAND);
     grid->Add(browse);
@@ -73,18 +77,19 @@ CLogoPropertiesDlg::CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
     auto* maskRow = new wxBoxSizer(wxHORIZONTAL);
     maskRow->Add(MaskEdit);
     maskRow->Add(mask, 0, wxLEFT, 4);
-    maskRow->Add(new dialog_parts::ColourSwatch(in, MaskEdit), 0, wxALIGN_CENTRE_VERTICAL | wxLEFT, 4);
+    maskRow->Add(new dialog_parts::ColourSwatch(in, MaskEdit), 0, wxALIGN_CENTRE_VERTICAL | wxLEFT,
+                 4);
     grid->Add(maskRow);
     grid->AddSpacer(0);
     draw->Add(grid, 0, wxEXPAND | wxALL, 4);
 
     auto* animation = new wxStaticBoxSizer(wxVERTICAL, this, "Bitmap / Logo Animation Parameters");
     in = animation->GetStaticBox();
-    AnimateBox = new wxCheckBox(in, 1038, "Animate Bitmap / Logo");
-    StartXEdit = number(in, 1023);
-    StartYEdit = number(in, 1039);
-    DelayEdit = number(in, 1040);
-    ScaleBox = new wxCheckBox(in, 1041, "Scale Bitmap / Logo");
+    AnimateBox = new wxCheckBox(in, IDC_LOGO_ANIMATE, "Animate Bitmap / Logo");
+    StartXEdit = number(in, IDC_LOGO_START_X);
+    StartYEdit = number(in, IDC_LOGO_START_Y);
+    DelayEdit = number(in, IDC_LOGO_DELAY);
+    ScaleBox = new wxCheckBox(in, IDC_LOGO_SCALE, "Scale Bitmap / Logo");
     ScaleBox->Hide();  // ResizeLogo passes through unseen
     auto* moves = new wxFlexGridSizer(2, 6, 6);
     const std::pair<const char*, wxTextCtrl*> rows[] = {{"Animate Start X - Location:", StartXEdit},

@@ -4,7 +4,7 @@
 
 #include <wx/dialog.h>
 
-#include "editor/dialogs/logo_form.h"
+#include "editor/forms/logo_form.h"
 #include "editor/wx/dialog_parts.h"
 
 class CInstallerWnd;
@@ -20,15 +20,15 @@ class CLogoPropertiesDlg : public wxDialog {
     // its message, without showing.
     int ShowModal() override;
 
-    wxTextCtrl* BitmapEdit;  // 1034
-    wxTextCtrl* XEdit;       // 1021
-    wxTextCtrl* YEdit;       // 1022
-    wxTextCtrl* MaskEdit;    // 1036
-    wxCheckBox* AnimateBox;  // 1038
-    wxTextCtrl* StartXEdit;  // 1023
-    wxTextCtrl* StartYEdit;  // 1039
-    wxTextCtrl* DelayEdit;   // 1040
-    wxCheckBox* ScaleBox;    // 1041, never shown
+    wxTextCtrl* BitmapEdit;
+    wxTextCtrl* XEdit;
+    wxTextCtrl* YEdit;
+    wxTextCtrl* MaskEdit;
+    wxCheckBox* AnimateBox;
+    wxTextCtrl* StartXEdit;
+    wxTextCtrl* StartYEdit;
+    wxTextCtrl* DelayEdit;
+    wxCheckBox* ScaleBox;  // never shown
     wxStaticBitmap* Preview;
 
     // The fields as they stand, into the record for the preview (no messages,

@@ -7,13 +7,15 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "editor/command_ids.h"
+
 namespace {
 
-constexpr int ID_NAME = 1001;
-constexpr int ID_LOCATION = 1002;
-constexpr int ID_BROWSE = 1003;
-constexpr int ID_RESULT = 1044;
-constexpr int ID_HELP_BUTTON = 1045;
+constexpr int ID_NAME = IDC_PROJECT_NAME;
+constexpr int ID_LOCATION = IDC_PROJECT_LOCATION;
+constexpr int ID_BROWSE = IDC_BROWSE_LOCATION;
+constexpr int ID_RESULT = IDC_PROJECT_RESULT;
+constexpr int ID_HELP_BUTTON = IDC_HELP_BUTTON;
 
 std::string Utf8(const wxString& s) { return s.utf8_string(); }
 

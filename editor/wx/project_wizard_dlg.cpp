@@ -7,18 +7,20 @@
 #include <wx/statbmp.h>
 #include <wx/statbox.h>
 
+#include "editor/command_ids.h"
 #include "editor/wx/art.h"
 
 CProjectWizardDlg::CProjectWizardDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, "Project Wizard") {
     auto* choices = new wxStaticBoxSizer(wxVERTICAL, this, "Please Select Project Type:");
-    NewChoice = new wxRadioButton(choices->GetStaticBox(), 1052, "Create a New Project",
+    NewChoice = new wxRadioButton(choices->GetStaticBox(), IDC_CHOICE_NEW, "Create a New Project",
                                   wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
-    OpenChoice = new wxRadioButton(choices->GetStaticBox(), 1053, "Open an Existing Project");
+    OpenChoice =
+        new wxRadioButton(choices->GetStaticBox(), IDC_CHOICE_OPEN, "Open an Existing Project");
     choices->Add(NewChoice, 0, wxALL, 8);
     choices->Add(OpenChoice, 0, wxALL, 8);
-    ShowAtStartupBox =
-        new wxCheckBox(this, 1051, "Show this window each time the application starts");
+    ShowAtStartupBox = new wxCheckBox(this, IDC_SHOW_AT_STARTUP,
+                                      "Show this window each time the application starts");
 
     auto* right = new wxBoxSizer(wxVERTICAL);
     right->Add(choices, 0, wxEXPAND);

@@ -16,7 +16,7 @@
 
 #include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/resource_import.h"
 #include "editor/disc_image/disc_contents.h"
 #include "editor/disc_image/disc_image.h"
 #include "editor/disc_image/disc_names.h"

@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "../support/project_sandbox.h"
-#include "editor/dialogs/add_to_disc.h"
-#include "editor/dialogs/audio_form.h"
-#include "editor/dialogs/background_form.h"
-#include "editor/dialogs/hyperlink_form.h"
-#include "editor/dialogs/live_preview.h"
-#include "editor/dialogs/logo_form.h"
+#include "editor/forms/add_to_disc.h"
+#include "editor/forms/audio_form.h"
+#include "editor/forms/background_form.h"
+#include "editor/forms/hyperlink_form.h"
+#include "editor/forms/live_preview.h"
+#include "editor/forms/logo_form.h"
 #include "editor/windows_disc_name.h"
 
 namespace {

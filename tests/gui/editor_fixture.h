@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "../support/project_sandbox.h"
-#include "editor/wx/command_ids.h"
+#include "editor/command_ids.h"
 #include "editor/wx/demo_wnd.h"
 #include "editor/wx/editor_window_system.h"
 #include "editor/wx/main_frame.h"
@@ -115,12 +115,15 @@ class EditorTest : public ::testing::Test {
         platform::Install(platform::Platform{});
     }
 
-    CRegSettings Store() const { return CRegSettings(CMainFrame::BASE_KEY, storeFile); }
-    void NoWizard() { Store().SetInt(CMainFrame::GENERAL, "ShowIntroWizard", 0); }
+    CRegSettings Store() const { return CRegSettings(PREFERENCES_KEY, storeFile); }
+    void NoWizard() {
+        CRegSettings store = Store();
+        WritePreference(store, Preference::ShowWizard, 0);
+    }
 
     // settle: let the loop run (a command the wizard chose would run then).
     void Start(const std::string& openAtStart = "", bool settle = true) {
-        ForgeOptions o;
+        EditorOptions o;
         o.StartFolder = temp.File("bin/");
         o.SettingsFile = storeFile;
         o.DocumentsFolder = temp.File("docs");
@@ -166,7 +169,7 @@ class EditorTest : public ::testing::Test {
         OpenSample();
         services.messages.clear();
     }
-    CInstallerWnd* Project() const { return frame->DemoWnd->GetInstallerWnd(); }
+    CInstallerWnd* Project() const { return frame->Editor->Project(); }
     LaunchSettings& S() const { return *Project()->Settings; }
 
     wxTreeCtrl* Tree() const { return frame->TreeView->Tree(); }

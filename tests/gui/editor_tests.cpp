@@ -1,15 +1,14 @@
 // The editor's frame on a real X server, driven as a user would: the wizard,
-// menus and toolbar following the project, the save question, Build and Copy,
-// a QUIT link clicked in the preview, the dialogs' own buttons, the layout
-// kept between runs, and the message box. The rules behind them are the core's (tests/editor).
+// the toolbar and title following the controller, a QUIT link clicked in the
+// preview, the dialogs' own buttons, the layout kept between runs, and the
+// message box. The rules behind them are the core's (tests/editor).
 #include <wx/checkbox.h>
 #include <wx/colordlg.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/radiobut.h>
 
-#include "editor/dialogs/resource_import.h"
-#include "editor/project_build.h"
+#include "editor/forms/resource_import.h"
 #include "editor/wx/audio_dlg.h"
 #include "editor/wx/background_dlg.h"
 #include "editor/wx/hyperlink_dlg.h"
@@ -17,8 +16,6 @@
 #include "editor/wx/project_wizard_dlg.h"
 #include "editor_fixture.h"
 #include "platform/wx/wx_services.h"
-// Last: Xlib's macros (None, Window, Status) would break the headers above.
-#include <X11/Xlib.h>
 
 using namespace editor_test;
 using platform::MessageAnswer;
@@ -29,8 +26,8 @@ std::string Text(wxWindow* edit) {
     return dynamic_cast<wxTextCtrl*>(edit)->GetValue().utf8_string();
 }
 
-// The wizard's "New" runs New Project once the frame shows; the menu's toggle
-// writes at once, and the next start shows no wizard.
+// The wizard's "New" runs New Project once the frame shows; the menu's check
+// item shows the controller's state and its command reaches it.
 TEST_F(EditorTest, WizardAtFirstStartAndItsToggle) {
     wxTEST_DIALOG(Start("", false), Act<CProjectWizardDlg>([](CProjectWizardDlg* d) {
                       d->NewChoice->SetValue(true);
@@ -42,52 +39,19 @@ TEST_F(EditorTest, WizardAtFirstStartAndItsToggle) {
     frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
     EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_WIZARD_AT_STARTUP));
     Command(ID_WIZARD_AT_STARTUP);
-    std::uint32_t stored = 1;
-    EXPECT_TRUE(Store().ReadInt(CMainFrame::GENERAL, "ShowIntroWizard", &stored) && stored == 0);
-    Close();
-    Start();  // an unexpected wizard would fail here
     frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
     EXPECT_FALSE(frame->GetMenuBar()->IsChecked(ID_WIZARD_AT_STARTUP));
 }
 
-// Save, Build, Copy and Test follow the project's state; the title carries "*".
-TEST_F(EditorTest, EnableRulesAndTitle) {
+// The toolbar shows the controller's states; the title follows the project.
+TEST_F(EditorTest, ToolbarAndTitleFollowTheController) {
     NoWizard();
     Start();
-    const struct {
-        const char* what;
-        std::function<void()> enter;
-        bool save, build, copy, test;
-        const char* titleEnd;
-    } states[] = {
-        {"nothing open", [] {}, false, false, false, false, "VelomarForge"},
-        {"opened", [&] { OpenSample(); }, false, true, false, true, "sample/"},
-        {"built", [&] { frame->ProjectBuilt = true; }, false, true, true, true, "sample/"},
-        {"changed", [&] { frame->DemoWnd->SetModified(true); }, true, true, false, true,
-         "sample/*"},
-        {"saved", [&] { Command(ID_SAVE_PROJECT); }, false, true, false, true, "sample/"},
-    };
-    for (const auto& s : states) {
-        SCOPED_TRACE(s.what);
-        s.enter();
-        EXPECT_EQ(Enabled(ID_SAVE_PROJECT), s.save);
-        EXPECT_EQ(Enabled(ID_BUILD_PROJECT), s.build);
-        EXPECT_EQ(Enabled(ID_COPY_PROJECT), s.copy);
-        EXPECT_EQ(Enabled(ID_TEST_PROJECT), s.test);
-        const std::string title = Title(), end = s.titleEnd;
-        EXPECT_EQ(title.substr(title.size() - std::min(title.size(), end.size())), end);
-    }
-}
-
-// Before Open a changed project brings the question; Yes writes it.
-TEST_F(OnSample, SaveQuestionBeforeOpen) {
-    S().WindowTitle = std::string("Edited");
-    frame->DemoWnd->SetModified(true);
-    services.ScriptAnswers({MessageAnswer::Yes});
+    EXPECT_FALSE(Enabled(ID_BUILD_PROJECT));
     OpenSample();
-    EXPECT_EQ(services.messages, Messages{"Would you like to save the current project:\n\n" +
-                                          temp.File("sample/") + " ?"});
-    EXPECT_EQ(TextOf(OnDisk()->Settings->WindowTitle), "Edited");
+    frame->Editor->Session().SetModified(true);
+    EXPECT_TRUE(Enabled(ID_BUILD_PROJECT) && Enabled(ID_SAVE_PROJECT));
+    EXPECT_EQ(Title().substr(Title().size() - 8), "sample/*");
 }
 
 // A click on the QUIT link closes the editor, after the save question.
@@ -98,7 +62,7 @@ TEST_F(OnSample, QuitLinkInThePreviewClosesTheEditor) {
     ASSERT_GE(quit, 0);
     ASSERT_TRUE(PumpUntil([&] { return S().HotSpotRect[quit].right != 0; }));
     const platform::Rect r = S().HotSpotRect[quit];
-    frame->DemoWnd->SetModified(true);
+    frame->Editor->Session().SetModified(true);
     services.ScriptAnswers({MessageAnswer::No});
 
     wxWeakRef<wxFrame> gone(frame);
@@ -110,27 +74,6 @@ TEST_F(OnSample, QuitLinkInThePreviewClosesTheEditor) {
     frame = nullptr;
     EXPECT_EQ(services.messages, Messages{"Would you like to save the current project:\n\n" +
                                           temp.File("sample/") + " ?"});
-}
-
-// Build saves first, asks, opens the folder on Yes and enables Copy, which
-// opens it too; a change disables Copy again.
-TEST_F(OnSample, BuildThenCopy) {
-    const std::string folder = temp.File("sample/");
-    sandbox::WriteBytes(temp.File("bin/Velomar.exe"), "MZ the runtime");
-    S().WindowTitle = std::string("unsaved");
-    frame->DemoWnd->SetModified(true);
-    services.ScriptAnswers({MessageAnswer::Yes});
-    Command(ID_BUILD_PROJECT);
-    EXPECT_EQ(services.messages, Messages{BUILD_DONE_QUESTION});
-    EXPECT_EQ(sandbox::ReadBytes(folder + "Velomar.exe"), "MZ the runtime");
-    EXPECT_EQ(TextOf(OnDisk()->Settings->WindowTitle), "unsaved");
-    EXPECT_TRUE(Enabled(ID_COPY_PROJECT));
-    ASSERT_EQ(services.shellCalls.size(), 1u);
-    EXPECT_EQ(services.shellCalls[0].file, folder);
-    Command(ID_COPY_PROJECT);
-    EXPECT_EQ(services.shellCalls.size(), 2u);
-    frame->DemoWnd->SetModified(true);
-    EXPECT_FALSE(Enabled(ID_COPY_PROJECT));
 }
 
 // A slot the file left without its entry ends the dialog before it shows.
@@ -244,9 +187,8 @@ TEST(WxServicesTest, MessageBoxesShowTheTextUnderTheProgramName) {
     std::filesystem::remove(log);
 }
 
-// Closing keeps the frame's size for the next start, unless minimised. Xvfb has
-// no window manager: unmapping the frame from outside is what GTK takes for one.
-TEST_F(EditorTest, LayoutIsKeptButNotWhenMinimised) {
+// Closing keeps the frame's size for the next start.
+TEST_F(EditorTest, LayoutIsKeptBetweenRuns) {
     NoWizard();
     Start();
     frame->SetSize(30, 40, 900, 560);
@@ -254,25 +196,6 @@ TEST_F(EditorTest, LayoutIsKeptButNotWhenMinimised) {
     Close();
     Start();
     EXPECT_EQ(frame->GetSize(), wxSize(900, 560));
-    frame->SetSize(0, 0, 700, 500);
-    frame->Iconize();
-    Display* display = XOpenDisplay(gui_test::Screen().name().c_str());
-    ASSERT_NE(display, nullptr);
-    Window root = 0, parent = 0, *children = nullptr;
-    unsigned count = 0;
-    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
-    for (unsigned i = 0; i < count; ++i) {
-        char* name = nullptr;
-        if (XFetchName(display, children[i], &name) && frame->GetTitle() == name)
-            XUnmapWindow(display, children[i]);
-        if (name) XFree(name);
-    }
-    XFree(children);
-    XCloseDisplay(display);
-    ASSERT_TRUE(PumpUntil([&] { return frame->IsIconized(); }));
-    Close();
-    std::uint32_t width = 0;
-    EXPECT_TRUE(Store().ReadInt("Frame Layout", "SizeX", &width) && width == 900) << width;
 }
 
 }  // namespace

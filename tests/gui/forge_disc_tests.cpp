@@ -75,7 +75,7 @@ class DiscTest : public EditorTest {
             fill(d);
             EXPECT_TRUE(PressOk(d)) << ::testing::PrintToString(services.messages);
         });
-        frame->TreeView->RunItemCommand(Category(place), command);
+        frame->Editor->RunItemCommand(frame->TreeView->NodeOf(Category(place)), command);
         EXPECT_EQ(dialog.Runs(), 1);
         PumpFor(200);
     }
@@ -98,16 +98,15 @@ TEST_F(DiscTest, MadeInTheLinuxEditorRunsAlikeOnBothRuntimes) {
     frame->SetSize(0, 0, 1000, 700);
     wxTEST_DIALOG(Command(ID_NEW_PROJECT), NewProjectAt(temp.File("docs"), "Disc"));
     ASSERT_NE(Project(), nullptr);
-    using View = CVelomarTreeView;
     std::vector<Rect> bands;  // the link texts
-    Edit<CBackgroundPropertiesDlg>(kBackground, View::ID_PROPERTIES_ITEM, [&](auto* d) {
+    Edit<CBackgroundPropertiesDlg>(kBackground, ID_PROPERTIES_ITEM, [&](auto* d) {
         d->BitmapRadio->SetValue(true);
         wxCommandEvent click(wxEVT_RADIOBUTTON, 1000);
         d->BitmapRadio->GetEventHandler()->ProcessEvent(click);
         Browse(d, 1003, art + "background.bmp");
     });
     for (bool moving : {false, true})
-        Edit<CLogoPropertiesDlg>(kLogos, View::ID_INSERT_ITEM, [&](auto* d) {
+        Edit<CLogoPropertiesDlg>(kLogos, ID_INSERT_ITEM, [&](auto* d) {
             Browse(d, 1035, art + (moving ? "disc.bmp" : "title.bmp"));
             d->XEdit->SetValue(moving ? "484" : "40");
             d->YEdit->SetValue(moving ? "26" : "38");
@@ -119,7 +118,7 @@ TEST_F(DiscTest, MadeInTheLinuxEditorRunsAlikeOnBothRuntimes) {
             d->DelayEdit->SetValue("15");
         });
     for (const Link& link : kMenuLinks) {
-        Edit<CHyperlinkPropertiesDlg>(kLinks, View::ID_INSERT_ITEM, [&](auto* d) {
+        Edit<CHyperlinkPropertiesDlg>(kLinks, ID_INSERT_ITEM, [&](auto* d) {
             d->ClickAction(link.action);
             if (*link.dataA) d->DataAEdit->SetValue(link.dataA);
             d->LabelEdit->SetValue(link.label);
@@ -201,8 +200,8 @@ TEST_F(DiscTest, MadeInTheWindowsEditorOpensAlikeInTheLinuxOne) {
     std::string tree;
     TreeTexts(Tree(), Tree()->GetRootItem(), 0, &tree);
     EXPECT_EQ(tree, xtest::ReadFile(scratch + "tree.txt"));
-    frame->DemoWnd->SetModified(true);
-    ASSERT_TRUE(frame->DemoWnd->SaveProject());
+    frame->Editor->Session().SetModified(true);
+    ASSERT_TRUE(frame->Editor->Session().SaveProject());
     EXPECT_TRUE(xtest::ReadFile(folder + "AppSetup.dat") == madeOnWindows)
         << "the Linux editor's save differs from the Windows editor's";
 }

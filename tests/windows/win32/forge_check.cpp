@@ -62,8 +62,8 @@ void Start(const std::string& scratch) {
     SystemMessages(false);
     SetTimer(nullptr, 0, 50, Poll);
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Harlune\\VelomarForge");
-    CRegSettings(CMainFrame::BASE_KEY, std::string())
-        .SetInt(CMainFrame::GENERAL, "ShowIntroWizard", 0);
+    CRegSettings store(PREFERENCES_KEY, std::string());
+    WritePreference(store, Preference::ShowWizard, 0);
 }
 
 std::string Scratch(const std::string& name) { return g_scratch + name; }
@@ -76,7 +76,7 @@ void SystemMessages(bool on) {
 
 std::unique_ptr<CMainFrame> MakeFrame() {
     auto frame = std::make_unique<CMainFrame>(
-        ForgeOptions{Scratch("start\\"), std::string(), Scratch("docs")});
+        EditorOptions{Scratch("start\\"), "", "", Scratch("docs"), '\\'});
     CHECK(frame->Create());
     ShowWindow(frame->hwnd(), SW_SHOWNORMAL);
     Pump();

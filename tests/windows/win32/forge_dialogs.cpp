@@ -59,7 +59,7 @@ void Raise(HWND frame, HWND dialog, int button, std::initializer_list<const char
     Fill(dialog, {{button, ""}});
     CHECK(DialogsDone());
     CHECK(IsWindowEnabled(dialog) && !IsWindowEnabled(frame));
-    SendMessageA(frame, WM_COMMAND, ID_APP_EXIT, 0);
+    SendMessageA(frame, WM_COMMAND, ID_EXIT, 0);
     MSG close;
     CHECK(!PeekMessageA(&close, frame, WM_CLOSE, WM_CLOSE, PM_REMOVE));
 }
@@ -125,7 +125,7 @@ void DialogsOwnAndShowWhole(CMainFrame& frame) {
             CheckCaptions(d);
             Dismiss(d);
         });
-    Command(frame, ID_APP_ABOUT);
+    Command(frame, ID_ABOUT);
     CProjectWizardDlg().DoModal(frame.hwnd());
     CHECK(DialogsDone());
     SystemMessages(false);

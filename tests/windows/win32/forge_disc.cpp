@@ -12,7 +12,7 @@
 #include <cstring>
 
 #include "editor/companion_files.h"
-#include "editor/dialogs/resource_import.h"
+#include "editor/forms/resource_import.h"
 #include "editor/project_build.h"
 #include "editor/win32/demo_wnd.h"
 #include "editor/win32/main_frame.h"
@@ -119,7 +119,7 @@ bool WriteSettledPreview(CMainFrame& frame, const std::string& file) {
     int w = 0, h = 0;
     for (int i = 0; i < 60; ++i) {
         for (int j = 0; j < 25; ++j) Pump();  // the animation runs on this thread's timers
-        std::vector<std::uint32_t> now = Grab(*frame.DemoWnd->GetInstallerWnd()->Wnd, &w, &h);
+        std::vector<std::uint32_t> now = Grab(*frame.Editor->Project()->Wnd, &w, &h);
         if (now != last) {
             last = std::move(now);
             continue;
@@ -159,7 +159,7 @@ UINT MenuState(CMainFrame& frame, int id, std::string* text = nullptr) {
 }
 bool MenuEnabled(CMainFrame& frame, int id) { return !(MenuState(frame, id) & MF_GRAYED); }
 
-LaunchSettings& Settings(CMainFrame& frame) { return *frame.DemoWnd->GetInstallerWnd()->Settings; }
+LaunchSettings& Settings(CMainFrame& frame) { return *frame.Editor->Project()->Settings; }
 
 // Move Down from the menu and the Edit menu naming the step; Delete from the tree's keys.
 void EditCommands(CMainFrame& frame) {
@@ -170,11 +170,11 @@ void EditCommands(CMainFrame& frame) {
     CHECK_EQ(TextOf(Settings(frame).HotSpotText[1]), std::string(kFirst));
     CHECK_EQ(NodeText(tree, TreeView_GetSelection(tree)), std::string(kFirst));
     std::string undo, redo;
-    MenuState(frame, ID_EDIT_UNDO, &undo);
+    MenuState(frame, ID_UNDO, &undo);
     CHECK_EQ(undo, std::string("&Undo Move Link Down\tCtrl+Z"));
-    Command(frame, ID_EDIT_UNDO);
+    Command(frame, ID_UNDO);
     CHECK_EQ(TextOf(Settings(frame).HotSpotText[0]), std::string(kFirst));
-    MenuState(frame, ID_EDIT_REDO, &redo);
+    MenuState(frame, ID_REDO, &redo);
     CHECK_EQ(redo, std::string("&Redo Move Link Down\tCtrl+Y"));
 
     const int links = Settings(frame).NumberOfHotSpots;
@@ -182,12 +182,12 @@ void EditCommands(CMainFrame& frame) {
     PressOn(frame, FindNode(frame, {"Hyper-Links", "Quit"}), VK_DELETE);
     Pump();
     CHECK_EQ(Settings(frame).NumberOfHotSpots, links - 1);
-    Command(frame, ID_EDIT_UNDO);
+    Command(frame, ID_UNDO);
 }
 
 // Arrange Items: a drag in the preview reaches AppSetup.dat and the tree.
 void Arrange(CMainFrame& frame) {
-    const platform::Rect box = frame.DemoWnd->GetInstallerWnd()->LinkBox(0);
+    const platform::Rect box = frame.Editor->Project()->LinkBox(0);
     const int x = (box.left + box.right) / 2, y = (box.top + box.bottom) / 2;
     auto stored = [] {
         CInstallerWnd disk(Scratch("docs\\Disc\\"));
@@ -196,7 +196,7 @@ void Arrange(CMainFrame& frame) {
     };
     auto send = [&frame](UINT message, WPARAM keys, int px, int py) {
         SendMessageA(static_cast<HWND>(
-                         platform::win32::HandleOf(frame.DemoWnd->GetInstallerWnd()->Wnd.get())),
+                         platform::win32::HandleOf(frame.Editor->Project()->Wnd.get())),
                      message, keys, MAKELPARAM(px, py));
         Pump();
     };
@@ -237,10 +237,10 @@ void Help(CMainFrame& frame) {
 
 // With the built disc open: the title and the menus follow its state.
 void Wiring(CMainFrame& frame) {
-    const std::string title = frame.GetTitle();
+    const std::string title = frame.FrameTitle();
     CHECK(MenuEnabled(frame, ID_COPY_PROJECT) && !MenuEnabled(frame, ID_SAVE_PROJECT));
-    frame.DemoWnd->SetModified(true);
-    CHECK_EQ(frame.GetTitle(), title + "*");
+    frame.Editor->Session().SetModified(true);
+    CHECK_EQ(frame.FrameTitle(), title + "*");
     CHECK(MenuEnabled(frame, ID_SAVE_PROJECT) && !MenuEnabled(frame, ID_COPY_PROJECT));
     Command(frame, ID_SAVE_PROJECT);
     EditCommands(frame);
@@ -279,7 +279,7 @@ int main(int argc, char** argv) {
     Command(*frame, ID_BUILD_PROJECT);  // No to the question
     CHECK_EQ(recorder.messages.size() == 1 ? recorder.messages[0] : "",
              std::string(BUILD_DONE_QUESTION));
-    CHECK(!frame->DemoWnd->Modified());
+    CHECK(!frame->Editor->Session().Modified);
 
     // The pointer off every link, as the Linux side leaves it for the runtimes.
     SetCursorPos(1020, 760);

@@ -1,0 +1,81 @@
+#include "editor/forms/background_form.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "editor/forms/colour_text.h"
+#include "editor/forms/resource_import.h"
+#include "engine/installer_wnd.h"
+#include "platform/platform.h"
+
+namespace {
+
+void Show(const char* text) {
+    platform::Current().services->ShowMessage(text, platform::MessageButtons::Ok);
+}
+
+// Characters 2 to 9 read as "%x" reads them; 0 when nothing can be read.
+std::uint32_t StoredFlags(const std::string& value) {
+    const std::string digits = value.substr(2, 8);
+    return std::uint32_t(std::strtoul(digits.c_str(), nullptr, 16));
+}
+
+}  // namespace
+
+std::uint32_t BackgroundFlagWord(bool dithered, int direction, int endColour) {
+    using namespace background_flag;
+    std::uint32_t flags = Colour;
+    if (dithered) {
+        flags |= endColour == BackgroundForm::DitherToWhite ? ToWhite : ToBlack;
+        flags |= direction == BackgroundForm::DitherHoriz ? Horizontal : Vertical;
+    }
+    return flags;
+}
+
+std::string BackgroundColourValue(std::uint32_t flags, const std::string& colourText) {
+    char word[16];
+    std::snprintf(word, sizeof word, "%08x", unsigned(flags));
+    return "@@" + std::string(word) +
+           colourText.substr(colourText.size() < 6 ? 0 : colourText.size() - 6);
+}
+
+void BackgroundForm::Load(const CInstallerWnd& project) {
+    using namespace background_flag;
+    const std::string& value = TextOf(project.Settings->BackGroundBitmapName);
+    if (value.compare(0, 2, "@@") != 0) {
+        colourMode = false;
+        bitmapPath = value.empty() ? "" : ProjectFilePath(project.ProjectFolder, value);
+        return;
+    }
+    colourMode = true;
+    const std::uint32_t flags = StoredFlags(value);
+    if (!(flags & Colour)) {
+        colourText.clear();
+        return;
+    }
+    colourText = "0x" + value.substr(std::min<std::size_t>(value.size(), 10), 6);
+    if (flags & (Horizontal | Vertical)) {
+        dithered = true;
+        direction = (flags & Horizontal) ? DitherHoriz : DitherVert;
+        endColour = (flags & ToWhite) ? DitherToWhite : DitherToBlack;  // 0x10 is not looked at
+    }
+}
+
+bool BackgroundForm::Store(CInstallerWnd& project) const {
+    std::string value;
+    if (!colourMode) {
+        if (!ImportResource(bitmapPath, project.ProjectFolder, &value)) {
+            Show("Failed to access the specified bitmap file.\nPlease select another.");
+            return false;
+        }
+    } else {
+        if (!IsColourTextFormat(colourText)) {
+            Show("Color must be in the format: 0xRRGGBB");
+            return false;
+        }
+        value =
+            BackgroundColourValue(BackgroundFlagWord(dithered, direction, endColour), colourText);
+    }
+    project.Settings->BackGroundBitmapName = value;
+    return true;
+}

@@ -1,0 +1,47 @@
+// What the "Main Window Background Properties" dialog shows and stores: either
+// a bitmap from res\ or a colour, plain or dithered towards white or black. The
+// wx dialog moves these members in and out of its controls.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/launch_settings.h"
+
+class CInstallerWnd;
+
+// The user guide's topic of the dialog's Help button.
+constexpr const char* BACKGROUND_HELP_TOPIC = "_Background_Image";
+
+struct BackgroundForm {
+    enum Direction { DitherHoriz = 0, DitherVert = 1 };
+    enum EndColour { DitherToWhite = 0, DitherToBlack = 1 };
+
+    bool colourMode = false;  // "Specified Color" rather than "Bitmap / Image"
+    std::string bitmapPath;
+    std::string colourText;
+    bool dithered = false;
+    int direction = DitherVert;
+    int endColour = DitherToBlack;
+
+    // Enabling: the bitmap field and its "..." in bitmap mode; the colour field,
+    // "Choose..." and "Dithered" in colour mode; the four dither radios only in
+    // colour mode with "Dithered" checked.
+    bool BitmapEnabled() const { return !colourMode; }
+    bool ColourEnabled() const { return colourMode; }
+    bool DitherChoicesEnabled() const { return colourMode && dithered; }
+
+    // Fills the members from the project's BackGroundBitmapName.
+    void Load(const CInstallerWnd& project);
+
+    // OK: imports the bitmap or checks the colour text, then replaces
+    // BackGroundBitmapName. False after its message, with nothing stored.
+    bool Store(CInstallerWnd& project) const;
+};
+
+// The flag word for the dither choices (always with the colour bit).
+std::uint32_t BackgroundFlagWord(bool dithered, int direction, int endColour);
+
+// "@@", the flag word as 8 lower-case hex digits, then the colour text's six
+// characters as typed.
+std::string BackgroundColourValue(std::uint32_t flags, const std::string& colourText);

@@ -1,0 +1,189 @@
+// The menu bar, the keys, the toolbar and the status bar, made from the
+// controller's command table; the controller says what is greyed, checked
+// and named.
+#include "editor/win32/main_frame.h"
+#include "editor/win32/resource.h"
+#include "platform/win32/win32_text.h"
+
+namespace {
+
+ACCEL Accelerator(const KeyBinding& binding) {
+    using namespace editor_keys;
+    const int key = binding.keys.key;
+    WORD code = WORD(key);
+    if (key >= F1 && key <= F1 + 11) code = WORD(VK_F1 + (key - F1));
+    if (key == Up) code = VK_UP;
+    if (key == Down) code = VK_DOWN;
+    if (key == Back) code = VK_BACK;
+    const int mods = binding.keys.mods;
+    return {BYTE(FVIRTKEY | FNOINVERT | (mods & Ctrl ? FCONTROL : 0) | (mods & Shift ? FSHIFT : 0) |
+                 (mods & Alt ? FALT : 0)),
+            code, WORD(binding.id)};
+}
+
+const CommandInfo* Shown(int id) { return CommandAvailable(id) ? FindCommand(id) : nullptr; }
+
+}  // namespace
+
+HMENU CMainFrame::CreateMenuBar() const {
+    HMENU bar = CreateMenu();
+    for (const MenuLayout& layout : MenuBar()) {
+        HMENU menu = CreatePopupMenu();
+        for (int id : layout.ids) {
+            if (!id) AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            if (const CommandInfo* c = Shown(id))
+                AppendMenuA(menu, MF_STRING, UINT_PTR(id), MenuText(*c, c->label).c_str());
+        }
+        AppendMenuA(bar, MF_POPUP, UINT_PTR(menu), layout.title);
+    }
+    return bar;
+}
+
+HACCEL CMainFrame::CreateKeys() const {
+    ACCEL keys[64];
+    int count = 0;
+    for (const KeyBinding& binding : FrameKeys())
+        if (count < 64) keys[count++] = Accelerator(binding);
+    return CreateAcceleratorTableA(keys, count);
+}
+
+bool CMainFrame::PreTranslateMessage(MSG* msg) {
+    return accelerators_ && TranslateAcceleratorA(hwnd(), accelerators_, msg);
+}
+
+bool CMainFrame::CreateBars() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    toolbar_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
+                               WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
+                                   CCS_NORESIZE | CCS_NODIVIDER | CCS_NOPARENTALIGN,
+                               0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(INT_PTR(IDW_TOOLBAR)),
+                               instance, nullptr);
+    if (!toolbar_) return false;
+    SendMessageA(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 15));
+    // Light grey in the strip becomes the button face.
+    TBADDBITMAP strip = {nullptr,
+                         UINT_PTR(CreateMappedBitmap(instance, IDB_TOOLBAR, 0, nullptr, 0))};
+    SendMessageA(toolbar_, TB_ADDBITMAP, 10, LPARAM(&strip));
+    for (int id : ToolbarButtons()) {
+        const CommandInfo* c = Shown(id);
+        if (id && !c) continue;
+        TBBUTTON button = {};
+        button.iBitmap = c ? int(c->picture) : 0;
+        button.idCommand = id;
+        button.fsState = TBSTATE_ENABLED;
+        button.fsStyle = BYTE(!c ? BTNS_SEP : c->check ? BTNS_CHECK : BTNS_BUTTON);
+        SendMessageA(toolbar_, TB_ADDBUTTONSA, 1, LPARAM(&button));
+    }
+    SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0);
+
+    rebar_ = CreateWindowExA(WS_EX_TOOLWINDOW, REBARCLASSNAMEA, "",
+                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
+                                 RBS_BANDBORDERS | CCS_TOP | CCS_NODIVIDER,
+                             0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(INT_PTR(IDW_REBAR)),
+                             instance, nullptr);
+    if (!rebar_) return false;
+    SetParent(toolbar_, rebar_);
+    const DWORD size = DWORD(SendMessageA(toolbar_, TB_GETBUTTONSIZE, 0, 0));
+    SIZE ideal = {};
+    SendMessageA(toolbar_, TB_GETMAXSIZE, 0, LPARAM(&ideal));
+    REBARBANDINFOA band = {};
+    band.cbSize = sizeof(band);
+    band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_STYLE | RBBIM_SIZE | RBBIM_IDEALSIZE;
+    band.fStyle = RBBS_GRIPPERALWAYS | RBBS_FIXEDBMP | RBBS_CHILDEDGE;
+    band.hwndChild = toolbar_;
+    band.cxMinChild = ideal.cx;
+    band.cyMinChild = HIWORD(size);
+    band.cx = ideal.cx;
+    band.cxIdeal = ideal.cx;
+    if (!SendMessageA(rebar_, RB_INSERTBANDA, WPARAM(-1), LPARAM(&band))) return false;
+
+    status_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
+                              0, 0, hwnd(), reinterpret_cast<HMENU>(INT_PTR(IDW_STATUS_BAR)),
+                              instance, nullptr);
+    if (!status_) return false;
+    ShowPrompt(0);
+    return true;
+}
+
+// As a menu opens: each item's state and label ("&Undo Insert Link\tCtrl+Z").
+void CMainFrame::UpdateMenu(HMENU menu) {
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        const UINT id = GetMenuItemID(menu, i);
+        const CommandInfo* command = FindCommand(int(id));
+        if (!command) continue;  // separators, submenus, the recent projects
+        const CommandState state = Editor->StateOf(int(id));
+        EnableMenuItem(menu, id, MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED));
+        CheckMenuItem(menu, id, MF_BYCOMMAND | (state.checked ? MF_CHECKED : MF_UNCHECKED));
+        char shown[256] = {};
+        GetMenuStringA(menu, id, shown, sizeof shown, MF_BYCOMMAND);
+        const std::string text = MenuText(*command, Editor->LabelOf(int(id)));
+        if (text != shown) ModifyMenuA(menu, id, MF_BYCOMMAND | MF_STRING, id, text.c_str());
+    }
+}
+
+void CMainFrame::UpdateCommandState() {
+    if (!toolbar_) return;
+    for (int id : ToolbarButtons()) {
+        if (!id || !Shown(id)) continue;
+        const CommandState state = Editor->StateOf(id);
+        if (bool(SendMessageA(toolbar_, TB_ISBUTTONENABLED, id, 0)) != state.enabled)
+            SendMessageA(toolbar_, TB_ENABLEBUTTON, id, MAKELPARAM(state.enabled, 0));
+        if (bool(SendMessageA(toolbar_, TB_ISBUTTONCHECKED, id, 0)) != state.checked)
+            SendMessageA(toolbar_, TB_CHECKBUTTON, id, MAKELPARAM(state.checked, 0));
+    }
+    ShowLockKeys();
+}
+
+// The recent projects, each above Exit so they stay in order, with a line below.
+void CMainFrame::ShowRecentList(const std::vector<std::string>& menuTexts) {
+    HMENU file = GetSubMenu(GetMenu(hwnd()), 0);
+    if (!file) return;
+    for (UINT id = ID_RECENT_FIRST; id <= ID_RECENT_SEPARATOR; ++id)
+        DeleteMenu(file, id, MF_BYCOMMAND);
+    if (menuTexts.empty()) return;
+    for (std::size_t i = 0; i < menuTexts.size(); ++i)
+        InsertMenuW(file, ID_EXIT, MF_BYCOMMAND | MF_STRING, ID_RECENT_FIRST + i,
+                    win32_text::Wide(menuTexts[i]).c_str());
+    MENUITEMINFOW separator = {};
+    separator.cbSize = sizeof(separator);
+    separator.fMask = MIIM_FTYPE | MIIM_ID;
+    separator.fType = MFT_SEPARATOR;
+    separator.wID = ID_RECENT_SEPARATOR;
+    InsertMenuItemW(file, ID_EXIT, FALSE, &separator);
+    DrawMenuBar(hwnd());
+}
+
+void CMainFrame::ShowPrompt(int id) {
+    const CommandInfo* command = FindCommand(id);
+    const bool recent = id >= ID_RECENT_FIRST && id <= ID_RECENT_LAST;
+    const char* text = command ? command->prompt : recent ? RECENT_PROMPT : IDLE_PROMPT;
+    SendMessageA(status_, SB_SETTEXTA, 0, LPARAM(text));
+}
+
+void CMainFrame::ShowLockKeys() {
+    if (!status_) return;
+    const int keys[] = {VK_CAPITAL, VK_NUMLOCK, VK_SCROLL};
+    for (const LockKeyText& lock : LOCK_KEYS) {
+        const char* text = (GetKeyState(keys[lock.pane - 1]) & 1) ? lock.text : "";
+        char shown[16] = {};
+        if (LOWORD(SendMessageA(status_, SB_GETTEXTLENGTHA, lock.pane, 0)) < sizeof(shown))
+            SendMessageA(status_, SB_GETTEXTA, lock.pane, LPARAM(shown));
+        if (lstrcmpA(text, shown) != 0) SendMessageA(status_, SB_SETTEXTA, lock.pane, LPARAM(text));
+    }
+}
+
+LRESULT CMainFrame::OnNotify(NMHDR* header) {
+    if (header->code == TTN_GETDISPINFOA) {
+        const CommandInfo* command = FindCommand(int(header->idFrom));
+        reinterpret_cast<NMTTDISPINFOA*>(header)->lpszText =
+            const_cast<char*>(command ? command->tip : "");
+        return 0;
+    }
+    if (header->code == TBN_HOTITEMCHANGE && header->hwndFrom == toolbar_) {
+        const auto* hot = reinterpret_cast<NMTBHOTITEM*>(header);
+        ShowPrompt((hot->dwFlags & HICF_LEAVING) ? 0 : hot->idNew);
+    }
+    return 0;
+}
