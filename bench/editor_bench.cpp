@@ -14,7 +14,7 @@
 #include <filesystem>
 
 #include "bench/bench_project.h"
-#include "editor/wx/demo_wnd.h"
+#include "editor/editor_controller.h"
 #include "editor/wx/editor_window_system.h"
 #include "editor/wx/main_frame.h"
 #include "platform/headless/fixed_language_system.h"
@@ -36,17 +36,17 @@ void DispatchPending() {
 class EditorOnLargestProject {
   public:
     EditorOnLargestProject() {
-        ForgeOptions options;
+        EditorOptions options;
         options.SettingsFile = project.Dir() + "store.conf";
-        CRegSettings(CMainFrame::BASE_KEY, options.SettingsFile)
-            .SetInt(CMainFrame::GENERAL, "ShowIntroWizard", 0);
+        CRegSettings store(PREFERENCES_KEY, options.SettingsFile);
+        WritePreference(store, Preference::ShowWizard, 0);
         options.OpenAtStart = project.Dir();
         frame = new CMainFrame(options);
         frame->Show();
         DispatchPending();
     }
     ~EditorOnLargestProject() {
-        frame->DemoWnd->CloseProject();
+        frame->Editor->Session().CloseProject();
         delete frame;
         platform::Install(platform::Platform{});
     }
@@ -75,12 +75,12 @@ class EditorOnLargestProject {
 void BM_RefreshLargestProject(benchmark::State& state) {
     EditorOnLargestProject editor;
     CMainFrame* frame = editor.frame;
-    if (!frame->DemoWnd->GetInstallerWnd()) state.SkipWithError("the project did not open");
+    if (!frame->Editor->Project()) state.SkipWithError("the project did not open");
 
     const bool paint = state.range(0) != 0;
     for (auto _ : state) {
-        frame->DemoWnd->SetModified(true);
-        frame->DemoWnd->ReloadProject(false);
+        frame->Editor->Session().SetModified(true);
+        frame->Editor->Session().ReloadProject(false);
         if (paint) DispatchPending();
     }
     state.SetLabel(paint ? "with its first paint" : "reload only");
@@ -91,18 +91,18 @@ BENCHMARK(BM_RefreshLargestProject)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecon
 void BM_DragRepaintLargestProject(benchmark::State& state) {
     EditorOnLargestProject editor;
     CMainFrame* frame = editor.frame;
-    CInstallerWnd* wnd = frame->DemoWnd->GetInstallerWnd();
+    CInstallerWnd* wnd = frame->Editor->Project();
     if (!wnd) {
         state.SkipWithError("the project did not open");
         return;
     }
-    frame->DemoWnd->Arrange().SetOn(true);
+    frame->Editor->Arrange().SetOn(true);
     DispatchPending();
 
     // The topmost logo, pressed on and dragged back and forth.
     const platform::Point press{300, 340};
     wnd->OnLButtonDown(platform::mk::LButton, press);
-    if (frame->DemoWnd->Arrange().Selection().kind != NodeKind::Logo)
+    if (frame->Editor->Arrange().Selection().kind != NodeKind::Logo)
         state.SkipWithError("no logo under the pointer");
     int step = 0;
     for (auto _ : state) {
