@@ -247,32 +247,6 @@ TEST_F(CliImage, InterruptedOrKilledWhileXorrisoWrites) {
     }
 }
 
-// xorriso that fails says how it ended and what it said last; one that said
-// nothing is still named with its status or signal.
-TEST_F(CliImage, XorrisoFailuresSayHowItEnded) {
-    fs::create_directory(scratch.File("bin"));
-    const std::string standIn = scratch.File("bin/xorriso"), image = out.File("disc.iso");
-    const std::string failed = "Failed to write the disc image: " + image + "\nxorriso ";
-    const std::pair<std::string, std::string> cases[] = {
-        {"echo 'xorriso : UPDATE : 10% done' >&2; echo 'libburn : no room' >&2; exit 3",
-         "ended with status 3:\nlibburn : no room\n"},
-        {"exit 5", "ended with status 5.\n"},
-        {"echo 'xorriso : NOTE : starting' >&2; kill -9 $$",
-         "was stopped by signal 9 (Killed):\n"
-         "xorriso : NOTE : starting\n"},
-    };
-    const std::string oldPath = std::getenv("PATH");
-    for (const auto& [script, said] : cases) {
-        WriteBytes(standIn, "#!/bin/sh\n" + script + "\n");
-        fs::permissions(standIn, fs::perms::owner_all);
-        ::setenv("PATH", (scratch.File("bin") + ":" + oldPath).c_str(), 1);
-        const CliRun run = RunCli(Image(image));
-        ::setenv("PATH", oldPath.c_str(), 1);
-        EXPECT_EQ(run, (CliRun{1, "", failed + said}));
-        EXPECT_TRUE(OutFolder().empty());
-    }
-}
-
 // A bad SOURCE_DATE_EPOCH is refused before the build. Saved and built again a
 // second later, in another time zone, the same folder makes the same image:
 // every date in it is SOURCE_DATE_EPOCH, else the newest file's but for those

@@ -16,14 +16,14 @@
 
 #include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
-#include "editor/forms/resource_import.h"
 #include "editor/disc_image/disc_contents.h"
 #include "editor/disc_image/disc_image.h"
 #include "editor/disc_image/disc_names.h"
 #include "editor/disc_image/volume_label.h"
+#include "editor/forms/resource_import.h"
 #include "editor/project_build.h"
-#include "editor/windows_disc_name.h"
 #include "editor/project_lock.h"
+#include "editor/windows_disc_name.h"
 #include "platform/replacement_file.h"
 
 namespace {
@@ -147,9 +147,9 @@ TEST_F(ProjectBuild, NamesWhatWindowsWouldReadOtherwise) {
     const std::string result = Build(
         [&] {
             for (const char* folder : {"docs", "Docs"}) fs::create_directory(P(folder));
-            for (const char* name : {"autorun.inf", "AUTORUN.INF", "AutoRun.inf", "Velomar.exe", "VELOMAR.EXE",
-                                     "docs/Readme.txt", "docs/README.TXT", "res/caf\xe9.bmp",
-                                     "res/title.bmp"})
+            for (const char* name :
+                 {"autorun.inf", "AUTORUN.INF", "AutoRun.inf", "Velomar.exe", "VELOMAR.EXE",
+                  "docs/Readme.txt", "docs/README.TXT", "res/caf\xe9.bmp", "res/title.bmp"})
                 WriteBytes(P(name), "x");
             fs::create_directory(P("res/sub.bmp"));
         },
@@ -162,18 +162,19 @@ TEST_F(ProjectBuild, NamesWhatWindowsWouldReadOtherwise) {
             s.StartupWaveFile = "res\\intro.wav";
         });
     const std::string notAscii = DiscNameRuleText(DiscNameRule::NotAscii);
-    EXPECT_EQ(result, "built|Removed AUTORUN.INF, AutoRun.inf and VELOMAR.EXE: Windows takes them "
-                      "for autorun.inf or Velomar.exe, which the build writes, and a disc holds "
-                      "one of each.\n\n" +
-                          std::string(MISSING_NOTE) +
-                          "\nres\\gone.bmp: logo 2\nres\\sub.bmp: logo 3\nres\\intro.wav: the "
-                          "startup sound\n\n" +
-                          OFF_DISC_NOTE + "\nres\\caf\xe9.bmp: on the disc it has another name: " +
-                          notAscii + "\n\n" + RENAMED_NOTE + "\nres\\caf\xe9.bmp: " + notAscii +
-                          "\n\n" + CASE_CLASH_NOTE +
-                          "\nDocs and docs\ndocs\\README.TXT and docs\\Readme.txt");
-    EXPECT_EQ(ReadBytes(P("AUTORUN.INF")) + ReadBytes(P("AutoRun.inf")) + ReadBytes(P("VELOMAR.EXE")),
-              "");
+    EXPECT_EQ(result,
+              "built|Removed AUTORUN.INF, AutoRun.inf and VELOMAR.EXE: Windows takes them "
+              "for autorun.inf or Velomar.exe, which the build writes, and a disc holds "
+              "one of each.\n\n" +
+                  std::string(MISSING_NOTE) +
+                  "\nres\\gone.bmp: logo 2\nres\\sub.bmp: logo 3\nres\\intro.wav: the "
+                  "startup sound\n\n" +
+                  OFF_DISC_NOTE + "\nres\\caf\xe9.bmp: on the disc it has another name: " +
+                  notAscii + "\n\n" + RENAMED_NOTE + "\nres\\caf\xe9.bmp: " + notAscii + "\n\n" +
+                  CASE_CLASH_NOTE + "\nDocs and docs\ndocs\\README.TXT and docs\\Readme.txt");
+    EXPECT_EQ(
+        ReadBytes(P("AUTORUN.INF")) + ReadBytes(P("AutoRun.inf")) + ReadBytes(P("VELOMAR.EXE")),
+        "");
     EXPECT_EQ(ReadBytes(P("autorun.inf")) + ReadBytes(P("Velomar.exe")), kAutorun + "MZ runtime");
 
     box.services.messages.clear();
@@ -455,8 +456,7 @@ TEST(DiscImageNames, WhatAWindowsDiscCarries) {
         {a59 + "\\" + a59, false, DiscNameRule::None},  // 239 bytes
         {a59 + "/" + a59 + "b", false, DiscNameRule::PathTooLong},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(BrokenDiscPathRule(c.path, c.folder), c.rule) << c.path;
+    for (const auto& c : cases) EXPECT_EQ(BrokenDiscPathRule(c.path, c.folder), c.rule) << c.path;
 }
 
 // Only the exact form our writer makes is ours; a user's name like it is not.
@@ -503,9 +503,8 @@ TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
     TempFolder outside, project;
     const std::string root = fs::canonical(project.Path()).string();
     fs::create_directories(project.File("res/sub"));
-    for (const char* name :
-         {"AppSetup.dat", "res/logo.bmp", "AppSetup.dat.tmp.0011aabb", "res/sub/Velomar.exe.tmp12",
-          "res/sub/Velomar.exe.tmp.00c0ffee"})
+    for (const char* name : {"AppSetup.dat", "res/logo.bmp", "AppSetup.dat.tmp.0011aabb",
+                             "res/sub/Velomar.exe.tmp12", "res/sub/Velomar.exe.tmp.00c0ffee"})
         WriteBytes(project.File(name), "x");
     fs::create_symlink(outside.Path(), project.File("res/out"));
     fs::create_symlink("../../nowhere", project.File("res/sub/dangling"));
@@ -525,31 +524,36 @@ TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
 }
 
 // A failing xorriso (a stand-in that writes into its output the way the real
-// one does) or none at all: the old image stays, and the message says why.
+// one does) or none at all: the old image stays, and the message says how it
+// ended and what it said that matters.
 TEST(StandIn, FailuresKeepTheOldImageAndSayWhy) {
     ProjectSandbox box;
     TempFolder bin, out;
-    const std::string image = out.File("disc.iso"), failing = bin.File("xorriso");
-    WriteBytes(failing,
-               "#!/bin/sh\n"
-               "for a; do case \"$a\" in stdio:*) o=\"${a#stdio:}\";; esac; done\n"
-               "echo partial image > \"$o\"\n"
-               "echo 'xorriso : NOTE : a note' >&2\n"
-               "echo 'xorriso : FAILURE : Cannot write: No space left on device' >&2\n"
-               "exit 5\n");
-    fs::permissions(failing, fs::perms::owner_all);
+    const std::string image = out.File("disc.iso"), standIn = bin.File("xorriso");
+    const std::string partial =
+        "for a; do case \"$a\" in stdio:*) o=\"${a#stdio:}\";; esac; done\n"
+        "echo partial image > \"$o\"\n";
     const std::pair<std::string, std::string> cases[] = {
-        {failing, "xorriso ended with status 5:\nxorriso : FAILURE : Cannot write: No space left on device"},
-        {bin.File("missing/xorriso"),
-         "xorriso ended with status 127:\ncannot start the program: it was not found"},
+        {partial + "echo 'xorriso : NOTE : a note' >&2\n"
+                   "echo 'xorriso : FAILURE : Cannot write: No space left on device' >&2\nexit 5",
+         "ended with status 5:\nxorriso : FAILURE : Cannot write: No space left on device"},
+        {"echo 'xorriso : UPDATE : 10% done' >&2; echo 'libburn : no room' >&2; exit 3",
+         "ended with status 3:\nlibburn : no room"},
+        {"exit 5", "ended with status 5."},
+        {"echo 'xorriso : NOTE : starting' >&2; kill -9 $$",
+         "was stopped by signal 9 (Killed):\nxorriso : NOTE : starting"},
+        {"", "ended with status 127:\ncannot start the program: it was not found"},  // none
     };
-    for (const auto& [program, why] : cases) {
+    for (const auto& [script, why] : cases) {
+        WriteBytes(standIn, "#!/bin/sh\n" + script + "\n");
+        fs::permissions(standIn, fs::perms::owner_all);
         WriteBytes(image, "old image");
         box.services.messages.clear();
+        const std::string program = script.empty() ? bin.File("missing/xorriso") : standIn;
         EXPECT_EQ(WriteDiscImage({box.folder.Path(), image, "Title", program}, nullptr),
                   ImageResult::Failed);
         EXPECT_EQ(box.services.messages,
-                  Strings{"Failed to write the disc image: " + image + "\n" + why});
+                  Strings{"Failed to write the disc image: " + image + "\nxorriso " + why});
         EXPECT_EQ(ReadBytes(image), "old image");
         EXPECT_EQ(std::distance(fs::directory_iterator(out.Path()), {}), 1);
     }
