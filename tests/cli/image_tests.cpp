@@ -1,7 +1,5 @@
-// velomarforge-cli image and build on a copy of the sample, read back with
-// xorriso, and on project folders that go wrong: runs that fail, are
-// interrupted or killed at any moment, an image asked to replace a project
-// file, and too many links to leave out.
+// velomarforge-cli image and build on a copy of the sample, read back with xorriso, and on
+// project folders that go wrong: runs that fail or are interrupted or killed at any moment.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>

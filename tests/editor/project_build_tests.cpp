@@ -1,8 +1,7 @@
-// The project folder's files: what the build writes, keeps in res\ and where
-// it stops, what is imported into res\, and the disc image made of the folder.
-// A project folder is one someone sent us: it is built by an ordinary user (for
-// whom permissions count), and whatever links and names it holds, only its own
-// files are written or deleted.
+// The project folder's files: what the build writes, keeps in res\ and where it stops, what
+// is imported into res\, and the disc image made of it. The folder is one someone sent us:
+// built by an ordinary user (for whom permissions count), whatever links and names it holds,
+// only its own files are written or deleted.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -205,6 +204,9 @@ TEST_F(ProjectBuild, LinksAreReplacedNeverWrittenThroughOrFollowed) {
     // The linked file is one the user may not write: only the link is replaced.
     WriteBytes(outside.File("victim.inf"), "outside");
     fs::permissions(outside.File("victim.inf"), fs::perms(0644));
+    const char* theUsers[] = {"notes.txt.tmp.01234567",     "AppSetup.dat.tmpl",
+                              "AppSetup.dat.tmp-my-backup", "Velomar.exe.tmp42",
+                              "autorun.inf.tmp1",           "autorun.inf.tmp.0123ABCD"};
     const std::string result = Build([&] {
         // A res\ linked elsewhere is neither cleaned nor followed.
         fs::remove(P("res"));
@@ -217,11 +219,7 @@ TEST_F(ProjectBuild, LinksAreReplacedNeverWrittenThroughOrFollowed) {
         // Leftovers of a killed build: ours go, a user's file of a like name stays.
         WriteBytes(P("autorun.inf.tmp.0123abcd"), "[aut");
         WriteBytes(P("VELOMAR.EXE.tmp.deadbeef"), "MZ");
-        WriteBytes(P("notes.txt.tmp.01234567"), "the user's");
-        for (const char* name :
-             {"AppSetup.dat.tmpl", "AppSetup.dat.tmp-my-backup", "Velomar.exe.tmp42",
-              "autorun.inf.tmp1", "autorun.inf.tmp.0123ABCD"})
-            WriteBytes(P(name), "the user's");
+        for (const char* name : theUsers) WriteBytes(P(name), "the user's");
     });
     EXPECT_EQ(result, std::string("built|") + RES_LINK_NOTE);
     EXPECT_TRUE(IsFile(outside.File("shared/a.bmp")));
@@ -230,10 +228,7 @@ TEST_F(ProjectBuild, LinksAreReplacedNeverWrittenThroughOrFollowed) {
     EXPECT_EQ(ReadBytes(P("autorun.inf")) + ReadBytes(P("Velomar.exe")), kAutorun + "MZ runtime");
     EXPECT_FALSE(fs::exists(P("autorun.inf.tmp.0123abcd")) ||
                  fs::exists(P("VELOMAR.EXE.tmp.deadbeef")));
-    for (const char* name :
-         {"notes.txt.tmp.01234567", "AppSetup.dat.tmpl", "AppSetup.dat.tmp-my-backup",
-          "Velomar.exe.tmp42", "autorun.inf.tmp1", "autorun.inf.tmp.0123ABCD"})
-        EXPECT_EQ(ReadBytes(P(name)), "the user's") << name;
+    for (const char* name : theUsers) EXPECT_EQ(ReadBytes(P(name)), "the user's") << name;
 
     // A dangling link in another case is replaced too, and makes no file outside.
     fs::remove(P("autorun.inf"));
@@ -302,7 +297,6 @@ TEST_F(ProjectBuild, AProjectFolderNameIsTakenAsItIs) {
 }
 
 const std::string kCannotOpen = "Failed to open the specified file:\n";
-const std::string kCannotCreate = "Failed to create the file in the project directory!";
 
 class ResourceImport : public ProjectBuild {
   protected:
@@ -359,7 +353,7 @@ TEST_F(ResourceImport, ImportNamesAndCopies) {
     fs::create_directory_symlink(away.Path(), P("res"));
     EXPECT_FALSE(ImportResource(outside.File("logo.bmp"), box.folder.Path(), &name));
     EXPECT_EQ(box.services.messages,
-              (Messages{kCannotCreate,
+              (Messages{"Failed to create the file in the project directory!",
                         "The project's \"res\" folder is a link: nothing is copied "
                         "through it.\n" +
                             P("res")}));
