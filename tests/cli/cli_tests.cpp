@@ -143,9 +143,13 @@ TEST(Cli, ExitStatusesAndMessages) {
     // Not ours to replace: a device (a pipe where no device may be made), a
     // pipe behind a link, a folder, the project's files in any letter case.
     const std::string device = scratch.File("null"), fifo = scratch.File("fifo");
+    const std::string toFifo = scratch.File("to-fifo");
+    const char* special = "a device, a pipe or a socket";
     if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) ::mkfifo(device.c_str(), 0666);
     ::mkfifo(fifo.c_str(), 0666);
-    fs::create_symlink(fifo, scratch.File("to-fifo"));
+    fs::create_symlink(fifo, toFifo);
+    const std::string ours = "The picture cannot replace a file of the project:\n" + menu,
+                      again = "\n\nPlease choose another name.\n";
     const std::string settingsBytes = ReadBytes(menu + "AppSetup.dat");
     const std::string forms = scratch.File("forms/");
     fs::create_directory(forms);
@@ -181,22 +185,14 @@ TEST(Cli, ExitStatusesAndMessages) {
          "Unknown command: frobnicate\nRun velomarforge-cli --help for the commands.\n"},
         // The window shows no message box for a missing logo; the CLI still says why.
         {{"render", gone, png}, 1, "", "Failed to load our LOGO bitmap res\\gone.bmp!\n"},
-        {{"render", menu, device}, 1, "", NotAFile(device, "a device, a pipe or a socket")},
-        {{"render", menu, scratch.File("to-fifo")},
-         1,
-         "",
-         NotAFile(scratch.File("to-fifo"), "a device, a pipe or a socket")},
+        {{"render", menu, device}, 1, "", NotAFile(device, special)},
+        {{"render", menu, toFifo}, 1, "", NotAFile(toFifo, special)},
         {{"render", menu, menu + "res"}, 1, "", NotAFile(menu + "res", "a folder")},
-        {{"render", menu, menu + "AppSetup.dat"},
-         1,
-         "",
-         "The picture cannot replace a file of the project:\n" + menu +
-             "AppSetup.dat\n\nPlease choose another name.\n"},
+        {{"render", menu, menu + "AppSetup.dat"}, 1, "", ours + "AppSetup.dat" + again},
         {{"render", menu, menu + "res/LOGO.bmp"},
          1,
          "",
-         "The picture cannot replace a file of the project:\n" + menu +
-             "res/LOGO.bmp\n(the project holds logo.bmp)\n\nPlease choose another name.\n"},
+         ours + "res/LOGO.bmp\n(the project holds logo.bmp)" + again},
         {{"render", menu, unwritable}, 1, "", "Failed to write the picture " + unwritable + "!\n"},
         // A pipe gets the bytes as they are; a terminal (below) gets them escaped.
         {{"render", controls, png}, 1, "", "Failed to load our LOGO bitmap " + name + "!\n"},
@@ -304,10 +300,11 @@ TEST(Cli, OutOfMemoryIsReportedNotACrash) {
     const std::string noMemory =
         "There is not enough memory to go on. Close other programs and try again.\n";
     for (int kib = 20000; kib <= 80000; kib += 6000) {
-        const std::string command = "ulimit -v " + std::to_string(kib) + "; exec '" VELOMAR_BINARY_DIR
+        const std::string command = "ulimit -v " + std::to_string(kib) +
+                                    "; exec '" VELOMAR_BINARY_DIR
                                     "/bin/velomarforge-cli' render '" VELOMAR_SOURCE_DIR
-                                    "/examples/sample' '" + scratch.File("x.png") + "' 2>'" +
-                                    scratch.File("err") + "'";
+                                    "/examples/sample' '" +
+                                    scratch.File("x.png") + "' 2>'" + scratch.File("err") + "'";
         const int status = std::system(command.c_str());
         const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         const std::string err = ReadBytes(scratch.File("err"));

@@ -1,8 +1,7 @@
-// The project folder's files: what the build writes, keeps in res\ and where
-// it stops, what is imported into res\, and the disc image made of the folder.
-// A project folder is one someone sent us: it is built by an ordinary user (for
-// whom permissions count), and whatever links and names it holds, only its own
-// files are written or deleted.
+// The project folder's files: what the build writes, keeps in res\ and where it stops, what
+// is imported into res\, and the disc image made of it. The folder is one someone sent us:
+// built by an ordinary user (for whom permissions count), whatever links and names it holds,
+// only its own files are written or deleted.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -16,14 +15,14 @@
 
 #include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
-#include "editor/forms/resource_import.h"
 #include "editor/disc_image/disc_contents.h"
 #include "editor/disc_image/disc_image.h"
 #include "editor/disc_image/disc_names.h"
 #include "editor/disc_image/volume_label.h"
+#include "editor/forms/resource_import.h"
 #include "editor/project_build.h"
-#include "editor/windows_disc_name.h"
 #include "editor/project_lock.h"
+#include "editor/windows_disc_name.h"
 #include "platform/replacement_file.h"
 
 namespace {
@@ -147,9 +146,9 @@ TEST_F(ProjectBuild, NamesWhatWindowsWouldReadOtherwise) {
     const std::string result = Build(
         [&] {
             for (const char* folder : {"docs", "Docs"}) fs::create_directory(P(folder));
-            for (const char* name : {"autorun.inf", "AUTORUN.INF", "AutoRun.inf", "Velomar.exe", "VELOMAR.EXE",
-                                     "docs/Readme.txt", "docs/README.TXT", "res/caf\xe9.bmp",
-                                     "res/title.bmp"})
+            for (const char* name :
+                 {"autorun.inf", "AUTORUN.INF", "AutoRun.inf", "Velomar.exe", "VELOMAR.EXE",
+                  "docs/Readme.txt", "docs/README.TXT", "res/caf\xe9.bmp", "res/title.bmp"})
                 WriteBytes(P(name), "x");
             fs::create_directory(P("res/sub.bmp"));
         },
@@ -162,18 +161,19 @@ TEST_F(ProjectBuild, NamesWhatWindowsWouldReadOtherwise) {
             s.StartupWaveFile = "res\\intro.wav";
         });
     const std::string notAscii = DiscNameRuleText(DiscNameRule::NotAscii);
-    EXPECT_EQ(result, "built|Removed AUTORUN.INF, AutoRun.inf and VELOMAR.EXE: Windows takes them "
-                      "for autorun.inf or Velomar.exe, which the build writes, and a disc holds "
-                      "one of each.\n\n" +
-                          std::string(MISSING_NOTE) +
-                          "\nres\\gone.bmp: logo 2\nres\\sub.bmp: logo 3\nres\\intro.wav: the "
-                          "startup sound\n\n" +
-                          OFF_DISC_NOTE + "\nres\\caf\xe9.bmp: on the disc it has another name: " +
-                          notAscii + "\n\n" + RENAMED_NOTE + "\nres\\caf\xe9.bmp: " + notAscii +
-                          "\n\n" + CASE_CLASH_NOTE +
-                          "\nDocs and docs\ndocs\\README.TXT and docs\\Readme.txt");
-    EXPECT_EQ(ReadBytes(P("AUTORUN.INF")) + ReadBytes(P("AutoRun.inf")) + ReadBytes(P("VELOMAR.EXE")),
-              "");
+    EXPECT_EQ(result,
+              "built|Removed AUTORUN.INF, AutoRun.inf and VELOMAR.EXE: Windows takes them "
+              "for autorun.inf or Velomar.exe, which the build writes, and a disc holds "
+              "one of each.\n\n" +
+                  std::string(MISSING_NOTE) +
+                  "\nres\\gone.bmp: logo 2\nres\\sub.bmp: logo 3\nres\\intro.wav: the "
+                  "startup sound\n\n" +
+                  OFF_DISC_NOTE + "\nres\\caf\xe9.bmp: on the disc it has another name: " +
+                  notAscii + "\n\n" + RENAMED_NOTE + "\nres\\caf\xe9.bmp: " + notAscii + "\n\n" +
+                  CASE_CLASH_NOTE + "\nDocs and docs\ndocs\\README.TXT and docs\\Readme.txt");
+    EXPECT_EQ(
+        ReadBytes(P("AUTORUN.INF")) + ReadBytes(P("AutoRun.inf")) + ReadBytes(P("VELOMAR.EXE")),
+        "");
     EXPECT_EQ(ReadBytes(P("autorun.inf")) + ReadBytes(P("Velomar.exe")), kAutorun + "MZ runtime");
 
     box.services.messages.clear();
@@ -204,6 +204,9 @@ TEST_F(ProjectBuild, LinksAreReplacedNeverWrittenThroughOrFollowed) {
     // The linked file is one the user may not write: only the link is replaced.
     WriteBytes(outside.File("victim.inf"), "outside");
     fs::permissions(outside.File("victim.inf"), fs::perms(0644));
+    const char* theUsers[] = {"notes.txt.tmp.01234567",     "AppSetup.dat.tmpl",
+                              "AppSetup.dat.tmp-my-backup", "Velomar.exe.tmp42",
+                              "autorun.inf.tmp1",           "autorun.inf.tmp.0123ABCD"};
     const std::string result = Build([&] {
         // A res\ linked elsewhere is neither cleaned nor followed.
         fs::remove(P("res"));
@@ -216,11 +219,7 @@ TEST_F(ProjectBuild, LinksAreReplacedNeverWrittenThroughOrFollowed) {
         // Leftovers of a killed build: ours go, a user's file of a like name stays.
         WriteBytes(P("autorun.inf.tmp.0123abcd"), "[aut");
         WriteBytes(P("VELOMAR.EXE.tmp.deadbeef"), "MZ");
-        WriteBytes(P("notes.txt.tmp.01234567"), "the user's");
-        for (const char* name :
-             {"AppSetup.dat.tmpl", "AppSetup.dat.tmp-my-backup", "Velomar.exe.tmp42",
-              "autorun.inf.tmp1", "autorun.inf.tmp.0123ABCD"})
-            WriteBytes(P(name), "the user's");
+        for (const char* name : theUsers) WriteBytes(P(name), "the user's");
     });
     EXPECT_EQ(result, std::string("built|") + RES_LINK_NOTE);
     EXPECT_TRUE(IsFile(outside.File("shared/a.bmp")));
@@ -229,10 +228,7 @@ TEST_F(ProjectBuild, LinksAreReplacedNeverWrittenThroughOrFollowed) {
     EXPECT_EQ(ReadBytes(P("autorun.inf")) + ReadBytes(P("Velomar.exe")), kAutorun + "MZ runtime");
     EXPECT_FALSE(fs::exists(P("autorun.inf.tmp.0123abcd")) ||
                  fs::exists(P("VELOMAR.EXE.tmp.deadbeef")));
-    for (const char* name :
-         {"notes.txt.tmp.01234567", "AppSetup.dat.tmpl", "AppSetup.dat.tmp-my-backup",
-          "Velomar.exe.tmp42", "autorun.inf.tmp1", "autorun.inf.tmp.0123ABCD"})
-        EXPECT_EQ(ReadBytes(P(name)), "the user's") << name;
+    for (const char* name : theUsers) EXPECT_EQ(ReadBytes(P(name)), "the user's") << name;
 
     // A dangling link in another case is replaced too, and makes no file outside.
     fs::remove(P("autorun.inf"));
@@ -301,7 +297,6 @@ TEST_F(ProjectBuild, AProjectFolderNameIsTakenAsItIs) {
 }
 
 const std::string kCannotOpen = "Failed to open the specified file:\n";
-const std::string kCannotCreate = "Failed to create the file in the project directory!";
 
 class ResourceImport : public ProjectBuild {
   protected:
@@ -358,7 +353,7 @@ TEST_F(ResourceImport, ImportNamesAndCopies) {
     fs::create_directory_symlink(away.Path(), P("res"));
     EXPECT_FALSE(ImportResource(outside.File("logo.bmp"), box.folder.Path(), &name));
     EXPECT_EQ(box.services.messages,
-              (Messages{kCannotCreate,
+              (Messages{"Failed to create the file in the project directory!",
                         "The project's \"res\" folder is a link: nothing is copied "
                         "through it.\n" +
                             P("res")}));
@@ -455,8 +450,7 @@ TEST(DiscImageNames, WhatAWindowsDiscCarries) {
         {a59 + "\\" + a59, false, DiscNameRule::None},  // 239 bytes
         {a59 + "/" + a59 + "b", false, DiscNameRule::PathTooLong},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(BrokenDiscPathRule(c.path, c.folder), c.rule) << c.path;
+    for (const auto& c : cases) EXPECT_EQ(BrokenDiscPathRule(c.path, c.folder), c.rule) << c.path;
 }
 
 // Only the exact form our writer makes is ours; a user's name like it is not.
@@ -503,9 +497,8 @@ TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
     TempFolder outside, project;
     const std::string root = fs::canonical(project.Path()).string();
     fs::create_directories(project.File("res/sub"));
-    for (const char* name :
-         {"AppSetup.dat", "res/logo.bmp", "AppSetup.dat.tmp.0011aabb", "res/sub/Velomar.exe.tmp12",
-          "res/sub/Velomar.exe.tmp.00c0ffee"})
+    for (const char* name : {"AppSetup.dat", "res/logo.bmp", "AppSetup.dat.tmp.0011aabb",
+                             "res/sub/Velomar.exe.tmp12", "res/sub/Velomar.exe.tmp.00c0ffee"})
         WriteBytes(project.File(name), "x");
     fs::create_symlink(outside.Path(), project.File("res/out"));
     fs::create_symlink("../../nowhere", project.File("res/sub/dangling"));
@@ -525,31 +518,36 @@ TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
 }
 
 // A failing xorriso (a stand-in that writes into its output the way the real
-// one does) or none at all: the old image stays, and the message says why.
+// one does) or none at all: the old image stays, and the message says how it
+// ended and what it said that matters.
 TEST(StandIn, FailuresKeepTheOldImageAndSayWhy) {
     ProjectSandbox box;
     TempFolder bin, out;
-    const std::string image = out.File("disc.iso"), failing = bin.File("xorriso");
-    WriteBytes(failing,
-               "#!/bin/sh\n"
-               "for a; do case \"$a\" in stdio:*) o=\"${a#stdio:}\";; esac; done\n"
-               "echo partial image > \"$o\"\n"
-               "echo 'xorriso : NOTE : a note' >&2\n"
-               "echo 'xorriso : FAILURE : Cannot write: No space left on device' >&2\n"
-               "exit 5\n");
-    fs::permissions(failing, fs::perms::owner_all);
+    const std::string image = out.File("disc.iso"), standIn = bin.File("xorriso");
+    const std::string partial =
+        "for a; do case \"$a\" in stdio:*) o=\"${a#stdio:}\";; esac; done\n"
+        "echo partial image > \"$o\"\n";
     const std::pair<std::string, std::string> cases[] = {
-        {failing, "xorriso ended with status 5:\nxorriso : FAILURE : Cannot write: No space left on device"},
-        {bin.File("missing/xorriso"),
-         "xorriso ended with status 127:\ncannot start the program: it was not found"},
+        {partial + "echo 'xorriso : NOTE : a note' >&2\n"
+                   "echo 'xorriso : FAILURE : Cannot write: No space left on device' >&2\nexit 5",
+         "ended with status 5:\nxorriso : FAILURE : Cannot write: No space left on device"},
+        {"echo 'xorriso : UPDATE : 10% done' >&2; echo 'libburn : no room' >&2; exit 3",
+         "ended with status 3:\nlibburn : no room"},
+        {"exit 5", "ended with status 5."},
+        {"echo 'xorriso : NOTE : starting' >&2; kill -9 $$",
+         "was stopped by signal 9 (Killed):\nxorriso : NOTE : starting"},
+        {"", "ended with status 127:\ncannot start the program: it was not found"},  // none
     };
-    for (const auto& [program, why] : cases) {
+    for (const auto& [script, why] : cases) {
+        WriteBytes(standIn, "#!/bin/sh\n" + script + "\n");
+        fs::permissions(standIn, fs::perms::owner_all);
         WriteBytes(image, "old image");
         box.services.messages.clear();
+        const std::string program = script.empty() ? bin.File("missing/xorriso") : standIn;
         EXPECT_EQ(WriteDiscImage({box.folder.Path(), image, "Title", program}, nullptr),
                   ImageResult::Failed);
         EXPECT_EQ(box.services.messages,
-                  Strings{"Failed to write the disc image: " + image + "\n" + why});
+                  Strings{"Failed to write the disc image: " + image + "\nxorriso " + why});
         EXPECT_EQ(ReadBytes(image), "old image");
         EXPECT_EQ(std::distance(fs::directory_iterator(out.Path()), {}), 1);
     }

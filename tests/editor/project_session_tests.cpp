@@ -1,8 +1,6 @@
-// The project lifecycle on the headless host with real folders: New and its
-// dialog's path, Open, the title's "*", the preview's reload with its picture
-// cache, a save that fails; the editor controller driven through one session
-// of commands, and its tables; the recent list, the editor's own settings
-// store, and the companion files with the guide that Help opens.
+// On the headless host with real folders: New and its dialog's path, Open, the title's "*",
+// the reload with its picture cache, a failed save; the editor controller through one session
+// of commands, and its tables; the recent list, the settings store, and Help's guide.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,6 +1,5 @@
-// The property dialogs' logic without widgets: what each form shows for a
-// record (load), what OK writes back (store), the messages that keep the
-// dialog open with nothing stored, the live preview and "Add to Disc...".
+// The property dialogs without widgets: what each form shows (load) and OK writes (store), the
+// messages that keep a dialog open with nothing stored, the live preview and "Add to Disc...".
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdio.h>

@@ -1,6 +1,5 @@
-// The template tree's changes to the record: the menu a node gets, inserting
-// with the dialog confirmed or cancelled, the limits, deleting and moving with
-// whole slots, and the undo history of such changes.
+// The template tree's changes to the record: node menus, insert (OK or Cancel) up to the
+// limits, delete and move with whole slots, and the undo history of such changes.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,7 +1,5 @@
-// The links: measured at the first paint, their edges, hover tracking with
-// sound, capture and hand cursor, the commands a click (or Enter, Space) runs,
-// and the keys that walk them while sharing one highlight with the pointer
-// (which a screen reader hears of).
+// The links: measured at the first paint, hover with sound, capture and cursor, the commands
+// they run, and the keys that share one highlight with the pointer (a screen reader hears it).
 #include <map>
 #include <sstream>
 

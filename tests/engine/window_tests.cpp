@@ -1,6 +1,5 @@
-// The menu window: backgrounds of every kind, the pictures it cannot load, its
-// place, scenes of logos in their stacking order and moving into place, what
-// the show starts with, and the animation's timer.
+// The menu window: backgrounds, pictures it cannot load, its place, scenes of logos stacked
+// and moving into place, what the show starts with, and the animation's timer.
 #include "../support/rle_bomb.h"
 #include "engine_fixture.h"
 #include "platform/platform.h"

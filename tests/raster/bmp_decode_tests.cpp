@@ -50,13 +50,6 @@ bool Decode(const Bytes& file, Surface* s) {
     return ok;
 }
 
-// The decoded pixels, or none when the file is refused.
-Pixels PixelsOf(const Bytes& file) {
-    Surface s;
-    if (!Decode(file, &s)) return {};
-    return Pixels(s.pixels.begin(), s.pixels.end());
-}
-
 constexpr int kWidth = 13, kHeight = 7;  // every ImageMagick fixture
 
 class BmpFixture : public ::testing::TestWithParam<std::string> {};
@@ -270,7 +263,11 @@ TEST(BmpMade, DecodeAsWindowsDoes) {
         {"RLE fourth row", Rle({0, 0, 0, 0, 0, 0, 1, 1}), {}},
         {"RLE top-down", Rle({0, 1}, 8, -3), {}},
     };
-    for (const auto& c : cases) EXPECT_EQ(PixelsOf(c.file), c.want) << c.what;
+    for (const auto& c : cases) {
+        Surface s;
+        EXPECT_EQ(Decode(c.file, &s) ? Pixels(s.pixels.begin(), s.pixels.end()) : Pixels{}, c.want)
+            << c.what;
+    }
 }
 
 TEST(BmpMade, DimensionsUpToTheCapDecodeAndBeyondFail) {

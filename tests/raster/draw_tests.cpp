@@ -1,7 +1,5 @@
-// Drawing on raster DCs: BitBlt and StretchBlt with their raster operations,
-// colour <-> monochrome conversion, scaling and clipping; GradientFill and
-// FillSolidRect; the memory DC's bitmap selection rules; the one-pass
-// transparent drawing; the pixel memory under them.
+// Drawing on raster DCs: blits with their raster operations, colour <-> monochrome, scaling
+// and clipping; gradients and fills; bitmap selection; transparent drawing; the pixel memory.
 #include <sys/resource.h>
 #include <unistd.h>
 

@@ -111,62 +111,56 @@ TEST_F(SettingsFileTest, EveryStoredFormReadsAndIsWrittenBackUnchanged) {
 }
 
 TEST_F(SettingsFileTest, EachMissingOrRefusedKeyHasItsOwnMessage) {
-    // The fixture and the key its message names (null: no language section).
-    const std::pair<const char*, const char*> cases[] = {
-        {"missing_encryption", "INI_ENCRYPTED"},
-        {"missing_encryption_scrambled", "INI_ENCRYPTED"},
-        {"missing_version", "INI_VERSION"},
-        {"missing_title", "'WINDOW_TITLE'"},
-        {"missing_background", "'BACKGROUND_BMP_NAME'"},
-        {"missing_logo_count", "'NUM_LOGOS'"},
-        {"missing_logo_name", "LOGO_BMP_NAME"},
-        {"missing_logo_x", "LOGO_BMP_LOCATIONX"},
-        {"missing_logo_y", "LOGO_BMP_LOCATIONY"},
-        {"missing_logo_animate", "LOGO_BMP_ANIMATE"},
-        {"missing_logo_animate_x", "LOGO_BMP_ANIMATE_LOCATIONX"},
-        {"missing_logo_animate_y", "LOGO_BMP_ANIMATE_LOCATIONY"},
-        {"missing_logo_resize", "LOGO_BMP_RESIZE"},
-        {"missing_logo_mask_r", "LOGO_BMP_MASK_R"},
-        {"missing_logo_mask_g", "LOGO_BMP_MASK_G"},
-        {"missing_logo_mask_b", "LOGO_BMP_MASK_B"},
-        {"missing_delay", "LOGO_ANNIMATION_DELAY"},
-        {"missing_hotspot_count", "'NUM_HOTSPOTS'"},
-        {"missing_hotspot_text", "HOTSPOT_TEXT"},
-        {"missing_hotspot_left", "HOTSPOT_TEXT_LOCATION_LEFT"},
-        {"missing_hotspot_top", "HOTSPOT_TEXT_LOCATION_TOP"},
-        {"missing_hotspot_command", "HOTSPOT_COMMAND"},
-        {"missing_hotspot_data_a", "HOTSPOT_COMMAND_DATA1"},
-        {"missing_hotspot_data_b", "HOTSPOT_COMMAND_DATA2"},
-        {"missing_text_r", "HOTSPOT_TEXT_COLOR_R"},
-        {"missing_text_g", "HOTSPOT_TEXT_COLOR_G"},
-        {"missing_text_b", "HOTSPOT_TEXT_COLOR_B"},
-        {"missing_hilite_r", "HOTSPOT_TEXT_HILITE_COLOR_R"},
-        {"missing_hilite_g", "HOTSPOT_TEXT_HILITE_COLOR_G"},
-        {"missing_hilite_b", "HOTSPOT_TEXT_HILITE_COLOR_B"},
-        {"missing_font_size", "HOTSPOT_FONT_SIZE"},
-        {"missing_startup_wave", "STARTUP_WAVE_FILE"},
-        {"missing_hotspot_wave", "HOTSPOT_WAVE_FILE"},
-        // Counts the record cannot hold, and an empty count.
-        {"logo_count_16", "'NUM_LOGOS'"},
-        {"logo_count_negative", "'NUM_LOGOS'"},
-        {"logo_count_huge", "'NUM_LOGOS'"},
-        {"logo_count_empty", "'NUM_LOGOS'"},
-        {"hotspot_count_16", "'NUM_HOTSPOTS'"},
-        {"hotspot_count_negative", "'NUM_HOTSPOTS'"},
-        {"hotspot_count_huge", "'NUM_HOTSPOTS'"},
-        // Headers match exactly; a later header ends the section.
-        {"header_case", nullptr},
-        {"header_trailing_blank", nullptr},
-        {"full_german_only", nullptr},
-        {"key_after_second_header", "HOTSPOT_WAVE_FILE"}};
+    // The key a message names (null: no language section) and the fixtures that
+    // give it: counts the record cannot hold or empty; headers that match only
+    // nearly; a key past a later header, which ends the section.
+    const std::pair<const char*, std::vector<const char*>> cases[] = {
+        {"INI_ENCRYPTED", {"missing_encryption", "missing_encryption_scrambled"}},
+        {"INI_VERSION", {"missing_version"}},
+        {"'WINDOW_TITLE'", {"missing_title"}},
+        {"'BACKGROUND_BMP_NAME'", {"missing_background"}},
+        {"'NUM_LOGOS'",
+         {"missing_logo_count", "logo_count_16", "logo_count_negative", "logo_count_huge",
+          "logo_count_empty"}},
+        {"LOGO_BMP_NAME", {"missing_logo_name"}},
+        {"LOGO_BMP_LOCATIONX", {"missing_logo_x"}},
+        {"LOGO_BMP_LOCATIONY", {"missing_logo_y"}},
+        {"LOGO_BMP_ANIMATE", {"missing_logo_animate"}},
+        {"LOGO_BMP_ANIMATE_LOCATIONX", {"missing_logo_animate_x"}},
+        {"LOGO_BMP_ANIMATE_LOCATIONY", {"missing_logo_animate_y"}},
+        {"LOGO_BMP_RESIZE", {"missing_logo_resize"}},
+        {"LOGO_BMP_MASK_R", {"missing_logo_mask_r"}},
+        {"LOGO_BMP_MASK_G", {"missing_logo_mask_g"}},
+        {"LOGO_BMP_MASK_B", {"missing_logo_mask_b"}},
+        {"LOGO_ANNIMATION_DELAY", {"missing_delay"}},
+        {"'NUM_HOTSPOTS'",
+         {"missing_hotspot_count", "hotspot_count_16", "hotspot_count_negative",
+          "hotspot_count_huge"}},
+        {"HOTSPOT_TEXT", {"missing_hotspot_text"}},
+        {"HOTSPOT_TEXT_LOCATION_LEFT", {"missing_hotspot_left"}},
+        {"HOTSPOT_TEXT_LOCATION_TOP", {"missing_hotspot_top"}},
+        {"HOTSPOT_COMMAND", {"missing_hotspot_command"}},
+        {"HOTSPOT_COMMAND_DATA1", {"missing_hotspot_data_a"}},
+        {"HOTSPOT_COMMAND_DATA2", {"missing_hotspot_data_b"}},
+        {"HOTSPOT_TEXT_COLOR_R", {"missing_text_r"}},
+        {"HOTSPOT_TEXT_COLOR_G", {"missing_text_g"}},
+        {"HOTSPOT_TEXT_COLOR_B", {"missing_text_b"}},
+        {"HOTSPOT_TEXT_HILITE_COLOR_R", {"missing_hilite_r"}},
+        {"HOTSPOT_TEXT_HILITE_COLOR_G", {"missing_hilite_g"}},
+        {"HOTSPOT_TEXT_HILITE_COLOR_B", {"missing_hilite_b"}},
+        {"HOTSPOT_FONT_SIZE", {"missing_font_size"}},
+        {"STARTUP_WAVE_FILE", {"missing_startup_wave"}},
+        {"HOTSPOT_WAVE_FILE", {"missing_hotspot_wave", "key_after_second_header"}},
+        {nullptr, {"header_case", "header_trailing_blank", "full_german_only"}}};
     const std::string noSection = "Could not find correct Language section!\n";
-    for (const auto& [fixture, key] : cases) {
-        SCOPED_TRACE(fixture);
-        services.messages.clear();
-        auto project = Load(fixture + std::string(".dat"), false);
-        EXPECT_EQ(services.messages, std::vector<std::string>{key ? Unread(key) : noSection});
-        ExpectEmptyRecord(*project);
-    }
+    for (const auto& [key, fixtures] : cases)
+        for (const char* fixture : fixtures) {
+            SCOPED_TRACE(fixture);
+            services.messages.clear();
+            auto project = Load(fixture + std::string(".dat"), false);
+            EXPECT_EQ(services.messages, std::vector<std::string>{key ? Unread(key) : noSection});
+            ExpectEmptyRecord(*project);
+        }
 }
 
 TEST_F(SettingsFileTest, FileAndLanguage) {
