@@ -115,9 +115,8 @@ class EditorTest : public ::testing::Test {
         platform::Install(platform::Platform{});
     }
 
-    CRegSettings Store() const { return CRegSettings(PREFERENCES_KEY, storeFile); }
     void NoWizard() {
-        CRegSettings store = Store();
+        CRegSettings store(PREFERENCES_KEY, storeFile);
         WritePreference(store, Preference::ShowWizard, 0);
     }
 
@@ -145,7 +144,6 @@ class EditorTest : public ::testing::Test {
         wxCommandEvent event(wxEVT_MENU, id);
         frame->ProcessWindowEvent(event);
     }
-    std::string Title() const { return frame->GetTitle().utf8_string(); }
     bool Enabled(int id) {
         frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
         return frame->GetToolBar()->GetToolEnabled(id);
@@ -161,13 +159,6 @@ class EditorTest : public ::testing::Test {
             Command(ID_OPEN_PROJECT),
             wxExpectModal<wxFileDialog>(wxString::FromUTF8(temp.File("sample/AppSetup.dat"))));
         ASSERT_NE(Project(), nullptr);
-    }
-    // The editor without its wizard, on the sample, nothing said yet.
-    void StartOnSample() {
-        NoWizard();
-        Start();
-        OpenSample();
-        services.messages.clear();
     }
     CInstallerWnd* Project() const { return frame->Editor->Project(); }
     LaunchSettings& S() const { return *Project()->Settings; }
@@ -219,12 +210,15 @@ class EditorTest : public ::testing::Test {
     CMainFrame* frame = nullptr;
 };
 
-// The editor open on the sample for every test.
+// The editor without its wizard, open on the sample, nothing said yet.
 class OnSample : public EditorTest {
   protected:
     void SetUp() override {
         EditorTest::SetUp();
-        StartOnSample();
+        NoWizard();
+        Start();
+        OpenSample();
+        services.messages.clear();
     }
 };
 
