@@ -39,16 +39,6 @@ using gui_test::PumpUntil;
 using Messages = std::vector<std::string>;
 namespace fs = std::filesystem;
 
-// Types a parent location and a name, as the user does, and presses Create Project.
-inline Act<CNewProjectDlg> NewProjectAt(const std::string& parent, const std::string& name) {
-    return Act<CNewProjectDlg>([=](CNewProjectDlg* d) {
-        d->LocationEdit->SetValue(wxString::FromUTF8(parent));
-        d->NameEdit->SetValue(wxString::FromUTF8(name));
-        d->TransferDataFromWindow();
-        return wxID_OK;
-    });
-}
-
 // A real modal run: once a modal dialog of type T shows, `act` gets it (and
 // must end it). For code that opens the dialog itself, from a key or a command.
 template <class T>

@@ -82,7 +82,12 @@ TEST_F(DiscTest, MadeInTheLinuxEditorRunsAlikeOnBothRuntimes) {
     NoWizard();
     Start();
     frame->SetSize(0, 0, 1000, 700);
-    wxTEST_DIALOG(Command(ID_NEW_PROJECT), NewProjectAt(temp.File("docs"), "Disc"));
+    wxTEST_DIALOG(Command(ID_NEW_PROJECT), Act<CNewProjectDlg>([&](CNewProjectDlg* d) {
+                      d->LocationEdit->SetValue(wxString::FromUTF8(temp.File("docs")));
+                      d->NameEdit->SetValue("Disc");
+                      d->TransferDataFromWindow();
+                      return wxID_OK;
+                  }));
     ASSERT_NE(Project(), nullptr);
     std::vector<Rect> bands;  // the link texts
     Edit<CBackgroundPropertiesDlg>(kBackground, ID_PROPERTIES_ITEM, [&](auto* d) {

@@ -99,7 +99,6 @@ class RuntimeTest : public ::testing::Test {
                                                        project["HotSpotTextHiliteColorG"],
                                                        project["HotSpotTextHiliteColorB"]));
     }
-    // True once the link's text shows the hilite colour, within five seconds.
     bool LightsUp(int link) {
         for (int i = 0; i < 100; ++i, Sleep(50))
             if (xtest::CountColour(x.Grab(kClient), TextBand(link), Hilite()) > 20) return true;
