@@ -39,16 +39,6 @@ using gui_test::PumpUntil;
 using Messages = std::vector<std::string>;
 namespace fs = std::filesystem;
 
-// Types a parent location and a name, as the user does, and presses Create Project.
-inline Act<CNewProjectDlg> NewProjectAt(const std::string& parent, const std::string& name) {
-    return Act<CNewProjectDlg>([=](CNewProjectDlg* d) {
-        d->LocationEdit->SetValue(wxString::FromUTF8(parent));
-        d->NameEdit->SetValue(wxString::FromUTF8(name));
-        d->TransferDataFromWindow();
-        return wxID_OK;
-    });
-}
-
 // A real modal run: once a modal dialog of type T shows, `act` gets it (and
 // must end it). For code that opens the dialog itself, from a key or a command.
 template <class T>
@@ -115,9 +105,8 @@ class EditorTest : public ::testing::Test {
         platform::Install(platform::Platform{});
     }
 
-    CRegSettings Store() const { return CRegSettings(PREFERENCES_KEY, storeFile); }
     void NoWizard() {
-        CRegSettings store = Store();
+        CRegSettings store(PREFERENCES_KEY, storeFile);
         WritePreference(store, Preference::ShowWizard, 0);
     }
 
@@ -145,7 +134,6 @@ class EditorTest : public ::testing::Test {
         wxCommandEvent event(wxEVT_MENU, id);
         frame->ProcessWindowEvent(event);
     }
-    std::string Title() const { return frame->GetTitle().utf8_string(); }
     bool Enabled(int id) {
         frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
         return frame->GetToolBar()->GetToolEnabled(id);
@@ -161,13 +149,6 @@ class EditorTest : public ::testing::Test {
             Command(ID_OPEN_PROJECT),
             wxExpectModal<wxFileDialog>(wxString::FromUTF8(temp.File("sample/AppSetup.dat"))));
         ASSERT_NE(Project(), nullptr);
-    }
-    // The editor without its wizard, on the sample, nothing said yet.
-    void StartOnSample() {
-        NoWizard();
-        Start();
-        OpenSample();
-        services.messages.clear();
     }
     CInstallerWnd* Project() const { return frame->Editor->Project(); }
     LaunchSettings& S() const { return *Project()->Settings; }
@@ -219,12 +200,15 @@ class EditorTest : public ::testing::Test {
     CMainFrame* frame = nullptr;
 };
 
-// The editor open on the sample for every test.
+// The editor without its wizard, open on the sample, nothing said yet.
 class OnSample : public EditorTest {
   protected:
     void SetUp() override {
         EditorTest::SetUp();
-        StartOnSample();
+        NoWizard();
+        Start();
+        OpenSample();
+        services.messages.clear();
     }
 };
 

@@ -51,7 +51,8 @@ TEST_F(EditorTest, ToolbarAndTitleFollowTheController) {
     OpenSample();
     frame->Editor->Session().SetModified(true);
     EXPECT_TRUE(Enabled(ID_BUILD_PROJECT) && Enabled(ID_SAVE_PROJECT));
-    EXPECT_EQ(Title().substr(Title().size() - 8), "sample/*");
+    const std::string title = frame->GetTitle().utf8_string();
+    EXPECT_EQ(title.substr(title.size() - 8), "sample/*");
 }
 
 // A click on the QUIT link closes the editor, after the save question.

@@ -7,8 +7,6 @@
 #include <wx/radiobut.h>
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 #include "../windows/wine_session.h"
 #include "editor/project_build.h"
@@ -43,18 +41,6 @@ constexpr int kFontSize = 22;
 
 void Save(const Surface& s, const std::string& name) {
     EXPECT_TRUE(platform::WritePng(s, Rect{0, 0, s.width, s.height}, VELOMAR_GUI_OUT "/" + name));
-}
-
-// Two grabs half a second apart that are equal: the animation is over.
-Surface Settled(xtest::XDisplay& screen) {
-    Surface last;
-    for (int i = 0; i < 60; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        Surface now = screen.Grab(kClient);
-        if (i > 0 && now.pixels == last.pixels) return now;
-        last = std::move(now);
-    }
-    return {};
 }
 
 // One node a line, indented by depth, as the Windows side writes them.
@@ -96,7 +82,12 @@ TEST_F(DiscTest, MadeInTheLinuxEditorRunsAlikeOnBothRuntimes) {
     NoWizard();
     Start();
     frame->SetSize(0, 0, 1000, 700);
-    wxTEST_DIALOG(Command(ID_NEW_PROJECT), NewProjectAt(temp.File("docs"), "Disc"));
+    wxTEST_DIALOG(Command(ID_NEW_PROJECT), Act<CNewProjectDlg>([&](CNewProjectDlg* d) {
+                      d->LocationEdit->SetValue(wxString::FromUTF8(temp.File("docs")));
+                      d->NameEdit->SetValue("Disc");
+                      d->TransferDataFromWindow();
+                      return wxID_OK;
+                  }));
     ASSERT_NE(Project(), nullptr);
     std::vector<Rect> bands;  // the link texts
     Edit<CBackgroundPropertiesDlg>(kBackground, ID_PROPERTIES_ITEM, [&](auto* d) {
@@ -150,7 +141,7 @@ TEST_F(DiscTest, MadeInTheLinuxEditorRunsAlikeOnBothRuntimes) {
         x.MovePointer(1020, 760);
         xtest::Child runtime(program);
         ASSERT_TRUE(x.WaitForWindow("Installer Window", 30000));
-        const Surface shown = Settled(x);
+        const Surface shown = x.Settled(kClient, 500, 60);
         ASSERT_EQ(shown.width, preview.width);
         Save(shown, png);
         const xtest::Comparison diff = xtest::Compare(shown, preview, tolerance, bands);

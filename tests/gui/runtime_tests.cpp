@@ -1,8 +1,5 @@
-// velomar as a user meets it, on a private X server: a link lights up under
-// the pointer with the hand cursor, "QUIT" ends the program, the keypad alone
-// runs a link, a link starts a program with the user's environment, and a
-// missing logo is named on stderr. Every program's --help and --version, and
-// the wx programs' start without room.
+// velomar as a user meets it, on a private X server, driven through XTest; every
+// program's --help and --version, and the wx programs' start without room.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -74,14 +71,7 @@ class RuntimeTest : public ::testing::Test {
         int steps = project["NumberOfLogosToDraw"].get<int>() + 2;
         for (const auto& logo : project["Logos"]) steps += 41 * (logo["AnimateLogo"] != 0);
         Sleep(steps * std::max(project["LogoAnnimationDelay"].get<int>(), 10));
-        Surface last = x.Grab(kClient);
-        for (int i = 0; i < 100; ++i) {
-            Sleep(300);
-            Surface now = x.Grab(kClient);
-            if (now.pixels == last.pixels) break;
-            last = std::move(now);
-        }
-        return last;
+        return x.Settled(kClient, 300 * kSlowdown, 100);
     }
     // Client area under link i's text, with room for the font; the pointer onto it.
     Rect TextBand(int i) const {
@@ -109,7 +99,6 @@ class RuntimeTest : public ::testing::Test {
                                                        project["HotSpotTextHiliteColorG"],
                                                        project["HotSpotTextHiliteColorB"]));
     }
-    // True once the link's text shows the hilite colour, within five seconds.
     bool LightsUp(int link) {
         for (int i = 0; i < 100; ++i, Sleep(50))
             if (xtest::CountColour(x.Grab(kClient), TextBand(link), Hilite()) > 20) return true;
@@ -136,6 +125,7 @@ TEST_F(RuntimeTest, QuitLinkEndsTheProgram) {
     EXPECT_EQ(x.FindWindows("Installer Window"), std::vector<Rect>{kWindow});
     // The picture itself is checked against the editor's preview (forge_disc_tests).
     const Surface shot = WaitForStillClient();
+    ASSERT_FALSE(shot.pixels.empty()) << "the animation does not end";
     const Surface frame = x.Grab(kWindow);  // WS_BORDER's black frame
     EXPECT_EQ(frame.At(0, 0), 0u);
 
@@ -143,9 +133,8 @@ TEST_F(RuntimeTest, QuitLinkEndsTheProgram) {
     ASSERT_EQ(xtest::CountColour(shot, TextBand(quit), Hilite()), 0) << "lit before hovering";
     PointAt(quit);
     EXPECT_TRUE(LightsUp(quit));
-    Surface cursor;
     Point hot;
-    ASSERT_TRUE(x.CursorImage(&cursor, &hot));
+    ASSERT_TRUE(x.CursorHotSpot(&hot));
     EXPECT_EQ(hot, (Point{12, 1})) << "the runtime's hand cursor";
     x.Click(1);
     ExpectEnded();

@@ -47,18 +47,26 @@ platform::raster::Surface XDisplay::Grab(const platform::Rect& area) {
     return out;
 }
 
+platform::raster::Surface XDisplay::Settled(const platform::Rect& area, int intervalMs, int tries) {
+    platform::raster::Surface last = Grab(area);
+    for (int i = 0; i < tries; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(intervalMs));
+        platform::raster::Surface now = Grab(area);
+        if (now.pixels == last.pixels) return now;
+        last = std::move(now);
+    }
+    return {};
+}
+
 void XDisplay::MovePointer(int x, int y) {
     XTestFakeMotionEvent(display_, DefaultScreen(display_), x, y, CurrentTime);
     XSync(display_, False);
 }
 
 void XDisplay::Click(unsigned button) {
-    XTestFakeButtonEvent(display_, button, True, CurrentTime);
-    XSync(display_, False);
-    // Held for a moment, as by a hand.
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    XTestFakeButtonEvent(display_, button, False, CurrentTime);
-    XSync(display_, False);
+    Button(button, true);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));  // held a moment, as by a hand
+    Button(button, false);
 }
 
 void XDisplay::Button(unsigned button, bool down) {
@@ -115,14 +123,9 @@ bool XDisplay::WaitForWindow(const std::string& name, int timeoutMs) {
     return false;
 }
 
-bool XDisplay::CursorImage(platform::raster::Surface* pixels, platform::Point* hotspot) {
+bool XDisplay::CursorHotSpot(platform::Point* hotspot) {
     XFixesCursorImage* image = XFixesGetCursorImage(display_);
     if (!image) return false;
-    *pixels = platform::raster::Surface(image->width, image->height);
-    for (std::size_t i = 0; i < pixels->pixels.size(); ++i) {
-        const unsigned long argb = image->pixels[i];
-        pixels->pixels[i] = (argb >> 24) >= 0x80 ? (argb & 0xFFFFFF) | 0x1000000u : 0;
-    }
     *hotspot = platform::Point{image->xhot, image->yhot};
     XFree(image);
     return true;

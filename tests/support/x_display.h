@@ -27,6 +27,9 @@ class XDisplay {
 
     // The screen's pixels in the rectangle, as 0x00RRGGBB; empty on failure.
     platform::raster::Surface Grab(const platform::Rect& area);
+    // Grabs every `intervalMs` until two grabs match (an animation is over);
+    // empty when the picture never holds still within `tries`.
+    platform::raster::Surface Settled(const platform::Rect& area, int intervalMs, int tries);
 
     void MovePointer(int x, int y);
     void Click(unsigned button = 1);  // 1 left, 3 right
@@ -40,8 +43,8 @@ class XDisplay {
     std::vector<platform::Rect> FindWindows(const std::string& name);
     bool WaitForWindow(const std::string& name, int timeoutMs);
 
-    // The current cursor: opaque pixels as 0x01RRGGBB, transparent ones 0.
-    bool CursorImage(platform::raster::Surface* pixels, platform::Point* hotspot);
+    // The current cursor's hot spot, within its image.
+    bool CursorHotSpot(platform::Point* hotspot);
 
   private:
     std::unique_ptr<Child> server_;

@@ -101,18 +101,6 @@ class WineRuntime : public ::testing::Test {
         EXPECT_TRUE(screen.FindWindows("Installer Window").empty());
     }
 
-    // Two grabs a second apart that are equal: the animation is over.
-    Surface GrabSettled() {
-        Surface last;
-        for (int i = 0; i < 30; ++i) {
-            std::this_thread::sleep_for(std::chrono::seconds(1));
-            Surface now = screen.Grab(kClient);
-            if (i > 0 && now.pixels == last.pixels) return now;
-            last = std::move(now);
-        }
-        return {};
-    }
-
     // The sample as the CLI shows it: its links, their text height and hilite colour.
     void ReadSample() {
         std::string json;
@@ -154,19 +142,19 @@ TEST_F(WineRuntime, SampleAnswersTabPointerAndEscape) {
         std::strtoul(Probe({"style", "Installer Window"}).c_str(), nullptr, 16);
     EXPECT_EQ(style & 0x90880000ul, 0x90880000ul) << std::hex << style;  // popup, visible, border
     EXPECT_EQ(style & 0x00400000ul, 0ul) << std::hex << style;           // no dialog frame
-    const Surface shown = GrabSettled();
+    const Surface shown = screen.Settled(kClient, 1000, 30);
     ASSERT_FALSE(shown.pixels.empty()) << "the animation does not end";
     EXPECT_EQ(Lit(shown, 0), 0);
 
     screen.PressKey("Tab");
-    const Surface tabbed = GrabSettled();
+    const Surface tabbed = screen.Settled(kClient, 1000, 30);
     EXPECT_GT(Lit(tabbed, 0), 20);
     EXPECT_EQ(Lit(tabbed, quit), 0);
 
     const int x = kClient.left + Left(quit) + size / 2, y = kClient.top + Top(quit) + size / 2;
     screen.MovePointer(x - 3, y - 3);
     screen.MovePointer(x, y);
-    EXPECT_GT(Lit(GrabSettled(), quit), 20);
+    EXPECT_GT(Lit(screen.Settled(kClient, 1000, 30), quit), 20);
     screen.PressKey("Escape");
     ExpectEnded();
 }

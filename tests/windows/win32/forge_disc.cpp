@@ -1,10 +1,9 @@
 // A disc made through VelomarForge.exe's dialogs, in-process under wine64:
 //   velomar_forge_disc SCRATCH [wiring]
 // SCRATCH holds start\Velomar.exe and art\ (pictures and sounds lying outside
-// any project). The project goes to SCRATCH\docs\Disc and is built; the
-// settled preview's pixels go to preview.dump and the tree's texts, one node a
-// line indented by depth, to tree.txt, for the Linux side to compare with the
-// runtimes and the Linux editor. With "wiring", the frame's menus, keys, tree
+// any project). The project goes to SCRATCH\docs\Disc and is built; the tree's
+// texts, one node a line indented by depth, go to tree.txt, for the Linux
+// editor to compare with its own. With "wiring", the frame's menus, keys, tree
 // and preview are then tried on that disc: whether the Win32 windows reach the
 // core (whose own rules are tested on Linux). Exit 0 when every check held.
 #include <algorithm>
@@ -97,42 +96,6 @@ void MakeProject(CMainFrame& frame) {
              std::string(RESOURCE_BROWSE_NOTE));
 }
 
-// The menu window's client area, read through its own DC.
-std::vector<std::uint32_t> Grab(platform::Window& menu, int* width, int* height) {
-    platform::Graphics& g = *platform::Current().graphics;
-    const platform::Rect client = menu.GetClientRect();
-    platform::DC* screen = menu.GetDC();
-    auto memory = g.CreateCompatibleDC(screen);
-    auto bitmap = g.CreateCompatibleBitmap(screen, client.right, client.bottom);
-    platform::Bitmap* old = memory->SelectBitmap(bitmap.get());
-    memory->BitBlt(0, 0, client.right, client.bottom, *screen, 0, 0, platform::Rop::SrcCopy);
-    memory->SelectBitmap(old);
-    menu.ReleaseDC(screen);
-    std::vector<std::uint32_t> pixels;
-    platform::win32::ReadPixels(*bitmap, width, height, &pixels);
-    return pixels;
-}
-
-// Two grabs half a second apart that are equal: the animation is over.
-bool WriteSettledPreview(CMainFrame& frame, const std::string& file) {
-    std::vector<std::uint32_t> last;
-    int w = 0, h = 0;
-    for (int i = 0; i < 60; ++i) {
-        for (int j = 0; j < 25; ++j) Pump();  // the animation runs on this thread's timers
-        std::vector<std::uint32_t> now = Grab(*frame.Editor->Project()->Wnd, &w, &h);
-        if (now != last) {
-            last = std::move(now);
-            continue;
-        }
-        FILE* f = std::fopen(file.c_str(), "wb");
-        const std::uint32_t size[2] = {std::uint32_t(w), std::uint32_t(h)};
-        const bool ok = f && std::fwrite(size, 4, 2, f) == 2 &&
-                        std::fwrite(last.data(), 4, last.size(), f) == last.size();
-        return f && std::fclose(f) == 0 && ok;
-    }
-    return false;
-}
-
 void WriteTree(HWND tree, HTREEITEM item, int depth, FILE* f) {
     for (; item; item = TreeView_GetNextSibling(tree, item)) {
         std::fprintf(f, "%s%s\n", std::string(std::size_t(depth) * 2, ' ').c_str(),
@@ -195,9 +158,9 @@ void Arrange(CMainFrame& frame) {
         return disk.Settings->HotSpotRect[0];
     };
     auto send = [&frame](UINT message, WPARAM keys, int px, int py) {
-        SendMessageA(static_cast<HWND>(
-                         platform::win32::HandleOf(frame.Editor->Project()->Wnd.get())),
-                     message, keys, MAKELPARAM(px, py));
+        SendMessageA(
+            static_cast<HWND>(platform::win32::HandleOf(frame.Editor->Project()->Wnd.get())),
+            message, keys, MAKELPARAM(px, py));
         Pump();
     };
     Command(frame, ID_ARRANGE_ITEMS);
@@ -281,9 +244,6 @@ int main(int argc, char** argv) {
              std::string(BUILD_DONE_QUESTION));
     CHECK(!frame->Editor->Session().Modified);
 
-    // The pointer off every link, as the Linux side leaves it for the runtimes.
-    SetCursorPos(1020, 760);
-    CHECK(WriteSettledPreview(*frame, Scratch("preview.dump")));
     if (FILE* f = std::fopen(Scratch("tree.txt").c_str(), "wb")) {
         HWND tree = frame->TreeView->Tree();
         WriteTree(tree, TreeView_GetRoot(tree), 0, f);
