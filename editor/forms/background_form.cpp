@@ -1,6 +1,5 @@
 #include "editor/forms/background_form.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "editor/forms/colour_text.h"
@@ -33,9 +32,7 @@ std::uint32_t BackgroundFlagWord(bool dithered, int direction, int endColour) {
 }
 
 std::string BackgroundColourValue(std::uint32_t flags, const std::string& colourText) {
-    char word[16];
-    std::snprintf(word, sizeof word, "%08x", unsigned(flags));
-    return "@@" + std::string(word) +
+    return "@@" + HexDigits(flags, 8) +
            colourText.substr(colourText.size() < 6 ? 0 : colourText.size() - 6);
 }
 
