@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "editor/command_ids.h"
 #include "editor/forms/colour_text.h"
 #include "editor/forms/resource_import.h"
 #include "engine/installer_wnd.h"
@@ -75,4 +76,24 @@ bool BackgroundForm::Store(CInstallerWnd& project) const {
     }
     project.Settings->BackGroundBitmapName = value;
     return true;
+}
+
+FormFields<BackgroundForm> BackgroundFields() {
+    using F = FormField<BackgroundForm>;
+    using B = BackgroundForm;
+    static constexpr F rows[] = {
+        F::Radio(IDC_BG_BITMAP_MODE, &B::colourMode, false),
+        F::Radio(IDC_BG_COLOUR_MODE, &B::colourMode, true),
+        F::Edit(IDC_BG_BITMAP, FieldKind::Name, &B::bitmapPath, &B::BitmapEnabled),
+        F::Button(IDC_BG_BROWSE, &B::BitmapEnabled),
+        // Stored as typed, so read as the user's own text.
+        F::Edit(IDC_BG_COLOUR, FieldKind::Name, &B::colourText, &B::ColourEnabled),
+        F::Button(IDC_BG_CHOOSE, &B::ColourEnabled),
+        F::Check(IDC_BG_DITHERED, &B::dithered, &B::ColourEnabled),
+        F::Radio(IDC_BG_TO_WHITE, &B::endColour, B::DitherToWhite, &B::DitherChoicesEnabled),
+        F::Radio(IDC_BG_TO_BLACK, &B::endColour, B::DitherToBlack, &B::DitherChoicesEnabled),
+        F::Radio(IDC_BG_HORIZ, &B::direction, B::DitherHoriz, &B::DitherChoicesEnabled),
+        F::Radio(IDC_BG_VERT, &B::direction, B::DitherVert, &B::DitherChoicesEnabled),
+    };
+    return {rows, sizeof rows / sizeof *rows};
 }
