@@ -1,5 +1,6 @@
 #include "editor/forms/audio_form.h"
 
+#include "editor/command_ids.h"
 #include "editor/forms/resource_import.h"
 #include "engine/installer_wnd.h"
 #include "platform/platform.h"
@@ -36,4 +37,13 @@ bool AudioForm::Store(CInstallerWnd& project) const {
     project.Settings->StartupWaveFile = intro;
     project.Settings->HotSpotWaveFile = hover;
     return true;
+}
+
+FormFields<AudioForm> AudioFields() {
+    using F = FormField<AudioForm>;
+    static constexpr F rows[] = {
+        F::Edit(IDC_AUDIO_INTRO, FieldKind::Name, &AudioForm::introWave),
+        F::Edit(IDC_AUDIO_HOVER, FieldKind::Name, &AudioForm::hoverWave),
+    };
+    return {rows, sizeof rows / sizeof *rows};
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "editor/forms/form_fields.h"
+
 class CInstallerWnd;
 
 // The user guide's topic of the dialog's Help button.
@@ -21,3 +23,6 @@ struct AudioForm {
     // (after its message) leaves the record as it was and Cancel stays a cancel.
     bool Store(CInstallerWnd& project) const;
 };
+
+// The dialog's controls and the members they edit.
+FormFields<AudioForm> AudioFields();

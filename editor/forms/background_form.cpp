@@ -1,8 +1,8 @@
 #include "editor/forms/background_form.h"
 
-#include <cstdio>
 #include <cstdlib>
 
+#include "editor/command_ids.h"
 #include "editor/forms/colour_text.h"
 #include "editor/forms/resource_import.h"
 #include "engine/installer_wnd.h"
@@ -33,9 +33,7 @@ std::uint32_t BackgroundFlagWord(bool dithered, int direction, int endColour) {
 }
 
 std::string BackgroundColourValue(std::uint32_t flags, const std::string& colourText) {
-    char word[16];
-    std::snprintf(word, sizeof word, "%08x", unsigned(flags));
-    return "@@" + std::string(word) +
+    return "@@" + HexDigits(flags, 8) +
            colourText.substr(colourText.size() < 6 ? 0 : colourText.size() - 6);
 }
 
@@ -78,4 +76,24 @@ bool BackgroundForm::Store(CInstallerWnd& project) const {
     }
     project.Settings->BackGroundBitmapName = value;
     return true;
+}
+
+FormFields<BackgroundForm> BackgroundFields() {
+    using F = FormField<BackgroundForm>;
+    using B = BackgroundForm;
+    static constexpr F rows[] = {
+        F::Radio(IDC_BG_BITMAP_MODE, &B::colourMode, false),
+        F::Radio(IDC_BG_COLOUR_MODE, &B::colourMode, true),
+        F::Edit(IDC_BG_BITMAP, FieldKind::Name, &B::bitmapPath, &B::BitmapEnabled),
+        F::Button(IDC_BG_BROWSE, &B::BitmapEnabled),
+        // Stored as typed, so read as the user's own text.
+        F::Edit(IDC_BG_COLOUR, FieldKind::Name, &B::colourText, &B::ColourEnabled),
+        F::Button(IDC_BG_CHOOSE, &B::ColourEnabled),
+        F::Check(IDC_BG_DITHERED, &B::dithered, &B::ColourEnabled),
+        F::Radio(IDC_BG_TO_WHITE, &B::endColour, B::DitherToWhite, &B::DitherChoicesEnabled),
+        F::Radio(IDC_BG_TO_BLACK, &B::endColour, B::DitherToBlack, &B::DitherChoicesEnabled),
+        F::Radio(IDC_BG_HORIZ, &B::direction, B::DitherHoriz, &B::DitherChoicesEnabled),
+        F::Radio(IDC_BG_VERT, &B::direction, B::DitherVert, &B::DitherChoicesEnabled),
+    };
+    return {rows, sizeof rows / sizeof *rows};
 }

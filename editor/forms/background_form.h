@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "editor/forms/form_fields.h"
 #include "engine/launch_settings.h"
 
 class CInstallerWnd;
@@ -38,6 +39,9 @@ struct BackgroundForm {
     // BackGroundBitmapName. False after its message, with nothing stored.
     bool Store(CInstallerWnd& project) const;
 };
+
+// The dialog's controls and the members they edit.
+FormFields<BackgroundForm> BackgroundFields();
 
 // The flag word for the dither choices (always with the colour bit).
 std::uint32_t BackgroundFlagWord(bool dithered, int direction, int endColour);

@@ -1,7 +1,5 @@
 #include "editor/forms/colour_text.h"
 
-#include <cstdio>
-
 std::uint8_t HexDigitValue(char c) {
     const auto u = static_cast<std::uint8_t>(c);
     if (u >= 'a' && u <= 'z') return std::uint8_t(u - 87);
@@ -13,10 +11,15 @@ std::uint8_t HexPairToByte(char high, char low) {
     return std::uint8_t((HexDigitValue(high) * 16) | HexDigitValue(low));
 }
 
+std::string HexDigits(std::uint32_t value, int count) {
+    std::string digits(std::size_t(count), '0');
+    for (int i = count - 1; i >= 0; --i, value >>= 4)
+        digits[std::size_t(i)] = "0123456789abcdef"[value & 15];
+    return digits;
+}
+
 std::string ColourText(ColourBytes colour) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%02x%02x%02x", colour.r, colour.g, colour.b);
-    return text;
+    return "0x" + HexDigits(std::uint32_t(colour.r << 16 | colour.g << 8 | colour.b), 6);
 }
 
 ColourBytes ReadColourText(const std::string& text) {

@@ -17,6 +17,10 @@ struct ColourBytes {
 std::uint8_t HexDigitValue(char c);
 std::uint8_t HexPairToByte(char high, char low);
 
+// The low `count` hexadecimal digits of `value`, lower-case, zero-filled. (No
+// printf: it would bring its whole formatter into the Windows editor.)
+std::string HexDigits(std::uint32_t value, int count);
+
 // "0x" and two lower-case digits per component: pure red is "0xff0000".
 std::string ColourText(ColourBytes colour);
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "editor/command_ids.h"
 #include "editor/forms/colour_text.h"
 #include "editor/forms/integer_field.h"
 #include "engine/installer_wnd.h"
@@ -171,4 +172,26 @@ void HyperlinkForm::StoreColours(LaunchSettings& s) const {
     s.HotSpotTextHiliteColorR = hilite.r;
     s.HotSpotTextHiliteColorG = hilite.g;
     s.HotSpotTextHiliteColorB = hilite.b;
+}
+
+FormFields<HyperlinkForm> HyperlinkFields() {
+    using F = FormField<HyperlinkForm>;
+    using H = HyperlinkForm;
+    static constexpr F rows[] = {
+        F::Radio(IDC_LINK_RELATIVE, &H::absolute, false, &H::pathKindEnabled),
+        F::Radio(IDC_LINK_ABSOLUTE, &H::absolute, true, &H::pathKindEnabled),
+        F::Edit(IDC_LINK_DATA_A_CAPTION, FieldKind::Caption, &H::dataACaption),
+        F::Edit(IDC_LINK_DATA_B_CAPTION, FieldKind::Caption, &H::dataBCaption),
+        F::Edit(IDC_LINK_DATA_A, FieldKind::Name, &H::dataA, &H::dataAEnabled),
+        F::Edit(IDC_LINK_DATA_B, FieldKind::Name, &H::dataB, &H::dataBEnabled),
+        F::Button(IDC_LINK_BROWSE, &H::browseEnabled),
+        F::Button(IDC_LINK_ADD_TO_DISC, &H::addToDiscEnabled),
+        F::Edit(IDC_LINK_LABEL, FieldKind::Name, &H::label),
+        F::Edit(IDC_LINK_FONT_SIZE, FieldKind::Number, &H::fontSize),
+        F::Edit(IDC_LINK_X, FieldKind::Number, &H::x),
+        F::Edit(IDC_LINK_Y, FieldKind::Number, &H::y),
+        F::Edit(IDC_LINK_TEXT_COLOUR, FieldKind::Colour, &H::textColour),
+        F::Edit(IDC_LINK_HILITE_COLOUR, FieldKind::Colour, &H::hiliteColour),
+    };
+    return {rows, sizeof rows / sizeof *rows};
 }

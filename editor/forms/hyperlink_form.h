@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "editor/forms/form_fields.h"
+
 class CInstallerWnd;
 struct LaunchSettings;
 
@@ -60,6 +62,10 @@ struct HyperlinkForm {
     // live preview both write them here.
     void StoreColours(LaunchSettings& s) const;
 };
+
+// The dialog's controls and the members they edit, past the action radios
+// (whose clicks the form handles).
+FormFields<HyperlinkForm> HyperlinkFields();
 
 // The keyword stored for an action: "RUN", "RUNABSOLUTE", "OPEN",
 // "OPENABSOLUTE" or "QUIT" (no action selected quits too).

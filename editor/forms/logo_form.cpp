@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "editor/command_ids.h"
 #include "editor/forms/colour_text.h"
 #include "editor/forms/integer_field.h"
 #include "editor/forms/resource_import.h"
@@ -81,4 +82,21 @@ void LogoForm::StoreMask(LaunchSettings& s, int index) const {
     s.LogoBitmapMaskColorR[index] = mask.r;
     s.LogoBitmapMaskColorG[index] = mask.g;
     s.LogoBitmapMaskColorB[index] = mask.b;
+}
+
+FormFields<LogoForm> LogoFields() {
+    using F = FormField<LogoForm>;
+    using L = LogoForm;
+    static constexpr F rows[] = {
+        F::Edit(IDC_LOGO_BITMAP, FieldKind::Name, &L::bitmapPath),
+        F::Edit(IDC_LOGO_X, FieldKind::Number, &L::x),
+        F::Edit(IDC_LOGO_Y, FieldKind::Number, &L::y),
+        F::Edit(IDC_LOGO_MASK, FieldKind::Colour, &L::maskColour),
+        F::Check(IDC_LOGO_ANIMATE, &L::animate),
+        F::Edit(IDC_LOGO_START_X, FieldKind::Number, &L::startX, &L::AnimationEnabled),
+        F::Edit(IDC_LOGO_START_Y, FieldKind::Number, &L::startY, &L::AnimationEnabled),
+        F::Edit(IDC_LOGO_DELAY, FieldKind::Number, &L::delay, &L::AnimationEnabled),
+        F::Check(IDC_LOGO_SCALE, &L::scale, &L::AnimationEnabled),
+    };
+    return {rows, sizeof rows / sizeof *rows};
 }

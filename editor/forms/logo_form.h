@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "editor/forms/form_fields.h"
+
 class CInstallerWnd;
 struct LaunchSettings;
 
@@ -35,3 +37,6 @@ struct LogoForm {
     // The mask colour of slot `index`; OK and the live preview both write it here.
     void StoreMask(LaunchSettings& s, int index) const;
 };
+
+// The dialog's controls and the members they edit.
+FormFields<LogoForm> LogoFields();

@@ -8,8 +8,7 @@ CAudioPropertiesDlg::CAudioPropertiesDlg(CInstallerWnd& project, HelpFunction he
 
 void CAudioPropertiesDlg::OnInitDialog() {
     form_.Load(project_);
-    SetText(IDC_AUDIO_INTRO, form_.introWave);
-    SetText(IDC_AUDIO_HOVER, form_.hoverWave);
+    Fill(AudioFields(), form_);
 }
 
 bool CAudioPropertiesDlg::OnCommand(int id, int code) {
@@ -20,7 +19,4 @@ bool CAudioPropertiesDlg::OnCommand(int id, int code) {
     return CPropertyDlg::OnCommand(id, code);
 }
 
-bool CAudioPropertiesDlg::OnOK() {
-    return ReadText(IDC_AUDIO_INTRO, &form_.introWave) &&
-           ReadText(IDC_AUDIO_HOVER, &form_.hoverWave) && form_.Store(project_);
-}
+bool CAudioPropertiesDlg::OnOK() { return Read(AudioFields(), form_) && form_.Store(project_); }

@@ -16,9 +16,5 @@ class CBackgroundPropertiesDlg : public CPropertyDlg {
     void PreviewFields() override;
 
   private:
-    void ToControls();
-    bool FromControls();
-    void EnableControls();
-
     BackgroundForm form_;
 };

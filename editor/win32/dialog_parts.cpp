@@ -49,3 +49,18 @@ bool CPropertyDlg::OnDrawItem(const DRAWITEMSTRUCT& item) {
     }
     return false;
 }
+
+void CPropertyDlg::Show(int id, FieldKind kind, const std::string* text, bool checked,
+                        bool enabled) {
+    if (text) SetText(id, *text);
+    if (kind == FieldKind::Check || kind == FieldKind::Radio) SetChecked(id, checked);
+    Enable(id, enabled);
+}
+
+bool CPropertyDlg::Take(int id, FieldKind kind, std::string* text, bool quiet,
+                        bool* checked) const {
+    if (kind == FieldKind::Check || kind == FieldKind::Radio) *checked = IsChecked(id);
+    if (kind == FieldKind::Name && !quiet) return ReadText(id, text);
+    if (text && kind != FieldKind::Caption) *text = GetText(id);
+    return true;
+}

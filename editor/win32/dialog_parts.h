@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/forms/form_fields.h"
 #include "editor/win32/dialog.h"
 
 class CInstallerWnd;
@@ -42,12 +43,38 @@ class CPropertyDlg : public CDialog {
     // changes; a text that names no colour shows none.
     void FollowColour(int field, int swatch) { swatches_.push_back({field, swatch}); }
 
+    // The form's members into the controls its rows name, with their enabling.
+    template <class Form>
+    void Fill(FormFields<Form> fields, Form& form) {
+        for (const FormField<Form>& f : fields)
+            Show(f.id, f.kind, f.Text(form), f.Checked(form), f.Enabled(form));
+    }
+    template <class Form>
+    void EnableFields(FormFields<Form> fields, const Form& form) {
+        for (const FormField<Form>& f : fields) Enable(f.id, f.Enabled(form));
+    }
+    // The controls back into the form. A name the code page cannot hold is
+    // refused with its message, unless `quiet` (the preview says nothing).
+    template <class Form>
+    bool Read(FormFields<Form> fields, Form& form, bool quiet = false) {
+        for (const FormField<Form>& f : fields) {
+            bool checked = false;
+            if (!Take(f.id, f.kind, f.Text(form), quiet, &checked)) return false;
+            f.TakeChecked(form, checked);
+        }
+        return true;
+    }
+
     void OnEditChange(int id) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
     CInstallerWnd& project_;
 
   private:
+    // One row's control: its text or checked state, and its enabling.
+    void Show(int id, FieldKind kind, const std::string* text, bool checked, bool enabled);
+    bool Take(int id, FieldKind kind, std::string* text, bool quiet, bool* checked) const;
+
     HelpFunction help_;
     const char* helpTopic_;
     struct Swatch {

@@ -39,37 +39,14 @@ void CHyperlinkPropertiesDlg::OnInitDialog() {
 
 void CHyperlinkPropertiesDlg::ToControls() {
     for (const auto& a : kActions) SetChecked(a.id, a.action == form_.action);
-    CheckRadio(IDC_LINK_RELATIVE, 2, form_.absolute ? 1 : 0);
-    Enable(IDC_LINK_RELATIVE, form_.pathKindEnabled);
-    Enable(IDC_LINK_ABSOLUTE, form_.pathKindEnabled);
-    SetText(IDC_LINK_DATA_A_CAPTION, form_.dataACaption);
-    SetText(IDC_LINK_DATA_B_CAPTION, form_.dataBCaption);
-    SetText(IDC_LINK_DATA_A, form_.dataA);
-    SetText(IDC_LINK_DATA_B, form_.dataB);
-    Enable(IDC_LINK_DATA_A, form_.dataAEnabled);
-    Enable(IDC_LINK_DATA_B, form_.dataBEnabled);
-    Enable(IDC_LINK_BROWSE, form_.browseEnabled);
-    Enable(IDC_LINK_ADD_TO_DISC, form_.addToDiscEnabled);
-    SetText(IDC_LINK_LABEL, form_.label);
-    SetText(IDC_LINK_FONT_SIZE, form_.fontSize);
-    SetText(IDC_LINK_X, form_.x);
-    SetText(IDC_LINK_Y, form_.y);
-    SetText(IDC_LINK_TEXT_COLOUR, form_.textColour);
-    SetText(IDC_LINK_HILITE_COLOUR, form_.hiliteColour);
+    Fill(HyperlinkFields(), form_);
 }
 
 // The action comes from the radios, as the user left them.
 bool CHyperlinkPropertiesDlg::FromControls() {
     for (const auto& a : kActions)
         if (IsChecked(a.id)) form_.action = a.action;
-    form_.absolute = IsChecked(IDC_LINK_ABSOLUTE);
-    form_.fontSize = GetText(IDC_LINK_FONT_SIZE);
-    form_.x = GetText(IDC_LINK_X);
-    form_.y = GetText(IDC_LINK_Y);
-    form_.textColour = GetText(IDC_LINK_TEXT_COLOUR);
-    form_.hiliteColour = GetText(IDC_LINK_HILITE_COLOUR);
-    return ReadText(IDC_LINK_DATA_A, &form_.dataA) && ReadText(IDC_LINK_DATA_B, &form_.dataB) &&
-           ReadText(IDC_LINK_LABEL, &form_.label);
+    return Read(HyperlinkFields(), form_);
 }
 
 bool CHyperlinkPropertiesDlg::OnCommand(int id, int code) {
@@ -128,14 +105,9 @@ void CHyperlinkPropertiesDlg::AddToDisc() {
 
 bool CHyperlinkPropertiesDlg::OnOK() { return FromControls() && form_.Store(project_, index_); }
 
-// GetText, not ReadText: a preview says nothing; OK asks about what it cannot store.
+// Quiet: a preview says nothing; OK asks about what it cannot store.
 void CHyperlinkPropertiesDlg::PreviewFields() {
     HyperlinkForm shown = form_;
-    shown.label = GetText(IDC_LINK_LABEL);
-    shown.fontSize = GetText(IDC_LINK_FONT_SIZE);
-    shown.x = GetText(IDC_LINK_X);
-    shown.y = GetText(IDC_LINK_Y);
-    shown.textColour = GetText(IDC_LINK_TEXT_COLOUR);
-    shown.hiliteColour = GetText(IDC_LINK_HILITE_COLOUR);
+    Read(HyperlinkFields(), shown, true);
     PreviewLink(shown, project_, index_);
 }

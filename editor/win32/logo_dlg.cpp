@@ -15,28 +15,14 @@ void CLogoPropertiesDlg::OnInitDialog() {
         EndDialog(IDCANCEL);
         return;
     }
-    SetText(IDC_LOGO_BITMAP, form_.bitmapPath);
-    SetText(IDC_LOGO_X, form_.x);
-    SetText(IDC_LOGO_Y, form_.y);
-    SetText(IDC_LOGO_MASK, form_.maskColour);
-    SetChecked(IDC_LOGO_ANIMATE, form_.animate);
-    SetText(IDC_LOGO_START_X, form_.startX);
-    SetText(IDC_LOGO_START_Y, form_.startY);
-    SetText(IDC_LOGO_DELAY, form_.delay);
-    SetChecked(IDC_LOGO_SCALE, form_.scale);
-    EnableAnimation();
-}
-
-void CLogoPropertiesDlg::EnableAnimation() {
-    for (int id : {IDC_LOGO_START_X, IDC_LOGO_START_Y, IDC_LOGO_DELAY, IDC_LOGO_SCALE})
-        Enable(id, form_.AnimationEnabled());
+    Fill(LogoFields(), form_);
 }
 
 bool CLogoPropertiesDlg::OnCommand(int id, int code) {
     switch (id) {
         case IDC_LOGO_ANIMATE:
             form_.animate = IsChecked(IDC_LOGO_ANIMATE);
-            EnableAnimation();
+            EnableFields(LogoFields(), form_);
             return true;
         case IDC_LOGO_BROWSE:
             BrowseResource(BITMAP_FILE_FILTER, IDC_LOGO_BITMAP);
@@ -50,22 +36,11 @@ bool CLogoPropertiesDlg::OnCommand(int id, int code) {
 }
 
 bool CLogoPropertiesDlg::OnOK() {
-    form_.x = GetText(IDC_LOGO_X);
-    form_.y = GetText(IDC_LOGO_Y);
-    form_.maskColour = GetText(IDC_LOGO_MASK);
-    form_.animate = IsChecked(IDC_LOGO_ANIMATE);
-    form_.startX = GetText(IDC_LOGO_START_X);
-    form_.startY = GetText(IDC_LOGO_START_Y);
-    form_.delay = GetText(IDC_LOGO_DELAY);
-    form_.scale = IsChecked(IDC_LOGO_SCALE);
-    return ReadText(IDC_LOGO_BITMAP, &form_.bitmapPath) && form_.Store(project_, index_);
+    return Read(LogoFields(), form_) && form_.Store(project_, index_);
 }
 
 void CLogoPropertiesDlg::PreviewFields() {
     LogoForm shown = form_;
-    shown.bitmapPath = GetText(IDC_LOGO_BITMAP);
-    shown.x = GetText(IDC_LOGO_X);
-    shown.y = GetText(IDC_LOGO_Y);
-    shown.maskColour = GetText(IDC_LOGO_MASK);
+    Read(LogoFields(), shown, true);
     PreviewLogo(shown, project_, index_);
 }

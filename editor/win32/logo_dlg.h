@@ -16,8 +16,6 @@ class CLogoPropertiesDlg : public CPropertyDlg {
     void PreviewFields() override;
 
   private:
-    void EnableAnimation();
-
     int index_;
     LogoForm form_;
 };

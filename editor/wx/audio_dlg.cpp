@@ -8,12 +8,9 @@
 #include "editor/command_ids.h"
 #include "editor/forms/resource_import.h"
 
-using dialog_parts::FromWx;
-using dialog_parts::ToWx;
-
 CAudioPropertiesDlg::CAudioPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
                                          HelpFunction help)
-    : wxDialog(parent, wxID_ANY, "Audio Properties"), project_(project), help_(std::move(help)) {
+    : CPropertyDlg(parent, "Audio Properties", project, std::move(help), AUDIO_HELP_TOPIC) {
     auto* all = new wxBoxSizer(wxVERTICAL);
     // One box per sound: its field and its "...".
     auto field = [this, all](const char* caption, int editId, int browseId) {
@@ -37,20 +34,10 @@ CAudioPropertiesDlg::CAudioPropertiesDlg(wxWindow* parent, CInstallerWnd& projec
     CentreOnParent();
 
     form_.Load(project_);
-    IntroEdit->ChangeValue(ToWx(form_.introWave));
-    HoverEdit->ChangeValue(ToWx(form_.hoverWave));
-
-    Bind(wxEVT_BUTTON, &CAudioPropertiesDlg::OnOk, this, wxID_OK);
-    Bind(
-        wxEVT_BUTTON,
-        [this](wxCommandEvent&) {
-            if (help_) help_(AUDIO_HELP_TOPIC);
-        },
-        dialog_parts::ID_HELP_BUTTON);
+    dialog_parts::Fill(this, AudioFields(), form_);
 }
 
-void CAudioPropertiesDlg::OnOk(wxCommandEvent&) {
-    form_.introWave = FromWx(IntroEdit->GetValue(), form_.introWave);
-    form_.hoverWave = FromWx(HoverEdit->GetValue(), form_.hoverWave);
-    if (form_.Store(project_)) EndModal(wxID_OK);
+bool CAudioPropertiesDlg::Accept() {
+    dialog_parts::Read(this, AudioFields(), form_);
+    return form_.Store(project_);
 }

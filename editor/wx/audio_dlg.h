@@ -10,7 +10,7 @@
 class CInstallerWnd;
 class wxTextCtrl;
 
-class CAudioPropertiesDlg : public wxDialog {
+class CAudioPropertiesDlg : public dialog_parts::CPropertyDlg {
   public:
     CAudioPropertiesDlg(wxWindow* parent, CInstallerWnd& project, HelpFunction help = {});
 
@@ -18,9 +18,7 @@ class CAudioPropertiesDlg : public wxDialog {
     wxTextCtrl* HoverEdit;
 
   private:
-    void OnOk(wxCommandEvent&);
+    bool Accept() override;
 
-    CInstallerWnd& project_;
     AudioForm form_;
-    HelpFunction help_;
 };

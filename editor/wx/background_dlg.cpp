@@ -18,9 +18,6 @@
 #include "editor/forms/resource_import.h"
 #include "engine/installer_wnd.h"
 
-using dialog_parts::FromWx;
-using dialog_parts::ToWx;
-
 namespace {
 
 constexpr int kPreviewWidth = 128, kPreviewHeight = 88;  // the menu at a fifth
@@ -37,9 +34,8 @@ wxBitmap Blank() {
 
 CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
                                                    HelpFunction help)
-    : wxDialog(parent, wxID_ANY, "Main Window Background Properties"),
-      project_(project),
-      help_(std::move(help)) {
+    : CPropertyDlg(parent, "Main Window Background Properties", project, std::move(help),
+                   BACKGROUND_HELP_TOPIC) {
     // The two mode radios are one group, so they share a parent: each heads
     // its part of the dialog instead of sitting in a box of its own.
     auto heading = [this](const char* text) {
@@ -108,23 +104,11 @@ CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerW
     form_.Load(project_);
     ToControls();
 
-    BitmapRadio->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { OnMode(false); });
-    ColourRadio->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { OnMode(true); });
-    DitheredBox->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) {
+    dialog_parts::OnFieldChange(this, [this] {
         FromControls();
         Enable();
         ShowPreview();
     });
-    for (wxRadioButton* r : {ToWhite, ToBlack, Horiz, Vert})
-        r->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) {
-            FromControls();
-            ShowPreview();
-        });
-    for (wxTextCtrl* t : {BitmapEdit, ColourEdit})
-        t->Bind(wxEVT_TEXT, [this](wxCommandEvent&) {
-            FromControls();
-            ShowPreview();
-        });
     browse->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         FromControls();
         dialog_parts::BrowseResource(this, BITMAP_FILE_FILTER, BitmapEdit);
@@ -133,45 +117,19 @@ CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerW
         FromControls();
         dialog_parts::ChooseColour(this, ColourEdit, false);
     });
-    Bind(wxEVT_BUTTON, &CBackgroundPropertiesDlg::OnOk, this, wxID_OK);
-    Bind(
-        wxEVT_BUTTON,
-        [this](wxCommandEvent&) {
-            if (help_) help_(BACKGROUND_HELP_TOPIC);
-        },
-        dialog_parts::ID_HELP_BUTTON);
 }
 
 void CBackgroundPropertiesDlg::ToControls() {
-    BitmapRadio->SetValue(!form_.colourMode);
-    ColourRadio->SetValue(form_.colourMode);
-    BitmapEdit->ChangeValue(ToWx(form_.bitmapPath));
-    ColourEdit->ChangeValue(ToWx(form_.colourText));
-    DitheredBox->SetValue(form_.dithered);
-    (form_.endColour == BackgroundForm::DitherToWhite ? ToWhite : ToBlack)->SetValue(true);
-    (form_.direction == BackgroundForm::DitherHoriz ? Horiz : Vert)->SetValue(true);
-    Enable();
+    dialog_parts::Fill(this, BackgroundFields(), form_);
     ShowPreview();
 }
 
 void CBackgroundPropertiesDlg::FromControls() {
-    form_.colourMode = ColourRadio->GetValue();
-    form_.bitmapPath = FromWx(BitmapEdit->GetValue(), form_.bitmapPath);
-    form_.colourText = FromWx(ColourEdit->GetValue(), form_.colourText);
-    form_.dithered = DitheredBox->GetValue();
-    form_.endColour =
-        ToWhite->GetValue() ? BackgroundForm::DitherToWhite : BackgroundForm::DitherToBlack;
-    form_.direction = Horiz->GetValue() ? BackgroundForm::DitherHoriz : BackgroundForm::DitherVert;
+    dialog_parts::Read(this, BackgroundFields(), form_);
 }
 
 void CBackgroundPropertiesDlg::Enable() {
-    BitmapEdit->Enable(form_.BitmapEnabled());
-    FindWindow(IDC_BG_BROWSE)->Enable(form_.BitmapEnabled());
-    ColourEdit->Enable(form_.ColourEnabled());
-    FindWindow(IDC_BG_CHOOSE)->Enable(form_.ColourEnabled());
-    DitheredBox->Enable(form_.ColourEnabled());
-    for (wxRadioButton* r : {ToWhite, ToBlack, Horiz, Vert})
-        r->Enable(form_.DitherChoicesEnabled());
+    dialog_parts::EnableFields(this, BackgroundFields(), form_);
 }
 
 // The picture or the colour, roughly as the menu will show it.
@@ -202,17 +160,9 @@ void CBackgroundPropertiesDlg::ShowPreview() {
     Preview->SetBitmap(shown);
 }
 
-void CBackgroundPropertiesDlg::OnMode(bool colour) {
-    BitmapRadio->SetValue(!colour);
-    ColourRadio->SetValue(colour);
+bool CBackgroundPropertiesDlg::Accept() {
     FromControls();
-    Enable();
-    ShowPreview();
-}
-
-void CBackgroundPropertiesDlg::OnOk(wxCommandEvent&) {
-    FromControls();
-    if (form_.Store(project_)) EndModal(wxID_OK);
+    return form_.Store(project_);
 }
 
 void CBackgroundPropertiesDlg::PreviewFields() {

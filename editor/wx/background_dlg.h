@@ -13,7 +13,7 @@ class wxRadioButton;
 class wxStaticBitmap;
 class wxTextCtrl;
 
-class CBackgroundPropertiesDlg : public wxDialog {
+class CBackgroundPropertiesDlg : public dialog_parts::CPropertyDlg {
   public:
     CBackgroundPropertiesDlg(wxWindow* parent, CInstallerWnd& project, HelpFunction help = {});
 
@@ -37,10 +37,7 @@ class CBackgroundPropertiesDlg : public wxDialog {
     void FromControls();
     void Enable();
     void ShowPreview();
-    void OnMode(bool colour);
-    void OnOk(wxCommandEvent&);
+    bool Accept() override;
 
-    CInstallerWnd& project_;
     BackgroundForm form_;
-    HelpFunction help_;
 };

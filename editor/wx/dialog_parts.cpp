@@ -1,10 +1,13 @@
 #include "editor/wx/dialog_parts.h"
 
 #include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/colordlg.h>
 #include <wx/dcclient.h>
 #include <wx/filedlg.h>
+#include <wx/radiobut.h>
 #include <wx/sizer.h>
+#include <wx/stattext.h>
 #include <wx/strconv.h>
 #include <wx/textctrl.h>
 
@@ -100,6 +103,56 @@ wxSizer* Buttons(wxWindow* dialog) {
     row->Add(new wxButton(dialog, wxID_CANCEL, "Cancel"), 0, wxLEFT, 8);
     row->Add(new wxButton(dialog, ID_HELP_BUTTON, "Help"), 0, wxLEFT, 8);
     return row;
+}
+
+// A radio is only ever checked here: checking one unchecks the rest of its group.
+void ShowField(wxWindow* dialog, int id, FieldKind kind, const std::string* text, bool checked,
+               bool enabled) {
+    wxWindow* control = dialog->FindWindow(id);
+    if (auto* edit = wxDynamicCast(control, wxTextCtrl))
+        edit->ChangeValue(ToWx(*text));
+    else if (kind == FieldKind::Caption)
+        control->SetLabel(ToWx(*text));
+    else if (auto* box = wxDynamicCast(control, wxCheckBox))
+        box->SetValue(checked);
+    else if (kind == FieldKind::Radio && checked)
+        wxStaticCast(control, wxRadioButton)->SetValue(true);
+    control->Enable(enabled);
+}
+
+// The checked state of a check box or radio; a name keeps the bytes it was
+// shown with, numbers and colours are plain text.
+bool TakeField(wxWindow* dialog, int id, FieldKind kind, std::string* text) {
+    wxWindow* control = dialog->FindWindow(id);
+    if (auto* edit = wxDynamicCast(control, wxTextCtrl)) {
+        *text = kind == FieldKind::Name ? FromWx(edit->GetValue(), *text)
+                                        : edit->GetValue().utf8_string();
+    }
+    if (auto* box = wxDynamicCast(control, wxCheckBox)) return box->GetValue();
+    if (auto* radio = wxDynamicCast(control, wxRadioButton)) return radio->GetValue();
+    return false;
+}
+
+void OnFieldChange(wxWindow* dialog, const std::function<void()>& changed) {
+    for (auto type : {wxEVT_TEXT, wxEVT_CHECKBOX, wxEVT_RADIOBUTTON})
+        dialog->Bind(type, [changed](wxCommandEvent&) { changed(); });
+}
+
+CPropertyDlg::CPropertyDlg(wxWindow* parent, const char* title, CInstallerWnd& project,
+                           HelpFunction help, const char* helpTopic)
+    : wxDialog(parent, wxID_ANY, title), project_(project), help_(std::move(help)) {
+    Bind(
+        wxEVT_BUTTON,
+        [this](wxCommandEvent&) {
+            if (Accept()) EndModal(wxID_OK);
+        },
+        wxID_OK);
+    Bind(
+        wxEVT_BUTTON,
+        [this, helpTopic](wxCommandEvent&) {
+            if (help_) help_(helpTopic);
+        },
+        ID_HELP_BUTTON);
 }
 
 }  // namespace dialog_parts

@@ -2,6 +2,7 @@
 // the controls, the resource browse, the colour chooser and the row layout.
 #pragma once
 
+#include <wx/dialog.h>
 #include <wx/string.h>
 #include <wx/window.h>
 
@@ -9,7 +10,9 @@
 #include <string>
 
 #include "editor/command_ids.h"
+#include "editor/forms/form_fields.h"
 
+class CInstallerWnd;
 class wxSizer;
 class wxTextCtrl;
 class wxWindow;
@@ -53,6 +56,54 @@ class ColourSwatch : public wxWindow {
 
     wxTextCtrl* field_;
     wxString text_;  // the text last painted
+};
+
+// One row's control, found by its id: its text or checked state and its
+// enabling; then back.
+void ShowField(wxWindow* dialog, int id, FieldKind kind, const std::string* text, bool checked,
+               bool enabled);
+bool TakeField(wxWindow* dialog, int id, FieldKind kind, std::string* text);
+
+// Calls `changed` after any field's change: a text typed, a box or radio clicked.
+void OnFieldChange(wxWindow* dialog, const std::function<void()>& changed);
+
+// The form's members into the controls its rows name, with their enabling.
+template <class Form>
+void Fill(wxWindow* dialog, FormFields<Form> fields, Form& form) {
+    for (const FormField<Form>& f : fields)
+        ShowField(dialog, f.id, f.kind, f.Text(form), f.Checked(form), f.Enabled(form));
+}
+
+template <class Form>
+void EnableFields(wxWindow* dialog, FormFields<Form> fields, const Form& form) {
+    for (const FormField<Form>& f : fields) dialog->FindWindow(f.id)->Enable(f.Enabled(form));
+}
+
+// The controls back into the form.
+template <class Form>
+void Read(wxWindow* dialog, FormFields<Form> fields, Form& form) {
+    for (const FormField<Form>& f : fields)
+        f.TakeChecked(form, TakeField(dialog, f.id, f.kind, f.Text(form)));
+}
+
+// What each property dialog has: its record, OK through Accept, Help on its
+// topic, and a form that may refuse to load.
+class CPropertyDlg : public wxDialog {
+  public:
+    CPropertyDlg(wxWindow* parent, const char* title, CInstallerWnd& project, HelpFunction help,
+                 const char* helpTopic);
+    // A form that did not load (after its message) ends at once, unshown.
+    int ShowModal() override { return loaded_ ? wxDialog::ShowModal() : wxID_CANCEL; }
+
+  protected:
+    // The controls into the form, the form into the record; false keeps the dialog open.
+    virtual bool Accept() = 0;
+
+    CInstallerWnd& project_;
+    bool loaded_ = true;
+
+  private:
+    HelpFunction help_;
 };
 
 // OK, Cancel and Help in a row.

@@ -14,7 +14,6 @@
 #include "editor/forms/live_preview.h"
 #include "engine/installer_wnd.h"
 
-using dialog_parts::FromWx;
 using dialog_parts::ToWx;
 
 namespace {
@@ -41,10 +40,8 @@ int Slot(LinkAction a) { return int(a) - int(LinkAction::BrowseCd); }
 
 CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
                                                  int index, HelpFunction help)
-    : wxDialog(parent, wxID_ANY, "Hyperlink Properties"),
-      project_(project),
-      index_(index),
-      help_(std::move(help)) {
+    : CPropertyDlg(parent, "Hyperlink Properties", project, std::move(help), HYPERLINK_HELP_TOPIC),
+      index_(index) {
     auto* actions = new wxStaticBoxSizer(wxVERTICAL, this, "Action to Execute:");
     wxWindow* in = actions->GetStaticBox();
     bool first = true;
@@ -147,16 +144,7 @@ CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd
     });
     Browse->Bind(wxEVT_BUTTON, &CHyperlinkPropertiesDlg::OnBrowse, this);
     AddToDisc->Bind(wxEVT_BUTTON, &CHyperlinkPropertiesDlg::OnAddToDisc, this);
-    Bind(wxEVT_BUTTON, &CHyperlinkPropertiesDlg::OnOk, this, wxID_OK);
-    Bind(
-        wxEVT_BUTTON,
-        [this](wxCommandEvent&) {
-            if (help_) help_(HYPERLINK_HELP_TOPIC);
-        },
-        dialog_parts::ID_HELP_BUTTON);
 }
-
-int CHyperlinkPropertiesDlg::ShowModal() { return loaded_ ? wxDialog::ShowModal() : wxID_CANCEL; }
 
 void CHyperlinkPropertiesDlg::ClickAction(LinkAction action) {
     FromControls();
@@ -167,38 +155,14 @@ void CHyperlinkPropertiesDlg::ClickAction(LinkAction action) {
 void CHyperlinkPropertiesDlg::ToControls() {
     for (const ActionRadio& a : kActions)
         if (a.action == form_.action) Action[Slot(a.action)]->SetValue(true);
-    (form_.absolute ? Absolute : Relative)->SetValue(true);
-    Relative->Enable(form_.pathKindEnabled);
-    Absolute->Enable(form_.pathKindEnabled);
-    DataACaption->SetLabel(form_.dataACaption);
-    DataBCaption->SetLabel(form_.dataBCaption);
-    DataAEdit->ChangeValue(ToWx(form_.dataA));
-    DataBEdit->ChangeValue(ToWx(form_.dataB));
-    DataAEdit->Enable(form_.dataAEnabled);
-    DataBEdit->Enable(form_.dataBEnabled);
-    Browse->Enable(form_.browseEnabled);
-    AddToDisc->Enable(form_.addToDiscEnabled);
-    LabelEdit->ChangeValue(ToWx(form_.label));
-    FontEdit->ChangeValue(form_.fontSize);
-    XEdit->ChangeValue(form_.x);
-    YEdit->ChangeValue(form_.y);
-    TextColourEdit->ChangeValue(form_.textColour);
-    HiliteEdit->ChangeValue(form_.hiliteColour);
+    dialog_parts::Fill(this, HyperlinkFields(), form_);
 }
 
 // The action comes from the radios, as the user left them.
 void CHyperlinkPropertiesDlg::FromControls() {
     for (const ActionRadio& a : kActions)
         if (Action[Slot(a.action)]->GetValue()) form_.action = a.action;
-    form_.absolute = Absolute->GetValue();
-    form_.dataA = FromWx(DataAEdit->GetValue(), form_.dataA);
-    form_.dataB = FromWx(DataBEdit->GetValue(), form_.dataB);
-    form_.label = FromWx(LabelEdit->GetValue(), form_.label);
-    form_.fontSize = FontEdit->GetValue().utf8_string();
-    form_.x = XEdit->GetValue().utf8_string();
-    form_.y = YEdit->GetValue().utf8_string();
-    form_.textColour = TextColourEdit->GetValue().utf8_string();
-    form_.hiliteColour = HiliteEdit->GetValue().utf8_string();
+    dialog_parts::Read(this, HyperlinkFields(), form_);
 }
 
 // Only absolute paths are browsed for, and stored as chosen (nothing is copied).
@@ -248,9 +212,9 @@ bool CHyperlinkPropertiesDlg::AddFileToDisc(const std::string& source,
     return true;
 }
 
-void CHyperlinkPropertiesDlg::OnOk(wxCommandEvent&) {
+bool CHyperlinkPropertiesDlg::Accept() {
     FromControls();
-    if (form_.Store(project_, index_)) EndModal(wxID_OK);
+    return form_.Store(project_, index_);
 }
 
 void CHyperlinkPropertiesDlg::PreviewFields() {

@@ -13,14 +13,10 @@ class wxRadioButton;
 class wxStaticText;
 class wxTextCtrl;
 
-class CHyperlinkPropertiesDlg : public wxDialog {
+class CHyperlinkPropertiesDlg : public dialog_parts::CPropertyDlg {
   public:
     CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd& project, int index,
                             HelpFunction help = {});
-
-    // A link without a command, or with one that is no keyword, ends at once
-    // with wxID_CANCEL, after its message, without showing.
-    int ShowModal() override;
 
     // The action radios, in the order of LinkAction from BrowseCd to Quit.
     wxRadioButton* Action[5];
@@ -54,11 +50,8 @@ class CHyperlinkPropertiesDlg : public wxDialog {
     void FromControls();
     void OnBrowse(wxCommandEvent&);
     void OnAddToDisc(wxCommandEvent&);
-    void OnOk(wxCommandEvent&);
+    bool Accept() override;
 
-    CInstallerWnd& project_;
     const int index_;
     HyperlinkForm form_;
-    bool loaded_ = false;
-    HelpFunction help_;
 };

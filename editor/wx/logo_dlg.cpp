@@ -17,9 +17,6 @@
 #include "editor/forms/resource_import.h"
 #include "engine/installer_wnd.h"
 
-using dialog_parts::FromWx;
-using dialog_parts::ToWx;
-
 namespace {
 
 constexpr int kPreviewSize = 96;
@@ -41,10 +38,8 @@ wxBitmap Checkers() {
 
 CLogoPropertiesDlg::CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project, int index,
                                        HelpFunction help)
-    : wxDialog(parent, wxID_ANY, "Bitmaps & Logos"),
-      project_(project),
-      index_(index),
-      help_(std::move(help)) {
+    : CPropertyDlg(parent, "Bitmaps & Logos", project, std::move(help), LOGO_HELP_TOPIC),
+      index_(index) {
     auto* draw = new wxStaticBoxSizer(wxVERTICAL, this, "Bitmap / Logo to Draw");
     wxWindow* in = draw->GetStaticBox();
     auto* grid = new wxFlexGridSizer(3, 6, 6);
@@ -115,60 +110,22 @@ CLogoPropertiesDlg::CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
     CentreOnParent();
 
     loaded_ = form_.Load(project_, index_);
-    BitmapEdit->ChangeValue(ToWx(form_.bitmapPath));
-    XEdit->ChangeValue(form_.x);
-    YEdit->ChangeValue(form_.y);
-    MaskEdit->ChangeValue(form_.maskColour);
-    AnimateBox->SetValue(form_.animate);
-    StartXEdit->ChangeValue(form_.startX);
-    StartYEdit->ChangeValue(form_.startY);
-    DelayEdit->ChangeValue(form_.delay);
-    ScaleBox->SetValue(form_.scale);
-    EnableAnimation();
+    dialog_parts::Fill(this, LogoFields(), form_);
     ShowPreview();
 
-    AnimateBox->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) {
+    dialog_parts::OnFieldChange(this, [this] {
         FromControls();
-        EnableAnimation();
+        dialog_parts::EnableFields(this, LogoFields(), form_);
+        ShowPreview();
     });
-    for (wxTextCtrl* t : {BitmapEdit, MaskEdit})
-        t->Bind(wxEVT_TEXT, [this](wxCommandEvent&) {
-            FromControls();
-            ShowPreview();
-        });
     browse->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         dialog_parts::BrowseResource(this, BITMAP_FILE_FILTER, BitmapEdit);
     });
     mask->Bind(wxEVT_BUTTON,
                [this](wxCommandEvent&) { dialog_parts::ChooseColour(this, MaskEdit); });
-    Bind(wxEVT_BUTTON, &CLogoPropertiesDlg::OnOk, this, wxID_OK);
-    Bind(
-        wxEVT_BUTTON,
-        [this](wxCommandEvent&) {
-            if (help_) help_(LOGO_HELP_TOPIC);
-        },
-        dialog_parts::ID_HELP_BUTTON);
 }
 
-int CLogoPropertiesDlg::ShowModal() { return loaded_ ? wxDialog::ShowModal() : wxID_CANCEL; }
-
-void CLogoPropertiesDlg::FromControls() {
-    form_.bitmapPath = FromWx(BitmapEdit->GetValue(), form_.bitmapPath);
-    form_.x = XEdit->GetValue().utf8_string();
-    form_.y = YEdit->GetValue().utf8_string();
-    form_.maskColour = MaskEdit->GetValue().utf8_string();
-    form_.animate = AnimateBox->GetValue();
-    form_.startX = StartXEdit->GetValue().utf8_string();
-    form_.startY = StartYEdit->GetValue().utf8_string();
-    form_.delay = DelayEdit->GetValue().utf8_string();
-    form_.scale = ScaleBox->GetValue();
-}
-
-void CLogoPropertiesDlg::EnableAnimation() {
-    for (wxWindow* w :
-         std::initializer_list<wxWindow*>{StartXEdit, StartYEdit, DelayEdit, ScaleBox})
-        w->Enable(form_.AnimationEnabled());
-}
+void CLogoPropertiesDlg::FromControls() { dialog_parts::Read(this, LogoFields(), form_); }
 
 // The bitmap over checkers, its mask colour let through as the menu will.
 void CLogoPropertiesDlg::ShowPreview() {
@@ -191,9 +148,9 @@ void CLogoPropertiesDlg::ShowPreview() {
     Preview->SetBitmap(shown);
 }
 
-void CLogoPropertiesDlg::OnOk(wxCommandEvent&) {
+bool CLogoPropertiesDlg::Accept() {
     FromControls();
-    if (form_.Store(project_, index_)) EndModal(wxID_OK);
+    return form_.Store(project_, index_);
 }
 
 void CLogoPropertiesDlg::PreviewFields() {

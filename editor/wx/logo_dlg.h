@@ -12,13 +12,9 @@ class wxCheckBox;
 class wxStaticBitmap;
 class wxTextCtrl;
 
-class CLogoPropertiesDlg : public wxDialog {
+class CLogoPropertiesDlg : public dialog_parts::CPropertyDlg {
   public:
     CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project, int index, HelpFunction help = {});
-
-    // A slot without a file name entry ends at once with wxID_CANCEL, after
-    // its message, without showing.
-    int ShowModal() override;
 
     wxTextCtrl* BitmapEdit;
     wxTextCtrl* XEdit;
@@ -37,13 +33,9 @@ class CLogoPropertiesDlg : public wxDialog {
 
   private:
     void FromControls();
-    void EnableAnimation();
     void ShowPreview();
-    void OnOk(wxCommandEvent&);
+    bool Accept() override;
 
-    CInstallerWnd& project_;
     const int index_;
     LogoForm form_;
-    bool loaded_ = false;
-    HelpFunction help_;
 };

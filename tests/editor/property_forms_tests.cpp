@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "../support/project_sandbox.h"
+#include "editor/command_ids.h"
 #include "editor/forms/add_to_disc.h"
 #include "editor/forms/audio_form.h"
 #include "editor/forms/background_form.h"
@@ -372,6 +373,36 @@ class AddFile : public Forms {
 
     const std::string source = outside.File("setup.exe");
 };
+
+// The controls a dialog enables, by walking the form's rows.
+template <class Form>
+std::set<int> Enabled(FormFields<Form> rows, const Form& form) {
+    std::set<int> ids;
+    for (const auto& row : rows)
+        if (row.Enabled(form)) ids.insert(row.id);
+    return ids;
+}
+
+TEST(FormRows, EnableAsTheFormSays) {
+    BackgroundForm b;
+    EXPECT_EQ(Enabled(BackgroundFields(), b),
+              (std::set{IDC_BG_BITMAP_MODE, IDC_BG_COLOUR_MODE, IDC_BG_BITMAP, IDC_BG_BROWSE}));
+    b.colourMode = true;
+    EXPECT_EQ(Enabled(BackgroundFields(), b),
+              (std::set{IDC_BG_BITMAP_MODE, IDC_BG_COLOUR_MODE, IDC_BG_COLOUR, IDC_BG_CHOOSE,
+                        IDC_BG_DITHERED}));
+    b.dithered = true;  // all but the bitmap and its "..."
+    EXPECT_EQ(Enabled(BackgroundFields(), b).size(), BackgroundFields().count - 2);
+    LogoForm still;
+    EXPECT_EQ(Enabled(LogoFields(), still).count(IDC_LOGO_DELAY), 0u);
+    still.animate = true;
+    EXPECT_EQ(Enabled(LogoFields(), still).size(), LogoFields().count);
+    HyperlinkForm quit;
+    quit.ClickAction(LinkAction::Quit);
+    EXPECT_EQ(Enabled(HyperlinkFields(), quit).count(IDC_LINK_DATA_A), 0u);
+    quit.ClickAction(LinkAction::RunProgram);
+    EXPECT_EQ(Enabled(HyperlinkFields(), quit).count(IDC_LINK_ADD_TO_DISC), 1u);
+}
 
 // Copied and named as stored; a clash asks; a link in the file's place is
 // replaced, never written through; a folder in its place, or a way through a
