@@ -3,18 +3,10 @@
 #include <vector>
 
 #include "editor/disc_image/disc_contents.h"
+#include "editor/windows_disc_name.h"
 #include "platform/platform.h"
 
 namespace {
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i])) return false;
-    return true;
-}
 
 // What stands at `path` once a final link is followed; a link that leads
 // nowhere is only a name, which the write replaces.
@@ -53,7 +45,7 @@ std::string OutputRefusal(const std::string& folder, const std::string& output,
     std::vector<std::string> names;
     if (!system.ListFolder(realParent, &names)) return "";
     for (const std::string& name : names) {
-        if (!SameIgnoringCase(name, leaf)) continue;
+        if (!SameNameOnDisc(name, leaf)) continue;
         if (name == leaf && isEarlierOutput && isEarlierOutput(output)) continue;
         const std::string shown =
             name == leaf ? output : output + "\n(the project holds " + name + ")";

@@ -43,22 +43,31 @@ DiscEntry ClassifyDiscEntry(const std::string& root, const std::string& path) {
     return DiscEntry::NotAFile;
 }
 
-std::vector<std::string> ExcludedPaths(const std::string& root) {
+void ForEachDiscEntry(const std::string& root, const DiscEntryVisit& visit) {
     platform::System& system = *platform::Current().system;
-    std::vector<std::string> excluded, folders{root}, names;
+    std::vector<std::string> folders{root}, names;
     while (!folders.empty()) {
         const std::string folder = folders.back();
         folders.pop_back();
         if (!system.ListFolder(folder, &names)) continue;
         for (const std::string& name : names) {
             const std::string path = folder + (folder.back() == '/' ? "" : "/") + name;
-            if (ClassifyDiscEntry(root, path) != DiscEntry::Kept) {
-                excluded.push_back(path);
-            } else if (system.KindOf(path) == platform::EntryKind::Folder) {
+            const DiscEntry entry = ClassifyDiscEntry(root, path);
+            const platform::EntryKind kind =
+                entry == DiscEntry::Kept ? system.KindOf(path) : platform::EntryKind::Other;
+            if (visit(folder, name, path, entry, kind) && kind == platform::EntryKind::Folder)
                 folders.push_back(path);
-            }
         }
     }
+}
+
+std::vector<std::string> ExcludedPaths(const std::string& root) {
+    std::vector<std::string> excluded;
+    ForEachDiscEntry(root, [&](const std::string&, const std::string&, const std::string& path,
+                               DiscEntry entry, platform::EntryKind) {
+        if (entry != DiscEntry::Kept) excluded.push_back(path);
+        return true;
+    });
     return excluded;
 }
 

@@ -2,8 +2,11 @@
 // applies to every entry and the build applies to the files the menu uses.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "platform/system.h"
 
 enum class DiscEntry {
     Kept,         // a file, a folder, or a link that stays inside the folder
@@ -21,6 +24,16 @@ bool IsInsideFolder(const std::string& path, const std::string& root);
 
 // '/' or the platform's own separator: Windows paths mix the two.
 bool IsFolderSeparator(char c);
+
+// What a walk of the disc's entries is told of each: the folder it is in, its
+// name and full path, what becomes of it and, when Kept, what it is (Other
+// otherwise). A Kept folder is entered when the visit returns true.
+using DiscEntryVisit =
+    std::function<bool(const std::string& folder, const std::string& name, const std::string& path,
+                       DiscEntry entry, platform::EntryKind kind)>;
+
+// Visits every entry under `root` (a resolved path); links are never entered.
+void ForEachDiscEntry(const std::string& root, const DiscEntryVisit& visit);
 
 // Every entry under `root` (a resolved path) that must not go on the disc:
 // temporary files, links that lead out of the folder or nowhere, and entries

@@ -56,25 +56,15 @@ std::int64_t NewestFileDate(const std::string& root, const std::vector<std::stri
     std::vector<std::string> skipped = leftOut;  // sorted: there may be thousands
     std::sort(skipped.begin(), skipped.end());
     std::int64_t newest = 0;
-    std::vector<std::string> folders{root}, names;
-    while (!folders.empty()) {
-        const std::string folder = folders.back();
-        folders.pop_back();
-        if (!system.ListFolder(folder, &names)) continue;
-        for (const std::string& name : names) {
-            const std::string path = folder + (folder.back() == '/' ? "" : "/") + name;
-            if (ClassifyDiscEntry(root, path) != DiscEntry::Kept ||
-                (folder == root && IsRewrittenEachTime(name)) ||
-                std::binary_search(skipped.begin(), skipped.end(), path))
-                continue;
-            platform::FileStamp stamp;
-            const platform::EntryKind kind = system.KindOf(path);
-            if (kind == platform::EntryKind::Folder) {
-                folders.push_back(path);
-            } else if (kind == platform::EntryKind::File && system.GetFileStamp(path, &stamp)) {
-                newest = std::max(newest, stamp.modified / 1000000000);
-            }
-        }
-    }
+    ForEachDiscEntry(root, [&](const std::string& folder, const std::string& name,
+                               const std::string& path, DiscEntry entry, platform::EntryKind kind) {
+        if (entry != DiscEntry::Kept || (folder == root && IsRewrittenEachTime(name)) ||
+            std::binary_search(skipped.begin(), skipped.end(), path))
+            return false;
+        platform::FileStamp stamp;
+        if (kind == platform::EntryKind::File && system.GetFileStamp(path, &stamp))
+            newest = std::max(newest, stamp.modified / 1000000000);
+        return true;
+    });
     return newest > 0 ? std::min(newest, kLatestImageDate) : kNoFileDate;
 }
