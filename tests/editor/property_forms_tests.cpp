@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
 #include <thread>
@@ -51,6 +52,23 @@ std::string Shown(const HyperlinkForm& f) {
            OnOff(f.pathKindEnabled, "kinds") + OnOff(f.browseEnabled, "browse") + " A" +
            (f.dataAEnabled ? "" : "-") + "[" + f.dataA + "] B" + (f.dataBEnabled ? "" : "-") + "[" +
            f.dataB + "]";
+}
+
+// A form as a face's controls show it, by its rows, read back into a new one.
+template <class Form>
+Form ThroughControls(FormFields<Form> rows, Form from) {
+    std::map<int, std::string> texts;
+    std::map<int, bool> checks;
+    for (const auto& row : rows) {
+        checks[row.id] = row.Checked(from);
+        if (row.Text(from)) texts[row.id] = *row.Text(from);
+    }
+    Form to;
+    for (const auto& row : rows) {
+        row.TakeChecked(to, checks[row.id]);
+        if (row.Text(to)) *row.Text(to) = texts[row.id];
+    }
+    return to;
 }
 
 // A copy of a table's base form with one change.
@@ -165,6 +183,8 @@ TEST_F(Forms, LogoLoad) {
                                    "] 0,0 0xff00ff animate from -200,400 delay 20 scale");
     EXPECT_EQ(Shown(still), "[" + box.folder.File("res/logo number 2.bmp") +
                                 "] 20,10 0xff00ff from 0,0 delay 20");
+    for (const LogoForm& f : {animated, still})
+        EXPECT_EQ(Shown(ThroughControls(LogoFields(), f)), Shown(f)) << "each control its field";
     EXPECT_FALSE(corrupt.Load(*project, 2) || corrupt.Load(*project, MAX_LOGOS));
     EXPECT_EQ(Said(), (Messages{kCorrupt, kCorrupt}));
 
@@ -350,9 +370,10 @@ TEST_F(Forms, LivePreviewAndCancel) {
     EXPECT_EQ(shows, 3);  // the half-typed colour and the outside picture changed nothing
     EXPECT_FALSE(fs::exists(box.folder.File("res/new.bmp")));
 
-    S().NumberOfLogosToDraw = 3;  // a change by other means meanwhile
+    S().NumberOfLogosToDraw = 3;  // changes by other means meanwhile, one to a previewed field
+    S().HotSpotTextColorG = 7;
     EXPECT_FALSE(live.End(false));
-    EXPECT_EQ(shown(), "RUN 40 255 res\\logo number 2.bmp 3");
+    EXPECT_EQ(shown(), "RUN 40 7 res\\logo number 2.bmp 3");
     EXPECT_EQ(shows, 4);  // the cancel redraws once
     EXPECT_TRUE(Said().empty());
 }
