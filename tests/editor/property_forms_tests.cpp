@@ -216,7 +216,7 @@ TEST_F(Forms, LogoStore) {
         {with([](LogoForm& f) { f.animate = true; }), "res\\logo.bmp", {}, 40},
         {with([](LogoForm& f) { f.x = "12px"; }), "", {kInteger}, 15},
         {with([](LogoForm& f) { f.delay = "", f.animate = true; }), "", {kInteger}, 15},
-        {with([](LogoForm& f) { f.startY = "99999999999"; }), "", {kInteger}, 15},
+        {with([](LogoForm& f) { f.startY = "2147483648"; }), "", {kInteger}, 15},
         {with([](LogoForm& f) { f.bitmapPath = ""; }), "", cannotOpen, 15},
     };
     for (const auto& c : cases) {

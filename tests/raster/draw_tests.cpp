@@ -385,23 +385,14 @@ TEST(TransparentBltTest, DeclinesWhatItCannotDrawAlike) {
     EXPECT_FALSE(mono.dc.TransparentBlt(0, 0, 8, 6, src.dc, 0, 0, 8, 6, key));
     EXPECT_FALSE(dst.dc.TransparentBlt(0, 0, 8, 6, mono.dc, 0, 0, 8, 6, key));
     EXPECT_FALSE(dst.dc.TransparentBlt(1, 1, 8, 6, dst.dc, 0, 0, 8, 6, key));  // one surface
-    const struct {
-        const char* what;
-        int w, h, sx, sy, sw, sh;
-    } cases[] = {
-        {"narrower", 7, 6, 0, 0, 8, 6},
-        {"lower", 8, 5, 0, 0, 8, 6},
-        {"past the left", 8, 6, -1, 0, 8, 6},
-        {"past the top", 8, 6, 0, -1, 8, 6},
-        {"past the right", 8, 6, 1, 0, 8, 6},
-        {"past the bottom", 8, 6, 0, 1, 8, 6},
-        {"no width", 0, 6, 0, 0, 0, 6},
-        {"no height", 8, 0, 0, 0, 8, 0},
-        {"beyond any bitmap", 1 << 20, 1 << 20, 0, 0, 8, 6},
-    };
+    // w, h, sx, sy, sw, sh: narrower, lower, past each edge, empty, beyond any bitmap.
+    const int cases[][6] = {
+        {7, 6, 0, 0, 8, 6},  {8, 5, 0, 0, 8, 6}, {8, 6, -1, 0, 8, 6},
+        {8, 6, 0, -1, 8, 6}, {8, 6, 1, 0, 8, 6}, {8, 6, 0, 1, 8, 6},
+        {0, 6, 0, 0, 0, 6},  {8, 0, 0, 0, 8, 0}, {1 << 20, 1 << 20, 0, 0, 8, 6}};
     for (const auto& c : cases)
-        EXPECT_FALSE(dst.dc.TransparentBlt(0, 0, c.w, c.h, src.dc, c.sx, c.sy, c.sw, c.sh, key))
-            << c.what;
+        EXPECT_FALSE(dst.dc.TransparentBlt(0, 0, c[0], c[1], src.dc, c[2], c[3], c[4], c[5], key))
+            << c[0] << " " << c[1] << " " << c[2] << " " << c[3];
     EXPECT_EQ(dst.surface().pixels, before.pixels);
 }
 
@@ -438,37 +429,25 @@ TEST(PixelMemoryTest, HugeSizesFailAndTightAddressSpaceStillServes) {
 // Freed ranges are handed out again, merged with their neighbours, and no two
 // live blocks ever share a byte.
 TEST(PixelMemoryTest, ReusedRangesNeverOverlap) {
-    using platform::raster::AllocatePixels;
-    using platform::raster::FreePixels;
-    struct Block {
-        unsigned char* at;
-        std::size_t bytes;
+    std::vector<std::pair<char*, std::size_t>> live;
+    auto take = [&](std::size_t kib) {
+        live.emplace_back(static_cast<char*>(platform::raster::AllocatePixels(kib << 10)),
+                          kib << 10);
     };
-    std::vector<Block> live;
-    auto take = [&](std::size_t bytes) {
-        live.push_back({static_cast<unsigned char*>(AllocatePixels(bytes)), bytes});
-        std::memset(live.back().at, int(live.size()), bytes);
-    };
-    const std::size_t kK = 1024;
-    for (std::size_t bytes : {64 * kK, 100 * kK, 2500 * kK, 70 * kK, 1000 * kK, 128 * kK})
-        take(bytes);
-    for (int round = 0; round < 4; ++round) {
-        // Every other block goes (neighbours of one another across rounds), then
-        // blocks of other sizes come into the gaps.
+    for (std::size_t kib : {64, 100, 2500, 70, 1000, 128}) take(kib);
+    for (std::size_t round = 0; round < 4; ++round) {
+        // Every other block goes, then blocks of other sizes come into the gaps.
         for (std::size_t i = live.size(); i-- > 0;)
-            if ((i + std::size_t(round)) % 2 == 0) {
-                FreePixels(live[i].at, live[i].bytes);
+            if ((i + round) % 2 == 0) {
+                platform::raster::FreePixels(live[i].first, live[i].second);
                 live.erase(live.begin() + std::ptrdiff_t(i));
             }
-        for (std::size_t bytes : {65 * kK, 2100 * kK, 64 * kK, 400 * kK, 90 * kK}) take(bytes);
-        for (std::size_t i = 0; i < live.size(); ++i) {
-            for (std::size_t j = i + 1; j < live.size(); ++j)
-                ASSERT_TRUE(live[i].at + live[i].bytes <= live[j].at ||
-                            live[j].at + live[j].bytes <= live[i].at)
-                    << "round " << round << ": blocks " << i << " and " << j;
-        }
+        for (std::size_t kib : {65, 2100, 64, 400, 90}) take(kib);
+        for (const auto& [a, n] : live)
+            for (const auto& [b, m] : live)
+                ASSERT_TRUE(a == b || a + n <= b || b + m <= a) << "round " << round;
     }
-    for (const Block& b : live) FreePixels(b.at, b.bytes);
+    for (const auto& [at, bytes] : live) platform::raster::FreePixels(at, bytes);
 }
 
 // Huge pages only where a block fills them: a half-used huge page is resident
