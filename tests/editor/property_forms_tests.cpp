@@ -6,7 +6,6 @@
 
 #include <atomic>
 #include <filesystem>
-#include <map>
 #include <set>
 #include <string>
 #include <thread>
@@ -54,19 +53,13 @@ std::string Shown(const HyperlinkForm& f) {
            f.dataB + "]";
 }
 
-// A form as a face's controls show it, by its rows, read back into a new one.
+// A form's controls, by its rows, filled from one form and read into a new one.
 template <class Form>
 Form ThroughControls(FormFields<Form> rows, Form from) {
-    std::map<int, std::string> texts;
-    std::map<int, bool> checks;
-    for (const auto& row : rows) {
-        checks[row.id] = row.Checked(from);
-        if (row.Text(from)) texts[row.id] = *row.Text(from);
-    }
     Form to;
     for (const auto& row : rows) {
-        row.TakeChecked(to, checks[row.id]);
-        if (row.Text(to)) *row.Text(to) = texts[row.id];
+        row.TakeChecked(to, row.Checked(from));
+        if (row.Text(to)) *row.Text(to) = *row.Text(from);
     }
     return to;
 }
