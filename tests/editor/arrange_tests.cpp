@@ -10,6 +10,7 @@
 #include "editor/item_layout.h"
 #include "editor/project_session.h"
 #include "editor/template_edit.h"
+#include "editor/template_tree.h"
 
 namespace {
 
@@ -91,6 +92,8 @@ TEST_F(ArrangeTest, ADragBecomesOneMoveOnRelease) {
     wnd.OnLButtonDown(platform::mk::LButton, {110, 105});
     wnd.OnMouseMove(platform::mk::LButton, {112, 106});
     EXPECT_EQ(S().LogoBitmapLocation[0], (Point{100, 100})) << "moved within the click's slack";
+    wnd.OnMouseMove(platform::mk::LButton, {113, 106});
+    EXPECT_EQ(S().LogoBitmapLocation[0], (Point{103, 101})) << "three pixels across make a drag";
     wnd.OnMouseMove(platform::mk::LButton, {140, 95});
     wnd.OnMouseMove(platform::mk::LButton, {160, 125});
     EXPECT_TRUE(AreaIs(Shown(), {148, 118, 252, 119}, Rgb(0, 0, 0))) << "outline at the new place";
@@ -107,9 +110,9 @@ TEST_F(ArrangeTest, ADragBecomesOneMoveOnRelease) {
     // A release that never came (the pointer let go elsewhere) ends the drag.
     CInstallerWnd& again = *session.GetInstallerWnd();
     again.OnLButtonDown(platform::mk::LButton, {405, 305});
-    again.OnMouseMove(platform::mk::LButton, {415, 305});
+    again.OnMouseMove(platform::mk::LButton, {405, 308});  // three down make a drag too
     again.OnMouseMove(0, {425, 305});
-    EXPECT_EQ(LinkAt(1), (Point{410, 300})) << "where it was last dragged to";
+    EXPECT_EQ(LinkAt(1), (Point{400, 303})) << "where it was last dragged to";
     EXPECT_EQ(panes.moves, 2);
     EXPECT_EQ(panes.selected.size(), 2u);
 }
@@ -179,13 +182,19 @@ TEST_F(ArrangeTest, MovesAtTheEdgesOfTheRangeKeepTheSize) {
 }
 
 TEST_F(ArrangeTest, ItemsOutsideTheWindow) {
-    project.logos[0].location = {600, 10};   // 100 wide: reaches past 638
+    project.logos[0].location = {539, 10};   // 100 wide: one pixel past 638
     project.hotspots[1].left = -3;           // left of the window
     project.logos[1].location = {578, 378};  // exactly up to the edge: inside
     CInstallerWnd& wnd = Open();
     std::string outside;
     for (TemplateNode n : ItemsOutside(wnd)) outside += Name(n) + " ";
     EXPECT_EQ(outside, "link1 logo0 ");
+    std::string marked;  // the tree's rows, flagged or not, that say so
+    for (const TreeRow& row : TreeRows(&wnd))
+        if (row.outside || row.text.find("(outside") != std::string::npos)
+            marked += Name(row.node) + (row.outside ? " " : "? ") + row.text + "\n";
+    EXPECT_EQ(marked,
+              "link1 Leave  (outside the window)\nlogo0 res\\big.bmp  (outside the window)\n");
 }
 
 // A free place overlaps nothing, with room around it, first by rows. A new
@@ -198,8 +207,11 @@ TEST_F(ArrangeTest, NewItemsGoWhereTheyCanBeSeen) {
     const int below = wnd.LinkBox(1).bottom + 6;
     ASSERT_TRUE(InsertNewItem(&wnd, {NodeKind::HyperlinkCategory, 0}, ok));
     EXPECT_EQ(LinkAt(2), (Point{400, below}));
-    S().HotSpotRect[2] = {400, 425, 0, 0};  // the last link at the bottom: a free place
-    EXPECT_EQ(NewLinkPlace(wnd, "New Command"), (Point{10, 10}));
+    // Below the last link off the window, or onto another link: a free place.
+    for (int top : {425, 270}) {
+        S().HotSpotRect[2] = {400, top, 0, 0};
+        EXPECT_EQ(NewLinkPlace(wnd, "New Command"), (Point{10, 10})) << top;
+    }
     EXPECT_EQ(FreePlace(wnd, {300, 120}), (Point{210, 10}));
 
     WriteSolidBmp(dir_ + "res/tall.bmp", 40, 300, kGreen);

@@ -100,18 +100,18 @@ TEST_F(ProjectBuild, WritesTheDiscFolder) {
 TEST_F(ProjectBuild, KeepsWhatTheMenuUses) {
     const std::string result = Build(
         [&] {
-            for (const char* name : {"back.bmp", "logo.bmp", "second.bmp", "beyond-count.bmp",
-                                     "intro.wav", "setup.exe", "MANUAL.PDF", "absolute.exe",
-                                     "abs.pdf", "quit.txt", "beyond-count.exe", "Back.bmp.bak"})
+            for (const char* name :
+                 {"back.bmp", "logo.bmp", "second.bmp", "beyond-count.bmp", "intro.wav",
+                  "setup.exe", "MANUAL.PDF", "absolute.exe", "abs.pdf", "quit.txt",
+                  "beyond-count.exe", "Back.bmp.bak", "linked.exe"})
                 WriteBytes(P(std::string("res/") + name), name);
-            fs::create_directory(P("docs"));
             fs::create_directory_symlink("res", P("alias"));  // only POSIX follows it
             WriteBytes(outside.File("art.bmp"), "outside");
             fs::create_symlink(outside.File("art.bmp"), P("res/art.bmp"));
             fs::create_symlink(outside.File("gone.wav"), P("res/gone.wav"));
         },
         [](LaunchSettings& s) {
-            s.BackGroundBitmapName = "res\\Back.bmp";
+            s.BackGroundBitmapName = "res\\.\\Back.bmp";
             s.NumberOfLogosToDraw = 3;
             s.LogoBitmapName[0] = "RES//LOGO.BMP. ";  // Windows drops the trailing ". "
             s.LogoBitmapName[1] = "res\\.\\art.bmp";
@@ -122,9 +122,9 @@ TEST_F(ProjectBuild, KeepsWhatTheMenuUses) {
             s.NumberOfHotSpots = 6;
             int i = 0;
             for (const std::string link :
-                 {"RUN res\\Setup.exe", "OPEN docs\\..\\res//manual.pdf",
+                 {"RUN res\\Setup.exe", "OPEN nowhere\\..\\res//manual.pdf",
                   "RUNABSOLUTE res\\absolute.exe", "OPENABSOLUTE res\\abs.pdf",
-                  "QUIT res\\quit.txt", "RUN alias\\setup.exe", "RUN res\\beyond-count.exe"}) {
+                  "QUIT res\\quit.txt", "RUN alias\\linked.exe", "RUN res\\beyond-count.exe"}) {
                 s.HotSpotCommand[i] = link.substr(0, link.find(' '));
                 s.HotSpotCommandDataA[i++] = link.substr(link.find(' ') + 1);
             }
@@ -132,10 +132,10 @@ TEST_F(ProjectBuild, KeepsWhatTheMenuUses) {
     EXPECT_EQ(result, std::string("built|") + OFF_DISC_NOTE +
                           "\nres\\.\\art.bmp: it leads out of the project folder or nowhere"
                           "\nres\\gone.wav: it leads out of the project folder or nowhere"
-                          "\nalias\\setup.exe: reached through a link, which Windows does not "
+                          "\nalias\\linked.exe: reached through a link, which Windows does not "
                           "see on a disc");
     EXPECT_EQ(ResFiles(), (Strings{"MANUAL.PDF", "art.bmp", "back.bmp", "gone.wav", "intro.wav",
-                                   "logo.bmp", "second.bmp", "setup.exe"}));
+                                   "linked.exe", "logo.bmp", "second.bmp", "setup.exe"}));
     EXPECT_TRUE(fs::is_symlink(P("res/art.bmp")));
 }
 

@@ -53,6 +53,17 @@ std::string Shown(const HyperlinkForm& f) {
            f.dataB + "]";
 }
 
+// A form's controls, by its rows, filled from one form and read into a new one.
+template <class Form>
+Form ThroughControls(FormFields<Form> rows, Form from) {
+    Form to;
+    for (const auto& row : rows) {
+        row.TakeChecked(to, row.Checked(from));
+        if (row.Text(to)) *row.Text(to) = *row.Text(from);
+    }
+    return to;
+}
+
 // A copy of a table's base form with one change.
 template <class Form, class Change>
 Form Changed(const Form& base, Change change) {
@@ -165,6 +176,8 @@ TEST_F(Forms, LogoLoad) {
                                    "] 0,0 0xff00ff animate from -200,400 delay 20 scale");
     EXPECT_EQ(Shown(still), "[" + box.folder.File("res/logo number 2.bmp") +
                                 "] 20,10 0xff00ff from 0,0 delay 20");
+    for (const LogoForm& f : {animated, still})
+        EXPECT_EQ(Shown(ThroughControls(LogoFields(), f)), Shown(f)) << "each control its field";
     EXPECT_FALSE(corrupt.Load(*project, 2) || corrupt.Load(*project, MAX_LOGOS));
     EXPECT_EQ(Said(), (Messages{kCorrupt, kCorrupt}));
 
@@ -196,7 +209,7 @@ TEST_F(Forms, LogoStore) {
         {with([](LogoForm& f) { f.animate = true; }), "res\\logo.bmp", {}, 40},
         {with([](LogoForm& f) { f.x = "12px"; }), "", {kInteger}, 15},
         {with([](LogoForm& f) { f.delay = "", f.animate = true; }), "", {kInteger}, 15},
-        {with([](LogoForm& f) { f.startY = "99999999999"; }), "", {kInteger}, 15},
+        {with([](LogoForm& f) { f.startY = "2147483648"; }), "", {kInteger}, 15},
         {with([](LogoForm& f) { f.bitmapPath = ""; }), "", cannotOpen, 15},
     };
     for (const auto& c : cases) {
@@ -350,9 +363,10 @@ TEST_F(Forms, LivePreviewAndCancel) {
     EXPECT_EQ(shows, 3);  // the half-typed colour and the outside picture changed nothing
     EXPECT_FALSE(fs::exists(box.folder.File("res/new.bmp")));
 
-    S().NumberOfLogosToDraw = 3;  // a change by other means meanwhile
+    S().NumberOfLogosToDraw = 3;  // changes by other means meanwhile, one to a previewed field
+    S().HotSpotTextColorG = 7;
     EXPECT_FALSE(live.End(false));
-    EXPECT_EQ(shown(), "RUN 40 255 res\\logo number 2.bmp 3");
+    EXPECT_EQ(shown(), "RUN 40 7 res\\logo number 2.bmp 3");
     EXPECT_EQ(shows, 4);  // the cancel redraws once
     EXPECT_TRUE(Said().empty());
 }

@@ -136,12 +136,14 @@ TEST_F(TemplateEdit, DeleteMovesTheLaterSlotsUpWithAllTheyHold) {
     EXPECT_TRUE(box.services.messages.empty());
 }
 
+// A link's move leaves the logos as they were, and a logo's the links.
 TEST_F(TemplateEdit, MoveSwapsWholeSlotsWithinTheCount) {
     Counts(4, 3);
-    const Strings after = {Link(3), Link(2), Logo(1), Logo(0)};
+    const Strings after = {Link(3), Link(2), Link(0), Link(1), Logo(1), Logo(0), Logo(2), Logo(3)};
     ASSERT_TRUE(MoveTemplateItem(project.get(), {K::Hyperlink, 3}, -1));
     ASSERT_TRUE(MoveTemplateItem(project.get(), {K::Logo, 0}, 1));
-    EXPECT_EQ((Strings{Link(2), Link(3), Logo(0), Logo(1)}), after);
+    EXPECT_EQ((Strings{Link(2), Link(3), Link(0), Link(1), Logo(0), Logo(1), Logo(2), Logo(3)}),
+              after);
 
     const Strings before = {Link(0), Link(3), Logo(0), Logo(2)};
     for (const auto& [node, step] : {std::pair(TemplateNode{K::Hyperlink, 0}, -1),

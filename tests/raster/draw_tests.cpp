@@ -382,12 +382,17 @@ TEST(TransparentBltTest, DeclinesWhatItCannotDrawAlike) {
     Canvas mono(16, 12, K, /*mono=*/true);
     const Surface before = dst.surface();
     const platform::ColorRef key = platform::raster::ColorRefOf(kKey);
-    EXPECT_FALSE(mono.dc.TransparentBlt(0, 0, 8, 6, src.dc, 0, 0, 8, 6, key));  // monochrome
-    EXPECT_FALSE(dst.dc.TransparentBlt(0, 0, 4, 3, src.dc, 0, 0, 8, 6, key));   // shrinking
-    EXPECT_FALSE(dst.dc.TransparentBlt(0, 0, 8, 6, src.dc, 2, 0, 8, 6, key));   // past its edge
-    EXPECT_FALSE(dst.dc.TransparentBlt(1, 1, 8, 6, dst.dc, 0, 0, 8, 6, key));   // one surface
-    EXPECT_FALSE(dst.dc.TransparentBlt(0, 0, 0, 6, src.dc, 0, 0, 0, 6, key));   // empty
-    EXPECT_FALSE(dst.dc.TransparentBlt(0, 0, 1 << 20, 1 << 20, src.dc, 0, 0, 8, 6, key));
+    EXPECT_FALSE(mono.dc.TransparentBlt(0, 0, 8, 6, src.dc, 0, 0, 8, 6, key));
+    EXPECT_FALSE(dst.dc.TransparentBlt(0, 0, 8, 6, mono.dc, 0, 0, 8, 6, key));
+    EXPECT_FALSE(dst.dc.TransparentBlt(1, 1, 8, 6, dst.dc, 0, 0, 8, 6, key));  // one surface
+    // w, h, sx, sy, sw, sh: narrower, lower, past each edge, empty, beyond any bitmap.
+    const int cases[][6] = {
+        {7, 6, 0, 0, 8, 6},  {8, 5, 0, 0, 8, 6}, {8, 6, -1, 0, 8, 6},
+        {8, 6, 0, -1, 8, 6}, {8, 6, 1, 0, 8, 6}, {8, 6, 0, 1, 8, 6},
+        {0, 6, 0, 0, 0, 6},  {8, 0, 0, 0, 8, 0}, {1 << 20, 1 << 20, 0, 0, 8, 6}};
+    for (const auto& c : cases)
+        EXPECT_FALSE(dst.dc.TransparentBlt(0, 0, c[0], c[1], src.dc, c[2], c[3], c[4], c[5], key))
+            << c[0] << " " << c[1] << " " << c[2] << " " << c[3];
     EXPECT_EQ(dst.surface().pixels, before.pixels);
 }
 
@@ -419,6 +424,30 @@ TEST(PixelMemoryTest, HugeSizesFailAndTightAddressSpaceStillServes) {
         std::_Exit(0);
     };
     EXPECT_EXIT(tight(), ::testing::ExitedWithCode(0), "");
+}
+
+// Freed ranges are handed out again, merged with their neighbours, and no two
+// live blocks ever share a byte.
+TEST(PixelMemoryTest, ReusedRangesNeverOverlap) {
+    std::vector<std::pair<char*, std::size_t>> live;
+    auto take = [&](std::size_t kib) {
+        live.emplace_back(static_cast<char*>(platform::raster::AllocatePixels(kib << 10)),
+                          kib << 10);
+    };
+    for (std::size_t kib : {64, 100, 2500, 70, 1000, 128}) take(kib);
+    for (std::size_t round = 0; round < 4; ++round) {
+        // Every other block goes, then blocks of other sizes come into the gaps.
+        for (std::size_t i = live.size(); i-- > 0;)
+            if ((i + round) % 2 == 0) {
+                platform::raster::FreePixels(live[i].first, live[i].second);
+                live.erase(live.begin() + std::ptrdiff_t(i));
+            }
+        for (std::size_t kib : {65, 2100, 64, 400, 90}) take(kib);
+        for (const auto& [a, n] : live)
+            for (const auto& [b, m] : live)
+                ASSERT_TRUE(a == b || a + n <= b || b + m <= a) << "round " << round;
+    }
+    for (const auto& [at, bytes] : live) platform::raster::FreePixels(at, bytes);
 }
 
 // Huge pages only where a block fills them: a half-used huge page is resident
