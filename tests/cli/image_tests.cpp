@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -114,9 +115,9 @@ TEST_F(CliImage, HoldsExactlyTheBuiltProject) {
             EXPECT_EQ(
                 Extracted(c.image, tree, scratch.File(tree)),
                 (Names{"AppSetup.dat", "Velomar.exe", "autorun.inf", kLongName, "docs/notes.tmp7",
-                       "docs/readme.txt", "readme.tmp.CAFE00", "res/background.bmp", "res/disc.bmp",
-                       "res/hover.wav", "res/startup.wav", "res/tagline.bmp", "res/title.bmp",
-                       "tools/welcome.sh"}))
+                       "docs/readme.txt", "docs/welcome.htm", "readme.tmp.CAFE00",
+                       "res/background.bmp", "res/disc.bmp", "res/hover.wav", "res/startup.wav",
+                       "res/tagline.bmp", "res/title.bmp"}))
                 << c.image << ", " << tree;
         const std::string bytes = ReadBytes(c.image);
         EXPECT_EQ(bytes.substr(16 * 2048 + 40, 32), c.iso + std::string(32 - c.iso.size(), ' '));
@@ -125,6 +126,21 @@ TEST_F(CliImage, HoldsExactlyTheBuiltProject) {
         EXPECT_NE(bytes.find(joliet), std::string::npos) << c.iso;
     }
     const std::string files = scratch.File("rockridge/");
+    // The sample's links that run or open something on the disc find it there,
+    // and what they run is a program on Windows too.
+    const std::regex onDisc(
+        R"re("HotSpotCommand": "(RUN|OPEN)",\s*"HotSpotCommandDataA": "([^"]*)")re");
+    const std::regex windowsProgram(R"(.*\.(exe|com|bat|cmd))", std::regex::icase);
+    const std::string shown = RunCli({"show", files}).out;
+    int targets = 0;
+    for (std::sregex_iterator m(shown.begin(), shown.end(), onDisc), end; m != end;
+         ++m, ++targets) {
+        std::string name = (*m)[2];
+        std::replace(name.begin(), name.end(), '\\', '/');
+        EXPECT_TRUE(fs::exists(files + name)) << name;
+        if ((*m)[1] == "RUN") EXPECT_TRUE(std::regex_match(name, windowsProgram)) << name;
+    }
+    EXPECT_EQ(targets, 2) << shown;
     EXPECT_EQ(ReadBytes(files + "autorun.inf"), kAutorun);
     EXPECT_EQ(ReadBytes(files + "Velomar.exe"), ReadBytes(kShippedRuntime));
     EXPECT_EQ(ReadBytes(files + "AppSetup.dat"), box.SettingsBytes());
