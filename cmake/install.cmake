@@ -11,12 +11,11 @@ foreach(program velomarforge velomar velomarforge-cli)
   endif()
 endforeach()
 
-install(FILES "${PROJECT_SOURCE_DIR}/resources/VelomarForge User Guide.htm"
-  DESTINATION ${VELOMAR_SHARE_DIR})
+# The guide as editor/wx makes it, its pictures inlined.
+install(FILES "${VELOMAR_BIN_DIR}/VelomarForge User Guide.htm" DESTINATION ${VELOMAR_SHARE_DIR})
 # Built only where MinGW-w64 is present; the editor's build needs it.
 install(FILES ${VELOMAR_BIN_DIR}/Velomar.exe DESTINATION ${VELOMAR_SHARE_DIR} OPTIONAL)
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/sample DESTINATION ${VELOMAR_SHARE_DIR}
-  USE_SOURCE_PERMISSIONS)  # the sample's tool stays executable
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/sample DESTINATION ${VELOMAR_SHARE_DIR})
 
 if(TARGET velomarforge)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/velomarforge.desktop

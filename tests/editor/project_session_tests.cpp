@@ -396,17 +396,24 @@ TEST_F(EditorControllerTest, OneSessionOfCommands) {
 }
 
 // The tables the faces are made from: every command a menu or the toolbar
-// shows is in the table, no key stands for two commands; the menu's place in
-// the preview.
+// shows is in the table, no key stands for two commands and the guide's key
+// table names every key; the menu's place in the preview.
 TEST(EditorTablesTest, CommandsKeysAndPlaces) {
     std::set<int> listed;
     for (const MenuLayout& menu : MenuBar()) listed.insert(menu.ids.begin(), menu.ids.end());
     listed.insert(ToolbarButtons().begin(), ToolbarButtons().end());
     listed.erase(0);
     for (int id : listed) EXPECT_NE(FindCommand(id), nullptr) << id;
+    const std::string guide =
+        ReadBytes(VELOMAR_SOURCE_DIR "/resources/VelomarForge User Guide.htm");
+    const std::size_t table = guide.find("<th>Keys</th>");
+    const std::string keyTable = guide.substr(table, guide.find("</table>", table) - table);
     std::set<std::pair<int, int>> keys;
-    for (const KeyBinding& k : FrameKeys())
+    for (const KeyBinding& k : FrameKeys()) {
         EXPECT_TRUE(keys.insert({k.keys.key, k.keys.mods}).second) << ShortcutText(k.keys);
+        EXPECT_NE(keyTable.find("<kbd>" + ShortcutText(k.keys) + "</kbd>"), std::string::npos)
+            << ShortcutText(k.keys) << " is missing from the guide";
+    }
     const struct {
         int w, h;
         platform::Rect place;
