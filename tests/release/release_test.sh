@@ -133,6 +133,14 @@ done
 appstreamcli validate --no-net "$d"/usr/share/metainfo/*.metainfo.xml || fail "the AppStream file"
 cmp "$d/usr/share/velomar/Velomar.exe" "$bin/Velomar.exe" || fail "the packaged Velomar.exe"
 cli=$d/usr/bin/velomarforge-cli
+# The sample's links to the disc find their target on it; what they run, Windows runs too.
+"$cli" show "$d/usr/share/velomar/sample" | python3 -c '
+import json, os, re, sys
+links = [(l["HotSpotCommand"], l["HotSpotCommandDataA"].replace("\\", "/"))
+         for l in json.load(sys.stdin)["HotSpots"] if l["HotSpotCommand"] in ("RUN", "OPEN")]
+sys.exit(not links or any(not os.path.exists(os.path.join(sys.argv[1], t)) or
+         c == "RUN" and not re.search(r"\.(exe|com|bat|cmd)$", t, re.I) for c, t in links))
+' "$d/usr/share/velomar/sample" || fail "a link of the sample leads to nothing on Windows"
 "$cli" new "$scratch/p" && "$cli" build "$scratch/p" && "$cli" image "$scratch/p" "$scratch/p.iso" ||
   fail "new, build and image with the packaged programs"
 cmp "$scratch/p/Velomar.exe" "$bin/Velomar.exe" || fail "the built project's Velomar.exe"
