@@ -132,6 +132,10 @@ export WINEPREFIX="$work/wine" WINEDEBUG=-all \
 "$wine64" wineboot -i >/dev/null 2>&1
 # Wine draws the windows' frames itself: there is no window manager here.
 "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+# The captions' buttons are drawn in Marlett, which a new prefix may lack.
+for f in /usr/share/wine/fonts/marlett.ttf; do
+  [ -f "$f" ] && cp "$f" "$WINEPREFIX/drive_c/windows/Fonts/"
+done
 "$wineserver" -w
 windows=$(project)
 # Build copies the runtime from beside the editor.
