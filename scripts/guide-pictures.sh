@@ -18,7 +18,7 @@ mkdir -m 700 "$work" 2>/dev/null ||
 pids=""
 cleanup() {
   [ -z "${WINEPREFIX:-}" ] || "$wineserver" -k 2>/dev/null || true
-  for p in $pids; do kill "$p" 2>/dev/null || true; done
+  for p in ${forge_pid:-} $pids; do kill "$p" 2>/dev/null || true; done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -51,7 +51,7 @@ keys() {
   for k in "$@"; do xdotool key --clearmodifiers "$k"; sleep 0.4; done
 }
 # The window with that title saved as docs/pictures/NAME.png, 256 colours, no
-# time stamps: a rerun of unchanged programs gives the same files.
+# time stamps (a caret or a focus mark may still differ from run to run).
 shot() {
   id=$(find_window "$2")
   sleep "${3:-1}"  # drawn, and the menu's logos still
@@ -133,9 +133,8 @@ export WINEPREFIX="$work/wine" WINEDEBUG=-all \
 # Wine draws the windows' frames itself: there is no window manager here.
 "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 # The captions' buttons are drawn in Marlett, which a new prefix may lack.
-for f in /usr/share/wine/fonts/marlett.ttf; do
-  [ -f "$f" ] && cp "$f" "$WINEPREFIX/drive_c/windows/Fonts/"
-done
+marlett=/usr/share/wine/fonts/marlett.ttf
+[ ! -f "$marlett" ] || cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
 "$wineserver" -w
 windows=$(project)
 # Build copies the runtime from beside the editor.
