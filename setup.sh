@@ -13,7 +13,7 @@ libgtest-dev libgmock-dev libbenchmark-dev
 g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
 wine wine64 xvfb xauth x11-utils libxtst-dev libxfixes-dev imagemagick valgrind python3
 xorriso xdg-utils
-wixl msitools lintian zip unzip
+wixl msitools lintian zip unzip appstream xdotool
 "
 
 missing=""

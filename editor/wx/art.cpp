@@ -10,13 +10,13 @@ namespace forge_art {
 
 namespace {
 
-// A damaged picture leaves its place empty.
-wxImage Load(const Embedded& file, wxBitmapType type) {
+// A damaged picture leaves its place empty. `index` picks one image of an icon file.
+wxImage Load(const Embedded& file, wxBitmapType type, int index = -1) {
     if (!wxImage::FindHandler(type)) wxInitAllImageHandlers();
     wxLogNull quiet;
     wxMemoryInputStream stream(file.data, file.size);
     wxImage image;
-    image.LoadFile(stream, type);
+    image.LoadFile(stream, type, index);
     return image;
 }
 
@@ -44,10 +44,15 @@ wxImageList* TreeImages() {
 
 wxBitmap WizardPicture() { return wxBitmap(Load(forge_wizard_bmp_file, wxBITMAP_TYPE_BMP)); }
 
+// Every size of the icon, so the desktop picks the one it draws at.
 wxIconBundle ProgramIcons() {
     wxIconBundle bundle;
-    const wxImage image = Load(velomar_ico_file, wxBITMAP_TYPE_ICO);
-    if (image.IsOk()) {
+    if (!Load(velomar_ico_file, wxBITMAP_TYPE_ICO, 0).IsOk()) return bundle;
+    wxMemoryInputStream stream(velomar_ico_file.data, velomar_ico_file.size);
+    const int count = wxImage::GetImageCount(stream, wxBITMAP_TYPE_ICO);
+    for (int i = 0; i < count; ++i) {
+        const wxImage image = Load(velomar_ico_file, wxBITMAP_TYPE_ICO, i);
+        if (!image.IsOk()) continue;
         wxIcon icon;
         icon.CopyFromBitmap(wxBitmap(image));
         bundle.AddIcon(icon);

@@ -160,7 +160,7 @@ SETTINGS = {
     "HotSpots": [("Visit the Velomar web site", 64, 190, "OPENABSOLUTE",
                   "http://www.example.com/", ""),
                  ("Browse the documentation", 64, 230, "OPEN", "docs", ""),
-                 ("Run the welcome tool", 64, 270, "RUN", "tools\\welcome.sh", "--from-menu"),
+                 ("Open the welcome page", 64, 270, "OPEN", "docs\\welcome.htm", ""),
                  ("Quit", 64, 330, "QUIT", "", "")],
     "HotSpotTextColor": (226, 236, 240),
     "HotSpotTextHiliteColor": (243, 196, 92),
@@ -206,15 +206,12 @@ def write_extras(project):
     with open(os.path.join(docs, "readme.txt"), "w", newline="\r\n") as f:
         f.write("Velomar sample disc\n\nThis folder is what the menu's "
                 "\"Browse the documentation\" link opens.\n")
-    tools = os.path.join(project, "tools")
-    os.makedirs(tools, exist_ok=True)
-    tool = os.path.join(tools, "welcome.sh")
-    with open(tool, "w") as f:
-        f.write("#!/bin/sh\n# Started by the menu's \"Run the welcome tool\" link, with its "
-                "parameters.\nmsg=\"Welcome to the Velomar sample disc (started with: $*)\"\n"
-                "if command -v xmessage >/dev/null 2>&1; then xmessage -center \"$msg\"; "
-                "else echo \"$msg\"; fi\n")
-    os.chmod(tool, 0o755)
+    # A page opens in the browser on Windows and Linux alike, as a script would not.
+    with open(os.path.join(docs, "welcome.htm"), "w", newline="\r\n") as f:
+        f.write("<!DOCTYPE html>\n<html lang=\"en\">\n<head><meta charset=\"utf-8\">"
+                "<title>Welcome</title></head>\n<body>\n<h1>Welcome to the Velomar sample "
+                "disc</h1>\n<p>The menu's \"Open the welcome page\" link opened this page "
+                "from the disc's <code>docs</code> folder.</p>\n</body>\n</html>\n")
 
 
 def main():

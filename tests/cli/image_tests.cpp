@@ -73,10 +73,14 @@ class CliImage : public ::testing::Test {
         WriteBytes(runtime, "MZ" + std::string(4 << 20, 'r'));
     }
     std::string P(const std::string& name) const { return box.folder.File(name); }
-    Names OutFolder() const {
+    // The names in the output folder; with `leftovers`, the temporary and lock
+    // files a run left in the project folder.
+    Names OutFolder(bool leftovers = false) const {
         Names names;
-        for (const auto& e : fs::directory_iterator(out.Path()))
-            names.push_back(e.path().filename().string());
+        for (const auto& e : fs::directory_iterator(leftovers ? box.folder.Path() : out.Path()))
+            if (const std::string n = e.path().filename().string();
+                !leftovers || platform::IsTemporaryName(n) || n == platform::PROJECT_LOCK_NAME)
+                names.push_back(n);
         return names;
     }
     std::vector<std::string> Image(const std::string& image) const {
@@ -114,9 +118,9 @@ TEST_F(CliImage, HoldsExactlyTheBuiltProject) {
             EXPECT_EQ(
                 Extracted(c.image, tree, scratch.File(tree)),
                 (Names{"AppSetup.dat", "Velomar.exe", "autorun.inf", kLongName, "docs/notes.tmp7",
-                       "docs/readme.txt", "readme.tmp.CAFE00", "res/background.bmp", "res/disc.bmp",
-                       "res/hover.wav", "res/startup.wav", "res/tagline.bmp", "res/title.bmp",
-                       "tools/welcome.sh"}))
+                       "docs/readme.txt", "docs/welcome.htm", "readme.tmp.CAFE00",
+                       "res/background.bmp", "res/disc.bmp", "res/hover.wav", "res/startup.wav",
+                       "res/tagline.bmp", "res/title.bmp"}))
                 << c.image << ", " << tree;
         const std::string bytes = ReadBytes(c.image);
         EXPECT_EQ(bytes.substr(16 * 2048 + 40, 32), c.iso + std::string(32 - c.iso.size(), ' '));
@@ -329,11 +333,7 @@ TEST_F(CliImage, AKilledBuildLeavesTheOldOrTheNewFilesNeverAPart) {
     }
     // The next build removes what the killed ones left.
     ASSERT_EQ(run(std::chrono::microseconds(-1)), 0);
-    for (const auto& e : fs::directory_iterator(box.folder.Path())) {
-        const std::string name = e.path().filename().string();
-        EXPECT_NE(name.rfind("autorun.inf.tmp.", 0), 0u) << name;
-        EXPECT_NE(name.rfind("Velomar.exe.tmp.", 0), 0u) << name;
-    }
+    EXPECT_EQ(OutFolder(true), Names{});
     EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun);
 }
 
@@ -362,11 +362,7 @@ TEST_F(CliImage, RunsOnOneProjectTakeTurns) {
     }
     EXPECT_EQ(ReadBytes(P("AppSetup.dat")), settings);
     EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun);
-    for (const auto& e : fs::directory_iterator(box.folder.Path())) {
-        const std::string name = e.path().filename().string();
-        EXPECT_FALSE(platform::IsTemporaryName(name) || name == platform::PROJECT_LOCK_NAME)
-            << name;
-    }
+    EXPECT_EQ(OutFolder(true), Names{});
 }
 
 TEST_F(CliImage, TooManyLinksToLeaveOutSayWhy) {

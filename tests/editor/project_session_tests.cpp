@@ -418,17 +418,23 @@ TEST_F(EditorControllerTest, PickingARecentProject) {
 }
 
 // The tables the faces are made from: every command a menu or the toolbar
-// shows is in the table, no key stands for two commands; the menu's place in
-// the preview.
+// shows is in the table, no key stands for two commands and the guide's key
+// table names every key; the menu's place in the preview.
 TEST(EditorTablesTest, CommandsKeysAndPlaces) {
     std::set<int> listed;
     for (const MenuLayout& menu : MenuBar()) listed.insert(menu.ids.begin(), menu.ids.end());
     listed.insert(ToolbarButtons().begin(), ToolbarButtons().end());
     listed.erase(0);
     for (int id : listed) EXPECT_NE(FindCommand(id), nullptr) << id;
+    const auto guide = ReadBytes(VELOMAR_SOURCE_DIR "/resources/VelomarForge User Guide.htm");
+    const std::size_t table = guide.find("<th>Keys</th>"), end = guide.find("</table>", table);
     std::set<std::pair<int, int>> keys;
-    for (const KeyBinding& k : FrameKeys())
-        EXPECT_TRUE(keys.insert({k.keys.key, k.keys.mods}).second) << ShortcutText(k.keys);
+    for (const KeyBinding& k : FrameKeys()) {
+        const std::string text = ShortcutText(k.keys);
+        EXPECT_TRUE(keys.insert({k.keys.key, k.keys.mods}).second) << text;
+        EXPECT_LT(guide.find("<kbd>" + text + "</kbd>", table), end)
+            << text << " is not in the guide";
+    }
     const struct {
         int w, h;
         platform::Rect place;
@@ -589,9 +595,8 @@ TEST(RecentList, HandEditedStoresAndHiddenCharacters) {
 
 TEST(CompanionFiles, StartFolderIsBesideTheProgramOrInShare) {
     TempFolder temp;
-    fs::create_directories(temp.File("build/bin"));
-    fs::create_directories(temp.File("usr/bin"));
-    fs::create_directories(temp.File("usr/share/velomar"));
+    for (const char* dir : {"build/bin", "usr/bin", "usr/share/velomar"})
+        fs::create_directories(temp.File(dir));
     WriteBytes(temp.File("build/bin/Velomar.exe"), "MZ");
     WriteBytes(temp.File("usr/share/velomar/VelomarForge User Guide.htm"), "<html>");
     EXPECT_EQ(FindStartFolder(temp.File("build/bin")), temp.File("build/bin/"));

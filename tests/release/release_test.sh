@@ -91,7 +91,7 @@ diff -r "$expect" "$folder" || fail "installed files differ from the build's"
 [ -z "$(reg_section "$(uninstall_key "$old_msi")")" ] || fail "the older release is still listed"
 entry=$(reg_section "$(uninstall_key "$msi")")
 for value in '"DisplayName"="Velomar"' "\"DisplayVersion\"=\"$version\"" '"Publisher"="Harlune"' \
-  "\"Size\"=\"$(prop "$msi" ARPSIZE)\""; do
+  "\"Size\"=\"$(prop "$msi" ARPSIZE)\"" '"InstallLocation"="C:\\Program Files (x86)\\Velomar\\"'; do
   printf "%s\n" "$entry" | grep -qxF "$value" || fail "uninstall entry lacks $value"
 done
 printf "%s\n" "$entry" | grep -q '^"UninstallString"=.*MsiExec.exe /X{' || fail "no UninstallString"
@@ -120,12 +120,27 @@ for p in velomar velomarforge velomarforge-cli; do
   same "$("$d/usr/bin/$p" --version)" "$p $version" "$p --version"
   [ -f "$d/usr/share/man/man1/$p.1.gz" ] || fail "no manual page for $p"
 done
-for f in applications/velomarforge.desktop icons/hicolor/32x32/apps/velomarforge.png \
+for f in applications/velomarforge.desktop icons/hicolor/scalable/apps/velomarforge.svg \
   "velomar/$guide" velomar/sample/AppSetup.dat; do
   [ -f "$d/usr/share/$f" ] || fail "the package lacks /usr/share/$f"
 done
+# The icon in every size, in the .ico the MSI and the programs carry and on the desktop.
+sizes="16x16 24x24 32x32 48x48 256x256"
+same "$(identify -format '%wx%h ' "$root/resources/velomar.ico")" "$sizes " "the sizes in velomar.ico"
+for n in $sizes; do
+  same "$(identify -format %wx%h "$d/usr/share/icons/hicolor/$n/apps/velomarforge.png")" "$n" "icon $n"
+done
+appstreamcli validate --no-net "$d"/usr/share/metainfo/*.metainfo.xml || fail "the AppStream file"
 cmp "$d/usr/share/velomar/Velomar.exe" "$bin/Velomar.exe" || fail "the packaged Velomar.exe"
 cli=$d/usr/bin/velomarforge-cli
+# The sample's links to the disc find their target on it; what they run, Windows runs too.
+"$cli" show "$d/usr/share/velomar/sample" | python3 -c '
+import json, os, re, sys
+links = [(l["HotSpotCommand"], l["HotSpotCommandDataA"].replace("\\", "/"))
+         for l in json.load(sys.stdin)["HotSpots"] if l["HotSpotCommand"] in ("RUN", "OPEN")]
+sys.exit(not links or any(not os.path.exists(os.path.join(sys.argv[1], t)) or
+         c == "RUN" and not re.search(r"\.(exe|com|bat|cmd)$", t, re.I) for c, t in links))
+' "$d/usr/share/velomar/sample" || fail "a link of the sample leads to nothing on Windows"
 "$cli" new "$scratch/p" && "$cli" build "$scratch/p" && "$cli" image "$scratch/p" "$scratch/p.iso" ||
   fail "new, build and image with the packaged programs"
 cmp "$scratch/p/Velomar.exe" "$bin/Velomar.exe" || fail "the built project's Velomar.exe"
