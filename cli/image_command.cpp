@@ -18,6 +18,7 @@ struct ImageOptions {
     std::string output;
     std::string label;
     std::string runtime;
+    bool quiet = false;
 };
 
 volatile std::sig_atomic_t interrupted = 0;
@@ -68,7 +69,7 @@ int Image(const ImageOptions& options) {
     const ProjectLock lock(options.folder);
     if (!lock.Held()) return kExitFailure;
     std::string title;
-    const int built = BuildFolder(options.folder, options.runtime, &title);
+    const int built = BuildFolder(options.folder, options.runtime, options.quiet, &title);
     if (built != kExitOk) return built;
 
     InterruptGuard guard;
@@ -111,5 +112,6 @@ void RegisterImageCommand(CLI::App& app, CliContext& context) {
                     "Volume name (default: the project's WindowTitle); the ISO 9660 label keeps "
                     "A-Z, 0-9 and _ (at most 32), the Joliet name the text itself (16 characters)");
     AddRuntimeOption(cmd, options->runtime);
+    AddQuietOption(cmd, options->quiet);
     cmd->callback([&context, options] { context.status = Image(*options); });
 }

@@ -1,7 +1,5 @@
 #include "cli/stderr_services.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 
 #include "platform/terminal_text.h"
@@ -11,7 +9,7 @@ platform::MessageAnswer StderrServices::ShowMessage(const std::string& text,
     if (buttons == platform::MessageButtons::YesNo && answerYes_)
         return platform::MessageAnswer::Yes;
     // Names from a project file may hold terminal escapes; a pipe gets the bytes.
-    const std::string shown = ::isatty(STDERR_FILENO) ? EscapeForTerminal(text) : text;
+    const std::string shown = ForStream(stderr, text);
     std::fwrite(shown.data(), 1, shown.size(), stderr);
     if (shown.empty() || shown.back() != '\n') std::fputc('\n', stderr);
     std::fflush(stderr);
