@@ -49,7 +49,13 @@ class InterruptGuard {
     }, oldTerm_{}, oldHup_{};
 };
 
-int Image(const ImageOptions& options) {
+// "Writing the disc image: 45%", rewritten in place while xorriso runs.
+std::string ProgressLine(int percent) {
+    const std::string line = "Writing the disc image";
+    return percent < 0 ? line + "..." : line + ": " + std::to_string(percent) + "%";
+}
+
+int Image(const ImageOptions& options, StderrServices& services) {
     // Checked first: without xorriso the project is not touched either.
     const std::string xorriso = FindXorriso();
     if (xorriso.empty()) {
@@ -75,7 +81,14 @@ int Image(const ImageOptions& options) {
     InterruptGuard guard;
     const DiscImageJob job{options.folder, options.output,
                            options.label.empty() ? title : options.label, xorriso};
-    switch (WriteDiscImage(job, [](int) { return interrupted == 0; })) {
+    int shown = -2;
+    const ImageResult result = WriteDiscImage(job, [&](int percent) {
+        if (percent != shown) services.ShowProgress(ProgressLine(percent));
+        shown = percent;
+        return interrupted == 0;
+    });
+    services.EndProgress();
+    switch (result) {
         case ImageResult::Written:
             return kExitOk;
         case ImageResult::Cancelled:
@@ -100,7 +113,8 @@ void RegisterImageCommand(CLI::App& app, CliContext& context) {
         "and named on stderr. Runs on one project wait for each other (up to 30 s). Every date "
         "in the image is SOURCE_DATE_EPOCH (seconds since 1970, UTC) when set, else that of "
         "the newest file other than AppSetup.dat, autorun.inf and Velomar.exe, so the same "
-        "folder gives the same image.");
+        "folder gives the same image. While xorriso writes, a terminal shows the progress on one "
+        "line of stderr.");
     cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
     cmd->add_option("OUT", options->output,
                     "The image file to write: a new name or a file, which is replaced (never "
@@ -113,5 +127,5 @@ void RegisterImageCommand(CLI::App& app, CliContext& context) {
                     "A-Z, 0-9 and _ (at most 32), the Joliet name the text itself (16 characters)");
     AddRuntimeOption(cmd, options->runtime);
     AddQuietOption(cmd, options->quiet);
-    cmd->callback([&context, options] { context.status = Image(*options); });
+    cmd->callback([&context, options] { context.status = Image(*options, context.services); });
 }

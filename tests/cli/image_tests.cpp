@@ -299,6 +299,17 @@ TEST_F(CliImage, OneFolderMakesOneImage) {
         EXPECT_EQ(count(volume + '\0'), 12) << volume;
         EXPECT_GE(count(stamp), 14 * 5) << volume;
     }
+
+    // On a terminal (script gives one) the progress line is rewritten in
+    // place and ended before the next message; a pipe got none of it above.
+    const std::string log = scratch.File("log");
+    const std::string command = "script -qec \"'" + kCli + "' image '" + box.folder.Path() + "' '" +
+                                scratch.File("tty.iso") + "' --runtime '" + runtime +
+                                "'\" /dev/null > '" + log + "' 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string shown = ReadBytes(log);
+    EXPECT_NE(shown.find("\rWriting the disc image"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("\x1b[K\r\n"s + LEFT_OFF_NOTE), std::string::npos) << shown;
 }
 
 TEST_F(CliImage, AKilledBuildLeavesTheOldOrTheNewFilesNeverAPart) {
