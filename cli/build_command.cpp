@@ -1,6 +1,7 @@
 #include "cli/build_command.h"
 
 #include <CLI/CLI.hpp>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -11,15 +12,26 @@
 #include "editor/companion_files.h"
 #include "editor/project_build.h"
 #include "engine/installer_wnd.h"
+#include "platform/terminal_text.h"
 
 namespace {
 
 struct BuildOptions {
     std::string folder;
     std::string runtime;
+    bool quiet = false;
 };
 
-int Build(const BuildOptions& options) { return BuildFolder(options.folder, options.runtime); }
+int Build(const BuildOptions& options) {
+    return BuildFolder(options.folder, options.runtime, options.quiet);
+}
+
+void PrintReport(const BuildReport& report) {
+    const std::string text = ForStream(stdout, BuildReportLines(report) + BuildCountLine(report));
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
 
 }  // namespace
 
@@ -30,15 +42,18 @@ std::string DefaultRuntime() {
     return FindStartFolder(self.parent_path().string()) + RUNTIME_NAME;
 }
 
-int BuildFolder(const std::string& folder, const std::string& runtime, std::string* title) {
+int BuildFolder(const std::string& folder, const std::string& runtime, bool quiet,
+                std::string* title) {
     CInstallerWnd project(folder);
     if (!LoadProject(&project)) return kExitFailure;
     if (title) *title = TextOf(project.Settings->WindowTitle);
     // The final question (open the folder?) belongs to the editor; here it is No.
-    return BuildProject(&project, runtime.empty() ? DefaultRuntime() : runtime) ==
-                   BuildResult::Built
-               ? kExitOk
-               : kExitFailure;
+    BuildReport report;
+    if (BuildProject(&project, runtime.empty() ? DefaultRuntime() : runtime, &report) !=
+        BuildResult::Built)
+        return kExitFailure;
+    if (!quiet) PrintReport(report);
+    return kExitOk;
 }
 
 void RegisterBuildCommand(CLI::App& app, CliContext& context) {
@@ -49,9 +64,13 @@ void RegisterBuildCommand(CLI::App& app, CliContext& context) {
         "in as Velomar.exe and delete the regular files in res that nothing names (neither the "
         "settings nor a link's relative RUN or OPEN command, in any spelling either runtime "
         "reads). A res that is a link is not cleaned; used files that cannot go onto the disc "
-        "are named on stderr. AppSetup.dat is read, not rewritten.");
+        "are named on stderr. AppSetup.dat is read, not rewritten. Prints on stdout a line "
+        "\"Removed res\\NAME\" for each file deleted from res, \"Kept res\\NAME: a link uses "
+        "it\" for each file kept only because a link's command names it, then the count: "
+        "\"Removed N files from res; kept M only because a link uses them.\"");
     cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
     AddRuntimeOption(cmd, options->runtime);
+    AddQuietOption(cmd, options->quiet);
     cmd->callback([&context, options] { context.status = Build(*options); });
 }
 
@@ -61,4 +80,9 @@ void AddRuntimeOption(CLI::App* command, std::string& runtime) {
                      "The Windows runtime to copy (default: Velomar.exe beside this program, or in "
                      "../share/velomar once installed)")
         ->check(NonEmpty("--runtime", "FILE", "non-empty file name"));
+}
+
+void AddQuietOption(CLI::App* command, bool& quiet) {
+    command->add_flag("--quiet,-q", quiet,
+                      "Print no report of the build (warnings and errors still go to stderr)");
 }

@@ -18,6 +18,7 @@ struct ImageOptions {
     std::string output;
     std::string label;
     std::string runtime;
+    bool quiet = false;
 };
 
 volatile std::sig_atomic_t interrupted = 0;
@@ -48,7 +49,13 @@ class InterruptGuard {
     }, oldTerm_{}, oldHup_{};
 };
 
-int Image(const ImageOptions& options) {
+// "Writing the disc image: 45%", rewritten in place while xorriso runs.
+std::string ProgressLine(int percent) {
+    const std::string line = "Writing the disc image";
+    return percent < 0 ? line + "..." : line + ": " + std::to_string(percent) + "%";
+}
+
+int Image(const ImageOptions& options, StderrServices& services) {
     // Checked first: without xorriso the project is not touched either.
     const std::string xorriso = FindXorriso();
     if (xorriso.empty()) {
@@ -68,13 +75,20 @@ int Image(const ImageOptions& options) {
     const ProjectLock lock(options.folder);
     if (!lock.Held()) return kExitFailure;
     std::string title;
-    const int built = BuildFolder(options.folder, options.runtime, &title);
+    const int built = BuildFolder(options.folder, options.runtime, options.quiet, &title);
     if (built != kExitOk) return built;
 
     InterruptGuard guard;
     const DiscImageJob job{options.folder, options.output,
                            options.label.empty() ? title : options.label, xorriso};
-    switch (WriteDiscImage(job, [](int) { return interrupted == 0; })) {
+    int shown = -2;
+    const ImageResult result = WriteDiscImage(job, [&](int percent) {
+        if (percent != shown) services.ShowProgress(ProgressLine(percent));
+        shown = percent;
+        return interrupted == 0;
+    });
+    services.EndProgress();
+    switch (result) {
         case ImageResult::Written:
             return kExitOk;
         case ImageResult::Cancelled:
@@ -99,7 +113,8 @@ void RegisterImageCommand(CLI::App& app, CliContext& context) {
         "and named on stderr. Runs on one project wait for each other (up to 30 s). Every date "
         "in the image is SOURCE_DATE_EPOCH (seconds since 1970, UTC) when set, else that of "
         "the newest file other than AppSetup.dat, autorun.inf and Velomar.exe, so the same "
-        "folder gives the same image.");
+        "folder gives the same image. While xorriso writes, a terminal shows the progress on one "
+        "line of stderr.");
     cmd->add_option("DIR", options->folder, "Project folder")->required()->check(NonEmptyFolder);
     cmd->add_option("OUT", options->output,
                     "The image file to write: a new name or a file, which is replaced (never "
@@ -111,5 +126,6 @@ void RegisterImageCommand(CLI::App& app, CliContext& context) {
                     "Volume name (default: the project's WindowTitle); the ISO 9660 label keeps "
                     "A-Z, 0-9 and _ (at most 32), the Joliet name the text itself (16 characters)");
     AddRuntimeOption(cmd, options->runtime);
-    cmd->callback([&context, options] { context.status = Image(*options); });
+    AddQuietOption(cmd, options->quiet);
+    cmd->callback([&context, options] { context.status = Image(*options, context.services); });
 }

@@ -26,7 +26,13 @@ class StderrServices : public platform::Services {
     // How many questions were answered No.
     int Declined() const { return declined_; }
 
+    // On a terminal only: `line` replaces the progress line shown last. A
+    // message or EndProgress moves on to a new line.
+    void ShowProgress(const std::string& line);
+    void EndProgress();
+
   private:
+    bool progressShown_ = false;
     bool answerYes_ = false;
     int declined_ = 0;
 };

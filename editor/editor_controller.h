@@ -17,6 +17,8 @@
 #include "editor/recent_projects.h"
 #include "platform/reg_settings.h"
 
+struct BuildReport;
+
 struct EditorOptions {
     std::string StartFolder;   // the companion files (Velomar.exe, the guide); ends in a separator
     std::string SettingsFile;  // the settings store on Linux; "" for the registry
@@ -84,7 +86,7 @@ class EditorController : ProjectView, ArrangeView {
     void FrameClosing(const FrameLayout& layout, bool minimised);
 
     bool OpenFolder(const std::string& folder);
-    bool SaveAndBuild();
+    bool SaveAndBuild(BuildReport* report = nullptr);
 
     ProjectSession& Session() { return session_; }
     CInstallerWnd* Project() const { return session_.GetInstallerWnd(); }

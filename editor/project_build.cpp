@@ -13,6 +13,7 @@
 #include "editor/windows_disc_name.h"
 #include "editor/project_lock.h"
 #include "engine/installer_wnd.h"
+#include "engine/picture_kind.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
 #include "platform/replacement_file.h"
@@ -61,30 +62,46 @@ void RemoveOurLeftovers(const std::string& folder) {
     }
 }
 
+// Used names and the real paths they resolve to (POSIX follows links there).
+struct UsedFiles {
+    std::vector<std::string> names, paths;
+};
+
+UsedFiles Resolved(const std::vector<std::string>& names, const std::string& folder) {
+    UsedFiles used{names, {}};
+    for (const std::string& name : names)
+        if (!name.empty()) used.paths.push_back(System().RealPath(folder, name));
+    return used;
+}
+
 // Either runtime opens a file in res for some used name: Windows by the name's
 // normal form, POSIX through the real path the name resolves to.
-bool KeepsResource(const std::string& fileName, const std::string& path,
-                   const std::vector<std::string>& usedNames,
-                   const std::vector<std::string>& usedPaths) {
-    for (const std::string& name : usedNames)
+bool Uses(const UsedFiles& used, const std::string& fileName, const std::string& path) {
+    for (const std::string& name : used.names)
         if (Names(name, fileName)) return true;
-    for (const std::string& used : usedPaths)
-        if (System().SameFile(used, path)) return true;
+    for (const std::string& usedPath : used.paths)
+        if (System().SameFile(usedPath, path)) return true;
     return false;
 }
 
-void CleanRes(const std::string& res, const LaunchSettings& settings, const std::string& folder) {
+void CleanRes(const std::string& res, const LaunchSettings& settings, const std::string& folder,
+              BuildReport* report) {
     std::vector<std::string> names;
     if (!System().ListFolder(res, &names)) return;
-    const std::vector<std::string> used = UsedNames(settings);
-    std::vector<std::string> usedPaths;
-    for (const std::string& name : used)
-        if (!name.empty()) usedPaths.push_back(System().RealPath(folder, name));
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> links;
+    AddLinkNames(settings, &links);
+    const UsedFiles resources = Resolved(ResourceNames(settings), folder);
+    const UsedFiles linked = Resolved(links, folder);
     for (const std::string& name : names) {
         const std::string path = res + "/" + name;
         if (System().KindOf(path) != platform::EntryKind::File) continue;
-        if (!KeepsResource(name, path, used, usedPaths))
-            System().RemoveFile(path);  // one that will not go stays
+        if (Uses(resources, name, path)) continue;
+        if (Uses(linked, name, path)) {
+            report->keptForLinks.push_back("res\\" + name);
+        } else if (System().RemoveFile(path)) {  // one that will not go stays
+            report->removed.push_back("res\\" + name);
+        }
     }
 }
 
@@ -143,26 +160,36 @@ std::string OffDiscLines(const LaunchSettings& settings, const std::string& fold
 }
 
 // "res\title.bmp: logo 1" for each picture or sound the menu needs and cannot
-// find: without its background or a logo the runtime does not start.
-std::string MissingLines(const LaunchSettings& s, const std::string& folder) {
-    std::vector<std::pair<std::string, std::string>> needed;
+// find, into *missing; NotBmpLine for each picture that is there but no BMP,
+// into *notBmp. Without its background or a logo the runtime does not start.
+void CheckMenuFiles(const LaunchSettings& s, const std::string& folder, std::string* missing,
+                    std::string* notBmp) {
+    struct Needed {
+        std::string name, what;
+        bool picture;
+    };
+    std::vector<Needed> needed;
     const std::string background = TextOf(s.BackGroundBitmapName);
-    if (background.compare(0, 2, "@@") != 0) needed.emplace_back(background, "the background");
+    if (background.compare(0, 2, "@@") != 0) needed.push_back({background, "the background", true});
     const int logos = std::clamp<std::int32_t>(s.NumberOfLogosToDraw, 0, MAX_LOGOS);
     for (int i = 0; i < logos; ++i)
-        needed.emplace_back(TextOf(s.LogoBitmapName[i]), "logo " + std::to_string(i + 1));
-    needed.emplace_back(TextOf(s.StartupWaveFile), "the startup sound");
-    needed.emplace_back(TextOf(s.HotSpotWaveFile), "the hover sound");
-    std::string text;
-    for (const auto& [name, what] : needed) {
+        needed.push_back({TextOf(s.LogoBitmapName[i]), "logo " + std::to_string(i + 1), true});
+    needed.push_back({TextOf(s.StartupWaveFile), "the startup sound", false});
+    needed.push_back({TextOf(s.HotSpotWaveFile), "the hover sound", false});
+    for (const Needed& n : needed) {
         // As Windows finds it on the disc: ".", ".." and trailing dots aside.
-        const std::string windowsName = WindowsNormalName(name);
+        const std::string windowsName = WindowsNormalName(n.name);
         if (windowsName.empty()) continue;  // none named
-        const platform::EntryKind kind = System().KindOf(System().RealPath(folder, windowsName));
-        if (kind == platform::EntryKind::Missing || kind == platform::EntryKind::Folder)
-            text += "\n" + name + ": " + what;
+        const std::string path = System().RealPath(folder, windowsName);
+        const platform::EntryKind kind = System().KindOf(path);
+        if (kind == platform::EntryKind::Missing || kind == platform::EntryKind::Folder) {
+            *missing += "\n" + n.name + ": " + n.what;
+        } else if (n.picture) {
+            const std::string why = NotBmpLine(path, n.name);
+            if (!why.empty() && notBmp->find(why) == std::string::npos)
+                *notBmp += (notBmp->empty() ? "" : "\n") + why;
+        }
     }
-    return text;
 }
 
 void AddNote(std::string* notes, const std::string& note) {
@@ -208,8 +235,30 @@ std::vector<std::string> UsedNames(const LaunchSettings& s) {
     return names;
 }
 
-BuildResult BuildProject(const CInstallerWnd* project, const std::string& runtimePath) {
+std::string BuildReportLines(const BuildReport& report, std::size_t most) {
+    std::vector<std::string> lines;
+    for (const std::string& name : report.removed) lines.push_back("Removed " + name);
+    for (const std::string& name : report.keptForLinks)
+        lines.push_back("Kept " + name + ": a link uses it");
+    std::string text;
+    for (std::size_t i = 0; i < lines.size() && i < most; ++i) text += lines[i] + "\n";
+    if (lines.size() > most) text += "and " + std::to_string(lines.size() - most) + " more\n";
+    return text;
+}
+
+std::string BuildCountLine(const BuildReport& report) {
+    const std::size_t removed = report.removed.size(), kept = report.keptForLinks.size();
+    return "Removed " + std::to_string(removed) + (removed == 1 ? " file" : " files") +
+           " from res; kept " + std::to_string(kept) + " only because a link uses " +
+           (kept == 1 ? "it." : "them.");
+}
+
+BuildResult BuildProject(const CInstallerWnd* project, const std::string& runtimePath,
+                         BuildReport* report) {
     if (!project) return BuildResult::NoProject;
+    BuildReport unused;
+    if (!report) report = &unused;
+    *report = {};
     const std::string folder = FolderWithSeparator(project->ProjectFolder);
     // Held to the end: a temporary file beside a target is then a killed run's.
     const ProjectLock lock(folder);
@@ -239,12 +288,14 @@ BuildResult BuildProject(const CInstallerWnd* project, const std::string& runtim
         return BuildResult::Failed;
     }
     const LaunchSettings& settings = *project->Settings;
-    if (!resIsLink) CleanRes(res, settings, folder);
+    if (!resIsLink) CleanRes(res, settings, folder, report);
 
     std::string notes = spellingNote;
     if (resIsLink) AddNote(&notes, RES_LINK_NOTE);
-    const std::string missing = MissingLines(settings, folder);
+    std::string missing, notBmp;
+    CheckMenuFiles(settings, folder, &missing, &notBmp);
     if (!missing.empty()) AddNote(&notes, MISSING_NOTE + missing);
+    AddNote(&notes, notBmp);
     const std::string offDisc = OffDiscLines(settings, folder);
     if (!offDisc.empty()) AddNote(&notes, OFF_DISC_NOTE + offDisc);
     const std::string root = System().ResolvedPath(folder);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/installer_wnd.h"
+#include "engine/picture_kind.h"
 #include "engine/window_helpers.h"
 #include "platform/platform.h"
 
@@ -103,10 +104,13 @@ bool CInstallerWnd::Create(std::uint32_t exStyle, std::uint32_t style, platform:
 bool CInstallerWnd::LoadLogos(PictureLoader& pictures) {
     LaunchSettings& s = *Settings;
     for (unsigned i = 0; i < LogoCount(s); ++i) {
-        s.LogoBitmap[i] = pictures.Load(ProjectFile(ProjectFolder, TextOf(s.LogoBitmapName[i])));
+        const std::string& name = TextOf(s.LogoBitmapName[i]);
+        const std::string path = ProjectFile(ProjectFolder, name);
+        s.LogoBitmap[i] = pictures.Load(path);
         if (!s.LogoBitmap[i]) {
-            platform::Trace("Failed to load our LOGO bitmap %s!\n",
-                            TextOf(s.LogoBitmapName[i]).c_str());
+            const std::string why = platform::TraceWanted() ? NotBmpLine(path, name) : "";
+            platform::Trace("Failed to load our LOGO bitmap %s!\n%s%s", name.c_str(), why.c_str(),
+                            why.empty() ? "" : "\n");
             return false;
         }
         platform::BitmapInfo info;
@@ -149,8 +153,11 @@ bool CInstallerWnd::PrepareBackground(PictureLoader& pictures) {
     }
 
     if (!s.BackgroundBitmap) {
-        host.services->ShowMessage("Failed to load our background bitmap!\n",
-                                   platform::MessageButtons::Ok);
+        const bool named = name.compare(0, 2, "@@") != 0;
+        const std::string why = named ? NotBmpLine(ProjectFile(ProjectFolder, name), name) : "";
+        host.services->ShowMessage(
+            "Failed to load our background bitmap!\n" + (why.empty() ? "" : why + "\n"),
+            platform::MessageButtons::Ok);
         return false;
     }
     return true;

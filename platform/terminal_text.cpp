@@ -1,5 +1,7 @@
 #include "platform/terminal_text.h"
 
+#include <unistd.h>
+
 namespace {
 
 void AppendEscaped(unsigned char byte, std::string* out) {
@@ -65,4 +67,10 @@ std::string EscapeForTerminal(std::string_view text) {
         i += length;
     }
     return out;
+}
+
+bool IsTerminal(std::FILE* stream) { return ::isatty(::fileno(stream)) == 1; }
+
+std::string ForStream(std::FILE* stream, std::string_view text) {
+    return IsTerminal(stream) ? EscapeForTerminal(text) : std::string(text);
 }

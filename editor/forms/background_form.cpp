@@ -62,6 +62,7 @@ void BackgroundForm::Load(const CInstallerWnd& project) {
 bool BackgroundForm::Store(CInstallerWnd& project) const {
     std::string value;
     if (!colourMode) {
+        if (RefusedAsNotBmp(project.ProjectFolder, bitmapPath)) return false;
         if (!ImportResource(bitmapPath, project.ProjectFolder, &value)) {
             Show("Failed to access the specified bitmap file.\nPlease select another.");
             return false;

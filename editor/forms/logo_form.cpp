@@ -60,6 +60,7 @@ bool LogoForm::Store(CInstallerWnd& project, int index) const {
             "and is not in use by another application.");
         return false;
     }
+    if (RefusedAsNotBmp(project.ProjectFolder, bitmapPath)) return false;
     std::string name;
     if (!ImportResource(bitmapPath, project.ProjectFolder, &name)) {
         Show("Failed to access the specified bitmap file.\nPlease select another.");

@@ -7,6 +7,7 @@
 #include "editor/disc_image/disc_names.h"
 #include "editor/windows_disc_name.h"
 #include "editor/project_lock.h"
+#include "engine/picture_kind.h"
 #include "engine/settings_values.h"
 #include "platform/folder_below.h"
 #include "platform/platform.h"
@@ -160,4 +161,12 @@ std::string ProjectFilePath(const std::string& projectFolder, const std::string&
 
 std::string FieldFilePath(const std::string& projectFolder, const std::string& pathText) {
     return IsResourceName(pathText) ? ProjectFilePath(projectFolder, pathText) : pathText;
+}
+
+bool RefusedAsNotBmp(const std::string& projectFolder, const std::string& pathText) {
+    const std::string why = NotBmpLine(FieldFilePath(projectFolder, pathText), pathText);
+    if (why.empty()) return false;
+    platform::Current().services->ShowMessage(why + "\nPlease select another.",
+                                              platform::MessageButtons::Ok);
+    return true;
 }

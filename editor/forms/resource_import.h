@@ -38,6 +38,10 @@ bool CopyFileToPath(const std::string& source, const std::string& destination);
 bool ImportResource(const std::string& pathText, const std::string& projectFolder,
                     std::string* resourceName);
 
+// A picture field's file that is there but no BMP: says so, naming the file as
+// the field does, and returns true. Only BMP pictures load in either runtime.
+bool RefusedAsNotBmp(const std::string& projectFolder, const std::string& pathText);
+
 // The path a dialog shows for a stored name: the project folder joined with it,
 // mapped to the real file.
 std::string ProjectFilePath(const std::string& projectFolder, const std::string& storedName);

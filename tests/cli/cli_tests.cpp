@@ -137,6 +137,21 @@ TEST(Cli, ExitStatusesAndMessages) {
         "res\\\x1b]0;owned\x07\x9b"
         "2J.bmp";
     const std::string controls = MenuFolder(scratch, "controls", Menu("@@0000000140a060", name));
+    // Pictures that are no BMPs; a build that removes one file and keeps one for its link.
+    const std::string pngLogo = MenuFolder(scratch, "png", Menu("@@0000000140a060", "res\\l.png"));
+    const std::string gif = MenuFolder(scratch, "gif", Menu("res\\back.gif"));
+    TestProject linked = Menu();
+    linked.hotspots[0] = {"Set up", 100, 200, "RUN", "res\\setup.exe"};
+    const std::string built = MenuFolder(scratch, "built", linked);
+    for (const auto& [file, bytes] : {std::pair{pngLogo + "res/l.png", "\x89PNG"},
+                                      {gif + "res/back.gif", "GIF89a"},
+                                      {built + "res/setup.exe", "MZ"},
+                                      {built + "res/notes.txt", ""},
+                                      {scratch.File("Velomar.exe"), "MZ"}})
+        WriteBytes(file, bytes);
+    auto notBmp = [](const std::string& name, const char* kind) {
+        return name + " is not a BMP picture (it is a " + kind + "): only BMP pictures work.\n";
+    };
     const std::string dir = scratch.Path(), png = scratch.File("x.png");
     const std::string unwritable = scratch.File("no/such/x.png");
     const std::string runtime = scratch.File("none/Velomar.exe");
@@ -196,6 +211,20 @@ TEST(Cli, ExitStatusesAndMessages) {
         {{"render", menu, unwritable}, 1, "", "Failed to write the picture " + unwritable + "!\n"},
         // A pipe gets the bytes as they are; a terminal (below) gets them escaped.
         {{"render", controls, png}, 1, "", "Failed to load our LOGO bitmap " + name + "!\n"},
+        {{"render", pngLogo, png},
+         1,
+         "",
+         "Failed to load our LOGO bitmap res\\l.png!\n" + notBmp("res\\l.png", "PNG")},
+        {{"render", gif, png},
+         1,
+         "",
+         "Failed to load our background bitmap!\n" + notBmp("res\\back.gif", "GIF")},
+        {{"build", built, "--runtime", scratch.File("Velomar.exe")},
+         0,
+         "Removed res\\notes.txt\nKept res\\setup.exe: a link uses it\nRemoved 1 file from "
+         "res; kept 1 only because a link uses it.\n",
+         ""},
+        {{"build", built, "--quiet", "--runtime", scratch.File("Velomar.exe")}, 0, "", ""},
         {{"build", menu, "--runtime", runtime},
          1,
          "",
@@ -286,7 +315,7 @@ TEST(Cli, BuildTakesTheInstalledRuntimeByDefault) {
     fs::copy_file(VELOMAR_BINARY_DIR "/bin/velomarforge-cli", prefix.File("bin/velomarforge-cli"));
     WriteBytes(prefix.File("share/velomar/Velomar.exe"), "MZ installed");
     const std::string command =
-        "'" + prefix.File("bin/velomarforge-cli") + "' build '" + project + "'";
+        "'" + prefix.File("bin/velomarforge-cli") + "' build --quiet '" + project + "'";
     EXPECT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(ReadBytes(project + "Velomar.exe"), "MZ installed");
 }

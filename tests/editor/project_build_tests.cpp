@@ -53,7 +53,7 @@ class ProjectBuild : public ::testing::Test {
     }
     // As the ordinary user: `arrange` makes the fixture, the project at `folder`
     // (default: the sandbox's) gets `settings` and is built with `runtime`; the
-    // result and the messages as one text.
+    // result, the messages and the report as one text.
     std::string Build(const std::function<void()>& arrange,
                       const std::function<void(LaunchSettings&)>& settings = {},
                       std::string folder = "") {
@@ -63,9 +63,11 @@ class ProjectBuild : public ::testing::Test {
             arrange();
             CInstallerWnd project(folder);
             if (settings) settings(*project.Settings);
-            const BuildResult result = BuildProject(&project, outside.File(runtime));
+            BuildReport report;
+            const BuildResult result = BuildProject(&project, outside.File(runtime), &report);
             std::string text = result == BuildResult::Built ? "built" : "failed";
             for (const std::string& m : box.services.messages) text += "|" + m;
+            if (!report.Empty()) text += "|" + BuildReportLines(report) + BuildCountLine(report);
             return text;
         });
     }
@@ -104,9 +106,10 @@ TEST_F(ProjectBuild, KeepsWhatTheMenuUses) {
                  {"back.bmp", "logo.bmp", "second.bmp", "beyond-count.bmp", "intro.wav",
                   "setup.exe", "MANUAL.PDF", "absolute.exe", "abs.pdf", "quit.txt",
                   "beyond-count.exe", "Back.bmp.bak", "linked.exe"})
-                WriteBytes(P(std::string("res/") + name), name);
+                WriteBytes(P(std::string("res/") + name), std::string("BM") + name);
+            fs::create_directory(P("docs"));
             fs::create_directory_symlink("res", P("alias"));  // only POSIX follows it
-            WriteBytes(outside.File("art.bmp"), "outside");
+            WriteBytes(outside.File("art.bmp"), "BM outside");
             fs::create_symlink(outside.File("art.bmp"), P("res/art.bmp"));
             fs::create_symlink(outside.File("gone.wav"), P("res/gone.wav"));
         },
@@ -133,10 +136,18 @@ TEST_F(ProjectBuild, KeepsWhatTheMenuUses) {
                           "\nres\\.\\art.bmp: it leads out of the project folder or nowhere"
                           "\nres\\gone.wav: it leads out of the project folder or nowhere"
                           "\nalias\\linked.exe: reached through a link, which Windows does not "
-                          "see on a disc");
+                          "see on a disc|Removed res\\Back.bmp.bak\nRemoved res\\abs.pdf\nRemoved "
+                          "res\\absolute.exe\nRemoved res\\beyond-count.bmp\nRemoved "
+                          "res\\beyond-count.exe\nRemoved res\\quit.txt\nKept res\\MANUAL.PDF: a "
+                          "link uses it\nKept res\\linked.exe: a link uses it\nKept res\\setup.exe: a "
+                          "link uses it\nRemoved 6 files from res; kept 3 only because a link uses "
+                          "them.");
     EXPECT_EQ(ResFiles(), (Strings{"MANUAL.PDF", "art.bmp", "back.bmp", "gone.wav", "intro.wav",
                                    "linked.exe", "logo.bmp", "second.bmp", "setup.exe"}));
     EXPECT_TRUE(fs::is_symlink(P("res/art.bmp")));
+    // The editor's list stops where a message box would outgrow the screen.
+    EXPECT_EQ(BuildReportLines({{"res\\a", "res\\b"}, {"res\\c"}}, 2),
+              "Removed res\\a\nRemoved res\\b\nand 1 more\n");
 }
 
 // Windows takes names for one whatever their case: other spellings of our
@@ -148,8 +159,9 @@ TEST_F(ProjectBuild, NamesWhatWindowsWouldReadOtherwise) {
             for (const char* folder : {"docs", "Docs"}) fs::create_directory(P(folder));
             for (const char* name :
                  {"autorun.inf", "AUTORUN.INF", "AutoRun.inf", "Velomar.exe", "VELOMAR.EXE",
-                  "docs/Readme.txt", "docs/README.TXT", "res/caf\xe9.bmp", "res/title.bmp"})
+                  "docs/Readme.txt", "docs/README.TXT", "res/caf\xe9.bmp"})
                 WriteBytes(P(name), "x");
+            WriteBytes(P("res/title.bmp"), "\x89PNG\r\n");
             fs::create_directory(P("res/sub.bmp"));
         },
         [](LaunchSettings& s) {
@@ -167,7 +179,9 @@ TEST_F(ProjectBuild, NamesWhatWindowsWouldReadOtherwise) {
               "one of each.\n\n" +
                   std::string(MISSING_NOTE) +
                   "\nres\\gone.bmp: logo 2\nres\\sub.bmp: logo 3\nres\\intro.wav: the "
-                  "startup sound\n\n" +
+                  "startup sound\n\nres\\caf\xe9.bmp is not a BMP picture: only BMP pictures "
+                  "work.\nres\\TITLE.BMP is not a BMP picture (it is a PNG): only BMP pictures "
+                  "work.\n\n" +
                   OFF_DISC_NOTE + "\nres\\caf\xe9.bmp: on the disc it has another name: " +
                   notAscii + "\n\n" + RENAMED_NOTE + "\nres\\caf\xe9.bmp: " + notAscii + "\n\n" +
                   CASE_CLASH_NOTE + "\nDocs and docs\ndocs\\README.TXT and docs\\Readme.txt");
@@ -279,7 +293,9 @@ TEST_F(ProjectBuild, AProjectFolderNameIsTakenAsItIs) {
             WriteBytes(odd + "res/unused.bmp", "ours");
         },
         {}, odd);
-    EXPECT_EQ(result, "built");
+    EXPECT_EQ(result,
+              "built|Removed res\\unused.bmp\nRemoved 1 file from res; kept 0 only because a link "
+              "uses them.");
     EXPECT_TRUE(IsFile(victim + "res/theirs.bmp"));
     EXPECT_FALSE(fs::exists(victim + "autorun.inf") || fs::exists(odd + "res/unused.bmp"));
     EXPECT_EQ(ReadBytes(odd + "autorun.inf"), kAutorun);

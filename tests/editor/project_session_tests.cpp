@@ -363,15 +363,21 @@ TEST_F(EditorControllerTest, OneSessionOfCommands) {
                                                "the disc will not show all of them:\n\nFar\n\n"
                                                "Build the project anyway?"});
     EXPECT_FALSE(Enabled(ID_COPY_PROJECT));
-    // Delete it (Yes), then Build runs through and Copy opens the folder.
-    host.services.ScriptAnswers({MessageAnswer::Yes, MessageAnswer::Yes});
+    // Delete it (Yes), then Build runs through, counts what it removed, lists
+    // it at Yes, and Copy opens the folder.
+    host.services.ScriptAnswers({MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes});
     editor->TreeKey({NodeKind::Hyperlink, 2}, {editor_keys::Delete, 0});
     face.Pump();
     EXPECT_FALSE(Enabled(ID_REDO)) << "a new step ends what could be redone";
     std::filesystem::create_directories(Folder("bin"));
     sandbox::WriteBytes(Folder("bin/Velomar.exe"), "MZ");
+    sandbox::WriteBytes(face.folder + "res/old.bmp", "BM");
     editor->Run(ID_BUILD_PROJECT);
-    EXPECT_EQ(host.services.messages.back(), BUILD_DONE_QUESTION);
+    const Messages said(host.services.messages.end() - 3, host.services.messages.end());
+    EXPECT_EQ(said, (Messages{"Project successfully built.\n\nRemoved 1 file from res; kept 0 "
+                              "only because a link uses them.\n\n" +
+                                  std::string(SEE_LIST_QUESTION),
+                              "Removed res\\old.bmp", OPEN_FOLDER_QUESTION}));
     EXPECT_TRUE(Enabled(ID_COPY_PROJECT));
     EXPECT_EQ(host.services.shellCalls.size(), 1u);
     editor->Changed(false);

@@ -76,8 +76,9 @@ class Forms : public ::testing::Test {
   protected:
     Forms() {
         fs::create_directory(box.folder.File("res"));
-        WriteBytes(box.folder.File("res/logo.bmp"), "in project");
-        WriteBytes(outside.File("new.bmp"), "from outside");
+        WriteBytes(box.folder.File("res/logo.bmp"), "BM in project");
+        WriteBytes(outside.File("new.bmp"), "BM from outside");
+        WriteBytes(png, "\x89PNG\r\n");
         WriteBytes(outside.File("intro.wav"), "sound");
     }
     LaunchSettings& S() { return *project->Settings; }
@@ -85,6 +86,9 @@ class Forms : public ::testing::Test {
 
     ProjectSandbox box;
     TempFolder outside;
+    const std::string png = outside.File("photo.bmp");  // a PNG by its bytes
+    const std::string notBmp = png + " is not a BMP picture (it is a PNG): only BMP pictures " +
+                               "work.\nPlease select another.";
     std::unique_ptr<CInstallerWnd> project = box.NewProject();
 };
 
@@ -133,6 +137,7 @@ TEST_F(Forms, BackgroundStore) {
         {form("0x00\nff0"), "", badColour},
         {form(box.folder.File("res/logo.bmp"), false), "res\\logo.bmp", {}},
         {form(outside.File("new.bmp"), false), "res\\new.bmp", {}},
+        {form(png, false), "", {notBmp}},
         {form("", false),
          "",
          {"Failed to open the specified file:\n",
@@ -211,6 +216,7 @@ TEST_F(Forms, LogoStore) {
         {with([](LogoForm& f) { f.delay = "", f.animate = true; }), "", {kInteger}, 15},
         {with([](LogoForm& f) { f.startY = "2147483648"; }), "", {kInteger}, 15},
         {with([](LogoForm& f) { f.bitmapPath = ""; }), "", cannotOpen, 15},
+        {with([&](LogoForm& f) { f.bitmapPath = png; }), "", {notBmp}, 15},
     };
     for (const auto& c : cases) {
         S().LogoBitmapName[3] = "res\\before.bmp";
