@@ -1,5 +1,5 @@
-// What the four property dialogs share: text between the record's bytes and
-// the controls, the resource browse, the colour chooser and the row layout.
+// What the dialogs share: their widgets made from a layout, text between the
+// record's bytes and the controls, and the walks over a form's rows.
 #pragma once
 
 #include <wx/dialog.h>
@@ -10,11 +10,10 @@
 #include <string>
 
 #include "editor/command_ids.h"
+#include "editor/forms/dialog_layouts.h"
 #include "editor/forms/form_fields.h"
 
 class CInstallerWnd;
-class wxSizer;
-class wxTextCtrl;
 class wxWindow;
 
 // Opens the user guide at a topic.
@@ -22,7 +21,14 @@ using HelpFunction = std::function<void(const std::string& topic)>;
 
 namespace dialog_parts {
 
-constexpr int ID_HELP_BUTTON = IDC_HELP_BUTTON;
+// The layout's widgets in the dialog, which is then fitted round them and centred.
+void BuildDialog(wxDialog* dialog, const DialogLayout& layout);
+
+// A control the layout made, by its id.
+template <class Control>
+Control* Find(wxWindow* dialog, int id) {
+    return wxStaticCast(dialog->FindWindow(id), Control);
+}
 
 // Project texts are Windows single-byte text unless they are valid UTF-8.
 wxString ToWx(const std::string& bytes);
@@ -30,33 +36,6 @@ wxString ToWx(const std::string& bytes);
 // The bytes for a control's value: the shown bytes when the user left it as
 // shown (a CP1252 label stays CP1252), else UTF-8.
 std::string FromWx(const wxString& value, const std::string& shown);
-
-// The note that the file will be copied into res\, then the file chooser. True
-// (with the chosen path in `field`) when the user picked a file.
-bool BrowseResource(wxWindow* parent, const char* filter, wxTextCtrl* field);
-
-// The full colour dialog on the colour text in `field`; an empty text opens it
-// without a colour when `preselectEmpty` is false. True when a colour was chosen.
-bool ChooseColour(wxWindow* parent, wxTextCtrl* field, bool preselectEmpty = true);
-
-// A patch of the colour that a colour field's text names, beside the field. It
-// follows the text as the user types (and as the dialog sets it); a text that
-// names no colour shows no patch.
-class ColourSwatch : public wxWindow {
-  public:
-    ColourSwatch(wxWindow* parent, wxTextCtrl* field);
-    // Only a picture: Tab passes it by.
-    bool AcceptsFocus() const override { return false; }
-    // The colour of the field's text, which a paint shows, when it names one.
-    bool ShownColour(wxColour* colour) const;
-
-  private:
-    void Follow();
-    void OnPaint(wxPaintEvent&);
-
-    wxTextCtrl* field_;
-    wxString text_;  // the text last painted
-};
 
 // One row's control, found by its id: its text or checked state and its
 // enabling; then back.
@@ -90,8 +69,8 @@ void Read(wxWindow* dialog, FormFields<Form> fields, Form& form) {
 // topic, and a form that may refuse to load.
 class CPropertyDlg : public wxDialog {
   public:
-    CPropertyDlg(wxWindow* parent, const char* title, CInstallerWnd& project, HelpFunction help,
-                 const char* helpTopic);
+    CPropertyDlg(wxWindow* parent, const DialogLayout& layout, CInstallerWnd& project,
+                 HelpFunction help, const char* helpTopic);
     // A form that did not load (after its message) ends at once, unshown.
     int ShowModal() override { return loaded_ ? wxDialog::ShowModal() : wxID_CANCEL; }
 
@@ -105,8 +84,5 @@ class CPropertyDlg : public wxDialog {
   private:
     HelpFunction help_;
 };
-
-// OK, Cancel and Help in a row.
-wxSizer* Buttons(wxWindow* dialog);
 
 }  // namespace dialog_parts
