@@ -9,7 +9,6 @@
 #include <wx/textctrl.h>
 
 #include "editor/forms/colour_text.h"
-#include "editor/forms/live_preview.h"
 #include "editor/forms/resource_import.h"
 #include "engine/installer_wnd.h"
 
@@ -31,7 +30,7 @@ wxBitmap Blank() {
 
 CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
                                                    HelpFunction help)
-    : CPropertyDlg(parent, BackgroundLayout(), project, std::move(help), BACKGROUND_HELP_TOPIC),
+    : CFormDlg(parent, BackgroundLayout(), project, 0, std::move(help), BACKGROUND_HELP_TOPIC),
       BitmapRadio(Find<wxRadioButton>(this, IDC_BG_BITMAP_MODE)),
       ColourRadio(Find<wxRadioButton>(this, IDC_BG_COLOUR_MODE)),
       BitmapEdit(Find<wxTextCtrl>(this, IDC_BG_BITMAP)),
@@ -42,26 +41,9 @@ CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerW
       Horiz(Find<wxRadioButton>(this, IDC_BG_HORIZ)),
       Vert(Find<wxRadioButton>(this, IDC_BG_VERT)),
       Preview(Find<wxStaticBitmap>(this, IDC_BG_PREVIEW)) {
-    form_.Load(project_);
-    ToControls();
-    dialog_parts::OnFieldChange(this, [this] {
-        FromControls();
-        Enable();
-        ShowPreview();
-    });
-}
-
-void CBackgroundPropertiesDlg::ToControls() {
-    dialog_parts::Fill(this, BackgroundFields(), form_);
+    ShowForm();
     ShowPreview();
-}
-
-void CBackgroundPropertiesDlg::FromControls() {
-    dialog_parts::Read(this, BackgroundFields(), form_);
-}
-
-void CBackgroundPropertiesDlg::Enable() {
-    dialog_parts::EnableFields(this, BackgroundFields(), form_);
+    FollowChanges([this] { ShowPreview(); });
 }
 
 // The picture or the colour, roughly as the menu will show it.
@@ -90,14 +72,4 @@ void CBackgroundPropertiesDlg::ShowPreview() {
         }
     }
     Preview->SetBitmap(shown);
-}
-
-bool CBackgroundPropertiesDlg::Accept() {
-    FromControls();
-    return form_.Store(project_);
-}
-
-void CBackgroundPropertiesDlg::PreviewFields() {
-    FromControls();
-    PreviewBackground(form_, project_);
 }

@@ -13,7 +13,7 @@ class wxRadioButton;
 class wxStaticBitmap;
 class wxTextCtrl;
 
-class CBackgroundPropertiesDlg : public dialog_parts::CPropertyDlg {
+class CBackgroundPropertiesDlg : public dialog_parts::CFormDlg<BackgroundForm> {
   public:
     CBackgroundPropertiesDlg(wxWindow* parent, CInstallerWnd& project, HelpFunction help = {});
 
@@ -28,16 +28,6 @@ class CBackgroundPropertiesDlg : public dialog_parts::CPropertyDlg {
     wxRadioButton* Vert;
     wxStaticBitmap* Preview;
 
-    // The fields as they stand, into the record for the preview (no messages,
-    // nothing copied); Cancel's caller puts the record back.
-    void PreviewFields();
-
   private:
-    void ToControls();
-    void FromControls();
-    void Enable();
     void ShowPreview();
-    bool Accept() override;
-
-    BackgroundForm form_;
 };

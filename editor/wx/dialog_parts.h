@@ -11,7 +11,7 @@
 
 #include "editor/command_ids.h"
 #include "editor/forms/dialog_layouts.h"
-#include "editor/forms/form_fields.h"
+#include "editor/forms/form_access.h"
 
 class CInstallerWnd;
 class wxWindow;
@@ -83,6 +83,43 @@ class CPropertyDlg : public wxDialog {
 
   private:
     HelpFunction help_;
+};
+
+// A property dialog over its form: loaded from the record, read back for OK
+// and for the preview.
+template <class Form>
+class CFormDlg : public CPropertyDlg {
+  public:
+    // The fields as they stand, into the record for the preview (no messages,
+    // nothing copied); Cancel's caller puts the record back.
+    void PreviewFields() {
+        TakeForm();
+        PreviewForm(form_, project_, slot_);
+    }
+
+  protected:
+    CFormDlg(wxWindow* parent, const DialogLayout& layout, CInstallerWnd& project, int slot,
+             HelpFunction help, const char* helpTopic)
+        : CPropertyDlg(parent, layout, project, std::move(help), helpTopic), slot_(slot) {
+        loaded_ = LoadForm(form_, project_, slot_);
+    }
+    virtual void ShowForm() { Fill(this, FieldsOf(form_), form_); }
+    virtual void TakeForm() { Read(this, FieldsOf(form_), form_); }
+    // After each change the form follows, with the enabling, then `then`.
+    void FollowChanges(std::function<void()> then) {
+        OnFieldChange(this, [this, then] {
+            TakeForm();
+            EnableFields(this, FieldsOf(form_), form_);
+            then();
+        });
+    }
+    bool Accept() override {
+        TakeForm();
+        return StoreForm(form_, project_, slot_);
+    }
+
+    Form form_;
+    const int slot_;
 };
 
 }  // namespace dialog_parts

@@ -8,7 +8,6 @@
 #include <wx/textctrl.h>
 
 #include "editor/forms/add_to_disc.h"
-#include "editor/forms/live_preview.h"
 #include "editor/wx/field_buttons.h"
 #include "engine/installer_wnd.h"
 
@@ -18,7 +17,7 @@ using dialog_parts::Find;
 
 CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
                                                  int index, HelpFunction help)
-    : CPropertyDlg(parent, HyperlinkLayout(), project, std::move(help), HYPERLINK_HELP_TOPIC),
+    : CFormDlg(parent, HyperlinkLayout(), project, index, std::move(help), HYPERLINK_HELP_TOPIC),
       Relative(Find<wxRadioButton>(this, IDC_LINK_RELATIVE)),
       Absolute(Find<wxRadioButton>(this, IDC_LINK_ABSOLUTE)),
       DataACaption(Find<wxStaticText>(this, IDC_LINK_DATA_A_CAPTION)),
@@ -32,20 +31,18 @@ CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd
       XEdit(Find<wxTextCtrl>(this, IDC_LINK_X)),
       YEdit(Find<wxTextCtrl>(this, IDC_LINK_Y)),
       TextColourEdit(Find<wxTextCtrl>(this, IDC_LINK_TEXT_COLOUR)),
-      HiliteEdit(Find<wxTextCtrl>(this, IDC_LINK_HILITE_COLOUR)),
-      index_(index) {
+      HiliteEdit(Find<wxTextCtrl>(this, IDC_LINK_HILITE_COLOUR)) {
     for (int i = 0; i < 5; ++i) {
         Action[i] = Find<wxRadioButton>(this, LINK_ACTION_IDS[i]);
         const LinkAction action = LinkAction(int(LinkAction::BrowseCd) + i);
         Action[i]->Bind(wxEVT_RADIOBUTTON, [this, action](wxCommandEvent&) { ClickAction(action); });
     }
-    loaded_ = form_.Load(project_, index_);
-    ToControls();
+    ShowForm();
     for (bool absolute : {false, true}) {
         (absolute ? Absolute : Relative)->Bind(wxEVT_RADIOBUTTON, [this, absolute](wxCommandEvent&) {
-            FromControls();
+            TakeForm();
             form_.ClickPathKind(absolute);
-            ToControls();
+            ShowForm();
         });
     }
     Browse->Bind(wxEVT_BUTTON, &CHyperlinkPropertiesDlg::OnBrowse, this);
@@ -53,27 +50,27 @@ CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd
 }
 
 void CHyperlinkPropertiesDlg::ClickAction(LinkAction action) {
-    FromControls();
+    TakeForm();
     form_.ClickAction(action);
-    ToControls();
+    ShowForm();
 }
 
-void CHyperlinkPropertiesDlg::ToControls() {
+void CHyperlinkPropertiesDlg::ShowForm() {
     const int shown = int(form_.action) - int(LinkAction::BrowseCd);
     if (shown >= 0 && shown < 5) Action[shown]->SetValue(true);
-    dialog_parts::Fill(this, HyperlinkFields(), form_);
+    CFormDlg::ShowForm();
 }
 
 // The action comes from the radios, as the user left them.
-void CHyperlinkPropertiesDlg::FromControls() {
+void CHyperlinkPropertiesDlg::TakeForm() {
     for (int i = 0; i < 5; ++i)
         if (Action[i]->GetValue()) form_.action = LinkAction(int(LinkAction::BrowseCd) + i);
-    dialog_parts::Read(this, HyperlinkFields(), form_);
+    CFormDlg::TakeForm();
 }
 
 // Only absolute paths are browsed for, and stored as chosen (nothing is copied).
 void CHyperlinkPropertiesDlg::OnBrowse(wxCommandEvent&) {
-    FromControls();
+    TakeForm();
     wxString chosen;
     if (form_.Browse() == LinkBrowse::File) {
         wxFileDialog files(this, wxFileSelectorPromptStr, wxEmptyString, wxEmptyString,
@@ -92,7 +89,7 @@ void CHyperlinkPropertiesDlg::OnBrowse(wxCommandEvent&) {
 
 // A file, then its folder on the disc (the project folder is offered first).
 void CHyperlinkPropertiesDlg::OnAddToDisc(wxCommandEvent&) {
-    FromControls();
+    TakeForm();
     wxFileDialog files(this, "Add to Disc", wxEmptyString, wxEmptyString, ANY_FILE_FILTER,
                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (files.ShowModal() != wxID_OK) return;
@@ -112,14 +109,4 @@ bool CHyperlinkPropertiesDlg::AddFileToDisc(const std::string& source,
         return false;
     DataAEdit->SetValue(ToWx(stored));
     return true;
-}
-
-bool CHyperlinkPropertiesDlg::Accept() {
-    FromControls();
-    return form_.Store(project_, index_);
-}
-
-void CHyperlinkPropertiesDlg::PreviewFields() {
-    FromControls();
-    PreviewLink(form_, project_, index_);
 }

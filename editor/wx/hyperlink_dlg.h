@@ -13,7 +13,7 @@ class wxRadioButton;
 class wxStaticText;
 class wxTextCtrl;
 
-class CHyperlinkPropertiesDlg : public dialog_parts::CPropertyDlg {
+class CHyperlinkPropertiesDlg : public dialog_parts::CFormDlg<HyperlinkForm> {
   public:
     CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd& project, int index,
                             HelpFunction help = {});
@@ -41,17 +41,11 @@ class CHyperlinkPropertiesDlg : public dialog_parts::CPropertyDlg {
     // What "Add to Disc..." does once the file and the folder are chosen: the
     // copy, then the field shows the stored name. False after a refusal.
     bool AddFileToDisc(const std::string& source, const std::string& chosenFolder);
-    // The fields as they stand, into the record for the preview (no messages,
-    // nothing copied); Cancel's caller puts the record back.
-    void PreviewFields();
 
   private:
-    void ToControls();
-    void FromControls();
+    // The action radios too.
+    void ShowForm() override;
+    void TakeForm() override;
     void OnBrowse(wxCommandEvent&);
     void OnAddToDisc(wxCommandEvent&);
-    bool Accept() override;
-
-    const int index_;
-    HyperlinkForm form_;
 };

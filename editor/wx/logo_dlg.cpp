@@ -8,7 +8,6 @@
 #include <wx/textctrl.h>
 
 #include "editor/forms/colour_text.h"
-#include "editor/forms/live_preview.h"
 #include "editor/forms/resource_import.h"
 #include "engine/installer_wnd.h"
 
@@ -35,7 +34,7 @@ wxBitmap Checkers() {
 
 CLogoPropertiesDlg::CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project, int index,
                                        HelpFunction help)
-    : CPropertyDlg(parent, LogoLayout(), project, std::move(help), LOGO_HELP_TOPIC),
+    : CFormDlg(parent, LogoLayout(), project, index, std::move(help), LOGO_HELP_TOPIC),
       BitmapEdit(Find<wxTextCtrl>(this, IDC_LOGO_BITMAP)),
       XEdit(Find<wxTextCtrl>(this, IDC_LOGO_X)),
       YEdit(Find<wxTextCtrl>(this, IDC_LOGO_Y)),
@@ -45,19 +44,11 @@ CLogoPropertiesDlg::CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
       StartYEdit(Find<wxTextCtrl>(this, IDC_LOGO_START_Y)),
       DelayEdit(Find<wxTextCtrl>(this, IDC_LOGO_DELAY)),
       ScaleBox(Find<wxCheckBox>(this, IDC_LOGO_SCALE)),
-      Preview(Find<wxStaticBitmap>(this, IDC_LOGO_PREVIEW)),
-      index_(index) {
-    loaded_ = form_.Load(project_, index_);
-    dialog_parts::Fill(this, LogoFields(), form_);
+      Preview(Find<wxStaticBitmap>(this, IDC_LOGO_PREVIEW)) {
+    ShowForm();
     ShowPreview();
-    dialog_parts::OnFieldChange(this, [this] {
-        FromControls();
-        dialog_parts::EnableFields(this, LogoFields(), form_);
-        ShowPreview();
-    });
+    FollowChanges([this] { ShowPreview(); });
 }
-
-void CLogoPropertiesDlg::FromControls() { dialog_parts::Read(this, LogoFields(), form_); }
 
 // The bitmap over checkers, its mask colour let through as the menu will.
 void CLogoPropertiesDlg::ShowPreview() {
@@ -78,14 +69,4 @@ void CLogoPropertiesDlg::ShowPreview() {
                       (kPreviewSize - image.GetHeight()) / 2, true);
     }
     Preview->SetBitmap(shown);
-}
-
-bool CLogoPropertiesDlg::Accept() {
-    FromControls();
-    return form_.Store(project_, index_);
-}
-
-void CLogoPropertiesDlg::PreviewFields() {
-    FromControls();
-    PreviewLogo(form_, project_, index_);
 }

@@ -12,7 +12,7 @@ class wxCheckBox;
 class wxStaticBitmap;
 class wxTextCtrl;
 
-class CLogoPropertiesDlg : public dialog_parts::CPropertyDlg {
+class CLogoPropertiesDlg : public dialog_parts::CFormDlg<LogoForm> {
   public:
     CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project, int index, HelpFunction help = {});
 
@@ -27,15 +27,6 @@ class CLogoPropertiesDlg : public dialog_parts::CPropertyDlg {
     wxCheckBox* ScaleBox;  // never shown
     wxStaticBitmap* Preview;
 
-    // The fields as they stand, into the record for the preview (no messages,
-    // nothing copied); Cancel's caller puts the record back.
-    void PreviewFields();
-
   private:
-    void FromControls();
     void ShowPreview();
-    bool Accept() override;
-
-    const int index_;
-    LogoForm form_;
 };
