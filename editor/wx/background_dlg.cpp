@@ -30,7 +30,7 @@ wxBitmap Blank() {
 
 CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
                                                    HelpFunction help)
-    : CFormDlg(parent, BackgroundLayout(), project, 0, std::move(help), BACKGROUND_HELP_TOPIC),
+    : CFormDlg(parent, BackgroundLayout(), project, 0, help, BACKGROUND_HELP_TOPIC),
       BitmapRadio(Find<wxRadioButton>(this, IDC_BG_BITMAP_MODE)),
       ColourRadio(Find<wxRadioButton>(this, IDC_BG_COLOUR_MODE)),
       BitmapEdit(Find<wxTextCtrl>(this, IDC_BG_BITMAP)),

@@ -21,41 +21,32 @@ struct Builder {
     const DialogItem* at;
     const DialogItem* end;
 
-    wxTextCtrl* Field(int id) const { return wxStaticCast(dialog->FindWindow(id), wxTextCtrl); }
-
     // The items up to the End that closes `sizer`, children of `parent`; `top`:
     // the dialog's own column, whose parts are as wide, with a margin.
     void Fill(wxWindow* parent, wxSizer* sizer, Widget kind, int gap, bool top = false) {
         for (bool first = true; at != end && at->widget != Widget::End; first = false) {
             const DialogItem& item = *at++;
-            if (item.widget == Widget::Stretch) {
-                sizer->AddStretchSpacer();
-                continue;
-            }
-            if (item.widget == Widget::Space) {
-                sizer->AddSpacer(item.width);
+            if (item.widget == Widget::Stretch || item.widget == Widget::Space) {
+                item.widget == Widget::Space ? sizer->AddSpacer(item.width)
+                                             : sizer->AddStretchSpacer();
                 continue;
             }
             wxSizer* inner = nullptr;
             wxWindow* window = Make(parent, item, &inner);
             const bool grow = item.flags & GROW;
-            int flags = 0, border = gap;
-            if (top) {
+            int flags = grow ? wxEXPAND : 0;
+            if (top)
                 flags = wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM | (first ? wxTOP : 0);
-            } else if (kind == Widget::Box) {
-                flags = (grow ? wxEXPAND : 0) | wxALL;
-            } else if (kind == Widget::Column) {
-                flags = (grow ? wxEXPAND : 0) | (first ? 0 : wxTOP);
-            } else {
-                flags = inner ? int(wxEXPAND) : int(wxALIGN_CENTRE_VERTICAL);
-                if (kind == Widget::Grid && grow) flags = wxEXPAND;
-                if (kind == Widget::Row && !first) flags |= wxLEFT;
-            }
-            const int share = kind == Widget::Row && grow ? 1 : 0;
-            if (inner)
-                sizer->Add(inner, share, flags, border);
+            else if (kind == Widget::Box)
+                flags |= wxALL;
+            else if (kind == Widget::Column)
+                flags |= first ? 0 : wxTOP;
+            else if (inner || (grow && kind == Widget::Grid))
+                flags = wxEXPAND | (kind == Widget::Row && !first ? wxLEFT : 0);
             else
-                sizer->Add(window, share, flags, border);
+                flags = wxALIGN_CENTRE_VERTICAL | (kind == Widget::Row && !first ? wxLEFT : 0);
+            const int share = kind == Widget::Row && grow ? 1 : 0;
+            inner ? sizer->Add(inner, share, flags, gap) : sizer->Add(window, share, flags, gap);
         }
         if (at != end) ++at;
     }
@@ -73,34 +64,30 @@ struct Builder {
             case Widget::Grid: {
                 auto* grid = new wxFlexGridSizer(item.id, item.width, item.width);
                 for (int c = 1; c < item.id; c += 2) grid->AddGrowableCol(c);
-                *inner = grid;
-                Fill(parent, grid, Widget::Grid, 0);
+                Fill(parent, *inner = grid, Widget::Grid, 0);
                 return nullptr;
             }
             case Widget::Box: {
                 auto* box = new wxStaticBoxSizer(wxVERTICAL, parent, item.text);
-                *inner = box;
-                Fill(box->GetStaticBox(), box, Widget::Box, item.width);
+                Fill(box->GetStaticBox(), *inner = box, Widget::Box, item.width);
                 return nullptr;
             }
             case Widget::Label:
-            case Widget::Heading: {
-                auto* label = new wxStaticText(parent, wxID_ANY, item.text);
-                if (item.widget == Widget::Heading) label->SetFont(label->GetFont().Bold());
-                return label;
+            case Widget::Heading:
+            case Widget::Caption: {
+                const long style = item.widget != Widget::Caption ? 0
+                                   : item.flags & RIGHT_ALIGNED
+                                       ? wxST_NO_AUTORESIZE | wxALIGN_RIGHT
+                                       : wxST_NO_AUTORESIZE;
+                auto* text = new wxStaticText(parent, item.id ? item.id : wxID_ANY, item.text, at,
+                                              size, style);
+                if (item.widget == Widget::Heading) text->SetFont(text->GetFont().Bold());
+                return text;
             }
-            case Widget::Caption:
-                return new wxStaticText(
-                    parent, item.id, item.text, at, size,
-                    wxST_NO_AUTORESIZE | (item.flags & RIGHT_ALIGNED ? wxALIGN_RIGHT : 0));
             case Widget::Edit:
                 return new wxTextCtrl(parent, item.id, wxEmptyString, at, size);
-            case Widget::Button:
-            case Widget::FileButton:
-            case Widget::ColourButton:
-                return MakeButton(parent, item);
             case Widget::Swatch:
-                return new ColourSwatch(parent, Field(item.target));
+                return new ColourSwatch(parent, FieldOf(item));
             case Widget::Radio:
                 return new wxRadioButton(parent, item.id, item.text, at, wxDefaultSize,
                                          item.flags & GROUP ? wxRB_GROUP : 0);
@@ -114,33 +101,32 @@ struct Builder {
                 picture->SetMinSize(wxSize(item.width, item.height));
                 return picture;
             }
-            case Widget::Ok: {
-                auto* ok = new wxButton(parent, wxID_OK, item.text);
-                ok->SetDefault();
-                return ok;
-            }
-            case Widget::Cancel:
-                return new wxButton(parent, wxID_CANCEL, item.text);
             default:
-                return nullptr;
+                return MakeButton(parent, item);
         }
     }
 
-    wxWindow* MakeButton(wxWindow* parent, const DialogItem& item) {
-        const bool file = item.widget == Widget::FileButton;
-        auto* button = new wxButton(parent, item.id, file ? "..." : item.text, wxDefaultPosition,
-                                    wxDefaultSize, item.flags & EXACT_FIT ? wxBU_EXACTFIT : 0);
+    wxTextCtrl* FieldOf(const DialogItem& item) const {
+        return Find<wxTextCtrl>(dialog, item.target);
+    }
+
+    wxButton* MakeButton(wxWindow* parent, const DialogItem& item) {
+        const Widget w = item.widget;
+        const int id = w == Widget::Ok ? wxID_OK : w == Widget::Cancel ? wxID_CANCEL : item.id;
+        auto* button = new wxButton(parent, id, w == Widget::FileButton ? "..." : item.text,
+                                    wxDefaultPosition, wxDefaultSize,
+                                    item.flags & EXACT_FIT ? wxBU_EXACTFIT : 0);
+        if (w == Widget::Ok) button->SetDefault();
         wxDialog* owner = dialog;
-        const int field = item.target;
-        if (file) {
-            const char* filter = item.text;
-            button->Bind(wxEVT_BUTTON, [owner, field, filter](wxCommandEvent&) {
-                BrowseResource(owner, filter, wxStaticCast(owner->FindWindow(field), wxTextCtrl));
+        wxTextCtrl* field = item.target ? FieldOf(item) : nullptr;
+        if (w == Widget::FileButton) {
+            button->Bind(wxEVT_BUTTON, [owner, field, filter = item.text](wxCommandEvent&) {
+                BrowseResource(owner, filter, field);
             });
-        } else if (item.widget == Widget::ColourButton) {
+        } else if (w == Widget::ColourButton) {
             const bool preselect = !(item.flags & BLANK_WHEN_EMPTY);
             button->Bind(wxEVT_BUTTON, [owner, field, preselect](wxCommandEvent&) {
-                ChooseColour(owner, wxStaticCast(owner->FindWindow(field), wxTextCtrl), preselect);
+                ChooseColour(owner, field, preselect);
             });
         }
         return button;

@@ -52,22 +52,4 @@ void OnFieldChange(wxWindow* dialog, const std::function<void()>& changed) {
         dialog->Bind(type, [changed](wxCommandEvent&) { changed(); });
 }
 
-CPropertyDlg::CPropertyDlg(wxWindow* parent, const DialogLayout& layout, CInstallerWnd& project,
-                           HelpFunction help, const char* helpTopic)
-    : wxDialog(parent, wxID_ANY, layout.title), project_(project), help_(std::move(help)) {
-    BuildDialog(this, layout);
-    Bind(
-        wxEVT_BUTTON,
-        [this](wxCommandEvent&) {
-            if (Accept()) EndModal(wxID_OK);
-        },
-        wxID_OK);
-    Bind(
-        wxEVT_BUTTON,
-        [this, helpTopic](wxCommandEvent&) {
-            if (help_) help_(helpTopic);
-        },
-        IDC_HELP_BUTTON);
-}
-
 }  // namespace dialog_parts

@@ -65,31 +65,13 @@ void Read(wxWindow* dialog, FormFields<Form> fields, Form& form) {
         f.TakeChecked(form, TakeField(dialog, f.id, f.kind, f.Text(form)));
 }
 
-// What each property dialog has: its record, OK through Accept, Help on its
-// topic, and a form that may refuse to load.
-class CPropertyDlg : public wxDialog {
+// A property dialog over its form: widgets from the layout, the form loaded
+// from the record, read back for OK and for the preview, Help on its topic.
+template <class Form>
+class CFormDlg : public wxDialog {
   public:
-    CPropertyDlg(wxWindow* parent, const DialogLayout& layout, CInstallerWnd& project,
-                 HelpFunction help, const char* helpTopic);
     // A form that did not load (after its message) ends at once, unshown.
     int ShowModal() override { return loaded_ ? wxDialog::ShowModal() : wxID_CANCEL; }
-
-  protected:
-    // The controls into the form, the form into the record; false keeps the dialog open.
-    virtual bool Accept() = 0;
-
-    CInstallerWnd& project_;
-    bool loaded_ = true;
-
-  private:
-    HelpFunction help_;
-};
-
-// A property dialog over its form: loaded from the record, read back for OK
-// and for the preview.
-template <class Form>
-class CFormDlg : public CPropertyDlg {
-  public:
     // The fields as they stand, into the record for the preview (no messages,
     // nothing copied); Cancel's caller puts the record back.
     void PreviewFields() {
@@ -99,9 +81,18 @@ class CFormDlg : public CPropertyDlg {
 
   protected:
     CFormDlg(wxWindow* parent, const DialogLayout& layout, CInstallerWnd& project, int slot,
-             HelpFunction help, const char* helpTopic)
-        : CPropertyDlg(parent, layout, project, std::move(help), helpTopic), slot_(slot) {
+             const HelpFunction& help, const char* helpTopic)
+        : wxDialog(parent, wxID_ANY, layout.title), project_(project), slot_(slot) {
+        BuildDialog(this, layout);
         loaded_ = LoadForm(form_, project_, slot_);
+        // A form that refuses OK (after its message) keeps the dialog open.
+        Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+            TakeForm();
+            if (StoreForm(form_, project_, slot_)) EndModal(wxID_OK);
+        }, wxID_OK);
+        Bind(wxEVT_BUTTON, [help, helpTopic](wxCommandEvent&) {
+            if (help) help(helpTopic);
+        }, IDC_HELP_BUTTON);
     }
     virtual void ShowForm() { Fill(this, FieldsOf(form_), form_); }
     virtual void TakeForm() { Read(this, FieldsOf(form_), form_); }
@@ -113,11 +104,9 @@ class CFormDlg : public CPropertyDlg {
             then();
         });
     }
-    bool Accept() override {
-        TakeForm();
-        return StoreForm(form_, project_, slot_);
-    }
 
+    CInstallerWnd& project_;
+    bool loaded_ = true;
     Form form_;
     const int slot_;
 };

@@ -17,7 +17,7 @@ using dialog_parts::Find;
 
 CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
                                                  int index, HelpFunction help)
-    : CFormDlg(parent, HyperlinkLayout(), project, index, std::move(help), HYPERLINK_HELP_TOPIC),
+    : CFormDlg(parent, HyperlinkLayout(), project, index, help, HYPERLINK_HELP_TOPIC),
       Relative(Find<wxRadioButton>(this, IDC_LINK_RELATIVE)),
       Absolute(Find<wxRadioButton>(this, IDC_LINK_ABSOLUTE)),
       DataACaption(Find<wxStaticText>(this, IDC_LINK_DATA_A_CAPTION)),

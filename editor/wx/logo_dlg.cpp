@@ -34,7 +34,7 @@ wxBitmap Checkers() {
 
 CLogoPropertiesDlg::CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project, int index,
                                        HelpFunction help)
-    : CFormDlg(parent, LogoLayout(), project, index, std::move(help), LOGO_HELP_TOPIC),
+    : CFormDlg(parent, LogoLayout(), project, index, help, LOGO_HELP_TOPIC),
       BitmapEdit(Find<wxTextCtrl>(this, IDC_LOGO_BITMAP)),
       XEdit(Find<wxTextCtrl>(this, IDC_LOGO_X)),
       YEdit(Find<wxTextCtrl>(this, IDC_LOGO_Y)),

@@ -22,45 +22,37 @@ CNewProjectDlg::CNewProjectDlg(wxWindow* parent, const std::string& defaultParen
     LocationEdit = dialog_parts::Find<wxTextCtrl>(this, IDC_PROJECT_LOCATION);
     Result = dialog_parts::Find<wxStaticText>(this, IDC_PROJECT_RESULT);
     NameEdit->ChangeValue(wxString::FromUTF8(path_.Name));
-    LocationEdit->ChangeValue(wxString::FromUTF8(path_.Location));
+    ShowPath(true);
 
-    ShowResult();
-    NameEdit->Bind(wxEVT_TEXT, &CNewProjectDlg::OnNameChanged, this);
-    LocationEdit->Bind(wxEVT_TEXT, &CNewProjectDlg::OnLocationChanged, this);
-    Bind(wxEVT_BUTTON, &CNewProjectDlg::OnBrowse, this, IDC_BROWSE_LOCATION);
-    Bind(wxEVT_BUTTON, &CNewProjectDlg::OnHelp, this, IDC_HELP_BUTTON);
+    // The dialog's own writes use ChangeValue, which sends no event: only the
+    // user's typing reaches these.
+    NameEdit->Bind(wxEVT_TEXT, [this](wxCommandEvent&) {
+        path_.NameChanged(Utf8(NameEdit->GetValue()));
+        ShowPath(!path_.LocationEdited);
+    });
+    LocationEdit->Bind(wxEVT_TEXT, [this](wxCommandEvent&) {
+        path_.LocationTyped(Utf8(LocationEdit->GetValue()));
+        ShowPath(false);
+    });
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        wxDirDialog browser(this, "Select a Local Drive or Network Drive",
+                            wxString::FromUTF8(path_.Location), wxDD_DEFAULT_STYLE);
+        if (browser.ShowModal() != wxID_OK || browser.GetPath().empty()) return;
+        path_.Browsed(Utf8(browser.GetPath()));
+        ShowPath(true);
+    }, IDC_BROWSE_LOCATION);
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        if (help_) help_(NEW_PROJECT_HELP_TOPIC);
+    }, IDC_HELP_BUTTON);
 }
 
-// The dialog's own writes use ChangeValue, which sends no event: only the
-// user's typing reaches OnLocationChanged.
-void CNewProjectDlg::OnNameChanged(wxCommandEvent&) {
-    path_.NameChanged(Utf8(NameEdit->GetValue()));
-    if (!path_.LocationEdited) LocationEdit->ChangeValue(wxString::FromUTF8(path_.Location));
-    ShowResult();
+void CNewProjectDlg::ShowPath(bool location) {
+    if (location) LocationEdit->ChangeValue(wxString::FromUTF8(path_.Location));
+    Result->SetLabel(wxString::FromUTF8(path_.ProjectFolder()));
 }
-
-void CNewProjectDlg::OnLocationChanged(wxCommandEvent&) {
-    path_.LocationTyped(Utf8(LocationEdit->GetValue()));
-    ShowResult();
-}
-
-void CNewProjectDlg::OnBrowse(wxCommandEvent&) {
-    wxDirDialog browser(this, "Select a Local Drive or Network Drive",
-                        wxString::FromUTF8(path_.Location), wxDD_DEFAULT_STYLE);
-    if (browser.ShowModal() != wxID_OK || browser.GetPath().empty()) return;
-    path_.Browsed(Utf8(browser.GetPath()));
-    LocationEdit->ChangeValue(wxString::FromUTF8(path_.Location));
-    ShowResult();
-}
-
-void CNewProjectDlg::OnHelp(wxCommandEvent&) {
-    if (help_) help_(NEW_PROJECT_HELP_TOPIC);
-}
-
-void CNewProjectDlg::ShowResult() { Result->SetLabel(wxString::FromUTF8(path_.ProjectFolder())); }
 
 bool CNewProjectDlg::TransferDataFromWindow() {
     path_.Name = Utf8(NameEdit->GetValue());
-    ShowResult();
+    ShowPath(false);
     return path_.CheckName();
 }
