@@ -31,11 +31,11 @@ enum class Widget {
 
 // Flags of a dialog item.
 enum : int {
-    GROW = 1,            // takes the width (or in a row, the room) it is given
-    GROUP = 2,           // a radio that starts a group
-    EXACT_FIT = 4,       // a button just as wide as its text
-    RIGHT_ALIGNED = 8,   // a caption
-    HIDDEN = 16,         // a control kept only for its value
+    GROW = 1,               // takes the width (or in a row, the room) it is given
+    GROUP = 2,              // a radio that starts a group
+    EXACT_FIT = 4,          // a button just as wide as its text
+    RIGHT_ALIGNED = 8,      // a caption
+    HIDDEN = 16,            // a control kept only for its value
     BLANK_WHEN_EMPTY = 32,  // a colour chooser opens without a colour on an empty field
 };
 
@@ -72,3 +72,13 @@ extern const int LINK_ACTION_IDS[5];
 // The background preview shows the menu at a fifth; the logo preview fits a square.
 constexpr int BACKGROUND_PREVIEW_WIDTH = 128, BACKGROUND_PREVIEW_HEIGHT = 88;
 constexpr int LOGO_PREVIEW_SIZE = 96;
+
+// The file and folder choosers' titles and filters ("name|pattern").
+constexpr const char* PROJECT_FILE_FILTER = "Project Files|AppSetup.dat";
+constexpr const char* PROJECT_CHOOSER_TITLE = "Open";
+constexpr const char* PROJECT_CHOOSER_NAME = "AppSetup.dat";
+constexpr const char* LOCATION_BROWSE_TITLE = "Select a Local Drive or Network Drive";
+constexpr const char* ADD_TO_DISC_TITLE = "Add to Disc";
+constexpr const char* DISC_IMAGE_TITLE = "Make Disc Image";
+constexpr const char* DISC_IMAGE_FILTER = "Disc images (*.iso)|*.iso|All files|*";
+constexpr const char* DISC_IMAGE_PROGRESS = "Writing the disc image...";

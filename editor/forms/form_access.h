@@ -22,7 +22,9 @@ inline bool LoadForm(HyperlinkForm& f, const CInstallerWnd& p, int slot) { retur
 inline bool StoreForm(const BackgroundForm& f, CInstallerWnd& p, int) { return f.Store(p); }
 inline bool StoreForm(const AudioForm& f, CInstallerWnd& p, int) { return f.Store(p); }
 inline bool StoreForm(const LogoForm& f, CInstallerWnd& p, int slot) { return f.Store(p, slot); }
-inline bool StoreForm(const HyperlinkForm& f, CInstallerWnd& p, int slot) { return f.Store(p, slot); }
+inline bool StoreForm(const HyperlinkForm& f, CInstallerWnd& p, int slot) {
+    return f.Store(p, slot);
+}
 
 // The audio pair has no live preview.
 inline void PreviewForm(const BackgroundForm& f, CInstallerWnd& p, int) { PreviewBackground(f, p); }

@@ -1,12 +1,10 @@
 #include "editor/wx/background_dlg.h"
 
-#include <wx/checkbox.h>
 #include <wx/dcmemory.h>
 #include <wx/image.h>
 #include <wx/log.h>
 #include <wx/radiobut.h>
 #include <wx/statbmp.h>
-#include <wx/textctrl.h>
 
 #include "editor/forms/colour_text.h"
 #include "editor/forms/resource_import.h"
@@ -32,15 +30,7 @@ CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerW
                                                    HelpFunction help)
     : CFormDlg(parent, BackgroundLayout(), project, 0, help, BACKGROUND_HELP_TOPIC),
       BitmapRadio(Find<wxRadioButton>(this, IDC_BG_BITMAP_MODE)),
-      ColourRadio(Find<wxRadioButton>(this, IDC_BG_COLOUR_MODE)),
-      BitmapEdit(Find<wxTextCtrl>(this, IDC_BG_BITMAP)),
-      ColourEdit(Find<wxTextCtrl>(this, IDC_BG_COLOUR)),
-      DitheredBox(Find<wxCheckBox>(this, IDC_BG_DITHERED)),
-      ToWhite(Find<wxRadioButton>(this, IDC_BG_TO_WHITE)),
-      ToBlack(Find<wxRadioButton>(this, IDC_BG_TO_BLACK)),
-      Horiz(Find<wxRadioButton>(this, IDC_BG_HORIZ)),
-      Vert(Find<wxRadioButton>(this, IDC_BG_VERT)),
-      Preview(Find<wxStaticBitmap>(this, IDC_BG_PREVIEW)) {
+      preview_(Find<wxStaticBitmap>(this, IDC_BG_PREVIEW)) {
     ShowForm();
     ShowPreview();
     FollowChanges([this] { ShowPreview(); });
@@ -71,5 +61,5 @@ void CBackgroundPropertiesDlg::ShowPreview() {
             dc.Clear();
         }
     }
-    Preview->SetBitmap(shown);
+    preview_->SetBitmap(shown);
 }

@@ -8,26 +8,17 @@
 #include "editor/wx/dialog_parts.h"
 
 class CInstallerWnd;
-class wxCheckBox;
 class wxRadioButton;
 class wxStaticBitmap;
-class wxTextCtrl;
 
 class CBackgroundPropertiesDlg : public dialog_parts::CFormDlg<BackgroundForm> {
   public:
     CBackgroundPropertiesDlg(wxWindow* parent, CInstallerWnd& project, HelpFunction help = {});
 
     wxRadioButton* BitmapRadio;
-    wxRadioButton* ColourRadio;
-    wxTextCtrl* BitmapEdit;
-    wxTextCtrl* ColourEdit;
-    wxCheckBox* DitheredBox;
-    wxRadioButton* ToWhite;
-    wxRadioButton* ToBlack;
-    wxRadioButton* Horiz;
-    wxRadioButton* Vert;
-    wxStaticBitmap* Preview;
 
   private:
     void ShowPreview();
+
+    wxStaticBitmap* preview_;
 };

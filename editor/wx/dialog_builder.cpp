@@ -76,9 +76,8 @@ struct Builder {
             case Widget::Heading:
             case Widget::Caption: {
                 const long style = item.widget != Widget::Caption ? 0
-                                   : item.flags & RIGHT_ALIGNED
-                                       ? wxST_NO_AUTORESIZE | wxALIGN_RIGHT
-                                       : wxST_NO_AUTORESIZE;
+                                   : item.flags & RIGHT_ALIGNED ? wxST_NO_AUTORESIZE | wxALIGN_RIGHT
+                                                                : wxST_NO_AUTORESIZE;
                 auto* text = new wxStaticText(parent, item.id ? item.id : wxID_ANY, item.text, at,
                                               size, style);
                 if (item.widget == Widget::Heading) text->SetFont(text->GetFont().Bold());
@@ -113,9 +112,9 @@ struct Builder {
     wxButton* MakeButton(wxWindow* parent, const DialogItem& item) {
         const Widget w = item.widget;
         const int id = w == Widget::Ok ? wxID_OK : w == Widget::Cancel ? wxID_CANCEL : item.id;
-        auto* button = new wxButton(parent, id, w == Widget::FileButton ? "..." : item.text,
-                                    wxDefaultPosition, wxDefaultSize,
-                                    item.flags & EXACT_FIT ? wxBU_EXACTFIT : 0);
+        auto* button =
+            new wxButton(parent, id, w == Widget::FileButton ? "..." : item.text, wxDefaultPosition,
+                         wxDefaultSize, item.flags & EXACT_FIT ? wxBU_EXACTFIT : 0);
         if (w == Widget::Ok) button->SetDefault();
         wxDialog* owner = dialog;
         wxTextCtrl* field = item.target ? FieldOf(item) : nullptr;

@@ -86,13 +86,13 @@ class CFormDlg : public wxDialog {
         BuildDialog(this, layout);
         loaded_ = LoadForm(form_, project_, slot_);
         // A form that refuses OK (after its message) keeps the dialog open.
-        Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        FindWindow(wxID_OK)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
             TakeForm();
             if (StoreForm(form_, project_, slot_)) EndModal(wxID_OK);
-        }, wxID_OK);
-        Bind(wxEVT_BUTTON, [help, helpTopic](wxCommandEvent&) {
+        });
+        FindWindow(IDC_HELP_BUTTON)->Bind(wxEVT_BUTTON, [help, helpTopic](wxCommandEvent&) {
             if (help) help(helpTopic);
-        }, IDC_HELP_BUTTON);
+        });
     }
     virtual void ShowForm() { Fill(this, FieldsOf(form_), form_); }
     virtual void TakeForm() { Read(this, FieldsOf(form_), form_); }

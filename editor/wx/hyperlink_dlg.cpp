@@ -1,31 +1,21 @@
 #include "editor/wx/hyperlink_dlg.h"
 
-#include <wx/button.h>
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
 #include <wx/radiobut.h>
-#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include "editor/forms/add_to_disc.h"
 #include "editor/wx/field_buttons.h"
 #include "engine/installer_wnd.h"
 
-using dialog_parts::ToWx;
-
 using dialog_parts::Find;
+using dialog_parts::ToWx;
 
 CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
                                                  int index, HelpFunction help)
     : CFormDlg(parent, HyperlinkLayout(), project, index, help, HYPERLINK_HELP_TOPIC),
-      Relative(Find<wxRadioButton>(this, IDC_LINK_RELATIVE)),
-      Absolute(Find<wxRadioButton>(this, IDC_LINK_ABSOLUTE)),
-      DataACaption(Find<wxStaticText>(this, IDC_LINK_DATA_A_CAPTION)),
       DataAEdit(Find<wxTextCtrl>(this, IDC_LINK_DATA_A)),
-      Browse(Find<wxButton>(this, IDC_LINK_BROWSE)),
-      AddToDisc(Find<wxButton>(this, IDC_LINK_ADD_TO_DISC)),
-      DataBCaption(Find<wxStaticText>(this, IDC_LINK_DATA_B_CAPTION)),
-      DataBEdit(Find<wxTextCtrl>(this, IDC_LINK_DATA_B)),
       LabelEdit(Find<wxTextCtrl>(this, IDC_LINK_LABEL)),
       FontEdit(Find<wxTextCtrl>(this, IDC_LINK_FONT_SIZE)),
       XEdit(Find<wxTextCtrl>(this, IDC_LINK_X)),
@@ -35,18 +25,20 @@ CHyperlinkPropertiesDlg::CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd
     for (int i = 0; i < 5; ++i) {
         Action[i] = Find<wxRadioButton>(this, LINK_ACTION_IDS[i]);
         const LinkAction action = LinkAction(int(LinkAction::BrowseCd) + i);
-        Action[i]->Bind(wxEVT_RADIOBUTTON, [this, action](wxCommandEvent&) { ClickAction(action); });
+        Action[i]->Bind(wxEVT_RADIOBUTTON,
+                        [this, action](wxCommandEvent&) { ClickAction(action); });
     }
     ShowForm();
     for (bool absolute : {false, true}) {
-        (absolute ? Absolute : Relative)->Bind(wxEVT_RADIOBUTTON, [this, absolute](wxCommandEvent&) {
+        wxWindow* radio = FindWindow(absolute ? IDC_LINK_ABSOLUTE : IDC_LINK_RELATIVE);
+        radio->Bind(wxEVT_RADIOBUTTON, [this, absolute](wxCommandEvent&) {
             TakeForm();
             form_.ClickPathKind(absolute);
             ShowForm();
         });
     }
-    Browse->Bind(wxEVT_BUTTON, &CHyperlinkPropertiesDlg::OnBrowse, this);
-    AddToDisc->Bind(wxEVT_BUTTON, &CHyperlinkPropertiesDlg::OnAddToDisc, this);
+    Bind(wxEVT_BUTTON, &CHyperlinkPropertiesDlg::OnBrowse, this, IDC_LINK_BROWSE);
+    Bind(wxEVT_BUTTON, &CHyperlinkPropertiesDlg::OnAddToDisc, this, IDC_LINK_ADD_TO_DISC);
 }
 
 void CHyperlinkPropertiesDlg::ClickAction(LinkAction action) {
@@ -90,7 +82,7 @@ void CHyperlinkPropertiesDlg::OnBrowse(wxCommandEvent&) {
 // A file, then its folder on the disc (the project folder is offered first).
 void CHyperlinkPropertiesDlg::OnAddToDisc(wxCommandEvent&) {
     TakeForm();
-    wxFileDialog files(this, "Add to Disc", wxEmptyString, wxEmptyString, ANY_FILE_FILTER,
+    wxFileDialog files(this, ADD_TO_DISC_TITLE, wxEmptyString, wxEmptyString, ANY_FILE_FILTER,
                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (files.ShowModal() != wxID_OK) return;
     const wxString source = dialog_parts::ChosenPath(files);

@@ -8,9 +8,7 @@
 #include "editor/wx/dialog_parts.h"
 
 class CInstallerWnd;
-class wxButton;
 class wxRadioButton;
-class wxStaticText;
 class wxTextCtrl;
 
 class CHyperlinkPropertiesDlg : public dialog_parts::CFormDlg<HyperlinkForm> {
@@ -20,14 +18,7 @@ class CHyperlinkPropertiesDlg : public dialog_parts::CFormDlg<HyperlinkForm> {
 
     // The action radios, in the order of LinkAction from BrowseCd to Quit.
     wxRadioButton* Action[5];
-    wxRadioButton* Relative;
-    wxRadioButton* Absolute;
-    wxStaticText* DataACaption;
     wxTextCtrl* DataAEdit;
-    wxButton* Browse;
-    wxButton* AddToDisc;  // "Add to Disc..."
-    wxStaticText* DataBCaption;
-    wxTextCtrl* DataBEdit;
     wxTextCtrl* LabelEdit;
     wxTextCtrl* FontEdit;
     wxTextCtrl* XEdit;

@@ -35,7 +35,6 @@ wxBitmap Checkers() {
 CLogoPropertiesDlg::CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project, int index,
                                        HelpFunction help)
     : CFormDlg(parent, LogoLayout(), project, index, help, LOGO_HELP_TOPIC),
-      BitmapEdit(Find<wxTextCtrl>(this, IDC_LOGO_BITMAP)),
       XEdit(Find<wxTextCtrl>(this, IDC_LOGO_X)),
       YEdit(Find<wxTextCtrl>(this, IDC_LOGO_Y)),
       MaskEdit(Find<wxTextCtrl>(this, IDC_LOGO_MASK)),
@@ -43,8 +42,7 @@ CLogoPropertiesDlg::CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project,
       StartXEdit(Find<wxTextCtrl>(this, IDC_LOGO_START_X)),
       StartYEdit(Find<wxTextCtrl>(this, IDC_LOGO_START_Y)),
       DelayEdit(Find<wxTextCtrl>(this, IDC_LOGO_DELAY)),
-      ScaleBox(Find<wxCheckBox>(this, IDC_LOGO_SCALE)),
-      Preview(Find<wxStaticBitmap>(this, IDC_LOGO_PREVIEW)) {
+      preview_(Find<wxStaticBitmap>(this, IDC_LOGO_PREVIEW)) {
     ShowForm();
     ShowPreview();
     FollowChanges([this] { ShowPreview(); });
@@ -68,5 +66,5 @@ void CLogoPropertiesDlg::ShowPreview() {
         dc.DrawBitmap(wxBitmap(image), (kPreviewSize - image.GetWidth()) / 2,
                       (kPreviewSize - image.GetHeight()) / 2, true);
     }
-    Preview->SetBitmap(shown);
+    preview_->SetBitmap(shown);
 }

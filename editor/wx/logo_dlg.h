@@ -16,7 +16,6 @@ class CLogoPropertiesDlg : public dialog_parts::CFormDlg<LogoForm> {
   public:
     CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project, int index, HelpFunction help = {});
 
-    wxTextCtrl* BitmapEdit;
     wxTextCtrl* XEdit;
     wxTextCtrl* YEdit;
     wxTextCtrl* MaskEdit;
@@ -24,9 +23,9 @@ class CLogoPropertiesDlg : public dialog_parts::CFormDlg<LogoForm> {
     wxTextCtrl* StartXEdit;
     wxTextCtrl* StartYEdit;
     wxTextCtrl* DelayEdit;
-    wxCheckBox* ScaleBox;  // never shown
-    wxStaticBitmap* Preview;
 
   private:
     void ShowPreview();
+
+    wxStaticBitmap* preview_;
 };

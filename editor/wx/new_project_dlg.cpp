@@ -34,16 +34,16 @@ CNewProjectDlg::CNewProjectDlg(wxWindow* parent, const std::string& defaultParen
         path_.LocationTyped(Utf8(LocationEdit->GetValue()));
         ShowPath(false);
     });
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-        wxDirDialog browser(this, "Select a Local Drive or Network Drive",
-                            wxString::FromUTF8(path_.Location), wxDD_DEFAULT_STYLE);
+    FindWindow(IDC_BROWSE_LOCATION)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        wxDirDialog browser(this, LOCATION_BROWSE_TITLE, wxString::FromUTF8(path_.Location),
+                            wxDD_DEFAULT_STYLE);
         if (browser.ShowModal() != wxID_OK || browser.GetPath().empty()) return;
         path_.Browsed(Utf8(browser.GetPath()));
         ShowPath(true);
-    }, IDC_BROWSE_LOCATION);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+    });
+    FindWindow(IDC_HELP_BUTTON)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         if (help_) help_(NEW_PROJECT_HELP_TOPIC);
-    }, IDC_HELP_BUTTON);
+    });
 }
 
 void CNewProjectDlg::ShowPath(bool location) {
