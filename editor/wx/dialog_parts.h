@@ -14,7 +14,6 @@
 #include "editor/forms/form_access.h"
 
 class CInstallerWnd;
-class wxWindow;
 
 // Opens the user guide at a topic.
 using HelpFunction = std::function<void(const std::string& topic)>;
@@ -46,25 +45,6 @@ bool TakeField(wxWindow* dialog, int id, FieldKind kind, std::string* text);
 // Calls `changed` after any field's change: a text typed, a box or radio clicked.
 void OnFieldChange(wxWindow* dialog, const std::function<void()>& changed);
 
-// The form's members into the controls its rows name, with their enabling.
-template <class Form>
-void Fill(wxWindow* dialog, FormFields<Form> fields, Form& form) {
-    for (const FormField<Form>& f : fields)
-        ShowField(dialog, f.id, f.kind, f.Text(form), f.Checked(form), f.Enabled(form));
-}
-
-template <class Form>
-void EnableFields(wxWindow* dialog, FormFields<Form> fields, const Form& form) {
-    for (const FormField<Form>& f : fields) dialog->FindWindow(f.id)->Enable(f.Enabled(form));
-}
-
-// The controls back into the form.
-template <class Form>
-void Read(wxWindow* dialog, FormFields<Form> fields, Form& form) {
-    for (const FormField<Form>& f : fields)
-        f.TakeChecked(form, TakeField(dialog, f.id, f.kind, f.Text(form)));
-}
-
 // A property dialog over its form: widgets from the layout, the form loaded
 // from the record, read back for OK and for the preview, Help on its topic.
 template <class Form>
@@ -94,13 +74,20 @@ class CFormDlg : public wxDialog {
             if (help) help(helpTopic);
         });
     }
-    virtual void ShowForm() { Fill(this, FieldsOf(form_), form_); }
-    virtual void TakeForm() { Read(this, FieldsOf(form_), form_); }
+    // The form's members into the controls its rows name, with their enabling, and back.
+    virtual void ShowForm() {
+        for (const auto& f : FieldsOf(form_))
+            ShowField(this, f.id, f.kind, f.Text(form_), f.Checked(form_), f.Enabled(form_));
+    }
+    virtual void TakeForm() {
+        for (const auto& f : FieldsOf(form_))
+            f.TakeChecked(form_, TakeField(this, f.id, f.kind, f.Text(form_)));
+    }
     // After each change the form follows, with the enabling, then `then`.
     void FollowChanges(std::function<void()> then) {
         OnFieldChange(this, [this, then] {
             TakeForm();
-            EnableFields(this, FieldsOf(form_), form_);
+            for (const auto& f : FieldsOf(form_)) FindWindow(f.id)->Enable(f.Enabled(form_));
             then();
         });
     }
