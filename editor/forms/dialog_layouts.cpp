@@ -59,11 +59,12 @@ DialogLayout Layout(const char* title, const DialogItem (&items)[N]) {
 }
 
 // OK, Cancel and Help at the right of a property dialog.
-#define PROPERTY_BUTTONS \
-    Row(8), Stretch(), Ok(), Cancel(), Button(IDC_HELP_BUTTON, "Help"), End()
+#define PROPERTY_BUTTONS Row(8), Stretch(), Ok(), Cancel(), Button(IDC_HELP_BUTTON, "Help"), End()
 
 }  // namespace
 
+// The tables keep their nesting as indentation.
+// clang-format off
 const int LINK_ACTION_IDS[5] = {IDC_LINK_BROWSE_CD, IDC_LINK_OPEN_FOLDER, IDC_LINK_WEB_SITE,
                                 IDC_LINK_RUN, IDC_LINK_QUIT};
 
@@ -237,7 +238,7 @@ DialogLayout AboutLayout() {
         Row(24),
           Picture(IDC_ABOUT_ICON, 32, 32),
           Column(10, GROW),
-            Caption(IDC_VERSION_TEXT, 220, 0, "Software Version - "),
+            Caption(IDC_VERSION_TEXT, 220, 0, VERSION_CAPTION),
             Label("VelomarForge makes autorun menus for CD and DVD discs."),
           End(),
           Ok(),
@@ -245,3 +246,4 @@ DialogLayout AboutLayout() {
     };
     return Layout("About VelomarForge", items);
 }
+// clang-format on

@@ -73,6 +73,9 @@ extern const int LINK_ACTION_IDS[5];
 constexpr int BACKGROUND_PREVIEW_WIDTH = 128, BACKGROUND_PREVIEW_HEIGHT = 88;
 constexpr int LOGO_PREVIEW_SIZE = 96;
 
+// About's version line: this, then the build's version.
+constexpr const char* VERSION_CAPTION = "Software Version - ";
+
 // The file and folder choosers' titles and filters ("name|pattern").
 constexpr const char* PROJECT_FILE_FILTER = "Project Files|AppSetup.dat";
 constexpr const char* PROJECT_CHOOSER_TITLE = "Open";

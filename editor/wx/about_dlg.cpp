@@ -7,7 +7,7 @@
 #include "editor/wx/dialog_parts.h"
 #include "velomar_version.h"
 
-wxString VersionText() { return "Software Version - " VELOMAR_VERSION; }
+wxString VersionText() { return wxString(VERSION_CAPTION) + VELOMAR_VERSION; }
 
 CAboutDlg::CAboutDlg(wxWindow* parent) : wxDialog(parent, wxID_ANY, AboutLayout().title) {
     dialog_parts::BuildDialog(this, AboutLayout());
