@@ -16,8 +16,8 @@ constexpr DialogItem Row(int gap = 4, int flags = 0) { return Container(W::Row, 
 constexpr DialogItem Grid(int columns, int gap, int flags = 0) {
     return Container(W::Grid, gap, flags, columns);
 }
-constexpr DialogItem Box(const char* caption, int flags = 0) {
-    return Container(W::Box, 4, flags, 0, caption);
+constexpr DialogItem Box(const char* caption, int flags = 0, int gap = 4) {
+    return Container(W::Box, gap, flags, 0, caption);
 }
 constexpr DialogItem End() { return {W::End}; }
 constexpr DialogItem Label(const char* text) { return {W::Label, 0, text}; }
@@ -202,7 +202,7 @@ DialogLayout HyperlinkLayout() {
 
 DialogLayout NewProjectLayout() {
     static constexpr DialogItem items[] = {
-        Box("Select the name and location of your new project:"),
+        Box("Select the name and location of your new project:", 0, 8),
           Grid(3, 8, GROW),
             Label("Project Name:"), Edit(IDC_PROJECT_NAME, 0, GROW), Space(),
             Label("Project Location:"), Edit(IDC_PROJECT_LOCATION, 380, GROW),
@@ -220,7 +220,7 @@ DialogLayout ProjectWizardLayout() {
         Row(20),
           Picture(IDC_WIZARD_PICTURE, 145, 343),
           Column(12, GROW),
-            Box("Please Select Project Type:", GROW),
+            Box("Please Select Project Type:", GROW, 8),
               Radio(IDC_CHOICE_NEW, "Create a New Project", GROUP),
               Radio(IDC_CHOICE_OPEN, "Open an Existing Project"),
             End(),
