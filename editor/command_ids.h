@@ -107,3 +107,9 @@
 #define IDC_LOGO_MASK_SWATCH 1072
 #define IDC_LINK_TEXT_SWATCH 1073
 #define IDC_LINK_HILITE_SWATCH 1074
+
+// Pictures the dialogs draw or show.
+#define IDC_BG_PREVIEW 1075
+#define IDC_LOGO_PREVIEW 1076
+#define IDC_WIZARD_PICTURE 1077
+#define IDC_ABOUT_ICON 1078

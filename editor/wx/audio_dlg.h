@@ -8,17 +8,8 @@
 #include "editor/wx/dialog_parts.h"
 
 class CInstallerWnd;
-class wxTextCtrl;
 
-class CAudioPropertiesDlg : public dialog_parts::CPropertyDlg {
+class CAudioPropertiesDlg : public dialog_parts::CFormDlg<AudioForm> {
   public:
     CAudioPropertiesDlg(wxWindow* parent, CInstallerWnd& project, HelpFunction help = {});
-
-    wxTextCtrl* IntroEdit;
-    wxTextCtrl* HoverEdit;
-
-  private:
-    bool Accept() override;
-
-    AudioForm form_;
 };

@@ -8,36 +8,17 @@
 #include "editor/wx/dialog_parts.h"
 
 class CInstallerWnd;
-class wxCheckBox;
 class wxRadioButton;
 class wxStaticBitmap;
-class wxTextCtrl;
 
-class CBackgroundPropertiesDlg : public dialog_parts::CPropertyDlg {
+class CBackgroundPropertiesDlg : public dialog_parts::CFormDlg<BackgroundForm> {
   public:
     CBackgroundPropertiesDlg(wxWindow* parent, CInstallerWnd& project, HelpFunction help = {});
 
     wxRadioButton* BitmapRadio;
-    wxRadioButton* ColourRadio;
-    wxTextCtrl* BitmapEdit;
-    wxTextCtrl* ColourEdit;
-    wxCheckBox* DitheredBox;
-    wxRadioButton* ToWhite;
-    wxRadioButton* ToBlack;
-    wxRadioButton* Horiz;
-    wxRadioButton* Vert;
-    wxStaticBitmap* Preview;
-
-    // The fields as they stand, into the record for the preview (no messages,
-    // nothing copied); Cancel's caller puts the record back.
-    void PreviewFields();
 
   private:
-    void ToControls();
-    void FromControls();
-    void Enable();
     void ShowPreview();
-    bool Accept() override;
 
-    BackgroundForm form_;
+    wxStaticBitmap* preview_;
 };

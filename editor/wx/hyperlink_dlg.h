@@ -8,26 +8,17 @@
 #include "editor/wx/dialog_parts.h"
 
 class CInstallerWnd;
-class wxButton;
 class wxRadioButton;
-class wxStaticText;
 class wxTextCtrl;
 
-class CHyperlinkPropertiesDlg : public dialog_parts::CPropertyDlg {
+class CHyperlinkPropertiesDlg : public dialog_parts::CFormDlg<HyperlinkForm> {
   public:
     CHyperlinkPropertiesDlg(wxWindow* parent, CInstallerWnd& project, int index,
                             HelpFunction help = {});
 
     // The action radios, in the order of LinkAction from BrowseCd to Quit.
     wxRadioButton* Action[5];
-    wxRadioButton* Relative;
-    wxRadioButton* Absolute;
-    wxStaticText* DataACaption;
     wxTextCtrl* DataAEdit;
-    wxButton* Browse;
-    wxButton* AddToDisc;  // "Add to Disc..."
-    wxStaticText* DataBCaption;
-    wxTextCtrl* DataBEdit;
     wxTextCtrl* LabelEdit;
     wxTextCtrl* FontEdit;
     wxTextCtrl* XEdit;
@@ -41,17 +32,11 @@ class CHyperlinkPropertiesDlg : public dialog_parts::CPropertyDlg {
     // What "Add to Disc..." does once the file and the folder are chosen: the
     // copy, then the field shows the stored name. False after a refusal.
     bool AddFileToDisc(const std::string& source, const std::string& chosenFolder);
-    // The fields as they stand, into the record for the preview (no messages,
-    // nothing copied); Cancel's caller puts the record back.
-    void PreviewFields();
 
   private:
-    void ToControls();
-    void FromControls();
+    // The action radios too.
+    void ShowForm() override;
+    void TakeForm() override;
     void OnBrowse(wxCommandEvent&);
     void OnAddToDisc(wxCommandEvent&);
-    bool Accept() override;
-
-    const int index_;
-    HyperlinkForm form_;
 };

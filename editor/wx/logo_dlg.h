@@ -12,11 +12,10 @@ class wxCheckBox;
 class wxStaticBitmap;
 class wxTextCtrl;
 
-class CLogoPropertiesDlg : public dialog_parts::CPropertyDlg {
+class CLogoPropertiesDlg : public dialog_parts::CFormDlg<LogoForm> {
   public:
     CLogoPropertiesDlg(wxWindow* parent, CInstallerWnd& project, int index, HelpFunction help = {});
 
-    wxTextCtrl* BitmapEdit;
     wxTextCtrl* XEdit;
     wxTextCtrl* YEdit;
     wxTextCtrl* MaskEdit;
@@ -24,18 +23,9 @@ class CLogoPropertiesDlg : public dialog_parts::CPropertyDlg {
     wxTextCtrl* StartXEdit;
     wxTextCtrl* StartYEdit;
     wxTextCtrl* DelayEdit;
-    wxCheckBox* ScaleBox;  // never shown
-    wxStaticBitmap* Preview;
-
-    // The fields as they stand, into the record for the preview (no messages,
-    // nothing copied); Cancel's caller puts the record back.
-    void PreviewFields();
 
   private:
-    void FromControls();
     void ShowPreview();
-    bool Accept() override;
 
-    const int index_;
-    LogoForm form_;
+    wxStaticBitmap* preview_;
 };

@@ -50,8 +50,8 @@ bool CMainFrame::AskNewProjectFolder(const std::string& defaultParent, std::stri
 }
 
 bool CMainFrame::AskProjectFolder(std::string* folder) {
-    wxFileDialog dialog(this, "Open", wxEmptyString, "AppSetup.dat", "Project Files|AppSetup.dat",
-                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    wxFileDialog dialog(this, PROJECT_CHOOSER_TITLE, wxEmptyString, PROJECT_CHOOSER_NAME,
+                        PROJECT_FILE_FILTER, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK) return false;
     *folder = Chosen(dialog).GetPathWithSep().utf8_string();
     return true;
@@ -79,8 +79,8 @@ void CMainFrame::ShowAbout() { CAboutDlg(this).ShowModal(); }
 
 bool CMainFrame::AskImagePath(const std::string& folder, const std::string& name,
                               std::string* path) {
-    wxFileDialog dialog(this, "Make Disc Image", wxString::FromUTF8(folder),
-                        wxString::FromUTF8(name), "Disc images (*.iso)|*.iso|All files|*",
+    wxFileDialog dialog(this, DISC_IMAGE_TITLE, wxString::FromUTF8(folder),
+                        wxString::FromUTF8(name), DISC_IMAGE_FILTER,
                         wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return false;
     *path = Chosen(dialog).GetFullPath().utf8_string();
@@ -88,7 +88,7 @@ bool CMainFrame::AskImagePath(const std::string& folder, const std::string& name
 }
 
 void CMainFrame::RunWithProgress(const std::function<void(const Progress&)>& work) {
-    wxProgressDialog progress("Make Disc Image", "Writing the disc image...", 100, this,
+    wxProgressDialog progress(DISC_IMAGE_TITLE, DISC_IMAGE_PROGRESS, 100, this,
                               wxPD_APP_MODAL | wxPD_CAN_ABORT | wxPD_AUTO_HIDE | wxPD_ELAPSED_TIME);
     work([&progress](int percent) {
         return percent < 0 ? progress.Pulse() : progress.Update(percent);

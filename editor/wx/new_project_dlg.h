@@ -30,11 +30,8 @@ class CNewProjectDlg : public wxDialog {
     wxStaticText* Result;
 
   private:
-    void OnNameChanged(wxCommandEvent&);
-    void OnLocationChanged(wxCommandEvent&);
-    void OnBrowse(wxCommandEvent&);
-    void OnHelp(wxCommandEvent&);
-    void ShowResult();
+    // The folder to be created, and the location field too when asked.
+    void ShowPath(bool location);
 
     NewProjectPath path_;
     std::function<void(const std::string&)> help_;

@@ -1,38 +1,20 @@
 #include "editor/wx/project_wizard_dlg.h"
 
-#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
-#include <wx/sizer.h>
 #include <wx/statbmp.h>
-#include <wx/statbox.h>
 
-#include "editor/command_ids.h"
 #include "editor/wx/art.h"
+#include "editor/wx/dialog_parts.h"
 
 CProjectWizardDlg::CProjectWizardDlg(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, "Project Wizard") {
-    auto* choices = new wxStaticBoxSizer(wxVERTICAL, this, "Please Select Project Type:");
-    NewChoice = new wxRadioButton(choices->GetStaticBox(), IDC_CHOICE_NEW, "Create a New Project",
-                                  wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
-    OpenChoice =
-        new wxRadioButton(choices->GetStaticBox(), IDC_CHOICE_OPEN, "Open an Existing Project");
-    choices->Add(NewChoice, 0, wxALL, 8);
-    choices->Add(OpenChoice, 0, wxALL, 8);
-    ShowAtStartupBox = new wxCheckBox(this, IDC_SHOW_AT_STARTUP,
-                                      "Show this window each time the application starts");
-
-    auto* right = new wxBoxSizer(wxVERTICAL);
-    right->Add(choices, 0, wxEXPAND);
-    right->Add(ShowAtStartupBox, 0, wxTOP, 12);
-    right->AddStretchSpacer();
-    right->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND);
-
-    auto* all = new wxBoxSizer(wxHORIZONTAL);
-    all->Add(new wxStaticBitmap(this, wxID_ANY, forge_art::WizardPicture()), 0, wxALL, 10);
-    all->Add(right, 1, wxEXPAND | wxALL, 10);
-    SetSizerAndFit(all);
-    CentreOnParent();
+    : wxDialog(parent, wxID_ANY, ProjectWizardLayout().title) {
+    dialog_parts::BuildDialog(this, ProjectWizardLayout());
+    dialog_parts::Find<wxStaticBitmap>(this, IDC_WIZARD_PICTURE)
+        ->SetBitmap(forge_art::WizardPicture());
+    NewChoice = dialog_parts::Find<wxRadioButton>(this, IDC_CHOICE_NEW);
+    OpenChoice = dialog_parts::Find<wxRadioButton>(this, IDC_CHOICE_OPEN);
+    ShowAtStartupBox = dialog_parts::Find<wxCheckBox>(this, IDC_SHOW_AT_STARTUP);
     TransferDataToWindow();
 }
 

@@ -95,29 +95,17 @@ void CVelomarTreeView::OnRightClick(wxTreeEvent& event) {
 
 // Enter comes as an activation, as a double-click does.
 void CVelomarTreeView::OnKeyDown(wxTreeEvent& event) {
+    static const int keys[][2] = {
+        {WXK_UP, editor_keys::Up},         {WXK_DOWN, editor_keys::Down},
+        {WXK_INSERT, editor_keys::Insert}, {WXK_NUMPAD_INSERT, editor_keys::Insert},
+        {WXK_DELETE, editor_keys::Delete}, {WXK_NUMPAD_DELETE, editor_keys::Delete}};
     int key = 0;
-    switch (event.GetKeyCode()) {
-        case WXK_UP:
-            key = editor_keys::Up;
-            break;
-        case WXK_DOWN:
-            key = editor_keys::Down;
-            break;
-        case WXK_INSERT:
-        case WXK_NUMPAD_INSERT:
-            key = editor_keys::Insert;
-            break;
-        case WXK_DELETE:
-        case WXK_NUMPAD_DELETE:
-            key = editor_keys::Delete;
-            break;
-        default:
-            break;
-    }
+    for (const auto& k : keys)
+        if (k[0] == event.GetKeyCode()) key = k[1];
     const int mods = event.GetKeyEvent().GetModifiers();
-    const Shortcut keys{key, (mods & wxMOD_ALT ? editor_keys::Alt : 0) |
-                                 (mods & wxMOD_CONTROL ? editor_keys::Ctrl : 0) |
-                                 (mods & wxMOD_SHIFT ? editor_keys::Shift : 0)};
+    const Shortcut shortcut{key, (mods & wxMOD_ALT ? editor_keys::Alt : 0) |
+                                     (mods & wxMOD_CONTROL ? editor_keys::Ctrl : 0) |
+                                     (mods & wxMOD_SHIFT ? editor_keys::Shift : 0)};
     // The tree sees Alt+Up and Alt+Down before the menu's shortcut would.
-    if (!editor_ || !editor_->TreeKey(NodeOf(tree_->GetSelection()), keys)) event.Skip();
+    if (!editor_ || !editor_->TreeKey(NodeOf(tree_->GetSelection()), shortcut)) event.Skip();
 }
