@@ -47,12 +47,8 @@ wxBitmap WizardPicture() { return wxBitmap(Load(forge_wizard_bmp_file, wxBITMAP_
 // Every size of the icon, so the desktop picks the one it draws at.
 wxIconBundle ProgramIcons() {
     wxIconBundle bundle;
-    if (!Load(velomar_ico_file, wxBITMAP_TYPE_ICO, 0).IsOk()) return bundle;
-    wxMemoryInputStream stream(velomar_ico_file.data, velomar_ico_file.size);
-    const int count = wxImage::GetImageCount(stream, wxBITMAP_TYPE_ICO);
-    for (int i = 0; i < count; ++i) {
-        const wxImage image = Load(velomar_ico_file, wxBITMAP_TYPE_ICO, i);
-        if (!image.IsOk()) continue;
+    wxImage image;
+    for (int i = 0; (image = Load(velomar_ico_file, wxBITMAP_TYPE_ICO, i)).IsOk(); ++i) {
         wxIcon icon;
         icon.CopyFromBitmap(wxBitmap(image));
         bundle.AddIcon(icon);
