@@ -93,10 +93,30 @@ CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerW
     lower->Add(dither, 1, wxEXPAND);
     lower->Add(Preview, 0, wxLEFT | wxALIGN_CENTRE_VERTICAL, 10);
 
+    // The disc's own settings.
+    auto* disc = new wxStaticBoxSizer(wxVERTICAL, this, "The disc");
+    wxWindow* box = disc->GetStaticBox();
+    auto* titleRow = new wxBoxSizer(wxHORIZONTAL);
+    titleRow->Add(new wxStaticText(box, wxID_ANY, "Disc title:"), 0, wxALIGN_CENTRE_VERTICAL);
+    titleRow->Add(new wxTextCtrl(box, IDC_DISC_TITLE), 1, wxLEFT, 8);
+    auto* autoPlay = new wxCheckBox(box, IDC_DISC_AUTOPLAY,
+                                    "AutoPlay: Explorer shows the title and this icon");
+    IconEdit = new wxTextCtrl(box, IDC_DISC_ICON);
+    auto* iconBrowse = new wxButton(box, IDC_DISC_ICON_BROWSE, "...", wxDefaultPosition,
+                                    wxDefaultSize, wxBU_EXACTFIT);
+    auto* iconRow = new wxBoxSizer(wxHORIZONTAL);
+    iconRow->Add(new wxStaticText(box, wxID_ANY, "Icon (.ico):"), 0, wxALIGN_CENTRE_VERTICAL);
+    iconRow->Add(IconEdit, 1, wxLEFT, 8);
+    iconRow->Add(iconBrowse, 0, wxLEFT, 4);
+    disc->Add(titleRow, 0, wxEXPAND | wxALL, 4);
+    disc->Add(autoPlay, 0, wxALL, 4);
+    disc->Add(iconRow, 0, wxEXPAND | wxALL, 4);
+
     auto* all = new wxBoxSizer(wxVERTICAL);
     all->Add(image, 0, wxEXPAND | wxALL, 10);
     all->Add(colour, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
     all->Add(lower, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
+    all->Add(disc, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
     all->Add(dialog_parts::Buttons(this), 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
     SetSizerAndFit(all);
     CentreOnParent();
@@ -112,6 +132,10 @@ CBackgroundPropertiesDlg::CBackgroundPropertiesDlg(wxWindow* parent, CInstallerW
     browse->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         FromControls();
         dialog_parts::BrowseResource(this, BITMAP_FILE_FILTER, BitmapEdit);
+    });
+    iconBrowse->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        FromControls();
+        dialog_parts::BrowseResource(this, ICON_FILE_FILTER, IconEdit);
     });
     choose->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         FromControls();

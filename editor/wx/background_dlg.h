@@ -27,6 +27,7 @@ class CBackgroundPropertiesDlg : public dialog_parts::CPropertyDlg {
     wxRadioButton* Horiz;
     wxRadioButton* Vert;
     wxStaticBitmap* Preview;
+    wxTextCtrl* IconEdit;
 
     // The fields as they stand, into the record for the preview (no messages,
     // nothing copied); Cancel's caller puts the record back.
