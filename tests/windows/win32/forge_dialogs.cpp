@@ -95,6 +95,7 @@ void DialogsOwnAndShowWhole(CMainFrame& frame) {
              Raise(f, d, IDC_BG_BROWSE, {kMessage, "Open"});
              CHECK(!IsWindowEnabled(GetDlgItem(d, IDC_DISC_ICON_BROWSE)));
              Fill(d, {{IDC_DISC_AUTOPLAY, ""}});
+             CHECK(IsWindowEnabled(GetDlgItem(d, IDC_DISC_ICON_BROWSE)));
              Raise(f, d, IDC_DISC_ICON_BROWSE, {kMessage, "Open"});
          });
     Open(frame, FindNode(frame, {"Audio"}), "Audio Properties", [](HWND f, HWND d) {

@@ -50,7 +50,6 @@ void MakeProject(CMainFrame& frame) {
         });
         Fill(d, {{IDC_BG_BITMAP_MODE, ""}, {IDC_BG_BROWSE, ""}});
         CHECK_EQ(Text(d, IDC_BG_BITMAP), Scratch("art\\background.bmp"));
-        CHECK_EQ(Text(d, IDC_DISC_TITLE), std::string("My Application"));
         Fill(d, {{IDC_DISC_TITLE, "Smith Disc"}, {IDOK, ""}});
     });
     CHECK_EQ(TextOf(frame.Editor->Project()->Settings->WindowTitle), std::string("Smith Disc"));
