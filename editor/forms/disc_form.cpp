@@ -15,9 +15,8 @@ void Show(const std::string& text) {
 
 // A line break would end the key's line in AppSetup.dat.
 bool HasControl(const std::string& text) {
-    return std::any_of(text.begin(), text.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-    });
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
 }
 
 void Assign(OwnedString& field, const std::string& value) {
@@ -36,12 +35,13 @@ void DiscForm::Load(const CInstallerWnd& project) {
 
 bool DiscForm::Store(CInstallerWnd& project) const {
     if (HasControl(title)) {
-        Show("The disc's title cannot hold line breaks or other control characters.");
+        Show("A disc title cannot hold line breaks or other control characters.");
         return false;
     }
     LaunchSettings& s = *project.Settings;
     const std::string& stored = TextOf(s.AutoPlayIcon);
-    const bool unchanged = !stored.empty() && iconPath == ProjectFilePath(project.ProjectFolder, stored);
+    const bool unchanged =
+        !stored.empty() && iconPath == ProjectFilePath(project.ProjectFolder, stored);
     std::string icon;
     // A new icon is checked at once; the one in place only when it is used.
     if (!iconPath.empty() && (autoPlay || !unchanged)) {

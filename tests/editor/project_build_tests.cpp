@@ -104,7 +104,7 @@ TEST_F(ProjectBuild, KeepsWhatTheMenuUses) {
             for (const char* name : {"back.bmp", "logo.bmp", "second.bmp", "beyond-count.bmp",
                                      "intro.wav", "setup.exe", "MANUAL.PDF", "absolute.exe",
                                      "abs.pdf", "quit.txt", "beyond-count.exe", "Back.bmp.bak",
-                                     "disc.ico"})
+                                     "a.ico"})
                 WriteBytes(P(std::string("res/") + name), name);
             fs::create_directory(P("docs"));
             fs::create_directory_symlink("res", P("alias"));  // only POSIX follows it
@@ -121,7 +121,7 @@ TEST_F(ProjectBuild, KeepsWhatTheMenuUses) {
             s.LogoBitmapName[3] = "res\\beyond-count.bmp";
             s.StartupWaveFile = "..\\res\\intro.wav";  // at a disc's root ".." stays there
             s.HotSpotWaveFile = "res\\gone.wav";
-            s.AutoPlay = 1, s.AutoPlayIcon = "res\\disc.ico", s.WindowTitle = "Smith";
+            s.AutoPlay = 1, s.AutoPlayIcon = "res\\a.ico", s.WindowTitle = "Sm";
             s.NumberOfHotSpots = 6;
             int i = 0;
             for (const std::string link :
@@ -137,9 +137,9 @@ TEST_F(ProjectBuild, KeepsWhatTheMenuUses) {
                           "\nres\\gone.wav: it leads out of the project folder or nowhere"
                           "\nalias\\setup.exe: reached through a link, which Windows does not "
                           "see on a disc");
-    EXPECT_EQ(ResFiles(), (Strings{"MANUAL.PDF", "art.bmp", "back.bmp", "disc.ico", "gone.wav",
+    EXPECT_EQ(ResFiles(), (Strings{"MANUAL.PDF", "a.ico", "art.bmp", "back.bmp", "gone.wav",
                                    "intro.wav", "logo.bmp", "second.bmp", "setup.exe"}));
-    EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun.substr(0, 34) + "res\\disc.ico\r\nlabel=Smith\r\n");
+    EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun.substr(0, 34) + "res\\a.ico\r\nlabel=Sm\r\n");
     EXPECT_TRUE(fs::is_symlink(P("res/art.bmp")));
 }
 

@@ -142,25 +142,25 @@ TEST_F(Forms, BackgroundStore) {
 std::string Icon(int count, std::vector<std::pair<int, int>> images, std::size_t length) {
     std::string b(6 + 16 * images.size() + length, '\0');
     b[2] = 1, b[4] = char(count);
-    for (std::size_t i = 0; i < 4 * images.size(); ++i)
-        b[14 + i / 4 * 16 + i % 4] = char(images[i / 4].first >> 8 * (i % 4)),
-                              b[18 + i / 4 * 16 + i % 4] = char(images[i / 4].second >> 8 * (i % 4));
+    for (std::size_t i = 0; i < 8 * images.size(); ++i)  // size, then offset
+        b[14 + i / 8 * 16 + i % 8] =
+            char((i % 8 < 4 ? images[i / 8].first : images[i / 8].second) >> 8 * (i % 4));
     return b.substr(0, length);
 }
 
 // The title and the icon as the disc gets them; a bad icon or title keeps the dialog open
 // with nothing stored. Off, the icon in place is kept unread.
 TEST_F(Forms, DiscStore) {
-    const std::string ico = outside.File("disc.ico"), notIcon = ico + " is not an icon file (.ico): ";
+    const std::string ico = outside.File("disc.ico"), bad = ico + " is not an icon file (.ico): ";
     const std::pair<std::string, std::string> cases[] = {  // disc.ico ("-": none), message
         {Icon(2, {{40, 38}, {10, 78}}, 88), ""},
-        {"BM not an icon at all", notIcon + "it does not begin as one."},
-        {Icon(0, {}, 6), notIcon + "it holds no image."},
-        {Icon(2, {{4, 22}}, 30), notIcon + "its list of images is cut short."},
-        {Icon(1, {{10, 22}}, 31), notIcon + "image 1 lies outside the file."},
-        {Icon(2, {{4, 38}, {4, 0}}, 60), notIcon + "image 2 lies outside the file."},
-        {Icon(1, {{0, 22}}, 40), notIcon + "image 1 lies outside the file."},
-        {Icon(1, {{10, 22}}, kMaxIconBytes + 1), notIcon + "it is larger than 1 MiB."},
+        {"BM not an icon at all", bad + "it does not begin as one."},
+        {Icon(0, {}, 6), bad + "it holds no image."},
+        {Icon(2, {{4, 22}}, 30), bad + "its list of images is cut short."},
+        {Icon(1, {{10, 22}}, 31), bad + "image 1 lies outside the file."},
+        {Icon(2, {{4, 38}, {4, 0}}, 60), bad + "image 2 lies outside the file."},
+        {Icon(1, {{0, 22}}, 40), bad + "image 1 lies outside the file."},
+        {Icon(1, {{10, 22}}, kMaxIconBytes + 1), bad + "it is larger than 1 MiB."},
         {"-", "Failed to access the specified icon file.\nPlease select another."},
     };
     BackgroundForm form;
@@ -178,7 +178,7 @@ TEST_F(Forms, DiscStore) {
     }
     form.title = "Smith\r\nlabel=x";
     EXPECT_FALSE(form.Store(*project));
-    EXPECT_EQ(Said().back(), "The disc's title cannot hold line breaks or other control characters.");
+    EXPECT_EQ(Said().back(), "A disc title cannot hold line breaks or other control characters.");
     WriteBytes(box.folder.File("res/disc.ico"), "broken since");
     form.Load(*project);
     form.autoPlay = false;
