@@ -45,7 +45,12 @@ bool DiscForm::Store(CInstallerWnd& project) const {
     std::string icon;
     // A new icon is checked at once; the one in place only when it is used.
     if (!iconPath.empty() && (autoPlay || !unchanged)) {
-        const std::string fault = IconFileFault(FieldFilePath(project.ProjectFolder, iconPath));
+        const std::string leaf = iconPath.substr(iconPath.find_last_of("/\\") + 1);
+        // autorun.inf reads what follows a comma as the number of an image in the file.
+        const std::string fault =
+            leaf.find(',') != std::string::npos
+                ? leaf + ": an icon's name cannot hold a comma.\nPlease rename the file."
+                : IconFileFault(FieldFilePath(project.ProjectFolder, iconPath));
         if (!fault.empty()) {
             Show(fault);
             return false;

@@ -176,14 +176,16 @@ TEST_F(Forms, DiscStore) {
         EXPECT_EQ(TextOf(S().AutoPlayIcon) + "|" + TextOf(S().WindowTitle), "res\\disc.ico|Smith ");
         EXPECT_EQ(Said(), message.empty() ? Messages{} : Messages{message});
     }
+    form.iconPath = outside.File("a,b.ico");
+    EXPECT_FALSE(form.Store(*project));
+    EXPECT_EQ(Said().back(), "a,b.ico: an icon's name cannot hold a comma.\nPlease rename the file.");
+    WriteBytes(box.folder.File("res/disc.ico"), "broken since");
+    form.iconPath = box.folder.File("res/disc.ico"), form.autoPlay = false;
+    EXPECT_TRUE(form.Store(*project));
+    EXPECT_EQ(TextOf(S().AutoPlayIcon) + std::to_string(S().AutoPlay), "res\\disc.ico0");
     form.title = "Smith\r\nlabel=x";
     EXPECT_FALSE(form.Store(*project));
     EXPECT_EQ(Said().back(), "A disc title cannot hold line breaks or other control characters.");
-    WriteBytes(box.folder.File("res/disc.ico"), "broken since");
-    form.Load(*project);
-    form.autoPlay = false;
-    EXPECT_TRUE(form.Store(*project));
-    EXPECT_EQ(TextOf(S().AutoPlayIcon) + std::to_string(S().AutoPlay), "res\\disc.ico0");
 }
 
 TEST_F(Forms, AudioStoresBothOrNothing) {
