@@ -33,6 +33,7 @@ void RegisterNewCommand(CLI::App& app, CliContext& context);
 void RegisterShowCommand(CLI::App& app, CliContext& context);
 void RegisterCodecCommands(CLI::App& app, CliContext& context);
 void RegisterResaveCommand(CLI::App& app, CliContext& context);
+void RegisterSetCommand(CLI::App& app, CliContext& context);
 void RegisterRenderCommand(CLI::App& app, CliContext& context);
 void RegisterBuildCommand(CLI::App& app, CliContext& context);
 void RegisterImageCommand(CLI::App& app, CliContext& context);

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     RegisterShowCommand(app, context);
     RegisterCodecCommands(app, context);
     RegisterResaveCommand(app, context);
+    RegisterSetCommand(app, context);
     RegisterRenderCommand(app, context);
     RegisterBuildCommand(app, context);
     RegisterImageCommand(app, context);

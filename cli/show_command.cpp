@@ -58,6 +58,7 @@ Json ProjectJson(const CInstallerWnd& project) {
     AddSlots(&j, "HotSpots", s, LinkCount, MAX_HOTSPOTS, LinkSlot);
     AddFields(&j, s, LinkStyle);  // the font size as the record holds it
     AddFields(&j, s, Sounds);
+    AddFields(&j, s, AutoPlay);
     return j;
 }
 

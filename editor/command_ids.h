@@ -59,6 +59,10 @@
 #define IDC_BG_HORIZ 1008
 #define IDC_BG_VERT 1009
 #define IDC_BG_CHOOSE 1010
+#define IDC_DISC_TITLE 1080
+#define IDC_DISC_AUTOPLAY 1081
+#define IDC_DISC_ICON 1082
+#define IDC_DISC_ICON_BROWSE 1083
 
 // Audio Properties.
 #define IDC_AUDIO_INTRO 1011

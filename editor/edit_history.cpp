@@ -25,6 +25,7 @@ void ForEachField(LaunchSettings& record, Visit visit) {
     keys(LinkSlot, std::size(LinkSlot), MAX_HOTSPOTS);
     keys(LinkStyle, std::size(LinkStyle), 1);
     keys(Sounds, std::size(Sounds), 1);
+    keys(AutoPlay, std::size(AutoPlay), 1);
 }
 
 }  // namespace

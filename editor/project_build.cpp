@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "editor/autorun_text.h"
 #include "editor/build_spellings.h"
 #include "editor/companion_files.h"
 #include "editor/forms/resource_import.h"
@@ -45,6 +46,7 @@ std::vector<std::string> ResourceNames(const LaunchSettings& s) {
     for (int i = 0; i < logos; ++i) names.push_back(TextOf(s.LogoBitmapName[i]));
     names.push_back(TextOf(s.StartupWaveFile));
     names.push_back(TextOf(s.HotSpotWaveFile));
+    names.push_back(TextOf(s.AutoPlayIcon));  // kept while AutoPlay is off too: nothing lost
     return names;
 }
 
@@ -270,7 +272,8 @@ BuildResult BuildProject(const CInstallerWnd* project, const std::string& runtim
     // An AUTORUN.INF or VELOMAR.EXE from a Windows-made project is replaced,
     // not joined by a second file that differs only in case; a link there is
     // replaced too, never written through.
-    if (!platform::WriteWholeFile(System().RealPath(folder, kAutorunName), AUTORUN_INF_TEXT)) {
+    if (!platform::WriteWholeFile(System().RealPath(folder, kAutorunName),
+                                  AutorunText(*project->Settings))) {
         Show("Failed to create the Autorun.inf file!");
         return BuildResult::Failed;
     }

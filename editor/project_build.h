@@ -10,7 +10,7 @@
 class CInstallerWnd;
 struct LaunchSettings;
 
-// Exactly the bytes written: three lines, each ending in CR LF.
+// Exactly the bytes written without AutoPlay: three lines, each ending in CR LF.
 constexpr const char* AUTORUN_INF_TEXT = "[autorun]\r\nopen=Velomar.exe\r\nicon=Velomar.exe\r\n";
 
 constexpr const char* BUILD_DONE_QUESTION =
@@ -70,8 +70,9 @@ BuildResult BuildProject(const CInstallerWnd* project, const std::string& runtim
                          BuildReport* report = nullptr);
 
 // The stored names the menu opens relative to the project folder: the
-// background, the logos in use, the sounds and the RUN and OPEN links' data A
-// (a manual or a setup program the menu opens must stay on the disc).
+// background, the logos in use, the sounds, the AutoPlay icon and the RUN and
+// OPEN links' data A (a manual or a setup program the menu opens must stay on
+// the disc).
 std::vector<std::string> UsedNames(const LaunchSettings& settings);
 
 // A stored name as Windows reads it, in one comparable form: lower case, '\'

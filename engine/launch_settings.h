@@ -96,4 +96,8 @@ struct LaunchSettings {
 
     OwnedString StartupWaveFile;
     OwnedString HotSpotWaveFile;
+
+    // For the disc's autorun.inf only; the runtime ignores them.
+    std::int32_t AutoPlay = 0;  // non-zero: label= and the project's icon
+    OwnedString AutoPlayIcon;   // "res\\disc.ico", or empty for the runtime's icon
 };

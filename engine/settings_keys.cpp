@@ -98,6 +98,11 @@ const SettingsKey Sounds[2] = {
      FIELD(s.HotSpotWaveFile), 0},
 };
 
+const SettingsKey AutoPlay[2] = {
+    {"AutoPlay", "", FIELD(s.AutoPlay), 0},
+    {"AutoPlayIcon", "", FIELD(s.AutoPlayIcon), 0},
+};
+
 }  // namespace settings_keys
 
 #undef FIELD

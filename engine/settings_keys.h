@@ -48,5 +48,7 @@ extern const SettingsKey LinkSlot[6];
 extern const SettingsKey LinkStyle[7];  // read once per link, written once
 extern const SettingsKey& FontSize;     // of LinkStyle: the file holds the positive size
 extern const SettingsKey Sounds[2];
+// Written only when set, after all others; missing or empty reads as unset.
+extern const SettingsKey AutoPlay[2];
 
 }  // namespace settings_keys

@@ -160,6 +160,17 @@ bool CInstallerWnd::LoadSettings() {
     }
 
     if (!readAll(Sounds, 0)) return false;
+    // Optional keys: one that is missing or empty leaves its field unset, and
+    // looking for it traces nothing.
+    const std::size_t header = file.FindLine(section);
+    for (const SettingsKey& key : AutoPlay) {
+        if (!file.FindKey(header, key.name, EncryptionType != 0).found) continue;
+        const SettingsField field = key.field(s, 0);
+        if (auto* text = std::get_if<OwnedString*>(&field))
+            ReadStringValue(file, section, key.name, &(*text)->emplace());
+        else
+            ReadIntValue(file, section, key.name, std::get<std::int32_t*>(field));
+    }
 
     SettingsLoaded = 1;
     return true;

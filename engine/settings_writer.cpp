@@ -109,6 +109,10 @@ bool CInstallerWnd::SaveSettings() {
             writeField(key);
     }
     for (const SettingsKey& key : Sounds) writeField(key);
+    for (const SettingsKey& key : AutoPlay) {
+        const std::string value = ValueText(key.field(s, 0));
+        if (value != "0" && !value.empty()) write(key, value);
+    }
 
     // A failed write (a full disk) is reported like a file that cannot be made;
     // the previous AppSetup.dat stays in place either way.

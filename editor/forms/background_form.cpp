@@ -39,6 +39,9 @@ std::string BackgroundColourValue(std::uint32_t flags, const std::string& colour
 
 void BackgroundForm::Load(const CInstallerWnd& project) {
     using namespace background_flag;
+    DiscForm disc;
+    disc.Load(project);
+    title = disc.title, autoPlay = disc.autoPlay, iconPath = disc.iconPath;
     const std::string& value = TextOf(project.Settings->BackGroundBitmapName);
     if (value.compare(0, 2, "@@") != 0) {
         colourMode = false;
@@ -75,6 +78,7 @@ bool BackgroundForm::Store(CInstallerWnd& project) const {
         value =
             BackgroundColourValue(BackgroundFlagWord(dithered, direction, endColour), colourText);
     }
+    if (!Disc().Store(project)) return false;
     project.Settings->BackGroundBitmapName = value;
     return true;
 }
@@ -95,6 +99,10 @@ FormFields<BackgroundForm> BackgroundFields() {
         F::Radio(IDC_BG_TO_BLACK, &B::endColour, B::DitherToBlack, &B::DitherChoicesEnabled),
         F::Radio(IDC_BG_HORIZ, &B::direction, B::DitherHoriz, &B::DitherChoicesEnabled),
         F::Radio(IDC_BG_VERT, &B::direction, B::DitherVert, &B::DitherChoicesEnabled),
+        F::Edit(IDC_DISC_TITLE, FieldKind::Name, &B::title),
+        F::Check(IDC_DISC_AUTOPLAY, &B::autoPlay),
+        F::Edit(IDC_DISC_ICON, FieldKind::Name, &B::iconPath, &B::IconEnabled),
+        F::Button(IDC_DISC_ICON_BROWSE, &B::IconEnabled),
     };
     return {rows, sizeof rows / sizeof *rows};
 }

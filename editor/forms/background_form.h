@@ -1,11 +1,13 @@
 // What the "Main Window Background Properties" dialog shows and stores: either
-// a bitmap from res\ or a colour, plain or dithered towards white or black. The
-// wx dialog moves these members in and out of its controls.
+// a bitmap from res\ or a colour, plain or dithered towards white or black, and
+// the disc's own settings. The faces move these members in and out of their
+// controls through the rows.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "editor/forms/disc_form.h"
 #include "editor/forms/form_fields.h"
 #include "engine/launch_settings.h"
 
@@ -24,6 +26,10 @@ struct BackgroundForm {
     bool dithered = false;
     int direction = DitherVert;
     int endColour = DitherToBlack;
+    // The disc's settings (DiscForm's members; the rows need them here).
+    std::string title;
+    bool autoPlay = false;
+    std::string iconPath;
 
     // Enabling: the bitmap field and its "..." in bitmap mode; the colour field,
     // "Choose..." and "Dithered" in colour mode; the four dither radios only in
@@ -31,12 +37,15 @@ struct BackgroundForm {
     bool BitmapEnabled() const { return !colourMode; }
     bool ColourEnabled() const { return colourMode; }
     bool DitherChoicesEnabled() const { return colourMode && dithered; }
+    bool IconEnabled() const { return autoPlay; }
+    DiscForm Disc() const { return {title, autoPlay, iconPath}; }
 
     // Fills the members from the project's BackGroundBitmapName.
     void Load(const CInstallerWnd& project);
 
-    // OK: imports the bitmap or checks the colour text, then replaces
-    // BackGroundBitmapName. False after its message, with nothing stored.
+    // OK: imports the bitmap or checks the colour text, stores the disc's
+    // settings, then replaces BackGroundBitmapName. False after its message,
+    // with nothing stored.
     bool Store(CInstallerWnd& project) const;
 };
 

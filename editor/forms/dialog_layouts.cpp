@@ -1,6 +1,7 @@
 #include "editor/forms/dialog_layouts.h"
 
 #include "editor/command_ids.h"
+#include "editor/forms/disc_form.h"
 #include "editor/forms/resource_import.h"
 
 namespace {
@@ -100,6 +101,12 @@ DialogLayout BackgroundLayout() {
             End(),
           End(),
           Picture(IDC_BG_PREVIEW, BACKGROUND_PREVIEW_WIDTH, BACKGROUND_PREVIEW_HEIGHT),
+        End(),
+        Box("The disc", GROW),
+          Row(8, GROW), Label("Disc title:"), Edit(IDC_DISC_TITLE, 0, GROW), End(),
+          Check(IDC_DISC_AUTOPLAY, "AutoPlay: Explorer shows the title and this icon"),
+          Row(4, GROW), Label("Icon (.ico):"), Space(4), Edit(IDC_DISC_ICON, 0, GROW),
+            FileButton(IDC_DISC_ICON_BROWSE, IDC_DISC_ICON, ICON_FILE_FILTER), End(),
         End(),
         PROPERTY_BUTTONS,
     };

@@ -27,6 +27,13 @@ bool CBackgroundPropertiesDlg::OnCommand(int id, int code) {
             form_.dithered = IsChecked(IDC_BG_DITHERED);
             EnableFields(BackgroundFields(), form_);
             return true;
+        case IDC_DISC_AUTOPLAY:
+            form_.autoPlay = IsChecked(IDC_DISC_AUTOPLAY);
+            EnableFields(BackgroundFields(), form_);
+            return true;
+        case IDC_DISC_ICON_BROWSE:
+            BrowseResource(ICON_FILE_FILTER, IDC_DISC_ICON);
+            return true;
         case IDC_BG_BROWSE:
             BrowseResource(BITMAP_FILE_FILTER, IDC_BG_BITMAP);
             return true;

@@ -89,7 +89,7 @@ TEST(Cli, NewAndShow) {
               "NumberOfLogosToDraw Logos LogoAnnimationDelay NumberOfHotSpots HotSpots "
               "HotSpotTextColorR HotSpotTextColorG HotSpotTextColorB HotSpotTextHiliteColorR "
               "HotSpotTextHiliteColorG HotSpotTextHiliteColorB HotSpotFontSize StartupWaveFile "
-              "HotSpotWaveFile ");
+              "HotSpotWaveFile AutoPlay AutoPlayIcon ");
     ASSERT_EQ(j["Logos"].size(), 2u);
     ASSERT_EQ(j["HotSpots"].size(), 3u);
     EXPECT_EQ(KeysOf(j["Logos"][0]),
@@ -109,6 +109,12 @@ TEST(Cli, NewAndShow) {
     EXPECT_EQ(RunCli({"new", "--force", project}), (CliRun{0, "", ""}));
     EXPECT_EQ(ReadBytes(settings), Fixture("default_scrambled.dat"));
     EXPECT_EQ(ReadBytes(project + "/res/keep.bmp"), "picture");
+    // set changes the disc's settings as the dialog does.
+    for (const auto& [what, value] : {std::pair("title", "Smith Disc"), {"autoplay", "on"}})
+        EXPECT_EQ(RunCli({"set", project, what, value}), (CliRun{0, "", ""}));
+    const auto set = ordered_json::parse(RunCli({"show", project}).out, nullptr, false);
+    EXPECT_EQ(set["WindowTitle"].dump() + set["AutoPlay"].dump() + set["AutoPlayIcon"].dump(),
+              "\"Smith Disc\"1\"\"");
 
     // Text that is not UTF-8 is escaped losslessly.
     std::string bytes = Fixture("one_each.dat");
@@ -225,6 +231,9 @@ TEST(Cli, ExitStatusesAndMessages) {
          "res; kept 1 only because a link uses it.\n",
          ""},
         {{"build", built, "--quiet", "--runtime", scratch.File("Velomar.exe")}, 0, "", ""},
+        {{"set", forms, "autoplay-icon", scratch.File("file")}, 1, "",
+         scratch.File("file") + " is not an icon file (.ico): it does not begin as one.\n",
+         "full_plain.dat"},
         {{"build", menu, "--runtime", runtime},
          1,
          "",
@@ -235,7 +244,8 @@ TEST(Cli, ExitStatusesAndMessages) {
     for (const char* usage :
          {"", "show", "show a b", "encode --bogus x", "resave --plain --scrambled D", "render D",
           "render D P --mouse abc", "render D P --mouse 1,", "render D P --steps -1",
-          "build D --runtime=", "image D P --label"}) {
+          "build D --runtime=", "image D P --label", "set D autoplay yes", "set D colour x",
+          "set D title"}) {
         std::vector<std::string> args;
         std::istringstream words(usage);
         for (std::string w; words >> w;) args.push_back(w == "D" ? dir : w == "P" ? png : w);

@@ -15,6 +15,7 @@
 
 #include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
+#include "editor/autorun_text.h"
 #include "editor/disc_image/disc_contents.h"
 #include "editor/disc_image/disc_image.h"
 #include "editor/disc_image/disc_names.h"
@@ -105,7 +106,7 @@ TEST_F(ProjectBuild, KeepsWhatTheMenuUses) {
             for (const char* name :
                  {"back.bmp", "logo.bmp", "second.bmp", "beyond-count.bmp", "intro.wav",
                   "setup.exe", "MANUAL.PDF", "absolute.exe", "abs.pdf", "quit.txt",
-                  "beyond-count.exe", "Back.bmp.bak", "linked.exe"})
+                  "beyond-count.exe", "Back.bmp.bak", "linked.exe", "a.ico"})
                 WriteBytes(P(std::string("res/") + name), std::string("BM") + name);
             fs::create_directory(P("docs"));
             fs::create_directory_symlink("res", P("alias"));  // only POSIX follows it
@@ -122,6 +123,7 @@ TEST_F(ProjectBuild, KeepsWhatTheMenuUses) {
             s.LogoBitmapName[3] = "res\\beyond-count.bmp";
             s.StartupWaveFile = "..\\res\\intro.wav";  // at a disc's root ".." stays there
             s.HotSpotWaveFile = "res\\gone.wav";
+            s.AutoPlay = 1, s.AutoPlayIcon = "res\\a.ico", s.WindowTitle = "Sm";
             s.NumberOfHotSpots = 6;
             int i = 0;
             for (const std::string link :
@@ -142,8 +144,10 @@ TEST_F(ProjectBuild, KeepsWhatTheMenuUses) {
                           "link uses it\nKept res\\linked.exe: a link uses it\nKept res\\setup.exe: a "
                           "link uses it\nRemoved 6 files from res; kept 3 only because a link uses "
                           "them.");
-    EXPECT_EQ(ResFiles(), (Strings{"MANUAL.PDF", "art.bmp", "back.bmp", "gone.wav", "intro.wav",
-                                   "linked.exe", "logo.bmp", "second.bmp", "setup.exe"}));
+    EXPECT_EQ(ResFiles(), (Strings{"MANUAL.PDF", "a.ico", "art.bmp", "back.bmp", "gone.wav",
+                                   "intro.wav", "linked.exe", "logo.bmp", "second.bmp",
+                                   "setup.exe"}));
+    EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun.substr(0, 34) + "res\\a.ico\r\nlabel=Sm\r\n");
     EXPECT_TRUE(fs::is_symlink(P("res/art.bmp")));
     // The editor's list stops where a message box would outgrow the screen.
     EXPECT_EQ(BuildReportLines({{"res\\a", "res\\b"}, {"res\\c"}}, 2),
@@ -406,32 +410,60 @@ TEST_F(ResourceImport, NamesAWindowsDiscCannotCarryAreRefused) {
     EXPECT_EQ(ReadBytes(Res("LOGO.BMP")), "new picture");
 }
 
-TEST(DiscImageNames, IsoVolumeLabel) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"", "VELOMAR"},
-        {"  --Hello--World--  ", "HELLO_WORLD"},
-        {"Caf\xC3\xA9 D\xC3\xA9j\xC3\xA0 Vu", "CAFE_DEJA_VU"},  // UTF-8
-        {"Caf\xE9 D\xE9j\xE0 Vu", "CAFE_DEJA_VU"},              // Windows-1252
-        {"\x8Akoda \x9E", "SKODA_Z"},                           // 1252 extras
-        {"\xE6\x97\xA5\xE6\x9C\xAC Disc 2", "DISC_2"},          // no Latin letters
-        // The 32nd character would be the "_" before X: it goes, not the X's place.
-        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ12345 X", "ABCDEFGHIJKLMNOPQRSTUVWXYZ12345"},
-        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789", "ABCDEFGHIJKLMNOPQRSTUVWXYZ123456"},
+// With AutoPlay the title is a label line Explorer shows; off, the file is as ever.
+TEST(AutorunFile, LabelAndIconOnlyWithAutoPlay) {
+    const std::string head = "[autorun]\r\nopen=Velomar.exe\r\nicon=";
+    std::string wide = "\xFF\xFE";  // UTF-16 little-endian with its mark
+    for (char16_t c : u"[autorun]\r\nopen=Velomar.exe\r\nicon=Velomar.exe\r\nlabel=\U0001F4BF\r\n")
+        if (c) wide += {char(c & 0xFF), char(c >> 8)};
+    const struct { int autoPlay; std::string title, icon, text; } cases[] = {
+        {0, "Smith", "res\\disc.ico", AUTORUN_INF_TEXT},
+        {1, "Smith Disc", "", head + "Velomar.exe\r\nlabel=Smith Disc\r\n"},
+        {1, "\t", "res\\d\r.ico", head + "res\\d.ico\r\n"},
+        {1, "Caf\xE9", "", head + "Velomar.exe\r\nlabel=Caf\xE9\r\n"},  // the ANSI code page's
+        {1, "\xF0\x9F\x92\xBF", "", wide},
     };
-    for (const auto& [title, label] : cases) EXPECT_EQ(IsoVolumeLabel(title), label) << title;
+    for (const auto& c : cases) {
+        LaunchSettings s;
+        s.AutoPlay = c.autoPlay, s.WindowTitle = c.title, s.AutoPlayIcon = c.icon;
+        EXPECT_EQ(AutorunText(s), c.text) << c.title;
+    }
 }
 
-TEST(DiscImageNames, JolietVolumeName) {
-    const std::pair<const char*, std::u16string> cases[] = {
-        {"", u"                "},
-        {"Caf\xE9 \x80", u"Caf\u00E9 \u20AC          "},  // the same title in Windows-1252
-        {"A Very Long Disc Title", u"A Very Long Disc"},
-        {"Fun \xF0\x9F\x98\x80 disc", u"Fun  disc       "},  // outside the basic plane
+// The title as the ISO 9660 label, as autorun.inf's label ("": the title itself) and as
+// the Joliet name (16 characters, big-endian; null: not checked).
+TEST(DiscImageNames, VolumeNamesAndAutorunLabel) {
+    std::string e33;
+    for (int i = 0; i < 33; ++i) e33 += "\xC3\xA9";
+    const std::string az = "ABCDEFGHIJKLMNOPQRSTUVWXYZ12345";
+    const struct {
+        std::string title;
+        std::string iso;
+        std::string label;
+        const char16_t* joliet = nullptr;
+    } cases[] = {
+        {"", "VELOMAR", "", u"                "},
+        {"  --Hello--World--  ", "HELLO_WORLD", "--Hello--World--"},
+        {"Caf\xC3\xA9 D\xC3\xA9j\xC3\xA0 Vu", "CAFE_DEJA_VU", ""},  // UTF-8
+        {"Caf\xE9 D\xE9j\xE0 Vu", "CAFE_DEJA_VU", ""},              // Windows-1252
+        {"\x8Akoda \x9E", "SKODA_Z", ""},                           // 1252 extras
+        {"\xE6\x97\xA5\xE6\x9C\xAC Disc 2", "DISC_2", ""},          // no Latin letters
+        // The 32nd character would be the "_" before X: it goes, not the X's place.
+        {az + " X", az, az},
+        {az + "6789", az + "6", az + "6"},
+        {" \t A\r\nlabel=x  B ", "A_LABEL_X_B", "A label=x B"},  // one INF line
+        {e33, std::string(32, 'E'), e33.substr(2)},           // characters, not bytes
+        {"Caf\xE9 \x80", "CAFE", "", u"Caf\u00E9 \u20AC          "},
+        {"A Very Long Disc Title", "A_VERY_LONG_DISC_TITLE", "", u"A Very Long Disc"},
+        {"Fun \xF0\x9F\x98\x80 disc", "FUN_DISC", "", u"Fun  disc       "},  // beyond 16 bits
     };
-    for (const auto& [title, name] : cases) {
-        std::string ucs2;  // 16 characters, big-endian
-        for (char16_t c : name) ucs2 += {char(c >> 8), char(c & 0xFF)};
-        EXPECT_EQ(JolietVolumeName(title), ucs2) << title;
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsoVolumeLabel(c.title), c.iso) << c.title;
+        EXPECT_EQ(AutorunLabel(c.title), c.label.empty() ? c.title : c.label) << c.title;
+        if (!c.joliet) continue;
+        std::string ucs2;
+        for (const char16_t* u = c.joliet; *u; ++u) ucs2 += {char(*u >> 8), char(*u & 0xFF)};
+        EXPECT_EQ(JolietVolumeName(c.title), ucs2) << c.title;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <stdio.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <set>
@@ -17,6 +18,7 @@
 #include "editor/forms/audio_form.h"
 #include "editor/forms/background_form.h"
 #include "editor/forms/hyperlink_form.h"
+#include "editor/forms/icon_file.h"
 #include "editor/forms/live_preview.h"
 #include "editor/forms/logo_form.h"
 #include "editor/windows_disc_name.h"
@@ -150,6 +152,56 @@ TEST_F(Forms, BackgroundStore) {
         EXPECT_EQ(TextOf(S().BackGroundBitmapName), c.stored.empty() ? "old" : c.stored);
         EXPECT_EQ(Said(), c.messages) << c.form.colourText;
     }
+}
+
+// An icon file: `count` in its header, then (size, offset) per image, cut to `length` bytes.
+std::string Icon(int count, std::vector<std::pair<int, int>> images, std::size_t length) {
+    std::string b(6 + 16 * images.size() + length, '\0');
+    b[2] = 1, b[4] = char(count);
+    for (std::size_t i = 0; i < 8 * images.size(); ++i)  // size, then offset
+        b[14 + i / 8 * 16 + i % 8] =
+            char((i % 8 < 4 ? images[i / 8].first : images[i / 8].second) >> 8 * (i % 4));
+    return b.substr(0, length);
+}
+
+// The title and the icon as the disc gets them; a bad icon or title keeps the dialog open
+// with nothing stored. Off, the icon in place is kept unread.
+TEST_F(Forms, DiscStore) {
+    const std::string ico = outside.File("disc.ico"), bad = ico + " is not an icon file (.ico): ";
+    const std::pair<std::string, std::string> cases[] = {  // disc.ico ("-": none), message
+        {Icon(2, {{40, 38}, {10, 78}}, 88), ""},
+        {"BM not an icon at all", bad + "it does not begin as one."},
+        {Icon(0, {}, 6), bad + "it holds no image."},
+        {Icon(2, {{4, 22}}, 30), bad + "its list of images is cut short."},
+        {Icon(1, {{10, 22}}, 31), bad + "image 1 lies outside the file."},
+        {Icon(2, {{4, 38}, {4, 0}}, 60), bad + "image 2 lies outside the file."},
+        {Icon(1, {{0, 22}}, 40), bad + "image 1 lies outside the file."},
+        {Icon(1, {{10, 22}}, kMaxIconBytes + 1), bad + "it is larger than 1 MiB."},
+        {"-", "Failed to access the specified icon file.\nPlease select another."},
+    };
+    BackgroundForm form;
+    S().BackGroundBitmapName = "@@0000000d0000ff";
+    form.Load(*project);
+    form.autoPlay = true, form.iconPath = ico;
+    for (const auto& [bytes, message] : cases) {
+        fs::remove(ico);
+        if (bytes != "-") WriteBytes(ico, bytes);
+        box.services.messages.clear();
+        form.title = "Smith " + message.substr(0, 4);  // only the first row's is stored
+        EXPECT_EQ(form.Store(*project), message.empty()) << message;
+        EXPECT_EQ(TextOf(S().AutoPlayIcon) + "|" + TextOf(S().WindowTitle), "res\\disc.ico|Smith ");
+        EXPECT_EQ(Said(), message.empty() ? Messages{} : Messages{message});
+    }
+    form.iconPath = outside.File("a,b.ico");
+    EXPECT_FALSE(form.Store(*project));
+    EXPECT_EQ(Said().back(), "a,b.ico: an icon's name cannot hold a comma.\nPlease rename the file.");
+    WriteBytes(box.folder.File("res/disc.ico"), "broken since");
+    form.iconPath = box.folder.File("res/disc.ico"), form.autoPlay = false;
+    EXPECT_TRUE(form.Store(*project));
+    EXPECT_EQ(TextOf(S().AutoPlayIcon) + std::to_string(S().AutoPlay), "res\\disc.ico0");
+    form.title = "Smith\r\nlabel=x";
+    EXPECT_FALSE(form.Store(*project));
+    EXPECT_EQ(Said().back(), "A disc title cannot hold line breaks or other control characters.");
 }
 
 TEST_F(Forms, AudioStoresBothOrNothing) {
@@ -406,12 +458,13 @@ std::set<int> Enabled(FormFields<Form> rows, const Form& form) {
 TEST(FormRows, EnableAsTheFormSays) {
     BackgroundForm b;
     EXPECT_EQ(Enabled(BackgroundFields(), b),
-              (std::set{IDC_BG_BITMAP_MODE, IDC_BG_COLOUR_MODE, IDC_BG_BITMAP, IDC_BG_BROWSE}));
+              (std::set{IDC_BG_BITMAP_MODE, IDC_BG_COLOUR_MODE, IDC_BG_BITMAP, IDC_BG_BROWSE,
+                        IDC_DISC_TITLE, IDC_DISC_AUTOPLAY}));
     b.colourMode = true;
     EXPECT_EQ(Enabled(BackgroundFields(), b),
               (std::set{IDC_BG_BITMAP_MODE, IDC_BG_COLOUR_MODE, IDC_BG_COLOUR, IDC_BG_CHOOSE,
-                        IDC_BG_DITHERED}));
-    b.dithered = true;  // all but the bitmap and its "..."
+                        IDC_BG_DITHERED, IDC_DISC_TITLE, IDC_DISC_AUTOPLAY}));
+    b.dithered = b.autoPlay = true;  // all but the bitmap and its "..."
     EXPECT_EQ(Enabled(BackgroundFields(), b).size(), BackgroundFields().count - 2);
     LogoForm still;
     EXPECT_EQ(Enabled(LogoFields(), still).count(IDC_LOGO_DELAY), 0u);

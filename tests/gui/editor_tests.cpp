@@ -105,6 +105,8 @@ TEST_F(OnSample, BrowseColourAndHelpButtons) {
     } cases[] = {
         {"background", [&] { return new CBackgroundPropertiesDlg(frame, p, help); }, 1003, 1002,
          1010, 1004, "_Background_Image"},
+        {"disc icon", [&] { return new CBackgroundPropertiesDlg(frame, p, help); }, 1083, 1082, 0,
+         0, "_Background_Image"},
         {"audio", [&] { return new CAudioPropertiesDlg(frame, p, help); }, 1012, 1011, 0, 0,
          "_Audio"},
         {"logo", [&] { return new CLogoPropertiesDlg(frame, p, 0, help); }, 1035, 1034, 1037, 1036,

@@ -5,6 +5,7 @@
 // which the Linux editor opens with the same tree and saves unchanged.
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
+#include <wx/textctrl.h>
 
 #include <algorithm>
 
@@ -95,6 +96,8 @@ TEST_F(DiscTest, MadeInTheLinuxEditorRunsAlikeOnBothRuntimes) {
         wxCommandEvent click(wxEVT_RADIOBUTTON, 1000);
         d->BitmapRadio->GetEventHandler()->ProcessEvent(click);
         Browse(d, 1003, art + "background.bmp");
+        dynamic_cast<wxTextCtrl*>(d->FindWindow(IDC_DISC_TITLE))->SetValue("Smith Disc");
+        dynamic_cast<wxCheckBox*>(d->FindWindow(IDC_DISC_AUTOPLAY))->SetValue(true);
     });
     for (bool moving : {false, true})
         Edit<CLogoPropertiesDlg>(kLogos, ID_INSERT_ITEM, [&](auto* d) {
@@ -126,6 +129,8 @@ TEST_F(DiscTest, MadeInTheLinuxEditorRunsAlikeOnBothRuntimes) {
     services.ScriptAnswers({platform::MessageAnswer::No});
     Command(ID_BUILD_PROJECT);
     ASSERT_EQ(services.messages, Messages{BUILD_DONE_QUESTION});
+    EXPECT_EQ(sandbox::ReadBytes(Project()->ProjectFolder + "autorun.inf"),
+              "[autorun]\r\nopen=Velomar.exe\r\nicon=Velomar.exe\r\nlabel=Smith Disc\r\n");
 
     // The preview, with the pointer off every link.
     gui_test::Screen().MovePointer(1020, 760);

@@ -90,6 +90,8 @@ TEST_F(SettingsFileTest, EveryStoredFormReadsAndIsWrittenBackUnchanged) {
                                                  {"full_scrambled_lf", 1},
                                                  {"default_plain", 0},
                                                  {"default_scrambled", 1},
+                                                 {"autoplay_plain", 0},
+                                                 {"autoplay_scrambled", 1},
                                                  {"scrambled_encryption_10001", 10001}};
     for (const auto& [fixture, encryption] : cases) {
         SCOPED_TRACE(fixture);
@@ -210,6 +212,7 @@ TEST_F(SettingsFileTest, ValuesAreReadLeniently) {
     EXPECT_EQ(s.HotSpotTextColorR, 0);     // 256
     EXPECT_EQ(TextOf(s.HotSpotCommandDataA[0]), "a=b==c");
     EXPECT_EQ(s.HotSpotFontSize, -17);
+    EXPECT_EQ(s.AutoPlayIcon, std::optional<std::string>(""));  // and "AutoPlay=" is off
 
     // No logos ("x1" reads as 0) need no logo keys and no delay.
     for (const char* fixture : {"no_items.dat", "logo_count_letter.dat"}) {
