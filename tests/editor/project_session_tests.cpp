@@ -64,13 +64,8 @@ class ProjectSessionTest : public ::testing::Test {
 
     platform::HeadlessPlatform host{platform::HeadlessOptions{{1024, 768}, false}};
     TempFolder temp;
-    std::unique_ptr<platform::Window> pane = [this] {  // the preview pane: 800 x 500
-        platform::WindowParams params;
-        params.style = platform::ws::Popup | platform::ws::Visible;
-        params.width = 800;
-        params.height = 500;
-        return host.windows.CreateHostWindow(params, nullptr);
-    }();
+    std::unique_ptr<platform::Window> pane = host.windows.CreateHostWindow(  // the preview pane
+        {0, platform::ws::Popup | platform::ws::Visible, {}, "", 0, 0, 800, 500}, nullptr);
     FakeView view{pane.get()};
     ProjectSession session{&view};
 };
@@ -404,6 +399,8 @@ TEST(EditorTablesTest, CommandsKeysAndPlaces) {
     listed.insert(ToolbarButtons().begin(), ToolbarButtons().end());
     listed.erase(0);
     for (int id : listed) EXPECT_NE(FindCommand(id), nullptr) << id;
+    EXPECT_EQ(std::string(PromptOf(ID_RECENT_LAST)) + "|" + PromptOf(ID_RECENT_SEPARATOR),
+              std::string(RECENT_PROMPT) + "|" + IDLE_PROMPT);
     std::set<std::pair<int, int>> keys;
     for (const KeyBinding& k : FrameKeys())
         EXPECT_TRUE(keys.insert({k.keys.key, k.keys.mods}).second) << ShortcutText(k.keys);
