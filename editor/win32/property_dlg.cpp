@@ -36,28 +36,24 @@ COLORREF customColours[16] = {};  // the colour chooser's, kept for the run as i
 
 // Each dialog's template, Help topic and the controls beside its fields.
 DialogLook LookOf(const BackgroundForm&) {
-    return {IDD_BACKGROUND,
-            BACKGROUND_HELP_TOPIC,
+    return {IDD_BACKGROUND, BACKGROUND_HELP_TOPIC,
             {{FieldHelper::Browse, IDC_BG_BROWSE, IDC_BG_BITMAP, BITMAP_FILE_FILTER},
              {FieldHelper::ColourOrNone, IDC_BG_CHOOSE, IDC_BG_COLOUR},
              {FieldHelper::Swatch, IDC_BG_COLOUR_SWATCH, IDC_BG_COLOUR}}};
 }
 DialogLook LookOf(const AudioForm&) {
-    return {IDD_AUDIO,
-            AUDIO_HELP_TOPIC,
+    return {IDD_AUDIO, AUDIO_HELP_TOPIC,
             {{FieldHelper::Browse, IDC_AUDIO_INTRO_BROWSE, IDC_AUDIO_INTRO, WAVE_FILE_FILTER},
              {FieldHelper::Browse, IDC_AUDIO_HOVER_BROWSE, IDC_AUDIO_HOVER, WAVE_FILE_FILTER}}};
 }
 DialogLook LookOf(const LogoForm&) {
-    return {IDD_LOGO,
-            LOGO_HELP_TOPIC,
+    return {IDD_LOGO, LOGO_HELP_TOPIC,
             {{FieldHelper::Browse, IDC_LOGO_BROWSE, IDC_LOGO_BITMAP, BITMAP_FILE_FILTER},
              {FieldHelper::Colour, IDC_LOGO_MASK_CHOOSE, IDC_LOGO_MASK},
              {FieldHelper::Swatch, IDC_LOGO_MASK_SWATCH, IDC_LOGO_MASK}}};
 }
 DialogLook LookOf(const HyperlinkForm&) {
-    return {IDD_HYPERLINK,
-            HYPERLINK_HELP_TOPIC,
+    return {IDD_HYPERLINK, HYPERLINK_HELP_TOPIC,
             {{FieldHelper::Colour, IDC_LINK_TEXT_CHOOSE, IDC_LINK_TEXT_COLOUR},
              {FieldHelper::Colour, IDC_LINK_HILITE_CHOOSE, IDC_LINK_HILITE_COLOUR},
              {FieldHelper::Swatch, IDC_LINK_TEXT_SWATCH, IDC_LINK_TEXT_COLOUR},
