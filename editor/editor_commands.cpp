@@ -210,6 +210,11 @@ Table<KeyBinding> FrameKeys() {
 
 Table<ItemMenuEntry> ItemMenuEntries() { return TableOf(kItemMenu); }
 
+const char* PromptOf(int id) {
+    if (const CommandInfo* command = FindCommand(id)) return command->prompt;
+    return id >= ID_RECENT_FIRST && id <= ID_RECENT_LAST ? RECENT_PROMPT : IDLE_PROMPT;
+}
+
 int TreeKeyCommand(Shortcut keys) {
     if (keys.mods == Alt && keys.key == Up) return ID_MOVE_UP;
     if (keys.mods == Alt && keys.key == Down) return ID_MOVE_DOWN;

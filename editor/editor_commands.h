@@ -11,19 +11,20 @@
 #include "editor/command_ids.h"
 
 namespace editor_keys {
-// Keys beyond the letters ('A'...'Z' stand for themselves).
+// Keys beyond the letters ('A'...'Z' stand for themselves), numbered as
+// Windows' virtual keys.
 enum : int {
-    F1 = 0x101,
-    F5 = 0x105,
-    F6 = 0x106,
-    F7 = 0x107,
-    F8 = 0x108,
-    Up = 0x120,
-    Down,
-    Insert,
-    Delete,
-    Back,
-    Return
+    Back = 0x08,
+    Return = 0x0D,
+    Up = 0x26,
+    Down = 0x28,
+    Insert = 0x2D,
+    Delete = 0x2E,
+    F1 = 0x70,
+    F5 = 0x74,
+    F6 = 0x75,
+    F7 = 0x76,
+    F8 = 0x77
 };
 // Modifiers.
 enum : int { Ctrl = 1, Shift = 2, Alt = 4 };
@@ -101,6 +102,8 @@ Table<KeyBinding> FrameKeys();
 // The status bar's prompt when nothing is pointed at, and the lock keys' texts.
 constexpr const char* IDLE_PROMPT = "Ready";
 constexpr const char* RECENT_PROMPT = "Open this project";
+// The prompt while `id` is pointed at: a command's, a recent project's, else IDLE_PROMPT.
+const char* PromptOf(int id);
 struct LockKeyText {
     int pane;  // of the status bar, 1 to 3
     const char* text;

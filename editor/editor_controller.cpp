@@ -180,6 +180,16 @@ void EditorController::ToggleWizard() {
     WritePreference(settings_, Preference::ShowWizard, wizardAtStartup_ ? 1 : 0);
 }
 
+FormFields<WizardChoice> WizardFields() {
+    using F = FormField<WizardChoice>;
+    static constexpr F rows[] = {
+        F::Radio(IDC_CHOICE_NEW, &WizardChoice::openExisting, false),
+        F::Radio(IDC_CHOICE_OPEN, &WizardChoice::openExisting, true),
+        F::Check(IDC_SHOW_AT_STARTUP, &WizardChoice::showAtStartup),
+    };
+    return {rows, sizeof rows / sizeof *rows};
+}
+
 void EditorController::RunWizard() {
     WizardChoice choice;
     if (!wizardAtStartup_ || !face_.RunWizard(&choice)) return;

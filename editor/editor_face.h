@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/forms/form_fields.h"
 #include "editor/template_edit.h"
 #include "editor/template_tree.h"
 
@@ -19,6 +20,8 @@ struct WizardChoice {
     bool openExisting = false;
     bool showAtStartup = true;
 };
+// The wizard's controls and the members they show.
+FormFields<WizardChoice> WizardFields();
 
 // Runs after each change of a property dialog's fields with the call that
 // puts the fields into the record.

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "editor/command_ids.h"
 #include "editor/item_layout.h"
 #include "engine/installer_wnd.h"
 #include "platform/platform.h"
@@ -168,6 +169,12 @@ bool Confirm(const char* question, const std::string& name) {
 }
 
 }  // namespace
+
+bool ItemMenu::Enabled(int id) const {
+    if (id == ID_INSERT_ITEM) return insert;
+    if (id == ID_DELETE_ITEM) return remove;
+    return id != ID_PROPERTIES_ITEM || properties;
+}
 
 ItemMenu MenuFor(const CInstallerWnd* project, TemplateNode node) {
     if (!project) return {};

@@ -24,6 +24,8 @@ struct ItemMenu {
     bool insert = false;
     bool remove = false;
     bool properties = false;
+    // Whether the entry `id` of the context menu (ItemMenuEntries) is enabled.
+    bool Enabled(int id) const;
 };
 ItemMenu MenuFor(const CInstallerWnd* project, TemplateNode node);
 

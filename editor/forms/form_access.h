@@ -27,6 +27,7 @@ inline bool StoreForm(const HyperlinkForm& f, CInstallerWnd& p, int slot) {
 }
 
 // The audio pair has no live preview.
+inline void PreviewForm(const AudioForm&, CInstallerWnd&, int) {}
 inline void PreviewForm(const BackgroundForm& f, CInstallerWnd& p, int) { PreviewBackground(f, p); }
 inline void PreviewForm(const LogoForm& f, CInstallerWnd& p, int slot) { PreviewLogo(f, p, slot); }
 inline void PreviewForm(const HyperlinkForm& f, CInstallerWnd& p, int slot) {

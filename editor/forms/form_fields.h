@@ -70,6 +70,7 @@ struct FormField {
         return f;
     }
 
+    bool IsChoice() const { return kind == FieldKind::Check || kind == FieldKind::Radio; }
     bool Enabled(const Form& form) const {
         if (enabled.test) return (form.*enabled.test)();
         return !enabled.flag || form.*enabled.flag;

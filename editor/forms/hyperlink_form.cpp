@@ -82,6 +82,18 @@ void HyperlinkForm::ClickPathKind(bool makeAbsolute) {
     addToDiscEnabled = action == LinkAction::RunProgram && !makeAbsolute;
 }
 
+bool HyperlinkForm::IsRadio(int id) {
+    for (const LinkActionRadio& radio : LINK_ACTION_RADIOS)
+        if (radio.id == id) return true;
+    return id == IDC_LINK_RELATIVE || id == IDC_LINK_ABSOLUTE;
+}
+
+void HyperlinkForm::Click(int id) {
+    for (const LinkActionRadio& radio : LINK_ACTION_RADIOS)
+        if (radio.id == id) ClickAction(radio.action);
+    if (id == IDC_LINK_RELATIVE || id == IDC_LINK_ABSOLUTE) ClickPathKind(id == IDC_LINK_ABSOLUTE);
+}
+
 LinkBrowse HyperlinkForm::Browse() const {
     if (action == LinkAction::RunProgram) return LinkBrowse::File;
     if (action == LinkAction::OpenFolder) return LinkBrowse::Folder;

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "editor/command_ids.h"
 #include "editor/forms/form_fields.h"
 
 class CInstallerWnd;
@@ -22,6 +23,17 @@ constexpr const char* EXECUTABLE_FILE_FILTER = "Executable Files|*.*";
 // The user guide's topic of the dialog's Help button.
 constexpr const char* HYPERLINK_HELP_TOPIC = "_Hyper-Links";
 constexpr const char* FOLDER_BROWSE_TITLE = "Select a Folder";
+
+// The action radios, each with its action; the form handles their clicks.
+struct LinkActionRadio {
+    LinkAction action;
+    int id;
+};
+constexpr LinkActionRadio LINK_ACTION_RADIOS[] = {{LinkAction::BrowseCd, IDC_LINK_BROWSE_CD},
+                                                  {LinkAction::OpenFolder, IDC_LINK_OPEN_FOLDER},
+                                                  {LinkAction::WebSite, IDC_LINK_WEB_SITE},
+                                                  {LinkAction::RunProgram, IDC_LINK_RUN},
+                                                  {LinkAction::Quit, IDC_LINK_QUIT}};
 
 struct HyperlinkForm {
     LinkAction action = LinkAction::None;
@@ -48,6 +60,10 @@ struct HyperlinkForm {
     void ClickAction(LinkAction clicked);
     // A path-kind radio clicked: only absolute paths can be browsed for.
     void ClickPathKind(bool makeAbsolute);
+    // Either click by the radio's control id (LINK_ACTION_RADIOS, the path
+    // kinds); IsRadio tells which ids these are.
+    static bool IsRadio(int id);
+    void Click(int id);
     LinkBrowse Browse() const;
 
     // False (after "Corrupted project file!") when the link has no command or

@@ -1,9 +1,38 @@
 #include "editor/win32/dialog.h"
 
-#include "editor/win32/modal_owner.h"
+#include "editor/win32/resource.h"
 #include "editor/win32/shell_dialogs.h"
+#include "platform/platform.h"
+#include "platform/win32/backend.h"
 #include "platform/win32/win32_text.h"
 
+CDialog* CDialog::innermost_ = nullptr;
+platform::Window* CDialog::frame_ = nullptr;
+
+namespace {
+
+// Made on first use: a global that runs a constructor stops MinGW's link-time
+// optimisation with an internal error.
+HelpFunction& FrameHelp() {
+    static HelpFunction help;
+    return help;
+}
+
+}  // namespace
+
+void CDialog::SetFrame(platform::Window* frame, HelpFunction help) {
+    frame_ = frame;
+    FrameHelp() = std::move(help);
+    Publish();
+}
+
+void CDialog::Publish() {
+    platform::Current().windows->SetMainWindow(innermost_ ? innermost_->window_.get() : frame_);
+}
+
+HWND CDialog::Owner() {
+    return innermost_ ? innermost_->hwnd_ : static_cast<HWND>(platform::win32::HandleOf(frame_));
+}
 
 INT_PTR CDialog::DoModal(HWND owner) {
     return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner, Route,
@@ -15,7 +44,11 @@ INT_PTR CALLBACK CDialog::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         auto* self = reinterpret_cast<CDialog*>(lParam);
         SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
         self->hwnd_ = hwnd;
-        modal_owner::DialogOpened(hwnd);
+        // Modal dialogs close in the order opposite to their opening.
+        self->window_ = platform::win32::BorrowWindow(hwnd);
+        self->outer_ = innermost_;
+        innermost_ = self;
+        Publish();
         self->OnInitDialog();
         return TRUE;
     }
@@ -25,10 +58,11 @@ INT_PTR CALLBACK CDialog::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             const int code = HIWORD(wParam);
-            if (code == EN_CHANGE) self->OnEditChange(id);
-            const bool handled = self->OnCommand(id, code);
+            const bool help = id == IDC_HELP_BUTTON && self->helpTopic_;
+            if (help && FrameHelp()) FrameHelp()(self->helpTopic_);
+            const bool handled = help || self->OnCommand(id, code);
             if ((code == EN_CHANGE || code == BN_CLICKED) && id != IDOK && id != IDCANCEL)
-                self->OnFieldChanged();
+                self->OnFieldChanged(id);
             if (handled) return TRUE;
             if (id == IDOK && self->OnOK()) self->EndDialog(IDOK);
             if (id == IDCANCEL) self->EndDialog(IDCANCEL);
@@ -41,7 +75,9 @@ INT_PTR CALLBACK CDialog::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
             self->OnPaint();
             return FALSE;  // the dialog manager still paints the controls
         case WM_NCDESTROY:
-            modal_owner::DialogClosed(hwnd);
+            innermost_ = self->outer_;
+            Publish();
+            self->window_.reset();
             self->hwnd_ = nullptr;
             return FALSE;
         default:
@@ -49,23 +85,12 @@ INT_PTR CALLBACK CDialog::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     }
 }
 
-namespace {
-
-std::wstring WideText(HWND control) {
-    const int length = GetWindowTextLengthW(control);
-    std::wstring text(std::size_t(length) + 1, L'\0');
-    text.resize(std::size_t(GetWindowTextW(control, text.data(), length + 1)));
-    return text;
-}
-
-}  // namespace
-
 std::string CDialog::GetText(int id) const {
-    return win32_text::Ansi(WideText(GetDlgItem(hwnd_, id)));
+    return win32_text::Ansi(WindowText(GetDlgItem(hwnd_, id)));
 }
 
 bool CDialog::ReadText(int id, std::string* text) const {
-    if (AcceptName(WideText(GetDlgItem(hwnd_, id)), text)) return true;
+    if (AcceptName(WindowText(GetDlgItem(hwnd_, id)), text)) return true;
     SetFocus(GetDlgItem(hwnd_, id));
     return false;
 }
@@ -81,13 +106,3 @@ void CDialog::SetChecked(int id, bool checked) {
 }
 
 void CDialog::Enable(int id, bool enabled) { EnableWindow(GetDlgItem(hwnd_, id), enabled); }
-
-int CDialog::CheckedRadio(int first, int count) const {
-    for (int i = 0; i < count; ++i)
-        if (IsChecked(first + i)) return i;
-    return -1;
-}
-
-void CDialog::CheckRadio(int first, int count, int position) {
-    CheckRadioButton(hwnd_, first, first + count - 1, first + position);
-}

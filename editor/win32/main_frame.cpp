@@ -3,20 +3,20 @@
 #include "editor/win32/main_frame.h"
 
 #include "editor/project_session.h"
-#include "editor/win32/demo_wnd.h"
-#include "editor/win32/modal_owner.h"
+#include "editor/win32/dialog.h"
 #include "editor/win32/resource.h"
-#include "editor/win32/tree_view.h"
+#include "editor/win32/shell_dialogs.h"
 #include "platform/win32/backend.h"
+#include "platform/win32/win32_text.h"
 
 CMainFrame::CMainFrame(const EditorOptions& options)
     : Editor(std::make_unique<EditorController>(*this, options)) {}
 
 // The controller goes before the panes that forward to it.
 CMainFrame::~CMainFrame() {
-    if (platformFrame_) modal_owner::SetFrame(nullptr);
-    if (treeView_) treeView_->Detach();
-    if (demoWnd_) demoWnd_->Detach();
+    if (platformFrame_) CDialog::SetFrame(nullptr, nullptr);
+    if (TreeView) TreeView->Detach();
+    if (DemoWnd) DemoWnd->Detach();
     Editor.reset();
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
 }
@@ -39,17 +39,15 @@ int CMainFrame::OnCreate() {
     // A "QUIT" link in the preview closes the frame; messages are owned by it
     // while no dialog is open.
     platformFrame_ = platform::win32::BorrowWindow(hwnd());
-    modal_owner::SetFrame(platformFrame_.get());
+    CDialog::SetFrame(platformFrame_.get(), [this](const std::string& topic) { ShowHelp(topic); });
     const int treeWidth = ReadFrameLayout(Editor->Settings()).treeWidth;
     if (!splitter_.Create(hwnd(), IDW_PANE_FIRST, treeWidth)) return -1;
-    treeView_ = std::make_unique<CVelomarTreeView>(*Editor);
-    demoWnd_ = std::make_unique<CDemoWnd>(*Editor);
-    TreeView = treeView_.get();
-    DemoWnd = demoWnd_.get();
-    if (!treeView_->Create(splitter_.hwnd(), IDW_PANE_FIRST, treeWidth) ||
-        !demoWnd_->Create(splitter_.hwnd(), IDW_PANE_FIRST + 1) || !CreateBars())
+    TreeView = std::make_unique<CVelomarTreeView>(*Editor);
+    DemoWnd = std::make_unique<CDemoWnd>(*Editor);
+    if (!TreeView->Create(splitter_.hwnd(), IDW_PANE_FIRST, treeWidth) ||
+        !DemoWnd->Create(splitter_.hwnd(), IDW_PANE_FIRST + 1) || !CreateBars())
         return -1;
-    splitter_.SetPanes(treeView_->hwnd(), demoWnd_->hwnd());
+    splitter_.SetPanes(TreeView->hwnd(), DemoWnd->hwnd());
     Editor->Start();
     return 0;
 }
@@ -66,7 +64,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             // Toolbar and menu commands alike; controls of the panes report to them.
             // None while a dialog holds the project (an accelerator).
-            if ((lParam == 0 || HWND(lParam) == toolbar_) && !modal_owner::DialogOpen()) {
+            if ((lParam == 0 || HWND(lParam) == toolbar_) && !CDialog::AnyOpen()) {
                 Editor->Run(LOWORD(wParam));
                 UpdateCommandState();
             }
@@ -127,7 +125,7 @@ void CMainFrame::Layout() {
     int edges[4] = {client.right - 3 * lock, client.right - 2 * lock, client.right - lock, -1};
     SendMessageA(status_, SB_SETPARTS, 4, LPARAM(edges));
     ShowLockKeys();
-    splitter_.Move(0, top, client.right, bottom > top ? bottom - top : 0);
+    MoveWindow(splitter_.hwnd(), 0, top, client.right, bottom > top ? bottom - top : 0, TRUE);
 }
 
 // The layout first, then the save question while every window is still
@@ -140,10 +138,6 @@ void CMainFrame::OnDestroy() {
         {{frame.left, frame.top, frame.right, frame.bottom}, tree.right - tree.left},
         IsIconic(hwnd()) != FALSE);
 }
-
-void CMainFrame::CloseFrame() { PostMessageA(hwnd(), WM_CLOSE, 0, 0); }
-
-platform::Window* CMainFrame::PreviewParent() { return DemoWnd->Parent(); }
 
 bool CMainFrame::PreviewHasFocus() const {
     HWND preview = DemoWnd->Preview();
@@ -161,19 +155,4 @@ void CMainFrame::SwitchPane() {
     SetFocus(inTree ? DemoWnd->hwnd() : TreeView->hwnd());
 }
 
-std::string CMainFrame::FrameTitle() const {
-    const int length = GetWindowTextLengthA(hwnd());
-    std::string title(std::size_t(length) + 1, '\0');
-    title.resize(std::size_t(GetWindowTextA(hwnd(), title.data(), length + 1)));
-    return title;
-}
-
-void CMainFrame::SetFrameTitle(const std::string& title) { SetWindowTextA(hwnd(), title.c_str()); }
-
-void CMainFrame::ShowTree(const std::vector<TreeRow>& rows, TemplateNode select) {
-    TreeView->ShowRows(rows, select);
-}
-
-void CMainFrame::SelectInTree(TemplateNode node) { TreeView->SelectNode(node); }
-
-TemplateNode CMainFrame::TreeSelection() const { return TreeView->Selection(); }
+std::string CMainFrame::FrameTitle() const { return win32_text::Ansi(WindowText(hwnd())); }

@@ -10,11 +10,9 @@
 #include <vector>
 
 #include "editor/editor_controller.h"
-#include "editor/win32/native_window.h"
+#include "editor/win32/demo_wnd.h"
 #include "editor/win32/splitter.h"
-
-class CDemoWnd;
-class CVelomarTreeView;
+#include "editor/win32/tree_view.h"
 
 class CMainFrame : public CNativeWindow, public EditorFace {
   public:
@@ -30,20 +28,22 @@ class CMainFrame : public CNativeWindow, public EditorFace {
     void UpdateCommandState();
 
     std::unique_ptr<EditorController> Editor;
-    CVelomarTreeView* TreeView = nullptr;
-    CDemoWnd* DemoWnd = nullptr;
+    std::unique_ptr<CVelomarTreeView> TreeView;
+    std::unique_ptr<CDemoWnd> DemoWnd;
 
     // EditorFace (main_frame.cpp, main_frame_dialogs.cpp).
     void Post(std::function<void()> call) override;
-    platform::Window* PreviewParent() override;
+    platform::Window* PreviewParent() override { return DemoWnd->Parent(); }
     bool PreviewHasFocus() const override;
     void FocusPreview() override;
     void SwitchPane() override;
     std::string FrameTitle() const override;
-    void SetFrameTitle(const std::string& title) override;
-    void ShowTree(const std::vector<TreeRow>& rows, TemplateNode select) override;
-    void SelectInTree(TemplateNode node) override;
-    TemplateNode TreeSelection() const override;
+    void SetFrameTitle(const std::string& title) override { SetWindowTextA(hwnd(), title.c_str()); }
+    void ShowTree(const std::vector<TreeRow>& rows, TemplateNode select) override {
+        TreeView->ShowRows(rows, select);
+    }
+    void SelectInTree(TemplateNode node) override { TreeView->SelectNode(node); }
+    TemplateNode TreeSelection() const override { return TreeView->Selection(); }
     void ShowRecentList(const std::vector<std::string>& menuTexts) override;
     bool RunWizard(WizardChoice* choice) override;
     bool AskNewProjectFolder(const std::string& defaultParent, std::string* folder) override;
@@ -51,7 +51,7 @@ class CMainFrame : public CNativeWindow, public EditorFace {
     bool RunPropertyDialog(ItemDialog dialog, int index, const LiveHook& live) override;
     void ShowAbout() override;
     void ShowHelp(const std::string& topic) override;
-    void CloseFrame() override;
+    void CloseFrame() override { PostMessageA(hwnd(), WM_CLOSE, 0, 0); }
 
   protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -79,7 +79,5 @@ class CMainFrame : public CNativeWindow, public EditorFace {
     HWND toolbar_ = nullptr;
     HWND status_ = nullptr;
     CSplitter splitter_;
-    std::unique_ptr<CVelomarTreeView> treeView_;
-    std::unique_ptr<CDemoWnd> demoWnd_;
     std::vector<std::function<void()>> posted_;
 };

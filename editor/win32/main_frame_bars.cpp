@@ -7,18 +7,13 @@
 
 namespace {
 
+// The editor's keys are numbered as the virtual keys.
 ACCEL Accelerator(const KeyBinding& binding) {
     using namespace editor_keys;
-    const int key = binding.keys.key;
-    WORD code = WORD(key);
-    if (key >= F1 && key <= F1 + 11) code = WORD(VK_F1 + (key - F1));
-    if (key == Up) code = VK_UP;
-    if (key == Down) code = VK_DOWN;
-    if (key == Back) code = VK_BACK;
     const int mods = binding.keys.mods;
     return {BYTE(FVIRTKEY | FNOINVERT | (mods & Ctrl ? FCONTROL : 0) | (mods & Shift ? FSHIFT : 0) |
                  (mods & Alt ? FALT : 0)),
-            code, WORD(binding.id)};
+            WORD(binding.keys.key), WORD(binding.id)};
 }
 
 const CommandInfo* Shown(int id) { return CommandAvailable(id) ? FindCommand(id) : nullptr; }
@@ -53,12 +48,19 @@ bool CMainFrame::PreTranslateMessage(MSG* msg) {
 
 bool CMainFrame::CreateBars() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    toolbar_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
-                               WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
-                                   CCS_NORESIZE | CCS_NODIVIDER | CCS_NOPARENTALIGN,
-                               0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(INT_PTR(IDW_TOOLBAR)),
-                               instance, nullptr);
-    if (!toolbar_) return false;
+    auto child = [this, instance](DWORD exStyle, const char* kind, DWORD style, int id) {
+        return CreateWindowExA(exStyle, kind, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, hwnd(),
+                               reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
+    };
+    toolbar_ =
+        child(0, TOOLBARCLASSNAMEA,
+              TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NODIVIDER | CCS_NOPARENTALIGN,
+              IDW_TOOLBAR);
+    rebar_ = child(WS_EX_TOOLWINDOW, REBARCLASSNAMEA,
+                   WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_BANDBORDERS | CCS_TOP | CCS_NODIVIDER,
+                   IDW_REBAR);
+    status_ = child(0, STATUSCLASSNAMEA, SBARS_SIZEGRIP, IDW_STATUS_BAR);
+    if (!toolbar_ || !rebar_ || !status_) return false;
     SendMessageA(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 15));
     // Light grey in the strip becomes the button face.
@@ -68,21 +70,11 @@ bool CMainFrame::CreateBars() {
     for (int id : ToolbarButtons()) {
         const CommandInfo* c = Shown(id);
         if (id && !c) continue;
-        TBBUTTON button = {};
-        button.iBitmap = c ? int(c->picture) : 0;
-        button.idCommand = id;
-        button.fsState = TBSTATE_ENABLED;
-        button.fsStyle = BYTE(!c ? BTNS_SEP : c->check ? BTNS_CHECK : BTNS_BUTTON);
+        const BYTE style = !c ? BTNS_SEP : c->check ? BTNS_CHECK : BTNS_BUTTON;
+        TBBUTTON button = {c ? int(c->picture) : 0, id, TBSTATE_ENABLED, style, {}, 0, 0};
         SendMessageA(toolbar_, TB_ADDBUTTONSA, 1, LPARAM(&button));
     }
     SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0);
-
-    rebar_ = CreateWindowExA(WS_EX_TOOLWINDOW, REBARCLASSNAMEA, "",
-                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
-                                 RBS_BANDBORDERS | CCS_TOP | CCS_NODIVIDER,
-                             0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(INT_PTR(IDW_REBAR)),
-                             instance, nullptr);
-    if (!rebar_) return false;
     SetParent(toolbar_, rebar_);
     const DWORD size = DWORD(SendMessageA(toolbar_, TB_GETBUTTONSIZE, 0, 0));
     SIZE ideal = {};
@@ -97,11 +89,6 @@ bool CMainFrame::CreateBars() {
     band.cx = ideal.cx;
     band.cxIdeal = ideal.cx;
     if (!SendMessageA(rebar_, RB_INSERTBANDA, WPARAM(-1), LPARAM(&band))) return false;
-
-    status_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
-                              0, 0, hwnd(), reinterpret_cast<HMENU>(INT_PTR(IDW_STATUS_BAR)),
-                              instance, nullptr);
-    if (!status_) return false;
     ShowPrompt(0);
     return true;
 }
@@ -155,12 +142,7 @@ void CMainFrame::ShowRecentList(const std::vector<std::string>& menuTexts) {
     DrawMenuBar(hwnd());
 }
 
-void CMainFrame::ShowPrompt(int id) {
-    const CommandInfo* command = FindCommand(id);
-    const bool recent = id >= ID_RECENT_FIRST && id <= ID_RECENT_LAST;
-    const char* text = command ? command->prompt : recent ? RECENT_PROMPT : IDLE_PROMPT;
-    SendMessageA(status_, SB_SETTEXTA, 0, LPARAM(text));
-}
+void CMainFrame::ShowPrompt(int id) { SendMessageA(status_, SB_SETTEXTA, 0, LPARAM(PromptOf(id))); }
 
 void CMainFrame::ShowLockKeys() {
     if (!status_) return;

@@ -1,19 +1,9 @@
 #include "editor/win32/project_wizard_dlg.h"
 
 #include "editor/win32/resource.h"
+#include "editor/win32/shell_dialogs.h"
 
 CProjectWizardDlg::CProjectWizardDlg() : CDialog(IDD_PROJECT_WIZARD) {}
-
-void CProjectWizardDlg::OnInitDialog() {
-    CheckRadio(IDC_CHOICE_NEW, 2, Choice);
-    SetChecked(IDC_SHOW_AT_STARTUP, ShowAtStartup != 0);
-}
-
-bool CProjectWizardDlg::OnOK() {
-    Choice = CheckedRadio(IDC_CHOICE_NEW, 2) == 1 ? 1 : 0;
-    ShowAtStartup = IsChecked(IDC_SHOW_AT_STARTUP) ? 1 : 0;
-    return true;
-}
 
 // Picture 138 at client pixel (10, 10), in its natural size.
 void CProjectWizardDlg::OnPaint() {
@@ -30,4 +20,49 @@ void CProjectWizardDlg::OnPaint() {
     DeleteDC(memory);
     EndPaint(hwnd(), &paint);
     DeleteObject(picture);
+}
+
+CNewProjectDlg::CNewProjectDlg(std::string defaultParent)
+    : CDialog(IDD_NEW_PROJECT, NEW_PROJECT_HELP_TOPIC), defaultParent_(std::move(defaultParent)) {
+    path_.Separator = '\\';
+}
+
+void CNewProjectDlg::OnInitDialog() {
+    path_.Open(defaultParent_);
+    SetText(IDC_PROJECT_NAME, path_.Name);
+    PutLocation();
+}
+
+// Each write makes an EN_CHANGE; a text the core already holds is no user edit.
+void CNewProjectDlg::PutLocation() { SetText(IDC_PROJECT_LOCATION, path_.Location); }
+
+bool CNewProjectDlg::OnCommand(int id, int code) {
+    if (id == IDC_PROJECT_NAME && code == EN_CHANGE) {
+        const std::string name = GetText(IDC_PROJECT_NAME);
+        if (name == path_.Name) return true;
+        const bool following = !path_.LocationEdited;
+        path_.NameChanged(name);
+        if (following) PutLocation();
+    } else if (id == IDC_PROJECT_LOCATION && code == EN_CHANGE) {
+        const std::string location = GetText(IDC_PROJECT_LOCATION);
+        if (location != path_.Location) path_.LocationTyped(location);
+    } else if (id == IDC_BROWSE_LOCATION) {
+        std::string folder;
+        if (!BrowseForFolder(hwnd(), "Select a Local Drive or Network Drive", &folder)) return true;
+        path_.Browsed(folder);
+        PutLocation();
+    } else {
+        return false;
+    }
+    SetText(IDC_PROJECT_RESULT, path_.ProjectFolder());
+    return true;
+}
+
+bool CNewProjectDlg::OnOK() {
+    std::string name, location;
+    if (!ReadText(IDC_PROJECT_NAME, &name) || !ReadText(IDC_PROJECT_LOCATION, &location))
+        return false;
+    path_.Name = name;
+    if (path_.LocationEdited) path_.Location = location;
+    return path_.CheckName();
 }

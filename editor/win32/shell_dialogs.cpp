@@ -1,7 +1,7 @@
 #include "editor/win32/shell_dialogs.h"
 
-#include "platform/win32/win32_text.h"
 #include "platform/platform.h"
+#include "platform/win32/win32_text.h"
 
 bool AcceptName(const std::wstring& wide, std::string* ansi) {
     if (win32_text::ToAnsi(wide, ansi)) return true;
@@ -13,25 +13,29 @@ bool AcceptName(const std::wstring& wide, std::string* ansi) {
     return false;
 }
 
+std::wstring WindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(window, text.data(), length + 1)));
+    return text;
+}
+
 namespace {
 
 int CALLBACK SelectStart(HWND browser, UINT message, LPARAM, LPARAM start) {
-    if (message == BFFM_INITIALIZED && start) SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, start);
+    if (message == BFFM_INITIALIZED && start)
+        SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, start);
     return 0;
 }
 
 }  // namespace
 
-bool BrowseForFolder(HWND owner, const char* title, std::string* folder,
-                     const std::string& start) {
+bool BrowseForFolder(HWND owner, const char* title, std::string* folder, const std::string& start) {
     const std::wstring wideTitle = win32_text::Wide(title);
     const std::wstring wideStart = win32_text::Wide(start);
-    BROWSEINFOW info = {};
-    info.hwndOwner = owner;
-    info.lpszTitle = wideTitle.c_str();
-    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS | BIF_NEWDIALOGSTYLE;
-    info.lpfn = SelectStart;
-    info.lParam = start.empty() ? 0 : LPARAM(wideStart.c_str());
+    const UINT flags = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS | BIF_NEWDIALOGSTYLE;
+    const LPARAM first = start.empty() ? 0 : LPARAM(wideStart.c_str());
+    BROWSEINFOW info = {owner, nullptr, nullptr, wideTitle.c_str(), flags, SelectStart, first, 0};
     PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
     if (!chosen) return false;
     wchar_t path[MAX_PATH] = {};
@@ -56,21 +60,8 @@ bool OpenFileDialog(HWND owner, const std::string& filterText, const std::string
     ofn.lpstrFilter = filter.c_str();
     ofn.lpstrFile = file;
     ofn.nMaxFile = DWORD(sizeof(file) / sizeof(file[0]));
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST |
-                OFN_ENABLESIZING;
+    ofn.Flags =
+        OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ENABLESIZING;
     if (!GetOpenFileNameW(&ofn)) return false;
     return AcceptName(file, path);
-}
-
-bool ChooseColour(HWND owner, const COLORREF* initial, COLORREF* chosen) {
-    static COLORREF custom[16] = {};  // kept for the run, as the system dialog expects
-    CHOOSECOLORW cc = {};
-    cc.lStructSize = sizeof(cc);
-    cc.hwndOwner = owner;
-    cc.lpCustColors = custom;
-    cc.Flags = CC_FULLOPEN | (initial ? CC_RGBINIT : 0);
-    cc.rgbResult = initial ? *initial : 0;
-    if (!ChooseColorW(&cc)) return false;
-    *chosen = cc.rgbResult;
-    return true;
 }

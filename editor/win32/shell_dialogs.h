@@ -1,5 +1,5 @@
 // The system's dialogs where the editor needs them: the folder browser and
-// file open. Chosen names come back in the ANSI code page, the form in which
+// file open (the colour chooser is the property dialogs'). Chosen names come back in the ANSI code page, the form in which
 // AppSetup.dat and the runtime keep them; a name that code page cannot hold is
 // refused with a message rather than stored wrong.
 #pragma once
@@ -18,9 +18,7 @@ bool BrowseForFolder(HWND owner, const char* title, std::string* folder,
 bool OpenFileDialog(HWND owner, const std::string& filter, const std::string& initialName,
                     std::string* path);
 
-// The full colour chooser; `initial` preselects a colour when given. True when
-// one was chosen.
-bool ChooseColour(HWND owner, const COLORREF* initial, COLORREF* chosen);
-
 // True when `wide` fits the ANSI code page; else the user is told and false.
 bool AcceptName(const std::wstring& wide, std::string* ansi);
+// A window's or control's text, as Unicode.
+std::wstring WindowText(HWND window);

@@ -17,10 +17,6 @@ void CSplitter::SetPanes(HWND left, HWND right) {
     Layout();
 }
 
-void CSplitter::Move(int x, int y, int width, int height) {
-    MoveWindow(hwnd(), x, y, width, height, TRUE);
-}
-
 // The stored width is used as it is while it leaves room; a drag is held
 // inside the window so that neither pane disappears.
 int CSplitter::Clamp(int left) const {
@@ -48,20 +44,17 @@ LRESULT CSplitter::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_LBUTTONDOWN:
             if (!OnBar(x)) break;
-            dragging_ = true;
-            SetCapture(hwnd());
+            SetCapture(hwnd());  // a drag lasts while the bar holds the mouse
             return 0;
         case WM_MOUSEMOVE:
-            if (!dragging_) break;
+            if (GetCapture() != hwnd()) break;
             left_ = Clamp(x - BAR / 2);
             Layout();
             UpdateWindow(hwnd());
             return 0;
         case WM_LBUTTONUP:
-        case WM_CAPTURECHANGED:
-            if (!dragging_) break;
-            dragging_ = false;
-            if (message == WM_LBUTTONUP) ReleaseCapture();
+            if (GetCapture() != hwnd()) break;
+            ReleaseCapture();
             return 0;
         case WM_LBUTTONDBLCLK:
             return 0;  // never unsplits

@@ -10,8 +10,6 @@ class CSplitter : public CNativeWindow {
     bool Create(HWND parent, int id, int leftWidth);
     // The panes are children of the splitter, made by the caller.
     void SetPanes(HWND left, HWND right);
-    void Move(int x, int y, int width, int height);
-    int LeftWidth() const { return left_; }
 
     static constexpr int BAR = 6;
     static constexpr int MIN_PANE = 24;
@@ -26,5 +24,4 @@ class CSplitter : public CNativeWindow {
 
     HWND panes_[2] = {};
     int left_ = 0;
-    bool dragging_ = false;
 };

@@ -2,7 +2,6 @@
 
 #include "editor/editor_controller.h"
 #include "editor/win32/resource.h"
-#include "platform/win32/win32_text.h"
 
 CVelomarTreeView::~CVelomarTreeView() {
     if (images_) ImageList_Destroy(images_);
@@ -79,11 +78,8 @@ void CVelomarTreeView::TrackItemMenu(TemplateNode node) {
     if (!state.show) return;
     HMENU menu = CreatePopupMenu();
     for (const ItemMenuEntry& entry : ItemMenuEntries()) {
-        const bool enabled = entry.id == ID_INSERT_ITEM       ? state.insert
-                             : entry.id == ID_DELETE_ITEM     ? state.remove
-                             : entry.id == ID_PROPERTIES_ITEM ? state.properties
-                                                              : true;
-        AppendMenuA(menu, entry.id ? MF_STRING | (enabled ? 0 : MF_GRAYED) : MF_SEPARATOR,
+        AppendMenuA(menu,
+                    entry.id ? MF_STRING | (state.Enabled(entry.id) ? 0 : MF_GRAYED) : MF_SEPARATOR,
                     UINT_PTR(entry.id), entry.label);
     }
     POINT at = {};
@@ -123,16 +119,9 @@ LRESULT CVelomarTreeView::OnNotify(NMHDR* header) {
             if (!selecting_)
                 editor_->TreePicked(NodeOf(reinterpret_cast<NMTREEVIEWA*>(header)->itemNew.hItem));
             return 0;
-        case TVN_KEYDOWN: {
-            using namespace editor_keys;
-            const WORD key = reinterpret_cast<NMTVKEYDOWN*>(header)->wVKey;
-            const int code = key == VK_INSERT   ? Insert
-                             : key == VK_DELETE ? Delete
-                             : key == VK_RETURN ? Return
-                                                : 0;
-            editor_->TreeKey(Selection(), {code, 0});
+        case TVN_KEYDOWN:  // the editor's keys are numbered as the virtual keys
+            editor_->TreeKey(Selection(), {reinterpret_cast<NMTVKEYDOWN*>(header)->wVKey, 0});
             return 0;
-        }
         default:
             return 0;
     }

@@ -1,7 +1,107 @@
 // VelomarForge.exe: the editor of Velomar disc menus, on Win32.
-#include "editor/win32/forge_app.h"
 #include "editor/win32/main_frame.h"
+#include "editor/win32/shell_dialogs.h"
+#include "engine/settings_values.h"
+#include "platform/platform.h"
 #include "platform/win32/backend.h"
+
+namespace {
+
+// The folder of the running program, ending in a backslash.
+bool ProgramFolder(std::string* folder) {
+    wchar_t path[MAX_PATH] = {};
+    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return false;
+    std::wstring wide(path, n);
+    wide.erase(wide.find_last_of(L"\\/") + 1);
+    return AcceptName(wide, folder);
+}
+
+// The user's Documents folder, or "" when the system has none.
+std::string DocumentsFolder() {
+    wchar_t path[MAX_PATH] = {};
+    std::string folder;
+    if (SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK ||
+        !AcceptName(path, &folder))
+        return std::string();
+    return folder;
+}
+
+// The one argument: a project folder, or its AppSetup.dat.
+bool ProjectArgument(const wchar_t* commandLine, std::string* folder) {
+    int count = 0;
+    wchar_t** args = CommandLineToArgvW(commandLine, &count);
+    if (!args) return false;
+    std::wstring arg = count > 1 ? args[1] : L"";
+    LocalFree(args);
+    if (arg.empty()) return false;
+    wchar_t full[MAX_PATH] = {};
+    const DWORD n = GetFullPathNameW(arg.c_str(), MAX_PATH, full, nullptr);
+    if (n == 0 || n >= MAX_PATH) return false;
+    std::wstring path(full, n);
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        path.erase(path.find_last_of(L"\\/") + 1);
+    return AcceptName(path, folder);
+}
+
+}  // namespace
+
+// Start-up (StartFolder, the command line, the frame) and the message loop,
+// which updates the command state whenever it falls idle.
+class CVelomarForgeApp {
+  public:
+    bool InitInstance(const wchar_t* commandLine);
+    int Run();
+
+    std::string StartFolder;  // the folder of the program file; ends in '\\'
+
+  private:
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+bool CVelomarForgeApp::InitInstance(const wchar_t* commandLine) {
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES |
+                                                           ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    // The folder browser needs COM on this thread.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+
+    // The companion files (Velomar.exe, the guide) are beside the program,
+    // whatever folder a shortcut starts it in.
+    if (!ProgramFolder(&StartFolder)) return false;
+    EditorOptions options{StartFolder, "", "", DocumentsFolder(), '\\'};
+    std::string project;
+    if (ProjectArgument(commandLine, &project)) options.OpenAtStart = FolderWithSeparator(project);
+
+    frame_ = std::make_unique<CMainFrame>(options);
+    if (!frame_->Create()) return false;
+    ShowWindow(frame_->hwnd(), SW_SHOWNORMAL);
+    UpdateWindow(frame_->hwnd());
+    return true;
+}
+
+int CVelomarForgeApp::Run() {
+    MSG msg = {};
+    bool idle = true;
+    for (;;) {
+        // The command state follows every burst of messages once the queue is empty.
+        if (idle && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (frame_->hwnd()) frame_->UpdateCommandState();
+            idle = false;
+        }
+        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
+        if (!frame_->hwnd() || !frame_->PreTranslateMessage(&msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        // The menu's animation timer and repaints change no command's state.
+        if (msg.message != WM_TIMER && msg.message != WM_PAINT) idle = true;
+    }
+    frame_.reset();
+    CoUninitialize();
+    return int(msg.wParam);
+}
 
 namespace {
 

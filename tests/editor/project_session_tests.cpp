@@ -64,13 +64,8 @@ class ProjectSessionTest : public ::testing::Test {
 
     platform::HeadlessPlatform host{platform::HeadlessOptions{{1024, 768}, false}};
     TempFolder temp;
-    std::unique_ptr<platform::Window> pane = [this] {  // the preview pane: 800 x 500
-        platform::WindowParams params;
-        params.style = platform::ws::Popup | platform::ws::Visible;
-        params.width = 800;
-        params.height = 500;
-        return host.windows.CreateHostWindow(params, nullptr);
-    }();
+    std::unique_ptr<platform::Window> pane = host.windows.CreateHostWindow(  // the preview pane
+        {0, platform::ws::Popup | platform::ws::Visible, {}, "", 0, 0, 800, 500}, nullptr);
     FakeView view{pane.get()};
     ProjectSession session{&view};
 };
@@ -434,6 +429,8 @@ TEST(EditorTablesTest, CommandsKeysAndPlaces) {
     for (int id : listed) EXPECT_NE(FindCommand(id), nullptr) << id;
     const auto guide = ReadBytes(VELOMAR_SOURCE_DIR "/resources/VelomarForge User Guide.htm");
     const std::size_t table = guide.find("<th>Keys</th>"), end = guide.find("</table>", table);
+    EXPECT_EQ(std::string(PromptOf(ID_RECENT_LAST)) + "|" + PromptOf(ID_RECENT_SEPARATOR),
+              std::string(RECENT_PROMPT) + "|" + IDLE_PROMPT);
     std::set<std::pair<int, int>> keys;
     for (const KeyBinding& k : FrameKeys()) {
         const std::string text = ShortcutText(k.keys);

@@ -14,6 +14,7 @@
 
 #include "../support/project_sandbox.h"
 #include "editor/command_ids.h"
+#include "editor/editor_face.h"
 #include "editor/forms/add_to_disc.h"
 #include "editor/forms/audio_form.h"
 #include "editor/forms/background_form.h"
@@ -353,11 +354,11 @@ TEST_F(Forms, LinkStore) {
         Messages messages;
     } cases[] = {
         {base, "RUN setup.exe /quiet -16", {}},
-        {with([](auto& f) { f.ClickPathKind(true); }), "RUNABSOLUTE setup.exe /quiet -16", {}},
-        {with([](auto& f) { f.ClickAction(A::Quit), f.dataA = "x"; }), "QUIT   -16", {}},
-        {with([](auto& f) { f.ClickAction(A::OpenFolder); }), "OPEN   -16", {}},
-        {with([](auto& f) { f.ClickAction(A::BrowseCd); }), "OPEN   -16", {}},
-        {with([](auto& f) { f.ClickAction(A::WebSite); }),
+        {with([](auto& f) { f.Click(IDC_LINK_ABSOLUTE); }), "RUNABSOLUTE setup.exe /quiet -16", {}},
+        {with([](auto& f) { f.Click(IDC_LINK_QUIT), f.dataA = "x"; }), "QUIT   -16", {}},
+        {with([](auto& f) { f.Click(IDC_LINK_OPEN_FOLDER); }), "OPEN   -16", {}},
+        {with([](auto& f) { f.Click(IDC_LINK_BROWSE_CD), f.Click(IDC_LINK_X); }), "OPEN   -16", {}},
+        {with([](auto& f) { f.Click(IDC_LINK_WEB_SITE); }),
          "OPENABSOLUTE " + std::string(DEFAULT_WEB_ADDRESS) + "  -16",
          {}},
         {with([](auto& f) { f.action = A::None; }), "QUIT   -16", {}},
@@ -381,6 +382,8 @@ TEST_F(Forms, LinkStore) {
                   c.stored.empty() ? "OPEN old old -9 old" : c.stored + " Install");
     }
     EXPECT_EQ(S().HotSpotRect[4], (platform::Rect{40, 100, 0, 0}));
+    EXPECT_TRUE(HyperlinkForm::IsRadio(IDC_LINK_QUIT) && HyperlinkForm::IsRadio(IDC_LINK_RELATIVE) &&
+                !HyperlinkForm::IsRadio(IDC_LINK_BROWSE));
     EXPECT_EQ(platform::Rgb(S().HotSpotTextColorR, S().HotSpotTextHiliteColorG,
                             S().HotSpotTextHiliteColorB),
               platform::Rgb(255, 255, 0));
@@ -475,6 +478,11 @@ TEST(FormRows, EnableAsTheFormSays) {
     EXPECT_EQ(Enabled(HyperlinkFields(), quit).count(IDC_LINK_DATA_A), 0u);
     quit.ClickAction(LinkAction::RunProgram);
     EXPECT_EQ(Enabled(HyperlinkFields(), quit).count(IDC_LINK_ADD_TO_DISC), 1u);
+    const WizardChoice open{true, false};  // the wizard's radios and check show its answer
+    std::set<int> checked;
+    for (const auto& f : WizardFields())
+        if (f.Checked(open)) checked.insert(f.id);
+    EXPECT_EQ(checked, std::set{IDC_CHOICE_OPEN});
 }
 
 // Copied and named as stored; a clash asks; a link in the file's place is

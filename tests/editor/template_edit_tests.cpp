@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "../support/project_sandbox.h"
+#include "editor/command_ids.h"
 #include "editor/edit_history.h"
 #include "editor/template_edit.h"
 
@@ -66,8 +67,9 @@ TEST_F(TemplateEdit, MenusAndDialogsGoByKindNotText) {
     S().HotSpotText[0] = "Background Image";  // still a link
     for (const auto& c : cases) {
         const ItemMenu m = MenuFor(project.get(), {c.kind, 0});
-        const std::string menu = {m.show ? 'm' : '-', m.insert ? 'i' : '-', m.remove ? 'd' : '-',
-                                  m.properties ? 'p' : '-'};
+        const std::string menu = {m.show ? 'm' : '-', m.Enabled(ID_INSERT_ITEM) ? 'i' : '-',
+                                  m.Enabled(ID_DELETE_ITEM) ? 'd' : '-',
+                                  m.Enabled(ID_PROPERTIES_ITEM) ? 'p' : '-'};
         EXPECT_EQ(menu, c.menu) << int(c.kind);
         EXPECT_EQ(DialogFor({c.kind, 0}), c.dialog) << int(c.kind);
     }
