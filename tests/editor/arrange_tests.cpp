@@ -58,13 +58,8 @@ class ArrangeTest : public EngineTest {
     Surface Shown() { return windows_.ClientSurface(session.GetInstallerWnd()->Wnd.get()); }
 
     TestProject project;
-    std::unique_ptr<platform::Window> pane = [this] {
-        platform::WindowParams params;
-        params.style = platform::ws::Popup | platform::ws::Visible;
-        params.width = 640;
-        params.height = 440;
-        return host_.windows.CreateHostWindow(params, nullptr);
-    }();
+    std::unique_ptr<platform::Window> pane = host_.windows.CreateHostWindow(
+        {0, platform::ws::Popup | platform::ws::Visible, {}, "", 0, 0, 640, 440}, nullptr);
     Panes panes{pane.get()};
     ProjectSession session{&panes};
     Arranger arranger{session, panes};

@@ -390,7 +390,8 @@ TEST_F(ResourceImport, NamesAWindowsDiscCannotCarryAreRefused) {
     EXPECT_EQ(ReadBytes(Res("LOGO.BMP")), "new picture");
 }
 
-TEST(DiscImageNames, IsoVolumeLabel) {
+// The volume's two labels and xorriso's progress lines.
+TEST(DiscImageNames, LabelsAndProgress) {
     const std::pair<const char*, const char*> cases[] = {
         {"", "VELOMAR"},
         {"  --Hello--World--  ", "HELLO_WORLD"},
@@ -403,20 +404,27 @@ TEST(DiscImageNames, IsoVolumeLabel) {
         {"ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789", "ABCDEFGHIJKLMNOPQRSTUVWXYZ123456"},
     };
     for (const auto& [title, label] : cases) EXPECT_EQ(IsoVolumeLabel(title), label) << title;
-}
 
-TEST(DiscImageNames, JolietVolumeName) {
-    const std::pair<const char*, std::u16string> cases[] = {
+    const std::pair<const char*, std::u16string> joliet[] = {
         {"", u"                "},
         {"Caf\xE9 \x80", u"Caf\u00E9 \u20AC          "},  // the same title in Windows-1252
         {"A Very Long Disc Title", u"A Very Long Disc"},
         {"Fun \xF0\x9F\x98\x80 disc", u"Fun  disc       "},  // outside the basic plane
     };
-    for (const auto& [title, name] : cases) {
+    for (const auto& [title, name] : joliet) {
         std::string ucs2;  // 16 characters, big-endian
         for (char16_t c : name) ucs2 += {char(c >> 8), char(c & 0xFF)};
         EXPECT_EQ(JolietVolumeName(title), ucs2) << title;
     }
+
+    const std::pair<const char*, int> lines[] = {
+        {"xorriso : UPDATE : Writing:      14848s   45.2%   fifo 100%  buf  50%", 45},
+        {"xorriso : UPDATE :  99.99% done, estimate finish Mon Dec  7", 99},
+        {"xorriso : UPDATE :       6 files added in 1 seconds", -1},
+        {"xorriso : NOTE : 50% of something", -1},
+        {"xorriso : UPDATE : 250% done", 100},
+    };
+    for (const auto& [line, percent] : lines) EXPECT_EQ(ProgressPercent(line), percent) << line;
 }
 
 // The limits are xorriso's Joliet ones: 103 characters, a file's dot not
@@ -480,17 +488,6 @@ TEST(DiscImageNames, TemporaryNames) {
         EXPECT_EQ(platform::IsTemporaryName(c.leaf), c.temporary) << c.leaf;
         EXPECT_EQ(platform::IsTemporaryNameOf(c.leaf, "AppSetup.dat"), c.ofSettings) << c.leaf;
     }
-}
-
-TEST(DiscImageNames, Progress) {
-    const std::pair<const char*, int> lines[] = {
-        {"xorriso : UPDATE : Writing:      14848s   45.2%   fifo 100%  buf  50%", 45},
-        {"xorriso : UPDATE :  99.99% done, estimate finish Mon Dec  7", 99},
-        {"xorriso : UPDATE :       6 files added in 1 seconds", -1},
-        {"xorriso : NOTE : 50% of something", -1},
-        {"xorriso : UPDATE : 250% done", 100},
-    };
-    for (const auto& [line, percent] : lines) EXPECT_EQ(ProgressPercent(line), percent) << line;
 }
 
 TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
