@@ -3,7 +3,8 @@
 // the link texts (each stack antialiases text its own way). The same steps
 // through VelomarForge.exe's dialogs under wine64 (tests/windows/win32/
 // forge_disc.cpp) save the same AppSetup.dat and tree, and its preview shows
-// Velomar.exe's picture exactly: both are the one Win32 drawing.
+// Velomar.exe's picture exactly: both are the one Win32 drawing. That program
+// then tries the Windows frame's menus, keys, tree and dialogs on its disc.
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
 
@@ -176,12 +177,11 @@ TEST_F(DiscTest, BothEditorsMakeOneDiscThatRunsAsTheirPreviewsShowIt) {
     std::string windowsPath = "Z:" + win, out;
     std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
     ASSERT_EQ(xtest::Run(wine.Program(kWindowsBin + "/tests/windows/win32/velomar_forge_disc.exe",
-                                      {windowsPath}),
+                                      {windowsPath, "wiring"}),
                          300000, &out),
               0)
         << out;
-    EXPECT_TRUE(xtest::ReadFile(win + "docs/Disc/AppSetup.dat") ==
-                xtest::ReadFile(folder + "AppSetup.dat"))
+    EXPECT_TRUE(xtest::ReadFile(win + "made.dat") == xtest::ReadFile(folder + "AppSetup.dat"))
         << "the editors saved the same steps differently";
     std::string tree;
     TreeTexts(Tree(), Tree()->GetRootItem(), 0, &tree);

@@ -1,11 +1,12 @@
 // A disc made through VelomarForge.exe's dialogs, in-process under wine64:
 //   velomar_forge_disc SCRATCH [wiring]
 // SCRATCH holds start\Velomar.exe and art\ (pictures and sounds lying outside
-// any project). The project goes to SCRATCH\docs\Disc and is built; the tree's
-// texts, one node a line indented by depth, go to tree.txt and the preview's
-// pixels to preview.raw, for the Linux side to compare with its own. With "wiring", the frame's
-// menus, keys, tree and preview are then tried on that disc: whether the Win32 windows reach the
-// core (whose own rules are tested on Linux). Exit 0 when every check held.
+// any project). The project goes to SCRATCH\docs\Disc and is built; for the
+// Linux side to compare with its own, the tree's texts (one node a line,
+// indented by depth) go to tree.txt, the preview's pixels to preview.raw and
+// AppSetup.dat to made.dat. With "wiring", the frame's menus, keys, tree and
+// preview are then tried on that disc: whether the Win32 windows reach the core
+// (whose own rules are tested on Linux). Exit 0 when every check held.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -280,6 +281,7 @@ int main(int argc, char** argv) {
         std::fclose(f);
     }
     DumpPreview(*frame);
+    CopyFileA(Scratch("docs\\Disc\\AppSetup.dat").c_str(), Scratch("made.dat").c_str(), FALSE);
     if (wiring) Wiring(*frame);
     Close(frame);
     std::printf("disc: %d failure(s)\n", failures);
