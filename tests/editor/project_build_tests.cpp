@@ -431,8 +431,8 @@ TEST(AutorunFile, LabelAndIconOnlyWithAutoPlay) {
 }
 
 // The title as the ISO 9660 label, as autorun.inf's label ("": the title itself) and as
-// the Joliet name (16 characters, big-endian; null: not checked).
-TEST(DiscImageNames, VolumeNamesAndAutorunLabel) {
+// the Joliet name (16 characters, big-endian; null: not checked); xorriso's progress lines.
+TEST(DiscImageNames, VolumeNamesAutorunLabelAndProgress) {
     std::string e33;
     for (int i = 0; i < 33; ++i) e33 += "\xC3\xA9";
     const std::string az = "ABCDEFGHIJKLMNOPQRSTUVWXYZ12345";
@@ -465,6 +465,15 @@ TEST(DiscImageNames, VolumeNamesAndAutorunLabel) {
         for (const char16_t* u = c.joliet; *u; ++u) ucs2 += {char(*u >> 8), char(*u & 0xFF)};
         EXPECT_EQ(JolietVolumeName(c.title), ucs2) << c.title;
     }
+
+    const std::pair<const char*, int> lines[] = {
+        {"xorriso : UPDATE : Writing:      14848s   45.2%   fifo 100%  buf  50%", 45},
+        {"xorriso : UPDATE :  99.99% done, estimate finish Mon Dec  7", 99},
+        {"xorriso : UPDATE :       6 files added in 1 seconds", -1},
+        {"xorriso : NOTE : 50% of something", -1},
+        {"xorriso : UPDATE : 250% done", 100},
+    };
+    for (const auto& [line, percent] : lines) EXPECT_EQ(ProgressPercent(line), percent) << line;
 }
 
 // The limits are xorriso's Joliet ones: 103 characters, a file's dot not
@@ -528,17 +537,6 @@ TEST(DiscImageNames, TemporaryNames) {
         EXPECT_EQ(platform::IsTemporaryName(c.leaf), c.temporary) << c.leaf;
         EXPECT_EQ(platform::IsTemporaryNameOf(c.leaf, "AppSetup.dat"), c.ofSettings) << c.leaf;
     }
-}
-
-TEST(DiscImageNames, Progress) {
-    const std::pair<const char*, int> lines[] = {
-        {"xorriso : UPDATE : Writing:      14848s   45.2%   fifo 100%  buf  50%", 45},
-        {"xorriso : UPDATE :  99.99% done, estimate finish Mon Dec  7", 99},
-        {"xorriso : UPDATE :       6 files added in 1 seconds", -1},
-        {"xorriso : NOTE : 50% of something", -1},
-        {"xorriso : UPDATE : 250% done", 100},
-    };
-    for (const auto& [line, percent] : lines) EXPECT_EQ(ProgressPercent(line), percent) << line;
 }
 
 TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {

@@ -64,7 +64,7 @@ class ProjectSessionTest : public ::testing::Test {
 
     platform::HeadlessPlatform host{platform::HeadlessOptions{{1024, 768}, false}};
     TempFolder temp;
-    std::unique_ptr<platform::Window> pane = host.windows.CreateHostWindow(  // the preview pane
+    std::unique_ptr<platform::Window> pane = host.windows.CreateHostWindow(
         {0, platform::ws::Popup | platform::ws::Visible, {}, "", 0, 0, 800, 500}, nullptr);
     FakeView view{pane.get()};
     ProjectSession session{&view};
@@ -535,7 +535,7 @@ TEST(SettingsStoreFile, OnlyABoundedRegularFileIsRead) {
     ::alarm(0);
 }
 
-TEST(RecentList, NewestFirstOnceAtMostEightAndKeptWhole) {
+TEST(RecentList, NewestFirstOnceAtMostEightKeptWholeAndShownSafely) {
     ProjectSandbox box;  // POSIX: letter case tells folders apart
     const Strings eight{"/1/", "/2/", "/3/", "/4/", "/5/", "/6/", "/7/", "/8/"};
     EXPECT_EQ(WithRecentFolder({"/a/", "/b/"}, "/b"), (Strings{"/b", "/a/"}));
@@ -570,18 +570,15 @@ TEST(RecentList, NewestFirstOnceAtMostEightAndKeptWhole) {
     EXPECT_NE(box.services.messages[0].find(a), std::string::npos);
     EXPECT_EQ(RecentProjects(again).Folders(), after);
     EXPECT_EQ(again.GetString(RecentProjects::SECTION, "Project8", "?"), "") << "left the store";
-}
 
-// A hand-edited store: CR LF line ends are read, an entry longer than the
-// store holds is left out, not cut; names never reach the menu with
-// controls or the marks that turn text around.
-TEST(RecentList, HandEditedStoresAndHiddenCharacters) {
-    ProjectSandbox box;
-    const std::string file = box.folder.File("forge.conf");
+    // Edited by hand: CR LF line ends are read, an entry longer than the store
+    // holds is left out, not cut; names never reach the menu with controls or
+    // the marks that turn text around.
+    fs::remove(file);
     WriteBytes(file, "# edited\r\n[Recent Projects]\r\ns Project1=/" +
                          std::string(CRegSettings::MAX_TEXT, 'x') + "\r\ns Project2=/crlf/\r\n");
-    CRegSettings store(kBase, file);
-    EXPECT_EQ(RecentProjects(store).Folders(), Strings{"/crlf/"});
+    CRegSettings edited(kBase, file);
+    EXPECT_EQ(RecentProjects(edited).Folders(), Strings{"/crlf/"});
     EXPECT_FALSE(fs::exists(file + ".damaged"));
 
     const std::pair<std::string, std::string> labels[] = {
@@ -596,7 +593,7 @@ TEST(RecentList, HandEditedStoresAndHiddenCharacters) {
     for (const auto& [folder, label] : labels) EXPECT_EQ(RecentMenuText(0, folder), label);
 }
 
-TEST(CompanionFiles, StartFolderIsBesideTheProgramOrInShare) {
+TEST(CompanionFiles, StartFolderAndHelp) {
     TempFolder temp;
     for (const char* dir : {"build/bin", "usr/bin", "usr/share/velomar"})
         fs::create_directories(temp.File(dir));
@@ -606,11 +603,9 @@ TEST(CompanionFiles, StartFolderIsBesideTheProgramOrInShare) {
     EXPECT_EQ(FindStartFolder(temp.File("usr/bin/")), temp.File("usr/share/velomar/"));
     fs::remove_all(temp.File("usr/share"));
     EXPECT_EQ(FindStartFolder(temp.File("usr/bin")), temp.File("usr/bin/"));
-}
 
-// Help opens the guide at its topic; when the shell fails on that, the document
-// itself; when that fails too, one message that says what to install.
-TEST(CompanionFiles, HelpOpensTheGuideAtItsTopicOrTheDocumentOrSaysWhy) {
+    // Help opens the guide at its topic; when the shell fails on that, the
+    // document itself; when that fails too, one message that says what to install.
     EXPECT_EQ(UserGuideUrl("/a b/ü#", "_Audio"),
               "file:///a%20b/%C3%BC%23/VelomarForge%20User%20Guide.htm#_Audio");
     EXPECT_EQ(UserGuideUrl("/", ""), "file:///VelomarForge%20User%20Guide.htm");
@@ -632,17 +627,15 @@ TEST(CompanionFiles, HelpOpensTheGuideAtItsTopicOrTheDocumentOrSaysWhy) {
         EXPECT_EQ(host.services.messages, c.messages) << c.failures;
     }
     EXPECT_NE(told[0].find("xdg-utils"), std::string::npos);
-}
 
-// The Windows editor's Help fills in the ".htm" association's open command: the
-// guide's path, spaces and all, arrives as one argument.
-TEST(CompanionFiles, HelpFillsInTheAssociationsCommand) {
+    // The Windows editor's Help fills in the ".htm" association's open command:
+    // the guide's path, spaces and all, arrives as one argument.
     const std::string guide = R"(C:\V F\VelomarForge User Guide.htm#_Background_Image)";
     const std::string quoted = '"' + guide + '"';
     const struct {
         const char* command;
         std::string parameters;  // "-" when the command names no program
-    } cases[] = {
+    } commands[] = {
         {R"("C:\Web\b.exe" "%1")", quoted},
         {R"("C:\Web\b.exe" -osint -url %1 %*)", "-osint -url " + quoted},
         {R"("C:\Web\b.exe" /x "file:%L")", "/x \"file:" + guide + '"'},
@@ -650,7 +643,7 @@ TEST(CompanionFiles, HelpFillsInTheAssociationsCommand) {
         {R"(C:\Web\b.exe "%1")", "-"},
         {R"("C:\Web\b.exe %1)", "-"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : commands) {
         std::string program, parameters = "-";
         const bool filled = FillOpenCommand(c.command, guide, &program, &parameters);
         EXPECT_EQ(parameters, c.parameters) << c.command;

@@ -95,7 +95,7 @@ class Forms : public ::testing::Test {
     std::unique_ptr<CInstallerWnd> project = box.NewProject();
 };
 
-TEST_F(Forms, BackgroundLoad) {
+TEST_F(Forms, BackgroundLoadAndStore) {
     const std::pair<std::string, std::string> cases[] = {
         {"@@0000000d0000ff", "colour [0x0000ff] dithered vert white radios"},
         {"@@000000130000ff", "colour [0x0000ff] dithered horiz black radios"},
@@ -111,9 +111,7 @@ TEST_F(Forms, BackgroundLoad) {
         form.Load(*project);
         EXPECT_EQ(Shown(form), shown) << stored;
     }
-}
 
-TEST_F(Forms, BackgroundStore) {
     const Messages badColour = {"Color must be in the format: 0xRRGGBB"};
     // Colour mode with the text, or a picture when `colour` is false.
     auto form = [](std::string text, bool colour = true, bool dithered = false, int direction = 0,
@@ -130,7 +128,7 @@ TEST_F(Forms, BackgroundStore) {
         BackgroundForm form;
         std::string stored;  // "": refused, the old value stays
         Messages messages;
-    } cases[] = {
+    } stores[] = {
         {form("0x0000ff", true, true, 1), "@@0000000d0000ff", {}},
         {form("0x0000ff", true, true, 0), "@@0000000b0000ff", {}},
         {form("0xzz0000", true, true, 0, 1), "@@00000013zz0000", {}},
@@ -146,7 +144,7 @@ TEST_F(Forms, BackgroundStore) {
          {"Failed to open the specified file:\n",
           "Failed to access the specified bitmap file.\nPlease select another."}},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : stores) {
         S().BackGroundBitmapName = "old";
         box.services.messages.clear();
         EXPECT_EQ(c.form.Store(*project), !c.stored.empty()) << c.form.colourText;
@@ -221,7 +219,7 @@ TEST_F(Forms, AudioStoresBothOrNothing) {
     EXPECT_EQ(TextOf(S().StartupWaveFile) + "|" + TextOf(S().HotSpotWaveFile), "res\\intro.wav|");
 }
 
-TEST_F(Forms, LogoLoad) {
+TEST_F(Forms, LogoLoadAndStore) {
     FillLargestRecord(S());
     S().LogoBitmapName[0] = "res\\logo.bmp";
     S().ResizeLogo[0] = 1;
@@ -242,9 +240,7 @@ TEST_F(Forms, LogoLoad) {
     // The hidden "Scale Bitmap / Logo" passes ResizeLogo through unchanged.
     ASSERT_TRUE(animated.Store(*project, 0));
     EXPECT_EQ(S().ResizeLogo[0], 1);
-}
 
-TEST_F(Forms, LogoStore) {
     const Messages cannotOpen = {
         "Failed to open the specified Bitmap / Logo  file.\n\nPlease verify the file exists and is "
         "not in use by another application."};
@@ -262,7 +258,7 @@ TEST_F(Forms, LogoStore) {
         std::string name;  // "": refused, nothing stored
         Messages messages;
         int delayAfter;
-    } cases[] = {
+    } stores[] = {
         {base, "res\\logo.bmp", {}, 15},  // a still logo leaves the shared delay alone
         {with([](LogoForm& f) { f.animate = true; }), "res\\logo.bmp", {}, 40},
         {with([](LogoForm& f) { f.x = "12px"; }), "", {kInteger}, 15},
@@ -271,7 +267,7 @@ TEST_F(Forms, LogoStore) {
         {with([](LogoForm& f) { f.bitmapPath = ""; }), "", cannotOpen, 15},
         {with([&](LogoForm& f) { f.bitmapPath = png; }), "", {notBmp}, 15},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : stores) {
         S().LogoBitmapName[3] = "res\\before.bmp";
         S().LogoBitmapLocation[3] = {1, 1};
         S().LogoAnnimationDelay = 15;
@@ -289,7 +285,7 @@ TEST_F(Forms, LogoStore) {
     }
 }
 
-TEST_F(Forms, LinkLoad) {
+TEST_F(Forms, LinkLoadAndStore) {
     const std::pair<std::string, std::string> cases[] = {
         {"RUN setup.exe", "run rel kinds A[setup.exe] B[/q]"},
         {"RUNABSOLUTE C:\\x.exe", "run abs kinds browse A[C:\\x.exe] B[/q]"},
@@ -329,9 +325,7 @@ TEST_F(Forms, LinkLoad) {
     HyperlinkForm form;
     EXPECT_FALSE(form.Load(*project, 1) || form.Load(*project, 3));  // 3: no command entry
     EXPECT_EQ(Said(), (Messages{kCorrupt, kCorrupt}));
-}
 
-TEST_F(Forms, LinkStore) {
     HyperlinkForm base;
     base.ClickAction(LinkAction::RunProgram);
     base.dataA = "setup.exe";
@@ -352,7 +346,7 @@ TEST_F(Forms, LinkStore) {
         HyperlinkForm form;
         std::string stored;  // "": refused, nothing stored
         Messages messages;
-    } cases[] = {
+    } stores[] = {
         {base, "RUN setup.exe /quiet -16", {}},
         {with([](auto& f) { f.Click(IDC_LINK_ABSOLUTE); }), "RUNABSOLUTE setup.exe /quiet -16", {}},
         {with([](auto& f) { f.Click(IDC_LINK_QUIT), f.dataA = "x"; }), "QUIT   -16", {}},
@@ -369,7 +363,7 @@ TEST_F(Forms, LinkStore) {
         {with([](auto& f) { f.label = "two\nlines"; }), "", oneLine},
         {with([](auto& f) { f.dataB = "/a\n/b"; }), "", oneLine},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : stores) {
         S().HotSpotCommand[4] = "OPEN";
         S().HotSpotCommandDataA[4] = S().HotSpotCommandDataB[4] = S().HotSpotText[4] = "old";
         S().HotSpotFontSize = -9;

@@ -76,10 +76,6 @@ void FillFullRecord(LaunchSettings& s) {
     s.HotSpotWaveFile = "res\\hover.wav";
 }
 
-bool HasLine(const std::string& bytes, const std::string& line) {
-    return ("\r\n" + bytes).find("\r\n" + line + "\r\n") != std::string::npos;
-}
-
 // The writer's side is pinned by RecordIsWrittenInTheCanonicalLayout, so equal
 // bytes here mean every written field was read right.
 TEST_F(SettingsFileTest, EveryStoredFormReadsAndIsWrittenBackUnchanged) {
@@ -235,7 +231,9 @@ TEST_F(SettingsFileTest, RecordIsWrittenInTheCanonicalLayout) {
     EXPECT_FALSE(std::filesystem::exists(SettingsPath() + ".tmp"));
 }
 
-TEST_F(SettingsFileTest, DefaultProjectOnlyWhereThereIsNone) {
+// The default only where there is no project; font sizes and counts beyond what
+// fits are written as what reads back.
+TEST_F(SettingsFileTest, DefaultsAndValuesBeyondWhatFits) {
     auto project = NewProject();
     project->CreateDefaultSettings();  // a new window: EncryptionType 1
     EXPECT_EQ(SettingsBytes(), Fixture("default_scrambled.dat"));
@@ -245,21 +243,17 @@ TEST_F(SettingsFileTest, DefaultProjectOnlyWhereThereIsNone) {
     EXPECT_EQ(SettingsBytes(), Fixture("default_plain.dat"));
     Load("full_plain.dat")->CreateDefaultSettings();
     EXPECT_EQ(SettingsBytes(), Fixture("full_plain.dat"));
-}
 
-TEST_F(SettingsFileTest, FontSizeAndCountsBeyondWhatFits) {
-    auto project = NewProject();
-    project->EncryptionType = 0;
     LaunchSettings& s = *project->Settings;
-    s.HotSpotFontSize = INT_MIN;
-    // Counts beyond the slots are written as the slots that exist.
+    s.HotSpotFontSize = INT_MIN;  // |INT_MIN| does not fit
     s.NumberOfLogosToDraw = 20;
     s.NumberOfHotSpots = -3;
     ASSERT_TRUE(project->SaveSettings());
-    // |INT_MIN| does not fit: the largest size that reads back is written.
-    EXPECT_TRUE(HasLine(SettingsBytes(), "HotSpotFontSize=2147483647"));
-    EXPECT_TRUE(HasLine(SettingsBytes(), "NumberOfLogosToDraw=15"));
-    EXPECT_TRUE(HasLine(SettingsBytes(), "NumberOfHotSpots=0"));
+    for (const char* line :
+         {"HotSpotFontSize=2147483647", "NumberOfLogosToDraw=15", "NumberOfHotSpots=0"})
+        EXPECT_NE(("\r\n" + SettingsBytes()).find("\r\n" + std::string(line) + "\r\n"),
+                  std::string::npos)
+            << line;
     EXPECT_TRUE(NewProject()->LoadSettings());
 }
 

@@ -235,23 +235,4 @@ TEST_F(WineRuntime, ScreenReaderHearsTheLinksFollowsTabAndClicks) {
     ExpectEnded();
 }
 
-// The x86_64 test program makes a disc through the editor's dialogs, then
-// tries the frame's commands, keys and preview on it (win32/forge_wiring.cpp).
-TEST(ForgeWine, MenusKeysTreeDialogsAndPreviewReachTheProject) {
-    wintest::WineSession& wine = wintest::WineSession::Get();
-    ASSERT_TRUE(wine.ok()) << wine.error();
-    const std::string scratch = wintest::ScratchDir("forge");
-    std::filesystem::create_directories(scratch + "/start");
-    std::filesystem::copy_file(VELOMAR_WINDOWS_X86_64_DIR "/launcher/win32/Velomar.exe",
-                               scratch + "/start/Velomar.exe");
-    std::filesystem::copy(VELOMAR_SOURCE_DIR "/examples/sample/res", scratch + "/art");
-    std::string windows = "Z:" + scratch;
-    for (char& c : windows)
-        if (c == '/') c = '\\';
-    const std::string exe =
-        VELOMAR_WINDOWS_X86_64_DIR "/tests/windows/win32/velomar_forge_disc.exe";
-    std::string out;
-    EXPECT_EQ(xtest::Run(wine.Program(exe, {windows, "wiring"}), 300000, &out), 0) << out;
-}
-
 }  // namespace

@@ -1,14 +1,16 @@
 // A disc made through VelomarForge.exe's dialogs, in-process under wine64:
 //   velomar_forge_disc SCRATCH [wiring]
 // SCRATCH holds start\Velomar.exe and art\ (pictures and sounds lying outside
-// any project). The project goes to SCRATCH\docs\Disc and is built; the tree's
-// texts, one node a line indented by depth, go to tree.txt, for the Linux
-// editor to compare with its own. With "wiring", the frame's menus, keys, tree
-// and preview are then tried on that disc: whether the Win32 windows reach the
-// core (whose own rules are tested on Linux). Exit 0 when every check held.
+// any project). The project goes to SCRATCH\docs\Disc and is built; for the
+// Linux side to compare with its own, the tree's texts (one node a line,
+// indented by depth) go to tree.txt, the preview's pixels to preview.raw and
+// AppSetup.dat to made.dat. With "wiring", the frame's menus, keys, tree and
+// preview are then tried on that disc: whether the Win32 windows reach the core
+// (whose own rules are tested on Linux). Exit 0 when every check held.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "editor/companion_files.h"
 #include "editor/forms/resource_import.h"
@@ -75,13 +77,14 @@ void MakeProject(CMainFrame& frame) {
     const int actions[] = {IDC_LINK_WEB_SITE, IDC_LINK_OPEN_FOLDER, IDC_LINK_QUIT};
     const char* data[] = {"www.example.com", "extras", nullptr};
     const char* labels[] = {"Visit our web site", "Open the extras", "Quit"};
+    const char* tops[] = {"200", "250", "320"};
     for (int i = 0; i < 3; ++i)
         Edit(frame, {"Hyper-Links"}, VK_INSERT, "Hyperlink Properties", [&, i](HWND d) {
             Fill(d, {{actions[i], ""}});
             if (data[i]) Fill(d, {{IDC_LINK_DATA_A, data[i]}});
             Fill(d, {{IDC_LINK_LABEL, labels[i]},
                      {IDC_LINK_X, "70"},
-                     {IDC_LINK_Y, std::to_string(200 + 60 * i)},
+                     {IDC_LINK_Y, tops[i]},
                      {IDC_LINK_FONT_SIZE, "22"},
                      {IDC_LINK_TEXT_COLOUR, "0xe2ecf0"},
                      {IDC_LINK_HILITE_COLOUR, "0xf3c45c"},
@@ -102,6 +105,33 @@ void WriteTree(HWND tree, HTREEITEM item, int depth, FILE* f) {
         std::fprintf(f, "%s%s\n", std::string(std::size_t(depth) * 2, ' ').c_str(),
                      NodeText(tree, item).c_str());
         WriteTree(tree, TreeView_GetChild(tree, item), depth + 1, f);
+    }
+}
+
+// The client area as it is on screen: width, height, then 0xRRGGBB pixels by rows.
+void DumpPreview(CMainFrame& frame) {
+    HWND preview = static_cast<HWND>(platform::win32::HandleOf(frame.Editor->Project()->Wnd.get()));
+    UpdateWindow(preview);
+    RECT r{};
+    GetClientRect(preview, &r);
+    HDC shown = GetDC(preview), memory = CreateCompatibleDC(shown);
+    HBITMAP bitmap = CreateCompatibleBitmap(shown, r.right, r.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, r.right, r.bottom, shown, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB};
+    std::vector<std::uint32_t> pixels(std::size_t(r.right) * std::size_t(r.bottom) + 2);
+    pixels[0] = std::uint32_t(r.right);
+    pixels[1] = std::uint32_t(r.bottom);
+    CHECK_EQ(GetDIBits(memory, bitmap, 0, UINT(r.bottom), pixels.data() + 2, &info, DIB_RGB_COLORS),
+             int(r.bottom));
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(preview, shown);
+    if (FILE* f = std::fopen(Scratch("preview.raw").c_str(), "wb")) {
+        CHECK_EQ(std::fwrite(pixels.data(), 4, pixels.size(), f), pixels.size());
+        std::fclose(f);
     }
 }
 
@@ -236,6 +266,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     Start(argv[1]);
+    SetCursorPos(4000, 4000);  // off the preview, so no link is lit
     auto frame = MakeFrame();
     MoveWindow(frame->hwnd(), 0, 0, 1020, 760, TRUE);
     MakeProject(*frame);
@@ -250,6 +281,8 @@ int main(int argc, char** argv) {
         WriteTree(tree, TreeView_GetRoot(tree), 0, f);
         std::fclose(f);
     }
+    DumpPreview(*frame);
+    CopyFileA(Scratch("docs\\Disc\\AppSetup.dat").c_str(), Scratch("made.dat").c_str(), FALSE);
     if (wiring) Wiring(*frame);
     Close(frame);
     std::printf("disc: %d failure(s)\n", failures);
