@@ -3,6 +3,7 @@
 // time, against one copy of the area the step changed (the logo's old and new
 // places) measured in the same run: as a memcpy of its rows and as a raster
 // BitBlt. Target: at most 3 copies.
+#include <X11/Xlib.h>
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 #include <time.h>
@@ -10,7 +11,6 @@
 #include <wx/evtloop.h>
 #include <wx/init.h>
 #include <wx/utils.h>
-#include <X11/Xlib.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -87,8 +87,8 @@ double AreaBlitSeconds(platform::Graphics& g, const platform::Rect& client,
     platform::Bitmap* oldFrom = fromDC->SelectBitmap(from.get());
     platform::Bitmap* oldTo = toDC->SelectBitmap(to.get());
     const auto copy = [&] {
-        toDC->BitBlt(area.left, area.top, area.Width(), area.Height(), *fromDC, area.left,
-                     area.top, platform::Rop::SrcCopy);
+        toDC->BitBlt(area.left, area.top, area.Width(), area.Height(), *fromDC, area.left, area.top,
+                     platform::Rop::SrcCopy);
     };
     copy();  // warm
     constexpr int kCopies = 2000;
@@ -126,7 +126,7 @@ void BM_LiveFrameStep(benchmark::State& state) {
         return;
     }
     wnd.StartShow();
-    wnd.Wnd->KillTimer(LOGO_TIMER_ID);  // the steps are driven here
+    wnd.Wnd->KillTimer(LOGO_TIMER_ID);               // the steps are driven here
     for (int i = 0; i < 20; ++i) DispatchPending();  // mapped and painted
     wnd.OnTimer(LOGO_TIMER_ID);                      // set-up of the first logo
     LogoAnnimationState& a = wnd.Settings->LogoAnnimation;

@@ -57,8 +57,7 @@ Drawn LastDrawn(const LogoAnnimationState& a) { return {a.CurPos, a.DrawSize}; }
 // Of the frame, what changed since `before`: the logo's old and new places,
 // onto the window. The rest of the window already shows the same pixels.
 void ShowFrame(platform::DC& window, const LogoAnnimationState& a, const Drawn& before) {
-    std::int64_t left = a.Area.right, top = a.Area.bottom, right = a.Area.left,
-                 bottom = a.Area.top;
+    std::int64_t left = a.Area.right, top = a.Area.bottom, right = a.Area.left, bottom = a.Area.top;
     for (const Drawn& d : {before, LastDrawn(a)}) {
         if (d.size.cx <= 0 || d.size.cy <= 0) continue;
         left = std::min<std::int64_t>(left, d.at.x);

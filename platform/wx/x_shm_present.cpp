@@ -8,6 +8,7 @@
 #include <sys/shm.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace platform::wx {
@@ -35,6 +36,8 @@ const Gdk& GdkCalls() {
     return gdk;
 }
 
+constexpr std::size_t kBandBytes = 128 << 10;
+
 // Shared memory reaches only a server on this machine.
 bool LocalServer(Display* dpy) {
     const char* name = DisplayString(dpy);
@@ -45,7 +48,7 @@ bool LocalServer(Display* dpy) {
 
 XShmPresenter::~XShmPresenter() { Stop(); }
 
-bool XShmPresenter::Start(wxWindow& window, const raster::Surface& surface) {
+bool XShmPresenter::Start(wxWindow& window) {
     const wxDisplayInfo info = wxGetDisplayInfo();
     auto* dpy = static_cast<Display*>(info.dpy);
     const Gdk& gdk = GdkCalls();
@@ -58,21 +61,19 @@ bool XShmPresenter::Start(wxWindow& window, const raster::Surface& surface) {
         !attributes.visual || attributes.visual->red_mask != 0xFF0000 ||
         attributes.visual->green_mask != 0xFF00 || attributes.visual->blue_mask != 0xFF)
         return false;
-
-    auto* segment = new XShmSegmentInfo{};
-    image_ = XShmCreateImage(dpy, attributes.visual, 24, ZPixmap, nullptr, segment,
-                             unsigned(surface.width), unsigned(surface.height));
-    if (!image_ || image_->bits_per_pixel != 32 ||
-        image_->bytes_per_line != surface.width * int(sizeof(raster::Pixel))) {
-        if (image_) XDestroyImage(image_);
-        image_ = nullptr;
-        delete segment;
-        return false;
-    }
-    image_->obdata = reinterpret_cast<char*>(segment);
     display_ = dpy;
-    segment_ = shmget(IPC_PRIVATE, std::size_t(image_->bytes_per_line) * surface.height,
-                      IPC_CREAT | 0600);
+    drawable_ = xid;
+    visual_ = attributes.visual;
+    gc_ = XCreateGC(dpy, xid, 0, nullptr);
+    return true;
+}
+
+bool XShmPresenter::Reserve(std::size_t bytes) {
+    if (bytes <= capacity_) return true;
+    Release();
+    constexpr std::size_t kGrain = 64 << 10;
+    const std::size_t size = (bytes + kGrain - 1) / kGrain * kGrain;
+    segment_ = shmget(IPC_PRIVATE, size, IPC_CREAT | 0600);
     if (segment_ < 0) return false;
     shared_ = shmat(segment_, nullptr, 0);
     // Marked for removal at once: it goes when both sides detach, even after a crash.
@@ -81,58 +82,83 @@ bool XShmPresenter::Start(wxWindow& window, const raster::Surface& surface) {
         shared_ = nullptr;
         return false;
     }
-    segment->shmid = segment_;
-    segment->shmaddr = image_->data = static_cast<char*>(shared_);
-    segment->readOnly = True;
+    XShmSegmentInfo segment{0, segment_, static_cast<char*>(shared_), True};
+    const Gdk& gdk = GdkCalls();
     gdk.trapPush();
-    const bool attached = XShmAttach(dpy, segment);
-    XSync(dpy, False);
-    if (gdk.trapPop() != 0 || !attached) {
-        segment->shmid = -1;  // nothing for Stop to detach on the server
-        return false;
-    }
-    drawable_ = xid;
-    gc_ = XCreateGC(dpy, xid, 0, nullptr);
+    const bool attached = XShmAttach(display_, &segment);
+    XSync(display_, False);
+    attached_ = gdk.trapPop() == 0 && attached;
+    if (!attached_) return false;
+    shmseg_ = segment.shmseg;
+    capacity_ = size;
     return true;
 }
 
-void XShmPresenter::Stop() {
-    if (image_) {
-        auto* segment = reinterpret_cast<XShmSegmentInfo*>(image_->obdata);
-        if (segment && segment->shmid >= 0 && drawable_) XShmDetach(display_, segment);
-        if (gc_) XFreeGC(display_, static_cast<GC>(gc_));
-        image_->data = nullptr;  // the segment is not Xlib's to free
-        image_->obdata = nullptr;
-        XDestroyImage(image_);
-        delete segment;
+void XShmPresenter::Release() {
+    if (attached_) {
+        XShmSegmentInfo segment{shmseg_, segment_, static_cast<char*>(shared_), True};
+        XShmDetach(display_, &segment);
     }
     if (shared_) shmdt(shared_);
-    image_ = nullptr;
+    attached_ = false;
     shared_ = nullptr;
     segment_ = -1;
+    capacity_ = 0;
+}
+
+void XShmPresenter::Stop() {
+    Release();
+    if (gc_) XFreeGC(display_, static_cast<GC>(gc_));
     gc_ = nullptr;
     drawable_ = 0;
 }
 
 bool XShmPresenter::Present(wxWindow& window, const raster::Surface& surface, const Rect& area) {
     if (unusable_) return false;
-    if (image_ && (image_->width != surface.width || image_->height != surface.height)) Stop();
-    if (!drawable_ && !Start(window, surface)) {
+    const std::size_t rowBytes = std::size_t(area.Width()) * sizeof(raster::Pixel);
+    // In bands of at most kBandBytes, each taken by the server before the next
+    // is written: the segment stays one band, whatever the area.
+    const int rows = int(std::min<std::size_t>(std::max<std::size_t>(1, kBandBytes / rowBytes),
+                                               std::size_t(area.Height())));
+    if ((!drawable_ && !Start(window)) || !Reserve(rowBytes * std::size_t(rows))) {
         Stop();
         unusable_ = true;
         return false;
     }
-    const std::size_t rowBytes = std::size_t(area.Width()) * sizeof(raster::Pixel);
-    for (int y = area.top; y < area.bottom; ++y) {
-        const std::size_t at = std::size_t(y) * std::size_t(surface.width) + std::size_t(area.left);
-        std::memcpy(reinterpret_cast<raster::Pixel*>(image_->data) + at, surface.pixels.data() + at,
-                    rowBytes);
+    for (int top = area.top; top < area.bottom; top += rows) {
+        const int height = std::min(rows, area.bottom - top);
+        if (!PutBand(surface, Rect{area.left, top, area.right, top + height})) {
+            Stop();
+            unusable_ = true;
+            return false;
+        }
     }
-    XShmPutImage(display_, drawable_, static_cast<GC>(gc_), image_, area.left, area.top,
-                 area.left, area.top, unsigned(area.Width()), unsigned(area.Height()), False);
-    // The server has read the segment before the next present writes it.
-    XSync(display_, False);
     return true;
+}
+
+bool XShmPresenter::PutBand(const raster::Surface& surface, const Rect& band) {
+    const std::size_t rowBytes = std::size_t(band.Width()) * sizeof(raster::Pixel);
+    XShmSegmentInfo segment{shmseg_, segment_, static_cast<char*>(shared_), True};
+    XImage* image = XShmCreateImage(display_, static_cast<Visual*>(visual_), 24, ZPixmap,
+                                    static_cast<char*>(shared_), &segment, unsigned(band.Width()),
+                                    unsigned(band.Height()));
+    if (!image) return false;
+    const bool fits = image->bits_per_pixel == 32 && std::size_t(image->bytes_per_line) == rowBytes;
+    if (fits) {
+        auto* out = static_cast<char*>(shared_);
+        for (int y = band.top; y < band.bottom; ++y, out += rowBytes)
+            std::memcpy(out,
+                        surface.pixels.data() + std::size_t(y) * std::size_t(surface.width) +
+                            std::size_t(band.left),
+                        rowBytes);
+        XShmPutImage(display_, drawable_, static_cast<GC>(gc_), image, 0, 0, band.left, band.top,
+                     unsigned(band.Width()), unsigned(band.Height()), False);
+        // The server has read the segment before the next band writes it.
+        XSync(display_, False);
+    }
+    image->data = nullptr;  // the segment is not Xlib's to free
+    XDestroyImage(image);
+    return fits;
 }
 
 }  // namespace platform::wx
