@@ -1,7 +1,7 @@
 #include "editor/win32/shell_dialogs.h"
 
-#include "platform/win32/win32_text.h"
 #include "platform/platform.h"
+#include "platform/win32/win32_text.h"
 
 bool AcceptName(const std::wstring& wide, std::string* ansi) {
     if (win32_text::ToAnsi(wide, ansi)) return true;
@@ -15,15 +15,24 @@ bool AcceptName(const std::wstring& wide, std::string* ansi) {
 
 namespace {
 
+// The common dialogs (and the printing DLLs they bring) load when a dialog
+// first opens, not at the editor's start.
+template <class Fn>
+Fn CommonDialog(const char* name) {
+    static const HMODULE comdlg = LoadLibraryA("comdlg32.dll");
+    return comdlg ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(comdlg, name)))
+                  : nullptr;
+}
+
 int CALLBACK SelectStart(HWND browser, UINT message, LPARAM, LPARAM start) {
-    if (message == BFFM_INITIALIZED && start) SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, start);
+    if (message == BFFM_INITIALIZED && start)
+        SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, start);
     return 0;
 }
 
 }  // namespace
 
-bool BrowseForFolder(HWND owner, const char* title, std::string* folder,
-                     const std::string& start) {
+bool BrowseForFolder(HWND owner, const char* title, std::string* folder, const std::string& start) {
     const std::wstring wideTitle = win32_text::Wide(title);
     const std::wstring wideStart = win32_text::Wide(start);
     BROWSEINFOW info = {};
@@ -56,9 +65,10 @@ bool OpenFileDialog(HWND owner, const std::string& filterText, const std::string
     ofn.lpstrFilter = filter.c_str();
     ofn.lpstrFile = file;
     ofn.nMaxFile = DWORD(sizeof(file) / sizeof(file[0]));
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST |
-                OFN_ENABLESIZING;
-    if (!GetOpenFileNameW(&ofn)) return false;
+    ofn.Flags =
+        OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ENABLESIZING;
+    const auto open = CommonDialog<BOOL(WINAPI*)(OPENFILENAMEW*)>("GetOpenFileNameW");
+    if (!open || !open(&ofn)) return false;
     return AcceptName(file, path);
 }
 
@@ -70,7 +80,8 @@ bool ChooseColour(HWND owner, const COLORREF* initial, COLORREF* chosen) {
     cc.lpCustColors = custom;
     cc.Flags = CC_FULLOPEN | (initial ? CC_RGBINIT : 0);
     cc.rgbResult = initial ? *initial : 0;
-    if (!ChooseColorW(&cc)) return false;
+    const auto choose = CommonDialog<BOOL(WINAPI*)(CHOOSECOLORW*)>("ChooseColorW");
+    if (!choose || !choose(&cc)) return false;
     *chosen = cc.rgbResult;
     return true;
 }
