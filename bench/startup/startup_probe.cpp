@@ -102,6 +102,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no display, or a picture with nothing to look for\n");
         return 1;
     }
+    // The last run's window may outlive its killed program for a moment,
+    // until the server has taken the closed connection.
+    for (int i = 0; i < 100 && Shows(display, samples); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     if (Shows(display, samples)) {
         std::fprintf(stderr, "the screen already shows the picture\n");
         return 1;
