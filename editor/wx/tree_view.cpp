@@ -12,9 +12,8 @@
 
 CVelomarTreeView::CVelomarTreeView(wxWindow* parent, const wxSize& size, EditorController& editor)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, size), editor_(&editor) {
-    // No dotted lines, as GTK's own trees: drawing them was a sixth of the editor's start.
     tree_ = new wxTreeCtrl(this, IDC_TEMPLATE_TREE, wxDefaultPosition, wxDefaultSize,
-                           wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_NO_LINES | wxBORDER_SIMPLE);
+                           wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxBORDER_SIMPLE);
     tree_->AssignImageList(forge_art::TreeImages());
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(tree_, 1, wxEXPAND);
