@@ -1,5 +1,6 @@
 // The logo animation: moving logos slide into place one after another, one
 // step per timer message.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -46,10 +47,31 @@ bool InArea(const LogoAnnimationState& a, platform::Point at, int w, int h,
     return true;
 }
 
-// The frame's part of the client area, and only it, onto the window.
-void ShowFrame(platform::DC& window, const LogoAnnimationState& a) {
-    window.BitBlt(a.Area.left, a.Area.top, a.Area.Width(), a.Area.Height(), *a.FrameDC, 0, 0,
-                  platform::Rop::SrcCopy);
+// Where the logo was drawn last, in the client area.
+struct Drawn {
+    platform::Point at;
+    platform::Size size;
+};
+Drawn LastDrawn(const LogoAnnimationState& a) { return {a.CurPos, a.DrawSize}; }
+
+// Of the frame, what changed since `before`: the logo's old and new places,
+// onto the window. The rest of the window already shows the same pixels.
+void ShowFrame(platform::DC& window, const LogoAnnimationState& a, const Drawn& before) {
+    std::int64_t left = a.Area.right, top = a.Area.bottom, right = a.Area.left, bottom = a.Area.top;
+    for (const Drawn& d : {before, LastDrawn(a)}) {
+        if (d.size.cx <= 0 || d.size.cy <= 0) continue;
+        left = std::min<std::int64_t>(left, d.at.x);
+        top = std::min<std::int64_t>(top, d.at.y);
+        right = std::max<std::int64_t>(right, std::int64_t(d.at.x) + d.size.cx);
+        bottom = std::max<std::int64_t>(bottom, std::int64_t(d.at.y) + d.size.cy);
+    }
+    left = std::max<std::int64_t>(left, a.Area.left);
+    top = std::max<std::int64_t>(top, a.Area.top);
+    right = std::min<std::int64_t>(right, a.Area.right);
+    bottom = std::min<std::int64_t>(bottom, a.Area.bottom);
+    if (left >= right || top >= bottom) return;
+    window.BitBlt(int(left), int(top), int(right - left), int(bottom - top), *a.FrameDC,
+                  int(left - a.Area.left), int(top - a.Area.top), platform::Rop::SrcCopy);
 }
 
 void DrawLogoInFrame(LogoAnnimationState& a, platform::DC& logo, platform::Point at, int w, int h) {
@@ -108,10 +130,11 @@ void SettleMovedLogo(platform::Window& wnd, LogoAnnimationState& a) {
     if (std::unique_ptr<platform::DC> logoDC =
             platform::Current().graphics->CreateCompatibleDC(dc)) {
         platform::Bitmap* old = logoDC->SelectBitmap(a.LogoHandle);
+        const Drawn before = LastDrawn(a);
         EraseLastFrame(a);
         DrawLogoInFrame(a, *logoDC, a.EndPos, a.DrawSize.cx, a.DrawSize.cy);
         a.CurPos = a.EndPos;
-        ShowFrame(*dc, a);
+        ShowFrame(*dc, a, before);
         logoDC->SelectBitmap(old);
     }
     wnd.ReleaseDC(dc);
@@ -251,6 +274,7 @@ void CInstallerWnd::DrawAnnimateFrame() {
     const int w = a.LogoInfo.width;
     const int h = std::abs(a.LogoInfo.height);
 
+    const Drawn before = n == 0 ? Drawn{} : LastDrawn(a);
     if (n == 0) {
         a.DrawSize = {w, h};
     } else {
@@ -272,14 +296,14 @@ void CInstallerWnd::DrawAnnimateFrame() {
                                      *a.FrameDC, a.MaskColor))
             platform::Trace("%d %d\n", a.CurPos.x, a.CurPos.y);
     }
-    ShowFrame(*dc, a);
+    ShowFrame(*dc, a, before);
 
     // A resized logo ends at its natural size on its location. The surfaces keep
     // their bitmaps selected until the clean-up step, which may still draw.
     if (n + 1 >= a.FrameTotal && a.Resize) {
         EraseLastFrame(a);
         DrawLogoInFrame(a, *logoDC, a.EndPos, w, h);
-        ShowFrame(*dc, a);
+        ShowFrame(*dc, a, {a.EndPos, {w, h}});
     }
 
     Wnd->ReleaseDC(dc);

@@ -75,7 +75,7 @@ bool CPropertyDlg::OnCommand(int id, int /*code*/) {
         const DWORD flags = CC_FULLOPEN | (blank ? 0 : CC_RGBINIT);
         CHOOSECOLORW cc = {sizeof(cc), hwnd(),  nullptr, RGB(c.r, c.g, c.b), customColours, flags,
                            0,          nullptr, nullptr};
-        if (ChooseColorW(&cc))
+        if (ChooseColourDialog(&cc))
             SetText(h.field, ColourText({GetRValue(cc.rgbResult), GetGValue(cc.rgbResult),
                                          GetBValue(cc.rgbResult)}));
         return true;

@@ -22,6 +22,15 @@ std::wstring WindowText(HWND window) {
 
 namespace {
 
+// The common dialogs (and the printing DLLs they bring) load when a dialog
+// first opens, not at the editor's start.
+template <class Fn>
+Fn CommonDialog(const char* name) {
+    static const HMODULE comdlg = LoadLibraryA("comdlg32.dll");
+    return comdlg ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(comdlg, name)))
+                  : nullptr;
+}
+
 int CALLBACK SelectStart(HWND browser, UINT message, LPARAM, LPARAM start) {
     if (message == BFFM_INITIALIZED && start)
         SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, start);
@@ -62,6 +71,12 @@ bool OpenFileDialog(HWND owner, const std::string& filterText, const std::string
     ofn.nMaxFile = DWORD(sizeof(file) / sizeof(file[0]));
     ofn.Flags =
         OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ENABLESIZING;
-    if (!GetOpenFileNameW(&ofn)) return false;
+    const auto open = CommonDialog<BOOL(WINAPI*)(OPENFILENAMEW*)>("GetOpenFileNameW");
+    if (!open || !open(&ofn)) return false;
     return AcceptName(file, path);
+}
+
+bool ChooseColourDialog(CHOOSECOLORW* choice) {
+    const auto choose = CommonDialog<BOOL(WINAPI*)(CHOOSECOLORW*)>("ChooseColorW");
+    return choose && choose(choice);
 }

@@ -18,6 +18,9 @@ bool BrowseForFolder(HWND owner, const char* title, std::string* folder,
 bool OpenFileDialog(HWND owner, const std::string& filter, const std::string& initialName,
                     std::string* path);
 
+// The colour chooser, loaded with the other common dialogs at first use.
+bool ChooseColourDialog(CHOOSECOLORW* choice);
+
 // True when `wide` fits the ANSI code page; else the user is told and false.
 bool AcceptName(const std::wstring& wide, std::string* ansi);
 // A window's or control's text, as Unicode.

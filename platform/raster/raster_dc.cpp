@@ -1,5 +1,8 @@
 #include "platform/raster/raster_dc.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "platform/raster/blit.h"
 #include "platform/raster/fill.h"
 #include "platform/raster/font_instance.h"
@@ -51,6 +54,29 @@ View RasterDC::view() const {
     v.textColor = textColor_;
     v.bkColor = bkColor_;
     return v;
+}
+
+void RasterDC::Wrote(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h) {
+    const Rect c = clip();
+    const std::int64_t left = std::max<std::int64_t>(std::min(x, x + w) + origin_.x, c.left);
+    const std::int64_t top = std::max<std::int64_t>(std::min(y, y + h) + origin_.y, c.top);
+    const std::int64_t right = std::min<std::int64_t>(std::max(x, x + w) + origin_.x, c.right);
+    const std::int64_t bottom = std::min<std::int64_t>(std::max(y, y + h) + origin_.y, c.bottom);
+    if (left >= right || top >= bottom) return;
+    if (written_.right <= written_.left || written_.bottom <= written_.top) {
+        written_ = Rect{int(left), int(top), int(right), int(bottom)};
+        return;
+    }
+    written_.left = std::min(written_.left, int(left));
+    written_.top = std::min(written_.top, int(top));
+    written_.right = std::max(written_.right, int(right));
+    written_.bottom = std::max(written_.bottom, int(bottom));
+}
+
+// Reversed extents cover the pixels on the far side of their start: one more
+// pixel each way bounds both directions.
+void RasterDC::WroteMirrorable(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h) {
+    Wrote(std::min(x, x + w) - 1, std::min(y, y + h) - 1, std::llabs(w) + 2, std::llabs(h) + 2);
 }
 
 FontInstance* RasterDC::CurrentFont() const {
@@ -125,6 +151,7 @@ bool RasterDC::BitBlt(int x, int y, int w, int h, DC& src, int sx, int sy, Rop r
     if (selected_ && selected_->blank_ && s.surface &&
         CopyCoversBitmap(x, y, w, h, s, sx, sy, w, h, rop))
         selected_->blank_ = false;  // every pixel is written below
+    Wrote(x, y, w, h);
     return BlitViews(view(), x, y, w, h, s.surface ? &s : nullptr, sx, sy, rop);
 }
 
@@ -135,6 +162,7 @@ bool RasterDC::StretchBlt(int x, int y, int w, int h, DC& src, int sx, int sy, i
     const View s = source->view();
     if (selected_ && selected_->blank_ && CopyCoversBitmap(x, y, w, h, s, sx, sy, sw, sh, rop))
         selected_->blank_ = false;  // every pixel is written below
+    WroteMirrorable(x, y, w, h);
     return StretchViews(view(), x, y, w, h, s, sx, sy, sw, sh, rop);
 }
 
@@ -145,15 +173,20 @@ bool RasterDC::TransparentBlt(int x, int y, int w, int h, DC& src, int sx, int s
     // Beyond the largest bitmap the sequence cannot make its scratch bitmaps
     // and draws nothing: that case is left to it.
     if (static_cast<long long>(w) * h > RasterGraphics::kMaxPixels) return false;
+    Wrote(x, y, w, h);
     return TransparentViews(view(), x, y, w, h, source->view(), sx, sy, sw, sh, key);
 }
 
 bool RasterDC::GradientFill(const TriVertex& v0, const TriVertex& v1, GradientMode mode) {
-    return target_ && FillGradient(view(), v0, v1, mode);
+    if (!target_) return false;
+    Wrote(v0.x, v0.y, std::int64_t(v1.x) - v0.x, std::int64_t(v1.y) - v0.y);
+    return FillGradient(view(), v0, v1, mode);
 }
 
 bool RasterDC::FillSolidRect(const Rect& rect, ColorRef color) {
     if (!target_) return false;
+    WroteMirrorable(rect.left, rect.top, std::int64_t(rect.right) - rect.left,
+                    std::int64_t(rect.bottom) - rect.top);
     FillSolid(view(), rect, color);
     return true;
 }
@@ -161,6 +194,8 @@ bool RasterDC::FillSolidRect(const Rect& rect, ColorRef color) {
 bool RasterDC::TextOutAt(int x, int y, const std::string& text) {
     FontInstance* font = CurrentFont();
     if (!target_ || !font) return false;
+    // Ink stays inside the run's cell.
+    Wrote(x, y, font->Advance(text), font->metrics().height);
     DrawTextRun(view(), *font, x, y, text, bkMode_);
     return true;
 }

@@ -7,6 +7,7 @@
 // A DC is monochrome when the surface it draws into is.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -54,6 +55,9 @@ class RasterDC : public DC {
     // Where DC point (0, 0) lies on the surface, and the writable part of it.
     Point origin() const { return origin_; }
     Rect clip() const;
+    // What the drawing calls so far may have changed, in target coordinates
+    // (a bound, not exact): a host shows just that much.
+    Rect Written() const { return written_; }
 
   private:
     friend class RasterBitmap;
@@ -66,12 +70,16 @@ class RasterDC : public DC {
     bool CopyCoversBitmap(int x, int y, int w, int h, const View& source, int sx, int sy, int sw,
                           int sh, Rop rop) const;
     FontInstance* CurrentFont() const;
+    // Notes a drawing call's rectangle in DC coordinates (either sign of w, h).
+    void Wrote(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h);
+    void WroteMirrorable(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h);
 
     std::unique_ptr<RasterBitmap> stock_;  // memory DCs only
     RasterBitmap* selected_ = nullptr;     // memory DCs only
     Surface* target_ = nullptr;
     Point origin_;
     Rect clip_;  // target coordinates, before meeting the target's bounds
+    Rect written_;
 
     std::unique_ptr<RasterFont> stockFont_;  // made when first handed out
     Font* font_ = nullptr;                   // null: the stock font

@@ -8,7 +8,7 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
-// Excluded by WIN32_LEAN_AND_MEAN, wanted here: PlaySoundA, ShellExecuteA.
+// Excluded by WIN32_LEAN_AND_MEAN, wanted here: the sound flags, ShellExecuteA.
 #include <mmsystem.h>
 #include <shellapi.h>
 

@@ -27,16 +27,34 @@ MessageAnswer Win32Services::ShowMessage(const std::string& text, MessageButtons
 
 void Win32Services::Trace(const std::string&) {}
 
+// The audio stack comes with winmm: loaded at the first sound, so a menu
+// without sounds never pays for it.
 void Win32Services::PlaySoundFile(const std::string& path) {
-    PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_NOWAIT | SND_NODEFAULT | SND_ASYNC);
+    using PlaySoundFn = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
+    static const PlaySoundFn play = [] {
+        HMODULE winmm = LoadLibraryA("winmm.dll");
+        return winmm ? reinterpret_cast<PlaySoundFn>(
+                           reinterpret_cast<void*>(GetProcAddress(winmm, "PlaySoundA")))
+                     : nullptr;
+    }();
+    if (play) play(path.c_str(), nullptr, SND_FILENAME | SND_NOWAIT | SND_NODEFAULT | SND_ASYNC);
 }
 
+// The shell, too, loads at the first link followed, not at start.
 bool Win32Services::ShellExecuteFile(Window* window, const char* verb, const std::string& file,
                                      const char* params) {
+    using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    static const ShellExecuteFn execute = [] {
+        HMODULE shell = LoadLibraryA("shell32.dll");
+        return shell ? reinterpret_cast<ShellExecuteFn>(
+                           reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteA")))
+                     : nullptr;
+    }();
+    if (!execute) return false;
     HWND hwnd = window ? static_cast<Win32Window*>(window)->hwnd() : nullptr;
     // Above 32 is success, as documented.
     return reinterpret_cast<INT_PTR>(
-               ShellExecuteA(hwnd, verb, file.c_str(), params, nullptr, SW_SHOWNORMAL)) > 32;
+               execute(hwnd, verb, file.c_str(), params, nullptr, SW_SHOWNORMAL)) > 32;
 }
 
 }  // namespace platform::win32

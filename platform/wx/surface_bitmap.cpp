@@ -27,7 +27,7 @@ void WaitForUpload(cairo_t* cr) {
 // A surface pixel is 0x00RRGGBB in a 32-bit word, which is cairo's RGB24:
 // cairo reads the surface in place, with no copy and no conversion (wxBitmap
 // would convert its pixbuf to a new cairo image at every draw).
-bool PaintWithCairo(wxDC& dc, const raster::Surface& surface) {
+bool PaintWithCairo(wxDC& dc, const raster::Surface& surface, const Rect& area) {
     wxGraphicsContext* gc = dc.GetGraphicsContext();
     if (!gc || gc->GetRenderer() != wxGraphicsRenderer::GetCairoRenderer()) return false;
     auto* cr = static_cast<cairo_t*>(gc->GetNativeContext());
@@ -46,8 +46,8 @@ bool PaintWithCairo(wxDC& dc, const raster::Surface& surface) {
         // In bands, each sent before the next is made: cairo's shared memory
         // for the upload stays one band, not one frame (1 MiB for the menu).
         const int rows = std::max(1, kBandBytes / stride);
-        for (int top = 0; top < surface.height; top += rows) {
-            cairo_rectangle(cr, 0, top, surface.width, std::min(rows, surface.height - top));
+        for (int top = area.top; top < area.bottom; top += rows) {
+            cairo_rectangle(cr, area.left, top, area.Width(), std::min(rows, area.bottom - top));
             cairo_fill(cr);
             WaitForUpload(cr);
         }
@@ -61,9 +61,12 @@ bool PaintWithCairo(wxDC& dc, const raster::Surface& surface) {
 
 }  // namespace
 
-void PresentSurface(wxDC& dc, const raster::Surface& surface, wxBitmap& buffer) {
-    if (surface.width <= 0 || surface.height <= 0) return;
-    if (PaintWithCairo(dc, surface)) return;
+void PresentSurface(wxDC& dc, const raster::Surface& surface, wxBitmap& buffer,
+                    const Rect& wanted) {
+    const Rect area{std::max(wanted.left, 0), std::max(wanted.top, 0),
+                    std::min(wanted.right, surface.width), std::min(wanted.bottom, surface.height)};
+    if (area.right <= area.left || area.bottom <= area.top) return;
+    if (PaintWithCairo(dc, surface, area)) return;
     if (!buffer.IsOk() || buffer.GetWidth() != surface.width ||
         buffer.GetHeight() != surface.height) {
         buffer.Create(surface.width, surface.height, 24);
@@ -83,6 +86,7 @@ void PresentSurface(wxDC& dc, const raster::Surface& surface, wxBitmap& buffer) 
             }
         }
     }
+    wxDCClipper clip(dc, area.left, area.top, area.Width(), area.Height());
     dc.DrawBitmap(buffer, 0, 0, false);
 }
 

@@ -5,11 +5,13 @@
 #include <wx/dc.h>
 
 #include "platform/raster/surface.h"
+#include "platform/types.h"
 
 namespace platform::wx {
 
-// Draws the whole surface at the DC's origin. buffer is kept by the caller
-// between calls, so a frame costs one pixel copy and no new bitmap.
-void PresentSurface(wxDC& dc, const raster::Surface& surface, wxBitmap& buffer);
+// Draws the surface's pixels inside `area` (surface coordinates) at the same
+// place in the DC. buffer is kept by the caller between calls, so a frame
+// costs one pixel copy and no new bitmap.
+void PresentSurface(wxDC& dc, const raster::Surface& surface, wxBitmap& buffer, const Rect& area);
 
 }  // namespace platform::wx

@@ -119,9 +119,11 @@ void WxWindow::ReleaseDC(DC* dc) {
         Trace("ReleaseDC: a device context this window did not lend\n");
         return;
     }
+    // What was drawn through a window DC shows at once, without a paint; only
+    // that part goes to the screen.
+    const Rect drawn = (*it)->Written();
     lentDCs_.erase(it);
-    // What was drawn through a window DC shows at once, without a paint.
-    Present();
+    Present(drawn);
 }
 
 DC* WxWindow::BeginPaint() {
@@ -148,27 +150,30 @@ void WxWindow::PaintSurface() {
 
 void WxWindow::HandlePaint(wxDC& dc) {
     PaintSurface();
-    if (canvas_) PresentSurface(dc, surface_, shown_);
+    if (canvas_) PresentSurface(dc, surface_, shown_, GetClientRect());
 }
 
 void WxWindow::RedrawNow() {
     if (!canvas_) return;
     PaintSurface();
     // Not on screen yet: the first expose shows the surface.
-    Present();
+    Present(GetClientRect());
 }
 
 void WxWindow::RedrawArea(const Rect& area) {
     if (!canvas_) return;
     PaintSurface();
-    Present(&area);
+    Present(area);
 }
 
-void WxWindow::Present(const Rect* area) {
+void WxWindow::Present(const Rect& area) {
     if (!canvas_ || !canvas_->IsShownOnScreen()) return;
+    const Rect part{std::max(area.left, 0), std::max(area.top, 0),
+                    std::min(area.right, surface_.width), std::min(area.bottom, surface_.height)};
+    if (part.right <= part.left || part.bottom <= part.top) return;
+    if (presenter_.Present(*canvas_, surface_, part)) return;
     wxClientDC dc(canvas_);
-    if (area) dc.SetClippingRegion(area->left, area->top, area->Width(), area->Height());
-    PresentSurface(dc, surface_, shown_);
+    PresentSurface(dc, surface_, shown_, part);
 }
 
 unsigned WxWindow::SetTimer(unsigned id, unsigned milliseconds) {

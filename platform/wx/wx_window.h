@@ -17,6 +17,7 @@
 #include "platform/raster/surface.h"
 #include "platform/window.h"
 #include "platform/wx/wx_native_parent.h"
+#include "platform/wx/x_shm_present.h"
 
 class wxDC;
 
@@ -82,7 +83,7 @@ class WxWindow : public Window, public WxNativeParent {
     void MakeNative(const WindowParams& params, wxWindow* parent);
     std::unique_ptr<raster::RasterDC> MakeClientDC();
     void PaintSurface();  // WM_ERASEBKGND and WM_PAINT into the surface
-    void Present(const Rect* area = nullptr);  // the surface to the screen, outside a paint
+    void Present(const Rect& area);  // part of the surface to the screen, outside a paint
     void Forget();        // the native side is gone: stop timers, tell the listener
 
     WxWindowSystem* system_;
@@ -92,6 +93,7 @@ class WxWindow : public Window, public WxNativeParent {
     WxCanvas* canvas_ = nullptr;
     raster::Surface surface_;
     wxBitmap shown_;  // the surface as last presented, reused by every present
+    XShmPresenter presenter_;
     std::vector<std::unique_ptr<raster::RasterDC>> lentDCs_;
     std::unique_ptr<raster::RasterDC> paintDC_;
     bool inPaint_ = false;

@@ -1,0 +1,182 @@
+// velomar's live frame on a private X server: one step of a logo's slide
+// through the wx host, from the timer to the pixels taken by X, in process CPU
+// time, against one copy of the area the step changed (the logo's old and new
+// places) measured in the same run: as a memcpy of its rows and as a raster
+// BitBlt. Target: at most 3 copies.
+#include <X11/Xlib.h>
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+#include <time.h>
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/init.h>
+#include <wx/utils.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "bench/bench_project.h"
+#include "engine/installer_wnd.h"
+#include "platform/headless/recording_services.h"
+#include "platform/platform.h"
+#include "platform/posix/posix_system.h"
+#include "platform/raster/raster_graphics.h"
+#include "platform/wx/wx_window_system.h"
+#include "x_display.h"
+
+namespace {
+
+double CpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+void DispatchPending() {
+    wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+    while (loop && loop->Pending()) loop->Dispatch();
+    wxTheApp->ProcessPendingEvents();
+}
+
+// The server has taken everything sent: a step's work is not left in a buffer.
+void SyncWithServer() {
+    const wxDisplayInfo display = wxGetDisplayInfo();
+    if (display.type == wxDisplayX11 && display.dpy)
+        XSync(static_cast<Display*>(display.dpy), False);
+}
+
+platform::Rect Around(const platform::Rect& a, const platform::Rect& b) {
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+platform::Rect LogoRect(const LogoAnnimationState& a) {
+    return {a.CurPos.x, a.CurPos.y, a.CurPos.x + a.DrawSize.cx, a.CurPos.y + a.DrawSize.cy};
+}
+
+// One copy of `area`'s rows between two pictures of the client's size.
+double AreaCopySeconds(const platform::Rect& client, const platform::Rect& area) {
+    const int w = client.Width();
+    std::vector<std::uint32_t> from(std::size_t(w) * std::size_t(client.Height()), 1),
+        to(from.size());
+    const auto copy = [&] {
+        for (int y = area.top; y < area.bottom; ++y)
+            std::memcpy(&to[std::size_t(y) * w + area.left], &from[std::size_t(y) * w + area.left],
+                        std::size_t(area.Width()) * 4);
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    };
+    copy();  // warm
+    constexpr int kCopies = 2000;
+    const double start = CpuSeconds();
+    for (int i = 0; i < kCopies; ++i) copy();
+    return (CpuSeconds() - start) / kCopies;
+}
+
+// One copy of `area` between two bitmaps of the client's size, as the raster
+// copies a frame's part onto the window.
+double AreaBlitSeconds(platform::Graphics& g, const platform::Rect& client,
+                       const platform::Rect& area) {
+    auto from = g.CreateCompatibleBitmap(nullptr, client.Width(), client.Height());
+    auto to = g.CreateCompatibleBitmap(nullptr, client.Width(), client.Height());
+    auto fromDC = g.CreateCompatibleDC(nullptr);
+    auto toDC = g.CreateCompatibleDC(nullptr);
+    platform::Bitmap* oldFrom = fromDC->SelectBitmap(from.get());
+    platform::Bitmap* oldTo = toDC->SelectBitmap(to.get());
+    const auto copy = [&] {
+        toDC->BitBlt(area.left, area.top, area.Width(), area.Height(), *fromDC, area.left, area.top,
+                     platform::Rop::SrcCopy);
+    };
+    copy();  // warm
+    constexpr int kCopies = 2000;
+    const double start = CpuSeconds();
+    for (int i = 0; i < kCopies; ++i) copy();
+    const double spent = CpuSeconds() - start;
+    fromDC->SelectBitmap(oldFrom);
+    toDC->SelectBitmap(oldTo);
+    return spent / kCopies;
+}
+
+// The runtime's own platform: raster pixels in wx host windows.
+struct WxRuntimeHost {
+    WxRuntimeHost() {
+        platform::Install(platform::Platform{&graphics, &windows, &services, &system});
+    }
+    ~WxRuntimeHost() { platform::Install(platform::Platform{}); }
+    platform::raster::RasterGraphics graphics;
+    platform::wx::WxWindowSystem windows{true};
+    platform::RecordingServices services;
+    platform::PosixSystem system;
+};
+
+constexpr std::uint32_t kRuntimeStyle =
+    platform::ws::Popup | platform::ws::Visible | platform::ws::Border | platform::ws::SysMenu;
+
+// The first logo of the largest project slides from (400, 250) to (0, 0);
+// steps 20 and 21 of its 40 alternate, so every step moves it.
+void BM_LiveFrameStep(benchmark::State& state) {
+    WxRuntimeHost host;
+    bench::Project project(MAX_LOGOS, true, false);
+    CInstallerWnd wnd(project.Dir());
+    if (!wnd.Create(0, kRuntimeStyle, nullptr)) {
+        state.SkipWithError("Create failed");
+        return;
+    }
+    wnd.StartShow();
+    wnd.Wnd->KillTimer(LOGO_TIMER_ID);               // the steps are driven here
+    for (int i = 0; i < 20; ++i) DispatchPending();  // mapped and painted
+    wnd.OnTimer(LOGO_TIMER_ID);                      // set-up of the first logo
+    LogoAnnimationState& a = wnd.Settings->LogoAnnimation;
+    while (a.FrameCount < 21) wnd.OnTimer(LOGO_TIMER_ID);
+    const platform::Rect first = LogoRect(a);
+    a.FrameCount = 21;
+    wnd.OnTimer(LOGO_TIMER_ID);
+    const platform::Rect changed = Around(first, LogoRect(a));
+    SyncWithServer();
+
+    unsigned step = 0;
+    const double start = CpuSeconds();
+    for (auto _ : state) {
+        a.FrameCount = 21 - (step++ & 1);
+        wnd.OnTimer(LOGO_TIMER_ID);
+        SyncWithServer();
+    }
+    const double cpu = CpuSeconds() - start;
+    if (state.iterations() > 0) {
+        const double step = cpu / double(state.iterations());
+        const platform::Rect client = wnd.Wnd->GetClientRect();
+        state.counters["x_area_memcpy"] = step / AreaCopySeconds(client, changed);
+        state.counters["x_area_blit"] = step / AreaBlitSeconds(host.graphics, client, changed);
+    }
+    state.SetLabel(std::to_string(changed.Width()) + " x " + std::to_string(changed.Height()) +
+                   " changed of " + std::to_string(wnd.Wnd->GetClientRect().Width()) + " x " +
+                   std::to_string(wnd.Wnd->GetClientRect().Height()));
+    if (!host.services.messages.empty()) state.SkipWithError(host.services.messages[0].c_str());
+}
+BENCHMARK(BM_LiveFrameStep)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    xtest::XDisplay screen;
+    if (!screen.ok()) {
+        std::fputs("could not start Xvfb\n", stderr);
+        return 1;
+    }
+    ::setenv("DISPLAY", screen.name().c_str(), 1);
+    ::setenv("NO_AT_BRIDGE", "1", 1);
+    wxApp::SetInstance(new wxApp);
+    if (!wxEntryStart(argc, argv)) return 1;
+    {
+        wxGUIEventLoop loop;
+        wxEventLoopActivator active(&loop);
+        benchmark::Initialize(&argc, argv);
+        benchmark::RunSpecifiedBenchmarks();
+        benchmark::Shutdown();
+    }
+    wxEntryCleanup();
+    return 0;
+}
