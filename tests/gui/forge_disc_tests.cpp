@@ -129,8 +129,8 @@ TEST_F(DiscTest, BothEditorsMakeOneDiscThatRunsAsTheirPreviewsShowIt) {
         bands.push_back(Rect{link.x - 4, link.y - 4, 638, link.y + 2 * kFontSize + 4});
     }
     Edit<CAudioPropertiesDlg>(kAudio, ID_PROPERTIES_ITEM, [&](auto* d) {
-        d->IntroEdit->SetValue(wxString::FromUTF8(art + "startup.wav"));
-        d->HoverEdit->SetValue(wxString::FromUTF8(art + "hover.wav"));
+        for (auto [id, file] : {std::pair{IDC_AUDIO_INTRO, "startup.wav"}, {IDC_AUDIO_HOVER, "hover.wav"}})
+            dynamic_cast<wxTextCtrl*>(d->FindWindow(id))->SetValue(wxString::FromUTF8(art + file));
     });
     EXPECT_EQ(Tree()->GetCount(), 5u + 2u + 3u);
     services.messages.clear();
