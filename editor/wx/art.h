@@ -27,7 +27,6 @@ wxBitmap ToolBitmap(ToolPicture picture);
 wxImageList* TreeImages();
 // The Project Wizard's picture, 145 x 343.
 wxBitmap WizardPicture();
-// The runtime's icon.
-wxIconBundle ProgramIcons();
+wxIconBundle ProgramIcons();  // the runtime's icon, in every size it holds
 
 }  // namespace forge_art
