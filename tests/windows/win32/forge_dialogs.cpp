@@ -93,6 +93,7 @@ void DialogsOwnAndShowWhole(CMainFrame& frame) {
     Open(frame, FindNode(frame, {"Background Image"}), "Main Window Background Properties",
          [](HWND f, HWND d) {
              Raise(f, d, IDC_BG_BROWSE, {kMessage, "Open"});
+             if (IsDlgButtonChecked(d, IDC_DISC_AUTOPLAY)) Fill(d, {{IDC_DISC_AUTOPLAY, ""}});
              CHECK(!IsWindowEnabled(GetDlgItem(d, IDC_DISC_ICON_BROWSE)));
              Fill(d, {{IDC_DISC_AUTOPLAY, ""}});
              CHECK(IsWindowEnabled(GetDlgItem(d, IDC_DISC_ICON_BROWSE)));

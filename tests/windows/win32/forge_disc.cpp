@@ -52,7 +52,7 @@ void MakeProject(CMainFrame& frame) {
         });
         Fill(d, {{IDC_BG_BITMAP_MODE, ""}, {IDC_BG_BROWSE, ""}});
         CHECK_EQ(Text(d, IDC_BG_BITMAP), Scratch("art\\background.bmp"));
-        Fill(d, {{IDC_DISC_TITLE, "Smith Disc"}, {IDOK, ""}});
+        Fill(d, {{IDC_DISC_TITLE, "Smith Disc"}, {IDC_DISC_AUTOPLAY, ""}, {IDOK, ""}});
     });
     CHECK_EQ(TextOf(frame.Editor->Project()->Settings->WindowTitle), std::string("Smith Disc"));
     // A still logo (a refused number keeps the dialog open), then one that
