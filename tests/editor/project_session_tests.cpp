@@ -441,11 +441,8 @@ TEST(EditorTablesTest, CommandsKeysAndPlaces) {
         EXPECT_LT(guide.find("<kbd>" + text + "</kbd>", table), end)
             << text << " is not in the guide";
     }
-    const struct {
-        int w, h;
-        platform::Rect place;
-    } panes[] = {{800, 500, {80, 30, 720, 470}}, {600, 441, {0, 0, 640, 440}}};
-    for (const auto& p : panes) EXPECT_EQ(PreviewPlace(p.w, p.h), p.place) << p.w;
+    EXPECT_EQ(PreviewPlace(800, 500), (platform::Rect{80, 30, 720, 470}));
+    EXPECT_EQ(PreviewPlace(600, 441), (platform::Rect{0, 0, 640, 440}));
     using namespace editor_keys;
     for (const auto& [keys, id] : {std::pair{Shortcut{Down, Alt}, ID_MOVE_DOWN},
                                    {{Insert, 0}, ID_INSERT_ITEM}, {{Delete, Ctrl}, 0}})
@@ -566,15 +563,14 @@ TEST(RecentList, NewestFirstOnceAtMostEightKeptWholeAndShownSafely) {
     store.SetString(RecentProjects::SECTION, "Project2", "/1");  // a hand-edited repeat
     recent.Add(a);
     CRegSettings again(kBase, file);
-    const Strings after{"/1/", "/3/", "/4/", "/5/", "/6/", "/7/", "/8/"};
-    Strings withA = after;
-    withA.insert(withA.begin(), a);
-    EXPECT_EQ(RecentProjects(again).Folders(), withA);
+    Strings after{a, "/1/", "/3/", "/4/", "/5/", "/6/", "/7/", "/8/"};
+    EXPECT_EQ(RecentProjects(again).Folders(), after);
     EXPECT_TRUE(recent.StillThere(a));
     fs::remove_all(a);
     EXPECT_FALSE(recent.StillThere(a));
     ASSERT_EQ(box.services.messages.size(), 1u);
     EXPECT_NE(box.services.messages[0].find(a), std::string::npos);
+    after.erase(after.begin());
     EXPECT_EQ(RecentProjects(again).Folders(), after);
     EXPECT_EQ(again.GetString(RecentProjects::SECTION, "Project8", "?"), "") << "left the store";
 
