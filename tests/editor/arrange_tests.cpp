@@ -174,6 +174,9 @@ TEST_F(ArrangeTest, MovesAtTheEdgesOfTheRangeKeepTheSize) {
         EXPECT_EQ(box.Height(), start.Height()) << Name(c.item) << c.at;
         EXPECT_LT(box.left, start.left) << "moved back as far as it went, then on";
     }
+    S().HotSpotRect[1] = {400, 300, 0, 0};  // not measured yet: only the corner moves
+    MoveItem(S(), {NodeKind::Hyperlink, 1}, 5, -7);
+    EXPECT_EQ(S().HotSpotRect[1], (Rect{405, 293, 0, 0}));
 }
 
 TEST_F(ArrangeTest, ItemsOutsideTheWindow) {
@@ -208,6 +211,7 @@ TEST_F(ArrangeTest, NewItemsGoWhereTheyCanBeSeen) {
         EXPECT_EQ(NewLinkPlace(wnd, "New Command"), (Point{10, 10})) << top;
     }
     EXPECT_EQ(FreePlace(wnd, {300, 120}), (Point{210, 10}));
+    EXPECT_EQ(FreePlace(wnd, {700, 500}), (Point{0, 0})) << "too large: from the corner";
 
     WriteSolidBmp(dir_ + "res/tall.bmp", 40, 300, kGreen);
     S().LogoBitmapLocation[0] = {10, 100};  // below the first free place of 64 x 64

@@ -18,6 +18,7 @@
 #include "editor/autorun_text.h"
 #include "editor/disc_image/disc_contents.h"
 #include "editor/disc_image/disc_image.h"
+#include "editor/disc_image/image_report.h"
 #include "editor/disc_image/disc_names.h"
 #include "editor/disc_image/volume_label.h"
 #include "editor/forms/resource_import.h"
@@ -162,9 +163,10 @@ TEST_F(ProjectBuild, NamesWhatWindowsWouldReadOtherwise) {
         [&] {
             for (const char* folder : {"docs", "Docs"}) fs::create_directory(P(folder));
             for (const char* name :
-                 {"autorun.inf", "AUTORUN.INF", "AutoRun.inf", "Velomar.exe", "VELOMAR.EXE",
-                  "docs/Readme.txt", "docs/README.TXT", "res/caf\xe9.bmp"})
+                 {"autorun.inf", "AUTORUN.INF", "AutoRun.inf", "Velomar.exe", "docs/Readme.txt",
+                  "docs/README.TXT", "res/caf\xe9.bmp"})
                 WriteBytes(P(name), "x");
+            fs::create_symlink(outside.File("Velomar.exe"), P("VELOMAR.EXE"));  // only it goes
             WriteBytes(P("res/title.bmp"), "\x89PNG\r\n");
             fs::create_directory(P("res/sub.bmp"));
         },
@@ -237,6 +239,7 @@ TEST_F(ProjectBuild, LinksAreReplacedNeverWrittenThroughOrFollowed) {
         // Leftovers of a killed build: ours go, a user's file of a like name stays.
         WriteBytes(P("autorun.inf.tmp.0123abcd"), "[aut");
         WriteBytes(P("VELOMAR.EXE.tmp.deadbeef"), "MZ");
+        fs::create_symlink(outside.File("victim.inf"), P("autorun.inf.tmp.00000000"));
         for (const char* name : theUsers) WriteBytes(P(name), "the user's");
     });
     EXPECT_EQ(result, std::string("built|") + RES_LINK_NOTE);
@@ -246,6 +249,7 @@ TEST_F(ProjectBuild, LinksAreReplacedNeverWrittenThroughOrFollowed) {
     EXPECT_EQ(ReadBytes(P("autorun.inf")) + ReadBytes(P("Velomar.exe")), kAutorun + "MZ runtime");
     EXPECT_FALSE(fs::exists(P("autorun.inf.tmp.0123abcd")) ||
                  fs::exists(P("VELOMAR.EXE.tmp.deadbeef")));
+    EXPECT_TRUE(fs::is_symlink(P("autorun.inf.tmp.00000000")));
     for (const char* name : theUsers) EXPECT_EQ(ReadBytes(P(name)), "the user's") << name;
 
     // A dangling link in another case is replaced too, and makes no file outside.
@@ -276,7 +280,8 @@ TEST_F(ProjectBuild, RunsOnOneProjectTakeTurns) {
         fs::remove(live);  // renamed into place, as a save ends
         other.reset();
     });
-    EXPECT_EQ(Build([] {}), "built");
+    EXPECT_EQ(Build([] {}, [](LaunchSettings& s) { s.BackGroundBitmapName = "@@0000000d0000ff"; }),
+              "built");  // a colour background names no file
     holder.join();
     EXPECT_TRUE(keptWhileHeld);
     EXPECT_FALSE(fs::exists(P(platform::PROJECT_LOCK_NAME)));
@@ -537,6 +542,25 @@ TEST(DiscImageNames, TemporaryNames) {
         EXPECT_EQ(platform::IsTemporaryName(c.leaf), c.temporary) << c.leaf;
         EXPECT_EQ(platform::IsTemporaryNameOf(c.leaf, "AppSetup.dat"), c.ofSettings) << c.leaf;
     }
+}
+
+// Spellings of a name, its own first; an earlier image is replaced but a twin of
+// it in case is not; the lists stop at 40 lines; sizes round up into the next unit.
+TEST(DiscImageNames, TwinsListsAndSizes) {
+    ProjectSandbox box;
+    std::string iso(16 * 2048 + 6, '\0');
+    WriteBytes(box.folder.File("disc.iso"), iso.replace(16 * 2048 + 1, 5, "CD001"));
+    const std::string image = box.folder.File("disc.iso");
+    EXPECT_EQ(ImageOutputRefusal(box.folder.Path(), image), "");
+    for (const char* name : {"DISC.ISO", "Disc.iso"}) WriteBytes(box.folder.File(name), "");
+    EXPECT_EQ(SpellingsIn(box.folder.Path(), "disc.iso"),
+              (Strings{"disc.iso", "DISC.ISO", "Disc.iso"}));
+    EXPECT_NE(ImageOutputRefusal(box.folder.Path(), image), "") << "a twin in case";
+    for (int i = 0; i < 42; ++i) WriteBytes(box.folder.File("f" + std::to_string(i) + ";"), "");
+    const std::string renamed = RenamedText(FindDiscNameFaults(box.folder.Path()));
+    EXPECT_EQ(renamed.substr(renamed.rfind('\n')), "\n... and 2 more");
+    EXPECT_EQ(ReadableSize(1) + "|" + ReadableSize(1023) + "|" + ReadableSize(1048575),
+              "1 byte|1,023 bytes|1.0 MB (1,048,575 bytes)");
 }
 
 TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {

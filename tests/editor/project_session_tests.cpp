@@ -303,7 +303,7 @@ TEST_F(EditorControllerTest, OneSessionOfCommands) {
     editor->Start();
     EXPECT_EQ(face.wizards, 1);
     for (int id : {ID_SAVE_PROJECT, ID_BUILD_PROJECT, ID_TEST_PROJECT, ID_COPY_PROJECT,
-                   ID_ARRANGE_ITEMS, ID_UNDO, ID_REDO, ID_MOVE_DOWN})
+                   ID_MAKE_DISC_IMAGE, ID_ARRANGE_ITEMS, ID_UNDO, ID_REDO, ID_MOVE_DOWN})
         EXPECT_FALSE(Enabled(id)) << id;
     // The wizard's New runs from the loop; its answer is kept.
     face.Pump();
@@ -375,8 +375,10 @@ TEST_F(EditorControllerTest, OneSessionOfCommands) {
                               "Removed res\\old.bmp", OPEN_FOLDER_QUESTION}));
     EXPECT_TRUE(Enabled(ID_COPY_PROJECT));
     EXPECT_EQ(host.services.shellCalls.size(), 1u);
-    editor->Changed(false);
+    fs::remove(Folder("bin/Velomar.exe"));  // a failed build leaves nothing to copy
+    editor->Run(ID_BUILD_PROJECT);
     EXPECT_FALSE(Enabled(ID_COPY_PROJECT));
+    editor->Changed(false);
 
     // Arrange picks the tree's link; the wizard toggle is stored at once.
     face.selected = {NodeKind::Hyperlink, 1};
@@ -435,14 +437,13 @@ TEST(EditorTablesTest, CommandsKeysAndPlaces) {
     for (const KeyBinding& k : FrameKeys()) {
         const std::string text = ShortcutText(k.keys);
         EXPECT_TRUE(keys.insert({k.keys.key, k.keys.mods}).second) << text;
+        EXPECT_TRUE(InMenuBar(k.id) || k.keys.key == editor_keys::F6) << text << " is in no menu";
         EXPECT_LT(guide.find("<kbd>" + text + "</kbd>", table), end)
             << text << " is not in the guide";
     }
-    const struct {
-        int w, h;
-        platform::Rect place;
-    } panes[] = {{800, 500, {80, 30, 720, 470}}, {600, 441, {0, 0, 640, 440}}};
-    for (const auto& p : panes) EXPECT_EQ(PreviewPlace(p.w, p.h), p.place) << p.w;
+    EXPECT_EQ(PreviewPlace(800, 500), (platform::Rect{80, 30, 720, 470}));
+    EXPECT_EQ(PreviewPlace(600, 441), (platform::Rect{0, 0, 640, 440}));
+    EXPECT_EQ(TreeKeyCommand({editor_keys::Delete, editor_keys::Ctrl}), 0) << "the tree's own";
 }
 
 // The New Project dialog: the location follows the name until the user types
@@ -559,15 +560,14 @@ TEST(RecentList, NewestFirstOnceAtMostEightKeptWholeAndShownSafely) {
     store.SetString(RecentProjects::SECTION, "Project2", "/1");  // a hand-edited repeat
     recent.Add(a);
     CRegSettings again(kBase, file);
-    const Strings after{"/1/", "/3/", "/4/", "/5/", "/6/", "/7/", "/8/"};
-    Strings withA = after;
-    withA.insert(withA.begin(), a);
-    EXPECT_EQ(RecentProjects(again).Folders(), withA);
+    Strings after{a, "/1/", "/3/", "/4/", "/5/", "/6/", "/7/", "/8/"};
+    EXPECT_EQ(RecentProjects(again).Folders(), after);
     EXPECT_TRUE(recent.StillThere(a));
     fs::remove_all(a);
     EXPECT_FALSE(recent.StillThere(a));
     ASSERT_EQ(box.services.messages.size(), 1u);
     EXPECT_NE(box.services.messages[0].find(a), std::string::npos);
+    after.erase(after.begin());
     EXPECT_EQ(RecentProjects(again).Folders(), after);
     EXPECT_EQ(again.GetString(RecentProjects::SECTION, "Project8", "?"), "") << "left the store";
 

@@ -394,6 +394,7 @@ TEST_F(Forms, LivePreviewAndCancel) {
     ASSERT_TRUE(link.Load(*project, 2));
     link.textColour = "0x102030";
     link.ClickAction(LinkAction::Quit);
+    link.fontSize = "18";
     for (const char* x : {"300", "301", "3x"}) {
         link.x = x;
         live.Preview([&] { PreviewLink(link, *project, 2); });
@@ -412,16 +413,16 @@ TEST_F(Forms, LivePreviewAndCancel) {
     auto shown = [&] {
         return TextOf(S().HotSpotCommand[2]) + " " + std::to_string(S().HotSpotRect[2].left) + " " +
                std::to_string(S().HotSpotTextColorG) + " " + TextOf(S().LogoBitmapName[1]) + " " +
-               std::to_string(S().NumberOfLogosToDraw);
+               std::to_string(S().NumberOfLogosToDraw) + " " + std::to_string(S().HotSpotFontSize);
     };
-    EXPECT_EQ(shown(), "RUN 301 32 res\\logo.bmp 15");
+    EXPECT_EQ(shown(), "RUN 301 32 res\\logo.bmp 15 -18");
     EXPECT_EQ(shows, 3);  // the half-typed colour and the outside picture changed nothing
     EXPECT_FALSE(fs::exists(box.folder.File("res/new.bmp")));
 
     S().NumberOfLogosToDraw = 3;  // changes by other means meanwhile, one to a previewed field
     S().HotSpotTextColorG = 7;
     EXPECT_FALSE(live.End(false));
-    EXPECT_EQ(shown(), "RUN 40 7 res\\logo number 2.bmp 3");
+    EXPECT_EQ(shown(), "RUN 40 7 res\\logo number 2.bmp 3 -16");
     EXPECT_EQ(shows, 4);  // the cancel redraws once
     EXPECT_TRUE(Said().empty());
 }
@@ -485,6 +486,7 @@ TEST(FormRows, EnableAsTheFormSays) {
 TEST_F(AddFile, CopiedClashesAndLinks) {
     EXPECT_EQ(Add(source, "docs\\manuals", true), "docs\\manuals\\setup.exe");
     EXPECT_EQ(ReadBytes(box.folder.File("docs/manuals/setup.exe")), "new program");
+    Add(box.folder.File("docs/manuals/setup.exe"), "docs\\manuals", true);  // itself: not asked
 
     WriteBytes(outside.File("victim"), "keep me");
     fs::create_symlink(outside.File("victim"), box.folder.File("setup.exe"));
