@@ -167,9 +167,7 @@ class EngineTest : public ::testing::Test {
         return Show(p);
     }
     Rect RectOf(CInstallerWnd& wnd, int i) { return wnd.Settings->HotSpotRect[i]; }
-    Point Inside(CInstallerWnd& wnd, int i) {
-        return {RectOf(wnd, i).left + 2, RectOf(wnd, i).top + 2};
-    }
+    Point Inside(CInstallerWnd& w, int i) { return {RectOf(w, i).left + 2, RectOf(w, i).top + 2}; }
     // The one text colour the area shows, or black when it shows both or neither.
     ColorRef TextIn(CInstallerWnd& wnd, Rect r) {
         const int normal = Count(Client(wnd), r, kNormal);
