@@ -1,6 +1,7 @@
 // velomarforge-cli as a user runs it: exit statuses, the exact messages on
 // stderr, the JSON, the bytes written and the pixels rendered. What each
 // command does inside is its core's; here each reaches it through the program.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -29,6 +30,7 @@ using platform::ColorRef;
 using platform::Rect;
 using platform::Rgb;
 using platform::raster::Surface;
+using ::testing::HasSubstr;
 
 std::string NoProject(const std::string& folder) {
     return "No Velomar project in " + folder + "/: its settings file AppSetup.dat is missing.\n";
@@ -101,10 +103,8 @@ TEST(Cli, NewAndShow) {
               "HotSpotCommandDataA HotSpotCommandDataB ");
     EXPECT_EQ(j["HotSpotFontSize"], -16);  // as held in the record
 
-    EXPECT_EQ(RunCli({"new", project}),
-              (CliRun{1, "",
-                      "Project already exists.\nDo you wish to overwrite?\nNothing was replaced: "
-                      "add --force to overwrite it.\n"}));
+    EXPECT_EQ(RunCli({"new", project}), (CliRun{1, "", "Project already exists.\nDo you wish to "
+                      "overwrite?\nNothing was replaced: add --force to overwrite it.\n"}));
     EXPECT_EQ(ReadBytes(settings), Fixture("full_scrambled.dat"));
     EXPECT_EQ(RunCli({"new", "--force", project}), (CliRun{0, "", ""}));
     EXPECT_EQ(ReadBytes(settings), Fixture("default_scrambled.dat"));
@@ -121,10 +121,8 @@ TEST(Cli, NewAndShow) {
     const std::string title = "Caf\xe9 \xc3\xa9 \"q\" \\ \x01\t";  // cp1252 é, UTF-8 é
     bytes.replace(bytes.find("WindowTitle=T"), 13, "WindowTitle=" + title);
     WriteBytes(settings, bytes);
-    const CliRun shown = RunCli({"show", project});
-    EXPECT_NE(shown.out.find("\"WindowTitle\": \"Caf\\udce9 \xc3\xa9 \\\"q\\\" \\\\ \\u0001\\t\""),
-              std::string::npos)
-        << shown.out;
+    EXPECT_THAT(RunCli({"show", project}).out,
+                HasSubstr("\"WindowTitle\": \"Caf\\udce9 \xc3\xa9 \\\"q\\\" \\\\ \\u0001\\t\""));
 }
 
 // Each command's exit status: 0 with its result, 1 with exactly the message
@@ -139,9 +137,7 @@ TEST(Cli, ExitStatusesAndMessages) {
     const std::string menu = MenuFolder(scratch, "menu", Menu());
     WriteBytes(menu + "res/orphan.bmp", "no longer used");
     const std::string gone = MenuFolder(scratch, "gone", Menu("@@0000000140a060", "res\\gone.bmp"));
-    const std::string name =
-        "res\\\x1b]0;owned\x07\x9b"
-        "2J.bmp";
+    const std::string name = "res\\\x1b]0;owned\x07\x9b" "2J.bmp";
     const std::string controls = MenuFolder(scratch, "controls", Menu("@@0000000140a060", name));
     // Pictures that are no BMPs; a build that removes one file and keeps one for its link.
     const std::string pngLogo = MenuFolder(scratch, "png", Menu("@@0000000140a060", "res\\l.png"));
@@ -155,9 +151,6 @@ TEST(Cli, ExitStatusesAndMessages) {
                                       {built + "res/notes.txt", ""},
                                       {scratch.File("Velomar.exe"), "MZ"}})
         WriteBytes(file, bytes);
-    auto notBmp = [](const std::string& name, const char* kind) {
-        return name + " is not a BMP picture (it is a " + kind + "): only BMP pictures work.\n";
-    };
     const std::string dir = scratch.Path(), png = scratch.File("x.png");
     const std::string unwritable = scratch.File("no/such/x.png");
     const std::string runtime = scratch.File("none/Velomar.exe");
@@ -192,17 +185,13 @@ TEST(Cli, ExitStatusesAndMessages) {
         {{"resave", forms}, 0, "", "", "full_scrambled.dat"},
         {{"resave", "--plain", forms}, 0, "", "", "full_plain.dat"},
         {{"encode", ""}, 1, "", "Cannot encode an empty text.\n"},
-        {{"decode", "ab"},
-         1,
-         "",
+        {{"decode", "ab"}, 1, "",
          "Cannot decode: the text is empty or, with framing, shorter than 3 characters.\n"},
         {{"new", scratch.File("file/project")}, 1, "", "Failed to create the project folder!\n"},
         {{"show", scratch.File("nothing")}, 1, "", NoProject(scratch.File("nothing"))},
         {{"resave", dir}, 1, "", "Failed to read in 'NUM_LOGOS' value from INI file!\n"},
         {{"render", scratch.File("nowhere"), png}, 1, "", NoProject(scratch.File("nowhere"))},
-        {{"frobnicate"},
-         2,
-         "",
+        {{"frobnicate"}, 2, "",
          "Unknown command: frobnicate\nRun velomarforge-cli --help for the commands.\n"},
         // The window shows no message box for a missing logo; the CLI still says why.
         {{"render", gone, png}, 1, "", "Failed to load our LOGO bitmap res\\gone.bmp!\n"},
@@ -210,35 +199,24 @@ TEST(Cli, ExitStatusesAndMessages) {
         {{"render", menu, toFifo}, 1, "", NotAFile(toFifo, special)},
         {{"render", menu, menu + "res"}, 1, "", NotAFile(menu + "res", "a folder")},
         {{"render", menu, menu + "AppSetup.dat"}, 1, "", ours + "AppSetup.dat" + again},
-        {{"render", menu, menu + "res/LOGO.bmp"},
-         1,
-         "",
+        {{"render", menu, menu + "res/LOGO.bmp"}, 1, "",
          ours + "res/LOGO.bmp\n(the project holds logo.bmp)" + again},
         {{"render", menu, unwritable}, 1, "", "Failed to write the picture " + unwritable + "!\n"},
         // A pipe gets the bytes as they are; a terminal (below) gets them escaped.
         {{"render", controls, png}, 1, "", "Failed to load our LOGO bitmap " + name + "!\n"},
-        {{"render", pngLogo, png},
-         1,
-         "",
-         "Failed to load our LOGO bitmap res\\l.png!\n" + notBmp("res\\l.png", "PNG")},
-        {{"render", gif, png},
-         1,
-         "",
-         "Failed to load our background bitmap!\n" + notBmp("res\\back.gif", "GIF")},
-        {{"build", built, "--runtime", scratch.File("Velomar.exe")},
-         0,
+        {{"render", pngLogo, png}, 1, "", "Failed to load our LOGO bitmap res\\l.png!\nres\\l.png "
+         "is not a BMP picture (it is a PNG): only BMP pictures work.\n"},
+        {{"render", gif, png}, 1, "", "Failed to load our background bitmap!\nres\\back.gif is not "
+         "a BMP picture (it is a GIF): only BMP pictures work.\n"},
+        {{"build", built, "--runtime", scratch.File("Velomar.exe")}, 0,
          "Removed res\\notes.txt\nKept res\\setup.exe: a link uses it\nRemoved 1 file from "
-         "res; kept 1 only because a link uses it.\n",
-         ""},
+         "res; kept 1 only because a link uses it.\n", ""},
         {{"build", built, "--quiet", "--runtime", scratch.File("Velomar.exe")}, 0, "", ""},
         {{"set", forms, "autoplay-icon", scratch.File("file")}, 1, "",
          scratch.File("file") + " is not an icon file (.ico): it does not begin as one.\n",
          "full_plain.dat"},
-        {{"build", menu, "--runtime", runtime},
-         1,
-         "",
-         "Failed to open the specified file:\n" + runtime +
-             "\nFailed to copy the runtime to the project directory!\n"},
+        {{"build", menu, "--runtime", runtime}, 1, "", "Failed to open the specified file:\n" +
+         runtime + "\nFailed to copy the runtime to the project directory!\n"},
     };
     // Usage errors, D the folder and P the picture; their wording is the parser's.
     for (const char* usage :
@@ -271,17 +249,14 @@ TEST(Cli, ExitStatusesAndMessages) {
     EXPECT_EQ(RunCli({"decode", "--", dashed.out.substr(0, dashed.out.size() - 1)}).out, "-x\n");
     const CliRun help = RunCli({"show", "--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("\\udcXX"), std::string::npos) << help.out;
+    EXPECT_THAT(help.out, HasSubstr("\\udcXX"));
 
     // script gives the program a terminal and copies what it prints.
-    const std::string command = "script -qec \"LC_ALL=C '" VELOMAR_BINARY_DIR
-                                "/bin/velomarforge-cli' render '" +
-                                controls + "' '" + png + "'\" /dev/null > '" + dir + "log' 2>&1";
+    const std::string command = "script -qec \"LC_ALL=C '" + kCli + "' render '" + controls +
+                                "' '" + png + "'\" /dev/null > '" + dir + "log' 2>&1";
     std::system(command.c_str());
     const std::string shown = ReadBytes(dir + "log");
-    EXPECT_NE(shown.find("Failed to load our LOGO bitmap res\\\\x1b]0;owned\\x07\\x9b2J.bmp!"),
-              std::string::npos)
-        << shown;
+    EXPECT_THAT(shown, HasSubstr("LOGO bitmap res\\\\x1b]0;owned\\x07\\x9b2J.bmp!"));
     EXPECT_EQ(shown.find_first_of("\x1b\x07\x9b"), std::string::npos) << shown;
 }
 
@@ -322,7 +297,7 @@ TEST(Cli, BuildTakesTheInstalledRuntimeByDefault) {
     const std::string project = MenuFolder(prefix, "menu", Menu());
     fs::create_directories(prefix.File("bin"));
     fs::create_directories(prefix.File("share/velomar"));
-    fs::copy_file(VELOMAR_BINARY_DIR "/bin/velomarforge-cli", prefix.File("bin/velomarforge-cli"));
+    fs::copy_file(kCli, prefix.File("bin/velomarforge-cli"));
     WriteBytes(prefix.File("share/velomar/Velomar.exe"), "MZ installed");
     const std::string command =
         "'" + prefix.File("bin/velomarforge-cli") + "' build --quiet '" + project + "'";
@@ -339,10 +314,8 @@ TEST(Cli, OutOfMemoryIsReportedNotACrash) {
     const std::string noMemory =
         "There is not enough memory to go on. Close other programs and try again.\n";
     for (int kib = 20000; kib <= 80000; kib += 6000) {
-        const std::string command = "ulimit -v " + std::to_string(kib) +
-                                    "; exec '" VELOMAR_BINARY_DIR
-                                    "/bin/velomarforge-cli' render '" VELOMAR_SOURCE_DIR
-                                    "/examples/sample' '" +
+        const std::string command = "ulimit -v " + std::to_string(kib) + "; exec '" + kCli +
+                                    "' render '" VELOMAR_SOURCE_DIR "/examples/sample' '" +
                                     scratch.File("x.png") + "' 2>'" + scratch.File("err") + "'";
         const int status = std::system(command.c_str());
         const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

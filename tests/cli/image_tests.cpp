@@ -26,8 +26,8 @@ namespace fs = std::filesystem;
 using namespace sandbox;
 using Names = std::vector<std::string>;
 using namespace std::string_literals;
+using ::testing::PrintToString;
 
-const std::string kCli = VELOMAR_BINARY_DIR "/bin/velomarforge-cli";
 const std::string kShippedRuntime = VELOMAR_BINARY_DIR "/bin/Velomar.exe";
 const std::string kAutorun = "[autorun]\r\nopen=Velomar.exe\r\nicon=Velomar.exe\r\n";
 const std::string kLongName =
@@ -142,10 +142,9 @@ TEST_F(CliImage, HoldsExactlyTheBuiltProject) {
 TEST_F(CliImage, FailuresLeaveNoImage) {
     const std::string image = out.File("disc.iso");
     // PATH without xorriso: said first, before the project is touched.
-    const std::string command = "PATH=/nowhere '" + kCli + "' image '" + box.folder.Path() + "' '" +
-                                image + "' --runtime '" + runtime + "' 2>'" + scratch.File("err") +
-                                "'";
-    const int raw = std::system(command.c_str());
+    const int raw = std::system(("PATH=/nowhere '" + kCli + "' image '" + box.folder.Path() +
+                                 "' '" + image + "' --runtime '" + runtime + "' 2>'" +
+                                 scratch.File("err") + "'").c_str());
     EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 1) << raw;
     EXPECT_EQ(ReadBytes(scratch.File("err")), std::string(XORRISO_MISSING) + "\n");
     EXPECT_FALSE(fs::exists(P("autorun.inf")));
@@ -177,17 +176,13 @@ TEST_F(CliImage, FailuresLeaveNoImage) {
     for (const char* folder : {"", "res/", "docs/"}) ::chmod(P(folder).c_str(), 0777);
     ::chmod(out.Path().c_str(), 0755);
     ::chmod(scratch.Path().c_str(), 0755);
-    const std::string result =
-        AsOrdinaryUser([&] { return ::testing::PrintToString(RunCli(Image(image))); });
-    EXPECT_EQ(
-        result,
-        ::testing::PrintToString(CliRun{
-            1, "", "Failed to create the disc image file: " + image + "\nPermission denied\n"}));
+    const std::string result = AsOrdinaryUser([&] { return PrintToString(RunCli(Image(image))); });
+    const std::string cannot = "Failed to create the disc image file: ";
+    EXPECT_EQ(result, PrintToString(CliRun{1, "", cannot + image + "\nPermission denied\n"}));
     EXPECT_TRUE(fs::exists(P("autorun.inf")));  // the build ran first
     const std::string nowhere = out.File("none/disc.iso");
-    EXPECT_EQ(RunCli(Image(nowhere)), (CliRun{1, "",
-                                              "Failed to create the disc image file: " + nowhere +
-                                                  "\nNo such file or directory\n"}));
+    EXPECT_EQ(RunCli(Image(nowhere)),
+              (CliRun{1, "", cannot + nowhere + "\nNo such file or directory\n"}));
 
     // Two names Windows takes for one: the build names them, and no image is made.
     WriteBytes(P("docs/README.TXT"), "twin");
@@ -209,12 +204,9 @@ TEST_F(CliImage, FailuresLeaveNoImage) {
 TEST_F(CliImage, InterruptedOrKilledWhileXorrisoWrites) {
     fs::create_directory(scratch.File("bin"));
     const std::string standIn = scratch.File("bin/xorriso"), pidFile = scratch.File("pid");
-    WriteBytes(standIn,
-               "#!/bin/sh\n"
-               "for a; do case \"$a\" in stdio:*) out=\"${a#stdio:}\";; esac; done\n"
-               "echo partial > \"$out\"\n"
-               "echo $$ > '" +
-                   pidFile + "'\nexec sleep 60\n");
+    WriteBytes(standIn, "#!/bin/sh\nfor a; do case \"$a\" in stdio:*) out=\"${a#stdio:}\";; esac;"
+                        " done\necho partial > \"$out\"\necho $$ > '" +
+                            pidFile + "'\nexec sleep 60\n");
     fs::permissions(standIn, fs::perms::owner_all);
     const std::string oldPath = std::getenv("PATH");
     for (const int signal : {SIGTERM, SIGKILL}) {
@@ -236,8 +228,7 @@ TEST_F(CliImage, InterruptedOrKilledWhileXorrisoWrites) {
 
         ASSERT_EQ(::kill(cli.Id(), signal), 0);
         std::string err;
-        while (cli.ReadError(&err, 10000)) {
-        }
+        while (cli.ReadError(&err, 10000)) continue;
         EXPECT_EQ(cli.Wait(), signal == SIGTERM ? 1 : -1);
         for (int i = 0; i < 200 && !Ended(xorriso); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));

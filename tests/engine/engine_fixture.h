@@ -4,7 +4,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "engine/installer_wnd.h"
+#include "../support/scratch.h"
 #include "platform/headless/headless_platform.h"
 
 namespace enginetest {
@@ -64,7 +64,6 @@ struct TestProject {
     void Write(const std::string& dir) const {
         CInstallerWnd project(dir);
         project.EncryptionType = 0;
-        project.SettingsVersion = 3;
         LaunchSettings& s = *project.Settings;
         s.WindowTitle = "Test";
         s.BackGroundBitmapName = background;
@@ -129,7 +128,6 @@ inline int Count(const Surface& s, Rect r, ColorRef color) {
     return n;
 }
 
-// Whether every pixel of the area has the colour.
 inline ::testing::AssertionResult AreaIs(const Surface& s, Rect r, ColorRef color) {
     const int wrong = r.Width() * r.Height() - Count(s, r, color);
     if (wrong == 0) return ::testing::AssertionSuccess();
@@ -141,9 +139,6 @@ inline ::testing::AssertionResult AreaIs(const Surface& s, Rect r, ColorRef colo
 // over a fresh project folder that is removed at the end.
 class EngineTest : public ::testing::Test {
   protected:
-    ~EngineTest() override { std::filesystem::remove_all(dir_); }
-
-    // Writes the project into the folder and constructs the window object on it.
     std::unique_ptr<CInstallerWnd> MakeWindow(const TestProject& project) {
         project.Write(dir_);
         return std::make_unique<CInstallerWnd>(dir_);
@@ -172,9 +167,7 @@ class EngineTest : public ::testing::Test {
         return Show(p);
     }
     Rect RectOf(CInstallerWnd& wnd, int i) { return wnd.Settings->HotSpotRect[i]; }
-    Point Inside(CInstallerWnd& wnd, int i) {
-        return {RectOf(wnd, i).left + 2, RectOf(wnd, i).top + 2};
-    }
+    Point Inside(CInstallerWnd& w, int i) { return {RectOf(w, i).left + 2, RectOf(w, i).top + 2}; }
     // The one text colour the area shows, or black when it shows both or neither.
     ColorRef TextIn(CInstallerWnd& wnd, Rect r) {
         const int normal = Count(Client(wnd), r, kNormal);
@@ -191,17 +184,14 @@ class EngineTest : public ::testing::Test {
     void Steps(int n) {
         for (int i = 0; i < n; ++i) windows_.StepTimers();
     }
-    // Timer steps until no timer is left.
     int StepsUntilStopped(int limit = 2000) {
         int steps = 0;
         while (steps < limit && windows_.StepTimers() > 0) ++steps;
         return steps;
     }
 
-    const std::string dir_ = [] {
-        std::string path = std::filesystem::temp_directory_path() / "velomar-engine-XXXXXX";
-        return std::string(mkdtemp(path.data())) + "/";
-    }();
+    sandbox::TempFolder folder_;
+    const std::string dir_ = folder_.Path();
     platform::HeadlessPlatform host_;
     platform::HeadlessWindowSystem& windows_ = host_.windows;
     platform::RecordingServices& services_ = host_.services;

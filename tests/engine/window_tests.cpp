@@ -75,9 +75,7 @@ TEST_F(EngineWindow, PicturesThatCannotBeMadeFailTheWindow) {
         {"@00000001ff0000", {}, {noBackground}, ""},
         {"res\\missing.bmp", {}, {noBackground}, ""},
         {"res\\big.bmp", {}, {noBackground}, ""},
-        {"@@0000000100ff00",
-         {{"res\\A.BMP", {0, 0}}, {"res\\gone.bmp", {0, 0}}},
-         {},
+        {"@@0000000100ff00", {{"res\\A.BMP", {0, 0}}, {"res\\gone.bmp", {0, 0}}}, {},
          noLogo + "res\\gone.bmp!\n"},
         // Two fit the budget together; the third does not.
         {"@@0000000100ff00", bombs, {}, noLogo + "res\\bomb3.bmp!\n"},
@@ -163,9 +161,7 @@ TEST_F(EngineWindow, Scenes) {
     const std::vector<TestLogo> scenes[] = {
         // 0: later logos lie over earlier ones and the text over them all; the
         // mask colour shows the background; moving logos wait for the show.
-        {{big, {10, 360}},
-         {blue, {50, 362}},
-         {"res\\mask.bmp", {200, 40}},
+        {{big, {10, 360}}, {blue, {50, 362}}, {"res\\mask.bmp", {200, 40}},
          {blue, {300, 100}, 1, {400, 50}}},
         // 1: what shows of a picture larger than the window, or off its edge.
         {{huge, {100, 50}}, {huge, {-1400, -1100}}},

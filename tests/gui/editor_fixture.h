@@ -81,19 +81,17 @@ inline bool PressOk(wxDialog* dialog) {
     return false;
 }
 
-// A failed wx check fails the test instead of opening a dialog nobody answers.
-inline void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
-                         const wxString& msg) {
-    ADD_FAILURE_AT(file.utf8_string().c_str(), line)
-        << func.utf8_string() << ": " << cond.utf8_string() << " " << msg.utf8_string();
-}
-
 enum Place { kBackground, kAudio, kLinks, kLogos };
 
 class EditorTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        wxSetAssertHandler(FailOnAssert);
+        // A failed wx check fails the test instead of opening a dialog nobody answers.
+        wxSetAssertHandler([](const wxString& file, int line, const wxString& func,
+                              const wxString& cond, const wxString& msg) {
+            ADD_FAILURE_AT(file.utf8_string().c_str(), line)
+                << func.utf8_string() << ": " << cond.utf8_string() << " " << msg.utf8_string();
+        });
         platform::Install(platform::Platform{&graphics, &windows, &services, &system});
         wxTheApp->SetExitOnFrameDelete(false);
         fs::create_directories(temp.File("bin"));
@@ -111,13 +109,8 @@ class EditorTest : public ::testing::Test {
     }
 
     // settle: let the loop run (a command the wizard chose would run then).
-    void Start(const std::string& openAtStart = "", bool settle = true) {
-        EditorOptions o;
-        o.StartFolder = temp.File("bin/");
-        o.SettingsFile = storeFile;
-        o.DocumentsFolder = temp.File("docs");
-        o.OpenAtStart = openAtStart;
-        frame = new CMainFrame(o);
+    void Start(bool settle = true) {
+        frame = new CMainFrame(EditorOptions{temp.File("bin/"), storeFile, "", temp.File("docs")});
         wxTheApp->SetTopWindow(frame);
         frame->Show();
         if (settle) PumpFor(150);

@@ -29,7 +29,7 @@ std::string Text(wxWindow* edit) {
 // The wizard's "New" runs New Project once the frame shows; the menu's check
 // item shows the controller's state and its command reaches it.
 TEST_F(EditorTest, WizardAtFirstStartAndItsToggle) {
-    wxTEST_DIALOG(Start("", false), Act<CProjectWizardDlg>([](CProjectWizardDlg* d) {
+    wxTEST_DIALOG(Start(false), Act<CProjectWizardDlg>([](CProjectWizardDlg* d) {
                       d->NewChoice->SetValue(true);
                       d->ShowAtStartupBox->SetValue(true);
                       d->TransferDataFromWindow();
@@ -146,10 +146,9 @@ TEST_F(OnSample, BrowseColourAndHelpButtons) {
 // Yes/No, the answer passed back, texts that are not UTF-8, and the log the
 // runtime tests read.
 TEST(WxServicesTest, MessageBoxesShowTheTextUnderTheProgramName) {
-    using platform::MessageAnswer;
     using platform::MessageButtons;
-    const std::string log = std::filesystem::temp_directory_path() / "velomar-message-log";
-    std::filesystem::remove(log);
+    const sandbox::TempFolder scratch;
+    const std::string log = scratch.File("messages");
     ::setenv("VELOMAR_MESSAGE_LOG", log.c_str(), 1);
     platform::wx::WxServices services("velomarforge");
     ::unsetenv("VELOMAR_MESSAGE_LOG");
@@ -186,8 +185,7 @@ TEST(WxServicesTest, MessageBoxesShowTheTextUnderTheProgramName) {
         EXPECT_EQ(style & (wxYES_NO | wxOK), c.buttons == MessageButtons::YesNo ? wxYES_NO : wxOK);
         logged += c.text + '\0';
     }
-    EXPECT_EQ(xtest::ReadFile(log), logged) << "each text exactly, as given";
-    std::filesystem::remove(log);
+    EXPECT_EQ(sandbox::ReadBytes(log), logged) << "each text exactly, as given";
 }
 
 // Closing keeps the frame's size for the next start.

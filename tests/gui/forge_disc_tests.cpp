@@ -10,8 +10,8 @@
 #include <wx/textctrl.h>
 
 #include <algorithm>
-#include <cstring>
 
+#include "../windows/scenes.h"
 #include "../windows/wine_session.h"
 #include "editor/project_build.h"
 #include "editor/wx/audio_dlg.h"
@@ -27,8 +27,6 @@ using platform::raster::Surface;
 
 namespace {
 
-// The runtimes centre the 640 x 440 window on their 1024 x 768 screen.
-const Rect kClient{193, 165, 831, 603};
 const std::string kWindowsBin = VELOMAR_WINDOWS_X86_64_DIR;
 
 struct Link {
@@ -155,7 +153,7 @@ TEST_F(DiscTest, BothEditorsMakeOneDiscThatRunsAsTheirPreviewsShowIt) {
         x.MovePointer(1020, 760);
         xtest::Child runtime(program);
         ASSERT_TRUE(x.WaitForWindow("Installer Window", 30000));
-        shown = x.Settled(kClient, 500, 60);
+        shown = x.Settled(xtest::kMenuClient, 500, 60);
         ASSERT_EQ(shown.width, preview.width);
         Save(shown, png);
         const xtest::Comparison diff = xtest::Compare(shown, preview, tolerance, bands);
@@ -181,23 +179,16 @@ TEST_F(DiscTest, BothEditorsMakeOneDiscThatRunsAsTheirPreviewsShowIt) {
     fs::copy(art, win + "art", fs::copy_options::recursive);
     std::string windowsPath = "Z:" + win, out;
     std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
-    ASSERT_EQ(xtest::Run(wine.Program(kWindowsBin + "/tests/windows/win32/velomar_forge_disc.exe",
-                                      {windowsPath, "wiring"}),
-                         300000, &out),
-              0)
-        << out;
-    EXPECT_TRUE(xtest::ReadFile(win + "made.dat") == xtest::ReadFile(folder + "AppSetup.dat"))
+    const std::string maker = kWindowsBin + "/tests/windows/win32/velomar_forge_disc.exe";
+    ASSERT_EQ(xtest::Run(wine.Program(maker, {windowsPath, "wiring"}), 300000, &out), 0) << out;
+    EXPECT_TRUE(sandbox::ReadBytes(win + "made.dat") == sandbox::ReadBytes(folder + "AppSetup.dat"))
         << "the editors saved the same steps differently";
     std::string tree;
     TreeTexts(Tree(), Tree()->GetRootItem(), 0, &tree);
-    EXPECT_EQ(xtest::ReadFile(win + "tree.txt"), tree);
-    const std::string raw = xtest::ReadFile(win + "preview.raw");
-    std::uint32_t size[2] = {};
-    std::memcpy(size, raw.data(), std::min(raw.size(), sizeof size));
-    ASSERT_EQ(std::pair(int(size[0]), int(size[1])), std::pair(shown.width, shown.height));
-    ASSERT_EQ(raw.size(), sizeof size + 4 * shown.pixels.size());
-    Surface windowsPreview(shown.width, shown.height);
-    std::memcpy(windowsPreview.pixels.data(), raw.data() + sizeof size, raw.size() - sizeof size);
+    EXPECT_EQ(sandbox::ReadBytes(win + "tree.txt"), tree);
+    Surface windowsPreview;
+    ASSERT_TRUE(scenes::ReadDump(win + "preview.raw", &windowsPreview));
+    ASSERT_TRUE(windowsPreview.width == shown.width && windowsPreview.height == shown.height);
     Save(windowsPreview, "disc_win_preview.png");
     const xtest::Comparison diff = xtest::Compare(windowsPreview, shown, 0);
     EXPECT_EQ(diff.differing, 0) << "worst " << diff.worst;

@@ -16,6 +16,7 @@
 
 #include "platform/headless/png_writer.h"
 #include "platform/raster/surface.h"
+#include "scratch.h"
 #include "x_display.h"
 
 using platform::Point;
@@ -29,10 +30,8 @@ const std::string kVelomar = std::string(VELOMAR_BIN_DIR) + "/velomar";
 const std::string kCli = std::string(VELOMAR_BIN_DIR) + "/velomarforge-cli";
 const std::string kForge = std::string(VELOMAR_BIN_DIR) + "/velomarforge";
 const std::string kSample = std::string(VELOMAR_SOURCE_DIR) + "/examples/sample";
-
-// The screen is 1024 x 768: the engine centres the 640 x 440 window at (192, 164).
-const Rect kWindow{192, 164, 832, 604};
-const Rect kClient{193, 165, 831, 603};
+const char* kToStderr = "exec \"$0\" 2>\"$1\"";  // sh -c: run $0 with its stderr to $1
+constexpr Rect kWindow = xtest::kMenuWindow, kClient = xtest::kMenuClient;
 
 // velomar, under VELOMAR_RUNTIME_WRAPPER (valgrind) when that is set: every
 // wait then grows.
@@ -52,13 +51,6 @@ class RuntimeTest : public ::testing::Test {
         std::string json;
         ASSERT_EQ(xtest::Run({{kCli, "show", kSample}}, 60000, &json), 0);
         project = nlohmann::json::parse(json);
-        char tmpl[] = "/tmp/velomar-run-XXXXXX";
-        ASSERT_NE(::mkdtemp(tmpl), nullptr);
-        folder = tmpl;
-    }
-    void TearDown() override {
-        runtime.reset();
-        fs::remove_all(folder);
     }
 
     void Start(std::vector<std::string> argv, std::vector<std::string> env = {}) {
@@ -114,7 +106,8 @@ class RuntimeTest : public ::testing::Test {
 
     xtest::XDisplay x;
     nlohmann::json project;
-    std::string folder;
+    sandbox::TempFolder temp;  // outlives the runtime started in it
+    const std::string folder = temp.File("menu");
     std::unique_ptr<xtest::Child> runtime;
 };
 
@@ -129,11 +122,8 @@ TEST_F(RuntimeTest, QuitLinkEndsTheProgram) {
     // Pixel for pixel the headless host's picture: every step the wx host
     // showed of the slide landed where it belongs (the editor's preview, which
     // forge_disc_tests compares with, shows through the same host).
-    const std::string still = folder + "/../" + fs::path(folder).filename().string() + ".png";
-    ASSERT_EQ(
-        xtest::Run({{VELOMAR_BIN_DIR "/velomarforge-cli", "render", folder, still, "--still"}},
-                   60000),
-        0);
+    const std::string still = temp.File("still.png");
+    ASSERT_EQ(xtest::Run({{kCli, "render", folder, still, "--still"}}, 60000), 0);
     Surface expected;
     ASSERT_TRUE(platform::ReadPng(still, &expected));
     fs::remove(still);
@@ -182,7 +172,7 @@ TEST_F(RuntimeTest, NoGlNorSoundNoiseAndLinksKeepTheUsersEnvironment) {
         fs::remove_all(folder);
         fs::copy(kSample, folder, fs::copy_options::recursive);
         ASSERT_EQ(xtest::Run({{kCli, "resave", folder, "--plain"}}, 60000), 0);
-        std::string settings = xtest::ReadFile(folder + "/AppSetup.dat");
+        std::string settings = sandbox::ReadBytes(folder + "/AppSetup.dat");
         for (const auto& [key, to] : {std::pair<std::string, std::string>{"HotSpotCommand", "RUN"},
                                       {"HotSpotCommandDataA", "env.sh"}}) {
             const std::string from = key + "1=" + link[key].get<std::string>();
@@ -197,11 +187,11 @@ TEST_F(RuntimeTest, NoGlNorSoundNoiseAndLinksKeepTheUsersEnvironment) {
         fs::permissions(folder + "/env.sh", fs::perms::owner_all);
 
         const std::string errors = folder + "/stderr";
-        Start({"/bin/sh", "-c", "exec \"$0\" 2>\"$1\"", kVelomar, errors}, c.env);
+        Start({"/bin/sh", "-c", kToStderr, kVelomar, errors}, c.env);
         ASSERT_TRUE(x.WaitForWindow("Installer Window", 15000));
         WaitForStillClient();  // the start-up sound has been tried by now
         const std::string maps =
-            xtest::ReadFile("/proc/" + std::to_string(runtime->pid()) + "/maps");
+            sandbox::ReadBytes("/proc/" + std::to_string(runtime->pid()) + "/maps");
         ASSERT_NE(maps.find("libwx_gtk3"), std::string::npos);
         for (const char* gl : {"libGL", "libEGL", "_dri.so"})
             EXPECT_EQ(maps.find(gl), std::string::npos) << gl << " is loaded";
@@ -210,15 +200,15 @@ TEST_F(RuntimeTest, NoGlNorSoundNoiseAndLinksKeepTheUsersEnvironment) {
         Sleep(300);
         x.Click(1);
         for (int i = 0; i < 100 && !fs::exists(recorded); ++i) Sleep(100);
-        std::istringstream env(xtest::ReadFile(recorded));
+        std::istringstream env(sandbox::ReadBytes(recorded));
         ASSERT_FALSE(env.str().empty()) << "the link's program did not run";
         std::string line, seen;
         while (std::getline(env, line))
             if (line.rfind("GDK_GL=", 0) == 0) seen = line;
         EXPECT_EQ(seen, c.childSees);
         // Sounds were played (start-up, hover): not a word of ALSA's on stderr.
-        EXPECT_EQ(xtest::ReadFile(errors).find("ALSA"), std::string::npos)
-            << xtest::ReadFile(errors);
+        EXPECT_EQ(sandbox::ReadBytes(errors).find("ALSA"), std::string::npos)
+            << sandbox::ReadBytes(errors);
         runtime.reset();
     }
 }
@@ -229,31 +219,26 @@ TEST_F(RuntimeTest, AMissingLogoIsNamedOnStderr) {
     fs::copy(kSample, folder, fs::copy_options::recursive);
     fs::remove(folder + "/res/title.bmp");
     const std::string errors = folder + "/stderr", messages = folder + "/messages";
-    const int status =
-        xtest::Run({{"/bin/sh", "-c", "exec \"$0\" 2>\"$1\"", kVelomar, errors},
-                    folder,
-                    {"DISPLAY=" + x.name(), "NO_AT_BRIDGE=1", "VELOMAR_MESSAGE_LOG=" + messages}},
-                   30000 * kSlowdown);
+    const std::vector<std::string> env = {"DISPLAY=" + x.name(), "NO_AT_BRIDGE=1",
+                                          "VELOMAR_MESSAGE_LOG=" + messages};
+    const xtest::Command command = {{"/bin/sh", "-c", kToStderr, kVelomar, errors}, folder, env};
+    const int status = xtest::Run(command, 30000 * kSlowdown);
     EXPECT_EQ(status, 255);
-    EXPECT_EQ(xtest::ReadFile(errors), "Failed to load our LOGO bitmap res\\title.bmp!\n");
+    EXPECT_EQ(sandbox::ReadBytes(errors), "Failed to load our LOGO bitmap res\\title.bmp!\n");
     EXPECT_FALSE(fs::exists(messages));
 }
 
 // --help and --version print and end without a display, and never as a message box.
 TEST(Programs, HelpAndVersionNeedNoDisplay) {
-    char tmpl[] = "/tmp/velomar-help-XXXXXX";
-    ASSERT_NE(::mkdtemp(tmpl), nullptr);
-    const std::string messages = std::string(tmpl) + "/messages";
+    sandbox::TempFolder temp;
+    const std::string messages = temp.File("messages"), log = "VELOMAR_MESSAGE_LOG=" + messages;
     for (const std::string& program : {kVelomar, kForge, kCli}) {
         const std::string name = fs::path(program).filename().string();
         for (const char* flag : {"--help", "--version"}) {
             std::string out;
-            EXPECT_EQ(xtest::Run({{"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", program, flag},
-                                  "",
-                                  {"VELOMAR_MESSAGE_LOG=" + messages}},
-                                 30000, &out),
-                      0)
-                << name << " " << flag;
+            const xtest::Command bare = {
+                {"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", program, flag}, "", {log}};
+            EXPECT_EQ(xtest::Run(bare, 30000, &out), 0) << name << " " << flag;
             if (flag == std::string("--help"))
                 EXPECT_NE(out.find("Usage: "), std::string::npos) << name << ": " << out;
             else
@@ -261,7 +246,6 @@ TEST(Programs, HelpAndVersionNeedNoDisplay) {
         }
     }
     EXPECT_FALSE(fs::exists(messages));
-    fs::remove_all(tmpl);
 }
 
 // Without the address space the toolkit needs to start, the wx programs say so
@@ -270,12 +254,10 @@ TEST(Programs, HelpAndVersionNeedNoDisplay) {
 TEST(Programs, NoRoomToStartIsSaid) {
     for (const std::string& program : {kVelomar, kForge}) {
         std::string out;
-        EXPECT_EQ(xtest::Run({{"env", "-u", "DISPLAY", "sh", "-c",
-                               "ulimit -v 75000 && exec \"$0\" 2>&1", program},
-                              kSample},
-                             30000, &out),
-                  1)
-            << program;
+        const char* cramped = "ulimit -v 75000 && exec \"$0\" 2>&1";
+        const xtest::Command command = {{"env", "-u", "DISPLAY", "sh", "-c", cramped, program},
+                                        kSample};
+        EXPECT_EQ(xtest::Run(command, 30000, &out), 1) << program;
         EXPECT_NE(out.find("not enough memory"), std::string::npos) << program << ": " << out;
     }
 }

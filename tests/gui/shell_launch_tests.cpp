@@ -20,7 +20,7 @@
 #include "platform/wx/command_line.h"
 #include "platform/wx/shell_launch.h"
 #include "platform/wx/wx_services.h"
-#include "process.h"
+#include "scratch.h"
 
 using platform::wx::PlanShellExecute;
 using Args = std::vector<std::string>;
@@ -32,17 +32,13 @@ TEST(SplitCommandLineTest, WhitespaceSeparatesQuotesGroupAndBackslashesCountOnly
         const char* line;
         Args args;
     } cases[] = {
-        {"", {}},
-        {"/S  /D=x", {"/S", "/D=x"}},
+        {"", {}}, {"/S  /D=x", {"/S", "/D=x"}}, {"pre\"mid dle\"post", {"premid dlepost"}},
         {"-f \"My Documents\\a b.txt\" -q", {"-f", "My Documents\\a b.txt", "-q"}},
-        {"pre\"mid dle\"post", {"premid dlepost"}},
-        {"\"\"", {""}},
-        {"\"unterminated arg", {"unterminated arg"}},
+        {"\"\"", {""}}, {"\"unterminated arg", {"unterminated arg"}}, {"trail\\\\", {"trail\\\\"}},
         {"a\\\"b", {"a\"b"}},           // \"  -> "
         {"\"a\\\\\" b", {"a\\", "b"}},  // \\" -> \ and close
         {"a\\\\\\\"b", {"a\\\"b"}},     // \\\" -> \"
         {"\"say \"\"hi\"\"\"", {"say \"hi\""}},
-        {"trail\\\\", {"trail\\\\"}},
     };
     for (const auto& c : cases) EXPECT_EQ(platform::wx::SplitCommandLine(c.line), c.args) << c.line;
 }
@@ -57,26 +53,19 @@ void WriteFile(const std::string& path, const std::string& text, bool executable
 class ShellTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char tmpl[] = "/tmp/velomar-shell-XXXXXX";
-        ASSERT_NE(::mkdtemp(tmpl), nullptr);
-        root = tmpl;
-        project = root + "/project/";
-        opener = root + "/bin/xdg-open";
         std::filesystem::create_directories(project + "bin");
         std::filesystem::create_directories(project + "docs");
-        std::filesystem::create_directories(root + "/bin");
+        std::filesystem::create_directories(temp.File("bin"));
         WriteFile(project + "bin/tool.sh", "#!/bin/sh\nexit 0\n", true);
         WriteFile(project + "readme.txt", "hello\n", false);
         WriteFile(opener, "#!/bin/sh\n", true);
         savedPath = std::getenv("PATH");
-        ::setenv("PATH", (root + "/bin:/usr/bin:/bin").c_str(), 1);
+        ::setenv("PATH", (temp.File("bin") + ":/usr/bin:/bin").c_str(), 1);
     }
-    void TearDown() override {
-        ::setenv("PATH", savedPath.c_str(), 1);
-        std::filesystem::remove_all(root);
-    }
+    void TearDown() override { ::setenv("PATH", savedPath.c_str(), 1); }
 
-    std::string root, project, opener, savedPath;
+    sandbox::TempFolder temp;
+    std::string project = temp.File("project/"), opener = temp.File("bin/xdg-open"), savedPath;
     platform::PosixSystem system;
 };
 
@@ -115,7 +104,7 @@ TEST_F(ShellTest, ProgramsRunAndEverythingElseOpensInItsApplication) {
     EXPECT_TRUE(sh[0] == "/usr/bin/sh" || sh[0] == "/bin/sh") << sh[0];
 
     // Without any opener nothing is planned, and nothing is started.
-    ::setenv("PATH", (root + "/bin").c_str(), 1);
+    ::setenv("PATH", temp.File("bin").c_str(), 1);
     ::unlink(opener.c_str());
     EXPECT_TRUE(PlanShellExecute("open", project + "readme.txt", nullptr, &system).empty());
     EXPECT_FALSE(platform::wx::SpawnDetached({}));
@@ -124,12 +113,10 @@ TEST_F(ShellTest, ProgramsRunAndEverythingElseOpensInItsApplication) {
 // Through the services as a RUN link goes: the program cannot finish before
 // the caller acts, so a caller that waited for it would never get here.
 TEST_F(ShellTest, ProgramsStartDetachedWithoutTheCallerWaitingOrReaping) {
-    const std::string go = root + "/go", out = root + "/out";
+    const std::string go = temp.File("go"), out = temp.File("out");
     WriteFile(project + "bin/wait.sh",
-              "#!/bin/sh\nwhile [ ! -e '" + go +
-                  "' ]; do sleep 0.02; done\nprintf '%s|' \"$@\" > '" + out + ".tmp'\nmv '" + out +
-                  ".tmp' '" + out + "'\n",
-              true);
+              "#!/bin/sh\nwhile [ ! -e '" + go + "' ]; do sleep 0.02; done\nprintf '%s|' \"$@\" >" +
+                  " '" + out + ".tmp'\nmv '" + out + ".tmp' '" + out + "'\n", true);
     platform::wx::WxServices services("velomar");
     platform::Install(platform::Platform{nullptr, nullptr, &services, &system});
     services.ShellExecuteFile(nullptr, nullptr, project + "BIN\\wait.sh", "\"a b\" c");
@@ -137,7 +124,7 @@ TEST_F(ShellTest, ProgramsStartDetachedWithoutTheCallerWaitingOrReaping) {
     WriteFile(go, "", false);
     for (int i = 0; i < 500 && ::access(out.c_str(), F_OK) != 0; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_EQ(xtest::ReadFile(out), "a b|c|");
+    EXPECT_EQ(sandbox::ReadBytes(out), "a b|c|");
     int status;
     EXPECT_EQ(::waitpid(-1, &status, WNOHANG), -1) << "nothing of ours is left to reap";
     EXPECT_EQ(errno, ECHILD);
@@ -146,7 +133,7 @@ TEST_F(ShellTest, ProgramsStartDetachedWithoutTheCallerWaitingOrReaping) {
 // A started program gets default signal handling and nothing blocked, whatever
 // the runtime set up for itself (cp copies its own status; a shell would not).
 TEST_F(ShellTest, ProgramsStartWithDefaultSignalsAndAnEmptyMask) {
-    const std::string out = root + "/status";
+    const std::string out = temp.File("status");
     struct sigaction ignore {};
     struct sigaction savedPipe {};
     ignore.sa_handler = SIG_IGN;
@@ -163,11 +150,10 @@ TEST_F(ShellTest, ProgramsStartWithDefaultSignalsAndAnEmptyMask) {
     std::string status;
     for (int i = 0; i < 500 && status.find("SigCgt") == std::string::npos; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        status = xtest::ReadFile(out);
+        status = sandbox::ReadBytes(out);
     }
-    EXPECT_NE(status.find("SigBlk:\t0000000000000000\nSigIgn:\t0000000000000000\n"),
-              std::string::npos)
-        << status;
+    const std::string none = "SigBlk:\t0000000000000000\nSigIgn:\t0000000000000000\n";
+    EXPECT_NE(status.find(none), std::string::npos) << status;
 }
 
 }  // namespace

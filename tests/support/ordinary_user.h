@@ -53,8 +53,7 @@ inline std::string AsOrdinaryUser(const std::function<std::string()>& action) {
     }
     ::close(fds[0]);
     int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) continue;
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return "child: status " + std::to_string(status);
     return result;

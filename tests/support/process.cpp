@@ -10,8 +10,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <thread>
 
 namespace xtest {
@@ -19,8 +17,8 @@ namespace xtest {
 using Clock = std::chrono::steady_clock;
 
 static int MsLeft(Clock::time_point deadline) {
-    return int(
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
+    using std::chrono::milliseconds;
+    return int(std::chrono::duration_cast<milliseconds>(deadline - Clock::now()).count());
 }
 
 Child::Child(const Command& command, int stdoutFd) {
@@ -82,11 +80,6 @@ int Run(const Command& command, int timeoutMs, std::string* output) {
     int status = 0;
     if (!child.WaitExit(std::max(MsLeft(deadline), 0), &status)) return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace xtest

@@ -5,18 +5,14 @@
 #include <sys/types.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace xtest {
 
 struct Command {
-    Command(std::vector<std::string> args, std::string folder = "",
-            std::vector<std::string> environment = {})
-        : argv(std::move(args)), cwd(std::move(folder)), env(std::move(environment)) {}
-    std::vector<std::string> argv;  // argv[0] is searched in PATH when it has no slash
-    std::string cwd;                // empty: the test's own
-    std::vector<std::string> env;   // NAME=VALUE, added to the test's
+    std::vector<std::string> argv;      // argv[0] is searched in PATH when it has no slash
+    std::string cwd = {};               // empty: the test's own
+    std::vector<std::string> env = {};  // NAME=VALUE, added to the test's
 };
 
 class Child {
@@ -43,8 +39,5 @@ class Child {
 // Runs to the end and returns the exit code; -1 on a signal or a time-out.
 // Without `output`, stdout goes to /dev/null: a daemon it starts holds no pipe.
 int Run(const Command& command, int timeoutMs, std::string* output = nullptr);
-
-// The whole file; "" when it cannot be read.
-std::string ReadFile(const std::string& path);
 
 }  // namespace xtest

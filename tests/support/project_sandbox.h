@@ -1,14 +1,10 @@
-// Shared by the test and benchmark programs: scratch folders in /tmp, whole-file
+// Shared by the test and benchmark programs: scratch folders, whole-file
 // reads and writes, a project folder with a platform whose language is fixed (the
 // machine's locale never picks the section), and a run of the built CLI.
 #pragma once
 
-#include <stdlib.h>
 #include <sys/wait.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -19,17 +15,9 @@
 #include "platform/headless/recording_services.h"
 #include "platform/platform.h"
 #include "platform/posix/posix_system.h"
+#include "scratch.h"
 
 namespace sandbox {
-
-inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 #ifdef VELOMAR_SOURCE_DIR
 inline std::string Fixture(const std::string& name) {
@@ -37,27 +25,9 @@ inline std::string Fixture(const std::string& name) {
 }
 #endif
 
-// A fresh folder, removed with everything in it at the end; Path() ends in '/'.
-class TempFolder {
-  public:
-    TempFolder() {
-        char pattern[] = "/tmp/velomar_test.XXXXXX";
-        if (mkdtemp(pattern)) path_ = std::string(pattern) + "/";
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + name; }
-
-  private:
-    std::string path_;
-};
-
 #ifdef VELOMAR_BINARY_DIR
+inline const std::string kCli = VELOMAR_BINARY_DIR "/bin/velomarforge-cli";
+
 struct CliRun {
     int status = -1;  // -1: the program did not exit normally
     std::string out, err;
@@ -78,8 +48,7 @@ inline CliRun RunCli(const std::vector<std::string>& args) {
     };
     TempFolder capture;
     // A program that hangs (on a pipe, say) fails the test instead of stopping it.
-    std::string command =
-        "LC_ALL=C timeout 60 " + quoted(VELOMAR_BINARY_DIR "/bin/velomarforge-cli");
+    std::string command = "LC_ALL=C timeout 60 " + quoted(kCli);
     for (const std::string& arg : args) command += " " + quoted(arg);
     command += " >" + quoted(capture.File("out")) + " 2>" + quoted(capture.File("err"));
     CliRun run;

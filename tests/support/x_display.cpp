@@ -145,10 +145,8 @@ Comparison Compare(const platform::raster::Surface& a, const platform::raster::S
     Comparison c;
     for (int y = 0; y < a.height; ++y)
         for (int x = 0; x < a.width; ++x) {
-            if (std::any_of(skip.begin(), skip.end(), [&](const platform::Rect& r) {
-                    return r.Contains({x, y});
-                }))
-                continue;
+            const auto covers = [&](const platform::Rect& r) { return r.Contains({x, y}); };
+            if (std::any_of(skip.begin(), skip.end(), covers)) continue;
             int most = 0;
             for (int shift : {0, 8, 16})
                 most = std::max(most, std::abs(int((a.At(x, y) >> shift) & 0xFF) -

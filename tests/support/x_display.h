@@ -15,6 +15,10 @@ struct _XDisplay;
 
 namespace xtest {
 
+// Where the menu's 640 x 440 window shows, centred on this screen, and its
+// client area inside a one-pixel border.
+constexpr platform::Rect kMenuWindow{192, 164, 832, 604}, kMenuClient{193, 165, 831, 603};
+
 class XDisplay {
   public:
     XDisplay();
@@ -43,7 +47,6 @@ class XDisplay {
     std::vector<platform::Rect> FindWindows(const std::string& name);
     bool WaitForWindow(const std::string& name, int timeoutMs);
 
-    // The current cursor's hot spot, within its image.
     bool CursorHotSpot(platform::Point* hotspot);
 
   private:

@@ -32,9 +32,7 @@ TEST(LanguageName, EnvironmentPrecedence) {
     std::optional<std::string> saved[3];
     for (int i = 0; i < 3; ++i)
         if (const char* value = getenv(names[i])) saved[i] = value;
-    auto set = [&](int i, const char* value) {
-        value ? setenv(names[i], value, 1) : unsetenv(names[i]);
-    };
+    auto set = [&](int i, const char* v) { v ? setenv(names[i], v, 1) : unsetenv(names[i]); };
     auto language = [&](const char* all, const char* messages, const char* lang) {
         set(0, all);
         set(1, messages);

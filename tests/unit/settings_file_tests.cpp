@@ -1,5 +1,6 @@
 // LoadSettings and SaveSettings on real folders. The fixtures come from
 // fixtures/make_fixtures.py, whose codec is written apart from the engine's.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -80,15 +81,10 @@ void FillFullRecord(LaunchSettings& s) {
 // bytes here mean every written field was read right.
 TEST_F(SettingsFileTest, EveryStoredFormReadsAndIsWrittenBackUnchanged) {
     // scrambled_encryption_10001: decoded again, its plain encryption line begins with "[".
-    const std::pair<std::string, int> cases[] = {{"full_plain", 0},
-                                                 {"full_plain_lf", 0},
-                                                 {"full_scrambled", 1},
-                                                 {"full_scrambled_lf", 1},
-                                                 {"default_plain", 0},
-                                                 {"default_scrambled", 1},
-                                                 {"autoplay_plain", 0},
-                                                 {"autoplay_scrambled", 1},
-                                                 {"scrambled_encryption_10001", 10001}};
+    const std::pair<std::string, int> cases[] = {
+        {"full_plain", 0},        {"full_plain_lf", 0},      {"full_scrambled", 1},
+        {"full_scrambled_lf", 1}, {"default_plain", 0},      {"default_scrambled", 1},
+        {"autoplay_plain", 0},    {"autoplay_scrambled", 1}, {"scrambled_encryption_10001", 10001}};
     for (const auto& [fixture, encryption] : cases) {
         SCOPED_TRACE(fixture);
         auto project = Load(fixture + ".dat");
@@ -120,16 +116,12 @@ TEST_F(SettingsFileTest, EachMissingOrRefusedKeyHasItsOwnMessage) {
         {"'NUM_LOGOS'",
          {"missing_logo_count", "logo_count_16", "logo_count_negative", "logo_count_huge",
           "logo_count_empty"}},
-        {"LOGO_BMP_NAME", {"missing_logo_name"}},
-        {"LOGO_BMP_LOCATIONX", {"missing_logo_x"}},
-        {"LOGO_BMP_LOCATIONY", {"missing_logo_y"}},
-        {"LOGO_BMP_ANIMATE", {"missing_logo_animate"}},
+        {"LOGO_BMP_NAME", {"missing_logo_name"}}, {"LOGO_BMP_LOCATIONX", {"missing_logo_x"}},
+        {"LOGO_BMP_LOCATIONY", {"missing_logo_y"}}, {"LOGO_BMP_ANIMATE", {"missing_logo_animate"}},
         {"LOGO_BMP_ANIMATE_LOCATIONX", {"missing_logo_animate_x"}},
         {"LOGO_BMP_ANIMATE_LOCATIONY", {"missing_logo_animate_y"}},
-        {"LOGO_BMP_RESIZE", {"missing_logo_resize"}},
-        {"LOGO_BMP_MASK_R", {"missing_logo_mask_r"}},
-        {"LOGO_BMP_MASK_G", {"missing_logo_mask_g"}},
-        {"LOGO_BMP_MASK_B", {"missing_logo_mask_b"}},
+        {"LOGO_BMP_RESIZE", {"missing_logo_resize"}}, {"LOGO_BMP_MASK_R", {"missing_logo_mask_r"}},
+        {"LOGO_BMP_MASK_G", {"missing_logo_mask_g"}}, {"LOGO_BMP_MASK_B", {"missing_logo_mask_b"}},
         {"LOGO_ANNIMATION_DELAY", {"missing_delay"}},
         {"'NUM_HOTSPOTS'",
          {"missing_hotspot_count", "hotspot_count_16", "hotspot_count_negative",
@@ -140,13 +132,11 @@ TEST_F(SettingsFileTest, EachMissingOrRefusedKeyHasItsOwnMessage) {
         {"HOTSPOT_COMMAND", {"missing_hotspot_command"}},
         {"HOTSPOT_COMMAND_DATA1", {"missing_hotspot_data_a"}},
         {"HOTSPOT_COMMAND_DATA2", {"missing_hotspot_data_b"}},
-        {"HOTSPOT_TEXT_COLOR_R", {"missing_text_r"}},
-        {"HOTSPOT_TEXT_COLOR_G", {"missing_text_g"}},
-        {"HOTSPOT_TEXT_COLOR_B", {"missing_text_b"}},
+        {"HOTSPOT_TEXT_COLOR_R", {"missing_text_r"}}, {"HOTSPOT_TEXT_COLOR_G", {"missing_text_g"}},
+        {"HOTSPOT_TEXT_COLOR_B", {"missing_text_b"}}, {"HOTSPOT_FONT_SIZE", {"missing_font_size"}},
         {"HOTSPOT_TEXT_HILITE_COLOR_R", {"missing_hilite_r"}},
         {"HOTSPOT_TEXT_HILITE_COLOR_G", {"missing_hilite_g"}},
         {"HOTSPOT_TEXT_HILITE_COLOR_B", {"missing_hilite_b"}},
-        {"HOTSPOT_FONT_SIZE", {"missing_font_size"}},
         {"STARTUP_WAVE_FILE", {"missing_startup_wave"}},
         {"HOTSPOT_WAVE_FILE", {"missing_hotspot_wave", "key_after_second_header"}},
         {nullptr, {"header_case", "header_trailing_blank", "full_german_only"}}};
@@ -249,11 +239,9 @@ TEST_F(SettingsFileTest, DefaultsAndValuesBeyondWhatFits) {
     s.NumberOfLogosToDraw = 20;
     s.NumberOfHotSpots = -3;
     ASSERT_TRUE(project->SaveSettings());
-    for (const char* line :
+    for (std::string line :
          {"HotSpotFontSize=2147483647", "NumberOfLogosToDraw=15", "NumberOfHotSpots=0"})
-        EXPECT_NE(("\r\n" + SettingsBytes()).find("\r\n" + std::string(line) + "\r\n"),
-                  std::string::npos)
-            << line;
+        EXPECT_THAT("\r\n" + SettingsBytes(), ::testing::HasSubstr("\r\n" + line + "\r\n"));
     EXPECT_TRUE(NewProject()->LoadSettings());
 }
 

@@ -5,11 +5,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -19,6 +17,7 @@
 #include "platform/raster/raster_bitmap.h"
 #include "platform/raster/raster_graphics.h"
 #include "scenes.h"
+#include "scratch.h"
 #include "wine_session.h"
 
 namespace {
@@ -48,35 +47,24 @@ TEST_P(Conformance, Win32AndRasterDrawTheSame) {
 
     // The window's transparent drawing takes its objects from the installed platform.
     platform::raster::RasterGraphics graphics;
-    platform::Platform drawingOnly;
-    drawingOnly.graphics = &graphics;
-    platform::Install(drawingOnly);
+    platform::Install(platform::Platform{&graphics});
     auto bitmap = scenes::Render(graphics, scene);
     ASSERT_NE(bitmap, nullptr);
     const Surface& raster = static_cast<platform::raster::RasterBitmap&>(*bitmap).surface();
 
-    ASSERT_EQ(win32.width, raster.width);
-    ASSERT_EQ(win32.height, raster.height);
-    const std::size_t at =
-        std::mismatch(win32.pixels.begin(), win32.pixels.end(), raster.pixels.begin()).first -
-        win32.pixels.begin();
-    EXPECT_EQ(at, win32.pixels.size())
-        << "first difference at (" << at % std::size_t(raster.width) << ","
-        << at / std::size_t(raster.width) << "): win32 " << std::hex << win32.pixels[at]
-        << ", raster " << raster.pixels[at];
+    ASSERT_EQ(std::pair(win32.width, win32.height), std::pair(raster.width, raster.height));
+    const xtest::Comparison diff = xtest::Compare(win32, raster, 0);
+    EXPECT_EQ(diff.differing, 0) << "worst " << diff.worst;
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenes, Conformance, ::testing::ValuesIn(scenes::All()),
-                         [](const ::testing::TestParamInfo<scenes::Scene>& info) {
-                             return info.param.name;
-                         });
+                         [](const auto& info) { return info.param.name; });
 
-// On a 1024 x 768 screen the 640 x 440 window is centred; its client area
-// lies inside a one-pixel border.
-const Rect kWindow{192, 164, 832, 604};
-const Rect kClient{193, 165, 831, 603};
+constexpr Rect kWindow = xtest::kMenuWindow, kClient = xtest::kMenuClient;
 const std::string kRuntime = VELOMAR_WINDOWS_X86_64_DIR "/launcher/win32/Velomar.exe";
 const std::string kSample = VELOMAR_SOURCE_DIR "/examples/sample";
+// What a second Windows program sees (win32/wine_probe.cpp).
+const std::string kProbe = VELOMAR_WINDOWS_X86_64_DIR "/tests/windows/win32/velomar_wine_probe.exe";
 
 class WineRuntime : public ::testing::Test {
   protected:
@@ -88,12 +76,9 @@ class WineRuntime : public ::testing::Test {
         ASSERT_TRUE(screen.WaitForWindow(title, 30000)) << "no " << title;
     }
 
-    // What a second Windows program sees (win32/wine_probe.cpp).
     std::string Probe(const std::vector<std::string>& args) {
         std::string out;
-        const std::string exe =
-            VELOMAR_WINDOWS_X86_64_DIR "/tests/windows/win32/velomar_wine_probe.exe";
-        return xtest::Run(wine.Program(exe, args), 60000, &out) == 0 ? out : "";
+        return xtest::Run(wine.Program(kProbe, args), 60000, &out) == 0 ? out : "";
     }
 
     void ExpectEnded() {
@@ -215,12 +200,9 @@ TEST_F(WineRuntime, ScreenReaderHearsTheLinksFollowsTabAndClicks) {
     const std::string events = wintest::ScratchDir("focus_events") + "/out.txt";
     const int fd = ::open(events.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     ASSERT_GE(fd, 0);
-    xtest::Child watch(
-        wine.Program(VELOMAR_WINDOWS_X86_64_DIR "/tests/windows/win32/velomar_wine_probe.exe",
-                     {"watch", "Installer Window", "6000"}),
-        fd);
+    xtest::Child watch(wine.Program(kProbe, {"watch", "Installer Window", "6000"}), fd);
     ::close(fd);
-    for (int i = 0; i < 300 && xtest::ReadFile(events).find("ready") == std::string::npos; ++i)
+    for (int i = 0; i < 300 && sandbox::ReadBytes(events).find("ready") == std::string::npos; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     screen.PressKey("Tab");
     screen.PressKey("Tab");
@@ -229,7 +211,7 @@ TEST_F(WineRuntime, ScreenReaderHearsTheLinksFollowsTabAndClicks) {
     screen.MovePointer(x, y);
     EXPECT_TRUE(watch.WaitExit(30000));
     const std::string quitting = std::to_string(quit + 1);
-    EXPECT_EQ(xtest::ReadFile(events), "ready\nfocus 1\nfocus 2\nfocus " + quitting + "\n");
+    EXPECT_EQ(sandbox::ReadBytes(events), "ready\nfocus 1\nfocus 2\nfocus " + quitting + "\n");
     const std::string after = Probe({"access", "Installer Window", quitting});
     EXPECT_NE(after.find("\nfocus " + quitting + "\nact 00000000\n"), std::string::npos) << after;
     ExpectEnded();

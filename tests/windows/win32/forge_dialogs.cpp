@@ -93,11 +93,10 @@ void DialogsOwnAndShowWhole(CMainFrame& frame) {
     Open(frame, FindNode(frame, {"Background Image"}), "Main Window Background Properties",
          [](HWND f, HWND d) {
              Raise(f, d, IDC_BG_BROWSE, {kMessage, "Open"});
-             if (IsDlgButtonChecked(d, IDC_DISC_AUTOPLAY)) Fill(d, {{IDC_DISC_AUTOPLAY, ""}});
-             CHECK(!IsWindowEnabled(GetDlgItem(d, IDC_DISC_ICON_BROWSE)));
-             Fill(d, {{IDC_DISC_AUTOPLAY, ""}});
-             CHECK(IsWindowEnabled(GetDlgItem(d, IDC_DISC_ICON_BROWSE)));
+             CHECK(IsWindowEnabled(GetDlgItem(d, IDC_DISC_ICON_BROWSE)));  // the disc autoplays
              Raise(f, d, IDC_DISC_ICON_BROWSE, {kMessage, "Open"});
+             Fill(d, {{IDC_DISC_AUTOPLAY, ""}});
+             CHECK(!IsWindowEnabled(GetDlgItem(d, IDC_DISC_ICON_BROWSE)));
          });
     Open(frame, FindNode(frame, {"Audio"}), "Audio Properties", [](HWND f, HWND d) {
         Raise(f, d, IDC_AUDIO_HOVER_BROWSE, {kMessage, "Open"});

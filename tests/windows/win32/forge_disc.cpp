@@ -7,10 +7,8 @@
 // AppSetup.dat to made.dat. With "wiring", the frame's menus, keys, tree and
 // preview are then tried on that disc: whether the Win32 windows reach the core
 // (whose own rules are tested on Linux). Exit 0 when every check held.
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <vector>
 
 #include "editor/companion_files.h"
 #include "editor/forms/resource_import.h"
@@ -20,6 +18,7 @@
 #include "editor/win32/resource.h"
 #include "editor/win32/tree_view.h"
 #include "engine/installer_wnd.h"
+#include "../scenes.h"
 #include "forge_check.h"
 #include "platform/platform.h"
 #include "platform/win32/backend.h"
@@ -63,14 +62,9 @@ void MakeProject(CMainFrame& frame) {
         Fill(d, {{IDC_LOGO_X, "40"}, {IDC_LOGO_Y, "38"}, {IDC_LOGO_MASK, "0xff00ff"}, {IDOK, ""}});
     });
     Edit(frame, {"Bitmaps & Logos"}, VK_INSERT, "Bitmaps & Logos", [](HWND d) {
-        Fill(d, {{IDC_LOGO_BITMAP, Scratch("art\\disc.bmp")},
-                 {IDC_LOGO_X, "484"},
-                 {IDC_LOGO_Y, "26"},
-                 {IDC_LOGO_MASK, "0xff00ff"},
-                 {IDC_LOGO_ANIMATE, ""},
-                 {IDC_LOGO_START_X, "640"},
-                 {IDC_LOGO_START_Y, "26"},
-                 {IDC_LOGO_DELAY, "15"},
+        Fill(d, {{IDC_LOGO_BITMAP, Scratch("art\\disc.bmp")}, {IDC_LOGO_X, "484"},
+                 {IDC_LOGO_Y, "26"}, {IDC_LOGO_MASK, "0xff00ff"}, {IDC_LOGO_ANIMATE, ""},
+                 {IDC_LOGO_START_X, "640"}, {IDC_LOGO_START_Y, "26"}, {IDC_LOGO_DELAY, "15"},
                  {IDOK, ""}});
     });
     // Three links: a web site, a folder, Quit.
@@ -82,18 +76,13 @@ void MakeProject(CMainFrame& frame) {
         Edit(frame, {"Hyper-Links"}, VK_INSERT, "Hyperlink Properties", [&, i](HWND d) {
             Fill(d, {{actions[i], ""}});
             if (data[i]) Fill(d, {{IDC_LINK_DATA_A, data[i]}});
-            Fill(d, {{IDC_LINK_LABEL, labels[i]},
-                     {IDC_LINK_X, "70"},
-                     {IDC_LINK_Y, tops[i]},
-                     {IDC_LINK_FONT_SIZE, "22"},
-                     {IDC_LINK_TEXT_COLOUR, "0xe2ecf0"},
-                     {IDC_LINK_HILITE_COLOUR, "0xf3c45c"},
-                     {IDOK, ""}});
+            Fill(d, {{IDC_LINK_LABEL, labels[i]}, {IDC_LINK_X, "70"}, {IDC_LINK_Y, tops[i]},
+                     {IDC_LINK_FONT_SIZE, "22"}, {IDC_LINK_TEXT_COLOUR, "0xe2ecf0"},
+                     {IDC_LINK_HILITE_COLOUR, "0xf3c45c"}, {IDOK, ""}});
         });
     Edit(frame, {"Audio"}, VK_RETURN, "Audio Properties", [](HWND d) {
         Fill(d, {{IDC_AUDIO_INTRO, Scratch("art\\startup.wav")},
-                 {IDC_AUDIO_HOVER, Scratch("art\\hover.wav")},
-                 {IDOK, ""}});
+                 {IDC_AUDIO_HOVER, Scratch("art\\hover.wav")}, {IDOK, ""}});
     });
     // The note before the browse, then the logo's refused number.
     CHECK_EQ(recorder.messages.size() == 2 ? recorder.messages[0] : "",
@@ -108,7 +97,7 @@ void WriteTree(HWND tree, HTREEITEM item, int depth, FILE* f) {
     }
 }
 
-// The client area as it is on screen: width, height, then 0xRRGGBB pixels by rows.
+// The client area as it is on screen, as a raw dump (scenes.h).
 void DumpPreview(CMainFrame& frame) {
     HWND preview = static_cast<HWND>(platform::win32::HandleOf(frame.Editor->Project()->Wnd.get()));
     UpdateWindow(preview);
@@ -121,18 +110,14 @@ void DumpPreview(CMainFrame& frame) {
     SelectObject(memory, old);
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB};
-    std::vector<std::uint32_t> pixels(std::size_t(r.right) * std::size_t(r.bottom) + 2);
-    pixels[0] = std::uint32_t(r.right);
-    pixels[1] = std::uint32_t(r.bottom);
-    CHECK_EQ(GetDIBits(memory, bitmap, 0, UINT(r.bottom), pixels.data() + 2, &info, DIB_RGB_COLORS),
+    platform::raster::Surface picture(r.right, r.bottom);
+    CHECK_EQ(GetDIBits(memory, bitmap, 0, UINT(r.bottom), picture.pixels.data(), &info,
+                       DIB_RGB_COLORS),
              int(r.bottom));
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(preview, shown);
-    if (FILE* f = std::fopen(Scratch("preview.raw").c_str(), "wb")) {
-        CHECK_EQ(std::fwrite(pixels.data(), 4, pixels.size(), f), pixels.size());
-        std::fclose(f);
-    }
+    CHECK(scenes::WriteDump(Scratch("preview.raw"), picture));
 }
 
 const char* kFirst = "Visit our web site";  // the disc's first link
