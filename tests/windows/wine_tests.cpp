@@ -13,6 +13,7 @@
 #include <sstream>
 #include <thread>
 
+#include "platform/headless/png_writer.h"
 #include "platform/platform.h"
 #include "platform/raster/raster_bitmap.h"
 #include "platform/raster/raster_graphics.h"
@@ -154,6 +155,29 @@ TEST_F(WineRuntime, FolderWithoutSettingsShowsAMessageAndNoMenu) {
     for (std::size_t i = 0; i + 1 < hex.size() && hex[i] != '\n'; i += 2)
         text += char(std::stoi(hex.substr(i, 2), nullptr, 16));
     EXPECT_EQ(text, "Failed to open the InstalledWnd.ini file!\n");
+    ExpectEnded();
+}
+
+// Logos hanging over the left and right edges show the parts a still render
+// shows: Windows draws them through its own clipped path.
+TEST_F(WineRuntime, LogosOverTheEdgesShowTheirVisibleParts) {
+    const std::string folder = wintest::ScratchDir("edges");
+    std::filesystem::copy(kSample, folder, std::filesystem::copy_options::recursive);
+    ASSERT_EQ(xtest::Run({{VELOMAR_CLI, "resave", folder, "--plain"}}, 60000), 0);
+    std::string dat = sandbox::ReadBytes(folder + "/AppSetup.dat");
+    for (auto [from, to] : {std::pair{"LocationX1=40", "LocationX1=-20"},
+                            {"LocationX2=484", "LocationX2=560"}, {"AnimateLogo2=1", "AnimateLogo2=0"}})
+        dat.replace(dat.find(from), std::string(from).size(), to);
+    sandbox::WriteBytes(folder + "/AppSetup.dat", dat);
+    ASSERT_EQ(xtest::Run({{VELOMAR_CLI, "render", folder, folder + "/still.png", "--still"}}, 60000), 0);
+    Surface expected;
+    ASSERT_TRUE(platform::ReadPng(folder + "/still.png", &expected));
+    ASSERT_NO_FATAL_FAILURE(Start(folder, "Installer Window"));
+    const Surface shown = screen.Settled(kClient, 1000, 30);
+    const xtest::Comparison diff = xtest::Compare(shown, expected, 0, {Rect{0, 150, 640, 440}});
+    EXPECT_GT(diff.compared, 0);
+    EXPECT_EQ(diff.differing, 0) << "worst " << diff.worst;
+    screen.PressKey("Escape");
     ExpectEnded();
 }
 
