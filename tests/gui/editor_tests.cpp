@@ -188,15 +188,17 @@ TEST(WxServicesTest, MessageBoxesShowTheTextUnderTheProgramName) {
     EXPECT_EQ(sandbox::ReadBytes(log), logged) << "each text exactly, as given";
 }
 
-// Closing keeps the frame's size for the next start.
+// Closing keeps the frame's size and the tree's width for the next start.
 TEST_F(EditorTest, LayoutIsKeptBetweenRuns) {
     NoWizard();
     Start();
     frame->SetSize(30, 40, 900, 560);
     PumpFor(100);
+    const int tree = frame->TreeView->GetSize().x;
     Close();
     Start();
     EXPECT_EQ(frame->GetSize(), wxSize(900, 560));
+    EXPECT_EQ(frame->TreeView->GetSize().x, tree);
 }
 
 }  // namespace
