@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/raster/font_instance.h"
 #include "platform/raster/raster_graphics.h"
 #include "raster_test_support.h"
 
@@ -89,6 +90,11 @@ TEST_F(TextTest, InkInTheTextColourWithinTheExtentAndOpaqueFillsTheCell) {
         EXPECT_EQ(ink.left, 10) << text;
         EXPECT_EQ(ink.right, 10 + extent.cx) << text;
     }
+    // A space is its underline alone: the font's rows below the baseline.
+    const platform::raster::FontMetrics m =
+        platform::raster::FontInstance::Create(HotSpotFont(-16))->metrics();
+    const int under = 5 + m.ascent + m.underlineTop;
+    EXPECT_EQ(Draw(" "), (Rect{10, under, 10 + Measure(" ").cx, under + m.underlineSize}));
     const Size extent = Measure("Quit");
     EXPECT_EQ(Draw("Quit", BkMode::Opaque), (Rect{10, 5, 10 + extent.cx, 5 + extent.cy}));
     EXPECT_EQ(canvas.surface().At(10, 5), 0x010203u);  // the corner: background, no glyph
