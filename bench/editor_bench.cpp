@@ -5,15 +5,11 @@
 // repaints and shows on screen.
 // Target for both: under 16 ms, one display frame; the drag aims at a quarter.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
-#include <wx/app.h>
-#include <wx/evtloop.h>
-#include <wx/init.h>
 
-#include <cstdio>
 #include <filesystem>
 
 #include "bench/bench_project.h"
+#include "bench/on_xvfb.h"
 #include "editor/editor_controller.h"
 #include "editor/wx/editor_window_system.h"
 #include "editor/wx/main_frame.h"
@@ -22,15 +18,8 @@
 #include "platform/platform.h"
 #include "platform/posix/posix_system.h"
 #include "platform/raster/raster_graphics.h"
-#include "x_display.h"
 
 namespace {
-
-void DispatchPending() {
-    wxEventLoopBase* loop = wxEventLoopBase::GetActive();
-    while (loop && loop->Pending()) loop->Dispatch();
-    wxTheApp->ProcessPendingEvents();
-}
 
 // The editor on its own platform, opened on the largest project at start.
 class EditorOnLargestProject {
@@ -116,25 +105,3 @@ void BM_DragRepaintLargestProject(benchmark::State& state) {
 BENCHMARK(BM_DragRepaintLargestProject)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    xtest::XDisplay screen;
-    if (!screen.ok()) {
-        std::fputs("could not start Xvfb\n", stderr);
-        return 1;
-    }
-    ::setenv("DISPLAY", screen.name().c_str(), 1);
-    ::setenv("NO_AT_BRIDGE", "1", 1);
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) return 1;
-    int result = 0;
-    {
-        wxGUIEventLoop loop;
-        wxEventLoopActivator active(&loop);
-        benchmark::Initialize(&argc, argv);
-        benchmark::RunSpecifiedBenchmarks();
-        benchmark::Shutdown();
-    }
-    wxEntryCleanup();
-    return result;
-}

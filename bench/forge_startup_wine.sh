@@ -32,15 +32,10 @@ cleanup() {
 trap cleanup EXIT INT TERM
 
 . "$here/private_xvfb.sh"
+. "$here/wine_bench.sh"
 start_private_xvfb
-WINEPREFIX="$work/prefix"
-WINEDEBUG=-all
 # No Mono or Gecko prompts; no sound device here.
-WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
-export DISPLAY WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
-mkdir -p "$WINEPREFIX"
-"$wineserver" -p
-"$wine" wineboot >/dev/null 2>&1
+start_wine_session "mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
 
 # A copy of the sample: the editor may write into the project it opens.
 cp -r "$here/../examples/sample" "$work/sample"
@@ -49,20 +44,7 @@ sample_windows="Z:$(echo "$work/sample" | tr / '\\')"
 # background, resting logos and links, before any animation.
 "$build/bin/velomarforge-cli" render "$work/sample" "$work/still.png" --still >/dev/null
 "$build/bin/velomarforge-cli" render "$work/sample" "$work/first.png" --steps 0 >/dev/null
-# Wine draws text its own way: the link texts are blacked out, and the probe and
-# the locator pass over black points.
-bands=$("$build/bin/velomarforge-cli" show "$work/sample" | python3 -c '
-import json, sys
-d = json.load(sys.stdin)
-size = abs(d["HotSpotFontSize"])
-for h in d["HotSpots"]:
-    x, y = h["HotSpotTextLocationLeft"], h["HotSpotTextLocationTop"]
-    print("-draw\nrectangle %d,%d 637,%d" % (x - 4, y - 4, y + 2 * size + 4))')
-for picture in still first; do
-  # shellcheck disable=SC2086 # one -draw and its argument a line
-  (IFS='
-'; convert "$work/$picture.png" -fill black $bands "png24:$work/$picture.png")
-done
+black_out_link_texts "$work/sample" "$work/still.png" "$work/first.png"
 # The pointer out of the way, in a corner no window covers: a lit link is another picture.
 "$locate" - >/dev/null 2>&1 || true
 
@@ -99,9 +81,6 @@ for _ in $(seq "$rounds"); do
   measure Velomar.exe "$work/first.png" "$runtime_at" "$wine" "$runtime"
 done
 
-median() {  # column of a file
-  sort -n -k"$2" "$1" | awk -v c="$2" '{v[NR]=$c} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'
-}
 range() {  # column of a file: lowest-highest
   sort -n -k"$2" "$1" | awk -v c="$2" 'NR == 1 {lo=$c} {hi=$c} END {printf "%.0f-%.0f", lo, hi}'
 }

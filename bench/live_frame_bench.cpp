@@ -5,27 +5,22 @@
 // BitBlt. Target: at most 3 copies.
 #include <X11/Xlib.h>
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 #include <time.h>
-#include <wx/app.h>
-#include <wx/evtloop.h>
-#include <wx/init.h>
 #include <wx/utils.h>
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
 #include "bench/bench_project.h"
+#include "bench/on_xvfb.h"
 #include "engine/installer_wnd.h"
 #include "platform/headless/recording_services.h"
 #include "platform/platform.h"
 #include "platform/posix/posix_system.h"
 #include "platform/raster/raster_graphics.h"
 #include "platform/wx/wx_window_system.h"
-#include "x_display.h"
 
 namespace {
 
@@ -33,12 +28,6 @@ double CpuSeconds() {
     timespec t{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-void DispatchPending() {
-    wxEventLoopBase* loop = wxEventLoopBase::GetActive();
-    while (loop && loop->Pending()) loop->Dispatch();
-    wxTheApp->ProcessPendingEvents();
 }
 
 // The server has taken everything sent: a step's work is not left in a buffer.
@@ -159,24 +148,3 @@ void BM_LiveFrameStep(benchmark::State& state) {
 BENCHMARK(BM_LiveFrameStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    xtest::XDisplay screen;
-    if (!screen.ok()) {
-        std::fputs("could not start Xvfb\n", stderr);
-        return 1;
-    }
-    ::setenv("DISPLAY", screen.name().c_str(), 1);
-    ::setenv("NO_AT_BRIDGE", "1", 1);
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) return 1;
-    {
-        wxGUIEventLoop loop;
-        wxEventLoopActivator active(&loop);
-        benchmark::Initialize(&argc, argv);
-        benchmark::RunSpecifiedBenchmarks();
-        benchmark::Shutdown();
-    }
-    wxEntryCleanup();
-    return 0;
-}

@@ -35,16 +35,11 @@ cleanup() {
 trap cleanup EXIT INT TERM
 
 . "$here/private_xvfb.sh"
+. "$here/wine_bench.sh"
 start_private_xvfb
-WINEPREFIX="$work/prefix"
-WINEDEBUG=-all
 # No Mono or Gecko prompts. The sound drivers stay, as on a user's machine:
 # what loading them costs is part of what is measured.
-WINEDLLOVERRIDES="mscoree,mshtml="
-export DISPLAY WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
-mkdir -p "$WINEPREFIX"
-"$wineserver" -p
-"$wine" wineboot >/dev/null 2>&1
+start_wine_session "mscoree,mshtml="
 "$wine" "$idle" >/dev/null 2>&1 &
 keeper=$!
 
@@ -65,19 +60,9 @@ for i, line in enumerate(lines):
 open(path, "wb").write("\r\n".join(lines).encode("latin1"))
 PY
 rm "$work/sample/res/"*.wav
-# The runtime's first frame, its link texts blacked out: Wine draws text its
-# own way, and the probe passes over black points.
+# The runtime's first frame, its link texts blacked out.
 "$build/bin/velomarforge-cli" render "$work/sample" "$work/first.png" --steps 0 >/dev/null
-bands=$("$build/bin/velomarforge-cli" show "$work/sample" | python3 -c '
-import json, sys
-d = json.load(sys.stdin)
-size = abs(d["HotSpotFontSize"])
-for h in d["HotSpots"]:
-    x, y = h["HotSpotTextLocationLeft"], h["HotSpotTextLocationTop"]
-    print("-draw\nrectangle %d,%d 637,%d" % (x - 4, y - 4, y + 2 * size + 4))')
-# shellcheck disable=SC2086 # one -draw and its argument a line
-(IFS='
-'; convert "$work/first.png" -fill black $bands "png24:$work/first.png")
+black_out_link_texts "$work/sample" "$work/first.png"
 # The yardstick's client area: one colour.
 convert -size 638x438 xc:'#204060' "png24:$work/plain.png"
 # Both 640 x 440 windows are centred; their client areas are inside a one-pixel frame.
@@ -101,10 +86,6 @@ for _ in $(seq "$rounds"); do
   measure minimal "$work/plain.png" "$wine" "$minimal"
   [ -n "${VELOMAR_OTHER_EXE:-}" ] && measure other "$work/first.png" "$wine" "$VELOMAR_OTHER_EXE"
 done
-
-median() {  # column of a file
-  sort -n -k"$2" "$1" | awk -v c="$2" '{v[NR]=$c} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'
-}
 
 printf '%-14s %10s %10s %8s %6s\n' program first_ms peak_MiB threads runs
 for row in Velomar.exe minimal other; do
