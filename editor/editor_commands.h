@@ -9,22 +9,23 @@
 #include <vector>
 
 #include "editor/command_ids.h"
+#include "platform/types.h"
 
 namespace editor_keys {
-// Keys beyond the letters ('A'...'Z' stand for themselves), numbered as
-// Windows' virtual keys.
+// Keys beyond the letters ('A'...'Z' stand for themselves): the platform's
+// virtual keys, which are Windows' own numbers.
 enum : int {
-    Back = 0x08,
-    Return = 0x0D,
-    Up = 0x26,
-    Down = 0x28,
-    Insert = 0x2D,
-    Delete = 0x2E,
-    F1 = 0x70,
-    F5 = 0x74,
-    F6 = 0x75,
-    F7 = 0x76,
-    F8 = 0x77
+    Back = platform::vk::Back,
+    Return = platform::vk::Return,
+    Up = platform::vk::Up,
+    Down = platform::vk::Down,
+    Insert = platform::vk::Insert,
+    Delete = platform::vk::Delete,
+    F1 = platform::vk::F1,
+    F5 = platform::vk::F5,
+    F6 = platform::vk::F6,
+    F7 = platform::vk::F7,
+    F8 = platform::vk::F8
 };
 // Modifiers.
 enum : int { Ctrl = 1, Shift = 2, Alt = 4 };

@@ -125,6 +125,7 @@ constexpr unsigned RButton = 0x0002;
 
 // Virtual-key codes carried by key messages (VK_*).
 namespace vk {
+constexpr unsigned Back = 0x08;
 constexpr unsigned Tab = 0x09;
 constexpr unsigned Return = 0x0D;
 constexpr unsigned Escape = 0x1B;
@@ -133,6 +134,13 @@ constexpr unsigned Left = 0x25;
 constexpr unsigned Up = 0x26;
 constexpr unsigned Right = 0x27;
 constexpr unsigned Down = 0x28;
+constexpr unsigned Insert = 0x2D;
+constexpr unsigned Delete = 0x2E;
+constexpr unsigned F1 = 0x70;
+constexpr unsigned F5 = 0x74;
+constexpr unsigned F6 = 0x75;
+constexpr unsigned F7 = 0x76;
+constexpr unsigned F8 = 0x77;
 }  // namespace vk
 
 // Flags passed with a key message: MK_SHIFT's bit for a held Shift, and
