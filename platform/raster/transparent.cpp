@@ -1,5 +1,8 @@
 #include "platform/raster/transparent.h"
 
+#include <cstddef>
+#include <cstdint>
+
 #include "platform/raster/pixel_ops.h"
 #include "platform/raster/stretch_map.h"
 
@@ -23,21 +26,51 @@ void KeyGatherRow(const Pixel* __restrict line, const int* __restrict index,
     }
 }
 
+// As above, the old pixels read from `below` instead, every one: a load
+// made only where needed would keep the loop from being vectorized.
+void KeyOverRow(const Pixel* __restrict in, const Pixel* __restrict below, Pixel* __restrict out,
+                int n, Pixel key) {
+    for (int i = 0; i < n; ++i) {
+        const Pixel s = in[i] & kWhite, b = below[i] & kWhite;
+        out[i] = s == key ? b : s;
+    }
+}
+
+void KeyGatherOverRow(const Pixel* __restrict line, const int* __restrict index,
+                      const Pixel* __restrict below, Pixel* __restrict out, int n, Pixel key) {
+    for (int i = 0; i < n; ++i) {
+        const Pixel s = line[index[i]] & kWhite, b = below[i] & kWhite;
+        out[i] = s == key ? b : s;
+    }
+}
+
+bool Inside(const Box& box, const Rect& r) {
+    return box.left >= r.left && box.top >= r.top && box.right <= r.right &&
+           box.bottom <= r.bottom;
+}
+
 }  // namespace
 
 bool TransparentViews(const View& dst, int x, int y, int w, int h, const View& src, int sx, int sy,
-                      int sw, int sh, ColorRef key) {
+                      int sw, int sh, ColorRef key, const Beneath* beneath) {
     if (!dst.surface || !src.surface || dst.surface == src.surface) return false;
     if (dst.surface->monochrome || src.surface->monochrome) return false;
     if (sw <= 0 || sh <= 0 || w < sw || h < sh) return false;
     const Box reads = PlaceOnSurface(src, sx, sy, sw, sh);
     const Box readable = BoxOf(src.clip);
-    if (reads.left < readable.left || reads.top < readable.top || reads.right > readable.right ||
-        reads.bottom > readable.bottom)
-        return false;
+    if (!Inside(reads, src.clip)) return false;
 
     const Box whole = PlaceOnSurface(dst, x, y, w, h);
     const Box d = Intersect(whole, BoxOf(dst.clip));
+    const Surface* under = beneath ? beneath->view.surface : nullptr;
+    Box from;  // what `beneath` gives for d
+    if (beneath) {
+        if (!under || under == dst.surface || under->monochrome) return false;
+        const std::int64_t dx = std::int64_t(beneath->view.origin.x) + beneath->x - dst.origin.x - x;
+        const std::int64_t dy = std::int64_t(beneath->view.origin.y) + beneath->y - dst.origin.y - y;
+        from = Box{d.left + dx, d.top + dy, d.right + dx, d.bottom + dy};
+        if (!d.Empty() && !Inside(from, beneath->view.clip)) return false;
+    }
     if (d.Empty()) return true;
 
     // Kept between calls: an animation frame allocates nothing.
@@ -52,10 +85,19 @@ bool TransparentViews(const View& dst, int x, int y, int w, int h, const View& s
     for (int r = 0; r < int(d.Height()); ++r) {
         const Pixel* line = src.surface->pixels.data() + std::size_t(rows.first[std::size_t(r)]) * stride;
         Pixel* out = &dst.surface->At(int(d.left), int(d.top) + r);
-        if (w == sw)
+        if (under) {
+            const Pixel* below = under->pixels.data() +
+                                 std::size_t(from.top + r) * std::size_t(under->width) +
+                                 std::size_t(from.left);
+            if (w == sw)
+                KeyOverRow(line + cols.first[0], below, out, n, k);
+            else
+                KeyGatherOverRow(line, cols.first.data(), below, out, n, k);
+        } else if (w == sw) {
             KeyRow(line + cols.first[0], out, n, k);
-        else
+        } else {
             KeyGatherRow(line, cols.first.data(), out, n, k);
+        }
     }
     return true;
 }
