@@ -3,6 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#endif
+
 #include "platform/raster/pixel_ops.h"
 #include "platform/raster/stretch_map.h"
 
@@ -28,13 +32,28 @@ void KeyGatherRow(const Pixel* __restrict line, const int* __restrict index,
 
 // As above, the old pixels read from `below` instead, every one: a load
 // made only where needed would keep the loop from being vectorized. A live
-// frame's largest pass, so twice the lanes where the processor has them.
+// frame's largest pass, so where the processor has them, eight lanes that
+// read `below` only for the eights that have the key colour.
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
 #define VELOMAR_WIDE_ROWS 1
 __attribute__((target("avx2"))) void KeyOverRowWide(const Pixel* __restrict in,
                                                     const Pixel* __restrict below,
                                                     Pixel* __restrict out, int n, Pixel key) {
-    for (int i = 0; i < n; ++i) {
+    const __m256i white = _mm256_set1_epi32(int(kWhite)), k = _mm256_set1_epi32(int(key));
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        const __m256i s = _mm256_and_si256(
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + i)), white);
+        const __m256i keyed = _mm256_cmpeq_epi32(s, k);
+        __m256i o = s;
+        if (!_mm256_testz_si256(keyed, keyed)) {
+            const __m256i b = _mm256_and_si256(
+                _mm256_loadu_si256(reinterpret_cast<const __m256i*>(below + i)), white);
+            o = _mm256_blendv_epi8(s, b, keyed);
+        }
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), o);
+    }
+    for (; i < n; ++i) {
         const Pixel s = in[i] & kWhite, b = below[i] & kWhite;
         out[i] = s == key ? b : s;
     }
