@@ -68,8 +68,7 @@ void RestoreUncovered(platform::DC& window, const LogoAnnimationState& a,
         CopyPart(window, {a.Area.left, a.Area.top}, *a.SnapshotDC, {0, 0}, part, a.Area);
     };
     const platform::Rect both{std::max(from.left, keep.left), std::max(from.top, keep.top),
-                              std::min(from.right, keep.right),
-                              std::min(from.bottom, keep.bottom)};
+                              std::min(from.right, keep.right), std::min(from.bottom, keep.bottom)};
     if (Empty(both)) return restore(from);
     restore({from.left, from.top, from.right, both.top});
     restore({from.left, both.bottom, from.right, from.bottom});
@@ -284,9 +283,10 @@ void CInstallerWnd::DrawAnnimateFrame() {
     const platform::Point at{FramePosition(a.StartPos.x, a.EndPos.x, n, a.StepX),
                              FramePosition(a.StartPos.y, a.EndPos.y, n, a.StepY)};
     // A resized logo keeps its top-left corner and shrinks towards it.
-    const platform::Size size = a.Resize ? platform::Size{ResizedExtent(w, a.FrameTotal, n, a.GrowPercent),
-                                                          ResizedExtent(h, a.FrameTotal, n, a.GrowPercent)}
-                                         : platform::Size{w, h};
+    const platform::Size size =
+        a.Resize ? platform::Size{ResizedExtent(w, a.FrameTotal, n, a.GrowPercent),
+                                  ResizedExtent(h, a.FrameTotal, n, a.GrowPercent)}
+                 : platform::Size{w, h};
     MoveLogo(*dc, a, *logoDC, at, size, w, h);
     // A resized logo ends at its natural size on its location. The surfaces keep
     // their bitmaps selected until the clean-up step, which may still draw.

@@ -184,11 +184,11 @@ void CInstallerWnd::DrawMovementSoFar(platform::DC& dc, const platform::Rect& cl
     dc.BitBlt(a.Area.left, a.Area.top, a.Area.Width(), a.Area.Height(), *a.SnapshotDC, 0, 0,
               platform::Rop::SrcCopy);
     // The logo as the last frame drew it, which lies inside the area.
-    std::unique_ptr<platform::DC> logoDC = platform::Current().graphics->CreateCompatibleDC(&dc);
     platform::BitmapInfo logo;
-    if (a.DrawSize.cx <= 0 || a.DrawSize.cy <= 0 || !a.LogoHandle || !logoDC ||
-        !a.LogoHandle->GetInfo(&logo))
+    if (a.DrawSize.cx <= 0 || a.DrawSize.cy <= 0 || !a.LogoHandle || !a.LogoHandle->GetInfo(&logo))
         return;
+    std::unique_ptr<platform::DC> logoDC = platform::Current().graphics->CreateCompatibleDC(&dc);
+    if (!logoDC) return;
     platform::Bitmap* old = logoDC->SelectBitmap(a.LogoHandle);
     DrawTransparentStretched(a.CurPos.x, a.CurPos.y, a.DrawSize.cx, a.DrawSize.cy, *logoDC,
                              logo.width, std::abs(logo.height), dc, a.MaskColor);

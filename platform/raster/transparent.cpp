@@ -22,8 +22,8 @@ void KeyRow(const Pixel* __restrict in, Pixel* __restrict out, int n, Pixel key)
     }
 }
 
-void KeyGatherRow(const Pixel* __restrict line, const int* __restrict index,
-                  Pixel* __restrict out, int n, Pixel key) {
+void KeyGatherRow(const Pixel* __restrict line, const int* __restrict index, Pixel* __restrict out,
+                  int n, Pixel key) {
     for (int i = 0; i < n; ++i) {
         const Pixel s = line[index[i]] & kWhite;
         out[i] = s == key ? out[i] & kWhite : s;
@@ -42,8 +42,8 @@ __attribute__((target("avx2"))) void KeyOverRowWide(const Pixel* __restrict in,
     const __m256i white = _mm256_set1_epi32(int(kWhite)), k = _mm256_set1_epi32(int(key));
     int i = 0;
     for (; i + 8 <= n; i += 8) {
-        const __m256i s = _mm256_and_si256(
-            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + i)), white);
+        const __m256i s =
+            _mm256_and_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + i)), white);
         const __m256i keyed = _mm256_cmpeq_epi32(s, k);
         __m256i o = s;
         if (!_mm256_testz_si256(keyed, keyed)) {
@@ -81,8 +81,7 @@ void KeyGatherOverRow(const Pixel* __restrict line, const int* __restrict index,
 }
 
 bool Inside(const Box& box, const Rect& r) {
-    return box.left >= r.left && box.top >= r.top && box.right <= r.right &&
-           box.bottom <= r.bottom;
+    return box.left >= r.left && box.top >= r.top && box.right <= r.right && box.bottom <= r.bottom;
 }
 
 }  // namespace
@@ -102,8 +101,10 @@ bool TransparentViews(const View& dst, int x, int y, int w, int h, const View& s
     Box from;  // what `beneath` gives for d
     if (beneath) {
         if (!under || under == dst.surface || under->monochrome) return false;
-        const std::int64_t dx = std::int64_t(beneath->view.origin.x) + beneath->x - dst.origin.x - x;
-        const std::int64_t dy = std::int64_t(beneath->view.origin.y) + beneath->y - dst.origin.y - y;
+        const std::int64_t dx =
+            std::int64_t(beneath->view.origin.x) + beneath->x - dst.origin.x - x;
+        const std::int64_t dy =
+            std::int64_t(beneath->view.origin.y) + beneath->y - dst.origin.y - y;
         from = Box{d.left + dx, d.top + dy, d.right + dx, d.bottom + dy};
         if (!d.Empty() && !Inside(from, beneath->view.clip)) return false;
     }

@@ -6,8 +6,7 @@
 namespace platform::raster {
 
 // What shows through the key colour instead of the destination's own pixels:
-// the view's DC point (x, y) lies under the destination's DC point (x, y) of
-// the drawing plus (x, y) here minus the drawing's own (x, y).
+// `view`, with its DC point (x, y) under the drawing's top-left corner.
 struct Beneath {
     View view;
     int x = 0;

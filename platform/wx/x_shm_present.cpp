@@ -123,9 +123,9 @@ bool XShmPresenter::Present(wxWindow& window, const raster::Surface& surface, co
                                     static_cast<char*>(found->memory), &segment,
                                     unsigned(surface.width), unsigned(surface.height));
     if (!image) return false;
-    const bool fits = image->bits_per_pixel == 32 &&
-                      std::size_t(image->bytes_per_line) ==
-                          std::size_t(surface.width) * sizeof(raster::Pixel);
+    const bool fits =
+        image->bits_per_pixel == 32 &&
+        std::size_t(image->bytes_per_line) == std::size_t(surface.width) * sizeof(raster::Pixel);
     if (fits) {
         putSerial_ = NextRequest(display_);
         XShmPutImage(display_, drawable_, static_cast<GC>(gc_), image, area.left, area.top,

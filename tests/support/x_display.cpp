@@ -18,9 +18,8 @@ XDisplay::XDisplay(const std::vector<std::string>& serverArgs) {
     int fds[2];
     if (::pipe(fds) != 0) return;
     // -displayfd: the server picks a free display and writes its number to our pipe.
-    std::vector<std::string> argv{"Xvfb",       "-displayfd", "1",   "-screen",
-                                  "0",          "1024x768x24", "-nolisten", "tcp",
-                                  "-noreset"};
+    std::vector<std::string> argv{"Xvfb",        "-displayfd", "1",   "-screen", "0",
+                                  "1024x768x24", "-nolisten",  "tcp", "-noreset"};
     argv.insert(argv.end(), serverArgs.begin(), serverArgs.end());
     server_ = std::make_unique<Child>(Command{argv}, fds[1]);
     ::close(fds[1]);
