@@ -72,7 +72,7 @@ class CInstallerWnd : public platform::WindowListener {
     static void DrawTransparent(int x, int y, int w, int h, platform::DC& src, platform::DC& dst,
                                 platform::ColorRef mask, Source use = Source::Keep);
     // The same for src's (0, 0, sw, sh) stretched to (x, y, w, h): a resized
-    // logo. False when its scratch bitmap could not be made.
+    // logo (or not, at the same size). False when its scratch bitmap could not be made.
     static bool DrawTransparentStretched(int x, int y, int w, int h, platform::DC& src, int sw,
                                          int sh, platform::DC& dst, platform::ColorRef mask);
 

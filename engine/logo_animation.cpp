@@ -35,57 +35,67 @@ float StepOf(int start, int end, unsigned frames) {
     return static_cast<float>(distance / frames);
 }
 
-// Where a rectangle of the client area lies in the surfaces; false when it
-// misses them, so that nothing of it would show.
-bool InArea(const LogoAnnimationState& a, platform::Point at, int w, int h,
-            platform::Point* local) {
+// Of a rectangle of the client area, the part inside the movement's area;
+// empty when they miss.
+platform::Rect InArea(const LogoAnnimationState& a, platform::Point at, platform::Size size) {
     const platform::Rect& r = a.Area;
-    if (w <= 0 || h <= 0 || std::int64_t(at.x) + w <= r.left || at.x >= r.right ||
-        std::int64_t(at.y) + h <= r.top || at.y >= r.bottom)
-        return false;
-    *local = {at.x - r.left, at.y - r.top};
-    return true;
+    if (size.cx <= 0 || size.cy <= 0) return {};
+    const std::int64_t left = std::max<std::int64_t>(at.x, r.left);
+    const std::int64_t top = std::max<std::int64_t>(at.y, r.top);
+    const std::int64_t right = std::min<std::int64_t>(std::int64_t(at.x) + size.cx, r.right);
+    const std::int64_t bottom = std::min<std::int64_t>(std::int64_t(at.y) + size.cy, r.bottom);
+    if (left >= right || top >= bottom) return {};
+    return {int(left), int(top), int(right), int(bottom)};
 }
 
-// Where the logo was drawn last, in the client area.
-struct Drawn {
-    platform::Point at;
-    platform::Size size;
-};
-Drawn LastDrawn(const LogoAnnimationState& a) { return {a.CurPos, a.DrawSize}; }
+bool Empty(const platform::Rect& r) { return r.left >= r.right || r.top >= r.bottom; }
 
-// Of the frame, what changed since `before`: the logo's old and new places,
-// onto the window. The rest of the window already shows the same pixels.
-void ShowFrame(platform::DC& window, const LogoAnnimationState& a, const Drawn& before) {
-    std::int64_t left = a.Area.right, top = a.Area.bottom, right = a.Area.left, bottom = a.Area.top;
-    for (const Drawn& d : {before, LastDrawn(a)}) {
-        if (d.size.cx <= 0 || d.size.cy <= 0) continue;
-        left = std::min<std::int64_t>(left, d.at.x);
-        top = std::min<std::int64_t>(top, d.at.y);
-        right = std::max<std::int64_t>(right, std::int64_t(d.at.x) + d.size.cx);
-        bottom = std::max<std::int64_t>(bottom, std::int64_t(d.at.y) + d.size.cy);
-    }
-    left = std::max<std::int64_t>(left, a.Area.left);
-    top = std::max<std::int64_t>(top, a.Area.top);
-    right = std::min<std::int64_t>(right, a.Area.right);
-    bottom = std::min<std::int64_t>(bottom, a.Area.bottom);
-    if (left >= right || top >= bottom) return;
-    window.BitBlt(int(left), int(top), int(right - left), int(bottom - top), *a.FrameDC,
-                  int(left - a.Area.left), int(top - a.Area.top), platform::Rop::SrcCopy);
+// Copies `part` (client coordinates, inside the area) between two DCs, each
+// given with where the area's top left lies in it.
+void CopyPart(platform::DC& to, platform::Point toOrigin, platform::DC& from,
+              platform::Point fromOrigin, const platform::Rect& part, const platform::Rect& area) {
+    if (Empty(part)) return;
+    const int x = part.left - area.left, y = part.top - area.top;
+    to.BitBlt(toOrigin.x + x, toOrigin.y + y, part.Width(), part.Height(), from, fromOrigin.x + x,
+              fromOrigin.y + y, platform::Rop::SrcCopy);
 }
 
-void DrawLogoInFrame(LogoAnnimationState& a, platform::DC& logo, platform::Point at, int w, int h) {
-    platform::Point local;
-    if (InArea(a, at, w, h, &local))
-        CInstallerWnd::DrawTransparent(local.x, local.y, w, h, logo, *a.FrameDC, a.MaskColor);
+// Puts the snapshot back on the window over the parts of `from` that `keep`
+// does not cover: the bands above and below it, then beside it.
+void RestoreUncovered(platform::DC& window, const LogoAnnimationState& a,
+                      const platform::Rect& from, const platform::Rect& keep) {
+    const auto restore = [&](const platform::Rect& part) {
+        CopyPart(window, {a.Area.left, a.Area.top}, *a.SnapshotDC, {0, 0}, part, a.Area);
+    };
+    const platform::Rect both{std::max(from.left, keep.left), std::max(from.top, keep.top),
+                              std::min(from.right, keep.right), std::min(from.bottom, keep.bottom)};
+    if (Empty(both)) return restore(from);
+    restore({from.left, from.top, from.right, both.top});
+    restore({from.left, both.bottom, from.right, from.bottom});
+    restore({from.left, both.top, both.left, both.bottom});
+    restore({both.right, both.top, from.right, both.bottom});
 }
 
-// Restores the area of the frame drawn last from the snapshot.
-void EraseLastFrame(LogoAnnimationState& a) {
-    platform::Point local;
-    if (InArea(a, a.CurPos, a.DrawSize.cx, a.DrawSize.cy, &local))
-        a.FrameDC->BitBlt(local.x, local.y, a.DrawSize.cx, a.DrawSize.cy, *a.SnapshotDC, local.x,
-                          local.y, platform::Rop::SrcCopy);
+// Moves the logo from where it was drawn last to `at`, drawn `size` large: what
+// it leaves gets the snapshot back, and its new place becomes the snapshot with
+// the logo over it. Each window pixel is written once, with its final value, so
+// a window that shows drawing at once never shows half a frame.
+void MoveLogo(platform::DC& window, LogoAnnimationState& a, platform::DC& logo, platform::Point at,
+              platform::Size size, int w, int h) {
+    const platform::Rect from = InArea(a, a.CurPos, a.DrawSize), to = InArea(a, at, size);
+    RestoreUncovered(window, a, from, to);
+    a.CurPos = at;
+    a.DrawSize = size;
+    if (Empty(to)) return;
+    // What of the logo falls in the client area falls in the area, over the snapshot.
+    if (window.TransparentBltOver(at.x, at.y, size.cx, size.cy, logo, 0, 0, w, h, a.MaskColor,
+                                  *a.SnapshotDC, at.x - a.Area.left, at.y - a.Area.top))
+        return;
+    // Else made in the frame, then shown in one copy.
+    CopyPart(*a.FrameDC, {0, 0}, *a.SnapshotDC, {0, 0}, to, a.Area);
+    CInstallerWnd::DrawTransparentStretched(at.x - a.Area.left, at.y - a.Area.top, size.cx, size.cy,
+                                            logo, w, h, *a.FrameDC, a.MaskColor);
+    CopyPart(window, {a.Area.left, a.Area.top}, *a.FrameDC, {0, 0}, to, a.Area);
 }
 
 // Every place a frame of the movement draws on, and the logo's location,
@@ -130,11 +140,7 @@ void SettleMovedLogo(platform::Window& wnd, LogoAnnimationState& a) {
     if (std::unique_ptr<platform::DC> logoDC =
             platform::Current().graphics->CreateCompatibleDC(dc)) {
         platform::Bitmap* old = logoDC->SelectBitmap(a.LogoHandle);
-        const Drawn before = LastDrawn(a);
-        EraseLastFrame(a);
-        DrawLogoInFrame(a, *logoDC, a.EndPos, a.DrawSize.cx, a.DrawSize.cy);
-        a.CurPos = a.EndPos;
-        ShowFrame(*dc, a, before);
+        MoveLogo(*dc, a, *logoDC, a.EndPos, a.DrawSize, a.DrawSize.cx, a.DrawSize.cy);
         logoDC->SelectBitmap(old);
     }
     wnd.ReleaseDC(dc);
@@ -232,7 +238,7 @@ bool CInstallerWnd::InitAnnimateSequence(unsigned frames, int percent) {
     a.Area = MovementArea(a, Wnd->GetClientRect(), logo.width, std::abs(logo.height));
     const int w = a.Area.Width(), h = a.Area.Height();
 
-    // Surface A: the area as it is now. Surface B: the frame being composed.
+    // Surface A: the area as it is now. Surface B: a frame's part composed off screen.
     a.SnapshotDC = gfx.CreateCompatibleDC(dc);
     a.SnapshotBitmap = gfx.CreateCompatibleBitmap(dc, w, h);
     a.FrameDC = gfx.CreateCompatibleDC(dc);
@@ -243,8 +249,8 @@ bool CInstallerWnd::InitAnnimateSequence(unsigned frames, int percent) {
     }
     a.SnapshotOldBitmap = a.SnapshotDC->SelectBitmap(a.SnapshotBitmap.get());
     a.SnapshotDC->BitBlt(0, 0, w, h, *dc, a.Area.left, a.Area.top, platform::Rop::SrcCopy);
+    // B is drawn only where the window cannot take a frame's part in one pass.
     a.FrameOldBitmap = a.FrameDC->SelectBitmap(a.FrameBitmap.get());
-    a.FrameDC->BitBlt(0, 0, w, h, *a.SnapshotDC, 0, 0, platform::Rop::SrcCopy);
     Wnd->ReleaseDC(dc);
     return true;
 }
@@ -274,37 +280,17 @@ void CInstallerWnd::DrawAnnimateFrame() {
     const int w = a.LogoInfo.width;
     const int h = std::abs(a.LogoInfo.height);
 
-    const Drawn before = n == 0 ? Drawn{} : LastDrawn(a);
-    if (n == 0) {
-        a.DrawSize = {w, h};
-    } else {
-        EraseLastFrame(a);
-    }
-    a.CurPos = {FramePosition(a.StartPos.x, a.EndPos.x, n, a.StepX),
-                FramePosition(a.StartPos.y, a.EndPos.y, n, a.StepY)};
-
-    if (!a.Resize) {
-        DrawLogoInFrame(a, *logoDC, a.CurPos, w, h);
-    } else {
-        // The logo keeps its top-left corner and shrinks towards it.
-        a.DrawSize = {ResizedExtent(w, a.FrameTotal, n, a.GrowPercent),
-                      ResizedExtent(h, a.FrameTotal, n, a.GrowPercent)};
-        // Outside the area there is nothing to draw, which is not a failure.
-        platform::Point local;
-        if (!InArea(a, a.CurPos, a.DrawSize.cx, a.DrawSize.cy, &local) ||
-            DrawTransparentStretched(local.x, local.y, a.DrawSize.cx, a.DrawSize.cy, *logoDC, w, h,
-                                     *a.FrameDC, a.MaskColor))
-            platform::Trace("%d %d\n", a.CurPos.x, a.CurPos.y);
-    }
-    ShowFrame(*dc, a, before);
-
+    const platform::Point at{FramePosition(a.StartPos.x, a.EndPos.x, n, a.StepX),
+                             FramePosition(a.StartPos.y, a.EndPos.y, n, a.StepY)};
+    // A resized logo keeps its top-left corner and shrinks towards it.
+    const platform::Size size =
+        a.Resize ? platform::Size{ResizedExtent(w, a.FrameTotal, n, a.GrowPercent),
+                                  ResizedExtent(h, a.FrameTotal, n, a.GrowPercent)}
+                 : platform::Size{w, h};
+    MoveLogo(*dc, a, *logoDC, at, size, w, h);
     // A resized logo ends at its natural size on its location. The surfaces keep
     // their bitmaps selected until the clean-up step, which may still draw.
-    if (n + 1 >= a.FrameTotal && a.Resize) {
-        EraseLastFrame(a);
-        DrawLogoInFrame(a, *logoDC, a.EndPos, w, h);
-        ShowFrame(*dc, a, {a.EndPos, {w, h}});
-    }
+    if (n + 1 >= a.FrameTotal && a.Resize) MoveLogo(*dc, a, *logoDC, a.EndPos, {w, h}, w, h);
 
     Wnd->ReleaseDC(dc);
     logoDC->SelectBitmap(oldLogo);

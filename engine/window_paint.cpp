@@ -110,6 +110,10 @@ void CInstallerWnd::DrawTransparent(int x, int y, int w, int h, platform::DC& sr
 bool CInstallerWnd::DrawTransparentStretched(int x, int y, int w, int h, platform::DC& src,
                                              int sw, int sh, platform::DC& dst,
                                              platform::ColorRef mask) {
+    if (w == sw && h == sh) {
+        DrawTransparent(x, y, w, h, src, dst, mask);
+        return true;
+    }
     if (dst.TransparentBlt(x, y, w, h, src, 0, 0, sw, sh, mask)) return true;
     platform::Graphics& gfx = *platform::Current().graphics;
     std::unique_ptr<platform::DC> scaleDC = gfx.CreateCompatibleDC(&dst);
@@ -165,7 +169,7 @@ void CInstallerWnd::OnPaint() {
 
 // A frame of the show redraws only the moving logo's area. A paint meanwhile
 // puts back what the frames drew: the logos that have arrived, over the rest,
-// then that area as the last frame left it.
+// then that area as the last frame left it: the snapshot, the logo over it.
 void CInstallerWnd::DrawMovementSoFar(platform::DC& dc, const platform::Rect& client) {
     LaunchSettings& s = *Settings;
     const LogoAnnimationState& a = s.LogoAnnimation;
@@ -176,9 +180,19 @@ void CInstallerWnd::DrawMovementSoFar(platform::DC& dc, const platform::Rect& cl
         DrawVisibleLogo(dc, client, s.LogoBitmapLocation[i], s.LogoWidth[i], s.LogoHeight[i],
                         *s.LogoBitmap[i], LogoMaskColor(s, i));
     }
-    if (a.State == 2 && a.FrameDC)
-        dc.BitBlt(a.Area.left, a.Area.top, a.Area.Width(), a.Area.Height(), *a.FrameDC, 0, 0,
-                  platform::Rop::SrcCopy);
+    if (a.State != 2 || !a.SnapshotDC) return;
+    dc.BitBlt(a.Area.left, a.Area.top, a.Area.Width(), a.Area.Height(), *a.SnapshotDC, 0, 0,
+              platform::Rop::SrcCopy);
+    // The logo as the last frame drew it, which lies inside the area.
+    platform::BitmapInfo logo;
+    if (a.DrawSize.cx <= 0 || a.DrawSize.cy <= 0 || !a.LogoHandle || !a.LogoHandle->GetInfo(&logo))
+        return;
+    std::unique_ptr<platform::DC> logoDC = platform::Current().graphics->CreateCompatibleDC(&dc);
+    if (!logoDC) return;
+    platform::Bitmap* old = logoDC->SelectBitmap(a.LogoHandle);
+    DrawTransparentStretched(a.CurPos.x, a.CurPos.y, a.DrawSize.cx, a.DrawSize.cy, *logoDC,
+                             logo.width, std::abs(logo.height), dc, a.MaskColor);
+    logoDC->SelectBitmap(old);
 }
 
 // The paint covers the whole client area, so erasing would only flicker.

@@ -63,6 +63,15 @@ public:
                                 ColorRef /*key*/) {
         return false;
     }
+    // The same over a copy of what lies beneath: where src has the key colour
+    // the pixel comes from `under` at (ux, uy) plus its offset in (x, y, w, h),
+    // not from this DC. What a BitBlt of that part of `under` followed by
+    // TransparentBlt leaves, in one pass; false, having drawn nothing, likewise.
+    virtual bool TransparentBltOver(int /*x*/, int /*y*/, int /*w*/, int /*h*/, DC& /*src*/,
+                                    int /*sx*/, int /*sy*/, int /*sw*/, int /*sh*/,
+                                    ColorRef /*key*/, DC& /*under*/, int /*ux*/, int /*uy*/) {
+        return false;
+    }
 
     // GradientFill with two vertices and one GRADIENT_RECT (upper left v0, lower right v1).
     virtual bool GradientFill(const TriVertex& v0, const TriVertex& v1, GradientMode mode) = 0;

@@ -14,4 +14,16 @@ namespace platform::raster {
 void* AllocatePixels(std::size_t bytes);
 void FreePixels(void* memory, std::size_t bytes);
 
+// Somewhere else a surface's pixels may live: a window host keeps its window's
+// where the display reads them. Allocate throws std::bad_alloc as
+// AllocatePixels does; Free takes back what Allocate gave.
+class PixelStore {
+  public:
+    virtual void* Allocate(std::size_t bytes) = 0;
+    virtual void Free(void* memory, std::size_t bytes) noexcept = 0;
+
+  protected:
+    ~PixelStore() = default;
+};
+
 }  // namespace platform::raster

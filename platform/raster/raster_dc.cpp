@@ -177,6 +177,19 @@ bool RasterDC::TransparentBlt(int x, int y, int w, int h, DC& src, int sx, int s
     return TransparentViews(view(), x, y, w, h, source->view(), sx, sy, sw, sh, key);
 }
 
+bool RasterDC::TransparentBltOver(int x, int y, int w, int h, DC& src, int sx, int sy, int sw,
+                                  int sh, ColorRef key, DC& under, int ux, int uy) {
+    auto* source = dynamic_cast<RasterDC*>(&src);
+    auto* below = dynamic_cast<RasterDC*>(&under);
+    if (!source || !below || !target_ || !source->target_ || !below->target_) return false;
+    if (static_cast<long long>(w) * h > RasterGraphics::kMaxPixels) return false;
+    const Beneath beneath{below->view(), ux, uy};
+    if (!TransparentViews(view(), x, y, w, h, source->view(), sx, sy, sw, sh, key, &beneath))
+        return false;
+    Wrote(x, y, w, h);
+    return true;
+}
+
 bool RasterDC::GradientFill(const TriVertex& v0, const TriVertex& v1, GradientMode mode) {
     if (!target_) return false;
     Wrote(v0.x, v0.y, std::int64_t(v1.x) - v0.x, std::int64_t(v1.y) - v0.y);

@@ -43,6 +43,8 @@ class RasterDC : public DC {
                     Rop rop) override;
     bool TransparentBlt(int x, int y, int w, int h, DC& src, int sx, int sy, int sw, int sh,
                         ColorRef key) override;
+    bool TransparentBltOver(int x, int y, int w, int h, DC& src, int sx, int sy, int sw, int sh,
+                            ColorRef key, DC& under, int ux, int uy) override;
     bool GradientFill(const TriVertex& v0, const TriVertex& v1, GradientMode mode) override;
     bool FillSolidRect(const Rect& rect, ColorRef color) override;
     bool TextOutAt(int x, int y, const std::string& text) override;

@@ -52,7 +52,8 @@ void WxWindow::MakeNative(const WindowParams& params, wxWindow* parent) {
 
     const wxSize client(width - 2 * inset, height - 2 * inset);
     canvas_ = new WxCanvas(outer_, wxPoint(inset, inset), client, this);
-    surface_ = raster::Surface(client.x, client.y, false, raster::PixelOf(kUnpaintedColor));
+    surface_ =
+        raster::Surface(client.x, client.y, false, raster::PixelOf(kUnpaintedColor), &presenter_);
 
     WxCanvas* canvas = canvas_;
     // Keep the client inside the border (a frame would otherwise stretch its only child).
@@ -107,6 +108,7 @@ std::unique_ptr<raster::RasterDC> WxWindow::MakeClientDC() {
 
 DC* WxWindow::GetDC() {
     if (!canvas_) return nullptr;
+    presenter_.Settle();
     lentDCs_.push_back(MakeClientDC());
     return lentDCs_.back().get();
 }
@@ -138,6 +140,7 @@ DC* WxWindow::BeginPaint() {
 void WxWindow::EndPaint() { paintDC_.reset(); }
 
 void WxWindow::PaintSurface() {
+    presenter_.Settle();
     if (listener_) {
         std::unique_ptr<raster::RasterDC> eraseDC = MakeClientDC();
         listener_->OnEraseBkgnd(*eraseDC);
@@ -245,7 +248,7 @@ void WxWindow::HandleKeyDown(unsigned virtualKey, unsigned flags) {
 
 void WxWindow::HandleResize(int width, int height) {
     if (width < 0 || height < 0 || (width == surface_.width && height == surface_.height)) return;
-    raster::Surface resized(width, height, false, raster::PixelOf(kUnpaintedColor));
+    raster::Surface resized(width, height, false, raster::PixelOf(kUnpaintedColor), &presenter_);
     for (int y = 0; y < std::min(height, surface_.height); ++y) {
         for (int x = 0; x < std::min(width, surface_.width); ++x) {
             resized.At(x, y) = surface_.At(x, y);

@@ -91,9 +91,9 @@ class WxWindow : public Window, public WxNativeParent {
     bool topLevel_ = false;
     wxWindow* outer_ = nullptr;
     WxCanvas* canvas_ = nullptr;
+    XShmPresenter presenter_;  // before the surface, whose pixels it may hold
     raster::Surface surface_;
     wxBitmap shown_;  // the surface as last presented, reused by every present
-    XShmPresenter presenter_;
     std::vector<std::unique_ptr<raster::RasterDC>> lentDCs_;
     std::unique_ptr<raster::RasterDC> paintDC_;
     bool inPaint_ = false;

@@ -36,8 +36,6 @@ const Gdk& GdkCalls() {
     return gdk;
 }
 
-constexpr std::size_t kBandBytes = 128 << 10;
-
 // Shared memory reaches only a server on this machine.
 bool LocalServer(Display* dpy) {
     const char* name = DisplayString(dpy);
@@ -46,119 +44,107 @@ bool LocalServer(Display* dpy) {
 
 }  // namespace
 
-XShmPresenter::~XShmPresenter() { Stop(); }
-
-bool XShmPresenter::Start(wxWindow& window) {
-    const wxDisplayInfo info = wxGetDisplayInfo();
-    auto* dpy = static_cast<Display*>(info.dpy);
-    const Gdk& gdk = GdkCalls();
-    if (info.type != wxDisplayX11 || !dpy || !gdk.ok() || !LocalServer(dpy) ||
-        !XShmQueryExtension(dpy) || !window.GTKGetDrawingWindow())
-        return false;
-    const Window xid = gdk.windowXid(window.GTKGetDrawingWindow());
-    XWindowAttributes attributes;
-    if (!xid || !XGetWindowAttributes(dpy, xid, &attributes) || attributes.depth != 24 ||
-        !attributes.visual || attributes.visual->red_mask != 0xFF0000 ||
-        attributes.visual->green_mask != 0xFF00 || attributes.visual->blue_mask != 0xFF)
-        return false;
-    display_ = dpy;
-    drawable_ = xid;
-    visual_ = attributes.visual;
-    gc_ = XCreateGC(dpy, xid, 0, nullptr);
-    return true;
+XShmPresenter::~XShmPresenter() {
+    if (gc_) XFreeGC(display_, static_cast<GC>(gc_));
 }
 
-bool XShmPresenter::Reserve(std::size_t bytes) {
-    if (bytes <= capacity_) return true;
-    Release();
-    constexpr std::size_t kGrain = 64 << 10;
-    const std::size_t size = (bytes + kGrain - 1) / kGrain * kGrain;
-    segment_ = shmget(IPC_PRIVATE, size, IPC_CREAT | 0600);
-    if (segment_ < 0) return false;
-    shared_ = shmat(segment_, nullptr, 0);
+bool XShmPresenter::Open() {
+    if (opened_) return display_ != nullptr;
+    opened_ = true;
+    const wxDisplayInfo info = wxGetDisplayInfo();
+    auto* dpy = static_cast<Display*>(info.dpy);
+    if (info.type == wxDisplayX11 && dpy && GdkCalls().ok() && LocalServer(dpy) &&
+        XShmQueryExtension(dpy))
+        display_ = dpy;
+    return display_ != nullptr;
+}
+
+void* XShmPresenter::Allocate(std::size_t bytes) {
+    if (!Open() || bytes == 0) return raster::AllocatePixels(bytes);
+    const int id = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+    if (id < 0) return raster::AllocatePixels(bytes);
+    void* memory = shmat(id, nullptr, 0);
     // Marked for removal at once: it goes when both sides detach, even after a crash.
-    shmctl(segment_, IPC_RMID, nullptr);
-    if (shared_ == reinterpret_cast<void*>(-1)) {
-        shared_ = nullptr;
-        return false;
-    }
-    XShmSegmentInfo segment{0, segment_, static_cast<char*>(shared_), True};
+    shmctl(id, IPC_RMID, nullptr);
+    if (memory == reinterpret_cast<void*>(-1)) return raster::AllocatePixels(bytes);
+    XShmSegmentInfo segment{0, id, static_cast<char*>(memory), True};
     const Gdk& gdk = GdkCalls();
     gdk.trapPush();
     const bool attached = XShmAttach(display_, &segment);
     XSync(display_, False);
-    attached_ = gdk.trapPop() == 0 && attached;
-    if (!attached_) return false;
-    shmseg_ = segment.shmseg;
-    capacity_ = size;
-    return true;
-}
-
-void XShmPresenter::Release() {
-    if (attached_) {
-        XShmSegmentInfo segment{shmseg_, segment_, static_cast<char*>(shared_), True};
-        XShmDetach(display_, &segment);
+    if (gdk.trapPop() != 0 || !attached) {
+        shmdt(memory);
+        return raster::AllocatePixels(bytes);
     }
-    if (shared_) shmdt(shared_);
-    attached_ = false;
-    shared_ = nullptr;
-    segment_ = -1;
-    capacity_ = 0;
+    segments_.push_back(Segment{id, segment.shmseg, memory});
+    return memory;
 }
 
-void XShmPresenter::Stop() {
-    Release();
-    if (gc_) XFreeGC(display_, static_cast<GC>(gc_));
-    gc_ = nullptr;
-    drawable_ = 0;
+void XShmPresenter::Free(void* memory, std::size_t bytes) noexcept {
+    const Segment* found = Find(memory);
+    if (!found) return raster::FreePixels(memory, bytes);
+    // Queued after every put from it, so the server has read them first.
+    XShmSegmentInfo segment{found->shmseg, found->id, static_cast<char*>(memory), True};
+    XShmDetach(display_, &segment);
+    shmdt(memory);
+    segments_.erase(segments_.begin() + (found - segments_.data()));
+}
+
+const XShmPresenter::Segment* XShmPresenter::Find(const void* memory) const {
+    for (const Segment& s : segments_)
+        if (s.memory == memory) return &s;
+    return nullptr;
+}
+
+bool XShmPresenter::Start(wxWindow& window) {
+    const Gdk& gdk = GdkCalls();
+    if (!window.GTKGetDrawingWindow()) return false;
+    const Window xid = gdk.windowXid(window.GTKGetDrawingWindow());
+    XWindowAttributes attributes;
+    if (!xid || !XGetWindowAttributes(display_, xid, &attributes) || attributes.depth != 24 ||
+        !attributes.visual || attributes.visual->red_mask != 0xFF0000 ||
+        attributes.visual->green_mask != 0xFF00 || attributes.visual->blue_mask != 0xFF)
+        return false;
+    drawable_ = xid;
+    visual_ = attributes.visual;
+    gc_ = XCreateGC(display_, xid, 0, nullptr);
+    return true;
 }
 
 bool XShmPresenter::Present(wxWindow& window, const raster::Surface& surface, const Rect& area) {
-    if (unusable_) return false;
-    const std::size_t rowBytes = std::size_t(area.Width()) * sizeof(raster::Pixel);
-    // In bands of at most kBandBytes, each taken by the server before the next
-    // is written: the segment stays one band, whatever the area.
-    const int rows = int(std::min<std::size_t>(std::max<std::size_t>(1, kBandBytes / rowBytes),
-                                               std::size_t(area.Height())));
-    if ((!drawable_ && !Start(window)) || !Reserve(rowBytes * std::size_t(rows))) {
-        Stop();
+    const Segment* found = Find(surface.pixels.data());
+    if (unusable_ || !found) return false;
+    if (!drawable_ && !Start(window)) {
         unusable_ = true;
         return false;
     }
-    for (int top = area.top; top < area.bottom; top += rows) {
-        const int height = std::min(rows, area.bottom - top);
-        if (!PutBand(surface, Rect{area.left, top, area.right, top + height})) {
-            Stop();
-            unusable_ = true;
-            return false;
-        }
-    }
-    return true;
-}
-
-bool XShmPresenter::PutBand(const raster::Surface& surface, const Rect& band) {
-    const std::size_t rowBytes = std::size_t(band.Width()) * sizeof(raster::Pixel);
-    XShmSegmentInfo segment{shmseg_, segment_, static_cast<char*>(shared_), True};
+    XShmSegmentInfo segment{found->shmseg, found->id, static_cast<char*>(found->memory), True};
     XImage* image = XShmCreateImage(display_, static_cast<Visual*>(visual_), 24, ZPixmap,
-                                    static_cast<char*>(shared_), &segment, unsigned(band.Width()),
-                                    unsigned(band.Height()));
+                                    static_cast<char*>(found->memory), &segment,
+                                    unsigned(surface.width), unsigned(surface.height));
     if (!image) return false;
-    const bool fits = image->bits_per_pixel == 32 && std::size_t(image->bytes_per_line) == rowBytes;
+    const bool fits =
+        image->bits_per_pixel == 32 &&
+        std::size_t(image->bytes_per_line) == std::size_t(surface.width) * sizeof(raster::Pixel);
     if (fits) {
-        auto* out = static_cast<char*>(shared_);
-        for (int y = band.top; y < band.bottom; ++y, out += rowBytes)
-            std::memcpy(out,
-                        surface.pixels.data() + std::size_t(y) * std::size_t(surface.width) +
-                            std::size_t(band.left),
-                        rowBytes);
-        XShmPutImage(display_, drawable_, static_cast<GC>(gc_), image, 0, 0, band.left, band.top,
-                     unsigned(band.Width()), unsigned(band.Height()), False);
-        // The server has read the segment before the next band writes it.
-        XSync(display_, False);
+        putSerial_ = NextRequest(display_);
+        XShmPutImage(display_, drawable_, static_cast<GC>(gc_), image, area.left, area.top,
+                     area.left, area.top, unsigned(area.Width()), unsigned(area.Height()), False);
+        pending_ = true;
+    } else {
+        unusable_ = true;
     }
     image->data = nullptr;  // the segment is not Xlib's to free
     XDestroyImage(image);
     return fits;
+}
+
+void XShmPresenter::Settle() {
+    if (!pending_) return;
+    pending_ = false;
+    // Any reply or event since the put tells that the server is past it; only
+    // without one is a round trip needed.
+    if (long(XLastKnownRequestProcessed(display_) - putSerial_) < 0) XSync(display_, False);
 }
 
 }  // namespace platform::wx

@@ -46,6 +46,7 @@ void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms * 
 
 class RuntimeTest : public ::testing::Test {
   protected:
+    explicit RuntimeTest(const std::vector<std::string>& serverArgs = {}) : x(serverArgs) {}
     void SetUp() override {
         ASSERT_TRUE(x.ok());
         std::string json;
@@ -97,6 +98,19 @@ class RuntimeTest : public ::testing::Test {
             if (xtest::CountColour(x.Grab(kClient), TextBand(link), Hilite()) > 20) return true;
         return false;
     }
+    // Pixel for pixel the headless host's picture: every step the wx host
+    // showed of the slide landed where it belongs (the editor's preview, which
+    // forge_disc_tests compares with, shows through the same host).
+    void ExpectAsStillRender(const Surface& shot) {
+        const std::string still = temp.File("still.png");
+        ASSERT_EQ(xtest::Run({{kCli, "render", folder, still, "--still"}}, 60000), 0);
+        Surface expected;
+        ASSERT_TRUE(platform::ReadPng(still, &expected));
+        fs::remove(still);
+        const xtest::Comparison diff = xtest::Compare(shot, expected, 0);
+        EXPECT_EQ(diff.compared, shot.width * shot.height);
+        EXPECT_EQ(diff.differing, 0) << "worst " << diff.worst;
+    }
     void ExpectEnded() {
         int status = -1;
         ASSERT_TRUE(runtime->WaitExit(10000 * kSlowdown, &status));
@@ -119,17 +133,7 @@ TEST_F(RuntimeTest, QuitLinkEndsTheProgram) {
     EXPECT_EQ(x.FindWindows("Installer Window"), std::vector<Rect>{kWindow});
     const Surface shot = WaitForStillClient();
     ASSERT_FALSE(shot.pixels.empty()) << "the animation does not end";
-    // Pixel for pixel the headless host's picture: every step the wx host
-    // showed of the slide landed where it belongs (the editor's preview, which
-    // forge_disc_tests compares with, shows through the same host).
-    const std::string still = temp.File("still.png");
-    ASSERT_EQ(xtest::Run({{kCli, "render", folder, still, "--still"}}, 60000), 0);
-    Surface expected;
-    ASSERT_TRUE(platform::ReadPng(still, &expected));
-    fs::remove(still);
-    const xtest::Comparison diff = xtest::Compare(shot, expected, 0);
-    EXPECT_EQ(diff.compared, shot.width * shot.height);
-    EXPECT_EQ(diff.differing, 0) << "worst " << diff.worst;
+    ExpectAsStillRender(shot);
     const Surface frame = x.Grab(kWindow);  // WS_BORDER's black frame
     EXPECT_EQ(frame.At(0, 0), 0u);
 
@@ -142,6 +146,22 @@ TEST_F(RuntimeTest, QuitLinkEndsTheProgram) {
     EXPECT_EQ(hot, (Point{12, 1})) << "the runtime's hand cursor";
     x.Click(1);
     ExpectEnded();
+}
+
+// A server without shared memory: the window's pixels reach it the other way,
+// and the menu shows the same.
+class RuntimeWithoutSharedMemory : public RuntimeTest {
+  protected:
+    RuntimeWithoutSharedMemory() : RuntimeTest({"-extension", "MIT-SHM"}) {}
+};
+
+TEST_F(RuntimeWithoutSharedMemory, ShowsWhatAStillRenderShows) {
+    QuitIndex();
+    Start(Velomar());
+    ASSERT_TRUE(x.WaitForWindow("Installer Window", 15000 * kSlowdown));
+    const Surface shot = WaitForStillClient();
+    ASSERT_FALSE(shot.pixels.empty()) << "the animation does not end";
+    ExpectAsStillRender(shot);
 }
 
 // The keypad alone, as the host passes its keys on: Down walks from nothing lit

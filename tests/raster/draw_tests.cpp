@@ -374,6 +374,16 @@ TEST(TransparentBltTest, DrawsWhatTheMaskSequenceDraws) {
         MaskSequence(sequence, c.x, c.y, c.w, c.h, src.dc, c.sx, c.sy, c.sw, c.sh, c.key);
         EXPECT_TRUE(SurfaceIs(oneSurface, sequenceSurface));
         EXPECT_NE(oneSurface.pixels, under.pixels);  // something was drawn
+        // Over another picture: as a copy of its part, then the sequence.
+        Canvas beneath{Logo(100, 80, 13)};
+        Surface overSurface(under), copySurface(under);
+        RasterDC over(&overSurface, origin, clip), copy(&copySurface, origin, clip);
+        ASSERT_TRUE(over.TransparentBltOver(c.x, c.y, c.w, c.h, src.dc, c.sx, c.sy, c.sw, c.sh,
+                                            platform::raster::ColorRefOf(c.key), beneath.dc,
+                                            c.x + 20, c.y + 15));
+        copy.BitBlt(c.x, c.y, c.w, c.h, beneath.dc, c.x + 20, c.y + 15, Rop::SrcCopy);
+        MaskSequence(copy, c.x, c.y, c.w, c.h, src.dc, c.sx, c.sy, c.sw, c.sh, c.key);
+        EXPECT_TRUE(SurfaceIs(overSurface, copySurface));
     }
 }
 
@@ -388,6 +398,10 @@ TEST(TransparentBltTest, DeclinesWhatItCannotDrawAlike) {
     EXPECT_FALSE(mono.dc.TransparentBlt(0, 0, 8, 6, src.dc, 0, 0, 8, 6, key));
     EXPECT_FALSE(dst.dc.TransparentBlt(0, 0, 8, 6, mono.dc, 0, 0, 8, 6, key));
     EXPECT_FALSE(dst.dc.TransparentBlt(1, 1, 8, 6, dst.dc, 0, 0, 8, 6, key));  // one surface
+    // Beneath: the destination itself, monochrome, or read past its edge.
+    for (auto* below : {&dst, &mono, &src})
+        EXPECT_FALSE(dst.dc.TransparentBltOver(0, 0, 8, 6, src.dc, 0, 0, 8, 6, key, below->dc,
+                                               below == &src ? 1 : 0, 0));
     // w, h, sx, sy, sw, sh: narrower, lower, past each edge, empty, beyond any bitmap.
     const int cases[][6] = {
         {7, 6, 0, 0, 8, 6},  {8, 5, 0, 0, 8, 6}, {8, 6, -1, 0, 8, 6},

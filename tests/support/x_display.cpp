@@ -14,13 +14,14 @@
 
 namespace xtest {
 
-XDisplay::XDisplay() {
+XDisplay::XDisplay(const std::vector<std::string>& serverArgs) {
     int fds[2];
     if (::pipe(fds) != 0) return;
     // -displayfd: the server picks a free display and writes its number to our pipe.
-    server_ = std::make_unique<Child>(Command{{"Xvfb", "-displayfd", "1", "-screen", "0",
-                                               "1024x768x24", "-nolisten", "tcp", "-noreset"}},
-                                      fds[1]);
+    std::vector<std::string> argv{"Xvfb",        "-displayfd", "1",   "-screen", "0",
+                                  "1024x768x24", "-nolisten",  "tcp", "-noreset"};
+    argv.insert(argv.end(), serverArgs.begin(), serverArgs.end());
+    server_ = std::make_unique<Child>(Command{argv}, fds[1]);
     ::close(fds[1]);
     std::string number;
     pollfd p{fds[0], POLLIN, 0};

@@ -21,7 +21,8 @@ constexpr platform::Rect kMenuWindow{192, 164, 832, 604}, kMenuClient{193, 165, 
 
 class XDisplay {
   public:
-    XDisplay();
+    // `serverArgs` go to Xvfb after its own, e.g. {"-extension", "MIT-SHM"}.
+    explicit XDisplay(const std::vector<std::string>& serverArgs = {});
     ~XDisplay();
     XDisplay(const XDisplay&) = delete;
     XDisplay& operator=(const XDisplay&) = delete;
