@@ -26,7 +26,9 @@ cleanup() {
 trap cleanup EXIT INT TERM
 
 . "$here/private_xvfb.sh"
-start_private_xvfb
+# No reset when the last client leaves: a reset puts the pointer back in the
+# middle of the screen, over the editor's preview, where it lights a link.
+start_private_xvfb -noreset
 # The editor's layout and wizard setting live in a store of its own.
 XDG_CONFIG_HOME="$work/config"
 export DISPLAY NO_AT_BRIDGE=1 XDG_CONFIG_HOME

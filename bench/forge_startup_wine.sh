@@ -6,6 +6,7 @@
 # One Wine server runs through the whole bench, as Windows itself would, so no
 # run pays for starting it. Rounds alternate the programs; medians are printed.
 #   bench/forge_startup_wine.sh [BUILD_DIR] [ROUNDS]
+# VELOMAR_OTHER_FORGE_EXE=/path/to/VelomarForge.exe adds a row for another build.
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -18,13 +19,16 @@ locate="$build/bench/velomar_locate_picture"
 windows="$build/windows/x86_64"
 forge="$windows/editor/win32/VelomarForge.exe"
 runtime="$windows/launcher/win32/Velomar.exe"
-for f in "$wine" "$wineserver" "$build/bin/velomarforge-cli" "$probe" "$locate" "$forge" "$runtime"; do
+idle="$windows/bench/win32/velomar_wine_idle.exe"
+for f in "$wine" "$wineserver" "$build/bin/velomarforge-cli" "$probe" "$locate" "$forge" "$runtime" "$idle"; do
   [ -x "$f" ] || { echo "forge_startup_wine.sh: $f is missing; build first" >&2; exit 1; }
 done
 
 work=$(mktemp -d /tmp/velomar-forge-startup.XXXXXX)
 server=""
+keeper=""
 cleanup() {
+  [ -n "$keeper" ] && kill "$keeper" 2>/dev/null
   "$wineserver" -k 2>/dev/null || true
   [ -n "$server" ] && kill "$server" 2>/dev/null
   rm -rf "$work"
@@ -36,6 +40,10 @@ trap cleanup EXIT INT TERM
 start_private_xvfb
 # No Mono or Gecko prompts; no sound device here.
 start_wine_session "mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
+# Wine's desktop (explorer.exe) stays up between runs, as Windows keeps its
+# own: without a program left running it would start again for each one.
+"$wine" "$idle" >/dev/null 2>&1 &
+keeper=$!
 
 # A copy of the sample: the editor may write into the project it opens.
 cp -r "$here/../examples/sample" "$work/sample"
@@ -79,6 +87,8 @@ measure() {  # label, picture, place, then program args; run in the sample folde
 for _ in $(seq "$rounds"); do
   measure VelomarForge.exe "$work/still.png" "$forge_at" "$wine" "$forge" "$sample_windows"
   measure Velomar.exe "$work/first.png" "$runtime_at" "$wine" "$runtime"
+  [ -n "${VELOMAR_OTHER_FORGE_EXE:-}" ] &&
+    measure other_forge "$work/still.png" "$forge_at" "$wine" "$VELOMAR_OTHER_FORGE_EXE" "$sample_windows"
 done
 
 range() {  # column of a file: lowest-highest
@@ -86,7 +96,7 @@ range() {  # column of a file: lowest-highest
 }
 
 printf '%-18s %10s %12s %14s %6s\n' program shown_ms peak_MiB ms_range runs
-for row in VelomarForge.exe Velomar.exe; do
+for row in VelomarForge.exe Velomar.exe other_forge; do
   [ -s "$work/$row" ] || continue
   printf '%-18s %10.1f %12.1f %14s %6d\n' "$row" "$(median "$work/$row" 1)" \
     "$(awk -v k="$(median "$work/$row" 2)" 'BEGIN {print k / 1024}')" \
@@ -95,4 +105,8 @@ done
 if [ -s "$work/VelomarForge.exe" ] && [ -s "$work/Velomar.exe" ]; then
   awk -v a="$(median "$work/VelomarForge.exe" 1)" -v b="$(median "$work/Velomar.exe" 1)" \
     'BEGIN {printf "VelomarForge.exe / Velomar.exe: time %.2f\n", a / b}'
+fi
+if [ -s "$work/VelomarForge.exe" ] && [ -s "$work/other_forge" ]; then
+  awk -v a="$(median "$work/VelomarForge.exe" 1)" -v b="$(median "$work/other_forge" 1)" \
+    'BEGIN {printf "VelomarForge.exe / other build: time %.2f\n", a / b}'
 fi

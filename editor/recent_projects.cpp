@@ -97,8 +97,12 @@ std::vector<std::string> RecentProjects::Folders() const {
     return folders;
 }
 
+// The newest opened again leaves the store as it is, unread a second time.
 void RecentProjects::Add(const std::string& folder) {
-    if (Storable(folder)) Store(WithRecentFolder(Folders(), folder));
+    if (!Storable(folder)) return;
+    const std::vector<std::string> folders = Folders();
+    std::vector<std::string> added = WithRecentFolder(folders, folder);
+    if (added != folders) Store(added);
 }
 
 bool RecentProjects::StillThere(const std::string& folder) {

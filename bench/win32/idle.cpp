@@ -3,6 +3,8 @@
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Asking for the desktop starts it; Wine ends it when no program holds it.
+    GetDesktopWindow();
     Sleep(INFINITE);
     return 0;
 }

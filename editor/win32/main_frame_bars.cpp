@@ -67,13 +67,16 @@ bool CMainFrame::CreateBars() {
     TBADDBITMAP strip = {nullptr,
                          UINT_PTR(CreateMappedBitmap(instance, IDB_TOOLBAR, 0, nullptr, 0))};
     SendMessageA(toolbar_, TB_ADDBITMAP, 10, LPARAM(&strip));
+    // All in one message: the toolbar lays itself out once.
+    TBBUTTON buttons[32] = {};
+    UINT count = 0;
     for (int id : ToolbarButtons()) {
         const CommandInfo* c = Shown(id);
-        if (id && !c) continue;
+        if ((id && !c) || count == 32) continue;
         const BYTE style = !c ? BTNS_SEP : c->check ? BTNS_CHECK : BTNS_BUTTON;
-        TBBUTTON button = {c ? int(c->picture) : 0, id, TBSTATE_ENABLED, style, {}, 0, 0};
-        SendMessageA(toolbar_, TB_ADDBUTTONSA, 1, LPARAM(&button));
+        buttons[count++] = {c ? int(c->picture) : 0, id, TBSTATE_ENABLED, style, {}, 0, 0};
     }
+    SendMessageA(toolbar_, TB_ADDBUTTONSA, count, LPARAM(buttons));
     SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0);
     SetParent(toolbar_, rebar_);
     const DWORD size = DWORD(SendMessageA(toolbar_, TB_GETBUTTONSIZE, 0, 0));

@@ -32,6 +32,8 @@ bool CVelomarTreeView::Create(HWND parent, int id, int width) {
 void CVelomarTreeView::ShowRows(const std::vector<TreeRow>& rows, TemplateNode select) {
     if (!tree_) return;
     selecting_ = true;
+    // Filled with drawing off: the scroll bars and the picture follow once, not at every row.
+    SendMessageA(tree_, WM_SETREDRAW, FALSE, 0);
     TreeView_DeleteAllItems(tree_);
     rows_ = rows;
     items_.clear();
@@ -46,6 +48,8 @@ void CVelomarTreeView::ShowRows(const std::vector<TreeRow>& rows, TemplateNode s
         items_.push_back(HTREEITEM(SendMessageA(tree_, TVM_INSERTITEMA, 0, LPARAM(&insert))));
     }
     for (HTREEITEM item : items_) TreeView_Expand(tree_, item, TVE_EXPAND);
+    SendMessageA(tree_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(tree_, nullptr, TRUE);
     selecting_ = false;
     // A moved item stays picked, on the arranged preview too.
     const int row = RowOf(rows_, select);

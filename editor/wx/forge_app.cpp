@@ -44,6 +44,9 @@ bool CVelomarForgeApp::OnInit() {
     auto* frame = new CMainFrame(options);
     SetTopWindow(frame);
     frame->Show();
+    // The project named on the command line opens now, before the frame's
+    // first paint: one paint shows it, not a second one a frame later.
+    if (!options.OpenAtStart.empty()) ProcessPendingEvents();
     return true;
 }
 

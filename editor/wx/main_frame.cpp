@@ -15,7 +15,9 @@ CMainFrame::CMainFrame(const EditorOptions& options)
     const FrameLayout layout = ReadFrameLayout(Editor->Settings());
     const platform::Rect& r = layout.frame;
     Create(nullptr, wxID_ANY, PROGRAM_TITLE, wxPoint(r.left, r.top), wxSize(r.Width(), r.Height()));
-    SetIcons(forge_art::ProgramIcons());
+    // The icon in every size is made and handed to the desktop once the frame
+    // has painted, not before.
+    Bind(wxEVT_IDLE, &CMainFrame::OnFirstIdle, this);
 
     // Not unsplittable: a minimum pane size and no wxSP_PERMIT_UNSPLIT.
     splitter_ = new wxSplitterWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
@@ -49,6 +51,12 @@ void CMainFrame::OnClose(wxCloseEvent& event) {
         return;
     }
     ShutDown();
+    event.Skip();
+}
+
+void CMainFrame::OnFirstIdle(wxIdleEvent& event) {
+    Unbind(wxEVT_IDLE, &CMainFrame::OnFirstIdle, this);
+    SetIcons(forge_art::ProgramIcons());
     event.Skip();
 }
 

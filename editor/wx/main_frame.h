@@ -62,6 +62,7 @@ class CMainFrame : public wxFrame, public EditorFace {
     void ShowUndoSteps();
 
     void OnClose(wxCloseEvent& event);
+    void OnFirstIdle(wxIdleEvent& event);
     void ShutDown();
 
     wxSplitterWindow* splitter_ = nullptr;

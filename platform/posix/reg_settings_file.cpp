@@ -226,6 +226,14 @@ bool CRegSettings::Put(const std::string& section, const std::string& name, cons
     if (!Valid) return false;
     Store store = Load();
     if (!create && !store.count(section)) return false;
+    // What is stored already is not written again: every write syncs the disk,
+    // and the editor stores its whole recent list at each open.
+    const auto s = store.find(section);
+    if (s != store.end()) {
+        const auto v = s->second.find(name);
+        if (v != s->second.end() && v->second.type == value.type && v->second.data == value.data)
+            return true;
+    }
     store[section][name] = value;
     return Save(store);
 }

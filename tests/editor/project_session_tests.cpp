@@ -562,6 +562,9 @@ TEST(RecentList, NewestFirstOnceAtMostEightKeptWholeAndShownSafely) {
     CRegSettings again(kBase, file);
     Strings after{a, "/1/", "/3/", "/4/", "/5/", "/6/", "/7/", "/8/"};
     EXPECT_EQ(RecentProjects(again).Folders(), after);
+    fs::create_hard_link(file, file + ".seen");  // a value stored already: no rewrite
+    EXPECT_TRUE(store.SetString(RecentProjects::SECTION, "Project1", a));
+    EXPECT_TRUE(fs::equivalent(file, file + ".seen"));
     EXPECT_TRUE(recent.StillThere(a));
     fs::remove_all(a);
     EXPECT_FALSE(recent.StillThere(a));
