@@ -99,6 +99,10 @@ void WriteTree(HWND tree, HTREEITEM item, int depth, FILE* f) {
     }
 }
 
+HWND Preview(CMainFrame& frame) {
+    return static_cast<HWND>(platform::win32::HandleOf(frame.Editor->Project()->Wnd.get()));
+}
+
 // A window's client area as it is on screen.
 platform::raster::Surface Grab(HWND window) {
     UpdateWindow(window);
@@ -256,9 +260,7 @@ void Arrange(CMainFrame& frame) {
         return disk.Settings->HotSpotRect[0];
     };
     auto send = [&frame](UINT message, WPARAM keys, int px, int py) {
-        SendMessageA(
-            static_cast<HWND>(platform::win32::HandleOf(frame.Editor->Project()->Wnd.get())),
-            message, keys, MAKELPARAM(px, py));
+        SendMessageA(Preview(frame), message, keys, MAKELPARAM(px, py));
         Pump();
     };
     Command(frame, ID_ARRANGE_ITEMS);
@@ -351,19 +353,14 @@ int main(int argc, char** argv) {
         WriteTree(tree, TreeView_GetRoot(tree), 0, f);
         std::fclose(f);
     }
-    HWND preview = static_cast<HWND>(platform::win32::HandleOf(frame->Editor->Project()->Wnd.get()));
-    CHECK(scenes::WriteDump(Scratch("preview.raw"), Grab(preview)));
+    CHECK(scenes::WriteDump(Scratch("preview.raw"), Grab(Preview(*frame))));  // as scenes.h reads
     CopyFileA(Scratch("docs\\Disc\\AppSetup.dat").c_str(), Scratch("made.dat").c_str(), FALSE);
     if (wiring) Wiring(*frame);
-    RECT tree{}, again{};
+    RECT tree{};
     GetWindowRect(frame->TreeView->hwnd(), &tree);
     Close(frame);
-    if (wiring) {  // the tree's width is kept for the next run
-        frame = MakeFrame();
-        GetWindowRect(frame->TreeView->hwnd(), &again);
-        CHECK_EQ(again.right - again.left, tree.right - tree.left);
-        Close(frame);
-    }
+    CRegSettings store(PREFERENCES_KEY, std::string());  // the tree's width, for the next run
+    CHECK_EQ(ReadFrameLayout(store).treeWidth, int(tree.right - tree.left));
     std::printf("disc: %d failure(s)\n", failures);
     std::fflush(stdout);
     return failures == 0 ? 0 : 1;
