@@ -304,6 +304,8 @@ void Wiring(CMainFrame& frame) {
     const std::string title = frame.FrameTitle();
     CHECK(MenuEnabled(frame, ID_COPY_PROJECT) && !MenuEnabled(frame, ID_SAVE_PROJECT));
     frame.Editor->Session().SetModified(true);
+    frame.UpdateCommandState();  // as the program's loop does once its queue is empty
+    ToolbarFollows(frame);
     CHECK_EQ(frame.FrameTitle(), title + "*");
     CHECK(MenuEnabled(frame, ID_SAVE_PROJECT) && !MenuEnabled(frame, ID_COPY_PROJECT));
     Command(frame, ID_SAVE_PROJECT);
