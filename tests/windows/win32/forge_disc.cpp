@@ -199,7 +199,8 @@ std::string FileMenuTail(HMENU file) {
 
 // A logo moved past the window's right edge: its row, and only its row, shows
 // in the outside colour. Then a second project: Open opens the disc again, the
-// File menu lists both newest first, and an entry opens the project it names.
+// File menu lists both newest first, and an entry opens the project it names
+// (the title names the open project's folder).
 void OutsideAndRecent(CMainFrame& frame) {
     Edit(frame, {"Bitmaps & Logos", "res\\title.bmp"}, VK_RETURN, "Bitmaps & Logos",
          [](HWND d) { Fill(d, {{IDC_LOGO_X, "630"}, {IDOK, ""}}); });
@@ -215,15 +216,12 @@ void OutsideAndRecent(CMainFrame& frame) {
     Command(frame, ID_NEW_PROJECT);
     Command(frame, ID_OPEN_PROJECT);
     CHECK(DialogsDone());
-    auto folder = [&frame] {
-        return frame.Editor->Project() ? frame.Editor->Project()->ProjectFolder : "";
-    };
-    CHECK_EQ(folder(), disc);
+    CHECK_EQ(frame.FrameTitle(), ProjectTitle(disc));  // the folder as the other ways show it
     HMENU file = GetSubMenu(GetMenu(frame.hwnd()), 0);
     CHECK_EQ(FileMenuTail(file),
              "-|" + RecentMenuText(0, disc) + "|" + RecentMenuText(1, other) + "|-|");
     Command(frame, int(GetMenuItemID(file, 5)));
-    CHECK_EQ(folder(), other);
+    CHECK_EQ(frame.FrameTitle(), ProjectTitle(other));
 }
 
 // Move Down from the menu and the Edit menu naming the step; Delete from the tree's keys.
