@@ -147,18 +147,15 @@ class EditorTest : public ::testing::Test {
     LaunchSettings& S() const { return *Project()->Settings; }
 
     wxTreeCtrl* Tree() const { return frame->TreeView->Tree(); }
-    wxTreeItemId Category(Place place) const {
+    // A node's n-th child; the categories are the root's.
+    wxTreeItemId Nth(wxTreeItemId parent, int n) const {
         wxTreeItemIdValue cookie;
-        wxTreeItemId c = Tree()->GetFirstChild(Tree()->GetRootItem(), cookie);
-        for (int i = 0; i < int(place); ++i) c = Tree()->GetNextSibling(c);
+        wxTreeItemId c = Tree()->GetFirstChild(parent, cookie);
+        for (int i = 0; i < n && c.IsOk(); ++i) c = Tree()->GetNextSibling(c);
         return c;
     }
-    wxTreeItemId Child(Place category, int index) const {
-        wxTreeItemIdValue cookie;
-        wxTreeItemId c = Tree()->GetFirstChild(Category(category), cookie);
-        for (int i = 0; i < index && c.IsOk(); ++i) c = Tree()->GetNextSibling(c);
-        return c;
-    }
+    wxTreeItemId Category(Place place) const { return Nth(Tree()->GetRootItem(), int(place)); }
+    wxTreeItemId Child(Place category, int index) const { return Nth(Category(category), index); }
     std::vector<std::string> Children(Place category) const {
         std::vector<std::string> texts;
         for (wxTreeItemId c = Child(category, 0); c.IsOk(); c = Tree()->GetNextSibling(c))

@@ -9,6 +9,7 @@
 #include <wx/radiobut.h>
 
 #include "editor/forms/resource_import.h"
+#include "editor/recent_projects.h"
 #include "editor/wx/audio_dlg.h"
 #include "editor/wx/background_dlg.h"
 #include "editor/wx/hyperlink_dlg.h"
@@ -75,6 +76,23 @@ TEST_F(OnSample, QuitLinkInThePreviewClosesTheEditor) {
     frame = nullptr;
     EXPECT_EQ(services.messages, Messages{"Would you like to save the current project:\n\n" +
                                           temp.File("sample/") + " ?"});
+}
+
+// The File menu lists the recent projects newest first, between two lines
+// above Exit; an entry opens the project it names.
+TEST_F(OnSample, RecentProjectsInOrderEachOpensItsOwn) {
+    fs::copy(temp.File("sample"), temp.File("other"), fs::copy_options::recursive);
+    wxTEST_DIALOG(Command(ID_OPEN_PROJECT),
+                  wxExpectModal<wxFileDialog>(wxString::FromUTF8(temp.File("other/AppSetup.dat"))));
+    wxMenu* file = frame->GetMenuBar()->GetMenu(0);
+    std::string shown;  // from the first line, Exit left out
+    for (const wxMenuItem* item : file->GetMenuItems())
+        if (item->GetId() != ID_EXIT && (item->IsSeparator() || !shown.empty()))
+            shown += (item->IsSeparator() ? "-" : item->GetItemLabel().utf8_string()) + "|";
+    EXPECT_EQ(shown, "-|" + RecentMenuText(0, temp.File("other/")) + "|" +
+                         RecentMenuText(1, temp.File("sample/")) + "|-|");
+    Command(file->FindItemByPosition(5)->GetId());
+    EXPECT_EQ(Project()->ProjectFolder, temp.File("sample/"));
 }
 
 // A slot the file left without its entry ends the dialog before it shows.

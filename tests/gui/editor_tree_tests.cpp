@@ -52,7 +52,10 @@ TEST_F(TreeTest, ContextMenuInsertsThroughTheDialog) {
         gui_test::Screen().PressKey("Down");
         gui_test::Screen().PressKey("Return");
     });
+    std::string greyed;  // Insert, Delete, Properties as the popup shows them
     frame->TreeView->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& e) {
+        for (int id : {ID_INSERT_ITEM, ID_DELETE_ITEM, ID_PROPERTIES_ITEM})
+            greyed += e.GetMenu() && e.GetMenu()->IsEnabled(id) ? '+' : '-';
         keys.StartOnce(300);
         e.Skip();
     });
@@ -62,6 +65,7 @@ TEST_F(TreeTest, ContextMenuInsertsThroughTheDialog) {
     gui_test::Screen().Click(3);
     EXPECT_TRUE(PumpUntil([&] { return inserted.Runs() == 1; }, 5000));
     stuck.Stop();
+    EXPECT_EQ(greyed, "+--") << "a category takes only Insert";
     EXPECT_EQ(S().NumberOfHotSpots, 4) << "a cancelled insert is not counted";
 }
 
@@ -106,18 +110,29 @@ TEST_F(TreeTest, MoveUndoAndRedoWithTheKeys) {
     EXPECT_TRUE(services.messages.empty());
 }
 
-// A dialog's fields show in the preview while it is open (looked at when it
-// idles); Cancel puts them back.
+// A link's and a logo's dialog show their fields in the preview while open
+// (looked at when it idles); Cancel puts them back.
 TEST_F(TreeTest, DialogFieldsShowLiveUntilCancel) {
-    OnModal<CHyperlinkPropertiesDlg> live([&](CHyperlinkPropertiesDlg* d) {
-        d->LabelEdit->SetValue("Live");
-        PumpFor(200);
-        EXPECT_EQ(TextOf(S().HotSpotText[1]), "Live");
-        Press(d, wxID_CANCEL);
-    });
-    frame->Editor->EditProperties(frame->TreeView->NodeOf(Child(kLinks, 1)));
-    ASSERT_EQ(live.Runs(), 1);
-    EXPECT_NE(TextOf(S().HotSpotText[1]), "Live");
+    const struct {
+        Place place;
+        int field;
+        std::function<std::string()> shown;
+    } cases[] = {
+        {kLinks, IDC_LINK_LABEL, [&] { return TextOf(S().HotSpotText[1]); }},
+        {kLogos, IDC_LOGO_X, [&] { return std::to_string(S().LogoBitmapLocation[1].x); }},
+    };
+    for (const auto& c : cases) {
+        const std::string before = c.shown();
+        OnModal<wxDialog> dialog([&](wxDialog* d) {
+            dynamic_cast<wxTextCtrl*>(d->FindWindow(c.field))->SetValue("123");
+            PumpFor(200);
+            EXPECT_EQ(c.shown(), "123") << c.field;
+            Press(d, wxID_CANCEL);
+        });
+        frame->Editor->EditProperties(frame->TreeView->NodeOf(Child(c.place, 1)));
+        ASSERT_EQ(dialog.Runs(), 1);
+        EXPECT_EQ(c.shown(), before) << c.field;
+    }
 }
 
 // Arrange Items: a drag on the preview is saved, and runs no link.

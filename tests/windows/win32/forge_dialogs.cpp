@@ -109,7 +109,8 @@ void DialogsOwnAndShowWhole(CMainFrame& frame) {
              Raise(f, d, IDOK, {kMessage});
              Raise(f, d, IDC_LOGO_MASK_CHOOSE, {"Color"});
          });
-    // Each action shows its own captions.
+    // Each action shows its own captions; a text the project cannot hold is
+    // no error while the preview shows it, only at OK.
     Open(frame, TreeView_GetChild(tree, FindNode(frame, {"Hyper-Links"})), "Hyperlink Properties",
          [](HWND f, HWND d) {
              for (int action : {IDC_LINK_BROWSE_CD, IDC_LINK_WEB_SITE, IDC_LINK_QUIT, IDC_LINK_RUN,
@@ -121,6 +122,7 @@ void DialogsOwnAndShowWhole(CMainFrame& frame) {
              Raise(f, d, IDC_LINK_BROWSE, {"Browse for Folder"});
              Fill(d, {{IDC_LINK_RUN, ""}, {IDC_LINK_X, "x"}});
              Raise(f, d, IDC_LINK_ADD_TO_DISC, {"Open"});
+             SetDlgItemTextW(d, IDC_LINK_LABEL, L"\x0416");
              Raise(f, d, IDOK, {kMessage});
          });
 

@@ -13,6 +13,8 @@
 #include "editor/companion_files.h"
 #include "editor/forms/resource_import.h"
 #include "editor/project_build.h"
+#include "editor/recent_projects.h"
+#include "editor/template_tree.h"
 #include "editor/win32/demo_wnd.h"
 #include "editor/win32/main_frame.h"
 #include "editor/win32/resource.h"
@@ -97,13 +99,16 @@ void WriteTree(HWND tree, HTREEITEM item, int depth, FILE* f) {
     }
 }
 
-// The client area as it is on screen, as a raw dump (scenes.h).
-void DumpPreview(CMainFrame& frame) {
-    HWND preview = static_cast<HWND>(platform::win32::HandleOf(frame.Editor->Project()->Wnd.get()));
-    UpdateWindow(preview);
+HWND Preview(CMainFrame& frame) {
+    return static_cast<HWND>(platform::win32::HandleOf(frame.Editor->Project()->Wnd.get()));
+}
+
+// A window's client area as it is on screen.
+platform::raster::Surface Grab(HWND window) {
+    UpdateWindow(window);
     RECT r{};
-    GetClientRect(preview, &r);
-    HDC shown = GetDC(preview), memory = CreateCompatibleDC(shown);
+    GetClientRect(window, &r);
+    HDC shown = GetDC(window), memory = CreateCompatibleDC(shown);
     HBITMAP bitmap = CreateCompatibleBitmap(shown, r.right, r.bottom);
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, r.right, r.bottom, shown, 0, 0, SRCCOPY);
@@ -116,8 +121,25 @@ void DumpPreview(CMainFrame& frame) {
              int(r.bottom));
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(preview, shown);
-    CHECK(scenes::WriteDump(Scratch("preview.raw"), picture));
+    ReleaseDC(window, shown);
+    return picture;
+}
+
+// The tree's rows top down: 1 where the row's text shows the outside colour.
+std::string RedRows(HWND tree) {
+    const platform::raster::Surface shown = Grab(tree);
+    const unsigned red = OUTSIDE_COLOUR[0] << 16 | OUTSIDE_COLOUR[1] << 8 | OUTSIDE_COLOUR[2];
+    std::string rows;
+    for (HTREEITEM i = TreeView_GetRoot(tree); i; i = TreeView_GetNextVisible(tree, i)) {
+        RECT r{};
+        TreeView_GetItemRect(tree, i, &r, TRUE);
+        bool found = false;
+        for (LONG y = r.top; y < std::min(r.bottom, LONG(shown.height)); ++y)
+            for (LONG x = r.left; x < std::min(r.right, LONG(shown.width)); ++x)
+                found |= (shown.At(int(x), int(y)) & 0xffffff) == red;
+        rows += found ? '1' : '0';
+    }
+    return rows;
 }
 
 const char* kFirst = "Visit our web site";  // the disc's first link
@@ -139,6 +161,68 @@ UINT MenuState(CMainFrame& frame, int id, std::string* text = nullptr) {
 bool MenuEnabled(CMainFrame& frame, int id) { return !(MenuState(frame, id) & MF_GRAYED); }
 
 LaunchSettings& Settings(CMainFrame& frame) { return *frame.Editor->Project()->Settings; }
+
+// The toolbar's buttons show each command's state as the controller has it.
+void ToolbarFollows(CMainFrame& frame) {
+    HWND bar = GetDlgItem(GetDlgItem(frame.hwnd(), IDW_REBAR), IDW_TOOLBAR);
+    for (int id : ToolbarButtons()) {
+        if (!id || !CommandAvailable(id)) continue;
+        const CommandState state = frame.Editor->StateOf(id);
+        CHECK_EQ(bool(SendMessageA(bar, TB_ISBUTTONENABLED, WPARAM(id), 0)), state.enabled);
+        CHECK_EQ(bool(SendMessageA(bar, TB_ISBUTTONCHECKED, WPARAM(id), 0)), state.checked);
+    }
+}
+
+// A live dialog shows a clicked radio in the preview; Cancel takes it back.
+void LiveClick(CMainFrame& frame) {
+    auto shown = [&frame] { return TextOf(Settings(frame).BackGroundBitmapName); };
+    const std::string before = shown();
+    Edit(frame, {"Background Image"}, VK_RETURN, "Main Window Background Properties", [&](HWND d) {
+        Fill(d, {{IDC_BG_COLOUR, "0x102030"}, {IDC_BG_COLOUR_MODE, ""}});
+        CHECK_EQ(shown().substr(std::min<std::size_t>(shown().size(), 10)), std::string("102030"));
+        PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    CHECK_EQ(shown(), before);
+}
+
+// The File menu from its first line up to Exit ("-" a line).
+std::string FileMenuTail(HMENU file) {
+    std::string shown;
+    for (int i = 0; i < GetMenuItemCount(file) && GetMenuItemID(file, i) != ID_EXIT; ++i) {
+        char text[512] = {};
+        GetMenuStringA(file, UINT(i), text, sizeof text, MF_BYPOSITION);
+        const bool line = GetMenuState(file, UINT(i), MF_BYPOSITION) & MF_SEPARATOR;
+        if (line || !shown.empty()) shown += (line ? "-" : text) + std::string("|");
+    }
+    return shown;
+}
+
+// A logo moved past the window's right edge: its row, and only its row, shows
+// in the outside colour. Then a second project: Open opens the disc again, the
+// File menu lists both newest first, and an entry opens the project it names
+// (the title names the open project's folder).
+void OutsideAndRecent(CMainFrame& frame) {
+    Edit(frame, {"Bitmaps & Logos", "res\\title.bmp"}, VK_RETURN, "Bitmaps & Logos",
+         [](HWND d) { Fill(d, {{IDC_LOGO_X, "630"}, {IDOK, ""}}); });
+    HWND tree = frame.TreeView->Tree();
+    TreeView_SelectItem(tree, TreeView_GetRoot(tree));
+    CHECK_EQ(RedRows(tree), std::string("0000000010"));
+
+    const std::string other = Scratch("docs\\Other\\"), disc = Scratch("docs\\Disc\\");
+    ExpectDialog("Create a New Project", [](HWND d) {
+        Fill(d, {{IDC_PROJECT_LOCATION, Scratch("docs")}, {IDC_PROJECT_NAME, "Other"}, {IDOK, ""}});
+    });
+    ExpectDialog("Open", [&disc](HWND d) { Fill(d, {{1148, disc + "AppSetup.dat"}, {IDOK, ""}}); });
+    Command(frame, ID_NEW_PROJECT);
+    Command(frame, ID_OPEN_PROJECT);
+    CHECK(DialogsDone());
+    CHECK_EQ(frame.FrameTitle(), ProjectTitle(disc));  // the folder as the other ways show it
+    HMENU file = GetSubMenu(GetMenu(frame.hwnd()), 0);
+    CHECK_EQ(FileMenuTail(file),
+             "-|" + RecentMenuText(0, disc) + "|" + RecentMenuText(1, other) + "|-|");
+    Command(frame, int(GetMenuItemID(file, 5)));
+    CHECK_EQ(frame.FrameTitle(), ProjectTitle(other));
+}
 
 // Move Down from the menu and the Edit menu naming the step; Delete from the tree's keys.
 void EditCommands(CMainFrame& frame) {
@@ -174,13 +258,12 @@ void Arrange(CMainFrame& frame) {
         return disk.Settings->HotSpotRect[0];
     };
     auto send = [&frame](UINT message, WPARAM keys, int px, int py) {
-        SendMessageA(
-            static_cast<HWND>(platform::win32::HandleOf(frame.Editor->Project()->Wnd.get())),
-            message, keys, MAKELPARAM(px, py));
+        SendMessageA(Preview(frame), message, keys, MAKELPARAM(px, py));
         Pump();
     };
     Command(frame, ID_ARRANGE_ITEMS);
     CHECK(MenuState(frame, ID_ARRANGE_ITEMS) & MF_CHECKED);
+    ToolbarFollows(frame);
     send(WM_LBUTTONDOWN, MK_LBUTTON, x, y);
     send(WM_MOUSEMOVE, MK_LBUTTON, x + 30, y + 20);
     send(WM_LBUTTONUP, 0, x + 30, y + 20);
@@ -219,13 +302,17 @@ void Wiring(CMainFrame& frame) {
     const std::string title = frame.FrameTitle();
     CHECK(MenuEnabled(frame, ID_COPY_PROJECT) && !MenuEnabled(frame, ID_SAVE_PROJECT));
     frame.Editor->Session().SetModified(true);
+    frame.UpdateCommandState();  // as the program's loop does once its queue is empty
+    ToolbarFollows(frame);
     CHECK_EQ(frame.FrameTitle(), title + "*");
     CHECK(MenuEnabled(frame, ID_SAVE_PROJECT) && !MenuEnabled(frame, ID_COPY_PROJECT));
     Command(frame, ID_SAVE_PROJECT);
     EditCommands(frame);
+    LiveClick(frame);
     Arrange(frame);
     Help(frame);
     DialogsOwnAndShowWhole(frame);
+    OutsideAndRecent(frame);
 }
 
 // Run as helprecorder.exe: its arguments go to help.txt beside it.
@@ -266,10 +353,14 @@ int main(int argc, char** argv) {
         WriteTree(tree, TreeView_GetRoot(tree), 0, f);
         std::fclose(f);
     }
-    DumpPreview(*frame);
+    CHECK(scenes::WriteDump(Scratch("preview.raw"), Grab(Preview(*frame))));  // as scenes.h reads
     CopyFileA(Scratch("docs\\Disc\\AppSetup.dat").c_str(), Scratch("made.dat").c_str(), FALSE);
     if (wiring) Wiring(*frame);
+    RECT tree{};
+    GetWindowRect(frame->TreeView->hwnd(), &tree);
     Close(frame);
+    CRegSettings store(PREFERENCES_KEY, std::string());  // the tree's width, for the next run
+    CHECK_EQ(ReadFrameLayout(store).treeWidth, int(tree.right - tree.left));
     std::printf("disc: %d failure(s)\n", failures);
     std::fflush(stdout);
     return failures == 0 ? 0 : 1;
