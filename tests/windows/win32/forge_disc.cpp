@@ -226,6 +226,7 @@ void Wiring(CMainFrame& frame) {
     Arrange(frame);
     Help(frame);
     DialogsOwnAndShowWhole(frame);
+    Mirror(frame);
 }
 
 // Run as helprecorder.exe: its arguments go to help.txt beside it.
