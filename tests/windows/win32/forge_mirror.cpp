@@ -36,10 +36,13 @@ void ExpectMirror(CMainFrame& frame, const char* state) {
             const CommandState s = frame.Editor->StateOf(id);
             char text[256] = {};
             GetMenuStringA(bar, UINT(id), text, sizeof text, MF_BYCOMMAND);
-            CHECK_EQ(std::string(text), MenuText(*FindCommand(id), frame.Editor->LabelOf(id)));
             const UINT shown = GetMenuState(bar, UINT(id), MF_BYCOMMAND);
-            CHECK_EQ(!(shown & MF_GRAYED), s.enabled);
-            CHECK_EQ(bool(shown & MF_CHECKED), s.checked);
+            auto item = [](std::string label, bool enabled, bool checked) {
+                return label + (enabled ? "" : " (greyed)") + (checked ? " (checked)" : "");
+            };
+            CHECK_EQ(
+                item(text, !(shown & MF_GRAYED), shown & MF_CHECKED),
+                item(MenuText(*FindCommand(id), frame.Editor->LabelOf(id)), s.enabled, s.checked));
         }
     frame.UpdateCommandState();
     HWND tools = Toolbar(frame);
@@ -76,20 +79,44 @@ bool Key(CMainFrame& frame, Shortcut keys) {
     return taken;
 }
 
+// The tree's popup as it shows: each entry greyed or not; Delete is chosen
+// by the keys once it is lit.
+std::string popupShown;
+void CALLBACK ChooseDelete(HWND, UINT, UINT_PTR timer, DWORD) {
+    static int ticks = 0;
+    HWND popup = FindWindowA("#32768", nullptr);
+    if (!popup) return;
+    HMENU menu = HMENU(SendMessageA(popup, MN_GETHMENU, 0, 0));
+    if (popupShown.empty())
+        for (const ItemMenuEntry& entry : ItemMenuEntries())
+            if (entry.id)
+                popupShown +=
+                    std::string(entry.label) +
+                    (GetMenuState(menu, UINT(entry.id), MF_BYCOMMAND) & MF_GRAYED ? " (greyed)|"
+                                                                                  : "|");
+    const bool lit = GetMenuState(menu, ID_DELETE_ITEM, MF_BYCOMMAND) & MF_HILITE;
+    const bool stuck = ++ticks > 20;
+    PostMessageA(popup, WM_KEYDOWN, stuck ? VK_ESCAPE : lit ? VK_RETURN : VK_DOWN, 0);
+    if (lit || stuck) KillTimer(nullptr, timer), ticks = 0;
+}
+
 }  // namespace
 
 void Mirror(CMainFrame& frame) {
-    LaunchSettings& s = *frame.Editor->Project()->Settings;
+    // The project as it stands: a refresh loads it anew.
+    auto link = [&frame](int i) {
+        return TextOf(frame.Editor->Project()->Settings->HotSpotText[i]);
+    };
     HWND tree = frame.TreeView->Tree();
     ExpectMirror(frame, "the disc open");
-    const std::string first = TextOf(s.HotSpotText[0]);
+    const std::string first = link(0);
     TreeView_SelectItem(tree, TreeView_GetChild(tree, FindNode(frame, {"Hyper-Links"})));
     Pump();
     ExpectMirror(frame, "a link picked");
 
     // Move Down's key, then every key of Undo and Redo, each through the
     // accelerators doing its command.
-    auto moved = [&] { return TextOf(s.HotSpotText[0]) != first; };
+    auto moved = [&] { return link(0) != first; };
     for (int pass : {ID_MOVE_DOWN, ID_UNDO})
         for (const KeyBinding& b : FrameKeys()) {
             if (b.id != pass && (pass != ID_UNDO || b.id != ID_REDO)) continue;
@@ -101,6 +128,32 @@ void Mirror(CMainFrame& frame) {
             if (b.id == ID_MOVE_DOWN) ExpectMirror(frame, "after a move");
         }
     if (moved()) Command(frame, ID_UNDO);
+
+    // The popup of a link other than the picked one acts on the one clicked.
+    HTREEITEM clicked = TreeView_GetNextSibling(tree, TreeView_GetSelection(tree));
+    const std::string second = link(1);
+    RECT r = {};
+    TreeView_GetItemRect(tree, clicked, &r, TRUE);
+    POINT at = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(tree, &at);
+    SetCursorPos(at.x, at.y);
+    std::string expected;
+    const ItemMenu state = frame.Editor->ItemMenuOf({NodeKind::Hyperlink, 1});
+    for (const ItemMenuEntry& entry : ItemMenuEntries())
+        if (entry.id)
+            expected += entry.label + std::string(state.Enabled(entry.id) ? "|" : " (greyed)|");
+    recorder.ScriptAnswers({platform::MessageAnswer::Yes});
+    SetTimer(nullptr, 0, 50, ChooseDelete);
+    NMHDR click = {tree, IDC_TEMPLATE_TREE, UINT(NM_RCLICK)};
+    SendMessageA(frame.TreeView->hwnd(), WM_NOTIFY, click.idFrom, LPARAM(&click));
+    Pump();
+    CHECK_EQ(popupShown, expected);
+    std::printf("messages %s\n", recorder.messages.empty() ? "" : recorder.messages.back().c_str());
+    CHECK_EQ(link(0), first);
+    CHECK(link(1) != second);
+    Command(frame, ID_UNDO);
+    CHECK_EQ(link(1), second);
+    SetCursorPos(4000, 4000);
 
     // Toolbar clicks come with the toolbar's window.
     const bool arranging = frame.Editor->StateOf(ID_ARRANGE_ITEMS).checked;
