@@ -130,7 +130,9 @@ void Mirror(CMainFrame& frame) {
     if (moved()) Command(frame, ID_UNDO);
 
     // The popup of a link other than the picked one acts on the one clicked.
-    HTREEITEM clicked = TreeView_GetNextSibling(tree, TreeView_GetSelection(tree));
+    HTREEITEM picked = TreeView_GetChild(tree, FindNode(frame, {"Hyper-Links"}));
+    TreeView_SelectItem(tree, picked);
+    HTREEITEM clicked = TreeView_GetNextSibling(tree, picked);
     const std::string second = link(1);
     RECT r = {};
     TreeView_GetItemRect(tree, clicked, &r, TRUE);
@@ -148,7 +150,6 @@ void Mirror(CMainFrame& frame) {
     SendMessageA(frame.TreeView->hwnd(), WM_NOTIFY, click.idFrom, LPARAM(&click));
     Pump();
     CHECK_EQ(popupShown, expected);
-    std::printf("messages %s\n", recorder.messages.empty() ? "" : recorder.messages.back().c_str());
     CHECK_EQ(link(0), first);
     CHECK(link(1) != second);
     Command(frame, ID_UNDO);
