@@ -18,7 +18,6 @@
 #include "editor_fixture.h"
 
 using namespace editor_test;
-using dialog_parts::Find;
 
 namespace {
 
@@ -31,6 +30,9 @@ class MirrorTest : public EditorTest {
         frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
         PumpFor(50);  // the Edit menu is made anew after the update
         frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        auto shown = [](std::string label, bool enabled, bool checked, std::string more) {
+            return label + (enabled ? "" : " (greyed)") + (checked ? " (checked)" : "") + more;
+        };
         for (const MenuLayout& layout : MenuBar())
             for (int id : layout.ids) {
                 if (!id || !CommandAvailable(id)) continue;
@@ -38,23 +40,22 @@ class MirrorTest : public EditorTest {
                 const CommandState s = frame->Editor->StateOf(id);
                 wxMenuItem* item = frame->GetMenuBar()->FindItem(id);
                 ASSERT_NE(item, nullptr) << c.label;
-                EXPECT_EQ(item->GetItemLabelText().utf8_string(),
-                          PlainLabel(frame->Editor->LabelOf(id).c_str()));
                 std::unique_ptr<wxAcceleratorEntry> accel(item->GetAccel());
-                EXPECT_EQ(accel ? accel->ToRawString().utf8_string() : "", ShortcutText(c.keys))
-                    << c.label;
-                EXPECT_EQ(item->IsEnabled(), s.enabled) << c.label;
-                if (c.check) EXPECT_EQ(item->IsChecked(), s.checked) << c.label;
+                EXPECT_EQ(shown(item->GetItemLabelText().utf8_string(), item->IsEnabled(),
+                                item->IsCheckable() && item->IsChecked(),
+                                accel ? accel->ToRawString().utf8_string() : ""),
+                          shown(PlainLabel(frame->Editor->LabelOf(id).c_str()), s.enabled,
+                                c.check && s.checked, ShortcutText(c.keys)));
             }
         for (int id : ToolbarButtons()) {
             if (!id || !CommandAvailable(id)) continue;
             const CommandInfo& c = *FindCommand(id);
+            const CommandState s = frame->Editor->StateOf(id);
             const wxToolBarToolBase* tool = frame->GetToolBar()->FindById(id);
             ASSERT_NE(tool, nullptr) << c.label;
-            EXPECT_EQ(tool->GetShortHelp(), c.tip);
-            EXPECT_EQ(tool->GetLongHelp(), c.prompt);
-            EXPECT_EQ(tool->IsEnabled(), frame->Editor->StateOf(id).enabled) << c.label;
-            EXPECT_EQ(tool->IsToggled(), c.check && frame->Editor->StateOf(id).checked) << c.label;
+            EXPECT_EQ(shown(tool->GetShortHelp().utf8_string(), tool->IsEnabled(),
+                            tool->IsToggled(), "|" + tool->GetLongHelp().utf8_string()),
+                      shown(c.tip, s.enabled, c.check && s.checked, "|" + std::string(c.prompt)));
         }
     }
     // The popup's entries for a right click on `node`, as shown: closed unchosen.
@@ -96,16 +97,12 @@ TEST_F(MirrorTest, BarsAndPopupFollowTheController) {
     OpenSample();
     Tree()->SelectItem(Child(kLinks, 0));
     ExpectBarsMirror("a link picked");
-    for (Place place : {kLinks, kLogos}) {
-        const wxTreeItemId nodes[] = {Category(place), Child(place, 0)};
-        for (const wxTreeItemId& node : nodes) {
-            const ItemMenu state = frame->Editor->ItemMenuOf(frame->TreeView->NodeOf(node));
-            std::vector<std::pair<std::string, bool>> expected;
-            for (const ItemMenuEntry& entry : ItemMenuEntries())
-                if (entry.id)
-                    expected.emplace_back(PlainLabel(entry.label), state.Enabled(entry.id));
-            EXPECT_EQ(Popup(node), expected) << Tree()->GetItemText(node);
-        }
+    for (const wxTreeItemId& node : {Category(kLinks), Child(kLogos, 0)}) {
+        const ItemMenu state = frame->Editor->ItemMenuOf(frame->TreeView->NodeOf(node));
+        std::vector<std::pair<std::string, bool>> expected;
+        for (const ItemMenuEntry& entry : ItemMenuEntries())
+            if (entry.id) expected.emplace_back(PlainLabel(entry.label), state.Enabled(entry.id));
+        EXPECT_EQ(Popup(node), expected) << Tree()->GetItemText(node);
     }
     Command(ID_ARRANGE_ITEMS);
     Tree()->SelectItem(Child(kLinks, 0));
@@ -149,6 +146,17 @@ TEST_F(MirrorTest, RecentEntriesOpenTheirOwnProjects) {
     }
 }
 
+// A click on a radio (it goes on) or a check box (it flips), as the user makes it.
+void Click(wxWindow* control) {
+    auto* check = dynamic_cast<wxCheckBox*>(control);
+    if (check) check->SetValue(!check->GetValue());
+    if (auto* radio = dynamic_cast<wxRadioButton*>(control)) radio->SetValue(true);
+    wxCommandEvent click(check ? wxEVT_CHECKBOX : wxEVT_RADIOBUTTON, control->GetId());
+    click.SetInt(check ? check->GetValue() : 1);
+    click.SetEventObject(control);
+    control->GetEventHandler()->ProcessEvent(click);
+}
+
 // A pick in GTK's colour selection, which the chooser's OK reads back.
 struct Rgba {
     double red, green, blue, alpha;
@@ -189,15 +197,7 @@ void RoundTrip(CInstallerWnd& project, int slot, std::function<Dialog*()> make,
         for (const auto& row : FieldsOf(shown)) {
             wxWindow* control = d->FindWindow(row.id);
             if (!clicks || !row.IsChoice() || !control->IsEnabled()) continue;
-            wxCommandEvent click(row.kind == FieldKind::Radio ? wxEVT_RADIOBUTTON : wxEVT_CHECKBOX,
-                                 row.id);
-            if (auto* radio = dynamic_cast<wxRadioButton*>(control)) radio->SetValue(true);
-            if (auto* check = dynamic_cast<wxCheckBox*>(control)) {
-                check->SetValue(!check->GetValue());
-                click.SetInt(check->GetValue());
-            }
-            click.SetEventObject(control);
-            control->GetEventHandler()->ProcessEvent(click);
+            Click(control);
             expectEnabling(d, row.id);
         }
         for (const auto& row : FieldsOf(shown))
@@ -254,12 +254,7 @@ TEST_F(OnSample, DialogRoundTripsStoreWhatTheControlsShow) {
          {IDC_LINK_HILITE_CHOOSE, IDC_LINK_HILITE_COLOUR}},
         [&](CHyperlinkPropertiesDlg* d) {
             // Run a file given relative to the disc: Add to Disc copies it in.
-            for (wxRadioButton* radio : {d->Action[3], Find<wxRadioButton>(d, IDC_LINK_RELATIVE)}) {
-                radio->SetValue(true);
-                wxCommandEvent click(wxEVT_RADIOBUTTON, radio->GetId());
-                click.SetEventObject(radio);
-                radio->GetEventHandler()->ProcessEvent(click);
-            }
+            for (int id : {LINK_ACTION_IDS[3], IDC_LINK_RELATIVE}) Click(d->FindWindow(id));
             ASSERT_TRUE(d->FindWindow(IDC_LINK_ADD_TO_DISC)->IsEnabled());
             ASSERT_TRUE(d->AddFileToDisc(source, p.ProjectFolder));
             const std::string shown = d->DataAEdit->GetValue().utf8_string();
