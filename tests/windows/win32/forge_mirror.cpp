@@ -2,6 +2,8 @@
 // status prompts and recent list are walked against the core's tables, in a
 // few states of the built disc.
 #include "editor/editor_commands.h"
+#include "editor/forms/colour_text.h"
+#include "editor/forms/form_access.h"
 #include "editor/recent_projects.h"
 #include "editor/win32/main_frame.h"
 #include "editor/win32/resource.h"
@@ -100,6 +102,24 @@ void CALLBACK ChooseDelete(HWND, UINT, UINT_PTR timer, DWORD) {
     if (lit || stuck) KillTimer(nullptr, timer), ticks = 0;
 }
 
+// The form as the dialog's controls show it, then each row's check and
+// enabling against the form's rule for it.
+template <class Form>
+void ExpectRowsFollow(HWND d, const Form& loaded, int after) {
+    Form f = loaded;
+    char text[1024];
+    for (const auto& row : FieldsOf(f)) {
+        if (row.text && GetDlgItemTextA(d, row.id, text, sizeof text) >= 0) *row.Text(f) = text;
+        row.TakeChecked(f, IsDlgButtonChecked(d, row.id) == BST_CHECKED);
+    }
+    std::printf("mirror: after a click on %d\n", after);
+    for (const auto& row : FieldsOf(f)) {
+        const bool checked = IsDlgButtonChecked(d, row.id) == BST_CHECKED;
+        CHECK_EQ(bool(IsWindowEnabled(GetDlgItem(d, row.id))), row.Enabled(f));
+        if (row.IsChoice()) CHECK_EQ(checked, row.Checked(f));
+    }
+}
+
 }  // namespace
 
 void Mirror(CMainFrame& frame) {
@@ -173,6 +193,53 @@ void Mirror(CMainFrame& frame) {
     SendMessageA(frame.hwnd(), WM_COMMAND, ID_RECENT_FIRST, 0);
     Pump();
     CHECK(frame.Editor->Project() && frame.Editor->Project()->ProjectFolder == folder);
+
+    // New Project's result follows the name while the location is its own.
+    Command(frame, ID_SAVE_PROJECT);
+    ExpectDialog("Create a New Project", [](HWND d) {
+        Fill(d, {{IDC_PROJECT_NAME, "Mirror"}});
+        CHECK_EQ(Text(d, IDC_PROJECT_RESULT), Text(d, IDC_PROJECT_LOCATION));
+        CHECK_EQ(Text(d, IDC_PROJECT_LOCATION), Scratch("docs\\Velomar Projects\\Mirror"));
+        Fill(d, {{IDCANCEL, ""}});
+    });
+    Command(frame, ID_NEW_PROJECT);
+    CHECK(DialogsDone());
+
+    // A link's dialog shows what is typed on the preview at once; Cancel puts it back.
+    ExpectDialog("Hyperlink Properties", [&](HWND d) {
+        Fill(d, {{IDC_LINK_LABEL, "Live"}});
+        Pump();
+        CHECK_EQ(link(0), std::string("Live"));
+        Fill(d, {{IDCANCEL, ""}});
+    });
+    PressOn(frame, TreeView_GetChild(tree, FindNode(frame, {"Hyper-Links"})), VK_RETURN);
+    CHECK(DialogsDone());
+    CHECK_EQ(link(0), first);
+
+    // The background's checks and radios each clicked, a colour from the
+    // chooser, OK: the project holds it as red, green, blue.
+    BackgroundForm loaded;
+    LoadForm(loaded, *frame.Editor->Project(), 0);
+    ExpectDialog("Main Window Background Properties", [&](HWND d) {
+        for (const auto& row : FieldsOf(loaded)) {
+            if (!row.IsChoice() || !IsWindowEnabled(GetDlgItem(d, row.id))) continue;
+            Fill(d, {{row.id, ""}});
+            ExpectRowsFollow(d, loaded, row.id);
+        }
+        ExpectDialog("Color", [](HWND c) {
+            Fill(c, {{706, "10"}, {707, "20"}, {708, "30"}, {IDOK, ""}});
+        });
+        Fill(d, {{IDC_BG_CHOOSE, ""}});
+        CHECK_EQ(Text(d, IDC_BG_COLOUR), ColourText({10, 20, 30}));
+        Fill(d, {{IDOK, ""}});
+    });
+    PressOn(frame, FindNode(frame, {"Background Image"}), VK_RETURN);
+    CHECK(DialogsDone());
+    Pump();
+    BackgroundForm stored;
+    LoadForm(stored, *frame.Editor->Project(), 0);
+    CHECK_EQ(stored.colourText, ColourText({10, 20, 30}));
+    Command(frame, ID_UNDO);
 }
 
 }  // namespace forge_test
