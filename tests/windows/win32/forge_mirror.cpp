@@ -134,6 +134,9 @@ void Mirror(CMainFrame& frame) {
     TreeView_SelectItem(tree, TreeView_GetChild(tree, FindNode(frame, {"Hyper-Links"})));
     Pump();
     ExpectMirror(frame, "a link picked");
+    frame.Editor->Session().SetModified(true);  // Save and Build come back on
+    ExpectMirror(frame, "modified");
+    Command(frame, ID_SAVE_PROJECT);
 
     // Move Down's key, then every key of Undo and Redo, each through the
     // accelerators doing its command.
