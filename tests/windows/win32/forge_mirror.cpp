@@ -197,6 +197,13 @@ void Mirror(CMainFrame& frame) {
     SendMessageA(frame.hwnd(), WM_COMMAND, ID_RECENT_FIRST, 0);
     Pump();
     CHECK(frame.Editor->Project() && frame.Editor->Project()->ProjectFolder == folder);
+    // Shown anew, the list keeps one line below it.
+    HMENU file = GetSubMenu(GetMenu(frame.hwnd()), 0);
+    int items = 1;
+    for (int id : MenuBar()[0].ids) items += !id || CommandAvailable(id);
+    for (int id = ID_RECENT_FIRST; id <= ID_RECENT_LAST; ++id)
+        items += GetMenuState(file, UINT(id), MF_BYCOMMAND) != UINT(-1);
+    CHECK_EQ(GetMenuItemCount(file), items);
 
     // New Project's result follows the name while the location is its own.
     Command(frame, ID_SAVE_PROJECT);
