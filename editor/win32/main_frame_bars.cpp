@@ -103,13 +103,14 @@ void CMainFrame::UpdateMenu(HMENU menu) {
         const UINT id = GetMenuItemID(menu, i);
         const CommandInfo* command = FindCommand(int(id));
         if (!command) continue;  // separators, submenus, the recent projects
-        const CommandState state = Editor->StateOf(int(id));
-        EnableMenuItem(menu, id, MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED));
-        CheckMenuItem(menu, id, MF_BYCOMMAND | (state.checked ? MF_CHECKED : MF_UNCHECKED));
+        // The label first: a new one comes enabled and unchecked.
         char shown[256] = {};
         GetMenuStringA(menu, id, shown, sizeof shown, MF_BYCOMMAND);
         const std::string text = MenuText(*command, Editor->LabelOf(int(id)));
         if (text != shown) ModifyMenuA(menu, id, MF_BYCOMMAND | MF_STRING, id, text.c_str());
+        const CommandState state = Editor->StateOf(int(id));
+        EnableMenuItem(menu, id, MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED));
+        CheckMenuItem(menu, id, MF_BYCOMMAND | (state.checked ? MF_CHECKED : MF_UNCHECKED));
     }
 }
 

@@ -312,6 +312,7 @@ void Wiring(CMainFrame& frame) {
     Arrange(frame);
     Help(frame);
     DialogsOwnAndShowWhole(frame);
+    Mirror(frame);
     OutsideAndRecent(frame);
 }
 

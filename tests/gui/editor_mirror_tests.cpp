@@ -1,0 +1,284 @@
+// The frame only mirrors the controller: its menus, toolbar, recent list, the
+// tree's popup and the property dialogs are walked here against the core's
+// tables in a few states, so a slip in any command's wiring shows.
+#include <dlfcn.h>
+#include <wx/checkbox.h>
+#include <wx/colordlg.h>
+#include <wx/menu.h>
+#include <wx/radiobut.h>
+#include <wx/stattext.h>
+
+#include "editor/forms/colour_text.h"
+#include "editor/forms/form_access.h"
+#include "editor/recent_projects.h"
+#include "editor/wx/background_dlg.h"
+#include "editor/wx/dialog_parts.h"
+#include "editor/wx/hyperlink_dlg.h"
+#include "editor/wx/logo_dlg.h"
+#include "editor_fixture.h"
+
+using namespace editor_test;
+
+namespace {
+
+class MirrorTest : public EditorTest {
+  protected:
+    // Every menu item and toolbar button against the command table and the
+    // controller's state now.
+    void ExpectBarsMirror(const char* state) {
+        SCOPED_TRACE(state);
+        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        PumpFor(50);  // the Edit menu is made anew after the update
+        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        auto shown = [](std::string label, bool enabled, bool checked, std::string more) {
+            return label + (enabled ? "" : " (greyed)") + (checked ? " (checked)" : "") + more;
+        };
+        for (const MenuLayout& layout : MenuBar())
+            for (int id : layout.ids) {
+                if (!id || !CommandAvailable(id)) continue;
+                const CommandInfo& c = *FindCommand(id);
+                const CommandState s = frame->Editor->StateOf(id);
+                wxMenuItem* item = frame->GetMenuBar()->FindItem(id);
+                ASSERT_NE(item, nullptr) << c.label;
+                std::unique_ptr<wxAcceleratorEntry> accel(item->GetAccel());
+                EXPECT_EQ(shown(item->GetItemLabelText().utf8_string(), item->IsEnabled(),
+                                item->IsCheckable() && item->IsChecked(),
+                                accel ? accel->ToRawString().utf8_string() : ""),
+                          shown(PlainLabel(frame->Editor->LabelOf(id).c_str()), s.enabled,
+                                c.check && s.checked, ShortcutText(c.keys)));
+            }
+        for (int id : ToolbarButtons()) {
+            if (!id || !CommandAvailable(id)) continue;
+            const CommandInfo& c = *FindCommand(id);
+            const CommandState s = frame->Editor->StateOf(id);
+            const wxToolBarToolBase* tool = frame->GetToolBar()->FindById(id);
+            ASSERT_NE(tool, nullptr) << c.label;
+            EXPECT_EQ(shown(tool->GetShortHelp().utf8_string(), tool->IsEnabled(),
+                            tool->IsToggled(), "|" + tool->GetLongHelp().utf8_string()),
+                      shown(c.tip, s.enabled, c.check && s.checked, "|" + std::string(c.prompt)));
+        }
+    }
+    // The popup's entries for a right click on `node`, as shown: closed unchosen.
+    std::vector<std::pair<std::string, bool>> Popup(const wxTreeItemId& node) {
+        std::vector<std::pair<std::string, bool>> shown;
+        wxRect r;
+        EXPECT_TRUE(Tree()->GetBoundingRect(node, r, true));
+        const wxPoint at =
+            Tree()->ClientToScreen(r.GetPosition() + wxPoint(r.width / 2, r.height / 2));
+        gui_test::Screen().MovePointer(at.x + 400, at.y);
+        PumpFor(100);
+        gui_test::Screen().MovePointer(at.x, at.y);
+        PumpFor(300);
+        wxTimer escape;
+        escape.Bind(wxEVT_TIMER, [](wxTimerEvent&) { gui_test::Screen().PressKey("Escape"); });
+        auto opened = [&](wxMenuEvent& e) {
+            for (wxMenuItem* item : e.GetMenu()->GetMenuItems())
+                if (!item->IsSeparator())
+                    shown.emplace_back(item->GetItemLabelText().utf8_string(), item->IsEnabled());
+            escape.StartOnce(300);
+            e.Skip();
+        };
+        frame->TreeView->Bind(wxEVT_MENU_OPEN, opened);
+        gui_test::Screen().Click(3);
+        PumpUntil([&] { return !shown.empty(); }, 3000);
+        PumpFor(500);
+        frame->TreeView->Unbind(wxEVT_MENU_OPEN, opened);
+        return shown;
+    }
+};
+
+// The bars in each state a user meets: no project, the sample with a link
+// picked, after an edit (Undo on, the moved link still picked on the
+// arranged preview), arranging off again; the popup on a category and a link.
+TEST_F(MirrorTest, BarsAndPopupFollowTheController) {
+    NoWizard();
+    Start();
+    ExpectBarsMirror("no project");
+    OpenSample();
+    Tree()->SelectItem(Child(kLinks, 0));
+    ExpectBarsMirror("a link picked");
+    for (const wxTreeItemId& node : {Category(kLinks), Child(kLogos, 0)}) {
+        const ItemMenu state = frame->Editor->ItemMenuOf(frame->TreeView->NodeOf(node));
+        std::vector<std::pair<std::string, bool>> expected;
+        for (const ItemMenuEntry& entry : ItemMenuEntries())
+            if (entry.id) expected.emplace_back(PlainLabel(entry.label), state.Enabled(entry.id));
+        EXPECT_EQ(Popup(node), expected) << Tree()->GetItemText(node);
+    }
+    Command(ID_ARRANGE_ITEMS);
+    Tree()->SelectItem(Child(kLinks, 0));
+    const std::string first = Tree()->GetItemText(Child(kLinks, 0)).utf8_string();
+    Command(ID_MOVE_DOWN);
+    ASSERT_TRUE(PumpUntil([&] { return Tree()->GetItemText(Child(kLinks, 1)) == first; }));
+    EXPECT_EQ(frame->TreeView->NodeOf(Tree()->GetSelection()).index, 1);
+    const TemplateNode picked = frame->Editor->Arrange().Selection();
+    EXPECT_EQ(picked.kind, NodeKind::Hyperlink);
+    EXPECT_EQ(picked.index, 1) << "the arranged preview picks the moved link";
+    ExpectBarsMirror("arranging, after a move");
+    Command(ID_ARRANGE_ITEMS);
+    ExpectBarsMirror("arranging off");
+}
+
+// The recent list in order, most recent first, each entry opening its own project.
+TEST_F(MirrorTest, RecentEntriesOpenTheirOwnProjects) {
+    fs::copy(temp.File("sample"), temp.File("other"), fs::copy_options::recursive);
+    NoWizard();
+    Start();
+    OpenSample();
+    const std::string sample = Project()->ProjectFolder;
+    wxTEST_DIALOG(Command(ID_OPEN_PROJECT),
+                  wxExpectModal<wxFileDialog>(wxString::FromUTF8(temp.File("other/AppSetup.dat"))));
+    const std::string other = Project()->ProjectFolder;
+    ASSERT_NE(sample, other);
+    wxMenu* file = frame->GetMenuBar()->GetMenu(0);
+    for (const auto& [order, open] : {std::pair{std::vector{other, sample}, sample},
+                                      std::pair{std::vector{sample, other}, other}}) {
+        std::size_t exit = 0;
+        file->FindChildItem(ID_EXIT, &exit);
+        ASSERT_GE(exit, order.size() + 1);
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const wxMenuItem* item = file->FindItemByPosition(exit - order.size() - 1 + i);
+            EXPECT_EQ(item->GetId(), ID_RECENT_FIRST + int(i));
+            EXPECT_EQ(item->GetItemLabel().utf8_string(), RecentMenuText(i, order[i]));
+        }
+        Command(ID_RECENT_FIRST + 1);
+        ASSERT_NE(Project(), nullptr);
+        EXPECT_EQ(Project()->ProjectFolder, open);
+    }
+}
+
+// A click on a radio (it goes on) or a check box (it flips), as the user makes it.
+void Click(wxWindow* control) {
+    auto* check = dynamic_cast<wxCheckBox*>(control);
+    if (check) check->SetValue(!check->GetValue());
+    if (auto* radio = dynamic_cast<wxRadioButton*>(control)) radio->SetValue(true);
+    wxCommandEvent click(check ? wxEVT_CHECKBOX : wxEVT_RADIOBUTTON, control->GetId());
+    click.SetInt(check ? check->GetValue() : 1);
+    click.SetEventObject(control);
+    control->GetEventHandler()->ProcessEvent(click);
+}
+
+// A pick in GTK's colour selection, which the chooser's OK reads back.
+struct Rgba {
+    double red, green, blue, alpha;
+};
+void PickInChooser(wxColourDialog* chooser, Rgba colour) {
+    auto gtk = [](const char* name) { return dlsym(RTLD_DEFAULT, name); };
+    auto selection =
+        reinterpret_cast<void* (*)(void*)>(gtk("gtk_color_selection_dialog_get_color_selection"));
+    auto set =
+        reinterpret_cast<void (*)(void*, const Rgba*)>(gtk("gtk_color_selection_set_current_rgba"));
+    ASSERT_TRUE(selection && set);
+    set(selection(chooser->GetHandle()), &colour);
+}
+
+// Set every field a dialog's rows name, clicking each check and radio (the
+// enabling follows the form's rule after each), choose `colours` through the
+// chooser, OK: the project stores what the controls showed.
+template <class Form, class Dialog>
+void RoundTrip(CInstallerWnd& project, int slot, std::function<Dialog*()> make,
+               std::vector<std::pair<int, int>> colours, std::function<void(Dialog*)> more = {}) {
+    // The link's path kind carries state beyond its rows: its dialog sets it.
+    const bool clicks = !more;
+    Form shown;
+    auto taken = [&](Dialog* d) {
+        Form f;
+        LoadForm(f, project, slot);
+        for (const auto& row : FieldsOf(f))
+            row.TakeChecked(f, dialog_parts::TakeField(d, row.id, row.kind, row.Text(f)));
+        return f;
+    };
+    auto expectEnabling = [&](Dialog* d, int after) {
+        const Form f = taken(d);
+        for (const auto& row : FieldsOf(f))
+            EXPECT_EQ(d->FindWindow(row.id)->IsEnabled(), row.Enabled(f))
+                << "control " << row.id << " after a click on " << after;
+    };
+    OnModal<Dialog> act([&](Dialog* d) {
+        for (const auto& row : FieldsOf(shown)) {
+            wxWindow* control = d->FindWindow(row.id);
+            if (!clicks || !row.IsChoice() || !control->IsEnabled()) continue;
+            Click(control);
+            expectEnabling(d, row.id);
+        }
+        for (const auto& row : FieldsOf(shown))
+            if (row.kind == FieldKind::Number && d->FindWindow(row.id)->IsEnabled()) {
+                auto* edit = dynamic_cast<wxTextCtrl*>(d->FindWindow(row.id));
+                edit->SetValue(
+                    wxString::Format("%ld", std::stol(edit->GetValue().ToStdString()) + 1));
+            }
+        for (const auto& [button, field] : colours) {
+            wxTEST_DIALOG(Press(d, button), Act<wxColourDialog>([](wxColourDialog* c) {
+                              PickInChooser(c, {10 / 255.0, 20 / 255.0, 30 / 255.0, 1});
+                              return wxID_OK;
+                          }));
+            EXPECT_EQ(dynamic_cast<wxTextCtrl*>(d->FindWindow(field))->GetValue().utf8_string(),
+                      ColourText({10, 20, 30}));
+        }
+        if (more) more(d);
+        shown = taken(d);
+        EXPECT_TRUE(PressOk(d));
+    });
+    std::unique_ptr<Dialog> dialog(make());
+    EXPECT_EQ(dialog->ShowModal(), wxID_OK);
+    ASSERT_EQ(act.Runs(), 1);
+    Form stored;
+    ASSERT_TRUE(LoadForm(stored, project, slot));
+    for (const auto& row : FieldsOf(stored)) {
+        if (row.kind == FieldKind::Button || row.kind == FieldKind::Caption || !row.Enabled(shown))
+            continue;
+        EXPECT_EQ(row.Checked(stored), row.Checked(shown)) << "control " << row.id;
+        if (row.text) EXPECT_EQ(*row.Text(stored), *row.Text(shown)) << "control " << row.id;
+    }
+}
+
+TEST_F(OnSample, DialogRoundTripsStoreWhatTheControlsShow) {
+    CInstallerWnd& p = *Project();
+    {
+        SCOPED_TRACE("background");
+        RoundTrip<BackgroundForm, CBackgroundPropertiesDlg>(
+            p, 0, [&] { return new CBackgroundPropertiesDlg(frame, p); },
+            {{IDC_BG_CHOOSE, IDC_BG_COLOUR}});
+    }
+    {
+        SCOPED_TRACE("logo");
+        RoundTrip<LogoForm, CLogoPropertiesDlg>(p, 0,
+                                                [&] { return new CLogoPropertiesDlg(frame, p, 0); },
+                                                {{IDC_LOGO_MASK_CHOOSE, IDC_LOGO_MASK}});
+    }
+    SCOPED_TRACE("link");
+    const std::string source = temp.File("bin/notes.txt");
+    sandbox::WriteBytes(source, "notes");
+    RoundTrip<HyperlinkForm, CHyperlinkPropertiesDlg>(
+        p, 1, [&] { return new CHyperlinkPropertiesDlg(frame, p, 1); },
+        {{IDC_LINK_TEXT_CHOOSE, IDC_LINK_TEXT_COLOUR},
+         {IDC_LINK_HILITE_CHOOSE, IDC_LINK_HILITE_COLOUR}},
+        [&](CHyperlinkPropertiesDlg* d) {
+            // Run a file given relative to the disc: Add to Disc copies it in.
+            for (int id : {LINK_ACTION_IDS[3], IDC_LINK_RELATIVE}) Click(d->FindWindow(id));
+            ASSERT_TRUE(d->FindWindow(IDC_LINK_ADD_TO_DISC)->IsEnabled());
+            ASSERT_TRUE(d->AddFileToDisc(source, p.ProjectFolder));
+            const std::string shown = d->DataAEdit->GetValue().utf8_string();
+            EXPECT_NE(shown, source);
+            EXPECT_EQ(sandbox::ReadBytes(p.ProjectFolder + shown), "notes") << shown;
+        });
+}
+
+// "Project to be created" shows the folder New Project makes, after a typed location too.
+TEST_F(MirrorTest, NewProjectShowsTheFolderItMakes) {
+    NoWizard();
+    Start();
+    std::string result, made;
+    OnModal<CNewProjectDlg> act([&](CNewProjectDlg* d) {
+        d->LocationEdit->SetValue(wxString::FromUTF8(temp.File("elsewhere")));
+        d->NameEdit->SetValue("Mirror");
+        result = d->Result->GetLabel().utf8_string();
+        made = d->ProjectFolder();
+        d->EndModal(wxID_CANCEL);
+    });
+    Command(ID_NEW_PROJECT);
+    ASSERT_EQ(act.Runs(), 1);
+    EXPECT_EQ(result, made);
+    EXPECT_EQ(made, temp.File("elsewhere/Mirror"));
+}
+
+}  // namespace
