@@ -10,7 +10,6 @@
 
 #include "editor/forms/colour_text.h"
 #include "editor/forms/form_access.h"
-#include "editor/recent_projects.h"
 #include "editor/wx/background_dlg.h"
 #include "editor/wx/dialog_parts.h"
 #include "editor/wx/hyperlink_dlg.h"
@@ -116,34 +115,6 @@ TEST_F(MirrorTest, BarsAndPopupFollowTheController) {
     ExpectBarsMirror("arranging, after a move");
     Command(ID_ARRANGE_ITEMS);
     ExpectBarsMirror("arranging off");
-}
-
-// The recent list in order, most recent first, each entry opening its own project.
-TEST_F(MirrorTest, RecentEntriesOpenTheirOwnProjects) {
-    fs::copy(temp.File("sample"), temp.File("other"), fs::copy_options::recursive);
-    NoWizard();
-    Start();
-    OpenSample();
-    const std::string sample = Project()->ProjectFolder;
-    wxTEST_DIALOG(Command(ID_OPEN_PROJECT),
-                  wxExpectModal<wxFileDialog>(wxString::FromUTF8(temp.File("other/AppSetup.dat"))));
-    const std::string other = Project()->ProjectFolder;
-    ASSERT_NE(sample, other);
-    wxMenu* file = frame->GetMenuBar()->GetMenu(0);
-    for (const auto& [order, open] : {std::pair{std::vector{other, sample}, sample},
-                                      std::pair{std::vector{sample, other}, other}}) {
-        std::size_t exit = 0;
-        file->FindChildItem(ID_EXIT, &exit);
-        ASSERT_GE(exit, order.size() + 1);
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            const wxMenuItem* item = file->FindItemByPosition(exit - order.size() - 1 + i);
-            EXPECT_EQ(item->GetId(), ID_RECENT_FIRST + int(i));
-            EXPECT_EQ(item->GetItemLabel().utf8_string(), RecentMenuText(i, order[i]));
-        }
-        Command(ID_RECENT_FIRST + 1);
-        ASSERT_NE(Project(), nullptr);
-        EXPECT_EQ(Project()->ProjectFolder, open);
-    }
 }
 
 // A click on a radio (it goes on) or a check box (it flips), as the user makes it.
