@@ -24,26 +24,10 @@ for f in "$wine" "$wineserver" "$build/bin/velomarforge-cli" "$probe" "$locate" 
   [ -x "$f" ] || { echo "forge_startup_wine.sh: $f is missing; build first" >&2; exit 1; }
 done
 
-work=$(mktemp -d /tmp/velomar-forge-startup.XXXXXX)
-server=""
-keeper=""
-cleanup() {
-  [ -n "$keeper" ] && kill "$keeper" 2>/dev/null
-  "$wineserver" -k 2>/dev/null || true
-  [ -n "$server" ] && kill "$server" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT INT TERM
-
 . "$here/private_xvfb.sh"
 . "$here/wine_bench.sh"
-start_private_xvfb
 # No Mono or Gecko prompts; no sound device here.
-start_wine_session "mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
-# Wine's desktop (explorer.exe) stays up between runs, as Windows keeps its
-# own: without a program left running it would start again for each one.
-"$wine" "$idle" >/dev/null 2>&1 &
-keeper=$!
+begin_wine_bench velomar-forge-startup "mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
 
 # A copy of the sample: the editor may write into the project it opens.
 cp -r "$here/../examples/sample" "$work/sample"

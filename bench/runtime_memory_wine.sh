@@ -23,25 +23,11 @@ for f in "$wine" "$wineserver" "$build/bin/velomarforge-cli" "$probe" "$runtime"
   [ -x "$f" ] || { echo "runtime_memory_wine.sh: $f is missing; build first" >&2; exit 1; }
 done
 
-work=$(mktemp -d /tmp/velomar-runtime-memory.XXXXXX)
-server=""
-keeper=""
-cleanup() {
-  [ -n "$keeper" ] && kill "$keeper" 2>/dev/null
-  "$wineserver" -k 2>/dev/null || true
-  [ -n "$server" ] && kill "$server" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT INT TERM
-
 . "$here/private_xvfb.sh"
 . "$here/wine_bench.sh"
-start_private_xvfb
 # No Mono or Gecko prompts. The sound drivers stay, as on a user's machine:
 # what loading them costs is part of what is measured.
-start_wine_session "mscoree,mshtml="
-"$wine" "$idle" >/dev/null 2>&1 &
-keeper=$!
+begin_wine_bench velomar-runtime-memory "mscoree,mshtml="
 
 # The sample without its sounds: a menu that plays none needs no audio stack.
 cp -r "$here/../examples/sample" "$work/sample"

@@ -1,5 +1,28 @@
 # Sourced by the Wine start-up benches, after private_xvfb.sh.
-# Needs $work, $build, $wine and $wineserver.
+# Needs $build, $wine, $wineserver and $idle (the windowless keeper).
+
+# A scratch folder ($work), a private X server, one Wine session and Wine's
+# desktop kept up, all ended on exit. Wine's desktop (explorer.exe) stays up
+# between runs, as Windows keeps its own: without a program left running it
+# would start again for each one. $1: the scratch folder's name; $2:
+# WINEDLLOVERRIDES.
+begin_wine_bench() {
+  work=$(mktemp -d "/tmp/$1.XXXXXX")
+  server=""
+  keeper=""
+  trap end_wine_bench EXIT INT TERM
+  start_private_xvfb
+  start_wine_session "$2"
+  "$wine" "$idle" >/dev/null 2>&1 &
+  keeper=$!
+}
+
+end_wine_bench() {
+  [ -n "$keeper" ] && kill "$keeper" 2>/dev/null
+  "$wineserver" -k 2>/dev/null || true
+  [ -n "$server" ] && kill "$server" 2>/dev/null
+  rm -rf "$work"
+}
 
 # One Wine server and prefix for the whole bench, as Windows itself keeps its
 # session: no run pays for starting it. $1: WINEDLLOVERRIDES.
