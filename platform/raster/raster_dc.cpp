@@ -168,26 +168,27 @@ bool RasterDC::StretchBlt(int x, int y, int w, int h, DC& src, int sx, int sy, i
 
 bool RasterDC::TransparentBlt(int x, int y, int w, int h, DC& src, int sx, int sy, int sw, int sh,
                               ColorRef key) {
-    auto* source = dynamic_cast<RasterDC*>(&src);
-    if (!source || !target_ || !source->target_) return false;
-    // Beyond the largest bitmap the sequence cannot make its scratch bitmaps
-    // and draws nothing: that case is left to it.
-    if (static_cast<long long>(w) * h > RasterGraphics::kMaxPixels) return false;
-    Wrote(x, y, w, h);
-    return TransparentViews(view(), x, y, w, h, source->view(), sx, sy, sw, sh, key);
+    return Transparent(x, y, w, h, src, sx, sy, sw, sh, key, nullptr, 0, 0);
 }
 
 bool RasterDC::TransparentBltOver(int x, int y, int w, int h, DC& src, int sx, int sy, int sw,
                                   int sh, ColorRef key, DC& under, int ux, int uy) {
+    return Transparent(x, y, w, h, src, sx, sy, sw, sh, key, &under, ux, uy);
+}
+
+bool RasterDC::Transparent(int x, int y, int w, int h, DC& src, int sx, int sy, int sw, int sh,
+                           ColorRef key, DC* under, int ux, int uy) {
     auto* source = dynamic_cast<RasterDC*>(&src);
-    auto* below = dynamic_cast<RasterDC*>(&under);
-    if (!source || !below || !target_ || !source->target_ || !below->target_) return false;
-    if (static_cast<long long>(w) * h > RasterGraphics::kMaxPixels) return false;
-    const Beneath beneath{below->view(), ux, uy};
-    if (!TransparentViews(view(), x, y, w, h, source->view(), sx, sy, sw, sh, key, &beneath))
+    auto* below = under ? dynamic_cast<RasterDC*>(under) : nullptr;
+    if (!source || !target_ || !source->target_ || (under && (!below || !below->target_)))
         return false;
+    // Beyond the largest bitmap the sequence cannot make its scratch bitmaps
+    // and draws nothing: that case is left to it.
+    if (static_cast<long long>(w) * h > RasterGraphics::kMaxPixels) return false;
     Wrote(x, y, w, h);
-    return true;
+    if (!below) return TransparentViews(view(), x, y, w, h, source->view(), sx, sy, sw, sh, key);
+    const Beneath beneath{below->view(), ux, uy};
+    return TransparentViews(view(), x, y, w, h, source->view(), sx, sy, sw, sh, key, &beneath);
 }
 
 bool RasterDC::GradientFill(const TriVertex& v0, const TriVertex& v1, GradientMode mode) {

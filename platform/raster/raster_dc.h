@@ -71,6 +71,9 @@ class RasterDC : public DC {
     // which the source can be read from everywhere, with no pixel shrunk away.
     bool CopyCoversBitmap(int x, int y, int w, int h, const View& source, int sx, int sy, int sw,
                           int sh, Rop rop) const;
+    // Both transparent draws: over `under` at (ux, uy) when given.
+    bool Transparent(int x, int y, int w, int h, DC& src, int sx, int sy, int sw, int sh,
+                     ColorRef key, DC* under, int ux, int uy);
     FontInstance* CurrentFont() const;
     // Notes a drawing call's rectangle in DC coordinates (either sign of w, h).
     void Wrote(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h);

@@ -198,7 +198,9 @@ void RoundTrip(CInstallerWnd& project, int slot, std::function<Dialog*()> make,
         if (row.kind == FieldKind::Button || row.kind == FieldKind::Caption || !row.Enabled(shown))
             continue;
         EXPECT_EQ(row.Checked(stored), row.Checked(shown)) << "control " << row.id;
-        if (row.text) EXPECT_EQ(*row.Text(stored), *row.Text(shown)) << "control " << row.id;
+        if (row.text) {
+            EXPECT_EQ(*row.Text(stored), *row.Text(shown)) << "control " << row.id;
+        }
     }
 }
 
