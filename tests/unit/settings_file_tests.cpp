@@ -221,8 +221,8 @@ TEST_F(SettingsFileTest, RecordIsWrittenInTheCanonicalLayout) {
     EXPECT_FALSE(std::filesystem::exists(SettingsPath() + ".tmp"));
 }
 
-// The default only where there is no project; font sizes and counts beyond what
-// fits are written as what reads back.
+// The default only where there is no project. Counts and font sizes beyond what fits are
+// written as what reads back; every slot of the largest record, two-digit keys and all, too.
 TEST_F(SettingsFileTest, DefaultsAndValuesBeyondWhatFits) {
     auto project = NewProject();
     project->CreateDefaultSettings();  // a new window: EncryptionType 1
@@ -235,14 +235,24 @@ TEST_F(SettingsFileTest, DefaultsAndValuesBeyondWhatFits) {
     EXPECT_EQ(SettingsBytes(), Fixture("full_plain.dat"));
 
     LaunchSettings& s = *project->Settings;
+    sandbox::FillLargestRecord(s);
     s.HotSpotFontSize = INT_MIN;  // |INT_MIN| does not fit
     s.NumberOfLogosToDraw = 20;
-    s.NumberOfHotSpots = -3;
     ASSERT_TRUE(project->SaveSettings());
-    for (std::string line :
-         {"HotSpotFontSize=2147483647", "NumberOfLogosToDraw=15", "NumberOfHotSpots=0"})
-        EXPECT_THAT("\r\n" + SettingsBytes(), ::testing::HasSubstr("\r\n" + line + "\r\n"));
-    EXPECT_TRUE(NewProject()->LoadSettings());
+    const std::string bytes = SettingsBytes();
+    for (std::string line : {"HotSpotFontSize=2147483647", "NumberOfLogosToDraw=15"})
+        EXPECT_THAT("\r\n" + bytes, ::testing::HasSubstr("\r\n" + line + "\r\n"));
+    auto read = NewProject();
+    ASSERT_TRUE(read->LoadSettings());
+    const LaunchSettings& r = *read->Settings;
+    EXPECT_EQ(TextOf(r.LogoBitmapName[14]), "res\\logo number 15.bmp");
+    EXPECT_EQ(r.LogoBitmapAnimateLocation[14], (platform::Point{-200, 260}));
+    EXPECT_EQ(TextOf(r.HotSpotCommandDataA[14]), "setup\\component15.exe");
+    ASSERT_TRUE(read->SaveSettings());
+    EXPECT_EQ(SettingsBytes(), bytes);
+    read->Settings->NumberOfHotSpots = -3;
+    ASSERT_TRUE(read->SaveSettings());
+    EXPECT_THAT(SettingsBytes(), ::testing::HasSubstr("\r\nNumberOfHotSpots=0\r\n"));
 }
 
 TEST_F(SettingsFileTest, FileNameInAnyCaseIsReadOnceAndReplacedInPlace) {
@@ -273,22 +283,6 @@ TEST_F(SettingsFileTest, LookupsTraceEveryLinePassedOverUpToTheSectionEnd) {
               (std::vector<std::string>{noEquals, noEquals, noEquals, noEquals, noEquals,
                                         "Failed to locate our entry name in the INI file!\n"}));
     EXPECT_EQ(services.messages, (std::vector<std::string>{Unread("'WINDOW_TITLE'")}));
-}
-
-// Counts of 15 are accepted and the two-digit keys read back.
-TEST_F(SettingsFileTest, LargestProjectReadsBackAsWritten) {
-    auto written = NewProject();
-    sandbox::FillLargestRecord(*written->Settings);
-    ASSERT_TRUE(written->SaveSettings());
-    const std::string bytes = SettingsBytes();
-    auto read = NewProject();
-    ASSERT_TRUE(read->LoadSettings());
-    const LaunchSettings& s = *read->Settings;
-    EXPECT_EQ(TextOf(s.LogoBitmapName[14]), "res\\logo number 15.bmp");
-    EXPECT_EQ(s.LogoBitmapAnimateLocation[14], (platform::Point{-200, 260}));
-    EXPECT_EQ(TextOf(s.HotSpotCommandDataA[14]), "setup\\component15.exe");
-    ASSERT_TRUE(read->SaveSettings());
-    EXPECT_EQ(SettingsBytes(), bytes);
 }
 
 // What a user, or someone who planted entries in the project folder, left there
