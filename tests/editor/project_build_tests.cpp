@@ -334,15 +334,21 @@ class ResourceImport : public ProjectBuild {
 
 // A name in res\ is taken as it is; a file from elsewhere is copied in. A
 // failed copy says why and leaves the old file and no part of the new one; a
-// file of our temporary name that someone else made is never truncated.
+// file of our temporary name that someone else made is never truncated. A name
+// the disc would change is refused with its rule, nothing copied.
 TEST_F(ResourceImport, ImportNamesAndCopies) {
     WriteBytes(Res("logo.bmp.tmp0"), "someone else's");
     WriteBytes(Res("mem"), "old");
-    const struct {
+    struct Case {
         std::string text;
         std::string name;  // "": refused
         Messages messages;
-    } cases[] = {
+    };
+    auto refused = [&](const std::string& leaf, DiscNameRule rule) {
+        WriteBytes(outside.File(leaf), leaf);
+        return Case{outside.File(leaf), "", {DiscNameRefusal(leaf, rule)}};
+    };
+    const Case cases[] = {
         {outside.File("logo.bmp"), "res\\logo.bmp", {}},
         {Res("logo.bmp"), "res\\logo.bmp", {}},    // onto itself: no work
         {"RES\\intro.wav", "res\\intro.wav", {}},  // not copied, not checked
@@ -351,6 +357,12 @@ TEST_F(ResourceImport, ImportNamesAndCopies) {
         {outside.File("none.bmp"), "", {kCannotOpen + outside.File("none.bmp")}},
         {outside.Path(), "", {kCannotOpen + outside.Path()}},
         {"/proc/self/mem", "", {kCannotOpen + "/proc/self/mem"}},  // fails after it opened
+        refused("evil\\title.bmp", DiscNameRule::Forbidden),
+        refused("caf\xe9.bmp", DiscNameRule::NotAscii),
+        refused("trailing. .", DiscNameRule::TrailingDot),
+        refused("CONIN$.wav", DiscNameRule::Reserved),
+        refused(std::string(150, 'n') + ".bmp", DiscNameRule::TooLong),
+        {"res\\nul", "", {DiscNameRefusal("nul", DiscNameRule::Reserved)}},
     };
     for (const auto& c : cases) {
         std::string name = "unchanged";
@@ -385,29 +397,9 @@ TEST_F(ResourceImport, ImportNamesAndCopies) {
     EXPECT_TRUE(fs::is_empty(away.Path()));
 }
 
-// A name the disc would change is refused with its rule, nothing copied; a
-// file there in another case is the one replaced.
-TEST_F(ResourceImport, NamesAWindowsDiscCannotCarryAreRefused) {
-    const std::pair<std::string, DiscNameRule> cases[] = {
-        {"evil\\title.bmp", DiscNameRule::Forbidden},
-        {"caf\xe9.bmp", DiscNameRule::NotAscii},
-        {"trailing. .", DiscNameRule::TrailingDot},
-        {"CONIN$.wav", DiscNameRule::Reserved},
-        {std::string(150, 'n') + ".bmp", DiscNameRule::TooLong},
-    };
-    for (const auto& [source, rule] : cases) {
-        WriteBytes(outside.File(source), source);
-        std::string name = "unchanged";
-        box.services.messages.clear();
-        EXPECT_FALSE(ImportResource(outside.File(source), box.folder.Path(), &name)) << source;
-        EXPECT_EQ(box.services.messages, Messages{DiscNameRefusal(source, rule)});
-        EXPECT_EQ(name, "unchanged");
-    }
-    box.services.messages.clear();
+// Windows reads LOGO.BMP and logo.bmp as one file: the one there is replaced.
+TEST_F(ResourceImport, AFileThereInAnotherCaseIsTheOneReplaced) {
     std::string name;
-    EXPECT_FALSE(ImportResource("res\\nul", box.folder.Path(), &name));
-    EXPECT_EQ(box.services.messages, Messages{DiscNameRefusal("nul", DiscNameRule::Reserved)});
-
     WriteBytes(Res("LOGO.BMP"), "old");
     ASSERT_TRUE(ImportResource(outside.File("logo.bmp"), box.folder.Path(), &name));
     EXPECT_EQ(name, "res\\LOGO.BMP");
