@@ -236,10 +236,12 @@ TEST_F(EngineWindow, Scenes) {
 class EngineAnimation : public EngineTest {
   protected:
     // One red logo moving from start to location on green.
-    std::unique_ptr<CInstallerWnd> StartMoving(Point start, Point location) {
+    std::unique_ptr<CInstallerWnd> StartMoving(Point start, Point location,
+                                               std::vector<TestHotSpot> hotspots = {}) {
         WriteSolidBmp(dir_ + "res/logo.bmp", 20, 10, kRed);
         TestProject p;
         p.logos = {{"res\\logo.bmp", location, 1, start}};
+        p.hotspots = std::move(hotspots);
         return Show(p);
     }
 };
@@ -292,14 +294,21 @@ TEST_F(EngineAnimation, FramesKeepToTheirAreaAndSurviveAPaint) {
     EXPECT_EQ(29, std::abs(area.height));
 }
 
+// Neither the timer, a paint nor a click reaches past the logo and link slots.
 TEST_F(EngineAnimation, CountsBeyondTheSlotsAreNeverFollowed) {
-    auto wnd = StartMoving({0, 0}, {40, 40});
+    auto wnd = StartMoving({0, 0}, {40, 40}, {{"Link", 50, 300, "QUIT"}});
     wnd->OnTimer(LOGO_TIMER_ID + 1);
     EXPECT_EQ(0, wnd->Settings->LogoAnnimation.State) << "other timer ids are ignored";
     wnd->Settings->NumberOfLogosToDraw = -1;  // 4294967295 when compared unsigned
-    EXPECT_EQ(58, StepsUntilStopped());       // 14 still slots, then the moving one
+    wnd->Settings->NumberOfHotSpots = 1000;
+    EXPECT_EQ(58, StepsUntilStopped());  // 14 still slots, then the moving one
     Repaint(*wnd);
     EXPECT_TRUE(AreaIs(Client(*wnd), {40, 40, 60, 50}, kRed));
+    Click(*wnd, Inside(*wnd, 0));
+    EXPECT_EQ(1, windows_.ClosesPosted());
+    wnd->HoverHotSpot = 99;  // never a valid index
+    windows_.LButtonDown(wnd->Wnd.get(), Inside(*wnd, 0));
+    EXPECT_EQ(1, windows_.ClosesPosted());
 }
 
 }  // namespace
