@@ -100,19 +100,7 @@ TEST_F(TextTest, InkInTheTextColourWithinTheExtentAndOpaqueFillsTheCell) {
     EXPECT_EQ(canvas.surface().At(10, 5), 0x010203u);  // the corner: background, no glyph
 }
 
-// Capitals reach up near the cell's top without being cut by it, and the
-// descender reaches down near its bottom: the ascent is right.
-TEST_F(TextTest, GlyphsSitOnTheBaseline) {
-    canvas.dc.SelectFont(plain.get());
-    const Rect ink = Draw("Hg");
-    const int cy = Measure("Hg").cy;
-    EXPECT_GT(ink.top, 5);
-    EXPECT_LE(ink.top, 5 + cy / 4);
-    EXPECT_GE(ink.bottom, 5 + cy - 2);
-    EXPECT_LE(ink.bottom, 5 + cy);
-}
-
-TEST_F(TextTest, SizesFollowWindowsRules) {
+TEST_F(TextTest, SizesFollowWindowsRulesAndGlyphsSitOnTheBaseline) {
     auto cellOf = [&](const FontRequest& r) {
         auto f = g.CreateFontFor(r);
         EXPECT_NE(f, nullptr) << r.height;
@@ -135,6 +123,15 @@ TEST_F(TextTest, SizesFollowWindowsRules) {
     EXPECT_LE(cellOf(absurd), 3 * 2048);
     // Width is the sum of advances, without kerning.
     EXPECT_EQ(Measure("AV").cx, Measure("A").cx + Measure("V").cx);
+    // Capitals reach up near the cell's top without being cut by it, and the
+    // descender reaches down near its bottom: the ascent is right.
+    canvas.dc.SelectFont(plain.get());
+    const Rect ink = Draw("Hg");
+    const int cy = Measure("Hg").cy;
+    EXPECT_GT(ink.top, 5);
+    EXPECT_LE(ink.top, 5 + cy / 4);
+    EXPECT_GE(ink.bottom, 5 + cy - 2);
+    EXPECT_LE(ink.bottom, 5 + cy);
 }
 
 TEST_F(TextTest, CodePageBytesDrawTheirGlyphs) {
