@@ -103,17 +103,6 @@ TEST_F(EngineHotSpot, EachCommandDoesItsOneThing) {
     }
 }
 
-TEST_F(EngineHotSpot, CountsBeyondTheSlotsAreNeverFollowed) {
-    auto wnd = ShowSpots({{"Link", 50, 50, "QUIT"}});
-    wnd->Settings->NumberOfHotSpots = 1000;
-    Repaint(*wnd);
-    Click(*wnd, Inside(*wnd, 0));
-    EXPECT_EQ(1, windows_.ClosesPosted());
-    wnd->HoverHotSpot = 99;  // never a valid index: the click must not reach past the slots
-    windows_.LButtonDown(wnd->Wnd.get(), Inside(*wnd, 0));
-    EXPECT_EQ(1, windows_.ClosesPosted());
-}
-
 using EngineKeys = EngineTest;
 
 // The pointer and the keys move one highlight over three links that each run

@@ -178,9 +178,9 @@ TEST_F(EngineWindow, Scenes) {
         // 6: untrusted 32-bit locations: frames far outside are clipped, and
         // positions never overflow into the window.
         {{red, {kMax, kMin}, 1, {kMin, kMax}, 1}},
-        // 7: the second logo starts after the first has finished; its
-        // snapshot holds the first in place.
-        {{red, {300, 100}, 1, {100, 100}}, {blue, {300, 300}, 1, {100, 300}}},
+        // 7: the first passes under the text; the second, shrinking, starts after
+        // the first has finished, and its snapshot holds the first in place.
+        {{red, {300, 385}, 1, {20, 385}}, {blue, {300, 300}, 1, {100, 300}, 1}},
     };
     constexpr ColorRef R = kRed, G = kGreen, B = kBlue, W = kNormal, M = Rgb(255, 1, 255);
     // Scene, timer steps (one sets a movement up, one draws each of its 40
@@ -210,9 +210,10 @@ TEST_F(EngineWindow, Scenes) {
         {5, 40, 391, 191, 392, 254, G, 0}, {5, 41, 300, 200, 400, 260, R, 0},
         {5, 41, 293, 195, 300, 260, G, 0}, {5, 41, 293, 195, 400, 200, G, 0},
         {5, 41, 20, 20, 293, 195, G, 0},   {6, 41, 0, 0, kClientW, 350, G, 0},
-        {7, 42, 100, 300, 120, 310, G, 0}, {7, 42, 300, 100, 320, 110, R, 0},
-        {7, 44, 100, 300, 120, 310, B, 0}, {7, 44, 300, 100, 320, 110, R, 0},
-        {7, 86, 300, 300, 320, 310, B, 0}, {7, 86, 300, 100, 320, 110, R, 0},
+        {7, 8, 30, 380, 110, 420, W, 10},  {7, 42, 100, 300, 120, 310, G, 0},
+        {7, 42, 300, 385, 320, 395, R, 0}, {7, 44, 100, 300, 159, 329, B, 0},
+        {7, 44, 300, 385, 320, 395, R, 0}, {7, 60, 180, 300, 223, 321, B, 0},
+        {7, 86, 300, 300, 320, 310, B, 0}, {7, 86, 300, 385, 320, 395, R, 0},
     };
     for (int scene = 0; scene < int(std::size(scenes)); ++scene) {
         TestProject p;
@@ -226,8 +227,13 @@ TEST_F(EngineWindow, Scenes) {
             done = c.steps;
             const Rect r{c.left, c.top, c.right, c.bottom};
             const int all = r.Width() * r.Height();
-            EXPECT_GE(Count(Client(*wnd), r, c.colour), c.least ? c.least : all)
+            const Surface shown = Client(*wnd);
+            EXPECT_GE(Count(shown, r, c.colour), c.least ? c.least : all)
                 << "scene " << scene << " after " << done << " steps: " << r;
+            // A movement's surfaces cover only its frames' area, so a paint between
+            // frames puts back what they drew: nothing changes on screen.
+            Repaint(*wnd);
+            EXPECT_TRUE(Client(*wnd).pixels == shown.pixels) << "scene " << scene;
         }
         EXPECT_LE(graphics.largest, 640 * 440) << "scene " << scene;
     }
@@ -236,10 +242,13 @@ TEST_F(EngineWindow, Scenes) {
 class EngineAnimation : public EngineTest {
   protected:
     // One red logo moving from start to location on green.
-    std::unique_ptr<CInstallerWnd> StartMoving(Point start, Point location) {
+    std::unique_ptr<CInstallerWnd> StartMoving(Point start, Point location,
+                                               std::vector<TestHotSpot> hotspots = {},
+                                               int resize = 0) {
         WriteSolidBmp(dir_ + "res/logo.bmp", 20, 10, kRed);
         TestProject p;
-        p.logos = {{"res\\logo.bmp", location, 1, start}};
+        p.logos = {{"res\\logo.bmp", location, 1, start, resize}};
+        p.hotspots = std::move(hotspots);
         return Show(p);
     }
 };
@@ -266,40 +275,32 @@ TEST_F(EngineAnimation, TeardownMidMovementReleasesTheSurfaces) {
     }
 }
 
-// A movement's surfaces cover only the area its frames draw on, so a paint
-// between frames has to put back what they drew, and changes nothing on screen.
-TEST_F(EngineAnimation, FramesKeepToTheirAreaAndSurviveAPaint) {
-    WriteSolidBmp(dir_ + "res/red.bmp", 20, 10, kRed);
-    WriteSolidBmp(dir_ + "res/blue.bmp", 20, 10, kBlue);
-    TestProject p;
-    p.logos = {{"res\\red.bmp", {100, 100}, 1, {300, 100}},
-               {"res\\blue.bmp", {100, 300}, 1, {300, 300}, 1}};
-    p.hotspots = {{"XXXX", 150, 95}};
-    auto wnd = Show(p);
-    int done = 0;
-    // Red moving; red arrived, blue next; blue moving, shrinking.
-    for (int steps : {20, 42, 43, 60}) {
-        Steps(steps - done);
-        done = steps;
-        const Surface shown = Client(*wnd);
-        Repaint(*wnd);
-        EXPECT_TRUE(Client(*wnd).pixels == shown.pixels) << "after " << steps << " steps";
-    }
-    // Blue starts at x 300, 20 + trunc(20 * 39 / 20) = 59 by 29, and ends at x 100.
+// A movement's surfaces cover only the area its frames draw on.
+TEST_F(EngineAnimation, SurfacesCoverOnlyTheFramesArea) {
+    auto wnd = StartMoving({300, 300}, {100, 300}, {}, 1);
+    Steps(20);
+    // It starts at x 300, 20 + trunc(20 * 39 / 20) = 59 by 29, and ends at x 100.
     platform::BitmapInfo area;
     ASSERT_TRUE(wnd->Settings->LogoAnnimation.SnapshotBitmap->GetInfo(&area));
     EXPECT_EQ(259, area.width);
     EXPECT_EQ(29, std::abs(area.height));
 }
 
+// Neither the timer, a paint nor a click reaches past the logo and link slots.
 TEST_F(EngineAnimation, CountsBeyondTheSlotsAreNeverFollowed) {
-    auto wnd = StartMoving({0, 0}, {40, 40});
+    auto wnd = StartMoving({0, 0}, {40, 40}, {{"Link", 50, 300, "QUIT"}});
     wnd->OnTimer(LOGO_TIMER_ID + 1);
     EXPECT_EQ(0, wnd->Settings->LogoAnnimation.State) << "other timer ids are ignored";
     wnd->Settings->NumberOfLogosToDraw = -1;  // 4294967295 when compared unsigned
-    EXPECT_EQ(58, StepsUntilStopped());       // 14 still slots, then the moving one
+    wnd->Settings->NumberOfHotSpots = 1000;
+    EXPECT_EQ(58, StepsUntilStopped());  // 14 still slots, then the moving one
     Repaint(*wnd);
     EXPECT_TRUE(AreaIs(Client(*wnd), {40, 40, 60, 50}, kRed));
+    Click(*wnd, Inside(*wnd, 0));
+    EXPECT_EQ(1, windows_.ClosesPosted());
+    wnd->HoverHotSpot = 99;  // never a valid index
+    windows_.LButtonDown(wnd->Wnd.get(), Inside(*wnd, 0));
+    EXPECT_EQ(1, windows_.ClosesPosted());
 }
 
 }  // namespace

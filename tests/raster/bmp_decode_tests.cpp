@@ -3,7 +3,6 @@
 // fixtures do not reach. Fixtures: fixtures/bmp/make_fixtures.sh.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -11,6 +10,7 @@
 #include <iterator>
 #include <set>
 
+#include "../support/scratch.h"
 #include "platform/raster/bmp_decoder.h"
 #include "platform/raster/raster_bitmap.h"
 #include "platform/raster/raster_graphics.h"
@@ -93,12 +93,11 @@ TEST(BmpDamage, RefusedFilesAndArguments) {
     EXPECT_FALSE(DecodeBmp(file.data(), file.size(), nullptr));
     EXPECT_FALSE(DecodeBmp(file.data(), 0, &s));
     // A pipe is refused at once instead of blocking the open until a writer comes.
-    const std::string fifo =
-        std::filesystem::temp_directory_path() / ("velomar_bmp_fifo_" + std::to_string(::getpid()));
+    const sandbox::TempFolder scratch;
+    const std::string fifo = scratch.File("fifo");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     for (const std::string& path : {kDir + "missing.bmp", kDir, fifo, std::string("/dev/zero")})
         EXPECT_EQ(g.LoadBitmapFile(path), nullptr) << path;
-    std::filesystem::remove(fifo);
 }
 
 // A file with a 40-byte info header. Palette entries are 0x00RRGGBB; `masks`
@@ -162,8 +161,8 @@ Bytes Rle(Bytes stream, std::uint16_t bits = 8, std::int32_t height = 3) {
 // the whole file.
 TEST(BmpDamage, CutFilesDecodeAlikeFromMemoryAndFromTheFile) {
     ASSERT_GE(BmpFiles(kDir).size(), 31u) << "fixtures lost";
-    const std::string path = std::filesystem::temp_directory_path() /
-                             ("velomar_bmp_cut_" + std::to_string(::getpid()) + ".bmp");
+    const sandbox::TempFolder scratch;
+    const std::string path = scratch.File("cut.bmp");
     auto agree = [&](const Bytes& file, const std::string& what, bool viaFile = true) {
         Surface s;
         const bool decoded = Decode(file, &s);
@@ -202,7 +201,6 @@ TEST(BmpDamage, CutFilesDecodeAlikeFromMemoryAndFromTheFile) {
             agree(Bytes(full.begin(), full.end() - cut),
                   std::to_string(height) + " cut by " + std::to_string(cut));
     }
-    std::filesystem::remove(path);
 }
 
 TEST(BmpMade, DecodeAsWindowsDoes) {

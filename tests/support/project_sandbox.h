@@ -39,8 +39,9 @@ struct CliRun {
     }
 };
 
-// Runs velomarforge-cli with `args` under the C locale, so the "[English]" section.
-inline CliRun RunCli(const std::vector<std::string>& args) {
+// Runs velomarforge-cli with `args` under the C locale, so the "[English]" section, and
+// with `env` (NAME=value words) added to its environment.
+inline CliRun RunCli(const std::vector<std::string>& args, const std::string& env = "") {
     auto quoted = [](const std::string& arg) {
         std::string out = "'";
         for (char c : arg) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -48,7 +49,7 @@ inline CliRun RunCli(const std::vector<std::string>& args) {
     };
     TempFolder capture;
     // A program that hangs (on a pipe, say) fails the test instead of stopping it.
-    std::string command = "LC_ALL=C timeout 60 " + quoted(kCli);
+    std::string command = "LC_ALL=C timeout 60 env " + env + " " + quoted(kCli);
     for (const std::string& arg : args) command += " " + quoted(arg);
     command += " >" + quoted(capture.File("out")) + " 2>" + quoted(capture.File("err"));
     CliRun run;
