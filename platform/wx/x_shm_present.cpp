@@ -155,8 +155,8 @@ void XShmPresenter::Settle() {
     // predicate takes none); only when nothing has come is a round trip needed.
     if (!PutTaken()) {
         XEvent event;
-        XCheckIfEvent(display_, &event, [](Display*, XEvent*, XPointer) -> Bool { return False; },
-                      nullptr);
+        XCheckIfEvent(
+            display_, &event, [](Display*, XEvent*, XPointer) -> Bool { return False; }, nullptr);
     }
     if (!PutTaken()) XSync(display_, False);
 }

@@ -217,8 +217,8 @@ TEST_F(TreeTest, PreviewPixelsWaitForTheServerOnlyWhenNeeded) {
     for (int i = 0; i < 250 && !taken(request); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         XEvent event;  // reads what came, takes no event
-        XCheckIfEvent(dpy, &event, [](Display*, XEvent*, XPointer) -> Bool { return False; },
-                      nullptr);
+        XCheckIfEvent(
+            dpy, &event, [](Display*, XEvent*, XPointer) -> Bool { return False; }, nullptr);
     }
     ASSERT_TRUE(taken(request)) << "nothing came back from the put";
     const unsigned long next = NextRequest(dpy);
