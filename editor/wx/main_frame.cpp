@@ -15,8 +15,8 @@ CMainFrame::CMainFrame(const EditorOptions& options)
     const FrameLayout layout = ReadFrameLayout(Editor->Settings());
     const platform::Rect& r = layout.frame;
     Create(nullptr, wxID_ANY, PROGRAM_TITLE, wxPoint(r.left, r.top), wxSize(r.Width(), r.Height()));
-    // The icon in every size is made and handed to the desktop once the frame
-    // has painted, not before.
+    // The icon in every size is made and handed to the desktop, and the lock
+    // keys are shown, once the frame has painted, not before.
     Bind(wxEVT_IDLE, &CMainFrame::OnFirstIdle, this);
 
     // Not unsplittable: a minimum pane size and no wxSP_PERMIT_UNSPLIT.
@@ -57,6 +57,7 @@ void CMainFrame::OnClose(wxCloseEvent& event) {
 void CMainFrame::OnFirstIdle(wxIdleEvent& event) {
     Unbind(wxEVT_IDLE, &CMainFrame::OnFirstIdle, this);
     SetIcons(forge_art::ProgramIcons());
+    ShowLockKeys();
     event.Skip();
 }
 

@@ -89,7 +89,8 @@ void CMainFrame::CreateStatus() {
     const int widths[] = {-1, 48, 48, 48};
     GetStatusBar()->SetStatusWidths(4, widths);
     SetStatusText(IDLE_PROMPT, 0);
-    ShowLockKeys();
+    // The lock keys' first look waits for the first idle time: each key costs
+    // X round trips, which would come before the picture.
     lockKeys_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { ShowLockKeys(); });
     lockKeys_.Start(250);
 }

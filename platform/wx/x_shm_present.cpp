@@ -128,8 +128,11 @@ bool XShmPresenter::Present(wxWindow& window, const raster::Surface& surface, co
         std::size_t(image->bytes_per_line) == std::size_t(surface.width) * sizeof(raster::Pixel);
     if (fits) {
         putSerial_ = NextRequest(display_);
+        // The completion event that comes back moves Xlib's last processed
+        // request past the put: the main loop reads it while it waits for the
+        // next step, so Settle needs no round trip of its own.
         XShmPutImage(display_, drawable_, static_cast<GC>(gc_), image, area.left, area.top,
-                     area.left, area.top, unsigned(area.Width()), unsigned(area.Height()), False);
+                     area.left, area.top, unsigned(area.Width()), unsigned(area.Height()), True);
         pending_ = true;
     } else {
         unusable_ = true;
@@ -139,12 +142,23 @@ bool XShmPresenter::Present(wxWindow& window, const raster::Surface& surface, co
     return fits;
 }
 
+bool XShmPresenter::PutTaken() const {
+    return long(XLastKnownRequestProcessed(display_) - putSerial_) >= 0;
+}
+
 void XShmPresenter::Settle() {
     if (!pending_) return;
     pending_ = false;
-    // Any reply or event since the put tells that the server is past it; only
-    // without one is a round trip needed.
-    if (long(XLastKnownRequestProcessed(display_) - putSerial_) < 0) XSync(display_, False);
+    // Any reply or event since the put tells that the server is past it. What
+    // has arrived but is not read yet is read without waiting (XCheckIfEvent
+    // does so even with events queued, where XEventsQueued would not read; the
+    // predicate takes none); only when nothing has come is a round trip needed.
+    if (!PutTaken()) {
+        XEvent event;
+        XCheckIfEvent(
+            display_, &event, [](Display*, XEvent*, XPointer) -> Bool { return False; }, nullptr);
+    }
+    if (!PutTaken()) XSync(display_, False);
 }
 
 }  // namespace platform::wx

@@ -45,6 +45,7 @@ class XShmPresenter : public raster::PixelStore {
     bool Open();  // the display, if it can share memory with us
     bool Start(wxWindow& window);
     const Segment* Find(const void* memory) const;
+    bool PutTaken() const;  // the server is known to have read the last put
 
     bool unusable_ = false;  // as a place to present
     bool opened_ = false;

@@ -1,12 +1,18 @@
 // The template tree and the preview as the user edits with them: the context
 // menu and the keys on the tree, the refresh that saves and rebuilds, Undo and
-// Redo by their keys, and Arrange Items with the pointer and the arrows.
+// Redo by their keys, Arrange Items with the pointer and the arrows, and the
+// preview's pixels shared with the X server.
 // Which node allows what, and the history's steps, are the core's.
 #include <wx/menu.h>
+
+#include <chrono>
+#include <thread>
 
 #include "editor/wx/hyperlink_dlg.h"
 #include "editor/wx/logo_dlg.h"
 #include "editor_fixture.h"
+// Last: its macros (None, Bool) would clash with the names above.
+#include <X11/Xlib.h>
 
 using namespace editor_test;
 using platform::MessageAnswer;
@@ -179,6 +185,45 @@ TEST_F(TreeTest, ArrangeTheTreePicksWhatTheKeysMove) {
     gui_test::Screen().PressKey("Up");
     ASSERT_TRUE(PumpUntil([&] { return S().LogoBitmapLocation[0].y != start.y; }));
     EXPECT_EQ(S().LogoBitmapLocation[0], (platform::Point{start.x + 10, start.y - 1}));
+}
+
+// The preview's pixels are shared with the X server: they are not written
+// again until it has read the last put, and no round trip is made for that
+// once the put's completion has come back.
+TEST_F(TreeTest, PreviewPixelsWaitForTheServerOnlyWhenNeeded) {
+    auto* preview = dynamic_cast<platform::wx::WxWindow*>(Project()->Wnd.get());
+    auto* dpy = static_cast<Display*>(wxGetDisplayInfo().dpy);
+    ASSERT_TRUE(preview && dpy);
+    PumpFor(100);
+    const auto put = [&] {  // one pixel drawn and shown: the put, not yet sent
+        platform::DC* dc = preview->GetDC();
+        dc->FillSolidRect({5, 5, 6, 6}, platform::Rgb(1, 2, 3));
+        preview->ReleaseDC(dc);
+        return NextRequest(dpy) - 1;
+    };
+    const auto taken = [&](unsigned long request) {
+        return long(XLastKnownRequestProcessed(dpy) - request) >= 0;
+    };
+    const auto drawAgain = [&] { preview->ReleaseDC(preview->GetDC()); };
+
+    unsigned long request = put();
+    ASSERT_FALSE(taken(request));
+    drawAgain();
+    EXPECT_TRUE(taken(request)) << "drawn again before the server read the put";
+
+    // Without a request of ours, as the main loop waits between steps.
+    request = put();
+    XFlush(dpy);
+    for (int i = 0; i < 250 && !taken(request); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        XEvent event;  // reads what came, takes no event
+        XCheckIfEvent(
+            dpy, &event, [](Display*, XEvent*, XPointer) -> Bool { return False; }, nullptr);
+    }
+    ASSERT_TRUE(taken(request)) << "nothing came back from the put";
+    const unsigned long next = NextRequest(dpy);
+    drawAgain();
+    EXPECT_EQ(NextRequest(dpy), next) << "a round trip after the put was known read";
 }
 
 }  // namespace

@@ -215,6 +215,7 @@ TEST_F(RuntimeTest, NoGlNorSoundNoiseAndLinksKeepTheUsersEnvironment) {
         ASSERT_NE(maps.find("libwx_gtk3"), std::string::npos);
         for (const char* gl : {"libGL", "libEGL", "_dri.so"})
             EXPECT_EQ(maps.find(gl), std::string::npos) << gl << " is loaded";
+        EXPECT_NE(maps.find("libcanberra"), std::string::npos) << "the start-up sound went nowhere";
 
         PointAt(0);
         Sleep(300);
