@@ -42,6 +42,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The sound libraries are loaded with the first sound, so no link names them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcanberra0, libasound2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xorriso)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "autorun menus for CD and DVD discs")
 # CPack puts the summary first and indents the rest; the empty line is a paragraph break.
