@@ -34,6 +34,12 @@ bool CMainFrame::Create() {
     return true;
 }
 
+void CMainFrame::ShowAtStart() {
+    if (!Editor->Options().OpenAtStart.empty()) RunPosted();  // the open Start posted
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    UpdateWindow(hwnd());
+}
+
 // WM_CREATE: the panes, the bars, then the controller; -1 fails the creation.
 int CMainFrame::OnCreate() {
     // A "QUIT" link in the preview closes the frame; messages are owned by it
@@ -47,6 +53,9 @@ int CMainFrame::OnCreate() {
     if (!TreeView->Create(splitter_.hwnd(), IDW_PANE_FIRST, treeWidth) ||
         !DemoWnd->Create(splitter_.hwnd(), IDW_PANE_FIRST + 1) || !CreateBars())
         return -1;
+    // Laid out while hidden, the splitter before its panes: each window is
+    // sized once, and the frame is shown and painted once, in place.
+    Layout();
     splitter_.SetPanes(TreeView->hwnd(), DemoWnd->hwnd());
     Editor->Start();
     return 0;
@@ -57,7 +66,8 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CREATE:
             return OnCreate();
         case WM_SIZE:
-            if (status_) Layout();
+            // Showing the frame sends the size it was laid out at.
+            if (status_ && lParam != laidOut_) Layout();
             return 0;
         case WM_SETFOCUS:
             return 0;  // the frame keeps the focus to itself, as it is given
@@ -82,10 +92,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 ShowPrompt(LOWORD(wParam));
             return 0;
         case WM_RUN_POSTED:
-            // Calls posted meanwhile wait for their own message.
-            for (const std::function<void()>& call :
-                 std::vector<std::function<void()>>(std::move(posted_)))
-                call();
+            RunPosted();
             return 0;
         case WM_CLOSE:
             // A save at the question that fails keeps the editor open, with the edit.
@@ -106,10 +113,17 @@ void CMainFrame::Post(std::function<void()> call) {
     if (posted_.size() == 1) PostMessageA(hwnd(), WM_RUN_POSTED, 0, 0);
 }
 
+// Calls posted meanwhile wait for their own message.
+void CMainFrame::RunPosted() {
+    for (const std::function<void()>& call : std::vector<std::function<void()>>(std::move(posted_)))
+        call();
+}
+
 // The rebar on top, the status bar below, the splitter between them.
 void CMainFrame::Layout() {
     RECT client = {}, bar = {}, status = {};
     GetClientRect(hwnd(), &client);
+    laidOut_ = MAKELPARAM(client.right, client.bottom);
     SendMessageA(rebar_, WM_SIZE, 0, 0);
     SendMessageA(status_, WM_SIZE, 0, 0);
     GetWindowRect(rebar_, &bar);

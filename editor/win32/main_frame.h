@@ -22,6 +22,9 @@ class CMainFrame : public CNativeWindow, public EditorFace {
     // Creates the window with its bars and panes; the controller then opens
     // the project asked for or runs the start-up wizard.
     bool Create();
+    // The project named to open at start opens while the frame is hidden; the
+    // frame is then shown and painted once, with its picture.
+    void ShowAtStart();
 
     // Message loop hooks: the accelerators, and the command state while idle.
     bool PreTranslateMessage(MSG* msg);
@@ -58,6 +61,7 @@ class CMainFrame : public CNativeWindow, public EditorFace {
 
   private:
     int OnCreate();
+    void RunPosted();
     void Layout();
     void OnDestroy();
 
@@ -79,5 +83,6 @@ class CMainFrame : public CNativeWindow, public EditorFace {
     HWND toolbar_ = nullptr;
     HWND status_ = nullptr;
     CSplitter splitter_;
+    LPARAM laidOut_ = -1;  // the client size of the last layout, as WM_SIZE gives it
     std::vector<std::function<void()>> posted_;
 };

@@ -78,7 +78,6 @@ bool CMainFrame::CreateBars() {
     }
     SendMessageA(toolbar_, TB_ADDBUTTONSA, count, LPARAM(buttons));
     SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0);
-    SetParent(toolbar_, rebar_);
     const DWORD size = DWORD(SendMessageA(toolbar_, TB_GETBUTTONSIZE, 0, 0));
     SIZE ideal = {};
     SendMessageA(toolbar_, TB_GETMAXSIZE, 0, LPARAM(&ideal));
@@ -86,7 +85,7 @@ bool CMainFrame::CreateBars() {
     band.cbSize = sizeof(band);
     band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_STYLE | RBBIM_SIZE | RBBIM_IDEALSIZE;
     band.fStyle = RBBS_GRIPPERALWAYS | RBBS_FIXEDBMP | RBBS_CHILDEDGE;
-    band.hwndChild = toolbar_;
+    band.hwndChild = toolbar_;  // made the rebar's child by it; it goes on telling the frame
     band.cxMinChild = ideal.cx;
     band.cyMinChild = HIWORD(size);
     band.cx = ideal.cx;
@@ -143,7 +142,8 @@ void CMainFrame::ShowRecentList(const std::vector<std::string>& menuTexts) {
     separator.fType = MFT_SEPARATOR;
     separator.wID = ID_RECENT_SEPARATOR;
     InsertMenuItemW(file, ID_EXIT, FALSE, &separator);
-    DrawMenuBar(hwnd());
+    // A frame not shown yet draws its bar as it shows.
+    if (IsWindowVisible(hwnd())) DrawMenuBar(hwnd());
 }
 
 void CMainFrame::ShowPrompt(int id) { SendMessageA(status_, SB_SETTEXTA, 0, LPARAM(PromptOf(id))); }

@@ -6,6 +6,7 @@
 #include "editor/win32/property_dlg.h"
 #include "editor/win32/resource.h"
 #include "editor/win32/shell_dialogs.h"
+#include "platform/win32/apartment.h"
 #include "velomar_version.h"
 
 namespace {
@@ -78,6 +79,7 @@ void CMainFrame::ShowHelp(const std::string& topic) {
     std::string guide = UserGuidePath(startFolder);
     if (!topic.empty()) guide += "#" + topic;
     std::string type, command, program, parameters;
+    platform::win32::JoinApartment();  // the shell may hand the guide to an extension
     if (ReadDefault(".htm", &type) && ReadDefault(type + "\\shell\\open\\command", &command) &&
         FillOpenCommand(command, guide, &program, &parameters) &&
         INT_PTR(ShellExecuteA(CDialog::Owner(), "open", program.c_str(), parameters.c_str(),

@@ -1,6 +1,7 @@
 #include "editor/win32/shell_dialogs.h"
 
 #include "platform/platform.h"
+#include "platform/win32/apartment.h"
 #include "platform/win32/win32_text.h"
 
 bool AcceptName(const std::wstring& wide, std::string* ansi) {
@@ -44,6 +45,7 @@ bool BrowseForFolder(HWND owner, const char* title, std::string* folder, const s
     const std::wstring wideStart = win32_text::Wide(start);
     const UINT flags = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS | BIF_NEWDIALOGSTYLE;
     const LPARAM first = start.empty() ? 0 : LPARAM(wideStart.c_str());
+    platform::win32::JoinApartment();  // the new-style browser is made of COM objects
     BROWSEINFOW info = {owner, nullptr, nullptr, wideTitle.c_str(), flags, SelectStart, first, 0};
     PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
     if (!chosen) return false;
@@ -72,6 +74,7 @@ bool OpenFileDialog(HWND owner, const std::string& filterText, const std::string
     ofn.Flags =
         OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ENABLESIZING;
     const auto open = CommonDialog<BOOL(WINAPI*)(OPENFILENAMEW*)>("GetOpenFileNameW");
+    platform::win32::JoinApartment();  // the Explorer-style dialog hosts shell views
     if (!open || !open(&ofn)) return false;
     return AcceptName(file, path);
 }

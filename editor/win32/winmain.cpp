@@ -64,9 +64,6 @@ bool CVelomarForgeApp::InitInstance(const wchar_t* commandLine) {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES |
                                                            ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    // The folder browser needs COM on this thread.
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-
     // The companion files (Velomar.exe, the guide) are beside the program,
     // whatever folder a shortcut starts it in.
     if (!ProgramFolder(&StartFolder)) return false;
@@ -76,8 +73,7 @@ bool CVelomarForgeApp::InitInstance(const wchar_t* commandLine) {
 
     frame_ = std::make_unique<CMainFrame>(options);
     if (!frame_->Create()) return false;
-    ShowWindow(frame_->hwnd(), SW_SHOWNORMAL);
-    UpdateWindow(frame_->hwnd());
+    frame_->ShowAtStart();
     return true;
 }
 
@@ -99,7 +95,6 @@ int CVelomarForgeApp::Run() {
         if (msg.message != WM_TIMER && msg.message != WM_PAINT) idle = true;
     }
     frame_.reset();
-    CoUninitialize();
     return int(msg.wParam);
 }
 

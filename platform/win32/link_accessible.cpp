@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/win32/apartment.h"
 #include "platform/win32/window_proc.h"
 
 namespace platform::win32 {
@@ -284,10 +285,7 @@ class LinkAccessible : public IAccessible {
 LRESULT AccessibleSlot::Answer(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     // 64-bit Windows sign-extends the id or not: only its low 32 bits count.
     if (LONG(DWORD(lParam)) != OBJID_CLIENT) return 0;
-    // The thread's apartment, held until the program ends: a reader's last
-    // call may still be on its way while the window goes, and must find it.
-    static const bool apartment = SUCCEEDED(CoInitialize(nullptr));
-    (void)apartment;
+    JoinApartment();
     if (!object_) object_ = static_cast<IAccessible*>(new LinkAccessible(hwnd));
     const LRESULT result =
         LresultFromObject(kIidAccessible, wParam, static_cast<IAccessible*>(object_));

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_services.h"
 
+#include "platform/win32/apartment.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_window.h"
 
@@ -20,7 +21,11 @@ std::string ProgramName() {
 MessageAnswer Win32Services::ShowMessage(const std::string& text, MessageButtons buttons) {
     UINT type = MB_ICONEXCLAMATION | (buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK);
     std::string caption = ProgramName();
-    int answer = MessageBoxA(windows_->MainWindowHandle(), text.c_str(), caption.c_str(), type);
+    HWND owner = windows_->MainWindowHandle();
+    // The editor opens its project before its frame first shows: a message
+    // from that comes over the frame, not alone on the screen.
+    if (owner && !IsWindowVisible(owner)) ShowWindow(owner, SW_SHOWNORMAL);
+    int answer = MessageBoxA(owner, text.c_str(), caption.c_str(), type);
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
     return answer == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
 }
@@ -51,6 +56,7 @@ bool Win32Services::ShellExecuteFile(Window* window, const char* verb, const std
                      : nullptr;
     }();
     if (!execute) return false;
+    JoinApartment();  // the shell may hand the file to an extension
     HWND hwnd = window ? static_cast<Win32Window*>(window)->hwnd() : nullptr;
     // Above 32 is success, as documented.
     return reinterpret_cast<INT_PTR>(

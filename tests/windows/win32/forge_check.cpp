@@ -78,7 +78,7 @@ std::unique_ptr<CMainFrame> MakeFrame() {
     auto frame = std::make_unique<CMainFrame>(
         EditorOptions{Scratch("start\\"), "", "", Scratch("docs"), '\\'});
     CHECK(frame->Create());
-    ShowWindow(frame->hwnd(), SW_SHOWNORMAL);
+    frame->ShowAtStart();
     Pump();
     return frame;
 }

@@ -66,6 +66,9 @@ void PressOn(CMainFrame& frame, HTREEITEM item, WPARAM key);
 // Each dialog opened from the frame: whether it owns the messages and system
 // dialogs it raises (forge_dialogs.cpp), and whether its captions show whole.
 void DialogsOwnAndShowWhole(CMainFrame& frame);
+// The project named at start opens before the frame shows; a message from it
+// comes over the frame, shown.
+void StartMessageOverFrame();
 // The frame against the controller's tables (forge_mirror.cpp).
 void Mirror(CMainFrame& frame);
 

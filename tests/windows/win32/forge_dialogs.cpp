@@ -137,4 +137,21 @@ void DialogsOwnAndShowWhole(CMainFrame& frame) {
     SystemMessages(false);
 }
 
+void StartMessageOverFrame() {
+    SystemMessages(true);
+    CMainFrame frame(EditorOptions{Scratch("start\\"), "", Scratch("no project\\"),
+                                   Scratch("docs"), '\\'});
+    CHECK(frame.Create());
+    ExpectDialog(kMessage, [&frame](HWND box) {
+        CHECK_EQ(GetWindow(box, GW_OWNER), frame.hwnd());
+        CHECK(IsWindowVisible(frame.hwnd()));
+        Dismiss(box);
+    });
+    frame.ShowAtStart();
+    CHECK(DialogsDone());
+    DestroyWindow(frame.hwnd());
+    Pump();
+    SystemMessages(false);
+}
+
 }  // namespace forge_test

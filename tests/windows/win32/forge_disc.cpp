@@ -314,6 +314,7 @@ void Wiring(CMainFrame& frame) {
     DialogsOwnAndShowWhole(frame);
     Mirror(frame);
     OutsideAndRecent(frame);
+    StartMessageOverFrame();
 }
 
 // Run as helprecorder.exe: its arguments go to help.txt beside it.
