@@ -149,7 +149,9 @@ void Mirror(CMainFrame& frame) {
             std::printf("mirror: key %s\n", ShortcutText(b.keys).c_str());
             CHECK(Key(frame, b.keys));
             CHECK_EQ(moved(), !undo);
-            if (b.id == ID_MOVE_DOWN) ExpectMirror(frame, "after a move");
+            if (b.id != ID_MOVE_DOWN) continue;
+            CHECK_EQ(NodeText(tree, TreeView_GetSelection(tree)), first);  // still picked
+            ExpectMirror(frame, "after a move");
         }
     if (moved()) Command(frame, ID_UNDO);
 
