@@ -146,13 +146,18 @@ const char* kFirst = "Visit our web site";  // the disc's first link
 
 LaunchSettings& Settings(CMainFrame& frame) { return *frame.Editor->Project()->Settings; }
 
-// A live dialog shows a clicked radio in the preview; Cancel takes it back.
+// A live dialog shows a clicked radio, then a typed colour, in the preview at
+// once; Cancel takes them back.
 void LiveClick(CMainFrame& frame) {
     auto shown = [&frame] { return TextOf(Settings(frame).BackGroundBitmapName); };
+    auto colour = [&] { return shown().substr(std::min<std::size_t>(shown().size(), 10)); };
     const std::string before = shown();
     Edit(frame, {"Background Image"}, VK_RETURN, "Main Window Background Properties", [&](HWND d) {
         Fill(d, {{IDC_BG_COLOUR, "0x102030"}, {IDC_BG_COLOUR_MODE, ""}});
-        CHECK_EQ(shown().substr(std::min<std::size_t>(shown().size(), 10)), std::string("102030"));
+        CHECK_EQ(colour(), std::string("102030"));
+        Fill(d, {{IDC_BG_COLOUR, "0x405060"}});
+        Pump();
+        CHECK_EQ(colour(), std::string("405060"));
         PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
     });
     CHECK_EQ(shown(), before);

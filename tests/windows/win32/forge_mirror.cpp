@@ -218,17 +218,6 @@ void Mirror(CMainFrame& frame) {
     Command(frame, ID_NEW_PROJECT);
     CHECK(DialogsDone());
 
-    // A link's dialog shows what is typed on the preview at once; Cancel puts it back.
-    ExpectDialog("Hyperlink Properties", [&](HWND d) {
-        Fill(d, {{IDC_LINK_LABEL, "Live"}});
-        Pump();
-        CHECK_EQ(link(0), std::string("Live"));
-        Fill(d, {{IDCANCEL, ""}});
-    });
-    PressOn(frame, TreeView_GetChild(tree, FindNode(frame, {"Hyper-Links"})), VK_RETURN);
-    CHECK(DialogsDone());
-    CHECK_EQ(link(0), first);
-
     // The background's checks and radios each clicked, a colour from the
     // chooser, OK: the project holds it as red, green, blue.
     BackgroundForm loaded;
