@@ -200,6 +200,9 @@ void OutsideAndRecent(CMainFrame& frame) {
              "-|" + RecentMenuText(0, disc) + "|" + RecentMenuText(1, other) + "|-|");
     Command(frame, int(GetMenuItemID(file, 5)));
     CHECK_EQ(frame.FrameTitle(), ProjectTitle(other));
+    // Shown anew: the picked one first, one line below the list.
+    CHECK_EQ(FileMenuTail(GetSubMenu(GetMenu(frame.hwnd()), 0)),
+             "-|" + RecentMenuText(0, other) + "|" + RecentMenuText(1, disc) + "|-|");
 }
 
 // Delete from the tree's keys, after the question.

@@ -191,22 +191,6 @@ void Mirror(CMainFrame& frame) {
         ExpectMirror(frame, on ? "arranging" : "not arranging");
     }
 
-    // The recent list: the open disc first, its entry opening it.
-    const std::string folder = frame.Editor->Project()->ProjectFolder;
-    char text[MAX_PATH * 2] = {};
-    GetMenuStringA(GetMenu(frame.hwnd()), ID_RECENT_FIRST, text, sizeof text, MF_BYCOMMAND);
-    CHECK_EQ(std::string(text), RecentMenuText(0, folder));
-    SendMessageA(frame.hwnd(), WM_COMMAND, ID_RECENT_FIRST, 0);
-    Pump();
-    CHECK(frame.Editor->Project() && frame.Editor->Project()->ProjectFolder == folder);
-    // Shown anew, the list keeps one line below it.
-    HMENU file = GetSubMenu(GetMenu(frame.hwnd()), 0);
-    int items = 1;
-    for (int id : MenuBar()[0].ids) items += !id || CommandAvailable(id);
-    for (int id = ID_RECENT_FIRST; id <= ID_RECENT_LAST; ++id)
-        items += GetMenuState(file, UINT(id), MF_BYCOMMAND) != UINT(-1);
-    CHECK_EQ(GetMenuItemCount(file), items);
-
     // New Project's result follows the name while the location is its own.
     Command(frame, ID_SAVE_PROJECT);
     ExpectDialog("Create a New Project", [](HWND d) {
