@@ -319,11 +319,16 @@ int main(int argc, char** argv) {
     CHECK(scenes::WriteDump(Scratch("preview.raw"), Grab(Preview(*frame))));  // as scenes.h reads
     CopyFileA(Scratch("docs\\Disc\\AppSetup.dat").c_str(), Scratch("made.dat").c_str(), FALSE);
     if (wiring) Wiring(*frame);
+    MoveWindow(frame->hwnd(), 30, 40, 900, 560, TRUE);
+    Pump();
     RECT tree{};
     GetWindowRect(frame->TreeView->hwnd(), &tree);
     Close(frame);
-    CRegSettings store(PREFERENCES_KEY, std::string());  // the tree's width, for the next run
-    CHECK_EQ(ReadFrameLayout(store).treeWidth, int(tree.right - tree.left));
+    // The frame's place and the tree's width, for the next run.
+    CRegSettings store(PREFERENCES_KEY, std::string());
+    const FrameLayout kept = ReadFrameLayout(store);
+    CHECK_EQ(kept.treeWidth, int(tree.right - tree.left));
+    CHECK_EQ(kept.frame, (platform::Rect{30, 40, 930, 600}));
     std::printf("disc: %d failure(s)\n", failures);
     std::fflush(stdout);
     return failures == 0 ? 0 : 1;
