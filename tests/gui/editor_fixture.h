@@ -127,10 +127,6 @@ class EditorTest : public ::testing::Test {
         wxCommandEvent event(wxEVT_MENU, id);
         frame->ProcessWindowEvent(event);
     }
-    bool Enabled(int id) {
-        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
-        return frame->GetToolBar()->GetToolEnabled(id);
-    }
     // The project as AppSetup.dat holds it now.
     std::unique_ptr<CInstallerWnd> OnDisk() {
         auto stored = std::make_unique<CInstallerWnd>(temp.File("sample/"));

@@ -86,8 +86,8 @@ class MirrorTest : public EditorTest {
     }
 };
 
-// The bars in each state a user meets: no project, the sample with a link
-// picked, after an edit (Undo on, the moved link still picked on the
+// The bars in each state a user meets: no project, the sample modified with a
+// link picked (the title marks it), after an edit (Undo on, the moved link still picked on the
 // arranged preview), arranging off again; the popup on a category and a link.
 TEST_F(MirrorTest, BarsAndPopupFollowTheController) {
     NoWizard();
@@ -95,7 +95,10 @@ TEST_F(MirrorTest, BarsAndPopupFollowTheController) {
     ExpectBarsMirror("no project");
     OpenSample();
     Tree()->SelectItem(Child(kLinks, 0));
-    ExpectBarsMirror("a link picked");
+    frame->Editor->Session().SetModified(true);
+    ExpectBarsMirror("a link picked, modified");
+    const std::string title = frame->GetTitle().utf8_string();
+    EXPECT_EQ(title.substr(title.size() - 8), "sample/*");
     for (const wxTreeItemId& node : {Category(kLinks), Child(kLogos, 0)}) {
         const ItemMenu state = frame->Editor->ItemMenuOf(frame->TreeView->NodeOf(node));
         std::vector<std::pair<std::string, bool>> expected;

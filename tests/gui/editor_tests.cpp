@@ -1,6 +1,5 @@
 // The editor's frame on a real X server, driven as a user would: the wizard,
-// the toolbar and title following the controller, a QUIT link clicked in the
-// preview, the dialogs' own buttons, the layout kept between runs, and the
+// a QUIT link clicked in the preview, the dialogs' own buttons, the layout kept between runs, and the
 // message box. The rules behind them are the core's (tests/editor).
 #include <wx/checkbox.h>
 #include <wx/colordlg.h>
@@ -42,18 +41,6 @@ TEST_F(EditorTest, WizardAtFirstStartAndItsToggle) {
     Command(ID_WIZARD_AT_STARTUP);
     frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
     EXPECT_FALSE(frame->GetMenuBar()->IsChecked(ID_WIZARD_AT_STARTUP));
-}
-
-// The toolbar shows the controller's states; the title follows the project.
-TEST_F(EditorTest, ToolbarAndTitleFollowTheController) {
-    NoWizard();
-    Start();
-    EXPECT_FALSE(Enabled(ID_BUILD_PROJECT));
-    OpenSample();
-    frame->Editor->Session().SetModified(true);
-    EXPECT_TRUE(Enabled(ID_BUILD_PROJECT) && Enabled(ID_SAVE_PROJECT));
-    const std::string title = frame->GetTitle().utf8_string();
-    EXPECT_EQ(title.substr(title.size() - 8), "sample/*");
 }
 
 // A click on the QUIT link closes the editor, after the save question.
