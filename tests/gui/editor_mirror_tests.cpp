@@ -26,9 +26,7 @@ class MirrorTest : public EditorTest {
     // controller's state now.
     void ExpectBarsMirror(const char* state) {
         SCOPED_TRACE(state);
-        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
-        PumpFor(50);  // the Edit menu is made anew after the update
-        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        UpdateMenus();
         auto shown = [](std::string label, bool enabled, bool checked, std::string more) {
             return label + (enabled ? "" : " (greyed)") + (checked ? " (checked)" : "") + more;
         };
@@ -57,33 +55,6 @@ class MirrorTest : public EditorTest {
                       shown(c.tip, s.enabled, c.check && s.checked, "|" + std::string(c.prompt)));
         }
     }
-    // The popup's entries for a right click on `node`, as shown: closed unchosen.
-    std::vector<std::pair<std::string, bool>> Popup(const wxTreeItemId& node) {
-        std::vector<std::pair<std::string, bool>> shown;
-        wxRect r;
-        EXPECT_TRUE(Tree()->GetBoundingRect(node, r, true));
-        const wxPoint at =
-            Tree()->ClientToScreen(r.GetPosition() + wxPoint(r.width / 2, r.height / 2));
-        gui_test::Screen().MovePointer(at.x + 400, at.y);
-        PumpFor(100);
-        gui_test::Screen().MovePointer(at.x, at.y);
-        PumpFor(300);
-        wxTimer escape;
-        escape.Bind(wxEVT_TIMER, [](wxTimerEvent&) { gui_test::Screen().PressKey("Escape"); });
-        auto opened = [&](wxMenuEvent& e) {
-            for (wxMenuItem* item : e.GetMenu()->GetMenuItems())
-                if (!item->IsSeparator())
-                    shown.emplace_back(item->GetItemLabelText().utf8_string(), item->IsEnabled());
-            escape.StartOnce(300);
-            e.Skip();
-        };
-        frame->TreeView->Bind(wxEVT_MENU_OPEN, opened);
-        gui_test::Screen().Click(3);
-        PumpUntil([&] { return !shown.empty(); }, 3000);
-        PumpFor(500);
-        frame->TreeView->Unbind(wxEVT_MENU_OPEN, opened);
-        return shown;
-    }
 };
 
 // The bars in each state a user meets: no project, the sample modified with a
@@ -104,7 +75,7 @@ TEST_F(MirrorTest, BarsAndPopupFollowTheController) {
         std::vector<std::pair<std::string, bool>> expected;
         for (const ItemMenuEntry& entry : ItemMenuEntries())
             if (entry.id) expected.emplace_back(PlainLabel(entry.label), state.Enabled(entry.id));
-        EXPECT_EQ(Popup(node), expected) << Tree()->GetItemText(node);
+        EXPECT_EQ(Popup(node, {"Escape"}), expected) << Tree()->GetItemText(node);
     }
     Command(ID_ARRANGE_ITEMS);
     Tree()->SelectItem(Child(kLinks, 0));

@@ -2,8 +2,6 @@
 // menu and the keys on the tree, the refresh that saves and rebuilds, Undo and
 // Redo by their keys, and Arrange Items with the pointer and the arrows.
 // Which node allows what, and the history's steps, are the core's.
-#include <wx/menu.h>
-
 #include "editor/wx/hyperlink_dlg.h"
 #include "editor/wx/logo_dlg.h"
 #include "editor_fixture.h"
@@ -24,48 +22,21 @@ class TreeTest : public OnSample {
         return texts;
     }
     std::string MenuText(int id) {
-        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
-        PumpFor(50);  // the Edit menu is made anew after the update
-        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        UpdateMenus();
         wxMenuItem* item = frame->GetMenuBar()->FindItem(id);
         return item && item->IsEnabled() ? item->GetItemLabelText().utf8_string() : "(greyed)";
     }
 };
 
-// The real popup: a right click on the category, its first entry by the keys.
+// The real popup on a category: its first entry by the keys. What it greys is
+// the mirror test's.
 TEST_F(TreeTest, ContextMenuInsertsThroughTheDialog) {
     OnModal<CHyperlinkPropertiesDlg> inserted([](CHyperlinkPropertiesDlg* d) {
         EXPECT_EQ(d->LabelEdit->GetValue(), "New Command");
         Press(d, wxID_CANCEL);
     });
-    wxRect r;
-    ASSERT_TRUE(Tree()->GetBoundingRect(Category(kLinks), r, true));
-    const wxPoint at = Tree()->ClientToScreen(r.GetPosition() + wxPoint(r.width / 2, r.height / 2));
-    // From outside the tree onto the node, so GTK sees the pointer enter it.
-    gui_test::Screen().MovePointer(at.x + 400, at.y);
-    PumpFor(100);
-    gui_test::Screen().MovePointer(at.x, at.y);
-    PumpFor(300);
-    // The popup runs its own loop: the keys come from a timer inside it.
-    wxTimer keys;
-    keys.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
-        gui_test::Screen().PressKey("Down");
-        gui_test::Screen().PressKey("Return");
-    });
-    std::string greyed;  // Insert, Delete, Properties as the popup shows them
-    frame->TreeView->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& e) {
-        for (int id : {ID_INSERT_ITEM, ID_DELETE_ITEM, ID_PROPERTIES_ITEM})
-            greyed += e.GetMenu() && e.GetMenu()->IsEnabled(id) ? '+' : '-';
-        keys.StartOnce(300);
-        e.Skip();
-    });
-    wxTimer stuck;  // a popup that took no keys must not hang the test
-    stuck.Bind(wxEVT_TIMER, [](wxTimerEvent&) { gui_test::Screen().PressKey("Escape"); });
-    stuck.StartOnce(4000);
-    gui_test::Screen().Click(3);
+    Popup(Category(kLinks), {"Down", "Return"});
     EXPECT_TRUE(PumpUntil([&] { return inserted.Runs() == 1; }, 5000));
-    stuck.Stop();
-    EXPECT_EQ(greyed, "+--") << "a category takes only Insert";
     EXPECT_EQ(S().NumberOfHotSpots, 4) << "a cancelled insert is not counted";
 }
 
