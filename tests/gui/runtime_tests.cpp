@@ -149,28 +149,21 @@ TEST_F(RuntimeTest, QuitLinkEndsTheProgram) {
 }
 
 // A server without shared memory: the window's pixels reach it the other way,
-// and the menu shows the same.
+// and the menu shows the same. Then the keypad alone, as the host passes its
+// keys on: Down walks from nothing lit to the first link and on, Enter runs
+// the lit one.
 class RuntimeWithoutSharedMemory : public RuntimeTest {
   protected:
     RuntimeWithoutSharedMemory() : RuntimeTest({"-extension", "MIT-SHM"}) {}
 };
 
-TEST_F(RuntimeWithoutSharedMemory, ShowsWhatAStillRenderShows) {
-    QuitIndex();
+TEST_F(RuntimeWithoutSharedMemory, ShowsWhatAStillRenderShowsAndTheKeypadRunsQuit) {
+    const int quit = QuitIndex();
     Start(Velomar());
     ASSERT_TRUE(x.WaitForWindow("Installer Window", 15000 * kSlowdown));
     const Surface shot = WaitForStillClient();
     ASSERT_FALSE(shot.pixels.empty()) << "the animation does not end";
     ExpectAsStillRender(shot);
-}
-
-// The keypad alone, as the host passes its keys on: Down walks from nothing lit
-// to the first link and on, Enter runs the lit one.
-TEST_F(RuntimeTest, KeypadAloneRunsTheQuitLink) {
-    const int quit = QuitIndex();
-    Start(Velomar());
-    ASSERT_TRUE(x.WaitForWindow("Installer Window", 15000));
-    WaitForStillClient();
     for (int i = 0; i <= quit; ++i) x.PressKey("KP_Down");
     EXPECT_TRUE(LightsUp(quit));
     x.PressKey("KP_Enter");
