@@ -29,15 +29,6 @@ using namespace forge_test;
 
 namespace {
 
-// A key on a node, then the refresh it queued.
-void Edit(CMainFrame& frame, std::initializer_list<const char*> path, WPARAM key,
-          const std::string& caption, DialogStep step) {
-    ExpectDialog(caption, std::move(step));
-    PressOn(frame, FindNode(frame, path), key);
-    CHECK(DialogsDone());
-    Pump();
-}
-
 void MakeProject(CMainFrame& frame) {
     ExpectDialog("Create a New Project", [](HWND d) {
         CHECK_EQ(Text(d, IDC_PROJECT_LOCATION), Scratch("docs\\Velomar Projects\\Project1"));

@@ -205,7 +205,7 @@ void Mirror(CMainFrame& frame) {
     // chooser, OK: the project holds it as red, green, blue.
     BackgroundForm loaded;
     LoadForm(loaded, *frame.Editor->Project(), 0);
-    ExpectDialog("Main Window Background Properties", [&](HWND d) {
+    Edit(frame, {"Background Image"}, VK_RETURN, "Main Window Background Properties", [&](HWND d) {
         for (const auto& row : FieldsOf(loaded)) {
             if (!row.IsChoice() || !IsWindowEnabled(GetDlgItem(d, row.id))) continue;
             Fill(d, {{row.id, ""}});
@@ -218,9 +218,6 @@ void Mirror(CMainFrame& frame) {
         CHECK_EQ(Text(d, IDC_BG_COLOUR), ColourText({10, 20, 30}));
         Fill(d, {{IDOK, ""}});
     });
-    PressOn(frame, FindNode(frame, {"Background Image"}), VK_RETURN);
-    CHECK(DialogsDone());
-    Pump();
     BackgroundForm stored;
     LoadForm(stored, *frame.Editor->Project(), 0);
     CHECK_EQ(stored.colourText, ColourText({10, 20, 30}));
