@@ -1,6 +1,6 @@
-// The frame only mirrors the controller: its menus, toolbar, recent list, the
-// tree's popup and the property dialogs are walked here against the core's
-// tables in a few states, so a slip in any command's wiring shows.
+// The frame only mirrors the controller: its menus, toolbar, the tree's popup
+// and the property dialogs are walked here against the core's tables in a few
+// states, so a slip in any command's wiring shows.
 #include <dlfcn.h>
 #include <wx/checkbox.h>
 #include <wx/colordlg.h>
@@ -208,24 +208,6 @@ TEST_F(OnSample, DialogRoundTripsStoreWhatTheControlsShow) {
             EXPECT_NE(shown, source);
             EXPECT_EQ(sandbox::ReadBytes(p.ProjectFolder + shown), "notes") << shown;
         });
-}
-
-// "Project to be created" shows the folder New Project makes, after a typed location too.
-TEST_F(MirrorTest, NewProjectShowsTheFolderItMakes) {
-    NoWizard();
-    Start();
-    std::string result, made;
-    OnModal<CNewProjectDlg> act([&](CNewProjectDlg* d) {
-        d->LocationEdit->SetValue(wxString::FromUTF8(temp.File("elsewhere")));
-        d->NameEdit->SetValue("Mirror");
-        result = d->Result->GetLabel().utf8_string();
-        made = d->ProjectFolder();
-        d->EndModal(wxID_CANCEL);
-    });
-    Command(ID_NEW_PROJECT);
-    ASSERT_EQ(act.Runs(), 1);
-    EXPECT_EQ(result, made);
-    EXPECT_EQ(made, temp.File("elsewhere/Mirror"));
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
-// The editor's frame on a real X server, driven as a user would: the wizard,
-// a QUIT link clicked in the preview, the dialogs' own buttons, the layout kept between runs, and the
-// message box. The rules behind them are the core's (tests/editor).
+// The editor's frame on a real X server, driven as a user would: the wizard
+// and New Project, a QUIT link clicked in the preview, the dialogs' own
+// buttons, the layout kept between runs, and the message box. The rules behind
+// them are the core's (tests/editor).
 #include <wx/checkbox.h>
 #include <wx/colordlg.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/radiobut.h>
+#include <wx/stattext.h>
 
 #include "editor/forms/resource_import.h"
 #include "editor/recent_projects.h"
@@ -26,16 +28,24 @@ std::string Text(wxWindow* edit) {
     return dynamic_cast<wxTextCtrl*>(edit)->GetValue().utf8_string();
 }
 
-// The wizard's "New" runs New Project once the frame shows; the menu's check
-// item shows the controller's state and its command reaches it.
+// The wizard's "New" runs New Project once the frame shows, whose "Project to
+// be created" shows the folder it makes, after a typed location too; the
+// menu's check item shows the controller's state and its command reaches it.
 TEST_F(EditorTest, WizardAtFirstStartAndItsToggle) {
+    OnModal<CNewProjectDlg> create([&](CNewProjectDlg* d) {
+        d->LocationEdit->SetValue(wxString::FromUTF8(temp.File("elsewhere")));
+        d->NameEdit->SetValue("Mirror");
+        EXPECT_EQ(d->Result->GetLabel().utf8_string(), d->ProjectFolder());
+        EXPECT_EQ(d->ProjectFolder(), temp.File("elsewhere/Mirror"));
+        d->EndModal(wxID_CANCEL);
+    });
     wxTEST_DIALOG(Start(false), Act<CProjectWizardDlg>([](CProjectWizardDlg* d) {
                       d->NewChoice->SetValue(true);
                       d->ShowAtStartupBox->SetValue(true);
                       d->TransferDataFromWindow();
                       return wxID_OK;
                   }));
-    wxTEST_DIALOG(PumpFor(100), wxExpectDismissableModal<CNewProjectDlg>(wxID_CANCEL));
+    EXPECT_TRUE(PumpUntil([&] { return create.Runs() == 1; }));
     frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
     EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_WIZARD_AT_STARTUP));
     Command(ID_WIZARD_AT_STARTUP);
