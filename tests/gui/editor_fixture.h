@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/checkbox.h>
 #include <wx/filedlg.h>
 #include <wx/menu.h>
+#include <wx/radiobut.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 #include <wx/toolbar.h>
@@ -72,6 +74,22 @@ inline void Press(wxWindow* dialog, int id) {
     wxCommandEvent click(wxEVT_BUTTON, id);
     click.SetEventObject(button);
     button->GetEventHandler()->ProcessEvent(click);
+}
+
+// A click on a radio (it goes on) or a check box (it flips), as the user makes it.
+inline void Click(wxWindow* control) {
+    auto* check = dynamic_cast<wxCheckBox*>(control);
+    if (check) check->SetValue(!check->GetValue());
+    if (auto* radio = dynamic_cast<wxRadioButton*>(control)) radio->SetValue(true);
+    wxCommandEvent click(check ? wxEVT_CHECKBOX : wxEVT_RADIOBUTTON, control->GetId());
+    click.SetInt(check ? check->GetValue() : 1);
+    click.SetEventObject(control);
+    control->GetEventHandler()->ProcessEvent(click);
+}
+
+// "..." beside a file field, the chooser picking `path`.
+inline void Browse(wxWindow* dialog, int button, const std::string& path) {
+    wxTEST_DIALOG(Press(dialog, button), wxExpectModal<wxFileDialog>(wxString::FromUTF8(path)));
 }
 
 // OK, then Cancel if OK left the dialog open: true when OK closed it.

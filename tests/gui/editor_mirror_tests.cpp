@@ -2,10 +2,7 @@
 // and the property dialogs are walked here against the core's tables in a few
 // states, so a slip in any command's wiring shows.
 #include <dlfcn.h>
-#include <wx/checkbox.h>
 #include <wx/colordlg.h>
-#include <wx/menu.h>
-#include <wx/radiobut.h>
 #include <wx/stattext.h>
 
 #include "editor/forms/colour_text.h"
@@ -89,17 +86,6 @@ TEST_F(MirrorTest, BarsAndPopupFollowTheController) {
     ExpectBarsMirror("arranging, after a move");
     Command(ID_ARRANGE_ITEMS);
     ExpectBarsMirror("arranging off");
-}
-
-// A click on a radio (it goes on) or a check box (it flips), as the user makes it.
-void Click(wxWindow* control) {
-    auto* check = dynamic_cast<wxCheckBox*>(control);
-    if (check) check->SetValue(!check->GetValue());
-    if (auto* radio = dynamic_cast<wxRadioButton*>(control)) radio->SetValue(true);
-    wxCommandEvent click(check ? wxEVT_CHECKBOX : wxEVT_RADIOBUTTON, control->GetId());
-    click.SetInt(check ? check->GetValue() : 1);
-    click.SetEventObject(control);
-    control->GetEventHandler()->ProcessEvent(click);
 }
 
 // A pick in GTK's colour selection, which the chooser's OK reads back.

@@ -2,11 +2,9 @@
 // and New Project, a QUIT link clicked in the preview, the dialogs' own
 // buttons, the layout kept between runs, and the message box. The rules behind
 // them are the core's (tests/editor).
-#include <wx/checkbox.h>
 #include <wx/colordlg.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
-#include <wx/radiobut.h>
 #include <wx/stattext.h>
 
 #include "editor/forms/resource_import.h"
@@ -137,8 +135,7 @@ TEST_F(OnSample, BrowseColourAndHelpButtons) {
         topics.clear();
         std::unique_ptr<wxDialog> dialog(c.make());
         if (c.browse) {
-            wxTEST_DIALOG(Press(dialog.get(), c.browse),
-                          wxExpectModal<wxFileDialog>(wxString::FromUTF8(chosen)));
+            Browse(dialog.get(), c.browse, chosen);
             EXPECT_EQ(Text(dialog->FindWindow(c.file)), chosen);
             EXPECT_EQ(services.messages, Messages{RESOURCE_BROWSE_NOTE});
         }
