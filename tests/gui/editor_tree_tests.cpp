@@ -1,6 +1,7 @@
 // The template tree and the preview as the user edits with them: the context
 // menu and the keys on the tree, the refresh that saves and rebuilds, Undo and
-// Redo by their keys, and Arrange Items with the pointer and the arrows.
+// Redo by their keys, and Arrange Items with the pointer and the arrows. What
+// the bars show is the mirror test's.
 // Which node allows what, and the history's steps, are the core's.
 #include "editor/wx/hyperlink_dlg.h"
 #include "editor/wx/logo_dlg.h"
@@ -106,8 +107,9 @@ TEST_F(TreeTest, DialogFieldsShowLiveUntilCancel) {
     }
 }
 
-// Arrange Items: a drag on the preview is saved, and runs no link.
-TEST_F(TreeTest, ArrangeDragIsSaved) {
+// Arrange Items: a drag on the preview is saved, and runs no link; picking in
+// the tree picks on the preview, and the arrow keys there move the item.
+TEST_F(TreeTest, ArrangeByDragAndByTheKeys) {
     int link = 0;
     while (TextOf(S().HotSpotCommand[link]) == "QUIT") ++link;
     ASSERT_TRUE(PumpUntil([&] { return S().HotSpotRect[link].right != 0; }));
@@ -115,9 +117,6 @@ TEST_F(TreeTest, ArrangeDragIsSaved) {
     const platform::Point from{(before.left + before.right) / 2, (before.top + before.bottom) / 2};
     auto left = [&] { return OnDisk()->Settings->HotSpotRect[link].left; };
     Command(ID_ARRANGE_ITEMS);
-    frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
-    EXPECT_TRUE(frame->GetToolBar()->GetToolState(ID_ARRANGE_ITEMS));
-
     xtest::XDisplay& x = gui_test::Screen();
     const wxPoint a = OnScreen(from), b = OnScreen({from.x + 40, from.y + 24});
     x.MovePointer(a.x, a.y);
@@ -132,11 +131,7 @@ TEST_F(TreeTest, ArrangeDragIsSaved) {
     ASSERT_TRUE(PumpUntil([&] { return left() == before.left + 40; }));
     EXPECT_EQ(OnDisk()->Settings->HotSpotRect[link].top, before.top + 24);
     EXPECT_TRUE(services.shellCalls.empty()) << "a link ran while arranging";
-}
 
-// Picking in the tree picks on the preview, and the arrow keys there move the item.
-TEST_F(TreeTest, ArrangeTheTreePicksWhatTheKeysMove) {
-    Command(ID_ARRANGE_ITEMS);
     Tree()->SelectItem(Child(kLogos, 0));
     EXPECT_EQ(frame->Editor->Arrange().Selection().kind, NodeKind::Logo);
     const platform::Point start = S().LogoBitmapLocation[0];
