@@ -29,7 +29,8 @@ std::string Text(wxWindow* edit) {
 // The wizard's "New" runs New Project once the frame shows, whose "Project to
 // be created" shows the folder it makes, after a typed location too; the
 // menu's check item shows the controller's state and its command reaches it.
-TEST_F(EditorTest, WizardAtFirstStartAndItsToggle) {
+// Closing keeps the frame's size and the tree's width for the next start.
+TEST_F(EditorTest, WizardAtFirstStartItsToggleAndTheLayoutKept) {
     OnModal<CNewProjectDlg> create([&](CNewProjectDlg* d) {
         d->LocationEdit->SetValue(wxString::FromUTF8(temp.File("elsewhere")));
         d->NameEdit->SetValue("Mirror");
@@ -49,6 +50,15 @@ TEST_F(EditorTest, WizardAtFirstStartAndItsToggle) {
     Command(ID_WIZARD_AT_STARTUP);
     frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
     EXPECT_FALSE(frame->GetMenuBar()->IsChecked(ID_WIZARD_AT_STARTUP));
+
+    frame->SetSize(30, 40, 900, 560);
+    PumpFor(100);
+    const int tree = frame->TreeView->GetSize().x;
+    Close();
+    NoWizard();
+    Start();
+    EXPECT_EQ(frame->GetSize(), wxSize(900, 560));
+    EXPECT_EQ(frame->TreeView->GetSize().x, tree);
 }
 
 // A click on the QUIT link closes the editor, after the save question.
@@ -198,19 +208,6 @@ TEST(WxServicesTest, MessageBoxesShowTheTextUnderTheProgramName) {
         logged += c.text + '\0';
     }
     EXPECT_EQ(sandbox::ReadBytes(log), logged) << "each text exactly, as given";
-}
-
-// Closing keeps the frame's size and the tree's width for the next start.
-TEST_F(EditorTest, LayoutIsKeptBetweenRuns) {
-    NoWizard();
-    Start();
-    frame->SetSize(30, 40, 900, 560);
-    PumpFor(100);
-    const int tree = frame->TreeView->GetSize().x;
-    Close();
-    Start();
-    EXPECT_EQ(frame->GetSize(), wxSize(900, 560));
-    EXPECT_EQ(frame->TreeView->GetSize().x, tree);
 }
 
 }  // namespace
