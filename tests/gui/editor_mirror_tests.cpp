@@ -104,7 +104,8 @@ void PickInChooser(wxColourDialog* chooser, Rgba colour) {
 
 // Set every field a dialog's rows name, clicking each check and radio (the
 // enabling follows the form's rule after each), choose `colours` through the
-// chooser, OK: the project stores what the controls showed.
+// chooser (full, opening on the field's colour; Cancel leaves the field), OK:
+// the project stores what the controls showed.
 template <class Form, class Dialog>
 void RoundTrip(CInstallerWnd& project, int slot, std::function<Dialog*()> make,
                std::vector<std::pair<int, int>> colours, std::function<void(Dialog*)> more = {}) {
@@ -138,12 +139,19 @@ void RoundTrip(CInstallerWnd& project, int slot, std::function<Dialog*()> make,
                     wxString::Format("%ld", std::stol(edit->GetValue().ToStdString()) + 1));
             }
         for (const auto& [button, field] : colours) {
+            auto* text = dynamic_cast<wxTextCtrl*>(d->FindWindow(field));
+            text->SetValue("0x0a0b0c");
+            wxTEST_DIALOG(Press(d, button), Act<wxColourDialog>([](wxColourDialog* c) {
+                              EXPECT_TRUE(c->GetColourData().GetChooseFull());
+                              EXPECT_EQ(c->GetColourData().GetColour(), wxColour(10, 11, 12));
+                              return wxID_CANCEL;
+                          }));
+            EXPECT_EQ(text->GetValue().utf8_string(), "0x0a0b0c");
             wxTEST_DIALOG(Press(d, button), Act<wxColourDialog>([](wxColourDialog* c) {
                               PickInChooser(c, {10 / 255.0, 20 / 255.0, 30 / 255.0, 1});
                               return wxID_OK;
                           }));
-            EXPECT_EQ(dynamic_cast<wxTextCtrl*>(d->FindWindow(field))->GetValue().utf8_string(),
-                      ColourText({10, 20, 30}));
+            EXPECT_EQ(text->GetValue().utf8_string(), ColourText({10, 20, 30}));
         }
         if (more) more(d);
         shown = taken(d);

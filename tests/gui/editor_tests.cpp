@@ -2,7 +2,6 @@
 // and New Project, a QUIT link clicked in the preview, the dialogs' own
 // buttons, the layout kept between runs, and the message box. The rules behind
 // them are the core's (tests/editor).
-#include <wx/colordlg.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/stattext.h>
@@ -21,10 +20,6 @@ using namespace editor_test;
 using platform::MessageAnswer;
 
 namespace {
-
-std::string Text(wxWindow* edit) {
-    return dynamic_cast<wxTextCtrl*>(edit)->GetValue().utf8_string();
-}
 
 // The wizard's "New" runs New Project once the frame shows, whose "Project to
 // be created" shows the folder it makes, after a typed location too; the
@@ -113,9 +108,8 @@ TEST_F(OnSample, CorruptSlotsEndAtOnce) {
     EXPECT_EQ(services.messages, (Messages{"Corrupted project file!", "Corrupted project file!"}));
 }
 
-// Each dialog's "..." beside a file (the note, then the chooser), beside a
-// colour (the full chooser on the field's colour) and its Help.
-TEST_F(OnSample, BrowseColourAndHelpButtons) {
+// Each dialog's "..." beside a file (the note, then the chooser) and its Help.
+TEST_F(OnSample, BrowseAndHelpButtons) {
     std::vector<std::string> topics;
     const HelpFunction help = [&](const std::string& t) { topics.push_back(t); };
     CInstallerWnd& p = *Project();
@@ -123,21 +117,18 @@ TEST_F(OnSample, BrowseColourAndHelpButtons) {
         const char* what;
         std::function<wxDialog*()> make;
         int browse, file;  // 0: none
-        int colour, colourText;
         const char* topic;
     } cases[] = {
         {"background", [&] { return new CBackgroundPropertiesDlg(frame, p, help); }, 1003, 1002,
-         1010, 1004, "_Background_Image"},
-        {"disc icon", [&] { return new CBackgroundPropertiesDlg(frame, p, help); }, 1083, 1082, 0,
-         0, "_Background_Image"},
-        {"audio", [&] { return new CAudioPropertiesDlg(frame, p, help); }, 1012, 1011, 0, 0,
-         "_Audio"},
-        {"logo", [&] { return new CLogoPropertiesDlg(frame, p, 0, help); }, 1035, 1034, 1037, 1036,
+         "_Background_Image"},
+        {"disc icon", [&] { return new CBackgroundPropertiesDlg(frame, p, help); }, 1083, 1082,
+         "_Background_Image"},
+        {"audio", [&] { return new CAudioPropertiesDlg(frame, p, help); }, 1012, 1011, "_Audio"},
+        {"logo", [&] { return new CLogoPropertiesDlg(frame, p, 0, help); }, 1035, 1034,
          "_Bitmaps_&_Logos"},
-        {"link", [&] { return new CHyperlinkPropertiesDlg(frame, p, 0, help); }, 0, 0, 1025, 1023,
+        {"link", [&] { return new CHyperlinkPropertiesDlg(frame, p, 0, help); }, 0, 0,
          "_Hyper-Links"},
     };
-    S().BackGroundBitmapName = "@@000000010a0b0c";
     const std::string chosen = temp.File("sample/res/disc.bmp");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -146,18 +137,9 @@ TEST_F(OnSample, BrowseColourAndHelpButtons) {
         std::unique_ptr<wxDialog> dialog(c.make());
         if (c.browse) {
             Browse(dialog.get(), c.browse, chosen);
-            EXPECT_EQ(Text(dialog->FindWindow(c.file)), chosen);
+            auto* file = dynamic_cast<wxTextCtrl*>(dialog->FindWindow(c.file));
+            EXPECT_EQ(file->GetValue().utf8_string(), chosen);
             EXPECT_EQ(services.messages, Messages{RESOURCE_BROWSE_NOTE});
-        }
-        if (c.colour) {
-            auto* text = dynamic_cast<wxTextCtrl*>(dialog->FindWindow(c.colourText));
-            text->SetValue("0x0a0b0c");
-            wxTEST_DIALOG(Press(dialog.get(), c.colour), Act<wxColourDialog>([](wxColourDialog* d) {
-                              EXPECT_TRUE(d->GetColourData().GetChooseFull());
-                              EXPECT_EQ(d->GetColourData().GetColour(), wxColour(10, 11, 12));
-                              return wxID_CANCEL;
-                          }));
-            EXPECT_EQ(Text(text), "0x0a0b0c");
         }
         Press(dialog.get(), 1045);
         EXPECT_EQ(topics, std::vector<std::string>{c.topic});
