@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/checkbox.h>
 #include <wx/filedlg.h>
+#include <wx/menu.h>
+#include <wx/radiobut.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 #include <wx/toolbar.h>
@@ -73,6 +76,22 @@ inline void Press(wxWindow* dialog, int id) {
     button->GetEventHandler()->ProcessEvent(click);
 }
 
+// A click on a radio (it goes on) or a check box (it flips), as the user makes it.
+inline void Click(wxWindow* control) {
+    auto* check = dynamic_cast<wxCheckBox*>(control);
+    if (check) check->SetValue(!check->GetValue());
+    if (auto* radio = dynamic_cast<wxRadioButton*>(control)) radio->SetValue(true);
+    wxCommandEvent click(check ? wxEVT_CHECKBOX : wxEVT_RADIOBUTTON, control->GetId());
+    click.SetInt(check ? check->GetValue() : 1);
+    click.SetEventObject(control);
+    control->GetEventHandler()->ProcessEvent(click);
+}
+
+// "..." beside a file field, the chooser picking `path`.
+inline void Browse(wxWindow* dialog, int button, const std::string& path) {
+    wxTEST_DIALOG(Press(dialog, button), wxExpectModal<wxFileDialog>(wxString::FromUTF8(path)));
+}
+
 // OK, then Cancel if OK left the dialog open: true when OK closed it.
 inline bool PressOk(wxDialog* dialog) {
     Press(dialog, wxID_OK);
@@ -123,13 +142,49 @@ class EditorTest : public ::testing::Test {
         ASSERT_TRUE(PumpUntil([&] { return !gone; }));
         frame = nullptr;
     }
+    // The menus as they show when opened.
+    void UpdateMenus() {
+        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        PumpFor(50);  // the Edit menu is made anew after the update
+        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+    }
+    // A right click on `node`, onto it from outside the tree so GTK sees the
+    // pointer enter; the popup runs its own loop, so `keys` come from a timer
+    // inside it. Its entries as shown, each enabled or not.
+    std::vector<std::pair<std::string, bool>> Popup(const wxTreeItemId& node,
+                                                    std::vector<const char*> keys) {
+        std::vector<std::pair<std::string, bool>> shown;
+        wxRect r;
+        EXPECT_TRUE(Tree()->GetBoundingRect(node, r, true));
+        const wxPoint at =
+            Tree()->ClientToScreen(r.GetPosition() + wxPoint(r.width / 2, r.height / 2));
+        gui_test::Screen().MovePointer(at.x + 400, at.y);
+        PumpFor(100);
+        gui_test::Screen().MovePointer(at.x, at.y);
+        PumpFor(300);
+        wxTimer press, stuck;  // a popup that took no keys must not hang the test
+        press.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+            for (const char* key : keys) gui_test::Screen().PressKey(key);
+        });
+        stuck.Bind(wxEVT_TIMER, [](wxTimerEvent&) { gui_test::Screen().PressKey("Escape"); });
+        auto opened = [&](wxMenuEvent& e) {
+            for (wxMenuItem* item : e.GetMenu()->GetMenuItems())
+                if (!item->IsSeparator())
+                    shown.emplace_back(item->GetItemLabelText().utf8_string(), item->IsEnabled());
+            press.StartOnce(300);
+            stuck.StartOnce(4000);
+            e.Skip();
+        };
+        frame->TreeView->Bind(wxEVT_MENU_OPEN, opened);
+        gui_test::Screen().Click(3);
+        PumpUntil([&] { return !shown.empty(); }, 3000);
+        PumpFor(500);
+        frame->TreeView->Unbind(wxEVT_MENU_OPEN, opened);
+        return shown;
+    }
     void Command(int id) {
         wxCommandEvent event(wxEVT_MENU, id);
         frame->ProcessWindowEvent(event);
-    }
-    bool Enabled(int id) {
-        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
-        return frame->GetToolBar()->GetToolEnabled(id);
     }
     // The project as AppSetup.dat holds it now.
     std::unique_ptr<CInstallerWnd> OnDisk() {

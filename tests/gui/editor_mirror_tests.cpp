@@ -1,11 +1,8 @@
-// The frame only mirrors the controller: its menus, toolbar, recent list, the
-// tree's popup and the property dialogs are walked here against the core's
-// tables in a few states, so a slip in any command's wiring shows.
+// The frame only mirrors the controller: its menus, toolbar, the tree's popup
+// and the property dialogs are walked here against the core's tables in a few
+// states, so a slip in any command's wiring shows.
 #include <dlfcn.h>
-#include <wx/checkbox.h>
 #include <wx/colordlg.h>
-#include <wx/menu.h>
-#include <wx/radiobut.h>
 #include <wx/stattext.h>
 
 #include "editor/forms/colour_text.h"
@@ -26,9 +23,7 @@ class MirrorTest : public EditorTest {
     // controller's state now.
     void ExpectBarsMirror(const char* state) {
         SCOPED_TRACE(state);
-        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
-        PumpFor(50);  // the Edit menu is made anew after the update
-        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        UpdateMenus();
         auto shown = [](std::string label, bool enabled, bool checked, std::string more) {
             return label + (enabled ? "" : " (greyed)") + (checked ? " (checked)" : "") + more;
         };
@@ -57,37 +52,10 @@ class MirrorTest : public EditorTest {
                       shown(c.tip, s.enabled, c.check && s.checked, "|" + std::string(c.prompt)));
         }
     }
-    // The popup's entries for a right click on `node`, as shown: closed unchosen.
-    std::vector<std::pair<std::string, bool>> Popup(const wxTreeItemId& node) {
-        std::vector<std::pair<std::string, bool>> shown;
-        wxRect r;
-        EXPECT_TRUE(Tree()->GetBoundingRect(node, r, true));
-        const wxPoint at =
-            Tree()->ClientToScreen(r.GetPosition() + wxPoint(r.width / 2, r.height / 2));
-        gui_test::Screen().MovePointer(at.x + 400, at.y);
-        PumpFor(100);
-        gui_test::Screen().MovePointer(at.x, at.y);
-        PumpFor(300);
-        wxTimer escape;
-        escape.Bind(wxEVT_TIMER, [](wxTimerEvent&) { gui_test::Screen().PressKey("Escape"); });
-        auto opened = [&](wxMenuEvent& e) {
-            for (wxMenuItem* item : e.GetMenu()->GetMenuItems())
-                if (!item->IsSeparator())
-                    shown.emplace_back(item->GetItemLabelText().utf8_string(), item->IsEnabled());
-            escape.StartOnce(300);
-            e.Skip();
-        };
-        frame->TreeView->Bind(wxEVT_MENU_OPEN, opened);
-        gui_test::Screen().Click(3);
-        PumpUntil([&] { return !shown.empty(); }, 3000);
-        PumpFor(500);
-        frame->TreeView->Unbind(wxEVT_MENU_OPEN, opened);
-        return shown;
-    }
 };
 
-// The bars in each state a user meets: no project, the sample with a link
-// picked, after an edit (Undo on, the moved link still picked on the
+// The bars in each state a user meets: no project, the sample modified with a
+// link picked (the title marks it), after an edit (Undo on, the moved link still picked on the
 // arranged preview), arranging off again; the popup on a category and a link.
 TEST_F(MirrorTest, BarsAndPopupFollowTheController) {
     NoWizard();
@@ -95,13 +63,16 @@ TEST_F(MirrorTest, BarsAndPopupFollowTheController) {
     ExpectBarsMirror("no project");
     OpenSample();
     Tree()->SelectItem(Child(kLinks, 0));
-    ExpectBarsMirror("a link picked");
+    frame->Editor->Session().SetModified(true);
+    ExpectBarsMirror("a link picked, modified");
+    const std::string title = frame->GetTitle().utf8_string();
+    EXPECT_EQ(title.substr(title.size() - 8), "sample/*");
     for (const wxTreeItemId& node : {Category(kLinks), Child(kLogos, 0)}) {
         const ItemMenu state = frame->Editor->ItemMenuOf(frame->TreeView->NodeOf(node));
         std::vector<std::pair<std::string, bool>> expected;
         for (const ItemMenuEntry& entry : ItemMenuEntries())
             if (entry.id) expected.emplace_back(PlainLabel(entry.label), state.Enabled(entry.id));
-        EXPECT_EQ(Popup(node), expected) << Tree()->GetItemText(node);
+        EXPECT_EQ(Popup(node, {"Escape"}), expected) << Tree()->GetItemText(node);
     }
     Command(ID_ARRANGE_ITEMS);
     Tree()->SelectItem(Child(kLinks, 0));
@@ -115,17 +86,6 @@ TEST_F(MirrorTest, BarsAndPopupFollowTheController) {
     ExpectBarsMirror("arranging, after a move");
     Command(ID_ARRANGE_ITEMS);
     ExpectBarsMirror("arranging off");
-}
-
-// A click on a radio (it goes on) or a check box (it flips), as the user makes it.
-void Click(wxWindow* control) {
-    auto* check = dynamic_cast<wxCheckBox*>(control);
-    if (check) check->SetValue(!check->GetValue());
-    if (auto* radio = dynamic_cast<wxRadioButton*>(control)) radio->SetValue(true);
-    wxCommandEvent click(check ? wxEVT_CHECKBOX : wxEVT_RADIOBUTTON, control->GetId());
-    click.SetInt(check ? check->GetValue() : 1);
-    click.SetEventObject(control);
-    control->GetEventHandler()->ProcessEvent(click);
 }
 
 // A pick in GTK's colour selection, which the chooser's OK reads back.
@@ -144,7 +104,8 @@ void PickInChooser(wxColourDialog* chooser, Rgba colour) {
 
 // Set every field a dialog's rows name, clicking each check and radio (the
 // enabling follows the form's rule after each), choose `colours` through the
-// chooser, OK: the project stores what the controls showed.
+// chooser (full, opening on the field's colour; Cancel leaves the field), OK:
+// the project stores what the controls showed.
 template <class Form, class Dialog>
 void RoundTrip(CInstallerWnd& project, int slot, std::function<Dialog*()> make,
                std::vector<std::pair<int, int>> colours, std::function<void(Dialog*)> more = {}) {
@@ -178,12 +139,19 @@ void RoundTrip(CInstallerWnd& project, int slot, std::function<Dialog*()> make,
                     wxString::Format("%ld", std::stol(edit->GetValue().ToStdString()) + 1));
             }
         for (const auto& [button, field] : colours) {
+            auto* text = dynamic_cast<wxTextCtrl*>(d->FindWindow(field));
+            text->SetValue("0x0a0b0c");
+            wxTEST_DIALOG(Press(d, button), Act<wxColourDialog>([](wxColourDialog* c) {
+                              EXPECT_TRUE(c->GetColourData().GetChooseFull());
+                              EXPECT_EQ(c->GetColourData().GetColour(), wxColour(10, 11, 12));
+                              return wxID_CANCEL;
+                          }));
+            EXPECT_EQ(text->GetValue().utf8_string(), "0x0a0b0c");
             wxTEST_DIALOG(Press(d, button), Act<wxColourDialog>([](wxColourDialog* c) {
                               PickInChooser(c, {10 / 255.0, 20 / 255.0, 30 / 255.0, 1});
                               return wxID_OK;
                           }));
-            EXPECT_EQ(dynamic_cast<wxTextCtrl*>(d->FindWindow(field))->GetValue().utf8_string(),
-                      ColourText({10, 20, 30}));
+            EXPECT_EQ(text->GetValue().utf8_string(), ColourText({10, 20, 30}));
         }
         if (more) more(d);
         shown = taken(d);
@@ -234,24 +202,6 @@ TEST_F(OnSample, DialogRoundTripsStoreWhatTheControlsShow) {
             EXPECT_NE(shown, source);
             EXPECT_EQ(sandbox::ReadBytes(p.ProjectFolder + shown), "notes") << shown;
         });
-}
-
-// "Project to be created" shows the folder New Project makes, after a typed location too.
-TEST_F(MirrorTest, NewProjectShowsTheFolderItMakes) {
-    NoWizard();
-    Start();
-    std::string result, made;
-    OnModal<CNewProjectDlg> act([&](CNewProjectDlg* d) {
-        d->LocationEdit->SetValue(wxString::FromUTF8(temp.File("elsewhere")));
-        d->NameEdit->SetValue("Mirror");
-        result = d->Result->GetLabel().utf8_string();
-        made = d->ProjectFolder();
-        d->EndModal(wxID_CANCEL);
-    });
-    Command(ID_NEW_PROJECT);
-    ASSERT_EQ(act.Runs(), 1);
-    EXPECT_EQ(result, made);
-    EXPECT_EQ(made, temp.File("elsewhere/Mirror"));
 }
 
 }  // namespace

@@ -1,12 +1,10 @@
-// The editor's frame on a real X server, driven as a user would: the wizard,
-// the toolbar and title following the controller, a QUIT link clicked in the
-// preview, the dialogs' own buttons, the layout kept between runs, and the
-// message box. The rules behind them are the core's (tests/editor).
-#include <wx/checkbox.h>
-#include <wx/colordlg.h>
+// The editor's frame on a real X server, driven as a user would: the wizard
+// and New Project, a QUIT link clicked in the preview, the dialogs' own
+// buttons, the layout kept between runs, and the message box. The rules behind
+// them are the core's (tests/editor).
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
-#include <wx/radiobut.h>
+#include <wx/stattext.h>
 
 #include "editor/forms/resource_import.h"
 #include "editor/recent_projects.h"
@@ -23,37 +21,39 @@ using platform::MessageAnswer;
 
 namespace {
 
-std::string Text(wxWindow* edit) {
-    return dynamic_cast<wxTextCtrl*>(edit)->GetValue().utf8_string();
-}
-
-// The wizard's "New" runs New Project once the frame shows; the menu's check
-// item shows the controller's state and its command reaches it.
-TEST_F(EditorTest, WizardAtFirstStartAndItsToggle) {
+// The wizard's "New" runs New Project once the frame shows, whose "Project to
+// be created" shows the folder it makes, after a typed location too; the
+// menu's check item shows the controller's state and its command reaches it.
+// Closing keeps the frame's size and the tree's width for the next start.
+TEST_F(EditorTest, WizardAtFirstStartItsToggleAndTheLayoutKept) {
+    OnModal<CNewProjectDlg> create([&](CNewProjectDlg* d) {
+        d->LocationEdit->SetValue(wxString::FromUTF8(temp.File("elsewhere")));
+        d->NameEdit->SetValue("Mirror");
+        EXPECT_EQ(d->Result->GetLabel().utf8_string(), d->ProjectFolder());
+        EXPECT_EQ(d->ProjectFolder(), temp.File("elsewhere/Mirror"));
+        d->EndModal(wxID_CANCEL);
+    });
     wxTEST_DIALOG(Start(false), Act<CProjectWizardDlg>([](CProjectWizardDlg* d) {
                       d->NewChoice->SetValue(true);
                       d->ShowAtStartupBox->SetValue(true);
                       d->TransferDataFromWindow();
                       return wxID_OK;
                   }));
-    wxTEST_DIALOG(PumpFor(100), wxExpectDismissableModal<CNewProjectDlg>(wxID_CANCEL));
+    EXPECT_TRUE(PumpUntil([&] { return create.Runs() == 1; }));
     frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
     EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ID_WIZARD_AT_STARTUP));
     Command(ID_WIZARD_AT_STARTUP);
     frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
     EXPECT_FALSE(frame->GetMenuBar()->IsChecked(ID_WIZARD_AT_STARTUP));
-}
 
-// The toolbar shows the controller's states; the title follows the project.
-TEST_F(EditorTest, ToolbarAndTitleFollowTheController) {
+    frame->SetSize(30, 40, 900, 560);
+    PumpFor(100);
+    const int tree = frame->TreeView->GetSize().x;
+    Close();
     NoWizard();
     Start();
-    EXPECT_FALSE(Enabled(ID_BUILD_PROJECT));
-    OpenSample();
-    frame->Editor->Session().SetModified(true);
-    EXPECT_TRUE(Enabled(ID_BUILD_PROJECT) && Enabled(ID_SAVE_PROJECT));
-    const std::string title = frame->GetTitle().utf8_string();
-    EXPECT_EQ(title.substr(title.size() - 8), "sample/*");
+    EXPECT_EQ(frame->GetSize(), wxSize(900, 560));
+    EXPECT_EQ(frame->TreeView->GetSize().x, tree);
 }
 
 // A click on the QUIT link closes the editor, after the save question.
@@ -108,9 +108,8 @@ TEST_F(OnSample, CorruptSlotsEndAtOnce) {
     EXPECT_EQ(services.messages, (Messages{"Corrupted project file!", "Corrupted project file!"}));
 }
 
-// Each dialog's "..." beside a file (the note, then the chooser), beside a
-// colour (the full chooser on the field's colour) and its Help.
-TEST_F(OnSample, BrowseColourAndHelpButtons) {
+// Each dialog's "..." beside a file (the note, then the chooser) and its Help.
+TEST_F(OnSample, BrowseAndHelpButtons) {
     std::vector<std::string> topics;
     const HelpFunction help = [&](const std::string& t) { topics.push_back(t); };
     CInstallerWnd& p = *Project();
@@ -118,21 +117,18 @@ TEST_F(OnSample, BrowseColourAndHelpButtons) {
         const char* what;
         std::function<wxDialog*()> make;
         int browse, file;  // 0: none
-        int colour, colourText;
         const char* topic;
     } cases[] = {
         {"background", [&] { return new CBackgroundPropertiesDlg(frame, p, help); }, 1003, 1002,
-         1010, 1004, "_Background_Image"},
-        {"disc icon", [&] { return new CBackgroundPropertiesDlg(frame, p, help); }, 1083, 1082, 0,
-         0, "_Background_Image"},
-        {"audio", [&] { return new CAudioPropertiesDlg(frame, p, help); }, 1012, 1011, 0, 0,
-         "_Audio"},
-        {"logo", [&] { return new CLogoPropertiesDlg(frame, p, 0, help); }, 1035, 1034, 1037, 1036,
+         "_Background_Image"},
+        {"disc icon", [&] { return new CBackgroundPropertiesDlg(frame, p, help); }, 1083, 1082,
+         "_Background_Image"},
+        {"audio", [&] { return new CAudioPropertiesDlg(frame, p, help); }, 1012, 1011, "_Audio"},
+        {"logo", [&] { return new CLogoPropertiesDlg(frame, p, 0, help); }, 1035, 1034,
          "_Bitmaps_&_Logos"},
-        {"link", [&] { return new CHyperlinkPropertiesDlg(frame, p, 0, help); }, 0, 0, 1025, 1023,
+        {"link", [&] { return new CHyperlinkPropertiesDlg(frame, p, 0, help); }, 0, 0,
          "_Hyper-Links"},
     };
-    S().BackGroundBitmapName = "@@000000010a0b0c";
     const std::string chosen = temp.File("sample/res/disc.bmp");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -140,20 +136,10 @@ TEST_F(OnSample, BrowseColourAndHelpButtons) {
         topics.clear();
         std::unique_ptr<wxDialog> dialog(c.make());
         if (c.browse) {
-            wxTEST_DIALOG(Press(dialog.get(), c.browse),
-                          wxExpectModal<wxFileDialog>(wxString::FromUTF8(chosen)));
-            EXPECT_EQ(Text(dialog->FindWindow(c.file)), chosen);
+            Browse(dialog.get(), c.browse, chosen);
+            auto* file = dynamic_cast<wxTextCtrl*>(dialog->FindWindow(c.file));
+            EXPECT_EQ(file->GetValue().utf8_string(), chosen);
             EXPECT_EQ(services.messages, Messages{RESOURCE_BROWSE_NOTE});
-        }
-        if (c.colour) {
-            auto* text = dynamic_cast<wxTextCtrl*>(dialog->FindWindow(c.colourText));
-            text->SetValue("0x0a0b0c");
-            wxTEST_DIALOG(Press(dialog.get(), c.colour), Act<wxColourDialog>([](wxColourDialog* d) {
-                              EXPECT_TRUE(d->GetColourData().GetChooseFull());
-                              EXPECT_EQ(d->GetColourData().GetColour(), wxColour(10, 11, 12));
-                              return wxID_CANCEL;
-                          }));
-            EXPECT_EQ(Text(text), "0x0a0b0c");
         }
         Press(dialog.get(), 1045);
         EXPECT_EQ(topics, std::vector<std::string>{c.topic});
@@ -204,19 +190,6 @@ TEST(WxServicesTest, MessageBoxesShowTheTextUnderTheProgramName) {
         logged += c.text + '\0';
     }
     EXPECT_EQ(sandbox::ReadBytes(log), logged) << "each text exactly, as given";
-}
-
-// Closing keeps the frame's size and the tree's width for the next start.
-TEST_F(EditorTest, LayoutIsKeptBetweenRuns) {
-    NoWizard();
-    Start();
-    frame->SetSize(30, 40, 900, 560);
-    PumpFor(100);
-    const int tree = frame->TreeView->GetSize().x;
-    Close();
-    Start();
-    EXPECT_EQ(frame->GetSize(), wxSize(900, 560));
-    EXPECT_EQ(frame->TreeView->GetSize().x, tree);
 }
 
 }  // namespace

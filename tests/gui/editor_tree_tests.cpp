@@ -1,10 +1,9 @@
 // The template tree and the preview as the user edits with them: the context
 // menu and the keys on the tree, the refresh that saves and rebuilds, Undo and
 // Redo by their keys, Arrange Items with the pointer and the arrows, and the
-// preview's pixels shared with the X server.
+// preview's pixels shared with the X server. What the bars show is the mirror
+// test's.
 // Which node allows what, and the history's steps, are the core's.
-#include <wx/menu.h>
-
 #include <chrono>
 #include <thread>
 
@@ -30,48 +29,21 @@ class TreeTest : public OnSample {
         return texts;
     }
     std::string MenuText(int id) {
-        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
-        PumpFor(50);  // the Edit menu is made anew after the update
-        frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        UpdateMenus();
         wxMenuItem* item = frame->GetMenuBar()->FindItem(id);
         return item && item->IsEnabled() ? item->GetItemLabelText().utf8_string() : "(greyed)";
     }
 };
 
-// The real popup: a right click on the category, its first entry by the keys.
+// The real popup on a category: its first entry by the keys. What it greys is
+// the mirror test's.
 TEST_F(TreeTest, ContextMenuInsertsThroughTheDialog) {
     OnModal<CHyperlinkPropertiesDlg> inserted([](CHyperlinkPropertiesDlg* d) {
         EXPECT_EQ(d->LabelEdit->GetValue(), "New Command");
         Press(d, wxID_CANCEL);
     });
-    wxRect r;
-    ASSERT_TRUE(Tree()->GetBoundingRect(Category(kLinks), r, true));
-    const wxPoint at = Tree()->ClientToScreen(r.GetPosition() + wxPoint(r.width / 2, r.height / 2));
-    // From outside the tree onto the node, so GTK sees the pointer enter it.
-    gui_test::Screen().MovePointer(at.x + 400, at.y);
-    PumpFor(100);
-    gui_test::Screen().MovePointer(at.x, at.y);
-    PumpFor(300);
-    // The popup runs its own loop: the keys come from a timer inside it.
-    wxTimer keys;
-    keys.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
-        gui_test::Screen().PressKey("Down");
-        gui_test::Screen().PressKey("Return");
-    });
-    std::string greyed;  // Insert, Delete, Properties as the popup shows them
-    frame->TreeView->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& e) {
-        for (int id : {ID_INSERT_ITEM, ID_DELETE_ITEM, ID_PROPERTIES_ITEM})
-            greyed += e.GetMenu() && e.GetMenu()->IsEnabled(id) ? '+' : '-';
-        keys.StartOnce(300);
-        e.Skip();
-    });
-    wxTimer stuck;  // a popup that took no keys must not hang the test
-    stuck.Bind(wxEVT_TIMER, [](wxTimerEvent&) { gui_test::Screen().PressKey("Escape"); });
-    stuck.StartOnce(4000);
-    gui_test::Screen().Click(3);
+    Popup(Category(kLinks), {"Down", "Return"});
     EXPECT_TRUE(PumpUntil([&] { return inserted.Runs() == 1; }, 5000));
-    stuck.Stop();
-    EXPECT_EQ(greyed, "+--") << "a category takes only Insert";
     EXPECT_EQ(S().NumberOfHotSpots, 4) << "a cancelled insert is not counted";
 }
 
@@ -141,8 +113,9 @@ TEST_F(TreeTest, DialogFieldsShowLiveUntilCancel) {
     }
 }
 
-// Arrange Items: a drag on the preview is saved, and runs no link.
-TEST_F(TreeTest, ArrangeDragIsSaved) {
+// Arrange Items: a drag on the preview is saved, and runs no link; picking in
+// the tree picks on the preview, and the arrow keys there move the item.
+TEST_F(TreeTest, ArrangeByDragAndByTheKeys) {
     int link = 0;
     while (TextOf(S().HotSpotCommand[link]) == "QUIT") ++link;
     ASSERT_TRUE(PumpUntil([&] { return S().HotSpotRect[link].right != 0; }));
@@ -150,9 +123,6 @@ TEST_F(TreeTest, ArrangeDragIsSaved) {
     const platform::Point from{(before.left + before.right) / 2, (before.top + before.bottom) / 2};
     auto left = [&] { return OnDisk()->Settings->HotSpotRect[link].left; };
     Command(ID_ARRANGE_ITEMS);
-    frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
-    EXPECT_TRUE(frame->GetToolBar()->GetToolState(ID_ARRANGE_ITEMS));
-
     xtest::XDisplay& x = gui_test::Screen();
     const wxPoint a = OnScreen(from), b = OnScreen({from.x + 40, from.y + 24});
     x.MovePointer(a.x, a.y);
@@ -167,11 +137,7 @@ TEST_F(TreeTest, ArrangeDragIsSaved) {
     ASSERT_TRUE(PumpUntil([&] { return left() == before.left + 40; }));
     EXPECT_EQ(OnDisk()->Settings->HotSpotRect[link].top, before.top + 24);
     EXPECT_TRUE(services.shellCalls.empty()) << "a link ran while arranging";
-}
 
-// Picking in the tree picks on the preview, and the arrow keys there move the item.
-TEST_F(TreeTest, ArrangeTheTreePicksWhatTheKeysMove) {
-    Command(ID_ARRANGE_ITEMS);
     Tree()->SelectItem(Child(kLogos, 0));
     EXPECT_EQ(frame->Editor->Arrange().Selection().kind, NodeKind::Logo);
     const platform::Point start = S().LogoBitmapLocation[0];

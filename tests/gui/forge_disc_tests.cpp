@@ -5,10 +5,6 @@
 // forge_disc.cpp) save the same AppSetup.dat and tree, and its preview shows
 // Velomar.exe's picture exactly: both are the one Win32 drawing. That program
 // then tries the Windows frame's menus, keys, tree and dialogs on its disc.
-#include <wx/checkbox.h>
-#include <wx/radiobut.h>
-#include <wx/textctrl.h>
-
 #include <algorithm>
 
 #include "../windows/scenes.h"
@@ -68,10 +64,6 @@ class DiscTest : public EditorTest {
         EXPECT_EQ(dialog.Runs(), 1);
         PumpFor(200);
     }
-    // "..." beside a file field: the note, then the chooser picks `path`.
-    static void Browse(wxDialog* d, int button, const std::string& path) {
-        wxTEST_DIALOG(Press(d, button), wxExpectModal<wxFileDialog>(wxString::FromUTF8(path)));
-    }
 };
 
 TEST_F(DiscTest, BothEditorsMakeOneDiscThatRunsAsTheirPreviewsShowIt) {
@@ -94,9 +86,7 @@ TEST_F(DiscTest, BothEditorsMakeOneDiscThatRunsAsTheirPreviewsShowIt) {
     ASSERT_NE(Project(), nullptr);
     std::vector<Rect> bands;  // the link texts
     Edit<CBackgroundPropertiesDlg>(kBackground, ID_PROPERTIES_ITEM, [&](auto* d) {
-        d->BitmapRadio->SetValue(true);
-        wxCommandEvent click(wxEVT_RADIOBUTTON, 1000);
-        d->BitmapRadio->GetEventHandler()->ProcessEvent(click);
+        Click(d->BitmapRadio);
         Browse(d, 1003, art + "background.bmp");
         dynamic_cast<wxTextCtrl*>(d->FindWindow(IDC_DISC_TITLE))->SetValue("Smith Disc");
         dynamic_cast<wxCheckBox*>(d->FindWindow(IDC_DISC_AUTOPLAY))->SetValue(true);

@@ -149,28 +149,21 @@ TEST_F(RuntimeTest, QuitLinkEndsTheProgram) {
 }
 
 // A server without shared memory: the window's pixels reach it the other way,
-// and the menu shows the same.
+// and the menu shows the same. Then the keypad alone, as the host passes its
+// keys on: Down walks from nothing lit to the first link and on, Enter runs
+// the lit one.
 class RuntimeWithoutSharedMemory : public RuntimeTest {
   protected:
     RuntimeWithoutSharedMemory() : RuntimeTest({"-extension", "MIT-SHM"}) {}
 };
 
-TEST_F(RuntimeWithoutSharedMemory, ShowsWhatAStillRenderShows) {
-    QuitIndex();
+TEST_F(RuntimeWithoutSharedMemory, ShowsWhatAStillRenderShowsAndTheKeypadRunsQuit) {
+    const int quit = QuitIndex();
     Start(Velomar());
     ASSERT_TRUE(x.WaitForWindow("Installer Window", 15000 * kSlowdown));
     const Surface shot = WaitForStillClient();
     ASSERT_FALSE(shot.pixels.empty()) << "the animation does not end";
     ExpectAsStillRender(shot);
-}
-
-// The keypad alone, as the host passes its keys on: Down walks from nothing lit
-// to the first link and on, Enter runs the lit one.
-TEST_F(RuntimeTest, KeypadAloneRunsTheQuitLink) {
-    const int quit = QuitIndex();
-    Start(Velomar());
-    ASSERT_TRUE(x.WaitForWindow("Installer Window", 15000));
-    WaitForStillClient();
     for (int i = 0; i <= quit; ++i) x.PressKey("KP_Down");
     EXPECT_TRUE(LightsUp(quit));
     x.PressKey("KP_Enter");
@@ -249,8 +242,11 @@ TEST_F(RuntimeTest, AMissingLogoIsNamedOnStderr) {
     EXPECT_FALSE(fs::exists(messages));
 }
 
-// --help and --version print and end without a display, and never as a message box.
-TEST(Programs, HelpAndVersionNeedNoDisplay) {
+// --help and --version print and end without a display, and never as a message
+// box. Without the address space the toolkit needs to start, the wx programs
+// say so and end with 1 before trying, where GLib would end them on the first
+// thread it cannot start. The program itself loads in 60 MB.
+TEST(Programs, HelpVersionAndNoRoomNeedNoDisplay) {
     sandbox::TempFolder temp;
     const std::string messages = temp.File("messages"), log = "VELOMAR_MESSAGE_LOG=" + messages;
     for (const std::string& program : {kVelomar, kForge, kCli}) {
@@ -265,22 +261,15 @@ TEST(Programs, HelpAndVersionNeedNoDisplay) {
             else
                 EXPECT_EQ(out.rfind(name + " ", 0), 0u) << name << ": " << out;
         }
-    }
-    EXPECT_FALSE(fs::exists(messages));
-}
-
-// Without the address space the toolkit needs to start, the wx programs say so
-// and end with 1 before trying, where GLib would end them on the first thread
-// it cannot start. The program itself loads in 60 MB.
-TEST(Programs, NoRoomToStartIsSaid) {
-    for (const std::string& program : {kVelomar, kForge}) {
+        if (program == kCli) continue;
         std::string out;
         const char* cramped = "ulimit -v 75000 && exec \"$0\" 2>&1";
         const xtest::Command command = {{"env", "-u", "DISPLAY", "sh", "-c", cramped, program},
                                         kSample};
-        EXPECT_EQ(xtest::Run(command, 30000, &out), 1) << program;
-        EXPECT_NE(out.find("not enough memory"), std::string::npos) << program << ": " << out;
+        EXPECT_EQ(xtest::Run(command, 30000, &out), 1) << name;
+        EXPECT_NE(out.find("not enough memory"), std::string::npos) << name << ": " << out;
     }
+    EXPECT_FALSE(fs::exists(messages));
 }
 
 }  // namespace

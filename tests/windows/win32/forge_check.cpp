@@ -139,4 +139,12 @@ void PressOn(CMainFrame& frame, HTREEITEM item, WPARAM key) {
     SendMessageA(frame.TreeView->Tree(), WM_KEYDOWN, key, 0);
 }
 
+void Edit(CMainFrame& frame, std::initializer_list<const char*> path, WPARAM key,
+          const std::string& caption, DialogStep step) {
+    ExpectDialog(caption, std::move(step));
+    PressOn(frame, FindNode(frame, path), key);
+    CHECK(DialogsDone());
+    Pump();
+}
+
 }  // namespace forge_test

@@ -62,6 +62,9 @@ std::string Text(HWND dialog, int id);
 HTREEITEM FindNode(CMainFrame& frame, std::initializer_list<const char*> path);
 std::string NodeText(HWND tree, HTREEITEM item);
 void PressOn(CMainFrame& frame, HTREEITEM item, WPARAM key);
+// A key on a node opens the dialog with this caption for `step`; then the refresh it queued.
+void Edit(CMainFrame& frame, std::initializer_list<const char*> path, WPARAM key,
+          const std::string& caption, DialogStep step);
 
 // Each dialog opened from the frame: whether it owns the messages and system
 // dialogs it raises (forge_dialogs.cpp), and whether its captions show whole.

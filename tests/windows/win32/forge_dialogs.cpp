@@ -5,7 +5,6 @@
 #include "editor/win32/main_frame.h"
 #include "editor/win32/project_wizard_dlg.h"
 #include "editor/win32/resource.h"
-#include "editor/win32/tree_view.h"
 #include "forge_check.h"
 
 namespace forge_test {
@@ -65,15 +64,13 @@ void Raise(HWND frame, HWND dialog, int button, std::initializer_list<const char
 }
 
 // The dialog a node opens: its captions, what `script` raises, then Cancel.
-void Open(CMainFrame& frame, HTREEITEM node, const char* caption, void (*script)(HWND, HWND)) {
-    ExpectDialog(caption, [&frame, script](HWND d) {
+void Open(CMainFrame& frame, std::initializer_list<const char*> node, const char* caption,
+          void (*script)(HWND, HWND)) {
+    Edit(frame, node, VK_RETURN, caption, [&frame, script](HWND d) {
         CheckCaptions(d);
         script(frame.hwnd(), d);
         Dismiss(d);
     });
-    PressOn(frame, node, VK_RETURN);
-    CHECK(DialogsDone());
-    Pump();
 }
 
 }  // namespace
@@ -90,28 +87,25 @@ void DialogsOwnAndShowWhole(CMainFrame& frame) {
     Command(frame, ID_NEW_PROJECT);
     CHECK(DialogsDone());
 
-    Open(frame, FindNode(frame, {"Background Image"}), "Main Window Background Properties",
-         [](HWND f, HWND d) {
-             Raise(f, d, IDC_BG_BROWSE, {kMessage, "Open"});
-             CHECK(IsWindowEnabled(GetDlgItem(d, IDC_DISC_ICON_BROWSE)));  // the disc autoplays
-             Raise(f, d, IDC_DISC_ICON_BROWSE, {kMessage, "Open"});
-             Fill(d, {{IDC_DISC_AUTOPLAY, ""}});
-             CHECK(!IsWindowEnabled(GetDlgItem(d, IDC_DISC_ICON_BROWSE)));
-         });
-    Open(frame, FindNode(frame, {"Audio"}), "Audio Properties", [](HWND f, HWND d) {
+    Open(frame, {"Background Image"}, "Main Window Background Properties", [](HWND f, HWND d) {
+        Raise(f, d, IDC_BG_BROWSE, {kMessage, "Open"});
+        CHECK(IsWindowEnabled(GetDlgItem(d, IDC_DISC_ICON_BROWSE)));  // the disc autoplays
+        Raise(f, d, IDC_DISC_ICON_BROWSE, {kMessage, "Open"});
+        Fill(d, {{IDC_DISC_AUTOPLAY, ""}});
+        CHECK(!IsWindowEnabled(GetDlgItem(d, IDC_DISC_ICON_BROWSE)));
+    });
+    Open(frame, {"Audio"}, "Audio Properties", [](HWND f, HWND d) {
         Raise(f, d, IDC_AUDIO_HOVER_BROWSE, {kMessage, "Open"});
     });
-    HWND tree = frame.TreeView->Tree();
     // As reported: a bad X in a logo's dialog.
-    Open(frame, TreeView_GetChild(tree, FindNode(frame, {"Bitmaps & Logos"})), "Bitmaps & Logos",
-         [](HWND f, HWND d) {
-             Fill(d, {{IDC_LOGO_X, "x"}});
-             Raise(f, d, IDOK, {kMessage});
-             Raise(f, d, IDC_LOGO_MASK_CHOOSE, {"Color"});
-         });
+    Open(frame, {"Bitmaps & Logos", "res\\title.bmp"}, "Bitmaps & Logos", [](HWND f, HWND d) {
+        Fill(d, {{IDC_LOGO_X, "x"}});
+        Raise(f, d, IDOK, {kMessage});
+        Raise(f, d, IDC_LOGO_MASK_CHOOSE, {"Color"});
+    });
     // Each action shows its own captions; a text the project cannot hold is
     // no error while the preview shows it, only at OK.
-    Open(frame, TreeView_GetChild(tree, FindNode(frame, {"Hyper-Links"})), "Hyperlink Properties",
+    Open(frame, {"Hyper-Links", "Visit our web site"}, "Hyperlink Properties",
          [](HWND f, HWND d) {
              for (int action : {IDC_LINK_BROWSE_CD, IDC_LINK_WEB_SITE, IDC_LINK_QUIT, IDC_LINK_RUN,
                                 IDC_LINK_OPEN_FOLDER}) {
