@@ -30,3 +30,8 @@ std::shared_ptr<platform::Bitmap> PictureCache::Load(const std::string& path) {
     if (bitmap && stamped) entries_[path] = Entry{stamp, bitmap, PixelsOf(*bitmap), true};
     return bitmap;
 }
+
+void PictureCache::Adopt(std::vector<Decoded> pictures) {
+    for (Decoded& p : pictures)
+        entries_[p.path] = Entry{p.stamp, p.bitmap, PixelsOf(*p.bitmap), false};
+}

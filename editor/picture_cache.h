@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/picture_loader.h"
 #include "platform/system.h"
@@ -17,6 +18,15 @@ class PictureCache : public PictureLoader {
     // Lets go of every picture this window did not use.
     void EndWindow() override;
     std::shared_ptr<platform::Bitmap> Load(const std::string& path) override;
+
+    // A picture decoded elsewhere, with the stamp its file had before the decode.
+    struct Decoded {
+        std::string path;
+        platform::FileStamp stamp;
+        std::shared_ptr<platform::Bitmap> bitmap;
+    };
+    // Kept as if loaded before: the next window takes those it uses.
+    void Adopt(std::vector<Decoded> pictures);
 
     // The project closes.
     void Clear() { entries_.clear(); }

@@ -1,5 +1,7 @@
 #include "editor/project_session.h"
 
+#include <utility>
+
 #include "editor/menu_files.h"
 #include "editor/project_lifecycle.h"
 #include "editor/project_lock.h"
@@ -43,6 +45,7 @@ bool ProjectSession::OpenProject(const std::string& folder, bool testMode) {
 
 bool ProjectSession::Open(const std::string& folder, bool testMode) {
     Modified = false;
+    const auto ahead = std::exchange(ahead_, nullptr);
     if (!platform::Current().system->FileExists(SettingsFilePath(folder))) {
         platform::Current().services->ShowMessage("Failed to open the specified project!",
                                                   platform::MessageButtons::Ok);
@@ -53,6 +56,7 @@ bool ProjectSession::Open(const std::string& folder, bool testMode) {
         CloseProject();
         return false;
     }
+    if (ahead && folder == aheadFolder_) pictures_.Adopt(ahead());
     return Show(testMode);
 }
 

@@ -5,8 +5,10 @@
 // as modified, and the preview keeps showing it.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "editor/edit_history.h"
 #include "editor/picture_cache.h"
@@ -72,6 +74,14 @@ class ProjectSession {
     std::unique_ptr<CInstallerWnd> InstallerWnd;
     bool Modified = false;
 
+    // The next open, when it opens `folder`, takes the pictures `take` gives
+    // (decoded ahead, at start) before it loads its own; any open drops it.
+    void ExpectOpen(const std::string& folder,
+                    std::function<std::vector<PictureCache::Decoded>()> take) {
+        aheadFolder_ = folder;
+        ahead_ = std::move(take);
+    }
+
     // The decoded pictures kept across refreshes.
     const PictureCache& Pictures() const { return pictures_; }
 
@@ -85,6 +95,8 @@ class ProjectSession {
 
     ProjectView* view_;
     PictureCache pictures_;
+    std::string aheadFolder_;
+    std::function<std::vector<PictureCache::Decoded>()> ahead_;
     EditHistory history_;
 };
 

@@ -84,9 +84,13 @@ bool CInstallerWnd::Create(std::uint32_t exStyle, std::uint32_t style, platform:
     pictures.EndWindow();
     if (!loaded) return false;
 
-    LaunchSettings& s = *Settings;
+    HotSpotFont = host.graphics->CreateFontFor(HotSpotFontRequest(Settings->HotSpotFontSize));
+    return HotSpotFont != nullptr;
+}
+
+platform::FontRequest HotSpotFontRequest(std::int32_t height) {
     platform::FontRequest font;
-    font.height = s.HotSpotFontSize;
+    font.height = height;
     font.weight = 600;
     font.italic = true;
     font.underline = true;
@@ -97,8 +101,7 @@ bool CInstallerWnd::Create(std::uint32_t exStyle, std::uint32_t style, platform:
     font.quality = 0;            // DEFAULT_QUALITY
     font.pitchAndFamily = 0x20;  // DEFAULT_PITCH | FF_SWISS
     font.faceName = nullptr;
-    HotSpotFont = host.graphics->CreateFontFor(font);
-    return HotSpotFont != nullptr;
+    return font;
 }
 
 bool CInstallerWnd::LoadLogos(PictureLoader& pictures) {

@@ -4,13 +4,15 @@
 #include <wx/stdpaths.h>
 
 #include <cstdio>
+#include <memory>
 
 #include "editor/companion_files.h"
+#include "editor/pictures_ahead.h"
 #include "editor/project_session.h"
-#include "platform/reg_settings.h"
 #include "editor/wx/main_frame.h"
 #include "engine/settings_values.h"
 #include "platform/platform.h"
+#include "platform/reg_settings.h"
 #include "platform/wx/out_of_memory.h"
 #include "platform/wx/toolkit_gl.h"
 
@@ -27,13 +29,7 @@ bool CVelomarForgeApp::OnInit() {
     platform::Install(platform::Platform{&graphics_, &windows_, &services_, &system_});
     SetAppDisplayName(PROGRAM_TITLE);
 
-    const wxFileName program(wxStandardPaths::Get().GetExecutablePath());
-    StartFolder = FindStartFolder(program.GetPath().utf8_string());
-
     EditorOptions options;
-    options.StartFolder = StartFolder;
-    options.SettingsFile = RegSettingsFile(UserConfigFolder(), PREFERENCES_KEY);
-    options.DocumentsFolder = wxStandardPaths::Get().GetDocumentsDir().utf8_string();
     if (argc == 2) {
         // A folder, or its AppSetup.dat as a file manager hands it over.
         wxFileName folder =
@@ -41,7 +37,20 @@ bool CVelomarForgeApp::OnInit() {
         folder.MakeAbsolute();
         options.OpenAtStart = FolderWithSeparator(folder.GetPath().utf8_string());
     }
+    // The project's pictures decode on the other core while this one makes the
+    // frame. Not under a limit on memory: there they would race the frame for it.
+    std::shared_ptr<PicturesAhead> ahead;
+    if (!options.OpenAtStart.empty() && !platform::wx::AddressSpaceLimited())
+        ahead = std::make_shared<PicturesAhead>(options.OpenAtStart, graphics_, system_);
+
+    const wxFileName program(wxStandardPaths::Get().GetExecutablePath());
+    StartFolder = FindStartFolder(program.GetPath().utf8_string());
+    options.StartFolder = StartFolder;
+    options.SettingsFile = RegSettingsFile(UserConfigFolder(), PREFERENCES_KEY);
+    options.DocumentsFolder = wxStandardPaths::Get().GetDocumentsDir().utf8_string();
     auto* frame = new CMainFrame(options);
+    if (ahead)
+        frame->Editor->Session().ExpectOpen(options.OpenAtStart, [ahead] { return ahead->Take(); });
     SetTopWindow(frame);
     frame->Show();
     // The project named on the command line opens now, before the frame's

@@ -24,8 +24,11 @@ CMainFrame::CMainFrame(const EditorOptions& options)
                                      wxSP_3D | wxSP_LIVE_UPDATE);
     splitter_->SetMinimumPaneSize(1);
     splitter_->Bind(wxEVT_SPLITTER_DOUBLECLICKED, [](wxSplitterEvent& e) { e.Veto(); });
-    TreeView = new CVelomarTreeView(splitter_, wxSize(layout.treeWidth, 100), *Editor);
+    // The preview is made first so that it paints first, ahead of the tree's
+    // expanders and lines; the keyboard still goes to the tree first.
     DemoWnd = new CDemoWnd(splitter_, *Editor);
+    TreeView = new CVelomarTreeView(splitter_, wxSize(layout.treeWidth, 100), *Editor);
+    TreeView->MoveBeforeInTabOrder(DemoWnd);
     splitter_->SplitVertically(TreeView, DemoWnd, layout.treeWidth);
 
     CreateMenu();

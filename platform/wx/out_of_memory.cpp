@@ -35,8 +35,7 @@ bool RoomToStart() {
     // Under a limit on address space, a 64 MiB malloc arena for each thread
     // and its 8 MiB stack use it up, though they hold little memory. Without
     // a limit they stay: one arena shared with the font thread slows the start.
-    rlimit limit;
-    if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+    if (AddressSpaceLimited()) {
         mallopt(M_ARENA_MAX, 1);
         pthread_attr_t attr;
         if (pthread_getattr_default_np(&attr) == 0) {
@@ -53,6 +52,11 @@ bool RoomToStart() {
     }
     munmap(room, kRoomToStart);
     return true;
+}
+
+bool AddressSpaceLimited() {
+    rlimit limit;
+    return getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
 }
 
 int ExitStatus(int toolkitStatus) { return ranOut ? 1 : toolkitStatus; }

@@ -14,6 +14,9 @@ bool ReportIfOutOfMemory();
 // stderr) when even then there is no room for the toolkit to start.
 bool RoomToStart();
 
+// True under a limit on address space, where a thread's reservations count.
+bool AddressSpaceLimited();
+
 // The status main() returns: 1 once memory ran out, else the toolkit's own.
 int ExitStatus(int toolkitStatus);
 

@@ -153,7 +153,14 @@ void WxWindow::PaintSurface() {
 
 void WxWindow::HandlePaint(wxDC& dc) {
     PaintSurface();
-    if (canvas_) PresentSurface(dc, surface_, shown_, GetClientRect());
+    if (!canvas_) return;
+    PresentSurface(dc, surface_, shown_, GetClientRect());
+    // The toolkit shows a paint once the whole frame is drawn; the first one
+    // also goes to the server at once, so the picture does not wait for the
+    // rest of a window's first paint.
+    if (painted_) return;
+    painted_ = true;
+    if (presenter_.Present(*canvas_, surface_, GetClientRect())) presenter_.Flush();
 }
 
 void WxWindow::RedrawNow() {

@@ -82,9 +82,9 @@ class WxWindow : public Window, public WxNativeParent {
   private:
     void MakeNative(const WindowParams& params, wxWindow* parent);
     std::unique_ptr<raster::RasterDC> MakeClientDC();
-    void PaintSurface();  // WM_ERASEBKGND and WM_PAINT into the surface
+    void PaintSurface();             // WM_ERASEBKGND and WM_PAINT into the surface
     void Present(const Rect& area);  // part of the surface to the screen, outside a paint
-    void Forget();        // the native side is gone: stop timers, tell the listener
+    void Forget();                   // the native side is gone: stop timers, tell the listener
 
     WxWindowSystem* system_;
     WindowListener* listener_;
@@ -97,6 +97,7 @@ class WxWindow : public Window, public WxNativeParent {
     std::vector<std::unique_ptr<raster::RasterDC>> lentDCs_;
     std::unique_ptr<raster::RasterDC> paintDC_;
     bool inPaint_ = false;
+    bool painted_ = false;
     // Stopped timers are kept, not deleted: KillTimer may run inside the timer's own event.
     std::map<unsigned, std::unique_ptr<wxTimer>> timers_;
 };

@@ -146,6 +146,10 @@ bool XShmPresenter::PutTaken() const {
     return long(XLastKnownRequestProcessed(display_) - putSerial_) >= 0;
 }
 
+void XShmPresenter::Flush() {
+    if (pending_) XFlush(display_);
+}
+
 void XShmPresenter::Settle() {
     if (!pending_) return;
     pending_ = false;

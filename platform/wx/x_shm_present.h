@@ -32,6 +32,8 @@ class XShmPresenter : public raster::PixelStore {
     // here. False when this cannot be done (other memory, not a 24-bit
     // TrueColor window): the caller draws another way.
     bool Present(wxWindow& window, const raster::Surface& surface, const Rect& area);
+    // Sends what was put now, not with the toolkit's next requests.
+    void Flush();
     // Before the surface is written again: the server has read what was put,
     // so it never shows a frame half drawn.
     void Settle();

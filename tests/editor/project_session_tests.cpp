@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <set>
 #include <string>
@@ -18,6 +19,7 @@
 #include "editor/editor_controller.h"
 #include "editor/item_layout.h"
 #include "editor/new_project_path.h"
+#include "editor/pictures_ahead.h"
 #include "editor/project_build.h"
 #include "editor/project_lifecycle.h"
 #include "editor/project_session.h"
@@ -144,6 +146,34 @@ TEST_F(ProjectSessionTest, RefreshDecodesOnlyChangedPicturesAndCloseReleasesThem
 
     session.CloseProject();
     EXPECT_EQ(session.Pictures().Size(), 0u);
+}
+
+// The pictures decoded ahead on another thread are taken while their files are
+// as they were: one rewritten since is decoded again, and a broken one is left
+// to the open, which says so as it always does.
+TEST_F(ProjectSessionTest, PicturesDecodedAheadAreTakenWhileTheirFilesAreUnchanged) {
+    bench::Project project(2, false, false);
+    const std::string res = project.Dir() + "res/";
+    // The background, then the logos.
+    const std::vector<PictureCache::Decoded> ahead =
+        PicturesAhead(project.Dir(), host.graphics, host.system).Take();
+    ASSERT_EQ(ahead.size(), 3u);
+    bench::WriteBmp(res + "logo1.bmp", 100, 150, 2);
+    session.ExpectOpen(project.Dir(), [&] { return ahead; });
+    ASSERT_TRUE(session.OpenProject(project.Dir(), false));
+    const LaunchSettings& s = *session.GetInstallerWnd()->Settings;
+    EXPECT_EQ(s.BackgroundBitmap, ahead[0].bitmap);
+    EXPECT_EQ(s.LogoBitmap[0], ahead[1].bitmap);
+    EXPECT_EQ(s.LogoWidth[1], 100);
+
+    std::ofstream(res + "back.bmp") << "BM broken";
+    PicturesAhead broken(project.Dir(), host.graphics, host.system);
+    session.ExpectOpen(project.Dir(), [&] { return broken.Take(); });
+    EXPECT_FALSE(session.OpenProject(project.Dir(), false));
+    const Messages said = Said();
+    EXPECT_FALSE(session.OpenProject(project.Dir(), false));
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_EQ(Said(), (Messages{said[0], said[0]})) << said[0];
 }
 
 // Opening names each picture or sound the menu needs and the folder lacks,

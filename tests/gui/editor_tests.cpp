@@ -24,7 +24,8 @@ namespace {
 // The wizard's "New" runs New Project once the frame shows, whose "Project to
 // be created" shows the folder it makes, after a typed location too; the
 // menu's check item shows the controller's state and its command reaches it.
-// Closing keeps the frame's size and the tree's width for the next start.
+// Closing keeps the frame's size and the tree's width for the next start;
+// the tree comes before the preview (made first) in the keyboard's order.
 TEST_F(EditorTest, WizardAtFirstStartItsToggleAndTheLayoutKept) {
     OnModal<CNewProjectDlg> create([&](CNewProjectDlg* d) {
         d->LocationEdit->SetValue(wxString::FromUTF8(temp.File("elsewhere")));
@@ -54,6 +55,7 @@ TEST_F(EditorTest, WizardAtFirstStartItsToggleAndTheLayoutKept) {
     Start();
     EXPECT_EQ(frame->GetSize(), wxSize(900, 560));
     EXPECT_EQ(frame->TreeView->GetSize().x, tree);
+    EXPECT_EQ(frame->TreeView->GetNextSibling(), frame->DemoWnd) << "Tab goes tree, then preview";
 }
 
 // A click on the QUIT link closes the editor, after the save question.
