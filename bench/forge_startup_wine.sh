@@ -3,6 +3,8 @@
 # both under wine64 on a private Xvfb (the x86_64 builds: this machine runs no
 # 32-bit code): milliseconds from exec to the editor's preview showing the
 # finished menu, and to the runtime's first painted frame, and peak memory.
+# Beside the time: what the program's threads ran until then, and how long
+# they waited for a CPU held by other work (the spread of a shared machine).
 # One Wine server runs through the whole bench, as Windows itself would, so no
 # run pays for starting it. Rounds alternate the programs; medians are printed.
 #   bench/forge_startup_wine.sh [BUILD_DIR] [ROUNDS]
@@ -79,18 +81,20 @@ range() {  # column of a file: lowest-highest
   sort -n -k"$2" "$1" | awk -v c="$2" 'NR == 1 {lo=$c} {hi=$c} END {printf "%.0f-%.0f", lo, hi}'
 }
 
-printf '%-18s %10s %12s %14s %6s\n' program shown_ms peak_MiB ms_range runs
+printf '%-18s %10s %8s %9s %12s %14s %6s\n' program shown_ms ran_ms waited_ms peak_MiB ms_range runs
 for row in VelomarForge.exe Velomar.exe other_forge; do
   [ -s "$work/$row" ] || continue
-  printf '%-18s %10.1f %12.1f %14s %6d\n' "$row" "$(median "$work/$row" 1)" \
+  printf '%-18s %10.1f %8.1f %9.1f %12.1f %14s %6d\n' "$row" "$(median "$work/$row" 1)" \
+    "$(median "$work/$row" 4)" "$(median "$work/$row" 5)" \
     "$(awk -v k="$(median "$work/$row" 2)" 'BEGIN {print k / 1024}')" \
     "$(range "$work/$row" 1)" "$(wc -l <"$work/$row")"
 done
-if [ -s "$work/VelomarForge.exe" ] && [ -s "$work/Velomar.exe" ]; then
-  awk -v a="$(median "$work/VelomarForge.exe" 1)" -v b="$(median "$work/Velomar.exe" 1)" \
-    'BEGIN {printf "VelomarForge.exe / Velomar.exe: time %.2f\n", a / b}'
-fi
-if [ -s "$work/VelomarForge.exe" ] && [ -s "$work/other_forge" ]; then
-  awk -v a="$(median "$work/VelomarForge.exe" 1)" -v b="$(median "$work/other_forge" 1)" \
-    'BEGIN {printf "VelomarForge.exe / other build: time %.2f\n", a / b}'
-fi
+ratio() {  # name, row, yardstick row
+  [ -s "$work/$2" ] && [ -s "$work/$3" ] || return 0
+  awk -v t="$(median "$work/$2" 1)" -v u="$(median "$work/$3" 1)" \
+    -v r="$(median "$work/$2" 4)" -v s="$(median "$work/$3" 4)" \
+    -v n="$1" 'BEGIN {printf "%s: time %.2f, ran %.2f\n", n, t / u, r / s}'
+}
+ratio "VelomarForge.exe / Velomar.exe" VelomarForge.exe Velomar.exe
+ratio "VelomarForge.exe / other build" VelomarForge.exe other_forge
+ratio "other build / Velomar.exe" other_forge Velomar.exe

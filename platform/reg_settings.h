@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,10 @@ class CRegSettings {
     static constexpr std::size_t MAX_STORE_BYTES = 256 * 1024;
 
   private:
+    // Windows: each section's key, opened for reading at its first read and
+    // kept open while the object lives (a start reads dozens of values).
+    std::map<std::string, std::shared_ptr<void>> readKeys_;
+
     enum class Type { Dword, Text, Binary };
     struct Value {
         Type type = Type::Dword;

@@ -23,21 +23,30 @@ CMainFrame::~CMainFrame() {
 
 bool CMainFrame::Create() {
     // The stored layout is used as it is, even when it is off screen.
-    const platform::Rect r = ReadFrameLayout(Editor->Settings()).frame;
+    layout_ = ReadFrameLayout(Editor->Settings());
+    const platform::Rect& r = layout_.frame;
     accelerators_ = CreateKeys();
-    if (!CNativeWindow::Create("VelomarForgeFrame", 0, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                               PROGRAM_TITLE, r.left, r.top, r.Width(), r.Height(), nullptr,
-                               CreateMenuBar()))
-        return false;
-    SendMessageA(hwnd(), WM_SETICON, ICON_BIG,
-                 LPARAM(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))));
-    return true;
+    return CNativeWindow::Create("VelomarForgeFrame", 0, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                 PROGRAM_TITLE, r.left, r.top, r.Width(), r.Height(), nullptr,
+                                 CreateMenuBar());
 }
 
+// The toolbar shows the opened project's command state in its first paint.
+// Wine puts the picture on screen only when the program waits for messages:
+// the icon (two sizes of bitmaps, and the window manager's copy) is set by a
+// timer after that, not before the first picture.
 void CMainFrame::ShowAtStart() {
     if (!Editor->Options().OpenAtStart.empty()) RunPosted();  // the open Start posted
+    UpdateCommandState();
     ShowWindow(hwnd(), SW_SHOWNORMAL);
     UpdateWindow(hwnd());
+    SetTimer(hwnd(), ICON_TIMER, USER_TIMER_MINIMUM, nullptr);
+}
+
+void CMainFrame::SetIcon() {
+    KillTimer(hwnd(), ICON_TIMER);
+    SendMessageA(hwnd(), WM_SETICON, ICON_BIG,
+                 LPARAM(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))));
 }
 
 // WM_CREATE: the panes, the bars, then the controller; -1 fails the creation.
@@ -46,7 +55,7 @@ int CMainFrame::OnCreate() {
     // while no dialog is open.
     platformFrame_ = platform::win32::BorrowWindow(hwnd());
     CDialog::SetFrame(platformFrame_.get(), [this](const std::string& topic) { ShowHelp(topic); });
-    const int treeWidth = ReadFrameLayout(Editor->Settings()).treeWidth;
+    const int treeWidth = layout_.treeWidth;
     if (!splitter_.Create(hwnd(), IDW_PANE_FIRST, treeWidth)) return -1;
     TreeView = std::make_unique<CVelomarTreeView>(*Editor);
     DemoWnd = std::make_unique<CDemoWnd>(*Editor);
@@ -93,6 +102,9 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_RUN_POSTED:
             RunPosted();
+            return 0;
+        case WM_TIMER:
+            if (wParam == ICON_TIMER) SetIcon();
             return 0;
         case WM_CLOSE:
             // A save at the question that fails keeps the editor open, with the edit.

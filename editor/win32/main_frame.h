@@ -62,6 +62,7 @@ class CMainFrame : public CNativeWindow, public EditorFace {
   private:
     int OnCreate();
     void RunPosted();
+    void SetIcon();
     void Layout();
     void OnDestroy();
 
@@ -76,6 +77,8 @@ class CMainFrame : public CNativeWindow, public EditorFace {
 
     // Posted to the frame: run the calls queued by Post.
     static constexpr UINT WM_RUN_POSTED = WM_APP + 0x10;
+    // Fires once the first picture is out: the frame's icon.
+    static constexpr UINT_PTR ICON_TIMER = 1;
 
     std::unique_ptr<platform::Window> platformFrame_;  // the main window a "QUIT" closes
     HACCEL accelerators_ = nullptr;
@@ -83,6 +86,7 @@ class CMainFrame : public CNativeWindow, public EditorFace {
     HWND toolbar_ = nullptr;
     HWND status_ = nullptr;
     CSplitter splitter_;
+    FrameLayout layout_;  // as stored, read once at creation
     LPARAM laidOut_ = -1;  // the client size of the last layout, as WM_SIZE gives it
     std::vector<std::function<void()>> posted_;
 };

@@ -61,8 +61,10 @@ class CVelomarForgeApp {
 };
 
 bool CVelomarForgeApp::InitInstance(const wchar_t* commandLine) {
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES |
-                                                           ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES};
+    // The frame's controls only: the toolbar, status bar and tooltips, the
+    // rebar, the tree. The dialogs are made of the system's own classes.
+    INITCOMMONCONTROLSEX controls = {sizeof(controls),
+                                     ICC_BAR_CLASSES | ICC_COOL_CLASSES | ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     // The companion files (Velomar.exe, the guide) are beside the program,
     // whatever folder a shortcut starts it in.

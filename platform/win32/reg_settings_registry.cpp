@@ -30,16 +30,38 @@ class Key {
     HKEY key_ = nullptr;
 };
 
-// The data of a value with its type; false when it is missing.
+// The data of a value with its type; false when it is missing, or larger
+// than any store of ours. One call for a value that fits the first buffer.
 bool Query(HKEY key, const std::string& name, DWORD* type, std::vector<std::uint8_t>* data) {
     const std::wstring wide = win32_text::Wide(name);
-    DWORD size = 0;
-    if (RegQueryValueExW(key, wide.c_str(), nullptr, type, nullptr, &size) != ERROR_SUCCESS)
-        return false;
+    DWORD size = 1024;
     data->assign(size, 0);
-    return RegQueryValueExW(key, wide.c_str(), nullptr, type, data->data(), &size) ==
-               ERROR_SUCCESS &&
-           (data->resize(size), true);
+    LONG result = RegQueryValueExW(key, wide.c_str(), nullptr, type, data->data(), &size);
+    if (result == ERROR_MORE_DATA && size <= CRegSettings::MAX_STORE_BYTES) {
+        data->assign(size, 0);
+        result = RegQueryValueExW(key, wide.c_str(), nullptr, type, data->data(), &size);
+    }
+    if (result != ERROR_SUCCESS) return false;
+    data->resize(size);
+    return true;
+}
+
+using KeyCache = std::map<std::string, std::shared_ptr<void>>;
+
+// A value read through its section's kept key. A failed read opens the key
+// afresh and reads again: the section may have been made since, or deleted
+// and made again (by this program or another).
+bool QueryKept(KeyCache& keys, const std::string& path, const std::string& name, DWORD* type,
+               std::vector<std::uint8_t>* data) {
+    std::shared_ptr<void>& kept = keys[path];
+    if (kept && Query(HKEY(kept.get()), name, type, data)) return true;
+    kept.reset();
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, win32_text::Wide(path).c_str(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
+        return false;
+    kept = std::shared_ptr<void>(key, [](void* k) { RegCloseKey(HKEY(k)); });
+    return Query(key, name, type, data);
 }
 
 bool StoreValue(HKEY key, const std::string& name, DWORD type, const void* data, std::size_t size) {
@@ -100,12 +122,11 @@ std::string CRegSettings::GetString(const std::string& section, const std::strin
                                     const std::string& defaultText) {
     if (!Valid) return defaultText;
     {
-        Key key;
         DWORD type = 0;
         std::vector<std::uint8_t> data;
         std::string text;
-        if (key.Open(KeyPath(*this, section), false, false) &&
-            Query(key.get(), name, &type, &data) && TextOf(type, data, &text))
+        if (QueryKept(readKeys_, KeyPath(*this, section), name, &type, &data) &&
+            TextOf(type, data, &text))
             return text.substr(0, MAX_TEXT);  // as much as a registry text buffer holds
     }
     Key key;
@@ -149,21 +170,19 @@ bool CRegSettings::SetBlock(const std::string& section, const std::string& name,
 
 bool CRegSettings::ReadInt(const std::string& section, const std::string& name,
                            std::uint32_t* value) {
-    Key key;
     DWORD type = 0;
     std::vector<std::uint8_t> data;
-    return Valid && key.Open(KeyPath(*this, section), false, false) &&
-           Query(key.get(), name, &type, &data) && IntOf(data, value);
+    return Valid && QueryKept(readKeys_, KeyPath(*this, section), name, &type, &data) &&
+           IntOf(data, value);
 }
 
 bool CRegSettings::ReadString(const std::string& section, const std::string& name,
                               std::string* text) {
     text->clear();
-    Key key;
     DWORD type = 0;
     std::vector<std::uint8_t> data;
-    if (!Valid || !key.Open(KeyPath(*this, section), false, false) ||
-        !Query(key.get(), name, &type, &data) || !TextOf(type, data, text))
+    if (!Valid || !QueryKept(readKeys_, KeyPath(*this, section), name, &type, &data) ||
+        !TextOf(type, data, text))
         return false;
     if (text->size() <= MAX_TEXT) return true;
     text->clear();
@@ -172,11 +191,10 @@ bool CRegSettings::ReadString(const std::string& section, const std::string& nam
 
 bool CRegSettings::ReadBlock(const std::string& section, const std::string& name, std::size_t size,
                              std::vector<std::uint8_t>* bytes) {
-    Key key;
     DWORD type = 0;
     std::vector<std::uint8_t> data;
-    if (!Valid || !key.Open(KeyPath(*this, section), false, false) ||
-        !Query(key.get(), name, &type, &data) || data.size() != size)
+    if (!Valid || !QueryKept(readKeys_, KeyPath(*this, section), name, &type, &data) ||
+        data.size() != size)
         return false;
     *bytes = data;
     return true;

@@ -321,6 +321,10 @@ int main(int argc, char** argv) {
     const FrameLayout kept = ReadFrameLayout(store);
     CHECK_EQ(kept.treeWidth, int(tree.right - tree.left));
     CHECK_EQ(kept.frame, (platform::Rect{30, 40, 930, 600}));
+    // A section deleted and made again since it was read is read afresh.
+    CHECK(store.DeleteKey(KeyOf(Preference::FrameLeft).section));
+    WritePreference(store, Preference::FrameLeft, 70);
+    CHECK_EQ(ReadPreference(store, Preference::FrameLeft), 70);
     std::printf("disc: %d failure(s)\n", failures);
     std::fflush(stdout);
     return failures == 0 ? 0 : 1;
