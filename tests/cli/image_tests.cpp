@@ -24,7 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace sandbox;
-using Names = std::vector<std::string>;
 using namespace std::string_literals;
 using ::testing::PrintToString;
 
@@ -35,14 +34,14 @@ const std::string kLongName =
 
 // Extracts the image into `to` as one tree names its files ("norock": the
 // Joliet names, "rockridge": the Rock Ridge ones) and lists them.
-Names Extracted(const std::string& image, const std::string& tree, const std::string& to) {
+Strings Extracted(const std::string& image, const std::string& tree, const std::string& to) {
     fs::remove_all(to);
     // -read_fs counts only before -indev loads the tree.
     const std::string command =
         "xorriso -no_rc -read_fs " + std::string(tree == "rockridge" ? "any" : tree) +
         " -osirrox on -indev '" + image + "' -extract / '" + to + "' >/dev/null 2>&1";
     std::system(command.c_str());
-    Names names;
+    Strings names;
     for (const auto& e : fs::recursive_directory_iterator(to))
         if (!e.is_directory()) names.push_back(fs::relative(e.path(), to).string());
     std::sort(names.begin(), names.end());
@@ -75,8 +74,8 @@ class CliImage : public ::testing::Test {
     std::string P(const std::string& name) const { return box.folder.File(name); }
     // The names in the output folder; with `leftovers`, the temporary and lock
     // files a run left in the project folder.
-    Names OutFolder(bool leftovers = false) const {
-        Names names;
+    Strings OutFolder(bool leftovers = false) const {
+        Strings names;
         for (const auto& e : fs::directory_iterator(leftovers ? box.folder.Path() : out.Path()))
             if (const std::string n = e.path().filename().string();
                 !leftovers || platform::IsTemporaryName(n) || n == platform::PROJECT_LOCK_NAME)
@@ -119,7 +118,7 @@ TEST_F(CliImage, HoldsExactlyTheBuiltProject) {
         for (const char* tree : {"norock", "rockridge"})
             EXPECT_EQ(
                 Extracted(c.image, tree, scratch.File(tree)),
-                (Names{"AppSetup.dat", "Velomar.exe", "autorun.inf", kLongName, "docs/notes.tmp7",
+                (Strings{"AppSetup.dat", "Velomar.exe", "autorun.inf", kLongName, "docs/notes.tmp7",
                        "docs/readme.txt", "docs/welcome.htm", "readme.tmp.CAFE00",
                        "res/background.bmp", "res/disc.bmp", "res/hover.wav", "res/startup.wav",
                        "res/tagline.bmp", "res/title.bmp"}))
@@ -134,7 +133,7 @@ TEST_F(CliImage, HoldsExactlyTheBuiltProject) {
     EXPECT_EQ(ReadBytes(files + "autorun.inf"), kAutorun);
     EXPECT_EQ(ReadBytes(files + "Velomar.exe"), ReadBytes(kShippedRuntime));
     EXPECT_EQ(ReadBytes(files + "AppSetup.dat"), box.SettingsBytes());
-    EXPECT_EQ(OutFolder(), Names{"sample.iso"});
+    EXPECT_EQ(OutFolder(), Strings{"sample.iso"});
     const fs::perms readable = fs::status(out.File("sample.iso")).permissions();
     EXPECT_EQ(readable & fs::perms::others_read, fs::perms::others_read);
 }
@@ -344,7 +343,7 @@ TEST_F(CliImage, AKilledBuildLeavesTheOldOrTheNewFilesNeverAPart) {
     }
     // The next build removes what the killed ones left.
     ASSERT_EQ(run(std::chrono::microseconds(-1)), 0);
-    EXPECT_EQ(OutFolder(true), Names{});
+    EXPECT_EQ(OutFolder(true), Strings{});
     EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun);
 }
 
@@ -373,7 +372,7 @@ TEST_F(CliImage, RunsOnOneProjectTakeTurns) {
     }
     EXPECT_EQ(ReadBytes(P("AppSetup.dat")), settings);
     EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun);
-    EXPECT_EQ(OutFolder(true), Names{});
+    EXPECT_EQ(OutFolder(true), Strings{});
 }
 
 }  // namespace

@@ -31,8 +31,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace sandbox;
-using Strings = std::vector<std::string>;
-using Messages = Strings;
 
 const std::string kAutorun = AUTORUN_INF_TEXT;
 

@@ -30,8 +30,6 @@ namespace {
 namespace fs = std::filesystem;
 using platform::MessageAnswer;
 using namespace sandbox;
-using Messages = std::vector<std::string>;
-using Strings = Messages;
 
 // The frame and panes, as far as the session sees them.
 struct FakeView : ProjectView {

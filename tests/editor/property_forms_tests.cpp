@@ -28,7 +28,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace sandbox;
-using Messages = std::vector<std::string>;
 
 const std::string kInteger = "Please enter an integer.";
 const std::string kCorrupt = "Corrupted project file!";

@@ -13,7 +13,6 @@
 namespace {
 
 using namespace sandbox;
-using Strings = std::vector<std::string>;
 using platform::MessageAnswer;
 using K = NodeKind;
 

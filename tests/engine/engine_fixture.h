@@ -128,13 +128,6 @@ inline int Count(const Surface& s, Rect r, ColorRef color) {
     return n;
 }
 
-inline ::testing::AssertionResult AreaIs(const Surface& s, Rect r, ColorRef color) {
-    const int wrong = r.Width() * r.Height() - Count(s, r, color);
-    if (wrong == 0) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << wrong << " pixels over " << r << " are not 0x" << std::hex << color;
-}
-
 // Installs the headless platform (a 1024 x 768 screen, the "[English]" section)
 // over a fresh project folder that is removed at the end.
 class EngineTest : public ::testing::Test {

@@ -3,7 +3,6 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -18,6 +17,8 @@
 
 using namespace raster_test;
 using platform::BitmapInfo;
+using platform::raster::AllocatePixels;
+using platform::raster::FreePixels;
 using platform::GradientMode;
 using platform::Point;
 using platform::Rect;
@@ -419,8 +420,6 @@ TEST(TransparentBltTest, DeclinesWhatItCannotDrawAlike) {
 // block; with no room for the large mapping a block still comes, from a
 // mapping of its own or the heap.
 TEST(PixelMemoryTest, HugeSizesFailAndTightAddressSpaceStillServes) {
-    using platform::raster::AllocatePixels;
-    using platform::raster::FreePixels;
     // In a fresh process, so that no chunk mapped by an earlier test serves.
     ::testing::FLAGS_gtest_death_test_style = "threadsafe";
     for (std::size_t bytes : {SIZE_MAX, SIZE_MAX - 100, SIZE_MAX / 2 + 1})
@@ -448,15 +447,14 @@ TEST(PixelMemoryTest, HugeSizesFailAndTightAddressSpaceStillServes) {
 TEST(PixelMemoryTest, ReusedRangesNeverOverlap) {
     std::vector<std::pair<char*, std::size_t>> live;
     auto take = [&](std::size_t kib) {
-        live.emplace_back(static_cast<char*>(platform::raster::AllocatePixels(kib << 10)),
-                          kib << 10);
+        live.emplace_back(static_cast<char*>(AllocatePixels(kib << 10)), kib << 10);
     };
     for (std::size_t kib : {64, 100, 2500, 70, 1000, 128}) take(kib);
     for (std::size_t round = 0; round < 4; ++round) {
         // Every other block goes, then blocks of other sizes come into the gaps.
         for (std::size_t i = live.size(); i-- > 0;)
             if ((i + round) % 2 == 0) {
-                platform::raster::FreePixels(live[i].first, live[i].second);
+                FreePixels(live[i].first, live[i].second);
                 live.erase(live.begin() + std::ptrdiff_t(i));
             }
         for (std::size_t kib : {65, 2100, 64, 400, 90}) take(kib);
@@ -464,7 +462,7 @@ TEST(PixelMemoryTest, ReusedRangesNeverOverlap) {
             for (const auto& [b, m] : live)
                 ASSERT_TRUE(a == b || a + n <= b || b + m <= a) << "round " << round;
     }
-    for (const auto& [at, bytes] : live) platform::raster::FreePixels(at, bytes);
+    for (const auto& [at, bytes] : live) FreePixels(at, bytes);
 }
 
 // Huge pages only where a block fills them: a half-used huge page is resident
@@ -472,8 +470,6 @@ TEST(PixelMemoryTest, ReusedRangesNeverOverlap) {
 // pages; a smaller block gets none, until the pixels are many.
 #if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
 TEST(PixelMemoryTest, HugePagesUnderWholeBlocksUntilThePixelsAreMany) {
-    using platform::raster::AllocatePixels;
-    using platform::raster::FreePixels;
     constexpr std::uintptr_t kHuge = std::uintptr_t(2) << 20;
     // Whether the mapping holding an address is advised to use huge pages.
     const auto advised = [](const void* at) {
@@ -507,11 +503,8 @@ TEST(PixelMemoryTest, HugePagesUnderWholeBlocksUntilThePixelsAreMany) {
         void* d = AllocatePixels(small);
         void* e = AllocatePixels(small);
         if (!advised(e)) std::_Exit(5);
-        FreePixels(d, small);
-        FreePixels(e, small);
-        FreePixels(a, small);
+        for (void* block : std::initializer_list<void*>{a, c, d, e}) FreePixels(block, small);
         FreePixels(b, large);
-        FreePixels(c, small);
         std::_Exit(0);
     };
     EXPECT_EXIT(check(), ::testing::ExitedWithCode(0), "");

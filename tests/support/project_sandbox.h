@@ -19,6 +19,9 @@
 
 namespace sandbox {
 
+using Strings = std::vector<std::string>;
+using Messages = Strings;
+
 #ifdef VELOMAR_SOURCE_DIR
 inline std::string Fixture(const std::string& name) {
     return ReadBytes(VELOMAR_SOURCE_DIR "/tests/unit/fixtures/" + name);
