@@ -2,17 +2,12 @@
 // stderr, the JSON, the bytes written and the pixels rendered. What each
 // command does inside is its core's; here each reaches it through the program.
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "../engine/engine_fixture.h"
 #include "../support/project_sandbox.h"
@@ -232,13 +227,11 @@ TEST(Cli, ExitStatusesAndMessages) {
         EXPECT_TRUE(!c.bytes || ReadBytes(forms + "AppSetup.dat") == Fixture(c.bytes)) << c.args[1];
     }
     EXPECT_EQ(ReadBytes(scratch.File("AppSetup.dat")), Fixture("logo_count_16.dat"));
-    EXPECT_FALSE(fs::exists(png));
-    EXPECT_FALSE(fs::exists(menu + "res/LOGO.bmp"));
+    EXPECT_FALSE(fs::exists(png) || fs::exists(menu + "res/LOGO.bmp"));
     for (const std::string& node : {device, fifo}) EXPECT_FALSE(fs::is_regular_file(node)) << node;
     // The failed build wrote autorun.inf before the copy, and cleaned nothing.
-    EXPECT_TRUE(fs::exists(menu + "autorun.inf"));
+    EXPECT_TRUE(fs::exists(menu + "autorun.inf") && fs::exists(menu + "res/orphan.bmp"));
     EXPECT_FALSE(fs::exists(menu + "Velomar.exe"));
-    EXPECT_TRUE(fs::exists(menu + "res/orphan.bmp"));
     // Texts beginning with "-" follow "--".
     const CliRun dashed = RunCli({"encode", "--", "-x"});
     ASSERT_EQ(dashed.status, 0) << dashed.err;
@@ -291,8 +284,7 @@ TEST(Cli, RenderOptionsDriveTheShow) {
 TEST(Cli, BuildTakesTheInstalledRuntimeByDefault) {
     TempFolder prefix;
     const std::string project = MenuFolder(prefix, "menu", Menu());
-    fs::create_directories(prefix.File("bin"));
-    fs::create_directories(prefix.File("share/velomar"));
+    for (const char* folder : {"bin", "share/velomar"}) fs::create_directories(prefix.File(folder));
     fs::copy_file(kCli, prefix.File("bin/velomarforge-cli"));
     WriteBytes(prefix.File("share/velomar/Velomar.exe"), "MZ installed");
     const std::string command =

@@ -3,15 +3,11 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
-#include <string>
 #include <thread>
 #include <tuple>
-#include <vector>
 
 #include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
@@ -164,14 +160,12 @@ TEST_F(CliImage, FailuresLeaveNoImage) {
     for (const auto& [target, message] : refused)
         EXPECT_EQ(RunCli(Image(target)), (CliRun{1, "", message}));
     EXPECT_EQ(box.SettingsBytes(), settings);
-    EXPECT_FALSE(fs::exists(P("autorun.inf")));
-    EXPECT_FALSE(fs::exists(P("res/TITLE.BMP")));
-    EXPECT_FALSE(fs::is_regular_file(fifo));
+    EXPECT_FALSE(fs::exists(P("autorun.inf")) || fs::exists(P("res/TITLE.BMP")) ||
+                 fs::is_regular_file(fifo));
 
     // An output folder the user may not write to.
     for (const char* folder : {"", "res/", "docs/"}) ::chmod(P(folder).c_str(), 0777);
-    ::chmod(out.Path().c_str(), 0755);
-    ::chmod(scratch.Path().c_str(), 0755);
+    for (const std::string& folder : {out.Path(), scratch.Path()}) ::chmod(folder.c_str(), 0755);
     const std::string result = AsOrdinaryUser([&] { return PrintToString(RunCli(Image(image))); });
     const std::string cannot = "Failed to create the disc image file: ";
     EXPECT_EQ(result, PrintToString(CliRun{1, "", cannot + image + "\nPermission denied\n"}));

@@ -1,9 +1,4 @@
 // Arranging on the preview, with a real (headless) menu window in a pane.
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <string>
-#include <vector>
 
 #include "../engine/engine_fixture.h"
 #include "editor/arranger.h"

@@ -3,23 +3,18 @@
 // built by an ordinary user (for whom permissions count), whatever links and names it holds,
 // only its own files are written or deleted.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <functional>
 #include <set>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
 #include "editor/autorun_text.h"
 #include "editor/disc_image/disc_contents.h"
 #include "editor/disc_image/disc_image.h"
-#include "editor/disc_image/image_report.h"
 #include "editor/disc_image/disc_names.h"
+#include "editor/disc_image/image_report.h"
 #include "editor/disc_image/volume_label.h"
 #include "editor/forms/resource_import.h"
 #include "editor/project_build.h"
@@ -330,12 +325,14 @@ class ResourceImport : public ProjectBuild {
     std::string Res(const std::string& name = "") const { return P("res/" + name); }
 };
 
-// A name in res\ is taken as it is; a file from elsewhere is copied in. A
+// A name in res\ is taken as it is; a file from elsewhere is copied in, over
+// the one there in another case (Windows reads LOGO.BMP and logo.bmp as one). A
 // failed copy says why and leaves the old file and no part of the new one; a
 // file of our temporary name that someone else made is never truncated. A name
 // the disc would change is refused with its rule, nothing copied.
 TEST_F(ResourceImport, ImportNamesAndCopies) {
     WriteBytes(Res("logo.bmp.tmp0"), "someone else's");
+    WriteBytes(Res("LOGO.BMP"), "old");
     WriteBytes(Res("mem"), "old");
     struct Case {
         std::string text;
@@ -347,8 +344,8 @@ TEST_F(ResourceImport, ImportNamesAndCopies) {
         return Case{outside.File(leaf), "", {DiscNameRefusal(leaf, rule)}};
     };
     const Case cases[] = {
-        {outside.File("logo.bmp"), "res\\logo.bmp", {}},
-        {Res("logo.bmp"), "res\\logo.bmp", {}},    // onto itself: no work
+        {outside.File("logo.bmp"), "res\\LOGO.BMP", {}},
+        {Res("LOGO.BMP"), "res\\LOGO.BMP", {}},    // onto itself: no work
         {"RES\\intro.wav", "res\\intro.wav", {}},  // not copied, not checked
         {"res\\sub\\a.bmp", "res\\a.bmp", {}},
         {"res\\", "", {}},
@@ -373,10 +370,10 @@ TEST_F(ResourceImport, ImportNamesAndCopies) {
     for (const auto& e : fs::directory_iterator(Res()))
         content.insert(e.path().filename().string() + "=" + ReadBytes(e.path().string()));
     EXPECT_EQ(content, (std::set<std::string>{"logo.bmp.tmp0=someone else's",
-                                              "logo.bmp=new picture", "mem=old"}));
+                                              "LOGO.BMP=new picture", "mem=old"}));
     // Stored names reach files in any case; a path from elsewhere stays as it is.
-    EXPECT_EQ(ProjectFilePath(box.folder.Path(), "res\\LOGO.bmp"), Res("logo.bmp"));
-    EXPECT_EQ(FieldFilePath(box.folder.Path(), "RES\\LOGO.bmp"), Res("logo.bmp"));
+    EXPECT_EQ(ProjectFilePath(box.folder.Path(), "res\\logo.bmp"), Res("LOGO.BMP"));
+    EXPECT_EQ(FieldFilePath(box.folder.Path(), "RES\\logo.bmp"), Res("LOGO.BMP"));
 
     // Without a res folder every outside import fails; a res that is a link
     // is not written through.
@@ -393,16 +390,6 @@ TEST_F(ResourceImport, ImportNamesAndCopies) {
                         "through it.\n" +
                             P("res")}));
     EXPECT_TRUE(fs::is_empty(away.Path()));
-}
-
-// Windows reads LOGO.BMP and logo.bmp as one file: the one there is replaced.
-TEST_F(ResourceImport, AFileThereInAnotherCaseIsTheOneReplaced) {
-    std::string name;
-    WriteBytes(Res("LOGO.BMP"), "old");
-    ASSERT_TRUE(ImportResource(outside.File("logo.bmp"), box.folder.Path(), &name));
-    EXPECT_EQ(name, "res\\LOGO.BMP");
-    EXPECT_EQ(ResFiles(), Strings{"LOGO.BMP"});
-    EXPECT_EQ(ReadBytes(Res("LOGO.BMP")), "new picture");
 }
 
 // With AutoPlay the title is a label line Explorer shows; off, the file is as ever.

@@ -6,11 +6,8 @@
 #include <unistd.h>
 
 #include <deque>
-#include <filesystem>
 #include <functional>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "../support/project_sandbox.h"
 #include "bench/bench_project.h"

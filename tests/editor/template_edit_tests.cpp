@@ -2,9 +2,6 @@
 // limits, delete and move with whole slots, and the undo history of such changes.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "../support/project_sandbox.h"
 #include "editor/command_ids.h"
 #include "editor/edit_history.h"
@@ -238,13 +235,11 @@ TEST_F(EditHistoryTest, StepsKeepOnlyWhatChangedWithinTheBudget) {
         history.Settle(S());
         ASSERT_LE(history.Bytes(), EditHistory::kMaxBytes);
     }
-    while (history.Undo(S())) {
-    }
+    while (history.Undo(S())) continue;
     EXPECT_NE(TextOf(S().WindowTitle)[0], 't') << "the oldest title steps went";
     EXPECT_EQ(TextOf(S().WindowTitle).size(), 4 * mib);
     EXPECT_EQ(S().LogoBitmapLocation[0].x, 100) << "so did every move before them";
-    while (history.Redo(S())) {
-    }
+    while (history.Redo(S())) continue;
     EXPECT_EQ(TextOf(S().WindowTitle), std::string(4 * mib, 'l'));
 }
 

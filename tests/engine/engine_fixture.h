@@ -6,15 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
-#include <string>
 #include <vector>
 
-#include "engine/installer_wnd.h"
 #include "../support/scratch.h"
+#include "engine/installer_wnd.h"
 #include "platform/headless/headless_platform.h"
 
 namespace enginetest {

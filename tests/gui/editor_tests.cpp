@@ -2,7 +2,6 @@
 // and New Project, a QUIT link clicked in the preview, the dialogs' own
 // buttons, the layout kept between runs, and the message box. The rules behind
 // them are the core's (tests/editor).
-#include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/stattext.h>
 

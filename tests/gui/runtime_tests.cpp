@@ -6,16 +6,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
-#include <string>
 #include <thread>
 
 #include "platform/headless/png_writer.h"
-#include "platform/raster/surface.h"
 #include "scratch.h"
 #include "x_display.h"
 

@@ -5,9 +5,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 
 #include "../support/scratch.h"

@@ -7,7 +7,6 @@
 
 #include <memory>
 #include <ostream>
-#include <string>
 #include <vector>
 
 #include "engine/installer_wnd.h"

@@ -1,18 +1,13 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <optional>
-#include <string>
 
 #include "../support/project_sandbox.h"
-#include "platform/posix/posix_system.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using sandbox::ReadBytes;
-using sandbox::WriteBytes;
+using namespace sandbox;
 
 TEST(LanguageName, LocaleNamesMapToWindowsEnglishNames) {
     const struct {
@@ -34,9 +29,8 @@ TEST(LanguageName, EnvironmentPrecedence) {
         if (const char* value = getenv(names[i])) saved[i] = value;
     auto set = [&](int i, const char* v) { v ? setenv(names[i], v, 1) : unsetenv(names[i]); };
     auto language = [&](const char* all, const char* messages, const char* lang) {
-        set(0, all);
-        set(1, messages);
-        set(2, lang);
+        int i = 0;
+        for (const char* value : {all, messages, lang}) set(i++, value);
         std::string name;
         EXPECT_TRUE(platform::PosixSystem().GetSystemLanguageName(&name));
         return name;
@@ -48,7 +42,7 @@ TEST(LanguageName, EnvironmentPrecedence) {
 }
 
 TEST(PosixPaths, StoredNamesResolveWithoutRegardToCase) {
-    sandbox::TempFolder folder;
+    TempFolder folder;
     fs::create_directories(folder.File("Res/Sub"));
     for (const char* name : {"Res/Logo.BMP", "A.txt", "a.txt", "B.TXT", "b.txt"})
         WriteBytes(folder.File(name), name);
@@ -63,7 +57,7 @@ TEST(PosixPaths, StoredNamesResolveWithoutRegardToCase) {
 }
 
 TEST(PosixPaths, FilesAndReplaceFile) {
-    sandbox::TempFolder folder;
+    TempFolder folder;
     platform::PosixSystem system;
     WriteBytes(folder.File("new"), "new content");
     fs::create_directories(folder.File("dir/inside"));

@@ -2,25 +2,19 @@
 // fixtures/make_fixtures.py, whose codec is written apart from the engine's.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <climits>
 #include <cstdio>
-#include <filesystem>
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
 
 namespace {
 
-using sandbox::Fixture;
-using sandbox::ReadBytes;
-using sandbox::WriteBytes;
+using namespace sandbox;
 
-class SettingsFileTest : public ::testing::Test, protected sandbox::ProjectSandbox {
+class SettingsFileTest : public ::testing::Test, protected ProjectSandbox {
   protected:
     // A project over the fixture, loaded.
     std::unique_ptr<CInstallerWnd> Load(const std::string& fixture, bool loads = true) {
@@ -146,7 +140,7 @@ TEST_F(SettingsFileTest, EachMissingOrRefusedKeyHasItsOwnMessage) {
             SCOPED_TRACE(fixture);
             services.messages.clear();
             auto project = Load(fixture + std::string(".dat"), false);
-            EXPECT_EQ(services.messages, std::vector<std::string>{key ? Unread(key) : noSection});
+            EXPECT_EQ(services.messages, Strings{key ? Unread(key) : noSection});
             ExpectEmptyRecord(*project);
         }
 }
@@ -178,8 +172,8 @@ TEST_F(SettingsFileTest, FileAndLanguage) {
     EXPECT_EQ(SettingsBytes(), Fixture("full_scrambled.dat"));
     const std::string noFile = "Failed to open the InstalledWnd.ini file!\n";
     const std::string noLanguage = "GetLocaleInfo() Failed!\n";
-    EXPECT_EQ(services.messages, (std::vector<std::string>{noFile, noFile, noFile, noLanguage,
-                                                           noLanguage, noLanguage}));
+    EXPECT_EQ(services.messages,
+              (Strings{noFile, noFile, noFile, noLanguage, noLanguage, noLanguage}));
 }
 
 TEST_F(SettingsFileTest, ValuesAreReadLeniently) {
@@ -235,7 +229,7 @@ TEST_F(SettingsFileTest, DefaultsAndValuesBeyondWhatFits) {
     EXPECT_EQ(SettingsBytes(), Fixture("full_plain.dat"));
 
     LaunchSettings& s = *project->Settings;
-    sandbox::FillLargestRecord(s);
+    FillLargestRecord(s);
     s.HotSpotFontSize = INT_MIN;  // |INT_MIN| does not fit
     s.NumberOfLogosToDraw = 20;
     ASSERT_TRUE(project->SaveSettings());
@@ -279,10 +273,9 @@ TEST_F(SettingsFileTest, LookupsTraceEveryLinePassedOverUpToTheSectionEnd) {
                "[Other]\nWindowTitle=T\n");
     EXPECT_FALSE(NewProject()->LoadSettings());
     const std::string noEquals = "Failed to locate a '=' in the INI file!\n";
-    EXPECT_EQ(services.traces,
-              (std::vector<std::string>{noEquals, noEquals, noEquals, noEquals, noEquals,
+    EXPECT_EQ(services.traces, (Strings{noEquals, noEquals, noEquals, noEquals, noEquals,
                                         "Failed to locate our entry name in the INI file!\n"}));
-    EXPECT_EQ(services.messages, (std::vector<std::string>{Unread("'WINDOW_TITLE'")}));
+    EXPECT_EQ(services.messages, (Strings{Unread("'WINDOW_TITLE'")}));
 }
 
 // What a user, or someone who planted entries in the project folder, left there
@@ -302,12 +295,12 @@ TEST_F(SettingsFileTest, SavesNeverFollowRemoveOrOverrideWhatIsThere) {
     const std::string kOld = Fixture("full_scrambled.dat");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        sandbox::TempFolder project, outside;
-        sandbox::OpenToOrdinaryUser(project.Path());
-        sandbox::OpenToOrdinaryUser(outside.Path());
+        TempFolder project, outside;
+        OpenToOrdinaryUser(project.Path());
+        OpenToOrdinaryUser(outside.Path());
         const std::string file = project.File("AppSetup.dat"), tmp = file + ".tmp";
         const std::string victim = outside.File("victim");
-        const std::string result = sandbox::AsOrdinaryUser([&] {
+        const std::string result = AsOrdinaryUser([&] {
             if (c.old) {
                 WriteBytes(file, kOld);
                 ::chmod(file.c_str(), c.old);

@@ -8,7 +8,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <thread>
