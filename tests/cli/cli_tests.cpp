@@ -52,11 +52,7 @@ constexpr ColorRef kHilite = Rgb(255, 255, 0);
 
 TestProject Menu(const std::string& background = "@@0000000140a060",
                  const std::string& logo = "res\\logo.bmp") {
-    TestProject p;
-    p.background = background;
-    p.logos = {{logo, {10, 10}, 1, {300, 300}}};
-    p.hotspots = {{"Open the menu link", 100, 200}};
-    return p;
+    return {{{logo, {10, 10}, 1, {300, 300}}}, {{"Open the menu link", 100, 200}}, background};
 }
 
 // A folder holding the menu, made under `scratch`.

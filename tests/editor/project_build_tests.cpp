@@ -419,9 +419,7 @@ TEST(DiscImageNames, VolumeNamesAutorunLabelAndProgress) {
     for (int i = 0; i < 33; ++i) e33 += "\xC3\xA9";
     const std::string az = "ABCDEFGHIJKLMNOPQRSTUVWXYZ12345";
     const struct {
-        std::string title;
-        std::string iso;
-        std::string label;
+        std::string title, iso, label;
         const char16_t* joliet = nullptr;
     } cases[] = {
         {"", "VELOMAR", "", u"                "},

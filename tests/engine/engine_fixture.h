@@ -41,20 +41,17 @@ constexpr ColorRef kMask = Rgb(255, 0, 255);  // every logo's mask colour
 
 struct TestHotSpot {
     std::string text;
-    int left = 0;
-    int top = 0;
+    int left = 0, top = 0;
     std::string command = "QUIT";
-    std::string dataA = {};
-    std::string dataB = {};
+    std::string dataA = {}, dataB = {};
 };
 
 struct TestProject {
+    std::vector<TestLogo> logos = {};
+    std::vector<TestHotSpot> hotspots = {};
     std::string background = "@@0000000100ff00";  // solid green
-    std::vector<TestLogo> logos;
-    std::vector<TestHotSpot> hotspots;
     int delay = 10;
-    std::string startupWave;
-    std::string hoverWave;
+    std::string startupWave = {}, hoverWave = {};
 
     // Saves the project, plain, into dir (which ends in '/') through the
     // platform installed.
@@ -151,9 +148,8 @@ class EngineTest : public ::testing::Test {
     }
     // A project of links over the plain background, with a hover sound.
     std::unique_ptr<CInstallerWnd> ShowSpots(std::vector<TestHotSpot> hotspots) {
-        TestProject p;
+        TestProject p{{}, std::move(hotspots)};
         p.hoverWave = "res\\hover.wav";
-        p.hotspots = std::move(hotspots);
         return Show(p);
     }
     Rect RectOf(CInstallerWnd& wnd, int i) { return wnd.Settings->HotSpotRect[i]; }

@@ -36,9 +36,7 @@ TEST_F(EngineWindow, ColourAndGradientBackgrounds) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.background);
-        TestProject p;
-        p.background = c.background;
-        auto wnd = Show(p);
+        auto wnd = Show({{}, {}, c.background});
         const Surface s = Client(*wnd);
         EXPECT_TRUE(Near(At(s, {0, 0}), c.start));
         EXPECT_EQ(At(s, {0, 0}), At(s, {c.sameX, c.sameY}));
@@ -82,10 +80,7 @@ TEST_F(EngineWindow, PicturesThatCannotBeMadeFailTheWindow) {
         SCOPED_TRACE(c.background);
         services_.messages.clear();
         services_.traces.clear();
-        TestProject p;
-        p.background = c.background;
-        p.logos = c.logos;
-        auto wnd = MakeWindow(p);
+        auto wnd = MakeWindow({c.logos, {}, c.background});
         EXPECT_FALSE(wnd->Create(0, kRuntimeStyle, nullptr));
         EXPECT_EQ(c.messages, services_.messages);
         EXPECT_EQ(c.trace, services_.traces.empty() ? "" : services_.traces.back());
@@ -213,10 +208,7 @@ TEST_F(EngineWindow, Scenes) {
         {7, 86, 300, 300, 320, 310, B, 0}, {7, 86, 300, 385, 320, 395, R, 0},
     };
     for (int scene = 0; scene < int(std::size(scenes)); ++scene) {
-        TestProject p;
-        p.logos = scenes[scene];
-        p.hotspots = {{"XXXX", 30, 380}};
-        auto wnd = Show(p);
+        auto wnd = Show({scenes[scene], {{"XXXX", 30, 380}}});
         int done = 0;
         for (const auto& c : checks) {
             if (c.scene != scene) continue;
@@ -243,10 +235,7 @@ class EngineAnimation : public EngineTest {
                                                std::vector<TestHotSpot> hotspots = {},
                                                int resize = 0) {
         WriteSolidBmp(dir_ + "res/logo.bmp", 20, 10, kRed);
-        TestProject p;
-        p.logos = {{"res\\logo.bmp", location, 1, start, resize}};
-        p.hotspots = std::move(hotspots);
-        return Show(p);
+        return Show({{{"res\\logo.bmp", location, 1, start, resize}}, std::move(hotspots)});
     }
 };
 

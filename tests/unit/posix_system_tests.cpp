@@ -9,7 +9,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace sandbox;
 
-TEST(LanguageName, LocaleNamesMapToWindowsEnglishNames) {
+TEST(LanguageName, LocaleNamesMapToWindowsEnglishNamesAndTheEnvironmentsPrecedence) {
     const struct {
         const char* locale;
         const char* name;
@@ -20,9 +20,7 @@ TEST(LanguageName, LocaleNamesMapToWindowsEnglishNames) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(platform::LanguageNameForLocale(c.locale), c.name) << c.locale;
-}
 
-TEST(LanguageName, EnvironmentPrecedence) {
     const char* names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
     std::optional<std::string> saved[3];
     for (int i = 0; i < 3; ++i)
@@ -41,7 +39,7 @@ TEST(LanguageName, EnvironmentPrecedence) {
     for (int i = 0; i < 3; ++i) set(i, saved[i] ? saved[i]->c_str() : nullptr);
 }
 
-TEST(PosixPaths, StoredNamesResolveWithoutRegardToCase) {
+TEST(PosixPaths, StoredNamesResolveWithoutRegardToCaseAndFilesAreReplaced) {
     TempFolder folder;
     fs::create_directories(folder.File("Res/Sub"));
     for (const char* name : {"Res/Logo.BMP", "A.txt", "a.txt", "B.TXT", "b.txt"})
@@ -54,11 +52,7 @@ TEST(PosixPaths, StoredNamesResolveWithoutRegardToCase) {
     // The exact name wins, then the first in byte order.
     EXPECT_EQ(system.RealPath(base + "a.txt"), base + "a.txt");
     EXPECT_EQ(system.RealPath(base + "b.Txt"), base + "B.TXT");
-}
 
-TEST(PosixPaths, FilesAndReplaceFile) {
-    TempFolder folder;
-    platform::PosixSystem system;
     WriteBytes(folder.File("new"), "new content");
     fs::create_directories(folder.File("dir/inside"));
     EXPECT_TRUE(system.FileExists(folder.File("new")));
