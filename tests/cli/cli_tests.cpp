@@ -15,7 +15,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using nlohmann::ordered_json;
 using namespace sandbox;
 using enginetest::Count;
@@ -271,8 +270,7 @@ TEST(Cli, RenderOptionsDriveTheShow) {
     // 300 - trunc(8 * 290 / 40) = 242 on both axes.
     EXPECT_EQ(Count(picture({"--steps", "10"}), {242, 242, 262, 262}, kLogo), 399);
 
-    const Surface over = picture({"--still", "--mouse", "110,210"});
-    EXPECT_GT(Count(over, {100, 200, 400, 240}, kHilite), 20);
+    EXPECT_GT(Count(picture({"--still", "--mouse", "110,210"}), {100, 200, 400, 240}, kHilite), 20);
 }
 
 // Without --runtime an installed program takes Velomar.exe from share/velomar

@@ -18,7 +18,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace sandbox;
 using namespace std::string_literals;
 using ::testing::PrintToString;

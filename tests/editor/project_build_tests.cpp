@@ -24,7 +24,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace sandbox;
 
 const std::string kAutorun = AUTORUN_INF_TEXT;
@@ -521,7 +520,8 @@ TEST(DiscImageNames, TemporaryNames) {
 
 // Spellings of a name, its own first; an earlier image is replaced but a twin of
 // it in case is not; the lists stop at 40 lines; sizes round up into the next unit.
-TEST(DiscImageNames, TwinsListsAndSizes) {
+// Temporaries, links out of the folder and special files stay off the disc.
+TEST(DiscImageNames, TwinsListsSizesAndWhatStaysOff) {
     ProjectSandbox box;
     std::string iso(16 * 2048 + 6, '\0');
     WriteBytes(box.folder.File("disc.iso"), iso.replace(16 * 2048 + 1, 5, "CD001"));
@@ -536,9 +536,7 @@ TEST(DiscImageNames, TwinsListsAndSizes) {
     EXPECT_EQ(renamed.substr(renamed.rfind('\n')), "\n... and 2 more");
     EXPECT_EQ(ReadableSize(1) + "|" + ReadableSize(1023) + "|" + ReadableSize(1048575),
               "1 byte|1,023 bytes|1.0 MB (1,048,575 bytes)");
-}
 
-TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
     TempFolder outside, project;
     const std::string root = fs::canonical(project.Path()).string();
     fs::create_directories(project.File("res/sub"));
@@ -550,8 +548,6 @@ TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
     fs::create_directory(root + "-beside");  // its name only begins like the project's
     fs::create_symlink(root + "-beside", project.File("res/beside"));
     ASSERT_EQ(::mkfifo(project.File("res/pipe").c_str(), 0600), 0);
-
-    ProjectSandbox box;
     Strings excluded = ExcludedPaths(root);
     std::sort(excluded.begin(), excluded.end());
     Strings expected;

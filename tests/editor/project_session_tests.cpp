@@ -24,7 +24,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using platform::MessageAnswer;
 using namespace sandbox;
 

@@ -215,9 +215,8 @@ TEST_F(EngineWindow, Scenes) {
             Steps(c.steps - done);
             done = c.steps;
             const Rect r{c.left, c.top, c.right, c.bottom};
-            const int all = r.Width() * r.Height();
             const Surface shown = Client(*wnd);
-            EXPECT_GE(Count(shown, r, c.colour), c.least ? c.least : all)
+            EXPECT_GE(Count(shown, r, c.colour), c.least ? c.least : r.Width() * r.Height())
                 << "scene " << scene << " after " << done << " steps: " << r;
             // A movement's surfaces cover only its frames' area, so a paint between
             // frames puts back what they drew: nothing changes on screen.
@@ -239,7 +238,18 @@ class EngineAnimation : public EngineTest {
     }
 };
 
-TEST_F(EngineAnimation, TeardownMidMovementReleasesTheSurfaces) {
+// A movement's surfaces cover only the area its frames draw on, and a
+// teardown mid-movement releases them.
+TEST_F(EngineAnimation, SurfacesCoverOnlyTheFramesAreaAndGoWithATeardown) {
+    auto resized = StartMoving({300, 300}, {100, 300}, {}, 1);
+    Steps(20);
+    // It starts at x 300, 20 + trunc(20 * 39 / 20) = 59 by 29, and ends at x 100.
+    platform::BitmapInfo area;
+    ASSERT_TRUE(resized->Settings->LogoAnnimation.SnapshotBitmap->GetInfo(&area));
+    EXPECT_EQ(259, area.width);
+    EXPECT_EQ(29, std::abs(area.height));
+    resized.reset();
+
     enum { kClearSettings, kCloseWindow, kDeleteObject };
     for (int how : {kClearSettings, kCloseWindow, kDeleteObject}) {
         SCOPED_TRACE(how);
@@ -259,17 +269,6 @@ TEST_F(EngineAnimation, TeardownMidMovementReleasesTheSurfaces) {
         // With the settings cleared the timer still runs, its id forgotten, and stops.
         EXPECT_EQ(how == kClearSettings ? 2 : 0, StepsUntilStopped(10));
     }
-}
-
-// A movement's surfaces cover only the area its frames draw on.
-TEST_F(EngineAnimation, SurfacesCoverOnlyTheFramesArea) {
-    auto wnd = StartMoving({300, 300}, {100, 300}, {}, 1);
-    Steps(20);
-    // It starts at x 300, 20 + trunc(20 * 39 / 20) = 59 by 29, and ends at x 100.
-    platform::BitmapInfo area;
-    ASSERT_TRUE(wnd->Settings->LogoAnnimation.SnapshotBitmap->GetInfo(&area));
-    EXPECT_EQ(259, area.width);
-    EXPECT_EQ(29, std::abs(area.height));
 }
 
 // Neither the timer, a paint nor a click reaches past the logo and link slots.

@@ -200,7 +200,7 @@ TEST(BmpDamage, CutFilesDecodeAlikeFromMemoryAndFromTheFile) {
     }
 }
 
-TEST(BmpMade, DecodeAsWindowsDoes) {
+TEST(BmpMade, DecodeAsWindowsDoesUpToTheCap) {
     const Bytes indexed = Indexed(4, 8, 4, {3, 2, 1, 0, 1, 1, 2, 2});
     const Pixels indexedPixels{R, R, N, N, B, N, R, K};
     const std::uint32_t end = std::uint32_t(indexed.size());
@@ -263,9 +263,8 @@ TEST(BmpMade, DecodeAsWindowsDoes) {
         EXPECT_EQ(Decode(c.file, &s) ? Pixels(s.pixels.begin(), s.pixels.end()) : Pixels{}, c.want)
             << c.what;
     }
-}
 
-TEST(BmpMade, DimensionsUpToTheCapDecodeAndBeyondFail) {
+    // Dimensions up to the cap decode, and beyond it fail.
     Surface s;
     EXPECT_TRUE(Decode(MakeBmp({16384, 1, 24, 0, 0, {}, {}, Bytes(16384 * 3, 0x40)}), &s));
     EXPECT_EQ(s.width, 16384);

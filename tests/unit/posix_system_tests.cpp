@@ -6,7 +6,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace sandbox;
 
 TEST(LanguageName, LocaleNamesMapToWindowsEnglishNamesAndTheEnvironmentsPrecedence) {

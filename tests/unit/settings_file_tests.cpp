@@ -203,21 +203,10 @@ TEST_F(SettingsFileTest, ValuesAreReadLeniently) {
     EXPECT_TRUE(services.messages.empty());
 }
 
-TEST_F(SettingsFileTest, RecordIsWrittenInTheCanonicalLayout) {
-    for (auto [encryption, fixture] : {std::pair{0, "full_plain.dat"}, {1, "full_scrambled.dat"}}) {
-        auto project = NewProject();
-        FillFullRecord(*project->Settings);
-        project->EncryptionType = encryption;
-        ASSERT_TRUE(project->SaveSettings());
-        EXPECT_EQ(project->SettingsVersion, 3);
-        EXPECT_EQ(SettingsBytes(), Fixture(fixture)) << fixture;
-    }
-    EXPECT_FALSE(std::filesystem::exists(SettingsPath() + ".tmp"));
-}
-
 // The default only where there is no project. Counts and font sizes beyond what fits are
 // written as what reads back; every slot of the largest record, two-digit keys and all, too.
-TEST_F(SettingsFileTest, DefaultsAndValuesBeyondWhatFits) {
+// The record of full_*.dat is written as those files hold it.
+TEST_F(SettingsFileTest, RecordIsWrittenInTheCanonicalLayout) {
     auto project = NewProject();
     project->CreateDefaultSettings();  // a new window: EncryptionType 1
     EXPECT_EQ(SettingsBytes(), Fixture("default_scrambled.dat"));
@@ -247,6 +236,16 @@ TEST_F(SettingsFileTest, DefaultsAndValuesBeyondWhatFits) {
     read->Settings->NumberOfHotSpots = -3;
     ASSERT_TRUE(read->SaveSettings());
     EXPECT_THAT(SettingsBytes(), ::testing::HasSubstr("\r\nNumberOfHotSpots=0\r\n"));
+
+    for (auto [encryption, fixture] : {std::pair{0, "full_plain.dat"}, {1, "full_scrambled.dat"}}) {
+        auto written = NewProject();
+        FillFullRecord(*written->Settings);
+        written->EncryptionType = encryption;
+        ASSERT_TRUE(written->SaveSettings());
+        EXPECT_EQ(written->SettingsVersion, 3);
+        EXPECT_EQ(SettingsBytes(), Fixture(fixture)) << fixture;
+    }
+    EXPECT_FALSE(fs::exists(SettingsPath() + ".tmp"));
 }
 
 TEST_F(SettingsFileTest, FileNameInAnyCaseIsReadOnceAndReplacedInPlace) {
@@ -258,7 +257,7 @@ TEST_F(SettingsFileTest, FileNameInAnyCaseIsReadOnceAndReplacedInPlace) {
     ASSERT_TRUE(project->SaveSettings());
     EXPECT_EQ(ReadBytes(folder.File("appsetup.DAT")).substr(0, 32),
               "[English]\r\nINIEncryptionType=1\r\n");
-    EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
+    EXPECT_FALSE(fs::exists(SettingsPath()));
 
     std::remove(folder.File("appsetup.DAT").c_str());
     EXPECT_TRUE(project->LoadSettings());  // not read again
@@ -282,7 +281,6 @@ TEST_F(SettingsFileTest, LookupsTraceEveryLinePassedOverUpToTheSectionEnd) {
 // before a save, which runs as an ordinary user. A save puts a new file in place
 // with the old one's permission bits; a refused one leaves everything as it was.
 TEST_F(SettingsFileTest, SavesNeverFollowRemoveOrOverrideWhatIsThere) {
-    namespace fs = std::filesystem;
     const struct {
         const char* name;
         mode_t old;  // the old file's permission bits; 0: a folder in its place
