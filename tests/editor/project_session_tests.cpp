@@ -16,7 +16,6 @@
 #include "editor/item_layout.h"
 #include "editor/new_project_path.h"
 #include "editor/project_build.h"
-#include "editor/project_lifecycle.h"
 #include "editor/project_session.h"
 #include "editor/recent_projects.h"
 #include "platform/headless/headless_platform.h"

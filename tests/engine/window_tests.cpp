@@ -246,8 +246,7 @@ TEST_F(EngineAnimation, SurfacesCoverOnlyTheFramesAreaAndGoWithATeardown) {
     // It starts at x 300, 20 + trunc(20 * 39 / 20) = 59 by 29, and ends at x 100.
     platform::BitmapInfo area;
     ASSERT_TRUE(resized->Settings->LogoAnnimation.SnapshotBitmap->GetInfo(&area));
-    EXPECT_EQ(259, area.width);
-    EXPECT_EQ(29, std::abs(area.height));
+    EXPECT_EQ(std::pair(259, 29), std::pair(area.width, std::abs(area.height)));
     resized.reset();
 
     enum { kClearSettings, kCloseWindow, kDeleteObject };

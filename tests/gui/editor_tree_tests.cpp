@@ -7,7 +7,6 @@
 #include <thread>
 
 #include "editor/wx/hyperlink_dlg.h"
-#include "editor/wx/logo_dlg.h"
 #include "editor_fixture.h"
 // Last: its macros (None, Bool) would clash with the names above.
 #include <X11/Xlib.h>

@@ -56,8 +56,7 @@ TEST_P(BmpFixture, MatchesImageMagickPixelForPixel) {
     ASSERT_TRUE(Decode(ReadFile(kDir + GetParam() + ".bmp"), &s));
     const Bytes rgb = ReadFile(kDir + GetParam() + ".rgb");
     ASSERT_EQ(rgb.size(), std::size_t(kWidth * kHeight * 3)) << "reference missing";
-    ASSERT_EQ(s.width, kWidth);
-    ASSERT_EQ(s.height, kHeight);
+    ASSERT_EQ(std::pair(s.width, s.height), std::pair(kWidth, kHeight));
     EXPECT_FALSE(s.monochrome);
     int wrong = 0;
     for (int i = 0; i < kWidth * kHeight; ++i) {
