@@ -15,7 +15,6 @@
 #include "editor/project_build.h"
 #include "editor/recent_projects.h"
 #include "editor/template_tree.h"
-#include "editor/win32/demo_wnd.h"
 #include "editor/win32/main_frame.h"
 #include "editor/win32/resource.h"
 #include "editor/win32/tree_view.h"
