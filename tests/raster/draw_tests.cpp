@@ -343,7 +343,7 @@ void MaskSequence(RasterDC& dst, int x, int y, int w, int h, RasterDC& src, int 
     dst.BitBlt(x, y, w, h, work.dc, 0, 0, Rop::SrcPaint);
 }
 
-TEST(TransparentBltTest, DrawsWhatTheMaskSequenceDraws) {
+TEST(TransparentBltTest, DrawsWhatTheMaskSequenceDrawsOrDeclines) {
     const struct {
         const char* name;
         int x, y, w, h;      // destination
@@ -385,11 +385,9 @@ TEST(TransparentBltTest, DrawsWhatTheMaskSequenceDraws) {
         MaskSequence(copy, c.x, c.y, c.w, c.h, src.dc, c.sx, c.sy, c.sw, c.sh, c.key);
         EXPECT_TRUE(SurfaceIs(overSurface, copySurface));
     }
-}
 
-// Where one pass could differ from the sequence it declines, drawing nothing,
-// and the caller runs the sequence.
-TEST(TransparentBltTest, DeclinesWhatItCannotDrawAlike) {
+    // Where one pass could differ from the sequence it declines, drawing nothing,
+    // and the caller runs the sequence.
     Canvas src{Logo(8, 6, 3)};
     Canvas dst{Logo(16, 12, 5)};
     Canvas mono(16, 12, K, /*mono=*/true);
@@ -403,11 +401,11 @@ TEST(TransparentBltTest, DeclinesWhatItCannotDrawAlike) {
         EXPECT_FALSE(dst.dc.TransparentBltOver(0, 0, 8, 6, src.dc, 0, 0, 8, 6, key, below->dc,
                                                below == &src ? 1 : 0, 0));
     // w, h, sx, sy, sw, sh: narrower, lower, past each edge, empty, beyond any bitmap.
-    const int cases[][6] = {
+    const int sizes[][6] = {
         {7, 6, 0, 0, 8, 6},  {8, 5, 0, 0, 8, 6}, {8, 6, -1, 0, 8, 6},
         {8, 6, 0, -1, 8, 6}, {8, 6, 1, 0, 8, 6}, {8, 6, 0, 1, 8, 6},
         {0, 6, 0, 0, 0, 6},  {8, 0, 0, 0, 8, 0}, {1 << 20, 1 << 20, 0, 0, 8, 6}};
-    for (const auto& c : cases)
+    for (const auto& c : sizes)
         EXPECT_FALSE(dst.dc.TransparentBlt(0, 0, c[0], c[1], src.dc, c[2], c[3], c[4], c[5], key))
             << c[0] << " " << c[1] << " " << c[2] << " " << c[3];
     EXPECT_EQ(dst.surface().pixels, before.pixels);
@@ -417,8 +415,8 @@ TEST(TransparentBltTest, DeclinesWhatItCannotDrawAlike) {
 
 // Pixel blocks: a size near SIZE_MAX fails rather than wrapping to a small
 // block; with no room for the large mapping a block still comes, from a
-// mapping of its own or the heap.
-TEST(PixelMemoryTest, HugeSizesFailAndTightAddressSpaceStillServes) {
+// mapping of its own or the heap; freed ranges are reused.
+TEST(PixelMemoryTest, HugeSizesFailTightAddressSpaceStillServesAndRangesAreReused) {
     // In a fresh process, so that no chunk mapped by an earlier test serves.
     ::testing::FLAGS_gtest_death_test_style = "threadsafe";
     for (std::size_t bytes : {SIZE_MAX, SIZE_MAX - 100, SIZE_MAX / 2 + 1})
@@ -439,11 +437,9 @@ TEST(PixelMemoryTest, HugeSizesFailAndTightAddressSpaceStillServes) {
         std::_Exit(0);
     };
     EXPECT_EXIT(tight(), ::testing::ExitedWithCode(0), "");
-}
 
-// Freed ranges are handed out again, merged with their neighbours, and no two
-// live blocks ever share a byte.
-TEST(PixelMemoryTest, ReusedRangesNeverOverlap) {
+    // Freed ranges are handed out again, merged with their neighbours, and no
+    // two live blocks ever share a byte (after the check in a fresh process).
     std::vector<std::pair<char*, std::size_t>> live;
     auto take = [&](std::size_t kib) {
         live.emplace_back(static_cast<char*>(AllocatePixels(kib << 10)), kib << 10);
