@@ -18,7 +18,11 @@ ColorRef At(const Surface& s, Point p) { return platform::raster::ColorRefOf(s.A
 
 using EngineWindow = EngineTest;
 
-TEST_F(EngineWindow, ColourAndGradientBackgrounds) {
+// Colours and gradients fill the background. One that cannot be made is said in
+// a message box; a logo that cannot be loaded only in a trace. Small files that
+// claim huge pictures pass the decoder's own limits, but together they pass the
+// window's memory budget, and the first one past it fails before it takes the memory.
+TEST_F(EngineWindow, BackgroundsAndPicturesThatCannotBeMade) {
     // The gradient runs across the line from (0, 0) to `same`, towards `end`:
     // vertically to light grey unless the horizontal flag is set, or to black.
     const ColorRef grey = Rgb(240, 240, 240), abc = Rgb(0xa0, 0xb0, 0xc0);
@@ -42,13 +46,7 @@ TEST_F(EngineWindow, ColourAndGradientBackgrounds) {
         EXPECT_EQ(At(s, {0, 0}), At(s, {c.sameX, c.sameY}));
         EXPECT_TRUE(Near(At(s, {c.endX, c.endY}), c.endColour));
     }
-}
 
-// A background that cannot be made is said in a message box; a logo that
-// cannot be loaded only in a trace. Small files that claim huge pictures pass
-// the decoder's own limits, but together they pass the window's memory
-// budget, and the first one past it fails before it takes the memory.
-TEST_F(EngineWindow, PicturesThatCannotBeMadeFailTheWindow) {
     WriteSolidBmp(dir_ + "res/a.bmp", 4, 4, kRed);
     // 256 MiB as claimed (the file is 132 KB), and 64 MiB in each logo file.
     std::ofstream(dir_ + "res/big.bmp", std::ios::binary) << sandbox::PlausibleRleBomb(8192);
@@ -65,18 +63,20 @@ TEST_F(EngineWindow, PicturesThatCannotBeMadeFailTheWindow) {
         std::vector<TestLogo> logos;
         std::vector<std::string> messages;
         std::string trace;
-    } cases[] = {
+    } broken[] = {
         {"@@00000002ff0000", {}, {noBackground}, ""},
         {"@00000001ff0000", {}, {noBackground}, ""},
         {"res\\missing.bmp", {}, {noBackground}, ""},
         {"res\\big.bmp", {}, {noBackground}, ""},
-        {"@@0000000100ff00", {{"res\\A.BMP", {0, 0}}, {"res\\gone.bmp", {0, 0}}}, {},
+        {"@@0000000100ff00",
+         {{"res\\A.BMP", {0, 0}}, {"res\\gone.bmp", {0, 0}}},
+         {},
          noLogo + "res\\gone.bmp!\n"},
         // Two fit the budget together; the third does not.
         {"@@0000000100ff00", bombs, {}, noLogo + "res\\bomb3.bmp!\n"},
         {"res\\bomb1.bmp", bombs, {}, noLogo + "res\\bomb2.bmp!\n"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : broken) {
         SCOPED_TRACE(c.background);
         services_.messages.clear();
         services_.traces.clear();

@@ -30,7 +30,9 @@ namespace {
 const Rop kRops[] = {Rop::SrcCopy,  Rop::SrcPaint,   Rop::SrcAnd,    Rop::SrcInvert,
                      Rop::SrcErase, Rop::NotSrcCopy, Rop::Blackness, Rop::Whiteness};
 
-TEST(BlitTest, EachRopCombinesEachPixel) {
+// Each raster operation combines each pixel; colour and monochrome convert by
+// the colours that count and no other.
+TEST(BlitTest, EachRopCombinesEachPixelAndConversionsUseOnlyTheColoursThatCount) {
     const std::vector<Pixel> expected[] = {
         {0xFF00FF, 0x0F0F0F, 0x000000, 0xFFFFFF},  // SrcCopy
         {0xFFFFFF, 0xFFFFFF, 0x123456, 0xFFFFFF},  // SrcPaint
@@ -49,21 +51,19 @@ TEST(BlitTest, EachRopCombinesEachPixel) {
         EXPECT_TRUE(SurfaceIs(dst.surface(), Rows{expected[i]}));
     }
     // An operation outside the set (MERGEPAINT) fails and draws nothing.
-    Canvas dst(1, 1, 0x445566);
-    EXPECT_FALSE(dst.dc.BitBlt(0, 0, 1, 1, src.dc, 0, 0, Rop(0x00BB0226)));
-    EXPECT_TRUE(SurfaceIs(dst.surface(), Rows{{0x445566}}));
-}
+    Canvas unchanged(1, 1, 0x445566);
+    EXPECT_FALSE(unchanged.dc.BitBlt(0, 0, 1, 1, src.dc, 0, 0, Rop(0x00BB0226)));
+    EXPECT_TRUE(SurfaceIs(unchanged.surface(), Rows{{0x445566}}));
 
-TEST(BlitTest, ConversionsUseOnlyTheColoursThatCount) {
     // Colour to mono: 1 where the source has its background colour; one pixel
     // is off by a single blue step. No other colour plays a part.
-    Canvas src(Rows{{0x102030, 0x102031, 0xFFFFFF, 0x102030}});
-    src.dc.SetBkColor(Rgb(0x10, 0x20, 0x30));
-    src.dc.SetTextColor(Rgb(0xFF, 0xFF, 0xFF));
+    Canvas colour(Rows{{0x102030, 0x102031, 0xFFFFFF, 0x102030}});
+    colour.dc.SetBkColor(Rgb(0x10, 0x20, 0x30));
+    colour.dc.SetTextColor(Rgb(0xFF, 0xFF, 0xFF));
     Canvas mask(4, 1, K, /*mono=*/true);
     mask.dc.SetBkColor(Rgb(1, 1, 1));
     mask.dc.SetTextColor(Rgb(2, 2, 2));
-    ASSERT_TRUE(mask.dc.BitBlt(0, 0, 4, 1, src.dc, 0, 0, Rop::SrcCopy));
+    ASSERT_TRUE(mask.dc.BitBlt(0, 0, 4, 1, colour.dc, 0, 0, Rop::SrcCopy));
     EXPECT_TRUE(SurfaceIs(mask.surface(), Rows{{W, K, K, W}}));
     // Mono to colour: 1 becomes the destination's background colour, 0 its text
     // colour, and the raster operation applies to the expanded colour.
@@ -135,7 +135,7 @@ TEST(BlitTest, StretchingSamplesPixelCentresAndAndsWhatMerges) {
     }
 }
 
-TEST(BlitTest, WindowDCDrawsAtItsOriginInsideItsClip) {
+TEST(BlitTest, WindowDCDrawsAtItsOriginInsideItsClipWhateverTheArguments) {
     // A 5 x 4 window surface whose client area starts at (1, 1) and is 3 x 2.
     Surface window(5, 4, false, 0x111111);
     RasterDC dc(&window, Point{1, 1}, Rect{1, 1, 4, 3});
@@ -148,13 +148,11 @@ TEST(BlitTest, WindowDCDrawsAtItsOriginInsideItsClip) {
     Canvas copy(2, 1, K);
     ASSERT_TRUE(copy.dc.BitBlt(0, 0, 2, 1, dc, 1, 1, Rop::SrcCopy));
     EXPECT_TRUE(SurfaceIs(copy.surface(), Rows{{f, 1}}));
-}
 
-// Every operation with arbitrary arguments, extremes included, on a window DC
-// whose clip is an inner part of its surface: nothing outside the clip, or
-// outside what the DC reports as written, may change (and under the
-// sanitizers nothing may be touched out of bounds).
-TEST(BlitTest, ArbitraryArgumentsNeverTouchOutsideTheClip) {
+    // Every operation with arbitrary arguments, extremes included, on a window DC
+    // whose clip is an inner part of its surface: nothing outside the clip, or
+    // outside what the DC reports as written, may change (and under the
+    // sanitizers nothing may be touched out of bounds).
     std::mt19937 rng(20240611);
     auto arg = [&rng] {
         static const int extremes[] = {INT_MIN, INT_MIN + 1, -100000, -7,     -1,          0,
