@@ -142,8 +142,7 @@ TEST_F(CliImage, FailuresLeaveNoImage) {
 
     // An image never replaces a file of the project, in any letter case, nor
     // anything that is not a file; each is refused before the build.
-    const std::string settings = box.SettingsBytes();
-    const std::string fifo = scratch.File("fifo");
+    const std::string settings = box.SettingsBytes(), fifo = scratch.File("fifo");
     ::mkfifo(fifo.c_str(), 0666);
     const std::string ours = "The disc image cannot replace a file of the project:\n";
     const std::string notAFile = "The disc image cannot be written to\n";

@@ -25,8 +25,7 @@ namespace {
 
 using namespace sandbox;
 
-const std::string kInteger = "Please enter an integer.";
-const std::string kCorrupt = "Corrupted project file!";
+const std::string kInteger = "Please enter an integer.", kCorrupt = "Corrupted project file!";
 
 std::string OnOff(bool on, const char* name) { return on ? std::string(" ") + name : ""; }
 

@@ -22,9 +22,7 @@ using platform::Rect;
 using platform::Rgb;
 using platform::raster::Surface;
 
-constexpr ColorRef kRed = Rgb(255, 0, 0);
-constexpr ColorRef kGreen = Rgb(0, 255, 0);
-constexpr ColorRef kBlue = Rgb(0, 0, 255);
+constexpr ColorRef kRed = Rgb(255, 0, 0), kGreen = Rgb(0, 255, 0), kBlue = Rgb(0, 0, 255);
 constexpr ColorRef kNormal = Rgb(255, 255, 255);  // every link's text colour
 constexpr ColorRef kHilite = Rgb(255, 255, 0);
 constexpr std::uint32_t kRuntimeStyle =
