@@ -203,7 +203,7 @@ TEST_F(CliImage, FailuresLeaveNoImage) {
 
 // While xorriso writes: SIGTERM (as Ctrl+C) stops it and leaves no image; a
 // SIGKILL, which the CLI cannot catch, still takes xorriso along.
-TEST_F(CliImage, InterruptedOrKilledWhileXorrisoWrites) {
+TEST_F(CliImage, InterruptedOrKilledRunsLeaveNoImageAndNeverAPartOfAFile) {
     fs::create_directory(scratch.File("bin"));
     const std::string standIn = scratch.File("bin/xorriso"), pidFile = scratch.File("pid");
     WriteBytes(standIn, "#!/bin/sh\nfor a; do case \"$a\" in stdio:*) out=\"${a#stdio:}\";; esac;"
@@ -242,6 +242,39 @@ TEST_F(CliImage, InterruptedOrKilledWhileXorrisoWrites) {
             EXPECT_NE(::kill(xorriso, 0), 0);  // stopped and reaped
         }
     }
+
+    // A build killed at any moment leaves the old files or the new, never a part.
+    const std::string oldAutorun = "[autorun]\r\nopen=Old.exe\r\n";
+    const std::vector<std::string> build = {"build", box.folder.Path(), "--runtime", runtime};
+    auto run = [&build](std::chrono::microseconds killAfter) {
+        platform::posix::ChildProcess cli;
+        if (!cli.Start(kCli, build)) return -2;
+        if (killAfter.count() < 0) return cli.Wait();
+        std::this_thread::sleep_for(killAfter);
+        cli.Kill();
+        return -1;
+    };
+    // How long a whole build takes here, so the kills spread over all of it.
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(run(std::chrono::microseconds(-1)), 0);
+    const auto whole = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - start);
+
+    const std::string newRuntime = ReadBytes(runtime);
+    constexpr int kKills = 30;
+    for (int i = 0; i < kKills; ++i) {
+        WriteBytes(P("autorun.inf"), oldAutorun);
+        WriteBytes(P("Velomar.exe"), "MZ old");
+        run(whole * i / kKills);
+        const std::string autorun = ReadBytes(P("autorun.inf"));
+        EXPECT_TRUE(autorun == oldAutorun || autorun == kAutorun) << i << ": " << autorun;
+        const std::string exe = ReadBytes(P("Velomar.exe"));
+        EXPECT_TRUE(exe == "MZ old" || exe == newRuntime) << i << ": " << exe.size() << " bytes";
+    }
+    // The next build removes what the killed ones left.
+    ASSERT_EQ(run(std::chrono::microseconds(-1)), 0);
+    EXPECT_EQ(OutFolder(true), Strings{});
+    EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun);
 }
 
 // A bad SOURCE_DATE_EPOCH is refused before the build. Saved and built again a
@@ -303,40 +336,6 @@ TEST_F(CliImage, OneFolderMakesOneImage) {
     const std::string shown = ReadBytes(log);
     EXPECT_NE(shown.find("\rWriting the disc image"), std::string::npos) << shown;
     EXPECT_NE(shown.find("\x1b[K\r\n"s + LEFT_OFF_NOTE), std::string::npos) << shown;
-}
-
-TEST_F(CliImage, AKilledBuildLeavesTheOldOrTheNewFilesNeverAPart) {
-    const std::string oldAutorun = "[autorun]\r\nopen=Old.exe\r\n";
-    const std::vector<std::string> build = {"build", box.folder.Path(), "--runtime", runtime};
-    auto run = [&build](std::chrono::microseconds killAfter) {
-        platform::posix::ChildProcess cli;
-        if (!cli.Start(kCli, build)) return -2;
-        if (killAfter.count() < 0) return cli.Wait();
-        std::this_thread::sleep_for(killAfter);
-        cli.Kill();
-        return -1;
-    };
-    // How long a whole build takes here, so the kills spread over all of it.
-    const auto start = std::chrono::steady_clock::now();
-    ASSERT_EQ(run(std::chrono::microseconds(-1)), 0);
-    const auto whole = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::steady_clock::now() - start);
-
-    const std::string newRuntime = ReadBytes(runtime);
-    constexpr int kKills = 30;
-    for (int i = 0; i < kKills; ++i) {
-        WriteBytes(P("autorun.inf"), oldAutorun);
-        WriteBytes(P("Velomar.exe"), "MZ old");
-        run(whole * i / kKills);
-        const std::string autorun = ReadBytes(P("autorun.inf"));
-        EXPECT_TRUE(autorun == oldAutorun || autorun == kAutorun) << i << ": " << autorun;
-        const std::string exe = ReadBytes(P("Velomar.exe"));
-        EXPECT_TRUE(exe == "MZ old" || exe == newRuntime) << i << ": " << exe.size() << " bytes";
-    }
-    // The next build removes what the killed ones left.
-    ASSERT_EQ(run(std::chrono::microseconds(-1)), 0);
-    EXPECT_EQ(OutFolder(true), Strings{});
-    EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun);
 }
 
 // Runs on one project take turns: each pair starts together, both succeed, and

@@ -74,28 +74,6 @@ TEST_P(BmpFixture, MatchesImageMagickPixelForPixel) {
 INSTANTIATE_TEST_SUITE_P(ImageMagick, BmpFixture, ::testing::ValuesIn(BmpFiles(kDir)),
                          [](const auto& info) { return info.param; });
 
-TEST(BmpDamage, RefusedFilesAndArguments) {
-    platform::raster::RasterGraphics g;
-    ASSERT_FALSE(BmpFiles(kDir + "malformed/").empty());
-    for (const std::string& name : BmpFiles(kDir + "malformed/")) {
-        const std::string path = kDir + "malformed/" + name + ".bmp";
-        Surface s;
-        EXPECT_FALSE(Decode(ReadFile(path), &s)) << name;
-        EXPECT_EQ(g.LoadBitmapFile(path), nullptr) << name;
-    }
-    Surface s;
-    const Bytes file = ReadFile(kDir + "rgb24.bmp");
-    EXPECT_FALSE(DecodeBmp(nullptr, file.size(), &s));
-    EXPECT_FALSE(DecodeBmp(file.data(), file.size(), nullptr));
-    EXPECT_FALSE(DecodeBmp(file.data(), 0, &s));
-    // A pipe is refused at once instead of blocking the open until a writer comes.
-    const sandbox::TempFolder scratch;
-    const std::string fifo = scratch.File("fifo");
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const std::string& path : {kDir + "missing.bmp", kDir, fifo, std::string("/dev/zero")})
-        EXPECT_EQ(g.LoadBitmapFile(path), nullptr) << path;
-}
-
 // A file with a 40-byte info header. Palette entries are 0x00RRGGBB; `masks`
 // (three of them) follow the header; `pixels` is the raw pixel data as stored.
 struct BmpSpec {
@@ -155,7 +133,7 @@ Bytes Rle(Bytes stream, std::uint16_t bits = 8, std::int32_t height = 3) {
 // Cut anywhere, a file decodes as a whole picture or not at all, and the file
 // reader, which takes many rows per read, agrees with the decoder that holds
 // the whole file.
-TEST(BmpDamage, CutFilesDecodeAlikeFromMemoryAndFromTheFile) {
+TEST(BmpDamage, CutFilesDecodeAlikeFromMemoryAndFromTheFileAndBrokenOnesAreRefused) {
     ASSERT_GE(BmpFiles(kDir).size(), 31u) << "fixtures lost";
     const sandbox::TempFolder scratch;
     const std::string path = scratch.File("cut.bmp");
@@ -197,6 +175,26 @@ TEST(BmpDamage, CutFilesDecodeAlikeFromMemoryAndFromTheFile) {
             agree(Bytes(full.begin(), full.end() - cut),
                   std::to_string(height) + " cut by " + std::to_string(cut));
     }
+
+    // Malformed files, bad arguments and what is no file are refused.
+    platform::raster::RasterGraphics g;
+    ASSERT_FALSE(BmpFiles(kDir + "malformed/").empty());
+    for (const std::string& name : BmpFiles(kDir + "malformed/")) {
+        const std::string path = kDir + "malformed/" + name + ".bmp";
+        Surface s;
+        EXPECT_FALSE(Decode(ReadFile(path), &s)) << name;
+        EXPECT_EQ(g.LoadBitmapFile(path), nullptr) << name;
+    }
+    Surface s;
+    const Bytes file = ReadFile(kDir + "rgb24.bmp");
+    EXPECT_FALSE(DecodeBmp(nullptr, file.size(), &s));
+    EXPECT_FALSE(DecodeBmp(file.data(), file.size(), nullptr));
+    EXPECT_FALSE(DecodeBmp(file.data(), 0, &s));
+    // A pipe is refused at once instead of blocking the open until a writer comes.
+    const std::string fifo = scratch.File("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {kDir + "missing.bmp", kDir, fifo, std::string("/dev/zero")})
+        EXPECT_EQ(g.LoadBitmapFile(path), nullptr) << path;
 }
 
 TEST(BmpMade, DecodeAsWindowsDoesUpToTheCap) {
