@@ -3,15 +3,11 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
-#include <string>
 #include <thread>
 #include <tuple>
-#include <vector>
 
 #include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
@@ -22,9 +18,7 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace sandbox;
-using Names = std::vector<std::string>;
 using namespace std::string_literals;
 using ::testing::PrintToString;
 
@@ -35,14 +29,14 @@ const std::string kLongName =
 
 // Extracts the image into `to` as one tree names its files ("norock": the
 // Joliet names, "rockridge": the Rock Ridge ones) and lists them.
-Names Extracted(const std::string& image, const std::string& tree, const std::string& to) {
+Strings Extracted(const std::string& image, const std::string& tree, const std::string& to) {
     fs::remove_all(to);
     // -read_fs counts only before -indev loads the tree.
     const std::string command =
         "xorriso -no_rc -read_fs " + std::string(tree == "rockridge" ? "any" : tree) +
         " -osirrox on -indev '" + image + "' -extract / '" + to + "' >/dev/null 2>&1";
     std::system(command.c_str());
-    Names names;
+    Strings names;
     for (const auto& e : fs::recursive_directory_iterator(to))
         if (!e.is_directory()) names.push_back(fs::relative(e.path(), to).string());
     std::sort(names.begin(), names.end());
@@ -75,8 +69,8 @@ class CliImage : public ::testing::Test {
     std::string P(const std::string& name) const { return box.folder.File(name); }
     // The names in the output folder; with `leftovers`, the temporary and lock
     // files a run left in the project folder.
-    Names OutFolder(bool leftovers = false) const {
-        Names names;
+    Strings OutFolder(bool leftovers = false) const {
+        Strings names;
         for (const auto& e : fs::directory_iterator(leftovers ? box.folder.Path() : out.Path()))
             if (const std::string n = e.path().filename().string();
                 !leftovers || platform::IsTemporaryName(n) || n == platform::PROJECT_LOCK_NAME)
@@ -119,7 +113,7 @@ TEST_F(CliImage, HoldsExactlyTheBuiltProject) {
         for (const char* tree : {"norock", "rockridge"})
             EXPECT_EQ(
                 Extracted(c.image, tree, scratch.File(tree)),
-                (Names{"AppSetup.dat", "Velomar.exe", "autorun.inf", kLongName, "docs/notes.tmp7",
+                (Strings{"AppSetup.dat", "Velomar.exe", "autorun.inf", kLongName, "docs/notes.tmp7",
                        "docs/readme.txt", "docs/welcome.htm", "readme.tmp.CAFE00",
                        "res/background.bmp", "res/disc.bmp", "res/hover.wav", "res/startup.wav",
                        "res/tagline.bmp", "res/title.bmp"}))
@@ -134,7 +128,7 @@ TEST_F(CliImage, HoldsExactlyTheBuiltProject) {
     EXPECT_EQ(ReadBytes(files + "autorun.inf"), kAutorun);
     EXPECT_EQ(ReadBytes(files + "Velomar.exe"), ReadBytes(kShippedRuntime));
     EXPECT_EQ(ReadBytes(files + "AppSetup.dat"), box.SettingsBytes());
-    EXPECT_EQ(OutFolder(), Names{"sample.iso"});
+    EXPECT_EQ(OutFolder(), Strings{"sample.iso"});
     const fs::perms readable = fs::status(out.File("sample.iso")).permissions();
     EXPECT_EQ(readable & fs::perms::others_read, fs::perms::others_read);
 }
@@ -148,8 +142,7 @@ TEST_F(CliImage, FailuresLeaveNoImage) {
 
     // An image never replaces a file of the project, in any letter case, nor
     // anything that is not a file; each is refused before the build.
-    const std::string settings = box.SettingsBytes();
-    const std::string fifo = scratch.File("fifo");
+    const std::string settings = box.SettingsBytes(), fifo = scratch.File("fifo");
     ::mkfifo(fifo.c_str(), 0666);
     const std::string ours = "The disc image cannot replace a file of the project:\n";
     const std::string notAFile = "The disc image cannot be written to\n";
@@ -165,14 +158,12 @@ TEST_F(CliImage, FailuresLeaveNoImage) {
     for (const auto& [target, message] : refused)
         EXPECT_EQ(RunCli(Image(target)), (CliRun{1, "", message}));
     EXPECT_EQ(box.SettingsBytes(), settings);
-    EXPECT_FALSE(fs::exists(P("autorun.inf")));
-    EXPECT_FALSE(fs::exists(P("res/TITLE.BMP")));
-    EXPECT_FALSE(fs::is_regular_file(fifo));
+    EXPECT_FALSE(fs::exists(P("autorun.inf")) || fs::exists(P("res/TITLE.BMP")) ||
+                 fs::is_regular_file(fifo));
 
     // An output folder the user may not write to.
     for (const char* folder : {"", "res/", "docs/"}) ::chmod(P(folder).c_str(), 0777);
-    ::chmod(out.Path().c_str(), 0755);
-    ::chmod(scratch.Path().c_str(), 0755);
+    for (const std::string& folder : {out.Path(), scratch.Path()}) ::chmod(folder.c_str(), 0755);
     const std::string result = AsOrdinaryUser([&] { return PrintToString(RunCli(Image(image))); });
     const std::string cannot = "Failed to create the disc image file: ";
     EXPECT_EQ(result, PrintToString(CliRun{1, "", cannot + image + "\nPermission denied\n"}));
@@ -212,7 +203,7 @@ TEST_F(CliImage, FailuresLeaveNoImage) {
 
 // While xorriso writes: SIGTERM (as Ctrl+C) stops it and leaves no image; a
 // SIGKILL, which the CLI cannot catch, still takes xorriso along.
-TEST_F(CliImage, InterruptedOrKilledWhileXorrisoWrites) {
+TEST_F(CliImage, InterruptedOrKilledRunsLeaveNoImageAndNeverAPartOfAFile) {
     fs::create_directory(scratch.File("bin"));
     const std::string standIn = scratch.File("bin/xorriso"), pidFile = scratch.File("pid");
     WriteBytes(standIn, "#!/bin/sh\nfor a; do case \"$a\" in stdio:*) out=\"${a#stdio:}\";; esac;"
@@ -251,6 +242,39 @@ TEST_F(CliImage, InterruptedOrKilledWhileXorrisoWrites) {
             EXPECT_NE(::kill(xorriso, 0), 0);  // stopped and reaped
         }
     }
+
+    // A build killed at any moment leaves the old files or the new, never a part.
+    const std::string oldAutorun = "[autorun]\r\nopen=Old.exe\r\n";
+    const std::vector<std::string> build = {"build", box.folder.Path(), "--runtime", runtime};
+    auto run = [&build](std::chrono::microseconds killAfter) {
+        platform::posix::ChildProcess cli;
+        if (!cli.Start(kCli, build)) return -2;
+        if (killAfter.count() < 0) return cli.Wait();
+        std::this_thread::sleep_for(killAfter);
+        cli.Kill();
+        return -1;
+    };
+    // How long a whole build takes here, so the kills spread over all of it.
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(run(std::chrono::microseconds(-1)), 0);
+    const auto whole = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - start);
+
+    const std::string newRuntime = ReadBytes(runtime);
+    constexpr int kKills = 30;
+    for (int i = 0; i < kKills; ++i) {
+        WriteBytes(P("autorun.inf"), oldAutorun);
+        WriteBytes(P("Velomar.exe"), "MZ old");
+        run(whole * i / kKills);
+        const std::string autorun = ReadBytes(P("autorun.inf"));
+        EXPECT_TRUE(autorun == oldAutorun || autorun == kAutorun) << i << ": " << autorun;
+        const std::string exe = ReadBytes(P("Velomar.exe"));
+        EXPECT_TRUE(exe == "MZ old" || exe == newRuntime) << i << ": " << exe.size() << " bytes";
+    }
+    // The next build removes what the killed ones left.
+    ASSERT_EQ(run(std::chrono::microseconds(-1)), 0);
+    EXPECT_EQ(OutFolder(true), Strings{});
+    EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun);
 }
 
 // A bad SOURCE_DATE_EPOCH is refused before the build. Saved and built again a
@@ -314,40 +338,6 @@ TEST_F(CliImage, OneFolderMakesOneImage) {
     EXPECT_NE(shown.find("\x1b[K\r\n"s + LEFT_OFF_NOTE), std::string::npos) << shown;
 }
 
-TEST_F(CliImage, AKilledBuildLeavesTheOldOrTheNewFilesNeverAPart) {
-    const std::string oldAutorun = "[autorun]\r\nopen=Old.exe\r\n";
-    const std::vector<std::string> build = {"build", box.folder.Path(), "--runtime", runtime};
-    auto run = [&build](std::chrono::microseconds killAfter) {
-        platform::posix::ChildProcess cli;
-        if (!cli.Start(kCli, build)) return -2;
-        if (killAfter.count() < 0) return cli.Wait();
-        std::this_thread::sleep_for(killAfter);
-        cli.Kill();
-        return -1;
-    };
-    // How long a whole build takes here, so the kills spread over all of it.
-    const auto start = std::chrono::steady_clock::now();
-    ASSERT_EQ(run(std::chrono::microseconds(-1)), 0);
-    const auto whole = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::steady_clock::now() - start);
-
-    const std::string newRuntime = ReadBytes(runtime);
-    constexpr int kKills = 30;
-    for (int i = 0; i < kKills; ++i) {
-        WriteBytes(P("autorun.inf"), oldAutorun);
-        WriteBytes(P("Velomar.exe"), "MZ old");
-        run(whole * i / kKills);
-        const std::string autorun = ReadBytes(P("autorun.inf"));
-        EXPECT_TRUE(autorun == oldAutorun || autorun == kAutorun) << i << ": " << autorun;
-        const std::string exe = ReadBytes(P("Velomar.exe"));
-        EXPECT_TRUE(exe == "MZ old" || exe == newRuntime) << i << ": " << exe.size() << " bytes";
-    }
-    // The next build removes what the killed ones left.
-    ASSERT_EQ(run(std::chrono::microseconds(-1)), 0);
-    EXPECT_EQ(OutFolder(true), Names{});
-    EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun);
-}
-
 // Runs on one project take turns: each pair starts together, both succeed, and
 // the folder ends as either leaves it, without a temporary or a lock file.
 TEST_F(CliImage, RunsOnOneProjectTakeTurns) {
@@ -373,7 +363,7 @@ TEST_F(CliImage, RunsOnOneProjectTakeTurns) {
     }
     EXPECT_EQ(ReadBytes(P("AppSetup.dat")), settings);
     EXPECT_EQ(ReadBytes(P("autorun.inf")), kAutorun);
-    EXPECT_EQ(OutFolder(true), Names{});
+    EXPECT_EQ(OutFolder(true), Strings{});
 }
 
 }  // namespace

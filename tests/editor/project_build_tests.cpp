@@ -3,23 +3,18 @@
 // built by an ordinary user (for whom permissions count), whatever links and names it holds,
 // only its own files are written or deleted.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <functional>
 #include <set>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
 #include "editor/autorun_text.h"
 #include "editor/disc_image/disc_contents.h"
 #include "editor/disc_image/disc_image.h"
-#include "editor/disc_image/image_report.h"
 #include "editor/disc_image/disc_names.h"
+#include "editor/disc_image/image_report.h"
 #include "editor/disc_image/volume_label.h"
 #include "editor/forms/resource_import.h"
 #include "editor/project_build.h"
@@ -29,10 +24,7 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace sandbox;
-using Strings = std::vector<std::string>;
-using Messages = Strings;
 
 const std::string kAutorun = AUTORUN_INF_TEXT;
 
@@ -332,12 +324,14 @@ class ResourceImport : public ProjectBuild {
     std::string Res(const std::string& name = "") const { return P("res/" + name); }
 };
 
-// A name in res\ is taken as it is; a file from elsewhere is copied in. A
+// A name in res\ is taken as it is; a file from elsewhere is copied in, over
+// the one there in another case (Windows reads LOGO.BMP and logo.bmp as one). A
 // failed copy says why and leaves the old file and no part of the new one; a
 // file of our temporary name that someone else made is never truncated. A name
 // the disc would change is refused with its rule, nothing copied.
 TEST_F(ResourceImport, ImportNamesAndCopies) {
     WriteBytes(Res("logo.bmp.tmp0"), "someone else's");
+    WriteBytes(Res("LOGO.BMP"), "old");
     WriteBytes(Res("mem"), "old");
     struct Case {
         std::string text;
@@ -349,8 +343,8 @@ TEST_F(ResourceImport, ImportNamesAndCopies) {
         return Case{outside.File(leaf), "", {DiscNameRefusal(leaf, rule)}};
     };
     const Case cases[] = {
-        {outside.File("logo.bmp"), "res\\logo.bmp", {}},
-        {Res("logo.bmp"), "res\\logo.bmp", {}},    // onto itself: no work
+        {outside.File("logo.bmp"), "res\\LOGO.BMP", {}},
+        {Res("LOGO.BMP"), "res\\LOGO.BMP", {}},    // onto itself: no work
         {"RES\\intro.wav", "res\\intro.wav", {}},  // not copied, not checked
         {"res\\sub\\a.bmp", "res\\a.bmp", {}},
         {"res\\", "", {}},
@@ -375,10 +369,10 @@ TEST_F(ResourceImport, ImportNamesAndCopies) {
     for (const auto& e : fs::directory_iterator(Res()))
         content.insert(e.path().filename().string() + "=" + ReadBytes(e.path().string()));
     EXPECT_EQ(content, (std::set<std::string>{"logo.bmp.tmp0=someone else's",
-                                              "logo.bmp=new picture", "mem=old"}));
+                                              "LOGO.BMP=new picture", "mem=old"}));
     // Stored names reach files in any case; a path from elsewhere stays as it is.
-    EXPECT_EQ(ProjectFilePath(box.folder.Path(), "res\\LOGO.bmp"), Res("logo.bmp"));
-    EXPECT_EQ(FieldFilePath(box.folder.Path(), "RES\\LOGO.bmp"), Res("logo.bmp"));
+    EXPECT_EQ(ProjectFilePath(box.folder.Path(), "res\\logo.bmp"), Res("LOGO.BMP"));
+    EXPECT_EQ(FieldFilePath(box.folder.Path(), "RES\\logo.bmp"), Res("LOGO.BMP"));
 
     // Without a res folder every outside import fails; a res that is a link
     // is not written through.
@@ -395,16 +389,6 @@ TEST_F(ResourceImport, ImportNamesAndCopies) {
                         "through it.\n" +
                             P("res")}));
     EXPECT_TRUE(fs::is_empty(away.Path()));
-}
-
-// Windows reads LOGO.BMP and logo.bmp as one file: the one there is replaced.
-TEST_F(ResourceImport, AFileThereInAnotherCaseIsTheOneReplaced) {
-    std::string name;
-    WriteBytes(Res("LOGO.BMP"), "old");
-    ASSERT_TRUE(ImportResource(outside.File("logo.bmp"), box.folder.Path(), &name));
-    EXPECT_EQ(name, "res\\LOGO.BMP");
-    EXPECT_EQ(ResFiles(), Strings{"LOGO.BMP"});
-    EXPECT_EQ(ReadBytes(Res("LOGO.BMP")), "new picture");
 }
 
 // With AutoPlay the title is a label line Explorer shows; off, the file is as ever.
@@ -434,9 +418,7 @@ TEST(DiscImageNames, VolumeNamesAutorunLabelAndProgress) {
     for (int i = 0; i < 33; ++i) e33 += "\xC3\xA9";
     const std::string az = "ABCDEFGHIJKLMNOPQRSTUVWXYZ12345";
     const struct {
-        std::string title;
-        std::string iso;
-        std::string label;
+        std::string title, iso, label;
         const char16_t* joliet = nullptr;
     } cases[] = {
         {"", "VELOMAR", "", u"                "},
@@ -538,7 +520,8 @@ TEST(DiscImageNames, TemporaryNames) {
 
 // Spellings of a name, its own first; an earlier image is replaced but a twin of
 // it in case is not; the lists stop at 40 lines; sizes round up into the next unit.
-TEST(DiscImageNames, TwinsListsAndSizes) {
+// Temporaries, links out of the folder and special files stay off the disc.
+TEST(DiscImageNames, TwinsListsSizesAndWhatStaysOff) {
     ProjectSandbox box;
     std::string iso(16 * 2048 + 6, '\0');
     WriteBytes(box.folder.File("disc.iso"), iso.replace(16 * 2048 + 1, 5, "CD001"));
@@ -553,9 +536,7 @@ TEST(DiscImageNames, TwinsListsAndSizes) {
     EXPECT_EQ(renamed.substr(renamed.rfind('\n')), "\n... and 2 more");
     EXPECT_EQ(ReadableSize(1) + "|" + ReadableSize(1023) + "|" + ReadableSize(1048575),
               "1 byte|1,023 bytes|1.0 MB (1,048,575 bytes)");
-}
 
-TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
     TempFolder outside, project;
     const std::string root = fs::canonical(project.Path()).string();
     fs::create_directories(project.File("res/sub"));
@@ -567,8 +548,6 @@ TEST(DiscImageContent, LeavesOutTemporariesLinksOutAndSpecialFiles) {
     fs::create_directory(root + "-beside");  // its name only begins like the project's
     fs::create_symlink(root + "-beside", project.File("res/beside"));
     ASSERT_EQ(::mkfifo(project.File("res/pipe").c_str(), 0600), 0);
-
-    ProjectSandbox box;
     Strings excluded = ExcludedPaths(root);
     std::sort(excluded.begin(), excluded.end());
     Strings expected;

@@ -6,12 +6,8 @@
 #include <unistd.h>
 
 #include <deque>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "../support/project_sandbox.h"
 #include "bench/bench_project.h"
@@ -21,7 +17,6 @@
 #include "editor/new_project_path.h"
 #include "editor/pictures_ahead.h"
 #include "editor/project_build.h"
-#include "editor/project_lifecycle.h"
 #include "editor/project_session.h"
 #include "editor/recent_projects.h"
 #include "platform/headless/headless_platform.h"
@@ -29,11 +24,8 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using platform::MessageAnswer;
 using namespace sandbox;
-using Messages = std::vector<std::string>;
-using Strings = Messages;
 
 // The frame and panes, as far as the session sees them.
 struct FakeView : ProjectView {
@@ -166,7 +158,7 @@ TEST_F(ProjectSessionTest, PicturesDecodedAheadAreTakenWhileTheirFilesAreUnchang
     EXPECT_EQ(s.LogoBitmap[0], ahead[1].bitmap);
     EXPECT_EQ(s.LogoWidth[1], 100);
 
-    std::ofstream(res + "back.bmp") << "BM broken";
+    WriteBytes(res + "back.bmp", "BM broken");
     PicturesAhead broken(project.Dir(), host.graphics, host.system);
     session.ExpectOpen(project.Dir(), [&] { return broken.Take(); });
     EXPECT_FALSE(session.OpenProject(project.Dir(), false));

@@ -6,11 +6,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <filesystem>
 #include <set>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "../support/project_sandbox.h"
 #include "editor/command_ids.h"
@@ -26,12 +23,9 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace sandbox;
-using Messages = std::vector<std::string>;
 
-const std::string kInteger = "Please enter an integer.";
-const std::string kCorrupt = "Corrupted project file!";
+const std::string kInteger = "Please enter an integer.", kCorrupt = "Corrupted project file!";
 
 std::string OnOff(bool on, const char* name) { return on ? std::string(" ") + name : ""; }
 
@@ -95,7 +89,17 @@ class Forms : public ::testing::Test {
     std::unique_ptr<CInstallerWnd> project = box.NewProject();
 };
 
-TEST_F(Forms, BackgroundLoadAndStore) {
+// An icon file: `count` in its header, then (size, offset) per image, cut to `length` bytes.
+std::string Icon(int count, std::vector<std::pair<int, int>> images, std::size_t length) {
+    std::string b(6 + 16 * images.size() + length, '\0');
+    b[2] = 1, b[4] = char(count);
+    for (std::size_t i = 0; i < 8 * images.size(); ++i)  // size, then offset
+        b[14 + i / 8 * 16 + i % 8] =
+            char((i % 8 < 4 ? images[i / 8].first : images[i / 8].second) >> 8 * (i % 4));
+    return b.substr(0, length);
+}
+
+TEST_F(Forms, BackgroundAndDiscLoadAndStore) {
     const std::pair<std::string, std::string> cases[] = {
         {"@@0000000d0000ff", "colour [0x0000ff] dithered vert white radios"},
         {"@@000000130000ff", "colour [0x0000ff] dithered horiz black radios"},
@@ -151,23 +155,12 @@ TEST_F(Forms, BackgroundLoadAndStore) {
         EXPECT_EQ(TextOf(S().BackGroundBitmapName), c.stored.empty() ? "old" : c.stored);
         EXPECT_EQ(Said(), c.messages) << c.form.colourText;
     }
-}
 
-// An icon file: `count` in its header, then (size, offset) per image, cut to `length` bytes.
-std::string Icon(int count, std::vector<std::pair<int, int>> images, std::size_t length) {
-    std::string b(6 + 16 * images.size() + length, '\0');
-    b[2] = 1, b[4] = char(count);
-    for (std::size_t i = 0; i < 8 * images.size(); ++i)  // size, then offset
-        b[14 + i / 8 * 16 + i % 8] =
-            char((i % 8 < 4 ? images[i / 8].first : images[i / 8].second) >> 8 * (i % 4));
-    return b.substr(0, length);
-}
-
-// The title and the icon as the disc gets them; a bad icon or title keeps the dialog open
-// with nothing stored. Off, the icon in place is kept unread.
-TEST_F(Forms, DiscStore) {
+    // The title and the icon as the disc gets them; a bad icon or title keeps the dialog open
+    // with nothing stored. Off, the icon in place is kept unread.
     const std::string ico = outside.File("disc.ico"), bad = ico + " is not an icon file (.ico): ";
-    const std::pair<std::string, std::string> cases[] = {  // disc.ico ("-": none), message
+    const std::pair<std::string, std::string> icons[] = {
+        // disc.ico ("-": none), message
         {Icon(2, {{40, 38}, {10, 78}}, 88), ""},
         {"BM not an icon at all", bad + "it does not begin as one."},
         {Icon(0, {}, 6), bad + "it holds no image."},
@@ -178,28 +171,28 @@ TEST_F(Forms, DiscStore) {
         {Icon(1, {{10, 22}}, kMaxIconBytes + 1), bad + "it is larger than 1 MiB."},
         {"-", "Failed to access the specified icon file.\nPlease select another."},
     };
-    BackgroundForm form;
+    BackgroundForm disc;
     S().BackGroundBitmapName = "@@0000000d0000ff";
-    form.Load(*project);
-    form.autoPlay = true, form.iconPath = ico;
-    for (const auto& [bytes, message] : cases) {
+    disc.Load(*project);
+    disc.autoPlay = true, disc.iconPath = ico;
+    for (const auto& [bytes, message] : icons) {
         fs::remove(ico);
         if (bytes != "-") WriteBytes(ico, bytes);
         box.services.messages.clear();
-        form.title = "Smith " + message.substr(0, 4);  // only the first row's is stored
-        EXPECT_EQ(form.Store(*project), message.empty()) << message;
+        disc.title = "Smith " + message.substr(0, 4);  // only the first row's is stored
+        EXPECT_EQ(disc.Store(*project), message.empty()) << message;
         EXPECT_EQ(TextOf(S().AutoPlayIcon) + "|" + TextOf(S().WindowTitle), "res\\disc.ico|Smith ");
         EXPECT_EQ(Said(), message.empty() ? Messages{} : Messages{message});
     }
-    form.iconPath = outside.File("a,b.ico");
-    EXPECT_FALSE(form.Store(*project));
+    disc.iconPath = outside.File("a,b.ico");
+    EXPECT_FALSE(disc.Store(*project));
     EXPECT_EQ(Said().back(), "a,b.ico: an icon's name cannot hold a comma.\nPlease rename the file.");
     WriteBytes(box.folder.File("res/disc.ico"), "broken since");
-    form.iconPath = box.folder.File("res/disc.ico"), form.autoPlay = false;
-    EXPECT_TRUE(form.Store(*project));
+    disc.iconPath = box.folder.File("res/disc.ico"), disc.autoPlay = false;
+    EXPECT_TRUE(disc.Store(*project));
     EXPECT_EQ(TextOf(S().AutoPlayIcon) + std::to_string(S().AutoPlay), "res\\disc.ico0");
-    form.title = "Smith\r\nlabel=x";
-    EXPECT_FALSE(form.Store(*project));
+    disc.title = "Smith\r\nlabel=x";
+    EXPECT_FALSE(disc.Store(*project));
     EXPECT_EQ(Said().back(), "A disc title cannot hold line breaks or other control characters.");
 }
 
@@ -244,14 +237,9 @@ TEST_F(Forms, LogoLoadAndStore) {
     const Messages cannotOpen = {
         "Failed to open the specified Bitmap / Logo  file.\n\nPlease verify the file exists and is "
         "not in use by another application."};
-    LogoForm base;
-    base.bitmapPath = box.folder.File("res/logo.bmp");
-    base.x = "12";
-    base.y = " -3 ";
-    base.maskColour = "0x00ff00";
-    base.startX = "640";
-    base.startY = "26";
-    base.delay = "40";
+    // The picture, x, y, mask colour, animated or not, start x and y, delay.
+    const LogoForm base{
+        box.folder.File("res/logo.bmp"), "12", " -3 ", "0x00ff00", false, "640", "26", "40"};
     auto with = [&](auto change) { return Changed(base, change); };
     const struct {
         LogoForm form;
@@ -521,21 +509,17 @@ TEST_F(AddFile, NamesAsWindowsReadsThem) {
     EXPECT_EQ(ReadBytes(box.folder.File("SETUP.EXE")), "new program");
     EXPECT_FALSE(fs::exists(box.folder.File("setup.exe")));
 
-    WriteBytes(outside.File("caf\xe9.pdf"), "x");
+    for (const char* name : {"caf\xe9.pdf", ".Velomar.LOCK"}) WriteBytes(outside.File(name), "x");
     box.services.messages.clear();
     Add(outside.File("caf\xe9.pdf"), "docs\\manuals", false);
+    Add(outside.File(".Velomar.LOCK"), "", false);
     fs::create_directory(box.folder.File("Docs"));
     Add(source, "Docs", false);
-    ASSERT_EQ(box.services.messages.size(), 2u);
+    ASSERT_EQ(box.services.messages.size(), 3u);
     EXPECT_EQ(box.services.messages[0], DiscNameRefusal("caf\xe9.pdf", DiscNameRule::NotAscii));
-    EXPECT_EQ(box.services.messages[1].substr(0, 35), "The folder \"Docs\" has a twin \"docs\"");
-    EXPECT_FALSE(fs::exists(box.folder.File("docs/manuals/caf\xe9.pdf")));
-
-    WriteBytes(outside.File(".Velomar.LOCK"), "x");
-    box.services.messages.clear();
-    Add(outside.File(".Velomar.LOCK"), "", false);
-    EXPECT_EQ(box.services.messages.size(), 1u);
-    EXPECT_FALSE(fs::exists(box.folder.File(".Velomar.LOCK")));
+    EXPECT_EQ(box.services.messages[2].substr(0, 35), "The folder \"Docs\" has a twin \"docs\"");
+    EXPECT_FALSE(fs::exists(box.folder.File("docs/manuals/caf\xe9.pdf")) ||
+                 fs::exists(box.folder.File(".Velomar.LOCK")));
 }
 
 // The folder swapped for a link to the outside between the check and the

@@ -2,9 +2,6 @@
 // limits, delete and move with whole slots, and the undo history of such changes.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "../support/project_sandbox.h"
 #include "editor/command_ids.h"
 #include "editor/edit_history.h"
@@ -13,7 +10,6 @@
 namespace {
 
 using namespace sandbox;
-using Strings = std::vector<std::string>;
 using platform::MessageAnswer;
 using K = NodeKind;
 
@@ -111,7 +107,7 @@ TEST_F(TemplateEdit, InsertFillsTheNextSlotAndCountsItOnlyOnOk) {
                        "Already reached the maximum number of allowed hyperlinks."}));
 }
 
-TEST_F(TemplateEdit, DeleteMovesTheLaterSlotsUpWithAllTheyHold) {
+TEST_F(TemplateEdit, DeleteAndMoveTakeWholeSlotsWithAllTheyHold) {
     Counts(3, 3);
     const Strings after = {Link(0), Link(2), "- - [-|-] 0,0",
                            Logo(1), Logo(2), "- at 0 from 0 a0 r0 mask 0,0,0"};
@@ -136,16 +132,14 @@ TEST_F(TemplateEdit, DeleteMovesTheLaterSlotsUpWithAllTheyHold) {
         EXPECT_FALSE(DeleteTemplateItem(project.get(), node)) << int(node.kind);
     EXPECT_FALSE(DeleteTemplateItem(nullptr, {K::Logo, 0}));
     EXPECT_TRUE(box.services.messages.empty());
-}
 
-// A link's move leaves the logos as they were, and a logo's the links.
-TEST_F(TemplateEdit, MoveSwapsWholeSlotsWithinTheCount) {
+    // A link's move leaves the logos as they were, and a logo's the links.
     Counts(4, 3);
-    const Strings after = {Link(3), Link(2), Link(0), Link(1), Logo(1), Logo(0), Logo(2), Logo(3)};
+    const Strings moved = {Link(3), Link(2), Link(0), Link(1), Logo(1), Logo(0), Logo(2), Logo(3)};
     ASSERT_TRUE(MoveTemplateItem(project.get(), {K::Hyperlink, 3}, -1));
     ASSERT_TRUE(MoveTemplateItem(project.get(), {K::Logo, 0}, 1));
     EXPECT_EQ((Strings{Link(2), Link(3), Link(0), Link(1), Logo(0), Logo(1), Logo(2), Logo(3)}),
-              after);
+              moved);
 
     const Strings before = {Link(0), Link(3), Logo(0), Logo(2)};
     for (const auto& [node, step] : {std::pair(TemplateNode{K::Hyperlink, 0}, -1),
@@ -239,13 +233,11 @@ TEST_F(EditHistoryTest, StepsKeepOnlyWhatChangedWithinTheBudget) {
         history.Settle(S());
         ASSERT_LE(history.Bytes(), EditHistory::kMaxBytes);
     }
-    while (history.Undo(S())) {
-    }
+    while (history.Undo(S())) continue;
     EXPECT_NE(TextOf(S().WindowTitle)[0], 't') << "the oldest title steps went";
     EXPECT_EQ(TextOf(S().WindowTitle).size(), 4 * mib);
     EXPECT_EQ(S().LogoBitmapLocation[0].x, 100) << "so did every move before them";
-    while (history.Redo(S())) {
-    }
+    while (history.Redo(S())) continue;
     EXPECT_EQ(TextOf(S().WindowTitle), std::string(4 * mib, 'l'));
 }
 

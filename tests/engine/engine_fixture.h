@@ -6,15 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
-#include <string>
 #include <vector>
 
-#include "engine/installer_wnd.h"
 #include "../support/scratch.h"
+#include "engine/installer_wnd.h"
 #include "platform/headless/headless_platform.h"
 
 namespace enginetest {
@@ -25,9 +22,7 @@ using platform::Rect;
 using platform::Rgb;
 using platform::raster::Surface;
 
-constexpr ColorRef kRed = Rgb(255, 0, 0);
-constexpr ColorRef kGreen = Rgb(0, 255, 0);
-constexpr ColorRef kBlue = Rgb(0, 0, 255);
+constexpr ColorRef kRed = Rgb(255, 0, 0), kGreen = Rgb(0, 255, 0), kBlue = Rgb(0, 0, 255);
 constexpr ColorRef kNormal = Rgb(255, 255, 255);  // every link's text colour
 constexpr ColorRef kHilite = Rgb(255, 255, 0);
 constexpr std::uint32_t kRuntimeStyle =
@@ -44,20 +39,17 @@ constexpr ColorRef kMask = Rgb(255, 0, 255);  // every logo's mask colour
 
 struct TestHotSpot {
     std::string text;
-    int left = 0;
-    int top = 0;
+    int left = 0, top = 0;
     std::string command = "QUIT";
-    std::string dataA = {};
-    std::string dataB = {};
+    std::string dataA = {}, dataB = {};
 };
 
 struct TestProject {
+    std::vector<TestLogo> logos = {};
+    std::vector<TestHotSpot> hotspots = {};
     std::string background = "@@0000000100ff00";  // solid green
-    std::vector<TestLogo> logos;
-    std::vector<TestHotSpot> hotspots;
     int delay = 10;
-    std::string startupWave;
-    std::string hoverWave;
+    std::string startupWave = {}, hoverWave = {};
 
     // Saves the project, plain, into dir (which ends in '/') through the
     // platform installed.
@@ -128,13 +120,6 @@ inline int Count(const Surface& s, Rect r, ColorRef color) {
     return n;
 }
 
-inline ::testing::AssertionResult AreaIs(const Surface& s, Rect r, ColorRef color) {
-    const int wrong = r.Width() * r.Height() - Count(s, r, color);
-    if (wrong == 0) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << wrong << " pixels over " << r << " are not 0x" << std::hex << color;
-}
-
 // Installs the headless platform (a 1024 x 768 screen, the "[English]" section)
 // over a fresh project folder that is removed at the end.
 class EngineTest : public ::testing::Test {
@@ -161,9 +146,8 @@ class EngineTest : public ::testing::Test {
     }
     // A project of links over the plain background, with a hover sound.
     std::unique_ptr<CInstallerWnd> ShowSpots(std::vector<TestHotSpot> hotspots) {
-        TestProject p;
+        TestProject p{{}, std::move(hotspots)};
         p.hoverWave = "res\\hover.wav";
-        p.hotspots = std::move(hotspots);
         return Show(p);
     }
     Rect RectOf(CInstallerWnd& wnd, int i) { return wnd.Settings->HotSpotRect[i]; }

@@ -14,10 +14,12 @@ using platform::keyflag::Shift;
 using EngineHotSpot = EngineTest;
 constexpr std::int32_t kMax = INT32_MAX, kMin = INT32_MIN;
 
-TEST_F(EngineHotSpot, MeasuredOnceAtTheFirstPaintAndDeadBeforeIt) {
-    TestProject p;
-    p.hotspots = {{"Setup", 40, 60, "RUNABSOLUTE", "setup"}};
-    auto wnd = MakeWindow(p);
+// A link is measured once, at the first paint, and dead before it. Right and
+// bottom edges are outside, and where links overlap the lower index wins. At the
+// ends of the coordinate range a link's extent stops at the range's edge instead
+// of wrapping, so the part inside the range still reacts.
+TEST_F(EngineHotSpot, MeasuredOnceAtTheFirstPaintAndWhichLinkAPointHits) {
+    auto wnd = MakeWindow({{}, {{"Setup", 40, 60, "RUNABSOLUTE", "setup"}}});
     ASSERT_TRUE(wnd->Create(0, kRuntimeStyle, nullptr));
     EXPECT_EQ((Rect{40, 60, 0, 0}), RectOf(*wnd, 0));
     wnd->OnMouseMove(0, {45, 65});
@@ -39,18 +41,12 @@ TEST_F(EngineHotSpot, MeasuredOnceAtTheFirstPaintAndDeadBeforeIt) {
     wnd->Settings->HotSpotText[0] = "A much longer text than before";
     Repaint(*wnd);
     EXPECT_EQ(measured, RectOf(*wnd, 0));
-}
 
-// Right and bottom edges are outside, and where links overlap the lower index
-// wins. At the ends of the coordinate range a link's extent stops at the
-// range's edge instead of wrapping, so the part inside the range still reacts.
-TEST_F(EngineHotSpot, WhichLinkAPointHits) {
-    auto wnd =
+    auto spots =
         ShowSpots({{"A", 100, 100}, {"B", 102, 102}, {"C", kMax - 2, kMax - 1}, {"D", kMin, kMin}});
-    const Rect a = RectOf(*wnd, 0);
-    const Rect b = RectOf(*wnd, 1);
+    const Rect a = RectOf(*spots, 0), b = RectOf(*spots, 1);
     ASSERT_GT(b.right, a.right);
-    EXPECT_EQ((Rect{kMax - 2, kMax - 1, kMax, kMax}), RectOf(*wnd, 2));
+    EXPECT_EQ((Rect{kMax - 2, kMax - 1, kMax, kMax}), RectOf(*spots, 2));
     // The first two points are in both links.
     const Point l = {a.left, a.top}, r = {a.right - 1, a.bottom - 1}, e = {b.right, b.bottom};
     const struct {
@@ -61,8 +57,8 @@ TEST_F(EngineHotSpot, WhichLinkAPointHits) {
         {e.x - 1, e.y, 0}, {kMax - 1, kMax - 1, 3}, {kMin, kMin, 4},
     };
     for (const auto& c : cases) {
-        wnd->OnMouseMove(0, {c.x, c.y});
-        EXPECT_EQ(c.hit, wnd->HoverHotSpot) << c.x << ", " << c.y;
+        spots->OnMouseMove(0, {c.x, c.y});
+        EXPECT_EQ(c.hit, spots->HoverHotSpot) << c.x << ", " << c.y;
     }
 }
 
@@ -181,7 +177,8 @@ TEST_F(EngineKeys, PointerAndKeysShareOneHighlight) {
     }
 }
 
-// In the editor's preview (a child) Escape must never close the editor.
+// In the editor's preview (a child) Escape must never close the editor. A menu
+// without links ignores every other key.
 TEST_F(EngineKeys, EscapeClosesOnlyATopLevelMenuAndHeldKeysDoNotRepeatCommands) {
     const struct {
         bool child;
@@ -195,12 +192,10 @@ TEST_F(EngineKeys, EscapeClosesOnlyATopLevelMenuAndHeldKeysDoNotRepeatCommands) 
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "child " << c.child << " key " << c.key);
-        TestProject p;
-        p.hotspots = {{"Quit", 50, 50, "QUIT"}};
         using namespace platform::ws;
         auto parent =
             windows_.CreateHostWindow({0, Popup | Visible, {}, "", 0, 0, 800, 600}, nullptr);
-        auto wnd = MakeWindow(p);
+        auto wnd = MakeWindow({{}, {{"Quit", 50, 50, "QUIT"}}});
         ASSERT_TRUE(c.child ? wnd->Create(0, Child | Visible | Border, parent.get())
                             : wnd->Create(0, kRuntimeStyle, nullptr));
         wnd->StartShow();
@@ -213,9 +208,8 @@ TEST_F(EngineKeys, EscapeClosesOnlyATopLevelMenuAndHeldKeysDoNotRepeatCommands) 
         EXPECT_EQ(c.closes, !main->IsWindow());
         windows_.SetMainWindow(nullptr);
     }
-}
 
-TEST_F(EngineKeys, AMenuWithoutLinksIgnoresAllButEscape) {
+    const int closes = windows_.ClosesPosted();
     auto wnd = ShowSpots({});
     windows_.SetMainWindow(wnd->Wnd.get());
     for (unsigned key : {Tab, Up, Down, Left, Right, Return, Space}) {
@@ -225,7 +219,7 @@ TEST_F(EngineKeys, AMenuWithoutLinksIgnoresAllButEscape) {
     EXPECT_EQ(0, wnd->HoverHotSpot);
     EXPECT_TRUE(services_.sounds.empty());
     EXPECT_TRUE(services_.shellCalls.empty());
-    EXPECT_EQ(0, windows_.ClosesPosted());
+    EXPECT_EQ(closes, windows_.ClosesPosted());
     Key(*wnd, Escape);
     EXPECT_FALSE(wnd->Wnd->IsWindow());
 }

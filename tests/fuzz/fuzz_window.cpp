@@ -5,8 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
 
 #include "../support/project_sandbox.h"
 #include "platform/headless/headless_window_system.h"

@@ -15,11 +15,6 @@
 #include <wx/treectrl.h>
 #include <wx/weakref.h>
 
-#include <filesystem>
-#include <functional>
-#include <string>
-#include <vector>
-
 #include "../support/project_sandbox.h"
 #include "editor/command_ids.h"
 #include "editor/wx/demo_wnd.h"
@@ -27,9 +22,6 @@
 #include "editor/wx/main_frame.h"
 #include "editor/wx/new_project_dlg.h"
 #include "editor/wx/tree_view.h"
-#include "platform/headless/fixed_language_system.h"
-#include "platform/headless/recording_services.h"
-#include "platform/posix/posix_system.h"
 #include "platform/raster/raster_graphics.h"
 #include "platform/wx/wx_window.h"
 #include "wx_test_main.h"

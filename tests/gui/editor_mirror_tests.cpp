@@ -56,7 +56,8 @@ class MirrorTest : public EditorTest {
 
 // The bars in each state a user meets: no project, the sample modified with a
 // link picked (the title marks it), after an edit (Undo on, the moved link still picked on the
-// arranged preview), arranging off again; the popup on a category and a link.
+// arranged preview), arranging off again; the popup on a category and a logo, the category's
+// first entry taken by the keys: Insert, whose dialog's Cancel adds nothing.
 TEST_F(MirrorTest, BarsAndPopupFollowTheController) {
     NoWizard();
     Start();
@@ -67,13 +68,23 @@ TEST_F(MirrorTest, BarsAndPopupFollowTheController) {
     ExpectBarsMirror("a link picked, modified");
     const std::string title = frame->GetTitle().utf8_string();
     EXPECT_EQ(title.substr(title.size() - 8), "sample/*");
-    for (const wxTreeItemId& node : {Category(kLinks), Child(kLogos, 0)}) {
+    OnModal<CHyperlinkPropertiesDlg> inserted([](CHyperlinkPropertiesDlg* d) {
+        EXPECT_EQ(d->LabelEdit->GetValue(), "New Command");
+        Press(d, wxID_CANCEL);
+    });
+    for (const Place place : {kLinks, kLogos}) {
+        const wxTreeItemId node = place == kLinks ? Category(kLinks) : Child(kLogos, 0);
         const ItemMenu state = frame->Editor->ItemMenuOf(frame->TreeView->NodeOf(node));
         std::vector<std::pair<std::string, bool>> expected;
         for (const ItemMenuEntry& entry : ItemMenuEntries())
             if (entry.id) expected.emplace_back(PlainLabel(entry.label), state.Enabled(entry.id));
-        EXPECT_EQ(Popup(node, {"Escape"}), expected) << Tree()->GetItemText(node);
+        EXPECT_EQ(
+            Popup(node, place == kLinks ? std::vector{"Down", "Return"} : std::vector{"Escape"}),
+            expected)
+            << Tree()->GetItemText(node);
     }
+    EXPECT_TRUE(PumpUntil([&] { return inserted.Runs() == 1; }, 5000));
+    EXPECT_EQ(S().NumberOfHotSpots, 4) << "a cancelled insert is not counted";
     Command(ID_ARRANGE_ITEMS);
     Tree()->SelectItem(Child(kLinks, 0));
     const std::string first = Tree()->GetItemText(Child(kLinks, 0)).utf8_string();

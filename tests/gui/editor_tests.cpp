@@ -2,7 +2,6 @@
 // and New Project, a QUIT link clicked in the preview, the dialogs' own
 // buttons, the layout kept between runs, and the message box. The rules behind
 // them are the core's (tests/editor).
-#include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/stattext.h>
 
@@ -97,21 +96,9 @@ TEST_F(OnSample, RecentProjectsInOrderEachOpensItsOwn) {
     EXPECT_EQ(Project()->ProjectFolder, temp.File("sample/"));
 }
 
-// A slot the file left without its entry ends the dialog before it shows.
-TEST_F(OnSample, CorruptSlotsEndAtOnce) {
-    S().LogoBitmapName[0] = std::nullopt;
-    S().HotSpotCommand[1] = std::string("JUMP");
-    OnModal<wxDialog> none([](wxDialog* d) {
-        ADD_FAILURE() << "a dialog showed";
-        d->EndModal(wxID_CANCEL);
-    });
-    EXPECT_EQ(CLogoPropertiesDlg(frame, *Project(), 0).ShowModal(), wxID_CANCEL);
-    EXPECT_EQ(CHyperlinkPropertiesDlg(frame, *Project(), 1).ShowModal(), wxID_CANCEL);
-    EXPECT_EQ(services.messages, (Messages{"Corrupted project file!", "Corrupted project file!"}));
-}
-
-// Each dialog's "..." beside a file (the note, then the chooser) and its Help.
-TEST_F(OnSample, BrowseAndHelpButtons) {
+// Each dialog's "..." beside a file (the note, then the chooser) and its Help. A
+// slot the file left without its entry ends the dialog before it shows.
+TEST_F(OnSample, BrowseAndHelpButtonsAndCorruptSlotsEndAtOnce) {
     std::vector<std::string> topics;
     const HelpFunction help = [&](const std::string& t) { topics.push_back(t); };
     CInstallerWnd& p = *Project();
@@ -146,6 +133,17 @@ TEST_F(OnSample, BrowseAndHelpButtons) {
         Press(dialog.get(), 1045);
         EXPECT_EQ(topics, std::vector<std::string>{c.topic});
     }
+
+    S().LogoBitmapName[0] = std::nullopt;
+    S().HotSpotCommand[1] = std::string("JUMP");
+    services.messages.clear();
+    OnModal<wxDialog> none([](wxDialog* d) {
+        ADD_FAILURE() << "a dialog showed";
+        d->EndModal(wxID_CANCEL);
+    });
+    EXPECT_EQ(CLogoPropertiesDlg(frame, p, 0).ShowModal(), wxID_CANCEL);
+    EXPECT_EQ(CHyperlinkPropertiesDlg(frame, p, 1).ShowModal(), wxID_CANCEL);
+    EXPECT_EQ(services.messages, (Messages{"Corrupted project file!", "Corrupted project file!"}));
 }
 
 // The message box: the program name as caption, the exclamation icon, OK or

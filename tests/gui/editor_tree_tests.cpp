@@ -1,14 +1,12 @@
-// The template tree and the preview as the user edits with them: the context
-// menu and the keys on the tree, the refresh that saves and rebuilds, Undo and
-// Redo by their keys, Arrange Items with the pointer and the arrows, and the
-// preview's pixels shared with the X server. What the bars show is the mirror
-// test's.
+// The template tree and the preview as the user edits with them: the keys on
+// the tree, the refresh that saves and rebuilds, Undo and Redo by their keys,
+// Arrange Items with the pointer and the arrows, and the preview's pixels shared
+// with the X server. What the bars and the popup show is the mirror test's.
 // Which node allows what, and the history's steps, are the core's.
 #include <chrono>
 #include <thread>
 
 #include "editor/wx/hyperlink_dlg.h"
-#include "editor/wx/logo_dlg.h"
 #include "editor_fixture.h"
 // Last: its macros (None, Bool) would clash with the names above.
 #include <X11/Xlib.h>
@@ -34,18 +32,6 @@ class TreeTest : public OnSample {
         return item && item->IsEnabled() ? item->GetItemLabelText().utf8_string() : "(greyed)";
     }
 };
-
-// The real popup on a category: its first entry by the keys. What it greys is
-// the mirror test's.
-TEST_F(TreeTest, ContextMenuInsertsThroughTheDialog) {
-    OnModal<CHyperlinkPropertiesDlg> inserted([](CHyperlinkPropertiesDlg* d) {
-        EXPECT_EQ(d->LabelEdit->GetValue(), "New Command");
-        Press(d, wxID_CANCEL);
-    });
-    Popup(Category(kLinks), {"Down", "Return"});
-    EXPECT_TRUE(PumpUntil([&] { return inserted.Runs() == 1; }, 5000));
-    EXPECT_EQ(S().NumberOfHotSpots, 4) << "a cancelled insert is not counted";
-}
 
 // Insert's OK and Delete's Yes each save and rebuild through the queued refresh.
 TEST_F(TreeTest, InsertAndDeleteKeysSaveAndRebuild) {

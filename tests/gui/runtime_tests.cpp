@@ -6,16 +6,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
-#include <string>
 #include <thread>
 
 #include "platform/headless/png_writer.h"
-#include "platform/raster/surface.h"
 #include "scratch.h"
 #include "x_display.h"
 
@@ -236,8 +231,7 @@ TEST_F(RuntimeTest, AMissingLogoIsNamedOnStderr) {
     const std::vector<std::string> env = {"DISPLAY=" + x.name(), "NO_AT_BRIDGE=1",
                                           "VELOMAR_MESSAGE_LOG=" + messages};
     const xtest::Command command = {{"/bin/sh", "-c", kToStderr, kVelomar, errors}, folder, env};
-    const int status = xtest::Run(command, 30000 * kSlowdown);
-    EXPECT_EQ(status, 255);
+    EXPECT_EQ(xtest::Run(command, 30000 * kSlowdown), 255);
     EXPECT_EQ(sandbox::ReadBytes(errors), "Failed to load our LOGO bitmap res\\title.bmp!\n");
     EXPECT_FALSE(fs::exists(messages));
 }

@@ -9,9 +9,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
 #include <thread>
 #include <vector>
 
@@ -111,9 +108,11 @@ TEST_F(ShellTest, ProgramsRunAndEverythingElseOpensInItsApplication) {
 }
 
 // Through the services as a RUN link goes: the program cannot finish before
-// the caller acts, so a caller that waited for it would never get here.
-TEST_F(ShellTest, ProgramsStartDetachedWithoutTheCallerWaitingOrReaping) {
-    const std::string go = temp.File("go"), out = temp.File("out");
+// the caller acts, so a caller that waited for it would never get here. A
+// started program gets default signal handling and nothing blocked, whatever
+// the runtime set up for itself (cp copies its own status; a shell would not).
+TEST_F(ShellTest, ProgramsStartDetachedWithDefaultSignalsAndAnEmptyMask) {
+    const std::string go = temp.File("go"), out = temp.File("out"), copied = temp.File("status");
     WriteFile(project + "bin/wait.sh",
               "#!/bin/sh\nwhile [ ! -e '" + go + "' ]; do sleep 0.02; done\nprintf '%s|' \"$@\" >" +
                   " '" + out + ".tmp'\nmv '" + out + ".tmp' '" + out + "'\n", true);
@@ -125,17 +124,9 @@ TEST_F(ShellTest, ProgramsStartDetachedWithoutTheCallerWaitingOrReaping) {
     for (int i = 0; i < 500 && ::access(out.c_str(), F_OK) != 0; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_EQ(sandbox::ReadBytes(out), "a b|c|");
-    int status;
-    EXPECT_EQ(::waitpid(-1, &status, WNOHANG), -1) << "nothing of ours is left to reap";
-    EXPECT_EQ(errno, ECHILD);
-}
 
-// A started program gets default signal handling and nothing blocked, whatever
-// the runtime set up for itself (cp copies its own status; a shell would not).
-TEST_F(ShellTest, ProgramsStartWithDefaultSignalsAndAnEmptyMask) {
-    const std::string out = temp.File("status");
-    struct sigaction ignore {};
-    struct sigaction savedPipe {};
+    struct sigaction ignore {
+    }, savedPipe{};
     ignore.sa_handler = SIG_IGN;
     ASSERT_EQ(::sigaction(SIGPIPE, &ignore, &savedPipe), 0);
     sigset_t usr1, savedMask;
@@ -143,17 +134,20 @@ TEST_F(ShellTest, ProgramsStartWithDefaultSignalsAndAnEmptyMask) {
     sigaddset(&usr1, SIGUSR1);
     ASSERT_EQ(::sigprocmask(SIG_BLOCK, &usr1, &savedMask), 0);
     const bool spawned =
-        platform::wx::SpawnDetached({platform::wx::FindInPath("cp"), "/proc/self/status", out});
+        platform::wx::SpawnDetached({platform::wx::FindInPath("cp"), "/proc/self/status", copied});
     ::sigprocmask(SIG_SETMASK, &savedMask, nullptr);
     ::sigaction(SIGPIPE, &savedPipe, nullptr);
     ASSERT_TRUE(spawned);
     std::string status;
     for (int i = 0; i < 500 && status.find("SigCgt") == std::string::npos; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        status = sandbox::ReadBytes(out);
+        status = sandbox::ReadBytes(copied);
     }
     const std::string none = "SigBlk:\t0000000000000000\nSigIgn:\t0000000000000000\n";
     EXPECT_NE(status.find(none), std::string::npos) << status;
+    int exited;
+    EXPECT_EQ(::waitpid(-1, &exited, WNOHANG), -1) << "nothing of ours is left to reap";
+    EXPECT_EQ(errno, ECHILD);
 }
 
 }  // namespace

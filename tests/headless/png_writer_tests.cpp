@@ -1,8 +1,6 @@
 // PNG output: 8-bit RGB, and no half-written or lost files.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "../support/project_sandbox.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/png_writer.h"

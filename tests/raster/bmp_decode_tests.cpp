@@ -5,9 +5,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 
 #include "../support/scratch.h"
@@ -59,8 +56,7 @@ TEST_P(BmpFixture, MatchesImageMagickPixelForPixel) {
     ASSERT_TRUE(Decode(ReadFile(kDir + GetParam() + ".bmp"), &s));
     const Bytes rgb = ReadFile(kDir + GetParam() + ".rgb");
     ASSERT_EQ(rgb.size(), std::size_t(kWidth * kHeight * 3)) << "reference missing";
-    ASSERT_EQ(s.width, kWidth);
-    ASSERT_EQ(s.height, kHeight);
+    ASSERT_EQ(std::pair(s.width, s.height), std::pair(kWidth, kHeight));
     EXPECT_FALSE(s.monochrome);
     int wrong = 0;
     for (int i = 0; i < kWidth * kHeight; ++i) {
@@ -77,28 +73,6 @@ TEST_P(BmpFixture, MatchesImageMagickPixelForPixel) {
 
 INSTANTIATE_TEST_SUITE_P(ImageMagick, BmpFixture, ::testing::ValuesIn(BmpFiles(kDir)),
                          [](const auto& info) { return info.param; });
-
-TEST(BmpDamage, RefusedFilesAndArguments) {
-    platform::raster::RasterGraphics g;
-    ASSERT_FALSE(BmpFiles(kDir + "malformed/").empty());
-    for (const std::string& name : BmpFiles(kDir + "malformed/")) {
-        const std::string path = kDir + "malformed/" + name + ".bmp";
-        Surface s;
-        EXPECT_FALSE(Decode(ReadFile(path), &s)) << name;
-        EXPECT_EQ(g.LoadBitmapFile(path), nullptr) << name;
-    }
-    Surface s;
-    const Bytes file = ReadFile(kDir + "rgb24.bmp");
-    EXPECT_FALSE(DecodeBmp(nullptr, file.size(), &s));
-    EXPECT_FALSE(DecodeBmp(file.data(), file.size(), nullptr));
-    EXPECT_FALSE(DecodeBmp(file.data(), 0, &s));
-    // A pipe is refused at once instead of blocking the open until a writer comes.
-    const sandbox::TempFolder scratch;
-    const std::string fifo = scratch.File("fifo");
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const std::string& path : {kDir + "missing.bmp", kDir, fifo, std::string("/dev/zero")})
-        EXPECT_EQ(g.LoadBitmapFile(path), nullptr) << path;
-}
 
 // A file with a 40-byte info header. Palette entries are 0x00RRGGBB; `masks`
 // (three of them) follow the header; `pixels` is the raw pixel data as stored.
@@ -159,7 +133,7 @@ Bytes Rle(Bytes stream, std::uint16_t bits = 8, std::int32_t height = 3) {
 // Cut anywhere, a file decodes as a whole picture or not at all, and the file
 // reader, which takes many rows per read, agrees with the decoder that holds
 // the whole file.
-TEST(BmpDamage, CutFilesDecodeAlikeFromMemoryAndFromTheFile) {
+TEST(BmpDamage, CutFilesDecodeAlikeFromMemoryAndFromTheFileAndBrokenOnesAreRefused) {
     ASSERT_GE(BmpFiles(kDir).size(), 31u) << "fixtures lost";
     const sandbox::TempFolder scratch;
     const std::string path = scratch.File("cut.bmp");
@@ -201,9 +175,29 @@ TEST(BmpDamage, CutFilesDecodeAlikeFromMemoryAndFromTheFile) {
             agree(Bytes(full.begin(), full.end() - cut),
                   std::to_string(height) + " cut by " + std::to_string(cut));
     }
+
+    // Malformed files, bad arguments and what is no file are refused.
+    platform::raster::RasterGraphics g;
+    ASSERT_FALSE(BmpFiles(kDir + "malformed/").empty());
+    for (const std::string& name : BmpFiles(kDir + "malformed/")) {
+        const std::string path = kDir + "malformed/" + name + ".bmp";
+        Surface s;
+        EXPECT_FALSE(Decode(ReadFile(path), &s)) << name;
+        EXPECT_EQ(g.LoadBitmapFile(path), nullptr) << name;
+    }
+    Surface s;
+    const Bytes file = ReadFile(kDir + "rgb24.bmp");
+    EXPECT_FALSE(DecodeBmp(nullptr, file.size(), &s));
+    EXPECT_FALSE(DecodeBmp(file.data(), file.size(), nullptr));
+    EXPECT_FALSE(DecodeBmp(file.data(), 0, &s));
+    // A pipe is refused at once instead of blocking the open until a writer comes.
+    const std::string fifo = scratch.File("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {kDir + "missing.bmp", kDir, fifo, std::string("/dev/zero")})
+        EXPECT_EQ(g.LoadBitmapFile(path), nullptr) << path;
 }
 
-TEST(BmpMade, DecodeAsWindowsDoes) {
+TEST(BmpMade, DecodeAsWindowsDoesUpToTheCap) {
     const Bytes indexed = Indexed(4, 8, 4, {3, 2, 1, 0, 1, 1, 2, 2});
     const Pixels indexedPixels{R, R, N, N, B, N, R, K};
     const std::uint32_t end = std::uint32_t(indexed.size());
@@ -266,9 +260,8 @@ TEST(BmpMade, DecodeAsWindowsDoes) {
         EXPECT_EQ(Decode(c.file, &s) ? Pixels(s.pixels.begin(), s.pixels.end()) : Pixels{}, c.want)
             << c.what;
     }
-}
 
-TEST(BmpMade, DimensionsUpToTheCapDecodeAndBeyondFail) {
+    // Dimensions up to the cap decode, and beyond it fail.
     Surface s;
     EXPECT_TRUE(Decode(MakeBmp({16384, 1, 24, 0, 0, {}, {}, Bytes(16384 * 3, 0x40)}), &s));
     EXPECT_EQ(s.width, 16384);

@@ -3,10 +3,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -18,6 +16,8 @@
 
 using namespace raster_test;
 using platform::BitmapInfo;
+using platform::raster::AllocatePixels;
+using platform::raster::FreePixels;
 using platform::GradientMode;
 using platform::Point;
 using platform::Rect;
@@ -30,7 +30,9 @@ namespace {
 const Rop kRops[] = {Rop::SrcCopy,  Rop::SrcPaint,   Rop::SrcAnd,    Rop::SrcInvert,
                      Rop::SrcErase, Rop::NotSrcCopy, Rop::Blackness, Rop::Whiteness};
 
-TEST(BlitTest, EachRopCombinesEachPixel) {
+// Each raster operation combines each pixel; colour and monochrome convert by
+// the colours that count and no other.
+TEST(BlitTest, EachRopCombinesEachPixelAndConversionsUseOnlyTheColoursThatCount) {
     const std::vector<Pixel> expected[] = {
         {0xFF00FF, 0x0F0F0F, 0x000000, 0xFFFFFF},  // SrcCopy
         {0xFFFFFF, 0xFFFFFF, 0x123456, 0xFFFFFF},  // SrcPaint
@@ -49,21 +51,19 @@ TEST(BlitTest, EachRopCombinesEachPixel) {
         EXPECT_TRUE(SurfaceIs(dst.surface(), Rows{expected[i]}));
     }
     // An operation outside the set (MERGEPAINT) fails and draws nothing.
-    Canvas dst(1, 1, 0x445566);
-    EXPECT_FALSE(dst.dc.BitBlt(0, 0, 1, 1, src.dc, 0, 0, Rop(0x00BB0226)));
-    EXPECT_TRUE(SurfaceIs(dst.surface(), Rows{{0x445566}}));
-}
+    Canvas unchanged(1, 1, 0x445566);
+    EXPECT_FALSE(unchanged.dc.BitBlt(0, 0, 1, 1, src.dc, 0, 0, Rop(0x00BB0226)));
+    EXPECT_TRUE(SurfaceIs(unchanged.surface(), Rows{{0x445566}}));
 
-TEST(BlitTest, ConversionsUseOnlyTheColoursThatCount) {
     // Colour to mono: 1 where the source has its background colour; one pixel
     // is off by a single blue step. No other colour plays a part.
-    Canvas src(Rows{{0x102030, 0x102031, 0xFFFFFF, 0x102030}});
-    src.dc.SetBkColor(Rgb(0x10, 0x20, 0x30));
-    src.dc.SetTextColor(Rgb(0xFF, 0xFF, 0xFF));
+    Canvas colour(Rows{{0x102030, 0x102031, 0xFFFFFF, 0x102030}});
+    colour.dc.SetBkColor(Rgb(0x10, 0x20, 0x30));
+    colour.dc.SetTextColor(Rgb(0xFF, 0xFF, 0xFF));
     Canvas mask(4, 1, K, /*mono=*/true);
     mask.dc.SetBkColor(Rgb(1, 1, 1));
     mask.dc.SetTextColor(Rgb(2, 2, 2));
-    ASSERT_TRUE(mask.dc.BitBlt(0, 0, 4, 1, src.dc, 0, 0, Rop::SrcCopy));
+    ASSERT_TRUE(mask.dc.BitBlt(0, 0, 4, 1, colour.dc, 0, 0, Rop::SrcCopy));
     EXPECT_TRUE(SurfaceIs(mask.surface(), Rows{{W, K, K, W}}));
     // Mono to colour: 1 becomes the destination's background colour, 0 its text
     // colour, and the raster operation applies to the expanded colour.
@@ -135,7 +135,7 @@ TEST(BlitTest, StretchingSamplesPixelCentresAndAndsWhatMerges) {
     }
 }
 
-TEST(BlitTest, WindowDCDrawsAtItsOriginInsideItsClip) {
+TEST(BlitTest, WindowDCDrawsAtItsOriginInsideItsClipWhateverTheArguments) {
     // A 5 x 4 window surface whose client area starts at (1, 1) and is 3 x 2.
     Surface window(5, 4, false, 0x111111);
     RasterDC dc(&window, Point{1, 1}, Rect{1, 1, 4, 3});
@@ -148,13 +148,11 @@ TEST(BlitTest, WindowDCDrawsAtItsOriginInsideItsClip) {
     Canvas copy(2, 1, K);
     ASSERT_TRUE(copy.dc.BitBlt(0, 0, 2, 1, dc, 1, 1, Rop::SrcCopy));
     EXPECT_TRUE(SurfaceIs(copy.surface(), Rows{{f, 1}}));
-}
 
-// Every operation with arbitrary arguments, extremes included, on a window DC
-// whose clip is an inner part of its surface: nothing outside the clip, or
-// outside what the DC reports as written, may change (and under the
-// sanitizers nothing may be touched out of bounds).
-TEST(BlitTest, ArbitraryArgumentsNeverTouchOutsideTheClip) {
+    // Every operation with arbitrary arguments, extremes included, on a window DC
+    // whose clip is an inner part of its surface: nothing outside the clip, or
+    // outside what the DC reports as written, may change (and under the
+    // sanitizers nothing may be touched out of bounds).
     std::mt19937 rng(20240611);
     auto arg = [&rng] {
         static const int extremes[] = {INT_MIN, INT_MIN + 1, -100000, -7,     -1,          0,
@@ -343,7 +341,7 @@ void MaskSequence(RasterDC& dst, int x, int y, int w, int h, RasterDC& src, int 
     dst.BitBlt(x, y, w, h, work.dc, 0, 0, Rop::SrcPaint);
 }
 
-TEST(TransparentBltTest, DrawsWhatTheMaskSequenceDraws) {
+TEST(TransparentBltTest, DrawsWhatTheMaskSequenceDrawsOrDeclines) {
     const struct {
         const char* name;
         int x, y, w, h;      // destination
@@ -385,11 +383,9 @@ TEST(TransparentBltTest, DrawsWhatTheMaskSequenceDraws) {
         MaskSequence(copy, c.x, c.y, c.w, c.h, src.dc, c.sx, c.sy, c.sw, c.sh, c.key);
         EXPECT_TRUE(SurfaceIs(overSurface, copySurface));
     }
-}
 
-// Where one pass could differ from the sequence it declines, drawing nothing,
-// and the caller runs the sequence.
-TEST(TransparentBltTest, DeclinesWhatItCannotDrawAlike) {
+    // Where one pass could differ from the sequence it declines, drawing nothing,
+    // and the caller runs the sequence.
     Canvas src{Logo(8, 6, 3)};
     Canvas dst{Logo(16, 12, 5)};
     Canvas mono(16, 12, K, /*mono=*/true);
@@ -403,11 +399,11 @@ TEST(TransparentBltTest, DeclinesWhatItCannotDrawAlike) {
         EXPECT_FALSE(dst.dc.TransparentBltOver(0, 0, 8, 6, src.dc, 0, 0, 8, 6, key, below->dc,
                                                below == &src ? 1 : 0, 0));
     // w, h, sx, sy, sw, sh: narrower, lower, past each edge, empty, beyond any bitmap.
-    const int cases[][6] = {
+    const int sizes[][6] = {
         {7, 6, 0, 0, 8, 6},  {8, 5, 0, 0, 8, 6}, {8, 6, -1, 0, 8, 6},
         {8, 6, 0, -1, 8, 6}, {8, 6, 1, 0, 8, 6}, {8, 6, 0, 1, 8, 6},
         {0, 6, 0, 0, 0, 6},  {8, 0, 0, 0, 8, 0}, {1 << 20, 1 << 20, 0, 0, 8, 6}};
-    for (const auto& c : cases)
+    for (const auto& c : sizes)
         EXPECT_FALSE(dst.dc.TransparentBlt(0, 0, c[0], c[1], src.dc, c[2], c[3], c[4], c[5], key))
             << c[0] << " " << c[1] << " " << c[2] << " " << c[3];
     EXPECT_EQ(dst.surface().pixels, before.pixels);
@@ -417,10 +413,8 @@ TEST(TransparentBltTest, DeclinesWhatItCannotDrawAlike) {
 
 // Pixel blocks: a size near SIZE_MAX fails rather than wrapping to a small
 // block; with no room for the large mapping a block still comes, from a
-// mapping of its own or the heap.
-TEST(PixelMemoryTest, HugeSizesFailAndTightAddressSpaceStillServes) {
-    using platform::raster::AllocatePixels;
-    using platform::raster::FreePixels;
+// mapping of its own or the heap; freed ranges are reused.
+TEST(PixelMemoryTest, HugeSizesFailTightAddressSpaceStillServesAndRangesAreReused) {
     // In a fresh process, so that no chunk mapped by an earlier test serves.
     ::testing::FLAGS_gtest_death_test_style = "threadsafe";
     for (std::size_t bytes : {SIZE_MAX, SIZE_MAX - 100, SIZE_MAX / 2 + 1})
@@ -441,22 +435,19 @@ TEST(PixelMemoryTest, HugeSizesFailAndTightAddressSpaceStillServes) {
         std::_Exit(0);
     };
     EXPECT_EXIT(tight(), ::testing::ExitedWithCode(0), "");
-}
 
-// Freed ranges are handed out again, merged with their neighbours, and no two
-// live blocks ever share a byte.
-TEST(PixelMemoryTest, ReusedRangesNeverOverlap) {
+    // Freed ranges are handed out again, merged with their neighbours, and no
+    // two live blocks ever share a byte (after the check in a fresh process).
     std::vector<std::pair<char*, std::size_t>> live;
     auto take = [&](std::size_t kib) {
-        live.emplace_back(static_cast<char*>(platform::raster::AllocatePixels(kib << 10)),
-                          kib << 10);
+        live.emplace_back(static_cast<char*>(AllocatePixels(kib << 10)), kib << 10);
     };
     for (std::size_t kib : {64, 100, 2500, 70, 1000, 128}) take(kib);
     for (std::size_t round = 0; round < 4; ++round) {
         // Every other block goes, then blocks of other sizes come into the gaps.
         for (std::size_t i = live.size(); i-- > 0;)
             if ((i + round) % 2 == 0) {
-                platform::raster::FreePixels(live[i].first, live[i].second);
+                FreePixels(live[i].first, live[i].second);
                 live.erase(live.begin() + std::ptrdiff_t(i));
             }
         for (std::size_t kib : {65, 2100, 64, 400, 90}) take(kib);
@@ -464,7 +455,7 @@ TEST(PixelMemoryTest, ReusedRangesNeverOverlap) {
             for (const auto& [b, m] : live)
                 ASSERT_TRUE(a == b || a + n <= b || b + m <= a) << "round " << round;
     }
-    for (const auto& [at, bytes] : live) platform::raster::FreePixels(at, bytes);
+    for (const auto& [at, bytes] : live) FreePixels(at, bytes);
 }
 
 // Huge pages only where a block fills them: a half-used huge page is resident
@@ -472,8 +463,6 @@ TEST(PixelMemoryTest, ReusedRangesNeverOverlap) {
 // pages; a smaller block gets none, until the pixels are many.
 #if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
 TEST(PixelMemoryTest, HugePagesUnderWholeBlocksUntilThePixelsAreMany) {
-    using platform::raster::AllocatePixels;
-    using platform::raster::FreePixels;
     constexpr std::uintptr_t kHuge = std::uintptr_t(2) << 20;
     // Whether the mapping holding an address is advised to use huge pages.
     const auto advised = [](const void* at) {
@@ -507,11 +496,8 @@ TEST(PixelMemoryTest, HugePagesUnderWholeBlocksUntilThePixelsAreMany) {
         void* d = AllocatePixels(small);
         void* e = AllocatePixels(small);
         if (!advised(e)) std::_Exit(5);
-        FreePixels(d, small);
-        FreePixels(e, small);
-        FreePixels(a, small);
+        for (void* block : std::initializer_list<void*>{a, c, d, e}) FreePixels(block, small);
         FreePixels(b, large);
-        FreePixels(c, small);
         std::_Exit(0);
     };
     EXPECT_EXIT(check(), ::testing::ExitedWithCode(0), "");

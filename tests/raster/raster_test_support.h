@@ -20,8 +20,7 @@ using platform::raster::RasterDC;
 using platform::raster::Surface;
 using Rows = std::vector<std::vector<Pixel>>;
 
-constexpr Pixel W = 0xFFFFFF;
-constexpr Pixel K = 0x000000;
+constexpr Pixel W = 0xFFFFFF, K = 0x000000;
 
 inline Surface SurfaceOf(const Rows& rows, bool mono = false) {
     Surface s(int(rows.empty() ? 0 : rows[0].size()), int(rows.size()), mono);

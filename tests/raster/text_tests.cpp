@@ -61,7 +61,7 @@ struct TextTest : ::testing::Test {
     }
 };
 
-TEST_F(TextTest, InkInTheTextColourWithinTheExtentAndOpaqueFillsTheCell) {
+TEST_F(TextTest, InkInTheTextColourWithinTheExtentOpaqueFillsTheCellAndCodePageGlyphs) {
     // White on black, each pixel is the ink's coverage; in the text colour on the
     // paper, each mixes the two by it, rounded to the nearest. One glyph, so that
     // no pixel is mixed twice where italic neighbours overlap.
@@ -105,6 +105,15 @@ TEST_F(TextTest, InkInTheTextColourWithinTheExtentAndOpaqueFillsTheCell) {
     const Size extent = Measure("Quit");
     EXPECT_EQ(Draw("Quit", BkMode::Opaque), (Rect{10, 5, 10 + extent.cx, 5 + extent.cy}));
     EXPECT_EQ(canvas.surface().At(10, 5), 0x010203u);  // the corner: background, no glyph
+
+    // Code page bytes: 0xE9 is the e with an accent, so it draws more than the bare "e".
+    auto inkOf = [&](const std::string& text) {
+        Draw(text);
+        const auto& p = canvas.surface().pixels;
+        return std::count_if(p.begin(), p.end(), [](Pixel q) { return q != kPaper; });
+    };
+    EXPECT_GT(inkOf("\xE9"), inkOf("e"));
+    EXPECT_NE(inkOf("\x80"), inkOf("\x81"));  // the euro sign, not the missing-glyph box
 }
 
 TEST_F(TextTest, SizesFollowWindowsRulesAndGlyphsSitOnTheBaseline) {
@@ -139,17 +148,6 @@ TEST_F(TextTest, SizesFollowWindowsRulesAndGlyphsSitOnTheBaseline) {
     EXPECT_LE(ink.top, 5 + cy / 4);
     EXPECT_GE(ink.bottom, 5 + cy - 2);
     EXPECT_LE(ink.bottom, 5 + cy);
-}
-
-TEST_F(TextTest, CodePageBytesDrawTheirGlyphs) {
-    auto inkOf = [&](const std::string& text) {
-        Draw(text);
-        const auto& p = canvas.surface().pixels;
-        return std::count_if(p.begin(), p.end(), [](Pixel q) { return q != kPaper; });
-    };
-    // Byte 0xE9 is the e with an accent, so it draws more than the bare "e".
-    EXPECT_GT(inkOf("\xE9"), inkOf("e"));
-    EXPECT_NE(inkOf("\x80"), inkOf("\x81"));  // the euro sign, not the missing-glyph box
 }
 
 }  // namespace

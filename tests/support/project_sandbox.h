@@ -7,7 +7,6 @@
 
 #include <memory>
 #include <ostream>
-#include <string>
 #include <vector>
 
 #include "engine/installer_wnd.h"
@@ -18,6 +17,9 @@
 #include "scratch.h"
 
 namespace sandbox {
+
+using Strings = std::vector<std::string>;
+using Messages = Strings;
 
 #ifdef VELOMAR_SOURCE_DIR
 inline std::string Fixture(const std::string& name) {

@@ -10,6 +10,8 @@
 
 namespace sandbox {
 
+namespace fs = std::filesystem;
+
 inline std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});

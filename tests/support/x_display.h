@@ -4,8 +4,6 @@
 #pragma once
 
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "platform/raster/surface.h"
 #include "platform/types.h"

@@ -1,20 +1,14 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <optional>
-#include <string>
 
 #include "../support/project_sandbox.h"
-#include "platform/posix/posix_system.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-using sandbox::ReadBytes;
-using sandbox::WriteBytes;
+using namespace sandbox;
 
-TEST(LanguageName, LocaleNamesMapToWindowsEnglishNames) {
+TEST(LanguageName, LocaleNamesMapToWindowsEnglishNamesAndTheEnvironmentsPrecedence) {
     const struct {
         const char* locale;
         const char* name;
@@ -25,18 +19,15 @@ TEST(LanguageName, LocaleNamesMapToWindowsEnglishNames) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(platform::LanguageNameForLocale(c.locale), c.name) << c.locale;
-}
 
-TEST(LanguageName, EnvironmentPrecedence) {
     const char* names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
     std::optional<std::string> saved[3];
     for (int i = 0; i < 3; ++i)
         if (const char* value = getenv(names[i])) saved[i] = value;
     auto set = [&](int i, const char* v) { v ? setenv(names[i], v, 1) : unsetenv(names[i]); };
     auto language = [&](const char* all, const char* messages, const char* lang) {
-        set(0, all);
-        set(1, messages);
-        set(2, lang);
+        int i = 0;
+        for (const char* value : {all, messages, lang}) set(i++, value);
         std::string name;
         EXPECT_TRUE(platform::PosixSystem().GetSystemLanguageName(&name));
         return name;
@@ -47,8 +38,8 @@ TEST(LanguageName, EnvironmentPrecedence) {
     for (int i = 0; i < 3; ++i) set(i, saved[i] ? saved[i]->c_str() : nullptr);
 }
 
-TEST(PosixPaths, StoredNamesResolveWithoutRegardToCase) {
-    sandbox::TempFolder folder;
+TEST(PosixPaths, StoredNamesResolveWithoutRegardToCaseAndFilesAreReplaced) {
+    TempFolder folder;
     fs::create_directories(folder.File("Res/Sub"));
     for (const char* name : {"Res/Logo.BMP", "A.txt", "a.txt", "B.TXT", "b.txt"})
         WriteBytes(folder.File(name), name);
@@ -60,11 +51,7 @@ TEST(PosixPaths, StoredNamesResolveWithoutRegardToCase) {
     // The exact name wins, then the first in byte order.
     EXPECT_EQ(system.RealPath(base + "a.txt"), base + "a.txt");
     EXPECT_EQ(system.RealPath(base + "b.Txt"), base + "B.TXT");
-}
 
-TEST(PosixPaths, FilesAndReplaceFile) {
-    sandbox::TempFolder folder;
-    platform::PosixSystem system;
     WriteBytes(folder.File("new"), "new content");
     fs::create_directories(folder.File("dir/inside"));
     EXPECT_TRUE(system.FileExists(folder.File("new")));

@@ -2,25 +2,19 @@
 // fixtures/make_fixtures.py, whose codec is written apart from the engine's.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <climits>
 #include <cstdio>
-#include <filesystem>
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "../support/ordinary_user.h"
 #include "../support/project_sandbox.h"
 
 namespace {
 
-using sandbox::Fixture;
-using sandbox::ReadBytes;
-using sandbox::WriteBytes;
+using namespace sandbox;
 
-class SettingsFileTest : public ::testing::Test, protected sandbox::ProjectSandbox {
+class SettingsFileTest : public ::testing::Test, protected ProjectSandbox {
   protected:
     // A project over the fixture, loaded.
     std::unique_ptr<CInstallerWnd> Load(const std::string& fixture, bool loads = true) {
@@ -146,7 +140,7 @@ TEST_F(SettingsFileTest, EachMissingOrRefusedKeyHasItsOwnMessage) {
             SCOPED_TRACE(fixture);
             services.messages.clear();
             auto project = Load(fixture + std::string(".dat"), false);
-            EXPECT_EQ(services.messages, std::vector<std::string>{key ? Unread(key) : noSection});
+            EXPECT_EQ(services.messages, Strings{key ? Unread(key) : noSection});
             ExpectEmptyRecord(*project);
         }
 }
@@ -178,8 +172,8 @@ TEST_F(SettingsFileTest, FileAndLanguage) {
     EXPECT_EQ(SettingsBytes(), Fixture("full_scrambled.dat"));
     const std::string noFile = "Failed to open the InstalledWnd.ini file!\n";
     const std::string noLanguage = "GetLocaleInfo() Failed!\n";
-    EXPECT_EQ(services.messages, (std::vector<std::string>{noFile, noFile, noFile, noLanguage,
-                                                           noLanguage, noLanguage}));
+    EXPECT_EQ(services.messages,
+              (Strings{noFile, noFile, noFile, noLanguage, noLanguage, noLanguage}));
 }
 
 TEST_F(SettingsFileTest, ValuesAreReadLeniently) {
@@ -209,21 +203,10 @@ TEST_F(SettingsFileTest, ValuesAreReadLeniently) {
     EXPECT_TRUE(services.messages.empty());
 }
 
-TEST_F(SettingsFileTest, RecordIsWrittenInTheCanonicalLayout) {
-    for (auto [encryption, fixture] : {std::pair{0, "full_plain.dat"}, {1, "full_scrambled.dat"}}) {
-        auto project = NewProject();
-        FillFullRecord(*project->Settings);
-        project->EncryptionType = encryption;
-        ASSERT_TRUE(project->SaveSettings());
-        EXPECT_EQ(project->SettingsVersion, 3);
-        EXPECT_EQ(SettingsBytes(), Fixture(fixture)) << fixture;
-    }
-    EXPECT_FALSE(std::filesystem::exists(SettingsPath() + ".tmp"));
-}
-
 // The default only where there is no project. Counts and font sizes beyond what fits are
 // written as what reads back; every slot of the largest record, two-digit keys and all, too.
-TEST_F(SettingsFileTest, DefaultsAndValuesBeyondWhatFits) {
+// The record of full_*.dat is written as those files hold it.
+TEST_F(SettingsFileTest, RecordIsWrittenInTheCanonicalLayout) {
     auto project = NewProject();
     project->CreateDefaultSettings();  // a new window: EncryptionType 1
     EXPECT_EQ(SettingsBytes(), Fixture("default_scrambled.dat"));
@@ -235,7 +218,7 @@ TEST_F(SettingsFileTest, DefaultsAndValuesBeyondWhatFits) {
     EXPECT_EQ(SettingsBytes(), Fixture("full_plain.dat"));
 
     LaunchSettings& s = *project->Settings;
-    sandbox::FillLargestRecord(s);
+    FillLargestRecord(s);
     s.HotSpotFontSize = INT_MIN;  // |INT_MIN| does not fit
     s.NumberOfLogosToDraw = 20;
     ASSERT_TRUE(project->SaveSettings());
@@ -253,6 +236,16 @@ TEST_F(SettingsFileTest, DefaultsAndValuesBeyondWhatFits) {
     read->Settings->NumberOfHotSpots = -3;
     ASSERT_TRUE(read->SaveSettings());
     EXPECT_THAT(SettingsBytes(), ::testing::HasSubstr("\r\nNumberOfHotSpots=0\r\n"));
+
+    for (auto [encryption, fixture] : {std::pair{0, "full_plain.dat"}, {1, "full_scrambled.dat"}}) {
+        auto written = NewProject();
+        FillFullRecord(*written->Settings);
+        written->EncryptionType = encryption;
+        ASSERT_TRUE(written->SaveSettings());
+        EXPECT_EQ(written->SettingsVersion, 3);
+        EXPECT_EQ(SettingsBytes(), Fixture(fixture)) << fixture;
+    }
+    EXPECT_FALSE(fs::exists(SettingsPath() + ".tmp"));
 }
 
 TEST_F(SettingsFileTest, FileNameInAnyCaseIsReadOnceAndReplacedInPlace) {
@@ -264,7 +257,7 @@ TEST_F(SettingsFileTest, FileNameInAnyCaseIsReadOnceAndReplacedInPlace) {
     ASSERT_TRUE(project->SaveSettings());
     EXPECT_EQ(ReadBytes(folder.File("appsetup.DAT")).substr(0, 32),
               "[English]\r\nINIEncryptionType=1\r\n");
-    EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
+    EXPECT_FALSE(fs::exists(SettingsPath()));
 
     std::remove(folder.File("appsetup.DAT").c_str());
     EXPECT_TRUE(project->LoadSettings());  // not read again
@@ -279,17 +272,15 @@ TEST_F(SettingsFileTest, LookupsTraceEveryLinePassedOverUpToTheSectionEnd) {
                "[Other]\nWindowTitle=T\n");
     EXPECT_FALSE(NewProject()->LoadSettings());
     const std::string noEquals = "Failed to locate a '=' in the INI file!\n";
-    EXPECT_EQ(services.traces,
-              (std::vector<std::string>{noEquals, noEquals, noEquals, noEquals, noEquals,
+    EXPECT_EQ(services.traces, (Strings{noEquals, noEquals, noEquals, noEquals, noEquals,
                                         "Failed to locate our entry name in the INI file!\n"}));
-    EXPECT_EQ(services.messages, (std::vector<std::string>{Unread("'WINDOW_TITLE'")}));
+    EXPECT_EQ(services.messages, (Strings{Unread("'WINDOW_TITLE'")}));
 }
 
 // What a user, or someone who planted entries in the project folder, left there
 // before a save, which runs as an ordinary user. A save puts a new file in place
 // with the old one's permission bits; a refused one leaves everything as it was.
 TEST_F(SettingsFileTest, SavesNeverFollowRemoveOrOverrideWhatIsThere) {
-    namespace fs = std::filesystem;
     const struct {
         const char* name;
         mode_t old;  // the old file's permission bits; 0: a folder in its place
@@ -302,12 +293,12 @@ TEST_F(SettingsFileTest, SavesNeverFollowRemoveOrOverrideWhatIsThere) {
     const std::string kOld = Fixture("full_scrambled.dat");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        sandbox::TempFolder project, outside;
-        sandbox::OpenToOrdinaryUser(project.Path());
-        sandbox::OpenToOrdinaryUser(outside.Path());
+        TempFolder project, outside;
+        OpenToOrdinaryUser(project.Path());
+        OpenToOrdinaryUser(outside.Path());
         const std::string file = project.File("AppSetup.dat"), tmp = file + ".tmp";
         const std::string victim = outside.File("victim");
-        const std::string result = sandbox::AsOrdinaryUser([&] {
+        const std::string result = AsOrdinaryUser([&] {
             if (c.old) {
                 WriteBytes(file, kOld);
                 ::chmod(file.c_str(), c.old);

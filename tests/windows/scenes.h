@@ -17,8 +17,7 @@ namespace scenes {
 
 struct Scene {
     std::string name;
-    int width;
-    int height;
+    int width, height;
     std::function<void(platform::Graphics& g, platform::DC& target)> draw;
 };
 

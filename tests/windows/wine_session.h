@@ -3,9 +3,6 @@
 // (making one takes a while).
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "x_display.h"
 
 namespace wintest {

@@ -1,8 +1,6 @@
 // Draws every conformance scene through the Win32 backend and writes one raw
 // dump per scene into the folder given as the first argument.
 #include <cstdio>
-#include <string>
-#include <vector>
 
 #include "../scenes.h"
 #include "platform/win32/backend.h"

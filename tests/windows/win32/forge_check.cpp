@@ -74,21 +74,6 @@ void SystemMessages(bool on) {
     platform::Install(p);
 }
 
-std::unique_ptr<CMainFrame> MakeFrame() {
-    auto frame = std::make_unique<CMainFrame>(
-        EditorOptions{Scratch("start\\"), "", "", Scratch("docs"), '\\'});
-    CHECK(frame->Create());
-    frame->ShowAtStart();
-    Pump();
-    return frame;
-}
-
-void Close(std::unique_ptr<CMainFrame>& frame) {
-    DestroyWindow(frame->hwnd());
-    Pump();
-    frame.reset();
-}
-
 void Command(CMainFrame& frame, int id) {
     SendMessageA(frame.hwnd(), WM_COMMAND, WPARAM(id), 0);
     Pump();

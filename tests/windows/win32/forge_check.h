@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <initializer_list>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -41,9 +40,6 @@ std::string Scratch(const std::string& name);
 // Messages through the system's message box, as the user meets them, instead
 // of the recorder; false goes back to the recorder.
 void SystemMessages(bool on);
-// A frame as the application makes it, with our companion and documents folders.
-std::unique_ptr<CMainFrame> MakeFrame();
-void Close(std::unique_ptr<CMainFrame>& frame);
 // A menu command, then what it queued (posted refreshes).
 void Command(CMainFrame& frame, int id);
 void Pump();

@@ -15,7 +15,6 @@
 #include "editor/project_build.h"
 #include "editor/recent_projects.h"
 #include "editor/template_tree.h"
-#include "editor/win32/demo_wnd.h"
 #include "editor/win32/main_frame.h"
 #include "editor/win32/resource.h"
 #include "editor/win32/tree_view.h"
@@ -294,7 +293,12 @@ int main(int argc, char** argv) {
     }
     Start(argv[1]);
     SetCursorPos(4000, 4000);  // off the preview, so no link is lit
-    auto frame = MakeFrame();
+    // A frame as the application makes it, with our companion and documents folders.
+    auto frame = std::make_unique<CMainFrame>(
+        EditorOptions{Scratch("start\\"), "", "", Scratch("docs"), '\\'});
+    CHECK(frame->Create());
+    frame->ShowAtStart();
+    Pump();
     MoveWindow(frame->hwnd(), 0, 0, 1020, 760, TRUE);
     MakeProject(*frame);
     recorder.messages.clear();
@@ -315,7 +319,9 @@ int main(int argc, char** argv) {
     Pump();
     RECT tree{};
     GetWindowRect(frame->TreeView->hwnd(), &tree);
-    Close(frame);
+    DestroyWindow(frame->hwnd());
+    Pump();
+    frame.reset();
     // The frame's place and the tree's width, for the next run.
     CRegSettings store(PREFERENCES_KEY, std::string());
     const FrameLayout kept = ReadFrameLayout(store);

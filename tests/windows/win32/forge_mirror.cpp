@@ -4,7 +4,6 @@
 #include "editor/editor_commands.h"
 #include "editor/forms/colour_text.h"
 #include "editor/forms/form_access.h"
-#include "editor/recent_projects.h"
 #include "editor/win32/main_frame.h"
 #include "editor/win32/resource.h"
 #include "engine/installer_wnd.h"

@@ -1,11 +1,10 @@
 // Looks at the runtime from inside Wine, as a second Windows program would:
 //   msgbox CAPTION MS   wait up to MS for a message box with that caption,
 //                       print its text as hex, then press its OK button
-//   style TITLE         print the style of the visible top-level window with that title
 //   cursor FILE         print hot spot, size and depth of cursor 129 in that program file
-//   access TITLE [N]    print what a screen reader reads of that window: its name, then
-//                       per link its number, role, default action, box and name; the
-//                       focus; then do link N's default action and print its HRESULT
+//   access TITLE [N]    print the window's style, then what a screen reader reads of it: its
+//                       name, then per link its number, role, default action, box and name;
+//                       the focus; then do link N's default action and print its HRESULT
 //   watch TITLE MS      print "ready", then for MS the link of each focus event
 #include <fcntl.h>
 #include <io.h>
@@ -37,13 +36,6 @@ int MessageBoxCommand(const char* caption, DWORD ms) {
     if (!ok) return 3;
     DWORD_PTR result = 0;
     SendMessageTimeoutA(ok, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
-    return 0;
-}
-
-int StyleCommand(const char* title) {
-    HWND window = FindWindowA(nullptr, title);
-    if (!window || !IsWindowVisible(window)) return 1;
-    std::printf("%08lx\n", static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)));
     return 0;
 }
 
@@ -82,18 +74,14 @@ VARIANT Child(LONG id) {
     return v;
 }
 
-IAccessible* ClientObject(const char* title) {
+int AccessCommand(const char* title, LONG link) {
     HWND window = FindWindowA(nullptr, title);
     void* object = nullptr;
     if (!window ||
         FAILED(AccessibleObjectFromWindow(window, DWORD(OBJID_CLIENT), kIidAccessible, &object)))
-        return nullptr;
-    return static_cast<IAccessible*>(object);
-}
-
-int AccessCommand(const char* title, LONG link) {
-    IAccessible* client = ClientObject(title);
-    if (!client) return 1;
+        return 1;
+    auto* client = static_cast<IAccessible*>(object);
+    std::printf("style %08lx\n", static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)));
     BSTR text = nullptr;
     client->get_accName(Child(CHILDID_SELF), &text);
     std::printf("name %s\n", Utf8(text).c_str());
@@ -155,7 +143,6 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);  // "\n", not "\r\n"
     if (argc == 4 && std::strcmp(argv[1], "msgbox") == 0)
         return MessageBoxCommand(argv[2], DWORD(std::strtoul(argv[3], nullptr, 10)));
-    if (argc == 3 && std::strcmp(argv[1], "style") == 0) return StyleCommand(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "cursor") == 0) return CursorCommand(argv[2]);
     CoInitialize(nullptr);
     if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "access") == 0)
@@ -163,7 +150,7 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "watch") == 0)
         return WatchCommand(argv[2], DWORD(std::strtoul(argv[3], nullptr, 10)));
     std::fprintf(stderr,
-                 "usage: velomar_wine_probe msgbox CAPTION MS | style TITLE | cursor FILE |\n"
+                 "usage: velomar_wine_probe msgbox CAPTION MS | cursor FILE |\n"
                  "       access TITLE [N] | watch TITLE MS\n");
     return 2;
 }
