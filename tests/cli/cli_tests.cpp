@@ -116,7 +116,6 @@ TEST(Cli, ExitStatusesAndMessages) {
     WriteBytes(scratch.File("AppSetup.dat"), Fixture("logo_count_16.dat"));
     const std::string menu = MenuFolder(scratch, "menu", Menu());
     WriteBytes(menu + "res/orphan.bmp", "no longer used");
-    const std::string gone = MenuFolder(scratch, "gone", Menu("@@0000000140a060", "res\\gone.bmp"));
     const std::string name = "res\\\x1b]0;owned\x07\x9b" "2J.bmp";
     const std::string controls = MenuFolder(scratch, "controls", Menu("@@0000000140a060", name));
     // Pictures that are no BMPs; a build that removes one file and keeps one for its link.
@@ -168,13 +167,12 @@ TEST(Cli, ExitStatusesAndMessages) {
         {{"render", scratch.File("nowhere"), png}, 1, "", NoProject(scratch.File("nowhere"))},
         {{"frobnicate"}, 2, "",
          "Unknown command: frobnicate\nRun velomarforge-cli --help for the commands.\n"},
-        // The window shows no message box for a missing logo; the CLI still says why.
-        {{"render", gone, png}, 1, "", "Failed to load our LOGO bitmap res\\gone.bmp!\n"},
         {{"render", menu, toFifo}, 1, "", "The picture cannot be written to\n" + toFifo +
          "\nIt is a device, a pipe or a socket, not a file.\n\nPlease choose another name.\n"},
         {{"render", menu, menu + "res/LOGO.bmp"}, 1, "",
          ours + "res/LOGO.bmp\n(the project holds logo.bmp)" + again},
         {{"render", menu, unwritable}, 1, "", "Failed to write the picture " + unwritable + "!\n"},
+        // The window shows no message box for a missing logo; the CLI still says why.
         // A pipe gets the bytes as they are; a terminal (below) gets them escaped.
         {{"render", controls, png}, 1, "", "Failed to load our LOGO bitmap " + name + "!\n"},
         {{"render", pngLogo, png}, 1, "", "Failed to load our LOGO bitmap res\\l.png!\nres\\l.png "
