@@ -7,24 +7,11 @@
 #include <cstdlib>
 
 #include "../support/project_sandbox.h"
+#include "bench/bench_project.h"
 #include "platform/headless/headless_window_system.h"
 #include "platform/raster/raster_graphics.h"
 
 namespace {
-
-// 4 x 3, 24 bits: red with a magenta corner (the usual mask colour).
-std::string LogoBmp() {
-    std::string out = "BM";
-    auto put = [&out](std::uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i) out += char(v >> (8 * i));
-    };
-    for (std::uint32_t v :
-         {54u + 12 * 3, 0u, 54u, 40u, 4u, 3u, 1u | 24u << 16, 0u, 0u, 0u, 0u, 0u, 0u})
-        put(v, 4);
-    for (int y = 2; y >= 0; --y)
-        for (int x = 0; x < 4; ++x) put(x == 0 && y == 0 ? 0xFF00FF : 0xC80000, 3);
-    return out;
-}
 
 struct Host {
     sandbox::ProjectSandbox sandbox;
@@ -33,7 +20,7 @@ struct Host {
 
     Host() {
         std::filesystem::create_directories(sandbox.folder.File("res"));
-        sandbox::WriteBytes(sandbox.folder.File("res/logo.bmp"), LogoBmp());
+        bench::WriteBmp(sandbox.folder.File("res/logo.bmp"), 24, 20, 0);  // a magenta border
         platform::Install({&graphics, &windows, &sandbox.services, &sandbox.system});
     }
 };
