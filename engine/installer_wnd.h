@@ -18,12 +18,12 @@ class SettingsOutput;  // the file being written (engine/settings_output.h)
 
 constexpr unsigned LOGO_TIMER_ID = 0x1234;
 
-// The editor's arranging of the items. While a window has one, the pointer and
-// the keys go to it instead of the links, and it draws over every paint; the
-// runtime never has one.
 // The links' font at that height: semi-bold, italic, underlined, a sans face.
 platform::FontRequest HotSpotFontRequest(std::int32_t height);
 
+// The editor's arranging of the items. While a window has one, the pointer and
+// the keys go to it instead of the links, and it draws over every paint; the
+// runtime never has one.
 class ItemArranger {
   public:
     virtual ~ItemArranger() = default;

@@ -30,9 +30,10 @@ class Key {
     HKEY key_ = nullptr;
 };
 
-// The data of a value with its type; false when it is missing, or larger
-// than any store of ours. One call for a value that fits the first buffer.
-bool Query(HKEY key, const std::string& name, DWORD* type, std::vector<std::uint8_t>* data) {
+// The data of a value with its type: ERROR_SUCCESS, or why not (missing, a
+// deleted key, larger than any store of ours: ERROR_MORE_DATA). One call for a
+// value that fits the first buffer.
+LONG Query(HKEY key, const std::string& name, DWORD* type, std::vector<std::uint8_t>* data) {
     const std::wstring wide = win32_text::Wide(name);
     DWORD size = 1024;
     data->assign(size, 0);
@@ -41,27 +42,30 @@ bool Query(HKEY key, const std::string& name, DWORD* type, std::vector<std::uint
         data->assign(size, 0);
         result = RegQueryValueExW(key, wide.c_str(), nullptr, type, data->data(), &size);
     }
-    if (result != ERROR_SUCCESS) return false;
-    data->resize(size);
-    return true;
+    if (result == ERROR_SUCCESS) data->resize(size);
+    return result;
 }
 
 using KeyCache = std::map<std::string, std::shared_ptr<void>>;
 
-// A value read through its section's kept key. A failed read opens the key
-// afresh and reads again: the section may have been made since, or deleted
-// and made again (by this program or another).
+// A value read through its section's kept key. The key is opened afresh only
+// when there is none yet (the section may have been made since) or the kept one
+// was deleted (and perhaps made again, by this program or another); a value
+// merely missing costs one query.
 bool QueryKept(KeyCache& keys, const std::string& path, const std::string& name, DWORD* type,
                std::vector<std::uint8_t>* data) {
     std::shared_ptr<void>& kept = keys[path];
-    if (kept && Query(HKEY(kept.get()), name, type, data)) return true;
-    kept.reset();
+    if (kept) {
+        const LONG result = Query(HKEY(kept.get()), name, type, data);
+        if (result != ERROR_KEY_DELETED) return result == ERROR_SUCCESS;
+        kept.reset();
+    }
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, win32_text::Wide(path).c_str(), 0, KEY_READ, &key) !=
         ERROR_SUCCESS)
         return false;
     kept = std::shared_ptr<void>(key, [](void* k) { RegCloseKey(HKEY(k)); });
-    return Query(key, name, type, data);
+    return Query(key, name, type, data) == ERROR_SUCCESS;
 }
 
 bool StoreValue(HKEY key, const std::string& name, DWORD type, const void* data, std::size_t size) {
