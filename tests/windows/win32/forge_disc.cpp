@@ -301,6 +301,7 @@ int main(int argc, char** argv) {
     Pump();
     MoveWindow(frame->hwnd(), 0, 0, 1020, 760, TRUE);
     MakeProject(*frame);
+    CHECK(SendMessageA(frame->hwnd(), WM_GETICON, ICON_BIG, 0) != 0);  // set once shown
     recorder.messages.clear();
     Command(*frame, ID_BUILD_PROJECT);  // No to the question
     CHECK_EQ(recorder.messages.size() == 1 ? recorder.messages[0] : "",
