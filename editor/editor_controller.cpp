@@ -122,7 +122,8 @@ void EditorController::Run(int id) {
 
 void EditorController::NewProject() {
     std::string folder;
-    const std::string parent = DefaultProjectsFolder(options_.DocumentsFolder, options_.Separator);
+    const std::string documents = options_.DocumentsFolder ? options_.DocumentsFolder() : "";
+    const std::string parent = DefaultProjectsFolder(documents, options_.Separator);
     if (!face_.AskNewProjectFolder(parent, &folder)) return;
     if (session_.NewProject(folder)) RememberProject();
 }

@@ -5,6 +5,7 @@
 // make widgets from its tables, forward events here and show what it says.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,8 +24,10 @@ struct EditorOptions {
     std::string StartFolder;   // the companion files (Velomar.exe, the guide); ends in a separator
     std::string SettingsFile;  // the settings store on Linux; "" for the registry
     std::string OpenAtStart;   // a project folder to open instead of the wizard; may be empty
-    std::string DocumentsFolder;  // where new projects go by default
-    char Separator = '/';         // of the folders the user types
+    // Where new projects go by default; asked when first needed, as on
+    // Windows only the shell, slow to load, knows it.
+    std::function<std::string()> DocumentsFolder;
+    char Separator = '/';  // of the folders the user types
 };
 
 struct CommandState {

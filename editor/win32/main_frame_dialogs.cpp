@@ -82,8 +82,7 @@ void CMainFrame::ShowHelp(const std::string& topic) {
     platform::win32::JoinApartment();  // the shell may hand the guide to an extension
     if (ReadDefault(".htm", &type) && ReadDefault(type + "\\shell\\open\\command", &command) &&
         FillOpenCommand(command, guide, &program, &parameters) &&
-        INT_PTR(ShellExecuteA(CDialog::Owner(), "open", program.c_str(), parameters.c_str(),
-                              nullptr, SW_SHOWNORMAL)) > 31)
+        ShellOpen(CDialog::Owner(), program, parameters))
         return;
     OpenGuideDocument(startFolder);
 }

@@ -23,13 +23,21 @@ std::wstring WindowText(HWND window) {
 
 namespace {
 
-// The common dialogs (and the printing DLLs they bring) load when a dialog
-// first opens, not at the editor's start.
+// The common dialogs and the shell, with the DLLs each brings (printing; the
+// shell's helpers), load when first needed, not at the editor's start.
+HMODULE CommonDialogsDll() {
+    static const HMODULE dll = LoadLibraryA("comdlg32.dll");
+    return dll;
+}
+
+HMODULE ShellDll() {
+    static const HMODULE dll = LoadLibraryA("shell32.dll");
+    return dll;
+}
+
 template <class Fn>
-Fn CommonDialog(const char* name) {
-    static const HMODULE comdlg = LoadLibraryA("comdlg32.dll");
-    return comdlg ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(comdlg, name)))
-                  : nullptr;
+Fn Entry(HMODULE dll, const char* name) {
+    return dll ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(dll, name))) : nullptr;
 }
 
 int CALLBACK SelectStart(HWND browser, UINT message, LPARAM, LPARAM start) {
@@ -47,10 +55,13 @@ bool BrowseForFolder(HWND owner, const char* title, std::string* folder, const s
     const LPARAM first = start.empty() ? 0 : LPARAM(wideStart.c_str());
     platform::win32::JoinApartment();  // the new-style browser is made of COM objects
     BROWSEINFOW info = {owner, nullptr, nullptr, wideTitle.c_str(), flags, SelectStart, first, 0};
-    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
+    const auto browse = Entry<PIDLIST_ABSOLUTE(WINAPI*)(BROWSEINFOW*)>(ShellDll(), "SHBrowseForFolderW");
+    const auto pathOf =
+        Entry<BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, LPWSTR)>(ShellDll(), "SHGetPathFromIDListW");
+    PIDLIST_ABSOLUTE chosen = browse && pathOf ? browse(&info) : nullptr;
     if (!chosen) return false;
     wchar_t path[MAX_PATH] = {};
-    const bool got = SHGetPathFromIDListW(chosen, path);
+    const bool got = pathOf(chosen, path);
     CoTaskMemFree(chosen);
     return got && AcceptName(path, folder);
 }
@@ -73,13 +84,32 @@ bool OpenFileDialog(HWND owner, const std::string& filterText, const std::string
     ofn.nMaxFile = DWORD(sizeof(file) / sizeof(file[0]));
     ofn.Flags =
         OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ENABLESIZING;
-    const auto open = CommonDialog<BOOL(WINAPI*)(OPENFILENAMEW*)>("GetOpenFileNameW");
+    const auto open = Entry<BOOL(WINAPI*)(OPENFILENAMEW*)>(CommonDialogsDll(), "GetOpenFileNameW");
     platform::win32::JoinApartment();  // the Explorer-style dialog hosts shell views
     if (!open || !open(&ofn)) return false;
     return AcceptName(file, path);
 }
 
 bool ChooseColourDialog(CHOOSECOLORW* choice) {
-    const auto choose = CommonDialog<BOOL(WINAPI*)(CHOOSECOLORW*)>("ChooseColorW");
+    const auto choose = Entry<BOOL(WINAPI*)(CHOOSECOLORW*)>(CommonDialogsDll(), "ChooseColorW");
     return choose && choose(choice);
+}
+
+std::string DocumentsFolder() {
+    const auto find =
+        Entry<HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPWSTR)>(ShellDll(), "SHGetFolderPathW");
+    wchar_t path[MAX_PATH] = {};
+    std::string folder;
+    if (!find || find(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK ||
+        !AcceptName(path, &folder))
+        return std::string();
+    return folder;
+}
+
+bool ShellOpen(HWND owner, const std::string& program, const std::string& parameters) {
+    const auto execute =
+        Entry<HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)>(ShellDll(), "ShellExecuteA");
+    // Above 31 is success, as documented.
+    return execute && INT_PTR(execute(owner, "open", program.c_str(), parameters.c_str(), nullptr,
+                                      SW_SHOWNORMAL)) > 31;
 }

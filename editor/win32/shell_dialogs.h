@@ -21,6 +21,11 @@ bool OpenFileDialog(HWND owner, const std::string& filter, const std::string& in
 // The colour chooser, loaded with the other common dialogs at first use.
 bool ChooseColourDialog(CHOOSECOLORW* choice);
 
+// The user's Documents folder, or "" when the system has none.
+std::string DocumentsFolder();
+// Runs `program` with `parameters` through the shell; false when it did not start.
+bool ShellOpen(HWND owner, const std::string& program, const std::string& parameters);
+
 // True when `wide` fits the ANSI code page; else the user is told and false.
 bool AcceptName(const std::wstring& wide, std::string* ansi);
 // A window's or control's text, as Unicode.

@@ -17,24 +17,11 @@ bool ProgramFolder(std::string* folder) {
     return AcceptName(wide, folder);
 }
 
-// The user's Documents folder, or "" when the system has none.
-std::string DocumentsFolder() {
-    wchar_t path[MAX_PATH] = {};
-    std::string folder;
-    if (SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK ||
-        !AcceptName(path, &folder))
-        return std::string();
-    return folder;
-}
-
-// The one argument: a project folder, or its AppSetup.dat.
-bool ProjectArgument(const wchar_t* commandLine, std::string* folder) {
-    int count = 0;
-    wchar_t** args = CommandLineToArgvW(commandLine, &count);
-    if (!args) return false;
-    std::wstring arg = count > 1 ? args[1] : L"";
-    LocalFree(args);
-    if (arg.empty()) return false;
+// The one argument: a project folder, or its AppSetup.dat. The C runtime's
+// split of the command line, as the shell's would load the shell at start.
+bool ProjectArgument(int count, wchar_t** args, std::string* folder) {
+    if (count < 2 || !args || !args[1] || !*args[1]) return false;
+    const std::wstring arg = args[1];
     wchar_t full[MAX_PATH] = {};
     const DWORD n = GetFullPathNameW(arg.c_str(), MAX_PATH, full, nullptr);
     if (n == 0 || n >= MAX_PATH) return false;
@@ -51,7 +38,7 @@ bool ProjectArgument(const wchar_t* commandLine, std::string* folder) {
 // which updates the command state whenever it falls idle.
 class CVelomarForgeApp {
   public:
-    bool InitInstance(const wchar_t* commandLine);
+    bool InitInstance(int argc, wchar_t** argv);
     int Run();
 
     std::string StartFolder;  // the folder of the program file; ends in '\\'
@@ -60,7 +47,7 @@ class CVelomarForgeApp {
     std::unique_ptr<CMainFrame> frame_;
 };
 
-bool CVelomarForgeApp::InitInstance(const wchar_t* commandLine) {
+bool CVelomarForgeApp::InitInstance(int argc, wchar_t** argv) {
     // The frame's controls only: the toolbar, status bar and tooltips, the
     // rebar, the tree. The dialogs are made of the system's own classes.
     INITCOMMONCONTROLSEX controls = {sizeof(controls),
@@ -69,9 +56,9 @@ bool CVelomarForgeApp::InitInstance(const wchar_t* commandLine) {
     // The companion files (Velomar.exe, the guide) are beside the program,
     // whatever folder a shortcut starts it in.
     if (!ProgramFolder(&StartFolder)) return false;
-    EditorOptions options{StartFolder, "", "", DocumentsFolder(), '\\'};
+    EditorOptions options{StartFolder, "", "", DocumentsFolder, '\\'};
     std::string project;
-    if (ProjectArgument(commandLine, &project)) options.OpenAtStart = FolderWithSeparator(project);
+    if (ProjectArgument(argc, argv, &project)) options.OpenAtStart = FolderWithSeparator(project);
 
     frame_ = std::make_unique<CMainFrame>(options);
     if (!frame_->Create()) return false;
@@ -109,8 +96,9 @@ CVelomarForgeApp theApp;
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+// wWinMain: the C runtime then splits the command line in Unicode (__wargv).
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     theBackend.Install();
-    if (!theApp.InitInstance(GetCommandLineW())) return 1;
+    if (!theApp.InitInstance(__argc, __wargv)) return 1;
     return theApp.Run();
 }

@@ -47,7 +47,7 @@ bool CVelomarForgeApp::OnInit() {
     StartFolder = FindStartFolder(program.GetPath().utf8_string());
     options.StartFolder = StartFolder;
     options.SettingsFile = RegSettingsFile(UserConfigFolder(), PREFERENCES_KEY);
-    options.DocumentsFolder = wxStandardPaths::Get().GetDocumentsDir().utf8_string();
+    options.DocumentsFolder = [] { return wxStandardPaths::Get().GetDocumentsDir().utf8_string(); };
     auto* frame = new CMainFrame(options);
     if (ahead)
         frame->Editor->Session().ExpectOpen(options.OpenAtStart, [ahead] { return ahead->Take(); });

@@ -316,7 +316,8 @@ class EditorControllerTest : public ProjectSessionTest {
         face.pane = pane.get();
         face.folder = Folder("docs/Disc/");
         editor = std::make_unique<EditorController>(
-            face, EditorOptions{Folder("bin/"), Folder("store.conf"), "", Folder("docs"), '/'});
+            face, EditorOptions{Folder("bin/"), Folder("store.conf"), "", [this] { return Folder("docs"); },
+                                '/'});
     }
 };
 

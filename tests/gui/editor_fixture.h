@@ -121,7 +121,8 @@ class EditorTest : public ::testing::Test {
 
     // settle: let the loop run (a command the wizard chose would run then).
     void Start(bool settle = true) {
-        frame = new CMainFrame(EditorOptions{temp.File("bin/"), storeFile, "", temp.File("docs")});
+        frame = new CMainFrame(EditorOptions{temp.File("bin/"), storeFile, "",
+                                             [this] { return temp.File("docs"); }});
         wxTheApp->SetTopWindow(frame);
         frame->Show();
         if (settle) PumpFor(150);

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <thread>
@@ -227,6 +229,21 @@ TEST_F(WineRuntime, SampleAnswersTabPointerAndTheScreenReader) {
     const std::string after = Probe({"access", "Installer Window", quitting});
     EXPECT_NE(after.find("\nfocus " + quitting + "\nact 00000000\n"), std::string::npos) << after;
     ExpectEnded();
+}
+
+// The shipped editor opens the project its command line names, as a folder
+// with a space in its name or as its AppSetup.dat: the C runtime splits the line.
+TEST_F(WineRuntime, EditorOpensTheProjectItsCommandLineNames) {
+    for (const std::string& name : {"my disc", "my other disc"}) {
+        const std::string folder = wintest::ScratchDir(name);
+        std::filesystem::copy(kSample, folder, std::filesystem::copy_options::recursive);
+        std::string windows = "Z:" + folder + "/";
+        std::replace(windows.begin(), windows.end(), '/', '\\');
+        const std::string arg = name == "my disc" ? windows : windows + "AppSetup.dat";
+        xtest::Child editor(wine.Program(
+            VELOMAR_WINDOWS_X86_64_DIR "/editor/win32/VelomarForge.exe", {arg}, folder));
+        EXPECT_TRUE(screen.WaitForWindow("VelomarForge - " + windows, 30000)) << arg;
+    }
 }
 
 }  // namespace

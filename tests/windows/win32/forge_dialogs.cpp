@@ -133,8 +133,7 @@ void DialogsOwnAndShowWhole(CMainFrame& frame) {
 
 void StartMessageOverFrame() {
     SystemMessages(true);
-    CMainFrame frame(EditorOptions{Scratch("start\\"), "", Scratch("no project\\"),
-                                   Scratch("docs"), '\\'});
+    CMainFrame frame(EditorOptions{Scratch("start\\"), "", Scratch("no project\\"), {}, '\\'});
     CHECK(frame.Create());
     ExpectDialog(kMessage, [&frame](HWND box) {
         CHECK_EQ(GetWindow(box, GW_OWNER), frame.hwnd());

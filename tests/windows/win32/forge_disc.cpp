@@ -295,7 +295,7 @@ int main(int argc, char** argv) {
     SetCursorPos(4000, 4000);  // off the preview, so no link is lit
     // A frame as the application makes it, with our companion and documents folders.
     auto frame = std::make_unique<CMainFrame>(
-        EditorOptions{Scratch("start\\"), "", "", Scratch("docs"), '\\'});
+        EditorOptions{Scratch("start\\"), "", "", [] { return Scratch("docs"); }, '\\'});
     CHECK(frame->Create());
     frame->ShowAtStart();
     Pump();
