@@ -5,7 +5,6 @@
 // make widgets from its tables, forward events here and show what it says.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,8 +24,8 @@ struct EditorOptions {
     std::string SettingsFile;  // the settings store on Linux; "" for the registry
     std::string OpenAtStart;   // a project folder to open instead of the wizard; may be empty
     // Where new projects go by default; asked when first needed, as on
-    // Windows only the shell, slow to load, knows it.
-    std::function<std::string()> DocumentsFolder;
+    // Windows only the shell, slow to load, knows it. None: "".
+    std::string (*DocumentsFolder)() = nullptr;
     char Separator = '/';  // of the folders the user types
 };
 

@@ -316,8 +316,7 @@ class EditorControllerTest : public ProjectSessionTest {
         face.pane = pane.get();
         face.folder = Folder("docs/Disc/");
         editor = std::make_unique<EditorController>(
-            face, EditorOptions{Folder("bin/"), Folder("store.conf"), "", [this] { return Folder("docs"); },
-                                '/'});
+            face, EditorOptions{Folder("bin/"), Folder("store.conf"), "", nullptr, '/'});
     }
 };
 

@@ -121,8 +121,9 @@ class EditorTest : public ::testing::Test {
 
     // settle: let the loop run (a command the wizard chose would run then).
     void Start(bool settle = true) {
-        frame = new CMainFrame(EditorOptions{temp.File("bin/"), storeFile, "",
-                                             [this] { return temp.File("docs"); }});
+        documents = temp.File("docs");
+        frame = new CMainFrame(
+            EditorOptions{temp.File("bin/"), storeFile, "", [] { return documents; }});
         wxTheApp->SetTopWindow(frame);
         frame->Show();
         if (settle) PumpFor(150);
@@ -230,6 +231,7 @@ class EditorTest : public ::testing::Test {
 
     sandbox::TempFolder temp;
     std::string storeFile = temp.File("config/Harlune/VelomarForge.conf");
+    static inline std::string documents;  // the running test's, for the frame's lookup
     platform::raster::RasterGraphics graphics;
     EditorWindowSystem windows;
     platform::RecordingServices services;
