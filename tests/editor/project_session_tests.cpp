@@ -494,8 +494,6 @@ TEST(NewProjectPath, LocationNameAndFolder) {
     }
 }
 
-constexpr const char* kBase = "Software\\Harlune\\VelomarForge\\";
-
 // Only a regular file of bounded size is read, without blocking; a store that
 // is damaged or far too large is kept aside, byte for byte, and reads as empty.
 TEST(SettingsStoreFile, OnlyABoundedRegularFileIsRead) {
@@ -529,13 +527,13 @@ TEST(SettingsStoreFile, OnlyABoundedRegularFileIsRead) {
         fs::remove_all(box.folder.File("store"));
         fs::create_directory(box.folder.File("store"));
         c.make();
-        CRegSettings settings(kBase, store);
+        CRegSettings settings(PREFERENCES_KEY, store);
         EXPECT_EQ(settings.GetInt("Frame Layout", "SizeX", 950), c.sizeX);
         EXPECT_EQ(ReadBytes(store + ".damaged"), c.keptAside);
         EXPECT_EQ(ReadBytes(store + ".damaged.2"), c.secondAside);
     }
     // The first default is stored: a second reader sees it.
-    EXPECT_EQ(CRegSettings(kBase, store).GetInt("Frame Layout", "SizeX", 1), 950u);
+    EXPECT_EQ(CRegSettings(PREFERENCES_KEY, store).GetInt("Frame Layout", "SizeX", 1), 950u);
     ::alarm(0);
 }
 
@@ -553,7 +551,7 @@ TEST(RecentList, NewestFirstOnceAtMostEightKeptWholeAndShownSafely) {
     const std::string file = box.folder.File("forge.conf"), a = box.folder.File("a/");
     fs::create_directory(a);
     WriteBytes(a + "AppSetup.dat", "[English]\n");
-    CRegSettings store(kBase, file);
+    CRegSettings store(PREFERENCES_KEY, file);
     for (std::size_t i = 0; i < eight.size(); ++i)
         store.SetString(RecentProjects::SECTION, "Project" + std::to_string(i + 1), eight[i]);
     RecentProjects recent(store);
@@ -562,7 +560,7 @@ TEST(RecentList, NewestFirstOnceAtMostEightKeptWholeAndShownSafely) {
     EXPECT_EQ(recent.Folders(), eight) << "neither pushed the oldest out";
     store.SetString(RecentProjects::SECTION, "Project2", "/1");  // a hand-edited repeat
     recent.Add(a);
-    CRegSettings again(kBase, file);
+    CRegSettings again(PREFERENCES_KEY, file);
     Strings after{a, "/1/", "/3/", "/4/", "/5/", "/6/", "/7/", "/8/"};
     EXPECT_EQ(RecentProjects(again).Folders(), after);
     fs::create_hard_link(file, file + ".seen");  // a value stored already: no rewrite
@@ -583,7 +581,7 @@ TEST(RecentList, NewestFirstOnceAtMostEightKeptWholeAndShownSafely) {
     fs::remove(file);
     WriteBytes(file, "# edited\r\n[Recent Projects]\r\ns Project1=/" +
                          std::string(CRegSettings::MAX_TEXT, 'x') + "\r\ns Project2=/crlf/\r\n");
-    CRegSettings edited(kBase, file);
+    CRegSettings edited(PREFERENCES_KEY, file);
     EXPECT_EQ(RecentProjects(edited).Folders(), Strings{"/crlf/"});
     EXPECT_FALSE(fs::exists(file + ".damaged"));
 
