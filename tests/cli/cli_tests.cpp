@@ -15,14 +15,8 @@
 namespace {
 
 using nlohmann::ordered_json;
+using namespace enginetest;
 using namespace sandbox;
-using enginetest::Count;
-using enginetest::kMask;
-using enginetest::TestProject;
-using platform::ColorRef;
-using platform::Rect;
-using platform::Rgb;
-using platform::raster::Surface;
 using ::testing::HasSubstr;
 
 std::string NoProject(const std::string& folder) {
@@ -39,7 +33,6 @@ std::string KeysOf(const ordered_json& object) {
 // A solid project whose one logo slides in from (300, 300) to (10, 10) and
 // whose one link stands at (100, 200); the logo's top-left pixel is the mask.
 constexpr ColorRef kLogo = Rgb(200, 0, 0);
-constexpr ColorRef kHilite = Rgb(255, 255, 0);
 
 TestProject Menu(const std::string& background = "@@0000000140a060",
                  const std::string& logo = "res\\logo.bmp") {

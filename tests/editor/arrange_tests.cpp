@@ -1,31 +1,14 @@
 // Arranging on the preview, with a real (headless) menu window in a pane.
 
 #include "../engine/engine_fixture.h"
-#include "editor/arranger.h"
 #include "editor/item_layout.h"
-#include "editor/project_session.h"
 #include "editor/template_edit.h"
 #include "editor/template_tree.h"
+#include "fake_panes.h"
 
 namespace {
 
 using namespace enginetest;
-
-struct Panes : ProjectView, ArrangeView {
-    explicit Panes(platform::Window* preview) : pane(preview) {}
-    platform::Window* PreviewParent() override { return pane; }
-    void RebuildTree() override {}
-    std::string GetTitle() const override { return "VelomarForge - p"; }
-    void SetTitle(const std::string&) override {}
-    void ProjectChanged() override {}
-    void ItemSelected(TemplateNode item) override { selected.push_back(item); }
-    void ShowProperties(TemplateNode item) override { properties.push_back(item); }
-    void ItemMoved() override { ++moves; }
-
-    platform::Window* pane;
-    std::vector<TemplateNode> selected, properties;
-    int moves = 0;
-};
 
 std::string Name(TemplateNode n) {
     if (n.kind == NodeKind::Root) return "none";
@@ -50,12 +33,11 @@ class ArrangeTest : public EngineTest {
     }
     LaunchSettings& S() { return *session.GetInstallerWnd()->Settings; }
     Point LinkAt(int i) { return {S().HotSpotRect[i].left, S().HotSpotRect[i].top}; }
-    Surface Shown() { return windows_.ClientSurface(session.GetInstallerWnd()->Wnd.get()); }
 
     TestProject project;
     std::unique_ptr<platform::Window> pane = host_.windows.CreateHostWindow(
         {0, platform::ws::Popup | platform::ws::Visible, {}, "", 0, 0, 640, 440}, nullptr);
-    Panes panes{pane.get()};
+    FakePanes panes{pane.get()};
     ProjectSession session{&panes};
     Arranger arranger{session, panes};
 };
@@ -86,7 +68,7 @@ TEST_F(ArrangeTest, ADragBecomesOneMoveOnRelease) {
     EXPECT_EQ(S().LogoBitmapLocation[0], (Point{103, 101})) << "three pixels across make a drag";
     wnd.OnMouseMove(platform::mk::LButton, {140, 95});
     wnd.OnMouseMove(platform::mk::LButton, {160, 125});
-    EXPECT_EQ(Count(Shown(), {148, 118, 252, 119}, Rgb(0, 0, 0)), 104) << "outline at the new place";
+    EXPECT_EQ(Count(Client(wnd), {148, 118, 252, 119}, Rgb(0, 0, 0)), 104) << "outline at the new place";
     EXPECT_EQ(panes.moves, 0);
 
     wnd.OnLButtonUp(0, {160, 125});

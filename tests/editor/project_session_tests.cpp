@@ -17,8 +17,8 @@
 #include "editor/new_project_path.h"
 #include "editor/pictures_ahead.h"
 #include "editor/project_build.h"
-#include "editor/project_session.h"
 #include "editor/recent_projects.h"
+#include "fake_panes.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/reg_settings.h"
 
@@ -27,40 +27,26 @@ namespace {
 using platform::MessageAnswer;
 using namespace sandbox;
 
-// The frame and panes, as far as the session sees them.
-struct FakeView : ProjectView {
-    explicit FakeView(platform::Window* preview) : pane(preview) {}
-    platform::Window* PreviewParent() override { return pane; }
-    void RebuildTree() override { ++rebuilds; }
-    std::string GetTitle() const override { return title; }
-    void SetTitle(const std::string& t) override { title = t; }
-    void ProjectChanged() override { ++changes; }
-
-    platform::Window* pane;
-    std::string title;
-    int rebuilds = 0, changes = 0;
-};
-
 class ProjectSessionTest : public ::testing::Test {
   protected:
     std::string Folder(const std::string& name) const { return temp.Path() + name; }
     const Messages& Said() const { return host.services.messages; }
-    // A project on disk with one changed value, opened and marked modified.
     void OpenModified(const std::string& name) {
         ASSERT_TRUE(session.NewProject(Folder(name)));
         session.GetInstallerWnd()->Settings->WindowTitle = "changed";
         session.SetModified(true);
     }
-    std::string StoredTitle(const std::string& name) {
-        CInstallerWnd wnd(Folder(name));
-        return wnd.LoadSettings() ? wnd.Settings->WindowTitle.value_or("") : "(unreadable)";
+    std::unique_ptr<CInstallerWnd> OnDisk(const std::string& folder) {
+        auto stored = std::make_unique<CInstallerWnd>(folder);
+        EXPECT_TRUE(stored->LoadSettings());
+        return stored;
     }
 
     platform::HeadlessPlatform host{platform::HeadlessOptions{{1024, 768}, false}};
     TempFolder temp;
     std::unique_ptr<platform::Window> pane = host.windows.CreateHostWindow(
         {0, platform::ws::Popup | platform::ws::Visible, {}, "", 0, 0, 800, 500}, nullptr);
-    FakeView view{pane.get()};
+    FakePanes view{pane.get()};
     ProjectSession session{&view};
 };
 
@@ -79,13 +65,13 @@ TEST_F(ProjectSessionTest, NewProjectAndTheOverwriteQuestion) {
     ASSERT_FALSE(session.NewProject(Folder("a/b/p")));
     EXPECT_EQ(session.GetInstallerWnd(), nullptr);
     EXPECT_EQ(Said(), Messages{"Project already exists.\nDo you wish to overwrite?"});
-    EXPECT_EQ(StoredTitle("a/b/p"), "changed");
+    EXPECT_EQ(TextOf(OnDisk(Folder("a/b/p"))->Settings->WindowTitle), "changed");
     EXPECT_EQ(view.rebuilds, 1);  // stopped before the window: the tree stays
 
     host.services.ScriptAnswers({MessageAnswer::Yes});
     ASSERT_TRUE(session.NewProject(Folder("a/b/p")));
     EXPECT_FALSE(session.Modified);
-    EXPECT_NE(StoredTitle("a/b/p"), "changed");
+    EXPECT_NE(TextOf(OnDisk(Folder("a/b/p"))->Settings->WindowTitle), "changed");
     EXPECT_TRUE(fs::is_directory(Folder("a/b/p/res/keep")));
 }
 
@@ -102,7 +88,7 @@ TEST_F(ProjectSessionTest, ReloadSavesAndReopens) {
         host.services.sounds.clear();
         session.ReloadProject(test);
         ASSERT_NE(session.GetInstallerWnd(), nullptr);
-        EXPECT_EQ(StoredTitle("p"), "changed");
+        EXPECT_EQ(TextOf(OnDisk(Folder("p"))->Settings->WindowTitle), "changed");
         EXPECT_FALSE(session.Modified);
         EXPECT_EQ(view.title, ProjectTitle(Folder("p")));  // the star gone, the title kept
         EXPECT_EQ(host.services.sounds.size(), test ? 1u : 0u);
@@ -288,12 +274,6 @@ class EditorControllerTest : public ProjectSessionTest {
             if (row.node.kind == kind) texts.push_back(row.text);
         return texts;
     }
-    std::unique_ptr<CInstallerWnd> OnDisk() {
-        auto stored = std::make_unique<CInstallerWnd>(face.folder);
-        EXPECT_TRUE(stored->LoadSettings());
-        return stored;
-    }
-    // Each new link takes the next text of `names` at its place.
     void InsertLinks(std::initializer_list<const char*> names, int x) {
         for (const char* name : names) {
             face.dialog = [&, name, x](ItemDialog, int i) {
@@ -336,7 +316,7 @@ TEST_F(EditorControllerTest, OneSessionOfCommands) {
     // Two links through Insert, a third left outside the window; each saved by the refresh.
     InsertLinks({"Install", "Read me"}, 40);
     InsertLinks({"Far"}, 700);
-    EXPECT_EQ(OnDisk()->Settings->NumberOfHotSpots, 3);
+    EXPECT_EQ(OnDisk(face.folder)->Settings->NumberOfHotSpots, 3);
     const std::string far = ItemLabel("Far", true);
     EXPECT_EQ(Texts(NodeKind::Hyperlink), (Messages{"Install", "Read me", far}));
     EXPECT_TRUE(face.rows.back().outside);
@@ -355,7 +335,7 @@ TEST_F(EditorControllerTest, OneSessionOfCommands) {
     editor->Run(ID_UNDO);
     face.Pump();
     EXPECT_TRUE(Enabled(ID_REDO));
-    EXPECT_EQ(TextOf(OnDisk()->Settings->HotSpotText[0]), "Install");
+    EXPECT_EQ(TextOf(OnDisk(face.folder)->Settings->HotSpotText[0]), "Install");
 
     // A refresh asked for while a dialog is up waits for it; Cancel changes nothing.
     face.dialog = [&](ItemDialog d, int) {
@@ -415,8 +395,8 @@ TEST_F(EditorControllerTest, OneSessionOfCommands) {
     editor->FrameClosing({{5, 6, 905, 566}, 300}, false);
     EXPECT_EQ(host.services.messages.back(),
               "Would you like to save the current project:\n\n" + face.folder + " ?");
-    EXPECT_EQ(TextOf(OnDisk()->Settings->HotSpotText[0]), "Install");
-    EXPECT_EQ(OnDisk()->Settings->NumberOfHotSpots, 2);
+    EXPECT_EQ(TextOf(OnDisk(face.folder)->Settings->HotSpotText[0]), "Install");
+    EXPECT_EQ(OnDisk(face.folder)->Settings->NumberOfHotSpots, 2);
     const FrameLayout kept = ReadFrameLayout(editor->Settings());
     EXPECT_EQ(kept.frame.right, 905);
     EXPECT_EQ(kept.treeWidth, 300);
@@ -513,8 +493,6 @@ TEST(NewProjectPath, LocationNameAndFolder) {
     }
 }
 
-constexpr const char* kBase = "Software\\Harlune\\VelomarForge\\";
-
 // Only a regular file of bounded size is read, without blocking; a store that
 // is damaged or far too large is kept aside, byte for byte, and reads as empty.
 TEST(SettingsStoreFile, OnlyABoundedRegularFileIsRead) {
@@ -548,13 +526,13 @@ TEST(SettingsStoreFile, OnlyABoundedRegularFileIsRead) {
         fs::remove_all(box.folder.File("store"));
         fs::create_directory(box.folder.File("store"));
         c.make();
-        CRegSettings settings(kBase, store);
+        CRegSettings settings(PREFERENCES_KEY, store);
         EXPECT_EQ(settings.GetInt("Frame Layout", "SizeX", 950), c.sizeX);
         EXPECT_EQ(ReadBytes(store + ".damaged"), c.keptAside);
         EXPECT_EQ(ReadBytes(store + ".damaged.2"), c.secondAside);
     }
     // The first default is stored: a second reader sees it.
-    EXPECT_EQ(CRegSettings(kBase, store).GetInt("Frame Layout", "SizeX", 1), 950u);
+    EXPECT_EQ(CRegSettings(PREFERENCES_KEY, store).GetInt("Frame Layout", "SizeX", 1), 950u);
     ::alarm(0);
 }
 
@@ -572,7 +550,7 @@ TEST(RecentList, NewestFirstOnceAtMostEightKeptWholeAndShownSafely) {
     const std::string file = box.folder.File("forge.conf"), a = box.folder.File("a/");
     fs::create_directory(a);
     WriteBytes(a + "AppSetup.dat", "[English]\n");
-    CRegSettings store(kBase, file);
+    CRegSettings store(PREFERENCES_KEY, file);
     for (std::size_t i = 0; i < eight.size(); ++i)
         store.SetString(RecentProjects::SECTION, "Project" + std::to_string(i + 1), eight[i]);
     RecentProjects recent(store);
@@ -581,7 +559,7 @@ TEST(RecentList, NewestFirstOnceAtMostEightKeptWholeAndShownSafely) {
     EXPECT_EQ(recent.Folders(), eight) << "neither pushed the oldest out";
     store.SetString(RecentProjects::SECTION, "Project2", "/1");  // a hand-edited repeat
     recent.Add(a);
-    CRegSettings again(kBase, file);
+    CRegSettings again(PREFERENCES_KEY, file);
     Strings after{a, "/1/", "/3/", "/4/", "/5/", "/6/", "/7/", "/8/"};
     EXPECT_EQ(RecentProjects(again).Folders(), after);
     fs::create_hard_link(file, file + ".seen");  // a value stored already: no rewrite
@@ -602,7 +580,7 @@ TEST(RecentList, NewestFirstOnceAtMostEightKeptWholeAndShownSafely) {
     fs::remove(file);
     WriteBytes(file, "# edited\r\n[Recent Projects]\r\ns Project1=/" +
                          std::string(CRegSettings::MAX_TEXT, 'x') + "\r\ns Project2=/crlf/\r\n");
-    CRegSettings edited(kBase, file);
+    CRegSettings edited(PREFERENCES_KEY, file);
     EXPECT_EQ(RecentProjects(edited).Folders(), Strings{"/crlf/"});
     EXPECT_FALSE(fs::exists(file + ".damaged"));
 

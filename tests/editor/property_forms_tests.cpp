@@ -50,18 +50,6 @@ std::string Shown(const HyperlinkForm& f) {
            f.dataB + "]";
 }
 
-// A form's controls, by its rows, filled from one form and read into a new one.
-template <class Form>
-Form ThroughControls(FormFields<Form> rows, Form from) {
-    Form to;
-    for (const auto& row : rows) {
-        row.TakeChecked(to, row.Checked(from));
-        if (row.Text(to)) *row.Text(to) = *row.Text(from);
-    }
-    return to;
-}
-
-// A copy of a table's base form with one change.
 template <class Form, class Change>
 Form Changed(const Form& base, Change change) {
     Form f = base;
@@ -225,8 +213,14 @@ TEST_F(Forms, LogoLoadAndStore) {
                                    "] 0,0 0xff00ff animate from -200,400 delay 20 scale");
     EXPECT_EQ(Shown(still), "[" + box.folder.File("res/logo number 2.bmp") +
                                 "] 20,10 0xff00ff from 0,0 delay 20");
-    for (const LogoForm& f : {animated, still})
-        EXPECT_EQ(Shown(ThroughControls(LogoFields(), f)), Shown(f)) << "each control its field";
+    for (LogoForm f : {animated, still}) {
+        LogoForm to;  // the controls, by their rows, filled from f and read back
+        for (const auto& row : LogoFields()) {
+            row.TakeChecked(to, row.Checked(f));
+            if (row.Text(to)) *row.Text(to) = *row.Text(f);
+        }
+        EXPECT_EQ(Shown(to), Shown(f)) << "each control its field";
+    }
     EXPECT_FALSE(corrupt.Load(*project, 2) || corrupt.Load(*project, MAX_LOGOS));
     EXPECT_EQ(Said(), (Messages{kCorrupt, kCorrupt}));
 
@@ -432,7 +426,6 @@ class AddFile : public Forms {
     const std::string source = outside.File("setup.exe");
 };
 
-// The controls a dialog enables, by walking the form's rows.
 template <class Form>
 std::set<int> Enabled(FormFields<Form> rows, const Form& form) {
     std::set<int> ids;

@@ -1,6 +1,6 @@
 // Shared by the engine and CLI tests: a project folder saved from a few fields,
-// plain 32-bit BMP files, a fixture that installs the headless platform, and the
-// links' text colours on screen with the pointer's moves and clicks.
+// plain 32-bit BMP files, and a fixture that installs the headless platform, with
+// the pointer's moves and clicks and the keys.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -111,7 +111,6 @@ inline void WriteSolidBmp(const std::string& path, int width, int height, ColorR
     WriteBmp(path, width, height, [color](int, int) { return color; });
 }
 
-// How many pixels of the area have the colour.
 inline int Count(const Surface& s, Rect r, ColorRef color) {
     int n = 0;
     for (int y = r.top; y < r.bottom; ++y)
@@ -152,12 +151,6 @@ class EngineTest : public ::testing::Test {
     }
     Rect RectOf(CInstallerWnd& wnd, int i) { return wnd.Settings->HotSpotRect[i]; }
     Point Inside(CInstallerWnd& w, int i) { return {RectOf(w, i).left + 2, RectOf(w, i).top + 2}; }
-    // The one text colour the area shows, or black when it shows both or neither.
-    ColorRef TextIn(CInstallerWnd& wnd, Rect r) {
-        const int normal = Count(Client(wnd), r, kNormal);
-        const int hilite = Count(Client(wnd), r, kHilite);
-        return normal && !hilite ? kNormal : hilite && !normal ? kHilite : Rgb(0, 0, 0);
-    }
     void Key(CInstallerWnd& wnd, unsigned key, unsigned flags = 0) {
         EXPECT_TRUE(windows_.KeyDown(wnd.Wnd.get(), key, flags));
     }

@@ -156,8 +156,11 @@ TEST_F(EngineKeys, PointerAndKeysShareOneHighlight) {
             if (a[0] == 'm' || a[0] == 'w' || a == "o") windows_.MouseMove(wnd->Wnd.get(), pointer);
         }
         EXPECT_EQ(std::abs(c.lit), wnd->HoverHotSpot);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(i + 1 == c.lit ? kHilite : kNormal, TextIn(*wnd, RectOf(*wnd, i))) << i;
+        for (int i = 0; i < 3; ++i) {  // each text in one colour, the hilite only when lit
+            const bool lit = i + 1 == c.lit;
+            EXPECT_GT(Count(Client(*wnd), RectOf(*wnd, i), lit ? kHilite : kNormal), 0) << i;
+            EXPECT_EQ(Count(Client(*wnd), RectOf(*wnd, i), lit ? kNormal : kHilite), 0) << i;
+        }
         EXPECT_EQ(std::vector<std::string>(c.sounds, dir_ + "res/hover.wav"), services_.sounds);
         // A screen reader hears of each new highlight, as the ear does, last the lit one.
         const std::vector<int>& heard = Host(*wnd)->FocusedLinks();

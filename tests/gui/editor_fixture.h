@@ -142,40 +142,6 @@ class EditorTest : public ::testing::Test {
         PumpFor(50);  // the Edit menu is made anew after the update
         frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
     }
-    // A right click on `node`, onto it from outside the tree so GTK sees the
-    // pointer enter; the popup runs its own loop, so `keys` come from a timer
-    // inside it. Its entries as shown, each enabled or not.
-    std::vector<std::pair<std::string, bool>> Popup(const wxTreeItemId& node,
-                                                    std::vector<const char*> keys) {
-        std::vector<std::pair<std::string, bool>> shown;
-        wxRect r;
-        EXPECT_TRUE(Tree()->GetBoundingRect(node, r, true));
-        const wxPoint at =
-            Tree()->ClientToScreen(r.GetPosition() + wxPoint(r.width / 2, r.height / 2));
-        gui_test::Screen().MovePointer(at.x + 400, at.y);
-        PumpFor(100);
-        gui_test::Screen().MovePointer(at.x, at.y);
-        PumpFor(300);
-        wxTimer press, stuck;  // a popup that took no keys must not hang the test
-        press.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-            for (const char* key : keys) gui_test::Screen().PressKey(key);
-        });
-        stuck.Bind(wxEVT_TIMER, [](wxTimerEvent&) { gui_test::Screen().PressKey("Escape"); });
-        auto opened = [&](wxMenuEvent& e) {
-            for (wxMenuItem* item : e.GetMenu()->GetMenuItems())
-                if (!item->IsSeparator())
-                    shown.emplace_back(item->GetItemLabelText().utf8_string(), item->IsEnabled());
-            press.StartOnce(300);
-            stuck.StartOnce(4000);
-            e.Skip();
-        };
-        frame->TreeView->Bind(wxEVT_MENU_OPEN, opened);
-        gui_test::Screen().Click(3);
-        PumpUntil([&] { return !shown.empty(); }, 3000);
-        PumpFor(500);
-        frame->TreeView->Unbind(wxEVT_MENU_OPEN, opened);
-        return shown;
-    }
     void Command(int id) {
         wxCommandEvent event(wxEVT_MENU, id);
         frame->ProcessWindowEvent(event);
@@ -186,10 +152,10 @@ class EditorTest : public ::testing::Test {
         EXPECT_TRUE(stored->LoadSettings());
         return stored;
     }
-    void OpenSample() {
+    void OpenSample(const std::string& copy = "sample") {
         wxTEST_DIALOG(
             Command(ID_OPEN_PROJECT),
-            wxExpectModal<wxFileDialog>(wxString::FromUTF8(temp.File("sample/AppSetup.dat"))));
+            wxExpectModal<wxFileDialog>(wxString::FromUTF8(temp.File(copy + "/AppSetup.dat"))));
         ASSERT_NE(Project(), nullptr);
     }
     CInstallerWnd* Project() const { return frame->Editor->Project(); }
@@ -223,7 +189,6 @@ class EditorTest : public ::testing::Test {
         for (const char* k : held) gui_test::Screen().KeyEvent(k, false);
         PumpFor(300);
     }
-    // A client point of the preview, on the screen.
     wxPoint OnScreen(platform::Point client) const {
         auto* menu = dynamic_cast<platform::wx::WxWindow*>(Project()->Wnd.get());
         return menu->ClientWindow()->ClientToScreen(wxPoint(client.x, client.y));

@@ -3,7 +3,6 @@
 // states, so a slip in any command's wiring shows.
 #include <dlfcn.h>
 #include <wx/colordlg.h>
-#include <wx/stattext.h>
 
 #include "editor/forms/colour_text.h"
 #include "editor/forms/form_access.h"
@@ -72,16 +71,44 @@ TEST_F(MirrorTest, BarsAndPopupFollowTheController) {
         EXPECT_EQ(d->LabelEdit->GetValue(), "New Command");
         Press(d, wxID_CANCEL);
     });
+    // A right click on the node, onto it from outside the tree so GTK sees the
+    // pointer enter; the popup runs its own loop, so the keys come from a timer
+    // inside it. Its entries as shown, each enabled or not.
     for (const Place place : {kLinks, kLogos}) {
         const wxTreeItemId node = place == kLinks ? Category(kLinks) : Child(kLogos, 0);
         const ItemMenu state = frame->Editor->ItemMenuOf(frame->TreeView->NodeOf(node));
-        std::vector<std::pair<std::string, bool>> expected;
+        std::vector<std::pair<std::string, bool>> expected, shown;
         for (const ItemMenuEntry& entry : ItemMenuEntries())
             if (entry.id) expected.emplace_back(PlainLabel(entry.label), state.Enabled(entry.id));
-        EXPECT_EQ(
-            Popup(node, place == kLinks ? std::vector{"Down", "Return"} : std::vector{"Escape"}),
-            expected)
-            << Tree()->GetItemText(node);
+        wxRect r;
+        EXPECT_TRUE(Tree()->GetBoundingRect(node, r, true));
+        const wxPoint at =
+            Tree()->ClientToScreen(r.GetPosition() + wxPoint(r.width / 2, r.height / 2));
+        gui_test::Screen().MovePointer(at.x + 400, at.y);
+        PumpFor(100);
+        gui_test::Screen().MovePointer(at.x, at.y);
+        PumpFor(300);
+        wxTimer press, stuck;  // a popup that took no keys must not hang the test
+        press.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+            for (const char* key :
+                 place == kLinks ? std::vector{"Down", "Return"} : std::vector{"Escape"})
+                gui_test::Screen().PressKey(key);
+        });
+        stuck.Bind(wxEVT_TIMER, [](wxTimerEvent&) { gui_test::Screen().PressKey("Escape"); });
+        auto opened = [&](wxMenuEvent& e) {
+            for (wxMenuItem* item : e.GetMenu()->GetMenuItems())
+                if (!item->IsSeparator())
+                    shown.emplace_back(item->GetItemLabelText().utf8_string(), item->IsEnabled());
+            press.StartOnce(300);
+            stuck.StartOnce(4000);
+            e.Skip();
+        };
+        frame->TreeView->Bind(wxEVT_MENU_OPEN, opened);
+        gui_test::Screen().Click(3);
+        PumpUntil([&] { return !shown.empty(); }, 3000);
+        PumpFor(500);
+        frame->TreeView->Unbind(wxEVT_MENU_OPEN, opened);
+        EXPECT_EQ(shown, expected) << Tree()->GetItemText(node);
     }
     EXPECT_TRUE(PumpUntil([&] { return inserted.Runs() == 1; }, 5000));
     EXPECT_EQ(S().NumberOfHotSpots, 4) << "a cancelled insert is not counted";

@@ -83,8 +83,7 @@ TEST_F(OnSample, QuitLinkInThePreviewClosesTheEditor) {
 // above Exit; an entry opens the project it names.
 TEST_F(OnSample, RecentProjectsInOrderEachOpensItsOwn) {
     fs::copy(temp.File("sample"), temp.File("other"), fs::copy_options::recursive);
-    wxTEST_DIALOG(Command(ID_OPEN_PROJECT),
-                  wxExpectModal<wxFileDialog>(wxString::FromUTF8(temp.File("other/AppSetup.dat"))));
+    OpenSample("other");
     wxMenu* file = frame->GetMenuBar()->GetMenu(0);
     std::string shown;  // from the first line, Exit left out
     for (const wxMenuItem* item : file->GetMenuItems())

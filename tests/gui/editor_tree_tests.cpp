@@ -18,7 +18,6 @@ namespace {
 
 class TreeTest : public OnSample {
   protected:
-    // The links' texts as AppSetup.dat holds them.
     std::string StoredLinks() {
         std::string texts;
         const auto stored = OnDisk();

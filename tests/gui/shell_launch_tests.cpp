@@ -50,9 +50,8 @@ void WriteFile(const std::string& path, const std::string& text, bool executable
 class ShellTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::filesystem::create_directories(project + "bin");
-        std::filesystem::create_directories(project + "docs");
-        std::filesystem::create_directories(temp.File("bin"));
+        for (const std::string& dir : {project + "bin", project + "docs", temp.File("bin")})
+            std::filesystem::create_directories(dir);
         WriteFile(project + "bin/tool.sh", "#!/bin/sh\nexit 0\n", true);
         WriteFile(project + "readme.txt", "hello\n", false);
         WriteFile(opener, "#!/bin/sh\n", true);

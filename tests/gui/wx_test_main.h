@@ -10,7 +10,6 @@
 
 namespace gui_test {
 
-// The X server the test program's wx runs on.
 xtest::XDisplay& Screen();
 
 // Handles wx events until done() holds; false when timeoutMs passed first.

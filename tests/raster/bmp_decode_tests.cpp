@@ -27,7 +27,6 @@ Bytes ReadFile(const std::string& path) {
     return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-// The .bmp files of a fixture folder by name, sorted.
 std::vector<std::string> BmpFiles(const std::string& dir) {
     std::vector<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(dir))

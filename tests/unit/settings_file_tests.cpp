@@ -1,7 +1,6 @@
 // LoadSettings and SaveSettings on real folders. The fixtures come from
 // fixtures/make_fixtures.py, whose codec is written apart from the engine's.
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <climits>
 #include <cstdio>
@@ -16,7 +15,6 @@ using namespace sandbox;
 
 class SettingsFileTest : public ::testing::Test, protected ProjectSandbox {
   protected:
-    // A project over the fixture, loaded.
     std::unique_ptr<CInstallerWnd> Load(const std::string& fixture, bool loads = true) {
         WriteBytes(SettingsPath(), Fixture(fixture));
         auto project = NewProject();

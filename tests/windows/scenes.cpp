@@ -23,7 +23,6 @@ constexpr ColorRef kPalette[] = {Rgb(255, 0, 255), Rgb(12, 200, 34), Rgb(250, 25
 constexpr int kColours = 8;
 constexpr ColorRef kMask = kPalette[0];
 
-// A bitmap selected into its own memory DC.
 struct Canvas {
     std::unique_ptr<DC> dc;
     std::unique_ptr<platform::Bitmap> bitmap;

@@ -9,7 +9,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <thread>
@@ -72,7 +71,6 @@ class WineRuntime : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(wine.ok()) << wine.error(); }
 
-    // The runtime in `folder`, once a window with this title shows.
     void Start(const std::string& folder, const char* title) {
         runtime = std::make_unique<xtest::Child>(wine.Program(kRuntime, {}, folder));
         ASSERT_TRUE(screen.WaitForWindow(title, 30000)) << "no " << title;
