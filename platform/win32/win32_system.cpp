@@ -80,17 +80,25 @@ bool Win32System::SameFile(const std::string& a, const std::string& b) {
            x.nFileIndexHigh == y.nFileIndexHigh && x.nFileIndexLow == y.nFileIndexLow;
 }
 
-// Through a link, as the file is read. FILETIME counts 100 ns from 1601: moved
-// to 1970 first, so that nanoseconds fit in 64 bits.
+// Through a link, as the file is read. Only the time and size are asked for:
+// the whole record holds the volume's serial, which under Wine is a round trip
+// to the mount manager's process for every picture a project opens with.
+// FILETIME counts 100 ns from 1601: moved to 1970 first, so that nanoseconds
+// fit in 64 bits.
 bool Win32System::GetFileStamp(const std::string& path, FileStamp* stamp) {
-    BY_HANDLE_FILE_INFORMATION info;
-    if (!FileIdentity(path, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return false;
-    const std::uint64_t ticks = (std::uint64_t(info.ftLastWriteTime.dwHighDateTime) << 32) |
-                                info.ftLastWriteTime.dwLowDateTime;
-    constexpr std::uint64_t kTicksTo1970 = 116444736000000000ull;
-    stamp->size = (std::uint64_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
-    stamp->modified = (std::int64_t(ticks) - std::int64_t(kTicksTo1970)) * 100;
+    HANDLE h = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    FILE_BASIC_INFO basic = {};
+    FILE_STANDARD_INFO standard = {};
+    const bool ok = GetFileInformationByHandleEx(h, FileBasicInfo, &basic, sizeof(basic)) &&
+                    GetFileInformationByHandleEx(h, FileStandardInfo, &standard, sizeof(standard));
+    CloseHandle(h);
+    if (!ok || standard.Directory) return false;
+    constexpr std::int64_t kTicksTo1970 = 116444736000000000ll;
+    stamp->size = std::uint64_t(standard.EndOfFile.QuadPart);
+    stamp->modified = (basic.LastWriteTime.QuadPart - kTicksTo1970) * 100;
     return true;
 }
 

@@ -282,6 +282,22 @@ bool RecordHelp(int argc, char** argv) {
     return true;
 }
 
+// A picture's stamp: its size and last write in nanoseconds from 1970, as
+// the preview's cache compares them; a folder has none.
+void FileStamp() {
+    const std::string path = Scratch("stamp.bin");
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    const FILETIME y2k = {0x256D4000u, 0x01BF53EBu};  // 2000-01-01 00:00 UTC
+    CHECK(WriteFile(h, "12345", 5, &written, nullptr) && SetFileTime(h, nullptr, nullptr, &y2k));
+    CloseHandle(h);
+    platform::FileStamp stamp;
+    CHECK(platform::Current().system->GetFileStamp(path, &stamp));
+    CHECK_EQ(stamp.size, 5u);
+    CHECK_EQ(stamp.modified, 946684800000000000ll);
+    CHECK(!platform::Current().system->GetFileStamp(Scratch("art"), &stamp));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -332,6 +348,7 @@ int main(int argc, char** argv) {
     CHECK(store.DeleteKey(KeyOf(Preference::FrameLeft).section));
     WritePreference(store, Preference::FrameLeft, 70);
     CHECK_EQ(ReadPreference(store, Preference::FrameLeft), 70);
+    FileStamp();
     std::printf("disc: %d failure(s)\n", failures);
     std::fflush(stdout);
     return failures == 0 ? 0 : 1;
