@@ -80,6 +80,14 @@ class WineRuntime : public ::testing::Test {
         std::string out;
         return xtest::Run(wine.Program(kProbe, args), 60000, &out) == 0 ? out : "";
     }
+    // A dialog's text the probe printed as hex.
+    std::string ProbeText(const std::vector<std::string>& args) {
+        const std::string hex = Probe(args);
+        std::string text;
+        for (std::size_t i = 0; i + 1 < hex.size() && hex[i] != '\n'; i += 2)
+            text += char(std::stoi(hex.substr(i, 2), nullptr, 16));
+        return text;
+    }
 
     void ExpectEnded() {
         EXPECT_TRUE(runtime->WaitExit(15000)) << "still running";
@@ -121,11 +129,8 @@ class WineRuntime : public ::testing::Test {
 TEST_F(WineRuntime, FolderWithoutSettingsShowsAMessageAndNoMenu) {
     ASSERT_NO_FATAL_FAILURE(Start(wintest::ScratchDir("no_settings"), "Velomar"));
     EXPECT_TRUE(screen.FindWindows("Installer Window").empty());
-    const std::string hex = Probe({"msgbox", "Velomar", "10000"});
-    std::string text;
-    for (std::size_t i = 0; i + 1 < hex.size() && hex[i] != '\n'; i += 2)
-        text += char(std::stoi(hex.substr(i, 2), nullptr, 16));
-    EXPECT_EQ(text, "Failed to open the InstalledWnd.ini file!\n");
+    EXPECT_EQ(ProbeText({"msgbox", "Velomar", "10000"}),
+              "Failed to open the InstalledWnd.ini file!\n");
     ExpectEnded();
 }
 
@@ -229,19 +234,21 @@ TEST_F(WineRuntime, SampleAnswersTabPointerAndTheScreenReader) {
     ExpectEnded();
 }
 
-// The shipped editor opens the project its command line names, as a folder
-// with a space in its name or as its AppSetup.dat: the C runtime splits the line.
+// The shipped editor opens the project its command line names, here its
+// AppSetup.dat in a folder with a space in its name (the C runtime splits the
+// line), and proposes new projects in the user's Documents, as the shell tells.
 TEST_F(WineRuntime, EditorOpensTheProjectItsCommandLineNames) {
-    for (const std::string& name : {"my disc", "my other disc"}) {
-        const std::string folder = wintest::ScratchDir(name);
-        std::filesystem::copy(kSample, folder, std::filesystem::copy_options::recursive);
-        std::string windows = "Z:" + folder + "/";
-        std::replace(windows.begin(), windows.end(), '/', '\\');
-        const std::string arg = name == "my disc" ? windows : windows + "AppSetup.dat";
-        xtest::Child editor(wine.Program(
-            VELOMAR_WINDOWS_X86_64_DIR "/editor/win32/VelomarForge.exe", {arg}, folder));
-        EXPECT_TRUE(screen.WaitForWindow("VelomarForge - " + windows, 30000)) << arg;
-    }
+    const std::string folder = wintest::ScratchDir("my disc");
+    std::filesystem::copy(kSample, folder, std::filesystem::copy_options::recursive);
+    std::string windows = "Z:" + folder + "/";
+    std::replace(windows.begin(), windows.end(), '/', '\\');
+    xtest::Child editor(wine.Program(VELOMAR_WINDOWS_X86_64_DIR "/editor/win32/VelomarForge.exe",
+                                     {windows + "AppSetup.dat"}, folder));
+    ASSERT_TRUE(screen.WaitForWindow("VelomarForge - " + windows, 30000));
+    const std::string made = ProbeText({"new", "VelomarForge - " + windows});
+    EXPECT_TRUE(made.rfind("C:\\users\\", 0) == 0 &&
+                made.find("\\Documents\\Velomar Projects\\Project1") != std::string::npos)
+        << made;
 }
 
 }  // namespace

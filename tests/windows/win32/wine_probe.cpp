@@ -6,6 +6,8 @@
 //                       name, then per link its number, role, default action, box and name;
 //                       the focus; then do link N's default action and print its HRESULT
 //   watch TITLE MS      print "ready", then for MS the link of each focus event
+//   new TITLE           in the editor's frame of that title, New Project: print the
+//                       location it proposes as hex, then press Cancel
 #include <fcntl.h>
 #include <io.h>
 #include <ole2.h>
@@ -16,23 +18,24 @@
 #include <cstring>
 #include <string>
 
+#include "editor/command_ids.h"
 #include "platform/win32/link_accessible.h"
 #include "platform/win32/win32_api.h"
 
 namespace {
 
-int MessageBoxCommand(const char* caption, DWORD ms) {
+int DialogCommand(const char* caption, DWORD ms, int item, int button) {
     HWND box = nullptr;
     for (DWORD waited = 0; !(box = FindWindowA("#32770", caption)) && waited <= ms; waited += 50)
         Sleep(50);
     if (!box) return 1;
     char text[1024] = {};
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));  // the static text's id
+    GetDlgItemTextA(box, item, text, sizeof(text));
     for (const char* p = text; *p; ++p)
         std::printf("%02x", unsigned(static_cast<unsigned char>(*p)));
     std::printf("\n");
     std::fflush(stdout);
-    HWND ok = GetDlgItem(box, IDOK);
+    HWND ok = GetDlgItem(box, button);
     if (!ok) return 3;
     DWORD_PTR result = 0;
     SendMessageTimeoutA(ok, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
@@ -142,8 +145,12 @@ int WatchCommand(const char* title, DWORD ms) {
 int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);  // "\n", not "\r\n"
     if (argc == 4 && std::strcmp(argv[1], "msgbox") == 0)
-        return MessageBoxCommand(argv[2], DWORD(std::strtoul(argv[3], nullptr, 10)));
+        return DialogCommand(argv[2], DWORD(std::strtoul(argv[3], nullptr, 10)), 0xFFFF, IDOK);
     if (argc == 3 && std::strcmp(argv[1], "cursor") == 0) return CursorCommand(argv[2]);
+    HWND frame =
+        argc == 3 && std::strcmp(argv[1], "new") == 0 ? FindWindowA(nullptr, argv[2]) : nullptr;
+    if (frame && PostMessageA(frame, WM_COMMAND, ID_NEW_PROJECT, 0))
+        return DialogCommand("Create a New Project", 10000, IDC_PROJECT_LOCATION, IDCANCEL);
     CoInitialize(nullptr);
     if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "access") == 0)
         return AccessCommand(argv[2], argc == 4 ? LONG(std::strtol(argv[3], nullptr, 10)) : 0);
@@ -151,6 +158,6 @@ int main(int argc, char** argv) {
         return WatchCommand(argv[2], DWORD(std::strtoul(argv[3], nullptr, 10)));
     std::fprintf(stderr,
                  "usage: velomar_wine_probe msgbox CAPTION MS | cursor FILE |\n"
-                 "       access TITLE [N] | watch TITLE MS\n");
+                 "       access TITLE [N] | watch TITLE MS | new TITLE\n");
     return 2;
 }
