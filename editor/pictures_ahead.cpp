@@ -1,5 +1,6 @@
 #include "editor/pictures_ahead.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "engine/installer_wnd.h"
@@ -67,8 +68,8 @@ void PicturesAhead::Decode() {
         for (const std::string& name : PictureNames(folder_, system_)) {
             PictureCache::Decoded picture;
             picture.path = system_.RealPath(folder_, name);
-            bool seen = false;
-            for (const PictureCache::Decoded& d : decoded_) seen = seen || d.path == picture.path;
+            const bool seen = std::any_of(decoded_.begin(), decoded_.end(),
+                                          [&](const auto& d) { return d.path == picture.path; });
             if (seen || !system_.GetFileStamp(picture.path, &picture.stamp)) continue;
             picture.bitmap = graphics_.LoadBitmapFile(picture.path, room);
             platform::BitmapInfo info;

@@ -55,7 +55,8 @@ bool BrowseForFolder(HWND owner, const char* title, std::string* folder, const s
     const LPARAM first = start.empty() ? 0 : LPARAM(wideStart.c_str());
     platform::win32::JoinApartment();  // the new-style browser is made of COM objects
     BROWSEINFOW info = {owner, nullptr, nullptr, wideTitle.c_str(), flags, SelectStart, first, 0};
-    const auto browse = Entry<PIDLIST_ABSOLUTE(WINAPI*)(BROWSEINFOW*)>(ShellDll(), "SHBrowseForFolderW");
+    const auto browse =
+        Entry<PIDLIST_ABSOLUTE(WINAPI*)(BROWSEINFOW*)>(ShellDll(), "SHBrowseForFolderW");
     const auto pathOf =
         Entry<BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, LPWSTR)>(ShellDll(), "SHGetPathFromIDListW");
     PIDLIST_ABSOLUTE chosen = browse && pathOf ? browse(&info) : nullptr;
@@ -107,8 +108,8 @@ std::string DocumentsFolder() {
 }
 
 bool ShellOpen(HWND owner, const std::string& program, const std::string& parameters) {
-    const auto execute =
-        Entry<HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)>(ShellDll(), "ShellExecuteA");
+    const auto execute = Entry<HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)>(
+        ShellDll(), "ShellExecuteA");
     // Above 31 is success, as documented.
     return execute && INT_PTR(execute(owner, "open", program.c_str(), parameters.c_str(), nullptr,
                                       SW_SHOWNORMAL)) > 31;

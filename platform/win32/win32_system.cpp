@@ -62,9 +62,15 @@ bool Win32System::RemoveFile(const std::string& path) { return DeleteFileA(path.
 
 namespace {
 
+// A file or folder opened only to read what the system keeps about it, through a link.
+HANDLE OpenForInfo(const std::string& path) {
+    return CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
 bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION* info) {
-    HANDLE h = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE h = OpenForInfo(path);
     if (h == INVALID_HANDLE_VALUE) return false;
     const bool ok = GetFileInformationByHandle(h, info) != FALSE;
     CloseHandle(h);
@@ -86,9 +92,7 @@ bool Win32System::SameFile(const std::string& a, const std::string& b) {
 // FILETIME counts 100 ns from 1601: moved to 1970 first, so that nanoseconds
 // fit in 64 bits.
 bool Win32System::GetFileStamp(const std::string& path, FileStamp* stamp) {
-    HANDLE h = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE h = OpenForInfo(path);
     if (h == INVALID_HANDLE_VALUE) return false;
     FILE_BASIC_INFO basic = {};
     FILE_STANDARD_INFO standard = {};
