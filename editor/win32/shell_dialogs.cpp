@@ -110,7 +110,7 @@ std::string DocumentsFolder() {
 bool ShellOpen(HWND owner, const std::string& program, const std::string& parameters) {
     const auto execute = Entry<HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)>(
         ShellDll(), "ShellExecuteA");
-    // Above 31 is success, as documented.
+    // Taken as started above 31, as the editor always has; the documented bound is 32.
     return execute && INT_PTR(execute(owner, "open", program.c_str(), parameters.c_str(), nullptr,
                                       SW_SHOWNORMAL)) > 31;
 }
