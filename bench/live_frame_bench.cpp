@@ -13,8 +13,10 @@
 //   blocks for that event instead, which costs what the loop's wake-up costs.
 // Beside them, round_trip_memcpy is one bare XSync in copies: how much of a
 // step is waking the server and being woken by it, which on a VM varies from
-// hour to hour while the pixel work does not; x_requests is the requests sent
-// per step. Neither form counts the wake-up for the runtime's timer itself.
+// hour to hour while the pixel work does not; idle_wake_memcpy is the least a
+// step can cost on this machine: one request, flushed to a server left idle
+// as between two steps, with nothing read back; x_requests is the requests
+// sent per step. Neither form counts the wake-up for the runtime's timer itself.
 #include <X11/Xlib.h>
 #include <benchmark/benchmark.h>
 #include <poll.h>
@@ -76,6 +78,22 @@ double RoundTripSeconds(Display* dpy) {
     const double start = CpuSeconds();
     for (int i = 0; i < kTrips; ++i) XSync(dpy, False);
     return (CpuSeconds() - start) / kTrips;
+}
+
+// The pause lets the server fall asleep, as it does between two steps.
+double IdleWakeSeconds(Display* dpy) {
+    XSync(dpy, False);
+    constexpr int kWakes = 500;
+    double spent = 0;
+    for (int i = 0; i < kWakes; ++i) {
+        wxMilliSleep(2);
+        const double start = CpuSeconds();
+        XNoOp(dpy);
+        XFlush(dpy);
+        spent += CpuSeconds() - start;
+    }
+    XSync(dpy, False);
+    return spent / kWakes;
 }
 
 platform::Rect Around(const platform::Rect& a, const platform::Rect& b) {
@@ -189,6 +207,7 @@ void BM_LiveFrameStep(benchmark::State& state, void (*taken)(Display*)) {
         const double copy = AreaCopySeconds(client, changed);
         state.counters["x_area_memcpy"] = step / copy;
         state.counters["round_trip_memcpy"] = RoundTripSeconds(dpy) / copy;
+        state.counters["idle_wake_memcpy"] = IdleWakeSeconds(dpy) / copy;
         state.counters["x_area_blit"] = step / AreaBlitSeconds(host.graphics, client, changed);
     }
     state.SetLabel(std::to_string(changed.Width()) + " x " + std::to_string(changed.Height()) +
