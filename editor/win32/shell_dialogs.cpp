@@ -110,7 +110,7 @@ std::string DocumentsFolder() {
 bool ShellOpen(HWND owner, const std::string& program, const std::string& parameters) {
     const auto execute = Entry<HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)>(
         ShellDll(), "ShellExecuteA");
-    // Taken as started above 31, as the editor always has; the documented bound is 32.
+    // Above 32 is started; 32 itself is a library the program needs not found.
     return execute && INT_PTR(execute(owner, "open", program.c_str(), parameters.c_str(), nullptr,
-                                      SW_SHOWNORMAL)) > 31;
+                                      SW_SHOWNORMAL)) > 32;
 }

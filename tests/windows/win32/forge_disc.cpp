@@ -250,6 +250,13 @@ void Help(CMainFrame& frame) {
     // The guide's path, spaces and all, is one argument.
     CHECK_EQ(recorded, "-nohome\n" + Scratch("start\\") + USER_GUIDE_NAME + "#_Background_Image\n");
     CHECK(recorder.shellCalls.empty());
+    // A program the shell cannot start (no program for its kind): the guide itself instead.
+    if (FILE* f = std::fopen(Scratch("help.zzq").c_str(), "wb")) std::fclose(f);
+    const std::string stray = "\"" + Scratch("help.zzq") + "\" \"%1\"";
+    RegSetKeyValueA(HKEY_CLASSES_ROOT, "VelomarTest.htm\\shell\\open\\command", nullptr, REG_SZ,
+                    stray.c_str(), DWORD(stray.size() + 1));
+    frame.ShowHelp("");
+    CHECK_EQ(recorder.shellCalls.size(), 1u);
 }
 
 // With the built disc open: the title follows its state.
