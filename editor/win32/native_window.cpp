@@ -26,7 +26,16 @@ bool CNativeWindow::Create(const char* className, DWORD exStyle, DWORD style, co
                            instance, this) != nullptr;
 }
 
+// A window without a frame or scroll bars has nothing outside its client
+// area to paint: the default handling would still fetch a drawing context.
 LRESULT CNativeWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCPAINT) {
+        RECT window = {}, client = {};
+        GetWindowRect(hwnd_, &window);
+        GetClientRect(hwnd_, &client);
+        if (window.right - window.left == client.right && window.bottom - window.top == client.bottom)
+            return 0;
+    }
     return Default(message, wParam, lParam);
 }
 
