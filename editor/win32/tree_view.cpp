@@ -1,6 +1,7 @@
 #include "editor/win32/tree_view.h"
 
 #include "editor/editor_controller.h"
+#include "editor/win32/buffered_paint.h"
 #include "editor/win32/resource.h"
 
 CVelomarTreeView::~CVelomarTreeView() {
@@ -24,7 +25,10 @@ bool CVelomarTreeView::Create(HWND parent, int id, int width) {
                             0, 0, width, 100, hwnd(),
                             reinterpret_cast<HMENU>(INT_PTR(IDC_TEMPLATE_TREE)),
                             GetModuleHandleA(nullptr), nullptr);
-    if (tree_) TreeView_SetImageList(tree_, images_, TVSIL_NORMAL);
+    if (tree_) {
+        TreeView_SetImageList(tree_, images_, TVSIL_NORMAL);
+        PaintThroughMemory(tree_);
+    }
     ShowRows(TreeRows(nullptr), {});
     return true;
 }
