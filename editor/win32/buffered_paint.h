@@ -6,6 +6,6 @@
 
 #include "editor/win32/windows_api.h"
 
-// Replaces the control's window procedure for its lifetime; the control's own
-// is kept in its user data, which the common controls leave to the program.
+// Replaces the control's window procedure for its lifetime. Controls of one
+// class only: their own procedure is kept once, for all of them.
 void PaintThroughMemory(HWND control);
