@@ -160,7 +160,9 @@ void CMainFrame::ShowLockKeys() {
     }
 }
 
+// The tree's come through the splitter.
 LRESULT CMainFrame::OnNotify(NMHDR* header) {
+    if (header->idFrom == IDC_TEMPLATE_TREE) return TreeView->OnNotify(header);
     if (header->code == TTN_GETDISPINFOA) {
         const CommandInfo* command = FindCommand(int(header->idFrom));
         reinterpret_cast<NMTTDISPINFOA*>(header)->lpszText =
