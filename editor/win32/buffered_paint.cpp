@@ -8,12 +8,14 @@ namespace {
 LRESULT CALLBACK PaintBuffered(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto own = reinterpret_cast<WNDPROC>(GetClassLongPtrW(control, GCLP_WNDPROC));
     if (message == WM_ERASEBKGND) return 1;  // the copy covers the background too
-    if (message != WM_PAINT || wParam) return CallWindowProcW(own, control, message, wParam, lParam);
+    if (message != WM_PAINT || wParam)
+        return CallWindowProcW(own, control, message, wParam, lParam);
     PAINTSTRUCT ps;
     HDC screen = BeginPaint(control, &ps);
     RECT r;
     GetClientRect(control, &r);
-    BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0},
+                       {}};
     void* bits;
     HBITMAP buffer = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC memory = CreateCompatibleDC(nullptr);

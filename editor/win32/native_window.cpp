@@ -22,7 +22,8 @@ bool CNativeWindow::Create(const char* className, DWORD exStyle, DWORD style, co
         wc.style = CS_DBLCLKS;
         if (!RegisterClassA(&wc)) return false;
     }
-    framed_ = exStyle || (style & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL));
+    framed_ =
+        exStyle || (style & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL));
     return CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
                            instance, this) != nullptr;
 }

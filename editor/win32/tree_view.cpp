@@ -10,7 +10,10 @@ CVelomarTreeView::~CVelomarTreeView() {
 
 bool CVelomarTreeView::Create(HWND parent, int width) {
     images_ = ImageList_Create(16, 16, ILC_COLOR4 | ILC_MASK, 6, 1);
-    if (HBITMAP strip = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_TREE_IMAGES))) {
+    // A bitmap of memory: one compatible with the screen costs Wine display lookups.
+    if (HBITMAP strip =
+            HBITMAP(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_TREE_IMAGES),
+                               IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))) {
         ImageList_AddMasked(images_, strip, RGB(255, 0, 0));
         DeleteObject(strip);
     }
