@@ -59,7 +59,7 @@ int CMainFrame::OnCreate() {
     if (!splitter_.Create(hwnd(), IDW_PANE_FIRST, treeWidth)) return -1;
     TreeView = std::make_unique<CVelomarTreeView>(*Editor);
     DemoWnd = std::make_unique<CDemoWnd>(*Editor);
-    if (!TreeView->Create(splitter_.hwnd(), IDW_PANE_FIRST, treeWidth) ||
+    if (!TreeView->Create(splitter_.hwnd(), treeWidth) ||
         !DemoWnd->Create(splitter_.hwnd(), IDW_PANE_FIRST + 1) || !CreateBars())
         return -1;
     // Laid out while hidden, the splitter before its panes: each window is

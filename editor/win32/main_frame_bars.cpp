@@ -1,6 +1,7 @@
 // The menu bar, the keys, the toolbar and the status bar, made from the
 // controller's command table; the controller says what is greyed, checked
 // and named.
+#include "editor/win32/buffered_paint.h"
 #include "editor/win32/main_frame.h"
 #include "editor/win32/resource.h"
 #include "platform/win32/win32_text.h"
@@ -61,6 +62,7 @@ bool CMainFrame::CreateBars() {
                    IDW_REBAR);
     status_ = child(0, STATUSCLASSNAMEA, SBARS_SIZEGRIP, IDW_STATUS_BAR);
     if (!toolbar_ || !rebar_ || !status_) return false;
+    PaintThroughMemory(toolbar_);
     SendMessageA(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 15));
     // Light grey in the strip becomes the button face.
@@ -160,7 +162,9 @@ void CMainFrame::ShowLockKeys() {
     }
 }
 
+// The tree's come through the splitter.
 LRESULT CMainFrame::OnNotify(NMHDR* header) {
+    if (header->idFrom == IDC_TEMPLATE_TREE) return TreeView->OnNotify(header);
     if (header->code == TTN_GETDISPINFOA) {
         const CommandInfo* command = FindCommand(int(header->idFrom));
         reinterpret_cast<NMTTDISPINFOA*>(header)->lpszText =

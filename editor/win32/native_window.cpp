@@ -22,11 +22,16 @@ bool CNativeWindow::Create(const char* className, DWORD exStyle, DWORD style, co
         wc.style = CS_DBLCLKS;
         if (!RegisterClassA(&wc)) return false;
     }
+    framed_ =
+        exStyle || (style & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL));
     return CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
                            instance, this) != nullptr;
 }
 
+// A window without a frame or scroll bars has nothing outside its client
+// area to paint: the default handling would still fetch a drawing context.
 LRESULT CNativeWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCPAINT && !framed_) return 0;
     return Default(message, wParam, lParam);
 }
 

@@ -27,4 +27,5 @@ class CNativeWindow {
   private:
     static LRESULT CALLBACK Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
+    bool framed_ = true;  // anything outside the client area: a border, a caption, scroll bars
 };

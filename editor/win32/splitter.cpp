@@ -58,6 +58,9 @@ LRESULT CSplitter::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_LBUTTONDBLCLK:
             return 0;  // never unsplits
+        case WM_NOTIFY:
+            // A pane's control tells the frame, as it would without the splitter.
+            return SendMessageA(GetParent(hwnd()), message, wParam, lParam);
         default:
             break;
     }

@@ -1,5 +1,5 @@
 // CSplitter: two panes side by side with a bar between them that the user
-// drags. It never unsplits: each pane keeps at least MIN_PANE pixels while
+// drags; the panes' notifications go on to its parent. It never unsplits: each pane keeps at least MIN_PANE pixels while
 // there is room for both.
 #pragma once
 

@@ -1,36 +1,36 @@
 #include "editor/win32/tree_view.h"
 
 #include "editor/editor_controller.h"
+#include "editor/win32/buffered_paint.h"
 #include "editor/win32/resource.h"
 
 CVelomarTreeView::~CVelomarTreeView() {
     if (images_) ImageList_Destroy(images_);
 }
 
-bool CVelomarTreeView::Create(HWND parent, int id, int width) {
-    if (!CNativeWindow::Create("VelomarForgeTree", 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, "",
-                               0, 0, width, 100, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
-                               LoadCursor(nullptr, IDC_ARROW)))
-        return false;
-    // Creation goes on even when the control cannot be made.
+bool CVelomarTreeView::Create(HWND parent, int width) {
     images_ = ImageList_Create(16, 16, ILC_COLOR4 | ILC_MASK, 6, 1);
-    if (HBITMAP strip = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_TREE_IMAGES))) {
+    // A bitmap of memory: one compatible with the screen costs Wine display lookups.
+    if (HBITMAP strip =
+            HBITMAP(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_TREE_IMAGES),
+                               IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))) {
         ImageList_AddMasked(images_, strip, RGB(255, 0, 0));
         DeleteObject(strip);
     }
     tree_ = CreateWindowExA(0, WC_TREEVIEWA, "",
                             WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS |
                                 TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
-                            0, 0, width, 100, hwnd(),
+                            0, 0, width, 100, parent,
                             reinterpret_cast<HMENU>(INT_PTR(IDC_TEMPLATE_TREE)),
                             GetModuleHandleA(nullptr), nullptr);
-    if (tree_) TreeView_SetImageList(tree_, images_, TVSIL_NORMAL);
+    if (!tree_) return false;
+    TreeView_SetImageList(tree_, images_, TVSIL_NORMAL);
+    PaintThroughMemory(tree_);
     ShowRows(TreeRows(nullptr), {});
     return true;
 }
 
 void CVelomarTreeView::ShowRows(const std::vector<TreeRow>& rows, TemplateNode select) {
-    if (!tree_) return;
     selecting_ = true;
     // Filled with drawing off: the scroll bars and the picture follow once, not at every row.
     SendMessageA(tree_, WM_SETREDRAW, FALSE, 0);
@@ -57,7 +57,6 @@ void CVelomarTreeView::ShowRows(const std::vector<TreeRow>& rows, TemplateNode s
 }
 
 void CVelomarTreeView::SelectNode(TemplateNode node) {
-    if (!tree_) return;
     const int row = RowOf(rows_, node);
     selecting_ = true;
     TreeView_SelectItem(tree_, row > 0 ? items_[std::size_t(row)] : nullptr);
@@ -92,7 +91,7 @@ void CVelomarTreeView::TrackItemMenu(TemplateNode node) {
     {
         EditorController::Modal modal(*editor_);  // no refresh may rebuild the tree meanwhile
         chosen = TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0,
-                                hwnd(), nullptr);
+                                tree_, nullptr);
     }
     DestroyMenu(menu);
     if (chosen && editor_) editor_->RunItemCommand(node, chosen);
@@ -128,20 +127,5 @@ LRESULT CVelomarTreeView::OnNotify(NMHDR* header) {
             return 0;
         default:
             return 0;
-    }
-}
-
-LRESULT CVelomarTreeView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_SIZE:
-            if (tree_) MoveWindow(tree_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-            return 0;
-        case WM_SETFOCUS:
-            if (tree_) SetFocus(tree_);
-            return 0;
-        case WM_NOTIFY:
-            return OnNotify(reinterpret_cast<NMHDR*>(lParam));
-        default:
-            return CNativeWindow::WindowProc(message, wParam, lParam);
     }
 }

@@ -1,21 +1,24 @@
 // CVelomarTreeView: the template tree of the open project on a TreeView
 // control, shown from the controller's rows; a pick, the context menu, the
-// keys and a double-click go to the controller.
+// keys and a double-click go to the controller. The control is the pane
+// itself: its notifications come through the frame.
 #pragma once
 
 #include <vector>
 
 #include "editor/template_tree.h"
-#include "editor/win32/native_window.h"
+#include "editor/win32/windows_api.h"
 
 class EditorController;
 
-class CVelomarTreeView : public CNativeWindow {
+class CVelomarTreeView {
   public:
     explicit CVelomarTreeView(EditorController& editor) : editor_(&editor) {}
-    ~CVelomarTreeView() override;
+    ~CVelomarTreeView();
+    CVelomarTreeView(const CVelomarTreeView&) = delete;
+    CVelomarTreeView& operator=(const CVelomarTreeView&) = delete;
 
-    bool Create(HWND parent, int id, int width);
+    bool Create(HWND parent, int width);
     void ShowRows(const std::vector<TreeRow>& rows, TemplateNode select);
     // Picks the node without telling the controller; none for a node not shown.
     void SelectNode(TemplateNode node);
@@ -23,17 +26,16 @@ class CVelomarTreeView : public CNativeWindow {
     // The controller is going: nothing is forwarded any more.
     void Detach() { editor_ = nullptr; }
 
+    HWND hwnd() const { return tree_; }
     HWND Tree() const { return tree_; }
     // A node by its place in the tree, never by its text.
     TemplateNode NodeOf(HTREEITEM item) const;
-
-  protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The control's notifications, which reach its parent.
+    LRESULT OnNotify(NMHDR* header);
 
   private:
     HTREEITEM ItemAtCursor() const;
     void TrackItemMenu(TemplateNode node);
-    LRESULT OnNotify(NMHDR* header);
 
     EditorController* editor_;
     HWND tree_ = nullptr;

@@ -325,6 +325,13 @@ int main(int argc, char** argv) {
     MoveWindow(frame->hwnd(), 0, 0, 1020, 760, TRUE);
     MakeProject(*frame);
     CHECK(SendMessageA(frame->hwnd(), WM_GETICON, ICON_BIG, 0) != 0);  // set once shown
+    // The flat toolbar shows the rebar's background where no button is.
+    HWND rebar = GetDlgItem(frame->hwnd(), IDW_REBAR), tools = GetDlgItem(rebar, IDW_TOOLBAR);
+    RECT bar{};
+    GetWindowRect(tools, &bar);
+    MapWindowPoints(nullptr, rebar, reinterpret_cast<POINT*>(&bar), 2);
+    const platform::raster::Surface band = Grab(rebar), buttons = Grab(tools);
+    CHECK_EQ(buttons.At(buttons.width - 1, buttons.height / 2), band.At(int(bar.right) - 1, 0));
     recorder.messages.clear();
     Command(*frame, ID_BUILD_PROJECT);  // No to the question
     CHECK_EQ(recorder.messages.size() == 1 ? recorder.messages[0] : "",

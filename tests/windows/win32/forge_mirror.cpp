@@ -171,7 +171,7 @@ void Mirror(CMainFrame& frame) {
     recorder.ScriptAnswers({platform::MessageAnswer::Yes});
     SetTimer(nullptr, 0, 50, ChooseDelete);
     NMHDR click = {tree, IDC_TEMPLATE_TREE, UINT(NM_RCLICK)};
-    SendMessageA(frame.TreeView->hwnd(), WM_NOTIFY, click.idFrom, LPARAM(&click));
+    SendMessageA(GetParent(tree), WM_NOTIFY, click.idFrom, LPARAM(&click));  // as the control would
     Pump();
     CHECK_EQ(popupShown, expected);
     CHECK_EQ(link(0), first);
