@@ -1,6 +1,6 @@
 // CSplitter: two panes side by side with a bar between them that the user
-// drags; the panes' notifications go on to its parent. It never unsplits: each pane keeps at least MIN_PANE pixels while
-// there is room for both.
+// drags; the panes' notifications go on to its parent. It never unsplits:
+// each pane keeps at least MIN_PANE pixels while there is room for both.
 #pragma once
 
 #include "editor/win32/native_window.h"
