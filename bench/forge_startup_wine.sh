@@ -9,6 +9,10 @@
 # run pays for starting it. Rounds alternate the programs; medians are printed.
 #   bench/forge_startup_wine.sh [BUILD_DIR] [ROUNDS]
 # VELOMAR_OTHER_FORGE_EXE=/path/to/VelomarForge.exe adds a row for another build.
+# VELOMAR_FRAME_FLOOR=1 adds two yardsticks: a bare Win32 window and the
+# editor's frame with nothing of the editor in it (bench/win32/), each showing
+# one colour; what the frame alone adds to the runtime's start is the least
+# the editor's start can be.
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -22,6 +26,8 @@ windows="$build/windows/x86_64"
 forge="$windows/editor/win32/VelomarForge.exe"
 runtime="$windows/launcher/win32/Velomar.exe"
 idle="$windows/bench/win32/velomar_wine_idle.exe"
+bare="$windows/bench/win32/velomar_minimal_win32.exe"
+frame="$windows/bench/win32/velomar_minimal_frame.exe"
 for f in "$wine" "$wineserver" "$build/bin/velomarforge-cli" "$probe" "$locate" "$forge" "$runtime" "$idle"; do
   [ -x "$f" ] || { echo "forge_startup_wine.sh: $f is missing; build first" >&2; exit 1; }
 done
@@ -55,6 +61,20 @@ wait "$pid" 2>/dev/null || true
 [ -n "$forge_at" ] || { echo "forge_startup_wine.sh: the editor never showed the preview" >&2; exit 1; }
 # The 640 x 440 menu is centred on the screen; its client area is inside a one-pixel frame.
 runtime_at="193 165"
+floor=${VELOMAR_FRAME_FLOOR:-}
+if [ -n "$floor" ]; then
+  convert -size 638x438 xc:'#204060' "png24:$work/plain.png"
+  "$wine" "$frame" >/dev/null 2>&1 &
+  pid=$!
+  frame_at=""
+  for _ in $(seq 150); do
+    sleep 0.2
+    frame_at=$("$locate" "$work/plain.png") && break
+  done
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null || true
+  [ -n "$frame_at" ] || { echo "forge_startup_wine.sh: the frame yardstick never showed" >&2; exit 1; }
+fi
 
 measure() {  # label, picture, place, then program args; run in the sample folder
   label=$1
@@ -75,6 +95,10 @@ for _ in $(seq "$rounds"); do
   measure Velomar.exe "$work/first.png" "$runtime_at" "$wine" "$runtime"
   [ -n "${VELOMAR_OTHER_FORGE_EXE:-}" ] &&
     measure other_forge "$work/still.png" "$forge_at" "$wine" "$VELOMAR_OTHER_FORGE_EXE" "$sample_windows"
+  if [ -n "$floor" ]; then
+    measure minimal_window "$work/plain.png" "$runtime_at" "$wine" "$bare"
+    measure minimal_frame "$work/plain.png" "$frame_at" "$wine" "$frame"
+  fi
 done
 
 range() {  # column of a file: lowest-highest
@@ -82,7 +106,7 @@ range() {  # column of a file: lowest-highest
 }
 
 printf '%-18s %10s %8s %9s %12s %14s %6s\n' program shown_ms ran_ms waited_ms peak_MiB ms_range runs
-for row in VelomarForge.exe Velomar.exe other_forge; do
+for row in VelomarForge.exe Velomar.exe other_forge minimal_window minimal_frame; do
   [ -s "$work/$row" ] || continue
   printf '%-18s %10.1f %8.1f %9.1f %12.1f %14s %6d\n' "$row" "$(median "$work/$row" 1)" \
     "$(median "$work/$row" 4)" "$(median "$work/$row" 5)" \
@@ -98,3 +122,9 @@ ratio() {  # name, row, yardstick row
 ratio "VelomarForge.exe / Velomar.exe" VelomarForge.exe Velomar.exe
 ratio "VelomarForge.exe / other build" VelomarForge.exe other_forge
 ratio "other build / Velomar.exe" other_forge Velomar.exe
+if [ -s "$work/minimal_frame" ] && [ -s "$work/minimal_window" ] && [ -s "$work/Velomar.exe" ]; then
+  awk -v f="$(median "$work/minimal_frame" 1)" -v w="$(median "$work/minimal_window" 1)" \
+    -v fr="$(median "$work/minimal_frame" 4)" -v wr="$(median "$work/minimal_window" 4)" \
+    -v v="$(median "$work/Velomar.exe" 1)" -v vr="$(median "$work/Velomar.exe" 4)" \
+    'BEGIN {printf "the frame alone adds %.1f ms (ran %.1f) to a bare window: the least VelomarForge.exe / Velomar.exe can be is time %.2f, ran %.2f\n", f - w, fr - wr, (v + f - w) / v, (vr + fr - wr) / vr}'
+fi
