@@ -259,8 +259,22 @@ void Help(CMainFrame& frame) {
     CHECK_EQ(recorder.shellCalls.size(), 1u);
 }
 
-// With the built disc open: the title follows its state.
+// With the built disc open: the frame paints its own parts (the end of the
+// menu bar, in the bar's colour, once a narrower frame is made wide again)
+// and the title follows its state.
 void Wiring(CMainFrame& frame) {
+    RECT at{};
+    GetWindowRect(frame.hwnd(), &at);
+    const int w = at.right - at.left, h = at.bottom - at.top;
+    for (int width : {w - 40, w}) {
+        SetWindowPos(frame.hwnd(), nullptr, 0, 0, width, h, SWP_NOMOVE | SWP_NOZORDER);
+        Pump();
+    }
+    MENUBARINFO bar = {sizeof(bar)};
+    CHECK(GetMenuBarInfo(frame.hwnd(), OBJID_MENU, 0, &bar));
+    HDC dc = GetWindowDC(frame.hwnd());
+    CHECK_EQ(GetPixel(dc, w - 30, bar.rcBar.top - at.top + 3), GetSysColor(COLOR_MENU));
+    ReleaseDC(frame.hwnd(), dc);
     const std::string title = frame.FrameTitle();
     frame.Editor->Session().SetModified(true);
     frame.UpdateCommandState();  // as the program's loop does once its queue is empty
