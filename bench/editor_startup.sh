@@ -42,21 +42,8 @@ cp -r "$here/../examples/sample" "$work/sample"
 "$build/bin/velomarforge-cli" render "$work/sample" "$work/still.png" --still >/dev/null
 
 # Each program puts its picture where its layout says: found once, then timed there.
-place() {  # program args
-  "$@" 2>/dev/null &
-  pid=$!
-  at=""
-  for _ in $(seq 100); do
-    sleep 0.2
-    at=$("$locate" "$work/still.png") && break
-  done
-  kill "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null || true
-  [ -n "$at" ] || { echo "editor_startup.sh: $1 never showed the picture" >&2; exit 1; }
-  echo "$at"
-}
-forge_at=$(place "$build/bin/velomarforge" "$work/sample")
-minimal_at=$(place env GDK_GL=disable "$minimal" "$work/still.png")
+forge_at=$(place_of "$work/still.png" "$build/bin/velomarforge" "$work/sample")
+minimal_at=$(place_of "$work/still.png" env GDK_GL=disable "$minimal" "$work/still.png")
 
 measure() {  # label, place, then NAME=VALUE... -- program args
   label=$1

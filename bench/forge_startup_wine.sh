@@ -49,31 +49,13 @@ black_out_link_texts "$work/sample" "$work/still.png" "$work/first.png"
 "$locate" - >/dev/null 2>&1 || true
 
 # The editor puts its preview where its layout says: found once, then timed there.
-"$wine" "$forge" "$sample_windows" >/dev/null 2>&1 &
-pid=$!
-forge_at=""
-for _ in $(seq 150); do
-  sleep 0.2
-  forge_at=$("$locate" "$work/still.png") && break
-done
-kill "$pid" 2>/dev/null
-wait "$pid" 2>/dev/null || true
-[ -n "$forge_at" ] || { echo "forge_startup_wine.sh: the editor never showed the preview" >&2; exit 1; }
+forge_at=$(place_of "$work/still.png" "$wine" "$forge" "$sample_windows")
 # The 640 x 440 menu is centred on the screen; its client area is inside a one-pixel frame.
 runtime_at="193 165"
 floor=${VELOMAR_FRAME_FLOOR:-}
 if [ -n "$floor" ]; then
   convert -size 638x438 xc:'#204060' "png24:$work/plain.png"
-  "$wine" "$frame" >/dev/null 2>&1 &
-  pid=$!
-  frame_at=""
-  for _ in $(seq 150); do
-    sleep 0.2
-    frame_at=$("$locate" "$work/plain.png") && break
-  done
-  kill "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null || true
-  [ -n "$frame_at" ] || { echo "forge_startup_wine.sh: the frame yardstick never showed" >&2; exit 1; }
+  frame_at=$(place_of "$work/plain.png" "$wine" "$frame")
 fi
 
 measure() {  # label, picture, place, then program args; run in the sample folder
