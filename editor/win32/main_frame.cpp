@@ -65,7 +65,7 @@ int CMainFrame::OnCreate() {
     // Laid out while hidden, the splitter before its panes: each window is
     // sized once, and the frame is shown and painted once, in place.
     Layout();
-    splitter_.SetPanes(TreeView->hwnd(), DemoWnd->hwnd());
+    splitter_.SetPanes(TreeView->Tree(), DemoWnd->hwnd());
     Editor->Start();
     return 0;
 }
@@ -159,7 +159,7 @@ void CMainFrame::Layout() {
 void CMainFrame::OnDestroy() {
     RECT frame = {}, tree = {};
     GetWindowRect(hwnd(), &frame);
-    GetWindowRect(TreeView->hwnd(), &tree);
+    GetWindowRect(TreeView->Tree(), &tree);
     Editor->FrameClosing(
         {{frame.left, frame.top, frame.right, frame.bottom}, tree.right - tree.left},
         IsIconic(hwnd()) != FALSE);
@@ -176,9 +176,7 @@ void CMainFrame::FocusPreview() {
 
 // F6 and Shift+F6: with two panes, both go to the other one.
 void CMainFrame::SwitchPane() {
-    HWND focus = GetFocus();
-    const bool inTree = focus && (focus == TreeView->hwnd() || IsChild(TreeView->hwnd(), focus));
-    SetFocus(inTree ? DemoWnd->hwnd() : TreeView->hwnd());
+    SetFocus(GetFocus() == TreeView->Tree() ? DemoWnd->hwnd() : TreeView->Tree());
 }
 
 std::string CMainFrame::FrameTitle() const { return win32_text::Ansi(WindowText(hwnd())); }

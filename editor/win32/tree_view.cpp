@@ -98,7 +98,7 @@ void CVelomarTreeView::TrackItemMenu(TemplateNode node) {
 }
 
 LRESULT CVelomarTreeView::OnNotify(NMHDR* header) {
-    if (header->idFrom != IDC_TEMPLATE_TREE || !editor_) return 0;
+    if (!editor_) return 0;
     switch (header->code) {
         case NM_DBLCLK:
             editor_->EditProperties(NodeOf(ItemAtCursor()));

@@ -26,7 +26,6 @@ class CVelomarTreeView {
     // The controller is going: nothing is forwarded any more.
     void Detach() { editor_ = nullptr; }
 
-    HWND hwnd() const { return tree_; }
     HWND Tree() const { return tree_; }
     // A node by its place in the tree, never by its text.
     TemplateNode NodeOf(HTREEITEM item) const;
