@@ -270,11 +270,18 @@ void Wiring(CMainFrame& frame) {
         SetWindowPos(frame.hwnd(), nullptr, 0, 0, width, h, SWP_NOMOVE | SWP_NOZORDER);
         Pump();
     }
-    MENUBARINFO bar = {sizeof(bar)};
+    MENUBARINFO bar{};
+    bar.cbSize = sizeof(bar);
     CHECK(GetMenuBarInfo(frame.hwnd(), OBJID_MENU, 0, &bar));
     HDC dc = GetWindowDC(frame.hwnd());
     CHECK_EQ(GetPixel(dc, w - 30, bar.rcBar.top - at.top + 3), GetSysColor(COLOR_MENU));
     ReleaseDC(frame.hwnd(), dc);
+    // F6: from the tree to the preview's pane and back.
+    SetFocus(frame.TreeView->Tree());
+    Command(frame, ID_NEXT_PANE);
+    CHECK(GetFocus() == frame.DemoWnd->hwnd());
+    Command(frame, ID_NEXT_PANE);
+    CHECK(GetFocus() == frame.TreeView->Tree());
     const std::string title = frame.FrameTitle();
     frame.Editor->Session().SetModified(true);
     frame.UpdateCommandState();  // as the program's loop does once its queue is empty
@@ -363,7 +370,7 @@ int main(int argc, char** argv) {
     MoveWindow(frame->hwnd(), 30, 40, 900, 560, TRUE);
     Pump();
     RECT tree{};
-    GetWindowRect(frame->TreeView->hwnd(), &tree);
+    GetWindowRect(frame->TreeView->Tree(), &tree);
     DestroyWindow(frame->hwnd());
     Pump();
     frame.reset();
